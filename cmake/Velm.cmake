@@ -1,0 +1,52 @@
+# Project-wide settings and the helpers every component uses.
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS ON)
+if(NOT CMAKE_BUILD_TYPE)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "" FORCE)
+endif()
+# Debug info of a large tree slows the link more than it helps under Wine.
+set(CMAKE_CXX_FLAGS_RELWITHDEBINFO "-O2 -g1 -DNDEBUG")
+set(CMAKE_C_FLAGS_RELWITHDEBINFO "-O2 -g1 -DNDEBUG")
+
+# ANSI build for Windows 7 and later. The printf family is the system run-time's,
+# so %I64d, %ls and friends mean what the Windows run-time makes of them.
+add_compile_definitions(
+  _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800
+  __USE_MINGW_ANSI_STDIO=0 NOMINMAX STRICT)
+add_compile_options(-Wall -Wno-unknown-pragmas -Wno-invalid-offsetof)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
+
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine.sh)
+enable_testing()
+
+find_package(GTest CONFIG REQUIRED)
+find_package(expat CONFIG QUIET)
+find_package(PNG QUIET)
+find_library(VELM_ZLIB NAMES libz.a z REQUIRED)
+find_library(VELM_MINIZIP NAMES libminizip.a minizip)
+find_path(VELM_MINIZIP_INCLUDE minizip/unzip.h)
+
+# velm_add_test(<name> SOURCES ... [LIBS ...] [RESOURCES ...] [NO_MAIN])
+# A GoogleTest program run under Wine by CTest; one CTest entry per program.
+function(velm_add_test name)
+  cmake_parse_arguments(T "NO_MAIN" "TIMEOUT" "SOURCES;LIBS;RESOURCES" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_RESOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_NO_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 600)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()
+
+# velm_add_tool(<name> SOURCES ... [LIBS ...]): a helper program (benchmarks,
+# stand-in tools that tests start), built with the rest but not a test itself.
+function(velm_add_tool name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+endfunction()

@@ -1,0 +1,31 @@
+# Cross build for 64-bit Windows with mingw-w64 (posix thread model).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(VELM_TRIPLE x86_64-w64-mingw32)
+
+set(CMAKE_C_COMPILER   ${VELM_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELM_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${VELM_TRIPLE}-windres)
+set(CMAKE_AR           /usr/bin/${VELM_TRIPLE}-ar CACHE FILEPATH "")
+set(CMAKE_RANLIB       /usr/bin/${VELM_TRIPLE}-ranlib CACHE FILEPATH "")
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VELM_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The run-time links statically: the programs need no mingw DLL beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+find_program(VELM_CCACHE ccache)
+if(VELM_CCACHE)
+  set(CMAKE_C_COMPILER_LAUNCHER ${VELM_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${VELM_CCACHE})
+endif()
+
+# Third-party libraries built by scripts/deps.sh.
+if(NOT DEFINED ENV{VELM_DEPS})
+  set(ENV{VELM_DEPS} "$ENV{HOME}/.cache/velmoran/deps")
+endif()
+list(APPEND CMAKE_FIND_ROOT_PATH $ENV{VELM_DEPS}/prefix)
