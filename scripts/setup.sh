@@ -7,7 +7,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$here/scripts/env.sh"
 
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 xvfb xauth cmake ninja-build googletest libz-mingw-w64-dev
+          wine wine64 xvfb xauth cmake ninja-build googletest libz-mingw-w64-dev
           dpkg-dev file ca-certificates xz-utils patch)
 
 missing=()
