@@ -1,0 +1,64 @@
+// The layer's own window messages and the structures they carry. Values are
+// fixed: code elsewhere sends them by number.
+#pragma once
+
+#include "afxdiag.h"
+
+#define WM_QUERYAFXWNDPROC 0x0360  // answered 1 by every window of the layer
+#define WM_SIZEPARENT 0x0361       // lParam: AFX_SIZEPARENTPARAMS*
+#define WM_SETMESSAGESTRING 0x0362
+#define WM_IDLEUPDATECMDUI 0x0363  // wParam: disable commands without handler
+#define WM_INITIALUPDATE 0x0364
+#define WM_COMMANDHELP 0x0365
+#define WM_HELPHITTEST 0x0366
+#define WM_EXITHELPMODE 0x0367
+#define WM_RECALCPARENT 0x0368
+#define WM_SIZECHILD 0x0369
+#define WM_KICKIDLE 0x036A
+#define WM_QUERYCENTERWND 0x036B
+#define WM_DISABLEMODAL 0x036C
+#define WM_FLOATSTATUS 0x036D
+#define WM_ACTIVATETOPLEVEL 0x036E
+#define WM_RESERVED_036F 0x036F
+#define WM_RESERVED_0370 0x0370
+#define WM_RESERVED_0371 0x0371
+#define WM_RESERVED_0372 0x0372
+#define WM_SOCKET_NOTIFY 0x0373
+#define WM_SOCKET_DEAD 0x0374
+#define WM_POPMESSAGESTRING 0x0375
+
+// The 16-bit form of the control-colour messages; the message maps file all
+// of WM_CTLCOLORMSGBOX..WM_CTLCOLORSTATIC under it.
+#ifndef WM_CTLCOLOR
+#define WM_CTLCOLOR 0x0019
+#endif
+
+// A control's own notifications come back to it as WM_REFLECT_BASE + message.
+#define WM_REFLECT_BASE 0xBC00
+
+/// The layout pass of RepositionBars: each bar that gets WM_SIZEPARENT takes
+/// its band from `rect` (and shrinks it), adds its size to `sizeTotal`, and
+/// moves itself through `hDWP` (null while the caller only asks for sizes).
+struct AFX_SIZEPARENTPARAMS {
+  HDWP hDWP;
+  RECT rect;
+  SIZE sizeTotal;
+  BOOL bStretch;
+};
+
+/// The state of a WM_CTLCOLOR* message while it is reflected to the control.
+struct AFX_CTLCOLOR {
+  HWND hWnd;
+  HDC hDC;
+  UINT nCtlType;
+};
+
+/// What OnCmdMsg gets in pExtra for a WM_NOTIFY.
+struct AFX_NOTIFY {
+  LRESULT* pResult;
+  NMHDR* pNMHDR;
+};
+
+/// Moves hWnd to lpRect (parent client coordinates) as part of the layout,
+/// or at once when lpLayout is null; nothing when it is already there.
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
