@@ -1,0 +1,205 @@
+// The execution processor with real child processes (the stand-in tool and the
+// command interpreter): output capture, exit codes, standard input, pipe names,
+// and termination of a whole process tree.
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "StepExecutionProcessor.h"
+#include "StepExecutor.h"
+#include "SupportExec.h"
+
+namespace {
+
+class ProcessorTest : public ::testing::Test {
+protected:
+  void SetUp() override { m_executor.SetLog(&m_log); }
+
+  // Runs the stand-in with the given arguments through a fresh processor.
+  bool RunStandIn(const std::string& arguments) {
+    CStepExecutionProcessor processor;
+    processor.m_outputTarget = &m_executor;
+    processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+    processor.SetParameters(arguments.c_str());
+    return processor.RunProcessAndWait();
+  }
+
+  std::vector<std::string> Output() { return m_log.Texts(LogOutput); }
+
+  CFakeExecLog m_log;
+  CStepExecutor m_executor;
+};
+
+TEST_F(ProcessorTest, ExitCodeDecidesSuccess) {
+  struct Case {
+    const char* arguments;
+    bool succeeds;
+  } cases[] = {{"--exit 0", true}, {"--exit 1", false}, {"--exit 3", false},
+               // STILL_ACTIVE as a real exit code must not look like a running child.
+               {"--exit 259", false}};
+  for (const Case& c : cases) EXPECT_EQ(c.succeeds, RunStandIn(c.arguments)) << c.arguments;
+}
+
+TEST_F(ProcessorTest, MissingProgramOrEmptyCommandFails) {
+  CStepExecutionProcessor processor;
+  processor.m_outputTarget = &m_executor;
+  EXPECT_FALSE(processor.RunProcessAndWait());
+  processor.SetCommand("\"Z:\\no\\such\\program.exe\"");
+  EXPECT_FALSE(processor.RunProcessAndWait());
+  EXPECT_TRUE(Output().empty());
+}
+
+TEST_F(ProcessorTest, SilentChildLogsNothing) {
+  EXPECT_TRUE(RunStandIn("--exit 0"));
+  EXPECT_TRUE(m_log.Entries().empty());
+}
+
+TEST_F(ProcessorTest, CapturesStandardOutputAndErrorInOrder) {
+  EXPECT_TRUE(RunStandIn("--out one --err two --out three"));
+  std::vector<std::string> expected = {"    one", "    two", "    three"};
+  EXPECT_EQ(expected, Output());
+}
+
+TEST_F(ProcessorTest, CommandLineIsCommandBlankParameters) {
+  CStepExecutionProcessor processor;
+  processor.m_outputTarget = &m_executor;
+  processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  EXPECT_TRUE(processor.RunProcessAndWait());
+  // Empty parameters still give the blank after the program.
+  std::vector<std::string> expected = {"    CMDLINE[\"" + StandInPath() + "\" ]"};
+  EXPECT_EQ(expected, Output());
+}
+
+TEST_F(ProcessorTest, ChildReadingStandardInputSeesItsEnd) {
+  EXPECT_TRUE(RunStandIn("--stdin"));
+  std::vector<std::string> expected = {"    STDIN[0]"};
+  EXPECT_EQ(expected, Output());
+}
+
+// Output far larger than the pipe holds arrives complete and in order.
+void ExpectNumberedLines(const std::vector<std::string>& lines, long count) {
+  ASSERT_EQ((size_t)count, lines.size());
+  for (long i = 0; i < count; ++i) {
+    char prefix[32];
+    snprintf(prefix, sizeof(prefix), "    %010ld x", i);
+    ASSERT_EQ(0u, lines[i].compare(0, strlen(prefix), prefix)) << "line " << i;
+    ASSERT_EQ(4u + 79u, lines[i].size()) << "line " << i;
+  }
+}
+
+TEST_F(ProcessorTest, OutputBeyondPipeSizeArrivesComplete) {
+  EXPECT_TRUE(RunStandIn("--lines 200"));  // 16,000 bytes
+  ExpectNumberedLines(Output(), 200);
+}
+
+TEST_F(ProcessorTest, TenMegabytesArriveCompleteAndInOrder) {
+  const long lines = 10 * 1024 * 1024 / 80;
+  EXPECT_TRUE(RunStandIn("--lines " + std::to_string(lines)));
+  ExpectNumberedLines(Output(), lines);
+}
+
+TEST_F(ProcessorTest, OutputWithoutTargetIsStillReadSoTheChildCanEnd) {
+  CStepExecutionProcessor processor;
+  processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  processor.SetParameters("--lines 20000");  // far more than the pipe holds
+  EXPECT_TRUE(processor.RunProcessAndWait());
+}
+
+TEST_F(ProcessorTest, LineSplitAcrossReadsIsJoined) {
+  // The sleeps make the child's writes land in separate pipe reads.
+  EXPECT_TRUE(RunStandIn("--raw par --sleep 300 --raw \"tial\\r\" --sleep 300 "
+                         "--raw \"\\nnext\\r\\nlast without end\""));
+  std::vector<std::string> expected = {"    partial", "    next", "    last without end"};
+  EXPECT_EQ(expected, Output());
+}
+
+TEST_F(ProcessorTest, PipeNamesCountUpPerProcessor) {
+  char prefix[64];
+  snprintf(prefix, sizeof(prefix), "\\\\.\\Pipe\\RemoteExeAnon.%08lx.", GetCurrentProcessId());
+  CStepExecutionProcessor processor;
+  EXPECT_EQ(std::string(prefix) + "00000000", processor.MakePipeName().GetText());
+  EXPECT_EQ(std::string(prefix) + "00000001", processor.MakePipeName().GetText());
+  processor.m_outputTarget = &m_executor;
+  processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  processor.SetParameters("--exit 0");
+  EXPECT_TRUE(processor.RunProcessAndWait());
+  // The run used the next name.
+  EXPECT_EQ(std::string(prefix) + "00000003", processor.MakePipeName().GetText());
+}
+
+TEST_F(ProcessorTest, ChildEnvironmentVariableIsAdded) {
+  SetEnvironmentVariableA("VELM_EB_PROBE", "parent");
+  CStepExecutionProcessor processor;
+  processor.m_outputTarget = &m_executor;
+  processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  processor.SetParameters("--env VELM_EB_PROBE --env VELM_EB_EXTRA");
+  processor.SetChildEnvironmentVariable("velm_eb_probe", "child");
+  EXPECT_TRUE(processor.RunProcessAndWait());
+  SetEnvironmentVariableA("VELM_EB_PROBE", nullptr);
+  std::vector<std::string> expected = {"    ENV[child]", "    ENV[]"};
+  EXPECT_EQ(expected, Output());
+}
+
+TEST_F(ProcessorTest, TerminateWithoutChildIsFalse) {
+  CStepExecutionProcessor processor;
+  EXPECT_FALSE(processor.TerminateChildProcess());
+}
+
+// Cancel from a timer dispatched by the waiting loop, once the grandchild that
+// the command interpreter starts has written its process id.
+struct TreeCancel {
+  CStepExecutionProcessor* processor;
+  std::string pidFile;
+  bool terminated;
+  DWORD cancelTick;
+};
+TreeCancel* g_treeCancel = nullptr;
+
+void CALLBACK CancelWhenStarted(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!g_treeCancel || !FileIsThere(g_treeCancel->pidFile)) return;
+  KillTimer(nullptr, id);
+  g_treeCancel->cancelTick = GetTickCount();
+  g_treeCancel->terminated = g_treeCancel->processor->TerminateChildProcess();
+}
+
+TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
+  CExecTempFolder folder("eb-tree");
+  CStepExecutionProcessor processor;
+  processor.m_outputTarget = &m_executor;
+  processor.m_showWindow = false;
+  TreeCancel cancel = {&processor, folder.At("pid.txt"), false, 0};
+  g_treeCancel = &cancel;
+  processor.SetCommand("cmd.exe /c ");
+  processor.SetParameters((StandInPath() + " --pidfile " + cancel.pidFile + " --sleep 60000").c_str());
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, CancelWhenStarted);
+  ASSERT_NE(0u, timer);
+  EXPECT_FALSE(processor.RunProcessAndWait());
+  DWORD returned = GetTickCount();
+  KillTimer(nullptr, timer);
+  g_treeCancel = nullptr;
+  ASSERT_TRUE(cancel.terminated);
+  EXPECT_LT(returned - cancel.cancelTick, 5000u);
+
+  // The grandchild (the stand-in under cmd.exe) is gone too.
+  DWORD pid = strtoul(ReadTextFile(cancel.pidFile).c_str(), nullptr, 10);
+  ASSERT_NE(0u, pid);
+  HANDLE grandchild = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (grandchild) {
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(grandchild, 5000));
+    CloseHandle(grandchild);
+  }
+}
+
+TEST_F(ProcessorTest, QuitMessageTakenWhileWaitingIsPostedAgain) {
+  PostQuitMessage(7);
+  EXPECT_TRUE(RunStandIn("--sleep 300"));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(7u, msg.wParam);
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// Fakes and helpers for the tests of running steps: a recording log, a run host
+// with settable paths and variables, the stand-in tool, temporary folders.
+#pragma once
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "BuildStepDataDefinition.h"
+#include "LogSink.h"
+#include "RunHost.h"
+#include "TesselString.h"
+#include "VariableDefDataDefinition.h"
+
+/// One log entry as the fake log keeps it.
+struct ExecLogEntry {
+  int kind;
+  std::string text;
+};
+
+/// Records every entry; safe from any thread, like the application's log.
+/// An optional hook runs (outside the lock) after each entry is recorded.
+class CFakeExecLog : public ILogSink {
+public:
+  bool AddEntry(int kind, const CTesselString& text) override;
+  std::vector<ExecLogEntry> Entries();
+  /// The texts of the entries of one kind, in order.
+  std::vector<std::string> Texts(int kind);
+  void Clear();
+  void (*m_hook)(void* context, int kind, const std::string& text) = nullptr;
+  void* m_hookContext = nullptr;
+
+private:
+  std::mutex m_mutex;
+  std::vector<ExecLogEntry> m_entries;
+};
+
+/// A run host whose answers the test sets. The sibling tool paths are looked
+/// up in the registry the way the application does it.
+class CFakeRunHost : public IRunHost {
+public:
+  ~CFakeRunHost() override;
+  void AddVariable(const char* name, const char* value);
+
+  CTesselString GetBuildFilePath() override { return m_buildFilePath.c_str(); }
+  CVariableDefDataDefinition* GetFirstVariable() override;
+  CVariableDefDataDefinition* GetNextVariable() override;
+  void EndVariableIteration() override { ++m_iterationsEnded; }
+  CTesselString GetAdvancedInstallerPath() override { return m_installerPath.c_str(); }
+  CTesselString GetMSVisualStudioPath() override { return m_visualStudioPath.c_str(); }
+  CTesselString GetVantrellToolPath() override;
+  CTesselString GetLumethToolPath() override;
+  CTesselString GetBrisantToolPath() override;
+  CTesselString GetQuorrelToolPath() override;
+  CTesselString GetNestedBuildProgram() override { return m_nestedProgram.c_str(); }
+
+  std::string m_buildFilePath;
+  std::string m_installerPath;
+  std::string m_visualStudioPath;
+  std::string m_nestedProgram;
+  int m_iterationsEnded = 0;
+
+private:
+  std::vector<CVariableDefDataDefinition*> m_variables;
+  size_t m_next = 0;
+};
+
+/// A step with the given type and texts (name first).
+void FillStep(CBuildStepDataDefinition* step, int type, const char* name,
+              const char* executable = "", const char* parameters = "", const char* source = "",
+              const char* target = "", const char* fileSpec = "");
+
+/// The stand-in tool built beside the test programs.
+std::string StandInPath();
+
+/// A fresh, empty folder under the temporary folder, deleted with its contents
+/// when the object goes. Path() has no trailing backslash.
+class CExecTempFolder {
+public:
+  explicit CExecTempFolder(const char* tag);
+  ~CExecTempFolder();
+  const std::string& Path() const { return m_path; }
+  /// Path() + "\" + relative.
+  std::string At(const std::string& relative) const;
+
+private:
+  std::string m_path;
+};
+
+bool WriteTextFile(const std::string& path, const std::string& text);
+std::string ReadTextFile(const std::string& path);
+bool FileIsThere(const std::string& path);
+bool FolderIsThere(const std::string& path);
+
+/// Runs a command line to its end (no console window); its exit code, or -1
+/// when it cannot be started or does not end within the time.
+int RunCommandLine(const std::string& commandLine, DWORD timeoutMs = 60000);
