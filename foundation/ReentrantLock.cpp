@@ -1,4 +1,4 @@
-// CReentrantLock (Part 1.102).
+// CReentrantLock.
 #include "ReentrantLock.h"
 
 CReentrantLock::CReentrantLock() : m_locked(false), m_owner(0), m_count(0), m_released(nullptr) {

@@ -1,4 +1,4 @@
-// CReentrantLock: the system's recursive lock (Part 1.102). A thread that holds
+// CReentrantLock: the system's recursive lock. A thread that holds
 // the lock may take it again; each Lock needs one Unlock. Waiting has no time-out.
 #pragma once
 

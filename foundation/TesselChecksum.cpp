@@ -1,4 +1,4 @@
-// CRC-32 and CRC-64 checksums (Part 1.104).
+// CRC-32 and CRC-64 checksums.
 #include "TesselChecksum.h"
 
 namespace {

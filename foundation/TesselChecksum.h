@@ -1,4 +1,4 @@
-// CRC-32 and CRC-64 checksums of the foundation library (Part 1.104).
+// CRC-32 and CRC-64 checksums of the foundation library.
 #pragma once
 
 #include <stdint.h>

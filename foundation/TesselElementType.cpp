@@ -1,4 +1,4 @@
-// Container element types (Part 1.102).
+// Container element types.
 #include "TesselElementType.h"
 
 #include <new>

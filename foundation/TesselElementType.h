@@ -1,4 +1,4 @@
-// Container element types (Part 1.102): callbacks through which a CTesselList
+// Container element types: callbacks through which a CTesselList
 // owns copies of its data. Each creates, destroys, copies and compares one kind
 // of item; items are allocated with new and freed with delete.
 #pragma once

@@ -1,4 +1,4 @@
-// CTesselList and CTesselListIterator (Part 1.103).
+// CTesselList and CTesselListIterator.
 #include "TesselList.h"
 
 #include <stdlib.h>
@@ -29,7 +29,7 @@ CTesselList::~CTesselList() {
     delete m_iterationStack;
     m_iterationStack = nullptr;
   }
-  // Mend of the Part: iterators attached from outside are detached, so their
+  // Iterators attached from outside are detached, so their
   // own destruction later touches nothing freed.
   if (m_iterators) {
     for (CTesselListElement* n = m_iterators->m_head; n; n = n->m_next) {

@@ -1,4 +1,4 @@
-// CTesselList, CTesselListIterator (Part 1.103): the container of the whole system.
+// CTesselList, CTesselListIterator: the container of the whole system.
 // A doubly linked list of untyped, never-null data pointers with
 //  - an index array for positional access, built on demand, dropped on every change
 //    of the chain;

@@ -1,4 +1,4 @@
-// CTesselMap (Part 1.103).
+// CTesselMap.
 #include "TesselMap.h"
 
 #include <stdlib.h>

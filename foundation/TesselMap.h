@@ -1,4 +1,4 @@
-// CTesselMap (Part 1.103): a CTesselList with hash buckets on top. Each entry's data
+// CTesselMap: a CTesselList with hash buckets on top. Each entry's data
 // lives in the list (ordered and iterable like any list); a bucket chain finds it by
 // a 64-bit key given as two signed 32-bit words (low, high). Bucket = |low| mod the
 // bucket count (magnitude as unsigned 32-bit); the high word only takes part in the

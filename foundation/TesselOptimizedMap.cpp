@@ -1,4 +1,4 @@
-// CTesselOptimizedMap and NextPrime (Part 1.104).
+// CTesselOptimizedMap and NextPrime.
 #include "TesselOptimizedMap.h"
 
 #include <stdlib.h>
@@ -50,7 +50,6 @@ void CTesselOptimizedMap::LinkInsertionOrder(TesselOptimizedMapEntry* entry) {
     m_last->nextInOrder = entry;
   else
     m_first = entry;
-  if (!m_first) m_first = entry;
   m_last = entry;
 }
 

@@ -1,4 +1,4 @@
-// CTesselOptimizedMap (Part 1.104): maps a 64-bit key (two signed 32-bit words) to
+// CTesselOptimizedMap: maps a 64-bit key (two signed 32-bit words) to
 // an untyped, never-null value pointer. Entries are chained in insertion order for
 // iteration; the bucket array (1009 at first) grows to NextPrime(2 x count) when the
 // map holds more than twice as many entries as buckets. Bucket = |low| mod count
@@ -65,7 +65,7 @@ protected:
   TesselOptimizedMapEntry* m_first;
   TesselOptimizedMapEntry* m_last;
   // Parked entries live in a chain of their own (linked through nextInBucket), so an
-  // iteration cannot lose them (the Part lets the implementer choose this).
+  // iteration cannot lose them (any order of them would do).
   TesselOptimizedMapEntry* m_parked;
 
 private:

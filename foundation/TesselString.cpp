@@ -1,4 +1,4 @@
-// CTesselString (Part 1.101). See TesselString.h for the length rule.
+// CTesselString. See TesselString.h for the length rule.
 #include "TesselString.h"
 
 #include <ctype.h>
@@ -860,7 +860,7 @@ bool CTesselString::TrimRight() {
   return true;
 }
 
-// Replacement in one pass; the result equals the Part's loop of Mid + SetText,
+// Replacement in one pass; the result equals a loop of Mid + SetText,
 // each search resuming after the inserted replacement.
 bool CTesselString::ReplaceAllText(const char* pattern, const char* replacement, bool ignoreCase) {
   if (!pattern || !replacement) return false;

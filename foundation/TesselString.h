@@ -1,4 +1,4 @@
-// CTesselString: the text type of the whole system (Part 1.101).
+// CTesselString: the text type of the whole system.
 // One object holds narrow (8-bit) or wide (16-bit) text in a malloc'd buffer.
 // Nothing throws; failures are false, -1 or empty results.
 //

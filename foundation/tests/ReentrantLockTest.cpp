@@ -1,4 +1,4 @@
-// CReentrantLock and the container element types (Part 1.102).
+// CReentrantLock and the container element types.
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// CTesselList and CTesselListIterator (Part 1.103).
+// CTesselList and CTesselListIterator.
 #include <gtest/gtest.h>
 
 #include <vector>

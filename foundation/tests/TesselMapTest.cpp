@@ -1,4 +1,4 @@
-// CTesselMap (Part 1.103).
+// CTesselMap.
 #include <gtest/gtest.h>
 #include <limits.h>
 

@@ -1,4 +1,4 @@
-// CTesselOptimizedMap, NextPrime and the checksums (Part 1.104).
+// CTesselOptimizedMap, NextPrime and the checksums.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string.h>
@@ -21,7 +21,7 @@ public:
   }
 };
 
-// The function a logical register shift would give (the Part warns it differs).
+// The function a logical register shift would give (which differs from ours).
 uint64_t Crc64Logical(const void* data, int length) {
   uint64_t table[256];
   for (uint64_t i = 0; i < 256; ++i) {

@@ -1,4 +1,4 @@
-// CTesselString (Part 1.101).
+// CTesselString.
 #include <gtest/gtest.h>
 #include <limits.h>
 #include <string.h>
