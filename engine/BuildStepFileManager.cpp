@@ -239,39 +239,15 @@ bool CBuildStepFileManager::ReadHeader(int32_t* version, int32_t* stepCount,
 }
 
 bool CBuildStepFileManager::ReadSteps(int32_t count, int32_t version) {
-  bool ok = true;
-  for (int32_t i = 0; i < count; ++i) {
-    bool endOfFile = false;
-    int32_t size = 0;
-    unsigned char* record = ReadRecord(&endOfFile, &size);
-    if (endOfFile) break;
-    if (!record) continue;
-    CBuildStepDataDefinition* step = ParseStep(record, size, version);
-    delete[] record;
-    if (step && !m_steps.AddTail(step)) {
-      delete step;
-      ok = false;
-    }
-  }
-  return ok;
+  return ReadRecords(count, &m_steps, [version](const unsigned char* record, int32_t size) {
+    return ParseStep(record, size, version);
+  });
 }
 
 bool CBuildStepFileManager::ReadVariables(int32_t count) {
-  bool ok = true;
-  for (int32_t i = 0; i < count; ++i) {
-    bool endOfFile = false;
-    int32_t size = 0;
-    unsigned char* record = ReadRecord(&endOfFile, &size);
-    if (endOfFile) break;
-    if (!record) continue;
-    CVariableDefDataDefinition* variable = ParseVariable(record, size);
-    delete[] record;
-    if (variable && !m_variables.AddTail(variable)) {
-      delete variable;
-      ok = false;
-    }
-  }
-  return ok;
+  return ReadRecords(count, &m_variables, [](const unsigned char* record, int32_t size) {
+    return ParseVariable(record, size);
+  });
 }
 
 // The next record, size field included, or null when it is to be skipped.

@@ -71,6 +71,26 @@ private:
   bool ReadSteps(int32_t count, int32_t version);
   bool ReadVariables(int32_t count);
   unsigned char* ReadRecord(bool* endOfFile, int32_t* size);
+  /// Reads up to `count` records into `list`, each parsed by `parse` (null skips
+  /// an unreadable record); false when a parsed record could not be listed.
+  template <typename Parse>
+  bool ReadRecords(int32_t count, CTesselList* list, Parse parse) {
+    bool ok = true;
+    for (int32_t i = 0; i < count; ++i) {
+      bool endOfFile = false;
+      int32_t size = 0;
+      unsigned char* record = ReadRecord(&endOfFile, &size);
+      if (endOfFile) break;
+      if (!record) continue;
+      auto* item = parse(record, size);
+      delete[] record;
+      if (item && !list->AddTail(item)) {
+        delete item;
+        ok = false;
+      }
+    }
+    return ok;
+  }
 
   void* m_owner;
   CTesselString m_filePath;

@@ -9,6 +9,8 @@
 #include <wchar.h>
 #include <wctype.h>
 
+#include <string>
+
 #include "TesselChecksum.h"
 
 namespace {
@@ -862,52 +864,52 @@ bool CTesselString::TrimRight() {
 
 // Replacement in one pass; the result equals a loop of Mid + SetText,
 // each search resuming after the inserted replacement.
+// Every occurrence of `pattern` (found by `find` from an index on) in `text`
+// replaced, as one new text in `out`; false when there is none or memory ran out.
+template <typename Ch, typename FindFn>
+static bool ReplaceOccurrences(const Ch* text, int textLength, const Ch* pattern,
+                               const Ch* replacement, FindFn find, Scratch<Ch>* out) {
+  int at = find(0);
+  if (at < 0) return false;
+  const size_t patternLength = std::char_traits<Ch>::length(pattern);
+  const size_t replacementLength = std::char_traits<Ch>::length(replacement);
+  int from = 0;
+  while (at >= 0) {
+    out->Put(text + from, static_cast<size_t>(at - from));
+    out->Put(replacement, replacementLength);
+    from = at + static_cast<int>(patternLength);
+    at = from < textLength ? find(from) : -1;
+  }
+  if (from < textLength) out->Put(text + from, static_cast<size_t>(textLength - from));
+  return out->ok;
+}
+
 bool CTesselString::ReplaceAllText(const char* pattern, const char* replacement, bool ignoreCase) {
   if (!pattern || !replacement) return false;
   if (!*pattern) return false;  // an empty pattern would be found forever
-  int at = Find(pattern, 0, ignoreCase);
-  if (at < 0) return false;
-  size_t patternLength = strlen(pattern);
-  Scratch<char> out;
+  // The replacement may point into this string's own buffer.
   char* replacementCopy = DupText(replacement, strlen(replacement));
   if (!replacementCopy) return false;
-  int textLength = TextLength();
-  int from = 0;
-  while (at >= 0) {
-    out.Put(m_buffer + from, static_cast<size_t>(at - from));
-    out.Put(replacementCopy, strlen(replacementCopy));
-    from = at + static_cast<int>(patternLength);
-    at = from < textLength ? Find(pattern, from, ignoreCase) : -1;
-  }
-  if (from < textLength) out.Put(m_buffer + from, static_cast<size_t>(textLength - from));
+  Scratch<char> out;
+  bool replaced = ReplaceOccurrences<char>(
+      m_buffer, TextLength(), pattern, replacementCopy,
+      [&](int from) { return Find(pattern, from, ignoreCase); }, &out);
   free(replacementCopy);
-  if (!out.ok) return false;
-  return SetText(out.data ? out.data : "");
+  return replaced && SetText(out.data ? out.data : "");
 }
 
 bool CTesselString::ReplaceAllWideText(const wchar_t* pattern, const wchar_t* replacement,
                                        bool ignoreCase) {
   if (!pattern || !replacement) return false;
   if (!*pattern) return false;
-  int at = FindWide(pattern, 0, ignoreCase);
-  if (at < 0) return false;
-  size_t patternLength = wcslen(pattern);
-  Scratch<wchar_t> out;
   wchar_t* replacementCopy = DupWideText(replacement, wcslen(replacement));
   if (!replacementCopy) return false;
-  const wchar_t* text = reinterpret_cast<const wchar_t*>(m_buffer);
-  int textLength = TextLength();
-  int from = 0;
-  while (at >= 0) {
-    out.Put(text + from, static_cast<size_t>(at - from));
-    out.Put(replacementCopy, wcslen(replacementCopy));
-    from = at + static_cast<int>(patternLength);
-    at = from < textLength ? FindWide(pattern, from, ignoreCase) : -1;
-  }
-  if (from < textLength) out.Put(text + from, static_cast<size_t>(textLength - from));
+  Scratch<wchar_t> out;
+  bool replaced = ReplaceOccurrences<wchar_t>(
+      reinterpret_cast<const wchar_t*>(m_buffer), TextLength(), pattern, replacementCopy,
+      [&](int from) { return FindWide(pattern, from, ignoreCase); }, &out);
   free(replacementCopy);
-  if (!out.ok) return false;
-  return SetWideText(out.data ? out.data : L"");
+  return replaced && SetWideText(out.data ? out.data : L"");
 }
 
 bool CTesselString::Replace(CTesselString& pattern, CTesselString& replacement, bool ignoreCase,
