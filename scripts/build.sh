@@ -8,4 +8,4 @@ if [ ! -f "$VELM_BUILD_DIR/build.ninja" ]; then
     -DCMAKE_TOOLCHAIN_FILE="$VELM_ROOT/cmake/mingw-w64-x86_64.cmake" >"$VELM_BUILD_DIR.configure.log" 2>&1 \
     || { cat "$VELM_BUILD_DIR.configure.log" >&2; exit 1; }
 fi
-cmake --build "$VELM_BUILD_DIR" -- -k 0 "$@" | grep -v '^\[[0-9]*/[0-9]*\] ' || [ "${PIPESTATUS[0]}" -eq 0 ]
+cmake --build "$VELM_BUILD_DIR" -- -k 0 "$@" | grep -vE '^(\[[0-9]+/[0-9]+\] |-- |ninja: no work to do)' || [ "${PIPESTATUS[0]}" -eq 0 ]
