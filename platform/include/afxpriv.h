@@ -36,6 +36,10 @@
 // A control's own notifications come back to it as WM_REFLECT_BASE + message.
 #define WM_REFLECT_BASE 0xBC00
 
+/// OnToolHitTest's mark of a tool that is not a button (tips shown without
+/// waiting for a click to end).
+#define TTF_NOTBUTTON 0x80000000L
+
 /// The layout pass of RepositionBars: each bar that gets WM_SIZEPARENT takes
 /// its band from `rect` (and shrinks it), adds its size to `sizeTotal`, and
 /// moves itself through `hDWP` (null while the caller only asks for sizes).

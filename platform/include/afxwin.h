@@ -7,3 +7,17 @@
 #if __has_include("afxcmdtarget.h")
 #include "afxcmdtarget.h"
 #endif
+
+// Windows, message maps, the application object.
+#include "afxgdi.h"
+#include "afxwnd.h"
+#include "afxwinapp.h"
+
+// Menus and the standard controls.
+#include "afxmenu.h"
+#include "afxctl.h"
+
+// Frames, control bars and dialogs.
+#include "afxframe.h"
+#include "afxdialog.h"
+#include "afxadv.h"

@@ -1,53 +1,55 @@
-// The per-thread maps behind the FromHandle of the wrapper classes.
+// The per-thread maps behind FromHandle of the wrapper classes.
 //
 // An object that owns a handle (Attach, Create...) is entered in the permanent
 // map, so FromHandle on that handle finds the owner itself. Any other handle
-// gets a temporary wrapper that lives until DeleteTemp: callers may keep the
-// pointer only while handling the current message, as with the originals.
+// gets a temporary wrapper that lives until DeleteTemp (idle time): callers
+// may keep the pointer only while handling the current message.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <unordered_map>
 
-template <class T>
-class CHandleMapT {
+template <class T, class H>
+class CHandleMap {
  public:
-  /// `setHandle` puts a handle into a wrapper; it must not free the old one.
-  typedef void (*SetHandleFn)(T* pObject, HANDLE h);
+  /// `pfnNew` makes a temporary wrapper of a handle; `pfnRelease` takes the
+  /// handle out of one again so that deleting it leaves the handle alone.
+  CHandleMap(T* (*pfnNew)(H), void (*pfnRelease)(T*)) : m_pfnNew(pfnNew), m_pfnRelease(pfnRelease) {}
+  ~CHandleMap() { DeleteTemp(); }
+  CHandleMap(const CHandleMap&) = delete;
+  CHandleMap& operator=(const CHandleMap&) = delete;
 
-  explicit CHandleMapT(SetHandleFn setHandle) : m_setHandle(setHandle) {}
-  ~CHandleMapT() { DeleteTemp(); }
-
-  /// The owner of `h`, else a temporary wrapper of type `U`; null for a null handle.
-  template <class U = T>
-  T* FromHandle(HANDLE h) {
-    if (h == NULL) return nullptr;
-    auto it = m_permanent.find(h);
-    if (it != m_permanent.end()) return it->second;
-    std::unique_ptr<T>& temp = m_temporary[h];
-    if (!temp) temp.reset(new U);
-    // A wrapper handed out before may have been detached since.
-    m_setHandle(temp.get(), h);
-    return temp.get();
+  /// The owner of `h`, else a temporary wrapper; null for a null handle.
+  T* FromHandle(H h) {
+    if (h == nullptr) return nullptr;
+    if (T* pPermanent = LookupPermanent(h)) return pPermanent;
+    T*& pTemp = m_temporary[h];
+    if (pTemp == nullptr) pTemp = m_pfnNew(h);
+    return pTemp;
   }
 
-  T* LookupPermanent(HANDLE h) const {
+  T* LookupPermanent(H h) const {
     auto it = m_permanent.find(h);
     return it == m_permanent.end() ? nullptr : it->second;
   }
-  void SetPermanent(HANDLE h, T* pObject) { m_permanent[h] = pObject; }
-  void RemoveHandle(HANDLE h) { m_permanent.erase(h); }
+  void SetPermanent(H h, T* pObject) { m_permanent[h] = pObject; }
+  void RemoveHandle(H h) { m_permanent.erase(h); }
 
-  /// Frees the temporary wrappers but not the handles they wrap.
+  /// Deletes the temporary wrappers but not the handles they wrap.
   void DeleteTemp() {
-    for (auto& entry : m_temporary) m_setHandle(entry.second.get(), NULL);
-    m_temporary.clear();
+    // Move the map out first: a wrapper's destructor may call FromHandle.
+    std::unordered_map<H, T*> temporary;
+    temporary.swap(m_temporary);
+    for (auto& entry : temporary) {
+      m_pfnRelease(entry.second);
+      delete entry.second;
+    }
   }
 
  private:
-  SetHandleFn m_setHandle;
-  std::unordered_map<HANDLE, T*> m_permanent;
-  std::unordered_map<HANDLE, std::unique_ptr<T>> m_temporary;
+  T* (*m_pfnNew)(H);
+  void (*m_pfnRelease)(T*);
+  std::unordered_map<H, T*> m_permanent;
+  std::unordered_map<H, T*> m_temporary;
 };

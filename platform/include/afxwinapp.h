@@ -1,0 +1,129 @@
+// CWinThread and CWinApp: the message loop of a UI thread and the one
+// application object of the program.
+#pragma once
+
+#include "afxwnd.h"
+
+/// A thread with a message loop. The application object is the one of the
+/// thread that constructed it (the main thread); AfxGetThread finds it there.
+class CWinThread : public CCmdTarget {
+  DECLARE_DYNAMIC(CWinThread)
+
+ public:
+  CWinThread();
+  ~CWinThread() override;
+
+  /// The window whose destruction ends the loop; PreTranslateMessage stops
+  /// its walk there.
+  CWnd* m_pMainWnd;
+  CWnd* m_pActiveWnd;
+  BOOL m_bAutoDelete;
+  HANDLE m_hThread;
+  DWORD m_nThreadID;
+
+  operator HANDLE() const { return this == nullptr ? nullptr : m_hThread; }
+
+  virtual BOOL InitInstance();
+  /// Runs the loop until WM_QUIT; returns ExitInstance's result.
+  virtual int Run();
+  /// Offers the message to the windows from its target up to the main
+  /// window (each permanent object's PreTranslateMessage); TRUE when one
+  /// took it.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+  /// Takes one message and dispatches it; FALSE on WM_QUIT.
+  virtual BOOL PumpMessage();
+  /// Idle work while the queue is empty: lCount 0 updates the main window
+  /// and its descendants (WM_IDLEUPDATECMDUI), later counts delete the
+  /// temporary objects. TRUE asks for another call.
+  virtual BOOL OnIdle(LONG lCount);
+  /// FALSE for messages that should not restart idle processing (repeated
+  /// mouse moves at the same place, paints, the caret timer).
+  virtual BOOL IsIdleMessage(MSG* pMsg);
+  /// The result is the loop's (and, for the application, the process's) exit code.
+  virtual int ExitInstance();
+  virtual CWnd* GetMainWnd();
+
+ private:
+  POINT m_ptCursorLast;
+  UINT m_nMsgLast;
+};
+
+/// The application object. Exactly one exists, constructed as a global
+/// before WinMain; AfxGetApp returns it.
+class CWinApp : public CWinThread {
+  DECLARE_DYNAMIC(CWinApp)
+
+ public:
+  explicit CWinApp(LPCTSTR lpszAppName = NULL);
+  ~CWinApp() override;
+
+  LPCTSTR m_pszAppName;  // null: the executable's name, set by AfxWinInit
+  HINSTANCE m_hInstance;
+  LPTSTR m_lpCmdLine;
+  int m_nCmdShow;
+  LPCTSTR m_pszExeName;
+
+  /// Once per process, before InitInstance.
+  virtual BOOL InitApplication();
+  /// Quits at once when InitInstance left no main window.
+  int Run() override;
+  BOOL OnIdle(LONG lCount) override;
+  int ExitInstance() override;
+  /// Shows AfxMessageBox's text: owned by the safe owner, captioned with
+  /// the application's name, with an icon chosen from the buttons when
+  /// nType names none.
+  virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
+  HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+  HCURSOR LoadCursor(UINT nIDResource) const;
+  HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(NULL, lpszCursorName); }
+  HICON LoadIcon(LPCTSTR lpszResourceName) const;
+  HICON LoadIcon(UINT nIDResource) const;
+  HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(NULL, lpszIconName); }
+
+  // Application profile (WinAppProfile.cpp): the registry key
+  // HKEY_CURRENT_USER\Software\<m_pszRegistryKey>\<m_pszProfileName> when a
+  // registry key is set, else the INI file m_pszProfileName. Both strings
+  // are owned (malloc'ed); replace them with free and _strdup.
+  LPCTSTR m_pszRegistryKey = nullptr;
+  LPCTSTR m_pszProfileName = nullptr;  // null: "<exe name>.INI"
+  /// Moves the profile to the registry under this company name.
+  void SetRegistryKey(LPCTSTR lpszRegistryKey);
+  void SetRegistryKey(UINT nIDRegistryKey);
+  /// The application's key (created when missing); the caller closes it.
+  HKEY GetAppRegistryKey();
+  HKEY GetSectionKey(LPCTSTR lpszSection);
+  virtual UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+  virtual BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+  virtual CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = NULL);
+  /// A null entry removes the section, a null value the entry.
+  virtual BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+  /// *ppData is new[]'ed for the caller; FALSE (and null) when missing.
+  virtual BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+  virtual BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
+  /// 1 shows the wait cursor, -1 ends it, 0 shows it again after a change.
+  virtual void DoWaitCursor(int nCode);
+  /// ID_APP_EXIT: closes the main window, which ends the message loop.
+  afx_msg void OnAppExit();
+
+ private:
+  friend BOOL AFXAPI AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);
+  CString m_strAppName;  // storage of a name made from the executable's
+  /// Frees the owned profile strings when the application goes.
+  struct ProfileStrings {
+    CWinApp* pApp;
+    ~ProfileStrings();
+  } m_profileStrings{this};
+
+  DECLARE_MESSAGE_MAP()
+};
+
+CWinThread* AFXAPI AfxGetThread();
+/// The main window of the current thread (or of the application), or null.
+CWnd* AFXAPI AfxGetMainWnd();
+void AFXAPI AfxPostQuitMessage(int nExitCode);
+/// Records the instance and the command line in the module state and the
+/// application object.
+BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+/// AfxWinInit, InitApplication, InitInstance, Run; the result is the exit code.
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
