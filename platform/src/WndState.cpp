@@ -1,6 +1,8 @@
 // The per-thread window state and the life of temporary objects.
 #include "WndState.h"
 
+#include "afxcmn.h"
+
 namespace {
 
 CThreadLocal<AFX_WND_THREAD_STATE> g_wndThreadState;
@@ -45,6 +47,8 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps) {
     state->m_mapHWND.DeleteTemp();
     state->m_mapHDC.DeleteTemp();
     state->m_mapHGDIOBJ.DeleteTemp();
+    CMenu::DeleteTempMap();
+    CImageList::DeleteTempMap();
   }
   return TRUE;
 }
