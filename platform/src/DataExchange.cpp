@@ -2,7 +2,6 @@
 // controls and its members.
 #include <afxwin.h>
 
-#include <stdio.h>
 #include <stdlib.h>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -71,7 +70,7 @@ void DDX_Number(CDataExchange* pDX, int nIDC, bool bSigned, long long nMin, long
   HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
   if (!pDX->m_bSaveAndValidate) {
     char szText[32];
-    sprintf(szText, bSigned ? "%I64d" : "%I64u", *pValue);
+    _i64toa(*pValue, szText, 10);
     ::SetWindowText(hWndCtrl, szText);
     return;
   }

@@ -1,4 +1,3 @@
-#include <stdio.h>
 // CMDIFrameWnd: the MDI client made at creation, and switching the frame's
 // menu through the client.
 #include <gtest/gtest.h>
@@ -51,41 +50,26 @@ TEST_F(MDIFrameTest, CreatesItsClientOverTheWholeClientArea) {
 
 TEST_F(MDIFrameTest, SwitchesMenusAndPutsTheDefaultBack) {
   HMENU hDefault = m_pFrame->m_hMenuDefault;
-  printf("step 51\n"); fflush(stdout);
   ASSERT_NE(nullptr, hDefault);
-  printf("step 52\n"); fflush(stdout);
   ASSERT_EQ(hDefault, ::GetMenu(m_hWnd));
-  printf("step 53\n"); fflush(stdout);
 
   HMENU hOther = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_OTHERMENU));
-  printf("step 55\n"); fflush(stdout);
   ASSERT_NE(nullptr, hOther);
-  printf("step 56\n"); fflush(stdout);
   CMenu* pPrevious = m_pFrame->MDISetMenu(CMenu::FromHandle(hOther), CMenu::FromHandle(::GetSubMenu(hOther, 0)));
-  printf("step 57\n"); fflush(stdout);
   EXPECT_EQ(hDefault, pPrevious->GetSafeHmenu());
-  printf("step 58\n"); fflush(stdout);
   EXPECT_EQ(hOther, ::GetMenu(m_hWnd));
-  printf("step 59\n"); fflush(stdout);
   EXPECT_EQ(::GetSubMenu(hOther, 0), m_pFrame->m_hMenuWindow);
-  printf("step 60\n"); fflush(stdout);
 
   m_pFrame->OnUpdateFrameMenu(nullptr);
-  printf("step 62\n"); fflush(stdout);
   EXPECT_EQ(hDefault, ::GetMenu(m_hWnd));
-  printf("step 63\n"); fflush(stdout);
 
   // A frame destroyed while another menu is shown still frees only its own.
-  m_pFrame->MDISetMenu(CMenu::FromHandle(hOther), nullptr);
-  printf("step 66\n"); fflush(stdout);
+  m_pFrame->MDISetMenu(CMenu::FromHandle(hOther), CMenu::FromHandle(::GetSubMenu(hOther, 0)));
+  ASSERT_EQ(hOther, ::GetMenu(m_hWnd));
   m_pFrame->DestroyWindow();
-  printf("step 67\n"); fflush(stdout);
   EXPECT_TRUE(::IsMenu(hOther));
-  printf("step 68\n"); fflush(stdout);
   EXPECT_FALSE(::IsMenu(hDefault));
-  printf("step 69\n"); fflush(stdout);
   ::DestroyMenu(hOther);
-  printf("step 70\n"); fflush(stdout);
 }
 
 }  // namespace
