@@ -152,10 +152,18 @@ std::vector<std::string> Subfolders(const std::string& folder) {
   return paths;
 }
 
+bool IsLink(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// A link is listed but not entered: one that points back up the tree would
+// repeat the walk below it at every level until the path limit.
 void AddSubfoldersRecursive(const std::string& folder, std::vector<std::string>* paths) {
   for (const std::string& sub : Subfolders(folder)) {
     paths->push_back(sub);
-    AddSubfoldersRecursive(sub, paths);
+    if (!IsLink(sub))
+      AddSubfoldersRecursive(sub, paths);
   }
 }
 

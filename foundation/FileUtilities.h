@@ -74,7 +74,8 @@ bool FindFilesMatching(CTesselString folder, CTesselString patterns, CTesselList
 bool ListSubfolders(CTesselString folder, CTesselList* list);
 
 /// Adds every subfolder at every depth, each followed by the folders below it
-/// before its next sibling. True when any was added.
+/// before its next sibling; a junction or symbolic link is added but not
+/// entered. True when any was added.
 bool ListSubfoldersRecursive(CTesselString folder, CTesselList* list);
 
 // The delete helpers refuse (false, nothing touched) an empty path, a path of

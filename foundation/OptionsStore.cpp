@@ -94,7 +94,8 @@ COptionsEntityBase* NewEntity(EntityType type) {
 
 }  // namespace
 
-COptionsStore::COptionsStore() : m_formatVersion(0), m_currentUser(nullptr), m_dirty(false) {}
+COptionsStore::COptionsStore()
+    : m_formatVersion(0), m_currentUser(nullptr), m_dirty(false), m_loadingUser(false) {}
 
 COptionsStore::~COptionsStore() {
   m_currentUser = nullptr;
@@ -152,7 +153,9 @@ bool COptionsStore::LoadEntity(const unsigned char* buffer, int* pos, int end) {
     return false;
 
   if (id == 0) {
-    if (type != kUser)
+    // Save writes users only at the top level. A user among a user's records
+    // would make every level load and pre-check the levels below it again.
+    if (type != kUser || m_loadingUser)
       return false;
     COptionsUser* user = static_cast<COptionsUser*>(CreateEntity(0));
     if (!user)
@@ -161,7 +164,10 @@ bool COptionsStore::LoadEntity(const unsigned char* buffer, int* pos, int end) {
     // it loads; a user that fails is dropped and the previous one restored.
     COptionsUser* previous = m_currentUser;
     m_currentUser = user;
-    if (!user->Load(buffer, pos, end) || !AddUser(user)) {
+    m_loadingUser = true;
+    const bool loaded = user->Load(buffer, pos, end);
+    m_loadingUser = false;
+    if (!loaded || !AddUser(user)) {
       m_currentUser = previous;
       delete user;
       return false;
@@ -205,6 +211,7 @@ bool COptionsStore::CheckRecords(const unsigned char* buffer, int pos, int end, 
   if (!user || !scratch.AddUser(user))
     return false;
   scratch.m_currentUser = user;
+  scratch.m_loadingUser = true;
   for (int i = 0; i < count; ++i)
     if (!scratch.LoadEntity(buffer, &pos, end))
       return false;

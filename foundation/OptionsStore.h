@@ -46,7 +46,8 @@ public:
   /// id in the current user, creating it when missing; a user record adds a new
   /// user, which becomes current. False, with the store and *pos unchanged, for
   /// an unknown id, a type that is not the id's kind, a setting record without
-  /// a current user, or a truncated or corrupt record.
+  /// a current user, a user record among a user's records, or a truncated or
+  /// corrupt record.
   bool LoadEntity(const unsigned char* buffer, int* pos, int end);
 
   /// Reads a whole settings buffer as Save() writes it: the version (1), then
@@ -112,6 +113,7 @@ private:
   std::vector<std::unique_ptr<COptionsUser>> m_users;
   COptionsUser* m_currentUser;
   bool m_dirty;
+  bool m_loadingUser;  // a user's records are being read: no user may come among them
   CReentrantLock m_lock;
 
   COptionsStore(const COptionsStore&) = delete;

@@ -6,6 +6,8 @@
 
 #include <new>
 
+#include "TesselOptimizedMap.h"
+
 CTesselMap::CTesselMap()
     : m_buckets(nullptr), m_bucketBytes(0), m_bucketCount(10009), m_removingByKey(false) {}
 
@@ -17,10 +19,7 @@ CTesselMap::~CTesselMap() {
   m_bucketBytes = 0;
 }
 
-int CTesselMap::BucketOf(int32_t low, int bucketCount) {
-  uint32_t magnitude = low < 0 ? 0u - static_cast<uint32_t>(low) : static_cast<uint32_t>(low);
-  return static_cast<int>(magnitude % static_cast<uint32_t>(bucketCount));
-}
+int CTesselMap::BucketOf(int32_t low, int bucketCount) { return KeyBucket(low, bucketCount); }
 
 void CTesselMap::StringKey(CTesselString key, bool ignoreCase, int32_t* low, int32_t* high) {
   if (ignoreCase) key.MakeUpper();

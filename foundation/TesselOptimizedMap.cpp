@@ -38,9 +38,20 @@ CTesselOptimizedMap::~CTesselOptimizedMap() {
   m_buckets = nullptr;
 }
 
-int CTesselOptimizedMap::BucketOf(int32_t low) const {
+int KeyBucket(int32_t low, int bucketCount) {
   uint32_t magnitude = low < 0 ? 0u - static_cast<uint32_t>(low) : static_cast<uint32_t>(low);
-  return static_cast<int>(magnitude % static_cast<uint32_t>(m_bucketCount));
+  return static_cast<int>(magnitude % static_cast<uint32_t>(bucketCount));
+}
+
+void CTesselOptimizedMap::Insert(TesselOptimizedMapEntry* entry, int32_t low, int32_t high,
+                                 void* value) {
+  int bucket = BucketOf(low);
+  entry->keyLow = low;
+  entry->keyHigh = high;
+  entry->value = value;
+  entry->nextInBucket = m_buckets[bucket];
+  m_buckets[bucket] = entry;
+  LinkInsertionOrder(entry);
 }
 
 void CTesselOptimizedMap::LinkInsertionOrder(TesselOptimizedMapEntry* entry) {
@@ -138,14 +149,8 @@ bool CTesselOptimizedMap::Add(int32_t low, int32_t high, void* value) {
   TesselOptimizedMapEntry* entry =
       static_cast<TesselOptimizedMapEntry*>(malloc(sizeof(TesselOptimizedMapEntry)));
   if (!entry) return false;
-  int bucket = BucketOf(low);
-  entry->keyLow = low;
-  entry->keyHigh = high;
-  entry->value = value;
-  entry->nextInBucket = m_buckets[bucket];
-  m_buckets[bucket] = entry;
+  Insert(entry, low, high, value);
   ++m_count;
-  LinkInsertionOrder(entry);
   if (m_count > 2 * m_bucketCount) Rehash();
   return true;
 }
@@ -159,9 +164,7 @@ void CTesselOptimizedMap::Rehash() {
     TesselOptimizedMapEntry* entry = m_buckets[i];
     while (entry) {
       TesselOptimizedMapEntry* next = entry->nextInBucket;
-      uint32_t magnitude = entry->keyLow < 0 ? 0u - static_cast<uint32_t>(entry->keyLow)
-                                             : static_cast<uint32_t>(entry->keyLow);
-      int bucket = static_cast<int>(magnitude % static_cast<uint32_t>(newCount));
+      int bucket = KeyBucket(entry->keyLow, newCount);
       entry->nextInBucket = array[bucket];
       array[bucket] = entry;
       entry = next;
@@ -227,13 +230,7 @@ bool CTesselOptimizedMap::AddRecycled(int32_t low, int32_t high, void* value) {
   if (!m_buckets || m_bucketCount < 1 || !value) return false;
   TesselOptimizedMapEntry* entry = m_parked;
   m_parked = entry->nextInBucket;
-  int bucket = BucketOf(low);
-  entry->keyLow = low;
-  entry->keyHigh = high;
-  entry->value = value;
-  entry->nextInBucket = m_buckets[bucket];
-  m_buckets[bucket] = entry;
-  LinkInsertionOrder(entry);  // already counted; no growth check
+  Insert(entry, low, high, value);  // already counted; no growth check
   return true;
 }
 

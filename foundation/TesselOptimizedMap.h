@@ -18,6 +18,11 @@ struct TesselOptimizedMapEntry {
   TesselOptimizedMapEntry* nextInOrder;
 };
 
+/// The bucket of a key in both hash maps: |low| mod bucketCount, the magnitude
+/// taken unsigned so that the most negative low word has one too. The high word
+/// only takes part in comparisons. bucketCount must be at least 1.
+int KeyBucket(int32_t low, int bucketCount);
+
 class CTesselOptimizedMap {
 public:
   CTesselOptimizedMap();           // 1009 buckets
@@ -54,7 +59,10 @@ protected:
   void LinkInsertionOrder(TesselOptimizedMapEntry* entry);
   void UnlinkInsertionOrder(TesselOptimizedMapEntry* entry);
   void Rehash();
-  int BucketOf(int32_t low) const;
+  int BucketOf(int32_t low) const { return KeyBucket(low, m_bucketCount); }
+  // Pushes the entry at the head of its key's chain and at the end of the
+  // insertion order.
+  void Insert(TesselOptimizedMapEntry* entry, int32_t low, int32_t high, void* value);
   static int32_t Low(int64_t key) { return static_cast<int32_t>(static_cast<uint64_t>(key)); }
   static int32_t High(int64_t key) { return static_cast<int32_t>(static_cast<uint64_t>(key) >> 32); }
 

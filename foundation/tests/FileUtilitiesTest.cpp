@@ -429,3 +429,22 @@ TEST(FileUtilitiesTest, ParsesTheHostDllFromACommandLine) {
 }
 
 }  // namespace
+
+// A link back up the tree would otherwise be walked again at every level; two
+// of them double the work per level.
+TEST(FileUtilitiesTest, ListSubfoldersRecursiveListsLinksWithoutEnteringThem) {
+  CScratchFolder folder;
+  ASSERT_TRUE(folder.MakeFolder("a"));
+  ASSERT_TRUE(folder.MakeFolder("a\\c"));
+  if (!MakeFolderLink(folder.Path("a\\loop1"), folder.Path("a")))
+    GTEST_SKIP() << "no folder links on this system";
+  ASSERT_TRUE(MakeFolderLink(folder.Path("a\\loop2"), folder.Path("a")));
+
+  StringList list;
+  EXPECT_TRUE(ListSubfoldersRecursive(Str(folder.Path()), list.Get()));
+  std::vector<std::string> expected = {folder.Path("a"), folder.Path("a\\c"),
+                                       folder.Path("a\\loop1"), folder.Path("a\\loop2")};
+  EXPECT_EQ(expected, Sorted(list.Items()));
+  RemoveFolderLink(folder.Path("a\\loop1"));
+  RemoveFolderLink(folder.Path("a\\loop2"));
+}

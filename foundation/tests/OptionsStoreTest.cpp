@@ -459,3 +459,24 @@ TEST(OptionsStore, SettersAndGettersUseTheCurrentUser) {
   EXPECT_EQ(count, user->GetEntityCount());
   EXPECT_TRUE(store.IsDirty());
 }
+
+// Save never puts a user inside a user; a buffer that does is corrupt, and
+// reading it must neither recurse once per level nor re-check every level.
+TEST(OptionsStore, UserInsideAUserIsRefusedPromptly) {
+  for (int depth : {2, 40, 5000}) {
+    SCOPED_TRACE(depth);
+    Bytes bytes(4, 0);
+    PutInt32(&bytes, 0, 1);
+    for (int level = 0; level < depth; ++level) {
+      Bytes user(21, 0);  // header {0, 0}, count, packed empty name
+      PutInt32(&user, 8, level + 1 < depth ? 1 : 0);
+      bytes.insert(bytes.end(), user.begin(), user.end());
+    }
+    const DWORD started = GetTickCount();
+    COptionsStore store;
+    EXPECT_FALSE(store.LoadBuffer(bytes.data(), static_cast<int>(bytes.size())));
+    EXPECT_EQ(0, store.GetUserCount());
+    EXPECT_EQ(nullptr, store.GetCurrentUser());
+    EXPECT_LT(GetTickCount() - started, 2000u);
+  }
+}
