@@ -123,6 +123,16 @@ bool MoveIntoPlace(const char* temp, const char* target) {
   return false;
 }
 
+// Deletes the records of a list of `Record*` items and empties it; false when
+// it was empty already.
+template <typename Record>
+bool DeleteRecords(CTesselList* list) {
+  if (list->GetCount() <= 0) return false;
+  for (int i = 0; i < list->GetCount(); ++i) delete static_cast<Record*>(list->GetAt(i));
+  list->RemoveAll();
+  return true;
+}
+
 }  // namespace
 
 CBuildStepFileManager::CBuildStepFileManager()
@@ -290,19 +300,11 @@ void CBuildStepFileManager::Close() {
 bool CBuildStepFileManager::HasFilePath() const { return !m_filePath.IsEmpty(); }
 
 bool CBuildStepFileManager::DeleteAllSteps() {
-  if (m_steps.GetCount() <= 0) return false;
-  for (int i = 0; i < m_steps.GetCount(); ++i)
-    delete static_cast<CBuildStepDataDefinition*>(m_steps.GetAt(i));
-  m_steps.RemoveAll();
-  return true;
+  return DeleteRecords<CBuildStepDataDefinition>(&m_steps);
 }
 
 bool CBuildStepFileManager::DeleteAllVariables() {
-  if (m_variables.GetCount() <= 0) return false;
-  for (int i = 0; i < m_variables.GetCount(); ++i)
-    delete static_cast<CVariableDefDataDefinition*>(m_variables.GetAt(i));
-  m_variables.RemoveAll();
-  return true;
+  return DeleteRecords<CVariableDefDataDefinition>(&m_variables);
 }
 
 CVariableDefDataDefinition* CBuildStepFileManager::GetFirstVariable() {

@@ -180,6 +180,13 @@ bool CStepExecutor::AddProcessOutput(int kind, CTesselString* text) {
     logged = true;
     start = lf + 1;
   }
+  // A child that never ends a line (binary output, a progress display that only
+  // returns the carriage) must not make the kept rest grow without bound.
+  while (m_pendingOutput.size() - start >= kLongestOutputLine) {
+    LogOutputLine(kind, m_pendingOutput.substr(start, kLongestOutputLine));
+    logged = true;
+    start += kLongestOutputLine;
+  }
   m_pendingOutput.erase(0, start);
   return logged;
 }

@@ -28,6 +28,8 @@ public:
   /// Nested builds deeper than this are refused, so that build files that run
   /// each other cannot recurse without end.
   static const int kMaxNestingDepth = 8;
+  /// Output without a line end is logged in lines of at most this many bytes.
+  static const size_t kLongestOutputLine = 1024000;
 
   CStepExecutor();
   virtual ~CStepExecutor();
@@ -55,7 +57,8 @@ public:
   bool AddLogMessage(int kind, CTesselString text);
 
   /// Splits a chunk of child output into lines and logs each, four blanks in
-  /// front. An unfinished last line is kept and completed by the next chunk.
+  /// front. An unfinished last line is kept and completed by the next chunk
+  /// (one that reaches kLongestOutputLine bytes is logged as it is).
   /// True when a line was logged. Worker thread.
   bool AddProcessOutput(int kind, CTesselString* text);
   /// Logs the kept unfinished line, if any, once the child has ended. Worker thread.

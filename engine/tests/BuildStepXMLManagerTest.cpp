@@ -238,6 +238,51 @@ TEST_F(BuildStepXMLManagerTest, TextOutsideAStepIsIgnored) {
   EXPECT_EQ("*.c", Text(target.steps[0]->m_fileSpec));
 }
 
+// Clipboard text comes from anywhere: odd documents give what their complete
+// step elements say, and entity bombs are refused rather than expanded.
+TEST_F(BuildStepXMLManagerTest, OddDocumentsGiveTheirCompleteSteps) {
+  const std::string big(2000000, 'v');
+  // Ten levels of ten references each: 10^10 characters if it were expanded.
+  std::string bomb = "<!DOCTYPE g [<!ENTITY a \"aaaaaaaaaa\">";
+  for (char level = 'b'; level <= 'k'; ++level) {
+    bomb += std::string("<!ENTITY ") + level + " \"";
+    for (int i = 0; i < 10; ++i) bomb += std::string("&") + char(level - 1) + ";";
+    bomb += "\">";
+  }
+  bomb += "]><stepgroup><buildstep><stepname>&k;</stepname></buildstep></stepgroup>";
+  struct Case {
+    const char* what;
+    std::string xml;
+    bool wellFormed;
+    std::vector<std::string> names;  // of the steps added, in order
+  } cases[] = {
+      {"nested step", Document("<buildstep><stepname>outer</stepname><buildstep><stepname>inner"
+                               "</stepname></buildstep><description>d</description></buildstep>"),
+       true, {"inner", ""}},
+      {"unknown elements and attributes",
+       Document("<buildstep x=\"1\"><unknown><stepname>deep</stepname></unknown>"
+                "<stepname a=\"b\">n<i>x</i>tail</stepname></buildstep>"),
+       true, {"n"}},
+      {"markup in character data", Document("<buildstep><stepname><![CDATA[a<b&c]]></stepname>"
+                                            "</buildstep>"),
+       true, {"a<b&c"}},
+      {"huge value", Document("<buildstep><stepname>" + big + "</stepname></buildstep>"), true,
+       {big}},
+      {"no document element", "just text", false, {}},
+      {"unclosed step", Document("<buildstep><stepname>cut"), false, {}},
+      {"entity bomb", bomb, false, {}},
+  };
+  for (const Case& c : cases) {
+    CFakePasteTarget fresh;
+    manager.SetOwner(&fresh);
+    EXPECT_EQ(c.wellFormed, Paste(c.xml)) << c.what;
+    std::vector<std::string> names;
+    for (CBuildStepDataDefinition* step : fresh.steps) names.push_back(Text(step->m_stepName));
+    EXPECT_EQ(c.names, names) << c.what;
+  }
+  manager.SetOwner(&target);
+}
+
 // Narrow step texts are in the ANSI code page; the document carries UTF-8.
 TEST_F(BuildStepXMLManagerTest, NonAsciiTextTravelsAsUtf8) {
   if (GetACP() != 1252) GTEST_SKIP() << "needs the Western code page";

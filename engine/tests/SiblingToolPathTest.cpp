@@ -28,7 +28,6 @@ bool Register(const char* root, const char* product, const std::string& folder,
 
 class SiblingToolTest : public ::testing::Test {
 protected:
-  SiblingToolTest() : m_folder("eb-sib") {}
   void SetUp() override {
     DeleteRegistrations();
     m_executor.SetLog(&m_log);
@@ -38,14 +37,14 @@ protected:
 
   // Installs the stand-in as the product's tool in a folder of its own.
   std::string Install(const char* product, const char* toolFile) {
-    std::string folder = m_folder.At(product);
+    std::string folder = m_folder.PathOf(product);
     CreateDirectoryA(folder.c_str(), nullptr);
     std::string tool = folder + "\\" + toolFile;
     CopyFileA(StandInPath().c_str(), tool.c_str(), FALSE);
     return folder;
   }
 
-  CExecTempFolder m_folder;
+  CTempFolder m_folder;
   CFakeExecLog m_log;
   CFakeRunHost m_host;
   CStepExecutor m_executor;
@@ -85,10 +84,10 @@ TEST_F(SiblingToolTest, ToolStepCommandLines) {
   std::string lumeth = Install("Lumeth", kLumethToolFileName) + "\\LMCommandLine.exe";
   std::string brisant = Install("Brisant", kBrisantToolFileName) + "\\Brisant.exe";
   std::string quorrel = Install("Quorrel", kQuorrelToolFileName) + "\\Quorrel.exe";
-  ASSERT_TRUE(Register(kKey64, "Vantrell", m_folder.At("Vantrell")));
-  ASSERT_TRUE(Register(kKey32, "Lumeth", m_folder.At("Lumeth")));
-  ASSERT_TRUE(Register(kKey64, "Brisant", m_folder.At("Brisant")));
-  ASSERT_TRUE(Register(kKey64, "Quorrel", m_folder.At("Quorrel")));
+  ASSERT_TRUE(Register(kKey64, "Vantrell", m_folder.PathOf("Vantrell")));
+  ASSERT_TRUE(Register(kKey32, "Lumeth", m_folder.PathOf("Lumeth")));
+  ASSERT_TRUE(Register(kKey64, "Brisant", m_folder.PathOf("Brisant")));
+  ASSERT_TRUE(Register(kKey64, "Quorrel", m_folder.PathOf("Quorrel")));
   struct Case {
     int type;
     const char* parameters;

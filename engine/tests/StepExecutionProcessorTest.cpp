@@ -144,6 +144,42 @@ TEST_F(ProcessorTest, ChildEnvironmentVariableIsAdded) {
   EXPECT_EQ(expected, Output());
 }
 
+// The number of open handles of this process. Where the system does not count
+// them (Wine answers 0), the free handle slots below a fixed ceiling are counted
+// instead, by filling them: every handle left open takes one of them.
+long OpenHandleMeasure() {
+  DWORD count = 0;
+  if (GetProcessHandleCount(GetCurrentProcess(), &count) && count > 0) return (long)count;
+  const uintptr_t ceiling = 0x4000;
+  std::vector<HANDLE> probes;
+  for (;;) {
+    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    if (!probe) break;
+    probes.push_back(probe);
+    if (reinterpret_cast<uintptr_t>(probe) >= ceiling) break;
+  }
+  for (HANDLE probe : probes) CloseHandle(probe);
+  return -(long)probes.size();
+}
+
+// A build runs hundreds of steps: pipes, process, thread and job handles of every
+// outcome must be closed again.
+TEST_F(ProcessorTest, RunsLeaveNoHandlesBehind) {
+  const char* outcomes[] = {"--out x --exit 0", "--exit 2", "--stdin"};
+  for (const char* arguments : outcomes) RunStandIn(arguments);  // first-use handles
+  CStepExecutionProcessor missing;
+  missing.SetCommand("\"Z:\\no\\such\\program.exe\"");
+  missing.RunProcessAndWait();
+  long before = OpenHandleMeasure();
+  for (int round = 0; round < 5; ++round) {
+    for (const char* arguments : outcomes) RunStandIn(arguments);
+    CStepExecutionProcessor failing;
+    failing.SetCommand("\"Z:\\no\\such\\program.exe\"");
+    EXPECT_FALSE(failing.RunProcessAndWait());
+  }
+  EXPECT_EQ(before, OpenHandleMeasure());
+}
+
 TEST_F(ProcessorTest, TerminateWithoutChildIsFalse) {
   CStepExecutionProcessor processor;
   EXPECT_FALSE(processor.TerminateChildProcess());
@@ -167,11 +203,11 @@ void CALLBACK CancelWhenStarted(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
-  CExecTempFolder folder("eb-tree");
+  CTempFolder folder;
   CStepExecutionProcessor processor;
   processor.m_outputTarget = &m_executor;
   processor.m_showWindow = false;
-  TreeCancel cancel = {&processor, folder.At("pid.txt"), false, 0};
+  TreeCancel cancel = {&processor, folder.PathOf("pid.txt"), false, 0};
   g_treeCancel = &cancel;
   processor.SetCommand("cmd.exe /c ");
   processor.SetParameters((StandInPath() + " --pidfile " + cancel.pidFile + " --sleep 60000").c_str());
@@ -185,7 +221,7 @@ TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
   EXPECT_LT(returned - cancel.cancelTick, 5000u);
 
   // The grandchild (the stand-in under cmd.exe) is gone too.
-  DWORD pid = strtoul(ReadTextFile(cancel.pidFile).c_str(), nullptr, 10);
+  DWORD pid = strtoul(CTempFolder::ReadBytes(cancel.pidFile).c_str(), nullptr, 10);
   ASSERT_NE(0u, pid);
   HANDLE grandchild = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
   if (grandchild) {

@@ -12,7 +12,6 @@ namespace {
 
 class FileStepsTest : public ::testing::Test {
 protected:
-  FileStepsTest() : m_root("eb-files") {}
   void SetUp() override {
     m_executor.SetLog(&m_log);
     m_executor.SetOwner(&m_host);
@@ -20,9 +19,11 @@ protected:
     for (const char* name : {"a.txt", "b.txt", "c.log", "d.bin"}) Put(Src() + "\\" + name, name);
   }
 
-  std::string Src() const { return m_root.At("src"); }
-  std::string Dst() const { return m_root.At("dst"); }
-  void Put(const std::string& path, const std::string& text) { ASSERT_TRUE(WriteTextFile(path, text)); }
+  std::string Src() const { return m_root.PathOf("src"); }
+  std::string Dst() const { return m_root.PathOf("dst"); }
+  void Put(const std::string& path, const std::string& text) {
+    ASSERT_TRUE(CTempFolder::WriteBytes(path, text));
+  }
   void MakeFolder(const std::string& path) { ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)); }
 
   bool Run(int type, const std::string& source, const std::string& target,
@@ -33,7 +34,7 @@ protected:
   }
   std::vector<std::string> Summaries() { return m_log.Texts(LogOutput); }
 
-  CExecTempFolder m_root;
+  CTempFolder m_root;
   CFakeExecLog m_log;
   CFakeRunHost m_host;
   CStepExecutor m_executor;
@@ -60,7 +61,7 @@ TEST_F(FileStepsTest, CopyCountsEveryMatchOfEveryPattern) {
 
 TEST_F(FileStepsTest, CopyWithoutMatchOrSourceFailsWithoutSummary) {
   EXPECT_FALSE(Run(StepCopyFiles, Src(), Dst(), "*.none"));
-  EXPECT_FALSE(Run(StepCopyFiles, m_root.At("missing"), Dst(), "*.txt"));
+  EXPECT_FALSE(Run(StepCopyFiles, m_root.PathOf("missing"), Dst(), "*.txt"));
   EXPECT_FALSE(Run(StepCopyFiles, Src(), "", "*.txt"));
   EXPECT_TRUE(Summaries().empty());
 }
@@ -70,7 +71,7 @@ TEST_F(FileStepsTest, CopyOverwritesReadOnlyDestination) {
   Put(Dst() + "\\a.txt", "old");
   SetFileAttributesA((Dst() + "\\a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_TRUE(Run(StepCopyFiles, Src(), Dst(), "a.txt"));
-  EXPECT_EQ("a.txt", ReadTextFile(Dst() + "\\a.txt"));
+  EXPECT_EQ("a.txt", CTempFolder::ReadBytes(Dst() + "\\a.txt"));
 }
 
 TEST_F(FileStepsTest, MoveRemovesSources) {
@@ -145,30 +146,30 @@ TEST_F(FileStepsTest, RenameFile) {
   EXPECT_FALSE(FileIsThere(Src() + "\\a.txt"));
   // Onto an existing name: refused, both files unchanged.
   EXPECT_FALSE(Run(StepRenameFile, Src() + "\\b.txt", "", "renamed.txt"));
-  EXPECT_EQ("a.txt", ReadTextFile(Src() + "\\renamed.txt"));
-  EXPECT_EQ("b.txt", ReadTextFile(Src() + "\\b.txt"));
+  EXPECT_EQ("a.txt", CTempFolder::ReadBytes(Src() + "\\renamed.txt"));
+  EXPECT_EQ("b.txt", CTempFolder::ReadBytes(Src() + "\\b.txt"));
   EXPECT_FALSE(Run(StepRenameFile, Src() + "\\missing.txt", "", "x.txt"));
   EXPECT_FALSE(Run(StepRenameFile, Src(), "", "x"));  // a folder is no file
 }
 
 TEST_F(FileStepsTest, RenameFolder) {
-  MakeFolder(m_root.At("other"));
+  MakeFolder(m_root.PathOf("other"));
   EXPECT_FALSE(Run(StepRenameFolder, Src(), "other", ""));
   EXPECT_TRUE(Run(StepRenameFolder, Src() + "\\", "moved", ""));
-  EXPECT_TRUE(FileIsThere(m_root.At("moved\\a.txt")));
+  EXPECT_TRUE(FileIsThere(m_root.PathOf("moved\\a.txt")));
   EXPECT_FALSE(FolderIsThere(Src()));
   EXPECT_FALSE(Run(StepRenameFolder, Src(), "again", ""));
 }
 
 TEST_F(FileStepsTest, CreateFolder) {
-  EXPECT_TRUE(Run(StepCreateFolder, "", m_root.At("new\\deeper"), ""));
-  EXPECT_TRUE(FolderIsThere(m_root.At("new\\deeper")));
+  EXPECT_TRUE(Run(StepCreateFolder, "", m_root.PathOf("new\\deeper"), ""));
+  EXPECT_TRUE(FolderIsThere(m_root.PathOf("new\\deeper")));
   EXPECT_TRUE(Run(StepCreateFolder, "", Src(), ""));
   EXPECT_FALSE(Run(StepCreateFolder, "", "", ""));
 }
 
 TEST_F(FileStepsTest, DeleteFolderNeedsEveryNamedFolderGone) {
-  EXPECT_TRUE(Run(StepDeleteFolder, "", m_root.At("never"), ""));
+  EXPECT_TRUE(Run(StepDeleteFolder, "", m_root.PathOf("never"), ""));
   EXPECT_FALSE(Run(StepDeleteFolder, "", "", ""));
   MakeFolder(Dst());
   Put(Dst() + "\\x.txt", "x");
@@ -208,7 +209,7 @@ TEST_F(FileStepsTest, CopyTreeWithOnlyDeepMatches) {
   EXPECT_TRUE(Run(StepCopyTree, Src(), Dst(), "*.cfg"));
   EXPECT_TRUE(FileIsThere(Dst() + "\\a\\b\\x.cfg"));
   m_log.Clear();
-  EXPECT_FALSE(Run(StepCopyTree, Src(), m_root.At("dst2"), "*.none"));
+  EXPECT_FALSE(Run(StepCopyTree, Src(), m_root.PathOf("dst2"), "*.none"));
   std::vector<std::string> expected = {"Copied 0 files in the tree"};
   EXPECT_EQ(expected, Summaries());
 }
@@ -248,7 +249,7 @@ TEST_F(FileStepsTest, CancelDuringFileStepLetsItFinishThenStopsTheRun) {
   m_log.m_hookContext = &cancel;
   CBuildStepDataDefinition copy, create;
   FillStep(&copy, StepCopyFiles, "Copy", "", "", Src().c_str(), Dst().c_str(), "*.txt");
-  FillStep(&create, StepCreateFolder, "Create", "", "", "", m_root.At("after").c_str());
+  FillStep(&create, StepCreateFolder, "Create", "", "", "", m_root.PathOf("after").c_str());
   CBuildStepDataDefinition* steps[] = {&copy, &create};
   m_executor.SetRunning(true);
   int ran = 0;
@@ -261,7 +262,7 @@ TEST_F(FileStepsTest, CancelDuringFileStepLetsItFinishThenStopsTheRun) {
   EXPECT_FALSE(cancel.result);
   EXPECT_EQ(1, ran);
   EXPECT_TRUE(FileIsThere(Dst() + "\\b.txt"));
-  EXPECT_FALSE(FolderIsThere(m_root.At("after")));
+  EXPECT_FALSE(FolderIsThere(m_root.PathOf("after")));
   EXPECT_EQ("Copy Completed Successfully", m_log.Entries().back().text);
 }
 

@@ -131,9 +131,9 @@ TEST_F(StepExecutorTest, RunSubstitutesButStoredStepAndLogNameStayUnchanged) {
 
 // The command line each process step type builds, as the tool receives it.
 TEST_F(StepExecutorTest, CommandLinesPerStepType) {
-  CExecTempFolder folder("eb-cmd");
-  std::string installer = folder.At("Advanced Installer.exe");
-  std::string devenv = folder.At("devenv.exe");
+  CTempFolder folder;
+  std::string installer = folder.PathOf("Advanced Installer.exe");
+  std::string devenv = folder.PathOf("devenv.exe");
   ASSERT_TRUE(CopyFileA(m_standIn.c_str(), installer.c_str(), FALSE));
   ASSERT_TRUE(CopyFileA(m_standIn.c_str(), devenv.c_str(), FALSE));
   m_host.m_installerPath = installer;
@@ -203,9 +203,9 @@ TEST_F(StepExecutorTest, ToolStepsFailWithoutTheirProgram) {
 }
 
 TEST_F(StepExecutorTest, NestedBuildOfTheOpenFileIsRefused) {
-  CExecTempFolder folder("eb-nest");
-  std::string open = folder.At("Main.velm");
-  ASSERT_TRUE(WriteTextFile(open, "x"));
+  CTempFolder folder;
+  std::string open = folder.PathOf("Main.velm");
+  ASSERT_TRUE(CTempFolder::WriteBytes(open, "x"));
   m_host.m_buildFilePath = open;
   m_host.m_nestedProgram = m_standIn;
   std::string upper = open;
@@ -214,13 +214,13 @@ TEST_F(StepExecutorTest, NestedBuildOfTheOpenFileIsRefused) {
   // relative to the current folder: all refused, and nothing started.
   char current[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, current);
-  SetCurrentDirectoryA(folder.Path().c_str());
-  std::string names[] = {open, upper, folder.At(".\\sub\\..\\Main.velm"), "Main.velm"};
+  SetCurrentDirectoryA(folder.GetPath().c_str());
+  std::string names[] = {open, upper, folder.PathOf(".\\sub\\..\\Main.velm"), "Main.velm"};
   for (const std::string& name : names)
     EXPECT_FALSE(Run(StepBuildScript, "Self", "", "", name.c_str())) << name;
   SetCurrentDirectoryA(current);
   EXPECT_TRUE(Output().empty());
-  EXPECT_TRUE(Run(StepBuildScript, "Other", "", "", folder.At("Other.velm").c_str()));
+  EXPECT_TRUE(Run(StepBuildScript, "Other", "", "", folder.PathOf("Other.velm").c_str()));
 }
 
 TEST_F(StepExecutorTest, NestedBuildPassesItsDepthAndStopsAtTheLimit) {
@@ -269,6 +269,24 @@ TEST_F(StepExecutorTest, OutputLinesAreSplitTrimmedAndIndented) {
   EXPECT_FALSE(m_executor.AddProcessOutput(LogOutput, &unfinished));
   EXPECT_TRUE(m_executor.FlushProcessOutput(LogOutput));
   EXPECT_FALSE(m_executor.FlushProcessOutput(LogOutput));
+}
+
+// Output that never ends a line is not kept without bound: it is logged in
+// pieces of the longest line.
+TEST_F(StepExecutorTest, OutputWithoutLineEndsIsLoggedInBoundedPieces) {
+  const size_t longest = CStepExecutor::kLongestOutputLine;
+  const std::string piece(longest / 3 + 1, 'x');
+  for (int i = 0; i < 7; ++i) {
+    CTesselString text(piece.c_str());
+    m_executor.AddProcessOutput(LogOutput, &text);
+  }
+  std::vector<std::string> lines = Output();
+  ASSERT_EQ(2u, lines.size());
+  for (const std::string& line : lines) EXPECT_EQ(4 + longest, line.size());
+  EXPECT_TRUE(m_executor.FlushProcessOutput(LogOutput));
+  lines = Output();
+  ASSERT_EQ(3u, lines.size());
+  EXPECT_EQ(4 + 7 * piece.size() - 2 * longest, lines[2].size());
 }
 
 TEST_F(StepExecutorTest, LastLineWithoutLineEndIsLogged) {

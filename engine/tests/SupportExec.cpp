@@ -1,7 +1,5 @@
 #include "SupportExec.h"
 
-#include <stdio.h>
-
 #include "SiblingToolPath.h"
 
 bool CFakeExecLog::AddEntry(int kind, const CTesselString& text) {
@@ -85,65 +83,6 @@ std::string StandInPath() {
   std::string folder(path);
   folder.erase(folder.rfind('\\') + 1);
   return folder + "engine_standin.exe";
-}
-
-namespace {
-
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
-}  // namespace
-
-CExecTempFolder::CExecTempFolder(const char* tag) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  static LONG counter = 0;
-  char name[MAX_PATH];
-  snprintf(name, sizeof(name), "%svelm-%s-%lu-%ld", temp, tag, GetCurrentProcessId(),
-           InterlockedIncrement(&counter));
-  m_path = name;
-  RemoveTree(m_path);
-  CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-CExecTempFolder::~CExecTempFolder() { RemoveTree(m_path); }
-
-std::string CExecTempFolder::At(const std::string& relative) const {
-  return m_path + "\\" + relative;
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text) {
-  FILE* f = fopen(path.c_str(), "wb");
-  if (!f) return false;
-  bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
-  return fclose(f) == 0 && ok;
-}
-
-std::string ReadTextFile(const std::string& path) {
-  std::string text;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return text;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof(buffer), f)) > 0) text.append(buffer, n);
-  fclose(f);
-  return text;
 }
 
 bool FileIsThere(const std::string& path) {

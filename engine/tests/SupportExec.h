@@ -1,5 +1,5 @@
 // Fakes and helpers for the tests of running steps: a recording log, a run host
-// with settable paths and variables, the stand-in tool, temporary folders.
+// with settable paths and variables, the stand-in tool, file checks.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include "BuildStepDataDefinition.h"
 #include "LogSink.h"
 #include "RunHost.h"
+#include "SupportTempFolder.h"
 #include "TesselString.h"
 #include "VariableDefDataDefinition.h"
 
@@ -75,22 +76,6 @@ void FillStep(CBuildStepDataDefinition* step, int type, const char* name,
 /// The stand-in tool built beside the test programs.
 std::string StandInPath();
 
-/// A fresh, empty folder under the temporary folder, deleted with its contents
-/// when the object goes. Path() has no trailing backslash.
-class CExecTempFolder {
-public:
-  explicit CExecTempFolder(const char* tag);
-  ~CExecTempFolder();
-  const std::string& Path() const { return m_path; }
-  /// Path() + "\" + relative.
-  std::string At(const std::string& relative) const;
-
-private:
-  std::string m_path;
-};
-
-bool WriteTextFile(const std::string& path, const std::string& text);
-std::string ReadTextFile(const std::string& path);
 bool FileIsThere(const std::string& path);
 bool FolderIsThere(const std::string& path);
 
