@@ -126,6 +126,10 @@ class CControlBar : public CWnd {
   CFrameWnd* m_pDockSite;
 
  protected:
+  /// The bar's size for content of sizeContent: with the borders of
+  /// CalcInsideRect, and the whole length when stretched.
+  CSize SizeAroundContent(CSize sizeContent, BOOL bStretch, BOOL bHorz) const;
+
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -176,9 +180,7 @@ class CFrameWnd : public CWnd {
   /// active child).
   virtual CFrameWnd* GetActiveFrame();
   virtual HACCEL GetDefaultAccelerator();
-  virtual BOOL IsFrameWnd() const { return TRUE; }
-  /// The outermost frame containing pWnd (or pWnd itself), or null.
-  static CFrameWnd* PASCAL GetTopLevelFrame(const CWnd* pWnd);
+  BOOL IsFrameWnd() const override { return TRUE; }
 
   CString GetTitle() const { return m_strTitle; }
   /// The name the frame shows; the window text follows at the next title update.
@@ -228,13 +230,13 @@ class CFrameWnd : public CWnd {
   afx_msg void OnClose();
   afx_msg void OnDestroy();
   afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-  /// Activation passed between this and another top-level window; leaves
-  /// help mode.
+  /// Activation passed between this window's family and another top-level
+  /// window (sent by CWnd on WM_ACTIVATE); leaves help mode.
   afx_msg LRESULT OnActivateTopLevel(WPARAM wParam, LPARAM lParam);
   afx_msg void OnIdleUpdateCmdUI();
   afx_msg LRESULT OnIdleUpdateCmdUIMsg(WPARAM, LPARAM);
-  afx_msg LRESULT OnInitMenuPopupMsg(WPARAM wParam, LPARAM lParam);
+  /// Sets the pop-up's items from their update handlers before it shows.
+  afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
   afx_msg BOOL OnBarCheck(UINT nID);
 

@@ -53,6 +53,11 @@ enum AfxWndSig {
   AfxSig_bWCDS,     // BOOL (CWnd*, COPYDATASTRUCT*)
   AfxSig_vwwh,      // void (UINT, UINT, HMENU)
   AfxSig_vwW,       // void (UINT, CWnd*)
+  AfxSig_vMwb,      // void (CMenu*, UINT, BOOL)
+  AfxSig_vM,        // void (CMenu*)
+  AfxSig_lwwM,      // LRESULT (UINT, UINT, CMenu*)
+  AfxSig_iis,       // int (int, LPCOMPAREITEMSTRUCT)
+  AfxSig_vDELETEITEM,  // void (int, LPDELETEITEMSTRUCT)
 
   // Routed through CWnd::OnCmdMsg (WM_NOTIFY and reflected notifications).
   AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
@@ -123,6 +128,14 @@ class CScrollBar;
 #define ON_WM_COPYDATA() \
   AFX_WM_ENTRY(WM_COPYDATA, AfxSig_bWCDS, BOOL (CCmdTarget::*)(CWnd*, COPYDATASTRUCT*), OnCopyData)
 #define ON_WM_MENUSELECT() AFX_WM_ENTRY(WM_MENUSELECT, AfxSig_vwwh, void (CCmdTarget::*)(UINT, UINT, HMENU), OnMenuSelect)
+#define ON_WM_INITMENU() AFX_WM_ENTRY(WM_INITMENU, AfxSig_vM, void (CCmdTarget::*)(CMenu*), OnInitMenu)
+/// The handler gets the pop-up, its index in the parent menu and whether it is the system menu.
+#define ON_WM_INITMENUPOPUP() \
+  AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CCmdTarget::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+/// The handler gets the character, the MF_POPUP/MF_SYSMENU flags and the menu;
+/// its result is the MNC_* answer.
+#define ON_WM_MENUCHAR() \
+  AFX_WM_ENTRY(WM_MENUCHAR, AfxSig_lwwM, LRESULT (CCmdTarget::*)(UINT, UINT, CMenu*), OnMenuChar)
 #define ON_WM_ENTERMENULOOP() AFX_WM_ENTRY(WM_ENTERMENULOOP, AfxSig_vb, void (CCmdTarget::*)(BOOL), OnEnterMenuLoop)
 #define ON_WM_EXITMENULOOP() AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CCmdTarget::*)(BOOL), OnExitMenuLoop)
 #define ON_WM_ENTERIDLE() AFX_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CCmdTarget::*)(UINT, CWnd*), OnEnterIdle)
@@ -183,6 +196,10 @@ class CScrollBar;
   AFX_WM_ENTRY(WM_DRAWITEM, AfxSig_vOWNER, void (CCmdTarget::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
 #define ON_WM_MEASUREITEM() \
   AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASURE, void (CCmdTarget::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)
+#define ON_WM_COMPAREITEM() \
+  AFX_WM_ENTRY(WM_COMPAREITEM, AfxSig_iis, int (CCmdTarget::*)(int, LPCOMPAREITEMSTRUCT), OnCompareItem)
+#define ON_WM_DELETEITEM() \
+  AFX_WM_ENTRY(WM_DELETEITEM, AfxSig_vDELETEITEM, void (CCmdTarget::*)(int, LPDELETEITEMSTRUCT), OnDeleteItem)
 
 #define ON_WM_CTLCOLOR_REFLECT() \
   AFX_WM_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, AfxSig_hDw, HBRUSH (CCmdTarget::*)(CDC*, UINT), CtlColor)

@@ -21,3 +21,4 @@
 #include "afxframe.h"
 #include "afxdialog.h"
 #include "afxadv.h"
+#include "afxext.h"

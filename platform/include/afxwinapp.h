@@ -23,6 +23,7 @@ class CWinThread : public CCmdTarget {
 
   operator HANDLE() const { return this == nullptr ? nullptr : m_hThread; }
 
+  /// FALSE: a thread without set-up of its own does not run a loop.
   virtual BOOL InitInstance();
   /// Runs the loop until WM_QUIT; returns ExitInstance's result.
   virtual int Run();
@@ -65,6 +66,9 @@ class CWinApp : public CWinThread {
 
   /// Once per process, before InitInstance.
   virtual BOOL InitApplication();
+  /// TRUE: an application that sets nothing up still runs its loop (which
+  /// ends at once without a main window).
+  BOOL InitInstance() override;
   /// Quits at once when InitInstance left no main window.
   int Run() override;
   BOOL OnIdle(LONG lCount) override;

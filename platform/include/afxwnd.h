@@ -37,6 +37,7 @@ class CWnd : public CCmdTarget {
   ~CWnd() override;
 
   HWND m_hWnd;
+  HWND m_hWndOwner;  // see SetOwner
 
   // Both may be called on a null object (the library's users are built with
   // -fno-delete-null-pointer-checks, so the test stays).
@@ -166,16 +167,26 @@ class CWnd : public CCmdTarget {
   CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
   CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+  /// The window SetOwner named, else the parent (a pop-up's parent is its owner).
   CWnd* GetOwner() const;
-  void SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd()); }
+  /// Names the window that gets the notifications a control bar passes on;
+  /// only the object remembers it, so a child window keeps its parent.
+  void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
   CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
   CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
   CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
-  /// The first ancestor (or the window itself) that is not a child window.
+  /// The window itself or the first ancestor that is not a child window.
+  CWnd* GetParentOwner() const;
+  /// The end of the chain of parents and, for top-level windows, owners.
   CWnd* GetTopLevelParent() const;
   CWnd* GetTopLevelOwner() const;
-  /// The nearest frame window above; null while there is no frame class.
+  /// The nearest frame above (through parents and owners), or null. Only
+  /// permanent objects count: a temporary wrapper is never a frame.
   CFrameWnd* GetParentFrame() const;
+  /// The outermost frame containing the window, or the window itself when
+  /// it is a frame with none around it; null when there is no frame.
+  CFrameWnd* GetTopLevelFrame() const;
+  virtual BOOL IsFrameWnd() const;
   BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
   static CWnd* PASCAL GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
   static CWnd* PASCAL GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
@@ -314,6 +325,9 @@ class CWnd : public CCmdTarget {
   afx_msg HCURSOR OnQueryDragIcon();
   afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
   afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+  afx_msg void OnInitMenu(CMenu* pMenu);
+  afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
   afx_msg void OnEnterMenuLoop(BOOL bIsTrackPopupMenu);
   afx_msg void OnExitMenuLoop(BOOL bIsTrackPopupMenu);
   afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
@@ -355,6 +369,8 @@ class CWnd : public CCmdTarget {
   afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
   afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
   afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+  afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+  afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
   DECLARE_MESSAGE_MAP()
 

@@ -71,7 +71,8 @@ void CControlBar::SetBarStyle(DWORD dwStyle) {
 void CControlBar::OnBarStyleChange(DWORD, DWORD) {}
 
 CFrameWnd* CControlBar::GetDockingFrame() const {
-  return m_pDockSite != nullptr ? m_pDockSite : CFrameWnd::GetTopLevelFrame(this);
+  CFrameWnd* pFrame = GetParentFrame();
+  return pFrame != nullptr ? pFrame : m_pDockSite;
 }
 
 // Visibility -------------------------------------------------------------------------------
@@ -121,6 +122,14 @@ CSize CControlBar::CalcDynamicLayout(int nLength, DWORD nMode) {
   if (nLength == -1 && !(nMode & (LM_MRUWIDTH | LM_COMMIT)) && (nMode & (LM_HORZDOCK | LM_VERTDOCK)))
     return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZDOCK);
   return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZ);
+}
+
+CSize CControlBar::SizeAroundContent(CSize sizeContent, BOOL bStretch, BOOL bHorz) const {
+  CRect inside(0, 0, 0, 0);
+  CalcInsideRect(inside, bHorz);
+  CSize size(sizeContent.cx - inside.Width(), sizeContent.cy - inside.Height());
+  if (bStretch) (bHorz ? size.cx : size.cy) = 32767;
+  return size;
 }
 
 void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {

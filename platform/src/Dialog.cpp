@@ -133,7 +133,7 @@ void CDialog::EndModalLoop(int nResult) {
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
   if (CWnd::PreTranslateMessage(pMsg)) return TRUE;
-  CFrameWnd* pFrame = CFrameWnd::GetTopLevelFrame(this);
+  CFrameWnd* pFrame = GetTopLevelFrame();
   if (pFrame != nullptr && pFrame->m_bHelpMode) return FALSE;
   // The dialog manager lets a multi-line edit eat Esc; the dialog should
   // still be cancelled, unless Cancel is disabled.

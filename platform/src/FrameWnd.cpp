@@ -7,10 +7,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CLOSE()
   ON_WM_DESTROY()
   ON_WM_SIZE()
-  ON_WM_ACTIVATE()
   ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
-  ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopupMsg)
+  ON_WM_INITMENUPOPUP()
   ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnUpdateControlBarMenu)
   {WM_COMMAND, CN_COMMAND, AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AfxSigCmd_EX,
    AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
@@ -48,9 +47,6 @@ void SetWindowTextIfChanged(HWND hWnd, LPCTSTR lpszNew) {
     return;
   ::SetWindowText(hWnd, lpszNew);
 }
-
-/// The top-level window (no parent and no owner) above hWnd.
-HWND RootOwner(HWND hWnd) { return hWnd != nullptr ? ::GetAncestor(hWnd, GA_ROOTOWNER) : nullptr; }
 
 }  // namespace
 
@@ -194,33 +190,12 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
 
 // Activation ---------------------------------------------------------------------------------
 
-void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
-  CWnd::OnActivate(nState, pWndOther, bMinimized);
-  if (GetStyle() & WS_CHILD) return;
-  // Only a change between this window's family and another top-level
-  // window counts; the frame's own dialogs do not.
-  HWND hWndOther = pWndOther->GetSafeHwnd();
-  if (RootOwner(hWndOther) == RootOwner(m_hWnd)) return;
-  HWND pair[2] = {m_hWnd, hWndOther};
-  SendMessage(WM_ACTIVATETOPLEVEL, MAKEWPARAM(nState, bMinimized), reinterpret_cast<LPARAM>(pair));
-}
-
 LRESULT CFrameWnd::OnActivateTopLevel(WPARAM, LPARAM) {
   m_bHelpMode = FALSE;
   return 0;
 }
 
 CFrameWnd* CFrameWnd::GetActiveFrame() { return this; }
-
-CFrameWnd* PASCAL CFrameWnd::GetTopLevelFrame(const CWnd* pWnd) {
-  CFrameWnd* pFrame = nullptr;
-  for (HWND hWnd = pWnd->GetSafeHwnd(); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
-    CWnd* pPermanent = CWnd::FromHandlePermanent(hWnd);
-    if (pPermanent != nullptr && pPermanent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-      pFrame = static_cast<CFrameWnd*>(pPermanent);
-  }
-  return pFrame;
-}
 
 void CFrameWnd::OnSetPreviewMode(BOOL, CPrintPreviewState*) {}
 

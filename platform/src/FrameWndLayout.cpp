@@ -54,10 +54,10 @@ void CFrameWnd::OnIdleUpdateCmdUI() {
   m_nIdleFlags = 0;
 }
 
-LRESULT CFrameWnd::OnInitMenuPopupMsg(WPARAM wParam, LPARAM lParam) {
-  Default();
-  if (HIWORD(lParam)) return 0;  // the system menu keeps its own states
-  HMENU hMenu = reinterpret_cast<HMENU>(wParam);
+void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
+  CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+  if (bSysMenu) return;  // the system menu keeps its own states
+  HMENU hMenu = pPopupMenu->GetSafeHmenu();
   CMenuItemCmdUI state(hMenu);
   int nCount = ::GetMenuItemCount(hMenu);
   for (int i = 0; i < nCount; ++i) {
@@ -68,7 +68,6 @@ LRESULT CFrameWnd::OnInitMenuPopupMsg(WPARAM wParam, LPARAM lParam) {
     // System commands are not routed, so they would always be disabled.
     state.DoUpdate(this, m_bAutoMenuEnable && nID < 0xF000);
   }
-  return 0;
 }
 
 // Control bars ---------------------------------------------------------------------------------

@@ -41,6 +41,8 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitApplication() { return TRUE; }
 
+BOOL CWinApp::InitInstance() { return TRUE; }
+
 int CWinApp::Run() {
   if (m_pMainWnd == nullptr) AfxPostQuitMessage(0);
   return CWinThread::Run();

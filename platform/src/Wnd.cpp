@@ -9,6 +9,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
   ON_WM_VSCROLL()
   ON_WM_DRAWITEM()
   ON_WM_MEASUREITEM()
+  ON_WM_COMPAREITEM()
+  ON_WM_DELETEITEM()
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -18,9 +20,9 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
 
 namespace {
 bool IsInsertAfterStandIn(HWND hWnd) {
@@ -165,7 +167,9 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {
   return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgn, flags);
 }
 
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+CWnd* CWnd::GetOwner() const {
+  return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : FromHandle(::GetParent(m_hWnd));
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const {
   ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
@@ -177,25 +181,59 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
   ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
 }
 
-CWnd* CWnd::GetTopLevelParent() const {
-  if (m_hWnd == nullptr) return nullptr;
+CWnd* CWnd::GetParentOwner() const {
+  if (GetSafeHwnd() == nullptr) return nullptr;
   HWND hWnd = m_hWnd;
-  while ((::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) != 0) {
-    HWND hParent = ::GetParent(hWnd);
-    if (hParent == nullptr) break;
+  for (HWND hParent; (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) && (hParent = ::GetParent(hWnd)) != nullptr;)
     hWnd = hParent;
-  }
   return FromHandle(hWnd);
 }
 
+HWND AfxGetTopLevelParent(HWND hWnd) {
+  for (HWND hUp; (hUp = AfxGetParentOwner(hWnd)) != nullptr;) hWnd = hUp;
+  return hWnd;
+}
+
+CWnd* CWnd::GetTopLevelParent() const {
+  return GetSafeHwnd() == nullptr ? nullptr : FromHandle(AfxGetTopLevelParent(m_hWnd));
+}
+
 CWnd* CWnd::GetTopLevelOwner() const {
-  if (m_hWnd == nullptr) return nullptr;
+  if (GetSafeHwnd() == nullptr) return nullptr;
   HWND hWnd = m_hWnd;
   for (HWND hOwner; (hOwner = ::GetWindow(hWnd, GW_OWNER)) != nullptr;) hWnd = hOwner;
   return FromHandle(hWnd);
 }
 
-CFrameWnd* CWnd::GetParentFrame() const { return nullptr; }
+BOOL CWnd::IsFrameWnd() const { return FALSE; }
+
+namespace {
+// Only objects the layer bound can be frames; a temporary object made for
+// the walk would never be one.
+CFrameWnd* PermanentFrame(HWND hWnd) {
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pWnd) : nullptr;
+}
+}  // namespace
+
+CFrameWnd* CWnd::GetParentFrame() const {
+  if (GetSafeHwnd() == nullptr) return nullptr;
+  for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    if (CFrameWnd* pFrame = PermanentFrame(hWnd)) return pFrame;
+  return nullptr;
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const {
+  if (GetSafeHwnd() == nullptr) return nullptr;
+  CFrameWnd* pFrame = PermanentFrame(m_hWnd);
+  if (pFrame == nullptr) pFrame = GetParentFrame();
+  while (pFrame != nullptr) {
+    CFrameWnd* pOuter = pFrame->GetParentFrame();
+    if (pOuter == nullptr) break;
+    pFrame = pOuter;
+  }
+  return pFrame;
+}
 
 BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtr(hWnd, GWL_STYLE));

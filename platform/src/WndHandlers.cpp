@@ -34,6 +34,9 @@ UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 BOOL CWnd::OnCopyData(CWnd*, COPYDATASTRUCT*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+void CWnd::OnInitMenu(CMenu*) { Default(); }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
 void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
 void CWnd::OnExitMenuLoop(BOOL) { Default(); }
 void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
@@ -99,5 +102,16 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
     HWND hWndChild = ::GetDlgItem(m_hWnd, nIDCtl);
     if (hWndChild != nullptr && ReflectLastMsg(hWndChild)) return;
   }
+  Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct) {
+  LRESULT lResult;
+  if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult)) return static_cast<int>(lResult);
+  return static_cast<int>(Default());
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct) {
+  if (ReflectLastMsg(lpDeleteItemStruct->hwndItem)) return;
   Default();
 }

@@ -20,6 +20,17 @@ bool EntryAnswers(const AFX_MSGMAP_ENTRY& entry, UINT message) {
 
 CPoint PointOf(LPARAM lParam) { return CPoint(lParam); }
 
+// Activation that moves between hWnd's family (its top-level window with
+// the dialogs and pop-ups it owns) and another is announced to the family's
+// top-level window, whichever member gets the WM_ACTIVATE.
+void SendActivateTopLevel(HWND hWnd, WPARAM wParam, HWND hWndOther) {
+  if (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) return;
+  HWND hTop = AfxGetTopLevelParent(hWnd);
+  if (hWndOther != nullptr && ::IsWindow(hWndOther) && AfxGetTopLevelParent(hWndOther) == hTop) return;
+  HWND pair[2] = {hWnd, hWndOther};
+  ::SendMessage(hTop, WM_ACTIVATETOPLEVEL, wParam, reinterpret_cast<LPARAM>(pair));
+}
+
 }  // namespace
 
 const AFX_MSGMAP_ENTRY* CWnd::FindMessageEntry(UINT message) const {
@@ -34,6 +45,7 @@ const AFX_MSGMAP_ENTRY* CWnd::FindMessageEntry(UINT message) const {
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   LRESULT lResult = 0;
+  if (message == WM_ACTIVATE) SendActivateTopLevel(m_hWnd, wParam, reinterpret_cast<HWND>(lParam));
   if (message == WM_COMMAND) {
     if (!OnCommand(wParam, lParam)) return FALSE;
     lResult = 1;
@@ -181,6 +193,23 @@ LRESULT CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM
     case AfxSig_vwW:
       AFX_CALL(void (CCmdTarget::*)(UINT, CWnd*), static_cast<UINT>(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
       return 0;
+    case AfxSig_vMwb:
+      AFX_CALL(void (CCmdTarget::*)(CMenu*, UINT, BOOL), CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)),
+               LOWORD(lParam), static_cast<BOOL>(HIWORD(lParam)));
+      return 0;
+    case AfxSig_vM:
+      AFX_CALL(void (CCmdTarget::*)(CMenu*), CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)));
+      return 0;
+    case AfxSig_lwwM:
+      return AFX_CALL(LRESULT (CCmdTarget::*)(UINT, UINT, CMenu*), LOWORD(wParam), HIWORD(wParam),
+                      CMenu::FromHandle(reinterpret_cast<HMENU>(lParam)));
+    case AfxSig_iis:
+      return AFX_CALL(int (CCmdTarget::*)(int, LPCOMPAREITEMSTRUCT), static_cast<int>(wParam),
+                      reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+    case AfxSig_vDELETEITEM:
+      AFX_CALL(void (CCmdTarget::*)(int, LPDELETEITEMSTRUCT), static_cast<int>(wParam),
+               reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+      return TRUE;
     default:
       return 0;
   }

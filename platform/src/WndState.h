@@ -26,3 +26,6 @@ class AFX_WND_THREAD_STATE : public CNoTrackObject {
 };
 
 AFX_WND_THREAD_STATE* AfxGetWndThreadState();
+
+/// The end of hWnd's chain of parents and owners (AfxGetParentOwner).
+HWND AfxGetTopLevelParent(HWND hWnd);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 /// A hidden top-level window to hold the controls.
@@ -265,6 +267,44 @@ TEST_F(ControlsTest, OwnerDrawMessagesToTheParentReachTheListItself) {
   MEASUREITEMSTRUCT mis = {ODT_LISTBOX, 1013, 0, 0, 5};
   m_parent.SendMessage(WM_MEASUREITEM, 1013, reinterpret_cast<LPARAM>(&mis));
   EXPECT_EQ(mis.itemHeight, 21u);
+}
+
+/// Sorts its items by their data and records what the control deletes.
+template <class TBase>
+class CSortingOwnerDraw : public TBase {
+ public:
+  int m_compares = 0;
+  std::vector<ULONG_PTR> m_deleted;
+  int CompareItem(LPCOMPAREITEMSTRUCT lpCIS) override {
+    ++m_compares;
+    return lpCIS->itemData1 < lpCIS->itemData2 ? -1 : lpCIS->itemData1 > lpCIS->itemData2 ? 1 : 0;
+  }
+  void DeleteItem(LPDELETEITEMSTRUCT lpDIS) override { m_deleted.push_back(lpDIS->itemData); }
+};
+
+TEST_F(ControlsTest, AnOwnerDrawnSortedListSortsAndDeletesThroughItsOwnMembers) {
+  // The list box asks its parent to compare and announces deletions; the
+  // parent hands both back to the list object.
+  CSortingOwnerDraw<CListBox> list;
+  ASSERT_TRUE(list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_SORT, m_rect, &m_parent, 1014));
+  for (ULONG_PTR data : {30, 10, 20}) list.AddString(reinterpret_cast<LPCTSTR>(data));
+  EXPECT_GT(list.m_compares, 0);
+  EXPECT_EQ(10u, list.GetItemData(0));
+  EXPECT_EQ(20u, list.GetItemData(1));
+  EXPECT_EQ(30u, list.GetItemData(2));
+  list.DeleteString(1);
+  EXPECT_EQ(std::vector<ULONG_PTR>{20}, list.m_deleted);
+}
+
+TEST_F(ControlsTest, CompareAndDeleteMessagesToTheParentReachTheComboBoxItself) {
+  CSortingOwnerDraw<CComboBox> combo;
+  ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, m_rect, &m_parent, 1015));
+  COMPAREITEMSTRUCT cis = {ODT_COMBOBOX, 1015, combo.m_hWnd, 0, 5, 1, 3};
+  EXPECT_EQ(1, m_parent.SendMessage(WM_COMPAREITEM, 1015, reinterpret_cast<LPARAM>(&cis)));
+  DELETEITEMSTRUCT dis = {ODT_COMBOBOX, 1015, 0, combo.m_hWnd, 77};
+  EXPECT_EQ(TRUE, m_parent.SendMessage(WM_DELETEITEM, 1015, reinterpret_cast<LPARAM>(&dis)));
+  EXPECT_EQ(1, combo.m_compares);
+  EXPECT_EQ(std::vector<ULONG_PTR>{77}, combo.m_deleted);
 }
 
 }  // namespace

@@ -71,4 +71,10 @@ TEST(WinApp, TheApplicationObjectRegistersItselfForItsThread) {
   EXPECT_EQ(nullptr, AfxGetThread());
 }
 
+TEST(WinApp, OnlyTheApplicationRunsItsLoopWithoutAnInitInstanceOfItsOwn) {
+  CTestApp app;
+  EXPECT_TRUE(app.CWinApp::InitInstance());
+  EXPECT_FALSE(app.CWinThread::InitInstance());
+}
+
 }  // namespace

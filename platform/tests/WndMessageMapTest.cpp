@@ -101,6 +101,78 @@ TEST(WndMessageMap, AMiddleClassObjectUsesItsOwnChain) {
   EXPECT_EQ("mid", wnd.m_last);
 }
 
+// Menu messages ---------------------------------------------------------------------------
+
+/// Records how the menu messages arrive at their handlers.
+class CMenuWnd : public CWnd {
+ public:
+  std::string m_last;
+  HMENU m_hMenu = NULL;
+  UINT m_nFirst = 0, m_nSecond = 0;
+  BOOL Make() { return CreateEx(0, NULL, "", WS_POPUP, 0, 0, 200, 100, NULL, NULL); }
+
+ protected:
+  afx_msg void OnInitMenu(CMenu* pMenu) { Record("init", pMenu, 0, 0); }
+  afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
+    Record("popup", pPopupMenu, nIndex, bSysMenu);
+  }
+  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu) {
+    Record("char", pMenu, nChar, nFlags);
+    return MAKELRESULT(1, MNC_SELECT);
+  }
+  afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
+    Record("select", CMenu::FromHandle(hSysMenu), nItemID, nFlags);
+  }
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  void Record(const char* what, CMenu* pMenu, UINT nFirst, UINT nSecond) {
+    m_last = what;
+    m_hMenu = pMenu->GetSafeHmenu();
+    m_nFirst = nFirst;
+    m_nSecond = nSecond;
+  }
+};
+
+BEGIN_MESSAGE_MAP(CMenuWnd, CWnd)
+  ON_WM_INITMENU()
+  ON_WM_INITMENUPOPUP()
+  ON_WM_MENUCHAR()
+  ON_WM_MENUSELECT()
+END_MESSAGE_MAP()
+
+TEST(WndMessageMap, MenuMessagesReachTheirHandlersWithTheMenuAndItsDetails) {
+  CMenuWnd wnd;
+  ASSERT_TRUE(wnd.Make());
+  CMenu menu;
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  const WPARAM hMenu = reinterpret_cast<WPARAM>(menu.m_hMenu);
+  struct Case {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    const char* handler;
+    UINT first, second;
+    LRESULT result;
+  };
+  const Case cases[] = {
+      {WM_INITMENU, hMenu, 0, "init", 0, 0, 0},
+      {WM_INITMENUPOPUP, hMenu, MAKELPARAM(3, 1), "popup", 3, TRUE, 0},
+      {WM_MENUCHAR, MAKEWPARAM('x', MF_POPUP), static_cast<LPARAM>(hMenu), "char", 'x', MF_POPUP,
+       MAKELRESULT(1, MNC_SELECT)},
+      {WM_MENUSELECT, MAKEWPARAM(7, MF_HILITE), static_cast<LPARAM>(hMenu), "select", 7, MF_HILITE, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    wnd.m_last.clear();
+    EXPECT_EQ(c.result, wnd.SendMessage(c.message, c.wParam, c.lParam));
+    EXPECT_EQ(c.handler, wnd.m_last);
+    EXPECT_EQ(menu.m_hMenu, wnd.m_hMenu);
+    EXPECT_EQ(c.first, wnd.m_nFirst);
+    EXPECT_EQ(c.second, wnd.m_nSecond);
+  }
+}
+
 // Commands ------------------------------------------------------------------------------
 
 const UINT IDC_EDIT = 101;
