@@ -2,11 +2,19 @@
 
 namespace {
 
+KeyStateSource g_keyStateSource = GetAsyncKeyState;
+
 bool IsKeyDown(int key) {
-  return (GetAsyncKeyState(key) & 0x8000) != 0;
+  return (g_keyStateSource(key) & 0x8000) != 0;
 }
 
 }  // namespace
+
+KeyStateSource SetKeyStateSource(KeyStateSource source) {
+  KeyStateSource previous = g_keyStateSource;
+  g_keyStateSource = source ? source : GetAsyncKeyState;
+  return previous;
+}
 
 bool IsControlKeyDown() {
   return IsKeyDown(VK_CONTROL);

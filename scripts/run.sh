@@ -10,7 +10,7 @@ if [ ! -f "$exe" ]; then
   exit 2
 fi
 . "$VELM_ROOT/scripts/session.sh"
-velm_session_start
+if [ -z "${DISPLAY:-}" ]; then velm_session_start unmanaged; else velm_session_start; fi
 set +e
 "$VELM_ROOT/scripts/wine.sh" "$exe" "$@"
 rc=$?

@@ -1,6 +1,10 @@
 # Sourced by the scripts that run Windows programs: gives them an X display
 # (Xvfb when none is set) and one persistent wineserver, both stopped on exit.
+# With "unmanaged", Wine leaves window management to itself: Xvfb has no window
+# manager, and a managed window waits seconds for one whenever it is hidden.
 velm_session_start() {
+  local managed=Y
+  [ "${1:-}" = unmanaged ] && managed=N
   export WINEPREFIX=${WINEPREFIX:-$VELM_BUILD_DIR/wineprefix}
   export WINEDEBUG=${WINEDEBUG:--all}
   VELM_XVFB_PID=
@@ -13,7 +17,8 @@ velm_session_start() {
   fi
   mkdir -p "$WINEPREFIX"
   wineserver -p 2>/dev/null || true   # a server already running for this prefix serves as well
-  "$VELM_ROOT/scripts/wine.sh" cmd /c exit 0 >/dev/null 2>&1 || true   # makes the prefix once
+  "$VELM_ROOT/scripts/wine.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+    /d "$managed" /f >/dev/null 2>&1 || true   # also makes the prefix, once
   trap velm_session_stop EXIT
 }
 velm_session_stop() {

@@ -5,6 +5,6 @@ set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 "$VELM_ROOT/scripts/build.sh"
 . "$VELM_ROOT/scripts/session.sh"
-velm_session_start
+velm_session_start unmanaged
 cd "$VELM_BUILD_DIR"
 ctest --output-on-failure --no-tests=error -j "$(nproc)" "$@"

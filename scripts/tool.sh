@@ -9,5 +9,5 @@ name=$1; shift
 exe=$(find "$VELM_BUILD_DIR" -name "$name.exe" -not -path '*/wineprefix/*' | head -1)
 [ -n "$exe" ] || { echo "no program $name in $VELM_BUILD_DIR" >&2; exit 2; }
 . "$VELM_ROOT/scripts/session.sh"
-velm_session_start
+velm_session_start unmanaged
 "$VELM_ROOT/scripts/wine.sh" "$exe" "$@"

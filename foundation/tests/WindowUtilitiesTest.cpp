@@ -25,18 +25,23 @@ TEST(WindowUtilitiesTest, ScreenToClientRectMovesBothCorners) {
   DestroyWindow(window);
 }
 
-TEST(WindowUtilitiesTest, KeyStateFollowsInput) {
+// The keys a scripted keyboard holds down; only the high bit means "down".
+int g_heldKey = 0;
+SHORT WINAPI ScriptedKeyState(int key) { return key == g_heldKey ? SHORT(0x8001) : SHORT(0x0001); }
+
+TEST(WindowUtilitiesTest, KeyStateFollowsTheKeyboard) {
+  KeyStateSource previous = SetKeyStateSource(ScriptedKeyState);
   const struct {
-    BYTE key;
-    bool (*isDown)();
-  } keys[] = {{VK_CONTROL, IsControlKeyDown}, {VK_SHIFT, IsShiftKeyDown}};
-  for (const auto& k : keys) {
-    SCOPED_TRACE(k.key);
-    keybd_event(k.key, 0, 0, 0);
-    EXPECT_TRUE(k.isDown());
-    keybd_event(k.key, 0, KEYEVENTF_KEYUP, 0);
-    EXPECT_FALSE(k.isDown());
+    int held;
+    bool control, shift;
+  } cases[] = {{0, false, false}, {VK_CONTROL, true, false}, {VK_SHIFT, false, true}, {'A', false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.held);
+    g_heldKey = c.held;
+    EXPECT_EQ(c.control, IsControlKeyDown());
+    EXPECT_EQ(c.shift, IsShiftKeyDown());
   }
+  EXPECT_EQ(ScriptedKeyState, SetKeyStateSource(previous));
 }
 
 }  // namespace
