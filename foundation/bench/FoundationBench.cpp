@@ -134,51 +134,42 @@ void ListAddAndIndex() {
 // Keys spread over the 32-bit range, some negative, as handles and addresses are.
 int64_t KeyOf(int i) { return static_cast<int64_t>(static_cast<int32_t>(i * 2654435761u)); }
 
-void MapInsertLookup() {
+// Adds kOps keys to a fresh map made ready by `prepare`, then finds each again.
+template <class Map, class Prepare, class Add, class Found>
+double TimeAddFind(Prepare prepare, Add add, Found found) {
   std::vector<int> values(kOps);
-  double tessel = Time([&] {
-    CTesselMap map;
-    for (int i = 0; i < kOps; ++i) map.AddKey(KeyOf(i), &values[i]);
-    uint64_t found = 0;
-    for (int i = 0; i < kOps; ++i) found += map.FindKey(KeyOf(i)) != nullptr;
-    g_sink += found;
+  return Time([&] {
+    Map map;
+    prepare(map);
+    for (int i = 0; i < kOps; ++i) add(map, KeyOf(i), &values[i]);
+    uint64_t hits = 0;
+    for (int i = 0; i < kOps; ++i) hits += found(map, KeyOf(i));
+    g_sink += hits;
   });
-  double standard = Time([&] {
-    std::unordered_map<int64_t, void*> map;
-    for (int i = 0; i < kOps; ++i) map.emplace(KeyOf(i), &values[i]);
-    uint64_t found = 0;
-    for (int i = 0; i < kOps; ++i) found += map.find(KeyOf(i)) != map.end();
-    g_sink += found;
-  });
+}
+
+const auto kAsIs = [](auto&) {};
+const auto kTesselAdd = [](auto& map, int64_t key, void* value) { map.AddKey(key, value); };
+const auto kTesselFound = [](auto& map, int64_t key) { return map.FindKey(key) != nullptr; };
+
+double TimeStandardMap() {
+  return TimeAddFind<std::unordered_map<int64_t, void*>>(
+      kAsIs, [](auto& map, int64_t key, void* value) { map.emplace(key, value); },
+      [](auto& map, int64_t key) { return map.find(key) != map.end(); });
+}
+
+void MapInsertLookup() {
+  double standard = TimeStandardMap();
+  double tessel = TimeAddFind<CTesselMap>(kAsIs, kTesselAdd, kTesselFound);
   Row("CTesselMap Add + Find x1M (10009 buckets)", tessel, standard, "std::unordered_map");
-  double tesselSized = Time([&] {
-    CTesselMap map;
-    map.SetBucketCount(1000003);
-    for (int i = 0; i < kOps; ++i) map.AddKey(KeyOf(i), &values[i]);
-    uint64_t found = 0;
-    for (int i = 0; i < kOps; ++i) found += map.FindKey(KeyOf(i)) != nullptr;
-    g_sink += found;
-  });
+  double tesselSized = TimeAddFind<CTesselMap>(
+      [](CTesselMap& map) { map.SetBucketCount(1000003); }, kTesselAdd, kTesselFound);
   Row("CTesselMap Add + Find x1M (1000003 buckets)", tesselSized, standard, "std::unordered_map");
 }
 
 void OptimizedMapInsertLookup() {
-  std::vector<int> values(kOps);
-  double tessel = Time([&] {
-    CTesselOptimizedMap map;
-    for (int i = 0; i < kOps; ++i) map.AddKey(KeyOf(i), &values[i]);
-    uint64_t found = 0;
-    for (int i = 0; i < kOps; ++i) found += map.FindKey(KeyOf(i)) != nullptr;
-    g_sink += found;
-  });
-  double standard = Time([&] {
-    std::unordered_map<int64_t, void*> map;
-    for (int i = 0; i < kOps; ++i) map.emplace(KeyOf(i), &values[i]);
-    uint64_t found = 0;
-    for (int i = 0; i < kOps; ++i) found += map.find(KeyOf(i)) != map.end();
-    g_sink += found;
-  });
-  Row("CTesselOptimizedMap Add + Find x1M", tessel, standard, "std::unordered_map");
+  double tessel = TimeAddFind<CTesselOptimizedMap>(kAsIs, kTesselAdd, kTesselFound);
+  Row("CTesselOptimizedMap Add + Find x1M", tessel, TimeStandardMap(), "std::unordered_map");
 }
 
 }  // namespace
