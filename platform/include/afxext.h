@@ -33,7 +33,8 @@ class CToolBar : public CControlBar {
   /// bitmap; FALSE when either is missing or malformed.
   BOOL LoadToolBar(LPCTSTR lpszResourceName);
   BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCE(nIDResource)); }
-  /// One button per id (0: a separator); the images are used in order.
+  /// One button per id (0: a separator); the images are used in order. A
+  /// null lpIDArray makes nIDCount separators.
   BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
   /// The button size must exceed the image size by at least 7 x 6.
   void SetSizes(SIZE sizeButton, SIZE sizeImage);

@@ -133,6 +133,9 @@ class CControlBar : public CWnd {
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
+  /// Commands, notifications and owner-draw messages of the bar's child
+  /// controls that neither the bar nor the control took go to the owner.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
@@ -235,7 +238,8 @@ class CFrameWnd : public CWnd {
   afx_msg LRESULT OnActivateTopLevel(WPARAM wParam, LPARAM lParam);
   afx_msg void OnIdleUpdateCmdUI();
   afx_msg LRESULT OnIdleUpdateCmdUIMsg(WPARAM, LPARAM);
-  /// Sets the pop-up's items from their update handlers before it shows.
+  /// Sets the pop-up's items from their update handlers before it shows; a
+  /// sub-menu's item is left as it is (its first command's handler still runs).
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
   afx_msg BOOL OnBarCheck(UINT nID);

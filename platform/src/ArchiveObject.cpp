@@ -153,8 +153,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested) {
   if (pOb == nullptr) AfxThrowMemoryException();
   // Entered before its own state is read, so that it can be referred to from within.
   MapObject(pOb);
+  // The objects it reads in turn set schemas of their own; the reader's
+  // GetObjectSchema must still answer for the reader.
+  UINT nSchemaSave = m_nObjectSchema;
   m_nObjectSchema = nSchema;
   pOb->Serialize(*this);
+  m_nObjectSchema = nSchemaSave;
   return pOb;
 }
 

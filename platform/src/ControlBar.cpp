@@ -62,6 +62,50 @@ void CControlBar::PostNcDestroy() {
 
 BOOL CControlBar::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
 
+// Messages of the controls inside the bar ----------------------------------------------------
+
+namespace {
+
+// The control a parent-directed message comes from, or null when it is not
+// about a control (menus, accelerators, a bar's own pop-up windows).
+HWND SendingControl(HWND hWndBar, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+      return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+      return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+    case WM_DRAWITEM: {
+      const DRAWITEMSTRUCT* pDIS = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      return pDIS->CtlType == ODT_MENU ? nullptr : pDIS->hwndItem;
+    }
+    case WM_MEASUREITEM: {
+      const MEASUREITEMSTRUCT* pMIS = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      return pMIS->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(hWndBar, static_cast<int>(wParam));
+    }
+    case WM_COMPAREITEM:
+      return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DELETEITEM:
+      return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+// The controls of a bar talk to their parent, the bar, but the commands and
+// owner-drawn items are the owner's (the frame's) business: whatever the
+// bar's map and the control's reflection leave reaches the owner instead
+// of the control's default procedure.
+LRESULT CControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hWndCtrl = SendingControl(m_hWnd, message, wParam, lParam);
+  CWnd* pOwner = hWndCtrl != nullptr && ::IsChild(m_hWnd, hWndCtrl) ? GetOwner() : nullptr;
+  if (pOwner == nullptr || pOwner == this) return CWnd::DefWindowProc(message, wParam, lParam);
+  return pOwner->SendMessage(message, wParam, lParam);
+}
+
 void CControlBar::SetBarStyle(DWORD dwStyle) {
   DWORD dwOldStyle = m_dwStyle;
   m_dwStyle = dwStyle & CBRS_ALL;

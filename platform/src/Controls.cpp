@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "OwnerDraw.h"
+
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
@@ -22,10 +24,7 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd*
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-  DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-  if (pResult != NULL) *pResult = TRUE;
-  return TRUE;
+  return ReflectDrawItem(this, message, lParam, pResult) || CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -64,37 +63,8 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
-namespace {
-
-// The owner-draw messages a parent reflects to a list box or combo box: each
-// goes to the control's own virtual member.
-template <class TControl>
-BOOL OwnerDrawNotify(TControl* pControl, UINT message, LPARAM lParam, LRESULT* pResult) {
-  LRESULT result = TRUE;
-  switch (message) {
-    case WM_DRAWITEM:
-      pControl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-      break;
-    case WM_MEASUREITEM:
-      pControl->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-      break;
-    case WM_COMPAREITEM:
-      result = pControl->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-      break;
-    case WM_DELETEITEM:
-      pControl->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-      break;
-    default:
-      return FALSE;
-  }
-  if (pResult != NULL) *pResult = result;
-  return TRUE;
-}
-
-}  // namespace
-
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  return OwnerDrawNotify(this, message, lParam, pResult) ||
+  return ReflectOwnerDraw(this, message, lParam, pResult) ||
          CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
@@ -118,7 +88,7 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  return OwnerDrawNotify(this, message, lParam, pResult) ||
+  return ReflectOwnerDraw(this, message, lParam, pResult) ||
          CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 

@@ -9,14 +9,24 @@ class CMenuItemCmdUI : public CCmdUI {
  public:
   explicit CMenuItemCmdUI(HMENU hMenu) : m_hMenu(hMenu) {}
 
+  /// Set while the item is a sub-menu, whose first command's handler runs
+  /// but may not change the sub-menu's own item.
+  bool m_bSubMenu = false;
+
   void Enable(BOOL bOn) override {
     m_bEnableChanged = TRUE;
+    if (m_bSubMenu) return;
     ::EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
   }
+  // A sub-menu's item keeps its state: the state asked for is its first
+  // command's, not the sub-menu's (and a new text would replace the sub-menu
+  // by a plain item). Its items are updated when it opens.
   void SetCheck(int nCheck) override {
+    if (m_bSubMenu) return;
     ::CheckMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
   }
   void SetText(LPCSTR lpszText) override {
+    if (m_bSubMenu) return;
     UINT nState = ::GetMenuState(m_hMenu, m_nIndex, MF_BYPOSITION) & ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR);
     ::ModifyMenu(m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
   }
@@ -62,11 +72,15 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) {
   int nCount = ::GetMenuItemCount(hMenu);
   for (int i = 0; i < nCount; ++i) {
     UINT nID = ::GetMenuItemID(hMenu, i);
-    if (nID == 0 || nID == (UINT)-1) continue;  // separators and sub-menus
+    HMENU hSubMenu = ::GetSubMenu(hMenu, i);
+    state.m_bSubMenu = hSubMenu != nullptr;
+    if (state.m_bSubMenu) nID = ::GetMenuItemID(hSubMenu, 0);
+    if (nID == 0 || nID == (UINT)-1) continue;  // separators, and sub-menus led by no command
     state.m_nIndex = i;
     state.m_nID = nID;
-    // System commands are not routed, so they would always be disabled.
-    state.DoUpdate(this, m_bAutoMenuEnable && nID < 0xF000);
+    // System commands are not routed, so they would always be disabled; a
+    // sub-menu is never greyed for want of a handler.
+    state.DoUpdate(this, m_bAutoMenuEnable && nID < 0xF000 && !state.m_bSubMenu);
   }
 }
 

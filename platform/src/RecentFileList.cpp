@@ -10,7 +10,7 @@ UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax) {
   if (lpszTitle == nullptr) nMax = sizeof(szTemp);
   if (::GetFileTitle(lpszPathName, lpszTarget, static_cast<WORD>(nMax)) == 0)
     return lpszTitle == nullptr ? lstrlen(szTemp) + 1 : 0;
-  // The shell refused (bad characters, short buffer): the part after the
+  // The shell refused (bad characters, short buffer): the text after the
   // last separator will do.
   LPCTSTR lpszName = lpszPathName;
   for (LPCTSTR p = lpszPathName; *p != '\0'; p = ::CharNext(p))

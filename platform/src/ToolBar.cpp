@@ -100,8 +100,10 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount) {
   int nImage = 0;
   for (int i = 0; i < nIDCount; ++i) {
     TBBUTTON& button = buttons[i];
-    button.idCommand = static_cast<int>(lpIDArray[i]);
-    if (lpIDArray[i] == 0) {
+    // Without ids every place is a separator.
+    const UINT nID = lpIDArray != nullptr ? lpIDArray[i] : 0;
+    button.idCommand = static_cast<int>(nID);
+    if (nID == 0) {
       button.fsStyle = TBSTYLE_SEP;
     } else {
       button.iBitmap = nImage++;

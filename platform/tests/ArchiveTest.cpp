@@ -33,6 +33,23 @@ class CVersioned : public CObject {
 };
 IMPLEMENT_SERIAL(CVersioned, CObject, VERSIONABLE_SCHEMA | 3)
 
+// Reads the object it holds before asking for its own schema.
+class CHolder : public CObject {
+  DECLARE_SERIAL(CHolder)
+ public:
+  void Serialize(CArchive& ar) override {
+    if (ar.IsStoring()) {
+      ar << m_pHeld;
+    } else {
+      ar >> m_pHeld;
+      m_schemaSeen = ar.GetObjectSchema();
+    }
+  }
+  CObject* m_pHeld = nullptr;
+  UINT m_schemaSeen = 0;
+};
+IMPLEMENT_SERIAL(CHolder, CObject, VERSIONABLE_SCHEMA | 4)
+
 namespace {
 
 std::vector<BYTE> Bytes(CMemFile& file) {
@@ -202,6 +219,22 @@ TEST(ArchiveTest, AVersionableClassReadsOlderSchemas) {
   std::unique_ptr<CObject> p(ar.ReadObject(RUNTIME_CLASS(CVersioned)));
   EXPECT_EQ(static_cast<CVersioned*>(p.get())->m_schemaSeen, 1u);
   EXPECT_EQ(ar.GetObjectSchema(), (UINT)-1);
+}
+
+TEST(ArchiveTest, AReaderAsksForItsOwnSchemaAfterReadingAnotherObject) {
+  CNode node;  // asks for its own schema, so leaves none behind
+  CVersioned versioned;
+  for (CObject* held : {static_cast<CObject*>(&node), static_cast<CObject*>(&versioned),
+                        static_cast<CObject*>(nullptr)}) {
+    CHolder holder;
+    holder.m_pHeld = held;
+    CObject* read = nullptr;
+    RoundTrip([&](CArchive& ar) { ar << &holder; }, [&](CArchive& ar) { ar >> read; });
+    std::unique_ptr<CHolder> readHolder(DYNAMIC_DOWNCAST(CHolder, read));
+    ASSERT_NE(readHolder, nullptr);
+    std::unique_ptr<CObject> readHeld(readHolder->m_pHeld);
+    EXPECT_EQ(4u, readHolder->m_schemaSeen);
+  }
 }
 
 TEST(ArchiveTest, FormatErrorsRaiseArchiveExceptions) {

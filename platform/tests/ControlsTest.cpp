@@ -269,6 +269,33 @@ TEST_F(ControlsTest, OwnerDrawMessagesToTheParentReachTheListItself) {
   EXPECT_EQ(mis.itemHeight, 21u);
 }
 
+/// Records the item its parent hands back to DrawItem.
+template <class TBase>
+class CDrawnControl : public TBase {
+ public:
+  int m_drawn = -1;
+  void DrawItem(LPDRAWITEMSTRUCT lpDIS) override { m_drawn = static_cast<int>(lpDIS->itemID); }
+};
+
+TEST_F(ControlsTest, AnOwnerDrawnButtonOrHeaderDrawsItsOwnItems) {
+  CDrawnControl<CButton> button;
+  ASSERT_TRUE(button.Create("b", WS_CHILD | BS_OWNERDRAW, m_rect, &m_parent, 1016));
+  CDrawnControl<CHeaderCtrl> header;
+  ASSERT_TRUE(header.Create(WS_CHILD, m_rect, &m_parent, 1017));
+  struct Case {
+    UINT nType;
+    CWnd* pControl;
+    int* pDrawn;
+  } cases[] = {{ODT_BUTTON, &button, &button.m_drawn}, {ODT_HEADER, &header, &header.m_drawn}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.nType);
+    DRAWITEMSTRUCT dis = {c.nType, static_cast<UINT>(c.pControl->GetDlgCtrlID()), 4};
+    dis.hwndItem = c.pControl->m_hWnd;
+    EXPECT_EQ(TRUE, m_parent.SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)));
+    EXPECT_EQ(4, *c.pDrawn);
+  }
+}
+
 /// Sorts its items by their data and records what the control deletes.
 template <class TBase>
 class CSortingOwnerDraw : public TBase {

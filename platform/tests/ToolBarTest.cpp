@@ -83,6 +83,16 @@ TEST_F(ToolBarTest, LoadToolBarMakesOneButtonPerIdWithTheResourcesImageSize) {
   EXPECT_EQ(3, m_toolBar.SendMessage(TB_BUTTONCOUNT));
 }
 
+TEST_F(ToolBarTest, SetButtonsWithoutIdsMakesThatManySeparators) {
+  ASSERT_TRUE(m_toolBar.Create(m_pFrame));
+  ASSERT_TRUE(m_toolBar.SetButtons(nullptr, 3));
+  EXPECT_EQ(3, m_toolBar.GetCount());
+  EXPECT_EQ(3, m_toolBar.SendMessage(TB_BUTTONCOUNT));
+  TBBUTTON button = {};
+  m_toolBar.SendMessage(TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&button));
+  EXPECT_EQ(TBSTYLE_SEP, button.fsStyle & TBSTYLE_SEP);
+}
+
 TEST_F(ToolBarTest, LoadToolBarFailsWithoutTheResourceOrItsBitmap) {
   ASSERT_TRUE(m_toolBar.Create(m_pFrame));
   EXPECT_FALSE(m_toolBar.LoadToolBar(IDR_MISSING));
