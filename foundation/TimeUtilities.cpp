@@ -154,7 +154,7 @@ CTesselString FormatNumberWithSeparators(int64_t value) {
   char digits[32];
   // The magnitude as unsigned so that the most negative value has digits too.
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  snprintf(digits, sizeof(digits), "%I64u", magnitude);
+  _ui64toa(magnitude, digits, 10);
 
   char grouped[48];
   int length = static_cast<int>(strlen(digits));
