@@ -2,7 +2,6 @@
 
 #include <string.h>
 
-#include "OptionsEntryList.h"
 #include "OptionsRecordIO.h"
 
 namespace {
@@ -102,44 +101,14 @@ bool COptionsEntityColorProfileEntry::Load(const unsigned char* buffer, int* pos
 
 // ---------------------------------------------------------------------------
 
-COptionsEntityColorProfile::COptionsEntityColorProfile() : COptionsEntityBase(14) {}
+COptionsEntityColorProfile::COptionsEntityColorProfile() : COptionsEntityList(14) {}
 
 COptionsEntityColorProfile::~COptionsEntityColorProfile() {
   m_entries.clear();
   MarkOwnerDirty();
 }
 
-int COptionsEntityColorProfile::GetSize() {
-  return 12 + OptionsEntryList::SumSizes(m_entries);
-}
-
-bool COptionsEntityColorProfile::Load(const unsigned char* buffer, int* pos, int end) {
-  int32_t id = 0;
-  if (!buffer || !pos || !PeekHeader(buffer, *pos, end, &id))
-    return false;
-  int p = *pos;
-  std::vector<std::unique_ptr<COptionsEntityColorProfileEntry>> loaded;
-  if (!OptionsEntryList::LoadCounted(buffer, &p, end, &loaded))
-    return false;
-  bool any = !loaded.empty();
-  OptionsEntryList::Append(&m_entries, &loaded);
-  if (any)
+void COptionsEntityColorProfile::OnEntriesLoaded(int32_t count) {
+  if (count > 0)
     MarkOwnerDirty();
-  m_settingId = id;
-  *pos = p;
-  return true;
-}
-
-bool COptionsEntityColorProfile::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
-  return OptionsEntryList::SaveCounted(buffer, pos, m_type, m_settingId, m_entries);
-}
-
-COptionsEntityColorProfileEntry* COptionsEntityColorProfile::GetAt(int index) const {
-  return OptionsEntryList::GetAt(m_entries, index);
-}
-
-bool COptionsEntityColorProfile::AddEntry(COptionsEntityColorProfileEntry* entry) {
-  return OptionsEntryList::Add(&m_entries, entry);
 }

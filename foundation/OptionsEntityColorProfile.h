@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "OptionsEntityBase.h"
+#include "OptionsEntityList.h"
 #include "TesselString.h"
 
 /// One colour profile: a name, a list of strings, six texts, four int32, four
@@ -44,20 +44,11 @@ private:
 /// Type 14: a list of colour profiles. Record: header, int32 count, the
 /// entries; 12 + the entries' sizes. Owns its entries; loading an entry, and
 /// destroying a list that has an owner, mark the owner store changed.
-class COptionsEntityColorProfile : public COptionsEntityBase {
+class COptionsEntityColorProfile : public COptionsEntityList<COptionsEntityColorProfileEntry> {
 public:
   COptionsEntityColorProfile();
   ~COptionsEntityColorProfile() override;
-  int GetSize() override;
-  /// Appends the stored entries; all of them or, on a bad record, none.
-  bool Load(const unsigned char* buffer, int* pos, int end) override;
-  bool Save(unsigned char* buffer, int* pos) override;
 
-  int GetCount() const { return static_cast<int>(m_entries.size()); }
-  COptionsEntityColorProfileEntry* GetAt(int index) const;
-  /// Takes ownership; false for null.
-  bool AddEntry(COptionsEntityColorProfileEntry* entry);
-
-private:
-  std::vector<std::unique_ptr<COptionsEntityColorProfileEntry>> m_entries;
+protected:
+  void OnEntriesLoaded(int32_t count) override;
 };

@@ -2,7 +2,6 @@
 
 #include <string.h>
 
-#include "OptionsEntryList.h"
 #include "OptionsRecordIO.h"
 #include "TimeUtilities.h"
 
@@ -51,38 +50,7 @@ bool COptionsEntityProjectStringEntity::Load(const unsigned char* buffer, int* p
 
 // ---------------------------------------------------------------------------
 
-COptionsEntityProjectString::COptionsEntityProjectString() : COptionsEntityBase(9) {}
+COptionsEntityProjectString::COptionsEntityProjectString() : COptionsEntityList(9) {}
 
 COptionsEntityProjectString::~COptionsEntityProjectString() {}
 
-int COptionsEntityProjectString::GetSize() {
-  return 12 + OptionsEntryList::SumSizes(m_entries);
-}
-
-bool COptionsEntityProjectString::Load(const unsigned char* buffer, int* pos, int end) {
-  int32_t id = 0;
-  if (!buffer || !pos || !PeekHeader(buffer, *pos, end, &id))
-    return false;
-  int p = *pos;
-  std::vector<std::unique_ptr<COptionsEntityProjectStringEntity>> loaded;
-  if (!OptionsEntryList::LoadCounted(buffer, &p, end, &loaded))
-    return false;
-  OptionsEntryList::Append(&m_entries, &loaded);
-  m_settingId = id;
-  *pos = p;
-  return true;
-}
-
-bool COptionsEntityProjectString::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
-  return OptionsEntryList::SaveCounted(buffer, pos, m_type, m_settingId, m_entries);
-}
-
-COptionsEntityProjectStringEntity* COptionsEntityProjectString::GetAt(int index) const {
-  return OptionsEntryList::GetAt(m_entries, index);
-}
-
-bool COptionsEntityProjectString::AddEntry(COptionsEntityProjectStringEntity* entry) {
-  return OptionsEntryList::Add(&m_entries, entry);
-}

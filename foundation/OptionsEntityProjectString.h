@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "OptionsEntityBase.h"
+#include "OptionsEntityList.h"
 #include "TesselString.h"
 
 /// One entry: a text and three 64-bit values (defaults -1, -1, 0).
@@ -27,20 +27,8 @@ public:
 
 /// Type 9: a list of project-string entries. Record: header, int32 count, the
 /// entries; 12 + the entries' sizes. Owns its entries.
-class COptionsEntityProjectString : public COptionsEntityBase {
+class COptionsEntityProjectString : public COptionsEntityList<COptionsEntityProjectStringEntity> {
 public:
   COptionsEntityProjectString();
   ~COptionsEntityProjectString() override;
-  int GetSize() override;
-  /// Appends the stored entries; all of them or, on a bad record, none.
-  bool Load(const unsigned char* buffer, int* pos, int end) override;
-  bool Save(unsigned char* buffer, int* pos) override;
-
-  int GetCount() const { return static_cast<int>(m_entries.size()); }
-  COptionsEntityProjectStringEntity* GetAt(int index) const;
-  /// Takes ownership; false for null.
-  bool AddEntry(COptionsEntityProjectStringEntity* entry);
-
-private:
-  std::vector<std::unique_ptr<COptionsEntityProjectStringEntity>> m_entries;
 };

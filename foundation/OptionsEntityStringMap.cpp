@@ -2,7 +2,6 @@
 
 #include <string.h>
 
-#include "OptionsEntryList.h"
 #include "OptionsRecordIO.h"
 #include "TimeUtilities.h"
 
@@ -52,41 +51,10 @@ bool COptionsEntityStringMapEntity::Load(const unsigned char* buffer, int* pos, 
 
 // ---------------------------------------------------------------------------
 
-COptionsEntityStringMap::COptionsEntityStringMap() : COptionsEntityBase(8) {}
+COptionsEntityStringMap::COptionsEntityStringMap() : COptionsEntityList(8) {}
 
 COptionsEntityStringMap::~COptionsEntityStringMap() {
   m_entries.clear();
   MarkOwnerDirty();
 }
 
-int COptionsEntityStringMap::GetSize() {
-  return 12 + OptionsEntryList::SumSizes(m_entries);
-}
-
-bool COptionsEntityStringMap::Load(const unsigned char* buffer, int* pos, int end) {
-  int32_t id = 0;
-  if (!buffer || !pos || !PeekHeader(buffer, *pos, end, &id))
-    return false;
-  int p = *pos;
-  std::vector<std::unique_ptr<COptionsEntityStringMapEntity>> loaded;
-  if (!OptionsEntryList::LoadCounted(buffer, &p, end, &loaded))
-    return false;
-  OptionsEntryList::Append(&m_entries, &loaded);
-  m_settingId = id;
-  *pos = p;
-  return true;
-}
-
-bool COptionsEntityStringMap::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
-  return OptionsEntryList::SaveCounted(buffer, pos, m_type, m_settingId, m_entries);
-}
-
-COptionsEntityStringMapEntity* COptionsEntityStringMap::GetAt(int index) const {
-  return OptionsEntryList::GetAt(m_entries, index);
-}
-
-bool COptionsEntityStringMap::AddEntry(COptionsEntityStringMapEntity* entry) {
-  return OptionsEntryList::Add(&m_entries, entry);
-}

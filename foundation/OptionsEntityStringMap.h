@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "OptionsEntityBase.h"
+#include "OptionsEntityList.h"
 #include "TesselString.h"
 
 /// One entry of a string map: key, value and an extra 64-bit value (0).
@@ -31,20 +31,8 @@ public:
 /// Type 8: a list of string-map entries. Record: header, int32 entry count,
 /// the entries; 12 + the entries' sizes. Owns its entries; destroying a map
 /// that has an owner marks the owner store changed.
-class COptionsEntityStringMap : public COptionsEntityBase {
+class COptionsEntityStringMap : public COptionsEntityList<COptionsEntityStringMapEntity> {
 public:
   COptionsEntityStringMap();
   ~COptionsEntityStringMap() override;
-  int GetSize() override;
-  /// Appends the stored entries; all of them or, on a bad record, none.
-  bool Load(const unsigned char* buffer, int* pos, int end) override;
-  bool Save(unsigned char* buffer, int* pos) override;
-
-  int GetCount() const { return static_cast<int>(m_entries.size()); }
-  COptionsEntityStringMapEntity* GetAt(int index) const;
-  /// Takes ownership; false for null.
-  bool AddEntry(COptionsEntityStringMapEntity* entry);
-
-private:
-  std::vector<std::unique_ptr<COptionsEntityStringMapEntity>> m_entries;
 };
