@@ -8,13 +8,17 @@
 /// Type 1: one int32 (default 0). Record: header, value; 12 bytes.
 class COptionsEntityInteger : public COptionsEntityBase {
 public:
-  COptionsEntityInteger();
+  COptionsEntityInteger() : COptionsEntityInteger(1) {}
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
   bool Save(unsigned char* buffer, int* pos) override;
 
   int32_t GetValue() const { return m_value; }
   void SetValue(int32_t value) { m_value = value; }
+
+protected:
+  /// For the kinds stored as one int32 under another type code.
+  explicit COptionsEntityInteger(int32_t typeCode);
 
 private:
   int32_t m_value;
@@ -22,25 +26,17 @@ private:
 
 /// Type 5: a flag stored as int32 (default 0 = false); readers look at its low
 /// byte. Record: header, value; 12 bytes.
-class COptionsEntityBoolean : public COptionsEntityBase {
+class COptionsEntityBoolean : public COptionsEntityInteger {
 public:
-  COptionsEntityBoolean();
-  int GetSize() override;
-  bool Load(const unsigned char* buffer, int* pos, int end) override;
-  bool Save(unsigned char* buffer, int* pos) override;
+  COptionsEntityBoolean() : COptionsEntityInteger(5) {}
 
-  int32_t GetValue() const { return m_value; }
-  bool IsSet() const { return (m_value & 0xFF) != 0; }
-  void SetValue(int32_t value) { m_value = value; }
-
-private:
-  int32_t m_value;
+  bool IsSet() const { return (GetValue() & 0xFF) != 0; }
 };
 
 /// Type 2: a 64-bit value (default 0). Record: header, low, high; 16 bytes.
 class COptionsEntityLargeInteger : public COptionsEntityBase {
 public:
-  COptionsEntityLargeInteger();
+  COptionsEntityLargeInteger() : COptionsEntityLargeInteger(2, 0) {}
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
   bool Save(unsigned char* buffer, int* pos) override;
@@ -48,22 +44,20 @@ public:
   int64_t GetValue() const { return m_value; }
   void SetValue(int64_t value) { m_value = value; }
 
+protected:
+  /// For the kinds stored as one 64-bit value under another type code.
+  COptionsEntityLargeInteger(int32_t typeCode, int64_t value);
+
 private:
   int64_t m_value;
 };
 
 /// Type 11: a point in time (100 ns units since 1601 UTC), the current time
 /// when constructed. Record: header, low, high; 16 bytes.
-class COptionsEntityFileTime : public COptionsEntityBase {
+class COptionsEntityFileTime : public COptionsEntityLargeInteger {
 public:
   COptionsEntityFileTime();
-  int GetSize() override;
-  bool Load(const unsigned char* buffer, int* pos, int end) override;
-  bool Save(unsigned char* buffer, int* pos) override;
 
-  int64_t GetTime() const { return m_time; }
-  void SetTime(int64_t time) { m_time = time; }
-
-private:
-  int64_t m_time;
+  int64_t GetTime() const { return GetValue(); }
+  void SetTime(int64_t time) { SetValue(time); }
 };
