@@ -291,22 +291,15 @@ bool CTesselList::SetElementType(ElementTypeCallback type) {
   return true;
 }
 
-bool CTesselList::AddCopy(const void* value) {
-  if (!m_elementType) return false;
-  void* item = nullptr;
-  if (!m_elementType(ElementCreate, &item, nullptr) || !item) return false;
-  if (!m_elementType(ElementCopy, &item, value) || !AddTail(item)) {
-    m_elementType(ElementDestroy, &item, nullptr);
-    return false;
-  }
-  return true;
-}
+bool CTesselList::AddCopy(const void* value) { return AddNewCopy(value, false); }
 
-bool CTesselList::AddHeadCopy(const void* value) {
+bool CTesselList::AddHeadCopy(const void* value) { return AddNewCopy(value, true); }
+
+bool CTesselList::AddNewCopy(const void* value, bool atHead) {
   if (!m_elementType) return false;
   void* item = nullptr;
   if (!m_elementType(ElementCreate, &item, nullptr) || !item) return false;
-  if (!m_elementType(ElementCopy, &item, value) || !AddHead(item)) {
+  if (!m_elementType(ElementCopy, &item, value) || !(atHead ? AddHead(item) : AddTail(item))) {
     m_elementType(ElementDestroy, &item, nullptr);
     return false;
   }

@@ -95,6 +95,8 @@ protected:
   CTesselListElement** m_index;   // count node pointers in list order, or null
 
 private:
+  // A copy of value made by the element type, added at the head or the tail.
+  bool AddNewCopy(const void* value, bool atHead);
   CTesselList(const CTesselList&) = delete;
   CTesselList& operator=(const CTesselList&) = delete;
 };
