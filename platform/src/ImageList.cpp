@@ -2,24 +2,15 @@
 // owner, and the members that take wrapper objects.
 #include "afxcmn.h"
 
-#include "HandleMap.h"
+#include "WndState.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace {
 
-CImageList* NewTempImageList(HIMAGELIST hImageList) {
-  CImageList* pList = new CImageList;
-  pList->m_hImageList = hImageList;
-  return pList;
-}
-
-void ReleaseTempImageList(CImageList* pList) { pList->m_hImageList = NULL; }
-
-CHandleMap<CImageList, HIMAGELIST>& ImageListMap() {
-  static thread_local CHandleMap<CImageList, HIMAGELIST> map(&NewTempImageList, &ReleaseTempImageList);
-  return map;
-}
+// Owners and temporaries live with the thread's other handle maps, which idle
+// time empties of temporaries.
+CHandleMap<CImageList, HIMAGELIST>& ImageListMap() { return AfxGetWndThreadState()->m_mapHIMAGELIST; }
 
 HBITMAP BitmapOf(CBitmap* pBitmap) { return static_cast<HBITMAP>(CGdiObject::SafeHandle(pBitmap)); }
 

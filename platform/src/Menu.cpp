@@ -3,24 +3,15 @@
 #include "afxwin.h"
 #include "afxmenu.h"
 
-#include "HandleMap.h"
+#include "WndState.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-CMenu* NewTempMenu(HMENU hMenu) {
-  CMenu* pMenu = new CMenu;
-  pMenu->m_hMenu = hMenu;
-  return pMenu;
-}
-
-void ReleaseTempMenu(CMenu* pMenu) { pMenu->m_hMenu = NULL; }
-
-CHandleMap<CMenu, HMENU>& MenuMap() {
-  static thread_local CHandleMap<CMenu, HMENU> map(&NewTempMenu, &ReleaseTempMenu);
-  return map;
-}
+// Owners and temporaries live with the thread's other handle maps, which idle
+// time empties of temporaries.
+CHandleMap<CMenu, HMENU>& MenuMap() { return AfxGetWndThreadState()->m_mapHMENU; }
 
 HBITMAP BitmapOf(const CBitmap* pBmp) { return static_cast<HBITMAP>(CGdiObject::SafeHandle(pBmp)); }
 

@@ -1,8 +1,6 @@
 // The per-thread window state and the life of temporary objects.
 #include "WndState.h"
 
-#include "afxcmn.h"
-
 namespace {
 
 CThreadLocal<AFX_WND_THREAD_STATE> g_wndThreadState;
@@ -28,12 +26,28 @@ CGdiObject* NewTempGdiObject(HGDIOBJ h) {
 }
 void ReleaseTempGdiObject(CGdiObject* p) { p->m_hObject = nullptr; }
 
+CMenu* NewTempMenu(HMENU h) {
+  CMenu* p = new CMenu;
+  p->m_hMenu = h;
+  return p;
+}
+void ReleaseTempMenu(CMenu* p) { p->m_hMenu = nullptr; }
+
+CImageList* NewTempImageList(HIMAGELIST h) {
+  CImageList* p = new CImageList;
+  p->m_hImageList = h;
+  return p;
+}
+void ReleaseTempImageList(CImageList* p) { p->m_hImageList = nullptr; }
+
 }  // namespace
 
 AFX_WND_THREAD_STATE::AFX_WND_THREAD_STATE()
     : m_mapHWND(&NewTempWnd, &ReleaseTempWnd),
       m_mapHDC(&NewTempDC, &ReleaseTempDC),
-      m_mapHGDIOBJ(&NewTempGdiObject, &ReleaseTempGdiObject) {}
+      m_mapHGDIOBJ(&NewTempGdiObject, &ReleaseTempGdiObject),
+      m_mapHMENU(&NewTempMenu, &ReleaseTempMenu),
+      m_mapHIMAGELIST(&NewTempImageList, &ReleaseTempImageList) {}
 
 AFX_WND_THREAD_STATE* AfxGetWndThreadState() { return g_wndThreadState.GetData(); }
 
@@ -47,8 +61,8 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps) {
     state->m_mapHWND.DeleteTemp();
     state->m_mapHDC.DeleteTemp();
     state->m_mapHGDIOBJ.DeleteTemp();
-    CMenu::DeleteTempMap();
-    CImageList::DeleteTempMap();
+    state->m_mapHMENU.DeleteTemp();
+    state->m_mapHIMAGELIST.DeleteTemp();
   }
   return TRUE;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <afxwin.h>
+#include <afxcmn.h>
 
 #include "HandleMap.h"
 
@@ -13,6 +14,8 @@ class AFX_WND_THREAD_STATE : public CNoTrackObject {
   CHandleMap<CWnd, HWND> m_mapHWND;
   CHandleMap<CDC, HDC> m_mapHDC;
   CHandleMap<CGdiObject, HGDIOBJ> m_mapHGDIOBJ;
+  CHandleMap<CMenu, HMENU> m_mapHMENU;
+  CHandleMap<CImageList, HIMAGELIST> m_mapHIMAGELIST;
 
   /// The object whose window CreateEx is creating; bound by the CBT hook.
   CWnd* m_pWndInit = nullptr;
