@@ -26,45 +26,37 @@ inline unsigned char AsciiLower(unsigned char c) {
 }
 
 // strnlen / wcsnlen, a word at a time (the run-time's are byte loops under Wine, and
-// every append looks for the end of the old text).
-size_t ScanText(const char* s, size_t max) {
+// every append looks for the end of the old text): a word holds a zero character
+// when subtracting one from each character borrows into a top bit that was clear.
+template <typename Ch>
+size_t ScanFor0(const Ch* s, size_t max) {
+  const size_t perWord = sizeof(uint64_t) / sizeof(Ch);
+  const uint64_t ones = sizeof(Ch) == 1 ? 0x0101010101010101ull : 0x0001000100010001ull;
+  const uint64_t tops = ones << (8 * sizeof(Ch) - 1);
   size_t i = 0;
-  for (; i + 8 <= max; i += 8) {
+  for (; i + perWord <= max; i += perWord) {
     uint64_t w;
-    memcpy(&w, s + i, 8);
-    if ((w - 0x0101010101010101ull) & ~w & 0x8080808080808080ull) break;
+    memcpy(&w, s + i, sizeof w);
+    if ((w - ones) & ~w & tops) break;
   }
   while (i < max && s[i]) ++i;
   return i;
 }
-size_t ScanWideText(const wchar_t* s, size_t max) {
-  size_t i = 0;
-  for (; i + 4 <= max; i += 4) {
-    uint64_t w;
-    memcpy(&w, s + i, 8);
-    if ((w - 0x0001000100010001ull) & ~w & 0x8000800080008000ull) break;
-  }
-  while (i < max && s[i]) ++i;
-  return i;
-}
+size_t ScanText(const char* s, size_t max) { return ScanFor0(s, max); }
+size_t ScanWideText(const wchar_t* s, size_t max) { return ScanFor0(s, max); }
 
 // A heap copy of text that may live inside a buffer about to be freed.
-char* DupText(const char* text, size_t n) {
-  char* copy = static_cast<char*>(malloc(n + 1));
+template <typename Ch>
+Ch* DupChars(const Ch* text, size_t n) {
+  Ch* copy = static_cast<Ch*>(malloc((n + 1) * sizeof(Ch)));
   if (copy) {
-    memcpy(copy, text, n);
+    memcpy(copy, text, n * sizeof(Ch));
     copy[n] = 0;
   }
   return copy;
 }
-wchar_t* DupWideText(const wchar_t* text, size_t n) {
-  wchar_t* copy = static_cast<wchar_t*>(malloc((n + 1) * sizeof(wchar_t)));
-  if (copy) {
-    memcpy(copy, text, n * sizeof(wchar_t));
-    copy[n] = 0;
-  }
-  return copy;
-}
+char* DupText(const char* text, size_t n) { return DupChars(text, n); }
+wchar_t* DupWideText(const wchar_t* text, size_t n) { return DupChars(text, n); }
 
 // Growable scratch text used by the single-pass replacements.
 template <typename Ch>
