@@ -13,41 +13,34 @@ const UINT IDC_CHILD = 100;
 
 int g_result = kRan;
 
-class CChildWnd : public CWnd {
+/// A window that marks the result when the idle update reaches it.
+class CMarkingWnd : public CWnd {
+ public:
+  explicit CMarkingWnd(int nMark) : m_nMark(nMark) {}
+
  protected:
   afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM) {
-    g_result |= kChildUpdated;
+    g_result |= m_nMark;
     return 0;
   }
   void PostNcDestroy() override { delete this; }
   DECLARE_MESSAGE_MAP()
+
+ private:
+  int m_nMark;
 };
 
-BEGIN_MESSAGE_MAP(CChildWnd, CWnd)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-END_MESSAGE_MAP()
-
-class CMainWnd : public CWnd {
- protected:
-  afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM) {
-    g_result |= kMainUpdated;
-    return 0;
-  }
-  void PostNcDestroy() override { delete this; }
-  DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
+BEGIN_MESSAGE_MAP(CMarkingWnd, CWnd)
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 class CIdleApp : public CWinApp {
  public:
   BOOL InitInstance() override {
-    CMainWnd* pMain = new CMainWnd;
+    CMarkingWnd* pMain = new CMarkingWnd(kMainUpdated);
     if (!pMain->CreateEx(0, NULL, "IdleApp", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL)) return FALSE;
     m_pMainWnd = pMain;
-    CChildWnd* pChild = new CChildWnd;
+    CMarkingWnd* pChild = new CMarkingWnd(kChildUpdated);
     pChild->Create(NULL, "", WS_VISIBLE, CRect(0, 0, 10, 10), pMain, IDC_CHILD);
     pMain->ShowWindow(SW_SHOWNOACTIVATE);
     m_hForeign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
