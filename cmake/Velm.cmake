@@ -1,4 +1,5 @@
 # Project-wide settings and the helpers every component uses.
+set(VELM_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(CMAKE_CXX_STANDARD 17)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS ON)
@@ -51,6 +52,77 @@ function(velm_add_tool name)
   target_link_libraries(${name} PRIVATE ${T_LIBS})
 endfunction()
 
+# The layer order, lowest first; a library may only use layers before its own.
+# Entries on one line of the picture (themes and tabs, ribbon and skin) are
+# siblings: neither may use the other.
+set(VELM_LAYERS platform foundation engine common markup commandbars "themes|tabs"
+    "ribbon|skin" uilib app)
+function(velm_layer_rank lib out)
+  set(rank 0)
+  foreach(entry IN LISTS VELM_LAYERS)
+    string(REPLACE "|" ";" names "${entry}")
+    if(lib IN_LIST names)
+      set(${out} ${rank} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR rank "${rank} + 1")
+  endforeach()
+  set(${out} -1 PARENT_SCOPE)
+endfunction()
+
+# The layers a library may not use: its own siblings and everything above.
+function(velm_forbidden_layers lib out)
+  velm_layer_rank(${lib} own)
+  set(forbidden)
+  if(own GREATER_EQUAL 0)
+    set(rank 0)
+    foreach(entry IN LISTS VELM_LAYERS)
+      string(REPLACE "|" ";" names "${entry}")
+      if(rank GREATER own)
+        list(APPEND forbidden ${names})
+      elseif(rank EQUAL own)
+        list(REMOVE_ITEM names ${lib})
+        list(APPEND forbidden ${names})
+      endif()
+      math(EXPR rank "${rank} + 1")
+    endforeach()
+  endif()
+  set(${out} ${forbidden} PARENT_SCOPE)
+endfunction()
+
+# velm_check_layers(<library> <deps...>): refuses at configure time a
+# dependency on a library that does not stand below it.
+function(velm_check_layers lib)
+  velm_forbidden_layers(${lib} forbidden)
+  foreach(dep IN LISTS ARGN)
+    if(dep IN_LIST forbidden)
+      message(FATAL_ERROR "layering: '${lib}' may not use '${dep}': "
+        "'${dep}' does not stand below '${lib}' in the layer order")
+    endif()
+  endforeach()
+endfunction()
+
+# velm_check_includes(<library> <dir>): every build rescans the library's own
+# files, so an include of a higher layer's header fails the build by name
+# rather than as a missing file.
+function(velm_check_includes lib dir)
+  velm_forbidden_layers(${lib} forbidden)
+  if(NOT forbidden)
+    return()
+  endif()
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.c ${dir}/*.h)
+  string(REPLACE ";" "|" pattern "${forbidden}")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${lib}.layers)
+  string(REPLACE ";" "\n" listing "${files}")
+  file(WRITE ${stamp}.files "${listing}\n")
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DLIB=${lib} -DPATTERN=${pattern} -DSTAMP=${stamp}
+            -DLISTING=${stamp}.files -P ${VELM_CMAKE_DIR}/CheckIncludes.cmake
+    DEPENDS ${files} ${VELM_CMAKE_DIR}/CheckIncludes.cmake VERBATIM)
+  add_custom_target(${lib}_layers DEPENDS ${stamp})
+  add_dependencies(${lib} ${lib}_layers)
+endfunction()
+
 # velm_component(<library> [INCLUDE dir] [DEPS ...] [TEST_DEPS ...])
 # The usual shape of a folder: every .cpp/.c beside the CMakeLists.txt (or under
 # src/ when there is one) forms the static library; tests/<Name>Test.cpp each make
@@ -65,17 +137,27 @@ function(velm_component lib)
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.c)
   endif()
   if(NOT C_INCLUDE)
-    set(C_INCLUDE ${dir})
+    if(EXISTS ${dir}/include)
+      set(C_INCLUDE ${dir}/include)
+    else()
+      set(C_INCLUDE ${dir})
+    endif()
   endif()
+  velm_check_layers(${lib} ${C_DEPS} ${C_TEST_DEPS})
   if(sources)
     add_library(${lib} STATIC ${sources})
     target_include_directories(${lib} PUBLIC ${C_INCLUDE})
+    if(EXISTS ${dir}/src)
+      target_include_directories(${lib} PRIVATE ${dir}/src)  # private headers
+    endif()
     target_link_libraries(${lib} PUBLIC ${C_DEPS})
   else()
     add_library(${lib} INTERFACE)  # headers only, so far
     target_include_directories(${lib} INTERFACE ${C_INCLUDE})
     target_link_libraries(${lib} INTERFACE ${C_DEPS})
   endif()
+
+  velm_check_includes(${lib} ${dir})
 
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*Test.cpp)
   file(GLOB support CONFIGURE_DEPENDS ${dir}/tests/Support*.cpp)

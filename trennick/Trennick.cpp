@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "FileUtilities.h"
+#include "foundation/FileUtilities.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "TesselString.h"
+#include "foundation/TesselString.h"
 
 /// The installation helper's work: checks a target folder, tests for the run-time
 /// package and saves or restores the user's settings file. Holds no state.

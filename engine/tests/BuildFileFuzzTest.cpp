@@ -5,9 +5,9 @@
 #include <new>
 #include <string>
 
-#include "BuildStepFileManager.h"
+#include "engine/BuildStepFileManager.h"
 #include "SupportTempFolder.h"
-#include "tools/BuildFileMutator.h"
+#include "../tools/BuildFileMutator.h"
 
 // The largest single array allocation made while a load runs: a damaged size
 // field must not turn into a buffer larger than the file itself.

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "BuildStepDataDefinition.h"
-#include "TimeUtilities.h"
-#include "VariableDefDataDefinition.h"
+#include "engine/BuildStepDataDefinition.h"
+#include "foundation/TimeUtilities.h"
+#include "engine/VariableDefDataDefinition.h"
 
 namespace {
 

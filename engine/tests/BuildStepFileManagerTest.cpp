@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "BuildStepFileManager.h"
+#include "engine/BuildStepFileManager.h"
 #include "SupportTempFolder.h"
 
 namespace {

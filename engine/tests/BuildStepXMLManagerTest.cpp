@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "BuildStepXMLManager.h"
+#include "engine/BuildStepXMLManager.h"
 
 namespace {
 

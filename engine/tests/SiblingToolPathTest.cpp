@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SiblingToolPath.h"
-#include "StepExecutor.h"
+#include "engine/SiblingToolPath.h"
+#include "engine/StepExecutor.h"
 #include "SupportExec.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "StepExecutionProcessor.h"
-#include "StepExecutor.h"
+#include "engine/StepExecutionProcessor.h"
+#include "engine/StepExecutor.h"
 #include "SupportExec.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "StepExecutor.h"
+#include "engine/StepExecutor.h"
 #include "SupportExec.h"
 
 namespace {

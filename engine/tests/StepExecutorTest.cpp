@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "StepExecutor.h"
+#include "engine/StepExecutor.h"
 #include "SupportExec.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "SupportExec.h"
 
-#include "SiblingToolPath.h"
+#include "engine/SiblingToolPath.h"
 
 bool CFakeExecLog::AddEntry(int kind, const CTesselString& text) {
   std::string copy = CTesselString(text).GetText();

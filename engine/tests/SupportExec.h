@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "BuildStepDataDefinition.h"
-#include "LogSink.h"
-#include "RunHost.h"
+#include "engine/BuildStepDataDefinition.h"
+#include "engine/LogSink.h"
+#include "engine/RunHost.h"
 #include "SupportTempFolder.h"
-#include "TesselString.h"
-#include "VariableDefDataDefinition.h"
+#include "foundation/TesselString.h"
+#include "engine/VariableDefDataDefinition.h"
 
 /// One log entry as the fake log keeps it.
 struct ExecLogEntry {

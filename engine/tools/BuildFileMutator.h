@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "BuildStepFileManager.h"
+#include "engine/BuildStepFileManager.h"
 
 /// Makes mutated build files from a corpus of sound ones.
 class CBuildFileMutator {

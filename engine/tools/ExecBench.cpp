@@ -15,12 +15,12 @@
 #include <atomic>
 #include <string>
 
-#include "BuildStepDataDefinition.h"
-#include "BuildStepFileManager.h"
-#include "LogSink.h"
-#include "RunHost.h"
-#include "StepExecutor.h"
-#include "TesselList.h"
+#include "engine/BuildStepDataDefinition.h"
+#include "engine/BuildStepFileManager.h"
+#include "engine/LogSink.h"
+#include "engine/RunHost.h"
+#include "engine/StepExecutor.h"
+#include "foundation/TesselList.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "TesselChecksum.h"
-#include "TesselList.h"
-#include "TesselMap.h"
-#include "TesselOptimizedMap.h"
-#include "TesselString.h"
+#include "foundation/TesselChecksum.h"
+#include "foundation/TesselList.h"
+#include "foundation/TesselMap.h"
+#include "foundation/TesselOptimizedMap.h"
+#include "foundation/TesselString.h"
 
 namespace {
 

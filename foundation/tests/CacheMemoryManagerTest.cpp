@@ -1,4 +1,4 @@
-#include "CacheMemoryManager.h"
+#include "foundation/CacheMemoryManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CommSystemTimer.h"
+#include "foundation/CommSystemTimer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CommThreadedExecutor.h"
+#include "foundation/CommThreadedExecutor.h"
 
 #include <gtest/gtest.h>
 

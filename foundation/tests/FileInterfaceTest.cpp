@@ -1,4 +1,4 @@
-#include "FileInterface.h"
+#include "foundation/FileInterface.h"
 
 #include <gtest/gtest.h>
 #include <string.h>

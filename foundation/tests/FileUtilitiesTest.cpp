@@ -1,4 +1,4 @@
-#include "FileUtilities.h"
+#include "foundation/FileUtilities.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ScratchFolder.h"
-#include "TesselList.h"
+#include "foundation/TesselList.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "OptionsStore.h"
+#include "foundation/OptionsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "OptionsEntityColorProfile.h"
-#include "OptionsEntityInteger.h"
-#include "OptionsEntityIntegerTupleList.h"
-#include "OptionsEntityProjectString.h"
-#include "OptionsEntityString.h"
-#include "OptionsEntityStringMap.h"
-#include "OptionsEntityWindowPosition.h"
-#include "TimeUtilities.h"
+#include "foundation/OptionsEntityColorProfile.h"
+#include "foundation/OptionsEntityInteger.h"
+#include "foundation/OptionsEntityIntegerTupleList.h"
+#include "foundation/OptionsEntityProjectString.h"
+#include "foundation/OptionsEntityString.h"
+#include "foundation/OptionsEntityStringMap.h"
+#include "foundation/OptionsEntityWindowPosition.h"
+#include "foundation/TimeUtilities.h"
 
 namespace {
 

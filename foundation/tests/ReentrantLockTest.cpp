@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "ReentrantLock.h"
-#include "TesselElementType.h"
-#include "TesselString.h"
+#include "foundation/ReentrantLock.h"
+#include "foundation/TesselElementType.h"
+#include "foundation/TesselString.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "TesselList.h"
-#include "TesselString.h"
+#include "foundation/TesselList.h"
+#include "foundation/TesselString.h"
 
 namespace {
 

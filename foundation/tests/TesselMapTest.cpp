@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "TesselMap.h"
-#include "TesselString.h"
+#include "foundation/TesselMap.h"
+#include "foundation/TesselString.h"
 
 namespace {
 

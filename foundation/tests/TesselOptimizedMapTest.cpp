@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "TesselChecksum.h"
-#include "TesselOptimizedMap.h"
+#include "foundation/TesselChecksum.h"
+#include "foundation/TesselOptimizedMap.h"
 
 namespace {
 

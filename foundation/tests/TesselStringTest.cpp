@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "TesselChecksum.h"
-#include "TesselString.h"
+#include "foundation/TesselChecksum.h"
+#include "foundation/TesselString.h"
 
 namespace {
 

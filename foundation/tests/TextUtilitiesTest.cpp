@@ -1,4 +1,4 @@
-#include "TextUtilities.h"
+#include "foundation/TextUtilities.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TesselList.h"
+#include "foundation/TesselList.h"
 
 namespace {
 

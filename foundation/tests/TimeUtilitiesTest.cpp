@@ -1,4 +1,4 @@
-#include "TimeUtilities.h"
+#include "foundation/TimeUtilities.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "VLStringManager.h"
+#include "foundation/VLStringManager.h"
 
 #include <gtest/gtest.h>
 #include <string.h>

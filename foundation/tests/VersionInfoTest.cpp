@@ -1,8 +1,8 @@
-#include "VersionInfo.h"
+#include "foundation/VersionInfo.h"
 
 #include <gtest/gtest.h>
 
-#include "FileUtilities.h"
+#include "foundation/FileUtilities.h"
 #include "ScratchFolder.h"
 
 namespace {

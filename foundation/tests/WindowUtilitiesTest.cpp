@@ -1,4 +1,4 @@
-#include "WindowUtilities.h"
+#include "foundation/WindowUtilities.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,102 @@
+// The current build (steps, variables, file path) and its binary build file.
+#pragma once
+
+#include <stdint.h>
+
+#include "engine/BuildStepDataDefinition.h"
+#include "foundation/FileInterface.h"
+#include "foundation/TesselList.h"
+#include "foundation/TesselString.h"
+#include "engine/VariableDefDataDefinition.h"
+
+/// Holds the steps and variables of one build and reads and writes them as a
+/// ".velm" build file. Owns the records in both lists; users add, remove and
+/// reorder them through GetStepList and GetVariableList.
+class CBuildStepFileManager {
+public:
+  /// Bytes of the fixed file header.
+  static const int HeaderSize = 52;
+  /// The format version written; versions 1 and 2 are read.
+  static const int32_t CurrentVersion = 2;
+
+  /// Empty build, no path, no owner.
+  CBuildStepFileManager();
+  /// Deletes the records still listed.
+  virtual ~CBuildStepFileManager();
+
+  /// Writes the whole build to `path`. The previous file there is replaced
+  /// only once the new one is complete, so a failed save leaves it intact.
+  /// True: the path becomes the current file path. False: nothing changed.
+  bool SaveBuildFile(const CTesselString& path);
+  /// Appends the steps and variables of the file at `path` to the lists (call
+  /// Clear first for a fresh build). False when the file cannot be opened, is
+  /// not a build file or has a version this program does not know; the path is
+  /// then empty and the lists untouched. Damaged records are skipped.
+  bool LoadBuildFile(const CTesselString& path);
+
+  /// Deletes all steps and variables and forgets the path. Always true.
+  bool Clear();
+  /// Clear, and closes the file should one be open.
+  void Close();
+  /// True when the build came from, or was saved to, a file.
+  bool HasFilePath() const;
+  /// The current file path, empty for a new build.
+  const CTesselString& GetFilePath() const { return m_filePath; }
+
+  /// Delete every record of one list; false when it was empty already.
+  bool DeleteAllSteps();
+  bool DeleteAllVariables();
+
+  /// Nested iteration of the variable list; pair every first with one end.
+  CVariableDefDataDefinition* GetFirstVariable();
+  CVariableDefDataDefinition* GetNextVariable();
+  bool EndVariableIteration();
+
+  /// The lists themselves: CBuildStepDataDefinition* and
+  /// CVariableDefDataDefinition* items that this manager owns.
+  CTesselList& GetStepList() { return m_steps; }
+  CTesselList& GetVariableList() { return m_variables; }
+
+  /// The object that holds this manager; kept for it, never used here.
+  void SetOwner(void* owner) { m_owner = owner; }
+  void* GetOwner() const { return m_owner; }
+
+private:
+  bool WriteBuild(const CTesselString& path);
+  bool WriteHeader();
+  bool WriteStep(CBuildStepDataDefinition* step);
+  bool WriteVariable(CVariableDefDataDefinition* variable);
+  bool WriteRecord(const unsigned char* record, int size);
+  bool ReadHeader(int32_t* version, int32_t* stepCount, int32_t* variableCount);
+  bool ReadSteps(int32_t count, int32_t version);
+  bool ReadVariables(int32_t count);
+  unsigned char* ReadRecord(bool* endOfFile, int32_t* size);
+  /// Reads up to `count` records into `list`, each parsed by `parse` (null skips
+  /// an unreadable record); false when a parsed record could not be listed.
+  template <typename Parse>
+  bool ReadRecords(int32_t count, CTesselList* list, Parse parse) {
+    bool ok = true;
+    for (int32_t i = 0; i < count; ++i) {
+      bool endOfFile = false;
+      int32_t size = 0;
+      unsigned char* record = ReadRecord(&endOfFile, &size);
+      if (endOfFile) break;
+      if (!record) continue;
+      auto* item = parse(record, size);
+      delete[] record;
+      if (item && !list->AddTail(item)) {
+        delete item;
+        ok = false;
+      }
+    }
+    return ok;
+  }
+
+  void* m_owner;
+  CTesselString m_filePath;
+  CFileInterface m_file;
+  CTesselList m_steps;
+  CTesselList m_variables;
+  int64_t m_fileSize;    // of the file being read
+  int64_t m_readOffset;  // bytes consumed so far
+};

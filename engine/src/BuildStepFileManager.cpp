@@ -1,0 +1,318 @@
+#include "engine/BuildStepFileManager.h"
+
+#include <windows.h>
+#include <string.h>
+
+#include <new>
+#include <string>
+
+#include "foundation/VLStringManager.h"
+
+namespace {
+
+const char kMagic[14] = "Velmoran Data";  // 13 characters and the NUL
+const int kVersionOffset = 40;
+const int kStepCountOffset = 44;
+const int kVariableCountOffset = 48;
+const int kStepTextsOffset = 12;    // version 2; version 1 has no paused flag
+const int kStepTextsOffsetV1 = 8;
+const int kVariableTextsOffset = 4;
+
+int32_t GetInt32(const unsigned char* at) {
+  int32_t value;
+  memcpy(&value, at, sizeof value);
+  return value;
+}
+
+void PutInt32(unsigned char* at, int32_t value) { memcpy(at, &value, sizeof value); }
+
+// Reads the next packed string of a record. The string manager stays inside
+// the record it was given, and refuses a damaged string (negative count,
+// characters past the record, no terminator) by leaving its cursor in place;
+// an empty string also reads as false but moves on.
+bool ReadText(CVLStringManager* strings, CTesselString* text) {
+  const unsigned char* before = strings->GetCursor();
+  return strings->ReadString(text) || strings->GetCursor() != before;
+}
+
+// Points a string manager at the texts of a record that start at `offset`.
+bool StartTexts(CVLStringManager* strings, const unsigned char* record, int64_t size,
+                int offset) {
+  return size > offset &&
+         strings->SetBuffer(const_cast<unsigned char*>(record) + offset, size - offset);
+}
+
+// The step of a record, or null when the record cannot be read.
+CBuildStepDataDefinition* ParseStep(const unsigned char* record, int64_t size, int32_t version) {
+  CVLStringManager strings;
+  if (!StartTexts(&strings, record, size, version == 1 ? kStepTextsOffsetV1 : kStepTextsOffset))
+    return nullptr;
+  CBuildStepDataDefinition* step = new (std::nothrow) CBuildStepDataDefinition;
+  if (!step) return nullptr;
+  step->m_stepType = GetInt32(record + 4);
+  if (version >= 2) step->m_paused = record[8] != 0;
+  for (int i = 0; i < CBuildStepDataDefinition::TextFieldCount; ++i) {
+    if (!ReadText(&strings, step->GetTextField(i))) {
+      delete step;
+      return nullptr;
+    }
+  }
+  return step;
+}
+
+CVariableDefDataDefinition* ParseVariable(const unsigned char* record, int64_t size) {
+  CVLStringManager strings;
+  if (!StartTexts(&strings, record, size, kVariableTextsOffset)) return nullptr;
+  CVariableDefDataDefinition* variable = new (std::nothrow) CVariableDefDataDefinition;
+  if (!variable) return nullptr;
+  if (!ReadText(&strings, &variable->m_name) || !ReadText(&strings, &variable->m_value)) {
+    delete variable;
+    return nullptr;
+  }
+  return variable;
+}
+
+// Record size of a set of texts: `fixed` bytes plus the room each string reserves.
+int64_t RecordSize(int fixed, const CTesselString* const* texts, int count) {
+  int64_t size = fixed;
+  for (int i = 0; i < count; ++i) size += CVLStringManager::GetRecordSize(*texts[i]);
+  return size;
+}
+
+// A zero-filled record with its size field set and the texts packed from
+// `textsOffset`; null when it cannot be made.
+unsigned char* AssembleRecord(int64_t size, int textsOffset, const CTesselString* const* texts,
+                              int count) {
+  if (size > 0x7FFFFFFF) return nullptr;
+  unsigned char* record = new (std::nothrow) unsigned char[size]();
+  if (!record) return nullptr;
+  PutInt32(record, static_cast<int32_t>(size));
+  CVLStringManager strings;
+  bool ok = strings.SetBuffer(record + textsOffset, size - textsOffset);
+  for (int i = 0; ok && i < count; ++i) ok = strings.WriteString(*texts[i]);
+  if (ok) return record;
+  delete[] record;
+  return nullptr;
+}
+
+// A fresh file name in the folder of `target` (made when missing), so that
+// the finished file can be moved over the old one within one volume.
+bool MakeTempPathBeside(const CTesselString& target, CFileInterface* file, CTesselString* temp) {
+  CTesselString path(target);
+  file->CreateFolderFor(path);
+  std::string folder(path.GetText());
+  size_t slash = folder.find_last_of("\\/");
+  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+  char name[MAX_PATH] = {};
+  if (!GetTempFileNameA(folder.c_str(), "vlm", 0, name)) return false;
+  return temp->SetText(name);
+}
+
+// Replaces `target` with `temp`. Read-only, hidden or system attributes would
+// make the replacement fail, so they are cleared first (and put back if it fails).
+bool MoveIntoPlace(const char* temp, const char* target) {
+  const DWORD guarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const DWORD attributes = GetFileAttributesA(target);
+  const bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & guarded);
+  if (cleared) {
+    DWORD plain = attributes & ~guarded;
+    SetFileAttributesA(target, plain ? plain : FILE_ATTRIBUTE_NORMAL);
+  }
+  if (MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (cleared) SetFileAttributesA(target, attributes);
+  return false;
+}
+
+// Deletes the records of a list of `Record*` items and empties it; false when
+// it was empty already.
+template <typename Record>
+bool DeleteRecords(CTesselList* list) {
+  if (list->GetCount() <= 0) return false;
+  for (int i = 0; i < list->GetCount(); ++i) delete static_cast<Record*>(list->GetAt(i));
+  list->RemoveAll();
+  return true;
+}
+
+}  // namespace
+
+CBuildStepFileManager::CBuildStepFileManager()
+    : m_owner(nullptr), m_fileSize(0), m_readOffset(0) {
+  m_filePath.SetText("");
+}
+
+CBuildStepFileManager::~CBuildStepFileManager() {
+  // Owners are meant to Clear first; deleting what is left only prevents a leak.
+  Clear();
+  m_file.Close();
+}
+
+bool CBuildStepFileManager::SaveBuildFile(const CTesselString& path) {
+  if (path.IsEmpty()) return false;
+  CTesselString target(path);
+  CTesselString temp;
+  if (!MakeTempPathBeside(target, &m_file, &temp)) return false;
+  bool ok = WriteBuild(temp) && MoveIntoPlace(temp.GetText(), target.GetText());
+  if (!ok) {
+    DeleteFileA(temp.GetText());
+    return false;
+  }
+  m_filePath = target;
+  return true;
+}
+
+bool CBuildStepFileManager::WriteBuild(const CTesselString& path) {
+  CTesselString file(path);
+  if (!m_file.CreateForWriting(file)) return false;
+  bool ok = WriteHeader();
+  // One record that cannot be written spoils the whole file: stop there.
+  for (int i = 0; ok && i < m_steps.GetCount(); ++i)
+    ok = WriteStep(static_cast<CBuildStepDataDefinition*>(m_steps.GetAt(i)));
+  for (int i = 0; ok && i < m_variables.GetCount(); ++i)
+    ok = WriteVariable(static_cast<CVariableDefDataDefinition*>(m_variables.GetAt(i)));
+  m_file.Close();
+  return ok;
+}
+
+bool CBuildStepFileManager::WriteHeader() {
+  unsigned char header[HeaderSize] = {};
+  memcpy(header, kMagic, sizeof kMagic);
+  PutInt32(header + kVersionOffset, CurrentVersion);
+  PutInt32(header + kStepCountOffset, m_steps.GetCount());
+  PutInt32(header + kVariableCountOffset, m_variables.GetCount());
+  return WriteRecord(header, HeaderSize);
+}
+
+bool CBuildStepFileManager::WriteStep(CBuildStepDataDefinition* step) {
+  if (!step) return false;
+  const CTesselString* texts[CBuildStepDataDefinition::TextFieldCount];
+  for (int i = 0; i < CBuildStepDataDefinition::TextFieldCount; ++i)
+    texts[i] = step->GetTextField(i);
+  // The size counts the type and paused flag (9 bytes) but not the 3 reserved
+  // bytes; the strings' spare room keeps the record large enough all the same.
+  int64_t size = RecordSize(9, texts, CBuildStepDataDefinition::TextFieldCount);
+  unsigned char* record =
+      AssembleRecord(size, kStepTextsOffset, texts, CBuildStepDataDefinition::TextFieldCount);
+  if (!record) return false;
+  PutInt32(record + 4, step->m_stepType);
+  record[8] = step->m_paused ? 1 : 0;
+  bool ok = WriteRecord(record, static_cast<int>(size));
+  delete[] record;
+  return ok;
+}
+
+bool CBuildStepFileManager::WriteVariable(CVariableDefDataDefinition* variable) {
+  if (!variable) return false;
+  const CTesselString* texts[2] = {&variable->m_name, &variable->m_value};
+  int64_t size = RecordSize(4, texts, 2);
+  unsigned char* record = AssembleRecord(size, kVariableTextsOffset, texts, 2);
+  if (!record) return false;
+  bool ok = WriteRecord(record, static_cast<int>(size));
+  delete[] record;
+  return ok;
+}
+
+bool CBuildStepFileManager::WriteRecord(const unsigned char* record, int size) {
+  int written = 0;
+  return m_file.Write(record, size, &written) && written == size;
+}
+
+bool CBuildStepFileManager::LoadBuildFile(const CTesselString& path) {
+  m_filePath.SetText("");
+  CTesselString source(path);
+  if (!m_file.OpenForReading(source)) return false;
+  int32_t version = 0, stepCount = 0, variableCount = 0;
+  // An unknown version may be a newer program's file: loading it as an empty
+  // build would let the next save destroy it.
+  if (!ReadHeader(&version, &stepCount, &variableCount) || (version != 1 && version != 2)) {
+    m_file.Close();
+    return false;
+  }
+  m_filePath = source;
+  bool ok = ReadSteps(stepCount, version);
+  ok = ReadVariables(variableCount) && ok;
+  m_file.Close();
+  return ok;
+}
+
+bool CBuildStepFileManager::ReadHeader(int32_t* version, int32_t* stepCount,
+                                       int32_t* variableCount) {
+  unsigned char header[HeaderSize];
+  int got = 0;
+  if (!m_file.Read(header, HeaderSize, &got, true)) return false;
+  if (memcmp(header, kMagic, sizeof kMagic) != 0) return false;
+  *version = GetInt32(header + kVersionOffset);
+  *stepCount = GetInt32(header + kStepCountOffset);
+  *variableCount = GetInt32(header + kVariableCountOffset);
+  m_fileSize = static_cast<int64_t>(m_file.GetSize());
+  m_readOffset = HeaderSize;
+  return true;
+}
+
+bool CBuildStepFileManager::ReadSteps(int32_t count, int32_t version) {
+  return ReadRecords(count, &m_steps, [version](const unsigned char* record, int32_t size) {
+    return ParseStep(record, size, version);
+  });
+}
+
+bool CBuildStepFileManager::ReadVariables(int32_t count) {
+  return ReadRecords(count, &m_variables, [](const unsigned char* record, int32_t size) {
+    return ParseVariable(record, size);
+  });
+}
+
+// The next record, size field included, or null when it is to be skipped.
+// *endOfFile is set when not even a size field is left.
+unsigned char* CBuildStepFileManager::ReadRecord(bool* endOfFile, int32_t* size) {
+  int got = 0;
+  *endOfFile = !m_file.Read(size, sizeof *size, &got, true);
+  if (*endOfFile) return nullptr;
+  m_readOffset += sizeof *size;
+  if (*size <= 4) return nullptr;  // nothing but the size field
+  const int64_t body = *size - 4;
+  unsigned char* record = nullptr;
+  // A size beyond the end of the file cannot be read in full; refusing it
+  // before allocating keeps a damaged size from costing gigabytes.
+  if (body <= m_fileSize - m_readOffset) record = new (std::nothrow) unsigned char[*size];
+  if (record && m_file.Read(record + 4, static_cast<int>(body), &got, true)) {
+    m_readOffset += body;
+    PutInt32(record, *size);
+    return record;
+  }
+  // Where the body ends is unknown or unreachable: nothing after it can be trusted.
+  delete[] record;
+  m_file.SeekToEnd();
+  m_readOffset = m_fileSize;
+  return nullptr;
+}
+
+bool CBuildStepFileManager::Clear() {
+  DeleteAllSteps();
+  DeleteAllVariables();
+  m_filePath.SetText("");
+  return true;
+}
+
+void CBuildStepFileManager::Close() {
+  Clear();
+  m_file.Close();
+}
+
+bool CBuildStepFileManager::HasFilePath() const { return !m_filePath.IsEmpty(); }
+
+bool CBuildStepFileManager::DeleteAllSteps() {
+  return DeleteRecords<CBuildStepDataDefinition>(&m_steps);
+}
+
+bool CBuildStepFileManager::DeleteAllVariables() {
+  return DeleteRecords<CVariableDefDataDefinition>(&m_variables);
+}
+
+CVariableDefDataDefinition* CBuildStepFileManager::GetFirstVariable() {
+  return static_cast<CVariableDefDataDefinition*>(m_variables.IterateFirst());
+}
+
+CVariableDefDataDefinition* CBuildStepFileManager::GetNextVariable() {
+  return static_cast<CVariableDefDataDefinition*>(m_variables.IterateNext());
+}
+
+bool CBuildStepFileManager::EndVariableIteration() { return m_variables.IterateEnd(); }
