@@ -20,10 +20,10 @@ DWORD WINAPI WriteGreeting(LPVOID param) {
 
 TEST(Harness, NamedPipeCarriesData) {
   char name[MAX_PATH];
-  snprintf(name, sizeof(name), "\\\\.\\Pipe\\RemoteExeAnon.%08lx.%08lx",
-           GetCurrentProcessId(), 1UL);
-  HANDLE server = CreateNamedPipeA(name, PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
-                                   4096, 4096, 0, nullptr);
+  snprintf(name, sizeof(name), "\\\\.\\Pipe\\RemoteExeAnon.%08lx.%08lx", GetCurrentProcessId(),
+           1UL);
+  HANDLE server = CreateNamedPipeA(name, PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096,
+                                   4096, 0, nullptr);
   ASSERT_NE(server, INVALID_HANDLE_VALUE);
 
   HANDLE writer = CreateThread(nullptr, 0, WriteGreeting, name, 0, nullptr);
@@ -62,8 +62,8 @@ TEST(Harness, HiddenWindowReceivesPostedMessage) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VelmHarnessWindow";
   ASSERT_NE(0, RegisterClassA(&wc));
-  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "harness", WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                              100, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "harness", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                              nullptr, nullptr, wc.hInstance, nullptr);
   ASSERT_NE(hwnd, nullptr);
   EXPECT_FALSE(IsWindowVisible(hwnd));
   WPARAM seen = 0;

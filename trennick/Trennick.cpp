@@ -14,9 +14,8 @@ const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Unin
 
 // Folders owned by the system or by user profiles: the setup has to run from a
 // folder of the user's own making.
-const char* const kSystemFolders[] = {
-    "\\Users\\", "\\Program Files\\", "\\Program Files (x86)\\", "\\ProgramData\\",
-    "\\Windows\\"};
+const char* const kSystemFolders[] = {"\\Users\\", "\\Program Files\\", "\\Program Files (x86)\\",
+                                      "\\ProgramData\\", "\\Windows\\"};
 
 const char kRefusalText[] =
     "The installation cannot be run from this folder. Please move the installation "
@@ -84,8 +83,7 @@ void CTrennick::ShowRefusal(const char* text, const char* caption) {
     fflush(stderr);
     return;
   }
-  MessageBoxA(GetConsoleWindow(), text, caption,
-              MB_ICONHAND | MB_SYSTEMMODAL | MB_SETFOREGROUND);
+  MessageBoxA(GetConsoleWindow(), text, caption, MB_ICONHAND | MB_SYSTEMMODAL | MB_SETFOREGROUND);
 }
 
 bool CTrennick::SaveConfiguration() {
@@ -138,8 +136,8 @@ bool CTrennick::IsProgramInstalledInView(const char* displayName, REGSAM view) {
   char subkey[1024];
   for (DWORD index = 0; !found; ++index) {
     DWORD length = sizeof(subkey);
-    if (RegEnumKeyExA(uninstall, index, subkey, &length, nullptr, nullptr, nullptr,
-                      nullptr) != ERROR_SUCCESS)
+    if (RegEnumKeyExA(uninstall, index, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
       break;
     found = HasDisplayName(uninstall, subkey, displayName, view);
   }
@@ -150,13 +148,12 @@ bool CTrennick::IsProgramInstalledInView(const char* displayName, REGSAM view) {
 bool CTrennick::HasDisplayName(HKEY uninstall, const char* subkey, const char* displayName,
                                REGSAM view) {
   HKEY entry = nullptr;
-  if (RegOpenKeyExA(uninstall, subkey, 0, KEY_READ | view, &entry) != ERROR_SUCCESS)
-    return false;
+  if (RegOpenKeyExA(uninstall, subkey, 0, KEY_READ | view, &entry) != ERROR_SUCCESS) return false;
   char value[2048];
   DWORD size = sizeof(value) - 1;
   DWORD type = 0;
-  LONG result = RegQueryValueExA(entry, "DisplayName", nullptr, &type,
-                                 reinterpret_cast<BYTE*>(value), &size);
+  LONG result =
+      RegQueryValueExA(entry, "DisplayName", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
   RegCloseKey(entry);
   if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
   // A stored string need not carry its terminator.

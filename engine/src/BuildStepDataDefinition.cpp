@@ -24,14 +24,22 @@ void CBuildStepDataDefinition::SetFileSpec(CTesselString text) { m_fileSpec = te
 
 CTesselString* CBuildStepDataDefinition::GetTextField(int index) {
   switch (index) {
-    case 0: return &m_stepName;
-    case 1: return &m_description;
-    case 2: return &m_executablePath;
-    case 3: return &m_parameters;
-    case 4: return &m_sourcePath;
-    case 5: return &m_targetPath;
-    case 6: return &m_fileSpec;
-    default: return nullptr;
+    case 0:
+      return &m_stepName;
+    case 1:
+      return &m_description;
+    case 2:
+      return &m_executablePath;
+    case 3:
+      return &m_parameters;
+    case 4:
+      return &m_sourcePath;
+    case 5:
+      return &m_targetPath;
+    case 6:
+      return &m_fileSpec;
+    default:
+      return nullptr;
   }
 }
 

@@ -14,7 +14,7 @@ const char kMagic[14] = "Velmoran Data";  // 13 characters and the NUL
 const int kVersionOffset = 40;
 const int kStepCountOffset = 44;
 const int kVariableCountOffset = 48;
-const int kStepTextsOffset = 12;    // version 2; version 1 has no paused flag
+const int kStepTextsOffset = 12;  // version 2; version 1 has no paused flag
 const int kStepTextsOffsetV1 = 8;
 const int kVariableTextsOffset = 4;
 
@@ -36,8 +36,7 @@ bool ReadText(CVLStringManager* strings, CTesselString* text) {
 }
 
 // Points a string manager at the texts of a record that start at `offset`.
-bool StartTexts(CVLStringManager* strings, const unsigned char* record, int64_t size,
-                int offset) {
+bool StartTexts(CVLStringManager* strings, const unsigned char* record, int64_t size, int offset) {
   return size > offset &&
          strings->SetBuffer(const_cast<unsigned char*>(record) + offset, size - offset);
 }
@@ -135,8 +134,7 @@ bool DeleteRecords(CTesselList* list) {
 
 }  // namespace
 
-CBuildStepFileManager::CBuildStepFileManager()
-    : m_owner(nullptr), m_fileSize(0), m_readOffset(0) {
+CBuildStepFileManager::CBuildStepFileManager() : m_owner(nullptr), m_fileSize(0), m_readOffset(0) {
   m_filePath.SetText("");
 }
 

@@ -10,12 +10,24 @@
 
 namespace {
 
-const char* const kStepTypeNames[StepTypeCount] = {
-    "ExecuteProgram", "DOSCommand", "AdvancedInstallerBuild", "AdvancedInstallerEdit",
-    "MSDevCompile",   "BuildScript", "CopyFiles",             "MoveFiles",
-    "DeleteFiles",    "RenameFile",  "CreateFolder",          "DeleteFolder",
-    "RenameFolder",   "CopyTree",    "Vantrell",              "Lumeth",
-    "Brisant",        "Quorrel"};
+const char* const kStepTypeNames[StepTypeCount] = {"ExecuteProgram",
+                                                   "DOSCommand",
+                                                   "AdvancedInstallerBuild",
+                                                   "AdvancedInstallerEdit",
+                                                   "MSDevCompile",
+                                                   "BuildScript",
+                                                   "CopyFiles",
+                                                   "MoveFiles",
+                                                   "DeleteFiles",
+                                                   "RenameFile",
+                                                   "CreateFolder",
+                                                   "DeleteFolder",
+                                                   "RenameFolder",
+                                                   "CopyTree",
+                                                   "Vantrell",
+                                                   "Lumeth",
+                                                   "Brisant",
+                                                   "Quorrel"};
 
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n";
 const char kGroupElement[] = "stepgroup";
@@ -23,9 +35,8 @@ const char kStepElement[] = "buildstep";
 const char kTypeElement[] = "steptype";
 // The elements of a step, in the order they are written; all but the type
 // hold the text of the same index (CBuildStepDataDefinition::GetTextField).
-const char* const kFieldElements[] = {"stepname",   "description", "executablepath",
-                                      "parameters", "sourcepath",  "targetpath",
-                                      "filespec"};
+const char* const kFieldElements[] = {"stepname",   "description", "executablepath", "parameters",
+                                      "sourcepath", "targetpath",  "filespec"};
 
 std::wstring WideFrom(const char* text, int length, UINT codePage) {
   int count = MultiByteToWideChar(codePage, 0, text, length, nullptr, 0);
@@ -37,8 +48,8 @@ std::wstring WideFrom(const char* text, int length, UINT codePage) {
 
 std::string BytesFrom(const std::wstring& wide, UINT codePage) {
   if (wide.empty()) return std::string();
-  int size = WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), nullptr, 0,
-                                 nullptr, nullptr);
+  int size =
+      WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), nullptr, 0, nullptr, nullptr);
   if (size <= 0) return std::string();
   std::string bytes(size, '\0');
   WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), &bytes[0], size, nullptr,
@@ -65,10 +76,14 @@ std::string Escape(const std::string& value) {
   std::string escaped;
   escaped.reserve(value.size());
   for (char c : value) {
-    if (c == '&') escaped += "&amp;";
-    else if (c == '<') escaped += "&lt;";
-    else if (c == '>') escaped += "&gt;";
-    else escaped += c;
+    if (c == '&')
+      escaped += "&amp;";
+    else if (c == '<')
+      escaped += "&lt;";
+    else if (c == '>')
+      escaped += "&gt;";
+    else
+      escaped += c;
   }
   return escaped;
 }

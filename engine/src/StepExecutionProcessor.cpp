@@ -42,12 +42,9 @@ CStepExecutionProcessor::~CStepExecutionProcessor() {
 
 void CStepExecutionProcessor::SetCommand(CTesselString command) { m_command = command; }
 
-void CStepExecutionProcessor::SetParameters(CTesselString parameters) {
-  m_parameters = parameters;
-}
+void CStepExecutionProcessor::SetParameters(CTesselString parameters) { m_parameters = parameters; }
 
-void CStepExecutionProcessor::SetChildEnvironmentVariable(CTesselString name,
-                                                          CTesselString value) {
+void CStepExecutionProcessor::SetChildEnvironmentVariable(CTesselString name, CTesselString value) {
   m_environmentName = name;
   m_environmentValue = value;
 }
@@ -192,9 +189,9 @@ bool CStepExecutionProcessor::StartChild(HANDLE output, HANDLE error, HANDLE inp
   startup.hStdError = error;
   std::string environment = BuildEnvironmentBlock();
   // Suspended until it is in its job, so that nothing it starts escapes the job.
-  return CreateProcessA(nullptr, commandLine.GetTextAt(0), nullptr, nullptr, TRUE,
-                        CREATE_SUSPENDED, environment.empty() ? nullptr : &environment[0],
-                        nullptr, &startup, info) != FALSE;
+  return CreateProcessA(nullptr, commandLine.GetTextAt(0), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                        environment.empty() ? nullptr : &environment[0], nullptr, &startup,
+                        info) != FALSE;
 }
 
 HANDLE CStepExecutionProcessor::PutIntoJob(HANDLE process) {

@@ -107,7 +107,7 @@ bool IsSafeToEmpty(CTesselString path) {
 
 // The files of one folder that match a pattern list, as full paths.
 class CMatchingFiles {
-public:
+ public:
   CMatchingFiles(CTesselString folder, CTesselString patterns) {
     m_list.SetElementTypeString();
     m_found = FindFilesMatching(folder, patterns, &m_list, false);
@@ -116,7 +116,7 @@ public:
   bool Found() const { return m_found; }
   CTesselList& List() { return m_list; }
 
-private:
+ private:
   CTesselList m_list;
   bool m_found;
 };
@@ -137,8 +137,8 @@ bool CStepExecutor::ExecuteStep(CBuildStepDataDefinition* step) {
   if (step->m_paused) return true;
   m_currentStep = step;
   AddLogMessage(LogStepStart, Formatted(kRunningFormat, step->m_stepName));
-  bool succeeded = IsFileStepType(step->m_stepType) ? ExecuteFileStep(step)
-                                                    : ExecuteProcessStep(step);
+  bool succeeded =
+      IsFileStepType(step->m_stepType) ? ExecuteFileStep(step) : ExecuteProcessStep(step);
   step->UpdateElapsedTime();
   AddLogMessage(succeeded ? LogSuccess : LogFailure,
                 Formatted(succeeded ? kSucceededFormat : kFailedFormat, step->m_stepName));
@@ -535,8 +535,8 @@ bool CStepExecutor::CopyFolderFiles(CTesselString* folder, CTesselString* source
   if (!files.Found()) return true;
   std::string folderText = CTesselString(*folder).GetText();
   std::string rootText = CTesselString(*sourceRoot).GetText();
-  std::string relative = folderText.size() > rootText.size() ? folderText.substr(rootText.size())
-                                                             : std::string();
+  std::string relative =
+      folderText.size() > rootText.size() ? folderText.substr(rootText.size()) : std::string();
   CTesselString destination = WithBackslash(*targetRoot);
   destination.AppendText(relative.c_str());
   CreateFolderPath(destination);

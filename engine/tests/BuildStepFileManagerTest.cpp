@@ -60,7 +60,7 @@ std::string VariableRecord(const std::string& name, const std::string& value) {
 std::string Text(CTesselString text) { return text.GetText(); }
 
 class BuildStepFileManagerTest : public ::testing::Test {
-protected:
+ protected:
   ~BuildStepFileManagerTest() override { manager.Clear(); }
 
   CBuildStepDataDefinition* AddStep(const char* name, int32_t type = 0, bool paused = false) {
@@ -294,9 +294,8 @@ TEST_F(BuildStepFileManagerTest, DamagedVariableRecordsAreSkipped) {
 TEST_F(BuildStepFileManagerTest, RecordLargerThanTheFileEndsTheLoad) {
   for (int32_t size : {0x7FFFFFFF, 1000}) {
     CBuildStepFileManager target;
-    std::string bytes = Header(2, 3, 1) + StepRecord(0, false, SevenTexts("first")) +
-                        Int32(size) + StepRecord(0, false, SevenTexts("swallowed")) +
-                        VariableRecord("V", "1");
+    std::string bytes = Header(2, 3, 1) + StepRecord(0, false, SevenTexts("first")) + Int32(size) +
+                        StepRecord(0, false, SevenTexts("swallowed")) + VariableRecord("V", "1");
     EXPECT_TRUE(LoadBytes(bytes, &target)) << size;
     EXPECT_EQ((std::vector<std::string>{"first"}), StepNames(target)) << size;
     EXPECT_EQ(0, target.GetVariableList().GetCount()) << size;

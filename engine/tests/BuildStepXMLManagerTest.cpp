@@ -13,7 +13,7 @@ std::string Text(CTesselString text) { return text.GetText(); }
 
 // Stands in for the build-step list: keeps the steps it accepts, in order.
 class CFakePasteTarget : public IStepPasteTarget {
-public:
+ public:
   ~CFakePasteTarget() override {
     for (CBuildStepDataDefinition* step : steps) delete step;
   }
@@ -35,7 +35,7 @@ public:
 };
 
 class BuildStepXMLManagerTest : public ::testing::Test {
-protected:
+ protected:
   BuildStepXMLManagerTest() { manager.SetOwner(&target); }
 
   bool Paste(const std::string& xml) {
@@ -59,12 +59,24 @@ protected:
 };
 
 TEST_F(BuildStepXMLManagerTest, StepTypeNamesBothWays) {
-  const char* names[] = {"ExecuteProgram", "DOSCommand",  "AdvancedInstallerBuild",
-                         "AdvancedInstallerEdit", "MSDevCompile", "BuildScript",
-                         "CopyFiles",      "MoveFiles",   "DeleteFiles",
-                         "RenameFile",     "CreateFolder", "DeleteFolder",
-                         "RenameFolder",   "CopyTree",    "Vantrell",
-                         "Lumeth",         "Brisant",     "Quorrel"};
+  const char* names[] = {"ExecuteProgram",
+                         "DOSCommand",
+                         "AdvancedInstallerBuild",
+                         "AdvancedInstallerEdit",
+                         "MSDevCompile",
+                         "BuildScript",
+                         "CopyFiles",
+                         "MoveFiles",
+                         "DeleteFiles",
+                         "RenameFile",
+                         "CreateFolder",
+                         "DeleteFolder",
+                         "RenameFolder",
+                         "CopyTree",
+                         "Vantrell",
+                         "Lumeth",
+                         "Brisant",
+                         "Quorrel"};
   for (int type = 0; type < 18; ++type) {
     EXPECT_EQ(names[type], Text(CBuildStepXMLManager::GetStepTypeName(type)));
     EXPECT_EQ(type, CBuildStepXMLManager::GetStepTypeFromName(names[type]));
@@ -168,8 +180,8 @@ TEST_F(BuildStepXMLManagerTest, PastingTwoStepsAddsBothInOrder) {
 }
 
 TEST_F(BuildStepXMLManagerTest, StepTypeNamesAreCaseSensitive) {
-  ASSERT_TRUE(Paste(Document(StepXml("a", "Brisant") + StepXml("b", "brisant") +
-                             StepXml("c", "") + StepXml("d", "Unknown"))));
+  ASSERT_TRUE(Paste(Document(StepXml("a", "Brisant") + StepXml("b", "brisant") + StepXml("c", "") +
+                             StepXml("d", "Unknown"))));
   ASSERT_EQ(4u, target.steps.size());
   EXPECT_EQ(16, target.steps[0]->m_stepType);
   EXPECT_EQ(0, target.steps[1]->m_stepType);
@@ -178,8 +190,8 @@ TEST_F(BuildStepXMLManagerTest, StepTypeNamesAreCaseSensitive) {
 }
 
 TEST_F(BuildStepXMLManagerTest, MalformedTextKeepsTheStepsBeforeTheErrorAndFails) {
-  EXPECT_FALSE(Paste(Document(StepXml("good", "Lumeth") +
-                              "<buildstep><stepname>a<b</stepname></buildstep>")));
+  EXPECT_FALSE(Paste(
+      Document(StepXml("good", "Lumeth") + "<buildstep><stepname>a<b</stepname></buildstep>")));
   ASSERT_EQ(1u, target.steps.size());
   EXPECT_EQ("good", Text(target.steps[0]->m_stepName));
   EXPECT_EQ(1, manager.GetPastedSteps().GetCount());
@@ -209,19 +221,16 @@ TEST_F(BuildStepXMLManagerTest, ElementTextIsGatheredBeforeItIsCut) {
     const char* value;
     const char* expected;
   } cases[] = {
-      {"A&amp;B", "A&B"},
-      {"&lt;tag&gt; &amp;&amp; x", "<tag> && x"},
-      {"A\nB", "A"},
-      {"A\r\nB", "A"},
-      {"\nB", ""},
-      {"&#65;&#66;C", "ABC"},
+      {"A&amp;B", "A&B"}, {"&lt;tag&gt; &amp;&amp; x", "<tag> && x"},
+      {"A\nB", "A"},      {"A\r\nB", "A"},
+      {"\nB", ""},        {"&#65;&#66;C", "ABC"},
       {"", ""},
   };
   for (const Case& c : cases) {
     CFakePasteTarget fresh;
     manager.SetOwner(&fresh);
-    ASSERT_TRUE(Paste(Document("<buildstep><description>" + std::string(c.value) +
-                               "</description></buildstep>")))
+    ASSERT_TRUE(Paste(
+        Document("<buildstep><description>" + std::string(c.value) + "</description></buildstep>")))
         << c.value;
     ASSERT_EQ(1u, fresh.steps.size());
     EXPECT_EQ(c.expected, Text(fresh.steps[0]->m_description)) << c.value;
@@ -256,17 +265,24 @@ TEST_F(BuildStepXMLManagerTest, OddDocumentsGiveTheirCompleteSteps) {
     bool wellFormed;
     std::vector<std::string> names;  // of the steps added, in order
   } cases[] = {
-      {"nested step", Document("<buildstep><stepname>outer</stepname><buildstep><stepname>inner"
-                               "</stepname></buildstep><description>d</description></buildstep>"),
-       true, {"inner", ""}},
+      {"nested step",
+       Document("<buildstep><stepname>outer</stepname><buildstep><stepname>inner"
+                "</stepname></buildstep><description>d</description></buildstep>"),
+       true,
+       {"inner", ""}},
       {"unknown elements and attributes",
        Document("<buildstep x=\"1\"><unknown><stepname>deep</stepname></unknown>"
                 "<stepname a=\"b\">n<i>x</i>tail</stepname></buildstep>"),
-       true, {"n"}},
-      {"markup in character data", Document("<buildstep><stepname><![CDATA[a<b&c]]></stepname>"
-                                            "</buildstep>"),
-       true, {"a<b&c"}},
-      {"huge value", Document("<buildstep><stepname>" + big + "</stepname></buildstep>"), true,
+       true,
+       {"n"}},
+      {"markup in character data",
+       Document("<buildstep><stepname><![CDATA[a<b&c]]></stepname>"
+                "</buildstep>"),
+       true,
+       {"a<b&c"}},
+      {"huge value",
+       Document("<buildstep><stepname>" + big + "</stepname></buildstep>"),
+       true,
        {big}},
       {"no document element", "just text", false, {}},
       {"unclosed step", Document("<buildstep><stepname>cut"), false, {}},
@@ -290,8 +306,7 @@ TEST_F(BuildStepXMLManagerTest, NonAsciiTextTravelsAsUtf8) {
   original.SetStepName("Caf\xE9 \x80");  // e acute and the euro sign in code page 1252
   CTesselString xml;
   ASSERT_TRUE(manager.StepToXml(&original, &xml));
-  EXPECT_NE(std::string::npos,
-            Text(xml).find("<stepname>Caf\xC3\xA9 \xE2\x82\xAC</stepname>"));
+  EXPECT_NE(std::string::npos, Text(xml).find("<stepname>Caf\xC3\xA9 \xE2\x82\xAC</stepname>"));
   CTesselString document(Document("\r\n" + Text(xml)).c_str());
   ASSERT_TRUE(manager.ParseStepsXml(&document));
   ASSERT_EQ(1u, target.steps.size());

@@ -27,7 +27,7 @@ bool Register(const char* root, const char* product, const std::string& folder,
 }
 
 class SiblingToolTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     DeleteRegistrations();
     m_executor.SetLog(&m_log);
@@ -118,8 +118,8 @@ TEST_F(SiblingToolTest, UnregisteredOrEmptyParametersFailTheStep) {
   struct Case {
     int type;
     const char* parameters;
-  } cases[] = {{StepLumeth, "--echo"}, {StepBrisant, "--echo"}, {StepQuorrel, "--echo"},
-               {StepVantrell, ""}};
+  } cases[] = {
+      {StepLumeth, "--echo"}, {StepBrisant, "--echo"}, {StepQuorrel, "--echo"}, {StepVantrell, ""}};
   for (const Case& c : cases) {
     CBuildStepDataDefinition step;
     FillStep(&step, c.type, "Tool", "", c.parameters);

@@ -16,7 +16,7 @@
 namespace {
 
 class ProcessorTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { m_executor.SetLog(&m_log); }
 
   // Runs the stand-in with the given arguments through a fresh processor.
@@ -38,7 +38,9 @@ TEST_F(ProcessorTest, ExitCodeDecidesSuccess) {
   struct Case {
     const char* arguments;
     bool succeeds;
-  } cases[] = {{"--exit 0", true}, {"--exit 1", false}, {"--exit 3", false},
+  } cases[] = {{"--exit 0", true},
+               {"--exit 1", false},
+               {"--exit 3", false},
                // STILL_ACTIVE as a real exit code must not look like a running child.
                {"--exit 259", false}};
   for (const Case& c : cases) EXPECT_EQ(c.succeeds, RunStandIn(c.arguments)) << c.arguments;
@@ -111,8 +113,9 @@ TEST_F(ProcessorTest, OutputWithoutTargetIsStillReadSoTheChildCanEnd) {
 
 TEST_F(ProcessorTest, LineSplitAcrossReadsIsJoined) {
   // The sleeps make the child's writes land in separate pipe reads.
-  EXPECT_TRUE(RunStandIn("--raw par --sleep 300 --raw \"tial\\r\" --sleep 300 "
-                         "--raw \"\\nnext\\r\\nlast without end\""));
+  EXPECT_TRUE(
+      RunStandIn("--raw par --sleep 300 --raw \"tial\\r\" --sleep 300 "
+                 "--raw \"\\nnext\\r\\nlast without end\""));
   std::vector<std::string> expected = {"    partial", "    next", "    last without end"};
   EXPECT_EQ(expected, Output());
 }
@@ -210,7 +213,8 @@ TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
   TreeCancel cancel = {&processor, folder.PathOf("pid.txt"), false, 0};
   g_treeCancel = &cancel;
   processor.SetCommand("cmd.exe /c ");
-  processor.SetParameters((StandInPath() + " --pidfile " + cancel.pidFile + " --sleep 60000").c_str());
+  processor.SetParameters(
+      (StandInPath() + " --pidfile " + cancel.pidFile + " --sleep 60000").c_str());
   UINT_PTR timer = SetTimer(nullptr, 0, 100, CancelWhenStarted);
   ASSERT_NE(0u, timer);
   EXPECT_FALSE(processor.RunProcessAndWait());

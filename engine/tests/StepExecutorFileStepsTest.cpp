@@ -11,7 +11,7 @@
 namespace {
 
 class FileStepsTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     m_executor.SetLog(&m_log);
     m_executor.SetOwner(&m_host);

@@ -14,7 +14,7 @@
 namespace {
 
 class StepExecutorTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     m_executor.SetLog(&m_log);
     m_executor.SetOwner(&m_host);
@@ -151,8 +151,7 @@ TEST_F(StepExecutorTest, CommandLinesPerStepType) {
        "\"" + installer + "\"  /build D:\\p.aip --echo -force"},
       {StepAdvancedInstallerEdit, "", "--echo", "D:\\p.aip",
        "\"" + installer + "\"  /edit D:\\p.aip --echo"},
-      {StepMSDevCompile, "", "--echo", "D:\\s.sln",
-       "\"" + devenv + "\" D:\\s.sln /rebuild --echo"},
+      {StepMSDevCompile, "", "--echo", "D:\\s.sln", "\"" + devenv + "\" D:\\s.sln /rebuild --echo"},
       {StepBuildScript, "", "", "D:\\Builds\\Other.velm",
        m_quotedStandIn + " -execute \"D:\\Builds\\Other.velm\""},
   };

@@ -24,7 +24,7 @@ struct ExecLogEntry {
 /// Records every entry; safe from any thread, like the application's log.
 /// An optional hook runs (outside the lock) after each entry is recorded.
 class CFakeExecLog : public ILogSink {
-public:
+ public:
   bool AddEntry(int kind, const CTesselString& text) override;
   std::vector<ExecLogEntry> Entries();
   /// The texts of the entries of one kind, in order.
@@ -33,7 +33,7 @@ public:
   void (*m_hook)(void* context, int kind, const std::string& text) = nullptr;
   void* m_hookContext = nullptr;
 
-private:
+ private:
   std::mutex m_mutex;
   std::vector<ExecLogEntry> m_entries;
 };
@@ -41,7 +41,7 @@ private:
 /// A run host whose answers the test sets. The sibling tool paths are looked
 /// up in the registry the way the application does it.
 class CFakeRunHost : public IRunHost {
-public:
+ public:
   ~CFakeRunHost() override;
   void AddVariable(const char* name, const char* value);
 
@@ -63,7 +63,7 @@ public:
   std::string m_nestedProgram;
   int m_iterationsEnded = 0;
 
-private:
+ private:
   std::vector<CVariableDefDataDefinition*> m_variables;
   size_t m_next = 0;
 };

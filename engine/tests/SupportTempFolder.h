@@ -6,7 +6,7 @@
 
 /// Creates a uniquely named folder under the system's temporary folder.
 class CTempFolder {
-public:
+ public:
   CTempFolder();
   ~CTempFolder();
 
@@ -21,7 +21,7 @@ public:
   static std::string ReadBytes(const std::string& path);
   static bool WriteBytes(const std::string& path, const std::string& bytes);
 
-private:
+ private:
   CTempFolder(const CTempFolder&) = delete;
   CTempFolder& operator=(const CTempFolder&) = delete;
 

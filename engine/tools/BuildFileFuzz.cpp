@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
   }
   DeleteFileA(path.c_str());
   RemoveDirectoryA(folder.c_str());
-  printf("%ld cases (seed %lu): %ld loaded, %ld refused; %ld steps and %ld variables read; "
-         "slowest load %lu ms; %lu ms in all\n",
-         cases, seed, loaded, refused, steps, variables, slowest, GetTickCount() - started);
+  printf(
+      "%ld cases (seed %lu): %ld loaded, %ld refused; %ld steps and %ld variables read; "
+      "slowest load %lu ms; %lu ms in all\n",
+      cases, seed, loaded, refused, steps, variables, slowest, GetTickCount() - started);
   return 0;
 }

@@ -14,7 +14,7 @@
 
 /// Makes mutated build files from a corpus of sound ones.
 class CBuildFileMutator {
-public:
+ public:
   explicit CBuildFileMutator(uint32_t seed) : m_state(seed ? seed : 0x9E3779B9u) {}
 
   /// Saves a few builds into `folder` and keeps their bytes as the corpus.
@@ -70,12 +70,13 @@ public:
     std::string bytes;
     char chunk[4096];
     DWORD got = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+      bytes.append(chunk, got);
     CloseHandle(file);
     return bytes;
   }
 
-private:
+ private:
   uint32_t Random() {  // xorshift32: the same seed gives the same cases everywhere
     m_state ^= m_state << 13;
     m_state ^= m_state >> 17;
@@ -86,8 +87,10 @@ private:
 
   // Values that sizes and counts go wrong with.
   int32_t Interesting() {
-    static const int32_t values[] = {0, 1, -1, 3, 4, 5, 8, 12, 72, 255, 0x7FFF, 0x10000,
-                                     0x7FFFFFFF, (int32_t)0x80000000, -8, 0x3FFFFFFF};
+    static const int32_t values[] = {
+        0,  1,         -1,  3,      4,       5,          8,
+        12, 72,        255, 0x7FFF, 0x10000, 0x7FFFFFFF, (int32_t)0x80000000,
+        -8, 0x3FFFFFFF};
     return values[Below(sizeof values / sizeof values[0])];
   }
 
@@ -99,13 +102,26 @@ private:
     if (bytes->empty()) return;
     const size_t at = Below((uint32_t)bytes->size());
     switch (Below(8)) {
-      case 0: (*bytes)[at] ^= char(1u << Below(8)); break;
-      case 1: (*bytes)[at] = char(Random()); break;
-      case 2: PutInt32(bytes, at, Interesting()); break;
-      case 3: bytes->resize(at); break;
-      case 4: bytes->insert(at, std::string(1 + Below(16), char(Random()))); break;
-      case 5: bytes->erase(at, 1 + Below(16)); break;
-      case 6: PutInt32(bytes, 40 + 4 * Below(3), Below(2) ? Interesting() : int32_t(Below(4)));
+      case 0:
+        (*bytes)[at] ^= char(1u << Below(8));
+        break;
+      case 1:
+        (*bytes)[at] = char(Random());
+        break;
+      case 2:
+        PutInt32(bytes, at, Interesting());
+        break;
+      case 3:
+        bytes->resize(at);
+        break;
+      case 4:
+        bytes->insert(at, std::string(1 + Below(16), char(Random())));
+        break;
+      case 5:
+        bytes->erase(at, 1 + Below(16));
+        break;
+      case 6:
+        PutInt32(bytes, 40 + 4 * Below(3), Below(2) ? Interesting() : int32_t(Below(4)));
         break;
       default: {  // repeat a slice, as a half-written or doubled record would
         size_t length = 1 + Below(64);

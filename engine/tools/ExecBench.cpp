@@ -41,7 +41,7 @@ std::string Folder() {
 std::string StandIn() { return Folder() + "engine_standin.exe"; }
 
 class CCountingLog : public ILogSink {
-public:
+ public:
   bool AddEntry(int, const CTesselString& text) override {
     m_entries++;
     m_bytes += text.GetLength();
@@ -53,7 +53,7 @@ public:
 
 // A build without variables or tools.
 class CBenchHost : public IRunHost {
-public:
+ public:
   CTesselString GetBuildFilePath() override { return CTesselString(); }
   CVariableDefDataDefinition* GetFirstVariable() override { return nullptr; }
   CVariableDefDataDefinition* GetNextVariable() override { return nullptr; }
@@ -149,8 +149,10 @@ DWORD WINAPI WaitingWorker(LPVOID parameter) {
         }
         if (!GetOverlappedResult(readEnd, &overlapped, &read, TRUE)) read = 0;
       }
-      if (read) Deliver(run->log, &pending, buffer.data(), read);
-      else if (reading && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) reading = false;
+      if (read)
+        Deliver(run->log, &pending, buffer.data(), read);
+      else if (reading && WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0)
+        reading = false;
     }
     DWORD available = 0, read = 0;
     while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available) {

@@ -80,23 +80,47 @@ int main(int argc, char** argv) {
     const char* a = argv[i];
     const char* v = i + 1 < argc ? argv[i + 1] : "";
     bool known = true;
-    if (!strcmp(a, "--out")) { printf("%s\n", v); ++i; }
-    else if (!strcmp(a, "--err")) { fflush(stdout); fprintf(stderr, "%s\n", v); fflush(stderr); ++i; }
-    else if (!strcmp(a, "--raw")) { std::string s = Unescape(v); fwrite(s.data(), 1, s.size(), stdout); ++i; }
-    else if (!strcmp(a, "--echo")) printf("CMDLINE[%s]\n", GetCommandLineA());
-    else if (!strcmp(a, "--args")) { for (int k = 1; k < argc; ++k) printf("ARG[%s]\n", argv[k]); }
-    else if (!strcmp(a, "--env")) { const char* e = getenv(v); printf("ENV[%s]\n", e ? e : ""); ++i; }
-    else if (!strcmp(a, "--sleep")) { fflush(stdout); Sleep(atoi(v)); ++i; }
-    else if (!strcmp(a, "--stdin")) ReadStdin();
-    else if (!strcmp(a, "--lines")) { WriteLines(_atoi64(v)); ++i; }
-    else if (!strcmp(a, "--pidfile")) { WritePidFile(v); ++i; }
-    else if (!strcmp(a, "--exit")) { exitCode = atoi(v); ++i; }
-    else if (!strcmp(a, "-execute")) {
+    if (!strcmp(a, "--out")) {
+      printf("%s\n", v);
+      ++i;
+    } else if (!strcmp(a, "--err")) {
+      fflush(stdout);
+      fprintf(stderr, "%s\n", v);
+      fflush(stderr);
+      ++i;
+    } else if (!strcmp(a, "--raw")) {
+      std::string s = Unescape(v);
+      fwrite(s.data(), 1, s.size(), stdout);
+      ++i;
+    } else if (!strcmp(a, "--echo"))
+      printf("CMDLINE[%s]\n", GetCommandLineA());
+    else if (!strcmp(a, "--args")) {
+      for (int k = 1; k < argc; ++k) printf("ARG[%s]\n", argv[k]);
+    } else if (!strcmp(a, "--env")) {
+      const char* e = getenv(v);
+      printf("ENV[%s]\n", e ? e : "");
+      ++i;
+    } else if (!strcmp(a, "--sleep")) {
+      fflush(stdout);
+      Sleep(atoi(v));
+      ++i;
+    } else if (!strcmp(a, "--stdin"))
+      ReadStdin();
+    else if (!strcmp(a, "--lines")) {
+      WriteLines(_atoi64(v));
+      ++i;
+    } else if (!strcmp(a, "--pidfile")) {
+      WritePidFile(v);
+      ++i;
+    } else if (!strcmp(a, "--exit")) {
+      exitCode = atoi(v);
+      ++i;
+    } else if (!strcmp(a, "-execute")) {
       const char* depth = getenv("VELMORAN_BUILD_DEPTH");
       printf("CMDLINE[%s]\nDEPTH[%s]\n", GetCommandLineA(), depth ? depth : "");
       ++i;
-    }
-    else known = false;
+    } else
+      known = false;
     acted = acted || known;
   }
   if (!acted) printf("CMDLINE[%s]\n", GetCommandLineA());

@@ -95,18 +95,25 @@ void Checksum() {
   for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<unsigned char>(i * 131 + 7);
   const int rounds = 16;
   double tessel = Time([&] {
-    for (int r = 0; r < rounds; ++r)
-      g_sink += Crc64Update(block.data(), static_cast<int>(block.size()), -1, -1, false);
-  }) / rounds;
-  double crc32 = Time([&] {
-    for (int r = 0; r < rounds; ++r)
-      g_sink += Crc32Update(block.data(), static_cast<int>(block.size()), 0xFFFFFFFFu, false);
-  }) / rounds;
-  double standard = Time([&] {
-    std::hash<std::string_view> hash;
-    for (int r = 0; r < rounds; ++r)
-      g_sink += hash(std::string_view(reinterpret_cast<const char*>(block.data()), block.size()));
-  }) / rounds;
+                    for (int r = 0; r < rounds; ++r)
+                      g_sink +=
+                          Crc64Update(block.data(), static_cast<int>(block.size()), -1, -1, false);
+                  }) /
+                  rounds;
+  double crc32 =
+      Time([&] {
+        for (int r = 0; r < rounds; ++r)
+          g_sink += Crc32Update(block.data(), static_cast<int>(block.size()), 0xFFFFFFFFu, false);
+      }) /
+      rounds;
+  double standard =
+      Time([&] {
+        std::hash<std::string_view> hash;
+        for (int r = 0; r < rounds; ++r)
+          g_sink +=
+              hash(std::string_view(reinterpret_cast<const char*>(block.data()), block.size()));
+      }) /
+      rounds;
   Row("CRC-64 of 1 MB", tessel, standard, "std::hash<std::string_view>");
   Row("CRC-32 of 1 MB", crc32, standard, "std::hash<std::string_view>");
 }
@@ -162,8 +169,8 @@ void MapInsertLookup() {
   double standard = TimeStandardMap();
   double tessel = TimeAddFind<CTesselMap>(kAsIs, kTesselAdd, kTesselFound);
   Row("CTesselMap Add + Find x1M (10009 buckets)", tessel, standard, "std::unordered_map");
-  double tesselSized = TimeAddFind<CTesselMap>(
-      [](CTesselMap& map) { map.SetBucketCount(1000003); }, kTesselAdd, kTesselFound);
+  double tesselSized = TimeAddFind<CTesselMap>([](CTesselMap& map) { map.SetBucketCount(1000003); },
+                                               kTesselAdd, kTesselFound);
   Row("CTesselMap Add + Find x1M (1000003 buckets)", tesselSized, standard, "std::unordered_map");
 }
 

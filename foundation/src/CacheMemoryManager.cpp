@@ -6,9 +6,7 @@ CCacheMemoryManager g_cacheMemoryManager;
 
 namespace {
 
-int32_t SizeKeyHigh(int size) {
-  return size < 0 ? -1 : 0;
-}
+int32_t SizeKeyHigh(int size) { return size < 0 ? -1 : 0; }
 
 }  // namespace
 
@@ -18,8 +16,7 @@ int32_t SizeKeyHigh(int size) {
 CCacheHashTable::CCacheHashTable()
     : m_buckets(static_cast<CacheBlockRecord**>(calloc(kBucketCount, sizeof(CacheBlockRecord*)))),
       m_bucketCount(kBucketCount) {
-  if (!m_buckets)
-    m_bucketCount = 0;
+  if (!m_buckets) m_bucketCount = 0;
 }
 
 CCacheHashTable::~CCacheHashTable() {
@@ -28,15 +25,14 @@ CCacheHashTable::~CCacheHashTable() {
 }
 
 int CCacheHashTable::BucketOf(const void* address) const {
-  return static_cast<int>(reinterpret_cast<uintptr_t>(address) % static_cast<uintptr_t>(m_bucketCount));
+  return static_cast<int>(reinterpret_cast<uintptr_t>(address) %
+                          static_cast<uintptr_t>(m_bucketCount));
 }
 
 bool CCacheHashTable::AddBlock(void* address, int size) {
-  if (!m_buckets || !address || size <= 0)
-    return false;
+  if (!m_buckets || !address || size <= 0) return false;
   CacheBlockRecord* record = static_cast<CacheBlockRecord*>(calloc(1, sizeof(CacheBlockRecord)));
-  if (!record)
-    return false;
+  if (!record) return false;
   record->size = size;
   record->address = address;
   record->inUse = 1;
@@ -47,18 +43,16 @@ bool CCacheHashTable::AddBlock(void* address, int size) {
 }
 
 CacheBlockRecord* CCacheHashTable::FindBlock(const void* address) const {
-  if (!m_buckets || !address)
-    return nullptr;
+  if (!m_buckets || !address) return nullptr;
   for (CacheBlockRecord* r = m_buckets[BucketOf(address)]; r; r = r->nextInBucket)
-    if (r->address == address)
-      return r;
+    if (r->address == address) return r;
   return nullptr;
 }
 
 bool CCacheHashTable::RemoveBlock(const void* address) {
-  if (!m_buckets || !address)
-    return false;
-  for (CacheBlockRecord** link = &m_buckets[BucketOf(address)]; *link; link = &(*link)->nextInBucket) {
+  if (!m_buckets || !address) return false;
+  for (CacheBlockRecord** link = &m_buckets[BucketOf(address)]; *link;
+       link = &(*link)->nextInBucket) {
     CacheBlockRecord* record = *link;
     if (record->address == address) {
       *link = record->nextInBucket;
@@ -71,8 +65,7 @@ bool CCacheHashTable::RemoveBlock(const void* address) {
 }
 
 bool CCacheHashTable::FreeUnused(int64_t* freedBytes) {
-  if (!m_buckets)
-    return false;
+  if (!m_buckets) return false;
   for (int i = 0; i < m_bucketCount; ++i) {
     CacheBlockRecord** link = &m_buckets[i];
     while (*link) {
@@ -82,8 +75,7 @@ bool CCacheHashTable::FreeUnused(int64_t* freedBytes) {
         continue;
       }
       *link = record->nextInBucket;
-      if (freedBytes)
-        *freedBytes += record->size;
+      if (freedBytes) *freedBytes += record->size;
       free(record->address);
       free(record);
     }
@@ -92,8 +84,7 @@ bool CCacheHashTable::FreeUnused(int64_t* freedBytes) {
 }
 
 bool CCacheHashTable::RemoveAll() {
-  if (!m_buckets)
-    return false;
+  if (!m_buckets) return false;
   for (int i = 0; i < m_bucketCount; ++i) {
     CacheBlockRecord* record = m_buckets[i];
     while (record) {
@@ -118,13 +109,10 @@ CCacheMemoryManager::CCacheMemoryManager()
       m_largestCachedSize(0),
       m_cachedCount(0) {}
 
-CCacheMemoryManager::~CCacheMemoryManager() {
-  FreeAll();
-}
+CCacheMemoryManager::~CCacheMemoryManager() { FreeAll(); }
 
 void* CCacheMemoryManager::Allocate(int size) {
-  if (size <= 0)
-    return nullptr;
+  if (size <= 0) return nullptr;
   CReentrantLockGuard guard(m_lock);
   void* result = nullptr;
   // A request above every cached size cannot be served from the cache.
@@ -135,29 +123,23 @@ void* CCacheMemoryManager::Allocate(int size) {
       result = record->address;
     }
   }
-  if (!result)
-    result = AllocateNew(size);
-  if (result)
-    ++m_handedOut;
+  if (!result) result = AllocateNew(size);
+  if (result) ++m_handedOut;
   return result;
 }
 
 bool CCacheMemoryManager::Release(void* block) {
-  if (!block)
-    return false;
+  if (!block) return false;
   CReentrantLockGuard guard(m_lock);
   CacheBlockRecord* record = m_registry.FindBlock(block);
-  if (!record || !record->inUse)
-    return false;
+  if (!record || !record->inUse) return false;
   if (m_heldBytes <= kBudget) {
     record->inUse = 0;
-    if (!PushToChain(record))
-      FreeBlock(record);
+    if (!PushToChain(record)) FreeBlock(record);
   } else {
     FreeBlock(record);
   }
-  if (m_handedOut > 0)
-    --m_handedOut;
+  if (m_handedOut > 0) --m_handedOut;
   return true;
 }
 
@@ -196,8 +178,7 @@ CacheBlockRecord* CCacheMemoryManager::TakeBestFit(int size) {
     int64_t bestExcess = -1;
     for (void* value = m_freeLists.GetFirst(); value; value = m_freeLists.GetNext()) {
       FreeList* list = static_cast<FreeList*>(value);
-      if (list->size < size)
-        continue;
+      if (list->size < size) continue;
       int64_t excess = static_cast<int64_t>(list->size) - size;
       if (bestExcess < 0 || excess < bestExcess) {
         best = list;
@@ -211,27 +192,23 @@ CacheBlockRecord* CCacheMemoryManager::TakeBestFit(int size) {
 
 CacheBlockRecord* CCacheMemoryManager::PopFromChain(FreeList* list) {
   CacheBlockRecord* record = list->head;
-  if (!record)
-    return nullptr;
+  if (!record) return nullptr;
   list->head = record->nextFree;
   record->nextFree = nullptr;
-  if (m_cachedCount > 0)
-    --m_cachedCount;
+  if (m_cachedCount > 0) --m_cachedCount;
   m_cachedBytes = m_cachedBytes > record->size ? m_cachedBytes - record->size : 0;
   if (!list->head) {
     int size = list->size;
     m_freeLists.Remove(size, SizeKeyHigh(size));
     DropChain(list);
-    if (size == m_largestCachedSize)
-      RecomputeLargestCached();
+    if (size == m_largestCachedSize) RecomputeLargestCached();
   }
   return record;
 }
 
 bool CCacheMemoryManager::PushToChain(CacheBlockRecord* record) {
   FreeList* list = GetOrCreateChain(record->size);
-  if (!list)
-    return false;
+  if (!list) return false;
   record->nextFree = list->head;
   list->head = record;
   ++m_cachedCount;
@@ -245,32 +222,27 @@ CCacheMemoryManager::FreeList* CCacheMemoryManager::FindChain(int size) {
 
 CCacheMemoryManager::FreeList* CCacheMemoryManager::GetOrCreateChain(int size) {
   FreeList* list = FindChain(size);
-  if (list)
-    return list;
+  if (list) return list;
   list = static_cast<FreeList*>(calloc(1, sizeof(FreeList)));
-  if (!list)
-    return nullptr;
+  if (!list) return nullptr;
   list->size = size;
   if (!m_freeLists.Add(size, SizeKeyHigh(size), list)) {
     free(list);
     return nullptr;
   }
   ++m_freeListCount;
-  if (size > m_largestCachedSize)
-    m_largestCachedSize = size;
+  if (size > m_largestCachedSize) m_largestCachedSize = size;
   return list;
 }
 
 void CCacheMemoryManager::DropChain(FreeList* list) {
   free(list);
-  if (m_freeListCount > 0)
-    --m_freeListCount;
+  if (m_freeListCount > 0) --m_freeListCount;
 }
 
 void CCacheMemoryManager::ClearFreeLists() {
   // Only the list cells go; the blocks stay registered until freed there.
-  for (void* value = m_freeLists.GetFirst(); value; value = m_freeLists.GetNext())
-    free(value);
+  for (void* value = m_freeLists.GetFirst(); value; value = m_freeLists.GetNext()) free(value);
   m_freeLists.EndIteration();
   m_freeLists.RemoveAll();
   m_freeListCount = 0;
@@ -283,8 +255,7 @@ void CCacheMemoryManager::RecomputeLargestCached() {
   m_largestCachedSize = 0;
   for (void* value = m_freeLists.GetFirst(); value; value = m_freeLists.GetNext()) {
     FreeList* list = static_cast<FreeList*>(value);
-    if (list->head && list->size > m_largestCachedSize)
-      m_largestCachedSize = list->size;
+    if (list->head && list->size > m_largestCachedSize) m_largestCachedSize = list->size;
   }
   m_freeLists.EndIteration();
 }
@@ -298,14 +269,11 @@ void CCacheMemoryManager::PurgeCache() {
 }
 
 void* CCacheMemoryManager::AllocateNew(int size) {
-  if (m_heldBytes + size > kBudget && m_freeListCount > 0)
-    PurgeCache();
+  if (m_heldBytes + size > kBudget && m_freeListCount > 0) PurgeCache();
   void* block = malloc(static_cast<size_t>(size));
-  if (!block)
-    return nullptr;
+  if (!block) return nullptr;
   // An unregistered block is still returned; Release will refuse it.
-  if (m_registry.AddBlock(block, size))
-    m_heldBytes += size;
+  if (m_registry.AddBlock(block, size)) m_heldBytes += size;
   return block;
 }
 

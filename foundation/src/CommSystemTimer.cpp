@@ -16,25 +16,20 @@ CCommSystemTimer::~CCommSystemTimer() {
     SetEvent(m_wakeEvent);
     CCommThreadedExecutor::Stop();
   }
-  if (m_wakeEvent)
-    CloseHandle(m_wakeEvent);
-  if (m_idleEvent)
-    CloseHandle(m_idleEvent);
+  if (m_wakeEvent) CloseHandle(m_wakeEvent);
+  if (m_idleEvent) CloseHandle(m_idleEvent);
   m_wakeEvent = nullptr;
   m_idleEvent = nullptr;
 }
 
 bool CCommSystemTimer::Run() {
-  if (!m_wakeEvent || !m_idleEvent)
-    return false;
+  if (!m_wakeEvent || !m_idleEvent) return false;
   bool ticked = false;
   while (KeepRunning()) {
     int interval = m_interval.load();
     WaitForSignal(m_wakeEvent, interval < 0 ? 0 : static_cast<DWORD>(interval));
-    if (!KeepRunning())
-      break;
-    if (!m_enabled.load())
-      continue;
+    if (!KeepRunning()) break;
+    if (!m_enabled.load()) continue;
 
     m_lock.Lock();
     ResetEvent(m_idleEvent);
@@ -58,24 +53,21 @@ bool CCommSystemTimer::Run() {
 void CCommSystemTimer::OnTimer() {}
 
 bool CCommSystemTimer::Enable() {
-  if (!m_wakeEvent)
-    return false;
+  if (!m_wakeEvent) return false;
   m_enabled.store(true);
   SetEvent(m_wakeEvent);
   return true;
 }
 
 bool CCommSystemTimer::Disable() {
-  if (!m_wakeEvent)
-    return false;
+  if (!m_wakeEvent) return false;
   m_enabled.store(false);
   return true;
 }
 
 bool CCommSystemTimer::Shutdown() {
   Disable();
-  if (!m_wakeEvent)
-    return false;
+  if (!m_wakeEvent) return false;
   SetKeepRunning(false);
   SetEvent(m_wakeEvent);
   Stop();
@@ -83,12 +75,10 @@ bool CCommSystemTimer::Shutdown() {
 }
 
 bool CCommSystemTimer::WaitForCallbackToFinish() {
-  if (!m_idleEvent)
-    return false;
+  if (!m_idleEvent) return false;
   m_lock.Lock();
   bool inCallback = m_inCallback;
   m_lock.Unlock();
-  if (!inCallback)
-    return false;
+  if (!inCallback) return false;
   return WaitForSignal(m_idleEvent, INFINITE);
 }

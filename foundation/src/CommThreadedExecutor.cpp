@@ -4,24 +4,18 @@ namespace {
 
 HANDLE CreateEventOfKind(BOOL manualReset) {
   HANDLE event = CreateEventA(nullptr, manualReset, FALSE, nullptr);
-  if (event)
-    ResetEvent(event);
+  if (event) ResetEvent(event);
   return event;
 }
 
 }  // namespace
 
-HANDLE CreateSignalEvent() {
-  return CreateEventOfKind(FALSE);
-}
+HANDLE CreateSignalEvent() { return CreateEventOfKind(FALSE); }
 
-HANDLE CreateManualSignalEvent() {
-  return CreateEventOfKind(TRUE);
-}
+HANDLE CreateManualSignalEvent() { return CreateEventOfKind(TRUE); }
 
 bool WaitForSignal(HANDLE handle, DWORD timeoutMs) {
-  if (!handle)
-    return false;
+  if (!handle) return false;
   return WaitForSingleObject(handle, timeoutMs) == WAIT_OBJECT_0;
 }
 
@@ -37,10 +31,8 @@ CCommThreadedExecutor::CCommThreadedExecutor()
 CCommThreadedExecutor::~CCommThreadedExecutor() {
   // Calls the base Stop: a derived part no longer exists here.
   CCommThreadedExecutor::Stop();
-  if (m_startedEvent)
-    CloseHandle(m_startedEvent);
-  if (m_finishedEvent)
-    CloseHandle(m_finishedEvent);
+  if (m_startedEvent) CloseHandle(m_startedEvent);
+  if (m_finishedEvent) CloseHandle(m_finishedEvent);
   m_startedEvent = nullptr;
   m_finishedEvent = nullptr;
 }
@@ -49,10 +41,9 @@ bool CCommThreadedExecutor::Start() {
   Stop();
 
   DWORD id = 0;
-  HANDLE thread = CreateThread(nullptr, 0, &CCommThreadedExecutor::ThreadRoutine, this,
-                               CREATE_SUSPENDED, &id);
-  if (!thread)
-    return false;
+  HANDLE thread =
+      CreateThread(nullptr, 0, &CCommThreadedExecutor::ThreadRoutine, this, CREATE_SUSPENDED, &id);
+  if (!thread) return false;
   m_thread = thread;
   m_threadId = id;
   if (ResumeThread(thread) == static_cast<DWORD>(-1)) {
@@ -70,8 +61,7 @@ bool CCommThreadedExecutor::Stop() {
   bool wasRunning = m_running.load();
   m_keepRunning.store(false);
   bool result = false;
-  if (wasRunning)
-    result = WaitUntilFinished();
+  if (wasRunning) result = WaitUntilFinished();
   ReleaseThread();
   return result;
 }
@@ -80,8 +70,7 @@ void CCommThreadedExecutor::ReleaseThread() {
   if (m_thread) {
     // The finished event fires just before the routine returns; waiting for the
     // handle as well makes sure no code of this object runs once Stop returned.
-    if (GetCurrentThreadId() != m_threadId)
-      WaitForSingleObject(m_thread, INFINITE);
+    if (GetCurrentThreadId() != m_threadId) WaitForSingleObject(m_thread, INFINITE);
     CloseHandle(m_thread);
   }
   m_thread = nullptr;
@@ -89,19 +78,13 @@ void CCommThreadedExecutor::ReleaseThread() {
   m_keepRunning.store(true);
   m_running.store(false);
   m_lastResult.store(false);
-  if (m_startedEvent)
-    ResetEvent(m_startedEvent);
-  if (m_finishedEvent)
-    ResetEvent(m_finishedEvent);
+  if (m_startedEvent) ResetEvent(m_startedEvent);
+  if (m_finishedEvent) ResetEvent(m_finishedEvent);
 }
 
-bool CCommThreadedExecutor::Run() {
-  return false;
-}
+bool CCommThreadedExecutor::Run() { return false; }
 
-bool CCommThreadedExecutor::OnThreadExit() {
-  return false;
-}
+bool CCommThreadedExecutor::OnThreadExit() { return false; }
 
 bool CCommThreadedExecutor::WaitUntilFinished() {
   bool finished = WaitForSignal(m_finishedEvent, INFINITE);
@@ -110,21 +93,16 @@ bool CCommThreadedExecutor::WaitUntilFinished() {
   return finished;
 }
 
-bool CCommThreadedExecutor::WaitUntilStarted() {
-  return WaitForSignal(m_startedEvent, INFINITE);
-}
+bool CCommThreadedExecutor::WaitUntilStarted() { return WaitForSignal(m_startedEvent, INFINITE); }
 
 DWORD WINAPI CCommThreadedExecutor::ThreadRoutine(LPVOID parameter) {
   CCommThreadedExecutor* self = static_cast<CCommThreadedExecutor*>(parameter);
-  if (!self)
-    return 0;
+  if (!self) return 0;
   self->m_running.store(true);
-  if (self->m_startedEvent)
-    SetEvent(self->m_startedEvent);
+  if (self->m_startedEvent) SetEvent(self->m_startedEvent);
   bool result = self->Run();
   self->m_lastResult.store(result);
   self->OnThreadExit();
-  if (self->m_finishedEvent)
-    SetEvent(self->m_finishedEvent);
+  if (self->m_finishedEvent) SetEvent(self->m_finishedEvent);
   return result ? 1 : 0;
 }

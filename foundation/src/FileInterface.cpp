@@ -7,20 +7,16 @@
 CFileInterface::CFileInterface()
     : m_handle(INVALID_HANDLE_VALUE), m_bytesRead(0), m_bytesWritten(0), m_lastError(0) {}
 
-CFileInterface::~CFileInterface() {
-  Close();
-}
+CFileInterface::~CFileInterface() { Close(); }
 
 bool CFileInterface::Open(const CTesselString& path, DWORD access, DWORD shareMode,
                           DWORD disposition) {
   Close();
-  if (path.GetLength() < 1)
-    return false;
+  if (path.GetLength() < 1) return false;
   m_path = path;
   m_handle = CreateFileA(m_path.GetText(), access, shareMode, nullptr, disposition, 0, nullptr);
   m_lastError = ::GetLastError();
-  if (m_handle == INVALID_HANDLE_VALUE)
-    return false;
+  if (m_handle == INVALID_HANDLE_VALUE) return false;
   return SeekToStart();
 }
 
@@ -46,36 +42,29 @@ bool CFileInterface::Close() {
 }
 
 bool CFileInterface::Read(void* buffer, int count, int* bytesRead, bool exact) {
-  if (buffer == nullptr || count <= 0 || !IsOpen())
-    return false;
+  if (buffer == nullptr || count <= 0 || !IsOpen()) return false;
   DWORD n = 0;
   const BOOL ok = ReadFile(m_handle, buffer, (DWORD)count, &n, nullptr);
   m_lastError = ::GetLastError();
-  if (!ok)
-    return false;
+  if (!ok) return false;
   m_bytesRead += n;
-  if (bytesRead)
-    *bytesRead = (int)n;
+  if (bytesRead) *bytesRead = (int)n;
   return exact ? n == (DWORD)count : n > 0;
 }
 
 bool CFileInterface::Write(const void* buffer, int count, int* bytesWritten) {
-  if (buffer == nullptr || count <= 0 || !IsOpen())
-    return false;
+  if (buffer == nullptr || count <= 0 || !IsOpen()) return false;
   DWORD n = 0;
   const BOOL ok = WriteFile(m_handle, buffer, (DWORD)count, &n, nullptr);
   m_lastError = ::GetLastError();
-  if (!ok)
-    return false;
+  if (!ok) return false;
   m_bytesWritten += n;
-  if (bytesWritten)
-    *bytesWritten = (int)n;
+  if (bytesWritten) *bytesWritten = (int)n;
   return n == (DWORD)count;
 }
 
 bool CFileInterface::Seek(DWORD method) {
-  if (!IsOpen())
-    return false;
+  if (!IsOpen()) return false;
   LARGE_INTEGER zero;
   zero.QuadPart = 0;
   const BOOL ok = SetFilePointerEx(m_handle, zero, nullptr, method);
@@ -83,34 +72,26 @@ bool CFileInterface::Seek(DWORD method) {
   return ok != FALSE;
 }
 
-bool CFileInterface::SeekToStart() {
-  return Seek(FILE_BEGIN);
-}
+bool CFileInterface::SeekToStart() { return Seek(FILE_BEGIN); }
 
-bool CFileInterface::SeekToEnd() {
-  return Seek(FILE_END);
-}
+bool CFileInterface::SeekToEnd() { return Seek(FILE_END); }
 
 uint64_t CFileInterface::GetSize() {
   LARGE_INTEGER size;
-  if (!IsOpen() || !GetFileSizeEx(m_handle, &size))
-    return 0;
+  if (!IsOpen() || !GetFileSizeEx(m_handle, &size)) return 0;
   return (uint64_t)size.QuadPart;
 }
 
 bool CFileInterface::CreateFolderFor(const CTesselString& path) {
-  if (path.GetLength() < 1)
-    return false;
+  if (path.GetLength() < 1) return false;
   // Drive and directory as the path gives them, trailing separator kept.
   CTesselString copy(path);
   const char* text = copy.GetText();
   const char* cut = nullptr;
   for (const char* p = text; *p; ++p) {
-    if (*p == '\\' || *p == '/' || (*p == ':' && p == text + 1))
-      cut = p;
+    if (*p == '\\' || *p == '/' || (*p == ':' && p == text + 1)) cut = p;
   }
   const CTesselString folder = cut ? copy.Mid(0, (int)(cut - text)) : CTesselString();
-  if (PathExists(folder))
-    return false;
+  if (PathExists(folder)) return false;
   return CreateFolderPath(folder);
 }

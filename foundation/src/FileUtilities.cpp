@@ -19,34 +19,25 @@ const char kBlanks[] = " \t\r\n";
 
 // Every helper works on a narrow copy, so a caller's wide string is never
 // converted behind its back.
-std::string Text(CTesselString s) {
-  return s.GetText();
-}
+std::string Text(CTesselString s) { return s.GetText(); }
 
-CTesselString ToString(const std::string& s) {
-  return CTesselString(s.c_str());
-}
+CTesselString ToString(const std::string& s) { return CTesselString(s.c_str()); }
 
-bool EndsWithBackslash(const std::string& s) {
-  return !s.empty() && s.back() == '\\';
-}
+bool EndsWithBackslash(const std::string& s) { return !s.empty() && s.back() == '\\'; }
 
 std::string WithBackslash(std::string s) {
-  if (!EndsWithBackslash(s))
-    s += '\\';
+  if (!EndsWithBackslash(s)) s += '\\';
   return s;
 }
 
 std::string WithoutOneBackslash(std::string s) {
-  if (EndsWithBackslash(s))
-    s.pop_back();
+  if (EndsWithBackslash(s)) s.pop_back();
   return s;
 }
 
 std::string Trim(const std::string& s) {
   const size_t first = s.find_first_not_of(kBlanks);
-  if (first == std::string::npos)
-    return std::string();
+  if (first == std::string::npos) return std::string();
   return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
@@ -55,8 +46,7 @@ std::string Trim(const std::string& s) {
 std::string DriveAndFolder(const std::string& path) {
   const size_t driveEnd = (path.size() >= 2 && path[1] == ':') ? 2 : 0;
   const size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos || slash < driveEnd)
-    return path.substr(0, driveEnd);
+  if (slash == std::string::npos || slash < driveEnd) return path.substr(0, driveEnd);
   return path.substr(0, slash + 1);
 }
 
@@ -76,8 +66,7 @@ std::vector<FolderEntry> FindEntries(const std::string& pattern) {
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE)
-    return entries;
+  if (find == INVALID_HANDLE_VALUE) return entries;
   do {
     entries.push_back(FolderEntry{data.cFileName, data.dwFileAttributes});
   } while (FindNextFileA(find, &data));
@@ -88,12 +77,9 @@ std::vector<FolderEntry> FindEntries(const std::string& pattern) {
 // Lists handed in by callers either already own strings or are new and empty;
 // anything else would make AddCopy misread our strings.
 bool PrepareStringList(CTesselList* list) {
-  if (list == nullptr)
-    return false;
-  if (list->GetElementType() == StringElementType)
-    return true;
-  if (list->HasElementType() || list->GetCount() != 0)
-    return false;
+  if (list == nullptr) return false;
+  if (list->GetElementType() == StringElementType) return true;
+  if (list->HasElementType() || list->GetCount() != 0) return false;
   list->SetElementTypeString();
   return true;
 }
@@ -102,8 +88,7 @@ bool AddToList(CTesselList* list, const std::vector<std::string>& items) {
   bool added = false;
   for (const std::string& item : items) {
     CTesselString copy(item.c_str());
-    if (list->AddCopy(&copy))
-      added = true;
+    if (list->AddCopy(&copy)) added = true;
   }
   return added;
 }
@@ -132,8 +117,7 @@ std::vector<FolderEntry> FindMatchingEntries(const std::string& folder, std::str
   std::vector<FolderEntry> found;
   for (std::string item = PopToken(&patterns); !item.empty(); item = PopToken(&patterns)) {
     for (const FolderEntry& entry : FindEntries(folder + item)) {
-      if (!entry.IsFolder())
-        found.push_back(entry);
+      if (!entry.IsFolder()) found.push_back(entry);
     }
   }
   return found;
@@ -143,11 +127,9 @@ std::vector<std::string> Subfolders(const std::string& folder) {
   std::vector<std::string> paths;
   const std::string base = WithBackslash(folder);
   for (const FolderEntry& entry : FindEntries(base + "*.*")) {
-    if (!entry.IsFolder() || entry.IsDots())
-      continue;
+    if (!entry.IsFolder() || entry.IsDots()) continue;
     const std::string path = base + entry.name;
-    if (!IsSystemFile(ToString(path)))
-      paths.push_back(path);
+    if (!IsSystemFile(ToString(path))) paths.push_back(path);
   }
   return paths;
 }
@@ -162,8 +144,7 @@ bool IsLink(const std::string& path) {
 void AddSubfoldersRecursive(const std::string& folder, std::vector<std::string>* paths) {
   for (const std::string& sub : Subfolders(folder)) {
     paths->push_back(sub);
-    if (!IsLink(sub))
-      AddSubfoldersRecursive(sub, paths);
+    if (!IsLink(sub)) AddSubfoldersRecursive(sub, paths);
   }
 }
 
@@ -175,11 +156,11 @@ bool IsRootPath(std::string path) {
     if (path.compare(0, 4, "UNC\\") == 0 || path.compare(0, 4, "unc\\") == 0)
       path = "\\\\" + path.substr(4);
   }
-  if (path.empty() || path == "\\" || (path.size() == 2 && path[1] == ':'))
-    return true;
+  if (path.empty() || path == "\\" || (path.size() == 2 && path[1] == ':')) return true;
   if (path.compare(0, 2, "\\\\") == 0) {
     const size_t server = path.find_first_of("\\/", 2);
-    return server == std::string::npos || path.find_first_of("\\/", server + 1) == std::string::npos;
+    return server == std::string::npos ||
+           path.find_first_of("\\/", server + 1) == std::string::npos;
   }
   return false;
 }
@@ -187,15 +168,12 @@ bool IsRootPath(std::string path) {
 // Deleting a root, or whatever a two- or three-character path resolves to
 // (".", "..", "\", "C:"), would wipe far more than any step meant to.
 bool IsSafeToDelete(const std::string& path) {
-  if (path.size() < 4)
-    return false;
+  if (path.size() < 4) return false;
   char full[MAX_PATH];
   const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  if (n == 0 || n >= MAX_PATH)
-    return false;
+  if (n == 0 || n >= MAX_PATH) return false;
   std::string normal = full;
-  while (!normal.empty() && (normal.back() == '\\' || normal.back() == '/'))
-    normal.pop_back();
+  while (!normal.empty() && (normal.back() == '\\' || normal.back() == '/')) normal.pop_back();
   return !IsRootPath(normal);
 }
 
@@ -205,8 +183,7 @@ bool RemoveLink(const std::string& path) {
 
 void RemoveFile(const std::string& path, const FolderEntry& entry) {
   // Attributes set through a link would land on its target.
-  if (!entry.IsLink())
-    MakeFileWritable(ToString(path));
+  if (!entry.IsLink()) MakeFileWritable(ToString(path));
   remove(path.c_str());
 }
 
@@ -219,8 +196,7 @@ void DeleteTree(const std::string& folder) {
   }
   const std::string base = WithBackslash(folder);
   for (const FolderEntry& entry : FindEntries(base + "*.*")) {
-    if (entry.IsDots())
-      continue;
+    if (entry.IsDots()) continue;
     const std::string path = base + entry.name;
     if (!entry.IsFolder())
       RemoveFile(path, entry);
@@ -248,8 +224,7 @@ CTesselString GetFolderFromPath(CTesselString path) {
 
 bool FileExists(CTesselString path) {
   const std::string text = Text(path);
-  if (text.empty() || _access(text.c_str(), 0) != 0)
-    return false;
+  if (text.empty() || _access(text.c_str(), 0) != 0) return false;
   const std::vector<FolderEntry> entries = FindEntries(text);
   return !entries.empty() && !entries.front().IsFolder();
 }
@@ -270,16 +245,13 @@ bool MakeFileWritable(CTesselString path) {
 }
 
 bool CreateFolderPath(CTesselString path) {
-  if (PathExists(path))
-    return false;
+  if (PathExists(path)) return false;
   std::string text = WithBackslash(Text(path));
-  if (text.size() > MAX_PATH - 1)
-    return false;
+  if (text.size() > MAX_PATH - 1) return false;
   // Levels that exist, and drive roots, simply fail to be made.
   bool created = false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && _mkdir(text.substr(0, i).c_str()) == 0)
-      created = true;
+    if (text[i] == '\\' && _mkdir(text.substr(0, i).c_str()) == 0) created = true;
   }
   return created;
 }
@@ -287,33 +259,26 @@ bool CreateFolderPath(CTesselString path) {
 CTesselString ParseHostDllName(CTesselString commandLine) {
   const std::string text = Text(commandLine);
   std::string lower = text;
-  for (char& c : lower)
-    c = (char)tolower((unsigned char)c);
+  for (char& c : lower) c = (char)tolower((unsigned char)c);
   const size_t dll = lower.find(".dll");
-  if (dll == std::string::npos)
-    return CTesselString();
+  if (dll == std::string::npos) return CTesselString();
   size_t start = dll;
-  while (start > 0 && text[start] != '\\' && text[start] != ' ')
-    --start;
+  while (start > 0 && text[start] != '\\' && text[start] != ' ') --start;
   std::string item = text.substr(start, dll + 4 - start);
   for (char& c : item) {
-    if (c == '\\')
-      c = ' ';
+    if (c == '\\') c = ' ';
   }
   return ToString(Trim(item));
 }
 
-CTesselString GetHostDllName() {
-  return ParseHostDllName(CTesselString(GetCommandLineA()));
-}
+CTesselString GetHostDllName() { return ParseHostDllName(CTesselString(GetCommandLineA())); }
 
 CTesselString GetModuleFolder() {
   const std::string dll = Text(GetHostDllName());
   HMODULE module = dll.empty() ? nullptr : GetModuleHandleA(dll.c_str());
   char path[MAX_PATH + 1] = {};
   const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH)
-    return CTesselString();
+  if (n == 0 || n >= MAX_PATH) return CTesselString();
   return ToString(DriveAndFolder(path));
 }
 
@@ -325,8 +290,7 @@ CTesselString GetUserAppDataFolder() {
 }
 
 CTesselString PopListToken(CTesselString* list) {
-  if (list == nullptr)
-    return CTesselString();
+  if (list == nullptr) return CTesselString();
   std::string rest = Text(*list);
   const std::string item = PopToken(&rest);
   list->SetText(rest.c_str());
@@ -335,8 +299,7 @@ CTesselString PopListToken(CTesselString* list) {
 
 bool FindFilesMatching(CTesselString folder, CTesselString patterns, CTesselList* list,
                        bool namesOnly) {
-  if (!PrepareStringList(list))
-    return false;
+  if (!PrepareStringList(list)) return false;
   const std::string base = WithBackslash(Text(folder));
   std::vector<std::string> items;
   for (const FolderEntry& entry : FindMatchingEntries(base, Text(patterns)))
@@ -349,8 +312,7 @@ bool ListSubfolders(CTesselString folder, CTesselList* list) {
 }
 
 bool ListSubfoldersRecursive(CTesselString folder, CTesselList* list) {
-  if (!PrepareStringList(list))
-    return false;
+  if (!PrepareStringList(list)) return false;
   std::vector<std::string> paths;
   AddSubfoldersRecursive(Text(folder), &paths);
   return AddToList(list, paths);
@@ -358,8 +320,7 @@ bool ListSubfoldersRecursive(CTesselString folder, CTesselList* list) {
 
 bool DeleteToRecycleBin(CTesselString path) {
   const std::string text = Text(path);
-  if (!IsSafeToDelete(text))
-    return false;
+  if (!IsSafeToDelete(text)) return false;
   std::vector<char> from(text.begin(), text.end());
   from.push_back('\0');
   from.push_back('\0');  // the source is a list that ends with an empty item
@@ -373,12 +334,10 @@ bool DeleteToRecycleBin(CTesselString path) {
 bool DeleteMatchingFiles(CTesselString folder, CTesselString patterns) {
   const std::string folderText = Text(folder);
   const std::string patternText = Text(patterns);
-  if (folderText.empty() || patternText.empty() || !IsSafeToDelete(folderText))
-    return false;
+  if (folderText.empty() || patternText.empty() || !IsSafeToDelete(folderText)) return false;
   const std::string base = WithBackslash(folderText);
   const std::vector<FolderEntry> files = FindMatchingEntries(base, patternText);
-  for (const FolderEntry& entry : files)
-    RemoveFile(base + entry.name, entry);
+  for (const FolderEntry& entry : files) RemoveFile(base + entry.name, entry);
   return !files.empty();
 }
 
@@ -388,8 +347,7 @@ bool DeleteAllFilesInFolder(CTesselString folder) {
 
 bool DeleteFolderTree(CTesselString folder) {
   const std::string text = Text(folder);
-  if (!IsSafeToDelete(text))
-    return false;
+  if (!IsSafeToDelete(text)) return false;
   DeleteTree(text);
   return !PathExists(folder);
 }

@@ -17,9 +17,7 @@ COptionsEntityBase::COptionsEntityBase(int32_t typeCode)
 
 COptionsEntityBase::~COptionsEntityBase() {}
 
-int COptionsEntityBase::GetSize() {
-  return kHeaderSize;
-}
+int COptionsEntityBase::GetSize() { return kHeaderSize; }
 
 bool COptionsEntityBase::ReadRecord(const unsigned char* buffer, int* pos, int end, void* out,
                                     int length) {
@@ -35,8 +33,7 @@ bool COptionsEntityBase::ReadRecord(const unsigned char* buffer, int* pos, int e
 
 bool COptionsEntityBase::ReadBytes(const unsigned char* buffer, int* pos, int end, void* out,
                                    int length) {
-  if (!buffer || !pos || !out || !COptionsRecordIO::HasRoom(*pos, length, end))
-    return false;
+  if (!buffer || !pos || !out || !COptionsRecordIO::HasRoom(*pos, length, end)) return false;
   memcpy(out, buffer + *pos, static_cast<size_t>(length));
   *pos += length;
   return true;
@@ -48,16 +45,15 @@ bool COptionsEntityBase::Load(const unsigned char* buffer, int* pos, int end) {
 }
 
 bool COptionsEntityBase::WriteRecord(unsigned char* buffer, int* pos, void* scratch, int length) {
-  if (!buffer || !pos || !scratch || length < kHeaderSize)
-    return false;
+  if (!buffer || !pos || !scratch || length < kHeaderSize) return false;
   int32_t header[2] = {m_type, m_settingId};
   memcpy(scratch, header, sizeof(header));
   return WriteBytes(buffer, pos, scratch, length);
 }
 
-bool COptionsEntityBase::WriteBytes(unsigned char* buffer, int* pos, const void* source, int length) {
-  if (!buffer || !pos || !source || length < 0)
-    return false;
+bool COptionsEntityBase::WriteBytes(unsigned char* buffer, int* pos, const void* source,
+                                    int length) {
+  if (!buffer || !pos || !source || length < 0) return false;
   memcpy(buffer + *pos, source, static_cast<size_t>(length));
   *pos += length;
   return true;
@@ -68,7 +64,8 @@ bool COptionsEntityBase::Save(unsigned char* buffer, int* pos) {
   return WriteRecord(buffer, pos, header, kHeaderSize);
 }
 
-bool COptionsEntityBase::PeekHeader(const unsigned char* buffer, int pos, int end, int32_t* id) const {
+bool COptionsEntityBase::PeekHeader(const unsigned char* buffer, int pos, int end,
+                                    int32_t* id) const {
   int32_t type = 0;
   if (!COptionsRecordIO::ReadInt32(buffer, pos, end, &type) ||
       !COptionsRecordIO::ReadInt32(buffer, pos + 4, end, id))
@@ -82,8 +79,7 @@ void COptionsEntityBase::PutHeader(unsigned char* buffer, int pos) const {
 }
 
 void COptionsEntityBase::MarkOwnerDirty() {
-  if (m_owner)
-    m_owner->SetDirty();
+  if (m_owner) m_owner->SetDirty();
 }
 
 bool COptionsEntityBase::LoadValues(const unsigned char* buffer, int* pos, int end, int32_t* values,
@@ -96,10 +92,10 @@ bool COptionsEntityBase::LoadValues(const unsigned char* buffer, int* pos, int e
   return true;
 }
 
-bool COptionsEntityBase::SaveValues(unsigned char* buffer, int* pos, const int32_t* values, int count) {
+bool COptionsEntityBase::SaveValues(unsigned char* buffer, int* pos, const int32_t* values,
+                                    int count) {
   int32_t record[2 + kMaxValues];
-  if (count < 0 || count > kMaxValues)
-    return false;
+  if (count < 0 || count > kMaxValues) return false;
   memcpy(record + 2, values, 4 * static_cast<size_t>(count));
   return WriteRecord(buffer, pos, record, kHeaderSize + 4 * count);
 }

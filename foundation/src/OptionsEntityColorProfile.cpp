@@ -25,21 +25,18 @@ COptionsEntityColorProfileEntry::~COptionsEntityColorProfileEntry() {}
 std::vector<CTesselString*> COptionsEntityColorProfileEntry::StoredStrings() {
   std::vector<CTesselString*> strings = {&m_name,     &m_texts[3], &m_texts[4], &m_texts[0],
                                          &m_texts[1], &m_texts[2], &m_texts[5]};
-  for (CTesselString& s : m_strings)
-    strings.push_back(&s);
+  for (CTesselString& s : m_strings) strings.push_back(&s);
   return strings;
 }
 
 int COptionsEntityColorProfileEntry::GetSize() {
   int size = kFixedSize;
-  for (CTesselString* s : StoredStrings())
-    size += COptionsRecordIO::GetReserve(*s);
+  for (CTesselString* s : StoredStrings()) size += COptionsRecordIO::GetReserve(*s);
   return size;
 }
 
 bool COptionsEntityColorProfileEntry::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int start = *pos;
   int size = GetSize();
   memset(buffer + start, 0, static_cast<size_t>(size));
@@ -55,8 +52,7 @@ bool COptionsEntityColorProfileEntry::Save(unsigned char* buffer, int* pos) {
 }
 
 bool COptionsEntityColorProfileEntry::Load(const unsigned char* buffer, int* pos, int end) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int start = *pos;
   int32_t listCount = 0;
   if (!COptionsRecordIO::HasRoom(start, kFixedSize, end) ||
@@ -81,8 +77,7 @@ bool COptionsEntityColorProfileEntry::Load(const unsigned char* buffer, int* pos
     else if (!s.IsEmpty())
       list.push_back(s);
   }
-  if (!COptionsRecordIO::HasRoom(start, kFixedSize + reserves, end))
-    return false;
+  if (!COptionsRecordIO::HasRoom(start, kFixedSize + reserves, end)) return false;
 
   memcpy(m_flags, buffer + start + kFlagsAt, sizeof(m_flags));
   memcpy(m_values, buffer + start + kValuesAt, sizeof(m_values));
@@ -109,6 +104,5 @@ COptionsEntityColorProfile::~COptionsEntityColorProfile() {
 }
 
 void COptionsEntityColorProfile::OnEntriesLoaded(int32_t count) {
-  if (count > 0)
-    MarkOwnerDirty();
+  if (count > 0) MarkOwnerDirty();
 }

@@ -16,9 +16,7 @@ void SplitInt64(int64_t value, int32_t* words) {
 COptionsEntityInteger::COptionsEntityInteger(int32_t typeCode)
     : COptionsEntityBase(typeCode), m_value(0) {}
 
-int COptionsEntityInteger::GetSize() {
-  return 12;
-}
+int COptionsEntityInteger::GetSize() { return 12; }
 
 bool COptionsEntityInteger::Load(const unsigned char* buffer, int* pos, int end) {
   return LoadValues(buffer, pos, end, &m_value, 1);
@@ -33,14 +31,11 @@ bool COptionsEntityInteger::Save(unsigned char* buffer, int* pos) {
 COptionsEntityLargeInteger::COptionsEntityLargeInteger(int32_t typeCode, int64_t value)
     : COptionsEntityBase(typeCode), m_value(value) {}
 
-int COptionsEntityLargeInteger::GetSize() {
-  return 16;
-}
+int COptionsEntityLargeInteger::GetSize() { return 16; }
 
 bool COptionsEntityLargeInteger::Load(const unsigned char* buffer, int* pos, int end) {
   int32_t words[2];
-  if (!LoadValues(buffer, pos, end, words, 2))
-    return false;
+  if (!LoadValues(buffer, pos, end, words, 2)) return false;
   m_value = MakeInt64(words[0], words[1]);
   return true;
 }

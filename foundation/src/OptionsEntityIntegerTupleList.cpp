@@ -8,9 +8,7 @@ COptionsEntityIntegerTupleList::COptionsEntityIntegerTupleList() : COptionsEntit
 
 COptionsEntityIntegerTupleList::~COptionsEntityIntegerTupleList() {}
 
-int COptionsEntityIntegerTupleList::GetSize() {
-  return 12 + 16 * GetCount();
-}
+int COptionsEntityIntegerTupleList::GetSize() { return 12 + 16 * GetCount(); }
 
 bool COptionsEntityIntegerTupleList::Load(const unsigned char* buffer, int* pos, int end) {
   int32_t id = 0, count = 0;
@@ -26,12 +24,10 @@ bool COptionsEntityIntegerTupleList::Load(const unsigned char* buffer, int* pos,
   // Refuse repeats before adding anything, so a bad record changes nothing.
   for (int32_t i = 0; i < count; ++i) {
     const int32_t* t = &values[static_cast<size_t>(i) * 4];
-    if (FindTuple(t[0], t[1], t[2], t[3]))
-      return false;
+    if (FindTuple(t[0], t[1], t[2], t[3])) return false;
     for (int32_t j = 0; j < i; ++j) {
       const int32_t* u = &values[static_cast<size_t>(j) * 4];
-      if (t[0] == u[0] && t[1] == u[1] && t[2] == u[2] && t[3] == u[3])
-        return false;
+      if (t[0] == u[0] && t[1] == u[1] && t[2] == u[2] && t[3] == u[3]) return false;
     }
   }
   size_t before = m_tuples.size();
@@ -48,8 +44,7 @@ bool COptionsEntityIntegerTupleList::Load(const unsigned char* buffer, int* pos,
 }
 
 bool COptionsEntityIntegerTupleList::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int p = *pos;
   COptionsRecordIO::WriteInt32(buffer, p, m_type);
   COptionsRecordIO::WriteInt32(buffer, p + 4, m_settingId);
@@ -67,26 +62,24 @@ bool COptionsEntityIntegerTupleList::Save(unsigned char* buffer, int* pos) {
 }
 
 COptionsEntityIntegerTupleEntry* COptionsEntityIntegerTupleList::FindTuple(int32_t a, int32_t b,
-                                                                           int32_t c, int32_t d) const {
+                                                                           int32_t c,
+                                                                           int32_t d) const {
   for (const auto& t : m_tuples)
-    if (t->Equals(a, b, c, d))
-      return t.get();
+    if (t->Equals(a, b, c, d)) return t.get();
   return nullptr;
 }
 
 bool COptionsEntityIntegerTupleList::AddTuple(int32_t a, int32_t b, int32_t c, int32_t d) {
-  if (FindTuple(a, b, c, d))
-    return false;
-  COptionsEntityIntegerTupleEntry* entry = new (std::nothrow) COptionsEntityIntegerTupleEntry(a, b, c, d);
-  if (!entry)
-    return false;
+  if (FindTuple(a, b, c, d)) return false;
+  COptionsEntityIntegerTupleEntry* entry =
+      new (std::nothrow) COptionsEntityIntegerTupleEntry(a, b, c, d);
+  if (!entry) return false;
   m_tuples.push_back(std::unique_ptr<COptionsEntityIntegerTupleEntry>(entry));
   MarkOwnerDirty();
   return true;
 }
 
 COptionsEntityIntegerTupleEntry* COptionsEntityIntegerTupleList::GetAt(int index) const {
-  if (index < 0 || index >= GetCount())
-    return nullptr;
+  if (index < 0 || index >= GetCount()) return nullptr;
   return m_tuples[static_cast<size_t>(index)].get();
 }

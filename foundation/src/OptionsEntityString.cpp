@@ -6,14 +6,11 @@
 
 COptionsEntityString::COptionsEntityString() : COptionsEntityBase(4) {}
 
-int COptionsEntityString::GetSize() {
-  return 8 + COptionsRecordIO::GetReserve(m_value);
-}
+int COptionsEntityString::GetSize() { return 8 + COptionsRecordIO::GetReserve(m_value); }
 
 bool COptionsEntityString::Load(const unsigned char* buffer, int* pos, int end) {
   int32_t id = 0;
-  if (!buffer || !pos || !PeekHeader(buffer, *pos, end, &id))
-    return false;
+  if (!buffer || !pos || !PeekHeader(buffer, *pos, end, &id)) return false;
   CTesselString value;
   int reserve = 0;
   if (!COptionsRecordIO::ReadPackedString(buffer, *pos + 8, end, &value, nullptr, &reserve))
@@ -25,8 +22,7 @@ bool COptionsEntityString::Load(const unsigned char* buffer, int* pos, int end) 
 }
 
 bool COptionsEntityString::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int size = GetSize();
   memset(buffer + *pos, 0, static_cast<size_t>(size));
   PutHeader(buffer, *pos);

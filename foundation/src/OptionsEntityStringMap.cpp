@@ -14,22 +14,21 @@ int COptionsEntityStringMapEntity::GetSize() {
 }
 
 bool COptionsEntityStringMapEntity::Save(unsigned char* buffer, int* pos) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int start = *pos;
   memset(buffer + start, 0, static_cast<size_t>(GetSize()));
   int keyStride = COptionsRecordIO::WritePackedString(buffer, start, m_key);
   COptionsRecordIO::WritePackedString(buffer, start + keyStride, m_value);
   int extraAt = start + COptionsRecordIO::GetReserve(m_key) + COptionsRecordIO::GetReserve(m_value);
   COptionsRecordIO::WriteInt32(buffer, extraAt, static_cast<int32_t>(m_extra & 0xFFFFFFFF));
-  COptionsRecordIO::WriteInt32(buffer, extraAt + 4, static_cast<int32_t>(static_cast<uint64_t>(m_extra) >> 32));
+  COptionsRecordIO::WriteInt32(buffer, extraAt + 4,
+                               static_cast<int32_t>(static_cast<uint64_t>(m_extra) >> 32));
   *pos = start + GetSize();
   return true;
 }
 
 bool COptionsEntityStringMapEntity::Load(const unsigned char* buffer, int* pos, int end) {
-  if (!buffer || !pos)
-    return false;
+  if (!buffer || !pos) return false;
   int start = *pos;
   CTesselString key, value;
   int keyStride = 0, keyReserve = 0, valueReserve = 0;
@@ -57,4 +56,3 @@ COptionsEntityStringMap::~COptionsEntityStringMap() {
   m_entries.clear();
   MarkOwnerDirty();
 }
-

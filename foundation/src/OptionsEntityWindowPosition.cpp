@@ -3,9 +3,7 @@
 COptionsEntityWindowPosition::COptionsEntityWindowPosition()
     : COptionsEntityBase(7), m_values{0, 0, 0, 0} {}
 
-int COptionsEntityWindowPosition::GetSize() {
-  return 24;
-}
+int COptionsEntityWindowPosition::GetSize() { return 24; }
 
 bool COptionsEntityWindowPosition::Load(const unsigned char* buffer, int* pos, int end) {
   return LoadValues(buffer, pos, end, m_values, 4);
@@ -17,17 +15,14 @@ bool COptionsEntityWindowPosition::Save(unsigned char* buffer, int* pos) {
 
 void COptionsEntityWindowPosition::GetRect(int32_t* left, int32_t* top, int32_t* right,
                                            int32_t* bottom) const {
-  if (left)
-    *left = m_values[0];
-  if (top)
-    *top = m_values[1];
-  if (right)
-    *right = m_values[2];
-  if (bottom)
-    *bottom = m_values[3];
+  if (left) *left = m_values[0];
+  if (top) *top = m_values[1];
+  if (right) *right = m_values[2];
+  if (bottom) *bottom = m_values[3];
 }
 
-void COptionsEntityWindowPosition::SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+void COptionsEntityWindowPosition::SetRect(int32_t left, int32_t top, int32_t right,
+                                           int32_t bottom) {
   m_values[0] = left;
   m_values[1] = top;
   m_values[2] = right;
@@ -38,9 +33,7 @@ void COptionsEntityWindowPosition::SetRect(int32_t left, int32_t top, int32_t ri
 
 COptionsEntityPaneSize::COptionsEntityPaneSize() : COptionsEntityBase(6), m_values{0, 0} {}
 
-int COptionsEntityPaneSize::GetSize() {
-  return 16;
-}
+int COptionsEntityPaneSize::GetSize() { return 16; }
 
 bool COptionsEntityPaneSize::Load(const unsigned char* buffer, int* pos, int end) {
   return LoadValues(buffer, pos, end, m_values, 2);

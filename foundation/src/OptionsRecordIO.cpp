@@ -8,9 +8,7 @@
 
 namespace {
 
-int CharSize(const CTesselString& text) {
-  return text.IsWide() ? 2 : 1;
-}
+int CharSize(const CTesselString& text) { return text.IsWide() ? 2 : 1; }
 
 }  // namespace
 
@@ -19,8 +17,7 @@ bool COptionsRecordIO::HasRoom(int pos, int64_t length, int end) {
 }
 
 bool COptionsRecordIO::ReadInt32(const unsigned char* buffer, int pos, int end, int32_t* out) {
-  if (!buffer || !out || !HasRoom(pos, 4, end))
-    return false;
+  if (!buffer || !out || !HasRoom(pos, 4, end)) return false;
   memcpy(out, buffer + pos, 4);
   return true;
 }
@@ -35,19 +32,16 @@ bool COptionsRecordIO::ReadPackedString(const unsigned char* buffer, int pos, in
   if (!out || !ReadInt32(buffer, pos, end, &count) || count < 0 || !HasRoom(pos, 5, end))
     return false;
   unsigned char width = buffer[pos + 4];
-  if (width > 1)
-    return false;
+  if (width > 1) return false;
   int charSize = width ? 2 : 1;
   int64_t room = (static_cast<int64_t>(count) + 1) * charSize + 8;
-  if (!HasRoom(pos, room, end))
-    return false;
+  if (!HasRoom(pos, room, end)) return false;
 
   const unsigned char* text = buffer + pos + 5;
   CTesselString value;
   if (count > 0) {
     const unsigned char* terminator = text + static_cast<int64_t>(count) * charSize;
-    if (terminator[0] != 0 || (charSize == 2 && terminator[1] != 0))
-      return false;
+    if (terminator[0] != 0 || (charSize == 2 && terminator[1] != 0)) return false;
     if (charSize == 1) {
       value.SetText(reinterpret_cast<const char*>(text));
     } else {
@@ -58,10 +52,8 @@ bool COptionsRecordIO::ReadPackedString(const unsigned char* buffer, int pos, in
     }
   }
   out->Assign(value);
-  if (stride)
-    *stride = static_cast<int>(room - charSize);
-  if (reserve)
-    *reserve = static_cast<int>(room);
+  if (stride) *stride = static_cast<int>(room - charSize);
+  if (reserve) *reserve = static_cast<int>(room);
   return true;
 }
 

@@ -31,15 +31,14 @@ bool PlainElementType(unsigned int op, void** slot, const void* other, Equal equ
 }  // namespace
 
 bool Int32ElementType(unsigned int op, void** slot, const void* other) {
-  return PlainElementType<int32_t>(op, slot, other,
-                                   [](int32_t a, int32_t b) { return a == b; });
+  return PlainElementType<int32_t>(op, slot, other, [](int32_t a, int32_t b) { return a == b; });
 }
 
 bool Int64ElementType(unsigned int op, void** slot, const void* other) {
-  return PlainElementType<TesselInt32Pair>(
-      op, slot, other, [](const TesselInt32Pair& a, const TesselInt32Pair& b) {
-        return a.low == b.low && a.high == b.high;
-      });
+  return PlainElementType<TesselInt32Pair>(op, slot, other,
+                                           [](const TesselInt32Pair& a, const TesselInt32Pair& b) {
+                                             return a.low == b.low && a.high == b.high;
+                                           });
 }
 
 bool DoubleElementType(unsigned int op, void** slot, const void* other) {

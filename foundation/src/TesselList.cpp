@@ -22,8 +22,7 @@ CTesselList::~CTesselList() {
   // Close every open iteration (deleting its iterator unregisters it).
   if (m_iterationStack) {
     while (m_iterationStack->m_head) {
-      CTesselListIterator* it =
-          static_cast<CTesselListIterator*>(m_iterationStack->RemoveHead());
+      CTesselListIterator* it = static_cast<CTesselListIterator*>(m_iterationStack->RemoveHead());
       delete it;
     }
     delete m_iterationStack;

@@ -88,9 +88,7 @@ struct Scratch {
 
 // ---------------------------------------------------------------- construction
 
-CTesselString::CTesselString() : m_buffer(nullptr), m_capacity(0), m_wide(false) {
-  Allocate(1);
-}
+CTesselString::CTesselString() : m_buffer(nullptr), m_capacity(0), m_wide(false) { Allocate(1); }
 
 CTesselString::CTesselString(const CTesselString& other)
     : m_buffer(nullptr), m_capacity(0), m_wide(false) {
@@ -205,7 +203,7 @@ bool CTesselString::Assign(const CTesselString& other) {
   if (other.m_wide) {
     m_wide = true;
     size_t n = ScanWideText(reinterpret_cast<const wchar_t*>(other.m_buffer),
-                       static_cast<size_t>(other.m_capacity) / 2);
+                            static_cast<size_t>(other.m_capacity) / 2);
     memcpy(m_buffer, other.m_buffer, n * sizeof(wchar_t));
   } else {
     memcpy(m_buffer, other.m_buffer, ScanText(other.m_buffer, other.m_capacity));
@@ -387,8 +385,10 @@ bool CTesselString::Format(const char* format, ...) {
   text[sizeof(text) - 1] = 0;
   if (written < 0) {
     // Longer than 4095 characters: truncated; a real formatting error: refused.
-    if (_vscprintf(format, again) < 0) written = -1;
-    else written = static_cast<int>(strlen(text));
+    if (_vscprintf(format, again) < 0)
+      written = -1;
+    else
+      written = static_cast<int>(strlen(text));
   }
   va_end(again);
   if (written <= 0 || text[0] == 0) return false;
@@ -492,8 +492,7 @@ bool CTesselString::FoldToAscii() {
   bool changed = false;
   int n = TextLength();
   bool anyHigh = false;
-  for (int i = 0; i < n && !anyHigh; ++i)
-    anyHigh = static_cast<unsigned char>(m_buffer[i]) >= 0x80;
+  for (int i = 0; i < n && !anyHigh; ++i) anyHigh = static_cast<unsigned char>(m_buffer[i]) >= 0x80;
   if (anyHigh) {  // every multi-byte row needs a byte >= 0x80
     static const char* const kRows[][2] = {
         {"\xE2\x80\xA6", "..."}, {"\xE2\x80\x93", "-"},  {"\xE2\x80\xA2", "O"},
@@ -662,12 +661,14 @@ int CTesselString::FindWide(const wchar_t* pattern, int start, bool ignoreCase) 
 }
 
 int CTesselString::FindString(const CTesselString& pattern, int start) const {
-  if (pattern.m_wide) return FindWide(reinterpret_cast<const wchar_t*>(pattern.m_buffer), start, false);
+  if (pattern.m_wide)
+    return FindWide(reinterpret_cast<const wchar_t*>(pattern.m_buffer), start, false);
   return Find(pattern.m_buffer, start, false);
 }
 
 int CTesselString::FindStringNoCase(const CTesselString& pattern, int start) const {
-  if (pattern.m_wide) return FindWide(reinterpret_cast<const wchar_t*>(pattern.m_buffer), start, true);
+  if (pattern.m_wide)
+    return FindWide(reinterpret_cast<const wchar_t*>(pattern.m_buffer), start, true);
   return Find(pattern.m_buffer, start, true);
 }
 
@@ -763,7 +764,8 @@ bool CTesselString::AppendWideText(const wchar_t* text) {
     text = copy;
   }
   size_t oldCapacity = m_buffer ? static_cast<size_t>(m_capacity) : 0;
-  size_t at = m_buffer ? ScanWideText(reinterpret_cast<const wchar_t*>(m_buffer), oldCapacity / 2) : 0;
+  size_t at =
+      m_buffer ? ScanWideText(reinterpret_cast<const wchar_t*>(m_buffer), oldCapacity / 2) : 0;
   size_t newCapacity = m_buffer ? oldCapacity + 2 * n : 2 * n + 2;
   if (newCapacity < 2 * (at + n + 1)) newCapacity = 2 * (at + n + 1);
   if (newCapacity > 0x7FFFFFFF) {

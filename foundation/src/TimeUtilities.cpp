@@ -24,8 +24,7 @@ int64_t FromSystemTime(const SYSTEMTIME& st, bool* ok) {
 
 bool ToLocalSystemTime(int64_t time, const TIME_ZONE_INFORMATION* zone, SYSTEMTIME* local) {
   SYSTEMTIME utc;
-  if (!ToSystemTime(time, &utc))
-    return false;
+  if (!ToSystemTime(time, &utc)) return false;
   return SystemTimeToTzSpecificLocalTime(zone, &utc, local) != FALSE;
 }
 
@@ -50,14 +49,12 @@ CTesselString FormatSystemTime(const SYSTEMTIME& st, const char* format) {
   struct tm t = ToTm(st);
   char buffer[kTextBufferSize];
   size_t n = strftime(buffer, sizeof(buffer), format, &t);
-  if (n == 0)
-    return CTesselString();
+  if (n == 0) return CTesselString();
   return CTesselString(buffer);
 }
 
 CTesselString AppendMilliseconds(CTesselString text, const char* format, int milliseconds) {
-  if (text.IsEmpty())
-    return text;
+  if (text.IsEmpty()) return text;
   char suffix[32];
   snprintf(suffix, sizeof(suffix), format, static_cast<long>(milliseconds));
   text.AppendText(suffix);
@@ -66,8 +63,7 @@ CTesselString AppendMilliseconds(CTesselString text, const char* format, int mil
 
 int CountChar(const char* text, char c) {
   int count = 0;
-  for (; *text; ++text)
-    count += (*text == c) ? 1 : 0;
+  for (; *text; ++text) count += (*text == c) ? 1 : 0;
   return count;
 }
 
@@ -81,24 +77,19 @@ int64_t GetCurrentUtcTime() {
 }
 
 int64_t MakeInt64(int32_t low, int32_t high) {
-  uint64_t value = (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) |
-                   static_cast<uint32_t>(low);
+  uint64_t value =
+      (static_cast<uint64_t>(static_cast<uint32_t>(high)) << 32) | static_cast<uint32_t>(low);
   return static_cast<int64_t>(value);
 }
 
-int64_t MakeInt64FromPair(const int32_t* pair) {
-  return pair ? MakeInt64(pair[0], pair[1]) : 0;
-}
+int64_t MakeInt64FromPair(const int32_t* pair) { return pair ? MakeInt64(pair[0], pair[1]) : 0; }
 
 int64_t UnixTimeToFileTime(int64_t seconds) {
-  if (seconds <= 0)
-    return 0;
+  if (seconds <= 0) return 0;
   return (seconds + kUnixEpochSeconds) * kTimeUnitsPerSecond;
 }
 
-int64_t GetTimeSpan(int64_t start, int64_t end) {
-  return end - start;
-}
+int64_t GetTimeSpan(int64_t start, int64_t end) { return end - start; }
 
 int64_t GetElapsedSeconds(int64_t start, int64_t end) {
   return (end - start) / kTimeUnitsPerSecond;
@@ -108,10 +99,9 @@ int64_t GetElapsedMilliseconds(int64_t start, int64_t end) {
   return (end - start) / kTimeUnitsPerMillisecond;
 }
 
-bool SplitTimeSpan(int64_t span, int32_t* days, int32_t* hours, int32_t* minutes,
-                   int32_t* seconds, int32_t* milliseconds) {
-  if (span <= 0 || !days || !hours || !minutes || !seconds || !milliseconds)
-    return false;
+bool SplitTimeSpan(int64_t span, int32_t* days, int32_t* hours, int32_t* minutes, int32_t* seconds,
+                   int32_t* milliseconds) {
+  if (span <= 0 || !days || !hours || !minutes || !seconds || !milliseconds) return false;
   *days = static_cast<int32_t>(span / kTimeUnitsPerDay);
   span %= kTimeUnitsPerDay;
   *hours = static_cast<int32_t>(span / kTimeUnitsPerHour);
@@ -127,25 +117,21 @@ bool SplitTimeSpan(int64_t span, int32_t* days, int32_t* hours, int32_t* minutes
 CTesselString FormatDateTime(int64_t time, bool withTime, bool withSeconds,
                              const TIME_ZONE_INFORMATION* zone) {
   SYSTEMTIME local;
-  if (time == 0 || !ToLocalSystemTime(time, zone, &local))
-    return CTesselString();
+  if (time == 0 || !ToLocalSystemTime(time, zone, &local)) return CTesselString();
   const char* format = "%m/%d/%Y";
-  if (withTime)
-    format = withSeconds ? "%m/%d/%Y %I:%M:%S %p" : "%m/%d/%Y %I:%M %p";
+  if (withTime) format = withSeconds ? "%m/%d/%Y %I:%M:%S %p" : "%m/%d/%Y %I:%M %p";
   return FormatSystemTime(local, format);
 }
 
 CTesselString FormatTimeWithMilliseconds(int64_t time, const TIME_ZONE_INFORMATION* zone) {
   SYSTEMTIME local;
-  if (!ToLocalSystemTime(time, zone, &local))
-    return CTesselString();
+  if (!ToLocalSystemTime(time, zone, &local)) return CTesselString();
   return AppendMilliseconds(FormatSystemTime(local, "%H:%M:%S"), ":%03ld", local.wMilliseconds);
 }
 
 CTesselString FormatLongDateTime(int64_t time) {
   SYSTEMTIME st;
-  if (!ToSystemTime(time, &st))
-    return CTesselString();
+  if (!ToSystemTime(time, &st)) return CTesselString();
   return AppendMilliseconds(FormatSystemTime(st, "%A %B %d %Y (%m_%d_%Y) %H:%M:%S"), ":%0ld",
                             st.wMilliseconds);
 }
@@ -159,11 +145,9 @@ CTesselString FormatNumberWithSeparators(int64_t value) {
   char grouped[48];
   int length = static_cast<int>(strlen(digits));
   int out = 0;
-  if (value < 0)
-    grouped[out++] = '-';
+  if (value < 0) grouped[out++] = '-';
   for (int i = 0; i < length; ++i) {
-    if (i > 0 && (length - i) % 3 == 0)
-      grouped[out++] = ',';
+    if (i > 0 && (length - i) % 3 == 0) grouped[out++] = ',';
     grouped[out++] = digits[i];
   }
   grouped[out] = '\0';
@@ -171,8 +155,7 @@ CTesselString FormatNumberWithSeparators(int64_t value) {
 }
 
 bool ReplacePathSeparators(CTesselString* text) {
-  if (!text || text->IsEmpty())
-    return false;
+  if (!text || text->IsEmpty()) return false;
   bool changed = false;
   const char* narrow = text->GetText();
   int length = text->GetLength();
@@ -187,8 +170,7 @@ bool ReplacePathSeparators(CTesselString* text) {
 }
 
 bool ParseDateTimeText(const CTesselString* text, SYSTEMTIME* out) {
-  if (!text || !out)
-    return false;
+  if (!text || !out) return false;
   memset(out, 0, sizeof(*out));
   CTesselString work(*text);
   ReplacePathSeparators(&work);
@@ -208,12 +190,10 @@ bool ParseDateTimeText(const CTesselString* text, SYSTEMTIME* out) {
       sscanf(s, "%ld-%ld-%ld %ld:%ld", &month, &day, &year, &hour, &minute);
     else if (colons == 2)
       sscanf(s, "%ld-%ld-%ld %ld:%ld:%ld", &month, &day, &year, &hour, &minute, &second);
-    if (pm && hour < 12)
-      hour += 12;
+    if (pm && hour < 12) hour += 12;
     // Midnight hour: 12:xx AM is 00:xx, so that a time printed by
     // FormatDateTime reads back as the same time.
-    if (am && !pm && hour == 12)
-      hour = 0;
+    if (am && !pm && hour == 12) hour = 0;
   }
 
   if (day > 31) {
@@ -234,12 +214,10 @@ bool ParseDateTimeText(const CTesselString* text, SYSTEMTIME* out) {
 
 int64_t ParseLocalDateTime(CTesselString text, const TIME_ZONE_INFORMATION* zone) {
   int64_t now = GetCurrentUtcTime();
-  if (text.IsEmpty())
-    return now;
+  if (text.IsEmpty()) return now;
   SYSTEMTIME local, utc;
   ParseDateTimeText(&text, &local);
-  if (!TzSpecificLocalTimeToSystemTime(zone, &local, &utc))
-    return now;
+  if (!TzSpecificLocalTimeToSystemTime(zone, &local, &utc)) return now;
   bool ok = false;
   int64_t result = FromSystemTime(utc, &ok);
   return ok ? result : now;

@@ -7,8 +7,8 @@
 
 namespace {
 
-const size_t kHeaderSize = 5;    // count and width byte
-const size_t kRecordExtra = 8;   // header, terminator and slack of every record
+const size_t kHeaderSize = 5;   // count and width byte
+const size_t kRecordExtra = 8;  // header, terminator and slack of every record
 
 int32_t ReadInt32(const unsigned char* p) {
   return (int32_t)((uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) |
@@ -39,22 +39,18 @@ bool CVLStringManager::SetBuffer(void* buffer, size_t size) {
   return true;
 }
 
-size_t CVLStringManager::GetRemaining() const {
-  return m_cursor ? (size_t)(m_end - m_cursor) : 0;
-}
+size_t CVLStringManager::GetRemaining() const { return m_cursor ? (size_t)(m_end - m_cursor) : 0; }
 
 int CVLStringManager::GetRecordSize(CTesselString text) {
   return text.GetCapacity() + (int)kRecordExtra;
 }
 
 bool CVLStringManager::WriteString(CTesselString text) {
-  if (m_cursor == nullptr)
-    return false;
+  if (m_cursor == nullptr) return false;
   const int count = text.GetLength();
   const size_t charSize = text.IsWide() ? 2 : 1;
   const size_t stride = (size_t)count * charSize + kRecordExtra;
-  if (stride > GetRemaining())
-    return false;
+  if (stride > GetRemaining()) return false;
 
   WriteInt32(m_cursor, count);
   m_cursor[4] = text.IsWide() ? 1 : 0;
@@ -70,20 +66,16 @@ bool CVLStringManager::WriteString(CTesselString text) {
 }
 
 bool CVLStringManager::ReadString(CTesselString* text) {
-  if (text == nullptr)
-    return false;
+  if (text == nullptr) return false;
   text->SetText("");
-  if (m_cursor == nullptr || GetRemaining() < kRecordExtra)
-    return false;
+  if (m_cursor == nullptr || GetRemaining() < kRecordExtra) return false;
 
   const int32_t count = ReadInt32(m_cursor);
   const unsigned char width = m_cursor[4];
-  if (count < 0 || width > 1)
-    return false;
+  if (count < 0 || width > 1) return false;
   const size_t charSize = width ? 2 : 1;
   const uint64_t stride = (uint64_t)count * charSize + kRecordExtra;
-  if (stride > GetRemaining())
-    return false;
+  if (stride > GetRemaining()) return false;
   if (count == 0) {
     m_cursor += stride;
     return false;
@@ -96,12 +88,10 @@ bool CVLStringManager::ReadString(CTesselString* text) {
   if (width) {
     std::vector<wchar_t> wide(maxChars);
     memcpy(wide.data(), chars, maxChars * 2);  // the record is not aligned
-    if (wmemchr(wide.data(), L'\0', maxChars) == nullptr)
-      return false;
+    if (wmemchr(wide.data(), L'\0', maxChars) == nullptr) return false;
     text->SetWideText(wide.data());
   } else {
-    if (memchr(chars, 0, maxChars) == nullptr)
-      return false;
+    if (memchr(chars, 0, maxChars) == nullptr) return false;
     text->SetText(reinterpret_cast<const char*>(chars));
   }
   m_cursor += stride;

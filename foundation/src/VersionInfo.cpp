@@ -10,13 +10,10 @@ CVersionInfo::CVersionInfo(HMODULE module)
     : m_loaded(false), m_block(nullptr), m_prefix(""), m_fixed(nullptr) {
   char path[MAX_PATH + 1] = {};
   const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
-  if (n > 0 && n < MAX_PATH)
-    Load(CTesselString(path));
+  if (n > 0 && n < MAX_PATH) Load(CTesselString(path));
 }
 
-CVersionInfo::~CVersionInfo() {
-  Unload();
-}
+CVersionInfo::~CVersionInfo() { Unload(); }
 
 void CVersionInfo::Unload() {
   free(m_block);
@@ -28,13 +25,11 @@ void CVersionInfo::Unload() {
 
 void CVersionInfo::Load(CTesselString path) {
   Unload();
-  if (path.GetLength() < 1)
-    return;
+  if (path.GetLength() < 1) return;
   const char* file = path.GetText();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
-  if (size == 0)
-    return;
+  if (size == 0) return;
   m_block = malloc(size);
   if (m_block == nullptr || !GetFileVersionInfoA(file, 0, size, m_block)) {
     Unload();
@@ -46,8 +41,7 @@ void CVersionInfo::Load(CTesselString path) {
   UINT translationSize = 0;
   char root[] = "\\";
   char translationPath[] = "\\VarFileInfo\\Translation";
-  if (!VerQueryValueA(m_block, root, &fixed, &fixedSize) ||
-      fixedSize < sizeof(VS_FIXEDFILEINFO) ||
+  if (!VerQueryValueA(m_block, root, &fixed, &fixedSize) || fixedSize < sizeof(VS_FIXEDFILEINFO) ||
       !VerQueryValueA(m_block, translationPath, (void**)&translation, &translationSize) ||
       translationSize < 2 * sizeof(WORD)) {
     Unload();
@@ -55,15 +49,13 @@ void CVersionInfo::Load(CTesselString path) {
   }
   m_fixed = static_cast<const VS_FIXEDFILEINFO*>(fixed);
   char prefix[64];
-  snprintf(prefix, sizeof(prefix), "\\StringFileInfo\\%04x%04x\\", translation[0],
-           translation[1]);
+  snprintf(prefix, sizeof(prefix), "\\StringFileInfo\\%04x%04x\\", translation[0], translation[1]);
   m_prefix.SetText(prefix);
   m_loaded = true;
 }
 
 CTesselString CVersionInfo::GetStringValue(CTesselString name) {
-  if (!m_loaded || m_fixed == nullptr || m_block == nullptr)
-    return CTesselString();
+  if (!m_loaded || m_fixed == nullptr || m_block == nullptr) return CTesselString();
   CTesselString query(m_prefix);
   query.Append(name);
   char* value = nullptr;
@@ -80,7 +72,6 @@ CTesselString CVersionInfo::GetProductVersion() {
 }
 
 int CVersionInfo::GetProductMajorVersion() const {
-  if (!m_loaded || m_fixed == nullptr)
-    return 0;
+  if (!m_loaded || m_fixed == nullptr) return 0;
   return HIWORD(m_fixed->dwProductVersionMS);
 }

@@ -4,9 +4,7 @@ namespace {
 
 KeyStateSource g_keyStateSource = GetAsyncKeyState;
 
-bool IsKeyDown(int key) {
-  return (g_keyStateSource(key) & 0x8000) != 0;
-}
+bool IsKeyDown(int key) { return (g_keyStateSource(key) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -16,17 +14,12 @@ KeyStateSource SetKeyStateSource(KeyStateSource source) {
   return previous;
 }
 
-bool IsControlKeyDown() {
-  return IsKeyDown(VK_CONTROL);
-}
+bool IsControlKeyDown() { return IsKeyDown(VK_CONTROL); }
 
-bool IsShiftKeyDown() {
-  return IsKeyDown(VK_SHIFT);
-}
+bool IsShiftKeyDown() { return IsKeyDown(VK_SHIFT); }
 
 void ScreenToClientRect(HWND window, RECT* rect) {
-  if (window == nullptr || rect == nullptr)
-    return;
+  if (window == nullptr || rect == nullptr) return;
   POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
   ScreenToClient(window, &corners[0]);
   ScreenToClient(window, &corners[1]);

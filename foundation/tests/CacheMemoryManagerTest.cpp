@@ -11,7 +11,7 @@
 namespace {
 
 class CacheMemoryManagerTest : public ::testing::Test {
-protected:
+ protected:
   // Hands out new blocks of these sizes, then gives them all back (in this
   // order), leaving them cached. Allocating all before releasing any keeps one
   // request from being served by a block cached a moment before.
@@ -21,8 +21,7 @@ protected:
       blocks.push_back(m_cache.Allocate(size));
       EXPECT_NE(nullptr, blocks.back());
     }
-    for (void* block : blocks)
-      EXPECT_TRUE(m_cache.Release(block));
+    for (void* block : blocks) EXPECT_TRUE(m_cache.Release(block));
     return blocks;
   }
 
@@ -152,14 +151,12 @@ TEST_F(CacheMemoryManagerTest, SharedByThreads) {
         unsigned char* block = static_cast<unsigned char*>(m_cache.Allocate(size));
         ASSERT_NE(nullptr, block);
         memset(block, t, size);
-        for (int k = 0; k < size; ++k)
-          ASSERT_EQ(t, block[k]) << "two threads got one block";
+        for (int k = 0; k < size; ++k) ASSERT_EQ(t, block[k]) << "two threads got one block";
         ASSERT_TRUE(m_cache.Release(block));
       }
     });
   }
-  for (std::thread& thread : threads)
-    thread.join();
+  for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(0, m_cache.GetHandedOutCount());
   EXPECT_EQ(m_cache.GetHeldBytes(), m_cache.GetCachedBytes());
 }

@@ -10,7 +10,7 @@ const DWORD kGenerousMs = 10000;
 
 // Counts ticks and signals each one.
 class CountingTimer : public CCommSystemTimer {
-public:
+ public:
   explicit CountingTimer(int intervalMs, DWORD tickDurationMs = 0)
       : m_tick(CreateSignalEvent()), m_tickDuration(tickDurationMs) {
     SetInterval(intervalMs);
@@ -25,14 +25,12 @@ public:
     m_tickTimes[m_ticks.load() % 8] = GetTickCount();
     ++m_ticks;
     SetEvent(m_tick);
-    if (m_tickDuration)
-      Sleep(m_tickDuration);
+    if (m_tickDuration) Sleep(m_tickDuration);
   }
 
   bool WaitForTicks(int count) {
     while (m_ticks.load() < count)
-      if (!WaitForSignal(m_tick, kGenerousMs))
-        return false;
+      if (!WaitForSignal(m_tick, kGenerousMs)) return false;
     return true;
   }
 

@@ -10,7 +10,7 @@ const DWORD kGenerousMs = 10000;
 
 // Runs until told to stop, reporting where it ran.
 class LoopingExecutor : public CCommThreadedExecutor {
-public:
+ public:
   LoopingExecutor() : m_entered(CreateManualSignalEvent()) {}
   ~LoopingExecutor() override {
     Stop();
@@ -21,8 +21,7 @@ public:
     m_runThread = GetCurrentThreadId();
     ++m_runs;
     SetEvent(m_entered);
-    while (KeepRunning())
-      Sleep(1);
+    while (KeepRunning()) Sleep(1);
     return true;
   }
   bool OnThreadExit() override {
@@ -38,7 +37,7 @@ public:
 
 // Returns at once with a chosen result.
 class OneShotExecutor : public CCommThreadedExecutor {
-public:
+ public:
   explicit OneShotExecutor(bool result) : m_result(result) {}
   ~OneShotExecutor() override { Stop(); }
   bool Run() override { return m_result; }

@@ -8,7 +8,7 @@
 namespace {
 
 class FileInterfaceTest : public ::testing::Test {
-protected:
+ protected:
   CTesselString PathOf(const std::string& relative) const {
     return CTesselString(m_folder.Path(relative).c_str());
   }

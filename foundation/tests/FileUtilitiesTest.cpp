@@ -12,17 +12,13 @@
 
 namespace {
 
-std::string Text(CTesselString s) {
-  return s.GetText();
-}
+std::string Text(CTesselString s) { return s.GetText(); }
 
-CTesselString Str(const std::string& s) {
-  return CTesselString(s.c_str());
-}
+CTesselString Str(const std::string& s) { return CTesselString(s.c_str()); }
 
 // Owns the string copies that the functions under test add.
 class StringList {
-public:
+ public:
   ~StringList() { m_list.DeleteAll(); }
   CTesselList* Get() { return &m_list; }
   std::vector<std::string> Items() {
@@ -32,7 +28,7 @@ public:
     return items;
   }
 
-private:
+ private:
   CTesselList m_list;
 };
 
@@ -136,7 +132,7 @@ TEST(FileUtilitiesTest, PopListTokenTakesOnePatternAtATime) {
 }
 
 class FileTreeTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     ASSERT_TRUE(m_folder.MakeFile("a.txt"));
     ASSERT_TRUE(m_folder.MakeFile("b.txt"));
@@ -168,7 +164,8 @@ TEST_F(FileTreeTest, FindFilesMatchingWithSeveralPatterns) {
 
 TEST_F(FileTreeTest, FindFilesMatchingGivesFullPathsPatternAfterPattern) {
   StringList paths;
-  ASSERT_TRUE(FindFilesMatching(Str(m_folder.Path() + "\\"), Str("*.log *.ini"), paths.Get(), false));
+  ASSERT_TRUE(
+      FindFilesMatching(Str(m_folder.Path() + "\\"), Str("*.log *.ini"), paths.Get(), false));
   const std::vector<std::string> expected = {m_folder.Path("c.log"), m_folder.Path("d.ini")};
   EXPECT_EQ(expected, paths.Items());
 }
@@ -199,8 +196,7 @@ TEST(FileUtilitiesTest, ListsSubfoldersWithoutSystemFolders) {
 
 TEST(FileUtilitiesTest, ListsSubfoldersDepthFirst) {
   CScratchFolder folder;
-  for (const char* sub : {"a", "a\\c", "a\\c\\d", "b", "b\\e"})
-    ASSERT_TRUE(folder.MakeFolder(sub));
+  for (const char* sub : {"a", "a\\c", "a\\c\\d", "b", "b\\e"}) ASSERT_TRUE(folder.MakeFolder(sub));
   StringList list;
   ASSERT_TRUE(ListSubfoldersRecursive(Str(folder.Path()), list.Get()));
   const std::vector<std::string> items = list.Items();
@@ -258,8 +254,7 @@ TEST(FileUtilitiesTest, DeleteFolderTreeRemovesReadOnlyAndHiddenFiles) {
 std::string UnusedDrive() {
   const DWORD drives = GetLogicalDrives();
   for (char letter = 'Q'; letter <= 'Y'; ++letter) {
-    if (!(drives & (1u << (letter - 'A'))))
-      return std::string(1, letter) + ":";
+    if (!(drives & (1u << (letter - 'A')))) return std::string(1, letter) + ":";
   }
   return std::string();
 }
@@ -276,10 +271,19 @@ TEST(FileUtilitiesTest, DeleteHelpersRefuseRootsAndShortPaths) {
   GetCurrentDirectoryA(MAX_PATH, previous);
   ASSERT_TRUE(SetCurrentDirectoryA(folder.Path("cwd").c_str()));
 
-  const std::string refused[] = {
-      "", ".", "..", "abc", drive, drive + "\\", drive + "\\\\",
-      drive + "\\sub\\..", drive + "\\.", "\\\\nosuchserver\\share", "\\\\nosuchserver\\share\\",
-      "\\\\?\\" + drive + "\\", "\\\\?\\UNC\\nosuchserver\\share"};
+  const std::string refused[] = {"",
+                                 ".",
+                                 "..",
+                                 "abc",
+                                 drive,
+                                 drive + "\\",
+                                 drive + "\\\\",
+                                 drive + "\\sub\\..",
+                                 drive + "\\.",
+                                 "\\\\nosuchserver\\share",
+                                 "\\\\nosuchserver\\share\\",
+                                 "\\\\?\\" + drive + "\\",
+                                 "\\\\?\\UNC\\nosuchserver\\share"};
   for (const std::string& path : refused) {
     SCOPED_TRACE(path);
     EXPECT_FALSE(DeleteFolderTree(Str(path)));
@@ -327,8 +331,7 @@ bool RunHostProgram(const std::string& program, std::string commandLine) {
 DWORD WaitForAttributes(const std::string& path, bool present) {
   for (int i = 0; i < 1000; ++i) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if ((attributes != INVALID_FILE_ATTRIBUTES) == present)
-      return attributes;
+    if ((attributes != INVALID_FILE_ATTRIBUTES) == present) return attributes;
     Sleep(10);
   }
   return GetFileAttributesA(path.c_str());
@@ -351,8 +354,7 @@ bool MakeFolderLink(const std::string& link, const std::string& target) {
 
 // Wine 8 cannot remove a host symbolic link through any Win32 call.
 void RemoveFolderLink(const std::string& link) {
-  if (GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES)
-    return;
+  if (GetFileAttributesA(link.c_str()) == INVALID_FILE_ATTRIBUTES) return;
   if (UnixNameFunction toUnix = WineUnixName())
     RunHostProgram("/bin/rm", "/bin/rm \"" + UnixPath(toUnix, link) + "\"");
   else

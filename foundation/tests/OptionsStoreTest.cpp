@@ -35,9 +35,7 @@ int32_t Int32At(const Bytes& bytes, size_t at) {
   return value;
 }
 
-void PutInt32(Bytes* bytes, size_t at, int32_t value) {
-  memcpy(bytes->data() + at, &value, 4);
-}
+void PutInt32(Bytes* bytes, size_t at, int32_t value) { memcpy(bytes->data() + at, &value, 4); }
 
 CTesselString Wide(const wchar_t* text) {
   CTesselString s;
@@ -53,16 +51,26 @@ struct Sample {
 };
 
 const Sample kSamples[] = {
-    {"integer", 37, [](COptionsEntityBase* e) { static_cast<COptionsEntityInteger*>(e)->SetValue(-7); }},
+    {"integer", 37,
+     [](COptionsEntityBase* e) { static_cast<COptionsEntityInteger*>(e)->SetValue(-7); }},
     {"large integer", 12,
-     [](COptionsEntityBase* e) { static_cast<COptionsEntityLargeInteger*>(e)->SetValue(0x123456789ALL); }},
-    {"string", 14, [](COptionsEntityBase* e) { static_cast<COptionsEntityString*>(e)->SetValue("abc"); }},
+     [](COptionsEntityBase* e) {
+       static_cast<COptionsEntityLargeInteger*>(e)->SetValue(0x123456789ALL);
+     }},
+    {"string", 14,
+     [](COptionsEntityBase* e) { static_cast<COptionsEntityString*>(e)->SetValue("abc"); }},
     {"wide string", 16,
-     [](COptionsEntityBase* e) { static_cast<COptionsEntityString*>(e)->SetValue(Wide(L"x\x00e9y")); }},
-    {"boolean", 24, [](COptionsEntityBase* e) { static_cast<COptionsEntityBoolean*>(e)->SetValue(1); }},
-    {"pane size", 13, [](COptionsEntityBase* e) { static_cast<COptionsEntityPaneSize*>(e)->SetValues(3, -4); }},
+     [](COptionsEntityBase* e) {
+       static_cast<COptionsEntityString*>(e)->SetValue(Wide(L"x\x00e9y"));
+     }},
+    {"boolean", 24,
+     [](COptionsEntityBase* e) { static_cast<COptionsEntityBoolean*>(e)->SetValue(1); }},
+    {"pane size", 13,
+     [](COptionsEntityBase* e) { static_cast<COptionsEntityPaneSize*>(e)->SetValues(3, -4); }},
     {"window position", 1,
-     [](COptionsEntityBase* e) { static_cast<COptionsEntityWindowPosition*>(e)->SetRect(1, 2, 300, 400); }},
+     [](COptionsEntityBase* e) {
+       static_cast<COptionsEntityWindowPosition*>(e)->SetRect(1, 2, 300, 400);
+     }},
     {"string map", 38,
      [](COptionsEntityBase* e) {
        auto map = static_cast<COptionsEntityStringMap*>(e);
@@ -89,7 +97,10 @@ const Sample kSamples[] = {
        list->AddTuple(1, 2, 3, 4);
        list->AddTuple(1, 2, 3, 5);
      }},
-    {"file time", 53, [](COptionsEntityBase* e) { static_cast<COptionsEntityFileTime*>(e)->SetTime(0x01D9000012345678LL); }},
+    {"file time", 53,
+     [](COptionsEntityBase* e) {
+       static_cast<COptionsEntityFileTime*>(e)->SetTime(0x01D9000012345678LL);
+     }},
     {"colour profile", 91,
      [](COptionsEntityBase* e) {
        auto profiles = static_cast<COptionsEntityColorProfile*>(e);
@@ -113,8 +124,8 @@ TEST(OptionsStore, FactoryMakesTheKindOfEachId) {
     int id;
     int type;  // -1: no entity
   } cases[] = {
-      {0, 0},   {1, 7},   {11, 7},  {12, 2},  {13, 6},  {14, 4},  {15, 9},  {19, 2},  {21, 5},
-      {24, 5},  {28, 10}, {37, 1},  {38, 8},  {53, 11}, {80, 8},  {91, 14}, {94, 6},  {111, 5},
+      {0, 0},   {1, 7},   {11, 7},  {12, 2},  {13, 6},  {14, 4},   {15, 9},  {19, 2},    {21, 5},
+      {24, 5},  {28, 10}, {37, 1},  {38, 8},  {53, 11}, {80, 8},   {91, 14}, {94, 6},    {111, 5},
       {112, 5}, {155, 6}, {166, 1}, {167, 7}, {165, 4}, {168, -1}, {-1, -1}, {1000, -1},
   };
   COptionsStore store;
@@ -155,7 +166,8 @@ TEST(OptionsStore, RecordSizesAndLayouts) {
   EXPECT_EQ(17, empty.GetSize());
 
   Bytes bytes = SaveOf(text);
-  const unsigned char expected[] = {4, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0, 0, 'a', 'b', 'c', 0, 0, 0, 0};
+  const unsigned char expected[] = {4, 0, 0, 0,   1,   0,   0, 0, 3, 0,
+                                    0, 0, 0, 'a', 'b', 'c', 0, 0, 0, 0};
   EXPECT_EQ(Bytes(expected, expected + sizeof(expected)), bytes);
 
   COptionsEntityWindowPosition window;
@@ -163,8 +175,7 @@ TEST(OptionsStore, RecordSizesAndLayouts) {
   bytes = SaveOf(window);
   ASSERT_EQ(24u, bytes.size());
   EXPECT_EQ(7, Int32At(bytes, 0));
-  for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(i + 1, Int32At(bytes, 8 + 4 * i));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(i + 1, Int32At(bytes, 8 + 4 * i));
 
   COptionsEntityLargeInteger large;
   large.SetValue(0x0000000200000001LL);
@@ -300,9 +311,11 @@ TEST(OptionsStore, CorruptCountsAndStringsAreRefused) {
   PutInt32(&bytes, 8, -3);
   COptionsEntityStringMap target;
   int pos = 0;
-  EXPECT_FALSE(target.Load(bytes.data(), &pos, static_cast<int>(bytes.size()))) << "negative entry count";
+  EXPECT_FALSE(target.Load(bytes.data(), &pos, static_cast<int>(bytes.size())))
+      << "negative entry count";
   PutInt32(&bytes, 8, 4);
-  EXPECT_FALSE(target.Load(bytes.data(), &pos, static_cast<int>(bytes.size()))) << "count beyond the entries";
+  EXPECT_FALSE(target.Load(bytes.data(), &pos, static_cast<int>(bytes.size())))
+      << "count beyond the entries";
   EXPECT_EQ(0, target.GetCount());
 }
 
@@ -327,7 +340,7 @@ namespace {
 
 // Keeps what Save hands to storage instead of writing a file.
 class CapturingStore : public COptionsStore {
-public:
+ public:
   bool WriteBuffer(const CTesselString&, const unsigned char* buffer, int length) override {
     m_written.assign(buffer, buffer + length);
     return m_writeSucceeds;
@@ -370,8 +383,7 @@ Bytes SavedStore(CapturingStore* store) {
   user->SetName("someone");
   store->AddUser(user);
   store->SetCurrentUser(user);
-  for (const Sample& sample : kSamples)
-    sample.fill(store->CreateEntity(sample.id));
+  for (const Sample& sample : kSamples) sample.fill(store->CreateEntity(sample.id));
   EXPECT_TRUE(store->Save());
   return store->m_written;
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 class CScratchFolder {
-public:
+ public:
   CScratchFolder() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
@@ -33,8 +33,7 @@ public:
                 DWORD attributes = FILE_ATTRIBUTE_NORMAL) const {
     HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-      return false;
+    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     WriteFile(file, content.data(), (DWORD)content.size(), &written, nullptr);
     CloseHandle(file);
@@ -45,12 +44,11 @@ public:
     return GetFileAttributesA(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 
-private:
+ private:
   // Links are removed, never followed, so cleaning up cannot reach outside.
   static void RemoveAll(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-      return;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
     SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       DeleteFileA(path.c_str());
@@ -62,14 +60,12 @@ private:
       if (find != INVALID_HANDLE_VALUE) {
         do {
           const std::string name = data.cFileName;
-          if (name != "." && name != "..")
-            RemoveAll(path + "\\" + name);
+          if (name != "." && name != "..") RemoveAll(path + "\\" + name);
         } while (FindNextFileA(find, &data));
         FindClose(find);
       }
     }
-    if (!RemoveDirectoryA(path.c_str()))
-      DeleteFileA(path.c_str());
+    if (!RemoveDirectoryA(path.c_str())) DeleteFileA(path.c_str());
   }
 
   std::string m_root;

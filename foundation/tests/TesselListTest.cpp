@@ -10,7 +10,7 @@ namespace {
 
 // Exposes the index array.
 class ProbeList : public CTesselList {
-public:
+ public:
   bool HasIndex() const { return m_index != nullptr; }
 };
 
@@ -140,7 +140,7 @@ TEST(TesselList, RemoveDoesNotDestroyAndRemoveAllReportsEmpty) {
   EXPECT_TRUE(list.RemoveAll());
   EXPECT_EQ(0, list.GetCount());
   EXPECT_EQ(nullptr, list.GetTail());
-  EXPECT_FALSE(list.Delete(&a));     // no element type
+  EXPECT_FALSE(list.Delete(&a));  // no element type
   EXPECT_FALSE(list.DeleteAll());
 }
 
@@ -286,7 +286,8 @@ TEST(TesselList, RemovingTheReturnedItemRewindsEveryIteration) {
 
   // A loop that deletes items while iterating visits the survivors again.
   std::vector<int> visits;
-  for (int* p = static_cast<int*>(list.IterateFirst()); p; p = static_cast<int*>(list.IterateNext())) {
+  for (int* p = static_cast<int*>(list.IterateFirst()); p;
+       p = static_cast<int*>(list.IterateNext())) {
     visits.push_back(*p);
     if (*p % 2 == 0) list.Remove(p);
   }

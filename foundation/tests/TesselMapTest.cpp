@@ -10,7 +10,7 @@
 namespace {
 
 class ProbeMap : public CTesselMap {
-public:
+ public:
   // Number of bucket nodes in the chain of a bucket.
   int ChainLength(int bucket) const {
     int n = 0;
@@ -121,7 +121,8 @@ TEST(TesselMap, ElementTypeKeepsCopies) {
   CTesselString text("value");
   EXPECT_TRUE(strings.AddByString(CTesselString("key"), &text, false));
   text.SetText("changed");
-  CTesselString* found = static_cast<CTesselString*>(strings.FindByString(CTesselString("key"), false));
+  CTesselString* found =
+      static_cast<CTesselString*>(strings.FindByString(CTesselString("key"), false));
   ASSERT_NE(nullptr, found);
   EXPECT_STREQ("value", found->GetText());
   strings.DeleteAll();

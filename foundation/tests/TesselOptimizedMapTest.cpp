@@ -12,7 +12,7 @@
 namespace {
 
 class ProbeMap : public CTesselOptimizedMap {
-public:
+ public:
   TesselOptimizedMapEntry* First() const { return m_first; }
   int ChainLength(int bucket) const {
     int n = 0;
@@ -69,7 +69,8 @@ TEST(Checksums, Crc64CheckValueWithArithmeticShift) {
 
 TEST(Checksums, Crc64ContinuedEqualsWhole) {
   std::vector<unsigned char> block(1 << 16);
-  for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<unsigned char>(i * 131 + (i >> 8));
+  for (size_t i = 0; i < block.size(); ++i)
+    block[i] = static_cast<unsigned char>(i * 131 + (i >> 8));
   const int n = static_cast<int>(block.size());
   for (int split : {0, 1, 9, 1000, n / 2, n - 1, n}) {
     uint64_t whole = Crc64Update(block.data(), n, -1, -1, false);
@@ -234,10 +235,10 @@ TEST(OptimizedMap, ParkingEntries) {
   ProbeMap map;
   EXPECT_FALSE(map.FreeRecycled());  // entry count < 1
   for (int i = 0; i < 3; ++i) map.Add(i, 0, &v[i]);
-  EXPECT_TRUE(map.FreeRecycled());   // nothing parked: true at once
+  EXPECT_TRUE(map.FreeRecycled());  // nothing parked: true at once
   EXPECT_EQ(3, map.GetCount());
   EXPECT_TRUE(map.RecycleAll());
-  EXPECT_EQ(3, map.GetCount());      // live and parked together
+  EXPECT_EQ(3, map.GetCount());  // live and parked together
   EXPECT_EQ(nullptr, map.GetFirst());
   EXPECT_EQ(nullptr, map.Find(0, 0));
   EXPECT_TRUE(map.FreeRecycled());

@@ -176,7 +176,7 @@ TEST(TesselString, ReserveGetTextAtSetAt) {
   EXPECT_EQ(8, t.GetLength());
   *at = 'z';
   EXPECT_STREQ("ab", t.GetText());  // the text ends at the first terminator
-  EXPECT_EQ(8, t.GetLength());       // the length follows the capacity
+  EXPECT_EQ(8, t.GetLength());      // the length follows the capacity
   EXPECT_EQ('z', t.GetLastChar());
   EXPECT_TRUE(t.SetAt(2, 'c'));
   EXPECT_STREQ("abc", t.GetText());
@@ -331,13 +331,17 @@ TEST(TesselString, WideToNarrowFoldsTypography) {
 TEST(TesselString, WideToNarrowRules) {
   CTesselString apostrophe = Wide(L"it\x2019s");
   EXPECT_STREQ("it's", apostrophe.GetText());  // E2 80 99: the 0x99 row, lead bytes dropped
-  CTesselString emDash = Wide(L"a\x2014" L"b");
+  CTesselString emDash = Wide(
+      L"a\x2014"
+      L"b");
   EXPECT_STREQ("a\"b", emDash.GetText());
   CTesselString bullet = Wide(L"\x2022 item");
   EXPECT_STREQ("O item", bullet.GetText());
   CTesselString grave = Wide(L"`q\x00B4");
   EXPECT_STREQ("'q'", grave.GetText());  // U+00B4 is C2 B4: B4 folds, C2 is dropped
-  CTesselString controls = Wide(L"a\x0001" L"b\tc\r\nd");
+  CTesselString controls = Wide(
+      L"a\x0001"
+      L"b\tc\r\nd");
   EXPECT_STREQ("a b\tc\r\nd", controls.GetText());
   CTesselString cjk = Wide(L"\x65E5\x672C");
   EXPECT_STREQ("", cjk.GetText());
@@ -474,7 +478,9 @@ TEST(TesselString, FindAndFindChar) {
 }
 
 TEST(TesselString, FindWideAndFindString) {
-  CTesselString w = Wide(L"Stra\x00DF" L"e STRASSE \x00C4rger");
+  CTesselString w = Wide(
+      L"Stra\x00DF"
+      L"e STRASSE \x00C4rger");
   EXPECT_EQ(0, w.FindWide(L"Stra", 0, false));
   EXPECT_EQ(7, w.FindWide(L"strasse", 0, true));
   EXPECT_EQ(0, w.FindWide(L"stra\x00DF", 0, true));
@@ -648,7 +654,11 @@ TEST(TesselString, ReplaceAllText) {
   CTesselString w = Wide(L"a-b-c");
   EXPECT_FALSE(w.ReplaceAllText("-", "+", false));  // narrow operation on a wide receiver
   EXPECT_TRUE(w.ReplaceAllWideText(L"-", L"\x2192", false));
-  EXPECT_STREQ(L"a\x2192" L"b\x2192" L"c", w.GetWideText());
+  EXPECT_STREQ(
+      L"a\x2192"
+      L"b\x2192"
+      L"c",
+      w.GetWideText());
   CTesselString wc = Wide(L"Xx");
   EXPECT_TRUE(wc.ReplaceAllWideText(L"x", L"yy", true));
   EXPECT_STREQ(L"yyyy", wc.GetWideText());

@@ -56,30 +56,25 @@ std::string RandomText(std::mt19937* random) {
   std::uniform_int_distribution<int> length(0, 7);
   std::uniform_int_distribution<int> pick(0, (int)sizeof(kAlphabet) - 2);
   std::string text;
-  for (int n = length(*random); n > 0; --n)
-    text += kAlphabet[pick(*random)];
+  for (int n = length(*random); n > 0; --n) text += kAlphabet[pick(*random)];
   return text;
 }
 
-int Sign(int v) {
-  return (v > 0) - (v < 0);
-}
+int Sign(int v) { return (v > 0) - (v < 0); }
 
 // Sorting with a comparison that is not a consistent order can crash or loop;
 // check the laws of an order on many generated texts.
 TEST(TextUtilitiesTest, CompareNaturalIsAConsistentOrder) {
   std::mt19937 random(20240611);
   std::vector<CTesselString> texts;
-  for (int i = 0; i < 120; ++i)
-    texts.emplace_back(RandomText(&random).c_str());
+  for (int i = 0; i < 120; ++i) texts.emplace_back(RandomText(&random).c_str());
   texts.emplace_back("item 2");
   texts.emplace_back("Item 2");
   texts.emplace_back("item 10");
   const size_t n = texts.size();
   std::vector<std::vector<int>> result(n, std::vector<int>(n));
   for (size_t i = 0; i < n; ++i) {
-    for (size_t j = 0; j < n; ++j)
-      result[i][j] = CompareNatural(&texts[i], &texts[j]);
+    for (size_t j = 0; j < n; ++j) result[i][j] = CompareNatural(&texts[i], &texts[j]);
   }
   for (size_t i = 0; i < n; ++i) {
     ASSERT_EQ(0, result[i][i]);
@@ -88,8 +83,8 @@ TEST(TextUtilitiesTest, CompareNaturalIsAConsistentOrder) {
       ASSERT_EQ(result[i][j], Sign(result[i][j]));
       for (size_t k = 0; k < n; ++k) {
         if (result[i][j] <= 0 && result[j][k] <= 0) {
-          ASSERT_LE(result[i][k], 0) << texts[i].GetText() << " | " << texts[j].GetText()
-                                     << " | " << texts[k].GetText();
+          ASSERT_LE(result[i][k], 0)
+              << texts[i].GetText() << " | " << texts[j].GetText() << " | " << texts[k].GetText();
           if (result[i][j] == 0 && result[j][k] == 0) {
             ASSERT_EQ(0, result[i][k]);
           }
@@ -99,12 +94,9 @@ TEST(TextUtilitiesTest, CompareNaturalIsAConsistentOrder) {
   }
 
   std::vector<size_t> order(n);
-  for (size_t i = 0; i < n; ++i)
-    order[i] = i;
-  std::sort(order.begin(), order.end(),
-            [&](size_t a, size_t b) { return result[a][b] < 0; });
-  for (size_t i = 1; i < n; ++i)
-    EXPECT_LE(result[order[i - 1]][order[i]], 0);
+  for (size_t i = 0; i < n; ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return result[a][b] < 0; });
+  for (size_t i = 1; i < n; ++i) EXPECT_LE(result[order[i - 1]][order[i]], 0);
 }
 
 std::vector<std::string> Split(const char* text, const char* separator, bool* result) {

@@ -30,9 +30,7 @@ int64_t MakeUtc(int year, int month, int day, int hour, int minute, int second, 
   return MakeInt64(static_cast<int32_t>(ft.dwLowDateTime), static_cast<int32_t>(ft.dwHighDateTime));
 }
 
-std::string Text(CTesselString s) {
-  return s.IsEmpty() ? std::string() : std::string(s.GetText());
-}
+std::string Text(CTesselString s) { return s.IsEmpty() ? std::string() : std::string(s.GetText()); }
 
 const TIME_ZONE_INFORMATION kUtc = MakeZone(0);
 const TIME_ZONE_INFORMATION kPlusTwo = MakeZone(-120);

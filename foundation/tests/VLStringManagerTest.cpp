@@ -26,8 +26,7 @@ const PackedCase kPackedCases[] = {
 
 CTesselString MakeString(bool wide, const char* text) {
   CTesselString s(text);
-  if (wide)
-    s.MakeWide();
+  if (wide) s.MakeWide();
   return s;
 }
 
@@ -63,8 +62,7 @@ TEST(VLStringManagerTest, RecordsFollowEachOtherAtTheirStride) {
   std::vector<unsigned char> buffer(100, 0);
   CVLStringManager writer;
   writer.SetBuffer(buffer.data(), buffer.size());
-  for (const CTesselString& v : values)
-    ASSERT_TRUE(writer.WriteString(v));
+  for (const CTesselString& v : values) ASSERT_TRUE(writer.WriteString(v));
   EXPECT_EQ(13 + 16 + 8 + 15, writer.GetCursor() - buffer.data());
 
   CVLStringManager reader;
@@ -109,7 +107,7 @@ TEST(VLStringManagerTest, ReadsTextUpToAnEarlierTerminator) {
 // Each corrupt record is placed so that it ends exactly where readable memory
 // ends: a read past the buffer would fault instead of passing unnoticed.
 class GuardedBuffer {
-public:
+ public:
   GuardedBuffer() {
     SYSTEM_INFO info;
     GetSystemInfo(&info);
@@ -126,7 +124,7 @@ public:
     return start;
   }
 
-private:
+ private:
   unsigned char* m_base;
   DWORD m_page;
 };

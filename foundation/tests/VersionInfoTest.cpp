@@ -7,9 +7,7 @@
 
 namespace {
 
-std::string Text(CTesselString s) {
-  return s.GetText();
-}
+std::string Text(CTesselString s) { return s.GetText(); }
 
 // The test program carries a version resource whose first translation is
 // 0409/04b0, followed by a 0407 block that must never be read.

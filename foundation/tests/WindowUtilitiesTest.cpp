@@ -5,8 +5,8 @@
 namespace {
 
 TEST(WindowUtilitiesTest, ScreenToClientRectMovesBothCorners) {
-  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 50, 200, 150,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 50, 200, 150, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(nullptr, window);
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
@@ -34,7 +34,8 @@ TEST(WindowUtilitiesTest, KeyStateFollowsTheKeyboard) {
   const struct {
     int held;
     bool control, shift;
-  } cases[] = {{0, false, false}, {VK_CONTROL, true, false}, {VK_SHIFT, false, true}, {'A', false, false}};
+  } cases[] = {
+      {0, false, false}, {VK_CONTROL, true, false}, {VK_SHIFT, false, true}, {'A', false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.held);
     g_heldKey = c.held;

@@ -13,7 +13,8 @@ UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax);
 /// numbered from 1).
 class CRecentFileList {
  public:
-  CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen = 30);
+  CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
+                  int nMaxDispLen = 30);
   virtual ~CRecentFileList();
   CRecentFileList(const CRecentFileList&) = delete;
   CRecentFileList& operator=(const CRecentFileList&) = delete;

@@ -70,7 +70,10 @@ class CArchive {
   CArchive& operator<<(wchar_t ch) { return WriteRaw(ch); }
   CArchive& operator<<(unsigned u) { return WriteRaw(u); }
   CArchive& operator<<(bool b) { return WriteRaw(static_cast<BYTE>(b ? 1 : 0)); }
-  CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
+  CArchive& operator<<(const CObject* pOb) {
+    WriteObject(pOb);
+    return *this;
+  }
 
   CArchive& operator>>(BYTE& b) { return ReadRaw(b); }
   CArchive& operator>>(WORD& w) { return ReadRaw(w); }
@@ -86,8 +89,14 @@ class CArchive {
   CArchive& operator>>(wchar_t& ch) { return ReadRaw(ch); }
   CArchive& operator>>(unsigned& u) { return ReadRaw(u); }
   CArchive& operator>>(bool& b);
-  CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(NULL); return *this; }
-  CArchive& operator>>(const CObject*& pOb) { pOb = ReadObject(NULL); return *this; }
+  CArchive& operator>>(CObject*& pOb) {
+    pOb = ReadObject(NULL);
+    return *this;
+  }
+  CArchive& operator>>(const CObject*& pOb) {
+    pOb = ReadObject(NULL);
+    return *this;
+  }
 
   CString m_strFileName;
   void* m_pDocument = nullptr;
@@ -98,8 +107,16 @@ class CArchive {
     bool isClass;
   };
 
-  template <typename V> CArchive& WriteRaw(const V& v) { Write(&v, sizeof v); return *this; }
-  template <typename V> CArchive& ReadRaw(V& v) { ReadExactly(&v, sizeof v); return *this; }
+  template <typename V>
+  CArchive& WriteRaw(const V& v) {
+    Write(&v, sizeof v);
+    return *this;
+  }
+  template <typename V>
+  CArchive& ReadRaw(V& v) {
+    ReadExactly(&v, sizeof v);
+    return *this;
+  }
   void ReadExactly(void* lpBuf, UINT n);
   void FillBuffer();
   void CheckMapCount() const;
@@ -112,7 +129,7 @@ class CArchive {
   std::vector<BYTE> m_buffer;  // storing: pending bytes; loading: bytes read ahead
   size_t m_nPos = 0;           // loading: next byte in m_buffer
   UINT m_nObjectSchema = (UINT)-1;
-  std::vector<LoadEntry> m_loadArray;                  // index = tag; 0 is the null object
+  std::vector<LoadEntry> m_loadArray;                 // index = tag; 0 is the null object
   std::unordered_map<const void*, DWORD> m_storeMap;  // class or object -> tag
   DWORD m_nStoreCount = 1;
   std::unordered_map<const CRuntimeClass*, UINT> m_schemas;  // stored schema by class

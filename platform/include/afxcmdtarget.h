@@ -65,12 +65,12 @@ struct AFX_MSGMAP_ENTRY {
 /// A class's message map: its own entries (ended by an AfxSig_end entry) and
 /// the way to its base class's map (null at CCmdTarget).
 struct AFX_MSGMAP {
-  const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
+  const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
   const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                       \
- protected:                                         \
+#define DECLARE_MESSAGE_MAP()                          \
+ protected:                                            \
   static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
   const AFX_MSGMAP* GetMessageMap() const override;
 
@@ -81,11 +81,12 @@ struct AFX_MSGMAP {
     typedef baseClass TheBaseClass;                                                 \
     (void)sizeof(ThisClass);                                                        \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                            \
-  { 0, 0, 0, 0, AfxSig_end, nullptr } };                                             \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-    return &messageMap;                                                              \
+#define END_MESSAGE_MAP()                                                                       \
+  { 0, 0, 0, 0, AfxSig_end, nullptr }                                                           \
+  }                                                                                             \
+  ;                                                                                             \
+  static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+  return &messageMap;                                                                           \
   }
 
 // Handlers are converted to CCmdTarget members of their real signature first,
@@ -94,21 +95,23 @@ struct AFX_MSGMAP {
 #define AFX_MSG_HANDLER(type, memberFxn) \
   reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::memberFxn))
 
-#define ON_COMMAND(id, memberFxn) \
-  { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), AfxSigCmd_v, \
-    AFX_MSG_HANDLER(void (CCmdTarget::*)(), memberFxn) },
+#define ON_COMMAND(id, memberFxn)       \
+  {WM_COMMAND, CN_COMMAND,  (UINT)(id), \
+   (UINT)(id), AfxSigCmd_v, AFX_MSG_HANDLER(void(CCmdTarget::*)(), memberFxn)},
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-  { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), AfxSigCmd_RANGE, \
-    AFX_MSG_HANDLER(void (CCmdTarget::*)(UINT), memberFxn) },
-#define ON_COMMAND_EX(id, memberFxn) \
-  { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), AfxSigCmd_EX, \
-    AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), memberFxn) },
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-  { WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), AfxSigCmdUI, \
-    AFX_MSG_HANDLER(void (CCmdTarget::*)(CCmdUI*), memberFxn) },
+  {WM_COMMAND,     CN_COMMAND,      (UINT)(id), \
+   (UINT)(idLast), AfxSigCmd_RANGE, AFX_MSG_HANDLER(void(CCmdTarget::*)(UINT), memberFxn)},
+#define ON_COMMAND_EX(id, memberFxn)     \
+  {WM_COMMAND, CN_COMMAND,   (UINT)(id), \
+   (UINT)(id), AfxSigCmd_EX, AFX_MSG_HANDLER(BOOL(CCmdTarget::*)(UINT), memberFxn)},
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)      \
+  {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), \
+   (UINT)(id), AfxSigCmdUI,          AFX_MSG_HANDLER(void(CCmdTarget::*)(CCmdUI*), memberFxn)},
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-  { WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), AfxSigCmdUI, \
-    AFX_MSG_HANDLER(void (CCmdTarget::*)(CCmdUI*), memberFxn) },
+  {                                                       \
+      WM_COMMAND,  CN_UPDATE_COMMAND_UI,                  \
+      (UINT)(id),  (UINT)(idLast),                        \
+      AfxSigCmdUI, AFX_MSG_HANDLER(void(CCmdTarget::*)(CCmdUI*), memberFxn)},
 
 // ---------------------------------------------------------------------------
 // Interface maps: which COM interfaces an object answers, each one a nested
@@ -120,57 +123,60 @@ struct AFX_INTERFACEMAP_ENTRY {
 };
 
 struct AFX_INTERFACEMAP {
-  const AFX_INTERFACEMAP* (PASCAL* pfnGetBaseMap)();
+  const AFX_INTERFACEMAP*(PASCAL* pfnGetBaseMap)();
   const AFX_INTERFACEMAP_ENTRY* pEntry;
 };
 
-#define DECLARE_INTERFACE_MAP()                         \
- protected:                                             \
+#define DECLARE_INTERFACE_MAP()                                \
+ protected:                                                    \
   static const AFX_INTERFACEMAP* PASCAL GetThisInterfaceMap(); \
   const AFX_INTERFACEMAP* GetInterfaceMap() const override;
 
-#define BEGIN_INTERFACE_MAP(theClass, baseClass)                                             \
+#define BEGIN_INTERFACE_MAP(theClass, baseClass)                                              \
   const AFX_INTERFACEMAP* theClass::GetInterfaceMap() const { return GetThisInterfaceMap(); } \
-  const AFX_INTERFACEMAP* PASCAL theClass::GetThisInterfaceMap() {                           \
-    typedef theClass ThisClass;                                                              \
-    typedef baseClass TheBaseClass;                                                          \
-    (void)sizeof(ThisClass);                                                                 \
+  const AFX_INTERFACEMAP* PASCAL theClass::GetThisInterfaceMap() {                            \
+    typedef theClass ThisClass;                                                               \
+    typedef baseClass TheBaseClass;                                                           \
+    (void)sizeof(ThisClass);                                                                  \
     static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[] = {
-
 // The offsets count from the CCmdTarget part, which need not be the first base.
 #define INTERFACE_PART(theClass, iid, localClass) \
-  { &(iid), offsetof(theClass, m_x##localClass) - AfxCmdTargetOffset<theClass>() },
+  {&(iid), offsetof(theClass, m_x##localClass) - AfxCmdTargetOffset<theClass>()},
 
 /// Where the CCmdTarget part of a `T` starts.
 template <class T>
 size_t AfxCmdTargetOffset() {
   T* const pProbe = reinterpret_cast<T*>(0x10000);
-  return reinterpret_cast<size_t>(reinterpret_cast<const volatile char*>(
-             static_cast<CCmdTarget*>(pProbe))) - 0x10000;
+  return reinterpret_cast<size_t>(
+             reinterpret_cast<const volatile char*>(static_cast<CCmdTarget*>(pProbe))) -
+         0x10000;
 }
 
-#define END_INTERFACE_MAP()                                                             \
-  { nullptr, (size_t)-1 } };                                                            \
-    static const AFX_INTERFACEMAP interfaceMap = {&TheBaseClass::GetThisInterfaceMap,   \
-                                                  &_interfaceEntries[0]};               \
-    return &interfaceMap;                                                               \
+#define END_INTERFACE_MAP()                                                         \
+  { nullptr, (size_t)-1 }                                                           \
+  }                                                                                 \
+  ;                                                                                 \
+  static const AFX_INTERFACEMAP interfaceMap = {&TheBaseClass::GetThisInterfaceMap, \
+                                                &_interfaceEntries[0]};             \
+  return &interfaceMap;                                                             \
   }
 
-#define BEGIN_INTERFACE_PART(localClass, baseClass)          \
-  class X##localClass : public baseClass {                   \
-   public:                                                   \
-    STDMETHOD_(ULONG, AddRef)() override;                    \
-    STDMETHOD_(ULONG, Release)() override;                   \
+#define BEGIN_INTERFACE_PART(localClass, baseClass) \
+  class X##localClass : public baseClass {          \
+   public:                                          \
+    STDMETHOD_(ULONG, AddRef)() override;           \
+    STDMETHOD_(ULONG, Release)() override;          \
     STDMETHOD(QueryInterface)(REFIID iid, LPVOID* ppvObj) override;
 
 #define END_INTERFACE_PART(localClass) \
-  } m_x##localClass;                   \
+  }                                    \
+  m_x##localClass;                     \
   friend class X##localClass;
 
 /// Inside a method of interface part `localClass`: `pThis` is the object.
-#define METHOD_PROLOGUE_EX_(theClass, localClass)                        \
-  theClass* pThis = reinterpret_cast<theClass*>(                         \
-      reinterpret_cast<BYTE*>(this) - offsetof(theClass, m_x##localClass)); \
+#define METHOD_PROLOGUE_EX_(theClass, localClass)                                     \
+  theClass* pThis = reinterpret_cast<theClass*>(reinterpret_cast<BYTE*>(this) -       \
+                                                offsetof(theClass, m_x##localClass)); \
   (void)pThis;
 #define METHOD_PROLOGUE_EX(theClass, localClass) METHOD_PROLOGUE_EX_(theClass, localClass)
 
@@ -190,41 +196,42 @@ enum AFX_DISPKIND : BYTE { afxDispEnd = 0, afxDispMethod, afxDispProperty };
 /// One member: a method (pfnGet calls it) or a property (pfnGet reads,
 /// pfnSet writes; a null thunk makes that direction unsupported).
 struct AFX_DISPMAP_ENTRY {
-  LPCSTR lpszName;     // matched without regard to case
-  DISPID lDispID;      // DISPID_UNKNOWN: assigned by position
-  LPCSTR lpszParams;   // VTS_* of a method's parameters
-  VARTYPE vt;          // result or property type
+  LPCSTR lpszName;    // matched without regard to case
+  DISPID lDispID;     // DISPID_UNKNOWN: assigned by position
+  LPCSTR lpszParams;  // VTS_* of a method's parameters
+  VARTYPE vt;         // result or property type
   AFX_DISPKIND kind;
   AFX_DISPTHUNK pfnGet;
   AFX_DISPTHUNK pfnSet;
-  AFX_PMSG pfn;        // method or getter, as its thunk expects it
+  AFX_PMSG pfn;           // method or getter, as its thunk expects it
   AFX_PMSG pfnSetMember;  // setter, or the notification of a member variable
-  size_t nPropOffset;  // member variable of DISP_PROPERTY*
+  size_t nPropOffset;     // member variable of DISP_PROPERTY*
 };
 
 struct AFX_DISPMAP {
-  const AFX_DISPMAP* (PASCAL* pfnGetBaseMap)();
+  const AFX_DISPMAP*(PASCAL* pfnGetBaseMap)();
   const AFX_DISPMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_DISPATCH_MAP()                         \
- protected:                                            \
+#define DECLARE_DISPATCH_MAP()                           \
+ protected:                                              \
   static const AFX_DISPMAP* PASCAL GetThisDispatchMap(); \
   const AFX_DISPMAP* GetDispatchMap() const override;
 
-#define BEGIN_DISPATCH_MAP(theClass, baseClass)                                           \
-  const AFX_DISPMAP* theClass::GetDispatchMap() const { return GetThisDispatchMap(); }     \
-  const AFX_DISPMAP* PASCAL theClass::GetThisDispatchMap() {                               \
-    typedef theClass ThisClass;                                                            \
-    typedef baseClass TheBaseClass;                                                        \
-    (void)sizeof(ThisClass);                                                               \
+#define BEGIN_DISPATCH_MAP(theClass, baseClass)                                        \
+  const AFX_DISPMAP* theClass::GetDispatchMap() const { return GetThisDispatchMap(); } \
+  const AFX_DISPMAP* PASCAL theClass::GetThisDispatchMap() {                           \
+    typedef theClass ThisClass;                                                        \
+    typedef baseClass TheBaseClass;                                                    \
+    (void)sizeof(ThisClass);                                                           \
     static const AFX_DISPMAP_ENTRY _dispatchEntries[] = {
-
-#define END_DISPATCH_MAP()                                                                \
-  AfxDispEndEntry() };                                                                    \
-    static const AFX_DISPMAP dispatchMap = {&TheBaseClass::GetThisDispatchMap,            \
-                                            &_dispatchEntries[0]};                        \
-    return &dispatchMap;                                                                  \
+#define END_DISPATCH_MAP()                                                   \
+  AfxDispEndEntry()                                                          \
+  }                                                                          \
+  ;                                                                          \
+  static const AFX_DISPMAP dispatchMap = {&TheBaseClass::GetThisDispatchMap, \
+                                          &_dispatchEntries[0]};             \
+  return &dispatchMap;                                                       \
   }
 
 // ---------------------------------------------------------------------------
@@ -301,11 +308,11 @@ class CCmdTarget : public CObject {
     STDMETHOD(QueryInterface)(REFIID iid, LPVOID* ppvObj) override;
     STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
     STDMETHOD(GetTypeInfo)(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-    STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                             DISPID* rgDispId) override;
-    STDMETHOD(Invoke)(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
-                      DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
-                      UINT* puArgErr) override;
+    STDMETHOD(GetIDsOfNames)
+    (REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
+    STDMETHOD(Invoke)
+    (DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+     VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
     CCmdTarget* Owner();
   } m_xDispatch;
   friend class XDispatch;

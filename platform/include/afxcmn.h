@@ -41,7 +41,9 @@ class CImageList : public CObject {
   }
   BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
   /// A copy of another list.
-  BOOL Create(CImageList* pImageList) { return Attach(ImageList_Duplicate(pImageList->m_hImageList)); }
+  BOOL Create(CImageList* pImageList) {
+    return Attach(ImageList_Duplicate(pImageList->m_hImageList));
+  }
 
   int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
   BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
@@ -59,12 +61,16 @@ class CImageList : public CObject {
   int Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
   BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
   /// nImage -1 appends; returns the index used.
-  int Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
+  int Replace(int nImage, HICON hIcon) {
+    return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
+  }
   /// -1 removes every image.
   BOOL Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
   /// A new icon of the image; the caller destroys it.
   HICON ExtractIcon(int nImage) { return ImageList_ExtractIcon(NULL, m_hImageList, nImage); }
-  BOOL SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }
+  BOOL SetOverlayImage(int nImage, int nOverlay) {
+    return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay);
+  }
 
   /// nStyle: ILD_NORMAL, ILD_TRANSPARENT, ILD_BLEND50, ... and an overlay.
   BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
@@ -73,8 +79,8 @@ class CImageList : public CObject {
   BOOL DrawIndirect(IMAGELISTDRAWPARAMS* pimldp) { return ImageList_DrawIndirect(pimldp); }
   /// Draws the image at pt, sz big (0: the image size), from ptOrigin within it.
   BOOL DrawIndirect(CDC* pDC, int nImage, POINT pt, SIZE sz, POINT ptOrigin,
-                    UINT fStyle = ILD_NORMAL, DWORD dwRop = SRCCOPY,
-                    COLORREF rgbBack = CLR_DEFAULT, COLORREF rgbFore = CLR_DEFAULT);
+                    UINT fStyle = ILD_NORMAL, DWORD dwRop = SRCCOPY, COLORREF rgbBack = CLR_DEFAULT,
+                    COLORREF rgbFore = CLR_DEFAULT);
 };
 
 class CHeaderCtrl : public CWnd {
@@ -84,18 +90,26 @@ class CHeaderCtrl : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetItemCount() const { return Header_GetItemCount(m_hWnd); }
-  BOOL GetItem(int nPos, HDITEM* pHeaderItem) const { return Header_GetItem(m_hWnd, nPos, pHeaderItem); }
+  BOOL GetItem(int nPos, HDITEM* pHeaderItem) const {
+    return Header_GetItem(m_hWnd, nPos, pHeaderItem);
+  }
   BOOL SetItem(int nPos, HDITEM* pHeaderItem) { return Header_SetItem(m_hWnd, nPos, pHeaderItem); }
   int InsertItem(int nPos, HDITEM* phdi) { return Header_InsertItem(m_hWnd, nPos, phdi); }
   BOOL DeleteItem(int nPos) { return Header_DeleteItem(m_hWnd, nPos); }
-  BOOL GetItemRect(int nIndex, LPRECT lpRect) const { return Header_GetItemRect(m_hWnd, nIndex, lpRect); }
+  BOOL GetItemRect(int nIndex, LPRECT lpRect) const {
+    return Header_GetItemRect(m_hWnd, nIndex, lpRect);
+  }
   BOOL Layout(HDLAYOUT* pHeaderLayout) { return Header_Layout(m_hWnd, pHeaderLayout); }
   int HitTest(LPHDHITTESTINFO pHeaderHitTestInfo) {
     return (int)SendMessage(HDM_HITTEST, 0, (LPARAM)pHeaderHitTestInfo);
   }
   int OrderToIndex(int nOrder) const { return Header_OrderToIndex(m_hWnd, nOrder); }
-  BOOL GetOrderArray(LPINT piArray, int iCount) const { return Header_GetOrderArray(m_hWnd, iCount, piArray); }
-  BOOL SetOrderArray(int iCount, LPINT piArray) { return Header_SetOrderArray(m_hWnd, iCount, piArray); }
+  BOOL GetOrderArray(LPINT piArray, int iCount) const {
+    return Header_GetOrderArray(m_hWnd, iCount, piArray);
+  }
+  BOOL SetOrderArray(int iCount, LPINT piArray) {
+    return Header_SetOrderArray(m_hWnd, iCount, piArray);
+  }
   CImageList* GetImageList() const { return CImageList::FromHandle(Header_GetImageList(m_hWnd)); }
   /// Returns the previous list, a temporary wrapper.
   CImageList* SetImageList(CImageList* pImageList) {
@@ -140,13 +154,19 @@ class CToolTipCtrl : public CWnd {
   /// The initial delay in milliseconds (the others follow from it).
   void SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, nDelay); }
   /// dwDuration: TTDT_AUTOPOP, TTDT_INITIAL or TTDT_RESHOW; iTime -1 restores the default.
-  void SetDelayTime(DWORD dwDuration, int iTime) { SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELONG(iTime, 0)); }
-  int GetDelayTime(DWORD dwDuration) const { return (int)::SendMessage(m_hWnd, TTM_GETDELAYTIME, dwDuration, 0); }
+  void SetDelayTime(DWORD dwDuration, int iTime) {
+    SendMessage(TTM_SETDELAYTIME, dwDuration, MAKELONG(iTime, 0));
+  }
+  int GetDelayTime(DWORD dwDuration) const {
+    return (int)::SendMessage(m_hWnd, TTM_GETDELAYTIME, dwDuration, 0);
+  }
   void SetTipBkColor(COLORREF clr) { SendMessage(TTM_SETTIPBKCOLOR, clr); }
   void SetTipTextColor(COLORREF clr) { SendMessage(TTM_SETTIPTEXTCOLOR, clr); }
   void SetMargin(LPRECT lprc) { SendMessage(TTM_SETMARGIN, 0, (LPARAM)lprc); }
   /// uIcon: TTI_NONE, TTI_INFO, TTI_WARNING, TTI_ERROR.
-  BOOL SetTitle(UINT uIcon, LPCTSTR lpstrTitle) { return (BOOL)SendMessage(TTM_SETTITLE, uIcon, (LPARAM)lpstrTitle); }
+  BOOL SetTitle(UINT uIcon, LPCTSTR lpstrTitle) {
+    return (BOOL)SendMessage(TTM_SETTITLE, uIcon, (LPARAM)lpstrTitle);
+  }
   /// Hides the tip that is showing.
   void Pop() { SendMessage(TTM_POP); }
   /// Redraws the current tip.
@@ -154,7 +174,9 @@ class CToolTipCtrl : public CWnd {
   void TrackActivate(BOOL bActivate, LPTOOLINFO lpToolInfo) {
     SendMessage(TTM_TRACKACTIVATE, bActivate, (LPARAM)lpToolInfo);
   }
-  void TrackPosition(int xPos, int yPos) { SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(xPos, yPos)); }
+  void TrackPosition(int xPos, int yPos) {
+    SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(xPos, yPos));
+  }
 
  private:
   /// The identity part of a TOOLINFO for tool nIDTool of pWnd (see AddTool).
@@ -167,7 +189,9 @@ class CSpinButtonCtrl : public CWnd {
  public:
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-  void SetRange(short nLower, short nUpper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
+  void SetRange(short nLower, short nUpper) {
+    SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower));
+  }
   void SetRange32(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, nLower, nUpper); }
   void GetRange(int& lower, int& upper) const;
   void GetRange32(int& lower, int& upper) const {
@@ -178,12 +202,18 @@ class CSpinButtonCtrl : public CWnd {
   /// The position in the low word; the high word is non-zero on error.
   int GetPos() const { return (int)::SendMessage(m_hWnd, UDM_GETPOS, 0, 0); }
   int SetPos32(int nPos) { return (int)SendMessage(UDM_SETPOS32, 0, nPos); }
-  int GetPos32(LPBOOL lpbError = NULL) const { return (int)::SendMessage(m_hWnd, UDM_GETPOS32, 0, (LPARAM)lpbError); }
-  CWnd* SetBuddy(CWnd* pWndBuddy) { return FromHandle((HWND)SendMessage(UDM_SETBUDDY, (WPARAM)pWndBuddy->GetSafeHwnd())); }
+  int GetPos32(LPBOOL lpbError = NULL) const {
+    return (int)::SendMessage(m_hWnd, UDM_GETPOS32, 0, (LPARAM)lpbError);
+  }
+  CWnd* SetBuddy(CWnd* pWndBuddy) {
+    return FromHandle((HWND)SendMessage(UDM_SETBUDDY, (WPARAM)pWndBuddy->GetSafeHwnd()));
+  }
   CWnd* GetBuddy() const { return FromHandle((HWND)::SendMessage(m_hWnd, UDM_GETBUDDY, 0, 0)); }
   int SetBase(int nBase) { return (int)SendMessage(UDM_SETBASE, nBase); }
   UINT GetBase() const { return (UINT)LOWORD(::SendMessage(m_hWnd, UDM_GETBASE, 0, 0)); }
-  BOOL SetAccel(int nAccel, UDACCEL* pAccel) { return (BOOL)SendMessage(UDM_SETACCEL, nAccel, (LPARAM)pAccel); }
+  BOOL SetAccel(int nAccel, UDACCEL* pAccel) {
+    return (BOOL)SendMessage(UDM_SETACCEL, nAccel, (LPARAM)pAccel);
+  }
   UINT GetAccel(int nAccel, UDACCEL* pAccel) const {
     return (UINT)::SendMessage(m_hWnd, UDM_GETACCEL, nAccel, (LPARAM)pAccel);
   }
@@ -204,17 +234,23 @@ class CListCtrl : public CWnd {
     return (int)SendMessage(LVM_INSERTCOLUMN, nCol, (LPARAM)pColumn);
   }
   BOOL DeleteColumn(int nCol) { return ListView_DeleteColumn(m_hWnd, nCol); }
-  BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const { return ListView_GetColumn(m_hWnd, nCol, pColumn); }
+  BOOL GetColumn(int nCol, LVCOLUMN* pColumn) const {
+    return ListView_GetColumn(m_hWnd, nCol, pColumn);
+  }
   BOOL SetColumn(int nCol, const LVCOLUMN* pColumn) {
     return (BOOL)SendMessage(LVM_SETCOLUMN, nCol, (LPARAM)pColumn);
   }
   int GetColumnWidth(int nCol) const { return ListView_GetColumnWidth(m_hWnd, nCol); }
   BOOL SetColumnWidth(int nCol, int cx) { return ListView_SetColumnWidth(m_hWnd, nCol, cx); }
   BOOL GetColumnOrderArray(LPINT piArray, int iCount = -1) const;
-  BOOL SetColumnOrderArray(int iCount, LPINT piArray) { return ListView_SetColumnOrderArray(m_hWnd, iCount, piArray); }
+  BOOL SetColumnOrderArray(int iCount, LPINT piArray) {
+    return ListView_SetColumnOrderArray(m_hWnd, iCount, piArray);
+  }
   /// Each InsertItem returns the new item's index, -1 on failure.
   int InsertItem(const LVITEM* pItem) { return (int)SendMessage(LVM_INSERTITEM, 0, (LPARAM)pItem); }
-  int InsertItem(int nItem, LPCTSTR lpszItem) { return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0); }
+  int InsertItem(int nItem, LPCTSTR lpszItem) {
+    return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
+  }
   int InsertItem(int nItem, LPCTSTR lpszItem, int nImage) {
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
   }
@@ -230,10 +266,14 @@ class CListCtrl : public CWnd {
   BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
   DWORD_PTR GetItemData(int nItem) const;
   BOOL SetItemData(int nItem, DWORD_PTR dwData);
-  UINT GetItemState(int nItem, UINT nMask) const { return ListView_GetItemState(m_hWnd, nItem, nMask); }
+  UINT GetItemState(int nItem, UINT nMask) const {
+    return ListView_GetItemState(m_hWnd, nItem, nMask);
+  }
   /// nItem -1 changes every item.
   BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-  int GetNextItem(int nItem, int nFlags) const { return ListView_GetNextItem(m_hWnd, nItem, nFlags); }
+  int GetNextItem(int nItem, int nFlags) const {
+    return ListView_GetNextItem(m_hWnd, nItem, nFlags);
+  }
   UINT GetSelectedCount() const { return ListView_GetSelectedCount(m_hWnd); }
   int GetSelectionMark() const { return ListView_GetSelectionMark(m_hWnd); }
   int SetSelectionMark(int iIndex) { return ListView_SetSelectionMark(m_hWnd, iIndex); }
@@ -255,7 +295,9 @@ class CListCtrl : public CWnd {
   int HitTest(LVHITTESTINFO* pHitTestInfo) const { return ListView_HitTest(m_hWnd, pHitTestInfo); }
   int HitTest(CPoint pt, UINT* pFlags = NULL) const;
   int SubItemHitTest(LPLVHITTESTINFO pInfo) { return ListView_SubItemHitTest(m_hWnd, pInfo); }
-  BOOL EnsureVisible(int nItem, BOOL bPartialOK) { return ListView_EnsureVisible(m_hWnd, nItem, bPartialOK); }
+  BOOL EnsureVisible(int nItem, BOOL bPartialOK) {
+    return ListView_EnsureVisible(m_hWnd, nItem, bPartialOK);
+  }
   BOOL Scroll(CSize size) { return ListView_Scroll(m_hWnd, size.cx, size.cy); }
   BOOL RedrawItems(int nFirst, int nLast) { return ListView_RedrawItems(m_hWnd, nFirst, nLast); }
   BOOL Update(int nItem) { return ListView_Update(m_hWnd, nItem); }
@@ -281,7 +323,8 @@ class CListCtrl : public CWnd {
   int SetHotItem(int iIndex) { return ListView_SetHotItem(m_hWnd, iIndex); }
   /// nImageList: LVSIL_NORMAL, LVSIL_SMALL or LVSIL_STATE; returns the previous list.
   CImageList* SetImageList(CImageList* pImageList, int nImageList) {
-    return CImageList::FromHandle(ListView_SetImageList(m_hWnd, pImageList->GetSafeHandle(), nImageList));
+    return CImageList::FromHandle(
+        ListView_SetImageList(m_hWnd, pImageList->GetSafeHandle(), nImageList));
   }
   CImageList* GetImageList(int nImageList) const {
     return CImageList::FromHandle(ListView_GetImageList(m_hWnd, nImageList));
@@ -299,27 +342,39 @@ class CTabCtrl : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetItemCount() const { return TabCtrl_GetItemCount(m_hWnd); }
-  LONG InsertItem(int nItem, TCITEM* pTabCtrlItem) { return TabCtrl_InsertItem(m_hWnd, nItem, pTabCtrlItem); }
-  LONG InsertItem(int nItem, LPCTSTR lpszItem) { return InsertItem(TCIF_TEXT, nItem, lpszItem, 0, 0); }
+  LONG InsertItem(int nItem, TCITEM* pTabCtrlItem) {
+    return TabCtrl_InsertItem(m_hWnd, nItem, pTabCtrlItem);
+  }
+  LONG InsertItem(int nItem, LPCTSTR lpszItem) {
+    return InsertItem(TCIF_TEXT, nItem, lpszItem, 0, 0);
+  }
   LONG InsertItem(int nItem, LPCTSTR lpszItem, int nImage) {
     return InsertItem(TCIF_TEXT | TCIF_IMAGE, nItem, lpszItem, nImage, 0);
   }
   LONG InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, LPARAM lParam);
   BOOL DeleteItem(int nItem) { return TabCtrl_DeleteItem(m_hWnd, nItem); }
   BOOL DeleteAllItems() { return TabCtrl_DeleteAllItems(m_hWnd); }
-  BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const { return TabCtrl_GetItem(m_hWnd, nItem, pTabCtrlItem); }
-  BOOL SetItem(int nItem, TCITEM* pTabCtrlItem) { return TabCtrl_SetItem(m_hWnd, nItem, pTabCtrlItem); }
+  BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const {
+    return TabCtrl_GetItem(m_hWnd, nItem, pTabCtrlItem);
+  }
+  BOOL SetItem(int nItem, TCITEM* pTabCtrlItem) {
+    return TabCtrl_SetItem(m_hWnd, nItem, pTabCtrlItem);
+  }
   int GetCurSel() const { return TabCtrl_GetCurSel(m_hWnd); }
   /// Returns the previous selection, -1 for none.
   int SetCurSel(int nItem) { return TabCtrl_SetCurSel(m_hWnd, nItem); }
   int GetCurFocus() const { return TabCtrl_GetCurFocus(m_hWnd); }
   void SetCurFocus(int nItem) { TabCtrl_SetCurFocus(m_hWnd, nItem); }
-  BOOL GetItemRect(int nItem, LPRECT lpRect) const { return TabCtrl_GetItemRect(m_hWnd, nItem, lpRect); }
+  BOOL GetItemRect(int nItem, LPRECT lpRect) const {
+    return TabCtrl_GetItemRect(m_hWnd, nItem, lpRect);
+  }
   /// bLarger: display area to window rectangle; else the reverse.
   void AdjustRect(BOOL bLarger, LPRECT lpRect) { TabCtrl_AdjustRect(m_hWnd, bLarger, lpRect); }
   int HitTest(TCHITTESTINFO* pHitTestInfo) const { return TabCtrl_HitTest(m_hWnd, pHitTestInfo); }
   int GetRowCount() const { return TabCtrl_GetRowCount(m_hWnd); }
-  CSize SetItemSize(CSize size) { return CSize((DWORD)TabCtrl_SetItemSize(m_hWnd, size.cx, size.cy)); }
+  CSize SetItemSize(CSize size) {
+    return CSize((DWORD)TabCtrl_SetItemSize(m_hWnd, size.cx, size.cy));
+  }
   void SetPadding(CSize size) { TabCtrl_SetPadding(m_hWnd, size.cx, size.cy); }
   int SetMinTabWidth(int cx) { return TabCtrl_SetMinTabWidth(m_hWnd, cx); }
   CImageList* SetImageList(CImageList* pImageList) {
@@ -334,7 +389,9 @@ class CProgressCtrl : public CWnd {
  public:
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-  void SetRange(short nLower, short nUpper) { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(nLower, nUpper)); }
+  void SetRange(short nLower, short nUpper) {
+    SendMessage(PBM_SETRANGE, 0, MAKELPARAM(nLower, nUpper));
+  }
   void SetRange32(int nLower, int nUpper) { SendMessage(PBM_SETRANGE32, nLower, nUpper); }
   void GetRange(int& nLower, int& nUpper) const;
   /// Each returns the previous position.
@@ -343,7 +400,9 @@ class CProgressCtrl : public CWnd {
   int OffsetPos(int nPos) { return (int)SendMessage(PBM_DELTAPOS, nPos); }
   int SetStep(int nStep) { return (int)SendMessage(PBM_SETSTEP, nStep); }
   int StepIt() { return (int)SendMessage(PBM_STEPIT); }
-  COLORREF SetBarColor(COLORREF clrBar) { return (COLORREF)SendMessage(PBM_SETBARCOLOR, 0, clrBar); }
+  COLORREF SetBarColor(COLORREF clrBar) {
+    return (COLORREF)SendMessage(PBM_SETBARCOLOR, 0, clrBar);
+  }
   COLORREF SetBkColor(COLORREF clrNew) { return (COLORREF)SendMessage(PBM_SETBKCOLOR, 0, clrNew); }
 };
 
@@ -374,6 +433,8 @@ class CSliderCtrl : public CWnd {
   void SetTicFreq(int nFreq) { SendMessage(TBM_SETTICFREQ, nFreq); }
   BOOL SetTic(int nTic) { return (BOOL)SendMessage(TBM_SETTIC, 0, nTic); }
   void ClearTics(BOOL bRedraw = FALSE) { SendMessage(TBM_CLEARTICS, bRedraw); }
-  void GetChannelRect(LPRECT lprc) const { ::SendMessage(m_hWnd, TBM_GETCHANNELRECT, 0, (LPARAM)lprc); }
+  void GetChannelRect(LPRECT lprc) const {
+    ::SendMessage(m_hWnd, TBM_GETCHANNELRECT, 0, (LPARAM)lprc);
+  }
   void GetThumbRect(LPRECT lprc) const { ::SendMessage(m_hWnd, TBM_GETTHUMBRECT, 0, (LPARAM)lprc); }
 };

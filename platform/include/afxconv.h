@@ -52,14 +52,21 @@ typedef CW2A CW2T, CW2CT, COLE2T, COLE2CT;
 LPWSTR AFXAPI AfxA2WHelper(LPWSTR dst, LPCSTR src, int cch);
 LPSTR AFXAPI AfxW2AHelper(LPSTR dst, LPCWSTR src, int cch);
 
-#define USES_CONVERSION int _convert = 0; (void)_convert
-#define A2W(lpa)                                                                     \
-  ({ LPCSTR _lpa = (lpa); int _cch = _lpa ? MultiByteToWideChar(CP_ACP, 0, _lpa, -1, nullptr, 0) : 0; \
-     _lpa ? AfxA2WHelper(static_cast<LPWSTR>(alloca(_cch * sizeof(WCHAR))), _lpa, _cch) : nullptr; })
-#define W2A(lpw)                                                                                      \
-  ({ LPCWSTR _lpw = (lpw);                                                                             \
-     int _cch = _lpw ? WideCharToMultiByte(CP_ACP, 0, _lpw, -1, nullptr, 0, nullptr, nullptr) : 0;   \
-     _lpw ? AfxW2AHelper(static_cast<LPSTR>(alloca(_cch)), _lpw, _cch) : nullptr; })
+#define USES_CONVERSION \
+  int _convert = 0;     \
+  (void)_convert
+#define A2W(lpa)                                                                                  \
+  ({                                                                                              \
+    LPCSTR _lpa = (lpa);                                                                          \
+    int _cch = _lpa ? MultiByteToWideChar(CP_ACP, 0, _lpa, -1, nullptr, 0) : 0;                   \
+    _lpa ? AfxA2WHelper(static_cast<LPWSTR>(alloca(_cch * sizeof(WCHAR))), _lpa, _cch) : nullptr; \
+  })
+#define W2A(lpw)                                                                                  \
+  ({                                                                                              \
+    LPCWSTR _lpw = (lpw);                                                                         \
+    int _cch = _lpw ? WideCharToMultiByte(CP_ACP, 0, _lpw, -1, nullptr, 0, nullptr, nullptr) : 0; \
+    _lpw ? AfxW2AHelper(static_cast<LPSTR>(alloca(_cch)), _lpw, _cch) : nullptr;                  \
+  })
 #define A2CW(lpa) ((LPCWSTR)A2W(lpa))
 #define W2CA(lpw) ((LPCSTR)W2A(lpw))
 #define T2W(lpt) A2W(lpt)

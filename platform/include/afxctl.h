@@ -20,14 +20,17 @@ class CStatic : public CWnd {
   HBITMAP SetBitmap(HBITMAP hBitmap) {
     return (HBITMAP)SendMessage(STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);
   }
-  HBITMAP GetBitmap() const { return (HBITMAP)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0); }
+  HBITMAP GetBitmap() const {
+    return (HBITMAP)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0);
+  }
 };
 
 class CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)
 
  public:
-  virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+  virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                      UINT nID);
 
   /// BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
   int GetCheck() const { return (int)::SendMessage(m_hWnd, BM_GETCHECK, 0, 0); }
@@ -35,7 +38,9 @@ class CButton : public CWnd {
   UINT GetState() const { return (UINT)::SendMessage(m_hWnd, BM_GETSTATE, 0, 0); }
   void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }
   UINT GetButtonStyle() const { return (UINT)GetWindowLong(m_hWnd, GWL_STYLE) & 0xFFFF; }
-  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
+  void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) {
+    SendMessage(BM_SETSTYLE, nStyle, bRedraw);
+  }
   HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon); }
   HICON GetIcon() const { return (HICON)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_ICON, 0); }
   HBITMAP SetBitmap(HBITMAP hBitmap) {
@@ -82,9 +87,15 @@ class CEdit : public CWnd {
   /// Copies line nIndex into lpszBuffer (not NUL-terminated); returns the count copied.
   int GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const;
   int LineIndex(int nLine = -1) const { return (int)::SendMessage(m_hWnd, EM_LINEINDEX, nLine, 0); }
-  int LineLength(int nLine = -1) const { return (int)::SendMessage(m_hWnd, EM_LINELENGTH, nLine, 0); }
-  int LineFromChar(int nIndex = -1) const { return (int)::SendMessage(m_hWnd, EM_LINEFROMCHAR, nIndex, 0); }
-  int GetFirstVisibleLine() const { return (int)::SendMessage(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0); }
+  int LineLength(int nLine = -1) const {
+    return (int)::SendMessage(m_hWnd, EM_LINELENGTH, nLine, 0);
+  }
+  int LineFromChar(int nIndex = -1) const {
+    return (int)::SendMessage(m_hWnd, EM_LINEFROMCHAR, nIndex, 0);
+  }
+  int GetFirstVisibleLine() const {
+    return (int)::SendMessage(m_hWnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  }
   void LineScroll(int nLines, int nChars = 0) { SendMessage(EM_LINESCROLL, nChars, nLines); }
   void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, nChars); }
   void SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
@@ -96,8 +107,12 @@ class CEdit : public CWnd {
   }
   DWORD GetMargins() const { return (DWORD)::SendMessage(m_hWnd, EM_GETMARGINS, 0, 0); }
   /// The character nearest pt: index in the low word, line in the high word.
-  int CharFromPos(CPoint pt) const { return (int)::SendMessage(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)); }
-  CPoint PosFromChar(UINT nChar) const { return CPoint((LPARAM)::SendMessage(m_hWnd, EM_POSFROMCHAR, nChar, 0)); }
+  int CharFromPos(CPoint pt) const {
+    return (int)::SendMessage(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y));
+  }
+  CPoint PosFromChar(UINT nChar) const {
+    return CPoint((LPARAM)::SendMessage(m_hWnd, EM_POSFROMCHAR, nChar, 0));
+  }
   void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
   BOOL Undo() { return (BOOL)SendMessage(EM_UNDO); }
   void Clear() { SendMessage(WM_CLEAR); }
@@ -141,12 +156,16 @@ class CListBox : public CWnd {
   /// -1 clears the selection.
   int SetCurSel(int nSelect) { return (int)SendMessage(LB_SETCURSEL, nSelect); }
   int GetSel(int nIndex) const { return (int)::SendMessage(m_hWnd, LB_GETSEL, nIndex, 0); }
-  int SetSel(int nIndex, BOOL bSelect = TRUE) { return (int)SendMessage(LB_SETSEL, bSelect, nIndex); }
+  int SetSel(int nIndex, BOOL bSelect = TRUE) {
+    return (int)SendMessage(LB_SETSEL, bSelect, nIndex);
+  }
   int GetSelCount() const { return (int)::SendMessage(m_hWnd, LB_GETSELCOUNT, 0, 0); }
   int GetSelItems(int nMaxItems, LPINT rgIndex) const {
     return (int)::SendMessage(m_hWnd, LB_GETSELITEMS, nMaxItems, (LPARAM)rgIndex);
   }
-  DWORD_PTR GetItemData(int nIndex) const { return ::SendMessage(m_hWnd, LB_GETITEMDATA, nIndex, 0); }
+  DWORD_PTR GetItemData(int nIndex) const {
+    return ::SendMessage(m_hWnd, LB_GETITEMDATA, nIndex, 0);
+  }
   int SetItemData(int nIndex, DWORD_PTR dwItemData) {
     return (int)SendMessage(LB_SETITEMDATA, nIndex, (LPARAM)dwItemData);
   }
@@ -159,7 +178,9 @@ class CListBox : public CWnd {
   }
   /// The nearest item in the low word; bOutside is set when pt is not on it.
   UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
-  int GetItemHeight(int nIndex) const { return (int)::SendMessage(m_hWnd, LB_GETITEMHEIGHT, nIndex, 0); }
+  int GetItemHeight(int nIndex) const {
+    return (int)::SendMessage(m_hWnd, LB_GETITEMHEIGHT, nIndex, 0);
+  }
   int SetItemHeight(int nIndex, UINT cyItemHeight) {
     return (int)SendMessage(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0));
   }
@@ -182,7 +203,9 @@ class CComboBox : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetCount() const { return (int)::SendMessage(m_hWnd, CB_GETCOUNT, 0, 0); }
-  int AddString(LPCTSTR lpszString) { return (int)SendMessage(CB_ADDSTRING, 0, (LPARAM)lpszString); }
+  int AddString(LPCTSTR lpszString) {
+    return (int)SendMessage(CB_ADDSTRING, 0, (LPARAM)lpszString);
+  }
   int InsertString(int nIndex, LPCTSTR lpszString) {
     return (int)SendMessage(CB_INSERTSTRING, nIndex, (LPARAM)lpszString);
   }
@@ -193,7 +216,9 @@ class CComboBox : public CWnd {
   }
   /// Empty for an index out of range.
   void GetLBText(int nIndex, CString& rString) const;
-  int GetLBTextLen(int nIndex) const { return (int)::SendMessage(m_hWnd, CB_GETLBTEXTLEN, nIndex, 0); }
+  int GetLBTextLen(int nIndex) const {
+    return (int)::SendMessage(m_hWnd, CB_GETLBTEXTLEN, nIndex, 0);
+  }
   int FindString(int nStartAfter, LPCTSTR lpszString) const {
     return (int)::SendMessage(m_hWnd, CB_FINDSTRING, nStartAfter, (LPARAM)lpszString);
   }
@@ -206,7 +231,9 @@ class CComboBox : public CWnd {
   }
   int GetCurSel() const { return (int)::SendMessage(m_hWnd, CB_GETCURSEL, 0, 0); }
   int SetCurSel(int nSelect) { return (int)SendMessage(CB_SETCURSEL, nSelect); }
-  DWORD_PTR GetItemData(int nIndex) const { return ::SendMessage(m_hWnd, CB_GETITEMDATA, nIndex, 0); }
+  DWORD_PTR GetItemData(int nIndex) const {
+    return ::SendMessage(m_hWnd, CB_GETITEMDATA, nIndex, 0);
+  }
   int SetItemData(int nIndex, DWORD_PTR dwItemData) {
     return (int)SendMessage(CB_SETITEMDATA, nIndex, (LPARAM)dwItemData);
   }
@@ -222,7 +249,9 @@ class CComboBox : public CWnd {
   int GetDroppedWidth() const { return (int)::SendMessage(m_hWnd, CB_GETDROPPEDWIDTH, 0, 0); }
   int SetDroppedWidth(UINT nWidth) { return (int)SendMessage(CB_SETDROPPEDWIDTH, nWidth); }
   /// nIndex -1: the selection field; otherwise the list items.
-  int GetItemHeight(int nIndex) const { return (int)::SendMessage(m_hWnd, CB_GETITEMHEIGHT, nIndex, 0); }
+  int GetItemHeight(int nIndex) const {
+    return (int)::SendMessage(m_hWnd, CB_GETITEMHEIGHT, nIndex, 0);
+  }
   int SetItemHeight(int nIndex, UINT cyItemHeight) {
     return (int)SendMessage(CB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0));
   }
@@ -255,7 +284,9 @@ class CScrollBar : public CWnd {
   virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
   int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+  int SetScrollPos(int nPos, BOOL bRedraw = TRUE) {
+    return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw);
+  }
   void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
     ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
   }

@@ -20,7 +20,6 @@ void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 /// Writes printf-style text to the debugger in debug builds.
 void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...);
 
-
 #ifdef _DEBUG
 #define ASSERT(f) ((f) ? (void)0 : AfxAssertFailedLine(__FILE__, __LINE__))
 #define VERIFY(f) ASSERT(f)
@@ -47,6 +46,9 @@ void AFX_CDECL AfxTrace(LPCSTR lpszFormat, ...);
 
 /// Checks that hold in every build: a false condition throws CInvalidArgException*.
 [[noreturn]] void AFXAPI AfxThrowInvalidArgException();
-#define ENSURE(cond) do { if (!(cond)) AfxThrowInvalidArgException(); } while (0)
+#define ENSURE(cond)                            \
+  do {                                          \
+    if (!(cond)) AfxThrowInvalidArgException(); \
+  } while (0)
 #define ENSURE_ARG(cond) ENSURE(cond)
 #define ENSURE_VALID(pOb) ENSURE((pOb) != NULL)

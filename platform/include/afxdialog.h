@@ -12,6 +12,7 @@ class CUserException : public CSimpleException {
   DECLARE_DYNAMIC(CUserException)
  public:
   using CSimpleException::CSimpleException;
+
  protected:
   LPCSTR DefaultMessage() const override { return ""; }
 };

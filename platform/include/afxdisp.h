@@ -33,7 +33,7 @@ class COleDispatchException : public CException {
   COleDispatchException(LPCSTR lpszDescription, UINT nHelpID, WORD wCode);
   BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 
-  WORD m_wCode;            // the error's code; 0 means m_scError says it
+  WORD m_wCode;  // the error's code; 0 means m_scError says it
   DWORD m_dwHelpContext;
   CString m_strHelpFile;
   CString m_strDescription;
@@ -138,9 +138,15 @@ class COleDateTimeSpan {
   COleDateTimeSpan operator+(const COleDateTimeSpan& other) const;
   COleDateTimeSpan operator-(const COleDateTimeSpan& other) const;
   COleDateTimeSpan operator-() const;
-  const COleDateTimeSpan& operator+=(const COleDateTimeSpan& other) { return *this = *this + other; }
-  const COleDateTimeSpan& operator-=(const COleDateTimeSpan& other) { return *this = *this - other; }
-  bool operator==(const COleDateTimeSpan& o) const { return m_status == o.m_status && m_span == o.m_span; }
+  const COleDateTimeSpan& operator+=(const COleDateTimeSpan& other) {
+    return *this = *this + other;
+  }
+  const COleDateTimeSpan& operator-=(const COleDateTimeSpan& other) {
+    return *this = *this - other;
+  }
+  bool operator==(const COleDateTimeSpan& o) const {
+    return m_status == o.m_status && m_span == o.m_span;
+  }
   bool operator!=(const COleDateTimeSpan& o) const { return !(*this == o); }
   bool operator<(const COleDateTimeSpan& o) const { return m_span < o.m_span; }
   bool operator>(const COleDateTimeSpan& o) const { return m_span > o.m_span; }
@@ -185,7 +191,9 @@ class COleDateTime {
   /// Sets the fields; an impossible one (31 April, hour 24) makes the status invalid.
   int SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
   int SetDate(int nYear, int nMonth, int nDay) { return SetDateTime(nYear, nMonth, nDay, 0, 0, 0); }
-  int SetTime(int nHour, int nMin, int nSec) { return SetDateTime(1899, 12, 30, nHour, nMin, nSec); }
+  int SetTime(int nHour, int nMin, int nSec) {
+    return SetDateTime(1899, 12, 30, nHour, nMin, nSec);
+  }
 
   /// The fields rounded to the second; FALSE (and -1 from the getters) when not valid.
   BOOL GetAsSystemTime(SYSTEMTIME& sysTime) const;

@@ -86,31 +86,40 @@ struct AfxDispArg<T, std::enable_if_t<std::is_arithmetic<T>::value>> {
     return static_cast<T>(AfxDispToInteger(v));
   }
 };
-template <> struct AfxDispArg<const char*> {
+template <>
+struct AfxDispArg<const char*> {
   static LPCSTR Get(AfxDispArgs& args, size_t i) { return args.Text(i); }
 };
-template <> struct AfxDispArg<CString> {
+template <>
+struct AfxDispArg<CString> {
   static CString Get(AfxDispArgs& args, size_t i) { return CString(args.Text(i)); }
 };
-template <> struct AfxDispArg<BSTR> {
+template <>
+struct AfxDispArg<BSTR> {
   static BSTR Get(AfxDispArgs& args, size_t i) { return V_BSTR(&args[i]); }
 };
-template <> struct AfxDispArg<const wchar_t*> {
+template <>
+struct AfxDispArg<const wchar_t*> {
   static LPCWSTR Get(AfxDispArgs& args, size_t i) { return V_BSTR(&args[i]); }
 };
-template <> struct AfxDispArg<IDispatch*> {
+template <>
+struct AfxDispArg<IDispatch*> {
   static IDispatch* Get(AfxDispArgs& args, size_t i) { return V_DISPATCH(&args[i]); }
 };
-template <> struct AfxDispArg<IUnknown*> {
+template <>
+struct AfxDispArg<IUnknown*> {
   static IUnknown* Get(AfxDispArgs& args, size_t i) { return V_UNKNOWN(&args[i]); }
 };
-template <> struct AfxDispArg<VARIANT> {  // also serves const VARIANT&
+template <>
+struct AfxDispArg<VARIANT> {  // also serves const VARIANT&
   static VARIANT& Get(AfxDispArgs& args, size_t i) { return args[i]; }
 };
-template <> struct AfxDispArg<VARIANT*> {
+template <>
+struct AfxDispArg<VARIANT*> {
   static VARIANT* Get(AfxDispArgs& args, size_t i) { return &args[i]; }
 };
-template <> struct AfxDispArg<const VARIANT*> {
+template <>
+struct AfxDispArg<const VARIANT*> {
   static const VARIANT* Get(AfxDispArgs& args, size_t i) { return &args[i]; }
 };
 
@@ -148,7 +157,8 @@ struct AfxDispResult<R, std::enable_if_t<std::is_arithmetic<R>::value>> {
     return AfxDispStoreResult(v, vt, pResult);
   }
 };
-template <> struct AfxDispResult<BSTR> {
+template <>
+struct AfxDispResult<BSTR> {
   static HRESULT Store(BSTR value, VARTYPE vt, VARIANT* pResult) {
     VARIANT v;
     V_VT(&v) = VT_BSTR;
@@ -156,18 +166,22 @@ template <> struct AfxDispResult<BSTR> {
     return AfxDispStoreResult(v, vt, pResult);
   }
 };
-template <> struct AfxDispResult<const char*> {
+template <>
+struct AfxDispResult<const char*> {
   static HRESULT Store(LPCSTR value, VARTYPE vt, VARIANT* pResult) {
     return AfxDispResult<BSTR>::Store(AfxDispAllocString(value), vt, pResult);
   }
 };
-template <> struct AfxDispResult<char*> : AfxDispResult<const char*> {};
-template <> struct AfxDispResult<CString> {
+template <>
+struct AfxDispResult<char*> : AfxDispResult<const char*> {};
+template <>
+struct AfxDispResult<CString> {
   static HRESULT Store(const CString& value, VARTYPE vt, VARIANT* pResult) {
     return AfxDispResult<BSTR>::Store(AfxDispAllocString(value), vt, pResult);
   }
 };
-template <> struct AfxDispResult<IDispatch*> {
+template <>
+struct AfxDispResult<IDispatch*> {
   static HRESULT Store(IDispatch* value, VARTYPE vt, VARIANT* pResult) {
     VARIANT v;
     V_VT(&v) = VT_DISPATCH;
@@ -175,7 +189,8 @@ template <> struct AfxDispResult<IDispatch*> {
     return AfxDispStoreResult(v, vt, pResult);
   }
 };
-template <> struct AfxDispResult<IUnknown*> {
+template <>
+struct AfxDispResult<IUnknown*> {
   static HRESULT Store(IUnknown* value, VARTYPE vt, VARIANT* pResult) {
     VARIANT v;
     V_VT(&v) = VT_UNKNOWN;
@@ -183,7 +198,8 @@ template <> struct AfxDispResult<IUnknown*> {
     return AfxDispStoreResult(v, vt, pResult);
   }
 };
-template <> struct AfxDispResult<VARIANT> {
+template <>
+struct AfxDispResult<VARIANT> {
   static HRESULT Store(VARIANT value, VARTYPE vt, VARIANT* pResult) {
     return AfxDispStoreResult(value, vt, pResult);
   }
@@ -197,8 +213,8 @@ struct AfxDispCaller {
     AfxDispArgs args;
     HRESULT hr = args.Prepare(call, e.lpszParams);
     if (FAILED(hr)) return hr;
-    return Call(static_cast<C*>(pTarget), reinterpret_cast<Member>(e.pfn), args, e.vt,
-                call.pResult, std::index_sequence_for<A...>());
+    return Call(static_cast<C*>(pTarget), reinterpret_cast<Member>(e.pfn), args, e.vt, call.pResult,
+                std::index_sequence_for<A...>());
   }
 
   template <size_t... I>
@@ -235,7 +251,8 @@ struct AfxDispSetterThunk {
     HRESULT hr = args.PrepareValue(call, e.vt);
     if (FAILED(hr)) return hr;
     typedef void (C::*Setter)(A);
-    (static_cast<C*>(pTarget)->*reinterpret_cast<Setter>(e.pfnSetMember))(AfxDispArgOf<A>::Get(args, 0));
+    (static_cast<C*>(pTarget)->*reinterpret_cast<Setter>(e.pfnSetMember))(
+        AfxDispArgOf<A>::Get(args, 0));
     return S_OK;
   }
 };
@@ -300,52 +317,65 @@ AFX_DISPMAP_ENTRY AfxDispFunctionEntry(LPCSTR lpszName, DISPID id, Member pfn, V
                                        LPCSTR lpszParams) {
   static_assert(AfxDispMethodThunk<Member>::nArgs == nParams,
                 "the VTS_ list and the member function differ in their number of parameters");
-  return {lpszName, id, lpszParams, vt, afxDispMethod, &AfxDispMethodThunk<Member>::Run,
-          nullptr, reinterpret_cast<AFX_PMSG>(pfn), nullptr, 0};
+  return {lpszName,      id,
+          lpszParams,    vt,
+          afxDispMethod, &AfxDispMethodThunk<Member>::Run,
+          nullptr,       reinterpret_cast<AFX_PMSG>(pfn),
+          nullptr,       0};
 }
 
 inline AFX_DISPMAP_ENTRY AfxDispPropertyEntry(LPCSTR lpszName, DISPID id, AfxDispBinding get,
                                               AfxDispBinding set, VARTYPE vt) {
-  return {lpszName, id, VTS_NONE, vt, afxDispProperty, get.pfnThunk, set.pfnThunk,
-          get.pfn, set.pfn, 0};
+  return {lpszName,     id,           VTS_NONE, vt,      afxDispProperty,
+          get.pfnThunk, set.pfnThunk, get.pfn,  set.pfn, 0};
 }
 
 template <class C, class T>
 AFX_DISPMAP_ENTRY AfxDispVarEntry(LPCSTR lpszName, DISPID id, size_t nOffset, AFX_PMSG pfnNotify,
                                   VARTYPE vt) {
-  return {lpszName, id, VTS_NONE, vt, afxDispProperty, &AfxDispVarThunk<C, T>::Get,
-          &AfxDispVarThunk<C, T>::Set, nullptr, pfnNotify, nOffset};
+  return {lpszName,
+          id,
+          VTS_NONE,
+          vt,
+          afxDispProperty,
+          &AfxDispVarThunk<C, T>::Get,
+          &AfxDispVarThunk<C, T>::Set,
+          nullptr,
+          pfnNotify,
+          nOffset};
 }
 
 inline AFX_DISPMAP_ENTRY AfxDispEndEntry() {
-  return {nullptr, DISPID_UNKNOWN, nullptr, VT_EMPTY, afxDispEnd, nullptr, nullptr, nullptr, nullptr, 0};
+  return {nullptr, DISPID_UNKNOWN, nullptr, VT_EMPTY, afxDispEnd,
+          nullptr, nullptr,        nullptr, nullptr,  0};
 }
 
 // The entry macros -------------------------------------------------------------------
 
-#define DISP_FUNCTION_ID(theClass, szExternalName, dispid, pfnMember, vtRetVal, vtsParams) \
-  AfxDispFunctionEntry<sizeof(vtsParams) - 1>(szExternalName, dispid, &theClass::pfnMember,  \
+#define DISP_FUNCTION_ID(theClass, szExternalName, dispid, pfnMember, vtRetVal, vtsParams)  \
+  AfxDispFunctionEntry<sizeof(vtsParams) - 1>(szExternalName, dispid, &theClass::pfnMember, \
                                               vtRetVal, vtsParams),
 #define DISP_FUNCTION(theClass, szExternalName, pfnMember, vtRetVal, vtsParams) \
   DISP_FUNCTION_ID(theClass, szExternalName, DISPID_UNKNOWN, pfnMember, vtRetVal, vtsParams)
 
 #define DISP_PROPERTY_EX_ID(theClass, szExternalName, dispid, pfnGet, pfnSet, vtPropType) \
-  AfxDispPropertyEntry(szExternalName, dispid, AfxDispGetter(&theClass::pfnGet),           \
+  AfxDispPropertyEntry(szExternalName, dispid, AfxDispGetter(&theClass::pfnGet),          \
                        AfxDispSetter(&theClass::pfnSet), vtPropType),
 #define DISP_PROPERTY_EX(theClass, szExternalName, pfnGet, pfnSet, vtPropType) \
   DISP_PROPERTY_EX_ID(theClass, szExternalName, DISPID_UNKNOWN, pfnGet, pfnSet, vtPropType)
 
-#define DISP_PROPERTY_NOTIFY_ID(theClass, szExternalName, dispid, memberName, pfnAfterSet, vtPropType) \
-  AfxDispVarEntry<theClass, decltype(theClass::memberName)>(                                          \
-      szExternalName, dispid, offsetof(theClass, memberName),                                         \
-      reinterpret_cast<AFX_PMSG>(static_cast<void (theClass::*)()>(&theClass::pfnAfterSet)),          \
+#define DISP_PROPERTY_NOTIFY_ID(theClass, szExternalName, dispid, memberName, pfnAfterSet,   \
+                                vtPropType)                                                  \
+  AfxDispVarEntry<theClass, decltype(theClass::memberName)>(                                 \
+      szExternalName, dispid, offsetof(theClass, memberName),                                \
+      reinterpret_cast<AFX_PMSG>(static_cast<void (theClass::*)()>(&theClass::pfnAfterSet)), \
       vtPropType),
-#define DISP_PROPERTY_NOTIFY(theClass, szExternalName, memberName, pfnAfterSet, vtPropType) \
-  DISP_PROPERTY_NOTIFY_ID(theClass, szExternalName, DISPID_UNKNOWN, memberName, pfnAfterSet, vtPropType)
+#define DISP_PROPERTY_NOTIFY(theClass, szExternalName, memberName, pfnAfterSet, vtPropType)  \
+  DISP_PROPERTY_NOTIFY_ID(theClass, szExternalName, DISPID_UNKNOWN, memberName, pfnAfterSet, \
+                          vtPropType)
 
-#define DISP_PROPERTY_ID(theClass, szExternalName, dispid, memberName, vtPropType)                   \
-  AfxDispVarEntry<theClass, decltype(theClass::memberName)>(szExternalName, dispid,                  \
-                                                            offsetof(theClass, memberName), nullptr, \
-                                                            vtPropType),
+#define DISP_PROPERTY_ID(theClass, szExternalName, dispid, memberName, vtPropType) \
+  AfxDispVarEntry<theClass, decltype(theClass::memberName)>(                       \
+      szExternalName, dispid, offsetof(theClass, memberName), nullptr, vtPropType),
 #define DISP_PROPERTY(theClass, szExternalName, memberName, vtPropType) \
   DISP_PROPERTY_ID(theClass, szExternalName, DISPID_UNKNOWN, memberName, vtPropType)

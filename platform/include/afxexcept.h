@@ -7,7 +7,7 @@
 
 /// Shows a message the way the application shows all its messages; replaceable
 /// (tests, and the application object once it exists). Returns the button id.
-typedef int (AFXAPI* AFX_MESSAGEBOX_PROC)(LPCSTR lpszText, UINT nType, UINT nIDHelp);
+typedef int(AFXAPI* AFX_MESSAGEBOX_PROC)(LPCSTR lpszText, UINT nType, UINT nIDHelp);
 /// Installs `pfn` (null: MessageBoxA) and returns the previous handler.
 AFX_MESSAGEBOX_PROC AFXAPI AfxSetMessageBoxProc(AFX_MESSAGEBOX_PROC pfn);
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
@@ -43,6 +43,7 @@ class CMemoryException : public CSimpleException {
   DECLARE_DYNAMIC(CMemoryException)
  public:
   using CSimpleException::CSimpleException;
+
  protected:
   LPCSTR DefaultMessage() const override { return "Out of memory."; }
 };
@@ -51,6 +52,7 @@ class CResourceException : public CSimpleException {
   DECLARE_DYNAMIC(CResourceException)
  public:
   using CSimpleException::CSimpleException;
+
  protected:
   LPCSTR DefaultMessage() const override { return "A required resource was unavailable."; }
 };
@@ -59,6 +61,7 @@ class CNotSupportedException : public CSimpleException {
   DECLARE_DYNAMIC(CNotSupportedException)
  public:
   using CSimpleException::CSimpleException;
+
  protected:
   LPCSTR DefaultMessage() const override { return "An unsupported operation was attempted."; }
 };
@@ -67,6 +70,7 @@ class CInvalidArgException : public CSimpleException {
   DECLARE_DYNAMIC(CInvalidArgException)
  public:
   using CSimpleException::CSimpleException;
+
  protected:
   LPCSTR DefaultMessage() const override { return "Encountered an improper argument."; }
 };
@@ -76,9 +80,21 @@ class CFileException : public CException {
   DECLARE_DYNAMIC(CFileException)
  public:
   enum {
-    none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
-    invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-    lockViolation, diskFull, endOfFile
+    none,
+    genericException,
+    fileNotFound,
+    badPath,
+    tooManyOpenFiles,
+    accessDenied,
+    invalidFile,
+    removeCurrentDir,
+    directoryFull,
+    badSeek,
+    hardIO,
+    sharingViolation,
+    lockViolation,
+    diskFull,
+    endOfFile
   };
   explicit CFileException(int cause = none, LONG lOsError = -1, LPCSTR lpszArchiveName = NULL)
       : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName) {}
@@ -100,8 +116,15 @@ class CArchiveException : public CException {
   DECLARE_DYNAMIC(CArchiveException)
  public:
   enum {
-    none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass,
-    badSchema, bufferFull
+    none,
+    genericException,
+    readOnly,
+    endOfFile,
+    writeOnly,
+    badIndex,
+    badClass,
+    badSchema,
+    bufferFull
   };
   explicit CArchiveException(int cause = none, LPCSTR lpszArchiveName = NULL)
       : m_cause(cause), m_strFileName(lpszArchiveName) {}
@@ -114,20 +137,28 @@ class CArchiveException : public CException {
 [[noreturn]] void AFXAPI AfxThrowMemoryException();
 [[noreturn]] void AFXAPI AfxThrowResourceException();
 [[noreturn]] void AFXAPI AfxThrowNotSupportedException();
-[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCSTR lpszFileName = NULL);
+[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
+                                               LPCSTR lpszFileName = NULL);
 [[noreturn]] void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = NULL);
 
 // The handler macros delete the caught exception when the handler ends,
 // unless THROW_LAST passes it on.
 struct AfxCatchGuard {
   explicit AfxCatchGuard(CException* e) : m_e(e) {}
-  ~AfxCatchGuard() { if (m_e) m_e->Delete(); }
+  ~AfxCatchGuard() {
+    if (m_e) m_e->Delete();
+  }
   void Release() { m_e = nullptr; }
   CException* m_e;
 };
 #define TRY try
-#define CATCH(class_name, e) catch (class_name * e) { AfxCatchGuard _afxCatchGuard(e);
-#define AND_CATCH(class_name, e) } catch (class_name * e) { AfxCatchGuard _afxCatchGuard(e);
+#define CATCH(class_name, e) \
+  catch (class_name * e) {   \
+    AfxCatchGuard _afxCatchGuard(e);
+#define AND_CATCH(class_name, e) \
+  }                              \
+  catch (class_name * e) {       \
+    AfxCatchGuard _afxCatchGuard(e);
 #define END_CATCH }
 #define CATCH_ALL(e) CATCH(CException, e)
 #define AND_CATCH_ALL(e) AND_CATCH(CException, e)

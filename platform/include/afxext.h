@@ -62,7 +62,8 @@ class CReBar : public CControlBar {
 
   /// dwCtrlStyle: RBS_ styles; dwStyle: window and CBRS_ bar styles.
   virtual BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = RBS_BANDBORDERS,
-                      DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
+                      DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                      CBRS_TOP,
                       UINT nID = AFX_IDW_REBAR);
   /// Appends a band holding pBar at its present window size (its minimum
   /// and ideal size); the band id is the bar's control id. The frame

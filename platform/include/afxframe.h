@@ -51,8 +51,8 @@ class CFrameWnd;
 #define LM_MRUWIDTH 0x04  // the most recently used width
 #define LM_HORZDOCK 0x08
 #define LM_VERTDOCK 0x10
-#define LM_LENGTHY 0x20   // nLength is a height, not a width
-#define LM_COMMIT 0x40    // remember the result
+#define LM_LENGTHY 0x20  // nLength is a height, not a width
+#define LM_COMMIT 0x40   // remember the result
 
 /// What a frame is created with; the layer has no documents or views, so
 /// only the frame pointers are carried.
@@ -168,14 +168,17 @@ class CFrameWnd : public CWnd {
               DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
   /// Creates the frame with the menu, accelerator table and icon of
   /// nIDResource and the title of its string (up to the first '\n').
-  virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+  virtual BOOL LoadFrame(UINT nIDResource,
+                         DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                          CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
   BOOL LoadAccelTable(LPCTSTR lpszResourceName);
 
   /// Positions the control bars and gives the rest to the client window.
   virtual void RecalcLayout(BOOL bNotify = TRUE);
   /// Asks for RecalcLayout at the next idle time.
-  void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }
+  void DelayRecalcLayout(BOOL bNotify = TRUE) {
+    m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0));
+  }
   /// Asks for OnUpdateFrameTitle at the next idle time.
   void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
   virtual void ActivateFrame(int nCmdShow = -1);
@@ -212,11 +215,11 @@ class CFrameWnd : public CWnd {
   BOOL m_bAutoMenuEnable;  // disable menu items that have no handler
   BOOL m_bHelpMode;        // Shift+F1 help mode
   UINT m_nIDHelp;
-  int m_nWindow;           // the ":n" of the title; 0 for none
+  int m_nWindow;  // the ":n" of the title; 0 for none
   int m_nIdleFlags;
   HACCEL m_hAccelTable;
-  HMENU m_hMenuDefault;    // the menu the frame was loaded with
-  CRect m_rectBorder;      // space RecalcLayout keeps free around the client
+  HMENU m_hMenuDefault;  // the menu the frame was loaded with
+  CRect m_rectBorder;    // space RecalcLayout keeps free around the client
   CPtrList m_listControlBars;
   CString m_strTitle;
 

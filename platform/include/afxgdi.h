@@ -38,7 +38,9 @@ class CGdiObject : public CObject {
   /// Detaches and deletes the GDI object; FALSE when there is none.
   BOOL DeleteObject();
 
-  int GetObject(int nCount, LPVOID lpObject) const { return ::GetObject(m_hObject, nCount, lpObject); }
+  int GetObject(int nCount, LPVOID lpObject) const {
+    return ::GetObject(m_hObject, nCount, lpObject);
+  }
   UINT GetObjectType() const { return ::GetObjectType(m_hObject); }
   BOOL CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
   BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
@@ -47,7 +49,9 @@ class CGdiObject : public CObject {
 
   /// The handle of pObject, null for a null pointer (the compiler may drop
   /// GetSafeHandle's own null check).
-  static HGDIOBJ SafeHandle(const CGdiObject* pObject) { return pObject ? pObject->m_hObject : NULL; }
+  static HGDIOBJ SafeHandle(const CGdiObject* pObject) {
+    return pObject ? pObject->m_hObject : NULL;
+  }
 };
 
 class CPen : public CGdiObject {
@@ -60,7 +64,9 @@ class CPen : public CGdiObject {
   CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
        const DWORD* lpStyle = NULL);
 
-  static CPen* PASCAL FromHandle(HPEN hPen) { return static_cast<CPen*>(CGdiObject::FromHandle(hPen)); }
+  static CPen* PASCAL FromHandle(HPEN hPen) {
+    return static_cast<CPen*>(CGdiObject::FromHandle(hPen));
+  }
   operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
   BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
@@ -93,9 +99,13 @@ class CBrush : public CGdiObject {
   operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
   BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
-  BOOL CreateHatchBrush(int nIndex, COLORREF crColor) { return Attach(::CreateHatchBrush(nIndex, crColor)); }
+  BOOL CreateHatchBrush(int nIndex, COLORREF crColor) {
+    return Attach(::CreateHatchBrush(nIndex, crColor));
+  }
   BOOL CreatePatternBrush(CBitmap* pBitmap);
-  BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) { return Attach(::CreateBrushIndirect(lpLogBrush)); }
+  BOOL CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
+    return Attach(::CreateBrushIndirect(lpLogBrush));
+  }
   BOOL CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(nIndex)); }
   int GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };
@@ -109,11 +119,12 @@ class CFont : public CGdiObject {
     return static_cast<CFont*>(CGdiObject::FromHandle(hFont));
   }
 
-  BOOL CreateFontIndirect(const LOGFONT* lpLogFont) { return Attach(::CreateFontIndirect(lpLogFont)); }
+  BOOL CreateFontIndirect(const LOGFONT* lpLogFont) {
+    return Attach(::CreateFontIndirect(lpLogFont));
+  }
   BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                  BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                  BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
+                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                  BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename) {
     return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
                                bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
                                nQuality, nPitchAndFamily, lpszFacename));
@@ -138,7 +149,9 @@ class CBitmap : public CGdiObject {
   /// From the module that holds the bitmap resource (AfxFindResourceHandle).
   BOOL LoadBitmap(LPCTSTR lpszResourceName);
   BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
-  BOOL LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap))); }
+  BOOL LoadOEMBitmap(UINT nIDBitmap) {
+    return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap)));
+  }
   BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
   }
@@ -162,10 +175,16 @@ class CRgn : public CGdiObject {
     return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn));
   }
 
-  BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
+  BOOL CreateRectRgn(int x1, int y1, int x2, int y2) {
+    return Attach(::CreateRectRgn(x1, y1, x2, y2));
+  }
   BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
-  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
-  BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) { return Attach(::CreateEllipticRgnIndirect(lpRect)); }
+  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) {
+    return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
+  }
+  BOOL CreateEllipticRgnIndirect(LPCRECT lpRect) {
+    return Attach(::CreateEllipticRgnIndirect(lpRect));
+  }
   BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) {
     return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
   }
@@ -181,7 +200,9 @@ class CRgn : public CGdiObject {
   int CopyRgn(const CRgn* pRgnSrc) {
     return ::CombineRgn(*this, static_cast<HRGN>(SafeHandle(pRgnSrc)), NULL, RGN_COPY);
   }
-  BOOL EqualRgn(const CRgn* pRgn) const { return ::EqualRgn(*this, static_cast<HRGN>(SafeHandle(pRgn))); }
+  BOOL EqualRgn(const CRgn* pRgn) const {
+    return ::EqualRgn(*this, static_cast<HRGN>(SafeHandle(pRgn)));
+  }
   int OffsetRgn(int x, int y) { return ::OffsetRgn(*this, x, y); }
   int OffsetRgn(POINT point) { return ::OffsetRgn(*this, point.x, point.y); }
   int GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(*this, lpRect); }
@@ -189,7 +210,9 @@ class CRgn : public CGdiObject {
   BOOL PtInRegion(POINT point) const { return ::PtInRegion(*this, point.x, point.y); }
   BOOL RectInRegion(LPCRECT lpRect) const { return ::RectInRegion(*this, lpRect); }
   void SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn(*this, x1, y1, x2, y2); }
-  void SetRectRgn(LPCRECT lpRect) { ::SetRectRgn(*this, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+  void SetRectRgn(LPCRECT lpRect) {
+    ::SetRectRgn(*this, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+  }
 };
 
 class CPalette : public CGdiObject {
@@ -214,7 +237,9 @@ class CPalette : public CGdiObject {
   UINT SetPaletteEntries(UINT nStartIndex, UINT nNumEntries, LPPALETTEENTRY lpPaletteColors) {
     return ::SetPaletteEntries(*this, nStartIndex, nNumEntries, lpPaletteColors);
   }
-  UINT GetNearestPaletteIndex(COLORREF crColor) const { return ::GetNearestPaletteIndex(*this, crColor); }
+  UINT GetNearestPaletteIndex(COLORREF crColor) const {
+    return ::GetNearestPaletteIndex(*this, crColor);
+  }
 };
 
 // Device contexts ---------------------------------------------------------------
@@ -270,11 +295,15 @@ class CDC : public CObject {
   CGdiObject* SelectStockObject(int nIndex);
   CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
   UINT RealizePalette() { return ::RealizePalette(m_hDC); }
-  CPen* GetCurrentPen() const { return CPen::FromHandle((HPEN)::GetCurrentObject(m_hAttribDC, OBJ_PEN)); }
+  CPen* GetCurrentPen() const {
+    return CPen::FromHandle((HPEN)::GetCurrentObject(m_hAttribDC, OBJ_PEN));
+  }
   CBrush* GetCurrentBrush() const {
     return CBrush::FromHandle((HBRUSH)::GetCurrentObject(m_hAttribDC, OBJ_BRUSH));
   }
-  CFont* GetCurrentFont() const { return CFont::FromHandle((HFONT)::GetCurrentObject(m_hAttribDC, OBJ_FONT)); }
+  CFont* GetCurrentFont() const {
+    return CFont::FromHandle((HFONT)::GetCurrentObject(m_hAttribDC, OBJ_FONT));
+  }
   CBitmap* GetCurrentBitmap() const {
     return CBitmap::FromHandle((HBITMAP)::GetCurrentObject(m_hAttribDC, OBJ_BITMAP));
   }
@@ -329,15 +358,21 @@ class CDC : public CObject {
   // Clipping.
   int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
   /// Null removes the clip region.
-  int SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, static_cast<HRGN>(SafeHandle(pRgn))); }
+  int SelectClipRgn(CRgn* pRgn) {
+    return ::SelectClipRgn(m_hDC, static_cast<HRGN>(SafeHandle(pRgn)));
+  }
   int SelectClipRgn(CRgn* pRgn, int nMode) {
     return ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(SafeHandle(pRgn)), nMode);
   }
-  int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
+  int IntersectClipRect(int x1, int y1, int x2, int y2) {
+    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+  }
   int IntersectClipRect(LPCRECT lpRect) {
     return ::IntersectClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
   }
-  int ExcludeClipRect(int x1, int y1, int x2, int y2) { return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2); }
+  int ExcludeClipRect(int x1, int y1, int x2, int y2) {
+    return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
+  }
   int ExcludeClipRect(LPCRECT lpRect) {
     return ::ExcludeClipRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
   }
@@ -369,7 +404,8 @@ class CDC : public CObject {
     return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
   }
   BOOL RoundRect(LPCRECT lpRect, POINT point) {
-    return ::RoundRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
+    return ::RoundRect(m_hDC, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x,
+                       point.y);
   }
   BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
   BOOL Ellipse(LPCRECT lpRect) {
@@ -382,8 +418,12 @@ class CDC : public CObject {
   BOOL FillPath() { return ::FillPath(m_hDC); }
 
   // Rectangles and regions with a given brush or colour.
-  void FillRect(LPCRECT lpRect, CBrush* pBrush) { ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(SafeHandle(pBrush))); }
-  void FrameRect(LPCRECT lpRect, CBrush* pBrush) { ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(SafeHandle(pBrush))); }
+  void FillRect(LPCRECT lpRect, CBrush* pBrush) {
+    ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(SafeHandle(pBrush)));
+  }
+  void FrameRect(LPCRECT lpRect, CBrush* pBrush) {
+    ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(SafeHandle(pBrush)));
+  }
   void InvertRect(LPCRECT lpRect) { ::InvertRect(m_hDC, lpRect); }
   /// Fills with one colour, without a brush. Leaves the background colour
   /// set to crColor, which callers drawing opaque text afterwards rely on.
@@ -394,7 +434,9 @@ class CDC : public CObject {
   /// to clrBottomRight). Leaves the background colour changed, as FillSolidRect.
   void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
   void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
-  BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
+  BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
+    return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
+  }
   void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
   BOOL FillRgn(CRgn* pRgn, CBrush* pBrush) { return ::FillRgn(m_hDC, *pRgn, *pBrush); }
   BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight) {
@@ -406,7 +448,9 @@ class CDC : public CObject {
   COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
   COLORREF GetPixel(POINT point) const { return ::GetPixel(m_hDC, point.x, point.y); }
   COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
-  COLORREF SetPixel(POINT point, COLORREF crColor) { return ::SetPixel(m_hDC, point.x, point.y, crColor); }
+  COLORREF SetPixel(POINT point, COLORREF crColor) {
+    return ::SetPixel(m_hDC, point.x, point.y, crColor);
+  }
   BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
   BOOL DrawIcon(POINT point, HICON hIcon) { return ::DrawIcon(m_hDC, point.x, point.y, hIcon); }
   BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = NULL) {
@@ -414,8 +458,7 @@ class CDC : public CObject {
                        nFlags | DST_BITMAP);
   }
   BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = NULL) {
-    return DrawState(pt, size, (HBITMAP)SafeHandle(pBitmap), nFlags,
-                     (HBRUSH)SafeHandle(pBrush));
+    return DrawState(pt, size, (HBITMAP)SafeHandle(pBitmap), nFlags, (HBRUSH)SafeHandle(pBrush));
   }
   BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = NULL) {
     return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, size.cx, size.cy,
@@ -427,8 +470,8 @@ class CDC : public CObject {
   /// nTextLen 0 means the whole (NUL-terminated) text.
   BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
                  int nTextLen = 0, HBRUSH hBrush = NULL) {
-    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y,
-                       size.cx, size.cy, nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
+    return ::DrawState(m_hDC, hBrush, NULL, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx,
+                       size.cy, nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
   }
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
     return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
@@ -438,18 +481,18 @@ class CDC : public CObject {
   }
   BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                   int nSrcWidth, int nSrcHeight, DWORD dwRop) {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, SafeHdc(pSrcDC), xSrc, ySrc,
-                        nSrcWidth, nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, SafeHdc(pSrcDC), xSrc, ySrc, nSrcWidth,
+                        nSrcHeight, dwRop);
   }
   BOOL AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc,
                   int ySrc, int nSrcWidth, int nSrcHeight, BLENDFUNCTION blend) {
-    return ::AlphaBlend(m_hDC, xDest, yDest, nDestWidth, nDestHeight, SafeHdc(pSrcDC), xSrc,
-                        ySrc, nSrcWidth, nSrcHeight, blend);
+    return ::AlphaBlend(m_hDC, xDest, yDest, nDestWidth, nDestHeight, SafeHdc(pSrcDC), xSrc, ySrc,
+                        nSrcWidth, nSrcHeight, blend);
   }
   BOOL TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc,
                       int ySrc, int nSrcWidth, int nSrcHeight, UINT clrTransparent) {
-    return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, SafeHdc(pSrcDC),
-                            xSrc, ySrc, nSrcWidth, nSrcHeight, clrTransparent);
+    return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, SafeHdc(pSrcDC), xSrc,
+                            ySrc, nSrcWidth, nSrcHeight, clrTransparent);
   }
   BOOL GradientFill(TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMeshElements,
                     DWORD dwMode) {
@@ -465,7 +508,8 @@ class CDC : public CObject {
                   LPINT lpDxWidths) {
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
   }
-  BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths) {
+  BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
+                  LPINT lpDxWidths) {
     return ExtTextOut(x, y, nOptions, lpRect, str, str.GetLength(), lpDxWidths);
   }
   /// nCount -1 means up to the NUL; returns the text height (0 on failure).
@@ -475,15 +519,22 @@ class CDC : public CObject {
   int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) {
     return DrawText(str, str.GetLength(), lpRect, nFormat);
   }
-  int DrawTextEx(LPTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat, LPDRAWTEXTPARAMS lpDTParams) {
+  int DrawTextEx(LPTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat,
+                 LPDRAWTEXTPARAMS lpDTParams) {
     return ::DrawTextEx(m_hDC, lpszString, nCount, lpRect, nFormat, lpDTParams);
   }
   CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
   CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
   CSize GetOutputTextExtent(LPCTSTR lpszString, int nCount) const;
-  CSize GetOutputTextExtent(const CString& str) const { return GetOutputTextExtent(str, str.GetLength()); }
-  BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hAttribDC, lpMetrics); }
-  int GetTextFace(int nCount, LPTSTR lpszFacename) const { return ::GetTextFace(m_hAttribDC, nCount, lpszFacename); }
+  CSize GetOutputTextExtent(const CString& str) const {
+    return GetOutputTextExtent(str, str.GetLength());
+  }
+  BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const {
+    return ::GetTextMetrics(m_hAttribDC, lpMetrics);
+  }
+  int GetTextFace(int nCount, LPTSTR lpszFacename) const {
+    return ::GetTextFace(m_hAttribDC, nCount, lpszFacename);
+  }
   BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const {
     return ::GetCharWidth(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
   }

@@ -38,7 +38,9 @@ class CMenu : public CObject {
   /// From the module that holds the menu resource (AfxFindResourceHandle).
   BOOL LoadMenu(LPCTSTR lpszResourceName);
   BOOL LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCE(nIDResource)); }
-  BOOL LoadMenuIndirect(const void* lpMenuTemplate) { return Attach(::LoadMenuIndirect(lpMenuTemplate)); }
+  BOOL LoadMenuIndirect(const void* lpMenuTemplate) {
+    return Attach(::LoadMenuIndirect(lpMenuTemplate));
+  }
   /// Detaches and destroys the menu; FALSE when there is none.
   BOOL DestroyMenu();
 
@@ -46,10 +48,12 @@ class CMenu : public CObject {
     return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
   }
   BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
-  BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL) {
+  BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                  LPCTSTR lpszNewItem = NULL) {
     return ::InsertMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
   }
-  BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL) {
+  BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                  LPCTSTR lpszNewItem = NULL) {
     return ::ModifyMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
   }
   /// Takes the item out; a sub-menu stays alive.
@@ -58,12 +62,18 @@ class CMenu : public CObject {
   BOOL DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
 
   /// Each returns the previous state, or -1 (as UINT) when there is no such item.
-  UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
-  UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
+  UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+    return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+  }
+  UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
+    return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
+  }
   BOOL CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags) {
     return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
   }
-  BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
+  BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE) {
+    return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos);
+  }
   UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) {
     return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags);
   }

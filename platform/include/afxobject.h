@@ -17,7 +17,7 @@ struct CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
   UINT m_wSchema;
-  CObject* (PASCAL* m_pfnCreateObject)();
+  CObject*(PASCAL* m_pfnCreateObject)();
   CRuntimeClass* m_pBaseClass;
   CRuntimeClass* m_pNextClass;  // registry link
 
@@ -66,8 +66,8 @@ class CObject {
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
- public:                            \
+#define DECLARE_DYNAMIC(class_name)       \
+ public:                                  \
   static CRuntimeClass class##class_name; \
   CRuntimeClass* GetRuntimeClass() const override;
 
@@ -79,10 +79,10 @@ class CObject {
   DECLARE_DYNCREATE(class_name)    \
   friend CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb);
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)              \
-  CRuntimeClass class_name::class##class_name = {                                          \
-      #class_name, sizeof(class class_name), wSchema, pfnNew, RUNTIME_CLASS(base_class_name), \
-      nullptr};                                                                            \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
+  CRuntimeClass class_name::class##class_name = {                            \
+      #class_name, sizeof(class class_name),       wSchema,                  \
+      pfnNew,      RUNTIME_CLASS(base_class_name), nullptr};                 \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
@@ -90,18 +90,18 @@ class CObject {
 
 // Dynamically creatable classes are registered too, so that a class name read
 // from a file finds them.
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                          \
-  CObject* PASCAL class_name::CreateObject() { return new class_name; }            \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                \
+  CObject* PASCAL class_name::CreateObject() { return new class_name; }                 \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject) \
   static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));
 
 #define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                           \
-  CObject* PASCAL class_name::CreateObject() { return new class_name; }                   \
+  CObject* PASCAL class_name::CreateObject() { return new class_name; }                  \
   IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
-  static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                     \
-  CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) {                           \
+  static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                    \
+  CArchive& AFXAPI operator>>(CArchive& ar, class_name*& pOb) {                          \
     pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));            \
-    return ar;                                                                            \
+    return ar;                                                                           \
   }
 
 /// `pObject` cast to `class_name*` when it is one, else null.

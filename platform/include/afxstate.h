@@ -26,8 +26,8 @@ class _AFX_THREAD_STATE : public CNoTrackObject {
 
   AFX_MODULE_STATE* m_pModuleState = nullptr;  // null: the application's
   AFX_MODULE_STATE* m_pPrevModuleState = nullptr;
-  MSG m_msgCur;        // the message the message loop is dispatching
-  MSG m_lastSentMsg;   // the message a window procedure is handling
+  MSG m_msgCur;       // the message the message loop is dispatching
+  MSG m_lastSentMsg;  // the message a window procedure is handling
 };
 
 _AFX_THREAD_STATE* AFXAPI AfxGetThreadState();

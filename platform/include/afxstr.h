@@ -8,9 +8,11 @@
 #include <string>
 
 /// Character operations that differ between the narrow and the wide string.
-template <typename T> struct AfxStrTraits;
+template <typename T>
+struct AfxStrTraits;
 
-template <> struct AfxStrTraits<char> {
+template <>
+struct AfxStrTraits<char> {
   typedef wchar_t OtherChar;
   static int Length(const char* p) { return p ? lstrlenA(p) : 0; }
   static int Compare(const char* a, const char* b);
@@ -27,7 +29,8 @@ template <> struct AfxStrTraits<char> {
   static void Convert(char* dst, int cch, const wchar_t* src, int n);
 };
 
-template <> struct AfxStrTraits<wchar_t> {
+template <>
+struct AfxStrTraits<wchar_t> {
   typedef char OtherChar;
   static int Length(const wchar_t* p) { return p ? lstrlenW(p) : 0; }
   static int Compare(const wchar_t* a, const wchar_t* b);
@@ -74,8 +77,14 @@ class CStringT {
   CStringT(const unsigned char* psz) : CStringT(reinterpret_cast<const char*>(psz)) {}
   explicit CStringT(T ch, int nRepeat = 1) : m_str(nRepeat > 0 ? nRepeat : 0, ch) {}
 
-  CStringT& operator=(const CStringT& s) { m_str = s.m_str; return *this; }
-  CStringT& operator=(CStringT&& s) noexcept { m_str = std::move(s.m_str); return *this; }
+  CStringT& operator=(const CStringT& s) {
+    m_str = s.m_str;
+    return *this;
+  }
+  CStringT& operator=(CStringT&& s) noexcept {
+    m_str = std::move(s.m_str);
+    return *this;
+  }
   CStringT& operator=(PCXSTR psz) {
     if (psz != nullptr && IS_INTRESOURCE(psz)) {
       LoadString(LOWORD(reinterpret_cast<ULONG_PTR>(psz)));
@@ -88,13 +97,28 @@ class CStringT {
     AssignOther(psz, AfxStrTraits<YCHAR>::Length(psz));
     return *this;
   }
-  CStringT& operator=(const CStringT<YCHAR>& s) { AssignOther(s.GetString(), s.GetLength()); return *this; }
-  CStringT& operator=(T ch) { m_str.assign(1, ch); return *this; }
+  CStringT& operator=(const CStringT<YCHAR>& s) {
+    AssignOther(s.GetString(), s.GetLength());
+    return *this;
+  }
+  CStringT& operator=(T ch) {
+    m_str.assign(1, ch);
+    return *this;
+  }
 
-  CStringT& operator+=(const CStringT& s) { m_str += s.m_str; return *this; }
-  CStringT& operator+=(PCXSTR psz) { if (psz) m_str += psz; return *this; }
+  CStringT& operator+=(const CStringT& s) {
+    m_str += s.m_str;
+    return *this;
+  }
+  CStringT& operator+=(PCXSTR psz) {
+    if (psz) m_str += psz;
+    return *this;
+  }
   CStringT& operator+=(PCYSTR psz) { return operator+=(CStringT(psz)); }
-  CStringT& operator+=(T ch) { m_str += ch; return *this; }
+  CStringT& operator+=(T ch) {
+    m_str += ch;
+    return *this;
+  }
 
   int GetLength() const { return static_cast<int>(m_str.size()); }
   int GetAllocLength() const { return static_cast<int>(m_str.capacity()); }
@@ -102,24 +126,43 @@ class CStringT {
   void Empty() { m_str.clear(); }
   PCXSTR GetString() const { return m_str.c_str(); }
   operator PCXSTR() const { return m_str.c_str(); }
-  T GetAt(int i) const { CheckIndex(i, false); return m_str[i]; }
-  T operator[](int i) const { CheckIndex(i, true); return m_str[i]; }
-  void SetAt(int i, T ch) { CheckIndex(i, false); m_str[i] = ch; }
+  T GetAt(int i) const {
+    CheckIndex(i, false);
+    return m_str[i];
+  }
+  T operator[](int i) const {
+    CheckIndex(i, true);
+    return m_str[i];
+  }
+  void SetAt(int i, T ch) {
+    CheckIndex(i, false);
+    m_str[i] = ch;
+  }
   void Append(PCXSTR psz) { operator+=(psz); }
-  void Append(PCXSTR pch, int n) { if (pch && n > 0) m_str.append(pch, n); }
+  void Append(PCXSTR pch, int n) {
+    if (pch && n > 0) m_str.append(pch, n);
+  }
   void Append(const CStringT& s) { m_str += s.m_str; }
   void AppendChar(T ch) { m_str += ch; }
-  void Truncate(int n) { if (n >= 0 && n < GetLength()) m_str.resize(n); }
-  void Preallocate(int n) { if (n > 0) m_str.reserve(n); }
+  void Truncate(int n) {
+    if (n >= 0 && n < GetLength()) m_str.resize(n);
+  }
+  void Preallocate(int n) {
+    if (n > 0) m_str.reserve(n);
+  }
   void FreeExtra() { m_str.shrink_to_fit(); }
   void SetString(PCXSTR pch, int n) { m_str.assign(pch, pch + (n > 0 ? n : 0)); }
 
   /// Ordinal comparisons (<0, 0, >0), as the run-time's strcmp/_stricmp.
   int Compare(PCXSTR psz) const { return AfxStrTraits<T>::Compare(GetString(), Safe(psz)); }
-  int CompareNoCase(PCXSTR psz) const { return AfxStrTraits<T>::CompareNoCase(GetString(), Safe(psz)); }
+  int CompareNoCase(PCXSTR psz) const {
+    return AfxStrTraits<T>::CompareNoCase(GetString(), Safe(psz));
+  }
   /// Locale-aware comparisons.
   int Collate(PCXSTR psz) const { return AfxStrTraits<T>::Collate(GetString(), Safe(psz)); }
-  int CollateNoCase(PCXSTR psz) const { return AfxStrTraits<T>::CollateNoCase(GetString(), Safe(psz)); }
+  int CollateNoCase(PCXSTR psz) const {
+    return AfxStrTraits<T>::CollateNoCase(GetString(), Safe(psz));
+  }
 
   CStringT Mid(int iFirst) const { return Mid(iFirst, GetLength()); }
   CStringT Mid(int iFirst, int nCount) const {
@@ -132,24 +175,51 @@ class CStringT {
     n = n < 0 ? 0 : (n > GetLength() ? GetLength() : n);
     return Mid(GetLength() - n, n);
   }
-  CStringT SpanIncluding(PCXSTR set) const { return Left(EndIfNone(m_str.find_first_not_of(Safe(set)))); }
-  CStringT SpanExcluding(PCXSTR set) const { return Left(EndIfNone(m_str.find_first_of(Safe(set)))); }
+  CStringT SpanIncluding(PCXSTR set) const {
+    return Left(EndIfNone(m_str.find_first_not_of(Safe(set))));
+  }
+  CStringT SpanExcluding(PCXSTR set) const {
+    return Left(EndIfNone(m_str.find_first_of(Safe(set))));
+  }
 
-  CStringT& MakeUpper() { AfxStrTraits<T>::Upper(&m_str[0], GetLength()); return *this; }
-  CStringT& MakeLower() { AfxStrTraits<T>::Lower(&m_str[0], GetLength()); return *this; }
-  CStringT& MakeReverse() { m_str.assign(m_str.rbegin(), m_str.rend()); return *this; }
+  CStringT& MakeUpper() {
+    AfxStrTraits<T>::Upper(&m_str[0], GetLength());
+    return *this;
+  }
+  CStringT& MakeLower() {
+    AfxStrTraits<T>::Lower(&m_str[0], GetLength());
+    return *this;
+  }
+  CStringT& MakeReverse() {
+    m_str.assign(m_str.rbegin(), m_str.rend());
+    return *this;
+  }
 
-  CStringT& TrimLeft() { return TrimLeftIf([](T c) { return AfxStrTraits<T>::IsSpace(c); }); }
-  CStringT& TrimLeft(T ch) { return TrimLeftIf([ch](T c) { return c == ch; }); }
-  CStringT& TrimLeft(PCXSTR set) { return TrimLeftIf([set](T c) { return InSet(set, c); }); }
-  CStringT& TrimRight() { return TrimRightIf([](T c) { return AfxStrTraits<T>::IsSpace(c); }); }
-  CStringT& TrimRight(T ch) { return TrimRightIf([ch](T c) { return c == ch; }); }
-  CStringT& TrimRight(PCXSTR set) { return TrimRightIf([set](T c) { return InSet(set, c); }); }
+  CStringT& TrimLeft() {
+    return TrimLeftIf([](T c) { return AfxStrTraits<T>::IsSpace(c); });
+  }
+  CStringT& TrimLeft(T ch) {
+    return TrimLeftIf([ch](T c) { return c == ch; });
+  }
+  CStringT& TrimLeft(PCXSTR set) {
+    return TrimLeftIf([set](T c) { return InSet(set, c); });
+  }
+  CStringT& TrimRight() {
+    return TrimRightIf([](T c) { return AfxStrTraits<T>::IsSpace(c); });
+  }
+  CStringT& TrimRight(T ch) {
+    return TrimRightIf([ch](T c) { return c == ch; });
+  }
+  CStringT& TrimRight(PCXSTR set) {
+    return TrimRightIf([set](T c) { return InSet(set, c); });
+  }
   CStringT& Trim() { return TrimRight().TrimLeft(); }
   CStringT& Trim(T ch) { return TrimRight(ch).TrimLeft(ch); }
   CStringT& Trim(PCXSTR set) { return TrimRight(set).TrimLeft(set); }
 
-  int Find(T ch, int iStart = 0) const { return Found(iStart > GetLength() ? npos() : m_str.find(ch, Start(iStart))); }
+  int Find(T ch, int iStart = 0) const {
+    return Found(iStart > GetLength() ? npos() : m_str.find(ch, Start(iStart)));
+  }
   int Find(PCXSTR psz, int iStart = 0) const {
     return Found(iStart > GetLength() ? npos() : m_str.find(Safe(psz), Start(iStart)));
   }
@@ -212,7 +282,10 @@ class CStringT {
     if (nMinLength > GetLength()) m_str.resize(nMinLength);
     return &m_str[0];
   }
-  PXSTR GetBufferSetLength(int nLength) { m_str.resize(nLength > 0 ? nLength : 0); return &m_str[0]; }
+  PXSTR GetBufferSetLength(int nLength) {
+    m_str.resize(nLength > 0 ? nLength : 0);
+    return &m_str[0];
+  }
   /// Length -1 means up to the first NUL in the buffer.
   void ReleaseBuffer(int nNewLength = -1) {
     if (nNewLength < 0) nNewLength = AfxStrTraits<T>::Length(m_str.c_str());
@@ -226,11 +299,31 @@ class CStringT {
   BSTR AllocSysString() const;
   BSTR SetSysString(BSTR* pbstr) const;
 
-  friend CStringT operator+(const CStringT& a, const CStringT& b) { CStringT r(a); r += b; return r; }
-  friend CStringT operator+(const CStringT& a, PCXSTR b) { CStringT r(a); r += b; return r; }
-  friend CStringT operator+(PCXSTR a, const CStringT& b) { CStringT r(a); r += b; return r; }
-  friend CStringT operator+(const CStringT& a, T b) { CStringT r(a); r += b; return r; }
-  friend CStringT operator+(T a, const CStringT& b) { CStringT r(a); r += b; return r; }
+  friend CStringT operator+(const CStringT& a, const CStringT& b) {
+    CStringT r(a);
+    r += b;
+    return r;
+  }
+  friend CStringT operator+(const CStringT& a, PCXSTR b) {
+    CStringT r(a);
+    r += b;
+    return r;
+  }
+  friend CStringT operator+(PCXSTR a, const CStringT& b) {
+    CStringT r(a);
+    r += b;
+    return r;
+  }
+  friend CStringT operator+(const CStringT& a, T b) {
+    CStringT r(a);
+    r += b;
+    return r;
+  }
+  friend CStringT operator+(T a, const CStringT& b) {
+    CStringT r(a);
+    r += b;
+    return r;
+  }
   friend bool operator==(const CStringT& a, const CStringT& b) { return a.m_str == b.m_str; }
   friend bool operator==(const CStringT& a, PCXSTR b) { return a.Compare(b) == 0; }
   friend bool operator==(PCXSTR a, const CStringT& b) { return b.Compare(a) == 0; }
@@ -251,33 +344,42 @@ class CStringT {
   friend bool operator>=(PCXSTR a, const CStringT& b) { return b.Compare(a) <= 0; }
 
  private:
-  static PCXSTR EmptyLiteral() { static const T empty[1] = {0}; return empty; }
+  static PCXSTR EmptyLiteral() {
+    static const T empty[1] = {0};
+    return empty;
+  }
   static PCXSTR Safe(PCXSTR p) { return p ? p : EmptyLiteral(); }
   static size_t npos() { return std::basic_string<T>::npos; }
   static size_t Start(int i) { return i < 0 ? 0 : static_cast<size_t>(i); }
   static int Found(size_t pos) { return pos == npos() ? -1 : static_cast<int>(pos); }
   int EndIfNone(size_t pos) const { return pos == npos() ? GetLength() : static_cast<int>(pos); }
   static bool InSet(PCXSTR set, T c) {
-    for (; set && *set; ++set) if (*set == c) return true;
+    for (; set && *set; ++set)
+      if (*set == c) return true;
     return false;
   }
   void CheckIndex(int i, bool allowEnd) const {
     if (i < 0 || i > GetLength() || (i == GetLength() && !allowEnd)) AfxThrowInvalidArgException();
   }
-  template <typename Pred> CStringT& TrimLeftIf(Pred p) {
+  template <typename Pred>
+  CStringT& TrimLeftIf(Pred p) {
     size_t i = 0;
     while (i < m_str.size() && p(m_str[i])) ++i;
     m_str.erase(0, i);
     return *this;
   }
-  template <typename Pred> CStringT& TrimRightIf(Pred p) {
+  template <typename Pred>
+  CStringT& TrimRightIf(Pred p) {
     size_t n = m_str.size();
     while (n > 0 && p(m_str[n - 1])) --n;
     m_str.resize(n);
     return *this;
   }
   void AssignOther(PCYSTR pch, int n) {
-    if (pch == nullptr || n <= 0) { m_str.clear(); return; }
+    if (pch == nullptr || n <= 0) {
+      m_str.clear();
+      return;
+    }
     int cch = AfxStrTraits<T>::ConvertedLength(pch, n);
     m_str.resize(cch);
     if (cch > 0) AfxStrTraits<T>::Convert(&m_str[0], cch, pch, n);
@@ -290,7 +392,10 @@ template <typename T>
 int CStringT<T>::Replace(T chOld, T chNew) {
   int n = 0;
   for (T& c : m_str) {
-    if (c == chOld) { c = chNew; ++n; }
+    if (c == chOld) {
+      c = chNew;
+      ++n;
+    }
   }
   return n;
 }
@@ -310,7 +415,8 @@ template <typename T>
 int CStringT<T>::Remove(T ch) {
   int before = GetLength();
   size_t out = 0;
-  for (T c : m_str) if (c != ch) m_str[out++] = c;
+  for (T c : m_str)
+    if (c != ch) m_str[out++] = c;
   m_str.resize(out);
   return before - GetLength();
 }

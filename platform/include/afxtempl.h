@@ -29,16 +29,29 @@ UINT AfxHashString(const T* key) {
   for (; key != nullptr && *key; ++key) nHash = (nHash << 5) + nHash + static_cast<UINT>(*key);
   return nHash;
 }
-template <> inline UINT AFXAPI HashKey<LPCSTR>(LPCSTR key) { return AfxHashString(key); }
-template <> inline UINT AFXAPI HashKey<LPCWSTR>(LPCWSTR key) { return AfxHashString(key); }
-template <> inline UINT AFXAPI HashKey<const CStringA&>(const CStringA& key) { return AfxHashString(key.GetString()); }
-template <> inline UINT AFXAPI HashKey<const CStringW&>(const CStringW& key) { return AfxHashString(key.GetString()); }
+template <>
+inline UINT AFXAPI HashKey<LPCSTR>(LPCSTR key) {
+  return AfxHashString(key);
+}
+template <>
+inline UINT AFXAPI HashKey<LPCWSTR>(LPCWSTR key) {
+  return AfxHashString(key);
+}
+template <>
+inline UINT AFXAPI HashKey<const CStringA&>(const CStringA& key) {
+  return AfxHashString(key.GetString());
+}
+template <>
+inline UINT AFXAPI HashKey<const CStringW&>(const CStringW& key) {
+  return AfxHashString(key.GetString());
+}
 
 /// Reads or writes `nCount` elements. The general form copies their bytes, so
 /// element types with pointers or strings need their own form.
 template <class TYPE>
 void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
-  static_assert(std::is_trivially_copyable<TYPE>::value, "this element type needs its own SerializeElements");
+  static_assert(std::is_trivially_copyable<TYPE>::value,
+                "this element type needs its own SerializeElements");
   UINT nBytes = static_cast<UINT>(nCount * sizeof(TYPE));
   if (ar.IsStoring()) {
     ar.Write(pElements, nBytes);
@@ -46,14 +59,22 @@ void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount) {
     AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
   }
 }
-template <> inline void AFXAPI SerializeElements<CStringA>(CArchive& ar, CStringA* pElements, INT_PTR nCount) {
+template <>
+inline void AFXAPI SerializeElements<CStringA>(CArchive& ar, CStringA* pElements, INT_PTR nCount) {
   for (INT_PTR i = 0; i < nCount; ++i) {
-    if (ar.IsStoring()) ar << pElements[i]; else ar >> pElements[i];
+    if (ar.IsStoring())
+      ar << pElements[i];
+    else
+      ar >> pElements[i];
   }
 }
-template <> inline void AFXAPI SerializeElements<CStringW>(CArchive& ar, CStringW* pElements, INT_PTR nCount) {
+template <>
+inline void AFXAPI SerializeElements<CStringW>(CArchive& ar, CStringW* pElements, INT_PTR nCount) {
   for (INT_PTR i = 0; i < nCount; ++i) {
-    if (ar.IsStoring()) ar << pElements[i]; else ar >> pElements[i];
+    if (ar.IsStoring())
+      ar << pElements[i];
+    else
+      ar >> pElements[i];
   }
 }
 
@@ -156,7 +177,8 @@ class CArray : public CObject {
   void Reserve(INT_PTR nNewSize) {
     INT_PTR capacity = static_cast<INT_PTR>(m_data.capacity());
     if (nNewSize <= capacity) return;
-    INT_PTR grow = m_nGrowBy > 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, GetSize() / 8));
+    INT_PTR grow =
+        m_nGrowBy > 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, GetSize() / 8));
     m_data.reserve(static_cast<size_t>(std::max(nNewSize, capacity + grow)));
   }
 
@@ -186,17 +208,27 @@ class CList : public CObject {
   const TYPE& GetHead() const { return Node(m_pNodeHead)->data; }
   TYPE& GetTail() { return Node(m_pNodeTail)->data; }
   const TYPE& GetTail() const { return Node(m_pNodeTail)->data; }
-  TYPE RemoveHead() { TYPE value = GetHead(); Unlink(m_pNodeHead); return value; }
-  TYPE RemoveTail() { TYPE value = GetTail(); Unlink(m_pNodeTail); return value; }
+  TYPE RemoveHead() {
+    TYPE value = GetHead();
+    Unlink(m_pNodeHead);
+    return value;
+  }
+  TYPE RemoveTail() {
+    TYPE value = GetTail();
+    Unlink(m_pNodeTail);
+    return value;
+  }
   POSITION AddHead(ARG_TYPE newElement) { return Link(newElement, nullptr, m_pNodeHead); }
   POSITION AddTail(ARG_TYPE newElement) { return Link(newElement, m_pNodeTail, nullptr); }
   void AddHead(CList* pNewList) {
     ENSURE(pNewList != nullptr);
-    for (POSITION pos = pNewList->GetTailPosition(); pos != nullptr;) AddHead(pNewList->GetPrev(pos));
+    for (POSITION pos = pNewList->GetTailPosition(); pos != nullptr;)
+      AddHead(pNewList->GetPrev(pos));
   }
   void AddTail(CList* pNewList) {
     ENSURE(pNewList != nullptr);
-    for (POSITION pos = pNewList->GetHeadPosition(); pos != nullptr;) AddTail(pNewList->GetNext(pos));
+    for (POSITION pos = pNewList->GetHeadPosition(); pos != nullptr;)
+      AddTail(pNewList->GetNext(pos));
   }
   void RemoveAll() {
     while (m_pNodeHead != nullptr) Unlink(m_pNodeHead);
@@ -205,10 +237,26 @@ class CList : public CObject {
   POSITION GetHeadPosition() const { return Pos(m_pNodeHead); }
   POSITION GetTailPosition() const { return Pos(m_pNodeTail); }
   /// The element at `rPosition`, which then moves to the next one.
-  TYPE& GetNext(POSITION& rPosition) { CNode* p = Node(rPosition); rPosition = Pos(p->pNext); return p->data; }
-  const TYPE& GetNext(POSITION& rPosition) const { CNode* p = Node(rPosition); rPosition = Pos(p->pNext); return p->data; }
-  TYPE& GetPrev(POSITION& rPosition) { CNode* p = Node(rPosition); rPosition = Pos(p->pPrev); return p->data; }
-  const TYPE& GetPrev(POSITION& rPosition) const { CNode* p = Node(rPosition); rPosition = Pos(p->pPrev); return p->data; }
+  TYPE& GetNext(POSITION& rPosition) {
+    CNode* p = Node(rPosition);
+    rPosition = Pos(p->pNext);
+    return p->data;
+  }
+  const TYPE& GetNext(POSITION& rPosition) const {
+    CNode* p = Node(rPosition);
+    rPosition = Pos(p->pNext);
+    return p->data;
+  }
+  TYPE& GetPrev(POSITION& rPosition) {
+    CNode* p = Node(rPosition);
+    rPosition = Pos(p->pPrev);
+    return p->data;
+  }
+  const TYPE& GetPrev(POSITION& rPosition) const {
+    CNode* p = Node(rPosition);
+    rPosition = Pos(p->pPrev);
+    return p->data;
+  }
   TYPE& GetAt(POSITION position) { return Node(position)->data; }
   const TYPE& GetAt(POSITION position) const { return Node(position)->data; }
   void SetAt(POSITION pos, ARG_TYPE newElement) { Node(pos)->data = newElement; }
@@ -242,7 +290,8 @@ class CList : public CObject {
   void Serialize(CArchive& ar) override {
     if (ar.IsStoring()) {
       ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
-      for (CNode* p = m_pNodeHead; p != nullptr; p = p->pNext) SerializeElements<TYPE>(ar, &p->data, 1);
+      for (CNode* p = m_pNodeHead; p != nullptr; p = p->pNext)
+        SerializeElements<TYPE>(ar, &p->data, 1);
       return;
     }
     for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
@@ -300,7 +349,8 @@ class CMap : public CObject {
 
  protected:
   struct CAssoc : CPair {
-    CAssoc(ARG_KEY k, UINT hash, CAssoc* next) : CPair{KEY(k), VALUE()}, pNext(next), nHashValue(hash) {}
+    CAssoc(ARG_KEY k, UINT hash, CAssoc* next)
+        : CPair{KEY(k), VALUE()}, pNext(next), nHashValue(hash) {}
     CAssoc* pNext;
     UINT nHashValue;
   };
@@ -377,7 +427,9 @@ class CMap : public CObject {
   }
   const CPair* PGetFirstAssoc() const { return First(); }
   CPair* PGetFirstAssoc() { return First(); }
-  const CPair* PGetNextAssoc(const CPair* pAssoc) const { return Next(static_cast<const CAssoc*>(pAssoc)); }
+  const CPair* PGetNextAssoc(const CPair* pAssoc) const {
+    return Next(static_cast<const CAssoc*>(pAssoc));
+  }
   CPair* PGetNextAssoc(const CPair* pAssoc) { return Next(static_cast<const CAssoc*>(pAssoc)); }
 
   /// Count, then key and value of each entry through SerializeElements.
@@ -402,7 +454,8 @@ class CMap : public CObject {
  private:
   CAssoc* Find(ARG_KEY key) const {
     if (m_pHashTable.empty()) return nullptr;
-    for (CAssoc* p = m_pHashTable[HashKey<ARG_KEY>(key) % m_nHashTableSize]; p != nullptr; p = p->pNext) {
+    for (CAssoc* p = m_pHashTable[HashKey<ARG_KEY>(key) % m_nHashTableSize]; p != nullptr;
+         p = p->pNext) {
       if (CompareElements(&p->key, &key)) return p;
     }
     return nullptr;
@@ -441,7 +494,9 @@ class CTypedPtrArray : public BASE_CLASS {
   void SetAt(INT_PTR nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
   void SetAtGrow(INT_PTR nIndex, TYPE newElement) { BASE_CLASS::SetAtGrow(nIndex, newElement); }
   INT_PTR Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
-  void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
+  void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) {
+    BASE_CLASS::InsertAt(nIndex, newElement, nCount);
+  }
   TYPE* GetData() { return (TYPE*)BASE_CLASS::GetData(); }
   const TYPE* GetData() const { return (const TYPE*)BASE_CLASS::GetData(); }
   TYPE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
@@ -468,8 +523,12 @@ class CTypedPtrList : public BASE_CLASS {
   TYPE& GetAt(POSITION position) { return (TYPE&)BASE_CLASS::GetAt(position); }
   TYPE GetAt(POSITION position) const { return (TYPE)BASE_CLASS::GetAt(position); }
   void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
-  POSITION InsertBefore(POSITION position, TYPE newElement) { return BASE_CLASS::InsertBefore(position, newElement); }
-  POSITION InsertAfter(POSITION position, TYPE newElement) { return BASE_CLASS::InsertAfter(position, newElement); }
+  POSITION InsertBefore(POSITION position, TYPE newElement) {
+    return BASE_CLASS::InsertBefore(position, newElement);
+  }
+  POSITION InsertAfter(POSITION position, TYPE newElement) {
+    return BASE_CLASS::InsertAfter(position, newElement);
+  }
 };
 
 /// A map to VALUE pointers over one of the pointer maps.
@@ -483,7 +542,9 @@ class CTypedPtrMap : public BASE_CLASS {
     if (found) rValue = (VALUE)value;
     return found;
   }
-  VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) { return (VALUE&)BASE_CLASS::operator[](key); }
+  VALUE& operator[](typename BASE_CLASS::BASE_ARG_KEY key) {
+    return (VALUE&)BASE_CLASS::operator[](key);
+  }
   void SetAt(KEY key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
   BOOL RemoveKey(KEY key) { return BASE_CLASS::RemoveKey(key); }
   void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const {

@@ -23,7 +23,7 @@ class CThreadLocalObject {
   CThreadLocalObject(const CThreadLocalObject&) = delete;
   CThreadLocalObject& operator=(const CThreadLocalObject&) = delete;
   ~CThreadLocalObject();
-  CNoTrackObject* GetData(CNoTrackObject* (AFXAPI* pfnCreateObject)());
+  CNoTrackObject* GetData(CNoTrackObject*(AFXAPI* pfnCreateObject)());
   /// The calling thread's object, or null when it has none yet.
   CNoTrackObject* GetDataNA();
 
@@ -40,7 +40,7 @@ class CProcessLocalObject {
   CProcessLocalObject(const CProcessLocalObject&) = delete;
   CProcessLocalObject& operator=(const CProcessLocalObject&) = delete;
   ~CProcessLocalObject();
-  CNoTrackObject* GetData(CNoTrackObject* (AFXAPI* pfnCreateObject)());
+  CNoTrackObject* GetData(CNoTrackObject*(AFXAPI* pfnCreateObject)());
 
  private:
   CNoTrackObject* volatile m_pObject = nullptr;

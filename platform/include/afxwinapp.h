@@ -80,7 +80,9 @@ class CWinApp : public CWinThread {
 
   HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
   HCURSOR LoadCursor(UINT nIDResource) const;
-  HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(NULL, lpszCursorName); }
+  HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const {
+    return ::LoadCursor(NULL, lpszCursorName);
+  }
   HICON LoadIcon(LPCTSTR lpszResourceName) const;
   HICON LoadIcon(UINT nIDResource) const;
   HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(NULL, lpszIconName); }
@@ -99,12 +101,15 @@ class CWinApp : public CWinThread {
   HKEY GetSectionKey(LPCTSTR lpszSection);
   virtual UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
   virtual BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
-  virtual CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = NULL);
+  virtual CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry,
+                                   LPCTSTR lpszDefault = NULL);
   /// A null entry removes the section, a null value the entry.
   virtual BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
   /// *ppData is new[]'ed for the caller; FALSE (and null) when missing.
-  virtual BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
-  virtual BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
+  virtual BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData,
+                                UINT* pBytes);
+  virtual BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData,
+                                  UINT nBytes);
   /// 1 shows the wait cursor, -1 ends it, 0 shows it again after a change.
   virtual void DoWaitCursor(int nCode);
   /// ID_APP_EXIT: closes the main window, which ends the message loop.
@@ -128,6 +133,7 @@ CWnd* AFXAPI AfxGetMainWnd();
 void AFXAPI AfxPostQuitMessage(int nExitCode);
 /// Records the instance and the command line in the module state and the
 /// application object.
-BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                       int nCmdShow);
 /// AfxWinInit, InitApplication, InitInstance, Run; the result is the exit code.
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);

@@ -109,7 +109,12 @@ class CWnd : public CCmdTarget {
   void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                 BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
 
-  enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+  enum RepositionFlags {
+    reposDefault = 0,
+    reposQuery = 1,
+    reposExtra = 2,
+    reposNoPosLeftOver = 0x8000
+  };
   /// Lays out the child bars with ids nIDFirst..nIDLast (each takes its band
   /// on WM_SIZEPARENT) and gives the rest of the client area to the child
   /// nIDLeftOver. reposQuery only fills lpRectParam with what is left (or,
@@ -124,7 +129,8 @@ class CWnd : public CCmdTarget {
   /// ((COLORREF)-1: the window-text colour). FALSE for edits, message boxes,
   /// scroll bars and lists other than a drop-down combo box's, which keep
   /// their own colours.
-  static BOOL PASCAL GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGray, COLORREF clrText);
+  static BOOL PASCAL GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGray,
+                                  COLORREF clrText);
   /// The window that should own a modal box for pParent (null: the main
   /// window): the top-level window above it, or its last active popup when
   /// no parent is given. With pWndTop the top-level window is disabled when
@@ -166,7 +172,9 @@ class CWnd : public CCmdTarget {
   int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtr(m_hWnd, GWLP_ID, nID); }
   CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-  CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+  CWnd* SetParent(CWnd* pWndNewParent) {
+    return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+  }
   /// The window SetOwner named, else the parent (a pop-up's parent is its owner).
   CWnd* GetOwner() const;
   /// Names the window that gets the notifications a control bar passes on;
@@ -174,7 +182,9 @@ class CWnd : public CCmdTarget {
   void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
   CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
   CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
-  CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
+  CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const {
+    return FromHandle(::GetWindow(m_hWnd, nFlag));
+  }
   /// The window itself or the first ancestor that is not a child window.
   CWnd* GetParentOwner() const;
   /// The end of the chain of parents and, for top-level windows, owners.
@@ -205,7 +215,8 @@ class CWnd : public CCmdTarget {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
   }
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) {
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
   }
   /// pWndInsertAfter may be a real window or &wndTop, &wndBottom, ...
   BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
@@ -225,7 +236,9 @@ class CWnd : public CCmdTarget {
   }
 
   void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+  }
   void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
   void UpdateWindow() { ::UpdateWindow(m_hWnd); }
   BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, CRgn* prgnUpdate = NULL,
@@ -286,8 +299,8 @@ class CWnd : public CCmdTarget {
   /// live on the heap deletes itself here.
   virtual void PostNcDestroy();
 
-  static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
+  static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                              BOOL bDeep, BOOL bOnlyPerm);
 
   // Handlers; each default passes the message on (Default) unless noted.
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -375,7 +388,8 @@ class CWnd : public CCmdTarget {
   DECLARE_MESSAGE_MAP()
 
  private:
-  friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+  friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam,
+                                       LPARAM lParam);
   friend LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
 
   /// One message-map signature call; the result of the message.
@@ -393,7 +407,8 @@ class CWnd : public CCmdTarget {
 /// Hands a window message to pWnd->WindowProc with the thread's last-sent
 /// message set to it (and restored afterwards, so nested sends keep theirs).
 /// A CException a handler lets escape is reported and deleted here.
-LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0);
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam = 0,
+                              LPARAM lParam = 0);
 
 /// Makes the next window that this thread creates belong to pWnd.
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
@@ -405,8 +420,8 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
 /// A window class with the default window procedure and these attributes,
 /// registered on first use. The name stays valid until the next call on
 /// the same thread.
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0,
-                                   HBRUSH hbrBackground = 0, HICON hIcon = 0);
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
+                                   HICON hIcon = 0);
 /// The parent of a child window, else the owner.
 HWND AFXAPI AfxGetParentOwner(HWND hWnd);
 

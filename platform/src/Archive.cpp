@@ -4,7 +4,9 @@
 #include <string.h>
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void*)
-    : m_pFile(pFile), m_nMode(nMode), m_nBufSize(nBufSize < 128 ? 128u : static_cast<UINT>(nBufSize)) {
+    : m_pFile(pFile),
+      m_nMode(nMode),
+      m_nBufSize(nBufSize < 128 ? 128u : static_cast<UINT>(nBufSize)) {
   if (pFile == nullptr) AfxThrowInvalidArgException();
   m_strFileName = pFile->GetFilePath();
   m_buffer.reserve(m_nBufSize);

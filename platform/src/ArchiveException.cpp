@@ -18,12 +18,14 @@ const char* const kArchiveMessages[] = {
 
 }  // namespace
 
-BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
+BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError,
+                                        PUINT pnHelpContext) const {
   if (pnHelpContext != nullptr) *pnHelpContext = 0;
   if (lpszError == nullptr || nMaxError == 0) return FALSE;
   int cause = m_cause >= none && m_cause <= bufferFull ? m_cause : genericException;
   CString text;
-  text.Format(kArchiveMessages[cause], m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
+  text.Format(kArchiveMessages[cause],
+              m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
   lstrcpynA(lpszError, text, static_cast<int>(nMaxError));
   return TRUE;
 }

@@ -93,7 +93,8 @@ DWORD CArchive::ReadTag(WORD* pwTag) {
   return (static_cast<DWORD>(*pwTag & kClassTag) << 16) | (*pwTag & ~kClassTag);
 }
 
-CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag) {
+CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema,
+                                   DWORD* pObTag) {
   if (IsStoring()) AfxThrowArchiveException(CArchiveException::writeOnly, m_strFileName);
   WORD wTag;
   DWORD obTag = ReadTag(&wTag);

@@ -45,7 +45,8 @@ namespace {
 
 template <typename T>
 void ReadChars(CArchive& ar, CStringT<T>& out, ULONGLONG nLength) {
-  if (nLength > 0x7FFFFFFF) AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
+  if (nLength > 0x7FFFFFFF)
+    AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
   int n = static_cast<int>(nLength);
   T* p = out.GetBufferSetLength(n);
   UINT bytes = static_cast<UINT>(n * sizeof(T));

@@ -46,8 +46,9 @@ const AFX_DISPMAP_ENTRY* FindEntry(const AFX_DISPMAP* pMap, DISPID* pId, Visit v
     WORD nIndex = 0;
     for (const AFX_DISPMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->kind != afxDispEnd;
          ++pEntry, ++nIndex) {
-      DISPID id = pEntry->lDispID != DISPID_UNKNOWN ? pEntry->lDispID
-                                                     : static_cast<DISPID>(MAKELONG(nIndex + 1, nLevel));
+      DISPID id = pEntry->lDispID != DISPID_UNKNOWN
+                      ? pEntry->lDispID
+                      : static_cast<DISPID>(MAKELONG(nIndex + 1, nLevel));
       if (visit(*pEntry, id)) {
         if (pId != nullptr) *pId = id;
         return pEntry;

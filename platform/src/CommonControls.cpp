@@ -14,8 +14,8 @@ namespace {
 
 // comctl32 registers a control class only when asked; a process-wide call
 // per class group is enough.
-BOOL CreateCommonControl(CWnd* pWnd, DWORD dwICC, LPCTSTR lpszClass, DWORD dwStyle, const RECT& rect,
-                         CWnd* pParentWnd, UINT nID) {
+BOOL CreateCommonControl(CWnd* pWnd, DWORD dwICC, LPCTSTR lpszClass, DWORD dwStyle,
+                         const RECT& rect, CWnd* pParentWnd, UINT nID) {
   INITCOMMONCONTROLSEX init = {sizeof(init), dwICC};
   if (!::InitCommonControlsEx(&init)) return FALSE;
   return pWnd->CWnd::Create(lpszClass, NULL, dwStyle, rect, pParentWnd, nID);
@@ -30,7 +30,8 @@ BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
 void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  return ReflectDrawItem(this, message, lParam, pResult) || CWnd::OnChildNotify(message, wParam, lParam, pResult);
+  return ReflectDrawItem(this, message, lParam, pResult) ||
+         CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -57,7 +58,8 @@ LONG CTabCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, int nImage, L
 }
 
 BOOL CProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  return CreateCommonControl(this, ICC_PROGRESS_CLASS, PROGRESS_CLASS, dwStyle, rect, pParentWnd, nID);
+  return CreateCommonControl(this, ICC_PROGRESS_CLASS, PROGRESS_CLASS, dwStyle, rect, pParentWnd,
+                             nID);
 }
 
 void CProgressCtrl::GetRange(int& nLower, int& nUpper) const {
@@ -72,7 +74,8 @@ BOOL CSliderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
 }
 
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-  return CreateCommonControl(this, ICC_LISTVIEW_CLASSES, WC_LISTVIEW, dwStyle, rect, pParentWnd, nID);
+  return CreateCommonControl(this, ICC_LISTVIEW_CLASSES, WC_LISTVIEW, dwStyle, rect, pParentWnd,
+                             nID);
 }
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle) {

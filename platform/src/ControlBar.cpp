@@ -3,14 +3,14 @@
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-  ON_WM_WINDOWPOSCHANGING()
-  ON_WM_CREATE()
-  ON_WM_DESTROY()
-  ON_WM_ERASEBKGND()
-  ON_WM_NCPAINT()
-  ON_WM_NCCALCSIZE()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_ERASEBKGND()
+ON_WM_NCPAINT()
+ON_WM_NCCALCSIZE()
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
@@ -149,8 +149,9 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
   }
   // A measuring pass only pretends; the layout pass that moves windows shows or hides.
   if (lpLayout->hDWP != nullptr) {
-    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
-                                      swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    lpLayout->hDWP =
+        ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0,
+                         swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_nStateFlags &= ~(delayHide | delayShow);
   }
   return dwStyle ^ WS_VISIBLE;
@@ -163,7 +164,8 @@ CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
 }
 
 CSize CControlBar::CalcDynamicLayout(int nLength, DWORD nMode) {
-  if (nLength == -1 && !(nMode & (LM_MRUWIDTH | LM_COMMIT)) && (nMode & (LM_HORZDOCK | LM_VERTDOCK)))
+  if (nLength == -1 && !(nMode & (LM_MRUWIDTH | LM_COMMIT)) &&
+      (nMode & (LM_HORZDOCK | LM_VERTDOCK)))
     return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZDOCK);
   return CalcFixedLayout(nMode & LM_STRETCH, nMode & LM_HORZ);
 }
@@ -242,7 +244,8 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam) {
 void CControlBar::OnWindowPosChanging(WINDOWPOS* lpWndPos) {
   CWnd::OnWindowPosChanging(lpWndPos);
   // The borders depend on the size; repaint them whenever it changes.
-  if (!(lpWndPos->flags & SWP_NOSIZE)) ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  if (!(lpWndPos->flags & SWP_NOSIZE))
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 // Idle update ------------------------------------------------------------------------------------
@@ -256,7 +259,8 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {
     swpFlags = SWP_SHOWWINDOW;
   m_nStateFlags &= ~(delayShow | delayHide);
   if (swpFlags != 0)
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   if (GetStyle() & WS_VISIBLE) {
     CWnd* pOwner = GetOwner();
@@ -280,7 +284,8 @@ BOOL CControlBar::OnEraseBkgnd(CDC* pDC) {
 void CControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp) {
   // The CBRS_BORDER_ lines are drawn outside the client area.
   RECT& rc = lpncsp->rgrc[0];
-  const int cxBorder = ::GetSystemMetrics(SM_CXBORDER) * 2, cyBorder = ::GetSystemMetrics(SM_CYBORDER) * 2;
+  const int cxBorder = ::GetSystemMetrics(SM_CXBORDER) * 2,
+            cyBorder = ::GetSystemMetrics(SM_CYBORDER) * 2;
   if (m_dwStyle & CBRS_BORDER_LEFT) rc.left += cxBorder;
   if (m_dwStyle & CBRS_BORDER_TOP) rc.top += cyBorder;
   if (m_dwStyle & CBRS_BORDER_RIGHT) rc.right -= cxBorder;
@@ -302,7 +307,8 @@ void CControlBar::EraseNonClient() {
   ::OffsetRect(&rectWindow, -rectWindow.left, -rectWindow.top);
   ::FillRect(hDC, &rectWindow, ::GetSysColorBrush(COLOR_BTNFACE));
   if (m_dwStyle & CBRS_BORDER_ANY) {
-    UINT nEdges = ((m_dwStyle & CBRS_BORDER_LEFT) ? BF_LEFT : 0) | ((m_dwStyle & CBRS_BORDER_TOP) ? BF_TOP : 0) |
+    UINT nEdges = ((m_dwStyle & CBRS_BORDER_LEFT) ? BF_LEFT : 0) |
+                  ((m_dwStyle & CBRS_BORDER_TOP) ? BF_TOP : 0) |
                   ((m_dwStyle & CBRS_BORDER_RIGHT) ? BF_RIGHT : 0) |
                   ((m_dwStyle & CBRS_BORDER_BOTTOM) ? BF_BOTTOM : 0);
     ::DrawEdge(hDC, &rectWindow, EDGE_ETCHED, nEdges);

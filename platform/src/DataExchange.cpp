@@ -5,7 +5,10 @@
 #include <stdlib.h>
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_idLastControl(0), m_bEditLastControl(FALSE) {}
+    : m_bSaveAndValidate(bSaveAndValidate),
+      m_pDlgWnd(pDlgWnd),
+      m_idLastControl(0),
+      m_bEditLastControl(FALSE) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
   HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
@@ -66,7 +69,8 @@ bool ParseNumber(HWND hWndCtrl, bool bSigned, long long* pValue) {
   return true;
 }
 
-void DDX_Number(CDataExchange* pDX, int nIDC, bool bSigned, long long nMin, long long nMax, long long* pValue) {
+void DDX_Number(CDataExchange* pDX, int nIDC, bool bSigned, long long nMin, long long nMax,
+                long long* pValue) {
   HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
   if (!pDX->m_bSaveAndValidate) {
     char szText[32];
@@ -76,7 +80,8 @@ void DDX_Number(CDataExchange* pDX, int nIDC, bool bSigned, long long nMin, long
   }
   long long n = 0;
   if (!ParseNumber(hWndCtrl, bSigned, &n) || n < nMin || n > nMax) {
-    AfxMessageBox(bSigned ? "Please enter an integer." : "Please enter a positive integer.", MB_ICONEXCLAMATION);
+    AfxMessageBox(bSigned ? "Please enter an integer." : "Please enter a positive integer.",
+                  MB_ICONEXCLAMATION);
     pDX->Fail();
   }
   *pValue = n;

@@ -2,9 +2,9 @@
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-  ON_COMMAND(IDOK, OnOK)
-  ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -29,7 +29,9 @@ bool IsEditWindow(HWND hWnd) {
 CDialog::CDialog() : CDialog(static_cast<LPCTSTR>(nullptr), nullptr) {}
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_nIDHelp(IS_INTRESOURCE(lpszTemplateName) ? LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName)) : 0),
+    : m_nIDHelp(IS_INTRESOURCE(lpszTemplateName)
+                    ? LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName))
+                    : 0),
       m_lpszTemplateName(lpszTemplateName),
       m_lpDialogTemplate(nullptr),
       m_pParentWnd(pParentWnd),
@@ -38,7 +40,8 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
       m_bInModalLoop(FALSE),
       m_bLockoutNotify(FALSE) {}
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd) {
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd) {
   m_nIDHelp = nIDTemplate;
 }
 
@@ -73,7 +76,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent
 
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd) {
   m_lpszTemplateName = lpszTemplateName;
-  if (IS_INTRESOURCE(lpszTemplateName)) m_nIDHelp = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
+  if (IS_INTRESOURCE(lpszTemplateName))
+    m_nIDHelp = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
   HINSTANCE hInst;
   LPCDLGTEMPLATE lpTemplate = LoadTemplate(&hInst);
   if (lpTemplate == nullptr) return FALSE;
@@ -81,7 +85,9 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd) {
   return CreateDlgIndirect(lpTemplate, pParentWnd->GetSafeHwnd(), hInst);
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+  return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd);
+}
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd) {
   m_pParentWnd = pParentWnd;
@@ -162,7 +168,9 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
   ::SendMessage(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->GetSafeHwnd()), 1);
 }
 void CDialog::SetDefID(UINT nID) { ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0); }
-DWORD CDialog::GetDefID() const { return static_cast<DWORD>(::SendMessage(m_hWnd, DM_GETDEFID, 0, 0)); }
+DWORD CDialog::GetDefID() const {
+  return static_cast<DWORD>(::SendMessage(m_hWnd, DM_GETDEFID, 0, 0));
+}
 void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
 
 // Commands ---------------------------------------------------------------------------------------
@@ -175,7 +183,8 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
   // Only commands, not control notifications, and no system commands.
-  if ((nCode != CN_COMMAND && nCode != static_cast<int>(CN_UPDATE_COMMAND_UI)) || nID == 0 || nID >= 0xF000)
+  if ((nCode != CN_COMMAND && nCode != static_cast<int>(CN_UPDATE_COMMAND_UI)) || nID == 0 ||
+      nID >= 0xF000)
     return FALSE;
   CWnd* pOwner = GetParent();
   if (pOwner != nullptr && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
@@ -193,7 +202,8 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTem
   if (nIDCaption != 0) m_strCaption.LoadString(nIDCaption);
 }
 
-CPropertyPage::CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption) : CDialog(lpszTemplateName) {
+CPropertyPage::CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
+    : CDialog(lpszTemplateName) {
   if (nIDCaption != 0) m_strCaption.LoadString(nIDCaption);
 }
 

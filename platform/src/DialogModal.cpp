@@ -45,7 +45,8 @@ INT_PTR CDialog::DoModal() {
   HWND hWndTop = nullptr;
   HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop);
   BOOL bEnableParent = FALSE;
-  if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent)) {
+  if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() &&
+      ::IsWindowEnabled(hWndParent)) {
     ::EnableWindow(hWndParent, FALSE);
     bEnableParent = TRUE;
   }

@@ -63,21 +63,36 @@ LPCSTR AfxDispArgs::Text(size_t i) { return m_texts[i]; }
 
 LONGLONG AfxDispToInteger(const VARIANT& v) {
   switch (V_VT(&v)) {
-    case VT_I1: return V_I1(&v);
-    case VT_UI1: return V_UI1(&v);
-    case VT_I2: return V_I2(&v);
-    case VT_UI2: return V_UI2(&v);
-    case VT_I4: return V_I4(&v);
-    case VT_UI4: return V_UI4(&v);
-    case VT_INT: return V_INT(&v);
-    case VT_UINT: return V_UINT(&v);
-    case VT_I8: return V_I8(&v);
-    case VT_UI8: return static_cast<LONGLONG>(V_UI8(&v));
-    case VT_BOOL: return V_BOOL(&v);
-    case VT_ERROR: return V_ERROR(&v);
-    case VT_R4: return static_cast<LONGLONG>(V_R4(&v));
-    case VT_R8: return static_cast<LONGLONG>(V_R8(&v));
-    case VT_DATE: return static_cast<LONGLONG>(V_DATE(&v));
+    case VT_I1:
+      return V_I1(&v);
+    case VT_UI1:
+      return V_UI1(&v);
+    case VT_I2:
+      return V_I2(&v);
+    case VT_UI2:
+      return V_UI2(&v);
+    case VT_I4:
+      return V_I4(&v);
+    case VT_UI4:
+      return V_UI4(&v);
+    case VT_INT:
+      return V_INT(&v);
+    case VT_UINT:
+      return V_UINT(&v);
+    case VT_I8:
+      return V_I8(&v);
+    case VT_UI8:
+      return static_cast<LONGLONG>(V_UI8(&v));
+    case VT_BOOL:
+      return V_BOOL(&v);
+    case VT_ERROR:
+      return V_ERROR(&v);
+    case VT_R4:
+      return static_cast<LONGLONG>(V_R4(&v));
+    case VT_R8:
+      return static_cast<LONGLONG>(V_R8(&v));
+    case VT_DATE:
+      return static_cast<LONGLONG>(V_DATE(&v));
     default: {
       VARIANT tmp;
       VariantInit(&tmp);
@@ -89,10 +104,14 @@ LONGLONG AfxDispToInteger(const VARIANT& v) {
 
 double AfxDispToReal(const VARIANT& v) {
   switch (V_VT(&v)) {
-    case VT_R4: return V_R4(&v);
-    case VT_R8: return V_R8(&v);
-    case VT_DATE: return V_DATE(&v);
-    default: return static_cast<double>(AfxDispToInteger(v));
+    case VT_R4:
+      return V_R4(&v);
+    case VT_R8:
+      return V_R8(&v);
+    case VT_DATE:
+      return V_DATE(&v);
+    default:
+      return static_cast<double>(AfxDispToInteger(v));
   }
 }
 

@@ -8,23 +8,31 @@ namespace {
 
 DWORD Access(UINT flags) {
   switch (flags & 3) {
-    case CFile::modeWrite: return GENERIC_WRITE;
-    case CFile::modeReadWrite: return GENERIC_READ | GENERIC_WRITE;
-    default: return GENERIC_READ;
+    case CFile::modeWrite:
+      return GENERIC_WRITE;
+    case CFile::modeReadWrite:
+      return GENERIC_READ | GENERIC_WRITE;
+    default:
+      return GENERIC_READ;
   }
 }
 
 DWORD Share(UINT flags) {
   switch (flags & 0x70) {
-    case CFile::shareDenyWrite: return FILE_SHARE_READ;
-    case CFile::shareDenyRead: return FILE_SHARE_WRITE;
-    case CFile::shareDenyNone: return FILE_SHARE_READ | FILE_SHARE_WRITE;
-    default: return 0;
+    case CFile::shareDenyWrite:
+      return FILE_SHARE_READ;
+    case CFile::shareDenyRead:
+      return FILE_SHARE_WRITE;
+    case CFile::shareDenyNone:
+      return FILE_SHARE_READ | FILE_SHARE_WRITE;
+    default:
+      return 0;
   }
 }
 
 DWORD Disposition(UINT flags) {
-  if (flags & CFile::modeCreate) return (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+  if (flags & CFile::modeCreate)
+    return (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
   return OPEN_EXISTING;
 }
 

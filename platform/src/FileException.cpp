@@ -60,7 +60,8 @@ BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHe
   if (lpszError == nullptr || nMaxError == 0) return FALSE;
   int cause = m_cause >= none && m_cause <= endOfFile ? m_cause : genericException;
   CString text;
-  text.Format(kFileMessages[cause], m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
+  text.Format(kFileMessages[cause],
+              m_strFileName.IsEmpty() ? "an unnamed file" : m_strFileName.GetString());
   lstrcpynA(lpszError, text, static_cast<int>(nMaxError));
   return TRUE;
 }
@@ -75,14 +76,25 @@ int PASCAL CFileException::OsErrorToException(LONG lOsError) {
 
 int PASCAL CFileException::ErrnoToException(int nErrno) {
   switch (nErrno) {
-    case EPERM: case EACCES: return accessDenied;
-    case EBADF: return invalidFile;
-    case EDEADLOCK: return sharingViolation;
-    case EMFILE: return tooManyOpenFiles;
-    case ENOENT: case ENFILE: return fileNotFound;
-    case ENOSPC: return diskFull;
-    case EINVAL: case EIO: return hardIO;
-    default: return genericException;
+    case EPERM:
+    case EACCES:
+      return accessDenied;
+    case EBADF:
+      return invalidFile;
+    case EDEADLOCK:
+      return sharingViolation;
+    case EMFILE:
+      return tooManyOpenFiles;
+    case ENOENT:
+    case ENFILE:
+      return fileNotFound;
+    case ENOSPC:
+      return diskFull;
+    case EINVAL:
+    case EIO:
+      return hardIO;
+    default:
+      return genericException;
   }
 }
 

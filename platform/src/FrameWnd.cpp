@@ -3,21 +3,26 @@
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-  ON_WM_CREATE()
-  ON_WM_CLOSE()
-  ON_WM_DESTROY()
-  ON_WM_SIZE()
-  ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
-  ON_WM_INITMENUPOPUP()
-  ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnUpdateControlBarMenu)
-  {WM_COMMAND, CN_COMMAND, AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AfxSigCmd_EX,
-   AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
-END_MESSAGE_MAP()
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
+ON_WM_INITMENUPOPUP()
+ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST,
+                           OnUpdateControlBarMenu){
+    WM_COMMAND,
+    CN_COMMAND,
+    AFX_IDW_CONTROLBAR_FIRST,
+    AFX_IDW_CONTROLBAR_LAST,
+    AfxSigCmd_EX,
+    AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
+    END_MESSAGE_MAP()
 
-IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+        IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
-const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+            const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 namespace {
 
@@ -65,8 +70,9 @@ CFrameWnd::~CFrameWnd() {}
 
 // Creation --------------------------------------------------------------------------------
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext) {
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle,
+                       CCreateContext* pContext) {
   HMENU hMenu = nullptr;
   if (lpszMenuName != nullptr) {
     hMenu = ::LoadMenu(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName);
@@ -88,7 +94,8 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
   return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
   m_nIDHelp = nIDResource;
   CString strFull;
   if (strFull.LoadString(nIDResource)) {
@@ -98,8 +105,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
   CString strClass;
   if (LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource)) strClass = lpszClass;
   CString strTitle = m_strTitle;
-  if (!Create(strClass.IsEmpty() ? nullptr : (LPCTSTR)strClass, strTitle, dwDefaultStyle, rectDefault,
-              pParentWnd, MAKEINTRESOURCE(nIDResource), 0L, pContext))
+  if (!Create(strClass.IsEmpty() ? nullptr : (LPCTSTR)strClass, strTitle, dwDefaultStyle,
+              rectDefault, pParentWnd, MAKEINTRESOURCE(nIDResource), 0L, pContext))
     return FALSE;
   m_hMenuDefault = ::GetMenu(m_hWnd);
   LoadAccelTable(MAKEINTRESOURCE(nIDResource));
@@ -115,13 +122,15 @@ LPCTSTR CFrameWnd::GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource) {
   cs.style = dwDefaultStyle;
   PreCreateWindow(cs);
   WNDCLASS wc;
-  if (cs.lpszClass == nullptr || !::GetClassInfo(AfxGetInstanceHandle(), cs.lpszClass, &wc)) return nullptr;
+  if (cs.lpszClass == nullptr || !::GetClassInfo(AfxGetInstanceHandle(), cs.lpszClass, &wc))
+    return nullptr;
   return AfxRegisterWndClass(wc.style, wc.hCursor, wc.hbrBackground, hIcon);
 }
 
 BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName) {
   if (m_hAccelTable != nullptr) return FALSE;
-  m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR), lpszResourceName);
+  m_hAccelTable =
+      ::LoadAccelerators(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR), lpszResourceName);
   return m_hAccelTable != nullptr;
 }
 
@@ -161,7 +170,8 @@ void CFrameWnd::OnClose() { DestroyWindow(); }
 void CFrameWnd::OnDestroy() {
   // A menu switched in by someone else is theirs; the default one goes
   // with the window.
-  if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault) ::SetMenu(m_hWnd, m_hMenuDefault);
+  if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
+    ::SetMenu(m_hWnd, m_hMenuDefault);
   CWnd::OnDestroy();
 }
 

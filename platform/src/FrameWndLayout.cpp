@@ -16,7 +16,8 @@ class CMenuItemCmdUI : public CCmdUI {
   void Enable(BOOL bOn) override {
     m_bEnableChanged = TRUE;
     if (m_bSubMenu) return;
-    ::EnableMenuItem(m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    ::EnableMenuItem(m_hMenu, m_nIndex,
+                     MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
   }
   // A sub-menu's item keeps its state: the state asked for is its first
   // command's, not the sub-menu's (and a new text would replace the sub-menu
@@ -27,7 +28,8 @@ class CMenuItemCmdUI : public CCmdUI {
   }
   void SetText(LPCSTR lpszText) override {
     if (m_bSubMenu) return;
-    UINT nState = ::GetMenuState(m_hMenu, m_nIndex, MF_BYPOSITION) & ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR);
+    UINT nState = ::GetMenuState(m_hMenu, m_nIndex, MF_BYPOSITION) &
+                  ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR);
     ::ModifyMenu(m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
   }
 

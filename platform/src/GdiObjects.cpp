@@ -22,13 +22,16 @@ CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
   AttachOrThrow(this, ::CreatePen(nPenStyle, nWidth, crColor));
 }
 
-CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle) {
+CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount,
+           const DWORD* lpStyle) {
   AttachOrThrow(this, ::ExtCreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle));
 }
 
 CBrush::CBrush(COLORREF crColor) { AttachOrThrow(this, ::CreateSolidBrush(crColor)); }
 
-CBrush::CBrush(int nIndex, COLORREF crColor) { AttachOrThrow(this, ::CreateHatchBrush(nIndex, crColor)); }
+CBrush::CBrush(int nIndex, COLORREF crColor) {
+  AttachOrThrow(this, ::CreateHatchBrush(nIndex, crColor));
+}
 
 CBrush::CBrush(CBitmap* pBitmap) {
   AttachOrThrow(this, ::CreatePatternBrush(static_cast<HBITMAP>(SafeHandle(pBitmap))));

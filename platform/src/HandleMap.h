@@ -15,7 +15,8 @@ class CHandleMap {
  public:
   /// `pfnNew` makes a temporary wrapper of a handle; `pfnRelease` takes the
   /// handle out of one again so that deleting it leaves the handle alone.
-  CHandleMap(T* (*pfnNew)(H), void (*pfnRelease)(T*)) : m_pfnNew(pfnNew), m_pfnRelease(pfnRelease) {}
+  CHandleMap(T* (*pfnNew)(H), void (*pfnRelease)(T*))
+      : m_pfnNew(pfnNew), m_pfnRelease(pfnRelease) {}
   ~CHandleMap() { DeleteTemp(); }
   CHandleMap(const CHandleMap&) = delete;
   CHandleMap& operator=(const CHandleMap&) = delete;

@@ -10,7 +10,9 @@ namespace {
 
 // Owners and temporaries live with the thread's other handle maps, which idle
 // time empties of temporaries.
-CHandleMap<CImageList, HIMAGELIST>& ImageListMap() { return AfxGetWndThreadState()->m_mapHIMAGELIST; }
+CHandleMap<CImageList, HIMAGELIST>& ImageListMap() {
+  return AfxGetWndThreadState()->m_mapHIMAGELIST;
+}
 
 HBITMAP BitmapOf(CBitmap* pBitmap) { return static_cast<HBITMAP>(CGdiObject::SafeHandle(pBitmap)); }
 
@@ -50,7 +52,8 @@ BOOL CImageList::DeleteImageList() {
 
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask) {
   HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-  return Attach(ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  return Attach(ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP,
+                                    LR_CREATEDIBSECTION));
 }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask) {

@@ -3,7 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
-int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem) {
+int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem) {
   LVCOLUMN column = {};
   column.mask = LVCF_TEXT | LVCF_FMT;
   column.pszText = const_cast<LPTSTR>(lpszColumnHeading);

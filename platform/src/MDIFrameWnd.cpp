@@ -3,16 +3,17 @@
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
-  ON_WM_DESTROY()
-  ON_WM_SIZE()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
+ON_WM_DESTROY()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 CMDIFrameWnd::CMDIFrameWnd() : m_hWndMDIClient(nullptr), m_hMenuWindow(nullptr) {}
 
-BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext) {
   if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
   // The client was created before the default menu was known.
   m_hMenuDefault = ::GetMenu(m_hWnd);
@@ -49,9 +50,10 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpcs, CMenu* pWindowMenu) {
   }
   ModifyStyle(WS_HSCROLL | WS_VSCROLL, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  m_hWndMDIClient = ::CreateWindowEx(dwExStyle, "MDICLIENT", nullptr, dwStyle, 0, 0, 0, 0, m_hWnd,
-                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
-                                     AfxGetInstanceHandle(), &ccs);
+  m_hWndMDIClient =
+      ::CreateWindowEx(dwExStyle, "MDICLIENT", nullptr, dwStyle, 0, 0, 0, 0, m_hWnd,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
+                       AfxGetInstanceHandle(), &ccs);
   if (m_hWndMDIClient == nullptr) return FALSE;
   ::BringWindowToTop(m_hWndMDIClient);
   return TRUE;
@@ -91,16 +93,17 @@ CWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
   CWnd* pActive = MDIGetActive();
-  if (pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return static_cast<CFrameWnd*>(pActive);
+  if (pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    return static_cast<CFrameWnd*>(pActive);
   return this;
 }
 
 // Menus ----------------------------------------------------------------------------------------
 
 CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu) {
-  HMENU hPrevious = reinterpret_cast<HMENU>(
-      ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(pFrameMenu->GetSafeHmenu()),
-                    reinterpret_cast<LPARAM>(pWindowMenu->GetSafeHmenu())));
+  HMENU hPrevious = reinterpret_cast<HMENU>(::SendMessage(
+      m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(pFrameMenu->GetSafeHmenu()),
+      reinterpret_cast<LPARAM>(pWindowMenu->GetSafeHmenu())));
   if (pWindowMenu != nullptr) m_hMenuWindow = pWindowMenu->GetSafeHmenu();
   ::DrawMenuBar(m_hWnd);
   return CMenu::FromHandle(hPrevious);
@@ -139,16 +142,18 @@ IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 CMiniFrameWnd::CMiniFrameWnd() {}
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID) {
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
+                           const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
-BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
-                             const RECT& rect, CWnd* pParentWnd, UINT nID) {
+BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName,
+                             DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   m_strTitle = lpWindowName != nullptr ? lpWindowName : "";
   // A child mini frame keeps its id; a floating one is owned by pParentWnd.
-  HMENU hMenuOrId = (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
-  return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                        rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenuOrId);
+  HMENU hMenuOrId =
+      (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
+  return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left,
+                        rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                        pParentWnd->GetSafeHwnd(), hMenuOrId);
 }

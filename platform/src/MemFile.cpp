@@ -7,8 +7,12 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
-      m_lpBuffer(nullptr), m_bAutoDelete(TRUE) {}
+    : m_nGrowBytes(nGrowBytes),
+      m_nPosition(0),
+      m_nBufferSize(0),
+      m_nFileSize(0),
+      m_lpBuffer(nullptr),
+      m_bAutoDelete(TRUE) {}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : CMemFile(nGrowBytes) {
   Attach(lpBuffer, nBufferSize, nGrowBytes);
@@ -36,9 +40,7 @@ BYTE* CMemFile::Detach() {
   return block;
 }
 
-BOOL CMemFile::Open(LPCSTR, UINT, CFileException*) {
-  AfxThrowNotSupportedException();
-}
+BOOL CMemFile::Open(LPCSTR, UINT, CFileException*) { AfxThrowNotSupportedException(); }
 
 void CMemFile::Close() {
   m_nGrowBytes = m_nPosition = m_nBufferSize = m_nFileSize = 0;
@@ -68,8 +70,9 @@ void CMemFile::Write(const void* lpBuf, UINT nCount) {
 }
 
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom) {
-  LONGLONG base = nFrom == begin ? 0 : nFrom == current ? static_cast<LONGLONG>(m_nPosition)
-                                                        : static_cast<LONGLONG>(m_nFileSize);
+  LONGLONG base = nFrom == begin     ? 0
+                  : nFrom == current ? static_cast<LONGLONG>(m_nPosition)
+                                     : static_cast<LONGLONG>(m_nFileSize);
   if (nFrom > end) AfxThrowInvalidArgException();
   LONGLONG position = base + lOff;
   if (position < 0) AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
@@ -96,5 +99,7 @@ void CMemFile::GrowFile(SIZE_T dwNewLen) {
 }
 
 BYTE* CMemFile::Alloc(SIZE_T nBytes) { return static_cast<BYTE*>(malloc(nBytes)); }
-BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) { return static_cast<BYTE*>(realloc(lpMem, nBytes)); }
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) {
+  return static_cast<BYTE*>(realloc(lpMem, nBytes));
+}
 void CMemFile::Free(BYTE* lpMem) { free(lpMem); }

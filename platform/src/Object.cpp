@@ -1,11 +1,12 @@
 #include <afx.h>
 
-CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr, nullptr, nullptr};
+CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF,
+                                       nullptr,   nullptr,         nullptr};
 
 namespace {
 // Constant-initialised, so registrations from any static initialiser find it.
 CRuntimeClass* g_firstClass = nullptr;
-}
+}  // namespace
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass) {
   pNewClass->m_pNextClass = g_firstClass;

@@ -167,10 +167,10 @@ BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& sysTime) const {
   return TRUE;
 }
 
-#define COLEDATETIME_FIELD(getter, field) \
-  int COleDateTime::getter() const {      \
+#define COLEDATETIME_FIELD(getter, field)               \
+  int COleDateTime::getter() const {                    \
     if (m_status != valid || !InRange(m_dt)) return -1; \
-    return Split(m_dt).field;             \
+    return Split(m_dt).field;                           \
   }
 COLEDATETIME_FIELD(GetYear, year)
 COLEDATETIME_FIELD(GetMonth, month)
@@ -243,7 +243,9 @@ COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const {
   return result;
 }
 
-bool COleDateTime::operator<(const COleDateTime& o) const { return ToLinear(m_dt) < ToLinear(o.m_dt); }
+bool COleDateTime::operator<(const COleDateTime& o) const {
+  return ToLinear(m_dt) < ToLinear(o.m_dt);
+}
 
 // COleDateTimeSpan -----------------------------------------------------------------------
 
@@ -258,9 +260,15 @@ void COleDateTimeSpan::SetDateTimeSpan(long lDays, int nHours, int nMins, int nS
 
 LONGLONG COleDateTimeSpan::TotalRoundedSeconds() const { return llround(m_span * kSecondsPerDay); }
 
-LONG COleDateTimeSpan::GetDays() const { return static_cast<LONG>(TotalRoundedSeconds() / kSecondsPerDay); }
-LONG COleDateTimeSpan::GetHours() const { return static_cast<LONG>(TotalRoundedSeconds() / 3600 % 24); }
-LONG COleDateTimeSpan::GetMinutes() const { return static_cast<LONG>(TotalRoundedSeconds() / 60 % 60); }
+LONG COleDateTimeSpan::GetDays() const {
+  return static_cast<LONG>(TotalRoundedSeconds() / kSecondsPerDay);
+}
+LONG COleDateTimeSpan::GetHours() const {
+  return static_cast<LONG>(TotalRoundedSeconds() / 3600 % 24);
+}
+LONG COleDateTimeSpan::GetMinutes() const {
+  return static_cast<LONG>(TotalRoundedSeconds() / 60 % 60);
+}
 LONG COleDateTimeSpan::GetSeconds() const { return static_cast<LONG>(TotalRoundedSeconds() % 60); }
 
 COleDateTimeSpan COleDateTimeSpan::operator+(const COleDateTimeSpan& other) const {
@@ -269,7 +277,9 @@ COleDateTimeSpan COleDateTimeSpan::operator+(const COleDateTimeSpan& other) cons
   return result;
 }
 
-COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& other) const { return *this + (-other); }
+COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan& other) const {
+  return *this + (-other);
+}
 
 COleDateTimeSpan COleDateTimeSpan::operator-() const {
   COleDateTimeSpan result(-m_span);

@@ -13,11 +13,28 @@ void CheckResult(HRESULT hr) {
 // Bytes of the value that a scalar VARTYPE uses in the VARIANT.
 UINT ScalarSize(VARTYPE vt) {
   switch (vt) {
-    case VT_I1: case VT_UI1: return 1;
-    case VT_I2: case VT_UI2: case VT_BOOL: return 2;
-    case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_R4: case VT_ERROR: return 4;
-    case VT_I8: case VT_UI8: case VT_R8: case VT_CY: case VT_DATE: return 8;
-    default: return 0;
+    case VT_I1:
+    case VT_UI1:
+      return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL:
+      return 2;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_R4:
+    case VT_ERROR:
+      return 4;
+    case VT_I8:
+    case VT_UI8:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+      return 8;
+    default:
+      return 0;
   }
 }
 
@@ -33,7 +50,8 @@ COleVariant::COleVariant(LPCVARIANT pSrc) {
   CheckResult(VariantCopy(this, const_cast<VARIANT*>(pSrc)));
 }
 
-COleVariant::COleVariant(const COleVariant& varSrc) : COleVariant(static_cast<const VARIANT&>(varSrc)) {}
+COleVariant::COleVariant(const COleVariant& varSrc)
+    : COleVariant(static_cast<const VARIANT&>(varSrc)) {}
 
 COleVariant::COleVariant(LPCSTR lpszSrc) {
   VariantInit(this);
@@ -132,7 +150,9 @@ const COleVariant& COleVariant::operator=(LPCWSTR lpszSrc) {
   return *this;
 }
 
-const COleVariant& COleVariant::operator=(const CString& strSrc) { return *this = strSrc.GetString(); }
+const COleVariant& COleVariant::operator=(const CString& strSrc) {
+  return *this = strSrc.GetString();
+}
 
 const COleVariant& COleVariant::operator=(BYTE nSrc) {
   Clear();
@@ -223,8 +243,8 @@ BOOL COleVariant::operator==(const VARIANT& varSrc) const {
     default: {
       UINT n = ScalarSize(vt);
       if (n != 0) return memcmp(&llVal, &varSrc.llVal, n) == 0;
-      return VarCmp(const_cast<COleVariant*>(this), const_cast<VARIANT*>(&varSrc), LOCALE_USER_DEFAULT, 0) ==
-             VARCMP_EQ;
+      return VarCmp(const_cast<COleVariant*>(this), const_cast<VARIANT*>(&varSrc),
+                    LOCALE_USER_DEFAULT, 0) == VARCMP_EQ;
     }
   }
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CReBar, CControlBar)
-  ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
+ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CReBar, CControlBar)
@@ -20,8 +20,10 @@ BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID
   if (!::InitCommonControlsEx(&init)) return FALSE;
   SetBarStyle(dwStyle & CBRS_ALL & ~CBRS_BORDER_ANY);
   // The frame places the bar; the control must not align itself.
-  DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NODIVIDER | CCS_NORESIZE;
-  if (!CWnd::Create(REBARCLASSNAME, NULL, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
+  DWORD dwWndStyle =
+      (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NODIVIDER | CCS_NORESIZE;
+  if (!CWnd::Create(REBARCLASSNAME, NULL, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+    return FALSE;
   REBARINFO info = {sizeof(info), 0, nullptr};
   SendMessage(RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info));
   return TRUE;
@@ -33,7 +35,8 @@ BOOL CReBar::AddBar(CWnd* pBar, LPCTSTR pszText, CBitmap* pbmp, DWORD dwStyle) {
   pBar->GetWindowRect(&rect);
   REBARBANDINFO band = {};
   band.cbSize = sizeof(band);
-  band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE | RBBIM_ID;
+  band.fMask =
+      RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_IDEALSIZE | RBBIM_ID;
   band.fStyle = dwStyle;
   band.hwndChild = pBar->m_hWnd;
   band.cxMinChild = rect.Width();

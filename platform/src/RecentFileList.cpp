@@ -21,8 +21,8 @@ UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax) {
   return 0;
 }
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
-                                 int nMaxDispLen)
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat,
+                                 int nSize, int nMaxDispLen)
     : m_nSize(nSize),
       m_arrNames(new CString[nSize > 0 ? nSize : 1]),
       m_strSectionName(lpszSection),

@@ -57,7 +57,10 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pErr
       pError->m_lOsError = _doserrno;
       pError->m_strFileName = lpszFileName;
     }
-    if (fd != -1) _close(fd); else CFile::Abort();
+    if (fd != -1)
+      _close(fd);
+    else
+      CFile::Abort();
     m_hFile = hFileNull;
     return FALSE;
   }
@@ -124,7 +127,8 @@ BOOL CStdioFile::ReadString(CString& rString) {
     rString.Append(chunk, static_cast<int>(n));
   }
   // A line read in binary mode still ends with the carriage return.
-  if (!rString.IsEmpty() && rString[rString.GetLength() - 1] == '\r') rString.Truncate(rString.GetLength() - 1);
+  if (!rString.IsEmpty() && rString[rString.GetLength() - 1] == '\r')
+    rString.Truncate(rString.GetLength() - 1);
   return any;
 }
 

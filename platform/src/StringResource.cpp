@@ -26,6 +26,7 @@ bool AfxLoadStringW(HINSTANCE hInstance, UINT nID, std::wstring& out) {
 }
 
 bool AfxLoadStringW(UINT nID, std::wstring& out) {
-  HINSTANCE hInstance = AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6));
+  HINSTANCE hInstance =
+      AfxFindResourceHandle(MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6));
   return AfxLoadStringW(hInstance, nID, out);
 }

@@ -103,7 +103,7 @@ int CThreadLocalObject::Slot() {
   return static_cast<int>(m_nSlot);
 }
 
-CNoTrackObject* CThreadLocalObject::GetData(CNoTrackObject* (AFXAPI* pfnCreateObject)()) {
+CNoTrackObject* CThreadLocalObject::GetData(CNoTrackObject*(AFXAPI* pfnCreateObject)()) {
   int slot = Slot();
   ThreadData* data = Registry::Get().Current(true);
   if (slot < static_cast<int>(data->objects.size()) && data->objects[slot] != nullptr)
@@ -128,7 +128,7 @@ CThreadLocalObject::~CThreadLocalObject() {
   if (m_nSlot != 0) Registry::Get().FreeSlot(static_cast<int>(m_nSlot));
 }
 
-CNoTrackObject* CProcessLocalObject::GetData(CNoTrackObject* (AFXAPI* pfnCreateObject)()) {
+CNoTrackObject* CProcessLocalObject::GetData(CNoTrackObject*(AFXAPI* pfnCreateObject)()) {
   if (m_pObject == nullptr) {
     CRITICAL_SECTION* lock = Registry::Get().Lock();
     EnterCriticalSection(lock);

@@ -44,7 +44,8 @@ BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
   return CreateEx(pParentWnd, 0, dwStyle, CRect(0, 0, 0, 0), nID);
 }
 
-BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID) {
+BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
+                        UINT nID) {
   INITCOMMONCONTROLSEX init = {sizeof(init), ICC_BAR_CLASSES};
   if (!::InitCommonControlsEx(&init)) return FALSE;
   SetBarStyle(dwStyle & CBRS_ALL);
@@ -53,9 +54,10 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
   m_cxRightBorder = rcBorders.right;
   m_cyBottomBorder = rcBorders.bottom;
   // The frame places the bar; the control must not align itself.
-  DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER |
-                     CCS_NORESIZE;
-  if (!CWnd::Create(TOOLBARCLASSNAME, NULL, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
+  DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY |
+                     CCS_NODIVIDER | CCS_NORESIZE;
+  if (!CWnd::Create(TOOLBARCLASSNAME, NULL, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+    return FALSE;
   SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   return TRUE;
 }
@@ -64,7 +66,8 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName) {
   HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR);
   HRSRC hRsrc = ::FindResource(hInst, lpszResourceName, RT_TOOLBAR);
   HGLOBAL hGlobal = hRsrc != nullptr ? ::LoadResource(hInst, hRsrc) : nullptr;
-  const ToolBarData* pData = hGlobal != nullptr ? static_cast<const ToolBarData*>(::LockResource(hGlobal)) : nullptr;
+  const ToolBarData* pData =
+      hGlobal != nullptr ? static_cast<const ToolBarData*>(::LockResource(hGlobal)) : nullptr;
   if (pData == nullptr || pData->wVersion != 1 ||
       ::SizeofResource(hInst, hRsrc) < sizeof(ToolBarData) + pData->wItemCount * sizeof(WORD))
     return FALSE;
@@ -73,7 +76,8 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName) {
 
   HBITMAP hbm = ::LoadBitmap(AfxFindResourceHandle(lpszResourceName, RT_BITMAP), lpszResourceName);
   if (hbm == nullptr) return FALSE;
-  const int nImages = static_cast<int>(std::count_if(ids.begin(), ids.end(), [](UINT id) { return id != 0; }));
+  const int nImages =
+      static_cast<int>(std::count_if(ids.begin(), ids.end(), [](UINT id) { return id != 0; }));
   const CSize sizeImage(pData->wWidth, pData->wHeight);
   SetSizes(CSize(sizeImage.cx + 7, sizeImage.cy + 7), sizeImage);
   // The control cannot take a bitmap back, so the buttons go first and the
@@ -82,8 +86,9 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName) {
   TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell), nullptr,
                              reinterpret_cast<UINT_PTR>(hbm), nImages};
   TBADDBITMAP add = {nullptr, reinterpret_cast<UINT_PTR>(hbm)};
-  BOOL bImages = m_hbmImageWell != nullptr ? (BOOL)SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))
-                                           : SendMessage(TB_ADDBITMAP, nImages, reinterpret_cast<LPARAM>(&add)) != -1;
+  BOOL bImages = m_hbmImageWell != nullptr
+                     ? (BOOL)SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))
+                     : SendMessage(TB_ADDBITMAP, nImages, reinterpret_cast<LPARAM>(&add)) != -1;
   if (!bImages) {
     ::DeleteObject(hbm);
     return FALSE;
@@ -132,7 +137,8 @@ int CToolBar::CommandToIndex(UINT nIDFind) const {
 }
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const {
-  if (!::SendMessage(m_hWnd, TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect))) ::SetRectEmpty(lpRect);
+  if (!::SendMessage(m_hWnd, TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect)))
+    ::SetRectEmpty(lpRect);
 }
 
 CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {

@@ -14,7 +14,10 @@ int AFXAPI AppMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
 }  // namespace
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
+    : m_pszAppName(lpszAppName),
+      m_hInstance(nullptr),
+      m_lpCmdLine(nullptr),
+      m_nCmdShow(SW_SHOWNORMAL),
       m_pszExeName(nullptr) {
   AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
   pModuleState->m_pCurrentWinApp = this;
@@ -84,7 +87,9 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) {
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const {
   return ::LoadCursor(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
 }
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCE(nIDResource)); }
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
+  return LoadCursor(MAKEINTRESOURCE(nIDResource));
+}
 HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const {
   return ::LoadIcon(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
 }
@@ -113,7 +118,8 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCm
   return TRUE;
 }
 
-int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow) {
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                      int nCmdShow) {
   CWinThread* pThread = AfxGetThread();
   CWinApp* pApp = AfxGetApp();
   if (pThread == nullptr || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow)) return -1;

@@ -2,7 +2,7 @@
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
-  ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
 
 void CWinApp::OnAppExit() {

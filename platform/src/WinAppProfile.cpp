@@ -23,8 +23,8 @@ struct RegKey {
 HKEY CreateKey(HKEY hParent, LPCTSTR lpszName) {
   HKEY hKey = nullptr;
   DWORD dw;
-  if (::RegCreateKeyEx(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
-                       &hKey, &dw) != ERROR_SUCCESS)
+  if (::RegCreateKeyEx(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                       nullptr, &hKey, &dw) != ERROR_SUCCESS)
     return nullptr;
   return hKey;
 }
@@ -78,12 +78,13 @@ CString IniFileName(const CWinApp* pApp) {
 // Integers ----------------------------------------------------------------------------------------
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) {
-  if (m_pszRegistryKey == nullptr) return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, IniFileName(this));
+  if (m_pszRegistryKey == nullptr)
+    return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, IniFileName(this));
   RegKey section(GetSectionKey(lpszSection));
   DWORD dwValue, dwType, dwCount = sizeof(DWORD);
   if (section.hKey == nullptr ||
-      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(&dwValue), &dwCount) !=
-          ERROR_SUCCESS ||
+      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType,
+                        reinterpret_cast<LPBYTE>(&dwValue), &dwCount) != ERROR_SUCCESS ||
       dwType != REG_DWORD)
     return nDefault;
   return dwValue;
@@ -96,9 +97,9 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     return ::WritePrivateProfileString(lpszSection, lpszEntry, szValue, IniFileName(this));
   }
   RegKey section(GetSectionKey(lpszSection));
-  return section.hKey != nullptr && ::RegSetValueEx(section.hKey, lpszEntry, 0, REG_DWORD,
-                                                    reinterpret_cast<const BYTE*>(&nValue),
-                                                    sizeof(nValue)) == ERROR_SUCCESS;
+  return section.hKey != nullptr &&
+         ::RegSetValueEx(section.hKey, lpszEntry, 0, REG_DWORD,
+                         reinterpret_cast<const BYTE*>(&nValue), sizeof(nValue)) == ERROR_SUCCESS;
 }
 
 // Strings -----------------------------------------------------------------------------------------
@@ -109,8 +110,8 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     // Grow the buffer until the value fits (the API fills it to size - 1).
     for (DWORD nSize = 4096;; nSize *= 2) {
       CString strValue;
-      DWORD n = ::GetPrivateProfileString(lpszSection, lpszEntry, strDefault, strValue.GetBuffer(nSize), nSize,
-                                          IniFileName(this));
+      DWORD n = ::GetPrivateProfileString(lpszSection, lpszEntry, strDefault,
+                                          strValue.GetBuffer(nSize), nSize, IniFileName(this));
       strValue.ReleaseBuffer(n);
       if (n < nSize - 1) return strValue;
     }
@@ -118,20 +119,22 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
   RegKey section(GetSectionKey(lpszSection));
   DWORD dwType, dwCount;
   if (section.hKey == nullptr ||
-      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) != ERROR_SUCCESS ||
+      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) !=
+          ERROR_SUCCESS ||
       dwType != REG_SZ)
     return strDefault;
   CString strValue;
   LPTSTR pBuffer = strValue.GetBuffer(dwCount / sizeof(TCHAR) + 1);
-  LONG lResult = ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(pBuffer),
-                                   &dwCount);
+  LONG lResult = ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType,
+                                   reinterpret_cast<LPBYTE>(pBuffer), &dwCount);
   pBuffer[dwCount / sizeof(TCHAR)] = '\0';
   strValue.ReleaseBuffer();
   return lResult == ERROR_SUCCESS ? strValue : strDefault;
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) {
-  if (m_pszRegistryKey == nullptr) return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, IniFileName(this));
+  if (m_pszRegistryKey == nullptr)
+    return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, IniFileName(this));
   if (lpszEntry == nullptr) {
     RegKey app(GetAppRegistryKey());
     return app.hKey != nullptr && ::RegDeleteKey(app.hKey, lpszSection) == ERROR_SUCCESS;
@@ -139,14 +142,16 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
   RegKey section(GetSectionKey(lpszSection));
   if (section.hKey == nullptr) return FALSE;
   if (lpszValue == nullptr) return ::RegDeleteValue(section.hKey, lpszEntry) == ERROR_SUCCESS;
-  return ::RegSetValueEx(section.hKey, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+  return ::RegSetValueEx(section.hKey, lpszEntry, 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(lpszValue),
                          static_cast<DWORD>(strlen(lpszValue) + 1)) == ERROR_SUCCESS;
 }
 
 // Binary values: REG_BINARY in the registry; in an INI file two letters per
 // byte, 'A' + low nibble then 'A' + high nibble.
 
-BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) {
+BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData,
+                               UINT* pBytes) {
   *ppData = nullptr;
   *pBytes = 0;
   if (m_pszRegistryKey == nullptr) {
@@ -162,18 +167,21 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
   RegKey section(GetSectionKey(lpszSection));
   DWORD dwType, dwCount;
   if (section.hKey == nullptr ||
-      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) != ERROR_SUCCESS ||
+      ::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) !=
+          ERROR_SUCCESS ||
       dwType != REG_BINARY)
     return FALSE;
   std::unique_ptr<BYTE[]> data(new BYTE[dwCount ? dwCount : 1]);
-  if (::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, data.get(), &dwCount) != ERROR_SUCCESS)
+  if (::RegQueryValueEx(section.hKey, lpszEntry, nullptr, &dwType, data.get(), &dwCount) !=
+      ERROR_SUCCESS)
     return FALSE;
   *ppData = data.release();
   *pBytes = dwCount;
   return TRUE;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes) {
+BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData,
+                                 UINT nBytes) {
   if (m_pszRegistryKey == nullptr) {
     CString str;
     LPTSTR p = str.GetBuffer(nBytes * 2 + 1);

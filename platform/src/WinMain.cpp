@@ -2,6 +2,7 @@
 // a program with its own main (a test) never pulls it in.
 #include <afxwin.h>
 
-extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
+                              int nCmdShow) {
   return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

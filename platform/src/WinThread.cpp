@@ -58,7 +58,8 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
   // window's accelerators.
   if (pMainWnd != nullptr && pMsg->hwnd != nullptr) {
     CWnd* pTop = CWnd::FromHandle(pMsg->hwnd)->GetTopLevelParent();
-    if (pTop != nullptr && pTop->m_hWnd != pMainWnd->m_hWnd) return pMainWnd->PreTranslateMessage(pMsg);
+    if (pTop != nullptr && pTop->m_hWnd != pMainWnd->m_hWnd)
+      return pMainWnd->PreTranslateMessage(pMsg);
   }
   return FALSE;
 }
@@ -66,7 +67,8 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
 BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
   if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
     // The system repeats mouse moves without moving the mouse.
-    if (m_nMsgLast == pMsg->message && m_ptCursorLast.x == pMsg->pt.x && m_ptCursorLast.y == pMsg->pt.y)
+    if (m_nMsgLast == pMsg->message && m_ptCursorLast.x == pMsg->pt.x &&
+        m_ptCursorLast.y == pMsg->pt.y)
       return FALSE;
     m_ptCursorLast = pMsg->pt;
     m_nMsgLast = pMsg->message;

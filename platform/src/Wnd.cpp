@@ -3,14 +3,14 @@
 
 // The parent-side handlers of control messages first offer them to the control.
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-  ON_WM_NCDESTROY()
-  ON_WM_CTLCOLOR()
-  ON_WM_HSCROLL()
-  ON_WM_VSCROLL()
-  ON_WM_DRAWITEM()
-  ON_WM_MEASUREITEM()
-  ON_WM_COMPAREITEM()
-  ON_WM_DELETEITEM()
+ON_WM_NCDESTROY()
+ON_WM_CTLCOLOR()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -36,7 +36,9 @@ CWnd::~CWnd() {
 
 // Handle maps ------------------------------------------------------------------------
 
-CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return AfxGetWndThreadState()->m_mapHWND.FromHandle(hWnd); }
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
+  return AfxGetWndThreadState()->m_mapHWND.FromHandle(hWnd);
+}
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
   if (hWnd == nullptr) return nullptr;
@@ -135,7 +137,8 @@ void CWnd::OnNcDestroy() {
   Default();
   if (::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == procBefore) {
     WNDPROC pfnSuper = *GetSuperWndProcAddr();
-    if (pfnSuper != nullptr) ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnSuper));
+    if (pfnSuper != nullptr)
+      ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnSuper));
   }
   Detach();
   PostNcDestroy();
@@ -184,7 +187,8 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
 CWnd* CWnd::GetParentOwner() const {
   if (GetSafeHwnd() == nullptr) return nullptr;
   HWND hWnd = m_hWnd;
-  for (HWND hParent; (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) && (hParent = ::GetParent(hWnd)) != nullptr;)
+  for (HWND hParent; (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) &&
+                     (hParent = ::GetParent(hWnd)) != nullptr;)
     hWnd = hParent;
   return FromHandle(hWnd);
 }
@@ -212,7 +216,8 @@ namespace {
 // the walk would never be one.
 CFrameWnd* PermanentFrame(HWND hWnd) {
   CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pWnd) : nullptr;
+  return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pWnd)
+                                                                     : nullptr;
 }
 }  // namespace
 
@@ -241,8 +246,9 @@ BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlag
   if (dwStyle == dwNewStyle) return FALSE;
   ::SetWindowLongPtr(hWnd, GWL_STYLE, dwNewStyle);
   if (nFlags != 0)
-    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | nFlags);
+    ::SetWindowPos(
+        hWnd, nullptr, 0, 0, 0, 0,
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | nFlags);
   return TRUE;
 }
 
@@ -252,8 +258,9 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
   if (dwStyle == dwNewStyle) return FALSE;
   ::SetWindowLongPtr(hWnd, GWL_EXSTYLE, dwNewStyle);
   if (nFlags != 0)
-    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | nFlags);
+    ::SetWindowPos(
+        hWnd, nullptr, 0, 0, 0, 0,
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | nFlags);
   return TRUE;
 }
 

@@ -44,7 +44,8 @@ LRESULT CALLBACK AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd) {
   AFX_WND_THREAD_STATE* state = AfxGetWndThreadState();
   if (state->m_hHookOldCbtFilter == nullptr) {
-    state->m_hHookOldCbtFilter = ::SetWindowsHookEx(WH_CBT, &AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
+    state->m_hHookOldCbtFilter =
+        ::SetWindowsHookEx(WH_CBT, &AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
     if (state->m_hHookOldCbtFilter == nullptr) AfxThrowMemoryException();
   }
   state->m_pWndInit = pWnd;
@@ -122,7 +123,8 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass) {
   return ::RegisterClass(lpWndClass) != 0;
 }
 
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                   HICON hIcon) {
   AFX_WND_THREAD_STATE* state = AfxGetWndThreadState();
   HINSTANCE hInst = AfxGetInstanceHandle();
   // The name encodes every attribute, so equal requests share one class.

@@ -12,8 +12,8 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
   const int cx = lpRect->right - lpRect->left;
   const int cy = lpRect->bottom - lpRect->top;
   if (lpLayout != nullptr) {
-    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, cx, cy,
-                                      SWP_NOACTIVATE | SWP_NOZORDER);
+    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, cx,
+                                      cy, SWP_NOACTIVATE | SWP_NOZORDER);
   } else {
     ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, cx, cy, SWP_NOACTIVATE | SWP_NOZORDER);
   }
@@ -25,8 +25,8 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) {
   ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
-                          LPCRECT lpRectClient, BOOL bStretch) {
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch) {
   const UINT nMode = nFlags & ~reposNoPosLeftOver;
   AFX_SIZEPARENTPARAMS layout = {};
   layout.bStretch = bStretch;
@@ -85,11 +85,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
   if ((dwStyle & WS_CHILD) == 0) {
     // A top-level window centres on its owner within the owner's monitor;
     // a hidden or minimised owner is no reference.
-    if (hWndCenter != nullptr &&
-        (!::IsWindowVisible(hWndCenter) || ::IsIconic(hWndCenter)))
+    if (hWndCenter != nullptr && (!::IsWindowVisible(hWndCenter) || ::IsIconic(hWndCenter)))
       hWndCenter = nullptr;
-    HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd,
-                                            MONITOR_DEFAULTTONEAREST);
+    HMONITOR hMonitor =
+        ::MonitorFromWindow(hWndCenter != nullptr ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
     MONITORINFO mi = {sizeof mi};
     ::GetMonitorInfo(hMonitor, &mi);
     rcArea = mi.rcWork;
@@ -125,7 +124,8 @@ HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop) {
     CWnd* pMain = AfxGetMainWnd();
     hWnd = pMain->GetSafeHwnd();
   }
-  while (hWnd != nullptr && (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) != 0) hWnd = ::GetParent(hWnd);
+  while (hWnd != nullptr && (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) != 0)
+    hWnd = ::GetParent(hWnd);
 
   HWND hWndTop = hWnd;
   for (HWND hWndUp = hWnd; hWndUp != nullptr; hWndUp = ::GetParent(hWndUp)) hWndTop = hWndUp;
@@ -147,7 +147,8 @@ CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) {
   return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
 }
 
-BOOL PASCAL CWnd::GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGray, COLORREF clrText) {
+BOOL PASCAL CWnd::GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGray,
+                               COLORREF clrText) {
   if (hDC == nullptr || hbrGray == nullptr) return FALSE;
   if (nCtlColor == CTLCOLOR_EDIT || nCtlColor == CTLCOLOR_MSGBOX || nCtlColor == CTLCOLOR_SCROLLBAR)
     return FALSE;
@@ -155,14 +156,16 @@ BOOL PASCAL CWnd::GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGra
     // Only a drop-down combo box asking for the strip between its edit and
     // its button is painted like the dialog; real lists keep their colours.
     char className[16];
-    if (::GetClassNameA(hWnd, className, sizeof className) == 0 || lstrcmpiA(className, "ComboBox") != 0)
+    if (::GetClassNameA(hWnd, className, sizeof className) == 0 ||
+        lstrcmpiA(className, "ComboBox") != 0)
       return FALSE;
     if ((::GetWindowLongPtr(hWnd, GWL_STYLE) & 0x0F) != CBS_DROPDOWN) return FALSE;
   }
   LOGBRUSH logbrush;
   if (::GetObject(hbrGray, sizeof logbrush, &logbrush) == 0) return FALSE;
   ::SetBkColor(hDC, logbrush.lbColor);
-  ::SetTextColor(hDC, clrText == static_cast<COLORREF>(-1) ? ::GetSysColor(COLOR_WINDOWTEXT) : clrText);
+  ::SetTextColor(hDC,
+                 clrText == static_cast<COLORREF>(-1) ? ::GetSysColor(COLOR_WINDOWTEXT) : clrText);
   return TRUE;
 }
 
@@ -173,7 +176,8 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
     if (bOnlyPerm) {
       // Straight to the object: windows of ours need no trip through the
       // system, and others do not understand the layer's messages anyway.
-      if (CWnd* pWnd = FromHandlePermanent(hWndChild)) AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
+      if (CWnd* pWnd = FromHandlePermanent(hWndChild))
+        AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
     } else {
       ::SendMessage(hWndChild, message, wParam, lParam);
     }
@@ -182,7 +186,8 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
   }
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm) {
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm) {
   SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 

@@ -22,7 +22,8 @@ class CTestCmdUI : public CCmdUI {
 UINT ControlIdOf(HWND hWnd) { return static_cast<UINT>(static_cast<WORD>(::GetDlgCtrlID(hWnd))); }
 
 bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT nID) {
-  return entry.nMessage == nMessage && entry.nCode == nCode && nID >= entry.nID && nID <= entry.nLastID;
+  return entry.nMessage == nMessage && entry.nCode == nCode && nID >= entry.nID &&
+         nID <= entry.nLastID;
 }
 
 }  // namespace
@@ -52,7 +53,8 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
   if (ReflectLastMsg(pNMHDR->hwndFrom, pResult)) return TRUE;
   AFX_NOTIFY notify = {pResult, pNMHDR};
   // The id is the sender's own, which a wrong idFrom cannot fake.
-  return OnCmdMsg(ControlIdOf(pNMHDR->hwndFrom), MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, nullptr);
+  return OnCmdMsg(ControlIdOf(pNMHDR->hwndFrom), MAKELONG(pNMHDR->code, WM_NOTIFY), &notify,
+                  nullptr);
 }
 
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
@@ -77,7 +79,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_MEASUREITEM:
       return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
-      if (!CWnd::OnCmdMsg(0, MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
+      if (!CWnd::OnCmdMsg(0, MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr,
+                          nullptr))
         return FALSE;
       if (pResult != nullptr) *pResult = 1;
       return TRUE;
@@ -86,7 +89,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
       LRESULT lResultIgnored = 0;
       AFX_NOTIFY notify = {pResult != nullptr ? pResult : &lResultIgnored, pNMHDR};
-      return CWnd::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+      return CWnd::OnCmdMsg(0, MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify,
+                            nullptr);
     }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
@@ -98,7 +102,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       AFX_CTLCOLOR ctl = {m_hWnd, reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
       LRESULT lResult = 0;
       // A null brush means the control does not colour itself.
-      if (!CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0, reinterpret_cast<LPARAM>(&ctl), &lResult) ||
+      if (!CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0, reinterpret_cast<LPARAM>(&ctl),
+                          &lResult) ||
           lResult == 0)
         return FALSE;
       if (pResult != nullptr) *pResult = lResult;
@@ -125,7 +130,8 @@ BOOL CWnd::DispatchNotifyCmd(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERI
   for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
        pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
-      if (pEntry->nSig < AfxSigNotify_v || !EntryMatches(*pEntry, nMessage, nNotifyCode, nID)) continue;
+      if (pEntry->nSig < AfxSigNotify_v || !EntryMatches(*pEntry, nMessage, nNotifyCode, nID))
+        continue;
       if (pHandlerInfo != nullptr) {
         pHandlerInfo->pTarget = this;
         pHandlerInfo->pmf = pEntry->pfn;
@@ -135,7 +141,8 @@ BOOL CWnd::DispatchNotifyCmd(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERI
       BOOL bHandled = TRUE;
       switch (pEntry->nSig) {
         case AfxSigNotify_v:
-          (target->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pNotify->pNMHDR, pNotify->pResult);
+          (target->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(
+              pNotify->pNMHDR, pNotify->pResult);
           break;
         case AfxSigNotify_RANGE:
           (target->*reinterpret_cast<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(

@@ -130,12 +130,23 @@ TEST(ArchiveTest, StringLengthsAndTheWideMarker) {
     CStringA readNarrow;
     CStringW readWide;
     std::vector<BYTE> bytes = RoundTrip(
-        [&](CArchive& ar) { if (c.wide) ar << wide; else ar << narrow; },
+        [&](CArchive& ar) {
+          if (c.wide)
+            ar << wide;
+          else
+            ar << narrow;
+        },
         // Each is read into the other width as well, converted.
-        [&](CArchive& ar) { if (c.wide) ar >> readNarrow; else ar >> readWide; });
+        [&](CArchive& ar) {
+          if (c.wide)
+            ar >> readNarrow;
+          else
+            ar >> readWide;
+        });
     size_t charBytes = c.wide ? 2 : 1;
     ASSERT_EQ(bytes.size(), c.prefix.size() + c.length * charBytes) << c.length;
-    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix) << c.length;
+    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + c.prefix.size()), c.prefix)
+        << c.length;
     EXPECT_TRUE(c.wide ? readNarrow == narrow : readWide == wide) << c.length;
   }
 }
@@ -161,19 +172,21 @@ TEST(ArchiveTest, AnObjectWrittenTwiceIsReadBackAsOneObject) {
   second.m_pOther = &first;  // a cycle: each refers to the other
   CObject* readFirst = nullptr;
   CObject* readAgain = nullptr;
-  std::vector<BYTE> bytes = RoundTrip([&](CArchive& ar) { ar << &first << &second << (CObject*)nullptr; },
-                                      [&](CArchive& ar) {
-                                        CObject* none = &first;
-                                        ar >> readFirst >> readAgain >> none;
-                                        EXPECT_EQ(none, nullptr);
-                                      });
-  std::vector<BYTE> expected = {0xFF, 0xFF, 2, 0, 5, 0, 'C', 'N', 'o', 'd', 'e',  // new class, tag 1
-                                11, 0, 0, 0,                                        // first (tag 2)
-                                0x01, 0x80,                                         // class 1 again
-                                22, 0, 0, 0,                                        // second (tag 3)
-                                2, 0,                                               // back to first
-                                3, 0,                                               // second again
-                                0, 0};                                              // null
+  std::vector<BYTE> bytes =
+      RoundTrip([&](CArchive& ar) { ar << &first << &second << (CObject*)nullptr; },
+                [&](CArchive& ar) {
+                  CObject* none = &first;
+                  ar >> readFirst >> readAgain >> none;
+                  EXPECT_EQ(none, nullptr);
+                });
+  std::vector<BYTE> expected = {0xFF, 0xFF, 2,   0,   5,   0,
+                                'C',  'N',  'o', 'd', 'e',  // new class, tag 1
+                                11,   0,    0,   0,         // first (tag 2)
+                                0x01, 0x80,                 // class 1 again
+                                22,   0,    0,   0,         // second (tag 3)
+                                2,    0,                    // back to first
+                                3,    0,                    // second again
+                                0,    0};                   // null
   EXPECT_EQ(bytes, expected);
   std::unique_ptr<CNode> a(DYNAMIC_DOWNCAST(CNode, readFirst));
   ASSERT_NE(a, nullptr);
@@ -195,10 +208,12 @@ TEST(ArchiveTest, TagsFrom0x7FFFUseTheBigEscape) {
   std::vector<BYTE> bytes = RoundTrip(
       [&](CArchive& ar) {
         for (auto& node : nodes) ar << node.get();  // class 1, objects 2..0x8002
-        ar << &v1 << &v2;                             // class 0x8003, objects 0x8004, 0x8005
+        ar << &v1 << &v2;                           // class 0x8003, objects 0x8004, 0x8005
         ar << nodes.back().get();
       },
-      [&](CArchive& ar) { for (CObject*& p : read) ar >> p; });
+      [&](CArchive& ar) {
+        for (CObject*& p : read) ar >> p;
+      });
   std::vector<BYTE> tail(bytes.end() - 12, bytes.end());
   EXPECT_EQ(tail, (std::vector<BYTE>{0xFF, 0x7F, 0x03, 0x80, 0x00, 0x80,     // class 0x8003 again
                                      0xFF, 0x7F, 0x02, 0x80, 0x00, 0x00}));  // object 0x8002 again
@@ -213,7 +228,8 @@ TEST(ArchiveTest, AStoredSchemaOtherThanTheClassesIsRejected) {
 }
 
 TEST(ArchiveTest, AVersionableClassReadsOlderSchemas) {
-  std::vector<BYTE> bytes = {0xFF, 0xFF, 1, 0, 10, 0, 'C', 'V', 'e', 'r', 's', 'i', 'o', 'n', 'e', 'd'};
+  std::vector<BYTE> bytes = {0xFF, 0xFF, 1,   0,   10,  0,   'C', 'V',
+                             'e',  'r',  's', 'i', 'o', 'n', 'e', 'd'};
   CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
   CArchive ar(&file, CArchive::load);
   std::unique_ptr<CObject> p(ar.ReadObject(RUNTIME_CLASS(CVersioned)));
@@ -294,8 +310,15 @@ TEST(ArchiveTest, ObjectCollectionsKeepSharedObjectsShared) {
   list.AddTail("two");
   CObArray readArray;
   CStringList readList;
-  RoundTrip([&](CArchive& ar) { array.Serialize(ar); list.Serialize(ar); },
-            [&](CArchive& ar) { readArray.Serialize(ar); readList.Serialize(ar); });
+  RoundTrip(
+      [&](CArchive& ar) {
+        array.Serialize(ar);
+        list.Serialize(ar);
+      },
+      [&](CArchive& ar) {
+        readArray.Serialize(ar);
+        readList.Serialize(ar);
+      });
   ASSERT_EQ(readArray.GetSize(), 2);
   EXPECT_EQ(readArray[0], readArray[1]);
   EXPECT_EQ(static_cast<CNode*>(readArray[0])->m_value, 5);

@@ -21,9 +21,9 @@ class CBaseTarget : public CCmdTarget {
 };
 
 BEGIN_MESSAGE_MAP(CBaseTarget, CCmdTarget)
-  ON_COMMAND(100, OnBaseOnly)
-  ON_COMMAND(101, OnOverridden)
-  ON_COMMAND(300, OnBaseEx)
+ON_COMMAND(100, OnBaseOnly)
+ON_COMMAND(101, OnOverridden)
+ON_COMMAND(300, OnBaseEx)
 END_MESSAGE_MAP()
 
 class CDerivedTarget : public CBaseTarget {
@@ -54,20 +54,18 @@ class CDerivedTarget : public CBaseTarget {
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTarget, CBaseTarget)
-  ON_COMMAND(101, OnDerived101)
-  ON_COMMAND_RANGE(200, 209, OnRange)
-  ON_COMMAND_EX(300, OnEx)
-  // Entries for other codes: control notification 5 of WM_COMMAND, and code 1
-  // of message 0x8000 (a code given as 0x80000001).
-  { WM_COMMAND, 5, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnControlCode) },
-  { 0x8000, 1, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnAppCode) },
-  ON_UPDATE_COMMAND_UI(101, OnUpdate101)
-  ON_UPDATE_COMMAND_UI_RANGE(200, 209, OnUpdateRange)
-  ON_UPDATE_COMMAND_UI(400, OnUpdatePassOn)
-END_MESSAGE_MAP()
+ON_COMMAND(101, OnDerived101)
+ON_COMMAND_RANGE(200, 209, OnRange)
+ON_COMMAND_EX(300, OnEx)
+// Entries for other codes: control notification 5 of WM_COMMAND, and code 1
+// of message 0x8000 (a code given as 0x80000001).
+{WM_COMMAND, 5, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnControlCode)},
+    {0x8000, 1, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnAppCode)},
+    ON_UPDATE_COMMAND_UI(101, OnUpdate101) ON_UPDATE_COMMAND_UI_RANGE(200, 209, OnUpdateRange)
+        ON_UPDATE_COMMAND_UI(400, OnUpdatePassOn) END_MESSAGE_MAP()
 
-/// Records what an update handler asked for.
-class CRecordingCmdUI : public CCmdUI {
+    /// Records what an update handler asked for.
+    class CRecordingCmdUI : public CCmdUI {
  public:
   explicit CRecordingCmdUI(UINT nID) { m_nID = nID; }
   int m_nEnableCalls = 0;
@@ -140,14 +138,16 @@ TEST(CmdRouting, CodesSelectTheirOwnEntries) {
       {CN_COMMAND, 500, false, ""},
       {6, 500, false, ""},
       {0x80000002, 500, false, ""},
-      {5, 100, false, ""},           // ON_COMMAND entries answer CN_COMMAND only
+      {5, 100, false, ""},  // ON_COMMAND entries answer CN_COMMAND only
       {CN_EVENT, 100, false, ""},
       {CN_EVENT, 500, false, ""},
   };
   for (const CodeCase& c : cases) {
     CDerivedTarget target;
-    SCOPED_TRACE(testing::Message() << "code " << std::hex << c.nCode << " id " << std::dec << c.nID);
-    EXPECT_EQ(c.bHandled, target.OnCmdMsg(c.nID, static_cast<int>(c.nCode), nullptr, nullptr) != FALSE);
+    SCOPED_TRACE(testing::Message()
+                 << "code " << std::hex << c.nCode << " id " << std::dec << c.nID);
+    EXPECT_EQ(c.bHandled,
+              target.OnCmdMsg(c.nID, static_cast<int>(c.nCode), nullptr, nullptr) != FALSE);
     EXPECT_EQ(c.bHandled ? Calls{c.call} : Calls{}, target.m_calls);
   }
 }

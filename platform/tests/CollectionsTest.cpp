@@ -26,7 +26,10 @@ TEST(CollectionsTest, OutOfRangeAccessThrowsInvalidArgument) {
   EXPECT_TRUE(ThrowsInvalidArg([&] { array.SetAt(5, 1); }));
   EXPECT_TRUE(ThrowsInvalidArg([&] { array.RemoveAt(2, 2); }));
   EXPECT_TRUE(ThrowsInvalidArg([&] { list.GetHead(); }));
-  EXPECT_TRUE(ThrowsInvalidArg([&] { POSITION pos = nullptr; list.GetNext(pos); }));
+  EXPECT_TRUE(ThrowsInvalidArg([&] {
+    POSITION pos = nullptr;
+    list.GetNext(pos);
+  }));
   EXPECT_FALSE(ThrowsInvalidArg([&] { array.GetAt(2); }));
 }
 

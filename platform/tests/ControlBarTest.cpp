@@ -31,7 +31,7 @@ class CTestBar : public CControlBar {
 };
 
 BEGIN_MESSAGE_MAP(CTestBar, CControlBar)
-  ON_EN_CHANGE(IDC_BAR_EDIT, OnBarEditChange)
+ON_EN_CHANGE(IDC_BAR_EDIT, OnBarEditChange)
 END_MESSAGE_MAP()
 
 /// The owner: handles every control of the bar.
@@ -54,10 +54,10 @@ class CHandlerWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CHandlerWnd, CWnd)
-  ON_EN_CHANGE(IDC_EDIT, OnEditChange)
-  ON_EN_CHANGE(IDC_BAR_EDIT, OnBarEditChange)
-  ON_NOTIFY(NM_CLICK, IDC_CHILD, OnChildClick)
-  ON_WM_DRAWITEM()
+ON_EN_CHANGE(IDC_EDIT, OnEditChange)
+ON_EN_CHANGE(IDC_BAR_EDIT, OnBarEditChange)
+ON_NOTIFY(NM_CLICK, IDC_CHILD, OnChildClick)
+ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 class ControlBarTest : public ::testing::Test {
@@ -66,7 +66,8 @@ class ControlBarTest : public ::testing::Test {
     m_owner.m_pCalls = &m_calls;
     m_bar.m_pCalls = &m_calls;
     ASSERT_TRUE(m_owner.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 300, 200, NULL, NULL));
-    ASSERT_TRUE(m_bar.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 300, 30), &m_owner, AFX_IDW_CONTROLBAR_FIRST));
+    ASSERT_TRUE(m_bar.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 300, 30), &m_owner,
+                             AFX_IDW_CONTROLBAR_FIRST));
     m_hEdit = Child("EDIT", IDC_EDIT);
     m_hBarEdit = Child("EDIT", IDC_BAR_EDIT);
     m_hChild = Child("STATIC", IDC_CHILD);
@@ -123,7 +124,8 @@ TEST_F(ControlBarTest, ANamedOwnerGetsThemInsteadOfTheParent) {
 
 TEST_F(ControlBarTest, MessagesFromWindowsOutsideTheBarStayWithIt) {
   // A bar's own pop-ups (its tooltip) talk to the bar's own procedure.
-  HWND hPopup = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, m_bar.m_hWnd, NULL, NULL, NULL);
+  HWND hPopup =
+      ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, m_bar.m_hWnd, NULL, NULL, NULL);
   EXPECT_EQ(0, NotifyFrom(hPopup));
   m_bar.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDIT, EN_CHANGE), reinterpret_cast<LPARAM>(hPopup));
   EXPECT_EQ("", m_calls.who);

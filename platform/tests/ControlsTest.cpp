@@ -325,7 +325,8 @@ TEST_F(ControlsTest, AnOwnerDrawnSortedListSortsAndDeletesThroughItsOwnMembers) 
 
 TEST_F(ControlsTest, CompareAndDeleteMessagesToTheParentReachTheComboBoxItself) {
   CSortingOwnerDraw<CComboBox> combo;
-  ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, m_rect, &m_parent, 1015));
+  ASSERT_TRUE(
+      combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, m_rect, &m_parent, 1015));
   COMPAREITEMSTRUCT cis = {ODT_COMBOBOX, 1015, combo.m_hWnd, 0, 5, 1, 3};
   EXPECT_EQ(1, m_parent.SendMessage(WM_COMPAREITEM, 1015, reinterpret_cast<LPARAM>(&cis)));
   DELETEITEMSTRUCT dis = {ODT_COMBOBOX, 1015, 0, combo.m_hWnd, 77};

@@ -100,8 +100,8 @@ TEST(DCTest, Draw3dRectColoursEachEdge) {
     int x, y;
     COLORREF expected;
   } cases[] = {
-      {2, 3, kRed},   {8, 3, kRed},   {2, 7, kRed},   // top and left edges
-      {9, 3, kBlue},  {9, 8, kBlue},  {2, 8, kBlue},  // right and bottom, with their corners
+      {2, 3, kRed},   {8, 3, kRed},    {2, 7, kRed},    // top and left edges
+      {9, 3, kBlue},  {9, 8, kBlue},   {2, 8, kBlue},   // right and bottom, with their corners
       {5, 5, kWhite}, {10, 5, kWhite}, {5, 9, kWhite},  // inside and just outside
   };
   for (const auto& c : cases) {

@@ -26,7 +26,8 @@ class CTestDialog : public CDialog {
   CWnd* m_pBoundName = nullptr;  // what DDX_Control bound, looked up while open
 
   BOOL PreTranslateMessage(MSG* pMsg) override {
-    if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_CHAR) m_keysSeen.push_back({pMsg->message, pMsg->wParam});
+    if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_CHAR)
+      m_keysSeen.push_back({pMsg->message, pMsg->wParam});
     return CDialog::PreTranslateMessage(pMsg);
   }
 
@@ -61,7 +62,8 @@ class COwnerWnd : public CWnd {
     HWND hDlg = pWho->GetSafeHwnd();
     m_pDialog->m_pBoundName = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_NAME));
     ::SendDlgItemMessage(hDlg, IDC_NAME, EM_SETSEL, 32767, 32767);  // the caret after the text
-    for (const Step& step : m_script) ::PostMessage(::GetDlgItem(hDlg, step.nIDCtrl), step.message, step.wParam, 0);
+    for (const Step& step : m_script)
+      ::PostMessage(::GetDlgItem(hDlg, step.nIDCtrl), step.message, step.wParam, 0);
   }
   afx_msg void OnTimer(UINT_PTR) {
     // Only when the script did not end the dialog: the test fails, not hangs.
@@ -72,15 +74,15 @@ class COwnerWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
-  ON_WM_ENTERIDLE()
-  ON_WM_TIMER()
+ON_WM_ENTERIDLE()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
-                                 nullptr, nullptr));
+    ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 200, 100, nullptr, nullptr));
     m_owner.m_pDialog = &m_dialog;
     m_owner.SetTimer(1, 20000);
   }
@@ -112,7 +114,8 @@ TEST_F(DialogTest, EnterEndsWithOkAndReadsTheControlsBack) {
 }
 
 TEST_F(DialogTest, EscEndsWithCancelAndKeepsTheMembers) {
-  m_owner.m_script = {{IDC_NAME, WM_CHAR, 'x'}, {IDC_CHECK, BM_CLICK, 0}, {IDC_NAME, WM_KEYDOWN, VK_ESCAPE}};
+  m_owner.m_script = {
+      {IDC_NAME, WM_CHAR, 'x'}, {IDC_CHECK, BM_CLICK, 0}, {IDC_NAME, WM_KEYDOWN, VK_ESCAPE}};
   EXPECT_EQ(IDCANCEL, m_dialog.DoModal());
   EXPECT_EQ("Ada", m_dialog.m_strName);
   EXPECT_EQ(1, m_dialog.m_nCheck);

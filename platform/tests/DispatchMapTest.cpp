@@ -20,9 +20,9 @@ class CAutoBase : public CCmdTarget {
 };
 
 BEGIN_DISPATCH_MAP(CAutoBase, CCmdTarget)
-  DISP_PROPERTY(CAutoBase, "Count", m_nCount, VT_I4)
-  DISP_FUNCTION(CAutoBase, "BaseValue", BaseValue, VT_I4, VTS_NONE)
-  DISP_FUNCTION(CAutoBase, "Shadowed", BaseValue, VT_I4, VTS_NONE)
+DISP_PROPERTY(CAutoBase, "Count", m_nCount, VT_I4)
+DISP_FUNCTION(CAutoBase, "BaseValue", BaseValue, VT_I4, VTS_NONE)
+DISP_FUNCTION(CAutoBase, "Shadowed", BaseValue, VT_I4, VTS_NONE)
 END_DISPATCH_MAP()
 
 class CAutoObject : public CAutoBase {
@@ -65,21 +65,21 @@ class CAutoObject : public CAutoBase {
 };
 
 BEGIN_DISPATCH_MAP(CAutoObject, CAutoBase)
-  DISP_FUNCTION(CAutoObject, "Add", Add, VT_I4, VTS_I4 VTS_I4)
-  DISP_FUNCTION(CAutoObject, "Describe", Describe, VT_BSTR, VTS_BSTR VTS_I2 VTS_BOOL VTS_R8)
-  DISP_FUNCTION(CAutoObject, "Fail", Fail, VT_EMPTY, VTS_NONE)
-  DISP_FUNCTION(CAutoObject, "FailOle", FailOle, VT_EMPTY, VTS_NONE)
-  DISP_FUNCTION(CAutoObject, "FailOther", FailOther, VT_EMPTY, VTS_NONE)
-  DISP_PROPERTY_EX(CAutoObject, "Name", GetName, SetName, VT_BSTR)
-  DISP_PROPERTY_EX(CAutoObject, "ReadOnly", GetReadOnly, SetNotSupported, VT_I4)
-  DISP_FUNCTION(CAutoObject, "IsSelf", IsSelf, VT_BOOL, VTS_DISPATCH)
-  DISP_FUNCTION(CAutoObject, "Echo", Echo, VT_VARIANT, VTS_VARIANT)
-  DISP_FUNCTION_ID(CAutoObject, "Item", DISPID_VALUE, Item, VT_I4, VTS_I4)
-  DISP_PROPERTY_EX_ID(CAutoObject, "Fixed", 500, GetFixed, SetFixed, VT_I4)
-  DISP_PROPERTY_NOTIFY(CAutoObject, "Level", m_nLevel, OnLevelChanged, VT_I2)
-  DISP_PROPERTY_NOTIFY_ID(CAutoObject, "Ratio", 600, m_dblRatio, OnRatioChanged, VT_R8)
-  DISP_PROPERTY_ID(CAutoObject, "Text", 601, m_strText, VT_BSTR)
-  DISP_FUNCTION(CAutoObject, "Shadowed", Shadowing, VT_I4, VTS_NONE)
+DISP_FUNCTION(CAutoObject, "Add", Add, VT_I4, VTS_I4 VTS_I4)
+DISP_FUNCTION(CAutoObject, "Describe", Describe, VT_BSTR, VTS_BSTR VTS_I2 VTS_BOOL VTS_R8)
+DISP_FUNCTION(CAutoObject, "Fail", Fail, VT_EMPTY, VTS_NONE)
+DISP_FUNCTION(CAutoObject, "FailOle", FailOle, VT_EMPTY, VTS_NONE)
+DISP_FUNCTION(CAutoObject, "FailOther", FailOther, VT_EMPTY, VTS_NONE)
+DISP_PROPERTY_EX(CAutoObject, "Name", GetName, SetName, VT_BSTR)
+DISP_PROPERTY_EX(CAutoObject, "ReadOnly", GetReadOnly, SetNotSupported, VT_I4)
+DISP_FUNCTION(CAutoObject, "IsSelf", IsSelf, VT_BOOL, VTS_DISPATCH)
+DISP_FUNCTION(CAutoObject, "Echo", Echo, VT_VARIANT, VTS_VARIANT)
+DISP_FUNCTION_ID(CAutoObject, "Item", DISPID_VALUE, Item, VT_I4, VTS_I4)
+DISP_PROPERTY_EX_ID(CAutoObject, "Fixed", 500, GetFixed, SetFixed, VT_I4)
+DISP_PROPERTY_NOTIFY(CAutoObject, "Level", m_nLevel, OnLevelChanged, VT_I2)
+DISP_PROPERTY_NOTIFY_ID(CAutoObject, "Ratio", 600, m_dblRatio, OnRatioChanged, VT_R8)
+DISP_PROPERTY_ID(CAutoObject, "Text", 601, m_strText, VT_BSTR)
+DISP_FUNCTION(CAutoObject, "Shadowed", Shadowing, VT_I4, VTS_NONE)
 END_DISPATCH_MAP()
 
 // An IDispatch that is not a CCmdTarget.
@@ -180,7 +180,8 @@ class DispatchMap : public testing::Test {
     LPOLESTR name = const_cast<LPOLESTR>(pszName);
     DISPID id = 12345;
     HRESULT hr = m_pDispatch->GetIDsOfNames(IID_NULL, &name, 1, 0, &id);
-    return hr == S_OK ? id : (hr == DISP_E_UNKNOWNNAME && id == DISPID_UNKNOWN ? DISPID_UNKNOWN : 12345);
+    return hr == S_OK ? id
+                      : (hr == DISP_E_UNKNOWNNAME && id == DISPID_UNKNOWN ? DISPID_UNKNOWN : 12345);
   }
 
   CAutoObject m_object;
@@ -202,9 +203,10 @@ TEST_F(DispatchMap, FixedIdsAreKeptAndPositionIdsAreUnique) {
   EXPECT_EQ(600, IdOf(L"Ratio"));
   EXPECT_EQ(601, IdOf(L"Text"));
   std::set<DISPID> ids;
-  const wchar_t* names[] = {L"Count", L"BaseValue", L"Shadowed", L"Add", L"Describe", L"Fail",
-                            L"FailOle", L"FailOther", L"Name", L"ReadOnly", L"IsSelf", L"Echo",
-                            L"Item", L"Fixed", L"Level", L"Ratio", L"Text"};
+  const wchar_t* names[] = {L"Count",  L"BaseValue", L"Shadowed",  L"Add",   L"Describe",
+                            L"Fail",   L"FailOle",   L"FailOther", L"Name",  L"ReadOnly",
+                            L"IsSelf", L"Echo",      L"Item",      L"Fixed", L"Level",
+                            L"Ratio",  L"Text"};
   for (const wchar_t* name : names) {
     DISPID id = IdOf(name);
     EXPECT_NE(DISPID_UNKNOWN, id) << name;
@@ -287,9 +289,9 @@ TEST_F(DispatchMap, UnknownMembersAndInterfaces) {
   CCall call({});
   EXPECT_EQ(DISP_E_MEMBERNOTFOUND, call.Invoke(m_pDispatch, 4242, DISPATCH_METHOD));
   DISPPARAMS params = {nullptr, nullptr, 0, 0};
-  EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, m_pDispatch->Invoke(IdOf(L"Fail"), IID_IDispatch, 0,
-                                                         DISPATCH_METHOD, &params, nullptr,
-                                                         nullptr, nullptr));
+  EXPECT_EQ(DISP_E_UNKNOWNINTERFACE,
+            m_pDispatch->Invoke(IdOf(L"Fail"), IID_IDispatch, 0, DISPATCH_METHOD, &params, nullptr,
+                                nullptr, nullptr));
   CCall put({I4(1)});
   EXPECT_EQ(DISP_E_MEMBERNOTFOUND, put.Invoke(m_pDispatch, IdOf(L"Add"), DISPATCH_PROPERTYPUT));
 }
@@ -314,7 +316,8 @@ TEST_F(DispatchMap, PropertyPutNeedsExactlyOneValue) {
 
 TEST_F(DispatchMap, ReadOnlyPropertyRefusesPut) {
   CCall put({I4(9)});
-  EXPECT_EQ(DISP_E_MEMBERNOTFOUND, put.Invoke(m_pDispatch, IdOf(L"ReadOnly"), DISPATCH_PROPERTYPUT));
+  EXPECT_EQ(DISP_E_MEMBERNOTFOUND,
+            put.Invoke(m_pDispatch, IdOf(L"ReadOnly"), DISPATCH_PROPERTYPUT));
   CCall get({});
   ASSERT_EQ(S_OK, get.Invoke(m_pDispatch, IdOf(L"ReadOnly"), DISPATCH_PROPERTYGET));
   EXPECT_EQ(5, V_I4(&get.m_result));

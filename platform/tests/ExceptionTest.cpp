@@ -45,7 +45,8 @@ TEST_F(ExceptionTest, ThrowHelpersThrowTheirClass) {
       {[] { AfxThrowNotSupportedException(); }, RUNTIME_CLASS(CNotSupportedException)},
       {[] { AfxThrowInvalidArgException(); }, RUNTIME_CLASS(CInvalidArgException)},
       {[] { AfxThrowFileException(CFileException::diskFull); }, RUNTIME_CLASS(CFileException)},
-      {[] { AfxThrowArchiveException(CArchiveException::endOfFile); }, RUNTIME_CLASS(CArchiveException)},
+      {[] { AfxThrowArchiveException(CArchiveException::endOfFile); },
+       RUNTIME_CLASS(CArchiveException)},
   };
   for (const Case& c : cases) {
     try {
@@ -69,26 +70,16 @@ class CTracked : public CException {
 
 TEST(ExceptionMacrosTest, HandlersDeleteUnlessTheyRethrow) {
   g_deleted = 0;
-  TRY {
-    throw new CTracked;
-  }
-  CATCH(CMemoryException, e) {
-    ADD_FAILURE() << "wrong handler";
-  }
-  AND_CATCH_ALL(e) {
-    EXPECT_EQ(g_deleted, 0);
-  }
+  TRY { throw new CTracked; }
+  CATCH(CMemoryException, e) { ADD_FAILURE() << "wrong handler"; }
+  AND_CATCH_ALL(e) { EXPECT_EQ(g_deleted, 0); }
   END_CATCH
   EXPECT_EQ(g_deleted, 1);
 
   bool rethrown = false;
   try {
-    TRY {
-      throw new CTracked;
-    }
-    CATCH_ALL(e) {
-      THROW_LAST();
-    }
+    TRY { throw new CTracked; }
+    CATCH_ALL(e) { THROW_LAST(); }
     END_CATCH_ALL
   } catch (CException* e) {
     rethrown = true;

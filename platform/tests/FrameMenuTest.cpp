@@ -28,15 +28,15 @@ class CMenuFrame : public CFrameWnd {
 };
 
 BEGIN_MESSAGE_MAP(CMenuFrame, CFrameWnd)
-  ON_COMMAND(ID_PLAIN, OnPlain)
-  ON_UPDATE_COMMAND_UI(ID_ON, OnUpdateOn)
-  ON_UPDATE_COMMAND_UI(ID_OFF, OnUpdateOff)
+ON_COMMAND(ID_PLAIN, OnPlain)
+ON_UPDATE_COMMAND_UI(ID_ON, OnUpdateOn)
+ON_UPDATE_COMMAND_UI(ID_OFF, OnUpdateOff)
 END_MESSAGE_MAP()
 
 struct ItemCase {
   const char* text;
-  UINT nFirstID;    // of the sub-menu; 0: a separator leads it; -1: a plain item of ID_NONE
-  bool bGrayed;     // before the pop-up opens
+  UINT nFirstID;  // of the sub-menu; 0: a separator leads it; -1: a plain item of ID_NONE
+  bool bGrayed;   // before the pop-up opens
   bool bExpectGrayed;
 };
 
@@ -44,7 +44,8 @@ TEST(FrameMenu, SubMenuItemsKeepTheirStateWhilePlainItemsUpdate) {
   const ItemCase cases[] = {
       {"first command disables", ID_OFF, false, false},
       {"first command enables", ID_ON, true, true},
-      {"command handler only", ID_PLAIN, true, true},  // never enabled or greyed without an update handler
+      {"command handler only", ID_PLAIN, true,
+       true},  // never enabled or greyed without an update handler
       {"no handler", ID_NONE, false, false},
       {"led by a separator", 0, true, true},
       {"plain item without handler", (UINT)-1, false, true},

@@ -39,7 +39,8 @@ HICON MakeRedIcon() {
   CBitmap mask;
   BYTE bits[32] = {};  // all zero: opaque everywhere
   mask.CreateBitmap(16, 16, 1, 1, bits);
-  ICONINFO info = {TRUE, 0, 0, static_cast<HBITMAP>(mask.m_hObject), static_cast<HBITMAP>(color.m_hObject)};
+  ICONINFO info = {TRUE, 0, 0, static_cast<HBITMAP>(mask.m_hObject),
+                   static_cast<HBITMAP>(color.m_hObject)};
   return ::CreateIconIndirect(&info);
 }
 

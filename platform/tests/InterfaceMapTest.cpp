@@ -6,9 +6,12 @@
 
 namespace {
 
-const IID IID_IFirst = {0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x01}};
-const IID IID_ISecond = {0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x02}};
-const IID IID_IThird = {0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x03}};
+const IID IID_IFirst = {
+    0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x01}};
+const IID IID_ISecond = {
+    0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x02}};
+const IID IID_IThird = {
+    0x6d1f0a10, 0x2b4c, 0x4e11, {0x9a, 0x01, 0x5c, 0x33, 0x70, 0x12, 0x44, 0x03}};
 
 struct IFirst : IUnknown {
   STDMETHOD(GetValue)(int* pValue) = 0;
@@ -27,11 +30,11 @@ class CTwoFaced : public CCmdTarget {
   int m_nValue = 42;
 
   BEGIN_INTERFACE_PART(First, IFirst)
-    STDMETHOD(GetValue)(int* pValue) override;
+  STDMETHOD(GetValue)(int* pValue) override;
   END_INTERFACE_PART(First)
 
   BEGIN_INTERFACE_PART(Second, ISecond)
-    STDMETHOD(Twice)(int n, int* pResult) override;
+  STDMETHOD(Twice)(int n, int* pResult) override;
   END_INTERFACE_PART(Second)
 
   DECLARE_INTERFACE_MAP()
@@ -41,8 +44,8 @@ class CTwoFaced : public CCmdTarget {
 };
 
 BEGIN_INTERFACE_MAP(CTwoFaced, CCmdTarget)
-  INTERFACE_PART(CTwoFaced, IID_IFirst, First)
-  INTERFACE_PART(CTwoFaced, IID_ISecond, Second)
+INTERFACE_PART(CTwoFaced, IID_IFirst, First)
+INTERFACE_PART(CTwoFaced, IID_ISecond, Second)
 END_INTERFACE_MAP()
 
 STDMETHODIMP_(ULONG) CTwoFaced::XFirst::AddRef() {
@@ -93,14 +96,14 @@ class CThreeFaced : public CLeadingBase, public CTwoFaced {
   explicit CThreeFaced(int* pDeleted) : CTwoFaced(pDeleted) {}
 
   BEGIN_INTERFACE_PART(Third, IThird)
-    STDMETHOD(Name)(const char** ppName) override;
+  STDMETHOD(Name)(const char** ppName) override;
   END_INTERFACE_PART(Third)
 
   DECLARE_INTERFACE_MAP()
 };
 
 BEGIN_INTERFACE_MAP(CThreeFaced, CTwoFaced)
-  INTERFACE_PART(CThreeFaced, IID_IThird, Third)
+INTERFACE_PART(CThreeFaced, IID_IThird, Third)
 END_INTERFACE_MAP()
 
 STDMETHODIMP_(ULONG) CThreeFaced::XThird::AddRef() {
@@ -164,7 +167,8 @@ TEST(InterfaceMap, IUnknownIsTheSameFromEveryInterface) {
   EXPECT_EQ(pFromFirst, pFromSecond);
   EXPECT_EQ(object.GetControllingUnknown(), pFromFirst);
   EXPECT_EQ(static_cast<IUnknown*>(pFirst), pFromFirst);  // the first part is the identity
-  for (IUnknown* p : {static_cast<IUnknown*>(pFirst), static_cast<IUnknown*>(pSecond), pFromFirst, pFromSecond})
+  for (IUnknown* p :
+       {static_cast<IUnknown*>(pFirst), static_cast<IUnknown*>(pSecond), pFromFirst, pFromSecond})
     p->Release();
   EXPECT_EQ(1, object.m_dwRef);
 }

@@ -55,7 +55,8 @@ TEST_F(MDIFrameTest, SwitchesMenusAndPutsTheDefaultBack) {
 
   HMENU hOther = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_OTHERMENU));
   ASSERT_NE(nullptr, hOther);
-  CMenu* pPrevious = m_pFrame->MDISetMenu(CMenu::FromHandle(hOther), CMenu::FromHandle(::GetSubMenu(hOther, 0)));
+  CMenu* pPrevious =
+      m_pFrame->MDISetMenu(CMenu::FromHandle(hOther), CMenu::FromHandle(::GetSubMenu(hOther, 0)));
   EXPECT_EQ(hDefault, pPrevious->GetSafeHmenu());
   EXPECT_EQ(hOther, ::GetMenu(m_hWnd));
   EXPECT_EQ(::GetSubMenu(hOther, 0), m_pFrame->m_hMenuWindow);

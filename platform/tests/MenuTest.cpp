@@ -39,7 +39,10 @@ TEST_F(MenuTest, ItemsHaveTheirIdsTextsAndStates) {
     UINT id;
     const char* text;
   } items[] = {
-      {0, ID_OPEN, "&Open"}, {1, 0, ""}, {2, ID_SAVE, "Save"}, {3, ID_WRAP, "Word wrap"},
+      {0, ID_OPEN, "&Open"},
+      {1, 0, ""},
+      {2, ID_SAVE, "Save"},
+      {3, ID_WRAP, "Word wrap"},
       {4, static_cast<UINT>(-1), "Recent"},
   };
   for (const auto& item : items) {
@@ -62,10 +65,13 @@ TEST_F(MenuTest, ItemsHaveTheirIdsTextsAndStates) {
 }
 
 TEST_F(MenuTest, EnableAndCheckReturnThePreviousState) {
-  EXPECT_EQ(m_menu.EnableMenuItem(ID_SAVE, MF_BYCOMMAND | MF_ENABLED), static_cast<UINT>(MF_GRAYED));
+  EXPECT_EQ(m_menu.EnableMenuItem(ID_SAVE, MF_BYCOMMAND | MF_ENABLED),
+            static_cast<UINT>(MF_GRAYED));
   EXPECT_EQ(m_menu.GetMenuState(ID_SAVE, MF_BYCOMMAND) & MF_GRAYED, 0u);
-  EXPECT_EQ(m_menu.CheckMenuItem(ID_WRAP, MF_BYCOMMAND | MF_UNCHECKED), static_cast<UINT>(MF_CHECKED));
-  EXPECT_EQ(m_menu.CheckMenuItem(ID_WRAP, MF_BYCOMMAND | MF_CHECKED), static_cast<UINT>(MF_UNCHECKED));
+  EXPECT_EQ(m_menu.CheckMenuItem(ID_WRAP, MF_BYCOMMAND | MF_UNCHECKED),
+            static_cast<UINT>(MF_CHECKED));
+  EXPECT_EQ(m_menu.CheckMenuItem(ID_WRAP, MF_BYCOMMAND | MF_CHECKED),
+            static_cast<UINT>(MF_UNCHECKED));
   EXPECT_EQ(m_menu.EnableMenuItem(999, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(-1));
 }
 
@@ -77,7 +83,8 @@ TEST_F(MenuTest, SubMenuIsOneTemporaryWrapperPerHandle) {
   EXPECT_EQ(pRecent->GetMenuItemCount(), 2u);
   EXPECT_EQ(pRecent->GetMenuItemID(1), ID_RECENT2);
   // A command inside the sub-menu is found from the parent.
-  EXPECT_EQ(m_menu.CheckMenuItem(ID_RECENT1, MF_BYCOMMAND | MF_CHECKED), static_cast<UINT>(MF_UNCHECKED));
+  EXPECT_EQ(m_menu.CheckMenuItem(ID_RECENT1, MF_BYCOMMAND | MF_CHECKED),
+            static_cast<UINT>(MF_UNCHECKED));
   CMenu::DeleteTempMap();
   EXPECT_TRUE(::IsMenu(::GetSubMenu(m_menu, 4)));
 }

@@ -46,13 +46,15 @@ TEST(OleDateTime, FieldsAndDatesCorrespond) {
 
 TEST(OleDateTime, ImpossibleFieldsMakeTheDateInvalid) {
   const int cases[][6] = {
-      {2005, 4, 31, 0, 0, 0}, {2001, 2, 29, 0, 0, 0}, {2005, 13, 1, 0, 0, 0}, {2005, 0, 1, 0, 0, 0},
-      {2005, 1, 0, 0, 0, 0},  {2005, 1, 1, 24, 0, 0}, {2005, 1, 1, 0, 60, 0}, {2005, 1, 1, 0, 0, 60},
-      {99, 12, 31, 0, 0, 0},  {10000, 1, 1, 0, 0, 0},
+      {2005, 4, 31, 0, 0, 0}, {2001, 2, 29, 0, 0, 0}, {2005, 13, 1, 0, 0, 0},
+      {2005, 0, 1, 0, 0, 0},  {2005, 1, 0, 0, 0, 0},  {2005, 1, 1, 24, 0, 0},
+      {2005, 1, 1, 0, 60, 0}, {2005, 1, 1, 0, 0, 60}, {99, 12, 31, 0, 0, 0},
+      {10000, 1, 1, 0, 0, 0},
   };
   for (const auto& c : cases) {
     COleDateTime date;
-    EXPECT_EQ(1, date.SetDateTime(c[0], c[1], c[2], c[3], c[4], c[5])) << c[0] << "-" << c[1] << "-" << c[2];
+    EXPECT_EQ(1, date.SetDateTime(c[0], c[1], c[2], c[3], c[4], c[5]))
+        << c[0] << "-" << c[1] << "-" << c[2];
     EXPECT_EQ(COleDateTime::invalid, date.GetStatus());
     EXPECT_EQ(-1, date.GetYear());
     SYSTEMTIME st;
@@ -107,7 +109,7 @@ TEST(OleDateTime, ArithmeticCrossesTheEpochContinuously) {
   EXPECT_DOUBLE_EQ(0.5, (later - evening).GetTotalDays());
   COleDateTime earlier = later - COleDateTimeSpan(1, 0, 0, 0);
   EXPECT_DOUBLE_EQ(-1.25, earlier.m_dt);  // 29 December, 06:00
-  EXPECT_TRUE(earlier < evening);          // although -1.25 > -1.75
+  EXPECT_TRUE(earlier < evening);         // although -1.25 > -1.75
   EXPECT_TRUE(evening > earlier);
   EXPECT_TRUE(evening <= evening);
 }

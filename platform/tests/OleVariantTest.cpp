@@ -109,10 +109,15 @@ TEST(OleVariant, AttachAndDetachHandOverTheValue) {
 }
 
 TEST(OleVariant, ArchiveRoundTripKeepsTypeAndValue) {
-  const COleVariant values[] = {
-      COleVariant(), COleVariant(-7), COleVariant(L"t\u00e9xt \u4e2d"), COleVariant(2.5),
-      COleVariant(static_cast<short>(1), VT_BOOL), COleVariant(40000.25, VT_DATE),
-      COleVariant(static_cast<BYTE>(200)), COleVariant(static_cast<LONGLONG>(-1) << 40), COleVariant("")};
+  const COleVariant values[] = {COleVariant(),
+                                COleVariant(-7),
+                                COleVariant(L"t\u00e9xt \u4e2d"),
+                                COleVariant(2.5),
+                                COleVariant(static_cast<short>(1), VT_BOOL),
+                                COleVariant(40000.25, VT_DATE),
+                                COleVariant(static_cast<BYTE>(200)),
+                                COleVariant(static_cast<LONGLONG>(-1) << 40),
+                                COleVariant("")};
   CMemFile file;
   {
     CArchive ar(&file, CArchive::store);

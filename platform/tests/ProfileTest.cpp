@@ -33,7 +33,8 @@ class ProfileTest : public ::testing::TestWithParam<Store> {
   void TearDown() override {
     if (GetParam() == Store::Registry) {
       HKEY hSoftware;
-      if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware) == ERROR_SUCCESS) {
+      if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware) ==
+          ERROR_SUCCESS) {
         ::RegDeleteTreeA(hSoftware, kCompany);
         ::RegDeleteKeyA(hSoftware, kCompany);
         ::RegCloseKey(hSoftware);
@@ -54,7 +55,8 @@ TEST_P(ProfileTest, ValuesRoundTripAndMissingOnesGiveTheDefault) {
   EXPECT_TRUE(theApp.WriteProfileInt("Options", "Count", -42));
   std::vector<BYTE> bytes(256);
   for (int i = 0; i < 256; ++i) bytes[i] = static_cast<BYTE>(i);
-  EXPECT_TRUE(theApp.WriteProfileBinary("Options", "Blob", bytes.data(), static_cast<UINT>(bytes.size())));
+  EXPECT_TRUE(
+      theApp.WriteProfileBinary("Options", "Blob", bytes.data(), static_cast<UINT>(bytes.size())));
 
   EXPECT_EQ("Build 7", theApp.GetProfileString("Options", "Name"));
   EXPECT_EQ(-42, static_cast<int>(theApp.GetProfileInt("Options", "Count", 0)));
@@ -114,10 +116,13 @@ TEST(ProfileLocation, RegistryValuesLiveUnderSoftwareCompanyApplication) {
   EXPECT_STREQ("VelmProfileTest", theApp.m_pszProfileName);
   theApp.WriteProfileInt("Section", "Value", 5);
   HKEY hKey;
-  ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\VelmoranPlatformTest\\VelmProfileTest\\Section",
-                                           0, KEY_READ, &hKey));
+  ASSERT_EQ(
+      ERROR_SUCCESS,
+      ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\VelmoranPlatformTest\\VelmProfileTest\\Section",
+                      0, KEY_READ, &hKey));
   DWORD dwValue = 0, dwType = 0, dwSize = sizeof(dwValue);
-  EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "Value", nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue), &dwSize));
+  EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "Value", nullptr, &dwType,
+                                              reinterpret_cast<BYTE*>(&dwValue), &dwSize));
   EXPECT_EQ(static_cast<DWORD>(REG_DWORD), dwType);
   EXPECT_EQ(5u, dwValue);
   ::RegCloseKey(hKey);

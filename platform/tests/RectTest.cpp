@@ -28,10 +28,30 @@ TEST(RectTest, MovesAndResizes) {
   } cases[] = {
       {CRect(0, 0, 10, 10) + CPoint(5, 6), CRect(5, 6, 15, 16)},
       {CRect(0, 0, 10, 10) - CSize(1, 2), CRect(-1, -2, 9, 8)},
-      {[] { CRect r(0, 0, 10, 10); r.InflateRect(2, 3); return r; }(), CRect(-2, -3, 12, 13)},
-      {[] { CRect r(0, 0, 10, 10); r.DeflateRect(1, 2, 3, 4); return r; }(), CRect(1, 2, 7, 6)},
-      {[] { CRect r(10, 10, 0, 0); r.NormalizeRect(); return r; }(), CRect(0, 0, 10, 10)},
-      {[] { CRect r(0, 0, 10, 10); r.MoveToXY(5, 5); return r; }(), CRect(5, 5, 15, 15)},
+      {[] {
+         CRect r(0, 0, 10, 10);
+         r.InflateRect(2, 3);
+         return r;
+       }(),
+       CRect(-2, -3, 12, 13)},
+      {[] {
+         CRect r(0, 0, 10, 10);
+         r.DeflateRect(1, 2, 3, 4);
+         return r;
+       }(),
+       CRect(1, 2, 7, 6)},
+      {[] {
+         CRect r(10, 10, 0, 0);
+         r.NormalizeRect();
+         return r;
+       }(),
+       CRect(0, 0, 10, 10)},
+      {[] {
+         CRect r(0, 0, 10, 10);
+         r.MoveToXY(5, 5);
+         return r;
+       }(),
+       CRect(5, 5, 15, 15)},
       {CRect(0, 0, 10, 10) & CRect(5, 5, 20, 20), CRect(5, 5, 10, 10)},
       {CRect(0, 0, 10, 10) & CRect(20, 20, 30, 30), CRect()},
       {CRect(0, 0, 10, 10) | CRect(5, 5, 20, 20), CRect(0, 0, 20, 20)},
@@ -39,7 +59,8 @@ TEST(RectTest, MovesAndResizes) {
       {CRect(CPoint(1, 2), CSize(3, 4)), CRect(1, 2, 4, 6)},
   };
   for (const Case& c : cases) {
-    EXPECT_TRUE(c.got == c.expected) << c.got.left << "," << c.got.top << "," << c.got.right << "," << c.got.bottom;
+    EXPECT_TRUE(c.got == c.expected)
+        << c.got.left << "," << c.got.top << "," << c.got.right << "," << c.got.bottom;
   }
   EXPECT_TRUE(CRect(1, 2, 3, 4) != CRect(1, 2, 3, 5));
 }

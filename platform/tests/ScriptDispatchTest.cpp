@@ -10,12 +10,16 @@
 
 namespace {
 
-const IID kIID_IActiveScript = {0xbb1a2ae1, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-const IID kIID_IActiveScriptSite = {0xdb01a1e3, 0xa42b, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
+const IID kIID_IActiveScript = {
+    0xbb1a2ae1, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
+const IID kIID_IActiveScriptSite = {
+    0xdb01a1e3, 0xa42b, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
 #ifdef _WIN64
-const IID kIID_IActiveScriptParse = {0xc7ef7658, 0xe1ee, 0x480e, {0x97, 0xea, 0xd5, 0x2c, 0xb4, 0xd7, 0x6d, 0x17}};
+const IID kIID_IActiveScriptParse = {
+    0xc7ef7658, 0xe1ee, 0x480e, {0x97, 0xea, 0xd5, 0x2c, 0xb4, 0xd7, 0x6d, 0x17}};
 #else
-const IID kIID_IActiveScriptParse = {0xbb1a2ae2, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
+const IID kIID_IActiveScriptParse = {
+    0xbb1a2ae2, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
 #endif
 
 class CScriptable : public CCmdTarget {
@@ -40,11 +44,11 @@ class CScriptable : public CCmdTarget {
 };
 
 BEGIN_DISPATCH_MAP(CScriptable, CCmdTarget)
-  DISP_PROPERTY_EX(CScriptable, "Value", GetValue, SetValue, VT_I4)
-  DISP_PROPERTY(CScriptable, "Result", m_strResult, VT_BSTR)
-  DISP_FUNCTION(CScriptable, "Concat", Concat, VT_BSTR, VTS_BSTR VTS_I4)
-  DISP_FUNCTION(CScriptable, "Fail", Fail, VT_EMPTY, VTS_NONE)
-  DISP_FUNCTION(CScriptable, "IsSelf", IsSelf, VT_BOOL, VTS_DISPATCH)
+DISP_PROPERTY_EX(CScriptable, "Value", GetValue, SetValue, VT_I4)
+DISP_PROPERTY(CScriptable, "Result", m_strResult, VT_BSTR)
+DISP_FUNCTION(CScriptable, "Concat", Concat, VT_BSTR, VTS_BSTR VTS_I4)
+DISP_FUNCTION(CScriptable, "Fail", Fail, VT_EMPTY, VTS_NONE)
+DISP_FUNCTION(CScriptable, "IsSelf", IsSelf, VT_BOOL, VTS_DISPATCH)
 END_DISPATCH_MAP()
 
 /// The host side: hands the engine the object as the item "obj" and keeps
@@ -67,8 +71,8 @@ class CScriptSite : public IActiveScriptSite {
     return E_NOINTERFACE;
   }
   STDMETHOD(GetLCID)(LCID*) override { return E_NOTIMPL; }
-  STDMETHOD(GetItemInfo)(LPCOLESTR pstrName, DWORD dwReturnMask, IUnknown** ppiunkItem,
-                         ITypeInfo** ppti) override {
+  STDMETHOD(GetItemInfo)
+  (LPCOLESTR pstrName, DWORD dwReturnMask, IUnknown** ppiunkItem, ITypeInfo** ppti) override {
     if (ppti != nullptr) *ppti = nullptr;
     if (!(dwReturnMask & SCRIPTINFO_IUNKNOWN) || lstrcmpW(pstrName, L"obj") != 0)
       return TYPE_E_ELEMENTNOTFOUND;

@@ -10,9 +10,17 @@ TEST(StringTest, SubstringsClampTheirArguments) {
     CString got;
     const char* expected;
   } cases[] = {
-      {s.Mid(2), "cdef"},      {s.Mid(2, 3), "cde"},   {s.Mid(4, 10), "ef"}, {s.Mid(9), ""},
-      {s.Mid(-3, 2), "ab"},    {s.Left(10), "abcdef"}, {s.Left(-1), ""},     {s.Right(2), "ef"},
-      {s.Right(99), "abcdef"}, {s.SpanIncluding("cba"), "abc"}, {s.SpanExcluding("d"), "abc"},
+      {s.Mid(2), "cdef"},
+      {s.Mid(2, 3), "cde"},
+      {s.Mid(4, 10), "ef"},
+      {s.Mid(9), ""},
+      {s.Mid(-3, 2), "ab"},
+      {s.Left(10), "abcdef"},
+      {s.Left(-1), ""},
+      {s.Right(2), "ef"},
+      {s.Right(99), "abcdef"},
+      {s.SpanIncluding("cba"), "abc"},
+      {s.SpanExcluding("d"), "abc"},
       {s.SpanIncluding("abcdef"), "abcdef"},
   };
   for (const Case& c : cases) EXPECT_STREQ(c.got, c.expected);

@@ -21,9 +21,9 @@ class CToolFrame : public CFrameWnd {
 };
 
 BEGIN_MESSAGE_MAP(CToolFrame, CFrameWnd)
-  ON_COMMAND(ID_TOOL_ON, OnToolOn)
-  ON_UPDATE_COMMAND_UI(ID_TOOL_OFF, OnUpdateToolOff)
-  ON_UPDATE_COMMAND_UI(ID_TOOL_ON, OnUpdateToolOn)
+ON_COMMAND(ID_TOOL_ON, OnToolOn)
+ON_UPDATE_COMMAND_UI(ID_TOOL_OFF, OnUpdateToolOff)
+ON_UPDATE_COMMAND_UI(ID_TOOL_ON, OnUpdateToolOn)
 END_MESSAGE_MAP()
 
 class ToolBarTest : public ::testing::Test {
@@ -32,7 +32,8 @@ class ToolBarTest : public ::testing::Test {
     m_pFrame = new CToolFrame;  // deletes itself with its window
     ASSERT_TRUE(m_pFrame->Create(NULL, "tools", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
     m_hFrame = m_pFrame->m_hWnd;
-    ASSERT_TRUE(m_client.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 10, 10), m_pFrame, AFX_IDW_PANE_FIRST));
+    ASSERT_TRUE(
+        m_client.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 10, 10), m_pFrame, AFX_IDW_PANE_FIRST));
   }
   void TearDown() override {
     m_toolBar.DestroyWindow();

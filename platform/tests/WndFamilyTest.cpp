@@ -32,10 +32,12 @@ class CRecordingFrame : public CFrameWnd {
 };
 
 BEGIN_MESSAGE_MAP(CRecordingFrame, CFrameWnd)
-  ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
+ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
 END_MESSAGE_MAP()
 
-BOOL MakeChild(CWnd& wnd, CWnd* pParent) { return wnd.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 50, 50), pParent, 1); }
+BOOL MakeChild(CWnd& wnd, CWnd* pParent) {
+  return wnd.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 50, 50), pParent, 1);
+}
 
 BOOL MakePopup(CWnd& wnd, CWnd* pOwner) {
   return wnd.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 50, 50, pOwner->GetSafeHwnd(), NULL);
@@ -154,7 +156,8 @@ TEST_F(WndFamilyTest, ActivationAcrossFamiliesIsAnnouncedToTheTopLevelWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     m_pFrame->m_calls.clear();
-    c.pActivated->SendMessage(WM_ACTIVATE, inactiveMinimized, reinterpret_cast<LPARAM>(c.hWndOther));
+    c.pActivated->SendMessage(WM_ACTIVATE, inactiveMinimized,
+                              reinterpret_cast<LPARAM>(c.hWndOther));
     ASSERT_EQ(c.announced ? 1u : 0u, m_pFrame->m_calls.size());
     if (!c.announced) continue;
     EXPECT_EQ(inactiveMinimized, m_pFrame->m_calls[0].wParam);

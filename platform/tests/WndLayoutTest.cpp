@@ -14,7 +14,9 @@ const UINT ID_PANE = 0xE900;
 class CBandBar : public CWnd {
  public:
   CBandBar(int nHeight, bool bTop) : m_nHeight(nHeight), m_bTop(bTop) {}
-  BOOL Make(CWnd* pParent, UINT nID) { return Create(NULL, "", WS_VISIBLE, CRect(0, 0, 1, 1), pParent, nID); }
+  BOOL Make(CWnd* pParent, UINT nID) {
+    return Create(NULL, "", WS_VISIBLE, CRect(0, 0, 1, 1), pParent, nID);
+  }
 
  protected:
   afx_msg LRESULT OnSizeParent(WPARAM, LPARAM lParam) {
@@ -40,7 +42,7 @@ class CBandBar : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CBandBar, CWnd)
-  ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CRect RectInParent(const CWnd& wnd) {

@@ -20,35 +20,56 @@ class CBaseWnd : public CWnd {
   BOOL Make() { return CreateEx(0, NULL, "", WS_POPUP, 0, 0, 200, 100, NULL, NULL); }
 
  protected:
-  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) { m_last = "base"; return 1; }
-  afx_msg LRESULT OnAppMid(WPARAM, LPARAM) { m_last = "base"; return 1; }
-  afx_msg void OnMouseMove(UINT, CPoint point) { m_last = "base"; m_point = point; }
-  afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { m_last = "registered"; return wParam + 1; }
+  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) {
+    m_last = "base";
+    return 1;
+  }
+  afx_msg LRESULT OnAppMid(WPARAM, LPARAM) {
+    m_last = "base";
+    return 1;
+  }
+  afx_msg void OnMouseMove(UINT, CPoint point) {
+    m_last = "base";
+    m_point = point;
+  }
+  afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) {
+    m_last = "registered";
+    return wParam + 1;
+  }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
-  ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
-  ON_MESSAGE(WM_APP_MID, OnAppMid)
-  ON_WM_MOUSEMOVE()
-  ON_REGISTERED_MESSAGE(g_registeredMessage, OnRegistered)
+ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
+ON_MESSAGE(WM_APP_MID, OnAppMid)
+ON_WM_MOUSEMOVE()
+ON_REGISTERED_MESSAGE(g_registeredMessage, OnRegistered)
 END_MESSAGE_MAP()
 
 class CMidWnd : public CBaseWnd {
  protected:
-  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) { m_last = "mid"; return 2; }
-  afx_msg LRESULT OnAppMid(WPARAM, LPARAM) { m_last = "mid"; return 2; }
+  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) {
+    m_last = "mid";
+    return 2;
+  }
+  afx_msg LRESULT OnAppMid(WPARAM, LPARAM) {
+    m_last = "mid";
+    return 2;
+  }
   DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CMidWnd, CBaseWnd)
-  ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
-  ON_MESSAGE(WM_APP_MID, OnAppMid)
+ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
+ON_MESSAGE(WM_APP_MID, OnAppMid)
 END_MESSAGE_MAP()
 
 class CLeafWnd : public CMidWnd {
  protected:
-  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) { m_last = "leaf"; return 3; }
+  afx_msg LRESULT OnAppLeaf(WPARAM, LPARAM) {
+    m_last = "leaf";
+    return 3;
+  }
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {
     m_last = "leaf";
     m_point = point;
@@ -58,8 +79,8 @@ class CLeafWnd : public CMidWnd {
 };
 
 BEGIN_MESSAGE_MAP(CLeafWnd, CMidWnd)
-  ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
-  ON_WM_LBUTTONDOWN()
+ON_MESSAGE(WM_APP_LEAF, OnAppLeaf)
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 struct ChainCase {
@@ -135,10 +156,10 @@ class CMenuWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CMenuWnd, CWnd)
-  ON_WM_INITMENU()
-  ON_WM_INITMENUPOPUP()
-  ON_WM_MENUCHAR()
-  ON_WM_MENUSELECT()
+ON_WM_INITMENU()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUCHAR()
+ON_WM_MENUSELECT()
 END_MESSAGE_MAP()
 
 TEST(WndMessageMap, MenuMessagesReachTheirHandlersWithTheMenuAndItsDetails) {
@@ -160,7 +181,8 @@ TEST(WndMessageMap, MenuMessagesReachTheirHandlersWithTheMenuAndItsDetails) {
       {WM_INITMENUPOPUP, hMenu, MAKELPARAM(3, 1), "popup", 3, TRUE, 0},
       {WM_MENUCHAR, MAKEWPARAM('x', MF_POPUP), static_cast<LPARAM>(hMenu), "char", 'x', MF_POPUP,
        MAKELRESULT(1, MNC_SELECT)},
-      {WM_MENUSELECT, MAKEWPARAM(7, MF_HILITE), static_cast<LPARAM>(hMenu), "select", 7, MF_HILITE, 0},
+      {WM_MENUSELECT, MAKEWPARAM(7, MF_HILITE), static_cast<LPARAM>(hMenu), "select", 7, MF_HILITE,
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.handler);
@@ -204,13 +226,13 @@ class CParentWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
-  ON_EN_CHANGE(IDC_EDIT, OnEditChange)
-  ON_BN_CLICKED(IDC_BUTTON, OnButtonClicked)
-  ON_COMMAND(ID_CMD_ON, OnCmdOn)
-  ON_COMMAND(ID_CMD_OFF, OnCmdOff)
-  ON_COMMAND(ID_CMD_NO_UPDATE, OnCmdNoUpdate)
-  ON_UPDATE_COMMAND_UI(ID_CMD_ON, OnUpdateCmdOn)
-  ON_UPDATE_COMMAND_UI(ID_CMD_OFF, OnUpdateCmdOff)
+ON_EN_CHANGE(IDC_EDIT, OnEditChange)
+ON_BN_CLICKED(IDC_BUTTON, OnButtonClicked)
+ON_COMMAND(ID_CMD_ON, OnCmdOn)
+ON_COMMAND(ID_CMD_OFF, OnCmdOff)
+ON_COMMAND(ID_CMD_NO_UPDATE, OnCmdNoUpdate)
+ON_UPDATE_COMMAND_UI(ID_CMD_ON, OnUpdateCmdOn)
+ON_UPDATE_COMMAND_UI(ID_CMD_OFF, OnUpdateCmdOff)
 END_MESSAGE_MAP()
 
 TEST(WndMessageMap, AControlsNotificationReachesItsParentsHandler) {
@@ -225,7 +247,8 @@ TEST(WndMessageMap, AControlsNotificationReachesItsParentsHandler) {
 
   // A control of ours with no handler of its own passes it on as well.
   CWnd button;
-  ASSERT_TRUE(button.Create("BUTTON", "ok", BS_PUSHBUTTON, CRect(0, 30, 50, 50), &parent, IDC_BUTTON));
+  ASSERT_TRUE(
+      button.Create("BUTTON", "ok", BS_PUSHBUTTON, CRect(0, 30, 50, 50), &parent, IDC_BUTTON));
   ASSERT_EQ(&button, CWnd::FromHandlePermanent(button.m_hWnd));
   ::SendMessage(parent.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BUTTON, BN_CLICKED),
                 reinterpret_cast<LPARAM>(button.m_hWnd));

@@ -15,7 +15,9 @@ struct Seen {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
-  bool operator==(const Seen& o) const { return message == o.message && wParam == o.wParam && lParam == o.lParam; }
+  bool operator==(const Seen& o) const {
+    return message == o.message && wParam == o.wParam && lParam == o.lParam;
+  }
 };
 std::vector<Seen> g_seen;
 
@@ -55,8 +57,8 @@ class CDefaultWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CDefaultWnd, CWnd)
-  ON_MESSAGE(WM_OUTER, OnOuter)
-  ON_MESSAGE(WM_INNER, OnInner)
+ON_MESSAGE(WM_OUTER, OnOuter)
+ON_MESSAGE(WM_INNER, OnInner)
 END_MESSAGE_MAP()
 
 TEST(WndProc, DefaultPassesOnTheExactMessageAlsoAfterANestedSend) {
@@ -99,11 +101,12 @@ class CDetachedWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CDetachedWnd, CWnd)
-  ON_MESSAGE(WM_OUTER, OnOuter)
+ON_MESSAGE(WM_OUTER, OnOuter)
 END_MESSAGE_MAP()
 
 TEST(WndProc, DefaultReachesTheDefWindowProcOverrideOfAnObjectOutsideTheMap) {
-  HWND hWnd = ::CreateWindowExA(0, RecorderClass(), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+  HWND hWnd =
+      ::CreateWindowExA(0, RecorderClass(), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
   ASSERT_NE(nullptr, hWnd);
   CDetachedWnd wnd;
   wnd.m_hWnd = hWnd;
@@ -121,7 +124,8 @@ TEST(WndProc, DefaultReachesTheDefWindowProcOverrideOfAnObjectOutsideTheMap) {
 }
 
 TEST(WndProc, SubclassingKeepsThePreviousProcedureWhereTheClassSaysSo) {
-  HWND hWnd = ::CreateWindowExA(0, RecorderClass(), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+  HWND hWnd =
+      ::CreateWindowExA(0, RecorderClass(), "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
   CDetachedWnd wnd;
   ASSERT_TRUE(wnd.SubclassWindow(hWnd));
   EXPECT_EQ(reinterpret_cast<WNDPROC>(&RecorderProc), wnd.m_saved);
@@ -151,8 +155,8 @@ class CCountingEdit : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CCountingEdit, CWnd)
-  ON_WM_CHAR()
-  ON_WM_CREATE()
+ON_WM_CHAR()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 std::string TextOf(HWND hWnd) {
@@ -186,7 +190,8 @@ TEST(WndProc, ASystemClassCreatedThroughTheLayerIsBoundBeforeItsFirstMessage) {
   CCountingEdit edit;
   ASSERT_TRUE(edit.CreateEx(0, "EDIT", "x", WS_POPUP, 0, 0, 100, 20, NULL, NULL));
   EXPECT_EQ(1, edit.m_creates);
-  EXPECT_EQ(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(edit.m_hWnd, GWLP_WNDPROC));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()),
+            ::GetWindowLongPtrA(edit.m_hWnd, GWLP_WNDPROC));
   ::SendMessageA(edit.m_hWnd, EM_SETSEL, 1, 1);
   ::SendMessageA(edit.m_hWnd, WM_CHAR, 'y', 1);
   EXPECT_EQ(1, edit.m_chars);
@@ -254,7 +259,7 @@ class CFailingWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
-  ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int g_boxes = 0;

@@ -24,8 +24,8 @@ class CNotifyParent : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CNotifyParent, CWnd)
-  ON_NOTIFY(NM_CLICK, IDC_CHILD, OnChildClick)
-  ON_EN_CHANGE(IDC_CHILD, OnChildChange)
+ON_NOTIFY(NM_CLICK, IDC_CHILD, OnChildClick)
+ON_EN_CHANGE(IDC_CHILD, OnChildChange)
 END_MESSAGE_MAP()
 
 /// A control that tells its parent NM_CLICK the way common controls do.
@@ -49,7 +49,7 @@ class CReflectingChild : public CNotifyingChild {
 };
 
 BEGIN_MESSAGE_MAP(CReflectingChild, CNotifyingChild)
-  ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedClick)
+ON_NOTIFY_REFLECT(NM_CLICK, OnReflectedClick)
 END_MESSAGE_MAP()
 
 /// Handles the click but lets the parent have it as well.
@@ -63,7 +63,7 @@ class CSharingChild : public CNotifyingChild {
 };
 
 BEGIN_MESSAGE_MAP(CSharingChild, CNotifyingChild)
-  ON_NOTIFY_REFLECT_EX(NM_CLICK, OnReflectedClick)
+ON_NOTIFY_REFLECT_EX(NM_CLICK, OnReflectedClick)
 END_MESSAGE_MAP()
 
 struct ReflectCase {
@@ -78,7 +78,8 @@ TEST(WndReflect, ANotifyGoesToTheChildFirstAndToTheParentWhenTheChildLetsItGo) {
   const ReflectCase cases[] = {
       {"reflect", [] { return static_cast<CNotifyingChild*>(new CReflectingChild); }, 1, 0, 10},
       {"no handler", [] { return new CNotifyingChild; }, 0, 1, 20},
-      {"reflect ex declining", [] { return static_cast<CNotifyingChild*>(new CSharingChild); }, 1, 1, 20},
+      {"reflect ex declining", [] { return static_cast<CNotifyingChild*>(new CSharingChild); }, 1,
+       1, 20},
   };
   for (const ReflectCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -103,7 +104,7 @@ class CReflectingEdit : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CReflectingEdit, CWnd)
-  ON_CONTROL_REFLECT(EN_CHANGE, OnReflectedChange)
+ON_CONTROL_REFLECT(EN_CHANGE, OnReflectedChange)
 END_MESSAGE_MAP()
 
 TEST(WndReflect, AControlReflectEntryTakesTheEditsOwnChangeNotification) {
@@ -131,7 +132,7 @@ class CColouredStatic : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CColouredStatic, CWnd)
-  ON_WM_CTLCOLOR_REFLECT()
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 TEST(WndReflect, AControlChoosesItsOwnColoursThroughItsParentsCtlColor) {

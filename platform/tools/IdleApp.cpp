@@ -31,14 +31,15 @@ class CMarkingWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CMarkingWnd, CWnd)
-  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 class CIdleApp : public CWinApp {
  public:
   BOOL InitInstance() override {
     CMarkingWnd* pMain = new CMarkingWnd(kMainUpdated);
-    if (!pMain->CreateEx(0, NULL, "IdleApp", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL)) return FALSE;
+    if (!pMain->CreateEx(0, NULL, "IdleApp", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL))
+      return FALSE;
     m_pMainWnd = pMain;
     CMarkingWnd* pChild = new CMarkingWnd(kChildUpdated);
     pChild->Create(NULL, "", WS_VISIBLE, CRect(0, 0, 10, 10), pMain, IDC_CHILD);

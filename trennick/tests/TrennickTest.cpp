@@ -60,8 +60,8 @@ RunResult RunProcess(const std::string& commandLine) {
   PROCESS_INFORMATION process = {};
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                nullptr, &startup, &process);
+  BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                &startup, &process);
   CloseHandle(writeEnd);
   CloseHandle(nul);
   RunResult result = {0xFFFFFFFF, ""};
@@ -110,8 +110,8 @@ void WriteText(const std::string& path, const std::string& text) {
 }
 
 std::string ReadText(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   std::string text;
   char buffer[512];
@@ -221,8 +221,8 @@ TEST_F(TrennickTest, CheckFolderRefusesSystemAndUserFolders) {
 TEST_F(TrennickTest, OtherArgumentsDoNothing) {
   MakeUserFolder();
   WriteText(settingsFile_, "settings");
-  const char* const cases[] = {"", "/CHECKFOLDER c:\\Windows\\system32", "/SaveConfig",
-                               "/unknown", "checkfolder c:\\Windows\\system32"};
+  const char* const cases[] = {"", "/CHECKFOLDER c:\\Windows\\system32", "/SaveConfig", "/unknown",
+                               "checkfolder c:\\Windows\\system32"};
   for (const char* arguments : cases) {
     SCOPED_TRACE(arguments);
     RunResult result = RunTrennick(arguments);
@@ -320,8 +320,8 @@ TEST_F(TrennickTest, PrerequisiteIsFoundInEitherRegistryView) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.displayName + " " + c.view);
-    RunReg(std::string("add ") + kFixtureKey + " /v DisplayName /t REG_SZ /d \"" +
-           c.displayName + "\" /f " + c.view);
+    RunReg(std::string("add ") + kFixtureKey + " /v DisplayName /t REG_SZ /d \"" + c.displayName +
+           "\" /f " + c.view);
     RunResult result = RunTrennick("/prereqinstalled");
     RunReg(std::string("delete ") + kFixtureKey + " /f " + c.view);
     EXPECT_EQ(c.installed ? 0u : 1u, result.exitCode);

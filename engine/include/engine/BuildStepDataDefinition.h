@@ -32,7 +32,7 @@ enum BuildStepType {
 /// Type, times, paused flag and texts are read directly; texts are written
 /// through their setters.
 class CBuildStepDataDefinition {
-public:
+ public:
   /// The number of texts; GetTextField visits them in this fixed order:
   /// step name, description, executable path, parameters, source path,
   /// target path, file specification.

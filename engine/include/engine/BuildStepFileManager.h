@@ -13,7 +13,7 @@
 /// ".velm" build file. Owns the records in both lists; users add, remove and
 /// reorder them through GetStepList and GetVariableList.
 class CBuildStepFileManager {
-public:
+ public:
   /// Bytes of the fixed file header.
   static const int HeaderSize = 52;
   /// The format version written; versions 1 and 2 are read.
@@ -61,7 +61,7 @@ public:
   void SetOwner(void* owner) { m_owner = owner; }
   void* GetOwner() const { return m_owner; }
 
-private:
+ private:
   bool WriteBuild(const CTesselString& path);
   bool WriteHeader();
   bool WriteStep(CBuildStepDataDefinition* step);

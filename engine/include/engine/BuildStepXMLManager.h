@@ -14,7 +14,7 @@
 /// paste target. Step types travel by name ("ExecuteProgram" ... "Quorrel").
 /// Values are escaped and carried as UTF-8, as the document declares.
 class CBuildStepXMLManager {
-public:
+ public:
   /// No target, nothing parsed.
   CBuildStepXMLManager();
   virtual ~CBuildStepXMLManager();
@@ -54,7 +54,7 @@ public:
   void OnEndElement(const char* name);
   void OnCharacterData(const char* data, int length);
 
-private:
+ private:
   void ApplyElementText();
   void SetField(CTesselString value);
   void AddParsedStep();

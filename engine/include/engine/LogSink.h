@@ -15,7 +15,7 @@ enum LogEntryKind {
 /// Receives the log entries of a run. AddEntry may be called from any thread
 /// (process output arrives on a worker thread), so implementations lock.
 class ILogSink {
-public:
+ public:
   virtual ~ILogSink() {}
   /// Appends one entry of the given kind (LogEntryKind); false when refused.
   virtual bool AddEntry(int kind, const CTesselString& text) = 0;

@@ -11,7 +11,7 @@ class CVariableDefDataDefinition;
 /// implements it; tests give fakes. All members are called on the UI thread,
 /// while a step runs.
 class IRunHost {
-public:
+ public:
   virtual ~IRunHost() {}
 
   /// The path of the build file open in the application; empty for a new build.

@@ -23,7 +23,7 @@ class CStepExecutor;
 /// RunProcessAndWait, and may call TerminateChildProcess while it waits (from a
 /// message dispatched by RunProcessAndWait).
 class CStepExecutionProcessor : public CCommThreadedExecutor {
-public:
+ public:
   /// Polling periods: the worker looks at the child and its pipe every
   /// kChildPollMs, the waiting UI thread looks at the worker every kUiPollMs.
   static const DWORD kChildPollMs = 50;
@@ -71,7 +71,7 @@ public:
   /// The thread body: one run of the command line. Worker thread.
   virtual bool Run() override;
 
-private:
+ private:
   bool RunProcess();
   bool CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd);
   bool StartChild(HANDLE output, HANDLE error, HANDLE input, PROCESS_INFORMATION* info);

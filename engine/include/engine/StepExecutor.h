@@ -22,7 +22,7 @@ class IRunHost;
 /// message dispatched while a process step waits); AddProcessOutput and
 /// FlushProcessOutput run on a processor's worker thread and touch only the log.
 class CStepExecutor {
-public:
+ public:
   /// Environment variable that tells a nested build how deep it is nested.
   static const char kNestingDepthVariable[];
   /// Nested builds deeper than this are refused, so that build files that run
@@ -94,10 +94,10 @@ public:
   bool DeleteFolder(CTesselString* source, CTesselString* target);
   bool CopyTree(CTesselString* source, CTesselString* target, CTesselString* fileSpec);
   /// One folder of a tree copy; adds each copied file to *counter.
-  bool CopyFolderFiles(CTesselString* folder, CTesselString* sourceRoot,
-                       CTesselString* targetRoot, CTesselString* fileSpec, int* counter);
+  bool CopyFolderFiles(CTesselString* folder, CTesselString* sourceRoot, CTesselString* targetRoot,
+                       CTesselString* fileSpec, int* counter);
 
-private:
+ private:
   bool RunProcessor(CStepExecutionProcessor& processor);
   bool RunSiblingTool(CTesselString toolPath, CTesselString parameters, bool showWindow);
   bool IsOpenBuildFile(CTesselString path);

@@ -6,7 +6,7 @@ class CBuildStepDataDefinition;
 
 /// Receives the steps parsed from pasted XML, one at a time, in document order.
 class IStepPasteTarget {
-public:
+ public:
   virtual ~IStepPasteTarget() {}
   /// Clears the selection, so that the pasted steps are what ends up selected.
   /// False when there is nothing to deselect.

@@ -6,7 +6,7 @@
 /// A plain value record for one variable. Owned by the list that holds it.
 /// Name and value are read directly and written through the setters.
 class CVariableDefDataDefinition {
-public:
+ public:
   /// Name and value empty.
   CVariableDefDataDefinition();
   virtual ~CVariableDefDataDefinition();

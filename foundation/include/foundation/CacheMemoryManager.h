@@ -9,17 +9,17 @@
 
 /// One block the cache has allocated from the heap.
 struct CacheBlockRecord {
-  int size;                          // bytes as allocated
-  void* address;                     // the block
-  int inUse;                         // 1 while handed out, 0 while cached
-  CacheBlockRecord* nextFree;        // next cached block of the same size
-  CacheBlockRecord* nextInBucket;    // registry chain
+  int size;                        // bytes as allocated
+  void* address;                   // the block
+  int inUse;                       // 1 while handed out, 0 while cached
+  CacheBlockRecord* nextFree;      // next cached block of the same size
+  CacheBlockRecord* nextInBucket;  // registry chain
 };
 
 /// Registry of every block the cache owns, keyed by address. Owns the blocks
 /// and their records. Not locked: its manager locks around every use.
 class CCacheHashTable {
-public:
+ public:
   CCacheHashTable();
   /// Frees every block and record.
   virtual ~CCacheHashTable();
@@ -39,7 +39,7 @@ public:
 
   static const int kBucketCount = 10009;
 
-private:
+ private:
   int BucketOf(const void* address) const;
 
   CacheBlockRecord** m_buckets;
@@ -57,7 +57,7 @@ private:
 /// by any threads. The manager owns every block it handed out: FreeAll() and the
 /// destructor free them, also those still in use.
 class CCacheMemoryManager {
-public:
+ public:
   CCacheMemoryManager();
   /// FreeAll().
   virtual ~CCacheMemoryManager();
@@ -87,7 +87,7 @@ public:
 
   static const int64_t kBudget = 10240000;
 
-private:
+ private:
   struct FreeList {
     int size;
     CacheBlockRecord* head;

@@ -20,7 +20,7 @@
 /// WaitForCallbackToFinish(). A derived class must call Shutdown() in its own
 /// destructor, so that no tick runs while its members are destroyed.
 class CCommSystemTimer : public CCommThreadedExecutor {
-public:
+ public:
   /// Interval 2000 ms, disabled; starts the timer thread.
   CCommSystemTimer();
   /// Disables the timer, ends its thread and closes the events.
@@ -51,11 +51,11 @@ public:
   bool IsEnabled() const { return m_enabled.load(); }
   int GetInterval() const { return m_interval.load(); }
 
-protected:
+ protected:
   /// Milliseconds between ticks; takes effect from the next wait.
   void SetInterval(int milliseconds) { m_interval.store(milliseconds); }
 
-private:
+ private:
   std::atomic<int> m_interval;
   HANDLE m_wakeEvent;
   HANDLE m_idleEvent;

@@ -29,7 +29,7 @@ bool WaitForSignal(HANDLE handle, DWORD timeoutMs);
 /// A derived class whose Run() uses its own members must call Stop() in its own
 /// destructor: the base destructor runs after the derived members are gone.
 class CCommThreadedExecutor {
-public:
+ public:
   /// Creates the started and finished events; no thread yet.
   CCommThreadedExecutor();
   /// Stops the thread (waiting for it) and closes the events.
@@ -66,11 +66,11 @@ public:
   /// Id of the current thread, 0 when there is none.
   DWORD GetThreadId() const { return m_threadId; }
 
-protected:
+ protected:
   /// Lets a derived class end its loop without waiting (Stop() still waits).
   void SetKeepRunning(bool value) { m_keepRunning.store(value); }
 
-private:
+ private:
   static DWORD WINAPI ThreadRoutine(LPVOID parameter);
   void ReleaseThread();
 

@@ -11,7 +11,7 @@
 /// result with the system's error code kept in GetLastError. Owns its handle
 /// and closes it on destruction. One thread at a time.
 class CFileInterface {
-public:
+ public:
   CFileInterface();
   virtual ~CFileInterface();
 
@@ -61,7 +61,7 @@ public:
   /// GetLastError after the last open, read, write or seek; 0 after Close.
   DWORD GetLastError() const { return m_lastError; }
 
-private:
+ private:
   CFileInterface(const CFileInterface&) = delete;
   CFileInterface& operator=(const CFileInterface&) = delete;
 

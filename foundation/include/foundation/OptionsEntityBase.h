@@ -14,7 +14,7 @@ class COptionsStore;
 /// (the caller sizes the buffer) and advance `*pos` past them. A null buffer
 /// (or null out/source) gives false everywhere. One thread at a time.
 class COptionsEntityBase {
-public:
+ public:
   /// Setting id 1 and no owner until the store's factory sets them.
   explicit COptionsEntityBase(int32_t typeCode = 0);
   virtual ~COptionsEntityBase();
@@ -52,7 +52,7 @@ public:
   COptionsStore* GetOwner() const { return m_owner; }
   void SetOwner(COptionsStore* owner) { m_owner = owner; }
 
-protected:
+ protected:
   /// Reads the header at `pos` without advancing; false when it does not fit or
   /// its type is not this entity's.
   bool PeekHeader(const unsigned char* buffer, int pos, int end, int32_t* id) const;
@@ -69,7 +69,7 @@ protected:
   int32_t m_settingId;
   COptionsStore* m_owner;
 
-private:
+ private:
   COptionsEntityBase(const COptionsEntityBase&) = delete;
   COptionsEntityBase& operator=(const COptionsEntityBase&) = delete;
 };

@@ -17,7 +17,7 @@
 /// stride after the previous): name, text 4, text 5, text 1, text 2, text 3,
 /// text 6, the list's strings. Size: 328 + the reserve of every string.
 class COptionsEntityColorProfileEntry {
-public:
+ public:
   static const int kBlockSize = 60;
   static const int kFixedSize = 328;
 
@@ -36,7 +36,7 @@ public:
   unsigned char m_blocks[4][kBlockSize];
   unsigned char m_flags[4];
 
-private:
+ private:
   // The order in which the strings are stored.
   std::vector<CTesselString*> StoredStrings();
 };
@@ -45,10 +45,10 @@ private:
 /// entries; 12 + the entries' sizes. Owns its entries; loading an entry, and
 /// destroying a list that has an owner, mark the owner store changed.
 class COptionsEntityColorProfile : public COptionsEntityList<COptionsEntityColorProfileEntry> {
-public:
+ public:
   COptionsEntityColorProfile();
   ~COptionsEntityColorProfile() override;
 
-protected:
+ protected:
   void OnEntriesLoaded(int32_t count) override;
 };

@@ -7,7 +7,7 @@
 
 /// Type 1: one int32 (default 0). Record: header, value; 12 bytes.
 class COptionsEntityInteger : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityInteger() : COptionsEntityInteger(1) {}
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
@@ -16,18 +16,18 @@ public:
   int32_t GetValue() const { return m_value; }
   void SetValue(int32_t value) { m_value = value; }
 
-protected:
+ protected:
   /// For the kinds stored as one int32 under another type code.
   explicit COptionsEntityInteger(int32_t typeCode);
 
-private:
+ private:
   int32_t m_value;
 };
 
 /// Type 5: a flag stored as int32 (default 0 = false); readers look at its low
 /// byte. Record: header, value; 12 bytes.
 class COptionsEntityBoolean : public COptionsEntityInteger {
-public:
+ public:
   COptionsEntityBoolean() : COptionsEntityInteger(5) {}
 
   bool IsSet() const { return (GetValue() & 0xFF) != 0; }
@@ -35,7 +35,7 @@ public:
 
 /// Type 2: a 64-bit value (default 0). Record: header, low, high; 16 bytes.
 class COptionsEntityLargeInteger : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityLargeInteger() : COptionsEntityLargeInteger(2, 0) {}
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
@@ -44,18 +44,18 @@ public:
   int64_t GetValue() const { return m_value; }
   void SetValue(int64_t value) { m_value = value; }
 
-protected:
+ protected:
   /// For the kinds stored as one 64-bit value under another type code.
   COptionsEntityLargeInteger(int32_t typeCode, int64_t value);
 
-private:
+ private:
   int64_t m_value;
 };
 
 /// Type 11: a point in time (100 ns units since 1601 UTC), the current time
 /// when constructed. Record: header, low, high; 16 bytes.
 class COptionsEntityFileTime : public COptionsEntityLargeInteger {
-public:
+ public:
   COptionsEntityFileTime();
 
   int64_t GetTime() const { return GetValue(); }

@@ -10,7 +10,7 @@
 
 /// One tuple of the list.
 class COptionsEntityIntegerTupleEntry {
-public:
+ public:
   COptionsEntityIntegerTupleEntry(int32_t a = 0, int32_t b = 0, int32_t c = 0, int32_t d = 0)
       : a(a), b(b), c(c), d(d) {}
   virtual ~COptionsEntityIntegerTupleEntry() {}
@@ -23,7 +23,7 @@ public:
 /// Type 10: tuples without duplicates. Record: header, int32 count, then
 /// a, b, c, d per tuple; 12 + 16 x count bytes.
 class COptionsEntityIntegerTupleList : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityIntegerTupleList();
   ~COptionsEntityIntegerTupleList() override;
   int GetSize() override;
@@ -41,6 +41,6 @@ public:
   int GetCount() const { return static_cast<int>(m_tuples.size()); }
   COptionsEntityIntegerTupleEntry* GetAt(int index) const;
 
-private:
+ private:
   std::vector<std::unique_ptr<COptionsEntityIntegerTupleEntry>> m_tuples;
 };

@@ -15,13 +15,12 @@
 /// bounded Load, like an entity's.
 template <class Entry>
 class COptionsEntityList : public COptionsEntityBase {
-public:
+ public:
   explicit COptionsEntityList(int32_t typeCode) : COptionsEntityBase(typeCode) {}
 
   int GetSize() override {
     int sum = 12;
-    for (const auto& entry : m_entries)
-      sum += entry->GetSize();
+    for (const auto& entry : m_entries) sum += entry->GetSize();
     return sum;
   }
 
@@ -36,12 +35,10 @@ public:
     Entries loaded;  // no reserve(count): the count is not trusted until every entry has read
     for (int32_t i = 0; i < count; ++i) {
       std::unique_ptr<Entry> entry(new (std::nothrow) Entry());
-      if (!entry || !entry->Load(buffer, &cursor, end))
-        return false;
+      if (!entry || !entry->Load(buffer, &cursor, end)) return false;
       loaded.push_back(std::move(entry));
     }
-    for (auto& entry : loaded)
-      m_entries.push_back(std::move(entry));
+    for (auto& entry : loaded) m_entries.push_back(std::move(entry));
     OnEntriesLoaded(count);
     m_settingId = id;
     *pos = cursor;
@@ -49,16 +46,14 @@ public:
   }
 
   bool Save(unsigned char* buffer, int* pos) override {
-    if (!buffer || !pos)
-      return false;
+    if (!buffer || !pos) return false;
     int p = *pos;
     COptionsRecordIO::WriteInt32(buffer, p, m_type);
     COptionsRecordIO::WriteInt32(buffer, p + 4, m_settingId);
     COptionsRecordIO::WriteInt32(buffer, p + 8, static_cast<int32_t>(m_entries.size()));
     p += 12;
     for (const auto& entry : m_entries)
-      if (!entry->Save(buffer, &p))
-        return false;
+      if (!entry->Save(buffer, &p)) return false;
     *pos = p;
     return true;
   }
@@ -66,19 +61,17 @@ public:
   int GetCount() const { return static_cast<int>(m_entries.size()); }
   /// The entry at `index`, null out of range.
   Entry* GetAt(int index) const {
-    if (index < 0 || index >= GetCount())
-      return nullptr;
+    if (index < 0 || index >= GetCount()) return nullptr;
     return m_entries[static_cast<size_t>(index)].get();
   }
   /// Takes ownership; false for null.
   bool AddEntry(Entry* entry) {
-    if (!entry)
-      return false;
+    if (!entry) return false;
     m_entries.push_back(std::unique_ptr<Entry>(entry));
     return true;
   }
 
-protected:
+ protected:
   using Entries = std::vector<std::unique_ptr<Entry>>;
 
   /// Called after a load appended `count` entries.

@@ -13,7 +13,7 @@
 /// Layout: packed text at 0, then the three values (low, high each) at
 /// reserve(text); size reserve(text) + 24.
 class COptionsEntityProjectStringEntity {
-public:
+ public:
   COptionsEntityProjectStringEntity();
   virtual ~COptionsEntityProjectStringEntity();
   virtual int GetSize();
@@ -28,7 +28,7 @@ public:
 /// Type 9: a list of project-string entries. Record: header, int32 count, the
 /// entries; 12 + the entries' sizes. Owns its entries.
 class COptionsEntityProjectString : public COptionsEntityList<COptionsEntityProjectStringEntity> {
-public:
+ public:
   COptionsEntityProjectString();
   ~COptionsEntityProjectString() override;
 };

@@ -7,7 +7,7 @@
 /// Type 4: one string (empty by default). Record: header, packed value;
 /// 8 + reserve(value) bytes. The value keeps its width (narrow or wide).
 class COptionsEntityString : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityString();
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
@@ -16,6 +16,6 @@ public:
   const CTesselString& GetValue() const { return m_value; }
   void SetValue(const CTesselString& value) { m_value.Assign(value); }
 
-private:
+ private:
   CTesselString m_value;
 };

@@ -13,7 +13,7 @@
 /// Layout: packed key at 0, packed value at stride(key), the extra value (low,
 /// high) at reserve(key) + reserve(value); size reserve(key) + reserve(value) + 8.
 class COptionsEntityStringMapEntity {
-public:
+ public:
   COptionsEntityStringMapEntity();
   virtual ~COptionsEntityStringMapEntity();
   virtual int GetSize();
@@ -32,7 +32,7 @@ public:
 /// the entries; 12 + the entries' sizes. Owns its entries; destroying a map
 /// that has an owner marks the owner store changed.
 class COptionsEntityStringMap : public COptionsEntityList<COptionsEntityStringMapEntity> {
-public:
+ public:
   COptionsEntityStringMap();
   ~COptionsEntityStringMap() override;
 };

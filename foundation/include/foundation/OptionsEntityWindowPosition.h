@@ -8,7 +8,7 @@
 /// Type 7: left, top, right, bottom (all 0 by default).
 /// Record: header and the four values; 24 bytes.
 class COptionsEntityWindowPosition : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityWindowPosition();
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
@@ -17,13 +17,13 @@ public:
   void GetRect(int32_t* left, int32_t* top, int32_t* right, int32_t* bottom) const;
   void SetRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
-private:
+ private:
   int32_t m_values[4];
 };
 
 /// Type 6: two int32 (0, 0). Record: header and both values; 16 bytes.
 class COptionsEntityPaneSize : public COptionsEntityBase {
-public:
+ public:
   COptionsEntityPaneSize();
   int GetSize() override;
   bool Load(const unsigned char* buffer, int* pos, int end) override;
@@ -33,6 +33,6 @@ public:
   int32_t GetSecond() const { return m_values[1]; }
   void SetValues(int32_t first, int32_t second);
 
-private:
+ private:
   int32_t m_values[2];
 };

@@ -10,7 +10,7 @@
 /// truncated or corrupt buffer can never make a record read outside its memory.
 /// Writers trust the caller to have sized the buffer from the records' GetSize().
 class COptionsRecordIO {
-public:
+ public:
   /// True when `length` bytes from `pos` lie inside [0, end).
   static bool HasRoom(int pos, int64_t length, int end);
 

@@ -18,7 +18,7 @@
 /// holds the store's lock; everything else belongs to the thread that owns the
 /// store. The store owns its users.
 class COptionsStore {
-public:
+ public:
   static const int kMaxSettingId = 167;
   static const int32_t kFormatVersion = 1;
 
@@ -94,14 +94,14 @@ public:
   bool SetQuickAccessBelowRibbon(int value);
   bool SetRibbonMinimized(int value);
 
-protected:
+ protected:
   /// Persistence of the serialised buffer. The defaults write a file at the
   /// path (creating its folder) and use the C heap.
   virtual bool WriteBuffer(const CTesselString& path, const unsigned char* buffer, int length);
   virtual unsigned char* AllocateBuffer(int length);
   virtual void FreeBuffer(unsigned char* buffer);
 
-private:
+ private:
   // An entity of the id's kind in the current user, created when missing;
   // null when it is of another kind (a new one is dropped again).
   COptionsEntityBase* FindOrCreate(int id, int32_t type);

@@ -11,7 +11,7 @@
 /// Record: header, int32 entity count, packed name, the entities' records in
 /// list order; 12 + reserve(name) + the entities' sizes.
 class COptionsUser : public COptionsEntityBase {
-public:
+ public:
   COptionsUser();
   /// Deletes the entities.
   ~COptionsUser() override;
@@ -37,7 +37,7 @@ public:
   const CTesselString& GetName() const { return m_name; }
   void SetName(const CTesselString& name) { m_name.Assign(name); }
 
-private:
+ private:
   CTesselString m_name;
   std::vector<std::unique_ptr<COptionsEntityBase>> m_entities;
 };

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 class CReentrantLock {
-public:
+ public:
   CReentrantLock();
   ~CReentrantLock();
 
@@ -17,7 +17,7 @@ public:
   DWORD GetOwner();
   long GetCount();
 
-private:
+ private:
   CReentrantLock(const CReentrantLock&) = delete;
   CReentrantLock& operator=(const CReentrantLock&) = delete;
 
@@ -31,11 +31,11 @@ private:
 
 // Scope guard: Lock in the constructor, Unlock in the destructor.
 class CReentrantLockGuard {
-public:
+ public:
   explicit CReentrantLockGuard(CReentrantLock& lock) : m_lock(lock) { m_lock.Lock(); }
   ~CReentrantLockGuard() { m_lock.Unlock(); }
 
-private:
+ private:
   CReentrantLockGuard(const CReentrantLockGuard&) = delete;
   CReentrantLockGuard& operator=(const CReentrantLockGuard&) = delete;
   CReentrantLock& m_lock;

@@ -17,7 +17,7 @@
 class CTesselListIterator;
 
 class CTesselListElement {
-public:
+ public:
   CTesselListElement(CTesselListElement* previous, CTesselListElement* next, void* data)
       : m_previous(previous), m_next(next), m_data(data) {}
   virtual ~CTesselListElement() {}
@@ -28,41 +28,41 @@ public:
 };
 
 class CTesselList {
-public:
+ public:
   CTesselList();
   virtual ~CTesselList();
 
-  virtual void* GetAt(int index);                      // data at a position; node becomes current
+  virtual void* GetAt(int index);  // data at a position; node becomes current
   virtual int GetCount() const;
-  virtual CTesselListElement* MoveFirst();             // head becomes current
+  virtual CTesselListElement* MoveFirst();  // head becomes current
   virtual CTesselListElement* GetTail() const;
-  virtual CTesselListElement* MoveNext();              // null at the end or without current
+  virtual CTesselListElement* MoveNext();  // null at the end or without current
   virtual CTesselListElement* MovePrev();
   virtual CTesselListElement* FindElement(const void* data);  // by pointer, or by value when typed
-  virtual bool AddTail(void* data);                    // null refused
+  virtual bool AddTail(void* data);                           // null refused
   virtual bool AddHead(void* data);
   virtual bool InsertAfter(CTesselListElement* node, void* data);
-  virtual bool Remove(const void* data);               // unlinks (data kept); rewinds iterators
-  virtual void* RemoveHead();                          // rewinds iterators
-  virtual bool RemoveAll();                            // every node, not the data; rewinds
+  virtual bool Remove(const void* data);  // unlinks (data kept); rewinds iterators
+  virtual void* RemoveHead();             // rewinds iterators
+  virtual bool RemoveAll();               // every node, not the data; rewinds
   virtual void* GetHeadData() const;
   virtual void* GetTailData() const;
   virtual void* GetPrevData(const void* data);
   virtual void* GetNextData(const void* data);
-  virtual void* IterateFirst();                        // opens a nested iteration
+  virtual void* IterateFirst();  // opens a nested iteration
   virtual void* IterateNext();
-  virtual bool IterateEnd();                           // pair with EVERY IterateFirst
+  virtual bool IterateEnd();  // pair with EVERY IterateFirst
   virtual CTesselListElement* GetCurrent() const;
   virtual CTesselListElement* GetElementAt(int index);
   virtual int GetIteratorCount() const;
   virtual bool HasElementType() const;
   virtual bool SwapData(const void* a, const void* b);
-  virtual bool SetAt(int index, void* data);           // old item NOT destroyed
+  virtual bool SetAt(int index, void* data);  // old item NOT destroyed
   virtual ElementTypeCallback GetElementType() const;
   virtual bool SetElementType(ElementTypeCallback type);  // empties the list first
   virtual bool AddCopy(const void* value);
   virtual bool AddHeadCopy(const void* value);
-  virtual bool Delete(const void* data);               // destroys the first item EQUAL to data
+  virtual bool Delete(const void* data);  // destroys the first item EQUAL to data
   virtual bool DeleteAll();
   virtual bool AddCopyOrPointer(void* value);
   virtual bool DeleteOrRemove(const void* data);
@@ -77,7 +77,7 @@ public:
   virtual void SetCurrent(CTesselListElement* node);
   virtual int GetIterationDepth() const;
 
-protected:
+ protected:
   void FreeIndex();
   // Joins the neighbours, moves head/tail/current, count - 1, deletes the node.
   void UnlinkNode(CTesselListElement* node);
@@ -94,7 +94,7 @@ protected:
   CTesselList* m_iterationStack;  // iterators of open IterateFirst loops, innermost first
   CTesselListElement** m_index;   // count node pointers in list order, or null
 
-private:
+ private:
   // A copy of value made by the element type, added at the head or the tail.
   bool AddNewCopy(const void* value, bool atHead);
   CTesselList(const CTesselList&) = delete;
@@ -102,19 +102,19 @@ private:
 };
 
 class CTesselListIterator {
-public:
-  explicit CTesselListIterator(CTesselList* list = nullptr);  // attaches (list may be null)
-  CTesselListIterator(const CTesselListIterator& other);     // same list and position
+ public:
+  explicit CTesselListIterator(CTesselList* list = nullptr);         // attaches (list may be null)
+  CTesselListIterator(const CTesselListIterator& other);             // same list and position
   CTesselListIterator& operator=(const CTesselListIterator& other);  // CopyFrom
-  virtual ~CTesselListIterator();                            // unregisters
+  virtual ~CTesselListIterator();                                    // unregisters
 
   virtual CTesselList* GetList() const;
   virtual bool Attach(CTesselList* list);  // unregister, take, register, MoveFirst
   virtual void* MoveToIndex(int index);    // data there; null (position kept) when bad
   virtual bool Advance(int ignored = 0);
-  virtual bool MoveNext();                 // when unpositioned: MoveFirst
+  virtual bool MoveNext();  // when unpositioned: MoveFirst
   virtual bool StepBack(int ignored = 0);
-  virtual bool MovePrev();                 // when unpositioned: MoveLast
+  virtual bool MovePrev();  // when unpositioned: MoveLast
   virtual void* GetData() const;
   virtual bool CopyFrom(const CTesselListIterator& other);
   virtual int GetCount() const;
@@ -135,7 +135,7 @@ public:
   // Moves to the node after the data's node (or before it when it is the last).
   bool StepOffData(const void* data);
 
-protected:
+ protected:
   friend class CTesselList;
   CTesselList* m_list;
   CTesselListElement* m_current;

@@ -13,7 +13,7 @@
 #include "foundation/TesselString.h"
 
 class CTesselMapElement {
-public:
+ public:
   CTesselMapElement(CTesselMapElement* next, CTesselListElement* node, int32_t low, int32_t high)
       : m_next(next), m_node(node), m_keyLow(low), m_keyHigh(high) {}
   virtual ~CTesselMapElement() {}
@@ -25,7 +25,7 @@ public:
 };
 
 class CTesselMap : public CTesselList {
-public:
+ public:
   CTesselMap();  // bucket count 10009, no bucket array until the first insertion
   ~CTesselMap() override;
 
@@ -35,7 +35,7 @@ public:
   virtual bool AddByString(CTesselString key, void* data, bool ignoreCase);
   virtual bool Add(int32_t low, int32_t high, void* data);  // copy when typed, else pointer
   virtual bool RemoveByString(CTesselString key, bool ignoreCase);
-  virtual bool RemoveByKey(int32_t low, int32_t high);       // destroys the item when typed
+  virtual bool RemoveByKey(int32_t low, int32_t high);  // destroys the item when typed
   virtual void* FindByString(CTesselString key, bool ignoreCase);
   virtual void* Find(int32_t low, int32_t high);
   virtual int GetBucketCount() const;
@@ -54,7 +54,7 @@ public:
   // Bucket index of a key low word for a given bucket count.
   static int BucketOf(int32_t low, int bucketCount);
 
-protected:
+ protected:
   void OnNodeUnlinked(CTesselListElement* node) override;
   void DeleteBucketNodes();  // deletes every bucket node; the array stays, zeroed
 
@@ -62,6 +62,6 @@ protected:
   int m_bucketBytes;
   int m_bucketCount;
 
-private:
+ private:
   bool m_removingByKey;
 };

@@ -24,23 +24,23 @@ struct TesselOptimizedMapEntry {
 int KeyBucket(int32_t low, int bucketCount);
 
 class CTesselOptimizedMap {
-public:
+ public:
   CTesselOptimizedMap();           // 1009 buckets
   virtual ~CTesselOptimizedMap();  // RemoveAll, frees the array; values not freed
 
-  virtual bool RemoveAll();                                    // entries, not values
+  virtual bool RemoveAll();                                                // entries, not values
   virtual bool SetInt32(int32_t low, int32_t high, const int32_t* value);  // malloc copy
   virtual bool SetInt64(int32_t low, int32_t high, const int32_t* pair);   // 8-byte copy
-  virtual bool DeleteAll();                                    // frees values, then RemoveAll
+  virtual bool DeleteAll();  // frees values, then RemoveAll
   virtual bool RemoveAndFree(int32_t low, int32_t high);
   virtual bool Add(int32_t low, int32_t high, void* value);
-  virtual bool Remove(int32_t low, int32_t high);              // value kept; clears cursor
+  virtual bool Remove(int32_t low, int32_t high);  // value kept; clears cursor
   virtual void* Find(int32_t low, int32_t high) const;
-  virtual bool GetCurrentKey(int32_t* pair) const;             // pair[0] low, pair[1] high
-  virtual bool RecycleAll();                                   // parks every entry
+  virtual bool GetCurrentKey(int32_t* pair) const;  // pair[0] low, pair[1] high
+  virtual bool RecycleAll();                        // parks every entry
   virtual bool AddRecycled(int32_t low, int32_t high, void* value);
   virtual bool FreeRecycled();
-  virtual bool Resize(int count);                              // empties the map
+  virtual bool Resize(int count);  // empties the map
 
   // Iteration in insertion order: GetFirst, GetNext until null, then EndIteration.
   void* GetFirst();
@@ -55,7 +55,7 @@ public:
   void* FindKey(int64_t key) const { return Find(Low(key), High(key)); }
   bool RemoveKey(int64_t key) { return Remove(Low(key), High(key)); }
 
-protected:
+ protected:
   void LinkInsertionOrder(TesselOptimizedMapEntry* entry);
   void UnlinkInsertionOrder(TesselOptimizedMapEntry* entry);
   void Rehash();
@@ -64,7 +64,9 @@ protected:
   // insertion order.
   void Insert(TesselOptimizedMapEntry* entry, int32_t low, int32_t high, void* value);
   static int32_t Low(int64_t key) { return static_cast<int32_t>(static_cast<uint64_t>(key)); }
-  static int32_t High(int64_t key) { return static_cast<int32_t>(static_cast<uint64_t>(key) >> 32); }
+  static int32_t High(int64_t key) {
+    return static_cast<int32_t>(static_cast<uint64_t>(key) >> 32);
+  }
 
   TesselOptimizedMapEntry** m_buckets;
   int m_bucketCount;
@@ -76,7 +78,7 @@ protected:
   // iteration cannot lose them (any order of them would do).
   TesselOptimizedMapEntry* m_parked;
 
-private:
+ private:
   CTesselOptimizedMap(const CTesselOptimizedMap&) = delete;
   CTesselOptimizedMap& operator=(const CTesselOptimizedMap&) = delete;
 };

@@ -11,13 +11,13 @@
 #include <stddef.h>
 
 class CTesselString {
-public:
+ public:
   // Construction and storage.
-  CTesselString();                            // empty narrow string, 1-byte buffer
-  CTesselString(const CTesselString& other);  // empty, then Assign
+  CTesselString();                                     // empty narrow string, 1-byte buffer
+  CTesselString(const CTesselString& other);           // empty, then Assign
   explicit CTesselString(const CTesselString* other);  // null: empty string
-  CTesselString(char c);                      // 0: empty string
-  CTesselString(const char* text);            // SetText; null: empty string
+  CTesselString(char c);                               // 0: empty string
+  CTesselString(const char* text);                     // SetText; null: empty string
 
   // Virtual operations, in slot order.
   virtual ~CTesselString();
@@ -50,8 +50,8 @@ public:
 
   // Access.
   int GetLength() const;
-  const char* GetText();              // converts a wide string to narrow IN PLACE
-  const wchar_t* GetWideText();       // converts a narrow string to wide in place
+  const char* GetText();         // converts a wide string to narrow IN PLACE
+  const wchar_t* GetWideText();  // converts a narrow string to wide in place
   char GetFirstChar() const;
   char GetLastChar() const;
   bool IsValidIndex(int i) const;
@@ -85,8 +85,8 @@ public:
   // Comparison and search (indices; -1 = not found).
   bool EqualsText(const char* text) const;
   bool Equals(const CTesselString& other) const;
-  int CompareNoCase(CTesselString& other);      // converts OTHER to this width
-  int CompareNoCaseText(const char* text);      // converts THIS to narrow
+  int CompareNoCase(CTesselString& other);  // converts OTHER to this width
+  int CompareNoCaseText(const char* text);  // converts THIS to narrow
   int FindChar(char c, int start) const;
   int FindWideChar(wchar_t c, int start) const;
   int Find(const char* pattern, int start, bool ignoreCase) const;
@@ -108,7 +108,7 @@ public:
   bool Replace(CTesselString& pattern, CTesselString& replacement, bool ignoreCase, int* count);
   bool ExtractInteger(int64_t* number, CTesselString& rest) const;
 
-private:
+ private:
   int CharSize() const { return m_wide ? 2 : 1; }
   int TextLength() const;  // characters up to the first terminator (bounded by the length)
   int CountOccurrences(const CTesselString& pattern, bool ignoreCase) const;

@@ -40,8 +40,8 @@ int64_t GetElapsedMilliseconds(int64_t start, int64_t end);
 /// Splits a positive duration into days, hours, minutes, seconds and
 /// milliseconds. A duration <= 0 gives false and leaves the outputs alone;
 /// null outputs give false too.
-bool SplitTimeSpan(int64_t span, int32_t* days, int32_t* hours, int32_t* minutes,
-                   int32_t* seconds, int32_t* milliseconds);
+bool SplitTimeSpan(int64_t span, int32_t* days, int32_t* hours, int32_t* minutes, int32_t* seconds,
+                   int32_t* milliseconds);
 
 /// Local date "mm/dd/yyyy", with time " hh:mm[:ss] AM|PM" when asked.
 /// A time of 0, or one that cannot be converted, gives an empty text; years
@@ -52,8 +52,7 @@ CTesselString FormatDateTime(int64_t time, bool withTime, bool withSeconds,
 
 /// Local clock time with milliseconds, "HH:MM:SS:mmm" (e.g. 14:05:09:007);
 /// empty when the time cannot be converted. `zone` as for FormatDateTime.
-CTesselString FormatTimeWithMilliseconds(int64_t time,
-                                         const TIME_ZONE_INFORMATION* zone = nullptr);
+CTesselString FormatTimeWithMilliseconds(int64_t time, const TIME_ZONE_INFORMATION* zone = nullptr);
 
 /// Long UTC text "Weekday Month dd yyyy (mm_dd_yyyy) HH:MM:SS:m" with the
 /// milliseconds without leading zeros; empty when the time cannot be converted.

@@ -19,7 +19,7 @@
 /// range given to SetBuffer, so a corrupt record cannot make it read or write
 /// past the end. One thread at a time.
 class CVLStringManager {
-public:
+ public:
   CVLStringManager();
   virtual ~CVLStringManager();
 
@@ -49,7 +49,7 @@ public:
   /// The cursor, or null before SetBuffer.
   const unsigned char* GetCursor() const { return m_cursor; }
 
-private:
+ private:
   unsigned char* m_cursor;
   unsigned char* m_end;
 };

@@ -11,7 +11,7 @@
 /// object unloaded: strings are empty and the major version is 0.
 /// One thread at a time.
 class CVersionInfo {
-public:
+ public:
   /// Loads the resource of `module` (null: the running executable).
   explicit CVersionInfo(HMODULE module);
   virtual ~CVersionInfo();
@@ -36,7 +36,7 @@ public:
   /// "\StringFileInfo\llllcccc\" of the first translation; empty when unloaded.
   const CTesselString& GetStringPathPrefix() const { return m_prefix; }
 
-private:
+ private:
   CVersionInfo(const CVersionInfo&) = delete;
   CVersionInfo& operator=(const CVersionInfo&) = delete;
 

@@ -18,12 +18,12 @@ int g_nFailures = 0;
 bool g_bFinished = false;
 bool g_bFrameDeleted = false;
 
-#define CHECK(cond)                                                     \
-  do {                                                                  \
-    if (!(cond)) {                                                      \
-      ++g_nFailures;                                                    \
+#define CHECK(cond)                                                        \
+  do {                                                                     \
+    if (!(cond)) {                                                         \
+      ++g_nFailures;                                                       \
       if (g_log) fprintf(g_log, "line %d: failed: %s\n", __LINE__, #cond); \
-    }                                                                   \
+    }                                                                      \
   } while (0)
 
 bool RectIs(HWND hWnd, HWND hWndParent, int l, int t, int r, int b) {
@@ -31,8 +31,9 @@ bool RectIs(HWND hWnd, HWND hWndParent, int l, int t, int r, int b) {
   ::GetWindowRect(hWnd, &rc);
   ::MapWindowPoints(nullptr, hWndParent, reinterpret_cast<POINT*>(&rc), 2);
   if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b) return true;
-  if (g_log) fprintf(g_log, "rect (%ld,%ld,%ld,%ld), expected (%d,%d,%d,%d)\n", rc.left, rc.top, rc.right,
-                     rc.bottom, l, t, r, b);
+  if (g_log)
+    fprintf(g_log, "rect (%ld,%ld,%ld,%ld), expected (%d,%d,%d,%d)\n", rc.left, rc.top, rc.right,
+            rc.bottom, l, t, r, b);
   return false;
 }
 
@@ -56,7 +57,8 @@ class CTestBar : public CControlBar {
 
   BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID) {
     m_dwStyle = dwStyle & CBRS_ALL;
-    return CWnd::CreateEx(0, AfxRegisterWndClass(0), "", dwStyle & ~CBRS_ALL, CRect(0, 0, 0, 0), pParent, nID);
+    return CWnd::CreateEx(0, AfxRegisterWndClass(0), "", dwStyle & ~CBRS_ALL, CRect(0, 0, 0, 0),
+                          pParent, nID);
   }
   CSize CalcFixedLayout(BOOL, BOOL bHorz) override {
     return bHorz ? CSize(32767, m_nThickness) : CSize(m_nThickness, 32767);
@@ -93,7 +95,8 @@ class CTestFrame : public CFrameWnd {
   afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
     if (CFrameWnd::OnCreate(lpcs) == -1) return -1;
     if (!m_barTop.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR)) return -1;
-    if (!m_barBottom.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR)) return -1;
+    if (!m_barBottom.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR))
+      return -1;
     return 0;
   }
   afx_msg void OnTestMenu() { ++m_nMenu; }
@@ -108,11 +111,11 @@ class CTestFrame : public CFrameWnd {
 };
 
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-  ON_WM_CREATE()
-  ON_COMMAND(ID_TEST_MENU, OnTestMenu)
-  ON_COMMAND(ID_TEST_ACCEL, OnTestAccel)
-  ON_UPDATE_COMMAND_UI(ID_TEST_STATE, OnUpdateTestState)
-  ON_MESSAGE(WM_APP, OnStep)
+ON_WM_CREATE()
+ON_COMMAND(ID_TEST_MENU, OnTestMenu)
+ON_COMMAND(ID_TEST_ACCEL, OnTestAccel)
+ON_UPDATE_COMMAND_UI(ID_TEST_STATE, OnUpdateTestState)
+ON_MESSAGE(WM_APP, OnStep)
 END_MESSAGE_MAP()
 
 class CTestApp : public CWinApp {
@@ -132,7 +135,7 @@ class CTestApp : public CWinApp {
 };
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-  ON_COMMAND(ID_TEST_APPCMD, OnAppCommand)
+ON_COMMAND(ID_TEST_APPCMD, OnAppCommand)
 END_MESSAGE_MAP()
 
 CTestApp theApp;
@@ -182,7 +185,8 @@ void CTestFrame::CheckResources() {
   CHECK(m_hAccelTable != nullptr);
   CHECK(m_nIDHelp == IDR_MAINFRAME);
   HICON hIcon = ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
-  CHECK(hIcon != nullptr && reinterpret_cast<HICON>(::GetClassLongPtr(m_hWnd, GCLP_HICON)) == hIcon);
+  CHECK(hIcon != nullptr &&
+        reinterpret_cast<HICON>(::GetClassLongPtr(m_hWnd, GCLP_HICON)) == hIcon);
 }
 
 void CTestFrame::CheckLayout(bool bBottomBar) {
