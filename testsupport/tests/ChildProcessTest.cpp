@@ -62,7 +62,8 @@ TEST(ChildProcessTest, CollectsMoreThanThePipeHolds) {
 
 TEST(ChildProcessTest, AChildThatOutlivesTheTimeIsEnded) {
   ChildProcessOptions options;
-  options.timeoutMs = 300;
+  // Long enough for a loaded machine to start the child and let it write.
+  options.timeoutMs = 5000;
   options.captureOutput = true;
   ChildProcessResult result = RunChildProcess(Child("--out early --hang"), options);
   EXPECT_TRUE(result.started);
