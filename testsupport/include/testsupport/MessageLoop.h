@@ -16,8 +16,8 @@ const DWORD kDefaultMessageWaitMs = 10000;
 /// this thread: a message for it (posted, sent, timer, input) or one of
 /// `wakeHandles` being signalled (an event another thread sets, a process).
 /// Each message goes through PreTranslateMessage of the windows it passes,
-/// as in the program's own loop. A WM_QUIT ends the loop early and stays in
-/// the queue for the caller to see.
+/// as in the program's own loop (the thread's CWinThread, when it has one).
+/// A WM_QUIT ends the loop early and stays in the queue for the caller to see.
 bool RunMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = kDefaultMessageWaitMs,
                       const std::vector<HANDLE>& wakeHandles = std::vector<HANDLE>());
 

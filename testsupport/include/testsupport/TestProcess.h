@@ -14,7 +14,7 @@ std::string PathBesideThisProgram(const std::string& name);
 
 /// How RunChildProcess starts a child.
 struct ChildProcessOptions {
-  /// The child is terminated when it has not ended by then.
+  /// From the start; the child is terminated when it has not ended by then.
   DWORD timeoutMs = 60000;
   /// Collect standard output / standard error. A stream that is not captured
   /// goes to NUL once any is captured; with neither, the child gets no
@@ -37,7 +37,8 @@ struct ChildProcessResult {
 };
 
 /// Starts `commandLine` as given (quote the program when its path has
-/// spaces), waits for its end without polling and collects the captured
-/// streams until the child and everything that inherited them let go.
+/// spaces) and waits, without polling, for its end and for the last bytes of
+/// the captured streams (until everything that inherited them let go, or the
+/// time is over: what came by then is kept). Used from any thread.
 ChildProcessResult RunChildProcess(const std::string& commandLine,
                                    const ChildProcessOptions& options = ChildProcessOptions());
