@@ -30,10 +30,11 @@ find_path(VELM_MINIZIP_INCLUDE minizip/unzip.h)
 
 # velm_add_test(<name> SOURCES ... [LIBS ...] [RESOURCES ...] [NO_MAIN])
 # A GoogleTest program run under Wine by CTest; one CTest entry per program.
+# Every test program links the shared test support (testsupport/).
 function(velm_add_test name)
   cmake_parse_arguments(T "NO_MAIN" "TIMEOUT" "SOURCES;LIBS;RESOURCES" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${T_RESOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} testsupport GTest::gtest GTest::gmock)
   if(NOT T_NO_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()

@@ -5,6 +5,8 @@
 #include <string>
 #include <gtest/gtest.h>
 
+#include "testsupport/MessageLoop.h"
+
 namespace {
 
 DWORD WINAPI WriteGreeting(LPVOID param) {
@@ -70,9 +72,9 @@ TEST(Harness, HiddenWindowReceivesPostedMessage) {
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&seen));
 
   ASSERT_TRUE(PostMessageA(hwnd, kPing, 42, 5));
-  MSG msg;
-  int loops = 0;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0 && ++loops < 1000) DispatchMessageA(&msg);
+  EXPECT_TRUE(RunMessagesUntil([&] { return seen != 0; }));
+  MSG msg = {};
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(WM_QUIT, msg.message);
   EXPECT_EQ(5, static_cast<int>(msg.wParam));
   EXPECT_EQ(42u, seen);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/BuildStepFileManager.h"
-#include "SupportTempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "../tools/BuildFileMutator.h"
 
 // The largest single array allocation made while a load runs: a damaged size

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/BuildStepFileManager.h"
-#include "SupportTempFolder.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "SupportExec.h"
 
 #include "engine/SiblingToolPath.h"
+#include "testsupport/TestProcess.h"
 
 bool CFakeExecLog::AddEntry(int kind, const CTesselString& text) {
   std::string copy = CTesselString(text).GetText();
@@ -77,36 +78,12 @@ void FillStep(CBuildStepDataDefinition* step, int type, const char* name, const 
   step->SetFileSpec(fileSpec);
 }
 
-std::string StandInPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.erase(folder.rfind('\\') + 1);
-  return folder + "engine_standin.exe";
-}
-
-bool FileIsThere(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderIsThere(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+std::string StandInPath() { return PathBesideThisProgram("engine_standin.exe"); }
 
 int RunCommandLine(const std::string& commandLine, DWORD timeoutMs) {
-  std::string line = commandLine;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &startup, &info))
-    return -1;
-  DWORD code = (DWORD)-1;
-  if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0)
-    GetExitCodeProcess(info.hProcess, &code);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  return (int)code;
+  ChildProcessOptions options;
+  options.timeoutMs = timeoutMs;
+  options.creationFlags = CREATE_NO_WINDOW;
+  ChildProcessResult result = RunChildProcess(commandLine, options);
+  return result.started && !result.timedOut ? static_cast<int>(result.exitCode) : -1;
 }

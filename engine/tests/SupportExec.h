@@ -11,9 +11,9 @@
 #include "engine/BuildStepDataDefinition.h"
 #include "engine/LogSink.h"
 #include "engine/RunHost.h"
-#include "SupportTempFolder.h"
 #include "foundation/TesselString.h"
 #include "engine/VariableDefDataDefinition.h"
+#include "testsupport/TempFolder.h"
 
 /// One log entry as the fake log keeps it.
 struct ExecLogEntry {
@@ -75,9 +75,6 @@ void FillStep(CBuildStepDataDefinition* step, int type, const char* name,
 
 /// The stand-in tool built beside the test programs.
 std::string StandInPath();
-
-bool FileIsThere(const std::string& path);
-bool FolderIsThere(const std::string& path);
 
 /// Runs a command line to its end (no console window); its exit code, or -1
 /// when it cannot be started or does not end within the time.

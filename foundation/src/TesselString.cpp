@@ -12,6 +12,7 @@
 #include <string>
 
 #include "foundation/TesselChecksum.h"
+#include "foundation/TextConversion.h"
 
 namespace {
 
@@ -453,18 +454,13 @@ bool CTesselString::MakeNarrow(bool replaceControls) {
       if (c != 9 && c != 10 && c != 13 && !iswprint(c)) copy[i] = 32;
     }
   }
-  int size = n > 0 ? WideCharToMultiByte(CP_UTF8, 0, copy, n, nullptr, 0, nullptr, nullptr) : 0;
-  if (size < 1) {
-    free(copy);
-    return false;
-  }
-  if (m_capacity < size + 1) Allocate(size + 1);
-  if (m_capacity < size + 1) {
-    free(copy);
-    return false;
-  }
-  WideCharToMultiByte(CP_UTF8, 0, copy, n, m_buffer, size, nullptr, nullptr);
+  const std::string utf8 = BytesFromWide(copy, static_cast<size_t>(n), CP_UTF8);
   free(copy);
+  const int size = static_cast<int>(utf8.size());
+  if (size < 1) return false;
+  if (m_capacity < size + 1) Allocate(size + 1);
+  if (m_capacity < size + 1) return false;
+  memcpy(m_buffer, utf8.data(), utf8.size());
   FoldToAscii();
   return true;
 }

@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
-#include "ScratchFolder.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
 class FileInterfaceTest : public ::testing::Test {
  protected:
   CTesselString PathOf(const std::string& relative) const {
-    return CTesselString(m_folder.Path(relative).c_str());
+    return CTesselString(m_folder.PathOf(relative).c_str());
   }
-  CScratchFolder m_folder;
+  CTempFolder m_folder;
 };
 
 TEST_F(FileInterfaceTest, EmptyPathFailsWithoutTouchingAnything) {
@@ -22,7 +22,7 @@ TEST_F(FileInterfaceTest, EmptyPathFailsWithoutTouchingAnything) {
   EXPECT_FALSE(file.Open(CTesselString(""), GENERIC_READ, 0, OPEN_EXISTING));
   EXPECT_FALSE(file.IsOpen());
   EXPECT_EQ(0u, file.GetLastError());
-  EXPECT_STREQ(m_folder.Path("missing.bin").c_str(), CTesselString(file.GetPath()).GetText());
+  EXPECT_STREQ(m_folder.PathOf("missing.bin").c_str(), CTesselString(file.GetPath()).GetText());
 }
 
 TEST_F(FileInterfaceTest, CreateForWritingMakesMissingFoldersAndCounts) {

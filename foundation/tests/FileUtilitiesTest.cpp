@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
 #include "foundation/TesselList.h"
+#include "testsupport/TempFolder.h"
+#include "testsupport/TestProcess.h"
+#include "testsupport/TestText.h"
 
 namespace {
-
-std::string Text(CTesselString s) { return s.GetText(); }
-
-CTesselString Str(const std::string& s) { return CTesselString(s.c_str()); }
 
 // Owns the string copies that the functions under test add.
 class StringList {
@@ -55,54 +53,54 @@ const PathCase kPathCases[] = {
 TEST(FileUtilitiesTest, SplitsPaths) {
   for (const PathCase& c : kPathCases) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(c.fileName, Text(GetFileNameFromPath(Str(c.path))));
-    EXPECT_EQ(c.folder, Text(GetFolderFromPath(Str(c.path))));
+    EXPECT_EQ(c.fileName, TextOf(GetFileNameFromPath(TesselOf(c.path))));
+    EXPECT_EQ(c.folder, TextOf(GetFolderFromPath(TesselOf(c.path))));
   }
 }
 
 TEST(FileUtilitiesTest, CombinesFolderAndName) {
-  EXPECT_EQ("D:\\a\\x.txt", Text(CombinePath(Str("D:\\a"), Str("x.txt"))));
-  EXPECT_EQ("D:\\a\\x.txt", Text(CombinePath(Str("D:\\a\\"), Str("x.txt"))));
-  EXPECT_EQ("D:\\x.txt", Text(CombinePath(Str("D:"), Str("x.txt"))));
+  EXPECT_EQ("D:\\a\\x.txt", TextOf(CombinePath(TesselOf("D:\\a"), TesselOf("x.txt"))));
+  EXPECT_EQ("D:\\a\\x.txt", TextOf(CombinePath(TesselOf("D:\\a\\"), TesselOf("x.txt"))));
+  EXPECT_EQ("D:\\x.txt", TextOf(CombinePath(TesselOf("D:"), TesselOf("x.txt"))));
 }
 
 TEST(FileUtilitiesTest, TellsFilesFromFoldersAndSystemFiles) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFile("file.txt"));
   ASSERT_TRUE(folder.MakeFile("system.txt", "x", FILE_ATTRIBUTE_SYSTEM));
   ASSERT_TRUE(folder.MakeFolder("sub"));
-  EXPECT_TRUE(FileExists(Str(folder.Path("file.txt"))));
-  EXPECT_TRUE(PathExists(Str(folder.Path("file.txt"))));
-  EXPECT_FALSE(FileExists(Str(folder.Path("sub"))));
-  EXPECT_TRUE(PathExists(Str(folder.Path("sub"))));
-  EXPECT_FALSE(FileExists(Str(folder.Path("missing"))));
-  EXPECT_FALSE(PathExists(Str(folder.Path("missing"))));
-  EXPECT_FALSE(FileExists(Str("")));
-  EXPECT_FALSE(PathExists(Str("")));
+  EXPECT_TRUE(FileExists(TesselOf(folder.PathOf("file.txt"))));
+  EXPECT_TRUE(PathExists(TesselOf(folder.PathOf("file.txt"))));
+  EXPECT_FALSE(FileExists(TesselOf(folder.PathOf("sub"))));
+  EXPECT_TRUE(PathExists(TesselOf(folder.PathOf("sub"))));
+  EXPECT_FALSE(FileExists(TesselOf(folder.PathOf("missing"))));
+  EXPECT_FALSE(PathExists(TesselOf(folder.PathOf("missing"))));
+  EXPECT_FALSE(FileExists(TesselOf("")));
+  EXPECT_FALSE(PathExists(TesselOf("")));
 
-  EXPECT_FALSE(IsSystemFile(Str(folder.Path("file.txt"))));
-  EXPECT_TRUE(IsSystemFile(Str(folder.Path("system.txt"))));
-  EXPECT_TRUE(IsSystemFile(Str(folder.Path("missing"))));
+  EXPECT_FALSE(IsSystemFile(TesselOf(folder.PathOf("file.txt"))));
+  EXPECT_TRUE(IsSystemFile(TesselOf(folder.PathOf("system.txt"))));
+  EXPECT_TRUE(IsSystemFile(TesselOf(folder.PathOf("missing"))));
 }
 
 TEST(FileUtilitiesTest, MakeFileWritableLeavesOnlyTheArchiveAttribute) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFile(
       "locked.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-  EXPECT_TRUE(MakeFileWritable(Str(folder.Path("locked.txt"))));
-  EXPECT_EQ((DWORD)FILE_ATTRIBUTE_ARCHIVE, GetFileAttributesA(folder.Path("locked.txt").c_str()));
-  EXPECT_FALSE(MakeFileWritable(Str("")));
-  EXPECT_FALSE(MakeFileWritable(Str(folder.Path("missing.txt"))));
+  EXPECT_TRUE(MakeFileWritable(TesselOf(folder.PathOf("locked.txt"))));
+  EXPECT_EQ((DWORD)FILE_ATTRIBUTE_ARCHIVE, GetFileAttributesA(folder.PathOf("locked.txt").c_str()));
+  EXPECT_FALSE(MakeFileWritable(TesselOf("")));
+  EXPECT_FALSE(MakeFileWritable(TesselOf(folder.PathOf("missing.txt"))));
 }
 
 TEST(FileUtilitiesTest, CreateFolderPathMakesEveryMissingLevel) {
-  CScratchFolder folder;
-  EXPECT_FALSE(CreateFolderPath(Str(folder.Path())));  // exists already
-  EXPECT_TRUE(CreateFolderPath(Str(folder.Path("new\\deeper"))));
+  CTempFolder folder;
+  EXPECT_FALSE(CreateFolderPath(TesselOf(folder.GetPath())));  // exists already
+  EXPECT_TRUE(CreateFolderPath(TesselOf(folder.PathOf("new\\deeper"))));
   EXPECT_TRUE(folder.Exists("new\\deeper"));
-  EXPECT_TRUE(CreateFolderPath(Str(folder.Path("new\\other\\"))));
+  EXPECT_TRUE(CreateFolderPath(TesselOf(folder.PathOf("new\\other\\"))));
   EXPECT_TRUE(folder.Exists("new\\other"));
-  EXPECT_FALSE(CreateFolderPath(Str(folder.Path(std::string(MAX_PATH, 'x')))));
+  EXPECT_FALSE(CreateFolderPath(TesselOf(folder.PathOf(std::string(MAX_PATH, 'x')))));
 }
 
 TEST(FileUtilitiesTest, PopListTokenTakesOnePatternAtATime) {
@@ -122,8 +120,8 @@ TEST(FileUtilitiesTest, PopListTokenTakesOnePatternAtATime) {
     SCOPED_TRACE(c.list);
     CTesselString list(c.list);
     std::vector<std::string> patterns;
-    for (std::string item = Text(PopListToken(&list)); !item.empty();
-         item = Text(PopListToken(&list)))
+    for (std::string item = TextOf(PopListToken(&list)); !item.empty();
+         item = TextOf(PopListToken(&list)))
       patterns.push_back(item);
     EXPECT_EQ(c.patterns, patterns);
     EXPECT_EQ(0, list.GetLength());
@@ -140,8 +138,8 @@ class FileTreeTest : public ::testing::Test {
     ASSERT_TRUE(m_folder.MakeFile("d.ini"));
     ASSERT_TRUE(m_folder.MakeFolder("dir.txt"));  // a folder is never a match
   }
-  CTesselString Root() const { return Str(m_folder.Path()); }
-  CScratchFolder m_folder;
+  CTesselString Root() const { return TesselOf(m_folder.GetPath()); }
+  CTempFolder m_folder;
 };
 
 TEST_F(FileTreeTest, FindFilesMatchingWithSeveralPatterns) {
@@ -157,82 +155,82 @@ TEST_F(FileTreeTest, FindFilesMatchingWithSeveralPatterns) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.patterns);
     StringList names;
-    EXPECT_EQ(!c.names.empty(), FindFilesMatching(Root(), Str(c.patterns), names.Get(), true));
+    EXPECT_EQ(!c.names.empty(), FindFilesMatching(Root(), TesselOf(c.patterns), names.Get(), true));
     EXPECT_EQ(c.names, Sorted(names.Items()));
   }
 }
 
 TEST_F(FileTreeTest, FindFilesMatchingGivesFullPathsPatternAfterPattern) {
   StringList paths;
-  ASSERT_TRUE(
-      FindFilesMatching(Str(m_folder.Path() + "\\"), Str("*.log *.ini"), paths.Get(), false));
-  const std::vector<std::string> expected = {m_folder.Path("c.log"), m_folder.Path("d.ini")};
+  ASSERT_TRUE(FindFilesMatching(TesselOf(m_folder.GetPath() + "\\"), TesselOf("*.log *.ini"),
+                                paths.Get(), false));
+  const std::vector<std::string> expected = {m_folder.PathOf("c.log"), m_folder.PathOf("d.ini")};
   EXPECT_EQ(expected, paths.Items());
 }
 
 TEST_F(FileTreeTest, ListsRefuseAListOfOtherItems) {
   CTesselList numbers;
   numbers.SetElementTypeInt32();
-  EXPECT_FALSE(FindFilesMatching(Root(), Str("*.txt"), &numbers, true));
+  EXPECT_FALSE(FindFilesMatching(Root(), TesselOf("*.txt"), &numbers, true));
   EXPECT_FALSE(ListSubfolders(Root(), &numbers));
   EXPECT_EQ(0, numbers.GetCount());
-  EXPECT_FALSE(FindFilesMatching(Root(), Str("*.txt"), nullptr, true));
+  EXPECT_FALSE(FindFilesMatching(Root(), TesselOf("*.txt"), nullptr, true));
 }
 
 TEST(FileUtilitiesTest, ListsSubfoldersWithoutSystemFolders) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFolder("one"));
   ASSERT_TRUE(folder.MakeFolder("two"));
   ASSERT_TRUE(folder.MakeFolder("hidden"));
-  SetFileAttributesA(folder.Path("hidden").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  SetFileAttributesA(folder.PathOf("hidden").c_str(), FILE_ATTRIBUTE_SYSTEM);
   ASSERT_TRUE(folder.MakeFile("file.txt"));
   StringList list;
-  EXPECT_TRUE(ListSubfolders(Str(folder.Path()), list.Get()));
-  EXPECT_EQ(Sorted({folder.Path("one"), folder.Path("two")}), Sorted(list.Items()));
+  EXPECT_TRUE(ListSubfolders(TesselOf(folder.GetPath()), list.Get()));
+  EXPECT_EQ(Sorted({folder.PathOf("one"), folder.PathOf("two")}), Sorted(list.Items()));
 
   StringList none;
-  EXPECT_FALSE(ListSubfolders(Str(folder.Path("one")), none.Get()));
+  EXPECT_FALSE(ListSubfolders(TesselOf(folder.PathOf("one")), none.Get()));
 }
 
 TEST(FileUtilitiesTest, ListsSubfoldersDepthFirst) {
-  CScratchFolder folder;
+  CTempFolder folder;
   for (const char* sub : {"a", "a\\c", "a\\c\\d", "b", "b\\e"}) ASSERT_TRUE(folder.MakeFolder(sub));
   StringList list;
-  ASSERT_TRUE(ListSubfoldersRecursive(Str(folder.Path()), list.Get()));
+  ASSERT_TRUE(ListSubfoldersRecursive(TesselOf(folder.GetPath()), list.Get()));
   const std::vector<std::string> items = list.Items();
   ASSERT_EQ(5u, items.size());
   // Siblings come in the order the system lists them; below each folder,
   // all of its own subfolders follow before the next sibling.
-  const size_t a = std::find(items.begin(), items.end(), folder.Path("a")) - items.begin();
-  const size_t b = std::find(items.begin(), items.end(), folder.Path("b")) - items.begin();
+  const size_t a = std::find(items.begin(), items.end(), folder.PathOf("a")) - items.begin();
+  const size_t b = std::find(items.begin(), items.end(), folder.PathOf("b")) - items.begin();
   ASSERT_LT(a, 5u);
   ASSERT_LT(b, 5u);
-  EXPECT_EQ(folder.Path("a\\c"), items[a + 1]);
-  EXPECT_EQ(folder.Path("a\\c\\d"), items[a + 2]);
-  EXPECT_EQ(folder.Path("b\\e"), items[b + 1]);
+  EXPECT_EQ(folder.PathOf("a\\c"), items[a + 1]);
+  EXPECT_EQ(folder.PathOf("a\\c\\d"), items[a + 2]);
+  EXPECT_EQ(folder.PathOf("b\\e"), items[b + 1]);
 
   StringList none;
-  EXPECT_FALSE(ListSubfoldersRecursive(Str(folder.Path("b\\e")), none.Get()));
+  EXPECT_FALSE(ListSubfoldersRecursive(TesselOf(folder.PathOf("b\\e")), none.Get()));
 }
 
 TEST_F(FileTreeTest, DeleteMatchingFilesRemovesReadOnlyMatchesOnly) {
   ASSERT_TRUE(m_folder.MakeFile("locked.txt", "x", FILE_ATTRIBUTE_READONLY));
-  EXPECT_TRUE(DeleteMatchingFiles(Root(), Str("*.txt;*.ini")));
+  EXPECT_TRUE(DeleteMatchingFiles(Root(), TesselOf("*.txt;*.ini")));
   for (const char* gone : {"a.txt", "b.txt", "locked.txt", "d.ini"})
     EXPECT_FALSE(m_folder.Exists(gone)) << gone;
   EXPECT_TRUE(m_folder.Exists("c.log"));
   EXPECT_TRUE(m_folder.Exists("dir.txt"));
 
-  EXPECT_FALSE(DeleteMatchingFiles(Root(), Str("*.txt")));  // nothing left to match
-  EXPECT_FALSE(DeleteMatchingFiles(Root(), Str("")));
-  EXPECT_FALSE(DeleteMatchingFiles(Str(""), Str("*.*")));
+  EXPECT_FALSE(DeleteMatchingFiles(Root(), TesselOf("*.txt")));  // nothing left to match
+  EXPECT_FALSE(DeleteMatchingFiles(Root(), TesselOf("")));
+  EXPECT_FALSE(DeleteMatchingFiles(TesselOf(""), TesselOf("*.*")));
   EXPECT_TRUE(DeleteAllFilesInFolder(Root()));
   EXPECT_FALSE(m_folder.Exists("c.log"));
   EXPECT_TRUE(m_folder.Exists("dir.txt"));
 }
 
 TEST(FileUtilitiesTest, DeleteFolderTreeRemovesReadOnlyAndHiddenFiles) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFolder("tree"));
   ASSERT_TRUE(folder.MakeFolder("tree\\sub"));
   ASSERT_TRUE(folder.MakeFolder("tree\\sub\\deep"));
@@ -243,10 +241,10 @@ TEST(FileUtilitiesTest, DeleteFolderTreeRemovesReadOnlyAndHiddenFiles) {
   ASSERT_TRUE(folder.MakeFolder("tree\\sub\\empty"));
   ASSERT_TRUE(folder.MakeFile("sibling.txt"));
 
-  EXPECT_TRUE(DeleteFolderTree(Str(folder.Path("tree"))));
+  EXPECT_TRUE(DeleteFolderTree(TesselOf(folder.PathOf("tree"))));
   EXPECT_FALSE(folder.Exists("tree"));
   EXPECT_TRUE(folder.Exists("sibling.txt"));
-  EXPECT_TRUE(DeleteFolderTree(Str(folder.Path("tree\\"))));  // already gone
+  EXPECT_TRUE(DeleteFolderTree(TesselOf(folder.PathOf("tree\\"))));  // already gone
 }
 
 // A drive letter that names no drive: should a refusal ever fail, the call
@@ -262,14 +260,14 @@ std::string UnusedDrive() {
 TEST(FileUtilitiesTest, DeleteHelpersRefuseRootsAndShortPaths) {
   const std::string drive = UnusedDrive();
   ASSERT_FALSE(drive.empty());
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFolder("cwd"));
   ASSERT_TRUE(folder.MakeFolder("cwd\\abc"));
   ASSERT_TRUE(folder.MakeFile("cwd\\keep.txt"));
   ASSERT_TRUE(folder.MakeFile("cwd\\abc\\keep.txt"));
   char previous[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(folder.Path("cwd").c_str()));
+  ASSERT_TRUE(SetCurrentDirectoryA(folder.PathOf("cwd").c_str()));
 
   const std::string refused[] = {"",
                                  ".",
@@ -286,17 +284,17 @@ TEST(FileUtilitiesTest, DeleteHelpersRefuseRootsAndShortPaths) {
                                  "\\\\?\\UNC\\nosuchserver\\share"};
   for (const std::string& path : refused) {
     SCOPED_TRACE(path);
-    EXPECT_FALSE(DeleteFolderTree(Str(path)));
-    EXPECT_FALSE(DeleteAllFilesInFolder(Str(path)));
-    EXPECT_FALSE(DeleteMatchingFiles(Str(path), Str("*.txt")));
-    EXPECT_FALSE(DeleteToRecycleBin(Str(path)));
+    EXPECT_FALSE(DeleteFolderTree(TesselOf(path)));
+    EXPECT_FALSE(DeleteAllFilesInFolder(TesselOf(path)));
+    EXPECT_FALSE(DeleteMatchingFiles(TesselOf(path), TesselOf("*.txt")));
+    EXPECT_FALSE(DeleteToRecycleBin(TesselOf(path)));
   }
   SetCurrentDirectoryA(previous);
   EXPECT_TRUE(folder.Exists("cwd\\keep.txt"));
   EXPECT_TRUE(folder.Exists("cwd\\abc\\keep.txt"));
 
   // Four characters are enough when they name no root.
-  EXPECT_TRUE(DeleteFolderTree(Str(drive + "\\a")));
+  EXPECT_TRUE(DeleteFolderTree(TesselOf(drive + "\\a")));
 }
 
 typedef char*(CDECL* UnixNameFunction)(LPCWSTR);
@@ -307,9 +305,7 @@ UnixNameFunction WineUnixName() {
 }
 
 std::string UnixPath(UnixNameFunction toUnix, const std::string& path) {
-  wchar_t wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-  char* unix = toUnix(wide);
+  char* unix = toUnix(WideFromAnsi(path).c_str());
   const std::string result = unix ? unix : "";
   HeapFree(GetProcessHeap(), 0, unix);
   return result;
@@ -341,9 +337,9 @@ DWORD WaitForAttributes(const std::string& path, bool present) {
 // under Wine, else through the system. False when neither is possible.
 bool MakeFolderLink(const std::string& link, const std::string& target) {
   if (UnixNameFunction toUnix = WineUnixName()) {
-    const std::string unixFolder = UnixPath(toUnix, GetFolderFromPath(Str(link)).GetText());
+    const std::string unixFolder = UnixPath(toUnix, GetFolderFromPath(TesselOf(link)).GetText());
     RunHostProgram("/bin/ln", "/bin/ln -s \"" + UnixPath(toUnix, target) + "\" \"" + unixFolder +
-                                  GetFileNameFromPath(Str(link)).GetText() + "\"");
+                                  GetFileNameFromPath(TesselOf(link)).GetText() + "\"");
   } else {
     CreateSymbolicLinkA(link.c_str(), target.c_str(),
                         SYMBOLIC_LINK_FLAG_DIRECTORY | 0x2 /* unprivileged */);
@@ -363,54 +359,52 @@ void RemoveFolderLink(const std::string& link) {
 }
 
 TEST(FileUtilitiesTest, DeleteFolderTreeNeverFollowsLinks) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFolder("outside"));
   ASSERT_TRUE(folder.MakeFile("outside\\precious.txt", "x", FILE_ATTRIBUTE_READONLY));
-  const DWORD preciousAttributes = GetFileAttributesA(folder.Path("outside\\precious.txt").c_str());
+  const DWORD preciousAttributes =
+      GetFileAttributesA(folder.PathOf("outside\\precious.txt").c_str());
   ASSERT_TRUE(folder.MakeFolder("tree"));
   ASSERT_TRUE(folder.MakeFile("tree\\own.txt"));
-  if (!MakeFolderLink(folder.Path("tree\\link"), folder.Path("outside")))
+  if (!MakeFolderLink(folder.PathOf("tree\\link"), folder.PathOf("outside")))
     GTEST_SKIP() << "no folder links on this system";
-  ASSERT_TRUE(MakeFolderLink(folder.Path("top-link"), folder.Path("outside")));
+  ASSERT_TRUE(MakeFolderLink(folder.PathOf("top-link"), folder.PathOf("outside")));
 
   // Where the system cannot remove a link (Wine), the tree keeps it and the
   // result says the folder is still there.
-  EXPECT_EQ(!folder.Exists("tree"), DeleteFolderTree(Str(folder.Path("tree"))));
+  EXPECT_EQ(!folder.Exists("tree"), DeleteFolderTree(TesselOf(folder.PathOf("tree"))));
   EXPECT_FALSE(folder.Exists("tree\\own.txt"));
-  EXPECT_EQ(!folder.Exists("top-link"), DeleteFolderTree(Str(folder.Path("top-link"))));
+  EXPECT_EQ(!folder.Exists("top-link"), DeleteFolderTree(TesselOf(folder.PathOf("top-link"))));
 
   EXPECT_TRUE(folder.Exists("outside\\precious.txt"));
-  EXPECT_EQ(preciousAttributes, GetFileAttributesA(folder.Path("outside\\precious.txt").c_str()));
-  RemoveFolderLink(folder.Path("tree\\link"));
-  RemoveFolderLink(folder.Path("top-link"));
+  EXPECT_EQ(preciousAttributes, GetFileAttributesA(folder.PathOf("outside\\precious.txt").c_str()));
+  RemoveFolderLink(folder.PathOf("tree\\link"));
+  RemoveFolderLink(folder.PathOf("top-link"));
 }
 
 // Under Wine the Recycle Bin is the desktop's trash folder; either way the
 // item leaves its place and the call reports success.
 TEST(FileUtilitiesTest, DeleteToRecycleBinMovesFilesAndFolders) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFile("old.txt"));
   ASSERT_TRUE(folder.MakeFolder("old folder"));
   ASSERT_TRUE(folder.MakeFile("old folder\\inside.txt"));
-  EXPECT_TRUE(DeleteToRecycleBin(Str(folder.Path("old.txt"))));
+  EXPECT_TRUE(DeleteToRecycleBin(TesselOf(folder.PathOf("old.txt"))));
   EXPECT_FALSE(folder.Exists("old.txt"));
-  EXPECT_TRUE(DeleteToRecycleBin(Str(folder.Path("old folder"))));
+  EXPECT_TRUE(DeleteToRecycleBin(TesselOf(folder.PathOf("old folder"))));
   EXPECT_FALSE(folder.Exists("old folder"));
-  EXPECT_FALSE(DeleteToRecycleBin(Str(folder.Path("missing.txt"))));
+  EXPECT_FALSE(DeleteToRecycleBin(TesselOf(folder.PathOf("missing.txt"))));
 }
 
 TEST(FileUtilitiesTest, UserAppDataFolderEndsInTheProductFolder) {
   char appData[MAX_PATH] = {};
   ASSERT_EQ(S_OK, SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData));
-  EXPECT_EQ(std::string(appData) + "\\Velmoran\\", Text(GetUserAppDataFolder()));
+  EXPECT_EQ(std::string(appData) + "\\Velmoran\\", TextOf(GetUserAppDataFolder()));
 }
 
 TEST(FileUtilitiesTest, ModuleFolderIsTheExecutablesWithoutAHostDll) {
-  char exe[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  const std::string path = exe;
-  EXPECT_EQ(path.substr(0, path.rfind('\\') + 1), Text(GetModuleFolder()));
-  EXPECT_EQ("", Text(GetHostDllName()));
+  EXPECT_EQ(ThisProgramFolder(), TextOf(GetModuleFolder()));
+  EXPECT_EQ("", TextOf(GetHostDllName()));
 }
 
 TEST(FileUtilitiesTest, ParsesTheHostDllFromACommandLine) {
@@ -426,7 +420,7 @@ TEST(FileUtilitiesTest, ParsesTheHostDllFromACommandLine) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.commandLine);
-    EXPECT_EQ(c.dll, Text(ParseHostDllName(Str(c.commandLine))));
+    EXPECT_EQ(c.dll, TextOf(ParseHostDllName(TesselOf(c.commandLine))));
   }
 }
 
@@ -435,18 +429,18 @@ TEST(FileUtilitiesTest, ParsesTheHostDllFromACommandLine) {
 // A link back up the tree would otherwise be walked again at every level; two
 // of them double the work per level.
 TEST(FileUtilitiesTest, ListSubfoldersRecursiveListsLinksWithoutEnteringThem) {
-  CScratchFolder folder;
+  CTempFolder folder;
   ASSERT_TRUE(folder.MakeFolder("a"));
   ASSERT_TRUE(folder.MakeFolder("a\\c"));
-  if (!MakeFolderLink(folder.Path("a\\loop1"), folder.Path("a")))
+  if (!MakeFolderLink(folder.PathOf("a\\loop1"), folder.PathOf("a")))
     GTEST_SKIP() << "no folder links on this system";
-  ASSERT_TRUE(MakeFolderLink(folder.Path("a\\loop2"), folder.Path("a")));
+  ASSERT_TRUE(MakeFolderLink(folder.PathOf("a\\loop2"), folder.PathOf("a")));
 
   StringList list;
-  EXPECT_TRUE(ListSubfoldersRecursive(Str(folder.Path()), list.Get()));
-  std::vector<std::string> expected = {folder.Path("a"), folder.Path("a\\c"),
-                                       folder.Path("a\\loop1"), folder.Path("a\\loop2")};
+  EXPECT_TRUE(ListSubfoldersRecursive(TesselOf(folder.GetPath()), list.Get()));
+  std::vector<std::string> expected = {folder.PathOf("a"), folder.PathOf("a\\c"),
+                                       folder.PathOf("a\\loop1"), folder.PathOf("a\\loop2")};
   EXPECT_EQ(expected, Sorted(list.Items()));
-  RemoveFolderLink(folder.Path("a\\loop1"));
-  RemoveFolderLink(folder.Path("a\\loop2"));
+  RemoveFolderLink(folder.PathOf("a\\loop1"));
+  RemoveFolderLink(folder.PathOf("a\\loop2"));
 }

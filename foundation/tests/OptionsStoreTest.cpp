@@ -15,6 +15,7 @@
 #include "foundation/OptionsEntityString.h"
 #include "foundation/OptionsEntityStringMap.h"
 #include "foundation/OptionsEntityWindowPosition.h"
+#include "foundation/TextConversion.h"
 #include "foundation/TimeUtilities.h"
 
 namespace {
@@ -37,12 +38,6 @@ int32_t Int32At(const Bytes& bytes, size_t at) {
 
 void PutInt32(Bytes* bytes, size_t at, int32_t value) { memcpy(bytes->data() + at, &value, 4); }
 
-CTesselString Wide(const wchar_t* text) {
-  CTesselString s;
-  s.SetWideText(text);
-  return s;
-}
-
 // One entity of each kind, filled with values that differ from the defaults.
 struct Sample {
   const char* name;
@@ -61,7 +56,7 @@ const Sample kSamples[] = {
      [](COptionsEntityBase* e) { static_cast<COptionsEntityString*>(e)->SetValue("abc"); }},
     {"wide string", 16,
      [](COptionsEntityBase* e) {
-       static_cast<COptionsEntityString*>(e)->SetValue(Wide(L"x\x00e9y"));
+       static_cast<COptionsEntityString*>(e)->SetValue(TesselFromWide(L"x\x00e9y"));
      }},
     {"boolean", 24,
      [](COptionsEntityBase* e) { static_cast<COptionsEntityBoolean*>(e)->SetValue(1); }},
@@ -77,7 +72,7 @@ const Sample kSamples[] = {
        for (const char* key : {"ab", "", "key"}) {
          auto entry = new COptionsEntityStringMapEntity;
          entry->m_key = key;
-         entry->m_value = Wide(L"v\x263a");
+         entry->m_value = TesselFromWide(L"v\x263a");
          entry->m_extra = -2;
          map->AddEntry(entry);
        }
@@ -107,7 +102,7 @@ const Sample kSamples[] = {
        auto entry = new COptionsEntityColorProfileEntry;
        entry->m_name = "Night";
        entry->m_texts[0] = "one";
-       entry->m_texts[5] = Wide(L"six");
+       entry->m_texts[5] = TesselFromWide(L"six");
        entry->m_strings.push_back(CTesselString("first"));
        entry->m_strings.push_back(CTesselString("second"));
        entry->m_values[3] = 42;

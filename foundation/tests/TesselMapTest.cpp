@@ -6,6 +6,7 @@
 
 #include "foundation/TesselMap.h"
 #include "foundation/TesselString.h"
+#include "foundation/TextConversion.h"
 
 namespace {
 
@@ -20,12 +21,6 @@ class ProbeMap : public CTesselMap {
   }
   bool HasBucketArray() const { return m_buckets != nullptr; }
 };
-
-CTesselString Wide(const wchar_t* text) {
-  CTesselString s;
-  s.SetWideText(text);
-  return s;
-}
 
 }  // namespace
 
@@ -140,9 +135,9 @@ TEST(TesselMap, StringKeys) {
   EXPECT_EQ(nullptr, map.FindByString(CTesselString("NAME"), false));
   EXPECT_EQ(nullptr, map.FindByString(CTesselString("name"), true));  // added case-sensitively
   // A narrow and a wide key of the same text are different keys.
-  EXPECT_EQ(nullptr, map.FindByString(Wide(L"Name"), false));
-  EXPECT_TRUE(map.AddByString(Wide(L"Name"), &v, false));
-  EXPECT_EQ(&v, map.FindByString(Wide(L"Name"), false));
+  EXPECT_EQ(nullptr, map.FindByString(TesselFromWide(L"Name"), false));
+  EXPECT_TRUE(map.AddByString(TesselFromWide(L"Name"), &v, false));
+  EXPECT_EQ(&v, map.FindByString(TesselFromWide(L"Name"), false));
   EXPECT_EQ(&w, map.FindByString(CTesselString("Name"), false));
   // The key is the CRC-64 of the (upper-cased) string's buffer.
   uint64_t hash = CTesselString("PATH").GetHash();

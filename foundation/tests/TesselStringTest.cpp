@@ -8,16 +8,7 @@
 
 #include "foundation/TesselChecksum.h"
 #include "foundation/TesselString.h"
-
-namespace {
-
-CTesselString Wide(const wchar_t* text) {
-  CTesselString s;
-  s.SetWideText(text);
-  return s;
-}
-
-}  // namespace
+#include "foundation/TextConversion.h"
 
 // ---------------------------------------------------------------- construction and storage
 
@@ -51,7 +42,7 @@ TEST(TesselString, Constructors) {
   EXPECT_STREQ("hello", fromPointer.GetText());
   CTesselString fromNull(static_cast<const CTesselString*>(nullptr));
   EXPECT_EQ(0, fromNull.GetLength());
-  CTesselString wideCopy(Wide(L"w"));
+  CTesselString wideCopy(TesselFromWide(L"w"));
   EXPECT_TRUE(wideCopy.IsWide());
   EXPECT_EQ(4, wideCopy.GetCapacity());
 }
@@ -153,7 +144,7 @@ TEST(TesselString, GrowToAndShrinkToFit) {
   EXPECT_EQ(2, s.GetLength());
   EXPECT_EQ(3, s.GetCapacity());
 
-  CTesselString w = Wide(L"ab");
+  CTesselString w = TesselFromWide(L"ab");
   EXPECT_TRUE(w.GrowTo(5));
   EXPECT_TRUE(w.IsWide());
   EXPECT_EQ(12, w.GetCapacity());
@@ -185,7 +176,7 @@ TEST(TesselString, ReserveGetTextAtSetAt) {
   EXPECT_STREQ("abc", t.GetText());
   EXPECT_EQ(3, t.GetLength());
 
-  CTesselString w = Wide(L"ab");
+  CTesselString w = TesselFromWide(L"ab");
   EXPECT_TRUE(w.SetWideAt(3, L'\x263A'));
   EXPECT_EQ(4, w.GetLength());
   EXPECT_EQ(L'\x263A', w.GetWideTextAt(3)[0]);
@@ -200,7 +191,7 @@ TEST(TesselString, IndexAndFirstLastChar) {
   EXPECT_FALSE(s.IsValidIndex(-1));
   EXPECT_EQ('a', s.GetFirstChar());
   EXPECT_EQ('c', s.GetLastChar());
-  CTesselString w = Wide(L"x\x0142");
+  CTesselString w = TesselFromWide(L"x\x0142");
   EXPECT_EQ('x', w.GetFirstChar());
   EXPECT_EQ(0x42, w.GetLastChar());  // low byte of the last character
 }
@@ -214,7 +205,7 @@ TEST(TesselString, MidCases) {
   EXPECT_STREQ("bc", s.Mid(1, 99).GetText());
   EXPECT_EQ(0, s.Mid(-1, 2).GetLength());
   EXPECT_EQ(0, CTesselString().Mid(0, -1).GetLength());
-  CTesselString w = Wide(L"wxyz");
+  CTesselString w = TesselFromWide(L"wxyz");
   CTesselString m = w.Mid(1, 2);
   EXPECT_TRUE(m.IsWide());
   EXPECT_STREQ(L"xy", m.GetWideText());
@@ -224,7 +215,7 @@ TEST(TesselString, HashIsCrc64OfAllCapacityBytes) {
   CTesselString abc("abc");
   EXPECT_EQ(0x42C112DE00C018F4ull, abc.GetHash());
   EXPECT_EQ(Crc64Update("abc", 4, -1, -1, false), abc.GetHash());
-  CTesselString wide = Wide(L"abc");
+  CTesselString wide = TesselFromWide(L"abc");
   EXPECT_NE(abc.GetHash(), wide.GetHash());
   EXPECT_EQ(Crc64Update(L"abc", 8, -1, -1, false), wide.GetHash());
   CTesselString grown("abc");
@@ -286,7 +277,7 @@ TEST(TesselString, FormatStringNarrowAndWide) {
 
   CTesselString w;
   // Wide format, Microsoft rules: %s is a wide string, %hs a narrow one.
-  EXPECT_TRUE(w.FormatString(Wide(L"%s|%hs|%I64d|%d"), L"wide", "narrow", -5LL, 42));
+  EXPECT_TRUE(w.FormatString(TesselFromWide(L"%s|%hs|%I64d|%d"), L"wide", "narrow", -5LL, 42));
   EXPECT_TRUE(w.IsWide());
   EXPECT_STREQ(L"wide|narrow|-5|42", w.GetWideText());
 
@@ -322,31 +313,31 @@ TEST(TesselString, LoadStringFromTheStringTable) {
 
 TEST(TesselString, WideToNarrowFoldsTypography) {
   // Café – “x” …
-  CTesselString s = Wide(L"Caf\x00E9 \x2013 \x201Cx\x201D \x2026");
+  CTesselString s = TesselFromWide(L"Caf\x00E9 \x2013 \x201Cx\x201D \x2026");
   EXPECT_STREQ("Caf - \"x\" ...", s.GetText());
   EXPECT_FALSE(s.IsWide());
   EXPECT_EQ(static_cast<int>(strlen("Caf - \"x\" ...")), s.GetLength());
 }
 
 TEST(TesselString, WideToNarrowRules) {
-  CTesselString apostrophe = Wide(L"it\x2019s");
+  CTesselString apostrophe = TesselFromWide(L"it\x2019s");
   EXPECT_STREQ("it's", apostrophe.GetText());  // E2 80 99: the 0x99 row, lead bytes dropped
-  CTesselString emDash = Wide(
+  CTesselString emDash = TesselFromWide(
       L"a\x2014"
       L"b");
   EXPECT_STREQ("a\"b", emDash.GetText());
-  CTesselString bullet = Wide(L"\x2022 item");
+  CTesselString bullet = TesselFromWide(L"\x2022 item");
   EXPECT_STREQ("O item", bullet.GetText());
-  CTesselString grave = Wide(L"`q\x00B4");
+  CTesselString grave = TesselFromWide(L"`q\x00B4");
   EXPECT_STREQ("'q'", grave.GetText());  // U+00B4 is C2 B4: B4 folds, C2 is dropped
-  CTesselString controls = Wide(
+  CTesselString controls = TesselFromWide(
       L"a\x0001"
       L"b\tc\r\nd");
   EXPECT_STREQ("a b\tc\r\nd", controls.GetText());
-  CTesselString cjk = Wide(L"\x65E5\x672C");
+  CTesselString cjk = TesselFromWide(L"\x65E5\x672C");
   EXPECT_STREQ("", cjk.GetText());
   EXPECT_FALSE(cjk.IsWide());
-  CTesselString empty = Wide(L"");
+  CTesselString empty = TesselFromWide(L"");
   EXPECT_FALSE(empty.MakeNarrow(true));
   EXPECT_FALSE(empty.IsWide());
   EXPECT_EQ(0, empty.GetLength());
@@ -366,7 +357,7 @@ TEST(TesselString, FoldToAsciiTable) {
   EXPECT_STREQ("nave caf ' \"", accents.GetText());
   CTesselString plain("plain text");
   EXPECT_FALSE(plain.FoldToAscii());
-  CTesselString wide = Wide(L"x");
+  CTesselString wide = TesselFromWide(L"x");
   EXPECT_FALSE(wide.FoldToAscii());
   CTesselString empty;
   EXPECT_FALSE(empty.FoldToAscii());
@@ -383,7 +374,7 @@ TEST(TesselString, MakeWideIsByteToSameCode) {
   EXPECT_EQ(0x80, w[2]);
   EXPECT_FALSE(s.MakeWide());
   EXPECT_TRUE(s.HasNonAsciiChars());
-  EXPECT_FALSE(Wide(L"ascii").HasNonAsciiChars());
+  EXPECT_FALSE(TesselFromWide(L"ascii").HasNonAsciiChars());
   EXPECT_FALSE(CTesselString("\xE9").HasNonAsciiChars());
   CTesselString empty;
   EXPECT_TRUE(empty.MakeWide());
@@ -391,7 +382,7 @@ TEST(TesselString, MakeWideIsByteToSameCode) {
 }
 
 TEST(TesselString, GetTextConvertsInPlace) {
-  CTesselString s = Wide(L"abc");
+  CTesselString s = TesselFromWide(L"abc");
   EXPECT_STREQ("abc", s.GetText());
   EXPECT_FALSE(s.IsWide());
   EXPECT_STREQ(L"abc", s.GetWideText());
@@ -407,18 +398,19 @@ TEST(TesselString, EqualsTextAndEquals) {
   CTesselString s("abc");
   EXPECT_TRUE(s.EqualsText("abc"));
   EXPECT_FALSE(s.EqualsText("abd"));
-  EXPECT_FALSE(Wide(L"abc").EqualsText("abc"));  // narrow-text operations fail on wide
+  EXPECT_FALSE(TesselFromWide(L"abc").EqualsText("abc"));  // narrow-text operations fail on wide
 
   EXPECT_TRUE(s.Equals(CTesselString("abc")));
   EXPECT_FALSE(s.Equals(CTesselString("abd")));
   EXPECT_FALSE(s.Equals(CTesselString("ab")));
-  EXPECT_TRUE(s.Equals(Wide(L"abc")));
-  EXPECT_TRUE(Wide(L"abc").Equals(s));
+  EXPECT_TRUE(s.Equals(TesselFromWide(L"abc")));
+  EXPECT_TRUE(TesselFromWide(L"abc").Equals(s));
   EXPECT_TRUE(empty.Equals(CTesselString()));
-  EXPECT_TRUE(empty.Equals(Wide(L"")));
+  EXPECT_TRUE(empty.Equals(TesselFromWide(L"")));
   // A width conversion that changes the content makes them unequal.
-  EXPECT_FALSE(CTesselString("\xE9").Equals(Wide(L"x")));
-  EXPECT_FALSE(Wide(L"\x00E9").Equals(CTesselString("x")));  // narrowed: the text vanishes
+  EXPECT_FALSE(CTesselString("\xE9").Equals(TesselFromWide(L"x")));
+  EXPECT_FALSE(
+      TesselFromWide(L"\x00E9").Equals(CTesselString("x")));  // narrowed: the text vanishes
   CTesselString grown("abc");
   grown.GrowTo(4);
   EXPECT_FALSE(grown.Equals(s));
@@ -435,10 +427,10 @@ TEST(TesselString, CompareNoCase) {
   EXPECT_EQ(0, a.CompareNoCase(b));
   EXPECT_LT(a.CompareNoCase(c), 0);
   EXPECT_GT(c.CompareNoCase(a), 0);
-  CTesselString wideOther = Wide(L"HELLO");
+  CTesselString wideOther = TesselFromWide(L"HELLO");
   EXPECT_EQ(0, a.CompareNoCase(wideOther));
   EXPECT_FALSE(wideOther.IsWide());  // the OTHER string is converted in place
-  CTesselString wideSelf = Wide(L"abc");
+  CTesselString wideSelf = TesselFromWide(L"abc");
   CTesselString narrowOther("ABC");
   EXPECT_EQ(0, wideSelf.CompareNoCase(narrowOther));
   EXPECT_TRUE(narrowOther.IsWide());
@@ -446,7 +438,7 @@ TEST(TesselString, CompareNoCase) {
   CTesselString lower("\xE9");
   EXPECT_NE(0, accented.CompareNoCase(lower));  // ASCII-only folding
 
-  CTesselString wide = Wide(L"Path");
+  CTesselString wide = TesselFromWide(L"Path");
   EXPECT_EQ(0, wide.CompareNoCaseText("PATH"));
   EXPECT_FALSE(wide.IsWide());  // the receiver is narrowed
   EXPECT_EQ(0, wide.CompareNoCaseText(nullptr));
@@ -472,13 +464,13 @@ TEST(TesselString, FindAndFindChar) {
   CTesselString accents("\xC9t\xE9");
   EXPECT_EQ(-1, accents.FindNoCase("\xE9T", 0));  // only ASCII letters fold
   EXPECT_EQ(1, accents.FindNoCase("T\xE9", 0));
-  CTesselString wide = Wide(L"Hello");
+  CTesselString wide = TesselFromWide(L"Hello");
   EXPECT_EQ(-1, wide.Find("H", 0, false));
   EXPECT_EQ(-1, wide.FindChar('H', 0));
 }
 
 TEST(TesselString, FindWideAndFindString) {
-  CTesselString w = Wide(
+  CTesselString w = TesselFromWide(
       L"Stra\x00DF"
       L"e STRASSE \x00C4rger");
   EXPECT_EQ(0, w.FindWide(L"Stra", 0, false));
@@ -493,14 +485,14 @@ TEST(TesselString, FindWideAndFindString) {
   EXPECT_EQ(-1, w.FindWideChar(L'a', 99));
   EXPECT_EQ(-1, CTesselString("abc").FindWide(L"a", 0, false));
   EXPECT_EQ(-1, CTesselString("abc").FindWideChar(L'a', 0));
-  EXPECT_EQ(-1, Wide(L"").FindWide(L"", 0, false));
+  EXPECT_EQ(-1, TesselFromWide(L"").FindWide(L"", 0, false));
 
   CTesselString n("one Two two");
   EXPECT_EQ(4, n.FindString(CTesselString("Two"), 0));
   EXPECT_EQ(8, n.FindString(CTesselString("two"), 0));
   EXPECT_EQ(4, n.FindStringNoCase(CTesselString("TWO"), 0));
-  EXPECT_EQ(7, w.FindString(Wide(L"STRASSE"), 0));
-  EXPECT_EQ(-1, n.FindString(Wide(L"Two"), 0));  // width of the pattern decides
+  EXPECT_EQ(7, w.FindString(TesselFromWide(L"STRASSE"), 0));
+  EXPECT_EQ(-1, n.FindString(TesselFromWide(L"Two"), 0));  // width of the pattern decides
 }
 
 TEST(TesselString, CountNoCase) {
@@ -510,19 +502,19 @@ TEST(TesselString, CountNoCase) {
   EXPECT_EQ(0, s.CountNoCase(CTesselString("")));
   CTesselString overlap("aaaa");
   EXPECT_EQ(2, overlap.CountNoCase(CTesselString("AA")));  // non-overlapping
-  CTesselString w = Wide(L"abAB");
-  EXPECT_EQ(2, w.CountNoCase(Wide(L"ab")));
+  CTesselString w = TesselFromWide(L"abAB");
+  EXPECT_EQ(2, w.CountNoCase(TesselFromWide(L"ab")));
 }
 
 TEST(TesselString, LineBreaksDigits) {
   EXPECT_TRUE(CTesselString("a\nb").HasLineBreak());
   EXPECT_TRUE(CTesselString("a\rb").HasLineBreak());
   EXPECT_FALSE(CTesselString("ab").HasLineBreak());
-  EXPECT_TRUE(Wide(L"a\n").HasLineBreak());
+  EXPECT_TRUE(TesselFromWide(L"a\n").HasLineBreak());
   EXPECT_TRUE(CTesselString("v2").ContainsDigit());
   EXPECT_FALSE(CTesselString("v").ContainsDigit());
   EXPECT_FALSE(CTesselString().ContainsDigit());
-  EXPECT_TRUE(Wide(L"x9").ContainsDigit());
+  EXPECT_TRUE(TesselFromWide(L"x9").ContainsDigit());
 }
 
 // ---------------------------------------------------------------- editing
@@ -558,11 +550,11 @@ TEST(TesselString, AppendRules) {
   EXPECT_EQ(6, w.GetCapacity());
 
   CTesselString narrow("n");
-  CTesselString wide = Wide(L"w");
+  CTesselString wide = TesselFromWide(L"w");
   EXPECT_TRUE(narrow.Append(wide));
   EXPECT_TRUE(narrow.IsWide());  // narrow receiver, wide other: widened
   EXPECT_STREQ(L"nw", narrow.GetWideText());
-  CTesselString wideReceiver = Wide(L"w");
+  CTesselString wideReceiver = TesselFromWide(L"w");
   EXPECT_TRUE(wideReceiver.Append(CTesselString("n")));
   EXPECT_FALSE(wideReceiver.IsWide());  // wide receiver, narrow other: narrowed
   EXPECT_STREQ("wn", wideReceiver.GetText());
@@ -584,7 +576,7 @@ TEST(TesselString, AddTrailingBackslash) {
   CTesselString empty;
   EXPECT_TRUE(empty.AddTrailingBackslash());
   EXPECT_STREQ("\\", empty.GetText());
-  CTesselString wide = Wide(L"C:\\x");
+  CTesselString wide = TesselFromWide(L"C:\\x");
   EXPECT_TRUE(wide.AddTrailingBackslash());
   EXPECT_FALSE(wide.IsWide());  // the append narrows a wide receiver
   EXPECT_STREQ("C:\\x\\", wide.GetText());
@@ -596,7 +588,7 @@ TEST(TesselString, MakeUpperAsciiOnly) {
   EXPECT_STREQ("ABC\xE9Z", s.GetText());
   CTesselString empty;
   EXPECT_FALSE(empty.MakeUpper());
-  CTesselString w = Wide(L"abc");
+  CTesselString w = TesselFromWide(L"abc");
   EXPECT_TRUE(w.MakeUpper());
   EXPECT_STREQ(L"ABC", w.GetWideText());
 }
@@ -621,10 +613,10 @@ TEST(TesselString, TrimLeftAndRight) {
   EXPECT_TRUE(allLeft.TrimLeft());
   EXPECT_EQ(0, allLeft.GetLength());
 
-  CTesselString wideBlanks = Wide(L"  ");
+  CTesselString wideBlanks = TesselFromWide(L"  ");
   EXPECT_TRUE(wideBlanks.TrimRight());
   EXPECT_FALSE(wideBlanks.IsWide());  // the empty narrow string
-  CTesselString wide = Wide(L" w ");
+  CTesselString wide = TesselFromWide(L" w ");
   EXPECT_TRUE(wide.TrimLeft());
   EXPECT_TRUE(wide.TrimRight());
   EXPECT_TRUE(wide.IsWide());
@@ -651,7 +643,7 @@ TEST(TesselString, ReplaceAllText) {
   EXPECT_FALSE(u.ReplaceAllText(nullptr, "y", false));
   EXPECT_FALSE(u.ReplaceAllText("O", nullptr, false));
   EXPECT_FALSE(u.ReplaceAllText("", "y", false));
-  CTesselString w = Wide(L"a-b-c");
+  CTesselString w = TesselFromWide(L"a-b-c");
   EXPECT_FALSE(w.ReplaceAllText("-", "+", false));  // narrow operation on a wide receiver
   EXPECT_TRUE(w.ReplaceAllWideText(L"-", L"\x2192", false));
   EXPECT_STREQ(
@@ -659,7 +651,7 @@ TEST(TesselString, ReplaceAllText) {
       L"b\x2192"
       L"c",
       w.GetWideText());
-  CTesselString wc = Wide(L"Xx");
+  CTesselString wc = TesselFromWide(L"Xx");
   EXPECT_TRUE(wc.ReplaceAllWideText(L"x", L"yy", true));
   EXPECT_STREQ(L"yyyy", wc.GetWideText());
 }
@@ -683,7 +675,7 @@ TEST(TesselString, ReplaceCountsOccurrences) {
   EXPECT_FALSE(caseSensitive.Replace(px, rx, false, &count));
   EXPECT_EQ(0, count);
 
-  CTesselString wide = Wide(L"%V%+%v%");
+  CTesselString wide = TesselFromWide(L"%V%+%v%");
   CTesselString pv("%v%"), rv("1");
   EXPECT_TRUE(wide.Replace(pv, rv, true, &count));
   EXPECT_EQ(2, count);
@@ -692,7 +684,7 @@ TEST(TesselString, ReplaceCountsOccurrences) {
   EXPECT_STREQ(L"1+1", wide.GetWideText());
 
   CTesselString narrow("a~b");
-  CTesselString pw = Wide(L"~"), rw = Wide(L"\x2013");
+  CTesselString pw = TesselFromWide(L"~"), rw = TesselFromWide(L"\x2013");
   EXPECT_TRUE(narrow.Replace(pw, rw, false, &count));
   EXPECT_EQ(1, count);
   EXPECT_FALSE(pw.IsWide());
@@ -726,7 +718,7 @@ TEST(TesselString, ExtractInteger) {
   EXPECT_EQ(1000, number);
   EXPECT_STREQ(", items", rest.GetText());
 
-  CTesselString wide = Wide(L"file 10 copy 2");
+  CTesselString wide = TesselFromWide(L"file 10 copy 2");
   EXPECT_TRUE(wide.ExtractInteger(&number, rest));
   EXPECT_EQ(10, number);
   EXPECT_TRUE(rest.IsWide());
@@ -751,13 +743,13 @@ TEST(TesselString, LongTextsFindTheirEndWordByWord) {
     EXPECT_EQ(cut, t.GetLength()) << cut;
   }
 
-  CTesselString w = Wide(L"0123456789abcdef");
+  CTesselString w = TesselFromWide(L"0123456789abcdef");
   EXPECT_TRUE(w.GrowTo(30));
   EXPECT_TRUE(w.AppendWideText(L"X"));
   EXPECT_STREQ(L"0123456789abcdefX", w.GetWideText());
   EXPECT_EQ(31, w.GetLength());
   for (int cut = 0; cut < 12; ++cut) {
-    CTesselString t = Wide(L"abcdefghijkl");
+    CTesselString t = TesselFromWide(L"abcdefghijkl");
     t.SetWideAt(cut, 0);
     t.ShrinkToFit();
     EXPECT_EQ(cut, t.GetLength()) << cut;

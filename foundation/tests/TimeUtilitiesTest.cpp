@@ -5,6 +5,8 @@
 #include <limits.h>
 #include <string>
 
+#include "testsupport/TestText.h"
+
 namespace {
 
 // Fixed zones, so that local-time results do not depend on the machine.
@@ -29,8 +31,6 @@ int64_t MakeUtc(int year, int month, int day, int hour, int minute, int second, 
   EXPECT_TRUE(SystemTimeToFileTime(&st, &ft));
   return MakeInt64(static_cast<int32_t>(ft.dwLowDateTime), static_cast<int32_t>(ft.dwHighDateTime));
 }
-
-std::string Text(CTesselString s) { return s.IsEmpty() ? std::string() : std::string(s.GetText()); }
 
 const TIME_ZONE_INFORMATION kUtc = MakeZone(0);
 const TIME_ZONE_INFORMATION kPlusTwo = MakeZone(-120);
@@ -102,29 +102,29 @@ TEST(TimeUtilities, SplitRefusesEmptyOrNegativeSpans) {
 
 TEST(TimeUtilities, FormatsLocalDateAndTime) {
   int64_t t = MakeUtc(2024, 5, 6, 15, 4, 9, 7);
-  EXPECT_EQ("05/06/2024", Text(FormatDateTime(t, false, false, &kPlusTwo)));
-  EXPECT_EQ("05/06/2024 05:04 PM", Text(FormatDateTime(t, true, false, &kPlusTwo)));
-  EXPECT_EQ("05/06/2024 05:04:09 PM", Text(FormatDateTime(t, true, true, &kPlusTwo)));
-  EXPECT_EQ("05/06/2024 03:04:09 PM", Text(FormatDateTime(t, true, true, &kUtc)));
-  EXPECT_EQ("17:04:09:007", Text(FormatTimeWithMilliseconds(t, &kPlusTwo)));
+  EXPECT_EQ("05/06/2024", TextOf(FormatDateTime(t, false, false, &kPlusTwo)));
+  EXPECT_EQ("05/06/2024 05:04 PM", TextOf(FormatDateTime(t, true, false, &kPlusTwo)));
+  EXPECT_EQ("05/06/2024 05:04:09 PM", TextOf(FormatDateTime(t, true, true, &kPlusTwo)));
+  EXPECT_EQ("05/06/2024 03:04:09 PM", TextOf(FormatDateTime(t, true, true, &kUtc)));
+  EXPECT_EQ("17:04:09:007", TextOf(FormatTimeWithMilliseconds(t, &kPlusTwo)));
 
   int64_t midnight = MakeUtc(2024, 12, 31, 22, 30, 0, 0);
-  EXPECT_EQ("01/01/2025 12:30 AM", Text(FormatDateTime(midnight, true, false, &kPlusTwo)));
+  EXPECT_EQ("01/01/2025 12:30 AM", TextOf(FormatDateTime(midnight, true, false, &kPlusTwo)));
 }
 
 TEST(TimeUtilities, FormatDateTimeEdgeValues) {
-  EXPECT_EQ("", Text(FormatDateTime(0, true, true, &kUtc)));
-  EXPECT_EQ("", Text(FormatDateTime(-1, true, true, &kUtc)));
+  EXPECT_EQ("", TextOf(FormatDateTime(0, true, true, &kUtc)));
+  EXPECT_EQ("", TextOf(FormatDateTime(-1, true, true, &kUtc)));
   int64_t farFuture = MakeUtc(30000, 1, 2, 3, 4, 5, 0);
-  EXPECT_EQ("01/02/9999 03:04:05 AM", Text(FormatDateTime(farFuture, true, true, &kUtc)));
+  EXPECT_EQ("01/02/9999 03:04:05 AM", TextOf(FormatDateTime(farFuture, true, true, &kUtc)));
 }
 
 TEST(TimeUtilities, FormatsLongUtcText) {
   int64_t t = MakeUtc(2024, 5, 6, 15, 4, 9, 7);
-  EXPECT_EQ("Monday May 06 2024 (05_06_2024) 15:04:09:7", Text(FormatLongDateTime(t)));
+  EXPECT_EQ("Monday May 06 2024 (05_06_2024) 15:04:09:7", TextOf(FormatLongDateTime(t)));
   EXPECT_EQ("Monday May 06 2024 (05_06_2024) 15:04:09:250",
-            Text(FormatLongDateTime(t + 243 * kTimeUnitsPerMillisecond)));
-  EXPECT_EQ("", Text(FormatLongDateTime(-1)));
+            TextOf(FormatLongDateTime(t + 243 * kTimeUnitsPerMillisecond)));
+  EXPECT_EQ("", TextOf(FormatLongDateTime(-1)));
 }
 
 TEST(TimeUtilities, GroupsNumbers) {
@@ -143,7 +143,7 @@ TEST(TimeUtilities, GroupsNumbers) {
       {LLONG_MIN, "-9,223,372,036,854,775,808"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.text, Text(FormatNumberWithSeparators(c.value))) << c.value;
+    EXPECT_EQ(c.text, TextOf(FormatNumberWithSeparators(c.value))) << c.value;
 }
 
 TEST(TimeUtilities, ReplacesPathSeparators) {
@@ -205,7 +205,7 @@ TEST(TimeUtilities, FormattedTimeReadsBack) {
                            MakeUtc(2020, 2, 29, 12, 0, 0, 0), MakeUtc(2021, 7, 4, 0, 0, 0, 0)};
   for (int64_t t : times) {
     CTesselString text = FormatDateTime(t, true, true, &kUtc);
-    EXPECT_EQ(t, ParseLocalDateTime(text, &kUtc)) << Text(text);
+    EXPECT_EQ(t, ParseLocalDateTime(text, &kUtc)) << TextOf(text);
   }
 }
 

@@ -6,18 +6,18 @@
 
 #include <vector>
 
+#include "testsupport/HostWindow.h"
+
 namespace {
 
 /// A hidden top-level window to hold the controls.
 class ControlsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_parent.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 400, 300, NULL, NULL));
-  }
+  void SetUp() override { ASSERT_TRUE(m_parent.CreateHost(400, 300)); }
   void TearDown() override { m_parent.DestroyWindow(); }
 
   const CRect m_rect{10, 10, 300, 200};
-  CWnd m_parent;
+  CTestHostWindow m_parent;
 };
 
 TEST_F(ControlsTest, EditTextAndSelectionRoundTrip) {

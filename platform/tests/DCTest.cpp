@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "testsupport/DibSurface.h"
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -13,56 +15,8 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-/// A memory DC with a top-down 32-bit DIB section of kSize x kSize pixels
-/// selected, cleared to white; Pixel reads the bits directly.
-class CDibCanvas {
- public:
-  static const int kSize = 32;
-
-  CDibCanvas() {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = kSize;
-    bmi.bmiHeader.biHeight = -kSize;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    m_bitmap.Attach(::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0));
-    m_pBits = static_cast<DWORD*>(pBits);
-    m_dc.CreateCompatibleDC(NULL);
-    m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
-    m_dc.FillSolidRect(0, 0, kSize, kSize, kWhite);
-  }
-  ~CDibCanvas() { m_dc.SelectObject(m_pOldBitmap); }
-
-  /// The pixel as a COLORREF (the DIB stores blue in the low byte).
-  COLORREF Pixel(int x, int y) {
-    ::GdiFlush();
-    DWORD bgr = m_pBits[y * kSize + x];
-    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-  }
-  /// The number of pixels of colour cr inside the canvas.
-  int Count(COLORREF cr) {
-    int n = 0;
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x) n += Pixel(x, y) == cr;
-    return n;
-  }
-  /// The number of pixels of colour cr inside rect (and so none outside when
-  /// it equals Count(cr)).
-  int CountIn(const CRect& rect, COLORREF cr) {
-    int n = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-      for (int x = rect.left; x < rect.right; ++x) n += Pixel(x, y) == cr;
-    return n;
-  }
-
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_pOldBitmap = nullptr;
-  DWORD* m_pBits = nullptr;
-};
+/// The side of the square surfaces the tests draw on, cleared to white.
+const int kSize = 32;
 
 std::string Hex(COLORREF cr) {
   char buf[16];
@@ -71,30 +25,30 @@ std::string Hex(COLORREF cr) {
 }
 
 TEST(DCTest, FillSolidRectFillsExactlyTheRectAndKeepsTheBackgroundColour) {
-  CDibCanvas canvas;
-  canvas.m_dc.FillSolidRect(CRect(4, 5, 10, 8), kRed);
+  CDibSurface canvas(kSize, kSize);
+  canvas.GetDC()->FillSolidRect(CRect(4, 5, 10, 8), kRed);
 
-  EXPECT_EQ(canvas.CountIn(CRect(4, 5, 10, 8), kRed), 18);
-  EXPECT_EQ(canvas.Count(kRed), 18);
+  EXPECT_EQ(canvas.CountPixels(CRect(4, 5, 10, 8), kRed), 18);
+  EXPECT_EQ(canvas.CountPixels(kRed), 18);
   // Callers drawing opaque text next rely on this.
-  EXPECT_EQ(canvas.m_dc.GetBkColor(), kRed);
+  EXPECT_EQ(canvas.GetDC()->GetBkColor(), kRed);
 }
 
 TEST(DCTest, FillRectAndFrameRectUseTheBrush) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CBrush red(kRed), blue(kBlue);
-  canvas.m_dc.FillRect(CRect(2, 2, 12, 12), &red);
-  canvas.m_dc.FrameRect(CRect(2, 2, 12, 12), &blue);
+  canvas.GetDC()->FillRect(CRect(2, 2, 12, 12), &red);
+  canvas.GetDC()->FrameRect(CRect(2, 2, 12, 12), &blue);
 
   // A one-pixel ring of 10x10 around 8x8 of fill.
-  EXPECT_EQ(canvas.Count(kBlue), 36);
-  EXPECT_EQ(canvas.CountIn(CRect(3, 3, 11, 11), kRed), 64);
-  EXPECT_EQ(canvas.Count(kRed), 64);
+  EXPECT_EQ(canvas.CountPixels(kBlue), 36);
+  EXPECT_EQ(canvas.CountPixels(CRect(3, 3, 11, 11), kRed), 64);
+  EXPECT_EQ(canvas.CountPixels(kRed), 64);
 }
 
 TEST(DCTest, Draw3dRectColoursEachEdge) {
-  CDibCanvas canvas;
-  canvas.m_dc.Draw3dRect(CRect(2, 3, 10, 9), kRed, kBlue);
+  CDibSurface canvas(kSize, kSize);
+  canvas.GetDC()->Draw3dRect(CRect(2, 3, 10, 9), kRed, kBlue);
 
   struct {
     int x, y;
@@ -105,62 +59,62 @@ TEST(DCTest, Draw3dRectColoursEachEdge) {
       {5, 5, kWhite}, {10, 5, kWhite}, {5, 9, kWhite},  // inside and just outside
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Hex(canvas.Pixel(c.x, c.y)), Hex(c.expected)) << c.x << "," << c.y;
+    EXPECT_EQ(Hex(canvas.GetPixel(c.x, c.y)), Hex(c.expected)) << c.x << "," << c.y;
   }
-  EXPECT_EQ(canvas.Count(kRed) + canvas.Count(kBlue), 2 * 8 + 2 * 6 - 4);
+  EXPECT_EQ(canvas.CountPixels(kRed) + canvas.CountPixels(kBlue), 2 * 8 + 2 * 6 - 4);
 }
 
 TEST(DCTest, LineToDrawsWithTheSelectedPenUpToTheEndPoint) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CPen pen(PS_SOLID, 1, kGreen);
-  CPen* pOld = canvas.m_dc.SelectObject(&pen);
-  canvas.m_dc.MoveTo(3, 4);
-  CPoint previous = canvas.m_dc.MoveTo(5, 6);
-  canvas.m_dc.LineTo(15, 6);
-  canvas.m_dc.SelectObject(pOld);
+  CPen* pOld = canvas.GetDC()->SelectObject(&pen);
+  canvas.GetDC()->MoveTo(3, 4);
+  CPoint previous = canvas.GetDC()->MoveTo(5, 6);
+  canvas.GetDC()->LineTo(15, 6);
+  canvas.GetDC()->SelectObject(pOld);
 
   EXPECT_EQ(previous, CPoint(3, 4));
-  EXPECT_EQ(canvas.CountIn(CRect(5, 6, 15, 7), kGreen), 10);  // the end point is not drawn
-  EXPECT_EQ(canvas.Count(kGreen), 10);
-  EXPECT_EQ(canvas.m_dc.GetCurrentPosition(), CPoint(15, 6));
+  EXPECT_EQ(canvas.CountPixels(CRect(5, 6, 15, 7), kGreen), 10);  // the end point is not drawn
+  EXPECT_EQ(canvas.CountPixels(kGreen), 10);
+  EXPECT_EQ(canvas.GetDC()->GetCurrentPosition(), CPoint(15, 6));
 }
 
 TEST(DCTest, RectangleAndEllipseUsePenForTheOutlineAndBrushInside) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CPen pen(PS_SOLID, 1, kBlue);
   CBrush brush(kRed);
-  canvas.m_dc.SelectObject(&pen);
-  canvas.m_dc.SelectObject(&brush);
-  canvas.m_dc.Rectangle(CRect(1, 1, 11, 11));
-  canvas.m_dc.Ellipse(20, 20, 30, 30);
-  canvas.m_dc.SelectStockObject(BLACK_PEN);
-  canvas.m_dc.SelectStockObject(WHITE_BRUSH);
+  canvas.GetDC()->SelectObject(&pen);
+  canvas.GetDC()->SelectObject(&brush);
+  canvas.GetDC()->Rectangle(CRect(1, 1, 11, 11));
+  canvas.GetDC()->Ellipse(20, 20, 30, 30);
+  canvas.GetDC()->SelectStockObject(BLACK_PEN);
+  canvas.GetDC()->SelectStockObject(WHITE_BRUSH);
 
-  EXPECT_EQ(canvas.CountIn(CRect(1, 1, 11, 11), kBlue), 36);
-  EXPECT_EQ(canvas.CountIn(CRect(2, 2, 10, 10), kRed), 64);
-  EXPECT_EQ(canvas.Pixel(25, 25), kRed);
-  EXPECT_EQ(canvas.Pixel(20, 20), kWhite);  // the ellipse leaves its corners
+  EXPECT_EQ(canvas.CountPixels(CRect(1, 1, 11, 11), kBlue), 36);
+  EXPECT_EQ(canvas.CountPixels(CRect(2, 2, 10, 10), kRed), 64);
+  EXPECT_EQ(canvas.GetPixel(25, 25), kRed);
+  EXPECT_EQ(canvas.GetPixel(20, 20), kWhite);  // the ellipse leaves its corners
 }
 
 TEST(DCTest, SelectObjectReturnsThePreviousObjectsOwner) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CPen first(PS_SOLID, 1, kRed), second(PS_SOLID, 1, kBlue);
   CFont font;
   ASSERT_TRUE(font.CreatePointFont(90, "Tahoma"));
 
-  CPen* pStock = canvas.m_dc.SelectObject(&first);
-  EXPECT_EQ(canvas.m_dc.SelectObject(&second), &first);
-  EXPECT_EQ(canvas.m_dc.GetCurrentPen(), &second);
-  EXPECT_EQ(canvas.m_dc.SelectObject(pStock), &second);
+  CPen* pStock = canvas.GetDC()->SelectObject(&first);
+  EXPECT_EQ(canvas.GetDC()->SelectObject(&second), &first);
+  EXPECT_EQ(canvas.GetDC()->GetCurrentPen(), &second);
+  EXPECT_EQ(canvas.GetDC()->SelectObject(pStock), &second);
   EXPECT_EQ(pStock->GetSafeHandle(), ::GetStockObject(BLACK_PEN));
 
-  CFont* pOldFont = canvas.m_dc.SelectObject(&font);
+  CFont* pOldFont = canvas.GetDC()->SelectObject(&font);
   ASSERT_NE(pOldFont, nullptr);
-  EXPECT_EQ(canvas.m_dc.GetCurrentFont(), &font);
-  EXPECT_EQ(canvas.m_dc.SelectObject(pOldFont), &font);
+  EXPECT_EQ(canvas.GetDC()->GetCurrentFont(), &font);
+  EXPECT_EQ(canvas.GetDC()->SelectObject(pOldFont), &font);
 
   // The fixture's bitmap is owned, so the DC reports the owner.
-  EXPECT_EQ(canvas.m_dc.GetCurrentBitmap(), &canvas.m_bitmap);
+  EXPECT_EQ(canvas.GetDC()->GetCurrentBitmap(), canvas.GetBitmap());
 }
 
 TEST(DCTest, FromHandleGivesTheOwnerOrOneTemporaryWrapperUntilTheMapIsEmptied) {
@@ -203,162 +157,162 @@ TEST(DCTest, FromHandleGivesTheOwnerOrOneTemporaryWrapperUntilTheMapIsEmptied) {
 }
 
 TEST(DCTest, IntersectClipRectLimitsLaterDrawing) {
-  CDibCanvas canvas;
-  canvas.m_dc.IntersectClipRect(CRect(4, 4, 12, 10));
-  canvas.m_dc.FillSolidRect(0, 0, CDibCanvas::kSize, CDibCanvas::kSize, kRed);
+  CDibSurface canvas(kSize, kSize);
+  canvas.GetDC()->IntersectClipRect(CRect(4, 4, 12, 10));
+  canvas.GetDC()->FillSolidRect(0, 0, kSize, kSize, kRed);
 
-  EXPECT_EQ(canvas.Count(kRed), 8 * 6);
-  EXPECT_EQ(canvas.CountIn(CRect(4, 4, 12, 10), kRed), 8 * 6);
+  EXPECT_EQ(canvas.CountPixels(kRed), 8 * 6);
+  EXPECT_EQ(canvas.CountPixels(CRect(4, 4, 12, 10), kRed), 8 * 6);
   CRect box;
-  EXPECT_EQ(canvas.m_dc.GetClipBox(&box), SIMPLEREGION);
+  EXPECT_EQ(canvas.GetDC()->GetClipBox(&box), SIMPLEREGION);
   EXPECT_EQ(box, CRect(4, 4, 12, 10));
 }
 
 TEST(DCTest, ExcludeClipRectLeavesAHole) {
-  CDibCanvas canvas;
-  canvas.m_dc.ExcludeClipRect(2, 2, 6, 6);
-  canvas.m_dc.FillSolidRect(0, 0, 8, 8, kRed);
+  CDibSurface canvas(kSize, kSize);
+  canvas.GetDC()->ExcludeClipRect(2, 2, 6, 6);
+  canvas.GetDC()->FillSolidRect(0, 0, 8, 8, kRed);
 
-  EXPECT_EQ(canvas.Count(kRed), 64 - 16);
-  EXPECT_EQ(canvas.CountIn(CRect(2, 2, 6, 6), kWhite), 16);
+  EXPECT_EQ(canvas.CountPixels(kRed), 64 - 16);
+  EXPECT_EQ(canvas.CountPixels(CRect(2, 2, 6, 6), kWhite), 16);
 }
 
 TEST(DCTest, SelectClipRgnClipsToACombinedRegionAndNullRemovesIt) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CRgn left, right, both;
   left.CreateRectRgn(0, 0, 4, 4);
   right.CreateRectRgn(10, 10, 13, 12);
   both.CreateRectRgn(0, 0, 0, 0);
   ASSERT_EQ(both.CombineRgn(&left, &right, RGN_OR), COMPLEXREGION);
 
-  EXPECT_EQ(canvas.m_dc.SelectClipRgn(&both), COMPLEXREGION);
+  EXPECT_EQ(canvas.GetDC()->SelectClipRgn(&both), COMPLEXREGION);
   // The DC keeps a copy: changing the region afterwards changes nothing.
   both.SetRectRgn(0, 0, 32, 32);
-  canvas.m_dc.FillSolidRect(0, 0, CDibCanvas::kSize, CDibCanvas::kSize, kRed);
-  EXPECT_EQ(canvas.Count(kRed), 16 + 6);
-  EXPECT_EQ(canvas.CountIn(CRect(10, 10, 13, 12), kRed), 6);
+  canvas.GetDC()->FillSolidRect(0, 0, kSize, kSize, kRed);
+  EXPECT_EQ(canvas.CountPixels(kRed), 16 + 6);
+  EXPECT_EQ(canvas.CountPixels(CRect(10, 10, 13, 12), kRed), 6);
 
   CRect box;
-  canvas.m_dc.GetClipBox(&box);
+  canvas.GetDC()->GetClipBox(&box);
   EXPECT_EQ(box, CRect(0, 0, 13, 12));
 
-  canvas.m_dc.SelectClipRgn(nullptr);
-  canvas.m_dc.FillSolidRect(0, 0, CDibCanvas::kSize, CDibCanvas::kSize, kBlue);
-  EXPECT_EQ(canvas.Count(kBlue), CDibCanvas::kSize * CDibCanvas::kSize);
+  canvas.GetDC()->SelectClipRgn(nullptr);
+  canvas.GetDC()->FillSolidRect(0, 0, kSize, kSize, kBlue);
+  EXPECT_EQ(canvas.CountPixels(kBlue), kSize * kSize);
 }
 
 TEST(DCTest, SaveDCRestoresClippingAndColours) {
-  CDibCanvas canvas;
-  int nSaved = canvas.m_dc.SaveDC();
-  canvas.m_dc.IntersectClipRect(0, 0, 2, 2);
-  canvas.m_dc.SetTextColor(kRed);
-  ASSERT_TRUE(canvas.m_dc.RestoreDC(nSaved));
+  CDibSurface canvas(kSize, kSize);
+  int nSaved = canvas.GetDC()->SaveDC();
+  canvas.GetDC()->IntersectClipRect(0, 0, 2, 2);
+  canvas.GetDC()->SetTextColor(kRed);
+  ASSERT_TRUE(canvas.GetDC()->RestoreDC(nSaved));
 
-  EXPECT_NE(canvas.m_dc.GetTextColor(), kRed);
-  canvas.m_dc.FillSolidRect(0, 0, 8, 8, kBlue);
-  EXPECT_EQ(canvas.Count(kBlue), 64);
+  EXPECT_NE(canvas.GetDC()->GetTextColor(), kRed);
+  canvas.GetDC()->FillSolidRect(0, 0, 8, 8, kBlue);
+  EXPECT_EQ(canvas.CountPixels(kBlue), 64);
 }
 
 TEST(DCTest, ViewportOriginMovesLogicalCoordinates) {
-  CDibCanvas canvas;
-  EXPECT_EQ(canvas.m_dc.SetViewportOrg(10, 12), CPoint(0, 0));
-  EXPECT_EQ(canvas.m_dc.OffsetViewportOrg(1, 1), CPoint(10, 12));
-  canvas.m_dc.SetPixel(0, 0, kRed);
+  CDibSurface canvas(kSize, kSize);
+  EXPECT_EQ(canvas.GetDC()->SetViewportOrg(10, 12), CPoint(0, 0));
+  EXPECT_EQ(canvas.GetDC()->OffsetViewportOrg(1, 1), CPoint(10, 12));
+  canvas.GetDC()->SetPixel(0, 0, kRed);
 
-  EXPECT_EQ(canvas.Pixel(11, 13), kRed);
-  EXPECT_EQ(canvas.m_dc.GetPixel(0, 0), kRed);
+  EXPECT_EQ(canvas.GetPixel(11, 13), kRed);
+  EXPECT_EQ(canvas.GetDC()->GetPixel(0, 0), kRed);
   CPoint pt(2, 3);
-  canvas.m_dc.LPtoDP(&pt);
+  canvas.GetDC()->LPtoDP(&pt);
   EXPECT_EQ(pt, CPoint(13, 16));
-  canvas.m_dc.DPtoLP(&pt);
+  canvas.GetDC()->DPtoLP(&pt);
   EXPECT_EQ(pt, CPoint(2, 3));
 }
 
 TEST(DCTest, BitBltAndStretchBltCopyBetweenMemoryDCs) {
-  CDibCanvas source, target;
-  source.m_dc.FillSolidRect(0, 0, 4, 4, kRed);
-  source.m_dc.FillSolidRect(4, 0, 4, 4, kBlue);
+  CDibSurface source(kSize, kSize), target(kSize, kSize);
+  source.GetDC()->FillSolidRect(0, 0, 4, 4, kRed);
+  source.GetDC()->FillSolidRect(4, 0, 4, 4, kBlue);
 
-  ASSERT_TRUE(target.m_dc.BitBlt(10, 10, 8, 4, &source.m_dc, 0, 0, SRCCOPY));
-  EXPECT_EQ(target.CountIn(CRect(10, 10, 14, 14), kRed), 16);
-  EXPECT_EQ(target.CountIn(CRect(14, 10, 18, 14), kBlue), 16);
-  EXPECT_EQ(target.Count(kRed) + target.Count(kBlue), 32);
+  ASSERT_TRUE(target.GetDC()->BitBlt(10, 10, 8, 4, source.GetDC(), 0, 0, SRCCOPY));
+  EXPECT_EQ(target.CountPixels(CRect(10, 10, 14, 14), kRed), 16);
+  EXPECT_EQ(target.CountPixels(CRect(14, 10, 18, 14), kBlue), 16);
+  EXPECT_EQ(target.CountPixels(kRed) + target.CountPixels(kBlue), 32);
 
-  ASSERT_TRUE(target.m_dc.StretchBlt(0, 20, 16, 8, &source.m_dc, 0, 0, 8, 4, SRCCOPY));
-  EXPECT_EQ(target.CountIn(CRect(0, 20, 8, 28), kRed), 64);
-  EXPECT_EQ(target.CountIn(CRect(8, 20, 16, 28), kBlue), 64);
+  ASSERT_TRUE(target.GetDC()->StretchBlt(0, 20, 16, 8, source.GetDC(), 0, 0, 8, 4, SRCCOPY));
+  EXPECT_EQ(target.CountPixels(CRect(0, 20, 8, 28), kRed), 64);
+  EXPECT_EQ(target.CountPixels(CRect(8, 20, 16, 28), kBlue), 64);
 
-  ASSERT_TRUE(target.m_dc.PatBlt(0, 0, 2, 2, BLACKNESS));
-  EXPECT_EQ(target.Count(RGB(0, 0, 0)), 4);
+  ASSERT_TRUE(target.GetDC()->PatBlt(0, 0, 2, 2, BLACKNESS));
+  EXPECT_EQ(target.CountPixels(RGB(0, 0, 0)), 4);
 }
 
 TEST(DCTest, TransparentBltSkipsTheTransparentColour) {
-  CDibCanvas source, target;
-  source.m_dc.FillSolidRect(0, 0, 8, 8, kGreen);
-  source.m_dc.FillSolidRect(2, 2, 4, 4, kRed);
-  target.m_dc.FillSolidRect(0, 0, 8, 8, kBlue);
+  CDibSurface source(kSize, kSize), target(kSize, kSize);
+  source.GetDC()->FillSolidRect(0, 0, 8, 8, kGreen);
+  source.GetDC()->FillSolidRect(2, 2, 4, 4, kRed);
+  target.GetDC()->FillSolidRect(0, 0, 8, 8, kBlue);
 
-  ASSERT_TRUE(target.m_dc.TransparentBlt(0, 0, 8, 8, &source.m_dc, 0, 0, 8, 8, kGreen));
-  EXPECT_EQ(target.Count(kRed), 16);
-  EXPECT_EQ(target.CountIn(CRect(0, 0, 8, 8), kBlue), 64 - 16);
+  ASSERT_TRUE(target.GetDC()->TransparentBlt(0, 0, 8, 8, source.GetDC(), 0, 0, 8, 8, kGreen));
+  EXPECT_EQ(target.CountPixels(kRed), 16);
+  EXPECT_EQ(target.CountPixels(CRect(0, 0, 8, 8), kBlue), 64 - 16);
 }
 
 TEST(DCTest, AlphaBlendWithConstantAlphaMixesColours) {
-  CDibCanvas source, target;
-  source.m_dc.FillSolidRect(0, 0, 4, 4, kRed);
-  target.m_dc.FillSolidRect(0, 0, 4, 4, kBlue);
+  CDibSurface source(kSize, kSize), target(kSize, kSize);
+  source.GetDC()->FillSolidRect(0, 0, 4, 4, kRed);
+  target.GetDC()->FillSolidRect(0, 0, 4, 4, kBlue);
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, 128, 0};
 
-  ASSERT_TRUE(target.m_dc.AlphaBlend(0, 0, 4, 4, &source.m_dc, 0, 0, 4, 4, blend));
-  COLORREF mixed = target.Pixel(1, 1);
+  ASSERT_TRUE(target.GetDC()->AlphaBlend(0, 0, 4, 4, source.GetDC(), 0, 0, 4, 4, blend));
+  COLORREF mixed = target.GetPixel(1, 1);
   EXPECT_NEAR(GetRValue(mixed), 128, 2);
   EXPECT_EQ(GetGValue(mixed), 0);
   EXPECT_NEAR(GetBValue(mixed), 127, 2);
 }
 
 TEST(DCTest, GradientFillRunsFromOneColourToTheOther) {
-  CDibCanvas canvas;
-  TRIVERTEX vertices[2] = {{0, 0, 0, 0, 0, 0}, {CDibCanvas::kSize, 4, 0xFF00, 0xFF00, 0xFF00, 0}};
+  CDibSurface canvas(kSize, kSize);
+  TRIVERTEX vertices[2] = {{0, 0, 0, 0, 0, 0}, {kSize, 4, 0xFF00, 0xFF00, 0xFF00, 0}};
   GRADIENT_RECT rect = {0, 1};
-  ASSERT_TRUE(canvas.m_dc.GradientFill(vertices, 2, &rect, 1, GRADIENT_FILL_RECT_H));
+  ASSERT_TRUE(canvas.GetDC()->GradientFill(vertices, 2, &rect, 1, GRADIENT_FILL_RECT_H));
 
-  EXPECT_LE(GetRValue(canvas.Pixel(0, 1)), 8);
-  EXPECT_GE(GetRValue(canvas.Pixel(CDibCanvas::kSize - 1, 1)), 240);
-  for (int x = 1; x < CDibCanvas::kSize; ++x) {
-    EXPECT_GE(GetRValue(canvas.Pixel(x, 2)), GetRValue(canvas.Pixel(x - 1, 2))) << x;
+  EXPECT_LE(GetRValue(canvas.GetPixel(0, 1)), 8);
+  EXPECT_GE(GetRValue(canvas.GetPixel(kSize - 1, 1)), 240);
+  for (int x = 1; x < kSize; ++x) {
+    EXPECT_GE(GetRValue(canvas.GetPixel(x, 2)), GetRValue(canvas.GetPixel(x - 1, 2))) << x;
   }
-  EXPECT_EQ(canvas.Pixel(5, 4), kWhite);  // below the gradient
+  EXPECT_EQ(canvas.GetPixel(5, 4), kWhite);  // below the gradient
 }
 
 TEST(DCTest, TextExtentGrowsWithTheTextAndMatchesDrawTextAndTheMetrics) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CFont font;
   ASSERT_TRUE(font.CreatePointFont(100, "Tahoma"));
-  canvas.m_dc.SelectObject(&font);
+  canvas.GetDC()->SelectObject(&font);
   TEXTMETRIC tm = {};
-  ASSERT_TRUE(canvas.m_dc.GetTextMetrics(&tm));
+  ASSERT_TRUE(canvas.GetDC()->GetTextMetrics(&tm));
 
-  CSize one = canvas.m_dc.GetTextExtent("W", 1);
-  CSize two = canvas.m_dc.GetTextExtent(CString("WW"));
+  CSize one = canvas.GetDC()->GetTextExtent("W", 1);
+  CSize two = canvas.GetDC()->GetTextExtent(CString("WW"));
   EXPECT_GT(one.cx, 0);
   EXPECT_GT(two.cx, one.cx);
   EXPECT_EQ(one.cy, tm.tmHeight);
 
   CRect calc(0, 0, 0, 0);
   CString text("WW");
-  int height = canvas.m_dc.DrawText(text, &calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  int height = canvas.GetDC()->DrawText(text, &calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   EXPECT_EQ(height, tm.tmHeight);
   EXPECT_EQ(calc.Width(), two.cx);
 
-  canvas.m_dc.SetTextColor(kRed);
-  canvas.m_dc.SetBkMode(TRANSPARENT);
-  canvas.m_dc.TextOut(2, 2, CString("WW"));
+  canvas.GetDC()->SetTextColor(kRed);
+  canvas.GetDC()->SetBkMode(TRANSPARENT);
+  canvas.GetDC()->TextOut(2, 2, CString("WW"));
   CRect box(CPoint(2, 2), two);
-  EXPECT_GT(canvas.CountIn(box, kRed), 0);
+  EXPECT_GT(canvas.CountPixels(box, kRed), 0);
   // Glyphs may overhang their advance by a pixel or two, never more.
   box.InflateRect(2, 0);
-  EXPECT_EQ(canvas.Count(kRed), canvas.CountIn(box, kRed));
-  canvas.m_dc.SelectStockObject(SYSTEM_FONT);
+  EXPECT_EQ(canvas.CountPixels(kRed), canvas.CountPixels(box, kRed));
+  canvas.GetDC()->SelectStockObject(SYSTEM_FONT);
 }
 
 TEST(DCTest, PointFontHeightFollowsTheDeviceResolutionAndMapping) {
@@ -375,16 +329,16 @@ TEST(DCTest, PointFontHeightFollowsTheDeviceResolutionAndMapping) {
   EXPECT_STREQ(lf.lfFaceName, "Tahoma");
 
   // Two logical units per pixel: the same point size is twice as many units.
-  CDibCanvas canvas;
-  canvas.m_dc.SetMapMode(MM_ANISOTROPIC);
-  ::SetWindowExtEx(canvas.m_dc, 2, 2, NULL);
-  ::SetViewportExtEx(canvas.m_dc, 1, 1, NULL);
-  canvas.m_dc.SetWindowOrg(100, 100);
+  CDibSurface canvas(kSize, kSize);
+  canvas.GetDC()->SetMapMode(MM_ANISOTROPIC);
+  ::SetWindowExtEx(canvas.GetSafeHdc(), 2, 2, NULL);
+  ::SetViewportExtEx(canvas.GetSafeHdc(), 1, 1, NULL);
+  canvas.GetDC()->SetWindowOrg(100, 100);
   CFont scaled;
-  ASSERT_TRUE(scaled.CreatePointFont(120, "Tahoma", &canvas.m_dc));
+  ASSERT_TRUE(scaled.CreatePointFont(120, "Tahoma", canvas.GetDC()));
   LOGFONT lfScaled = {};
   scaled.GetLogFont(&lfScaled);
-  int pixels = ::MulDiv(canvas.m_dc.GetDeviceCaps(LOGPIXELSY), 120, 720);
+  int pixels = ::MulDiv(canvas.GetDC()->GetDeviceCaps(LOGPIXELSY), 120, 720);
   EXPECT_EQ(lfScaled.lfHeight, -2 * pixels);
 }
 

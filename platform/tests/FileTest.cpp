@@ -5,17 +5,15 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "testsupport/TempFolder.h"
+
 namespace {
 
-// A file in the temporary folder, removed again at the end of the test.
+// A file in a temporary folder, removed again at the end of the test.
 class FileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    m_path.Format("%svelm_file_%lu.tmp", folder, GetCurrentProcessId());
-  }
-  void TearDown() override { DeleteFileA(m_path); }
+  void SetUp() override { m_path = m_folder.PathOf("velm_file.tmp").c_str(); }
+  CTempFolder m_folder;
   CString m_path;
 };
 

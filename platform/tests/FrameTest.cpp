@@ -4,44 +4,26 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "testsupport/TempFolder.h"
+#include "testsupport/TestProcess.h"
 
 namespace {
 
-std::string BesideThisProgram(const char* name) {
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string s(path, n);
-  return s.substr(0, s.find_last_of("\\/") + 1) + name;
-}
-
 TEST(FrameApplication, LoadsLaysOutRoutesUpdatesAndExitsWithExitInstanceCode) {
-  const std::string exe = BesideThisProgram("platform_FrameTestApp.exe");
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string log = std::string(temp) + "velm_frame_test.log";
-  DeleteFileA(log.c_str());
-  std::string cmd = "\"" + exe + "\" " + log;
+  const std::string exe = PathBesideThisProgram("platform_FrameTestApp.exe");
+  CTempFolder folder;
+  const std::string log = folder.PathOf("frame_test.log");
+  ChildProcessOptions options;
+  options.timeoutMs = 120000;
+  ChildProcessResult result = RunChildProcess("\"" + exe + "\" " + log, options);
+  ASSERT_TRUE(result.started) << exe;
+  ASSERT_FALSE(result.timedOut);
 
-  STARTUPINFOA si = {};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi = {};
-  ASSERT_TRUE(
-      CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-      << exe;
-  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 120000));
-  DWORD code = 0;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-
-  std::ifstream in(log);
-  std::stringstream failures;
-  failures << in.rdbuf();
-  EXPECT_EQ(42u, code) << failures.str();
-  EXPECT_EQ("", failures.str());
+  const std::string failures = ReadFileBytes(log);
+  EXPECT_EQ(42u, result.exitCode) << failures;
+  EXPECT_EQ("", failures);
 }
 
 }  // namespace

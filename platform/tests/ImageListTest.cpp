@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testsupport/DibSurface.h"
+
 namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
@@ -46,21 +48,10 @@ HICON MakeRedIcon() {
 
 class ImageListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
-    m_target.CreateCompatibleDC(nullptr);
-    BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), 64, -16, 1, 32, BI_RGB}};
-    void* pBits = nullptr;
-    m_targetBitmap.Attach(::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0));
-    m_pOld = m_target.SelectObject(&m_targetBitmap);
-    m_target.FillSolidRect(0, 0, 64, 16, kWhite);
-  }
-  void TearDown() override { m_target.SelectObject(m_pOld); }
+  void SetUp() override { ASSERT_TRUE(m_list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4)); }
 
   CImageList m_list;
-  CDC m_target;
-  CBitmap m_targetBitmap;
-  CBitmap* m_pOld = nullptr;
+  CDibSurface m_target{64, 16, kWhite};
 };
 
 TEST_F(ImageListTest, MaskedBitmapAddsOneImagePerCellAndDrawsWithoutTheMaskColour) {
@@ -78,8 +69,8 @@ TEST_F(ImageListTest, MaskedBitmapAddsOneImagePerCellAndDrawsWithoutTheMaskColou
   EXPECT_EQ(cx, 16);
   EXPECT_EQ(cy, 16);
 
-  ASSERT_TRUE(m_list.Draw(&m_target, 0, CPoint(0, 0), ILD_TRANSPARENT));
-  ASSERT_TRUE(m_list.Draw(&m_target, 1, CPoint(20, 0), ILD_NORMAL));
+  ASSERT_TRUE(m_list.Draw(m_target.GetDC(), 0, CPoint(0, 0), ILD_TRANSPARENT));
+  ASSERT_TRUE(m_list.Draw(m_target.GetDC(), 1, CPoint(20, 0), ILD_NORMAL));
   EXPECT_EQ(m_target.GetPixel(8, 8), kRed);
   EXPECT_EQ(m_target.GetPixel(1, 1), kWhite);  // the mask colour is not drawn
   EXPECT_EQ(m_target.GetPixel(20, 0), kBlue);
@@ -96,12 +87,12 @@ TEST_F(ImageListTest, IconsAddReplaceExtractAndRemove) {
   ASSERT_NE(hIcon, nullptr);
   EXPECT_EQ(m_list.Add(hIcon), 0);
   EXPECT_EQ(m_list.Add(hIcon), 1);
-  ASSERT_TRUE(m_list.Draw(&m_target, 1, CPoint(40, 0), ILD_NORMAL));
+  ASSERT_TRUE(m_list.Draw(m_target.GetDC(), 1, CPoint(40, 0), ILD_NORMAL));
   EXPECT_EQ(m_target.GetPixel(47, 7), kRed);
 
   HICON hExtracted = m_list.ExtractIcon(0);
   ASSERT_NE(hExtracted, nullptr);
-  m_target.DrawIcon(0, 0, hExtracted);
+  m_target.GetDC()->DrawIcon(0, 0, hExtracted);
   EXPECT_EQ(m_target.GetPixel(5, 5), kRed);
   ::DestroyIcon(hExtracted);
 
@@ -121,7 +112,7 @@ TEST_F(ImageListTest, DrawIndirectDrawsPartOfAnImage) {
   ASSERT_EQ(m_list.Add(&cell, static_cast<CBitmap*>(nullptr)), 0);
 
   // Only the right half, placed at x 30.
-  ASSERT_TRUE(m_list.DrawIndirect(&m_target, 0, CPoint(30, 0), CSize(8, 16), CPoint(8, 0)));
+  ASSERT_TRUE(m_list.DrawIndirect(m_target.GetDC(), 0, CPoint(30, 0), CSize(8, 16), CPoint(8, 0)));
   EXPECT_EQ(m_target.GetPixel(30, 5), kBlue);
   EXPECT_EQ(m_target.GetPixel(37, 5), kBlue);
   EXPECT_EQ(m_target.GetPixel(38, 5), kWhite);

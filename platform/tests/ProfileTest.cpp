@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "afxwin.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -22,10 +23,7 @@ class ProfileTest : public ::testing::TestWithParam<Store> {
     if (GetParam() == Store::Registry) {
       theApp.SetRegistryKey(kCompany);
     } else {
-      char szTemp[MAX_PATH];
-      ::GetTempPathA(MAX_PATH, szTemp);
-      m_strIni = std::string(szTemp) + "velm_profile_test.ini";
-      ::DeleteFileA(m_strIni.c_str());
+      m_strIni = m_folder.PathOf("velm_profile_test.ini");
       free(const_cast<char*>(theApp.m_pszProfileName));
       theApp.m_pszProfileName = _strdup(m_strIni.c_str());
     }
@@ -39,14 +37,13 @@ class ProfileTest : public ::testing::TestWithParam<Store> {
         ::RegDeleteKeyA(hSoftware, kCompany);
         ::RegCloseKey(hSoftware);
       }
-    } else {
-      ::DeleteFileA(m_strIni.c_str());
     }
     free(const_cast<char*>(theApp.m_pszRegistryKey));
     free(const_cast<char*>(theApp.m_pszProfileName));
     theApp.m_pszRegistryKey = theApp.m_pszProfileName = nullptr;
   }
 
+  CTempFolder m_folder;
   std::string m_strIni;
 };
 
@@ -133,17 +130,14 @@ TEST(ProfileLocation, RegistryValuesLiveUnderSoftwareCompanyApplication) {
 }
 
 TEST(ProfileLocation, IniBinaryValuesAreTwoLettersPerByteLowNibbleFirst) {
-  char szTemp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, szTemp);
-  std::string ini = std::string(szTemp) + "velm_profile_binary.ini";
-  ::DeleteFileA(ini.c_str());
+  CTempFolder folder;
+  std::string ini = folder.PathOf("velm_profile_binary.ini");
   theApp.m_pszProfileName = _strdup(ini.c_str());
   BYTE data[] = {0x12, 0xAF};
   theApp.WriteProfileBinary("S", "B", data, 2);
   char szRaw[16] = {};
   ::GetPrivateProfileStringA("S", "B", "", szRaw, sizeof(szRaw), ini.c_str());
   EXPECT_STREQ("CBPK", szRaw);
-  ::DeleteFileA(ini.c_str());
   free(const_cast<char*>(theApp.m_pszProfileName));
   theApp.m_pszProfileName = nullptr;
 }

@@ -6,34 +6,15 @@
 
 #include <string>
 
+#include "testsupport/TestProcess.h"
+
 namespace {
-
-std::string ToolPath(const char* name) {
-  char path[MAX_PATH];
-  ::GetModuleFileNameA(NULL, path, MAX_PATH);
-  std::string folder(path);
-  folder.erase(folder.rfind('\\') + 1);
-  return folder + name;
-}
-
-DWORD RunToExit(const std::string& path) {
-  STARTUPINFOA si = {sizeof si};
-  PROCESS_INFORMATION pi = {};
-  std::string commandLine = "\"" + path + "\"";
-  if (!::CreateProcessA(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
-    return 0xFFFFFFFF;
-  ::WaitForSingleObject(pi.hProcess, INFINITE);
-  DWORD code = 0xFFFFFFFF;
-  ::GetExitCodeProcess(pi.hProcess, &code);
-  ::CloseHandle(pi.hThread);
-  ::CloseHandle(pi.hProcess);
-  return code;
-}
 
 TEST(WinApp, TheMessageLoopRunsIdleUpdatesAndExitsWithExitInstancesResult) {
   // 0x10 ran, 0x01 main window updated, 0x02 its child updated, 0x04
   // temporary objects deleted at idle time.
-  EXPECT_EQ(0x17u, RunToExit(ToolPath("platform_idleapp.exe")));
+  EXPECT_EQ(0x17u,
+            RunChildProcess("\"" + PathBesideThisProgram("platform_idleapp.exe") + "\"").exitCode);
 }
 
 class CTestApp : public CWinApp {

@@ -5,11 +5,12 @@
 #include <shlobj.h>
 
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Trennick.h"
+#include "testsupport/TestFiles.h"
+#include "testsupport/TestProcess.h"
 
 namespace {
 
@@ -24,18 +25,6 @@ const char kRedistributable[] = "Microsoft Visual C++ 2005 Redistributable";
 const char kFixtureKey[] =
     "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VelmoranTrennickTest";
 
-struct RunResult {
-  DWORD exitCode;
-  std::string errorOutput;
-};
-
-std::string ModuleFolder() {
-  char path[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 std::string ShellFolder(int csidl) {
   char path[MAX_PATH] = "";
   SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
@@ -44,101 +33,33 @@ std::string ShellFolder(int csidl) {
 
 // Starts a program with the command line as given, so that quoting reaches it the
 // way an installer's does, and collects its standard error.
-RunResult RunProcess(const std::string& commandLine) {
-  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  EXPECT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           &inherit, OPEN_EXISTING, 0, nullptr);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = nul;
-  startup.hStdOutput = nul;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION process = {};
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                &startup, &process);
-  CloseHandle(writeEnd);
-  CloseHandle(nul);
-  RunResult result = {0xFFFFFFFF, ""};
-  EXPECT_TRUE(started) << commandLine;
-  if (started) {
-    char buffer[512];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-      result.errorOutput.append(buffer, read);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 30000));
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-  CloseHandle(readEnd);
+ChildProcessResult RunProcess(const std::string& commandLine) {
+  ChildProcessOptions options;
+  options.timeoutMs = 30000;
+  options.captureErrors = true;
+  ChildProcessResult result = RunChildProcess(commandLine, options);
+  EXPECT_TRUE(result.started) << commandLine;
+  EXPECT_FALSE(result.timedOut) << commandLine;
   return result;
 }
 
-RunResult RunTrennick(const std::string& arguments) {
-  std::string line = "\"" + ModuleFolder() + "Trennick.exe\"";
+ChildProcessResult RunTrennick(const std::string& arguments) {
+  std::string line = "\"" + PathBesideThisProgram("Trennick.exe") + "\"";
   if (!arguments.empty()) line += " " + arguments;
   return RunProcess(line);
 }
 
 void RunReg(const std::string& arguments) {
-  RunResult result = RunProcess("reg.exe " + arguments);
+  ChildProcessResult result = RunProcess("reg.exe " + arguments);
   ASSERT_EQ(0u, result.exitCode) << "reg.exe " << arguments;
 }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool IsFolder(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 void WriteText(const std::string& path, const std::string& text) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
+  ASSERT_TRUE(WriteFileBytes(path, text)) << path;
 }
 
 std::string ReadText(const std::string& path) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string text;
-  char buffer[512];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-    text.append(buffer, read);
-  CloseHandle(file);
-  return text;
-}
-
-void RemoveTree(const std::string& path) {
-  std::string folder = path;
-  if (folder.back() == '\\') folder.pop_back();
-  if (!IsFolder(folder)) {
-    DeleteFileA(folder.c_str());
-    return;
-  }
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = found.cFileName;
-      if (name != "." && name != "..") RemoveTree(folder + "\\" + name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
+  return FileIsThere(path) ? ReadFileBytes(path) : "<missing>";
 }
 
 // Every run answers a refusal on standard error instead of in a box nobody clicks.
@@ -150,9 +71,9 @@ class TrennickTest : public ::testing::Test {
     userFolder_ = ShellFolder(CSIDL_APPDATA) + "\\Velmoran\\";
     settingsFile_ = userFolder_ + "Velmoran.cfg";
     ASSERT_NE("\\Velmoran\\", userFolder_);
-    userFolderExisted_ = IsFolder(userFolder_);
-    tempExisted_ = IsFolder(kTemp);
-    settingsExisted_ = Exists(settingsFile_);
+    userFolderExisted_ = FolderIsThere(userFolder_);
+    tempExisted_ = FolderIsThere(kTemp);
+    settingsExisted_ = PathIsThere(settingsFile_);
     if (settingsExisted_) savedSettings_ = ReadText(settingsFile_);
     RemoveTree(settingsFile_);
     RemoveTree(kBackupFolder);
@@ -167,7 +88,7 @@ class TrennickTest : public ::testing::Test {
   }
 
   void MakeUserFolder() {
-    ASSERT_TRUE(CreateDirectoryA(userFolder_.c_str(), nullptr) || IsFolder(userFolder_));
+    ASSERT_TRUE(CreateDirectoryA(userFolder_.c_str(), nullptr) || FolderIsThere(userFolder_));
   }
 
   std::string userFolder_;
@@ -182,7 +103,7 @@ class TrennickTest : public ::testing::Test {
 
 TEST_F(TrennickTest, CheckFolderRefusesSystemAndUserFolders) {
   std::string profile = ShellFolder(CSIDL_PROFILE);
-  ASSERT_TRUE(IsFolder(profile)) << profile;
+  ASSERT_TRUE(FolderIsThere(profile)) << profile;
   std::string setupFolder = "c:\\Velmoran Setup Files";
   ASSERT_TRUE(CreateDirectoryA(setupFolder.c_str(), nullptr));
   struct Case {
@@ -208,12 +129,12 @@ TEST_F(TrennickTest, CheckFolderRefusesSystemAndUserFolders) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
-    RunResult result = RunTrennick(c.arguments);
+    ChildProcessResult result = RunTrennick(c.arguments);
     EXPECT_EQ(c.refused ? 1u : 0u, result.exitCode);
     if (c.refused)
-      EXPECT_EQ(std::string("Velmoran Setup\r\n") + kRefusalText + "\r\n", result.errorOutput);
+      EXPECT_EQ(std::string("Velmoran Setup\r\n") + kRefusalText + "\r\n", result.errors);
     else
-      EXPECT_EQ("", result.errorOutput);
+      EXPECT_EQ("", result.errors);
   }
   RemoveDirectoryA(setupFolder.c_str());
 }
@@ -225,10 +146,10 @@ TEST_F(TrennickTest, OtherArgumentsDoNothing) {
                                "checkfolder c:\\Windows\\system32"};
   for (const char* arguments : cases) {
     SCOPED_TRACE(arguments);
-    RunResult result = RunTrennick(arguments);
+    ChildProcessResult result = RunTrennick(arguments);
     EXPECT_EQ(0u, result.exitCode);
-    EXPECT_EQ("", result.errorOutput);
-    EXPECT_FALSE(Exists(kBackupFolder));
+    EXPECT_EQ("", result.errors);
+    EXPECT_FALSE(PathIsThere(kBackupFolder));
   }
 }
 
@@ -236,15 +157,15 @@ TEST_F(TrennickTest, BackupFolderIsUnderTemp) {
   CTrennick trennick;
   CTesselString folder = trennick.GetConfigBackupFolder();
   EXPECT_STREQ("c:\\Temp\\VMConfig\\", folder.GetText());
-  EXPECT_TRUE(IsFolder(kTemp));
-  EXPECT_FALSE(Exists(kBackupFolder));
+  EXPECT_TRUE(FolderIsThere(kTemp));
+  EXPECT_FALSE(PathIsThere(kBackupFolder));
 }
 
 TEST_F(TrennickTest, SaveWithoutSettingsFileMakesEmptyBackupFolder) {
-  RunResult result = RunTrennick("/saveconfig");
+  ChildProcessResult result = RunTrennick("/saveconfig");
   EXPECT_EQ(0u, result.exitCode);
-  EXPECT_TRUE(IsFolder(kBackupFolder));
-  EXPECT_FALSE(Exists(kBackupFile));
+  EXPECT_TRUE(FolderIsThere(kBackupFolder));
+  EXPECT_FALSE(PathIsThere(kBackupFile));
 }
 
 TEST_F(TrennickTest, SaveAndUninstallReplaceTheBackup) {
@@ -256,7 +177,7 @@ TEST_F(TrennickTest, SaveAndUninstallReplaceTheBackup) {
     CreateDirectoryA(kBackupFolder, nullptr);
     WriteText(kBackupFile, "an older backup");
     WriteText(settingsFile_, std::string("settings for ") + option);
-    RunResult result = RunTrennick(option);
+    ChildProcessResult result = RunTrennick(option);
     EXPECT_EQ(0u, result.exitCode);
     EXPECT_EQ(std::string("settings for ") + option, ReadText(kBackupFile));
     EXPECT_EQ(std::string("settings for ") + option, ReadText(settingsFile_));
@@ -270,11 +191,11 @@ TEST_F(TrennickTest, RestorePutsBackTheSavedSettings) {
   ASSERT_EQ("before the upgrade", ReadText(kBackupFile));
   RemoveTree(userFolder_);
 
-  RunResult result = RunTrennick("/restoreconfig");
+  ChildProcessResult result = RunTrennick("/restoreconfig");
   EXPECT_EQ(0u, result.exitCode);
   EXPECT_EQ("before the upgrade", ReadText(settingsFile_));
-  EXPECT_FALSE(Exists(kBackupFolder));
-  EXPECT_TRUE(IsFolder(kTemp));
+  EXPECT_FALSE(PathIsThere(kBackupFolder));
+  EXPECT_TRUE(FolderIsThere(kTemp));
 }
 
 TEST_F(TrennickTest, RestoreThatFailsKeepsTheBackup) {
@@ -285,7 +206,7 @@ TEST_F(TrennickTest, RestoreThatFailsKeepsTheBackup) {
   DeleteFileA(settingsFile_.c_str());
   ASSERT_TRUE(CreateDirectoryA(settingsFile_.c_str(), nullptr));
 
-  RunResult result = RunTrennick("/restoreconfig");
+  ChildProcessResult result = RunTrennick("/restoreconfig");
   EXPECT_EQ(0u, result.exitCode);
   EXPECT_EQ("the only copy", ReadText(kBackupFile));
 }
@@ -296,10 +217,10 @@ TEST_F(TrennickTest, RestoreWithoutBackupLeavesSettingsAlone) {
   CreateDirectoryA(kTemp, nullptr);
   CreateDirectoryA(kBackupFolder, nullptr);
 
-  RunResult result = RunTrennick("/restoreconfig");
+  ChildProcessResult result = RunTrennick("/restoreconfig");
   EXPECT_EQ(0u, result.exitCode);
   EXPECT_EQ("current settings", ReadText(settingsFile_));
-  EXPECT_FALSE(Exists(kBackupFolder));
+  EXPECT_FALSE(PathIsThere(kBackupFolder));
 }
 
 TEST_F(TrennickTest, PrerequisiteIsFoundInEitherRegistryView) {
@@ -322,10 +243,10 @@ TEST_F(TrennickTest, PrerequisiteIsFoundInEitherRegistryView) {
     SCOPED_TRACE(c.displayName + " " + c.view);
     RunReg(std::string("add ") + kFixtureKey + " /v DisplayName /t REG_SZ /d \"" + c.displayName +
            "\" /f " + c.view);
-    RunResult result = RunTrennick("/prereqinstalled");
+    ChildProcessResult result = RunTrennick("/prereqinstalled");
     RunReg(std::string("delete ") + kFixtureKey + " /f " + c.view);
     EXPECT_EQ(c.installed ? 0u : 1u, result.exitCode);
-    EXPECT_EQ("", result.errorOutput);
+    EXPECT_EQ("", result.errors);
   }
 }
 
