@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testsupport/MessageLoop.h"
+
 #include <vector>
 
 namespace {
@@ -200,12 +202,7 @@ TEST(TKAccessible, NotifyWinEventReachesTheSystem) {
   CPlainAccessible* pObject = new CPlainAccessible;
   g_nEvents = 0;
   pObject->NotifyWinEvent(EVENT_OBJECT_FOCUS, hWnd, OBJID_CLIENT, 4);
-  DWORD deadline = ::GetTickCount() + 10000;
-  while (g_nEvents == 0 && static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-  }
+  EXPECT_TRUE(RunMessagesUntil([] { return g_nEvents > 0; }));
   EXPECT_EQ(1, g_nEvents);
   ::UnhookWinEvent(hHook);
   pObject->InternalRelease();

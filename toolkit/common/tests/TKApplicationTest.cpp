@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testsupport/TestProcess.h"
+
 #include <string>
 #include <vector>
 
@@ -239,47 +241,18 @@ TEST(TKImplementSingleton, TheAccessorMakesOneObjectWithItsDefaultConstructor) {
 
 // --- the end of a process ----------------------------------------------------
 
-std::string ToolPath(const char* name) {
-  char path[MAX_PATH];
-  ::GetModuleFileNameA(NULL, path, MAX_PATH);
-  std::string folder(path);
-  folder.erase(folder.rfind('\\') + 1);
-  return folder + name;
-}
-
 /// Runs the exit program with `mode` and returns its output lines.
 std::vector<std::string> RunExitApp(const char* mode, DWORD* pExitCode) {
-  SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
-  HANDLE readEnd = NULL, writeEnd = NULL;
-  ::CreatePipe(&readEnd, &writeEnd, &sa, 0);
-  ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA si = {sizeof si};
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = writeEnd;
-  si.hStdError = writeEnd;
-  si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION pi = {};
-  std::string path = ToolPath("common_ApplicationExitApp.exe");
-  std::string commandLine = "\"" + path + "\" " + mode;
-  BOOL started =
-      ::CreateProcessA(path.c_str(), &commandLine[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
-  ::CloseHandle(writeEnd);
-  std::string output;
-  if (started) {
-    char buffer[512];
-    DWORD read = 0;
-    while (::ReadFile(readEnd, buffer, sizeof buffer, &read, NULL) && read > 0)
-      output.append(buffer, read);
-    ::WaitForSingleObject(pi.hProcess, INFINITE);
-    ::GetExitCodeProcess(pi.hProcess, pExitCode);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-  }
-  ::CloseHandle(readEnd);
+  ChildProcessOptions options;
+  options.captureOutput = true;
+  options.creationFlags = CREATE_NO_WINDOW;
+  ChildProcessResult result = RunChildProcess(
+      "\"" + PathBesideThisProgram("common_ApplicationExitApp.exe") + "\" " + mode, options);
+  *pExitCode = result.exitCode;
   std::vector<std::string> lines;
   size_t begin = 0;
-  for (size_t end; (end = output.find('\n', begin)) != std::string::npos; begin = end + 1) {
-    std::string line = output.substr(begin, end - begin);
+  for (size_t end; (end = result.output.find('\n', begin)) != std::string::npos; begin = end + 1) {
+    std::string line = result.output.substr(begin, end - begin);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
   }

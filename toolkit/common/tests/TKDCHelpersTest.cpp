@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "SupportDibSurface.h"
+#include "testsupport/DibSurface.h"
 
 namespace {
 

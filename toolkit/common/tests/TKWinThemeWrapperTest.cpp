@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "SupportDibSurface.h"
+#include "testsupport/DibSurface.h"
+#include "testsupport/MessageLoop.h"
 
 namespace {
 
@@ -291,12 +292,7 @@ TEST(TKWinEventHook, EventsOfTheProcessReachTheProcedure) {
   TKWinEventHook()->SetEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_REORDER, &CountEvents);
   ::NotifyWinEvent(EVENT_OBJECT_REORDER, hWnd, OBJID_CLIENT, CHILDID_SELF);
   // Out-of-context events arrive through this thread's message queue.
-  DWORD deadline = ::GetTickCount() + 10000;
-  while (g_nEvents == 0 && static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-  }
+  EXPECT_TRUE(RunMessagesUntil([] { return g_nEvents > 0; }));
   EXPECT_EQ(1, g_nEvents);
   TKWinEventHook()->RemoveEventHook();
   ::DestroyWindow(hWnd);
