@@ -1,4 +1,4 @@
-// The visual-styles wrapper with Wine's UxTheme (no theme active), without
+// The visual-styles wrapper with Wine's UxTheme and its light theme, without
 // UxTheme, with entry points of our own planted in a private table, the
 // desktop-window-manager wrappers, and the shared WinEvent hook.
 #include "common/TKWinThemeWrapper.h"
