@@ -21,7 +21,13 @@ const CTKApplication* const g_pStartupApplication = TKApplication();
 CTKApplication::CTKApplication() : m_bShutdown(FALSE) {}
 
 CTKApplication::~CTKApplication() {
-  ShutdownApplication();
+  // This runs at exit: an observer's exception must not end the process
+  // before the remaining exit work is done.
+  try {
+    ShutdownApplication();
+  } catch (CException* e) {
+    e->Delete();
+  }
   m_arrObservers.RemoveAll();
 }
 

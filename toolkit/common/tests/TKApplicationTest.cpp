@@ -269,6 +269,14 @@ TEST(TKApplicationExit, SingletonsGoInReverseOrderOfFirstUseAndTheApplicationLas
   EXPECT_EQ(0u, exitCode);
 }
 
+TEST(TKApplicationExit, AnObserverThatThrowsAtExitDoesNotEndTheProcessAbnormally) {
+  DWORD exitCode = 1;
+  std::vector<std::string> expected = {"make B",    "make A",    "make C",    "main returns",
+                                       "destroy C", "destroy A", "destroy B", "before shutdown"};
+  EXPECT_EQ(expected, RunExitApp("throw", &exitCode));
+  EXPECT_EQ(0u, exitCode);
+}
+
 TEST(TKApplicationExit, AnEarlyShutdownTellsEveryoneInTwoPassesAndForbidsLaterUse) {
   DWORD exitCode = 1;
   std::vector<std::string> expected = {

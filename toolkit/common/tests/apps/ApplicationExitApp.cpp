@@ -1,6 +1,7 @@
 // A program whose end the application tests watch: it uses three singletons
-// and an observer, then either returns (exit-time destruction) or shuts the
-// application down itself first ("shutdown"). Every event is one line on
+// and an observer, then either returns (exit-time destruction), shuts the
+// application down itself first ("shutdown"), or returns with an observer
+// that throws at shutdown ("throw"). Every event is one line on
 // standard output, written at once so that nothing is lost at exit.
 #include "common/TKSingletonPointer.h"
 
@@ -40,6 +41,7 @@ class CWatcher : public ITKApplicationEvents {
   void OnBeforeApplicationShutdown(CTKApplication* pApplication) override {
     m_pApplication = pApplication;
     Say("before shutdown");
+    if (m_bThrow) AfxThrowNotSupportedException();
   }
   void OnApplicationShutdown(CTKApplication* pApplication) override {
     char text[64];
@@ -49,6 +51,7 @@ class CWatcher : public ITKApplicationEvents {
     Say(text);
   }
   CTKApplication* m_pApplication = nullptr;
+  bool m_bThrow = false;
 };
 
 }  // namespace
@@ -81,6 +84,7 @@ int main(int argc, char** argv) {
   bool shutdownFirst = argc > 1 && strcmp(argv[1], "shutdown") == 0;
   // The watcher must outlive the application object, which tells it last.
   CWatcher* pWatcher = new CWatcher;
+  pWatcher->m_bThrow = argc > 1 && strcmp(argv[1], "throw") == 0;
   TKServiceB();
   TKServiceA();
   TKApplication()->RegisterObserver(pWatcher);
