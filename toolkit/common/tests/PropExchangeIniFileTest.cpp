@@ -10,18 +10,13 @@
 #include <vector>
 
 #include "common/TKPropExchangeIniFile.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
 class PropExchangeIniFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    m_path = std::string(folder) + "velm_propexchange_ini_test.ini";
-    DeleteFileA(m_path.c_str());
-  }
-  void TearDown() override { DeleteFileA(m_path.c_str()); }
+  void SetUp() override { m_path = m_folder.PathOf("test.ini"); }
 
   CTKPropExchangeIniFile* Open(BOOL bLoading, const char* section = "Test") {
     CTKPropExchangeIniFile* px = new CTKPropExchangeIniFile(bLoading, nullptr, section);
@@ -37,6 +32,7 @@ class PropExchangeIniFileTest : public ::testing::Test {
     return result;
   }
 
+  CTempFolder m_folder;
   std::string m_path;
 };
 

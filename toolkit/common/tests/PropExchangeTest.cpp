@@ -12,6 +12,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 #include "common/TKPropExchangeIniFile.h"
+#include "testsupport/TempFolder.h"
 
 // A serialisable class and one derived from it, found by name on load.
 class CShape : public CObject {
@@ -39,20 +40,10 @@ IMPLEMENT_SERIAL(CUnrelated, CObject, 1)
 
 namespace {
 
-std::string TempIniPath(const char* name) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  return std::string(folder) + name;
-}
-
 // One INI file per test; exchanges over it are made and released by the test.
 class PropExchangeTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_path = TempIniPath("velm_propexchange_test.ini");
-    DeleteFileA(m_path.c_str());
-  }
-  void TearDown() override { DeleteFileA(m_path.c_str()); }
+  void SetUp() override { m_path = m_folder.PathOf("test.ini"); }
 
   CTKPropExchangeIniFile* Open(BOOL bLoading, const char* section = "Test") {
     CTKPropExchangeIniFile* px = new CTKPropExchangeIniFile(bLoading, nullptr, section);
@@ -68,6 +59,7 @@ class PropExchangeTest : public ::testing::Test {
     WritePrivateProfileStringA(section, key, value, m_path.c_str());
   }
 
+  CTempFolder m_folder;
   std::string m_path;
 };
 
