@@ -43,18 +43,27 @@ ULONGLONG AFXAPI AfxReadStringLength(CArchive& ar, int& nCharSize) {
 
 namespace {
 
+// Characters are read in pieces of this many, so that a damaged length costs
+// no more memory than the characters that are really there.
+const int kReadChunk = 32 * 1024;
+
 template <typename T>
 void ReadChars(CArchive& ar, CStringT<T>& out, ULONGLONG nLength) {
-  if (nLength > 0x7FFFFFFF)
+  if (nLength > 0x7FFFFFFF / sizeof(T))
     AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
   int n = static_cast<int>(nLength);
-  T* p = out.GetBufferSetLength(n);
-  UINT bytes = static_cast<UINT>(n * sizeof(T));
-  if (ar.Read(p, bytes) != bytes) {
-    out.Empty();
-    AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+  out.Empty();
+  for (int done = 0; done < n;) {
+    int chunk = n - done < kReadChunk ? n - done : kReadChunk;
+    T* p = out.GetBufferSetLength(done + chunk);
+    UINT bytes = static_cast<UINT>(chunk * sizeof(T));
+    if (ar.Read(p + done, bytes) != bytes) {
+      out.Empty();
+      AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    }
+    done += chunk;
+    out.ReleaseBuffer(done);
   }
-  out.ReleaseBuffer(n);
 }
 
 // Reads a string stored in either width into `str`, converting as needed.
