@@ -9,6 +9,7 @@
 
 #include "common/TKGraphicBitmapPng.h"
 
+#include "SupportCanvas.h"
 #include "SupportImages.h"
 #include "SupportResourceModule.h"
 
@@ -18,23 +19,6 @@ using TestImages::MakePng;
 using TestImages::PngChunk;
 
 namespace {
-
-// The pixels of a bitmap as 32-bit values, top row first.
-std::vector<uint32_t> PixelsOf(HBITMAP hBitmap) {
-  BITMAP bitmap;
-  if (!GetObject(hBitmap, sizeof bitmap, &bitmap)) return {};
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = bitmap.bmWidth;
-  info.bmiHeader.biHeight = -bitmap.bmHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  std::vector<uint32_t> pixels(bitmap.bmWidth * bitmap.bmHeight);
-  HDC hDC = CreateCompatibleDC(NULL);
-  int rows = GetDIBits(hDC, hBitmap, 0, bitmap.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteDC(hDC);
-  return rows == bitmap.bmHeight ? pixels : std::vector<uint32_t>();
-}
 
 // The first pixel in the DIB section's memory: the top-left one of a top-down DIB.
 uint32_t FirstPixelInMemory(HBITMAP hBitmap) {
@@ -111,7 +95,7 @@ TEST(GraphicBitmapPng, DecodesEachColourTypeToTopDown32BitPixels) {
     CTKGraphicBitmapPng png;
     ASSERT_TRUE(LoadBytes(&png, c.png)) << c.what;
     EXPECT_EQ(c.alpha, png.IsAlpha()) << c.what;
-    EXPECT_EQ(c.pixels, PixelsOf(png)) << c.what;
+    EXPECT_EQ(c.pixels, BitmapPixels(png)) << c.what;
   }
 }
 
@@ -120,7 +104,7 @@ TEST(GraphicBitmapPng, RowsKeepTheirOrderFromTopToBottom) {
       TestImages::MakeRgbaPng(3, 4, [](int x, int y) { return Bgra(x * 10, y * 20, 7, 255); });
   CTKGraphicBitmapPng bitmap;
   ASSERT_TRUE(LoadBytes(&bitmap, png));
-  std::vector<uint32_t> pixels = PixelsOf(bitmap);
+  std::vector<uint32_t> pixels = BitmapPixels(bitmap);
   ASSERT_EQ(12u, pixels.size());
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(Bgra(x * 10, y * 20, 7, 255), pixels[y * 3 + x]);
@@ -207,7 +191,7 @@ TEST(GraphicBitmapPng, LoadsFromResourcesAndFiles) {
   CTKGraphicBitmapPng png;
   EXPECT_TRUE(png.LoadFromResource(hModule, FindResourceA(hModule, "ARROW", "PNG")));
   EXPECT_TRUE(png.IsAlpha());
-  EXPECT_EQ(Bgra(4, 2, 9, 200), PixelsOf(png)[14]);
+  EXPECT_EQ(Bgra(4, 2, 9, 200), BitmapPixels(png)[14]);
   EXPECT_FALSE(png.LoadFromResource(hModule, FindResourceA(hModule, "SHORT", "PNG")));
   EXPECT_FALSE(png.LoadFromResource(hModule, NULL));
 
@@ -219,7 +203,7 @@ TEST(GraphicBitmapPng, LoadsFromResourcesAndFiles) {
     file.Write(bytes.data(), (UINT)bytes.size());
   }
   EXPECT_TRUE(png.LoadFromFile(path));
-  EXPECT_EQ(Bgra(0, 0, 9, 200), PixelsOf(png)[0]);
+  EXPECT_EQ(Bgra(0, 0, 9, 200), BitmapPixels(png)[0]);
   DeleteFileA(path);
   EXPECT_FALSE(png.LoadFromFile(path));
   EXPECT_EQ(nullptr, png.GetSafeHandle());
