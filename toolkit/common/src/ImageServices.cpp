@@ -26,4 +26,13 @@ BOOL IsWin2KOrGreater() { return TRUE; }
 BOOL IsWinXPOrGreater() { return TRUE; }
 DWORD ComCtlVersion() { return 0x60000; }
 
+COLORREF ShadowColor() { return GetSysColor(COLOR_BTNSHADOW); }
+
+BOOL IsColorDepthLow(HDC hDC) {
+  HDC hScreen = hDC != NULL ? hDC : GetDC(NULL);
+  const int bits = GetDeviceCaps(hScreen, BITSPIXEL) * GetDeviceCaps(hScreen, PLANES);
+  if (hDC == NULL) ReleaseDC(NULL, hScreen);
+  return bits > 0 && bits <= 8;
+}
+
 }  // namespace ImageServices

@@ -18,5 +18,9 @@ BOOL IsWin9x();
 BOOL IsWin2KOrGreater();
 BOOL IsWinXPOrGreater();
 DWORD ComCtlVersion();
+/// The toolkit colour the shadow images are made from.
+COLORREF ShadowColor();
+/// The DC (the screen for null) shows 256 colours or fewer.
+BOOL IsColorDepthLow(HDC hDC);
 
 }  // namespace ImageServices

@@ -3,6 +3,7 @@
 // with their fallbacks.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <string.h>
 
 #include <string>
@@ -11,7 +12,11 @@
 #include "common/TKBitmapFunctions.h"
 #include "common/TKImageManager.h"
 
-#include "SupportCanvas.h"
+#include "testsupport/DibSurface.h"
+#include "testsupport/TempFolder.h"
+
+#include "SupportBitmaps.h"
+#include "SupportIcons.h"
 #include "SupportImages.h"
 #include "SupportResourceModule.h"
 
@@ -21,21 +26,6 @@ namespace {
 
 HBITMAP Row(const std::vector<uint32_t>& pixels) {
   return MakeBitmap32((int)pixels.size(), 1, [&](int x, int) { return pixels[x]; });
-}
-
-HICON MakeIcon(int width, int height, int bits, const TestImages::PixelFn& bgra,
-               const std::function<bool(int, int)>& transparent) {
-  std::string image = TestImages::MakeIconImage(width, height, bits, bgra, transparent);
-  return CreateIconFromResourceEx(reinterpret_cast<BYTE*>(&image[0]), (DWORD)image.size(), TRUE,
-                                  0x30000, width, height, 0);
-}
-
-bool Near(uint32_t a, uint32_t b) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    int d = (int)((a >> shift) & 255) - (int)((b >> shift) & 255);
-    if (d < -1 || d > 1) return false;
-  }
-  return true;
 }
 
 TEST(BitmapFunctions, PremultiplyDecidesWhetherTheAlphaChannelIsUsed) {
@@ -155,7 +145,7 @@ TEST(BitmapFunctions, OnlyThirtyTwoBitBitmapsAreRead) {
 TEST(BitmapFunctions, IconSizesAndResizing) {
   auto blue = [](int, int) { return Bgra(255, 0, 0, 0); };
   auto none = [](int, int) { return false; };
-  HICON icon = MakeIcon(16, 16, 24, blue, none);
+  HICON icon = MakeTestIcon(16, 16, 24, blue, none);
   ASSERT_NE(nullptr, icon);
   EXPECT_EQ(CSize(16, 16), GetIconSize(icon));
 
@@ -183,11 +173,11 @@ TEST(BitmapFunctions, IconSizesAndResizing) {
 
 TEST(BitmapFunctions, AlphaIconsAreToldFromPlainOnes) {
   auto none = [](int, int) { return false; };
-  HICON alpha = MakeIcon(
+  HICON alpha = MakeTestIcon(
       16, 16, 32, [](int x, int) { return Bgra(0, 0, 200, x < 8 ? 255 : 60); }, none);
-  HICON plain = MakeIcon(
+  HICON plain = MakeTestIcon(
       16, 16, 32, [](int, int) { return Bgra(0, 0, 200, 0); }, none);
-  HICON rgb = MakeIcon(
+  HICON rgb = MakeTestIcon(
       16, 16, 24, [](int, int) { return Bgra(0, 0, 200, 0); }, none);
   EXPECT_TRUE(IsAlphaIcon(alpha));
   EXPECT_FALSE(IsAlphaIcon(plain));
@@ -275,58 +265,46 @@ TEST_F(BitmapLoading, TheResourceChainFindsTheModule) {
   DeleteObject(plain);
 }
 
-// A file in the temporary folder, deleted afterwards.
-class CTempFile {
- public:
-  explicit CTempFile(const std::string& bytes) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    GetTempFileNameA(folder, "bmf", 0, m_path);
-    HANDLE file = CreateFileA(m_path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(file);
-  }
-  ~CTempFile() { DeleteFileA(m_path); }
-  const char* Path() const { return m_path; }
-
- private:
-  char m_path[MAX_PATH];
-};
-
 TEST(BitmapFiles, PngBitmapAndOtherPictureFilesLoad) {
   auto pixel = [](int x, int y) { return Bgra(x * 30, y * 40, 77, 128 + x); };
-  CTempFile png(TestImages::MakeRgbaPng(4, 3, pixel));
-  CTempFile alpha(TestImages::MakeBmpFile(TestImages::MakeDib32(4, 3, pixel)));
-  CTempFile plain(TestImages::MakeBmpFile(TestImages::MakeDib24(4, 3, pixel)));
-  CTempFile icon(TestImages::MakeIcoFile({TestImages::MakeIconImage(
-      16, 16, 24, [](int x, int) { return x < 8 ? Bgra(0, 0, 255, 0) : 0; },
-      [](int x, int) { return x >= 8; })}));
-  CTempFile junk("neither a bitmap nor a picture");
+  CTempFolder folder;
+  ASSERT_TRUE(folder.MakeFile("image.png", TestImages::MakeRgbaPng(4, 3, pixel)));
+  ASSERT_TRUE(
+      folder.MakeFile("alpha.bmp", TestImages::MakeBmpFile(TestImages::MakeDib32(4, 3, pixel))));
+  ASSERT_TRUE(
+      folder.MakeFile("plain.bmp", TestImages::MakeBmpFile(TestImages::MakeDib24(4, 3, pixel))));
+  ASSERT_TRUE(folder.MakeFile(
+      "image.ico", TestImages::MakeIcoFile({TestImages::MakeIconImage(
+                       16, 16, 24, [](int x, int) { return x < 8 ? Bgra(0, 0, 255, 0) : 0; },
+                       [](int x, int) { return x >= 8; })})));
+  ASSERT_TRUE(folder.MakeFile("junk.bmp", "neither a bitmap nor a picture"));
+  const std::string png = folder.PathOf("image.png"), alpha = folder.PathOf("alpha.bmp"),
+                    plain = folder.PathOf("plain.bmp"), icon = folder.PathOf("image.ico"),
+                    junk = folder.PathOf("junk.bmp");
 
-  EXPECT_TRUE(IsPngFile(png.Path()));
-  EXPECT_FALSE(IsPngFile(alpha.Path()));
-  EXPECT_TRUE(IsAlphaBitmapFile(alpha.Path()));
-  EXPECT_FALSE(IsAlphaBitmapFile(plain.Path()));
-  EXPECT_FALSE(IsAlphaBitmapFile(junk.Path()));
+  EXPECT_TRUE(IsPngFile(png.c_str()));
+  EXPECT_FALSE(IsPngFile(alpha.c_str()));
+  EXPECT_TRUE(IsAlphaBitmapFile(alpha.c_str()));
+  EXPECT_FALSE(IsAlphaBitmapFile(plain.c_str()));
+  EXPECT_FALSE(IsAlphaBitmapFile(junk.c_str()));
 
   BOOL bAlpha = FALSE;
-  HBITMAP bitmap = LoadBitmapFromFile(png.Path(), &bAlpha);
+  HBITMAP bitmap = LoadBitmapFromFile(png.c_str(), &bAlpha);
   EXPECT_TRUE(bAlpha);
   EXPECT_EQ(pixel(1, 2), BitmapPixels(bitmap)[9]);
   DeleteObject(bitmap);
-  bitmap = LoadBitmapFromFile(alpha.Path(), &bAlpha);
+  bitmap = LoadBitmapFromFile(alpha.c_str(), &bAlpha);
   EXPECT_TRUE(bAlpha);
   EXPECT_EQ(pixel(1, 2), BitmapPixels(bitmap)[9]);
   DeleteObject(bitmap);
-  bitmap = LoadBitmapFromFile(plain.Path(), &bAlpha);
+  bitmap = LoadBitmapFromFile(plain.c_str(), &bAlpha);
   EXPECT_FALSE(bAlpha);
   EXPECT_EQ(pixel(1, 2) & 0xFFFFFF, BitmapPixels(bitmap)[9] & 0xFFFFFF);
   DeleteObject(bitmap);
 
   // Other pictures go through OLE and are rendered on the button face colour.
   CoInitialize(NULL);
-  bitmap = LoadBitmapFromFile(icon.Path(), &bAlpha);
+  bitmap = LoadBitmapFromFile(icon.c_str(), &bAlpha);
   ASSERT_NE(nullptr, bitmap);
   EXPECT_FALSE(bAlpha);
   std::vector<uint32_t> pixels = BitmapPixels(bitmap);
@@ -334,50 +312,68 @@ TEST(BitmapFiles, PngBitmapAndOtherPictureFilesLoad) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(Bgra(0, 0, 255, 0), pixels[0] & 0xFFFFFF);
   EXPECT_EQ(Bgra(GetBValue(face), GetGValue(face), GetRValue(face), 0), pixels[15] & 0xFFFFFF);
-  EXPECT_EQ(nullptr, LoadBitmapFromFile(junk.Path(), &bAlpha));
+  EXPECT_EQ(nullptr, LoadBitmapFromFile(junk.c_str(), &bAlpha));
   CoUninitialize();
 }
 
 // Premultiplied source pixels: opaque red, half green, clear.
-HBITMAP BlendSource() { return Row({Bgra(0, 0, 255, 255), Bgra(0, 64, 0, 128), Bgra(0, 0, 0, 0)}); }
+const uint32_t kBlendSource[3] = {Bgra(0, 0, 255, 255), Bgra(0, 64, 0, 128), 0};
 
-std::vector<uint32_t> ExpectedBlendOnto(uint32_t background) {
-  std::vector<uint32_t> expected;
-  const uint32_t source[3] = {Bgra(0, 0, 255, 255), Bgra(0, 64, 0, 128), 0};
-  for (uint32_t s : source) {
-    uint32_t result = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-      int value = ((background >> shift) & 255) * (255 - (s >> 24)) / 255 + ((s >> shift) & 255);
-      result |= (uint32_t)value << shift;
-    }
-    expected.push_back(result);
-  }
-  return expected;
+HBITMAP BlendSource() { return Row(std::vector<uint32_t>(kBlendSource, kBlendSource + 3)); }
+
+// What blending the source onto `background` must give, channel by channel.
+COLORREF ExpectedBlend(uint32_t source, COLORREF background) {
+  const int keep = 255 - (int)(source >> 24);
+  auto channel = [&](int back, int shift) {
+    return back * keep / 255 + (int)((source >> shift) & 255);
+  };
+  return RGB(channel(GetRValue(background), 16), channel(GetGValue(background), 8),
+             channel(GetBValue(background), 0));
 }
 
-TEST(Blits, AlphaBlendAndItsFallbackBlendPremultipliedPixels) {
-  const uint32_t background = Bgra(200, 100, 50, 255);
-  HBITMAP source = BlendSource();
-  CTestCanvas from(3, 1);
-  SelectObject(from.GetDC(), source);
-  const std::vector<uint32_t> expected = ExpectedBlendOnto(background);
-  for (bool fallback : {false, true}) {
-    CTestCanvas canvas(5, 2, background);
-    CRect dest(1, 1, 4, 2), src(0, 0, 3, 1);
-    ASSERT_TRUE(fallback ? AlphaBlendFallback(canvas.GetDC(), dest, from.GetDC(), src)
-                         : CTKImageManager::AlphaBlend(canvas.GetDC(), dest, from.GetDC(), src));
-    for (int x = 0; x < 3; ++x) {
-      if (fallback) {
-        EXPECT_EQ(expected[x] & 0xFFFFFF, canvas.Pixel(x + 1, 1) & 0xFFFFFF) << x;
-      } else {
-        EXPECT_TRUE(Near(expected[x] & 0xFFFFFF, canvas.Pixel(x + 1, 1) & 0xFFFFFF)) << x;
-      }
-    }
-    EXPECT_EQ(background, canvas.Pixel(0, 1));
-    EXPECT_EQ(background, canvas.Pixel(4, 1));
-    EXPECT_EQ(background, canvas.Pixel(2, 0));
+bool Near(COLORREF a, COLORREF b) {
+  return abs(GetRValue(a) - GetRValue(b)) <= 1 && abs(GetGValue(a) - GetGValue(b)) <= 1 &&
+         abs(GetBValue(a) - GetBValue(b)) <= 1;
+}
+
+// A memory DC holding a bitmap of the caller's for the length of a test.
+class CSourceDC {
+ public:
+  explicit CSourceDC(HBITMAP hBitmap)
+      : m_hDC(CreateCompatibleDC(NULL)), m_hOld(SelectObject(m_hDC, hBitmap)) {}
+  ~CSourceDC() {
+    SelectObject(m_hDC, m_hOld);
+    DeleteDC(m_hDC);
   }
-  SelectObject(from.GetDC(), from.GetBitmap());
+  operator HDC() const { return m_hDC; }
+
+ private:
+  HDC m_hDC;
+  HGDIOBJ m_hOld;
+};
+
+TEST(Blits, AlphaBlendAndItsFallbackBlendPremultipliedPixels) {
+  const COLORREF background = RGB(50, 100, 200);
+  HBITMAP source = BlendSource();
+  {
+    CSourceDC from(source);
+    for (bool fallback : {false, true}) {
+      CDibSurface surface(5, 2, background);
+      CRect dest(1, 1, 4, 2), src(0, 0, 3, 1);
+      ASSERT_TRUE(fallback ? AlphaBlendFallback(surface.GetSafeHdc(), dest, from, src)
+                           : CTKImageManager::AlphaBlend(surface.GetSafeHdc(), dest, from, src));
+      for (int x = 0; x < 3; ++x) {
+        const COLORREF expected = ExpectedBlend(kBlendSource[x], background);
+        // msimg32 may round where the fallback truncates.
+        if (fallback)
+          EXPECT_EQ(expected, surface.GetPixel(x + 1, 1)) << x;
+        else
+          EXPECT_TRUE(Near(expected, surface.GetPixel(x + 1, 1))) << x;
+      }
+      // Only the opaque and the half-transparent pixel change the surface.
+      EXPECT_EQ(8, surface.CountPixels(background));
+    }
+  }
   DeleteObject(source);
 }
 
@@ -397,60 +393,54 @@ TEST(Blits, AlphaBlendPixelsNeedsOneFormatAndReadsRightToLeftRowsFromTheRight) {
 }
 
 TEST(Blits, TransparentBltLeavesKeyColouredPixelsOut) {
-  const uint32_t grey = Bgra(128, 128, 128, 0);
-  const struct {
-    COLORREF key;
-    uint32_t keyPixel;
-  } keys[] = {{RGB(255, 0, 255), Bgra(255, 0, 255, 0)}, {RGB(0, 0, 0), Bgra(0, 0, 0, 0)}};
-  for (const auto& k : keys) {
-    CTestCanvas from(2, 2);
-    from.SetPixel(0, 0, k.keyPixel);
-    from.SetPixel(1, 0, Bgra(0, 200, 0, 0));
-    from.SetPixel(0, 1, Bgra(255, 255, 255, 0));
-    from.SetPixel(1, 1, k.keyPixel);
+  const COLORREF grey = RGB(128, 128, 128);
+  for (COLORREF key : {RGB(255, 0, 255), RGB(0, 0, 0)}) {
+    CDibSurface from(2, 2);
+    const COLORREF source[2][2] = {{key, RGB(0, 200, 0)}, {RGB(255, 255, 255), key}};
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 2; ++x) ::SetPixel(from.GetSafeHdc(), x, y, source[y][x]);
     for (int way = 0; way < 3; ++way) {
       // 0: msimg32, 1: the fallback, 2: the fallback stretched to twice the size.
       const int scale = way == 2 ? 2 : 1;
-      CTestCanvas canvas(4, 4, grey);
+      CDibSurface surface(4, 4, grey);
       CRect dest(0, 0, 2 * scale, 2 * scale), src(0, 0, 2, 2);
-      ASSERT_TRUE(
-          way == 0 ? CTKImageManager::TransparentBlt(canvas.GetDC(), dest, from.GetDC(), src, k.key)
-                   : TransparentBltFallback(canvas.GetDC(), dest, from.GetDC(), src, k.key));
+      ASSERT_TRUE(way == 0 ? CTKImageManager::TransparentBlt(surface.GetSafeHdc(), dest,
+                                                             from.GetSafeHdc(), src, key)
+                           : TransparentBltFallback(surface.GetSafeHdc(), dest, from.GetSafeHdc(),
+                                                    src, key));
       for (int y = 0; y < 2 * scale; ++y) {
         for (int x = 0; x < 2 * scale; ++x) {
-          uint32_t source = from.Pixel(x / scale, y / scale);
-          uint32_t want = source == k.keyPixel ? grey : source;
-          EXPECT_EQ(want & 0xFFFFFF, canvas.Pixel(x, y) & 0xFFFFFF)
-              << "key " << k.key << " way " << way << " at " << x << "," << y;
+          const COLORREF pixel = source[y / scale][x / scale];
+          EXPECT_EQ(pixel == key ? grey : pixel, surface.GetPixel(x, y))
+              << "key " << key << " way " << way << " at " << x << "," << y;
         }
       }
-      EXPECT_EQ(grey, canvas.Pixel(3, 3) | (way == 2 ? 0 : 0));
+      EXPECT_EQ(grey, surface.GetPixel(3, 3));
     }
   }
 }
 
 TEST(Blits, IconsDrawThroughAnAlphaBlendAndMirror) {
-  const uint32_t white = Bgra(255, 255, 255, 255);
+  const COLORREF white = RGB(255, 255, 255);
   // Transparent pixels are black in the colour image, as icons keep them.
-  HICON icon = MakeIcon(
+  HICON icon = MakeTestIcon(
       4, 2, 24, [](int x, int y) { return x == 3 ? 0 : Bgra(x * 60, y * 100, 10, 0); },
       [](int x, int) { return x == 3; });
   for (bool mirrored : {false, true}) {
-    CTestCanvas canvas(8, 2, white);
-    CDC* pDC = CDC::FromHandle(canvas.GetDC());
+    CDibSurface surface(8, 2, white);
     if (mirrored)
-      DrawIconWithAlpha(pDC, 6, 0, -4, 2, icon);  // the rectangle 2..6, mirrored
+      DrawIconWithAlpha(surface.GetDC(), 6, 0, -4, 2, icon);  // the rectangle 2..6, mirrored
     else
-      DrawIconWithAlpha(pDC, 2, 0, 4, 2, icon);
+      DrawIconWithAlpha(surface.GetDC(), 2, 0, 4, 2, icon);
     for (int y = 0; y < 2; ++y) {
       for (int x = 0; x < 4; ++x) {
         const int column = mirrored ? 3 - x : x;
-        uint32_t want = column == 3 ? white : Bgra(column * 60, y * 100, 10, 255);
-        EXPECT_EQ(want & 0xFFFFFF, canvas.Pixel(2 + x, y) & 0xFFFFFF)
+        const COLORREF want = column == 3 ? white : RGB(10, y * 100, column * 60);
+        EXPECT_EQ(want, surface.GetPixel(2 + x, y))
             << (mirrored ? "mirrored " : "") << x << "," << y;
       }
-      EXPECT_EQ(white, canvas.Pixel(1, y));
-      EXPECT_EQ(white, canvas.Pixel(6, y));
+      EXPECT_EQ(white, surface.GetPixel(1, y));
+      EXPECT_EQ(white, surface.GetPixel(6, y));
     }
   }
   DestroyIcon(icon);
@@ -459,11 +449,11 @@ TEST(Blits, IconsDrawThroughAnAlphaBlendAndMirror) {
 TEST(Blits, AlphaBlendBitmapTakesTheDestinationSizeForAnEmptySource) {
   HBITMAP bitmap = MakeBitmap32(
       4, 1, [](int x, int) { return x < 2 ? Bgra(0, 0, 0, 0) : Bgra(0, 0, 200, 255); });
-  CTestCanvas canvas(4, 1, Bgra(50, 50, 50, 255));
-  AlphaBlendBitmap(CDC::FromHandle(canvas.GetDC()), bitmap, 0, 0, 2, 1, 2, 0);
-  EXPECT_EQ(Bgra(0, 0, 200, 255), canvas.Pixel(0, 0) | 0xFF000000);
-  EXPECT_EQ(Bgra(0, 0, 200, 255), canvas.Pixel(1, 0) | 0xFF000000);
-  EXPECT_EQ(Bgra(50, 50, 50, 255), canvas.Pixel(2, 0));
+  CDibSurface surface(4, 1, RGB(50, 50, 50));
+  AlphaBlendBitmap(surface.GetDC(), bitmap, 0, 0, 2, 1, 2, 0);
+  EXPECT_EQ(RGB(200, 0, 0), surface.GetPixel(0, 0));
+  EXPECT_EQ(RGB(200, 0, 0), surface.GetPixel(1, 0));
+  EXPECT_EQ(RGB(50, 50, 50), surface.GetPixel(2, 0));
   DeleteObject(bitmap);
 }
 

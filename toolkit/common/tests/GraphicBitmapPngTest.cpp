@@ -9,7 +9,9 @@
 
 #include "common/TKGraphicBitmapPng.h"
 
-#include "SupportCanvas.h"
+#include "testsupport/TempFolder.h"
+
+#include "SupportBitmaps.h"
 #include "SupportImages.h"
 #include "SupportResourceModule.h"
 
@@ -195,17 +197,13 @@ TEST(GraphicBitmapPng, LoadsFromResourcesAndFiles) {
   EXPECT_FALSE(png.LoadFromResource(hModule, FindResourceA(hModule, "SHORT", "PNG")));
   EXPECT_FALSE(png.LoadFromResource(hModule, NULL));
 
-  char folder[MAX_PATH], path[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  GetTempFileNameA(folder, "png", 0, path);
-  {
-    CFile file(path, CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), (UINT)bytes.size());
-  }
-  EXPECT_TRUE(png.LoadFromFile(path));
+  CTempFolder folder;
+  ASSERT_TRUE(folder.MakeFile("image.png", bytes));
+  const std::string path = folder.PathOf("image.png");
+  EXPECT_TRUE(png.LoadFromFile(path.c_str()));
   EXPECT_EQ(Bgra(0, 0, 9, 200), BitmapPixels(png)[0]);
-  DeleteFileA(path);
-  EXPECT_FALSE(png.LoadFromFile(path));
+  DeleteFileA(path.c_str());
+  EXPECT_FALSE(png.LoadFromFile(path.c_str()));
   EXPECT_EQ(nullptr, png.GetSafeHandle());
 }
 

@@ -1,42 +1,4 @@
-#include "SupportCanvas.h"
-
-#include <string.h>
-
-CTestCanvas::CTestCanvas(int width, int height, uint32_t fill)
-    : m_width(width), m_height(height), m_hDC(CreateCompatibleDC(NULL)), m_pBits(NULL) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* pvBits = NULL;
-  m_hBitmap = CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pvBits, NULL, 0);
-  m_pBits = static_cast<uint32_t*>(pvBits);
-  m_hOld = SelectObject(m_hDC, m_hBitmap);
-  Fill(fill);
-}
-
-CTestCanvas::~CTestCanvas() {
-  SelectObject(m_hDC, m_hOld);
-  DeleteDC(m_hDC);
-  DeleteObject(m_hBitmap);
-}
-
-uint32_t CTestCanvas::Pixel(int x, int y) const {
-  GdiFlush();
-  return m_pBits[y * m_width + x];
-}
-
-void CTestCanvas::SetPixel(int x, int y, uint32_t bgra) {
-  GdiFlush();
-  m_pBits[y * m_width + x] = bgra;
-}
-
-void CTestCanvas::Fill(uint32_t bgra) {
-  GdiFlush();
-  for (int i = 0; i < m_width * m_height; ++i) m_pBits[i] = bgra;
-}
+#include "SupportBitmaps.h"
 
 HBITMAP MakeBitmap32(int width, int height, const TestImages::PixelFn& bgra) {
   BITMAPINFO info = {};
