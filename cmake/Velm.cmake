@@ -15,7 +15,7 @@ set(CMAKE_C_FLAGS_RELWITHDEBINFO "-O2 -g1 -DNDEBUG")
 add_compile_definitions(
   _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800
   __USE_MINGW_ANSI_STDIO=0 NOMINMAX STRICT)
-add_compile_options(-Wall -Wno-unknown-pragmas -Wno-invalid-offsetof)
+add_compile_options(-Wall -Wno-unknown-pragmas $<$<COMPILE_LANGUAGE:CXX>:-Wno-invalid-offsetof>)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine.sh)

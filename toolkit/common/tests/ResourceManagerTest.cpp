@@ -5,7 +5,7 @@
 #include <string.h>
 
 #include "afxwin.h"
-#include "common/TKResource.h"
+#include "common/TKResourceIds.h"
 #include "common/TKResourceManager.h"
 
 namespace {

@@ -1,14 +1,21 @@
-// Resource ids of the toolkit's own resources (res/TKCommon.rc), usable from
-// C++ and from resource scripts.
+// CTKResource: one resource block of a module, found, loaded and locked.
 #pragma once
 
-// Cursors.
-#define TK_IDC_DRAGMOVE 9308
-#define TK_IDC_DRAGCOPY 9309
-#define TK_IDC_NODROP 9310
-#define TK_IDC_SPLITHORIZONTAL 9970
-#define TK_IDC_SPLITVERTICAL 9971
-#define TK_IDC_HAND 9973
+#include <windows.h>
 
-// The glyph font (RT_FONT) of caption buttons, menu marks and arrows.
-#define TK_IDR_GLYPHFONT 9979
+/// Locates and locks one resource. The block is never freed: resources stay
+/// mapped as long as their module.
+class CTKResource {
+ public:
+  CTKResource();
+  virtual ~CTKResource();
+
+  /// FindResource, SizeofResource, LoadResource and LockResource in turn;
+  /// FALSE at the first that fails, and for an empty resource.
+  BOOL LoadResource(HMODULE hModule, LPCSTR lpszName, LPCSTR lpszType);
+
+  HRSRC m_hResource;
+  HGLOBAL m_hGlobal;
+  LPVOID m_lpData;
+  DWORD m_dwSize;
+};

@@ -1,0 +1,118 @@
+// Icon sizes, alpha detection, resizing, and drawing icons and premultiplied
+// bitmaps through an alpha blend.
+#include "common/TKBitmapFunctions.h"
+
+#include <commctrl.h>
+
+#include "common/TKImageManager.h"
+
+#include "ImageServices.h"
+
+namespace {
+
+// A memory DC with one bitmap selected for its lifetime.
+class CSelectedBitmap {
+ public:
+  CSelectedBitmap(HDC hCompatible, HBITMAP hBitmap)
+      : m_hDC(::CreateCompatibleDC(hCompatible)), m_hOld(::SelectObject(m_hDC, hBitmap)) {}
+  ~CSelectedBitmap() {
+    ::SelectObject(m_hDC, m_hOld);
+    ::DeleteDC(m_hDC);
+  }
+  CSelectedBitmap(const CSelectedBitmap&) = delete;
+  CSelectedBitmap& operator=(const CSelectedBitmap&) = delete;
+  operator HDC() const { return m_hDC; }
+
+ private:
+  HDC m_hDC;
+  HGDIOBJ m_hOld;
+};
+
+}  // namespace
+
+CSize GetIconSize(HICON hIcon) {
+  ICONINFO info;
+  if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return CSize(0, 0);
+  BITMAP mask = {};
+  ::GetObject(info.hbmMask, sizeof mask, &mask);
+  CSize size(mask.bmWidth, info.hbmColor != NULL ? mask.bmHeight : mask.bmHeight / 2);
+  if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
+  if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
+  return size;
+}
+
+BOOL IsAlphaIcon(HICON hIcon) {
+  if (ImageServices::ComCtlVersion() < 0x60000 && !ImageServices::IsWinXPOrGreater()) return FALSE;
+  ICONINFO info;
+  if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return FALSE;
+  BOOL bAlpha = -1;
+  if (info.hbmColor != NULL) {
+    HBITMAP hCopy = PremultiplyBitmap32(info.hbmColor, &bAlpha, NULL);
+    if (hCopy != NULL) ::DeleteObject(hCopy);
+    ::DeleteObject(info.hbmColor);
+  }
+  if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
+  return bAlpha == TRUE;
+}
+
+HICON ResizeIcon(HICON hIcon, int nOldWidth, int nOldHeight, int nNewWidth) {
+  if (hIcon == NULL || nNewWidth == 0 || (nOldWidth == 0 && nOldHeight == 0)) return NULL;
+  if (nNewWidth == nOldWidth) return ::CopyIcon(hIcon);
+  if (nOldWidth == 0) return NULL;
+  const int nNewHeight = MulDiv(nOldHeight, nNewWidth, nOldWidth);
+  HIMAGELIST hList = ImageList_Create(nNewWidth, nNewHeight, ILC_COLOR32 | ILC_MASK, 1, 0);
+  if (hList == NULL) return NULL;
+  HICON hResized = NULL;
+  if (ImageList_ReplaceIcon(hList, -1, hIcon) == 0) hResized = ImageList_GetIcon(hList, 0, 0);
+  ImageList_Destroy(hList);
+  return hResized;
+}
+
+void DrawIconWithAlpha(CDC* pDC, int x, int y, int nWidth, int nHeight, HICON hIcon) {
+  if (pDC == NULL || hIcon == NULL || nWidth == 0 || nHeight <= 0) return;
+  const bool bMirror = nWidth < 0;
+  const int width = bMirror ? -nWidth : nWidth;
+  CRect rcDest(bMirror ? x - width : x, y, bMirror ? x : x + width, y + nHeight);
+
+  LPBYTE pBits = NULL;
+  HBITMAP hDib = Create32BitDIBSection(pDC->m_hDC, width, nHeight, &pBits);
+  if (hDib == NULL || pBits == NULL) {
+    if (hDib != NULL) ::DeleteObject(hDib);
+    return;
+  }
+  DWORD* pPixels = reinterpret_cast<DWORD*>(pBits);
+  const int count = width * nHeight;
+  // Magenta stands for "not drawn": what the icon leaves magenta becomes clear.
+  for (int i = 0; i < count; ++i) pPixels[i] = 0x00FF00FF;
+  {
+    CSelectedBitmap memory(pDC->m_hDC, hDib);
+    ::DrawIconEx(memory, 0, 0, hIcon, width, nHeight, 0, NULL, DI_NORMAL);
+    ::GdiFlush();
+    for (int i = 0; i < count; ++i)
+      pPixels[i] = (pPixels[i] & 0x00FFFFFF) == 0x00FF00FF ? 0 : (pPixels[i] | 0xFF000000);
+    if (bMirror) {
+      for (int row = 0; row < nHeight; ++row) {
+        DWORD* pRow = pPixels + row * width;
+        for (int left = 0, right = width - 1; left < right; ++left, --right) {
+          DWORD swap = pRow[left];
+          pRow[left] = pRow[right];
+          pRow[right] = swap;
+        }
+      }
+    }
+    CTKImageManager::AlphaBlend(pDC->m_hDC, rcDest, memory, CRect(0, 0, width, nHeight));
+  }
+  ::DeleteObject(hDib);
+}
+
+void AlphaBlendBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, int nWidth, int nHeight, int xSrc,
+                      int ySrc, int nSrcWidth, int nSrcHeight) {
+  if (pDC == NULL || hBitmap == NULL) return;
+  if (nSrcWidth == 0 && nSrcHeight == 0) {
+    nSrcWidth = nWidth;
+    nSrcHeight = nHeight;
+  }
+  CSelectedBitmap memory(pDC->m_hDC, hBitmap);
+  CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + nWidth, y + nHeight), memory,
+                              CRect(xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight));
+}

@@ -1,0 +1,28 @@
+// The image manager's two blits: msimg32 where it can be trusted, else the
+// toolkit's own fallbacks.
+#include "common/TKImageManager.h"
+
+#include "common/TKBitmapFunctions.h"
+
+#include "ImageServices.h"
+
+BOOL CTKImageManager::TransparentBlt(HDC hdcDest, const CRect& rcDest, HDC hdcSrc,
+                                     const CRect& rcSrc, COLORREF crKey) {
+  TKTransparentBltFn pfn = ImageServices::TransparentBltEntry();
+  if (pfn == NULL || !ImageServices::IsWin2KOrGreater())
+    return TransparentBltFallback(hdcDest, rcDest, hdcSrc, rcSrc, crKey);
+  return pfn(hdcDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hdcSrc, rcSrc.left,
+             rcSrc.top, rcSrc.Width(), rcSrc.Height(), crKey);
+}
+
+BOOL CTKImageManager::AlphaBlend(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, const CRect& rcSrc) {
+  TKAlphaBlendFn pfn = ImageServices::AlphaBlendEntry();
+  const bool bRtlOn9x = ImageServices::IsRightToLeft(hdcDest) && ImageServices::IsWin9x();
+  // Before Windows 2000 AlphaBlend mishandles source offsets and negative destinations.
+  const bool bEarly =
+      !ImageServices::IsWin2KOrGreater() && (rcSrc.left != 0 || rcSrc.top != 0 || rcDest.top < 0);
+  if (pfn == NULL || bRtlOn9x || bEarly) return AlphaBlendFallback(hdcDest, rcDest, hdcSrc, rcSrc);
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  return pfn(hdcDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hdcSrc, rcSrc.left,
+             rcSrc.top, rcSrc.Width(), rcSrc.Height(), blend);
+}
