@@ -4,6 +4,7 @@
 
 #include "TKStandIns.h"
 #include "common/TKResourceImage.h"
+#include "common/TKSingletonPointer.h"
 
 namespace {
 

@@ -78,10 +78,4 @@ class CTKImageManager {
 
 inline BOOL IsDCRightToLeft(HDC hDC) { return hDC != NULL && (::GetLayout(hDC) & LAYOUT_RTL) != 0; }
 
-#define TK_IMPLEMENT_SINGLETON(theClass, accessor) \
-  theClass* accessor() {                           \
-    static theClass* p = new theClass();           \
-    return p;                                      \
-  }
-
 #endif
