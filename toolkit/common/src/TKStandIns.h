@@ -78,4 +78,7 @@ class CTKImageManager {
 
 inline BOOL IsDCRightToLeft(HDC hDC) { return hDC != NULL && (::GetLayout(hDC) & LAYOUT_RTL) != 0; }
 
+LPCTSTR AFXAPI ResourceTypeForExtension(LPCTSTR lpszFileName);
+CString AFXAPI FindResourceTypeOfName(HMODULE hModule, LPCTSTR lpszName);
+
 #endif
