@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "SupportStandIn.h"
+#include "testsupport/DibSurface.h"
 #include "common/TKResourceImages.h"
 
 namespace {
