@@ -8,6 +8,7 @@
 #include <string>
 
 #include "markup/TKMarkupParser.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -100,15 +101,10 @@ TEST(Parser, MalformedMarkupIsAnXmlError) {
 }
 
 TEST(Parser, ExternalEntitiesAreNotFetched) {
-  char folder[MAX_PATH], path[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  GetTempFileNameA(folder, "mkp", 0, path);
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD nWritten = 0;
-  WriteFile(file, "secret", 6, &nWritten, nullptr);
-  CloseHandle(file);
+  CTempFolder folder;
+  ASSERT_TRUE(folder.MakeFile("secret.txt", "secret"));
   std::string markup =
-      std::string("<!DOCTYPE A [<!ENTITY e SYSTEM \"file:///") + path + "\">]><A>&e;</A>";
+      "<!DOCTYPE A [<!ENTITY e SYSTEM \"file:///" + folder.PathOf("secret.txt") + "\">]><A>&e;</A>";
   CTKMarkupParser parser;
   if (LoadText(parser, markup)) {
     IXMLDOMDocument* pDocument = parser.GetDocument();
@@ -118,7 +114,6 @@ TEST(Parser, ExternalEntitiesAreNotFetched) {
     SysFreeString(text);
     pDocument->Release();
   }
-  DeleteFileA(path);
 }
 
 TEST(Parser, ComErrorsUseTheSystemsMessage) {
