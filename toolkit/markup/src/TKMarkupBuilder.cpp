@@ -1,0 +1,271 @@
+// CTKMarkupBuilder: the markup syntax: elements, attributes, property
+// elements and the conversions of attribute values.
+#include "markup/TKMarkupBuilder.h"
+
+#include "TKMarkupXml.h"
+#include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupObjectProperty.h"
+#include "markup/TKMarkupParser.h"
+#include "markup/TKMarkupString.h"
+#include "markup/TKMarkupType.h"
+#include "markup/TKMarkupTypeTable.h"
+
+#include <string.h>
+
+namespace {
+
+// Names with a prefix are read only for the prefixes x and tk (and t, a
+// shorter beginning of tk); elements of other namespaces are skipped and
+// their attributes ignored.
+bool IsAcceptedName(LPCWSTR lpszName) {
+  LPCWSTR lpszColon = wcschr(lpszName, L':');
+  if (lpszColon == nullptr) return true;
+  const size_t nPrefix = lpszColon - lpszName;
+  if (nPrefix == 1 && lpszName[0] == L'x') return true;
+  return nPrefix >= 1 && nPrefix <= 2 && wcsncmp(lpszName, L"tk", nPrefix) == 0;
+}
+
+bool IsIgnoredAttribute(LPCWSTR lpszName) {
+  return wcscmp(lpszName, L"xmlns") == 0 || wcsncmp(lpszName, L"xmlns:", 6) == 0 ||
+         wcscmp(lpszName, L"xml:space") == 0 || !IsAcceptedName(lpszName);
+}
+
+// Pops the build stack however the reading of an element ends.
+class CStackEntry {
+ public:
+  CStackEntry(std::vector<CTKMarkupObject*>& stack, CTKMarkupObject* pObject) : m_stack(stack) {
+    m_stack.push_back(pObject);
+  }
+  ~CStackEntry() { m_stack.pop_back(); }
+
+ private:
+  std::vector<CTKMarkupObject*>& m_stack;
+};
+
+}  // namespace
+
+CTKMarkupBuilder::CTKMarkupBuilder(CTKMarkupContext* pContext)
+    : m_pComInit(new HRESULT(CoInitialize(nullptr))), m_pContext(pContext) {}
+
+CTKMarkupBuilder::~CTKMarkupBuilder() {
+  if (*m_pComInit == S_OK || *m_pComInit == S_FALSE) CoUninitialize();
+  delete m_pComInit;
+}
+
+CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
+  m_strError.Empty();
+  CTKComPtr<IXMLDOMDocument> document;
+  if (pParser != nullptr) *&document = pParser->GetDocument();
+  if (document == nullptr) {
+    if (pParser != nullptr && pParser->GetErrorCode() != 0) m_strError = pParser->GetErrorText();
+    return nullptr;
+  }
+
+  CTKMarkupAutoPtr<> root;
+  try {
+    CTKComPtr<IXMLDOMElement> rootElement;
+    document->get_documentElement(&rootElement);
+    if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement));
+    if (!MarkupDynamicCast(TKMarkupTypeRow(TKMarkupRow_UIElement), root))
+      ThrowBuilderError("Root element have to be 'CTKMarkupUIElement' type");
+  } catch (CTKMarkupBuilderException* e) {
+    m_strError = e->GetMessage();
+    e->Delete();
+    root.Assign(nullptr);
+  } catch (COleException* e) {
+    m_strError.Format("COM Error [0x%08X]: %s", static_cast<unsigned>(e->m_sc),
+                      CTKMarkupParser::FormatComError(e->m_sc).GetString());
+    e->Delete();
+    root.Assign(nullptr);
+  }
+  return root.Detach();
+}
+
+CTKMarkupObject* CTKMarkupBuilder::LoadObject(CTKMarkupObject* pParent, IXMLDOMElement* pElement) {
+  CTKBstr tag;
+  pElement->get_tagName(&tag);
+  if (!IsAcceptedName(tag.Text())) return nullptr;
+  // The reading recurses once per level; a hostile text must not exhaust the
+  // stack.
+  if (GetStackDepth() >= kMaxNesting)
+    ThrowBuilderError("Markup elements are nested more than 256 levels deep");
+
+  CTKMarkupAutoPtr<> object(CreateObjectFromTag(pParent, tag.Text()));
+  if (object == nullptr)
+    ThrowBuilderError("The tag '%ls' does not exist in XML namespace", tag.Text());
+  object->SetTagName(tag.Text());
+  object->SetSourceElement(pElement);
+
+  CStackEntry entry(m_stack, object);
+  LoadAttributes(object, pElement);
+  LoadChildren(object, pElement);
+  object->OnEndInit(this);
+  return object.Detach();
+}
+
+CTKMarkupObject* CTKMarkupBuilder::CreateObjectFromTag(CTKMarkupObject* pParent, LPCWSTR lpszTag) {
+  LPCWSTR lpszDot = wcschr(lpszTag, L'.');
+  if (lpszDot == nullptr) {
+    CTKMarkupType* pType = FindMarkupType(lpszTag);
+    return pType != nullptr && m_pContext != nullptr ? m_pContext->CreateMarkupObject(pType)
+                                                     : nullptr;
+  }
+
+  // A property element: Owner.Property, read as the value of the parent's property.
+  if (pParent == nullptr) return nullptr;
+  const CStringW owner(lpszTag, static_cast<int>(lpszDot - lpszTag));
+  CTKMarkupDependencyProperty* pProperty = FindMarkupProperty(FindMarkupType(owner), lpszDot + 1);
+  if (pProperty == nullptr) return nullptr;
+  bool bOwnerMatches = false;
+  for (CTKMarkupObject* pObject = pParent; pObject != nullptr && !bOwnerMatches;
+       pObject = pProperty->IsAttached() ? pObject->GetParent() : nullptr) {
+    LPCWSTR lpszObjectTag = pObject->GetTagName();
+    bOwnerMatches = lpszObjectTag != nullptr && owner == lpszObjectTag;
+  }
+  if (!bOwnerMatches) ThrowBuilderError("Invalid use of dependency property %ls", lpszTag);
+  return new CTKMarkupObjectProperty(pProperty);
+}
+
+void CTKMarkupBuilder::LoadAttributes(CTKMarkupObject* pObject, IXMLDOMElement* pElement) {
+  CTKComPtr<IXMLDOMNamedNodeMap> attributes;
+  if (FAILED(pElement->get_attributes(&attributes)) || attributes == nullptr) return;
+  long nCount = 0;
+  attributes->get_length(&nCount);
+  for (long i = 0; i < nCount; ++i) {
+    CTKComPtr<IXMLDOMNode> attribute;
+    if (FAILED(attributes->get_item(i, &attribute)) || attribute == nullptr) continue;
+    CTKBstr name;
+    attribute->get_nodeName(&name);
+    if (IsIgnoredAttribute(name.Text())) continue;
+    CTKBstr value;
+    attribute->get_text(&value);
+    LoadAttribute(pObject, name.Text(), value.Text());
+  }
+}
+
+void CTKMarkupBuilder::LoadAttribute(CTKMarkupObject* pObject, LPCWSTR lpszName,
+                                     LPCWSTR lpszValue) {
+  const CTKMarkupType* pOwnerType = pObject->GetType();
+  LPCWSTR lpszProperty = lpszName;
+  if (LPCWSTR lpszDot = wcschr(lpszName, L'.')) {
+    pOwnerType = FindMarkupType(CStringW(lpszName, static_cast<int>(lpszDot - lpszName)));
+    lpszProperty = lpszDot + 1;
+  }
+  CTKMarkupDependencyProperty* pProperty = FindMarkupProperty(pOwnerType, lpszProperty);
+  if (pProperty == nullptr)
+    ThrowBuilderError("The property '%ls' does not exist in XML namespace", lpszName);
+
+  CTKMarkupAutoPtr<> value;
+  bool bPlainString = false;
+  if (lpszValue[0] == L'{' && lpszValue[1] != L'}') {
+    value.Assign(ProvideMarkupExtension(lpszValue + 1));
+  } else if (lpszValue[0] == L'{') {
+    lpszValue += 2;  // "{}" escapes a text that starts with a brace
+  }
+  if (value == nullptr) {
+    value.Assign(CTKMarkupString::CreateValue(lpszValue));
+    bPlainString = true;
+  }
+  pObject->SetPropertyObject(this, pProperty, value);
+  if (bPlainString) value->OnEndInit(this);
+}
+
+void CTKMarkupBuilder::LoadChildren(CTKMarkupObject* pObject, IXMLDOMElement* pElement) {
+  CTKComPtr<IXMLDOMNode> node;
+  pElement->get_firstChild(&node);
+  while (node != nullptr) {
+    DOMNodeType nodeType = NODE_INVALID;
+    node->get_nodeType(&nodeType);
+    if (nodeType == NODE_ELEMENT) {
+      CTKComPtr<IXMLDOMElement> child;
+      if (SUCCEEDED(node->QueryInterface(kIID_IXMLDOMElement, reinterpret_cast<void**>(&child))))
+        LoadChild(pObject, child);
+    } else if (nodeType == NODE_TEXT || nodeType == NODE_CDATA_SECTION) {
+      LoadContent(pObject, pElement, node, nodeType == NODE_CDATA_SECTION);
+    }
+    CTKComPtr<IXMLDOMNode> next;
+    node->get_nextSibling(&next);
+    IXMLDOMNode* pNext = next;
+    if (pNext != nullptr) pNext->AddRef();
+    *&node = pNext;
+  }
+}
+
+void CTKMarkupBuilder::LoadChild(CTKMarkupObject* pParent, IXMLDOMElement* pElement) {
+  CTKMarkupAutoPtr<> child(LoadObject(pParent, pElement));
+  if (child == nullptr) return;
+  if (CTKMarkupObjectProperty* pPropertyElement = MarkupCast<CTKMarkupObjectProperty>(child)) {
+    CTKMarkupDependencyProperty* pProperty = pPropertyElement->GetProperty();
+    if (pPropertyElement->GetPropertyValue() == nullptr)
+      ThrowBuilderError("'%ls' property does not have a value", pProperty->GetName());
+    pParent->SetPropertyObject(this, pProperty, pPropertyElement->GetPropertyValue());
+  } else if (CTKMarkupExtension* pExtension = MarkupCast<CTKMarkupExtension>(child)) {
+    pParent->AddMarkupExtension(pExtension);
+  } else {
+    pParent->SetContentObject(this, child);
+  }
+}
+
+CTKMarkupObject* CTKMarkupBuilder::ConvertValue(CTKMarkupDependencyProperty* pProperty,
+                                                CTKMarkupObject* pValue) {
+  CTKMarkupPropertyMetadata* pMetadata = pProperty->GetMetadata();
+  if (pMetadata != nullptr && pMetadata->GetConverter() != nullptr) {
+    if (CTKMarkupObject* pConverted = pMetadata->GetConverter()(this, pValue, pProperty))
+      return pConverted;
+  }
+  CTKMarkupType* pValueType = pProperty->GetValueType();
+  CTKMarkupAutoPtr<> converter(m_pContext != nullptr ? m_pContext->CreateMarkupObject(pValueType)
+                                                     : nullptr);
+  if (converter != nullptr) {
+    converter->SetConvertingProperty(pProperty);
+    if (CTKMarkupObject* pConverted = converter->ConvertFrom(this, pValue)) return pConverted;
+  }
+  ThrowBuilderError("Cannot convert string in attribute '%ls' to object of type '%ls'",
+                    pProperty->GetName(), pValueType->GetClassName());
+}
+
+CTKMarkupObject* CTKMarkupBuilder::ProvideMarkupExtension(LPCWSTR lpszExpression) {
+  const size_t nLength = wcslen(lpszExpression);
+  if (nLength == 0 || lpszExpression[nLength - 1] != L'}')
+    ThrowBuilderError("Markup extension expressions must end with '}'");
+  const CStringW expression(lpszExpression, static_cast<int>(nLength - 1));
+  static const WCHAR kType[] = L"x:Type ";
+  if (wcsncmp(expression, kType, wcslen(kType)) == 0) {
+    LPCWSTR lpszTag = expression.GetString() + wcslen(kType);
+    CTKMarkupType* pType = FindMarkupType(lpszTag);
+    if (pType == nullptr) ThrowBuilderError("Cannot find type '%ls'", lpszTag);
+    pType->AddRef();
+    return pType;
+  }
+  ThrowBuilderError("The tag '%ls' does not exist in XML namespace", expression.GetString());
+}
+
+// Errors --------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CTKMarkupBuilderException, CSimpleException)
+
+CTKMarkupBuilderException::CTKMarkupBuilderException(LPCSTR lpszMessage) {
+  lstrcpynA(m_szMessage, lpszMessage != nullptr ? lpszMessage : "", sizeof(m_szMessage));
+}
+
+BOOL CTKMarkupBuilderException::GetErrorMessage(LPSTR lpszError, UINT nMaxError,
+                                                PUINT pnHelpContext) const {
+  if (pnHelpContext != nullptr) *pnHelpContext = 0;
+  if (lpszError == nullptr || nMaxError == 0) return FALSE;
+  lstrcpynA(lpszError, m_szMessage, static_cast<int>(nMaxError));
+  return TRUE;
+}
+
+void CTKMarkupBuilder::ThrowBuilderError(LPCSTR lpszMessage) {
+  throw new CTKMarkupBuilderException(lpszMessage);
+}
+
+void CTKMarkupBuilder::ThrowBuilderError(LPCSTR lpszFormat, LPCWSTR lpsz1, LPCWSTR lpsz2,
+                                         LPCWSTR lpsz3) {
+  CString message;
+  message.Format(lpszFormat, lpsz1, lpsz2, lpsz3);
+  throw new CTKMarkupBuilderException(message);
+}
+
+void CTKMarkupBuilder::ThrowComError(HRESULT hr) { AfxThrowOleException(hr); }

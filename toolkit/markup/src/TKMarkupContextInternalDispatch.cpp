@@ -1,0 +1,76 @@
+// The automation members of a markup context.
+#include "TKMarkupContextInternalDispatch.h"
+
+#include "markup/TKMarkupType.h"
+
+BEGIN_DISPATCH_MAP(CTKMarkupContextInternalDispatch, CCmdTarget)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "SetMethod", 1, SetMethod, VT_EMPTY,
+                 VTS_DISPATCH VTS_BSTR)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "CreateObject", 2, CreateObject, VT_DISPATCH,
+                 VTS_BSTR)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "Parse", 5, Parse, VT_DISPATCH, VTS_BSTR)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "SetHandler", 6, SetHandler, VT_EMPTY,
+                 VTS_DISPATCH)
+DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "EnableGdiPlus", 7, GetEnableGdiPlus,
+                    SetEnableGdiPlus, VT_BOOL)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "ValidateXML", 8, ValidateXML, VT_BSTR,
+                 VTS_VARIANT)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "FreezeUpdates", 41, FreezeUpdates, VT_EMPTY,
+                 VTS_NONE)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "UnfreezeUpdates", 42, UnfreezeUpdates, VT_EMPTY,
+                 VTS_NONE)
+END_DISPATCH_MAP()
+
+CTKMarkupContextInternalDispatch::CTKMarkupContextInternalDispatch(CTKMarkupContext* pContext)
+    : m_pContext(pContext) {
+  EnableAutomation();
+}
+
+void CTKMarkupContextInternalDispatch::SetMethod(LPDISPATCH pObject, LPCWSTR lpszMethod) {
+  if (m_pContext != nullptr) m_pContext->SetMethod(pObject, lpszMethod);
+}
+
+void CTKMarkupContextInternalDispatch::SetHandler(LPDISPATCH pHandler) {
+  if (m_pContext != nullptr) m_pContext->SetHandler(pHandler);
+}
+
+LPDISPATCH CTKMarkupContextInternalDispatch::CreateObject(LPCWSTR lpszTag) {
+  if (m_pContext == nullptr) return nullptr;
+  CTKMarkupObject* pObject = m_pContext->CreateMarkupObject(FindMarkupType(lpszTag));
+  // The new object's reference becomes the caller's IDispatch reference.
+  return pObject != nullptr ? pObject->GetIDispatch(FALSE) : nullptr;
+}
+
+LPDISPATCH CTKMarkupContextInternalDispatch::Parse(LPCWSTR lpszText) {
+  if (m_pContext == nullptr) return nullptr;
+  CTKMarkupObject* pRoot = m_pContext->Parse(lpszText);
+  return pRoot != nullptr ? pRoot->GetIDispatch(FALSE) : nullptr;
+}
+
+BOOL CTKMarkupContextInternalDispatch::GetEnableGdiPlus() {
+  return m_pContext != nullptr && m_pContext->IsGdiPlusEnabled();
+}
+
+void CTKMarkupContextInternalDispatch::SetEnableGdiPlus(BOOL bEnable) {
+  if (m_pContext != nullptr) m_pContext->SetGdiPlusEnabled(bEnable);
+}
+
+BSTR CTKMarkupContextInternalDispatch::ValidateXML(const VARIANT& text) {
+  CString result = "No Text To Parse.";
+  if (m_pContext != nullptr && V_VT(&text) != VT_EMPTY && V_VT(&text) != VT_NULL) {
+    VARIANT value;
+    VariantInit(&value);
+    if (SUCCEEDED(VariantChangeType(&value, const_cast<VARIANT*>(&text), 0, VT_BSTR)))
+      result = m_pContext->ValidateXML(V_BSTR(&value));
+    VariantClear(&value);
+  }
+  return result.AllocSysString();
+}
+
+void CTKMarkupContextInternalDispatch::FreezeUpdates() {
+  if (m_pContext != nullptr) m_pContext->FreezeUpdates();
+}
+
+void CTKMarkupContextInternalDispatch::UnfreezeUpdates() {
+  if (m_pContext != nullptr) m_pContext->UnfreezeUpdates();
+}

@@ -1,0 +1,28 @@
+// The automation object of a markup context, "MarkupContext" to scripts.
+// Private to the context.
+#pragma once
+
+#include "markup/TKMarkupContext.h"
+
+/// Holds the context without a reference; the context detaches it when it goes,
+/// after which every member does nothing.
+class CTKMarkupContextInternalDispatch : public CCmdTarget {
+ public:
+  explicit CTKMarkupContextInternalDispatch(CTKMarkupContext* pContext);
+  void Detach() { m_pContext = nullptr; }
+
+ protected:
+  void SetMethod(LPDISPATCH pObject, LPCWSTR lpszMethod);
+  void SetHandler(LPDISPATCH pHandler);
+  LPDISPATCH CreateObject(LPCWSTR lpszTag);
+  LPDISPATCH Parse(LPCWSTR lpszText);
+  BOOL GetEnableGdiPlus();
+  void SetEnableGdiPlus(BOOL bEnable);
+  BSTR ValidateXML(const VARIANT& text);
+  void FreezeUpdates();
+  void UnfreezeUpdates();
+  DECLARE_DISPATCH_MAP()
+
+ private:
+  CTKMarkupContext* m_pContext;
+};

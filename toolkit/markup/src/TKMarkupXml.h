@@ -1,0 +1,64 @@
+// The system's XML DOM as the markup parser and builder use it. Private.
+#pragma once
+
+#include "afx.h"
+
+#include <ole2.h>
+#include <msxml.h>
+
+extern const IID kIID_IXMLDOMElement;
+
+/// A new DOM document set up for markup: synchronous loading, white space
+/// kept, no external entities or DTDs fetched.
+HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument);
+
+/// The wide text of bytes: UTF-16 after FF FE or when the system takes the
+/// bytes for UTF-16, UTF-8 after EF BB BF, else the ANSI code page; the
+/// byte-order marks are dropped. FALSE for no text.
+BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText);
+
+/// Holds one COM reference, released with the holder.
+template <class T>
+class CTKComPtr {
+ public:
+  CTKComPtr() : m_p(nullptr) {}
+  ~CTKComPtr() { Release(); }
+  CTKComPtr(const CTKComPtr&) = delete;
+  CTKComPtr& operator=(const CTKComPtr&) = delete;
+
+  void Release() {
+    if (m_p != nullptr) m_p->Release();
+    m_p = nullptr;
+  }
+  /// For out-parameters: the old reference is released first.
+  T** operator&() {
+    Release();
+    return &m_p;
+  }
+  T* operator->() const { return m_p; }
+  operator T*() const { return m_p; }
+
+ private:
+  T* m_p;
+};
+
+/// Holds one BSTR, freed with the holder.
+class CTKBstr {
+ public:
+  CTKBstr() : m_bstr(nullptr) {}
+  ~CTKBstr() { SysFreeString(m_bstr); }
+  CTKBstr(const CTKBstr&) = delete;
+  CTKBstr& operator=(const CTKBstr&) = delete;
+
+  BSTR* operator&() {
+    SysFreeString(m_bstr);
+    m_bstr = nullptr;
+    return &m_bstr;
+  }
+  /// Never null.
+  LPCWSTR Text() const { return m_bstr != nullptr ? m_bstr : L""; }
+  int GetLength() const { return static_cast<int>(SysStringLen(m_bstr)); }
+
+ private:
+  BSTR m_bstr;
+};

@@ -1,0 +1,90 @@
+// Shared by the markup tests: stand-in elements for the builder's tests, and
+// parsing helpers.
+#pragma once
+
+#include <string>
+
+#include "markup/TKMarkupBuilder.h"
+#include "markup/TKMarkupCollection.h"
+#include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupObject.h"
+#include "markup/TKMarkupType.h"
+
+/// A plain element for the builder's tests: it keeps its content (strings
+/// and elements) in a collection that is its only logical child, so names,
+/// inherited values and content order can be checked without the real
+/// elements' layout. Each stand-in class has its own type, made at run time.
+class CTestElement : public CTKMarkupObject {
+ public:
+  CTestElement();
+  ~CTestElement() override;
+
+  /// The content in order: strings and elements.
+  CTKMarkupCollection* GetContent() const { return m_pContent; }
+  /// The text of content item `nIndex`, or "<Tag>" for an element.
+  std::wstring DescribeContent(int nIndex) const;
+
+  void SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) override;
+  BOOL HasContentObject() override { return m_pContent->GetCount() > 0; }
+  int GetLogicalChildrenCount() override { return 1; }
+  CTKMarkupObject* GetLogicalChild(int nIndex) override;
+  void OnPropertyChanged(CTKMarkupDependencyProperty* pProperty, CTKMarkupObject* pOldValue,
+                         CTKMarkupObject* pNewValue) override;
+
+  /// Property-change notifications received, in order (property names).
+  std::wstring m_changes;
+  int m_nEndInits = 0;
+  void OnEndInit(CTKMarkupBuilder* pBuilder) override { ++m_nEndInits; }
+
+ protected:
+  /// Whether content is accepted at all, and whether blank text is kept.
+  virtual bool AcceptsContent() const { return true; }
+
+ private:
+  CTKMarkupCollection* m_pContent;
+};
+
+/// The stand-in types, under the tags the markup text uses: "Grid" (content:
+/// any elements; attached "Row"), "Border" ("Background", a colour; no text),
+/// "TextBlock" ("Foreground" inherited colour, "FontSize" a length,
+/// "FontWeight", "Cursor"; keeps blank text between inlines), "Bold"
+/// (inline text) and "Leaf" (no content). Grid, Border, TextBlock and Leaf
+/// count as UI elements. They replace the registry's entries for those tags
+/// in the test program; made once, properties registered at once.
+struct TestTypes {
+  CTKMarkupType* pGrid;
+  CTKMarkupType* pBorder;
+  CTKMarkupType* pTextBlock;
+  CTKMarkupType* pBold;
+  CTKMarkupType* pLeaf;
+  CTKMarkupDependencyProperty* pGridRow;
+  CTKMarkupDependencyProperty* pBorderBackground;
+  CTKMarkupDependencyProperty* pForeground;
+  CTKMarkupDependencyProperty* pFontSize;
+  CTKMarkupDependencyProperty* pFontWeight;
+  CTKMarkupDependencyProperty* pCursor;
+  CTKMarkupDependencyProperty* pDashes;
+  CTKMarkupDependencyProperty* pWidth;
+};
+const TestTypes& RegisterTestElements();
+
+/// Parses UTF-16 markup into `pContext` through a parser and a builder.
+/// Returns the root (one reference) or null with the builder's error text.
+CTKMarkupObject* ParseForTest(CTKMarkupContext* pContext, const std::wstring& text,
+                              std::string* pError = nullptr);
+
+/// The builder's error for a text that must fail ("" when it parsed).
+std::string BuildError(CTKMarkupContext* pContext, const std::wstring& text);
+
+/// A context released when the test ends.
+class CTestContext {
+ public:
+  explicit CTestContext(HWND hWnd = nullptr) : m_pContext(new CTKMarkupContext(hWnd)) {}
+  ~CTestContext() { m_pContext->Release(); }
+  CTKMarkupContext* operator->() const { return m_pContext; }
+  operator CTKMarkupContext*() const { return m_pContext; }
+
+ private:
+  CTKMarkupContext* m_pContext;
+};
