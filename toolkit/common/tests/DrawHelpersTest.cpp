@@ -6,6 +6,7 @@
 
 #include <string.h>
 
+#include "common/TKColorManager.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKResourceManager.h"
 #include "testsupport/DibSurface.h"
@@ -55,6 +56,13 @@ TEST(DrawHelpersGradient, BandsCoverOnlyTheVisiblePart) {
   EXPECT_EQ(kWhite, surface.GetPixel(4, 5));
   EXPECT_EQ(BlendColors(RGB(0, 0, 0), RGB(0, 0, 200), 1 - 5 / 20.0), surface.GetPixel(5, 5));
   EXPECT_EQ(kWhite, surface.GetPixel(8, 5));
+}
+
+TEST(DrawHelpersGradient, OnlyDisplaysOf256ColoursOrFewerAreLow) {
+  // The test display has more colours than that.
+  CDibSurface surface(4, 4);
+  EXPECT_FALSE(IsSystemColorDepthLow(surface.GetSafeHdc()));
+  EXPECT_FALSE(CTKColorManager::IsLowResolution(nullptr));
 }
 
 TEST(DrawHelpersGradient, EqualColoursAndEmptyRectanglesFillSolidOrNothing) {
@@ -153,6 +161,30 @@ TEST(DrawHelpersShapes, FramesCornersLinesAndTriangles) {
   EXPECT_EQ(RGB(0, 128, 0), surface.GetPixel(10, 6));
   EXPECT_EQ(RGB(0, 0, 0), surface.GetPixel(10, 2));
   EXPECT_EQ(kWhite, surface.GetPixel(2, 16));
+}
+
+TEST(DrawHelpersShapes, ImageListIconsAreStretchedIntoTheRectangle) {
+  HIMAGELIST hImages = ImageList_Create(4, 4, ILC_COLOR32, 1, 0);
+  CDibSurface source(4, 4, RGB(200, 0, 0));
+  BITMAP bm;
+  source.GetBitmap()->GetBitmap(&bm);
+  CBitmap copy;
+  copy.CreateCompatibleBitmap(source.GetDC(), 4, 4);
+  {
+    CDC dc;
+    dc.CreateCompatibleDC(source.GetDC());
+    CBitmap* pOld = dc.SelectObject(&copy);
+    dc.BitBlt(0, 0, 4, 4, source.GetDC(), 0, 0, SRCCOPY);
+    dc.SelectObject(pOld);
+  }
+  ASSERT_EQ(0, ImageList_Add(hImages, static_cast<HBITMAP>(copy.GetSafeHandle()), nullptr));
+  CDibSurface surface(20, 20);
+  EXPECT_TRUE(DrawImageListIcon(surface.GetDC(), 2, 2, 18, 18, hImages, 0));
+  EXPECT_EQ(RGB(200, 0, 0), surface.GetPixel(2, 2));
+  EXPECT_EQ(RGB(200, 0, 0), surface.GetPixel(17, 17));
+  EXPECT_EQ(kWhite, surface.GetPixel(18, 18));
+  EXPECT_FALSE(DrawImageListIcon(surface.GetDC(), 0, 0, 4, 4, hImages, 5));
+  ImageList_Destroy(hImages);
 }
 
 TEST(DrawHelpersArithmetic, ParityAlignsWidthAndHeight) {
