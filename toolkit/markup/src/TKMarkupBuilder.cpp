@@ -2,6 +2,7 @@
 // elements and the conversions of attribute values.
 #include "markup/TKMarkupBuilder.h"
 
+#include "TKMarkupMessageText.h"
 #include "TKMarkupXml.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
@@ -261,11 +262,11 @@ void CTKMarkupBuilder::ThrowBuilderError(LPCSTR lpszMessage) {
   throw new CTKMarkupBuilderException(lpszMessage);
 }
 
+// Messages are cut to 255 bytes, so no argument needs more than that.
 void CTKMarkupBuilder::ThrowBuilderError(LPCSTR lpszFormat, LPCWSTR lpsz1, LPCWSTR lpsz2,
                                          LPCWSTR lpsz3) {
-  CString message;
-  message.Format(lpszFormat, lpsz1, lpsz2, lpsz3);
-  throw new CTKMarkupBuilderException(message);
+  const LPCWSTR args[] = {lpsz1, lpsz2, lpsz3};
+  throw new CTKMarkupBuilderException(FormatMarkupMessage(lpszFormat, args, 3, 255));
 }
 
 void CTKMarkupBuilder::ThrowComError(HRESULT hr) { AfxThrowOleException(hr); }

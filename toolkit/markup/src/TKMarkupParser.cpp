@@ -1,6 +1,7 @@
 // CTKMarkupParser: loading markup through the XML DOM and describing failures.
 #include "markup/TKMarkupParser.h"
 
+#include "TKMarkupMessageText.h"
 #include "TKMarkupXml.h"
 
 #include <ctype.h>
@@ -162,14 +163,11 @@ void CTKMarkupParser::RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLo
 namespace {
 
 // Messages are one line: line breaks inside the reader's texts are dropped.
-CStringW WithoutLineBreaks(BSTR bstrText, LPCWSTR lpszIfEmpty) {
-  CStringW text;
-  if (bstrText != nullptr) {
-    for (LPCWSTR p = bstrText; *p != 0; ++p) {
-      if (*p != L'\r' && *p != L'\n') text += *p;
-    }
-  }
-  return text.IsEmpty() ? CStringW(lpszIfEmpty) : text;
+CString OneLine(BSTR bstrText, LPCSTR lpszIfEmpty) {
+  CString text = MarkupMessageText(bstrText != nullptr ? bstrText : L"");
+  text.Remove('\r');
+  text.Remove('\n');
+  return text.IsEmpty() ? CString(lpszIfEmpty) : text;
 }
 
 }  // namespace
@@ -179,12 +177,12 @@ CString CTKMarkupParser::GetErrorText() const {
   if (m_hrError >= 0) {
     text = "No Error";
   } else if (m_bParseError) {
-    text.Format("XML Error [0x%08X] '%ls' at %i:%i '%ls'", static_cast<unsigned>(m_hrError),
-                WithoutLineBreaks(m_bstrReason, L"{reason unknown}").GetString(),
-                static_cast<int>(m_nLine), static_cast<int>(m_nLinePos),
-                WithoutLineBreaks(m_bstrSource, L"{source unknown}").GetString());
+    text.Format("XML Error [0x%08X] '", static_cast<unsigned>(m_hrError));
+    text += OneLine(m_bstrReason, "{reason unknown}");
+    text.AppendFormat("' at %i:%i '", static_cast<int>(m_nLine), static_cast<int>(m_nLinePos));
+    text += OneLine(m_bstrSource, "{source unknown}") + "'";
   } else {
-    text.Format("%ls", m_bstrReason != nullptr ? m_bstrReason : L"");
+    text = MarkupMessageText(m_bstrReason != nullptr ? m_bstrReason : L"");
   }
   return text;
 }

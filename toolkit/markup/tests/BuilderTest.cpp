@@ -225,6 +225,14 @@ TEST_F(BuilderTest, LongMessagesAreCutTo255Bytes) {
   EXPECT_EQ(error.substr(0, 15), "The property 'a");
 }
 
+// Characters the code page lacks must not stop the message from being made.
+TEST_F(BuilderTest, MessagesShowForeignCharactersAsQuestionMarks) {
+  EXPECT_EQ(Error(L"<Grid Colour\x4E2D='1'/>"),
+            "The property 'Colour?' does not exist in XML namespace");
+  EXPECT_EQ(Error(L"<Leaf>caf\x00e9 \x4E2D</Leaf>"),
+            "Cannot convert the string 'caf\xe9 ?' into a 'CTestLeaf' object");
+}
+
 TEST_F(BuilderTest, FailedBuildReleasesEverythingItMade) {
   // Each object made through the context holds a reference on it: when the
   // build fails, the context is left with the test's reference only.

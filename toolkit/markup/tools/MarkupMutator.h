@@ -1,0 +1,131 @@
+// Damaged markup for robustness runs: a few sound texts over the stand-in
+// elements of the tests and the value classes, mutated at random
+// (deterministically, by seed). Shared by the markup_fuzz tool and the
+// markup's fuzz test.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+/// Makes mutated markup texts from a corpus of sound ones.
+class CMarkupMutator {
+ public:
+  explicit CMarkupMutator(uint32_t seed) : m_state(seed ? seed : 0x9E3779B9u) {
+    m_corpus = {
+        L"<Grid xmlns:x='http://schemas.microsoft.com/winfx/2006/xaml' x:Name='root'>"
+        L"<Leaf Grid.Row='1'/><TextBlock FontSize='12pt' FontWeight='Bold' Cursor='Hand'>"
+        L"Hello <Bold>big</Bold> world</TextBlock></Grid>",
+        L"<Border Background='#80FF0000'><Border.Background><Color>Red</Color>"
+        L"</Border.Background><TextBlock Dashes='1, 2 3' Width='Auto'>a</TextBlock></Border>",
+        L"<TextBlock xml:space='preserve' Foreground='transparent'>  a <![CDATA[<b>]]> "
+        L"<Bold>x</Bold>  </TextBlock>",
+        L"<?xml version='1.0'?>\n<Grid x:Key='{x:Type Border}' "
+        L"xmlns:x='http://schemas.microsoft.com/winfx/2006/xaml' Name='{}{Binding}'>"
+        L"<foo:Skip xmlns:foo='urn:foo'><Leaf/></foo:Skip><!-- note --></Grid>",
+    };
+  }
+
+  /// One case: a corpus text with one to four random mutations.
+  std::wstring Next() {
+    std::wstring text = m_corpus[Below(static_cast<uint32_t>(m_corpus.size()))];
+    for (uint32_t n = 1 + Below(4); n > 0; --n) Mutate(&text);
+    return text;
+  }
+
+ private:
+  uint32_t Random() {  // xorshift32: the same seed gives the same cases everywhere
+    m_state ^= m_state << 13;
+    m_state ^= m_state >> 17;
+    m_state ^= m_state << 5;
+    return m_state;
+  }
+  uint32_t Below(uint32_t bound) { return bound ? Random() % bound : 0; }
+
+  // Pieces of the syntax that the builder treats specially.
+  const wchar_t* Token() {
+    static const wchar_t* const tokens[] = {L"<",
+                                            L">",
+                                            L"</",
+                                            L"/>",
+                                            L"{",
+                                            L"}",
+                                            L"{}",
+                                            L"x:",
+                                            L"tk:",
+                                            L".",
+                                            L"=",
+                                            L"'",
+                                            L"\"",
+                                            L"&amp;",
+                                            L"&#0;",
+                                            L"&#xD800;",
+                                            L"<![CDATA[",
+                                            L"]]>",
+                                            L" xml:space='preserve'",
+                                            L" Grid.Row='1'",
+                                            L" Border.Background='Red'",
+                                            L"<Border.Background>",
+                                            L"<Grid.Row>",
+                                            L"<Color>",
+                                            L"</Color>",
+                                            L"<StackPanel/>",
+                                            L"<tk:Script/>",
+                                            L"<DoubleCollection/>",
+                                            L"{x:Type Grid}",
+                                            L"{x:Static A.B}",
+                                            L"{StaticResource k}",
+                                            L" \t\r\n ",
+                                            L"\x00e9",
+                                            L"\xFEFF",
+                                            L"<!DOCTYPE a [<!ENTITY e 'x'>]>",
+                                            L"&e;",
+                                            L"<?pi?>"};
+    return tokens[Below(sizeof tokens / sizeof tokens[0])];
+  }
+
+  void Mutate(std::wstring* text) {
+    if (text->empty()) {
+      text->append(Token());
+      return;
+    }
+    const size_t at = Below(static_cast<uint32_t>(text->size()));
+    switch (Below(7)) {
+      case 0:
+        (*text)[at] = static_cast<wchar_t>(1 + Below(0x2FF));
+        break;
+      case 1:
+        text->insert(at, Token());
+        break;
+      case 2:
+        text->erase(at, 1 + Below(24));
+        break;
+      case 3:
+        text->resize(at);
+        break;
+      case 4: {  // a run of one character, sometimes very long
+        const size_t length = Below(8) == 0 ? 1 + Below(200000) : 1 + Below(64);
+        text->insert(at, std::wstring(length, static_cast<wchar_t>(L'a' + Below(26))));
+        break;
+      }
+      case 5: {  // nest the text in itself, as deep markup does
+        const size_t depth = 1 + Below(Below(8) == 0 ? 400 : 8);
+        std::wstring open, close;
+        for (size_t i = 0; i < depth; ++i) {
+          open += L"<Grid>";
+          close += L"</Grid>";
+        }
+        text->insert(at, open + close);
+        break;
+      }
+      default: {  // repeat a slice
+        const size_t length = 1 + Below(64);
+        text->insert(Below(static_cast<uint32_t>(text->size())), text->substr(at, length));
+      }
+    }
+  }
+
+  uint32_t m_state;
+  std::vector<std::wstring> m_corpus;
+};
