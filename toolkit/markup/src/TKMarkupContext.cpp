@@ -4,6 +4,7 @@
 
 #include "TKMarkupContextInternalDispatch.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKResourceManager.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupFont.h"
@@ -14,14 +15,6 @@
 
 namespace {
 
-// The character set of the toolkit's fonts: the one of the icon-title font.
-BYTE ToolkitFontCharSet() {
-  LOGFONTA iconFont = {};
-  if (!SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof(iconFont), &iconFont, 0))
-    return DEFAULT_CHARSET;
-  return iconFont.lfCharSet;
-}
-
 // The message font, with the weight and the other attributes left to the
 // font mapper.
 LOGFONTA DefaultMarkupFont() {
@@ -29,7 +22,7 @@ LOGFONTA DefaultMarkupFont() {
   metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
   LOGFONTA font = metrics.lfMessageFont;
-  font.lfCharSet = ToolkitFontCharSet();
+  font.lfCharSet = TKResourceManager()->GetFontCharSet();
   font.lfWidth = 0;
   font.lfEscapement = 0;
   font.lfOrientation = 0;

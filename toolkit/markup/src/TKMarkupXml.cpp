@@ -2,6 +2,8 @@
 // namespace repair.
 #include "TKMarkupXml.h"
 
+#include "common/TKResourceStream.h"
+
 #include <string.h>
 
 namespace {
@@ -38,36 +40,14 @@ HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument) {
 
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText) {
   pText->Empty();
-  if (pBytes == nullptr || nBytes == 0) return FALSE;
-  bool bWide = false;
-  UINT nCodePage = CP_ACP;
-  if (nBytes > 2 && pBytes[0] == 0xFF && pBytes[1] == 0xFE) {
-    pBytes += 2;
-    nBytes -= 2;
-    bWide = true;
-  } else if (nBytes > 3 && pBytes[0] == 0xEF && pBytes[1] == 0xBB && pBytes[2] == 0xBF) {
-    pBytes += 3;
-    nBytes -= 3;
-    nCodePage = CP_UTF8;
-  } else if (nBytes >= 2 && IsTextUnicode(pBytes, static_cast<int>(nBytes), nullptr)) {
-    bWide = true;
+  if (pBytes == nullptr || nBytes == 0 || nBytes >= 0x7FFFFFFF) return FALSE;
+  // No conversion makes more characters than there are bytes.
+  int nLength = static_cast<int>(nBytes) + 1;
+  LPWSTR pBuffer = pText->GetBuffer(nLength);
+  if (!ConvertTextToWide(pBytes, static_cast<DWORD>(nBytes), pBuffer, &nLength)) {
+    pText->ReleaseBuffer(0);
+    return FALSE;
   }
-  if (bWide) {
-    const size_t nChars = nBytes / 2;
-    const WCHAR* pChars = reinterpret_cast<const WCHAR*>(pBytes);
-    size_t nUsed = 0;
-    while (nUsed < nChars && pChars[nUsed] != 0) ++nUsed;
-    *pText = CStringW(pChars, static_cast<int>(nUsed));
-    return TRUE;
-  }
-  size_t nUsed = 0;
-  while (nUsed < nBytes && pBytes[nUsed] != 0) ++nUsed;
-  if (nUsed == 0) return FALSE;
-  const LPCSTR lpszBytes = reinterpret_cast<LPCSTR>(pBytes);
-  int nChars = MultiByteToWideChar(nCodePage, 0, lpszBytes, static_cast<int>(nUsed), nullptr, 0);
-  if (nChars <= 0) return FALSE;
-  LPWSTR pBuffer = pText->GetBuffer(nChars);
-  MultiByteToWideChar(nCodePage, 0, lpszBytes, static_cast<int>(nUsed), pBuffer, nChars);
-  pText->ReleaseBuffer(nChars);
+  pText->ReleaseBuffer(nLength);
   return TRUE;
 }

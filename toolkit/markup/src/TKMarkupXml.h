@@ -12,9 +12,8 @@ extern const IID kIID_IXMLDOMElement;
 /// kept, no external entities or DTDs fetched.
 HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument);
 
-/// The wide text of bytes: UTF-16 after FF FE or when the system takes the
-/// bytes for UTF-16, UTF-8 after EF BB BF, else the ANSI code page; the
-/// byte-order marks are dropped. FALSE for no text.
+/// The wide text of loaded bytes (the toolkit's ConvertTextToWide: byte-order
+/// marks, UTF-16, UTF-8 or the ANSI code page). FALSE for no text.
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText);
 
 /// Holds one COM reference, released with the holder.

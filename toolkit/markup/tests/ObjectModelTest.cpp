@@ -4,6 +4,7 @@
 
 #include "SupportMarkup.h"
 #include "markup/TKMarkupCollection.h"
+#include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
@@ -29,11 +30,11 @@ TEST(ObjectModel, ObjectsKeepTheirContextAlive) {
   EXPECT_EQ(pObject->Release(), 0u);
 }
 
-TEST(ObjectModel, ContextReleaseAtZeroDoesNothing) {
+TEST(ObjectModel, ContextReleaseReturnsTheRemainingCount) {
   CTKMarkupContext* pContext = new CTKMarkupContext;
-  CTKMarkupContext* pOther = new CTKMarkupContext;
+  EXPECT_EQ(pContext->AddRef(), 2u);
+  EXPECT_EQ(pContext->Release(), 1u);
   EXPECT_EQ(pContext->Release(), 0u);
-  EXPECT_EQ(pOther->Release(), 0u);
 }
 
 TEST(ObjectModel, ReleasedObjectGivesUpTheMouseCapture) {
@@ -153,6 +154,37 @@ TEST(ObjectModel, CollectionScriptMembers) {
   SysFreeString(info.bstrDescription);
   pItem->Release();
   pCollection->Release();
+}
+
+TEST(ObjectModel, DoubleCollectionScriptMembers) {
+  CTKMarkupDoubleCollection* pList = new CTKMarkupDoubleCollection;
+  IDispatch* pDispatch = pList->GetIDispatch(FALSE);
+  auto call = [&](const wchar_t* lpszName, WORD wFlags, VARIANT* pArg, VARIANT* pResult) {
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR lpszOle = const_cast<LPOLESTR>(lpszName);
+    EXPECT_EQ(pDispatch->GetIDsOfNames(IID_NULL, &lpszOle, 1, 0, &id), S_OK);
+    DISPPARAMS params = {pArg, nullptr, pArg != nullptr ? 1u : 0u, 0};
+    return pDispatch->Invoke(id, IID_NULL, 0, wFlags, &params, pResult, nullptr, nullptr);
+  };
+  VARIANT arg, result;
+  V_VT(&arg) = VT_R8;
+  for (double d : {1.5, 2.5, 3.5}) {
+    V_R8(&arg) = d;
+    EXPECT_EQ(call(L"Add", DISPATCH_METHOD, &arg, nullptr), S_OK);
+  }
+  V_VT(&arg) = VT_I4;
+  V_I4(&arg) = 0;
+  EXPECT_EQ(call(L"RemoveAt", DISPATCH_METHOD, &arg, nullptr), S_OK);
+  V_I4(&arg) = 1;
+  EXPECT_EQ(call(L"Item", DISPATCH_METHOD, &arg, &result), S_OK);
+  EXPECT_DOUBLE_EQ(V_R8(&result), 3.5);
+  EXPECT_EQ(call(L"Count", DISPATCH_PROPERTYGET, nullptr, &result), S_OK);
+  EXPECT_EQ(V_I4(&result), 2);
+  V_I4(&arg) = 9;
+  EXPECT_EQ(call(L"Item", DISPATCH_METHOD, &arg, &result), DISP_E_EXCEPTION);
+  EXPECT_EQ(call(L"Clear", DISPATCH_METHOD, nullptr, nullptr), S_OK);
+  EXPECT_EQ(pList->GetCount(), 0);
+  pList->Release();
 }
 
 TEST(ObjectModel, ObjectBehindADispatch) {
