@@ -1,6 +1,8 @@
 // The markup type table: one descriptor per markup class, made in a fixed
 // order by static initialisation before the program's entry point. A class
-// reaches its descriptor through its row (IMPLEMENT_MARKUP_TYPE).
+// reaches its descriptor through its row (IMPLEMENT_MARKUP_TYPE); its factory
+// and its property registration are entered in its row in
+// TKMarkupTypeTable.cpp, and until they are, its tag is not accepted.
 #pragma once
 
 class CTKMarkupType;
