@@ -11,6 +11,9 @@
 
 namespace {
 
+// The letters that end a printf conversion.
+const char kConversionLetters[] = "diouxXeEfgGaAcCsSpn";
+
 // The conversion specifications of a printf format, "%%" left out.
 std::vector<std::string> Conversions(const char* format) {
   std::vector<std::string> found;
@@ -21,7 +24,7 @@ std::vector<std::string> Conversions(const char* format) {
       continue;
     }
     const char* end = p + 1;
-    while (*end && !strchr("diouxXeEfgGaAcCsSpn", *end)) ++end;
+    while (*end && !strchr(kConversionLetters, *end)) ++end;
     found.emplace_back(p, *end ? end + 1 : end);
     if (!*end) break;
     p = end;
@@ -43,10 +46,9 @@ Text Fill(const Text& format, const Text& argument) {
       ++i;
       continue;
     }
-    static const char kLetters[] = "diouxXeEfgGaAcCsSpn";
     size_t end = i + 1;
     while (end < format.size() &&
-           (format[end] > 0x7F || !strchr(kLetters, static_cast<char>(format[end]))))
+           (format[end] > 0x7F || !strchr(kConversionLetters, static_cast<char>(format[end]))))
       ++end;
     out += argument;
     i = end;
