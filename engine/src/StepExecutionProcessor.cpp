@@ -12,7 +12,9 @@
 
 namespace {
 
-const DWORD kPipeBufferBytes = 4096;
+// Room for a fast writer to go on while the worker logs what it read, so that
+// one read takes many of its writes at once.
+const DWORD kPipeBufferBytes = 65536;
 const DWORD kPipeTimeoutMs = 10000;
 
 void CloseIfOpen(HANDLE* handle) {

@@ -98,8 +98,8 @@ void ExpectNumberedLines(const std::vector<std::string>& lines, long count) {
 }
 
 TEST_F(ProcessorTest, OutputBeyondPipeSizeArrivesComplete) {
-  EXPECT_TRUE(RunStandIn("--lines 200"));  // 16,000 bytes
-  ExpectNumberedLines(Output(), 200);
+  EXPECT_TRUE(RunStandIn("--lines 2000"));  // 160,000 bytes
+  ExpectNumberedLines(Output(), 2000);
 }
 
 TEST_F(ProcessorTest, TenMegabytesArriveCompleteAndInOrder) {

@@ -2,6 +2,8 @@
 //   1. Trivial process steps through the executor, against the same program
 //      started directly with the executor's own creation flags (the floor) and
 //      against one line of a batch file run by cmd.exe.
+// Rows are measured in turns and the output rows as the best of three, since
+// other work on the machine makes single runs vary widely.
 //   2. 100 MB of 80-character lines captured through the executor into a log,
 //      against reading the same child's pipe directly.
 //   3. A million 10-byte lines, written 4 KB at a time, logged through the
@@ -15,6 +17,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -159,36 +162,48 @@ void Goal(const char* what, double ratio, const char* comparison, double goal, b
          met ? "met" : "NOT MET");
 }
 
-void BenchSteps(int steps) {
-  printf("Trivial process steps (%d):\n", steps);
-  const std::string command = QuotedStandIn() + " --exit 0";
-  const DWORD flags = CStepExecutionProcessor::ChildCreationFlags(true);
-  for (int i = 0; i < 5; ++i) RunAndWait(command, flags);  // warm the caches
-  double t = Now();
-  for (int i = 0; i < steps; ++i) RunAndWait(command, flags);
-  double direct = Now() - t;
-  Report("direct, the executor's creation flags", direct, steps);
-
-  // The lines of one batch file share the hidden console cmd.exe gets.
+// A batch file of `steps` lines of `command`, run by cmd.exe; its seconds.
+double RunBatchFile(const std::string& command, int steps) {
   std::string batch = Folder() + "engine_bench_steps.bat";
   FILE* f = fopen(batch.c_str(), "w");
   fprintf(f, "@echo off\r\n");
   for (int i = 0; i < steps; ++i) fprintf(f, "%s\r\n", command.c_str());
   fclose(f);
-  t = Now();
+  // The lines of one batch file share the hidden console cmd.exe gets.
+  double t = Now();
   RunAndWait("cmd.exe /c \"" + batch + "\"", CREATE_NO_WINDOW);
-  double batchFile = Now() - t;
-  Report("batch file lines through cmd.exe", batchFile, steps);
+  double seconds = Now() - t;
   DeleteFileA(batch.c_str());
+  return seconds;
+}
 
+void BenchSteps(int steps) {
+  printf("Trivial process steps (%d):\n", steps);
+  const std::string command = QuotedStandIn() + " --exit 0";
+  const DWORD flags = CStepExecutionProcessor::ChildCreationFlags(true);
+  for (int i = 0; i < 5; ++i) RunAndWait(command, flags);  // warm the caches
   CCheckingLog log;
   CStepExecutor executor;
   executor.SetLog(&log);
   executor.SetOwner(&g_host);
-  t = Now();
+  // In turns of a few steps each, so that the machine's other work weighs on
+  // every row alike. A batch file's lines cost what it takes beyond the same
+  // file without lines (the start of cmd.exe).
+  double direct = 0, batchFile = 0, viaExecutor = 0;
   int failed = 0;
-  for (int i = 0; i < steps; ++i) failed += RunStep(executor, "--exit 0") ? 0 : 1;
-  double viaExecutor = Now() - t;
+  for (int done = 0; done < steps;) {
+    int turn = steps - done < 25 ? steps - done : 25;
+    double t = Now();
+    for (int i = 0; i < turn; ++i) RunAndWait(command, flags);
+    direct += Now() - t;
+    batchFile += RunBatchFile(command, turn) - RunBatchFile(command, 0);
+    t = Now();
+    for (int i = 0; i < turn; ++i) failed += RunStep(executor, "--exit 0") ? 0 : 1;
+    viaExecutor += Now() - t;
+    done += turn;
+  }
+  Report("direct, the executor's creation flags", direct, steps);
+  Report("batch-file lines through cmd.exe", batchFile, steps);
   Report("steps through the executor", viaExecutor, steps);
   printf("  executor over the floor: %.1f ms per step; failures %d\n",
          1000.0 * (viaExecutor - direct) / steps, failed);
@@ -196,27 +211,35 @@ void BenchSteps(int steps) {
        viaExecutor <= batchFile && failed == 0);
 }
 
-// The same child read directly and through the executor; `lines` of
-// `lineBytes` each. Returns executor time / direct time.
+// The same child read directly and through the executor, in turns, the best
+// of three runs each; `lines` of `lineBytes` each. Returns executor time /
+// direct time, or -1 when a line was lost.
 double BenchOutput(const std::string& arguments, long long lines, int lineBytes,
                    long long modulus) {
   const std::string command = QuotedStandIn() + " " + arguments;
-  double t = Now();
-  long long bytes = ReadDirectly(command);
-  double direct = Now() - t;
-  Report("direct read of the child's pipe", direct, 1);
-  printf("    %lld bytes, %.1f MB/s\n", bytes, bytes / direct / 1048576.0);
-
+  double direct = 1e30, viaExecutor = 1e30;
+  long long bytes = 0;
+  bool complete = true;
   CCheckingLog log;
-  log.m_modulus = modulus;
-  CStepExecutor executor;
-  executor.SetLog(&log);
-  executor.SetOwner(&g_host);
-  t = Now();
-  bool ok = RunStep(executor, arguments);
-  double viaExecutor = Now() - t;
-  Report("through the executor into a log", viaExecutor, 1);
-  bool complete = ok && log.m_lines == lines && log.m_disorder == 0;
+  for (int round = 0; round < 3; ++round) {
+    double t = Now();
+    bytes = ReadDirectly(command);
+    direct = std::min(direct, Now() - t);
+
+    log.m_lines = 0;
+    log.m_disorder = 0;
+    log.m_modulus = modulus;
+    CStepExecutor executor;
+    executor.SetLog(&log);
+    executor.SetOwner(&g_host);
+    t = Now();
+    bool ok = RunStep(executor, arguments);
+    viaExecutor = std::min(viaExecutor, Now() - t);
+    complete = complete && ok && log.m_lines == lines && log.m_disorder == 0;
+  }
+  Report("direct read of the child's pipe (best of 3)", direct, 1);
+  printf("    %lld bytes, %.1f MB/s\n", bytes, bytes / direct / 1048576.0);
+  Report("through the executor into a log (best of 3)", viaExecutor, 1);
   printf("    %lld of %lld lines logged, %lld out of order (%s), %.1f MB/s\n",
          (long long)log.m_lines, lines, (long long)log.m_disorder,
          complete ? "complete" : "INCOMPLETE", (double)lines * lineBytes / viaExecutor / 1048576.0);
