@@ -88,12 +88,16 @@ bool CStepExecutionProcessor::RunProcessAndWait() {
 }
 
 void CStepExecutionProcessor::WaitForWorker() {
-  // The host may return early (it dispatched something); the done event decides.
-  while (WaitForSingleObject(m_doneEvent, 0) == WAIT_TIMEOUT) {
-    if (!m_runHost || m_runHost->WaitForStepHandles(1, &m_doneEvent) == WAIT_FAILED) {
+  // The done event is the one handle: the host's WAIT_OBJECT_0 means the run has
+  // ended. It may also return early (it dispatched something): then ask again.
+  for (;;) {
+    DWORD result = m_runHost ? m_runHost->WaitForStepHandles(1, &m_doneEvent) : WAIT_FAILED;
+    if (result == WAIT_OBJECT_0) return;
+    if (result == WAIT_FAILED) {
       WaitForSingleObject(m_doneEvent, INFINITE);
       return;
     }
+    if (WaitForSingleObject(m_doneEvent, 0) == WAIT_OBJECT_0) return;
   }
 }
 
