@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "SafeFileWriter.h"
 #include "foundation/VLStringManager.h"
 
 namespace {
@@ -94,34 +95,6 @@ unsigned char* AssembleRecord(int64_t size, int textsOffset, const CTesselString
   return nullptr;
 }
 
-// A fresh file name in the folder of `target` (made when missing), so that
-// the finished file can be moved over the old one within one volume.
-bool MakeTempPathBeside(const CTesselString& target, CFileInterface* file, CTesselString* temp) {
-  CTesselString path(target);
-  file->CreateFolderFor(path);
-  std::string folder(path.GetText());
-  size_t slash = folder.find_last_of("\\/");
-  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
-  char name[MAX_PATH] = {};
-  if (!GetTempFileNameA(folder.c_str(), "vlm", 0, name)) return false;
-  return temp->SetText(name);
-}
-
-// Replaces `target` with `temp`. Read-only, hidden or system attributes would
-// make the replacement fail, so they are cleared first (and put back if it fails).
-bool MoveIntoPlace(const char* temp, const char* target) {
-  const DWORD guarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  const DWORD attributes = GetFileAttributesA(target);
-  const bool cleared = attributes != INVALID_FILE_ATTRIBUTES && (attributes & guarded);
-  if (cleared) {
-    DWORD plain = attributes & ~guarded;
-    SetFileAttributesA(target, plain ? plain : FILE_ATTRIBUTE_NORMAL);
-  }
-  if (MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  if (cleared) SetFileAttributesA(target, attributes);
-  return false;
-}
-
 // Deletes the records of a list of `Record*` items and empties it; false when
 // it was empty already.
 template <typename Record>
@@ -139,48 +112,36 @@ CBuildStepFileManager::CBuildStepFileManager() : m_owner(nullptr), m_fileSize(0)
 }
 
 CBuildStepFileManager::~CBuildStepFileManager() {
-  // Owners are meant to Clear first; deleting what is left only prevents a leak.
-  Clear();
+  // The records are not deleted here: their owner deletes them beforehand
+  // (Clear or Close), and the application's step display may own them still.
   m_file.Close();
 }
 
 bool CBuildStepFileManager::SaveBuildFile(const CTesselString& path) {
   if (path.IsEmpty()) return false;
-  CTesselString target(path);
-  CTesselString temp;
-  if (!MakeTempPathBeside(target, &m_file, &temp)) return false;
-  bool ok = WriteBuild(temp) && MoveIntoPlace(temp.GetText(), target.GetText());
-  if (!ok) {
-    DeleteFileA(temp.GetText());
-    return false;
-  }
-  m_filePath = target;
+  std::string bytes;
+  if (!AssembleBuild(&bytes) || !WriteFileSafely(path, bytes.data(), bytes.size())) return false;
+  m_filePath = path;
   return true;
 }
 
-bool CBuildStepFileManager::WriteBuild(const CTesselString& path) {
-  CTesselString file(path);
-  if (!m_file.CreateForWriting(file)) return false;
-  bool ok = WriteHeader();
-  // One record that cannot be written spoils the whole file: stop there.
-  for (int i = 0; ok && i < m_steps.GetCount(); ++i)
-    ok = WriteStep(static_cast<CBuildStepDataDefinition*>(m_steps.GetAt(i)));
-  for (int i = 0; ok && i < m_variables.GetCount(); ++i)
-    ok = WriteVariable(static_cast<CVariableDefDataDefinition*>(m_variables.GetAt(i)));
-  m_file.Close();
-  return ok;
-}
-
-bool CBuildStepFileManager::WriteHeader() {
+bool CBuildStepFileManager::AssembleBuild(std::string* bytes) {
   unsigned char header[HeaderSize] = {};
   memcpy(header, kMagic, sizeof kMagic);
   PutInt32(header + kVersionOffset, CurrentVersion);
   PutInt32(header + kStepCountOffset, m_steps.GetCount());
   PutInt32(header + kVariableCountOffset, m_variables.GetCount());
-  return WriteRecord(header, HeaderSize);
+  bytes->assign(reinterpret_cast<const char*>(header), HeaderSize);
+  // One record that cannot be assembled spoils the whole file: stop there.
+  bool ok = true;
+  for (int i = 0; ok && i < m_steps.GetCount(); ++i)
+    ok = AppendStep(bytes, static_cast<CBuildStepDataDefinition*>(m_steps.GetAt(i)));
+  for (int i = 0; ok && i < m_variables.GetCount(); ++i)
+    ok = AppendVariable(bytes, static_cast<CVariableDefDataDefinition*>(m_variables.GetAt(i)));
+  return ok;
 }
 
-bool CBuildStepFileManager::WriteStep(CBuildStepDataDefinition* step) {
+bool CBuildStepFileManager::AppendStep(std::string* bytes, CBuildStepDataDefinition* step) {
   if (!step) return false;
   const CTesselString* texts[CBuildStepDataDefinition::TextFieldCount];
   for (int i = 0; i < CBuildStepDataDefinition::TextFieldCount; ++i)
@@ -193,25 +154,21 @@ bool CBuildStepFileManager::WriteStep(CBuildStepDataDefinition* step) {
   if (!record) return false;
   PutInt32(record + 4, step->m_stepType);
   record[8] = step->m_paused ? 1 : 0;
-  bool ok = WriteRecord(record, static_cast<int>(size));
+  bytes->append(reinterpret_cast<const char*>(record), static_cast<size_t>(size));
   delete[] record;
-  return ok;
+  return true;
 }
 
-bool CBuildStepFileManager::WriteVariable(CVariableDefDataDefinition* variable) {
+bool CBuildStepFileManager::AppendVariable(std::string* bytes,
+                                           CVariableDefDataDefinition* variable) {
   if (!variable) return false;
   const CTesselString* texts[2] = {&variable->m_name, &variable->m_value};
   int64_t size = RecordSize(4, texts, 2);
   unsigned char* record = AssembleRecord(size, kVariableTextsOffset, texts, 2);
   if (!record) return false;
-  bool ok = WriteRecord(record, static_cast<int>(size));
+  bytes->append(reinterpret_cast<const char*>(record), static_cast<size_t>(size));
   delete[] record;
-  return ok;
-}
-
-bool CBuildStepFileManager::WriteRecord(const unsigned char* record, int size) {
-  int written = 0;
-  return m_file.Write(record, size, &written) && written == size;
+  return true;
 }
 
 bool CBuildStepFileManager::LoadBuildFile(const CTesselString& path) {

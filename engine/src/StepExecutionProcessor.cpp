@@ -1,14 +1,20 @@
+// CStepExecutionProcessor: the child process, its pipe and the waits of both
+// threads. Every wait is on a handle; nothing sleeps for a fixed time.
 #include "engine/StepExecutionProcessor.h"
 
 #include <stdio.h>
-#include <string.h>
+#include <wchar.h>
 
+#include "StepText.h"
 #include "engine/LogSink.h"
-#include "engine/StepExecutor.h"
+#include "engine/ProcessOutput.h"
+#include "engine/RunHost.h"
 
 namespace {
 
-const DWORD kPipeBufferBytes = 4096;
+// Room for a fast writer to go on while the worker logs what it read, so that
+// one read takes many of its writes at once.
+const DWORD kPipeBufferBytes = 65536;
 const DWORD kPipeTimeoutMs = 10000;
 
 void CloseIfOpen(HANDLE* handle) {
@@ -18,14 +24,21 @@ void CloseIfOpen(HANDLE* handle) {
 
 }  // namespace
 
+DWORD CStepExecutionProcessor::ChildCreationFlags(bool showWindow) {
+  return showWindow ? DETACHED_PROCESS : CREATE_NO_WINDOW;
+}
+
 CStepExecutionProcessor::CStepExecutionProcessor()
     : m_outputTarget(nullptr),
       m_showWindow(true),
+      m_runHost(nullptr),
       m_busy(false),
       m_success(false),
       m_pipeCounter(0),
       m_outputBuffer(new char[kOutputChunkBytes + 2]),
       m_outputPipe(nullptr),
+      m_readEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      m_doneEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       m_childProcess(nullptr),
       m_childJob(nullptr),
       m_childId(0),
@@ -37,6 +50,8 @@ CStepExecutionProcessor::~CStepExecutionProcessor() {
   m_busy = false;
   Stop();
   delete[] m_outputBuffer;
+  CloseIfOpen(&m_readEvent);
+  CloseIfOpen(&m_doneEvent);
   DeleteCriticalSection(&m_childLock);
 }
 
@@ -57,51 +72,48 @@ CTesselString CStepExecutionProcessor::MakePipeName() {
 }
 
 bool CStepExecutionProcessor::RunProcessAndWait() {
-  if (m_command.IsEmpty()) return false;
+  if (m_command.IsEmpty() || !m_doneEvent || !m_readEvent) return false;
   EnterCriticalSection(&m_childLock);
   m_terminateRequested = false;
   LeaveCriticalSection(&m_childLock);
+  ResetEvent(m_doneEvent);
   m_busy = true;
   if (!Start()) {
     m_busy = false;
     return false;
   }
-  bool quitTaken = false;
-  WPARAM quitCode = 0;
-  while (m_busy) {
-    Sleep(kUiPollMs);
-    PumpMessages(&quitTaken, &quitCode);
-  }
+  WaitForWorker();
   Stop();
-  // The application's message loop must still see the quit request that this
-  // loop took from the queue, or the program could not exit.
-  if (quitTaken) PostQuitMessage(static_cast<int>(quitCode));
   return m_success;
 }
 
-void CStepExecutionProcessor::PumpMessages(bool* quitTaken, WPARAM* quitCode) {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      *quitTaken = true;
-      *quitCode = msg.wParam;
-      continue;
+void CStepExecutionProcessor::WaitForWorker() {
+  // The done event is the one handle: the host's WAIT_OBJECT_0 means the run has
+  // ended. It may also return early (it dispatched something): then ask again.
+  for (;;) {
+    DWORD result = m_runHost ? m_runHost->WaitForStepHandles(1, &m_doneEvent) : WAIT_FAILED;
+    if (result == WAIT_OBJECT_0) return;
+    if (result == WAIT_FAILED) {
+      WaitForSingleObject(m_doneEvent, INFINITE);
+      return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    if (WaitForSingleObject(m_doneEvent, 0) == WAIT_OBJECT_0) return;
   }
 }
 
 bool CStepExecutionProcessor::Shutdown() {
+  if (!m_doneEvent) return false;
   m_busy = false;
+  SetEvent(m_doneEvent);
   Stop();
   return true;
 }
 
 bool CStepExecutionProcessor::Run() {
   RunProcess();
-  // Success is stored before busy is cleared: the UI thread reads it once busy is false.
+  // Success is stored before the end is signalled: the UI thread reads it then.
   m_busy = false;
+  SetEvent(m_doneEvent);
   return false;
 }
 
@@ -144,10 +156,11 @@ bool CStepExecutionProcessor::RunProcess() {
   ResumeThread(info.hThread);
   CloseHandle(info.hThread);
 
-  WaitForChild(info.hProcess);
+  ReadUntilChildEnds(info.hProcess);
   DWORD exitCode = 1;
   GetExitCodeProcess(info.hProcess, &exitCode);
-  FinishOutput();
+  DrainOutputPipe();
+  if (m_outputTarget) m_outputTarget->FlushProcessOutput(LogOutput);
   CloseIfOpen(&m_outputPipe);
   ForgetChild(&info.hProcess, &job);
   m_success = exitCode == 0;
@@ -156,10 +169,11 @@ bool CStepExecutionProcessor::RunProcess() {
 
 bool CStepExecutionProcessor::CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd) {
   CTesselString name = MakePipeName();
-  // Both ends synchronous: the parent only reads what a peek has shown to be
-  // there, and the child's run-time writes to its end as to any file.
-  *readEnd = CreateNamedPipeA(name.GetText(), PIPE_ACCESS_INBOUND, 0, 1, kPipeBufferBytes,
-                              kPipeBufferBytes, kPipeTimeoutMs, nullptr);
+  // The parent's end is overlapped, so that the worker can wait for data and
+  // for the child's end at once; the child's end is synchronous, as its
+  // run-time expects of any file.
+  *readEnd = CreateNamedPipeA(name.GetText(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED, 0, 1,
+                              kPipeBufferBytes, kPipeBufferBytes, kPipeTimeoutMs, nullptr);
   if (*readEnd == INVALID_HANDLE_VALUE) {
     *readEnd = nullptr;
     return false;
@@ -177,19 +191,19 @@ bool CStepExecutionProcessor::CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd
 
 bool CStepExecutionProcessor::StartChild(HANDLE output, HANDLE error, HANDLE input,
                                          PROCESS_INFORMATION* info) {
-  CTesselString commandLine(m_command);
-  commandLine.AppendText(" ");
-  commandLine.Append(m_parameters);
-  STARTUPINFOA startup = {};
+  std::wstring commandLine = WideOf(m_command) + L" " + WideOf(m_parameters);
+  STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
   startup.wShowWindow = m_showWindow ? SW_SHOWNORMAL : SW_HIDE;
   startup.hStdInput = input;
   startup.hStdOutput = output;
   startup.hStdError = error;
-  std::string environment = BuildEnvironmentBlock();
+  std::wstring environment = BuildEnvironmentBlock();
   // Suspended until it is in its job, so that nothing it starts escapes the job.
-  return CreateProcessA(nullptr, commandLine.GetTextAt(0), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+  DWORD flags = ChildCreationFlags(m_showWindow) | CREATE_SUSPENDED;
+  if (!environment.empty()) flags |= CREATE_UNICODE_ENVIRONMENT;
+  return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags,
                         environment.empty() ? nullptr : &environment[0], nullptr, &startup,
                         info) != FALSE;
 }
@@ -202,35 +216,63 @@ HANDLE CStepExecutionProcessor::PutIntoJob(HANDLE process) {
   return job;
 }
 
-void CStepExecutionProcessor::WaitForChild(HANDLE process) {
+// Starts a read of the output pipe and waits for it; false when the pipe is
+// broken (every writer has closed it) or the read failed.
+bool CStepExecutionProcessor::ReadPipe(DWORD wanted, DWORD* got) {
+  OVERLAPPED overlapped = {};
+  overlapped.hEvent = m_readEvent;
+  *got = 0;
+  if (ReadFile(m_outputPipe, m_outputBuffer, wanted, got, &overlapped)) return true;
+  if (GetLastError() != ERROR_IO_PENDING) return false;
+  return GetOverlappedResult(m_outputPipe, &overlapped, got, TRUE) != FALSE;
+}
+
+void CStepExecutionProcessor::ReadUntilChildEnds(HANDLE process) {
   // The process handle, not the exit code, tells whether the child still runs: a
   // child may really exit with code 259 (STILL_ACTIVE).
-  while (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-    Sleep(kChildPollMs);
-    DrainOutputPipe();
+  for (;;) {
+    OVERLAPPED overlapped = {};
+    overlapped.hEvent = m_readEvent;
+    DWORD got = 0;
+    if (ReadFile(m_outputPipe, m_outputBuffer, kOutputChunkBytes, &got, &overlapped)) {
+      Deliver(got);
+      continue;
+    }
+    if (GetLastError() != ERROR_IO_PENDING) break;  // every writer has closed its end
+    // Data first: when both are signalled, what the child wrote is taken before
+    // its end is noticed.
+    HANDLE handles[] = {m_readEvent, process};
+    const bool ended = WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0;
+    // A program the child started may hold the pipe open for longer: the step
+    // ends with the child, and only what is already in the pipe is still read.
+    if (ended) CancelIo(m_outputPipe);
+    const bool read = GetOverlappedResult(m_outputPipe, &overlapped, &got, TRUE) != FALSE;
+    if (read) Deliver(got);
+    if (ended || !read) break;
   }
+  // A child that closed its output early is still waited for.
+  WaitForSingleObject(process, INFINITE);
 }
 
 void CStepExecutionProcessor::DrainOutputPipe() {
-  // Read even without a target: a child whose pipe is full would wait forever.
-  if (!m_outputBuffer || !m_outputPipe) return;
-  for (;;) {
-    DWORD available = 0;
-    if (!PeekNamedPipe(m_outputPipe, nullptr, 0, nullptr, &available, nullptr) || available == 0)
-      return;
-    DWORD wanted = available < kOutputChunkBytes ? available : kOutputChunkBytes;
-    DWORD read = 0;
-    if (!ReadFile(m_outputPipe, m_outputBuffer, wanted, &read, nullptr) || read == 0) return;
-    m_outputBuffer[read] = '\0';
-    if (!m_outputTarget) continue;
-    CTesselString text(m_outputBuffer);
-    if (!text.IsEmpty()) m_outputTarget->AddProcessOutput(LogOutput, &text);
+  // Only what was there when the child ended: a program it started and left
+  // running could otherwise keep the step from ever ending.
+  DWORD left = 0;
+  if (!m_outputPipe || !PeekNamedPipe(m_outputPipe, nullptr, 0, nullptr, &left, nullptr)) return;
+  while (left > 0) {
+    DWORD got = 0;
+    if (!ReadPipe(left < kOutputChunkBytes ? left : kOutputChunkBytes, &got) || got == 0) return;
+    Deliver(got);
+    left -= got < left ? got : left;
   }
 }
 
-void CStepExecutionProcessor::FinishOutput() {
-  DrainOutputPipe();
-  if (m_outputTarget) m_outputTarget->FlushProcessOutput(LogOutput);
+void CStepExecutionProcessor::Deliver(DWORD bytes) {
+  // Read even without a target: a child whose pipe is full would wait forever.
+  if (!m_outputTarget || bytes == 0) return;
+  m_outputBuffer[bytes] = '\0';
+  CTesselString text(m_outputBuffer);
+  if (!text.IsEmpty()) m_outputTarget->AddProcessOutput(LogOutput, &text);
 }
 
 void CStepExecutionProcessor::ForgetChild(HANDLE* process, HANDLE* job) {
@@ -257,19 +299,20 @@ bool CStepExecutionProcessor::TerminateChildProcess() {
   return terminated;
 }
 
-std::string CStepExecutionProcessor::BuildEnvironmentBlock() const {
-  if (m_environmentName.IsEmpty()) return std::string();
-  CTesselString nameCopy(m_environmentName), valueCopy(m_environmentValue);
-  std::string name = nameCopy.GetText();
-  std::string block;
-  char* strings = GetEnvironmentStringsA();
-  for (const char* entry = strings; entry && *entry; entry += strlen(entry) + 1) {
+std::wstring CStepExecutionProcessor::BuildEnvironmentBlock() const {
+  if (m_environmentName.IsEmpty()) return std::wstring();
+  // Wide throughout: a value in another script (a profile path in Cyrillic, say)
+  // would reach the child as '?' through the ANSI code page.
+  const std::wstring name = WideOf(m_environmentName);
+  std::wstring block;
+  wchar_t* strings = GetEnvironmentStringsW();
+  for (const wchar_t* entry = strings; entry && *entry; entry += wcslen(entry) + 1) {
     // Entries such as "=C:=C:\dir" start with '=': their name is not the one set.
-    bool sameName = _strnicmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == '=';
-    if (!sameName) block.append(entry).push_back('\0');
+    bool sameName = _wcsnicmp(entry, name.c_str(), name.size()) == 0 && entry[name.size()] == L'=';
+    if (!sameName) block.append(entry).push_back(L'\0');
   }
-  if (strings) FreeEnvironmentStringsA(strings);
-  block.append(name).append("=").append(valueCopy.GetText()).push_back('\0');
-  block.push_back('\0');
+  if (strings) FreeEnvironmentStringsW(strings);
+  block.append(name).append(L"=").append(WideOf(m_environmentValue)).push_back(L'\0');
+  block.push_back(L'\0');
   return block;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
@@ -351,6 +352,84 @@ TEST_F(BuildStepFileManagerTest, FailedSaveAsKeepsTheCurrentPath) {
   EXPECT_FALSE(manager.SaveBuildFile(CTesselString((blocker + "\\sub\\other.velm").c_str())));
   EXPECT_EQ(path, Text(manager.GetFilePath()));
   EXPECT_FALSE(manager.SaveBuildFile(CTesselString("")));
+}
+
+// A folder too deep for a temporary name within the narrow functions' limit
+// still takes the build file wherever the file could be written directly.
+TEST_F(BuildStepFileManagerTest, SaveInAFolderTooDeepForATemporaryName) {
+  std::string deep = folder.GetPath();
+  while (deep.size() + 31 <= 248) deep += "\\" + std::string(30, 'd');
+  deep += "\\" + std::string(250 - deep.size() - 1, 'e');
+  const std::string path = deep + "\\b.velm";
+  ASSERT_LT(path.size(), (size_t)MAX_PATH);
+  ASSERT_GT(deep.size(), (size_t)MAX_PATH - 14);
+  AddStep("deep");
+  EXPECT_TRUE(manager.SaveBuildFile(CTesselString(path.c_str())));
+  EXPECT_EQ(Header(2, 1, 0), CTempFolder::ReadBytes(path).substr(0, 52));
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((deep + "\\*").c_str(), &found);
+  ASSERT_NE(INVALID_HANDLE_VALUE, search);
+  do {
+    if (strcmp(found.cFileName, ".") && strcmp(found.cFileName, ".."))
+      names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  EXPECT_EQ((std::vector<std::string>{"b.velm"}), names);
+}
+
+// A save that fails leaves the disk as it was: the folders it made go again.
+TEST_F(BuildStepFileManagerTest, FailedSaveLeavesNoFolderItMade) {
+  AddStep("x");
+  const char* names[] = {"made\\deeper\\bad|name.velm", "made\\deeper\\"};
+  for (const char* name : names) {
+    EXPECT_FALSE(manager.SaveBuildFile(CTesselString(folder.PathOf(name).c_str()))) << name;
+    EXPECT_TRUE(folder.ListNames().empty()) << name;
+  }
+  EXPECT_FALSE(manager.HasFilePath());
+}
+
+// Records are deleted by Clear and Close, each once; the destructor deletes
+// none, since the application's step display may have deleted them already.
+class CCountedStep : public CBuildStepDataDefinition {
+ public:
+  explicit CCountedStep(int* deletions) : m_deletions(deletions) {}
+  ~CCountedStep() override { ++*m_deletions; }
+
+ private:
+  int* m_deletions;
+};
+
+class CCountedVariable : public CVariableDefDataDefinition {
+ public:
+  explicit CCountedVariable(int* deletions) : m_deletions(deletions) {}
+  ~CCountedVariable() override { ++*m_deletions; }
+
+ private:
+  int* m_deletions;
+};
+
+TEST_F(BuildStepFileManagerTest, NoRecordIsDeletedTwice) {
+  int deletions = 0;
+  CCountedStep* step = new CCountedStep(&deletions);
+  CCountedVariable* variable = new CCountedVariable(&deletions);
+  {
+    CBuildStepFileManager displayed;
+    displayed.GetStepList().AddTail(step);
+    displayed.GetVariableList().AddTail(variable);
+    // The owner deletes what it owns, as the step display does, and the
+    // manager goes without a Clear.
+    delete step;
+    delete variable;
+  }
+  EXPECT_EQ(2, deletions);
+  CBuildStepFileManager cleared;
+  cleared.GetStepList().AddTail(new CCountedStep(&deletions));
+  cleared.GetVariableList().AddTail(new CCountedVariable(&deletions));
+  EXPECT_TRUE(cleared.Clear());
+  EXPECT_EQ(4, deletions);
+  cleared.Close();
+  EXPECT_EQ(4, deletions);
 }
 
 TEST_F(BuildStepFileManagerTest, ClearingAndDeleting) {

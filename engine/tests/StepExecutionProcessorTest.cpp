@@ -1,6 +1,6 @@
 // The execution processor with real child processes (the stand-in tool and the
 // command interpreter): output capture, exit codes, standard input, pipe names,
-// and termination of a whole process tree.
+// the wait through the run host, and termination of a whole process tree.
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/LogSink.h"
+#include "engine/ProcessOutput.h"
 #include "engine/StepExecutionProcessor.h"
 #include "engine/StepExecutor.h"
 #include "SupportExec.h"
@@ -20,9 +22,10 @@ class ProcessorTest : public ::testing::Test {
   void SetUp() override { m_executor.SetLog(&m_log); }
 
   // Runs the stand-in with the given arguments through a fresh processor.
-  bool RunStandIn(const std::string& arguments) {
+  bool RunStandIn(const std::string& arguments, IRunHost* host = nullptr) {
     CStepExecutionProcessor processor;
     processor.m_outputTarget = &m_executor;
+    processor.SetRunHost(host ? host : &m_host);
     processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
     processor.SetParameters(arguments.c_str());
     return processor.RunProcessAndWait();
@@ -31,6 +34,7 @@ class ProcessorTest : public ::testing::Test {
   std::vector<std::string> Output() { return m_log.Texts(LogOutput); }
 
   CFakeExecLog m_log;
+  CFakeRunHost m_host;
   CStepExecutor m_executor;
 };
 
@@ -94,8 +98,8 @@ void ExpectNumberedLines(const std::vector<std::string>& lines, long count) {
 }
 
 TEST_F(ProcessorTest, OutputBeyondPipeSizeArrivesComplete) {
-  EXPECT_TRUE(RunStandIn("--lines 200"));  // 16,000 bytes
-  ExpectNumberedLines(Output(), 200);
+  EXPECT_TRUE(RunStandIn("--lines 2000"));  // 160,000 bytes
+  ExpectNumberedLines(Output(), 2000);
 }
 
 TEST_F(ProcessorTest, TenMegabytesArriveCompleteAndInOrder) {
@@ -111,11 +115,39 @@ TEST_F(ProcessorTest, OutputWithoutTargetIsStillReadSoTheChildCanEnd) {
   EXPECT_TRUE(processor.RunProcessAndWait());
 }
 
+// Passes every chunk on to the executor, and sets an event once it has, so
+// that the child writes its next piece only after this one was read.
+class CChunkRecorder : public IProcessOutput {
+ public:
+  CChunkRecorder(CStepExecutor* executor, HANDLE read) : m_executor(executor), m_read(read) {}
+  bool AddProcessOutput(int kind, CTesselString* text) override {
+    m_chunks.push_back(CTesselString(*text).GetText());
+    bool logged = m_executor->AddProcessOutput(kind, text);
+    SetEvent(m_read);
+    return logged;
+  }
+  bool FlushProcessOutput(int kind) override { return m_executor->FlushProcessOutput(kind); }
+  std::vector<std::string> m_chunks;
+
+ private:
+  CStepExecutor* m_executor;
+  HANDLE m_read;
+};
+
 TEST_F(ProcessorTest, LineSplitAcrossReadsIsJoined) {
-  // The sleeps make the child's writes land in separate pipe reads.
-  EXPECT_TRUE(
-      RunStandIn("--raw par --sleep 300 --raw \"tial\\r\" --sleep 300 "
-                 "--raw \"\\nnext\\r\\nlast without end\""));
+  CNamedEvent read;
+  CChunkRecorder recorder(&m_executor, read.Handle());
+  CStepExecutionProcessor processor;
+  processor.m_outputTarget = &recorder;
+  processor.SetRunHost(&m_host);
+  processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  const std::string await = " --await " + read.Name() + " ";
+  processor.SetParameters(("--raw par" + await + "--raw \"tial\\r\"" + await +
+                           "--raw \"\\nnext\\r\\nlast without end\"")
+                              .c_str());
+  EXPECT_TRUE(processor.RunProcessAndWait());
+  std::vector<std::string> chunks = {"par", "tial\r", "\nnext\r\nlast without end"};
+  EXPECT_EQ(chunks, recorder.m_chunks);
   std::vector<std::string> expected = {"    partial", "    next", "    last without end"};
   EXPECT_EQ(expected, Output());
 }
@@ -188,44 +220,80 @@ TEST_F(ProcessorTest, TerminateWithoutChildIsFalse) {
   EXPECT_FALSE(processor.TerminateChildProcess());
 }
 
-// Cancel from a timer dispatched by the waiting loop, once the grandchild that
-// the command interpreter starts has written its process id.
-struct TreeCancel {
-  CStepExecutionProcessor* processor;
-  std::string pidFile;
-  bool terminated;
-  DWORD cancelTick;
-};
-TreeCancel* g_treeCancel = nullptr;
+// The waiting UI thread hears from the run host only: a host that returns
+// early is asked again, one that cannot wait is replaced by a plain wait, and
+// the thread's message queue is left alone.
+class CImpatientHost : public CFakeRunHost {
+ public:
+  explicit CImpatientHost(int failures, DWORD answer) : m_failures(failures), m_answer(answer) {}
+  DWORD WaitForStepHandles(DWORD count, const HANDLE* handles) override {
+    if (m_failures-- > 0) {
+      ++m_waits;
+      return m_answer;
+    }
+    return CFakeRunHost::WaitForStepHandles(count, handles);
+  }
 
-void CALLBACK CancelWhenStarted(HWND, UINT, UINT_PTR id, DWORD) {
-  if (!g_treeCancel || !FileIsThere(g_treeCancel->pidFile)) return;
-  KillTimer(nullptr, id);
-  g_treeCancel->cancelTick = GetTickCount();
-  g_treeCancel->terminated = g_treeCancel->processor->TerminateChildProcess();
+ private:
+  int m_failures;
+  DWORD m_answer;
+};
+
+TEST_F(ProcessorTest, WaitGoesThroughTheRunHost) {
+  struct Case {
+    int failures;
+    DWORD answer;
+    int leastWaits;
+  } cases[] = {{0, WAIT_FAILED, 1}, {3, WAIT_TIMEOUT, 4}, {1, WAIT_FAILED, 1}};
+  for (const Case& c : cases) {
+    m_log.Clear();
+    CImpatientHost host(c.failures, c.answer);
+    EXPECT_TRUE(RunStandIn("--out done", &host)) << c.failures;
+    EXPECT_GE(host.m_waits, c.leastWaits) << c.failures;
+    EXPECT_EQ(std::vector<std::string>{"    done"}, Output()) << c.failures;
+  }
+  CStepExecutionProcessor plain;  // without a host: a plain wait
+  plain.SetCommand(("\"" + StandInPath() + "\"").c_str());
+  plain.SetParameters("--exit 0");
+  EXPECT_TRUE(plain.RunProcessAndWait());
 }
 
+TEST_F(ProcessorTest, WaitingLeavesTheMessageQueueAlone) {
+  PostQuitMessage(7);
+  EXPECT_TRUE(RunStandIn("--out x"));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(7u, msg.wParam);
+}
+
+// Cancel from the run host's wait (where the application dispatches its cancel
+// command), once the grandchild that the command interpreter starts has
+// written its process id.
 TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
   CTempFolder folder;
+  CNamedEvent started, never;
+  const std::string pidFile = folder.PathOf("pid.txt");
   CStepExecutionProcessor processor;
   processor.m_outputTarget = &m_executor;
   processor.m_showWindow = false;
-  TreeCancel cancel = {&processor, folder.PathOf("pid.txt"), false, 0};
-  g_treeCancel = &cancel;
+  processor.SetRunHost(&m_host);
+  bool terminated = false;
+  DWORD cancelTick = 0;
+  m_host.WhenSignalled(started.Handle(), [&] {
+    cancelTick = GetTickCount();
+    terminated = processor.TerminateChildProcess();
+  });
   processor.SetCommand("cmd.exe /c ");
-  processor.SetParameters(
-      (StandInPath() + " --pidfile " + cancel.pidFile + " --sleep 60000").c_str());
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, CancelWhenStarted);
-  ASSERT_NE(0u, timer);
+  processor.SetParameters((StandInPath() + " --pidfile " + pidFile + " --signal " + started.Name() +
+                           " --await " + never.Name())
+                              .c_str());
   EXPECT_FALSE(processor.RunProcessAndWait());
   DWORD returned = GetTickCount();
-  KillTimer(nullptr, timer);
-  g_treeCancel = nullptr;
-  ASSERT_TRUE(cancel.terminated);
-  EXPECT_LT(returned - cancel.cancelTick, 5000u);
+  ASSERT_TRUE(terminated);
+  EXPECT_LT(returned - cancelTick, 5000u);
 
   // The grandchild (the stand-in under cmd.exe) is gone too.
-  DWORD pid = strtoul(CTempFolder::ReadBytes(cancel.pidFile).c_str(), nullptr, 10);
+  DWORD pid = strtoul(CTempFolder::ReadBytes(pidFile).c_str(), nullptr, 10);
   ASSERT_NE(0u, pid);
   HANDLE grandchild = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid);
   if (grandchild) {
@@ -234,14 +302,6 @@ TEST_F(ProcessorTest, TerminateEndsTheWholeProcessTree) {
     if (!ended) TerminateProcess(grandchild, 9);  // leave no stray process behind
     CloseHandle(grandchild);
   }
-}
-
-TEST_F(ProcessorTest, QuitMessageTakenWhileWaitingIsPostedAgain) {
-  PostQuitMessage(7);
-  EXPECT_TRUE(RunStandIn("--sleep 300"));
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(7u, msg.wParam);
 }
 
 }  // namespace

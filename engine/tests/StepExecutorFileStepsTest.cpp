@@ -228,6 +228,39 @@ TEST_F(FileStepsTest, CopyTreeWithAFailedFolderFails) {
   EXPECT_TRUE(FileIsThere(Dst() + "\\z\\y.txt"));
 }
 
+// The file functions are narrow: wide texts that the ANSI code page holds run
+// as narrow ones do; others fail before anything is touched.
+TEST_F(FileStepsTest, WideTextsInFileSteps) {
+  const std::wstring src = WideFromUtf8(Src()), dst = WideFromUtf8(Dst());
+  struct Case {
+    std::wstring target;
+    bool succeeds;
+    const char* ansiFolder;  // the target as the narrow functions name it
+  } cases[] = {
+      {dst + L"\\Grüße", true,
+       "\\Gr\xFC\xDF"
+       "e"},
+      {dst + L"\\Сборка", false, nullptr},
+  };
+  for (const Case& c : cases) {
+    m_log.Clear();
+    CBuildStepDataDefinition step;
+    step.m_stepType = StepCopyFiles;
+    step.SetStepName("Wide");
+    step.m_sourcePath.SetWideText(src.c_str());
+    step.m_targetPath.SetWideText(c.target.c_str());
+    step.m_fileSpec.SetWideText(L"*.txt");
+    EXPECT_EQ(c.succeeds, m_executor.ExecuteStep(&step)) << Utf8(c.target);
+    if (c.succeeds) {
+      EXPECT_EQ(std::vector<std::string>{"Copied 2 files"}, Summaries());
+      EXPECT_TRUE(FileIsThere(Dst() + c.ansiFolder + "\\a.txt"));
+    } else {
+      EXPECT_TRUE(Summaries().empty());
+      EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(c.target.c_str()));
+    }
+  }
+}
+
 // Cancel while a file step runs (here: as it logs its start) does not interrupt
 // it; the run stops after it.
 struct FileCancel {

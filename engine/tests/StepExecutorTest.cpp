@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -300,36 +301,237 @@ TEST_F(StepExecutorTest, ToolReadingStandardInputDoesNotHang) {
   EXPECT_EQ(expected, Output());
 }
 
-// Cancel arrives as a message dispatched while the process step waits, as the
-// application's cancel command does.
-CStepExecutor* g_cancelExecutor = nullptr;
-CFakeExecLog* g_cancelLog = nullptr;
-bool g_cancelResult = false;
-DWORD g_cancelTick = 0;
-
-void CALLBACK CancelFromTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  if (g_cancelLog->Texts(LogOutput).empty()) return;  // the child is not running yet
-  KillTimer(nullptr, id);
-  g_cancelTick = GetTickCount();
-  g_cancelResult = g_cancelExecutor->CancelCurrentStep();
-}
-
+// Cancel arrives while the run host waits, as the application's cancel command
+// does; the child says when it runs, so nothing is polled.
 TEST_F(StepExecutorTest, CancelTerminatesRunningChildPromptly) {
-  g_cancelExecutor = &m_executor;
-  g_cancelLog = &m_log;
-  g_cancelResult = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 100, CancelFromTimer);
-  ASSERT_NE(0u, timer);
+  CNamedEvent started, never;
+  bool cancelled = false;
+  DWORD cancelTick = 0;
+  m_host.WhenSignalled(started.Handle(), [&] {
+    cancelTick = GetTickCount();
+    cancelled = m_executor.CancelCurrentStep();
+  });
   m_executor.SetRunning(true);
-  EXPECT_FALSE(Run(StepExecuteProgram, "Long", m_standIn.c_str(), "--out started --sleep 60000"));
+  std::string parameters = "--out started --signal " + started.Name() + " --await " + never.Name();
+  EXPECT_FALSE(Run(StepExecuteProgram, "Long", m_standIn.c_str(), parameters.c_str()));
   DWORD returned = GetTickCount();
-  KillTimer(nullptr, timer);
-  EXPECT_TRUE(g_cancelResult);
+  EXPECT_TRUE(cancelled);
   EXPECT_FALSE(m_executor.IsRunning());
-  EXPECT_LT(returned - g_cancelTick, 5000u);
-  EXPECT_EQ("Long Failed", m_log.Entries().back().text);
+  EXPECT_LT(returned - cancelTick, 5000u);
+  std::vector<ExecLogEntry> entries = m_log.Entries();
+  ASSERT_EQ(3u, entries.size());
+  EXPECT_EQ("    started", entries[1].text);
+  EXPECT_EQ(LogFailure, entries[2].kind);
+  EXPECT_EQ("Long Failed", entries[2].text);
   // Between steps there is nothing to terminate.
   EXPECT_FALSE(m_executor.CancelCurrentStep());
+}
+
+// The wait as the application makes it: window messages flow while a step
+// runs, and a WM_QUIT taken from the queue is posted again before it returns.
+class CPumpingRunHost : public CFakeRunHost {
+ public:
+  DWORD WaitForStepHandles(DWORD count, const HANDLE* handles) override {
+    ++m_waits;
+    bool quit = false;
+    WPARAM quitCode = 0;
+    DWORD result;
+    while ((result = MsgWaitForMultipleObjects(count, handles, FALSE, INFINITE, QS_ALLINPUT)) ==
+           WAIT_OBJECT_0 + count) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+          quit = true;
+          quitCode = msg.wParam;
+          continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+    if (quit) PostQuitMessage(static_cast<int>(quitCode));
+    return result;
+  }
+};
+
+const UINT kCancelMessage = WM_APP + 1;
+
+LRESULT CALLBACK CancelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kCancelMessage) return DefWindowProcA(window, message, wParam, lParam);
+  auto* executor = reinterpret_cast<CStepExecutor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return executor->CancelCurrentStep() ? 1 : 0;
+}
+
+TEST_F(StepExecutorTest, CancelCommandDispatchedByTheApplicationsWait) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = CancelWindowProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "VelmEngineTestCancel";
+  RegisterClassA(&windowClass);
+  HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(nullptr, window);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&m_executor));
+  CPumpingRunHost host;
+  m_executor.SetOwner(&host);
+  // The cancel command comes as a window message once the child runs.
+  CNamedEvent started, never;
+  std::thread poster([&] {
+    if (WaitForSingleObject(started.Handle(), 60000) == WAIT_OBJECT_0)
+      PostMessageA(window, kCancelMessage, 0, 0);
+  });
+  PostQuitMessage(5);
+  std::string parameters = "--signal " + started.Name() + " --await " + never.Name();
+  EXPECT_FALSE(Run(StepExecuteProgram, "Long", m_standIn.c_str(), parameters.c_str()));
+  poster.join();
+  EXPECT_FALSE(m_executor.IsRunning());
+  EXPECT_GE(host.m_waits, 1);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(5u, msg.wParam);
+  DestroyWindow(window);
+}
+
+// Wide texts (the build file keeps them) run exactly like narrow ones: every
+// character reaches the child, paths with blanks are quoted, and variables are
+// replaced.
+class WideStepTest : public StepExecutorTest {
+ protected:
+  void SetUp() override {
+    StepExecutorTest::SetUp();
+    m_toolFolder = WideFromUtf8(m_folder.GetPath()) + L"\\Werkzeug und Инструменты";
+    ASSERT_TRUE(CreateDirectoryW(m_toolFolder.c_str(), nullptr));
+    m_tool = m_toolFolder + L"\\tool.exe";
+    ASSERT_TRUE(CopyFileW(WideFromUtf8(m_standIn).c_str(), m_tool.c_str(), FALSE));
+    m_host.m_installerPath = m_standIn;
+    m_host.m_visualStudioPath = m_standIn;
+    m_host.m_siblingToolPath = m_standIn;
+  }
+
+  bool RunWide(int type, const wchar_t* name, const wchar_t* executable, const wchar_t* parameters,
+               const wchar_t* source = L"") {
+    CBuildStepDataDefinition step;
+    step.m_stepType = type;
+    step.m_stepName.SetWideText(name);
+    step.m_executablePath.SetWideText(executable);
+    step.m_parameters.SetWideText(parameters);
+    step.m_sourcePath.SetWideText(source);
+    return m_executor.ExecuteStep(&step);
+  }
+
+  CTempFolder m_folder;
+  std::wstring m_toolFolder;
+  std::wstring m_tool;
+};
+
+TEST_F(WideStepTest, EveryProcessStepTypeKeepsWideTexts) {
+  const std::wstring standIn = WideFromUtf8(m_standIn);
+  const std::wstring project = L"C:\\Проекты\\my app.aip";
+  struct Case {
+    int type;
+    std::wstring executable, parameters, source;
+    std::vector<std::string> arguments;
+  } cases[] = {
+      {StepExecuteProgram, m_tool, L"--wargs Привет \"a b\"", L"", {"--wargs", u8"Привет", "a b"}},
+      {StepDosCommand, L"", standIn + L" --wargs Привет", L"", {"--wargs", u8"Привет"}},
+      {StepAdvancedInstallerBuild,
+       L"",
+       L"--wargs",
+       project,
+       {"/build", u8"C:\\Проекты\\my app.aip", "--wargs", "-force"}},
+      {StepAdvancedInstallerEdit,
+       L"",
+       L"--wargs",
+       project,
+       {"/edit", u8"C:\\Проекты\\my app.aip", "--wargs"}},
+      {StepMSDevCompile,
+       L"",
+       L"--wargs",
+       project,
+       {u8"C:\\Проекты\\my app.aip", "/rebuild", "--wargs"}},
+      {StepVantrell, L"", L"--wargs Ünïcödé", L"", {"--wargs", u8"Ünïcödé"}},
+      {StepLumeth, L"", L"--wargs Ünïcödé", L"", {"--wargs", u8"Ünïcödé"}},
+      {StepBrisant, L"", L"  --wargs Ünïcödé", L"", {"-cmd", "--wargs", u8"Ünïcödé"}},
+      {StepQuorrel, L"", L" --wargs Ünïcödé ", L"", {"--wargs", u8"Ünïcödé"}},
+  };
+  for (const Case& c : cases) {
+    m_log.Clear();
+    EXPECT_TRUE(
+        RunWide(c.type, L"Wide", c.executable.c_str(), c.parameters.c_str(), c.source.c_str()))
+        << c.type;
+    std::vector<std::string> expected;
+    for (const std::string& argument : c.arguments)
+      expected.push_back("    WARG[" + argument + "]");
+    EXPECT_EQ(expected, Output()) << c.type;
+  }
+}
+
+TEST_F(WideStepTest, WideCommandLineReachesTheChildIntact) {
+  EXPECT_TRUE(RunWide(StepExecuteProgram, L"Echo", m_tool.c_str(), L"--wecho «Grüße» Привет"));
+  std::vector<std::string> expected = {"    WCMDLINE[\"" + Utf8(m_tool) +
+                                       u8"\" --wecho «Grüße» Привет]"};
+  EXPECT_EQ(expected, Output());
+}
+
+TEST_F(WideStepTest, WideStepNameIsLoggedWide) {
+  EXPECT_TRUE(RunWide(StepExecuteProgram, L"Сборка", m_tool.c_str(), L"--exit 0"));
+  EXPECT_FALSE(RunWide(StepExecuteProgram, L"Сборка", m_tool.c_str(), L"--exit 1"));
+  std::vector<std::string> expected = {u8"Running Сборка", u8"Сборка Completed Successfully",
+                                       u8"Running Сборка", u8"Сборка Failed"};
+  std::vector<std::string> texts;
+  for (const ExecLogEntry& entry : m_log.Entries()) texts.push_back(entry.text);
+  EXPECT_EQ(expected, texts);
+}
+
+std::string TextOf(CTesselString text) {
+  return text.IsWide() ? Utf8(text.GetWideText()) : std::string(text.GetText());
+}
+
+TEST_F(WideStepTest, VariablesAreReplacedInWideTexts) {
+  m_host.AddVariable("Word", "narrow");
+  m_host.AddWideVariable(L"ГОРОД", L"Москва");
+  m_host.AddWideVariable(L"City", L"Київ");
+  struct Case {
+    const wchar_t* wide;  // null: the narrow text below
+    const char* narrow;
+    const char* expected;
+    bool wideAfter;
+  } cases[] = {
+      {L"%word% in %город%", nullptr, u8"narrow in Москва", true},
+      {L"Grüße %WORD%", nullptr, u8"Grüße narrow", true},
+      {nullptr, "%Word% to %city%", u8"narrow to Київ", true},
+      {nullptr, "only %WORD%", "only narrow", false},
+  };
+  for (const Case& c : cases) {
+    CBuildStepDataDefinition copy;
+    if (c.wide)
+      copy.m_parameters.SetWideText(c.wide);
+    else
+      copy.m_parameters.SetText(c.narrow);
+    m_executor.SubstituteVariables(copy);
+    EXPECT_EQ(c.expected, TextOf(copy.m_parameters));
+    EXPECT_EQ(c.wideAfter, copy.m_parameters.IsWide()) << c.expected;
+  }
+  m_log.Clear();
+  EXPECT_TRUE(RunWide(StepExecuteProgram, L"Vars", m_tool.c_str(), L"--wargs %Word% %город%"));
+  std::vector<std::string> expected = {"    WARG[--wargs]", "    WARG[narrow]",
+                                       u8"    WARG[Москва]"};
+  EXPECT_EQ(expected, Output());
+}
+
+// The nested build gets this process's environment in wide form, so that a
+// value in another script (a profile path in Cyrillic) arrives intact.
+TEST_F(StepExecutorTest, NestedBuildKeepsNonAnsiEnvironmentValues) {
+  const wchar_t profile[] = L"C:\\users\\Пользователь\\AppData";
+  SetEnvironmentVariableW(L"VELM_EB_PROFILE", profile);
+  m_host.m_nestedProgram = m_quotedStandIn + " --wenv VELM_EB_PROFILE";
+  SetEnvironmentVariableA(CStepExecutor::kNestingDepthVariable, nullptr);
+  EXPECT_TRUE(Run(StepBuildScript, "Nested", "", "", "D:\\Other.velm"));
+  SetEnvironmentVariableW(L"VELM_EB_PROFILE", nullptr);
+  std::vector<std::string> output = Output();
+  ASSERT_EQ(3u, output.size());
+  EXPECT_EQ("    WENV[" + Utf8(profile) + "]", output[0]);
+  EXPECT_EQ("    DEPTH[1]", output[2]);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 #include "testsupport/TestProcess.h"
 
 bool CFakeExecLog::AddEntry(int kind, const CTesselString& text) {
-  std::string copy = CTesselString(text).GetText();
+  CTesselString other(text);
+  std::string copy = text.IsWide() ? Utf8(other.GetWideText()) : other.GetText();
   {
     std::lock_guard<std::mutex> guard(m_mutex);
     m_entries.push_back({kind, copy});
@@ -41,6 +42,31 @@ void CFakeRunHost::AddVariable(const char* name, const char* value) {
   m_variables.push_back(variable);
 }
 
+void CFakeRunHost::AddWideVariable(const wchar_t* name, const wchar_t* value) {
+  CVariableDefDataDefinition* variable = new CVariableDefDataDefinition;
+  variable->m_name.SetWideText(name);
+  variable->m_value.SetWideText(value);
+  m_variables.push_back(variable);
+}
+
+void CFakeRunHost::WhenSignalled(HANDLE event, std::function<void()> action) {
+  m_triggers.emplace_back(event, action);
+}
+
+DWORD CFakeRunHost::WaitForStepHandles(DWORD count, const HANDLE* handles) {
+  ++m_waits;
+  for (;;) {
+    std::vector<HANDLE> all(handles, handles + count);
+    for (const auto& trigger : m_triggers) all.push_back(trigger.first);
+    DWORD result = WaitForMultipleObjects((DWORD)all.size(), all.data(), FALSE, INFINITE);
+    if (result < WAIT_OBJECT_0 + count || result >= WAIT_OBJECT_0 + all.size()) return result;
+    auto trigger = m_triggers.begin() + (result - WAIT_OBJECT_0 - count);
+    std::function<void()> action = trigger->second;
+    m_triggers.erase(trigger);
+    action();
+  }
+}
+
 CVariableDefDataDefinition* CFakeRunHost::GetFirstVariable() {
   m_next = 0;
   return GetNextVariable();
@@ -50,20 +76,54 @@ CVariableDefDataDefinition* CFakeRunHost::GetNextVariable() {
   return m_next < m_variables.size() ? m_variables[m_next++] : nullptr;
 }
 
+CTesselString CFakeRunHost::SiblingTool(const char* productKey, const char* toolFileName) {
+  if (!m_siblingToolPath.empty()) return m_siblingToolPath.c_str();
+  return GetSiblingToolFilePath(productKey, toolFileName);
+}
+
 CTesselString CFakeRunHost::GetVantrellToolPath() {
-  return GetSiblingToolFilePath(kVantrellProductKey, kVantrellToolFileName);
+  return SiblingTool(kVantrellProductKey, kVantrellToolFileName);
 }
 
 CTesselString CFakeRunHost::GetLumethToolPath() {
-  return GetSiblingToolFilePath(kLumethProductKey, kLumethToolFileName);
+  return SiblingTool(kLumethProductKey, kLumethToolFileName);
 }
 
 CTesselString CFakeRunHost::GetBrisantToolPath() {
-  return GetSiblingToolFilePath(kBrisantProductKey, kBrisantToolFileName);
+  return SiblingTool(kBrisantProductKey, kBrisantToolFileName);
 }
 
 CTesselString CFakeRunHost::GetQuorrelToolPath() {
-  return GetSiblingToolFilePath(kQuorrelProductKey, kQuorrelToolFileName);
+  return SiblingTool(kQuorrelProductKey, kQuorrelToolFileName);
+}
+
+CNamedEvent::CNamedEvent() {
+  static LONG serial = 0;
+  char name[64];
+  wsprintfA(name, "VelmEngineTest.%lu.%ld", GetCurrentProcessId(), InterlockedIncrement(&serial));
+  m_name = name;
+  m_handle = CreateEventA(nullptr, FALSE, FALSE, name);
+}
+
+CNamedEvent::~CNamedEvent() {
+  if (m_handle) CloseHandle(m_handle);
+}
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int size =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)text.size(), &bytes[0], size, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring WideFromUtf8(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0);
+  std::wstring wide(count, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), (int)text.size(), &wide[0], count);
+  return wide;
 }
 
 void FillStep(CBuildStepDataDefinition* step, int type, const char* name, const char* executable,

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ struct ExecLogEntry {
   std::string text;
 };
 
-/// Records every entry; safe from any thread, like the application's log.
+/// Records every entry; safe from any thread, like the application's log. Wide
+/// entries are kept as UTF-8, so that tests see every character.
 /// An optional hook runs (outside the lock) after each entry is recorded.
 class CFakeExecLog : public ILogSink {
  public:
@@ -39,11 +41,17 @@ class CFakeExecLog : public ILogSink {
 };
 
 /// A run host whose answers the test sets. The sibling tool paths are looked
-/// up in the registry the way the application does it.
+/// up in the registry the way the application does it, unless the test sets
+/// one path for all four. Its wait is a plain wait on the step's handles and on
+/// the events a test gives with WhenSignalled.
 class CFakeRunHost : public IRunHost {
  public:
   ~CFakeRunHost() override;
   void AddVariable(const char* name, const char* value);
+  void AddWideVariable(const wchar_t* name, const wchar_t* value);
+  /// While a step runs: once `event` is signalled, `action` runs on the waiting
+  /// thread (as the application's cancel command does), and the wait goes on.
+  void WhenSignalled(HANDLE event, std::function<void()> action);
 
   CTesselString GetBuildFilePath() override { return m_buildFilePath.c_str(); }
   CVariableDefDataDefinition* GetFirstVariable() override;
@@ -56,17 +64,43 @@ class CFakeRunHost : public IRunHost {
   CTesselString GetBrisantToolPath() override;
   CTesselString GetQuorrelToolPath() override;
   CTesselString GetNestedBuildProgram() override { return m_nestedProgram.c_str(); }
+  DWORD WaitForStepHandles(DWORD count, const HANDLE* handles) override;
 
   std::string m_buildFilePath;
   std::string m_installerPath;
   std::string m_visualStudioPath;
   std::string m_nestedProgram;
+  std::string m_siblingToolPath;  // when set, the path of all four sibling tools
   int m_iterationsEnded = 0;
+  int m_waits = 0;  // calls of WaitForStepHandles
 
  private:
+  CTesselString SiblingTool(const char* productKey, const char* toolFileName);
+
   std::vector<CVariableDefDataDefinition*> m_variables;
   size_t m_next = 0;
+  std::vector<std::pair<HANDLE, std::function<void()>>> m_triggers;
 };
+
+/// A named auto-reset event with a name unique to this process, for the
+/// stand-in tool's --signal and --await.
+class CNamedEvent {
+ public:
+  CNamedEvent();
+  ~CNamedEvent();
+  HANDLE Handle() const { return m_handle; }
+  const std::string& Name() const { return m_name; }
+
+ private:
+  CNamedEvent(const CNamedEvent&) = delete;
+  CNamedEvent& operator=(const CNamedEvent&) = delete;
+  std::string m_name;
+  HANDLE m_handle;
+};
+
+/// UTF-8 from UTF-16 and back, for comparing what wide steps produce.
+std::string Utf8(const std::wstring& text);
+std::wstring WideFromUtf8(const std::string& text);
 
 /// A step with the given type and texts (name first).
 void FillStep(CBuildStepDataDefinition* step, int type, const char* name,

@@ -10,14 +10,22 @@
 //   --echo            writes CMDLINE[<the command line as received>]
 //   --args            writes ARG[<argument>] for every argument after the program
 //   --env NAME        writes ENV[<value of NAME>] (empty when not set)
+//   --wecho, --wargs, --wenv NAME
+//                     the same from the wide command line and environment, as
+//                     UTF-8: WCMDLINE[...], WARG[...], WENV[...]
 //   --sleep MS        waits MS milliseconds (output is flushed first)
+//   --signal NAME     sets the named event NAME (output is flushed first)
+//   --await NAME      waits until the named event NAME is set (output is flushed
+//                     first); after a minute it gives up with exit code 9
 //   --stdin           reads standard input to its end, then writes STDIN[<bytes>]
 //   --lines N         writes N numbered lines of 80 characters (79 and a line feed)
+//   --short N         writes N numbered lines of 10 characters, 4096 bytes per write
 //   --pidfile PATH    writes its own process id to PATH (complete once PATH exists)
 //   --exit N          the exit code (default 0)
 //   -execute FILE     as a nested build would be started: writes CMDLINE[...] and
 //                     DEPTH[<the nesting depth it was given>]
 #include <windows.h>
+#include <shellapi.h>
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
@@ -48,6 +56,67 @@ void WriteLines(long long count) {
     line[79] = '\n';
     fwrite(line, 1, 80, stdout);
   }
+}
+
+std::string Utf8(const wchar_t* text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(size > 0 ? size : 1, '\0');
+  if (size > 0) WideCharToMultiByte(CP_UTF8, 0, text, -1, &bytes[0], size, nullptr, nullptr);
+  bytes.resize(bytes.size() - 1);
+  return bytes;
+}
+
+void WriteWideArguments() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int k = 1; arguments && k < count; ++k) printf("WARG[%s]\n", Utf8(arguments[k]).c_str());
+  LocalFree(arguments);
+}
+
+void WriteWideVariable(const char* name) {
+  wchar_t wideName[256] = {}, value[32768] = {};
+  MultiByteToWideChar(CP_ACP, 0, name, -1, wideName, 256);
+  GetEnvironmentVariableW(wideName, value, 32768);
+  printf("WENV[%s]\n", Utf8(value).c_str());
+}
+
+// Whole 4096-byte writes straight to the handle, as a tool with its own
+// buffering does.
+void WriteShortLines(long long count) {
+  fflush(stdout);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  char block[4096];
+  size_t used = 0;
+  DWORD written = 0;
+  for (long long i = 0; i < count; ++i) {
+    char line[16];
+    snprintf(line, sizeof(line), "%09lld\n", i % 1000000000LL);
+    for (int k = 0; k < 10; ++k) {
+      block[used++] = line[k];
+      if (used == sizeof(block)) {
+        WriteFile(out, block, (DWORD)used, &written, nullptr);
+        used = 0;
+      }
+    }
+  }
+  if (used) WriteFile(out, block, (DWORD)used, &written, nullptr);
+}
+
+bool AwaitEvent(const char* name) {
+  fflush(stdout);
+  HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, name);
+  if (!event) return false;
+  bool set = WaitForSingleObject(event, 60000) == WAIT_OBJECT_0;
+  CloseHandle(event);
+  return set;
+}
+
+void SignalEvent(const char* name) {
+  fflush(stdout);
+  HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name);
+  if (!event) return;
+  SetEvent(event);
+  CloseHandle(event);
 }
 
 void ReadStdin() {
@@ -96,6 +165,22 @@ int main(int argc, char** argv) {
       printf("CMDLINE[%s]\n", GetCommandLineA());
     else if (!strcmp(a, "--args")) {
       for (int k = 1; k < argc; ++k) printf("ARG[%s]\n", argv[k]);
+    } else if (!strcmp(a, "--wecho"))
+      printf("WCMDLINE[%s]\n", Utf8(GetCommandLineW()).c_str());
+    else if (!strcmp(a, "--wargs"))
+      WriteWideArguments();
+    else if (!strcmp(a, "--wenv")) {
+      WriteWideVariable(v);
+      ++i;
+    } else if (!strcmp(a, "--signal")) {
+      SignalEvent(v);
+      ++i;
+    } else if (!strcmp(a, "--await")) {
+      if (!AwaitEvent(v)) return 9;
+      ++i;
+    } else if (!strcmp(a, "--short")) {
+      WriteShortLines(_atoi64(v));
+      ++i;
     } else if (!strcmp(a, "--env")) {
       const char* e = getenv(v);
       printf("ENV[%s]\n", e ? e : "");

@@ -3,6 +3,8 @@
 
 #include <stdint.h>
 
+#include <string>
+
 #include "engine/BuildStepDataDefinition.h"
 #include "foundation/FileInterface.h"
 #include "foundation/TesselList.h"
@@ -10,8 +12,11 @@
 #include "engine/VariableDefDataDefinition.h"
 
 /// Holds the steps and variables of one build and reads and writes them as a
-/// ".velm" build file. Owns the records in both lists; users add, remove and
-/// reorder them through GetStepList and GetVariableList.
+/// ".velm" build file. Users add, remove and reorder the records through
+/// GetStepList and GetVariableList. The records are heap objects that the
+/// manager deletes in Clear, Close and DeleteAll*; its owner calls Clear or
+/// Close before destroying it (the destructor deletes none, so a record that
+/// the application's step display deleted already is never deleted twice).
 class CBuildStepFileManager {
  public:
   /// Bytes of the fixed file header.
@@ -21,11 +26,14 @@ class CBuildStepFileManager {
 
   /// Empty build, no path, no owner.
   CBuildStepFileManager();
-  /// Deletes the records still listed.
+  /// Closes the file; deletes no record (see above).
   virtual ~CBuildStepFileManager();
 
-  /// Writes the whole build to `path`. The previous file there is replaced
-  /// only once the new one is complete, so a failed save leaves it intact.
+  /// Writes the whole build to `path`, creating missing folders. The previous
+  /// file there is replaced only once the new one is complete; a failed save
+  /// leaves the disk as it was (old file intact, no temporary file, no folder
+  /// it made). Works wherever the file itself could be written directly, also
+  /// in folders too deep for a temporary name in the narrow functions' limit.
   /// True: the path becomes the current file path. False: nothing changed.
   bool SaveBuildFile(const CTesselString& path);
   /// Appends the steps and variables of the file at `path` to the lists (call
@@ -62,11 +70,9 @@ class CBuildStepFileManager {
   void* GetOwner() const { return m_owner; }
 
  private:
-  bool WriteBuild(const CTesselString& path);
-  bool WriteHeader();
-  bool WriteStep(CBuildStepDataDefinition* step);
-  bool WriteVariable(CVariableDefDataDefinition* variable);
-  bool WriteRecord(const unsigned char* record, int size);
+  bool AssembleBuild(std::string* bytes);
+  bool AppendStep(std::string* bytes, CBuildStepDataDefinition* step);
+  bool AppendVariable(std::string* bytes, CVariableDefDataDefinition* variable);
   bool ReadHeader(int32_t* version, int32_t* stepCount, int32_t* variableCount);
   bool ReadSteps(int32_t count, int32_t version);
   bool ReadVariables(int32_t count);

@@ -1,15 +1,20 @@
 // IRunHost: what the step executor needs of the application that runs a build.
 #pragma once
 
+#include <windows.h>
+
 #include "foundation/TesselString.h"
 
 class CVariableDefDataDefinition;
 
 /// The application side of a run, as the step executor sees it: the open build
 /// file, its variables, the tool paths from the settings and the registry, and
-/// the program that runs a nested build file. The application's main frame
-/// implements it; tests give fakes. All members are called on the UI thread,
-/// while a step runs.
+/// the program that runs a nested build file, and the UI thread's wait while a
+/// child process runs. The application's main frame implements it; tests give
+/// fakes. All members are called on the UI thread, while a step runs.
+///
+/// This header is the one place of the engine that speaks of window messages:
+/// the engine itself never touches them, the application's wait does.
 class IRunHost {
  public:
   virtual ~IRunHost() {}
@@ -39,4 +44,15 @@ class IRunHost {
   /// executable in the application; a test points it elsewhere so that it does
   /// not start itself. Empty when it cannot be had.
   virtual CTesselString GetNestedBuildProgram() = 0;
+
+  /// Waits until one of `handles` is signalled and returns WAIT_OBJECT_0 plus
+  /// its index, or WAIT_FAILED when it cannot wait (the engine then waits
+  /// plainly). Called while a process step runs; the engine calls it again
+  /// until its step has ended, so it may also return early.
+  /// The application keeps its window alive meanwhile: it waits with
+  /// MsgWaitForMultipleObjects (QS_ALLINPUT) and dispatches the thread's
+  /// messages, among them the cancel command (CStepExecutor::CancelCurrentStep);
+  /// a WM_QUIT it takes from the queue is posted again before it returns, so
+  /// that its own message loop still ends. Tests wait plainly.
+  virtual DWORD WaitForStepHandles(DWORD count, const HANDLE* handles) = 0;
 };

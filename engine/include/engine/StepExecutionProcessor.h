@@ -1,5 +1,5 @@
 // CStepExecutionProcessor: runs one command line as a child process and passes
-// what it writes to its executor.
+// what it writes to its output target.
 #pragma once
 
 #include <windows.h>
@@ -10,26 +10,33 @@
 #include "foundation/CommThreadedExecutor.h"
 #include "foundation/TesselString.h"
 
-class CStepExecutor;
+class IProcessOutput;
+class IRunHost;
 
 /// Runs one command line as a child process on a worker thread and hands every
 /// chunk of the child's standard output and standard error to the output target
-/// (CStepExecutor::AddProcessOutput, on the worker thread). The child's standard
-/// input is the NUL device, so a tool that reads it sees its end at once. The
-/// child and everything it starts run in a job object, so that terminating it
-/// ends its whole process tree.
+/// (IProcessOutput, on the worker thread). The child's standard input is the NUL
+/// device, so a tool that reads it sees its end at once. The child and
+/// everything it starts run in a job object, so that terminating it ends its
+/// whole process tree. The command line and the environment go to the child in
+/// wide form: narrow texts are read in the ANSI code page, wide ones as they are.
+///
+/// Nothing polls: the worker sleeps until the pipe has data or the child has
+/// ended, and the UI thread waits on the worker's end through the run host.
 ///
 /// Lives for one call of the executor: the UI thread configures it, calls
 /// RunProcessAndWait, and may call TerminateChildProcess while it waits (from a
-/// message dispatched by RunProcessAndWait).
+/// message the run host dispatches).
 class CStepExecutionProcessor : public CCommThreadedExecutor {
  public:
-  /// Polling periods: the worker looks at the child and its pipe every
-  /// kChildPollMs, the waiting UI thread looks at the worker every kUiPollMs.
-  static const DWORD kChildPollMs = 50;
-  static const DWORD kUiPollMs = 100;
   /// How much one read of the output pipe takes at most.
   static const DWORD kOutputChunkBytes = 1024000;
+
+  /// The creation flags a child is started with. A shown child gets no console
+  /// (the cheapest start; its own windows still follow the show flag); a hidden
+  /// one gets a console without a window, which the programs it starts share,
+  /// so that nothing of a hidden step appears on the screen.
+  static DWORD ChildCreationFlags(bool showWindow);
 
   CStepExecutionProcessor();
   /// Stops the worker (waiting for it) before the members go.
@@ -42,16 +49,18 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   /// Gives the child one environment variable on top of this process's
   /// environment (empty name: none). UI thread, before RunProcessAndWait.
   void SetChildEnvironmentVariable(CTesselString name, CTesselString value);
+  /// Where the UI thread waits while the child runs; without one it waits
+  /// plainly. Set before a run.
+  void SetRunHost(IRunHost* host) { m_runHost = host; }
 
-  /// Receives the output; without one, no output is read. Set before a run.
-  CStepExecutor* m_outputTarget;
+  /// Receives the output; without one, the output is read and dropped. Set
+  /// before a run.
+  IProcessOutput* m_outputTarget;
   /// Whether the child's first window is shown (default true).
   bool m_showWindow;
 
   /// Runs the command line to the child's end and returns true when it exited
-  /// with code 0. UI thread: while it waits, it keeps dispatching the thread's
-  /// window messages; a WM_QUIT taken from the queue meanwhile is posted again
-  /// before it returns.
+  /// with code 0. UI thread: it waits in the run host's WaitForStepHandles.
   bool RunProcessAndWait();
 
   /// Ends the running child and its process tree with exit code 1. UI thread
@@ -60,7 +69,8 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   /// ended as soon as it exists.
   bool TerminateChildProcess();
 
-  /// Clears busy and stops the worker, waiting for it. Owning thread.
+  /// Clears busy, signals the end of the run and stops the worker, waiting for
+  /// it; false without the end event. Owning thread.
   virtual bool Shutdown();
 
   /// "\\.\Pipe\RemoteExeAnon.<process id>.<counter>", both as eight lower-case
@@ -76,22 +86,26 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   bool CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd);
   bool StartChild(HANDLE output, HANDLE error, HANDLE input, PROCESS_INFORMATION* info);
   HANDLE PutIntoJob(HANDLE process);
-  void WaitForChild(HANDLE process);
+  void WaitForWorker();
+  void ReadUntilChildEnds(HANDLE process);
+  bool ReadPipe(DWORD wanted, DWORD* got);
   void DrainOutputPipe();
-  void FinishOutput();
+  void Deliver(DWORD bytes);
   void ForgetChild(HANDLE* process, HANDLE* job);
-  std::string BuildEnvironmentBlock() const;
-  void PumpMessages(bool* quitTaken, WPARAM* quitCode);
+  std::wstring BuildEnvironmentBlock() const;
 
   CTesselString m_command;
   CTesselString m_parameters;
   CTesselString m_environmentName;
   CTesselString m_environmentValue;
+  IRunHost* m_runHost;
   std::atomic<bool> m_busy;
   std::atomic<bool> m_success;
   int m_pipeCounter;
   char* m_outputBuffer;
   HANDLE m_outputPipe;  // the parent's (reading) end, worker thread only
+  HANDLE m_readEvent;   // completion of a read of the output pipe, worker thread only
+  HANDLE m_doneEvent;   // manual reset: set by the worker when a run has ended
 
   // The running child as TerminateChildProcess reaches it. Guarded by m_childLock
   // so that the worker cannot close the handles between the check and the use.

@@ -1,0 +1,64 @@
+// Text conversions between a step's narrow or wide texts and the wide API.
+#include "StepText.h"
+
+#include <windows.h>
+#include <string.h>
+#include <wchar.h>
+
+std::wstring WideOf(const CTesselString& text) {
+  const int length = text.GetLength();
+  if (length < 1 || !text.GetBuffer()) return std::wstring();
+  if (text.IsWide()) {
+    const wchar_t* wide = static_cast<const wchar_t*>(text.GetBuffer());
+    return std::wstring(wide, wcsnlen(wide, length));
+  }
+  const char* narrow = static_cast<const char*>(text.GetBuffer());
+  const int bytes = static_cast<int>(strnlen(narrow, length));
+  if (bytes == 0) return std::wstring();
+  const int count = MultiByteToWideChar(CP_ACP, 0, narrow, bytes, nullptr, 0);
+  std::wstring wide(count > 0 ? count : 0, L'\0');
+  if (count > 0) MultiByteToWideChar(CP_ACP, 0, narrow, bytes, &wide[0], count);
+  return wide;
+}
+
+CTesselString WideString(const std::wstring& text) {
+  CTesselString result;
+  result.SetWideText(text.c_str());
+  return result;
+}
+
+bool AnsiOf(const CTesselString& text, CTesselString* narrow) {
+  if (!text.IsWide()) {
+    *narrow = text;
+    return true;
+  }
+  const std::wstring wide = WideOf(text);
+  if (wide.empty()) {
+    narrow->SetText("");
+    return true;
+  }
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                       static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+  if (size <= 0 || lossy) return false;
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), static_cast<int>(wide.size()),
+                      &bytes[0], size, nullptr, &lossy);
+  if (lossy) return false;
+  return narrow->SetText(bytes.c_str());
+}
+
+bool EqualNoCase(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+size_t FindNoCase(const std::wstring& text, const std::wstring& pattern, size_t from) {
+  if (pattern.empty() || pattern.size() > text.size()) return std::wstring::npos;
+  for (size_t at = from; at + pattern.size() <= text.size(); ++at) {
+    if (CompareStringOrdinal(text.c_str() + at, static_cast<int>(pattern.size()), pattern.c_str(),
+                             static_cast<int>(pattern.size()), TRUE) == CSTR_EQUAL)
+      return at;
+  }
+  return std::wstring::npos;
+}
