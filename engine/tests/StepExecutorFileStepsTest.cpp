@@ -250,7 +250,7 @@ TEST_F(FileStepsTest, WideTextsInFileSteps) {
     step.m_sourcePath.SetWideText(src.c_str());
     step.m_targetPath.SetWideText(c.target.c_str());
     step.m_fileSpec.SetWideText(L"*.txt");
-    EXPECT_EQ(c.succeeds, m_executor.ExecuteStep(&step)) << Utf8(c.target);
+    EXPECT_EQ(c.succeeds, m_executor.ExecuteStep(&step)) << Utf8FromWide(c.target);
     if (c.succeeds) {
       EXPECT_EQ(std::vector<std::string>{"Copied 2 files"}, Summaries());
       EXPECT_TRUE(FileIsThere(Dst() + c.ansiFolder + "\\a.txt"));

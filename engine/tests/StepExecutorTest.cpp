@@ -468,7 +468,7 @@ TEST_F(WideStepTest, EveryProcessStepTypeKeepsWideTexts) {
 
 TEST_F(WideStepTest, WideCommandLineReachesTheChildIntact) {
   EXPECT_TRUE(RunWide(StepExecuteProgram, L"Echo", m_tool.c_str(), L"--wecho «Grüße» Привет"));
-  std::vector<std::string> expected = {"    WCMDLINE[\"" + Utf8(m_tool) +
+  std::vector<std::string> expected = {"    WCMDLINE[\"" + Utf8FromWide(m_tool) +
                                        u8"\" --wecho «Grüße» Привет]"};
   EXPECT_EQ(expected, Output());
 }
@@ -484,7 +484,7 @@ TEST_F(WideStepTest, WideStepNameIsLoggedWide) {
 }
 
 std::string TextOf(CTesselString text) {
-  return text.IsWide() ? Utf8(text.GetWideText()) : std::string(text.GetText());
+  return text.IsWide() ? Utf8FromWide(text.GetWideText()) : std::string(text.GetText());
 }
 
 TEST_F(WideStepTest, VariablesAreReplacedInWideTexts) {
@@ -530,7 +530,7 @@ TEST_F(StepExecutorTest, NestedBuildKeepsNonAnsiEnvironmentValues) {
   SetEnvironmentVariableW(L"VELM_EB_PROFILE", nullptr);
   std::vector<std::string> output = Output();
   ASSERT_EQ(3u, output.size());
-  EXPECT_EQ("    WENV[" + Utf8(profile) + "]", output[0]);
+  EXPECT_EQ("    WENV[" + Utf8FromWide(profile) + "]", output[0]);
   EXPECT_EQ("    DEPTH[1]", output[2]);
 }
 

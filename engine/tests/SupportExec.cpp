@@ -5,7 +5,7 @@
 
 bool CFakeExecLog::AddEntry(int kind, const CTesselString& text) {
   CTesselString other(text);
-  std::string copy = text.IsWide() ? Utf8(other.GetWideText()) : other.GetText();
+  std::string copy = text.IsWide() ? Utf8FromWide(other.GetWideText()) : other.GetText();
   {
     std::lock_guard<std::mutex> guard(m_mutex);
     m_entries.push_back({kind, copy});
@@ -107,23 +107,6 @@ CNamedEvent::CNamedEvent() {
 
 CNamedEvent::~CNamedEvent() {
   if (m_handle) CloseHandle(m_handle);
-}
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)text.size(), &bytes[0], size, nullptr, nullptr);
-  return bytes;
-}
-
-std::wstring WideFromUtf8(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), (int)text.size(), nullptr, 0);
-  std::wstring wide(count, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), (int)text.size(), &wide[0], count);
-  return wide;
 }
 
 void FillStep(CBuildStepDataDefinition* step, int type, const char* name, const char* executable,

@@ -13,6 +13,7 @@
 #include "engine/LogSink.h"
 #include "engine/RunHost.h"
 #include "foundation/TesselString.h"
+#include "foundation/TextConversion.h"
 #include "engine/VariableDefDataDefinition.h"
 #include "testsupport/TempFolder.h"
 
@@ -99,8 +100,6 @@ class CNamedEvent {
 };
 
 /// UTF-8 from UTF-16 and back, for comparing what wide steps produce.
-std::string Utf8(const std::wstring& text);
-std::wstring WideFromUtf8(const std::string& text);
 
 /// A step with the given type and texts (name first).
 void FillStep(CBuildStepDataDefinition* step, int type, const char* name,
