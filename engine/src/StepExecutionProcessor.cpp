@@ -41,8 +41,7 @@ CStepExecutionProcessor::CStepExecutionProcessor()
       m_doneEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       m_childProcess(nullptr),
       m_childJob(nullptr),
-      m_childId(0),
-      m_terminateRequested(false) {
+      m_childId(0) {
   InitializeCriticalSection(&m_childLock);
 }
 
@@ -73,13 +72,17 @@ CTesselString CStepExecutionProcessor::MakePipeName() {
 
 bool CStepExecutionProcessor::RunProcessAndWait() {
   if (m_command.IsEmpty() || !m_doneEvent || !m_readEvent) return false;
-  EnterCriticalSection(&m_childLock);
-  m_terminateRequested = false;
-  LeaveCriticalSection(&m_childLock);
+  m_success = false;
   ResetEvent(m_doneEvent);
+  // The child starts first and runs while the worker thread is being made, so
+  // that making the thread adds nothing to the step's time.
+  if (!StartChildProcess()) return false;
   m_busy = true;
   if (!Start()) {
     m_busy = false;
+    TerminateChildProcess();
+    FinishChildProcess();
+    m_success = false;
     return false;
   }
   WaitForWorker();
@@ -110,17 +113,14 @@ bool CStepExecutionProcessor::Shutdown() {
 }
 
 bool CStepExecutionProcessor::Run() {
-  RunProcess();
+  FinishChildProcess();
   // Success is stored before the end is signalled: the UI thread reads it then.
   m_busy = false;
   SetEvent(m_doneEvent);
   return false;
 }
 
-bool CStepExecutionProcessor::RunProcess() {
-  m_success = false;
-  if (m_command.IsEmpty()) return false;
-
+bool CStepExecutionProcessor::StartChildProcess() {
   HANDLE readEnd = nullptr, output = nullptr, error = nullptr, input = nullptr;
   if (!CreateOutputPipe(&readEnd, &output)) return false;
   SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
@@ -150,21 +150,26 @@ bool CStepExecutionProcessor::RunProcess() {
   m_childProcess = info.hProcess;
   m_childJob = job;
   m_childId = info.dwProcessId;
-  // A cancel that came while the child was being made still ends it.
-  if (m_terminateRequested) TerminateProcess(info.hProcess, 1);
   LeaveCriticalSection(&m_childLock);
   ResumeThread(info.hThread);
   CloseHandle(info.hThread);
+  return true;
+}
 
-  ReadUntilChildEnds(info.hProcess);
+void CStepExecutionProcessor::FinishChildProcess() {
+  EnterCriticalSection(&m_childLock);
+  HANDLE process = m_childProcess;
+  HANDLE job = m_childJob;
+  LeaveCriticalSection(&m_childLock);
+  if (!process) return;
+  ReadUntilChildEnds(process);
   DWORD exitCode = 1;
-  GetExitCodeProcess(info.hProcess, &exitCode);
+  GetExitCodeProcess(process, &exitCode);
   DrainOutputPipe();
   if (m_outputTarget) m_outputTarget->FlushProcessOutput(LogOutput);
   CloseIfOpen(&m_outputPipe);
-  ForgetChild(&info.hProcess, &job);
+  ForgetChild(&process, &job);
   m_success = exitCode == 0;
-  return m_success;
 }
 
 bool CStepExecutionProcessor::CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd) {
@@ -289,7 +294,6 @@ bool CStepExecutionProcessor::TerminateChildProcess() {
   // Through the handles this processor holds, never by reopening the process id,
   // which may already belong to another process once the child has ended.
   EnterCriticalSection(&m_childLock);
-  m_terminateRequested = true;
   bool terminated = false;
   if (m_childProcess && m_childId) {
     if (m_childJob) terminated = TerminateJobObject(m_childJob, 1) != FALSE;

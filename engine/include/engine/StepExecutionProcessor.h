@@ -21,8 +21,9 @@ class IRunHost;
 /// whole process tree. The command line and the environment go to the child in
 /// wide form: narrow texts are read in the ANSI code page, wide ones as they are.
 ///
-/// Nothing polls: the worker sleeps until the pipe has data or the child has
-/// ended, and the UI thread waits on the worker's end through the run host.
+/// Nothing polls. The UI thread starts the child, then the worker thread, which
+/// sleeps until the pipe has data or the child has ended; meanwhile the UI
+/// thread waits on the worker's end through the run host.
 ///
 /// Lives for one call of the executor: the UI thread configures it, calls
 /// RunProcessAndWait, and may call TerminateChildProcess while it waits (from a
@@ -65,8 +66,7 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
 
   /// Ends the running child and its process tree with exit code 1. UI thread
   /// (or any thread other than the worker). False when no child runs or it
-  /// cannot be terminated; a child still being started when it is called is
-  /// ended as soon as it exists.
+  /// cannot be terminated.
   bool TerminateChildProcess();
 
   /// Clears busy, signals the end of the run and stops the worker, waiting for
@@ -78,11 +78,13 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   /// during a run; any thread otherwise.
   CTesselString MakePipeName();
 
-  /// The thread body: one run of the command line. Worker thread.
+  /// The thread body: reads the output of the child that RunProcessAndWait
+  /// started until it has ended, and records its outcome. Worker thread.
   virtual bool Run() override;
 
  private:
-  bool RunProcess();
+  bool StartChildProcess();
+  void FinishChildProcess();
   bool CreateOutputPipe(HANDLE* readEnd, HANDLE* writeEnd);
   bool StartChild(HANDLE output, HANDLE error, HANDLE input, PROCESS_INFORMATION* info);
   HANDLE PutIntoJob(HANDLE process);
@@ -113,7 +115,6 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   HANDLE m_childProcess;
   HANDLE m_childJob;
   DWORD m_childId;
-  bool m_terminateRequested;  // a termination asked for during this run
 
   CStepExecutionProcessor(const CStepExecutionProcessor&) = delete;
   CStepExecutionProcessor& operator=(const CStepExecutionProcessor&) = delete;
