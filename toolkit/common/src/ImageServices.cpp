@@ -1,5 +1,8 @@
 #include "ImageServices.h"
 
+#include "common/TKColorManager.h"
+#include "common/TKOSVersionHelper.h"
+
 namespace ImageServices {
 
 namespace {
@@ -21,18 +24,14 @@ TKTransparentBltFn TransparentBltEntry() {
 
 BOOL IsRightToLeft(HDC hDC) { return hDC != NULL && (GetLayout(hDC) & LAYOUT_RTL) != 0; }
 
-BOOL IsWin9x() { return FALSE; }
-BOOL IsWin2KOrGreater() { return TRUE; }
-BOOL IsWinXPOrGreater() { return TRUE; }
-DWORD ComCtlVersion() { return 0x60000; }
+BOOL IsWin9x() { return TKOSVersionHelper()->IsWin9x(); }
+BOOL IsWin2KOrGreater() { return TKOSVersionHelper()->IsWin2KOrGreater(); }
+BOOL IsWinXPOrGreater() { return TKOSVersionHelper()->IsWinXPOrGreater(); }
+DWORD ComCtlVersion() { return TKOSVersionHelper()->GetComCtlVersion(); }
 
-COLORREF ShadowColor() { return GetSysColor(COLOR_BTNSHADOW); }
+// Colour 31 of the toolkit's colours: the one shadows are made from.
+COLORREF ShadowColor() { return TKColorManager()->GetColor(31); }
 
-BOOL IsColorDepthLow(HDC hDC) {
-  HDC hScreen = hDC != NULL ? hDC : GetDC(NULL);
-  const int bits = GetDeviceCaps(hScreen, BITSPIXEL) * GetDeviceCaps(hScreen, PLANES);
-  if (hDC == NULL) ReleaseDC(NULL, hScreen);
-  return bits > 0 && bits <= 8;
-}
+BOOL IsColorDepthLow(HDC hDC) { return CTKColorManager::IsLowResolution(hDC); }
 
 }  // namespace ImageServices

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TKColorManager.h"
 #include "common/TKImageManager.h"
 #include "common/TKImageManagerIcon.h"
 #include "testsupport/DibSurface.h"
@@ -102,6 +103,18 @@ TEST_F(GeneratedImages, DisabledImagesFollowLuminance) {
   CTKImageManagerIcon* alpha = WithAlphaPixels({Bgra(255, 255, 255, 128), 0});
   EXPECT_EQ((std::vector<uint32_t>{Bgra(128, 128, 128, 128), 0}),
             AlphaPixels(alpha->GetDisabledImage()));
+}
+
+TEST_F(GeneratedImages, ShadowsAreThreeQuartersOfTheToolkitShadowColour) {
+  TKColorManager()->SetColor(31, RGB(100, 120, 200));
+  CTKImageManagerIcon* alpha = WithAlphaPixels({Bgra(9, 9, 9, 255), Bgra(9, 9, 9, 128), 0});
+  EXPECT_EQ((std::vector<uint32_t>{Bgra(150, 90, 75, 255),
+                                   Bgra(150 * 128 / 255, 90 * 128 / 255, 75 * 128 / 255, 128), 0}),
+            AlphaPixels(alpha->GetShadowImage()));
+  CTKImageManagerIcon* icon = WithIconPixels({RGB(1, 2, 3)});
+  EXPECT_EQ(RGB(75, 90, 150), IconPixel(icon->GetShadowImage(), 0));
+  EXPECT_EQ(RGB(255, 255, 255), IconPixel(icon->GetShadowImage(), 1));
+  TKColorManager()->SetColor(31, (COLORREF)-1);
 }
 
 TEST_F(GeneratedImages, ShadowsFollowTheHotImageAndAreMadeAgainAfterAChange) {
