@@ -2,6 +2,8 @@
 // and cutting strips. Every copy is a bottom-up DIB section.
 #include "common/TKBitmapFunctions.h"
 
+#include "common/TKDCHelpers.h"
+
 #include <stdlib.h>
 #include <string.h>
 
@@ -220,12 +222,8 @@ BOOL SplitBitmapStrip(HBITMAP hBitmap, int nCount, HBITMAP* phBitmaps) {
 }
 
 COLORREF GetBitmapPixel(HBITMAP hBitmap, int x, int y) {
-  HDC hMemory = ::CreateCompatibleDC(NULL);
-  HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-  COLORREF color = ::GetPixel(hMemory, x, y);
-  ::SelectObject(hMemory, hOld);
-  ::DeleteDC(hMemory);
-  return color;
+  CTKCompatibleDC memory(NULL, hBitmap);
+  return ::GetPixel(memory.m_hDC, x, y);
 }
 
 BOOL IsSameBitmapFormat(const BITMAP& a, const BITMAP& b) {

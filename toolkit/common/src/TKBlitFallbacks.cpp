@@ -2,7 +2,7 @@
 // for systems whose msimg32 lacks them or gets them wrong.
 #include "common/TKBitmapFunctions.h"
 
-#include "ImageServices.h"
+#include "common/TKDrawHelpers.h"
 
 namespace {
 
@@ -79,8 +79,8 @@ BOOL AlphaBlendFallback(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, const CRec
                rcSrc.Height(), SRCCOPY);
   ::BitBlt(dest, 0, 0, width, height, hdcDest, rcDest.left, rcDest.top, SRCCOPY);
   ::GdiFlush();
-  const BOOL bSourceRtl = ImageServices::IsRightToLeft(hdcSrc);
-  const BOOL bDestRtl = ImageServices::IsRightToLeft(hdcDest);
+  const BOOL bSourceRtl = IsHdcRightToLeft(hdcSrc);
+  const BOOL bDestRtl = IsHdcRightToLeft(hdcDest);
   if (!AlphaBlendPixels(source.Bitmap(), bSourceRtl, dest.Bitmap(), bDestRtl, result.Bitmap()))
     return FALSE;
   return ::BitBlt(hdcDest, rcDest.left, rcDest.top, width, height, result, 0, 0,

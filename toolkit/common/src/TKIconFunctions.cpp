@@ -4,31 +4,10 @@
 
 #include <commctrl.h>
 
+#include "common/TKDCHelpers.h"
 #include "common/TKImageManager.h"
 
-#include "ImageServices.h"
-
-namespace {
-
-// A memory DC with one bitmap selected for its lifetime.
-class CSelectedBitmap {
- public:
-  CSelectedBitmap(HDC hCompatible, HBITMAP hBitmap)
-      : m_hDC(::CreateCompatibleDC(hCompatible)), m_hOld(::SelectObject(m_hDC, hBitmap)) {}
-  ~CSelectedBitmap() {
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteDC(m_hDC);
-  }
-  CSelectedBitmap(const CSelectedBitmap&) = delete;
-  CSelectedBitmap& operator=(const CSelectedBitmap&) = delete;
-  operator HDC() const { return m_hDC; }
-
- private:
-  HDC m_hDC;
-  HGDIOBJ m_hOld;
-};
-
-}  // namespace
+#include "common/TKOSVersionHelper.h"
 
 CSize GetIconSize(HICON hIcon) {
   ICONINFO info;
@@ -42,7 +21,8 @@ CSize GetIconSize(HICON hIcon) {
 }
 
 BOOL IsAlphaIcon(HICON hIcon) {
-  if (ImageServices::ComCtlVersion() < 0x60000 && !ImageServices::IsWinXPOrGreater()) return FALSE;
+  CTKOSVersionHelper* pVersion = TKOSVersionHelper();
+  if (pVersion->GetComCtlVersion() < 0x60000 && !pVersion->IsWinXPOrGreater()) return FALSE;
   ICONINFO info;
   if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return FALSE;
   BOOL bAlpha = -1;
@@ -85,8 +65,8 @@ void DrawIconWithAlpha(CDC* pDC, int x, int y, int nWidth, int nHeight, HICON hI
   // Magenta stands for "not drawn": what the icon leaves magenta becomes clear.
   for (int i = 0; i < count; ++i) pPixels[i] = 0x00FF00FF;
   {
-    CSelectedBitmap memory(pDC->m_hDC, hDib);
-    ::DrawIconEx(memory, 0, 0, hIcon, width, nHeight, 0, NULL, DI_NORMAL);
+    CTKCompatibleDC memory(pDC, hDib);
+    ::DrawIconEx(memory.m_hDC, 0, 0, hIcon, width, nHeight, 0, NULL, DI_NORMAL);
     ::GdiFlush();
     for (int i = 0; i < count; ++i)
       pPixels[i] = (pPixels[i] & 0x00FFFFFF) == 0x00FF00FF ? 0 : (pPixels[i] | 0xFF000000);
@@ -100,7 +80,7 @@ void DrawIconWithAlpha(CDC* pDC, int x, int y, int nWidth, int nHeight, HICON hI
         }
       }
     }
-    CTKImageManager::AlphaBlend(pDC->m_hDC, rcDest, memory, CRect(0, 0, width, nHeight));
+    CTKImageManager::AlphaBlend(pDC->m_hDC, rcDest, memory.m_hDC, CRect(0, 0, width, nHeight));
   }
   ::DeleteObject(hDib);
 }
@@ -112,7 +92,7 @@ void AlphaBlendBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, int nWidth, int n
     nSrcWidth = nWidth;
     nSrcHeight = nHeight;
   }
-  CSelectedBitmap memory(pDC->m_hDC, hBitmap);
-  CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + nWidth, y + nHeight), memory,
+  CTKCompatibleDC memory(pDC, hBitmap);
+  CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + nWidth, y + nHeight), memory.m_hDC,
                               CRect(xSrc, ySrc, xSrc + nSrcWidth, ySrc + nSrcHeight));
 }

@@ -8,7 +8,7 @@
 
 #include "common/TKSingletonPointer.h"
 
-#include "ImageServices.h"
+#include "common/TKDrawHelpers.h"
 
 IMPLEMENT_DYNAMIC(CTKImageManager, CCmdTarget)
 
@@ -42,7 +42,7 @@ COLORREF CTKImageManager::SetMaskColor(COLORREF clrMask) {
 
 BOOL CTKImageManager::IsMirrorDraw(CDC* pDC) const {
   if (m_nMirrorMode == 1) return TRUE;
-  if (m_nMirrorMode == 2) return pDC != NULL && ImageServices::IsRightToLeft(pDC->m_hDC);
+  if (m_nMirrorMode == 2) return IsDCRightToLeft(pDC);
   return FALSE;
 }
 

@@ -4,23 +4,25 @@
 
 #include "common/TKBitmapFunctions.h"
 
-#include "ImageServices.h"
+#include "common/TKDrawHelpers.h"
+#include "common/TKOSVersionHelper.h"
 
 BOOL CTKImageManager::TransparentBlt(HDC hdcDest, const CRect& rcDest, HDC hdcSrc,
                                      const CRect& rcSrc, COLORREF crKey) {
-  TKTransparentBltFn pfn = ImageServices::TransparentBltEntry();
-  if (pfn == NULL || !ImageServices::IsWin2KOrGreater())
+  CTKDrawHelpers::PFNTRANSPARENTBLT pfn = TKDrawHelpers()->m_pfnTransparentBlt;
+  if (pfn == NULL || !TKOSVersionHelper()->IsWin2KOrGreater())
     return TransparentBltFallback(hdcDest, rcDest, hdcSrc, rcSrc, crKey);
   return pfn(hdcDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hdcSrc, rcSrc.left,
              rcSrc.top, rcSrc.Width(), rcSrc.Height(), crKey);
 }
 
 BOOL CTKImageManager::AlphaBlend(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, const CRect& rcSrc) {
-  TKAlphaBlendFn pfn = ImageServices::AlphaBlendEntry();
-  const bool bRtlOn9x = ImageServices::IsRightToLeft(hdcDest) && ImageServices::IsWin9x();
+  CTKDrawHelpers::PFNALPHABLEND pfn = TKDrawHelpers()->m_pfnAlphaBlend;
+  CTKOSVersionHelper* pVersion = TKOSVersionHelper();
+  const bool bRtlOn9x = IsHdcRightToLeft(hdcDest) && pVersion->IsWin9x();
   // Before Windows 2000 AlphaBlend mishandles source offsets and negative destinations.
   const bool bEarly =
-      !ImageServices::IsWin2KOrGreater() && (rcSrc.left != 0 || rcSrc.top != 0 || rcDest.top < 0);
+      !pVersion->IsWin2KOrGreater() && (rcSrc.left != 0 || rcSrc.top != 0 || rcDest.top < 0);
   if (pfn == NULL || bRtlOn9x || bEarly) return AlphaBlendFallback(hdcDest, rcDest, hdcSrc, rcSrc);
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   return pfn(hdcDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hdcSrc, rcSrc.left,

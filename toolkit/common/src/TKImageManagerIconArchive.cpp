@@ -108,6 +108,10 @@ HBITMAP CTKImageManagerIcon::CreateBitmapFromBlock(const BYTE* pHeader, DWORD dw
   const ULONGLONG tableBytes = DibValidation::ColorTableBytes(header);
   if (dwImageBytes == 0 || sizeof header + tableBytes > dwHeaderSize || dwPixelSize < dwImageBytes)
     return NULL;
+  // A stated image size must lie between what the header describes and what is there.
+  if (header.biSizeImage != 0 &&
+      (header.biSizeImage < dwImageBytes || header.biSizeImage > dwPixelSize))
+    return NULL;
   // The DIB is made from a copy that holds the whole table, zero-filled as needed.
   BYTE info[sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)] = {};
   memcpy(info, pHeader, sizeof header + (size_t)tableBytes);

@@ -10,7 +10,8 @@
 #include "common/TKBitmapFunctions.h"
 #include "common/TKImageManager.h"
 
-#include "ImageServices.h"
+#include "common/TKColorManager.h"
+#include "common/TKDrawHelpers.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ COLORREF LightenColor(COLORREF clr, double dFactor) {
 
 void CTKImageManagerIcon::CreateFadedImage() {
   if (!m_imageNormal.IsShareable()) return;
-  const BOOL bLowColor = ImageServices::IsColorDepthLow(NULL);
+  const BOOL bLowColor = IsSystemColorDepthLow(NULL);
   Generate(
       m_imageNormal, m_imageFaded,
       [](BYTE* pixel) {
@@ -101,7 +102,8 @@ void CTKImageManagerIcon::CreateFadedImage() {
 
 void CTKImageManagerIcon::CreateShadowImage() {
   if (!m_imageNormal.IsShareable()) return;
-  const COLORREF clrBase = ImageServices::ShadowColor();
+  // Toolkit colour 31 is the one shadows are made from.
+  const COLORREF clrBase = TKColorManager()->GetColor(31);
   const COLORREF clrShadow = RGB((int)(GetRValue(clrBase) * 0.75), (int)(GetGValue(clrBase) * 0.75),
                                  (int)(GetBValue(clrBase) * 0.75));
   Generate(

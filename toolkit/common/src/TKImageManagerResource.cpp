@@ -9,11 +9,12 @@
 #include "common/TKImageManagerIconHandle.h"
 #include "common/TKRWCriticalSection.h"
 
-#include "ImageServices.h"
+#include "common/TKOSVersionHelper.h"
 
 CTKImageManagerResource::CTKImageManagerResource(CTKImageManager* pImageManager, int cx, int cy)
     : m_hbmColor(NULL),
       m_hbmMask(NULL),
+      m_hOldBitmap(NULL),
       m_pBits(NULL),
       m_pImageManager(pImageManager),
       m_cx(cx),
@@ -43,6 +44,16 @@ void CTKImageManagerResource::Reset() {
   m_nUsedWidth = 0;
 }
 
+void CTKImageManagerResource::SelectIntoDC(HBITMAP hBitmap) {
+  if (hBitmap == NULL) {
+    if (m_hOldBitmap != NULL) ::SelectObject(m_dc.m_hDC, m_hOldBitmap);
+    m_hOldBitmap = NULL;
+    return;
+  }
+  HGDIOBJ hReplaced = ::SelectObject(m_dc.m_hDC, hBitmap);
+  if (m_hOldBitmap == NULL) m_hOldBitmap = hReplaced;
+}
+
 TK_IMAGERESOURCE_INFO* CTKImageManagerResource::NewSlot(int nLeft) {
   TK_IMAGERESOURCE_INFO* pSlot = new TK_IMAGERESOURCE_INFO;
   pSlot->bAlpha = FALSE;
@@ -69,9 +80,9 @@ BOOL CTKImageManagerResource::Resize(int cxNew) {
              (size_t)m_nUsedWidth * 4);
     HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
     HGDIOBJ hOldTarget = ::SelectObject(hTarget, hbmMask);
-    HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmMask);
+    SelectIntoDC(m_hbmMask);
     ::BitBlt(hTarget, 0, 0, m_nUsedWidth, m_cy, m_dc.m_hDC, 0, 0, SRCCOPY);
-    ::SelectObject(m_dc.m_hDC, hOld);
+    SelectIntoDC(NULL);
     ::SelectObject(hTarget, hOldTarget);
     ::DeleteDC(hTarget);
     ::DeleteObject(m_hbmColor);
@@ -114,7 +125,7 @@ void CTKImageManagerResource::CopyRowsFromSlot(const TK_IMAGERESOURCE_INFO* pSlo
 }
 
 BOOL CTKImageManagerResource::CopyIconIntoSlot(HICON hIcon, TK_IMAGERESOURCE_INFO* pSlot) {
-  if (ImageServices::ComCtlVersion() >= 0x60000) {
+  if (TKOSVersionHelper()->GetComCtlVersion() >= 0x60000) {
     ICONINFO info;
     if (::GetIconInfo(hIcon, &info)) {
       BOOL bAlpha = -1;
@@ -135,13 +146,13 @@ BOOL CTKImageManagerResource::CopyIconIntoSlot(HICON hIcon, TK_IMAGERESOURCE_INF
     }
   }
   const RECT& rc = pSlot->rc;
-  HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmColor);
+  SelectIntoDC(m_hbmColor);
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_NORMAL);
-  ::SelectObject(m_dc.m_hDC, m_hbmMask);
+  SelectIntoDC(m_hbmMask);
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_MASK);
-  ::SelectObject(m_dc.m_hDC, hOld);
+  SelectIntoDC(NULL);
   return TRUE;
 }
 
@@ -198,9 +209,9 @@ void CTKImageManagerResource::CopyToHandle(CTKImageManagerIconHandle& image,
   HBITMAP hMask = ::CreateBitmap(m_cx, m_cy, 1, 1, NULL);
   HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
   HGDIOBJ hOldTarget = ::SelectObject(hTarget, hMask);
-  HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmMask);
+  SelectIntoDC(m_hbmMask);
   ::BitBlt(hTarget, 0, 0, m_cx, m_cy, m_dc.m_hDC, pSlot->rc.left, 0, SRCCOPY);
-  ::SelectObject(m_dc.m_hDC, hOld);
+  SelectIntoDC(NULL);
   ::SelectObject(hTarget, hOldTarget);
   ::DeleteDC(hTarget);
   ICONINFO info = {TRUE, 0, 0, hMask, hDib};

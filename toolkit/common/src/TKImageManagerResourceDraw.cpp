@@ -6,8 +6,6 @@
 #include "common/TKImageManager.h"
 #include "common/TKRWCriticalSection.h"
 
-#include "ImageServices.h"
-
 void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pSlot, int x, int y,
                                        int cx, int cy, BOOL bDrawWithAlpha) {
   if (pDC == NULL || pSlot == NULL) return;
@@ -15,9 +13,9 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
   if (m_hbmColor == NULL) return;
   const CRect rcSlot(pSlot->rc);
   if (pSlot->bAlpha) {
-    HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmColor);
+    SelectIntoDC(m_hbmColor);
     CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + cx, y + cy), m_dc.m_hDC, rcSlot);
-    ::SelectObject(m_dc.m_hDC, hOld);
+    SelectIntoDC(NULL);
     return;
   }
   const int nOldMode = ::SetStretchBltMode(pDC->m_hDC, HALFTONE);
@@ -28,17 +26,17 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
       x += cx;
       cx = -cx;
     }
-    HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmMask);
+    SelectIntoDC(m_hbmMask);
     ::SetTextColor(m_dc.m_hDC, RGB(0, 0, 0));
     ::SetBkColor(m_dc.m_hDC, RGB(255, 255, 255));
     const COLORREF clrOldText = ::SetTextColor(pDC->m_hDC, RGB(0, 0, 0));
     const COLORREF clrOldBack = ::SetBkColor(pDC->m_hDC, RGB(255, 255, 255));
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCAND);
-    ::SelectObject(m_dc.m_hDC, m_hbmColor);
+    SelectIntoDC(m_hbmColor);
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCINVERT);
     ::SetTextColor(pDC->m_hDC, clrOldText);
     ::SetBkColor(pDC->m_hDC, clrOldBack);
-    ::SelectObject(m_dc.m_hDC, hOld);
+    SelectIntoDC(NULL);
   }
   ::SetStretchBltMode(pDC->m_hDC, nOldMode);
 }
@@ -58,12 +56,12 @@ void CTKImageManagerResource::DrawSlotWithAlpha(CDC* pDC, const TK_IMAGERESOURCE
     ::SetBkColor(hWork, RGB(255, 255, 255));
     ::SetTextColor(hWork, RGB(0, 0, 0));
     ::SetStretchBltMode(hWork, HALFTONE);
-    HGDIOBJ hOld = ::SelectObject(m_dc.m_hDC, m_hbmMask);
+    SelectIntoDC(m_hbmMask);
     ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
     ::SelectObject(hWork, hColorDib);
-    ::SelectObject(m_dc.m_hDC, m_hbmColor);
+    SelectIntoDC(m_hbmColor);
     ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
-    ::SelectObject(m_dc.m_hDC, hOld);
+    SelectIntoDC(NULL);
     ::GdiFlush();
     // Opaque pixels get their colour at full alpha, the rest become clear.
     DWORD* pMask = reinterpret_cast<DWORD*>(pMaskBits);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/TKBitmapFunctions.h"
+#include "common/TKDrawHelpers.h"
 #include "common/TKImageManager.h"
 
 #include "testsupport/DibSurface.h"
@@ -375,6 +376,38 @@ TEST(Blits, AlphaBlendAndItsFallbackBlendPremultipliedPixels) {
     }
   }
   DeleteObject(source);
+}
+
+TEST(Blits, WithoutMsimg32TheBlitsUseTheirFallbacks) {
+  CTKDrawHelpers* pHelpers = TKDrawHelpers();
+  const CTKDrawHelpers::PFNALPHABLEND pfnAlphaBlend = pHelpers->m_pfnAlphaBlend;
+  const CTKDrawHelpers::PFNTRANSPARENTBLT pfnTransparentBlt = pHelpers->m_pfnTransparentBlt;
+  pHelpers->m_pfnAlphaBlend = nullptr;
+  pHelpers->m_pfnTransparentBlt = nullptr;
+
+  const COLORREF background = RGB(50, 100, 200);
+  HBITMAP source = BlendSource();
+  {
+    CSourceDC from(source);
+    CDibSurface surface(3, 1, background);
+    ASSERT_TRUE(CTKImageManager::AlphaBlend(surface.GetSafeHdc(), CRect(0, 0, 3, 1), from,
+                                            CRect(0, 0, 3, 1)));
+    // Truncated exactly as the fallback blends (msimg32 rounds the half pixel up).
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(ExpectedBlend(kBlendSource[x], background), surface.GetPixel(x, 0)) << x;
+
+    CDibSurface keyed(2, 1, RGB(255, 0, 255));
+    ::SetPixel(keyed.GetSafeHdc(), 1, 0, RGB(1, 2, 3));
+    CDibSurface target(2, 1, background);
+    ASSERT_TRUE(CTKImageManager::TransparentBlt(target.GetSafeHdc(), CRect(0, 0, 2, 1),
+                                                keyed.GetSafeHdc(), CRect(0, 0, 2, 1),
+                                                RGB(255, 0, 255)));
+    EXPECT_EQ(background, target.GetPixel(0, 0));
+    EXPECT_EQ(RGB(1, 2, 3), target.GetPixel(1, 0));
+  }
+  DeleteObject(source);
+  pHelpers->m_pfnAlphaBlend = pfnAlphaBlend;
+  pHelpers->m_pfnTransparentBlt = pfnTransparentBlt;
 }
 
 TEST(Blits, AlphaBlendPixelsNeedsOneFormatAndReadsRightToLeftRowsFromTheRight) {

@@ -182,6 +182,49 @@ TEST_F(IconStates, TheNearestWidthAndTiesToTheFirstVisited) {
   EXPECT_EQ(first, m_set.GetIcon(20)->GetWidth());
 }
 
+TEST_F(IconStates, MonochromeDrawingPaintsEveryNonWhitePixelInOneColour) {
+  CTKImageManagerIconHandle image;
+  image.SetIcon(MakeTestIcon(
+      4, 1, 24,
+      [](int x, int) { return x == 0   ? Bgra(255, 255, 255, 0)
+                              : x == 3 ? 0
+                                       : Bgra(0, 80, 160, 0); },
+      [](int x, int) { return x == 3; }));
+  CTKImageManagerIcon* icon = m_set.GetOrCreateIcon(4);
+  icon->SetNormalImage(image);
+  CDibSurface surface(4, 1, RGB(0, 0, 255));
+  icon->DrawMonochrome(surface.GetDC(), CPoint(0, 0), icon->GetNormalImage(), 4, 1, RGB(0, 128, 0));
+  EXPECT_EQ(RGB(0, 0, 255), surface.GetPixel(0, 0));  // white is left out
+  EXPECT_EQ(RGB(0, 128, 0), surface.GetPixel(1, 0));
+  EXPECT_EQ(RGB(0, 128, 0), surface.GetPixel(2, 0));
+  EXPECT_EQ(RGB(0, 0, 255), surface.GetPixel(3, 0));  // transparent: white underneath
+
+  // Alpha images have no monochrome form.
+  CTKImageManagerIconHandle alpha;
+  alpha.SetBitmap(AlphaImage(4));
+  CTKImageManagerIcon* alphaIcon = m_set.GetOrCreateIcon(5);
+  alphaIcon->SetNormalImage(alpha);
+  surface.Fill(RGB(0, 0, 255));
+  alphaIcon->DrawMonochrome(surface.GetDC(), CPoint(0, 0), alphaIcon->GetNormalImage(), 4, 1,
+                            RGB(0, 128, 0));
+  EXPECT_EQ(4, surface.CountPixels(RGB(0, 0, 255)));
+}
+
+TEST(ImageManagerMirror, TheMirrorModeDecidesForEachDC) {
+  CTKImageManager manager;
+  CDibSurface surface(4, 4);
+  CDC* pDC = surface.GetDC();
+  EXPECT_FALSE(manager.IsMirrorDraw(pDC));
+  pDC->SetLayout(LAYOUT_RTL);
+  EXPECT_TRUE(manager.IsMirrorDraw(pDC));
+  manager.m_nMirrorMode = 0;
+  EXPECT_FALSE(manager.IsMirrorDraw(pDC));
+  pDC->SetLayout(0);
+  manager.m_nMirrorMode = 1;
+  EXPECT_TRUE(manager.IsMirrorDraw(pDC));
+  EXPECT_TRUE(manager.IsMirrorDraw(NULL));
+}
+
 // An icon group of 16 (24 bits), 32 (32 bits, alpha) and 48 (24 bits) pixels.
 class IconResources : public ::testing::Test {
  protected:

@@ -104,8 +104,9 @@ class CTKImageManagerIcon : public CCmdTarget {
   /// The bitmap's block, or a single count 0 when it cannot be read.
   static void WriteBitmapBlock(CArchive& ar, HBITMAP hBitmap);
   /// The DIB section of one block; null when the header is not a usable
-  /// bitmap header, the header block lacks its colour table, or the pixels are
-  /// fewer than the header describes.
+  /// bitmap header, the header block lacks its colour table, the pixels are
+  /// fewer than the header describes, or its image size is neither 0 nor
+  /// between the two.
   static HBITMAP CreateBitmapFromBlock(const BYTE* pHeader, DWORD dwHeaderSize, const BYTE* pPixels,
                                        DWORD dwPixelSize, LPBYTE* ppBits);
 
