@@ -78,6 +78,29 @@ class CTKImageManager {
 
 inline BOOL IsDCRightToLeft(HDC hDC) { return hDC != NULL && (::GetLayout(hDC) & LAYOUT_RTL) != 0; }
 
+class CTKColorManager {
+ public:
+  COLORREF GetColor(int nIndex) const {
+    return nIndex > 62 ? (COLORREF)nIndex : ::GetSysColor(nIndex < 31 ? nIndex : COLOR_BTNFACE);
+  }
+};
+inline CTKColorManager* TKColorManager() {
+  static CTKColorManager manager;
+  return &manager;
+}
+inline void AFXAPI RefreshToolkitColors(BOOL) {}
+
+class CTKGlyphFont {
+ public:
+  BOOL DrawGlyph(CDC*, TCHAR, CRect, COLORREF, COLORREF = CLR_NONE, BOOL = FALSE, CPen* = NULL) {
+    return FALSE;
+  }
+};
+inline CTKGlyphFont* TKGlyphFont() {
+  static CTKGlyphFont font;
+  return &font;
+}
+
 LPCTSTR AFXAPI ResourceTypeForExtension(LPCTSTR lpszFileName);
 CString AFXAPI FindResourceTypeOfName(HMODULE hModule, LPCTSTR lpszName);
 
