@@ -4,6 +4,7 @@
 #include "common/TKScrollBarPaintManager.h"
 
 #include "TKStandIns.h"
+#include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
 
 namespace {
