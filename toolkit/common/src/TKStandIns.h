@@ -24,4 +24,15 @@ inline CTKGlyphFont* TKGlyphFont() {
   return &font;
 }
 
+class CTKDrawHelpers {
+ public:
+  static void PASCAL FillRectWithBorder(CDC* pDC, LPCRECT lpRect, COLORREF clrBorder,
+                                        COLORREF clrFill) {
+    CRect rc(lpRect);
+    pDC->FillSolidRect(rc, clrBorder);
+    rc.DeflateRect(1, 1);
+    if (!rc.IsRectEmpty()) pDC->FillSolidRect(rc, clrFill);
+  }
+};
+
 #endif
