@@ -1,7 +1,7 @@
 // CTKResourceImage: the nine-part draw and its transparent variants.
 #include <string.h>
 
-#include "TKStandIns.h"
+#include "common/TKDrawHelpers.h"
 #include "common/TKBitmapFunctions.h"
 #include "common/TKDCHelpers.h"
 #include "common/TKImageManager.h"

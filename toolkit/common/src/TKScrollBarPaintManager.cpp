@@ -3,7 +3,7 @@
 
 #include "common/TKScrollBarPaintManager.h"
 
-#include "TKStandIns.h"
+#include "common/TKGlyphFont.h"
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
 

@@ -1,6 +1,6 @@
 // The flat scroll bars: fixed light and dark colours, theme-text colours, and
 // the bordered parts of the Office 2013 look.
-#include "TKStandIns.h"
+#include "common/TKDrawHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKResourceImages.h"
 #include "common/TKScrollBarThemes.h"

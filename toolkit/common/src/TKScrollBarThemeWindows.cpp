@@ -1,5 +1,4 @@
 // The classic Windows scroll bar and the visual-styles one that falls back to it.
-#include "TKStandIns.h"
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKScrollBarThemes.h"

@@ -116,7 +116,43 @@ TEST(TKScrollBarVisualStudio2012, ColoursByStateAndStyle) {
   bar.SetPart(0);
   CDibSurface surface(17, 134, kUnpainted);
   bar.Draw(surface);
-  EXPECT_EQ(17 * 134, surface.CountPixels(RGB(232, 232, 236)));
+  EXPECT_EQ(17 * 100, surface.CountPixels(CRect(0, 17, 17, 117), RGB(232, 232, 236)));
+}
+
+TEST(TKScrollBarVisualStudio2012, ArrowGlyphsInTheirStateColours) {
+  CTKScrollBarThemeVisualStudio2012 paintManager;
+  CPaintedBar bar(&paintManager);
+  const CRect rcUp(0, 0, 17, 17), rcDown(0, 117, 17, 134);
+  const COLORREF clrNormal = RGB(134, 137, 153), clrHot = RGB(28, 151, 234),
+                 clrPressed = RGB(0, 122, 204), clrDisabled = RGB(202, 203, 211);
+  CDibSurface surface(17, 134, kUnpainted);
+  bar.Draw(surface);
+  EXPECT_GT(surface.CountPixels(rcUp, clrNormal), 4);
+  EXPECT_GT(surface.CountPixels(rcDown, clrNormal), 4);
+  bar.SetPart(61);
+  bar.Draw(surface);
+  EXPECT_GT(surface.CountPixels(rcDown, clrHot), 4);
+  EXPECT_EQ(0, surface.CountPixels(rcDown, clrNormal));
+  EXPECT_GT(surface.CountPixels(rcUp, clrNormal), 4);
+  bar.SetPart(60, TRUE);
+  bar.Draw(surface);
+  EXPECT_GT(surface.CountPixels(rcUp, clrPressed), 4);
+  bar.SetPart(60, TRUE, FALSE);  // held, but the mouse went away
+  bar.Draw(surface);
+  EXPECT_EQ(0, surface.CountPixels(rcUp, clrPressed));
+  EXPECT_GT(surface.CountPixels(rcUp, clrNormal), 4);
+  bar.Set(0, 9, 10, 0);
+  bar.SetPart(0);
+  bar.Draw(surface);
+  EXPECT_GT(surface.CountPixels(rcUp, clrDisabled), 4);
+  // A bar narrower than 6 pixels gets no glyphs.
+  bar.Set(0, 99, 10, 45);
+  bar.m_rc = CRect(0, 0, 5, 134);
+  bar.UpdateScrollBarInfo();
+  CDibSurface narrow(5, 134, kUnpainted);
+  bar.Draw(narrow);
+  EXPECT_EQ(0, narrow.CountPixels(clrNormal));
+  EXPECT_GT(narrow.CountPixels(RGB(232, 232, 236)), 0);
 }
 
 TEST(TKScrollBarVisualStudio2015, ColoursComeFromTheThemeText) {
