@@ -319,6 +319,11 @@ TEST_P(ThemeResources, EveryImageTheThemesDrawIsThere) {
     if (i.bMagenta) EXPECT_FALSE(pImage->IsAlphaImage()) << i.name;
   }
   for (const char* name : kAbsentImages) EXPECT_TRUE(m_images.LoadImage(name) == NULL) << name;
+  // The texts ask for premultiplied images: alpha ones are blended as they are.
+  CTKResourceImage* pRounded = m_images.LoadImage("MENUSELECTEDITEM22");
+  ASSERT_TRUE(pRounded != NULL);
+  EXPECT_TRUE(pRounded->IsAlphaImage());
+  EXPECT_TRUE(pRounded->IsPremultiplied());
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ThemeResources, ::testing::ValuesIn(kThemes));
