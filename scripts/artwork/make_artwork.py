@@ -4,7 +4,8 @@ the resource script that carries them into a program.
 
     python3 scripts/artwork/make_artwork.py [OUTDIR]
 
-OUTDIR defaults to toolkit/common/themes. The output is committed; run the
+OUTDIR defaults to toolkit/common/themes; the icons of the toolkit's own
+resources go to the res folder beside it. The output is committed; run the
 script again after changing it and commit what changes.
 """
 
@@ -16,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from palettes import THEMES  # noqa: E402
 from images import ABSENT, BUILDERS, COMMON, TO_COME  # noqa: E402
 from ini import ini_text  # noqa: E402
+from toolkit_icons import header_menu_icons  # noqa: E402
 
 # The image names of the [Images] section, in the order of the texts.
 IMAGE_KEYS = """
@@ -124,6 +126,8 @@ def main():
         sys.stdout.write("%s: %d images\n" % (folder, sum(1 for k, _ in image_keys(p)
                                                           if k in made)))
     write(os.path.join(out, "Themes.rc"), "\n".join(rc) + "\n")
+    res = os.path.join(os.path.dirname(out), "res")
+    write(os.path.join(res, "HeaderMenu.png"), header_menu_icons().png())
 
 
 if __name__ == "__main__":

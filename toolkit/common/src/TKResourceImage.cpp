@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "TKStandIns.h"
+#include "common/TKBitmapFunctions.h"
 #include "common/TKResourceImages.h"
 
 CTKResourceImage::CTKResourceImage(CTKResourceImages* pOwner)

@@ -1,7 +1,10 @@
 // CTKResourceImage: the nine-part draw and its transparent variants.
 #include <string.h>
 
-#include "TKStandIns.h"
+#include "common/TKDrawHelpers.h"
+#include "common/TKBitmapFunctions.h"
+#include "common/TKDCHelpers.h"
+#include "common/TKImageManager.h"
 #include "common/TKResourceImage.h"
 #include "common/TKResourceImages.h"
 
@@ -50,7 +53,7 @@ void CTKResourceImage::DrawImage(CDC* pDC, const CRect& rcDest, const CRect& rcS
   pDC->SetStretchBltMode(HALFTONE);
   if (rcDest.left >= rcDest.right || rcDest.top >= rcDest.bottom || rcSrc.IsRectEmpty()) return;
 
-  BOOL bRtl = IsDCRightToLeft(pDC->m_hDC);
+  BOOL bRtl = IsDCRightToLeft(pDC);
   if (m_bAlpha && m_bMirrorImage && bRtl != m_bMirrored) MirrorBits();
 
   BYTE* pDrawBits = NULL;

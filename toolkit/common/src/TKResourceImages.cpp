@@ -2,7 +2,9 @@
 // drawing bitmap.
 #include "common/TKResourceImages.h"
 
-#include "TKStandIns.h"
+#include "common/TKBitmapFunctions.h"
+#include "common/TKDCHelpers.h"
+#include "common/TKNotifyConnection.h"
 #include "common/TKResourceImage.h"
 #include "common/TKSingletonPointer.h"
 

@@ -5,7 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "TKStandIns.h"
+#include "common/TKResourceManager.h"
 
 namespace {
 

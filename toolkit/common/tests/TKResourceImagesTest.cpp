@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/TKNotifyConnection.h"
 #include "common/TKResourceImage.h"
 
 namespace {
@@ -157,6 +158,28 @@ TEST(TKResourceImagesSelection, ThemeValuesWaitForATextSelectedByName) {
   EXPECT_EQ(CRect(1, 1, 1, 1), GetThemeIniRect("Window", "None", CRect(1, 1, 1, 1)));
   EXPECT_EQ(CSize(2, 2), GetThemeIniSize("Window", "None", CSize(2, 2)));
   EXPECT_EQ("Test\\Bands.bmp", GetThemeIniString("Images", "Bands", ""));
+}
+
+/// Counts the selections it is told of.
+class CSelectionSink : public CTKNotifySinkBase {
+ public:
+  int OnEvent(DWORD dwEvent, WPARAM, LPARAM, DWORD) override {
+    if (dwEvent == TK_NOTIFY_RESOURCEIMAGES_CHANGED) ++m_nCount;
+    return 0;
+  }
+  int m_nCount = 0;
+};
+
+TEST(TKResourceImagesSelection, EverySelectionIsAnnounced) {
+  CTKResourceImages images;
+  CSelectionSink sink;
+  ASSERT_TRUE(sink.Advise(images.GetConnection(), TK_NOTIFY_RESOURCEIMAGES_CHANGED) != NULL);
+  EXPECT_EQ(images.GetConnection(), images.GetConnection());
+  images.SetHandle(TestModule(), "TestB.ini");
+  EXPECT_EQ(1, sink.m_nCount);
+  images.SetHandle(TestModule(), "Missing.ini");  // told even when nothing loads
+  EXPECT_EQ(2, sink.m_nCount);
+  sink.UnadviseAll();
 }
 
 TEST(TKResourceImagesCache, ImagesByTheirTextEntryOrTheirOwnName) {

@@ -12,3 +12,13 @@
 
 // The glyph font (RT_FONT) of caption buttons, menu marks and arrows.
 #define TK_IDR_GLYPHFONT 9979
+
+// The toolkit's right-click menus (its third sub-menu, "RClickHeader", is the
+// header control's) and the tool bar whose icons the header menu shows.
+#define TK_IDR_RCLICKMENUS 9317
+#define TK_IDR_HEADERMENUICONS 9307
+#define TK_ID_HEADER_SORTASCENDING 9325
+#define TK_ID_HEADER_SORTDESCENDING 9326
+#define TK_ID_HEADER_ALIGNLEFT 9327
+#define TK_ID_HEADER_ALIGNCENTER 9328
+#define TK_ID_HEADER_ALIGNRIGHT 9329

@@ -1,0 +1,19 @@
+// The gallery's pages: each draws one kind of picture of the current look.
+#pragma once
+
+#include <afxwin.h>
+
+#include <string>
+
+/// What a page draws for: the look's name and where its files go.
+struct GalleryContext {
+  std::string look;    ///< "Silver", "Blue" or "Black"
+  std::string folder;  ///< the output folder, with a trailing backslash
+};
+
+/// Writes the page's files; false when one could not be written.
+typedef bool (*GalleryPage)(const GalleryContext& context);
+
+bool DrawImagesPage(const GalleryContext& context);
+bool DrawScrollBarsPage(const GalleryContext& context);
+bool DrawHeaderPage(const GalleryContext& context);
