@@ -8,6 +8,7 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupFont.h"
+#include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupType.h"
 
@@ -58,9 +59,12 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
     g_bPropertiesRegistered = true;
     RegisterAllTypeProperties();
   }
+  // GDI+ runs while any context exists.
+  TKMarkupGdiPlusApi()->Initialize(TRUE);
 }
 
 CTKMarkupContext::~CTKMarkupContext() {
+  TKMarkupGdiPlusApi()->Initialize(FALSE);
   m_pHoverElement = nullptr;
   m_pHoverRoot = nullptr;
   if (m_bUpdatesFrozen) FlushRepaints();

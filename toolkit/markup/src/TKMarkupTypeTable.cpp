@@ -3,11 +3,15 @@
 // initialisation before the program's entry point.
 #include "markup/TKMarkupTypeTable.h"
 
+#include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupObjectProperty.h"
+#include "markup/TKMarkupPathData.h"
+#include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupString.h"
+#include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupValues.h"
 
@@ -41,14 +45,14 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupCollection", &CTKMarkupCollection::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"DoubleCollection", L"CTKMarkupDoubleCollection", &CTKMarkupDoubleCollection::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupObjectProperty", &CTKMarkupObjectProperty::CreateInstance, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupBrushKey", nullptr, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupBrushKey", &CTKMarkupBrushKey::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupBrush", nullptr, TKMarkupRow_Object, nullptr},
-    {L"GradientStop", L"CTKMarkupGradientStop", nullptr, TKMarkupRow_Object, nullptr},
-    {L"", L"CTKMarkupGradientStops", nullptr, TKMarkupRow_Collection, nullptr},
-    {L"LinearGradientBrush", L"CTKMarkupLinearGradientBrush", nullptr, TKMarkupRow_Brush, nullptr},
-    {nullptr, L"CTKMarkupPoint", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupPointCollection", nullptr, TKMarkupRow_Object, nullptr},
-    {L"SolidColorBrush", L"CTKMarkupSolidColorBrush", nullptr, TKMarkupRow_Brush, nullptr},
+    {L"GradientStop", L"CTKMarkupGradientStop", &CTKMarkupGradientStop::CreateInstance, TKMarkupRow_Object, &CTKMarkupGradientStop::RegisterMarkupProperties},
+    {L"", L"CTKMarkupGradientStops", &CTKMarkupGradientStops::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {L"LinearGradientBrush", L"CTKMarkupLinearGradientBrush", &CTKMarkupLinearGradientBrush::CreateInstance, TKMarkupRow_Brush, &CTKMarkupLinearGradientBrush::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupPoint", &CTKMarkupPoint::CreateInstance, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupPointCollection", &CTKMarkupPointCollection::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"SolidColorBrush", L"CTKMarkupSolidColorBrush", &CTKMarkupSolidColorBrush::CreateInstance, TKMarkupRow_Brush, &CTKMarkupSolidColorBrush::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupUIElement", nullptr, TKMarkupRow_Visual, nullptr},
     {nullptr, L"CTKMarkupInputElement", nullptr, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupVisual", nullptr, TKMarkupRow_InputElement, nullptr},
@@ -83,7 +87,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Polygon", L"CTKMarkupPolygon", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Figures", L"CTKMarkupPathGeometryFigures", nullptr, TKMarkupRow_Object, nullptr},
     {L"PathGeometry", L"CTKMarkupPathGeometry", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Data", L"CTKMarkupPathData", nullptr, TKMarkupRow_Object, nullptr},
+    {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
@@ -107,7 +111,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"ColumnDefinition", L"CTKMarkupColumnDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
     {L"CheckBox", L"CTKMarkupCheckBox", nullptr, TKMarkupRow_ToggleButton, nullptr},
     {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
-    {nullptr, L"CTKMarkupThickness", nullptr, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupTriggerCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},

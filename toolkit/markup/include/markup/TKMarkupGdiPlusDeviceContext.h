@@ -1,0 +1,63 @@
+// CTKMarkupGdiPlusDeviceContext: the anti-aliased, alpha-aware back end of
+// the markup drawing interface, drawing through GDI+ bound at run time.
+#pragma once
+
+#include "markup/TKMarkupDeviceContext.h"
+#include "markup/TKMarkupGdiPlusApi.h"
+
+/// Owns its graphics object unless borrowed. Quality follows the markup
+/// smoothing modes 0 to 4. Used on the rendering thread only.
+class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
+ public:
+  CTKMarkupGdiPlusDeviceContext(Gdiplus::GpGraphics* pGraphics, BOOL bBorrowed);
+  ~CTKMarkupGdiPlusDeviceContext() override;
+
+  void OffsetViewport(const POINT& pt) override;
+  int SetSmoothingMode(int nMode, BOOL bText) override;
+  void DrawEllipse(const RECT& rc, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill) override;
+  /// Bands without doubled corners, so translucent borders stay even.
+  void DrawRectangle(const RECT& rc, CTKMarkupBrush* pBrush,
+                     const CTKMarkupThickness* pThickness) override;
+  void FillRectangle(const RECT& rc, CTKMarkupBrush* pBrush) override;
+  void DrawLine(int x1, int y1, int x2, int y2, const MARKUP_STROKE* pStroke) override;
+  void Polyline(const POINT* pPoints, int nCount, const MARKUP_STROKE* pStroke) override;
+  void Polygon(const POINT* pPoints, int nCount, const MARKUP_STROKE* pStroke,
+               CTKMarkupBrush* pFill) override;
+  void DrawPath(const CTKMarkupPathData* pPath, const MARKUP_STROKE* pStroke,
+                CTKMarkupBrush* pFill) override;
+  /// Converts the icon into a bitmap that owns its pixels.
+  void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc) override;
+  /// Without a trailing blank.
+  void DrawString(LPCWSTR lpszText, int nCount, const RECT& rc) override;
+  SIZE GetTextExtent(LPCWSTR lpszText, int nCount) override;
+  /// A null brush leaves no text brush: text is then not drawn.
+  void SetTextColor(CTKMarkupBrush* pBrush) override;
+  void SetFont(CTKMarkupFont* pFont) override;
+  void IntersectClipRect(const RECT& rc) override;
+  void GetClipBox(RECT* pRect) override;
+  HRGN SaveClipRegion() override;
+  void RestoreClipRegion(HRGN hRegion) override;
+  HDC GetDC() override;
+  void ReleaseDC(HDC hDC) override;
+
+  /// A markup colour (0xAABBGGRR) as GDI+ ARGB.
+  static Gdiplus::ARGB ToArgb(DWORD clrValue);
+
+ private:
+  Gdiplus::PixelOffsetMode m_nPixelOffset;
+  Gdiplus::SmoothingMode m_nSmoothing;
+  Gdiplus::InterpolationMode m_nInterpolation;
+  Gdiplus::TextRenderingHint m_nTextHint;
+  CTKMarkupGdiPlusApi* m_pApi;
+  BOOL m_bBorrowed;
+  Gdiplus::GpGraphics* m_pGraphics;
+  Gdiplus::GpFont* m_pFont;
+  Gdiplus::GpBrush* m_pTextBrush;
+  Gdiplus::GpStringFormat* m_pStringFormat;
+
+  Gdiplus::GpFont* GetFont();
+  Gdiplus::GpBrush* MakeBrush(CTKMarkupBrush* pBrush, const RECT& rc);
+  Gdiplus::GpPen* MakePen(const MARKUP_STROKE* pStroke, const RECT& rc);
+  void ApplyQuality();
+  Gdiplus::GpBitmap* IconToBitmap(CTKImageManagerIcon* pIcon);
+};
