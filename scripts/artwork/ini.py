@@ -252,8 +252,8 @@ def _value(p, section, key, kind):
 def keys_of(p):
     """The (section, key, kind) triples of the look p, in the order of the text."""
     out = []
-    for section, spec in SECTIONS:
-        for item in spec.split():
+    for section, names in SECTIONS:
+        for item in names.split():
             optional = item.endswith("?")
             item = item.rstrip("?")
             key, _, kind = item.partition(":")
