@@ -4,8 +4,9 @@
 // message, with MFC's parameter types.
 //
 // Adding a signature: append an enumerator below, add its case to the switch
-// in Wnd.cpp's message dispatch (or to the notification dispatch in
-// WndNotify.cpp for entries that OnCmdMsg routes), then the entry macro.
+// in WndMsg.cpp's message dispatch, then the entry macro. Entries that
+// OnCmdMsg routes (WM_NOTIFY, reflected notifications) use the command
+// signatures of afxcmdtarget.h, which CmdTarget.cpp dispatches.
 #pragma once
 
 #include "afxcmdtarget.h"
@@ -58,13 +59,6 @@ enum AfxWndSig {
   AfxSig_lwwM,                        // LRESULT (UINT, UINT, CMenu*)
   AfxSig_iis,                         // int (int, LPCOMPAREITEMSTRUCT)
   AfxSig_vDELETEITEM,                 // void (int, LPDELETEITEMSTRUCT)
-
-  // Routed through CWnd::OnCmdMsg (WM_NOTIFY and reflected notifications).
-  AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
-  AfxSigNotify_RANGE,  // void (UINT, NMHDR*, LRESULT*)
-  AfxSigNotify_EX,     // BOOL (UINT, NMHDR*, LRESULT*): FALSE routes on
-  AfxSigNotify_b,      // BOOL (NMHDR*, LRESULT*): FALSE lets the parent have it too
-  AfxSigCmd_b,         // BOOL (): FALSE lets the parent have it too
 };
 
 class CScrollBar;

@@ -95,8 +95,12 @@ class CWnd : public CCmdTarget {
   /// Walks from pMsg's window up through its parents to hWndStop, offering
   /// the message to each permanent object's PreTranslateMessage.
   static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-  /// Routes WM_NOTIFY entries as well as the command entries.
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+  /// Updates the child controls through update handlers: a control's own
+  /// ON_UPDATE_COMMAND_UI_REFLECT entry first, then this window's map, then
+  /// pTarget's routing. With bDisableIfNoHndler a push button whose command
+  /// nobody handles is disabled; other controls (check boxes, radio buttons,
+  /// group boxes, edits) keep their state.
+  void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
   /// The index of the tool under `point` (client coordinates) for tool tips,
   /// or -1; a child window under the point is the tool.
   virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
@@ -394,7 +398,6 @@ class CWnd : public CCmdTarget {
 
   /// One message-map signature call; the result of the message.
   LRESULT DispatchWndMsg(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam);
-  BOOL DispatchNotifyCmd(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
   /// The entry of this map chain for a window message (WM_CTLCOLOR* included).
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message) const;
   /// Binds to hWnd and installs AfxWndProc, keeping the previous procedure.
