@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+class CReBarCtrl;  // afxcmn.h
+
 /// The resource type of a tool bar's layout: version 1, the image width and
 /// height, the item count, then one command id per item (0: a separator).
 #ifndef RT_TOOLBAR
@@ -70,6 +72,11 @@ class CReBar : public CControlBar {
   /// routes the bar's commands as before.
   BOOL AddBar(CWnd* pBar, LPCTSTR pszText = NULL, CBitmap* pbmp = NULL,
               DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
+
+  /// The bar's window as the rebar control it is (CReBarCtrl is in afxcmn.h).
+  CReBarCtrl& GetReBarCtrl() const {
+    return *reinterpret_cast<CReBarCtrl*>(const_cast<CReBar*>(this));
+  }
 
   /// The height of the bands (stretched along the bar) plus the border lines.
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

@@ -100,7 +100,8 @@ class CControlBar : public CWnd {
   virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
   /// nLength -1 with a docking mode: the fixed layout of that orientation.
   virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
-  /// The client rectangle less the bar's borders.
+  /// The client rectangle less the bar's borders and, for a docked bar of
+  /// style CBRS_GRIPPER, the gripper's 7 pixels at its leading end.
   virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
   virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
   /// Updates the bar's items from pTarget's update handlers.
@@ -133,8 +134,10 @@ class CControlBar : public CWnd {
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
-  /// Commands, notifications and owner-draw messages of the bar's child
-  /// controls that neither the bar nor the control took go to the owner.
+  /// Commands, notifications and owner-draw messages that neither the bar's
+  /// map nor a control's reflection took go to the owner: those of its
+  /// controls, its tool tip and the pop-up menus it tracks. A tool tip's
+  /// text request the owner leaves empty comes back to the bar's own default.
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
