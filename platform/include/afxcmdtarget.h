@@ -194,6 +194,12 @@ size_t AfxCmdTargetOffset() {
                                                 offsetof(theClass, m_x##localClass)); \
   (void)pThis;
 #define METHOD_PROLOGUE_EX(theClass, localClass) METHOD_PROLOGUE_EX_(theClass, localClass)
+/// The same, and the call runs in the module state of the object (the one
+/// current when it was constructed) until the method returns, as every
+/// entry from COM into the object should.
+#define METHOD_PROLOGUE(theClass, localClass) \
+  METHOD_PROLOGUE_EX_(theClass, localClass)   \
+  AFX_MANAGE_STATE(pThis->m_pModuleState)
 
 // ---------------------------------------------------------------------------
 // Dispatch maps: the members that automation clients (scripts) reach through
@@ -265,6 +271,8 @@ class CCmdTarget : public CObject {
   /// Changed only with interlocked operations, so any thread may add and
   /// release references.
   LONG m_dwRef;
+  /// The module state current at construction; METHOD_PROLOGUE restores it.
+  AFX_MODULE_STATE* m_pModuleState;
 
   DWORD InternalAddRef();
   /// Returns the count after the release; the object is gone when it is 0.
@@ -302,7 +310,10 @@ class CCmdTarget : public CObject {
   /// The object behind an IDispatch from GetIDispatch, or null for any other.
   static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
 
-  /// Getter and setter of DISP_PROPERTY_EX entries that are read- or write-only.
+  /// Getter and setter of DISP_PROPERTY_EX entries that are write- or
+  /// read-only. They throw the standard automation errors CTL_E_GETNOTSUPPORTED
+  /// ("Property is write-only.") and CTL_E_SETNOTSUPPORTED ("Property is
+  /// read-only."), which Invoke answers with DISP_E_EXCEPTION.
   void GetNotSupported();
   void SetNotSupported();
 

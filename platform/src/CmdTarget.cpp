@@ -4,7 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
-CCmdTarget::CCmdTarget() : m_dwRef(1), m_bAutomation(FALSE) {}
+CCmdTarget::CCmdTarget() : m_dwRef(1), m_pModuleState(AfxGetModuleState()), m_bAutomation(FALSE) {}
 
 CCmdTarget::~CCmdTarget() = default;
 
