@@ -280,7 +280,8 @@ class CCmdTarget : public CObject {
   /// Called once the count reaches 0; deletes the object.
   virtual void OnFinalRelease();
 
-  /// Shows the wait cursor until the matching EndWaitCursor; nests.
+  /// Shows the wait cursor until the matching EndWaitCursor; nests. Each
+  /// goes through the application's DoWaitCursor when there is one.
   void BeginWaitCursor();
   void EndWaitCursor();
   /// Puts the wait cursor back after something (a dialog) changed the cursor.

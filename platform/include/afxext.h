@@ -13,6 +13,14 @@ class CReBarCtrl;  // afxcmn.h
 #define RT_TOOLBAR MAKEINTRESOURCE(241)
 #endif
 
+// Styles of a status-bar pane.
+#define SBPS_NORMAL 0x0000
+#define SBPS_NOBORDERS SBT_NOBORDERS  // 0x0100
+#define SBPS_POPOUT SBT_POPOUT        // 0x0200
+#define SBPS_OWNERDRAW SBT_OWNERDRAW  // 0x1000
+#define SBPS_DISABLED 0x04000000
+#define SBPS_STRETCH 0x08000000  // the pane takes the bar's spare width
+
 /// A tool bar common control laid out by its frame. Buttons come from a
 /// tool-bar resource and the bitmap of the same name; their enabled and
 /// checked states follow the frame's update handlers at idle time.

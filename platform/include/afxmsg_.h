@@ -59,6 +59,7 @@ enum AfxWndSig {
   AfxSig_lwwM,                        // LRESULT (UINT, UINT, CMenu*)
   AfxSig_iis,                         // int (int, LPCOMPAREITEMSTRUCT)
   AfxSig_vDELETEITEM,                 // void (int, LPDELETEITEMSTRUCT)
+  AfxSig_vbWW,                        // void (BOOL, CWnd*, CWnd*)
 };
 
 class CScrollBar;
@@ -161,6 +162,10 @@ class CScrollBar;
   AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CCmdTarget::*)(BOOL), OnExitMenuLoop)
 #define ON_WM_ENTERIDLE() \
   AFX_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CCmdTarget::*)(UINT, CWnd*), OnEnterIdle)
+/// An MDI child's activation: whether it is the one activated, the child
+/// activated and the child deactivated.
+#define ON_WM_MDIACTIVATE() \
+  AFX_WM_ENTRY(WM_MDIACTIVATE, AfxSig_vbWW, void (CCmdTarget::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
 #define ON_WM_CONTEXTMENU() \
   AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CCmdTarget::*)(CWnd*, CPoint), OnContextMenu)
 

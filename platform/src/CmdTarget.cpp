@@ -1,4 +1,4 @@
-// CCmdTarget: reference counting, the wait cursor and command routing.
+// CCmdTarget: reference counting and command routing.
 #include "afxcmdtarget.h"
 #include "afxpriv.h"
 
@@ -17,31 +17,6 @@ DWORD CCmdTarget::InternalRelease() {
 }
 
 void CCmdTarget::OnFinalRelease() { delete this; }
-
-// The wait cursor ------------------------------------------------------------------
-// One count for the thread that shows it: nested BeginWaitCursor calls (a
-// command that calls another) keep one cursor up until the outermost End.
-
-namespace {
-thread_local int t_nWaitCursorCount = 0;
-thread_local HCURSOR t_hcurWaitRestore = NULL;
-
-void ShowWaitCursor(int nCode) {
-  if (nCode > 0) {
-    HCURSOR hcurPrev = SetCursor(LoadCursor(NULL, IDC_WAIT));
-    if (t_nWaitCursorCount++ == 0) t_hcurWaitRestore = hcurPrev;
-  } else if (nCode < 0) {
-    if (t_nWaitCursorCount == 0) return;
-    if (--t_nWaitCursorCount == 0) SetCursor(t_hcurWaitRestore);
-  } else if (t_nWaitCursorCount > 0) {
-    SetCursor(LoadCursor(NULL, IDC_WAIT));
-  }
-}
-}  // namespace
-
-void CCmdTarget::BeginWaitCursor() { ShowWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { ShowWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { ShowWaitCursor(0); }
 
 // Command routing -------------------------------------------------------------------
 
