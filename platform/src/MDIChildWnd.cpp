@@ -1,5 +1,4 @@
-// CMDIChildWnd: a frame inside an MDI client, created through the client, with
-// the shared menu it puts on the MDI frame while it is active.
+// CMDIChildWnd: a frame in an MDI client, made through it, with the menu it shares while active.
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)

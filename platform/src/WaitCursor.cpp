@@ -1,5 +1,4 @@
-// The wait cursor: CCmdTarget's Begin/End/RestoreWaitCursor, CWaitCursor and
-// the application's DoWaitCursor, which does the work.
+// The wait cursor of CCmdTarget and CWaitCursor, shown by the application's DoWaitCursor.
 #include <afxwin.h>
 
 namespace {

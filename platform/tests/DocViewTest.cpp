@@ -165,6 +165,40 @@ TEST_F(DocViewTest, AViewShowsTheDocumentOfItsContextAndTheFrameAnswersForTheAct
   EXPECT_EQ(nullptr, doc.GetFirstViewPosition());
 }
 
+/// A document with a menu of its own.
+class CMenuDocument : public CDocument {
+ public:
+  HMENU m_hMenu = nullptr;
+  HMENU GetDefaultMenu() override { return m_hMenu; }
+};
+
+TEST_F(DocViewTest, TheFramesMenuIsTheOneAskedForElseTheDocumentsElseItsDefault) {
+  HMENU hDefault = ::CreateMenu(), hAsked = ::CreateMenu(), hDocument = ::CreateMenu();
+  m_pFrame->m_hMenuDefault = hDefault;
+  m_pFrame->OnUpdateFrameMenu(hAsked);
+  EXPECT_EQ(hAsked, ::GetMenu(m_hFrame));
+  m_pFrame->OnUpdateFrameMenu(nullptr);
+  EXPECT_EQ(hDefault, ::GetMenu(m_hFrame));
+
+  CMenuDocument doc;
+  doc.m_hMenu = hDocument;
+  CView* pView = NewView(new CTestView, &doc);
+  ASSERT_NE(nullptr, pView);
+  m_pFrame->SetActiveView(pView);
+  m_pFrame->OnUpdateFrameMenu(nullptr);
+  EXPECT_EQ(hDocument, ::GetMenu(m_hFrame));
+  // Asked for at idle time.
+  m_pFrame->m_nIdleFlags |= CFrameWnd::idleMenu;
+  doc.m_hMenu = nullptr;
+  m_pFrame->SendMessage(WM_IDLEUPDATECMDUI);
+  EXPECT_EQ(hDefault, ::GetMenu(m_hFrame));
+
+  pView->DestroyWindow();
+  ::SetMenu(m_hFrame, nullptr);
+  m_pFrame->m_hMenuDefault = nullptr;
+  for (HMENU hMenu : {hDefault, hAsked, hDocument}) ::DestroyMenu(hMenu);
+}
+
 TEST_F(DocViewTest, ADocumentThatGoesFirstLeavesItsViewsWithoutOne) {
   CDocument* pDoc = new CDocument;
   CView* pView = NewView(new CTestView, pDoc);
