@@ -29,7 +29,10 @@ class CArchive {
   /// Returns up to nMax bytes; fewer at the end of the file.
   UINT Read(void* lpBuf, UINT nMax);
   void Write(const void* lpBuf, UINT nMax);
+  /// Storing: writes the buffer to the file. Loading: seeks the file back
+  /// over the bytes read ahead, so that it stands where the reader does.
   void Flush();
+  /// Flushes (either way) and detaches from the file.
   void Close();
   /// Detaches from the file without flushing or throwing.
   void Abort();
@@ -38,6 +41,10 @@ class CArchive {
   void WriteCount(DWORD_PTR dwCount);
   DWORD_PTR ReadCount();
 
+  /// Writes the object's class and state, or a back reference to an object
+  /// written before. A class that is not serialisable (no IMPLEMENT_SERIAL)
+  /// throws CNotSupportedException before anything is written; so does
+  /// WriteClass.
   void WriteObject(const CObject* pOb);
   /// Reads an object (or a reference to one read before); badClass when it is
   /// not a `pClass`, badSchema when its stored schema does not match.

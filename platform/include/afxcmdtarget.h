@@ -39,15 +39,21 @@ struct AFX_CMDHANDLERINFO {
   AFX_PMSG pmf;
 };
 
-/// Handler signatures. The command signatures are dispatched in one place
-/// (CCmdTarget::OnCmdMsg); the window classes define their message signatures
-/// from AfxSig_firstWindowSig on, so both ranges live in the same maps.
+/// Handler signatures. The command and notification signatures are
+/// dispatched in one place (CCmdTarget::OnCmdMsg), for any command target;
+/// the window classes define their message signatures from
+/// AfxSig_firstWindowSig on, so both ranges live in the same maps.
 enum AfxSig {
   AfxSig_end = 0,
-  AfxSigCmd_v,      // void ()          ON_COMMAND
-  AfxSigCmd_RANGE,  // void (UINT nID)  ON_COMMAND_RANGE
-  AfxSigCmd_EX,     // BOOL (UINT nID)  ON_COMMAND_EX: FALSE routes on
-  AfxSigCmdUI,      // void (CCmdUI*)   ON_UPDATE_COMMAND_UI, ..._RANGE
+  AfxSigCmd_v,         // void ()          ON_COMMAND
+  AfxSigCmd_RANGE,     // void (UINT nID)  ON_COMMAND_RANGE
+  AfxSigCmd_EX,        // BOOL (UINT nID)  ON_COMMAND_EX: FALSE routes on
+  AfxSigCmdUI,         // void (CCmdUI*)   ON_UPDATE_COMMAND_UI, ..._RANGE
+  AfxSigCmd_b,         // BOOL ()          ON_CONTROL_REFLECT_EX: FALSE lets the parent have it too
+  AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
+  AfxSigNotify_RANGE,  // void (UINT, NMHDR*, LRESULT*)
+  AfxSigNotify_EX,     // BOOL (UINT, NMHDR*, LRESULT*): FALSE routes on
+  AfxSigNotify_b,      // BOOL (NMHDR*, LRESULT*): FALSE lets the parent have it too
   AfxSig_firstWindowSig = 0x100
 };
 
@@ -112,6 +118,15 @@ struct AFX_MSGMAP {
       WM_COMMAND,  CN_UPDATE_COMMAND_UI,                  \
       (UINT)(id),  (UINT)(idLast),                        \
       AfxSigCmdUI, AFX_MSG_HANDLER(void(CCmdTarget::*)(CCmdUI*), memberFxn)},
+/// In a control's own map: the update the parent's UpdateDialogControls
+/// offers the control first (CCmdUI::m_pOther is the control).
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+  {WM_COMMAND + WM_REFLECT_BASE,                \
+   (UINT)(WORD)CN_UPDATE_COMMAND_UI,            \
+   0,                                           \
+   0,                                           \
+   AfxSigCmdUI,                                 \
+   AFX_MSG_HANDLER(void(CCmdTarget::*)(CCmdUI*), memberFxn)},
 
 // ---------------------------------------------------------------------------
 // Interface maps: which COM interfaces an object answers, each one a nested
@@ -179,6 +194,12 @@ size_t AfxCmdTargetOffset() {
                                                 offsetof(theClass, m_x##localClass)); \
   (void)pThis;
 #define METHOD_PROLOGUE_EX(theClass, localClass) METHOD_PROLOGUE_EX_(theClass, localClass)
+/// The same, and the call runs in the module state of the object (the one
+/// current when it was constructed) until the method returns, as every
+/// entry from COM into the object should.
+#define METHOD_PROLOGUE(theClass, localClass) \
+  METHOD_PROLOGUE_EX_(theClass, localClass)   \
+  AFX_MANAGE_STATE(pThis->m_pModuleState)
 
 // ---------------------------------------------------------------------------
 // Dispatch maps: the members that automation clients (scripts) reach through
@@ -250,6 +271,8 @@ class CCmdTarget : public CObject {
   /// Changed only with interlocked operations, so any thread may add and
   /// release references.
   LONG m_dwRef;
+  /// The module state current at construction; METHOD_PROLOGUE restores it.
+  AFX_MODULE_STATE* m_pModuleState;
 
   DWORD InternalAddRef();
   /// Returns the count after the release; the object is gone when it is 0.
@@ -257,7 +280,8 @@ class CCmdTarget : public CObject {
   /// Called once the count reaches 0; deletes the object.
   virtual void OnFinalRelease();
 
-  /// Shows the wait cursor until the matching EndWaitCursor; nests.
+  /// Shows the wait cursor until the matching EndWaitCursor; nests. Each
+  /// goes through the application's DoWaitCursor when there is one.
   void BeginWaitCursor();
   void EndWaitCursor();
   /// Puts the wait cursor back after something (a dialog) changed the cursor.
@@ -287,7 +311,10 @@ class CCmdTarget : public CObject {
   /// The object behind an IDispatch from GetIDispatch, or null for any other.
   static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
 
-  /// Getter and setter of DISP_PROPERTY_EX entries that are read- or write-only.
+  /// Getter and setter of DISP_PROPERTY_EX entries that are write- or
+  /// read-only. They throw the standard automation errors CTL_E_GETNOTSUPPORTED
+  /// ("Property is write-only.") and CTL_E_SETNOTSUPPORTED ("Property is
+  /// read-only."), which Invoke answers with DISP_E_EXCEPTION.
   void GetNotSupported();
   void SetNotSupported();
 
@@ -326,8 +353,10 @@ class CCmdTarget : public CObject {
 
 /// The state of one user-interface item (menu item, button, pane) while the
 /// framework asks the command's update handler about it. The base class
-/// records what the handler asked for; the UI classes override the setters to
-/// apply it to their item.
+/// applies the state to the item at m_nIndex of m_pMenu, or else to the
+/// window m_pOther (enabled, a button's check, its text); with neither it
+/// only records that the handler chose. The UI classes override the setters
+/// to apply it to their own kind of item.
 class CCmdUI {
  public:
   CCmdUI();
@@ -339,7 +368,8 @@ class CCmdUI {
   CWnd* m_pOther;
   /// Set by Enable, so that DoUpdate does not disable an item whose handler chose.
   BOOL m_bEnableChanged;
-  /// Set by ContinueRouting: the update handler passes the item on.
+  /// Set by ContinueRouting: the update handler passes the item on to the
+  /// next command target. Cleared again once the handler returned.
   BOOL m_bContinueRouting;
 
   virtual void Enable(BOOL bOn = TRUE);

@@ -438,3 +438,67 @@ class CSliderCtrl : public CWnd {
   }
   void GetThumbRect(LPRECT lprc) const { ::SendMessage(m_hWnd, TBM_GETTHUMBRECT, 0, (LPARAM)lprc); }
 };
+
+/// A rebar common control: bands that each hold a child window. The band
+/// index runs from 0 in display order; band ids are the caller's.
+class CReBarCtrl : public CWnd {
+  DECLARE_DYNAMIC(CReBarCtrl)
+
+ public:
+  virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+  UINT GetBandCount() const { return (UINT)::SendMessage(m_hWnd, RB_GETBANDCOUNT, 0, 0); }
+  /// prbbi's cbSize and fMask say what to read.
+  BOOL GetBandInfo(UINT uBand, REBARBANDINFO* prbbi) const {
+    return (BOOL)::SendMessage(m_hWnd, RB_GETBANDINFO, uBand, (LPARAM)prbbi);
+  }
+  BOOL SetBandInfo(UINT uBand, REBARBANDINFO* prbbi) {
+    return (BOOL)SendMessage(RB_SETBANDINFO, uBand, (LPARAM)prbbi);
+  }
+  /// uIndex -1 appends.
+  BOOL InsertBand(UINT uIndex, REBARBANDINFO* prbbi) {
+    return (BOOL)SendMessage(RB_INSERTBAND, uIndex, (LPARAM)prbbi);
+  }
+  BOOL DeleteBand(UINT uBand) { return (BOOL)SendMessage(RB_DELETEBAND, uBand); }
+  /// The index of the band with that id, or -1.
+  int IDToIndex(UINT uBandID) const { return (int)::SendMessage(m_hWnd, RB_IDTOINDEX, uBandID, 0); }
+  BOOL GetBarInfo(REBARINFO* prbi) const {
+    return (BOOL)::SendMessage(m_hWnd, RB_GETBARINFO, 0, (LPARAM)prbi);
+  }
+  BOOL SetBarInfo(REBARINFO* prbi) { return (BOOL)SendMessage(RB_SETBARINFO, 0, (LPARAM)prbi); }
+  UINT GetBarHeight() const { return (UINT)::SendMessage(m_hWnd, RB_GETBARHEIGHT, 0, 0); }
+  UINT GetRowCount() const { return (UINT)::SendMessage(m_hWnd, RB_GETROWCOUNT, 0, 0); }
+  UINT GetRowHeight(UINT uRow) const {
+    return (UINT)::SendMessage(m_hWnd, RB_GETROWHEIGHT, uRow, 0);
+  }
+  /// The band's rectangle in the rebar's client coordinates.
+  BOOL GetRect(UINT uBand, LPRECT prc) const {
+    return (BOOL)::SendMessage(m_hWnd, RB_GETRECT, uBand, (LPARAM)prc);
+  }
+  void GetBandBorders(UINT uBand, LPRECT prc) const {
+    ::SendMessage(m_hWnd, RB_GETBANDBORDERS, uBand, (LPARAM)prc);
+  }
+  BOOL ShowBand(UINT uBand, BOOL fShow = TRUE) {
+    return (BOOL)SendMessage(RB_SHOWBAND, uBand, fShow);
+  }
+  BOOL MoveBand(UINT uFrom, UINT uTo) { return (BOOL)SendMessage(RB_MOVEBAND, uFrom, uTo); }
+  void MinimizeBand(UINT uBand) { SendMessage(RB_MINIMIZEBAND, uBand); }
+  void MaximizeBand(UINT uBand, BOOL bIdeal = FALSE) {
+    SendMessage(RB_MAXIMIZEBAND, uBand, bIdeal);
+  }
+  /// Fits the bands to the rectangle; TRUE when the layout changed.
+  BOOL SizeToRect(CRect& rect) { return (BOOL)SendMessage(RB_SIZETORECT, 0, (LPARAM)&rect); }
+  int HitTest(RBHITTESTINFO* prbht) { return (int)SendMessage(RB_HITTEST, 0, (LPARAM)prbht); }
+  COLORREF GetBkColor() const { return (COLORREF)::SendMessage(m_hWnd, RB_GETBKCOLOR, 0, 0); }
+  COLORREF SetBkColor(COLORREF clr) { return (COLORREF)SendMessage(RB_SETBKCOLOR, 0, clr); }
+  COLORREF GetTextColor() const { return (COLORREF)::SendMessage(m_hWnd, RB_GETTEXTCOLOR, 0, 0); }
+  COLORREF SetTextColor(COLORREF clr) { return (COLORREF)SendMessage(RB_SETTEXTCOLOR, 0, clr); }
+  /// A temporary object of the rebar's tool tip, or null.
+  CToolTipCtrl* GetToolTips() const {
+    return static_cast<CToolTipCtrl*>(
+        FromHandle(reinterpret_cast<HWND>(::SendMessage(m_hWnd, RB_GETTOOLTIPS, 0, 0))));
+  }
+  void SetToolTips(CToolTipCtrl* pToolTip) {
+    SendMessage(RB_SETTOOLTIPS, reinterpret_cast<WPARAM>(pToolTip->GetSafeHwnd()));
+  }
+};

@@ -91,7 +91,13 @@ class CDialog : public CWnd {
   /// FALSE with bSaveAndValidate when a transfer failed (Fail).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
+  /// WM_INITDIALOG: the controls get their data (UpdateData(FALSE)).
+  /// Afterwards a modal dialog that is still hidden and unmoved is centred
+  /// on its owner when CheckAutoCenter allows it.
   virtual BOOL OnInitDialog();
+  /// FALSE when the dialog's template places the dialog itself (a position,
+  /// DS_CENTER, DS_CENTERMOUSE or DS_ABSALIGN).
+  virtual BOOL CheckAutoCenter();
   virtual void OnOK();
   virtual void OnCancel();
 
@@ -128,6 +134,7 @@ class CDialog : public CWnd {
   BOOL m_bContinueModal;
   BOOL m_bInModalLoop;
   BOOL m_bLockoutNotify;
+  BOOL m_bTemplatePlaces;  // of the template being created
 };
 
 /// One page of a tabbed dialog: told when it becomes the current page and

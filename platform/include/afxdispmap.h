@@ -32,6 +32,29 @@
 #define VTS_I8 "\x14"
 #define VTS_UI8 "\x15"
 
+// By-reference parameters: the member gets a pointer (long*, BSTR*, VARIANT*,
+// ...) to the argument converted to the type; what it writes there goes back
+// to the caller's variable when the caller passed one by reference (a
+// VT_BYREF argument). A by-value argument, or a null reference, is only read.
+#define VT_MFCBYREF 0x40
+#define VTS_PI2 "\x42"
+#define VTS_PI4 "\x43"
+#define VTS_PR4 "\x44"
+#define VTS_PR8 "\x45"
+#define VTS_PDATE "\x47"
+#define VTS_PBSTR "\x48"
+#define VTS_PDISPATCH "\x49"
+#define VTS_PSCODE "\x4A"
+#define VTS_PBOOL "\x4B"
+#define VTS_PVARIANT "\x4C"
+#define VTS_PUNKNOWN "\x4D"
+#define VTS_PI1 "\x50"
+#define VTS_PUI1 "\x51"
+#define VTS_PUI2 "\x52"
+#define VTS_PUI4 "\x53"
+#define VTS_PI8 "\x54"
+#define VTS_PUI8 "\x55"
+
 /// One IDispatch::Invoke as the thunks see it.
 struct AFX_DISPCALL {
   WORD wFlags;
@@ -58,10 +81,24 @@ class AfxDispArgs {
   /// A string argument as narrow text.
   LPCSTR Text(size_t i);
 
+  /// Where a by-reference number parameter of type T lives during the call.
+  template <class T>
+  T* Scalar(size_t i) {
+    static_assert(sizeof(T) <= sizeof(LONGLONG), "a number of up to 8 bytes");
+    return reinterpret_cast<T*>(&m_scalars[i]);
+  }
+  /// Takes what the member left in Scalar<T>(i) as the argument's new value.
+  template <class T>
+  void StoreScalar(size_t i);
+  /// Hands the by-reference arguments' values to the caller's variables.
+  void WriteBack();
+
  private:
   HRESULT Coerce(size_t i, const VARIANT& src, VARTYPE vt);
   std::vector<VARIANT> m_values;
   std::vector<CString> m_texts;
+  std::vector<LONGLONG> m_scalars;
+  std::vector<VARIANT*> m_callerRefs;  // the caller's VT_BYREF argument, or null
 };
 
 LONGLONG AfxDispToInteger(const VARIANT& v);
@@ -123,8 +160,41 @@ struct AfxDispArg<const VARIANT*> {
   static const VARIANT* Get(AfxDispArgs& args, size_t i) { return &args[i]; }
 };
 
+// By reference: numbers through a typed slot, the others in place.
+template <class T>
+struct AfxDispArg<T*, std::enable_if_t<std::is_arithmetic<T>::value && !std::is_const<T>::value>> {
+  static T* Get(AfxDispArgs& args, size_t i) {
+    T* p = args.Scalar<T>(i);
+    *p = AfxDispArg<T>::Get(args, i);
+    return p;
+  }
+};
+template <>
+struct AfxDispArg<BSTR*> {
+  static BSTR* Get(AfxDispArgs& args, size_t i) { return &V_BSTR(&args[i]); }
+};
+template <>
+struct AfxDispArg<IDispatch**> {
+  static IDispatch** Get(AfxDispArgs& args, size_t i) { return &V_DISPATCH(&args[i]); }
+};
+template <>
+struct AfxDispArg<IUnknown**> {
+  static IUnknown** Get(AfxDispArgs& args, size_t i) { return &V_UNKNOWN(&args[i]); }
+};
+
 template <class A>
 using AfxDispArgOf = AfxDispArg<std::remove_cv_t<std::remove_reference_t<A>>>;
+
+/// After the call: a number written through a pointer parameter becomes the
+/// argument's value again; every other parameter type writes in place.
+template <class A, class = void>
+struct AfxDispSync {
+  static void Run(AfxDispArgs&, size_t) {}
+};
+template <class T>
+struct AfxDispSync<T*, std::enable_if_t<std::is_arithmetic<T>::value && !std::is_const<T>::value>> {
+  static void Run(AfxDispArgs& args, size_t i) { args.StoreScalar<T>(i); }
+};
 
 // How a result becomes a VARIANT ----------------------------------------------
 // BSTR, IDispatch*, IUnknown* and VARIANT results hand their ownership (one
@@ -205,6 +275,15 @@ struct AfxDispResult<VARIANT> {
   }
 };
 
+template <class T>
+void AfxDispArgs::StoreScalar(size_t i) {
+  VARIANT v;
+  VariantInit(&v);
+  if (FAILED(AfxDispResult<T>::Store(*Scalar<T>(i), V_VT(&m_values[i]), &v))) return;
+  VariantClear(&m_values[i]);
+  m_values[i] = v;
+}
+
 // Thunks ------------------------------------------------------------------------
 
 template <class Member, class C, class R, class... A>
@@ -223,11 +302,19 @@ struct AfxDispCaller {
     (void)args;
     if constexpr (std::is_void<R>::value) {
       (pThis->*pmf)(AfxDispArgOf<A>::Get(args, I)...);
+      WriteBack<I...>(args);
       return S_OK;
     } else {
-      return AfxDispResult<std::decay_t<R>>::Store((pThis->*pmf)(AfxDispArgOf<A>::Get(args, I)...),
-                                                   vt, pResult);
+      std::decay_t<R> result = (pThis->*pmf)(AfxDispArgOf<A>::Get(args, I)...);
+      WriteBack<I...>(args);
+      return AfxDispResult<std::decay_t<R>>::Store(result, vt, pResult);
     }
+  }
+
+  template <size_t... I>
+  static void WriteBack(AfxDispArgs& args) {
+    (AfxDispSync<std::remove_cv_t<std::remove_reference_t<A>>>::Run(args, I), ...);
+    args.WriteBack();
   }
 };
 

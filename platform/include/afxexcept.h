@@ -28,7 +28,9 @@ class CException : public CObject {
   BOOL m_bAutoDelete;
 };
 
-/// An exception whose text is a string-table entry (or a fixed default).
+/// An exception whose text is a fixed message of its class. A plain
+/// CSimpleException, and a subclass that names no message, has none: its
+/// GetErrorMessage answers FALSE with an empty text.
 class CSimpleException : public CException {
   DECLARE_DYNAMIC(CSimpleException)
  public:
@@ -36,7 +38,8 @@ class CSimpleException : public CException {
   BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 
  protected:
-  virtual LPCSTR DefaultMessage() const = 0;
+  /// The class's message; null for none.
+  virtual LPCSTR DefaultMessage() const { return NULL; }
 };
 
 class CMemoryException : public CSimpleException {

@@ -5,11 +5,21 @@
 
 #include <commctrl.h>
 
+class CReBarCtrl;  // afxcmn.h
+
 /// The resource type of a tool bar's layout: version 1, the image width and
 /// height, the item count, then one command id per item (0: a separator).
 #ifndef RT_TOOLBAR
 #define RT_TOOLBAR MAKEINTRESOURCE(241)
 #endif
+
+// Styles of a status-bar pane.
+#define SBPS_NORMAL 0x0000
+#define SBPS_NOBORDERS SBT_NOBORDERS  // 0x0100
+#define SBPS_POPOUT SBT_POPOUT        // 0x0200
+#define SBPS_OWNERDRAW SBT_OWNERDRAW  // 0x1000
+#define SBPS_DISABLED 0x04000000
+#define SBPS_STRETCH 0x08000000  // the pane takes the bar's spare width
 
 /// A tool bar common control laid out by its frame. Buttons come from a
 /// tool-bar resource and the bitmap of the same name; their enabled and
@@ -70,6 +80,11 @@ class CReBar : public CControlBar {
   /// routes the bar's commands as before.
   BOOL AddBar(CWnd* pBar, LPCTSTR pszText = NULL, CBitmap* pbmp = NULL,
               DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
+
+  /// The bar's window as the rebar control it is (CReBarCtrl is in afxcmn.h).
+  CReBarCtrl& GetReBarCtrl() const {
+    return *reinterpret_cast<CReBarCtrl*>(const_cast<CReBar*>(this));
+  }
 
   /// The height of the bands (stretched along the bar) plus the border lines.
   CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

@@ -8,6 +8,11 @@
 
 class CControlBar;
 class CFrameWnd;
+class CMDIFrameWnd;
+class CMDIChildWnd;
+class CView;
+class CDocument;
+class CDocTemplate;
 
 // Frame styles: class-specific style bits, which overlapped windows leave
 // free, so they stay in the window's style.
@@ -54,12 +59,14 @@ class CFrameWnd;
 #define LM_LENGTHY 0x20  // nLength is a height, not a width
 #define LM_COMMIT 0x40   // remember the result
 
-/// What a frame is created with; the layer has no documents or views, so
-/// only the frame pointers are carried.
+/// What a frame is created with: the view class, document and template a
+/// document frame shows (all null in a program without documents).
 struct CCreateContext {
   CRuntimeClass* m_pNewViewClass = nullptr;
+  CDocument* m_pCurrentDoc = nullptr;
+  CDocTemplate* m_pNewDocTemplate = nullptr;
+  CView* m_pLastView = nullptr;
   CFrameWnd* m_pCurrentFrame = nullptr;
-  CWnd* m_pLastView = nullptr;
 };
 
 /// Stands for the print-preview state handed to OnSetPreviewMode.
@@ -100,7 +107,8 @@ class CControlBar : public CWnd {
   virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
   /// nLength -1 with a docking mode: the fixed layout of that orientation.
   virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
-  /// The client rectangle less the bar's borders.
+  /// The client rectangle less the bar's borders and, for a docked bar of
+  /// style CBRS_GRIPPER, the gripper's 7 pixels at its leading end.
   virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
   virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
   /// Updates the bar's items from pTarget's update handlers.
@@ -133,8 +141,10 @@ class CControlBar : public CWnd {
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
-  /// Commands, notifications and owner-draw messages of the bar's child
-  /// controls that neither the bar nor the control took go to the owner.
+  /// Commands, notifications and owner-draw messages that neither the bar's
+  /// map nor a control's reflection took go to the owner: those of its
+  /// controls, its tool tip and the pop-up menus it tracks. A tool tip's
+  /// text request the owner leaves empty comes back to the bar's own default.
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
@@ -185,6 +195,30 @@ class CFrameWnd : public CWnd {
   /// The frame whose commands are active: this one (an MDI frame: its
   /// active child).
   virtual CFrameWnd* GetActiveFrame();
+  /// The frame's active view, or null (always null without views).
+  CView* GetActiveView() const { return m_pViewActive; }
+  /// Makes pViewNew the active view; it must be a view inside this frame.
+  /// A view that is destroyed stops being the active view by itself. The
+  /// views have no activation of their own to be told of (bNotify).
+  void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+  /// The active view's document, or null.
+  virtual CDocument* GetActiveDocument();
+  /// Puts a menu on the frame: hMenuAlt, else the active document's
+  /// default menu, else the frame's default menu.
+  virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+
+  // The message bar ------------------------------------------------------------
+
+  /// The window that shows prompts: the status bar (the first descendant
+  /// bound to an object with id AFX_IDW_STATUS_BAR), or null.
+  virtual CWnd* GetMessageBar();
+  /// The prompt of command nID: its string resource up to the first '\n';
+  /// empty when there is no such string.
+  virtual void GetMessageString(UINT nID, CString& rMessage) const;
+  /// Shows the text (WM_SETMESSAGESTRING); a null text clears the bar.
+  void SetMessageText(LPCTSTR lpszText);
+  /// Shows the prompt of command nID.
+  void SetMessageText(UINT nID);
   virtual HACCEL GetDefaultAccelerator();
   BOOL IsFrameWnd() const override { return TRUE; }
 
@@ -222,9 +256,15 @@ class CFrameWnd : public CWnd {
   CRect m_rectBorder;    // space RecalcLayout keeps free around the client
   CPtrList m_listControlBars;
   CString m_strTitle;
+  UINT m_nIDTracking;     // the command whose prompt is shown or about to be
+  UINT m_nIDLastMessage;  // the prompt shown last (0: an explicit text)
 
  protected:
   BOOL m_bInRecalcLayout;
+  CView* m_pViewActive;
+
+  /// OnCreate's work, with the context a derived frame found itself.
+  int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
 
   /// Creates the client window; the default has none.
   virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -246,6 +286,18 @@ class CFrameWnd : public CWnd {
   afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
   afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
   afx_msg BOOL OnBarCheck(UINT nID);
+  /// wParam: a command whose prompt to show, or lParam: the text. Returns
+  /// the command shown before.
+  afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+  /// WM_SETMESSAGESTRING unless a menu is open (WF_NOPOPMSG).
+  afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+  /// The prompt of the item under the cursor shows when the menu goes idle;
+  /// the idle message once the menu closes.
+  afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+  afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+  /// A frame with WF_STAYACTIVE keeps its active caption while enabled; a
+  /// disabled frame looks inactive.
+  afx_msg BOOL OnNcActivate(BOOL bActive);
 
   DECLARE_MESSAGE_MAP()
 };
@@ -267,11 +319,18 @@ class CMDIFrameWnd : public CFrameWnd {
   /// Shows pFrameMenu (and the window list in pWindowMenu); returns the
   /// menu shown before.
   CMenu* MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu);
-  /// Puts hMenuAlt, or the default menu, back on the frame.
-  virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
-  /// The active MDI child window, or null.
-  CWnd* MDIGetActive(BOOL* pbMaximized = NULL) const;
+  /// The active child's menu (CMDIChildWnd::OnUpdateFrameMenu); without an
+  /// active child hMenuAlt, or the default menu, goes back on the frame.
+  void OnUpdateFrameMenu(HMENU hMenuAlt) override;
+  /// The pop-up of hMenuBar that holds the ID_WINDOW_* commands, or null.
+  HMENU GetWindowMenuPopup(HMENU hMenuBar);
+  /// The active MDI child when it is a CMDIChildWnd of this thread, else
+  /// null; *pbMaximized says whether it is maximised.
+  CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = NULL) const;
+  void MDIActivate(CWnd* pWndActivate);
   CFrameWnd* GetActiveFrame() override;
+  /// The active child's routing first, then this frame's.
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
@@ -283,10 +342,69 @@ class CMDIFrameWnd : public CFrameWnd {
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
-  afx_msg void OnIdleUpdateCmdUI();
-  afx_msg LRESULT OnIdleUpdateCmdUIMsg(WPARAM, LPARAM);
   afx_msg void OnDestroy();
   afx_msg void OnSize(UINT nType, int cx, int cy);
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  /// The MDI client's active child window (of any kind), or null.
+  HWND ActiveChildHwnd(BOOL* pbMaximized = NULL) const;
+};
+
+/// A document window inside an MDI frame's client. While it is active its
+/// shared menu (m_hMenuShared) is the frame's, and the frame offers every
+/// command to it first.
+class CMDIChildWnd : public CFrameWnd {
+  DECLARE_DYNCREATE(CMDIChildWnd)
+
+ public:
+  CMDIChildWnd();
+
+  /// Creates the child in pParentWnd's MDI client (null: the main window)
+  /// through WM_MDICREATE, hidden; with WS_VISIBLE it is then shown and
+  /// activated.
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                      DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                      const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = NULL,
+                      CCreateContext* pContext = NULL);
+  /// Title and icon of nIDResource (m_nIDHelp becomes it); the shared menu
+  /// and accelerators come from pContext's CMultiDocTemplate when it has one.
+  BOOL LoadFrame(UINT nIDResource,
+                 DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW |
+                                        FWS_ADDTOTITLE,
+                 CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
+  /// Destroys the child through its MDI client.
+  BOOL DestroyWindow() override;
+
+  CMDIFrameWnd* GetMDIFrame() const;
+  void MDIActivate();
+  void MDIDestroy();
+  void MDIMaximize();
+  void MDIRestore();
+
+  using CFrameWnd::OnUpdateFrameMenu;
+  /// Activating: the MDI frame shows hMenuAlt, else the active document's
+  /// menu, else m_hMenuShared (with its Window pop-up as the window list).
+  /// The last child going (pActivateWnd null): the frame's default menu.
+  /// Otherwise the window list is refreshed.
+  virtual void OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt);
+  /// The MDI frame's message bar.
+  CWnd* GetMessageBar() override;
+
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+  /// The child's accelerators are translated for the MDI frame, which
+  /// routes their commands to the active child first.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  HMENU m_hMenuShared;  // the frame's menu while the child is active (not owned)
+
+ protected:
+  /// Unhandled messages go to DefMDIChildProc.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+  afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
 
   DECLARE_MESSAGE_MAP()
 };

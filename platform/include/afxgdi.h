@@ -438,6 +438,10 @@ class CDC : public CObject {
     return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
   }
   void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
+  /// A standard control part (nType DFC_*, nState DFCS_*) in the system's style.
+  BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
+    return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
+  }
   BOOL FillRgn(CRgn* pRgn, CBrush* pBrush) { return ::FillRgn(m_hDC, *pRgn, *pBrush); }
   BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight) {
     return ::FrameRgn(m_hDC, *pRgn, *pBrush, nWidth, nHeight);

@@ -19,7 +19,9 @@ class CMenu : public CObject {
 
   HMENU m_hMenu;
 
-  HMENU GetSafeHmenu() const { return m_hMenu; }
+  /// Null for a null object too (the layer's users are built with
+  /// -fno-delete-null-pointer-checks, so the test stays).
+  HMENU GetSafeHmenu() const { return this == nullptr ? nullptr : m_hMenu; }
   operator HMENU() const { return m_hMenu; }
   bool operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
   bool operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }

@@ -4,8 +4,9 @@
 // message, with MFC's parameter types.
 //
 // Adding a signature: append an enumerator below, add its case to the switch
-// in Wnd.cpp's message dispatch (or to the notification dispatch in
-// WndNotify.cpp for entries that OnCmdMsg routes), then the entry macro.
+// in WndMsg.cpp's message dispatch, then the entry macro. Entries that
+// OnCmdMsg routes (WM_NOTIFY, reflected notifications) use the command
+// signatures of afxcmdtarget.h, which CmdTarget.cpp dispatches.
 #pragma once
 
 #include "afxcmdtarget.h"
@@ -58,13 +59,7 @@ enum AfxWndSig {
   AfxSig_lwwM,                        // LRESULT (UINT, UINT, CMenu*)
   AfxSig_iis,                         // int (int, LPCOMPAREITEMSTRUCT)
   AfxSig_vDELETEITEM,                 // void (int, LPDELETEITEMSTRUCT)
-
-  // Routed through CWnd::OnCmdMsg (WM_NOTIFY and reflected notifications).
-  AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
-  AfxSigNotify_RANGE,  // void (UINT, NMHDR*, LRESULT*)
-  AfxSigNotify_EX,     // BOOL (UINT, NMHDR*, LRESULT*): FALSE routes on
-  AfxSigNotify_b,      // BOOL (NMHDR*, LRESULT*): FALSE lets the parent have it too
-  AfxSigCmd_b,         // BOOL (): FALSE lets the parent have it too
+  AfxSig_vbWW,                        // void (BOOL, CWnd*, CWnd*)
 };
 
 class CScrollBar;
@@ -167,6 +162,10 @@ class CScrollBar;
   AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CCmdTarget::*)(BOOL), OnExitMenuLoop)
 #define ON_WM_ENTERIDLE() \
   AFX_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CCmdTarget::*)(UINT, CWnd*), OnEnterIdle)
+/// An MDI child's activation: whether it is the one activated, the child
+/// activated and the child deactivated.
+#define ON_WM_MDIACTIVATE() \
+  AFX_WM_ENTRY(WM_MDIACTIVATE, AfxSig_vbWW, void (CCmdTarget::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
 #define ON_WM_CONTEXTMENU() \
   AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CCmdTarget::*)(CWnd*, CPoint), OnContextMenu)
 

@@ -1,45 +1,47 @@
-// Synchronisation objects: the lockable base of the kernel objects and the
-// single lock that holds one of them for a scope.
+// Synchronisation objects and the lock that holds one for a scope.
 #pragma once
 
 #include "afx.h"
 
-/// A lockable object. The base waits on m_hObject; classes whose locking is
-/// not a kernel wait override Lock and Unlock.
+/// Something a thread waits for and holds: by default a kernel object
+/// (m_hObject) that Lock waits on. Derived classes release it in Unlock.
 class CSyncObject : public CObject {
   DECLARE_DYNAMIC(CSyncObject)
 
  public:
-  /// The name is kept for diagnostics only.
-  explicit CSyncObject(LPCSTR pstrName);
-  /// Closes m_hObject when there is one.
+  /// The name is for the derived classes that create a named kernel object.
+  explicit CSyncObject(LPCTSTR pstrName);
+  /// Closes m_hObject.
   ~CSyncObject() override;
 
   operator HANDLE() const { return m_hObject; }
 
-  /// Waits for m_hObject; TRUE when it was signalled (or abandoned) in time.
+  /// Waits up to dwTimeout milliseconds for the object; TRUE when it was
+  /// acquired (an abandoned mutex counts as acquired).
   virtual BOOL Lock(DWORD dwTimeout = INFINITE);
   virtual BOOL Unlock() = 0;
+  /// For counted objects; the base has no count and answers TRUE.
   virtual BOOL Unlock(LONG lCount, LPLONG lpPrevCount = NULL);
 
   HANDLE m_hObject;
-  CString m_strName;
 };
 
-/// Holds one CSyncObject, from Lock (or construction with bInitialLock) to
-/// Unlock or the end of its scope.
+/// Holds one CSyncObject for a scope: locked by Lock (or at construction)
+/// and unlocked by Unlock or, at the latest, by the destructor.
 class CSingleLock {
  public:
   explicit CSingleLock(CSyncObject* pObject, BOOL bInitialLock = FALSE);
-  ~CSingleLock() { Unlock(); }
+  ~CSingleLock();
   CSingleLock(const CSingleLock&) = delete;
   CSingleLock& operator=(const CSingleLock&) = delete;
 
+  /// TRUE when the object was acquired within dwTimeOut; a lock already
+  /// held is not taken twice.
   BOOL Lock(DWORD dwTimeOut = INFINITE);
-  /// TRUE when the lock is not held afterwards (also when it was not held).
+  /// Releases a held lock; TRUE when nothing is held afterwards.
   BOOL Unlock();
   BOOL Unlock(LONG lCount, LPLONG lPrevCount = NULL);
-  BOOL IsLocked() const { return m_bAcquired; }
+  BOOL IsLocked() { return m_bAcquired; }
 
  protected:
   CSyncObject* m_pObject;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "afxdiag.h"
+#include "afxstate.h"
+
+class CFrameWnd;
 
 #define WM_QUERYAFXWNDPROC 0x0360  // answered 1 by every window of the layer
 #define WM_SIZEPARENT 0x0361       // lParam: AFX_SIZEPARENTPARAMS*
@@ -17,7 +20,7 @@
 #define WM_KICKIDLE 0x036A
 #define WM_QUERYCENTERWND 0x036B
 #define WM_DISABLEMODAL 0x036C
-#define WM_FLOATSTATUS 0x036D
+#define WM_FLOATSTATUS 0x036D  // wParam: FS_* below
 #define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_RESERVED_036F 0x036F
 #define WM_RESERVED_0370 0x0370
@@ -26,6 +29,15 @@
 #define WM_SOCKET_NOTIFY 0x0373
 #define WM_SOCKET_DEAD 0x0374
 #define WM_POPMESSAGESTRING 0x0375
+
+// What WM_FLOATSTATUS tells a floating window about its frame.
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
 
 // The 16-bit form of the control-colour messages; the message maps file all
 // of WM_CTLCOLORMSGBOX..WM_CTLCOLORSTATIC under it.
@@ -66,3 +78,26 @@ struct AFX_NOTIFY {
 /// Moves hWnd to lpRect (parent client coordinates) as part of the layout,
 /// or at once when lpLayout is null; nothing when it is already there.
 void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
+
+/// Makes pNewRoutingFrame the thread's routing frame for the object's
+/// lifetime (the previous one comes back afterwards).
+class CPushRoutingFrame {
+ public:
+  explicit CPushRoutingFrame(CFrameWnd* pNewRoutingFrame)
+      : m_pThreadState(AfxGetThreadState()), m_pOldRoutingFrame(m_pThreadState->m_pRoutingFrame) {
+    m_pThreadState->m_pRoutingFrame = pNewRoutingFrame;
+  }
+  ~CPushRoutingFrame() { Pop(); }
+  CPushRoutingFrame(const CPushRoutingFrame&) = delete;
+  CPushRoutingFrame& operator=(const CPushRoutingFrame&) = delete;
+  /// Puts the previous frame back now.
+  void Pop() {
+    if (m_pThreadState == nullptr) return;
+    m_pThreadState->m_pRoutingFrame = m_pOldRoutingFrame;
+    m_pThreadState = nullptr;
+  }
+
+ private:
+  _AFX_THREAD_STATE* m_pThreadState;
+  CFrameWnd* m_pOldRoutingFrame;
+};

@@ -27,6 +27,17 @@
 #define AFX_IDW_PANE_SAVE 0xEA21
 
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
+// The commands of an MDI frame's Window pop-up.
+#define AFX_IDM_WINDOW_FIRST 0xE130
+#define AFX_IDM_WINDOW_LAST 0xE13F
+
+// Help ids: a context id is its base plus the command, resource or control id.
+#define HID_BASE_COMMAND 0x00010000
+#define HID_BASE_RESOURCE 0x00020000
+#define HID_BASE_PROMPT 0x00030000
+#define HID_BASE_NCAREAS 0x00040000
+#define HID_BASE_CONTROL 0x00050000
+#define HID_BASE_DISPATCH 0x00060000
 
 #define ID_SEPARATOR 0
 #define ID_VIEW_TOOLBAR 0xE800
@@ -40,6 +51,20 @@
 #define ID_FILE_SAVE_AS 0xE104
 #define ID_FILE_MRU_FILE1 0xE110
 #define ID_FILE_MRU_FILE16 0xE11F
+
+#define ID_EDIT_CLEAR 0xE120
+#define ID_EDIT_CLEAR_ALL 0xE121
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_FIND 0xE124
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_PASTE_LINK 0xE126
+#define ID_EDIT_PASTE_SPECIAL 0xE127
+#define ID_EDIT_REPEAT 0xE128
+#define ID_EDIT_REPLACE 0xE129
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_REDO 0xE12C
 
 #define ID_WINDOW_NEW 0xE130
 #define ID_WINDOW_ARRANGE 0xE131
@@ -60,4 +85,21 @@
 #define ID_PREV_PANE 0xE151
 
 #define AFX_IDS_APP_TITLE 0xE000
-#define AFX_IDS_IDLEMESSAGE 0xE001
+#define AFX_IDS_IDLEMESSAGE 0xE001      // the message bar's text when nothing happens
+#define AFX_IDS_HELPMODEMESSAGE 0xE002  // ... in Shift+F1 help mode
+
+// Prompts of the system commands (ID_COMMAND_FROM_SC) and of the items that
+// activate MDI children.
+#define AFX_IDS_SCFIRST 0xEF00
+#define AFX_IDS_SCSIZE 0xEF00
+#define AFX_IDS_SCMOVE 0xEF01
+#define AFX_IDS_SCMINIMIZE 0xEF02
+#define AFX_IDS_SCMAXIMIZE 0xEF03
+#define AFX_IDS_SCNEXTWINDOW 0xEF04
+#define AFX_IDS_SCPREVWINDOW 0xEF05
+#define AFX_IDS_SCCLOSE 0xEF06
+#define AFX_IDS_SCRESTORE 0xEF12
+#define AFX_IDS_SCTASKLIST 0xEF13
+#define AFX_IDS_MDICHILD 0xEF1F
+/// The prompt id of system command sc (SC_SIZE .. SC_TASKLIST).
+#define ID_COMMAND_FROM_SC(sc) ((((sc)-0xF000) >> 4) + AFX_IDS_SCFIRST)

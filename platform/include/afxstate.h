@@ -5,6 +5,7 @@
 #include "afxtls.h"
 
 class CWinApp;
+class CFrameWnd;
 
 /// State of the module (the executable) the running code belongs to.
 class AFX_MODULE_STATE : public CNoTrackObject {
@@ -28,6 +29,9 @@ class _AFX_THREAD_STATE : public CNoTrackObject {
   AFX_MODULE_STATE* m_pPrevModuleState = nullptr;
   MSG m_msgCur;       // the message the message loop is dispatching
   MSG m_lastSentMsg;  // the message a window procedure is handling
+  /// The frame routing the command being handled (CPushRoutingFrame); the
+  /// owner of message boxes shown meanwhile. Null outside commands.
+  CFrameWnd* m_pRoutingFrame = nullptr;
 };
 
 _AFX_THREAD_STATE* AFXAPI AfxGetThreadState();

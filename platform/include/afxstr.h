@@ -487,3 +487,8 @@ BSTR CStringT<T>::SetSysString(BSTR* pbstr) const {
 typedef CStringT<char> CStringA;
 typedef CStringT<wchar_t> CStringW;
 typedef CStringA CString;
+
+/// Substring iSubString (from 0) of lpszFullString cut at chSep; FALSE (and
+/// an empty rString) when the text has fewer substrings.
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
+                                TCHAR chSep = '\n');

@@ -17,8 +17,9 @@
 #include "afxmenu.h"
 #include "afxctl.h"
 
-// Frames, control bars and dialogs.
+// Frames, control bars and dialogs; documents and views.
 #include "afxframe.h"
+#include "afxdocview.h"
 #include "afxdialog.h"
 #include "afxadv.h"
 #include "afxext.h"

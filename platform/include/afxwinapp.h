@@ -4,6 +4,8 @@
 
 #include "afxwnd.h"
 
+class CDocTemplate;
+
 /// A thread with a message loop. The application object is the one of the
 /// thread that constructed it (the main thread); AfxGetThread finds it there.
 class CWinThread : public CCmdTarget {
@@ -98,6 +100,10 @@ class CWinApp : public CWinThread {
   void SetRegistryKey(UINT nIDRegistryKey);
   /// The application's key (created when missing); the caller closes it.
   HKEY GetAppRegistryKey();
+  /// Deletes the key strKeyName of hParentKey with all its subkeys and
+  /// values; ERROR_SUCCESS, or the registry's error (a missing key:
+  /// ERROR_FILE_NOT_FOUND).
+  LONG DelRegTree(HKEY hParentKey, const CString& strKeyName);
   HKEY GetSectionKey(LPCTSTR lpszSection);
   virtual UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
   virtual BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
@@ -112,12 +118,22 @@ class CWinApp : public CWinThread {
                                   UINT nBytes);
   /// 1 shows the wait cursor, -1 ends it, 0 shows it again after a change.
   virtual void DoWaitCursor(int nCode);
+
+  // Document templates (WinAppDocTemplates.cpp) ------------------------------------
+  /// Loads the template's resources and adds it to the application's list;
+  /// the application deletes its templates when it goes.
+  void AddDocTemplate(CDocTemplate* pTemplate);
+  POSITION GetFirstDocTemplatePosition() const;
+  /// The template at pos; pos moves on (null after the last).
+  CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
   /// ID_APP_EXIT: closes the main window, which ends the message loop.
   afx_msg void OnAppExit();
 
  private:
   friend BOOL AFXAPI AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);
   CString m_strAppName;  // storage of a name made from the executable's
+  CPtrList m_templateList;
+  void DeleteDocTemplates();
   /// Frees the owned profile strings when the application goes.
   struct ProfileStrings {
     CWinApp* pApp;
@@ -128,6 +144,9 @@ class CWinApp : public CWinThread {
 };
 
 CWinThread* AFXAPI AfxGetThread();
+/// Takes one message and dispatches it through the thread's
+/// PreTranslateMessage (CWinThread::PumpMessage); FALSE on WM_QUIT.
+BOOL AFXAPI AfxPumpMessage();
 /// The main window of the current thread (or of the application), or null.
 CWnd* AFXAPI AfxGetMainWnd();
 void AFXAPI AfxPostQuitMessage(int nExitCode);
@@ -137,3 +156,15 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCm
                        int nCmdShow);
 /// AfxWinInit, InitApplication, InitInstance, Run; the result is the exit code.
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+
+/// Shows the wait cursor for its lifetime, as BeginWaitCursor and
+/// EndWaitCursor do; Restore shows it again after something (a dialog)
+/// changed the cursor.
+class CWaitCursor {
+ public:
+  CWaitCursor();
+  ~CWaitCursor();
+  CWaitCursor(const CWaitCursor&) = delete;
+  CWaitCursor& operator=(const CWaitCursor&) = delete;
+  void Restore();
+};

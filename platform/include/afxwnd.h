@@ -17,6 +17,18 @@
 class CFrameWnd;
 struct CCreateContext;
 
+// CWnd::m_nFlags: state the layer keeps about a window.
+#define WF_TOOLTIPS 0x0001          // shows tool tips for its children
+#define WF_TEMPHIDE 0x0002          // hidden for a while (a bar during preview)
+#define WF_STAYDISABLED 0x0004      // stays disabled after a modal loop
+#define WF_MODALLOOP 0x0008         // runs a modal loop
+#define WF_CONTINUEMODAL 0x0010     // the modal loop goes on
+#define WF_STAYACTIVE 0x0020        // a frame that keeps its active caption (OnNcActivate)
+#define WF_NOPOPMSG 0x0040          // a frame that ignores WM_POPMESSAGESTRING (a menu is open)
+#define WF_MODALDISABLE 0x0080      // disabled by a modal loop
+#define WF_KEEPMINIACTIVE 0x0200    // stays active for one more activation
+#define WF_TRACKINGTOOLTIPS 0x0400  // shows tracking tool tips
+
 /// The window procedure of every window the layer creates or subclasses.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 WNDPROC AFXAPI AfxGetAfxWndProc();
@@ -38,6 +50,7 @@ class CWnd : public CCmdTarget {
 
   HWND m_hWnd;
   HWND m_hWndOwner;  // see SetOwner
+  UINT m_nFlags;     // WF_* bits
 
   // Both may be called on a null object (the library's users are built with
   // -fno-delete-null-pointer-checks, so the test stays).
@@ -95,11 +108,19 @@ class CWnd : public CCmdTarget {
   /// Walks from pMsg's window up through its parents to hWndStop, offering
   /// the message to each permanent object's PreTranslateMessage.
   static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-  /// Routes WM_NOTIFY entries as well as the command entries.
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+  /// Updates the child controls through update handlers: a control's own
+  /// ON_UPDATE_COMMAND_UI_REFLECT entry first, then this window's map, then
+  /// pTarget's routing. With bDisableIfNoHndler a push button whose command
+  /// nobody handles is disabled; other controls (check boxes, radio buttons,
+  /// group boxes, edits) keep their state.
+  void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
   /// The index of the tool under `point` (client coordinates) for tool tips,
   /// or -1; a child window under the point is the tool.
   virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+
+  /// The message the thread's window procedure is handling, with the time
+  /// and cursor position of the last message taken from the queue.
+  static const MSG* PASCAL GetCurrentMessage();
 
   /// Gives the message being handled (the thread's last-sent message) to the
   /// permanent object of hWndChild as a notification of its own.
@@ -131,10 +152,10 @@ class CWnd : public CCmdTarget {
   /// their own colours.
   static BOOL PASCAL GrayCtlColor(HDC hDC, HWND hWnd, UINT nCtlColor, HBRUSH hbrGray,
                                   COLORREF clrText);
-  /// The window that should own a modal box for pParent (null: the main
-  /// window): the top-level window above it, or its last active popup when
-  /// no parent is given. With pWndTop the top-level window is disabled when
-  /// it is another window and returned there, for the caller to enable.
+  /// The window that should own a modal box for pParent (null: the frame
+  /// routing the current command, else the main window): the top-level
+  /// window above it, or its last active popup when no parent is given. With pWndTop the top-level
+  /// window is disabled when it is another window and returned there, for the caller to enable.
   static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
   static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
   /// Centres the window on its owner (or parent, or pAlternateOwner), or on
@@ -160,6 +181,13 @@ class CWnd : public CCmdTarget {
   }
 
   void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+  // The window text as wide characters, whatever the text's code page.
+  BOOL SetWindowTextW(LPCWSTR lpszString) { return ::SetWindowTextW(m_hWnd, lpszString); }
+  int GetWindowTextW(LPWSTR lpszStringBuf, int nMaxCount) const {
+    return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
+  }
+  void GetWindowTextW(CStringW& rString) const;
+  int GetWindowTextLengthW() const { return ::GetWindowTextLengthW(m_hWnd); }
   int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const {
     return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
   }
@@ -171,6 +199,19 @@ class CWnd : public CCmdTarget {
   int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
   int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtr(m_hWnd, GWLP_ID, nID); }
   CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+  /// The first window with control id nID below this one: a child first,
+  /// then the children's descendants. With bOnlyPerm only windows bound to
+  /// an object count; null when there is none.
+  CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+  static CWnd* PASCAL GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm);
+  /// The next (or previous) control with WS_TABSTOP after pWndCtl in this
+  /// dialog-like window.
+  CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const {
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+  }
+  CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const {
+    return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+  }
   CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
   CWnd* SetParent(CWnd* pWndNewParent) {
     return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
@@ -203,6 +244,8 @@ class CWnd : public CCmdTarget {
   static CWnd* PASCAL GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
   static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
   CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+  /// The pop-up this window owns that was active last (the window itself when none).
+  CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
   BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
 
   BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
@@ -244,9 +287,38 @@ class CWnd : public CCmdTarget {
   BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, CRgn* prgnUpdate = NULL,
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessage(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
+  /// Stops drawing in the window until UnlockWindowUpdate (one window at a time).
+  BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+  void UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
+  /// The window takes the region (owned by the system from then on); null
+  /// removes it.
+  int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+  int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+  /// The window's menu bar, or its system menu (bRevert: reset it to the
+  /// default and return null); temporary objects.
+  CMenu* GetMenu() const;
+  BOOL SetMenu(CMenu* pMenu);
+  void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
+  CMenu* GetSystemMenu(BOOL bRevert) const;
+  /// nBar SB_HORZ, SB_VERT or SB_BOTH.
+  void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+  /// The big (ICON_BIG, bBigIcon TRUE) or small icon; returns the previous one.
+  HICON SetIcon(HICON hIcon, BOOL bBigIcon) {
+    return reinterpret_cast<HICON>(::SendMessage(
+        m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+  }
+  HICON GetIcon(BOOL bBigIcon) const {
+    return reinterpret_cast<HICON>(
+        ::SendMessage(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+  }
   /// A temporary CDC of the window's client DC; give it back with ReleaseDC.
   CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
   CDC* GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+  /// A DC clipped to prgnClip as flags (DCX_*) say; give it back with ReleaseDC.
+  CDC* GetDCEx(CRgn* prgnClip, DWORD flags) {
+    return CDC::FromHandle(
+        ::GetDCEx(m_hWnd, static_cast<HRGN>(CGdiObject::SafeHandle(prgnClip)), flags));
+  }
   int ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
 
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
@@ -394,7 +466,6 @@ class CWnd : public CCmdTarget {
 
   /// One message-map signature call; the result of the message.
   LRESULT DispatchWndMsg(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM wParam, LPARAM lParam);
-  BOOL DispatchNotifyCmd(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
   /// The entry of this map chain for a window message (WM_CTLCOLOR* included).
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message) const;
   /// Binds to hWnd and installs AfxWndProc, keeping the previous procedure.
@@ -403,6 +474,12 @@ class CWnd : public CCmdTarget {
   /// insert-after stand-ins).
   explicit CWnd(HWND hWnd);
 };
+
+/// The message the calling thread's window procedure is handling (its
+/// last-sent message), with the time and cursor position of the last
+/// message taken from the queue; the thread's own record, valid until the
+/// next message.
+MSG* AFXAPI AfxGetCurrentMessage();
 
 /// Hands a window message to pWnd->WindowProc with the thread's last-sent
 /// message set to it (and restored afterwards, so nested sends keep theirs).

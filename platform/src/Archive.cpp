@@ -1,3 +1,4 @@
+// CArchive: the buffer between the typed values and the file, and counts.
 #include <afx.h>
 
 #include <algorithm>
@@ -29,7 +30,9 @@ CArchive::~CArchive() {
 }
 
 void CArchive::Close() {
-  if (m_pFile != nullptr && IsStoring()) Flush();
+  // A loading archive gives back what it read ahead, so that the next
+  // reader of the file starts where this one stopped.
+  if (m_pFile != nullptr) Flush();
   m_pFile = nullptr;
 }
 

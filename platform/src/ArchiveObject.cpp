@@ -1,3 +1,4 @@
+// CArchive's object table: classes and objects written once, then referred to by tag.
 #include <afx.h>
 
 namespace {
@@ -57,6 +58,8 @@ void CArchive::MapObject(const CObject* pOb) {
 void CArchive::WriteClass(const CRuntimeClass* pClassRef) {
   if (pClassRef == nullptr) AfxThrowInvalidArgException();
   if (IsLoading()) AfxThrowArchiveException(CArchiveException::readOnly, m_strFileName);
+  // A class without IMPLEMENT_SERIAL could not be read back: nothing is written.
+  if (pClassRef->m_wSchema == 0xFFFF) AfxThrowNotSupportedException();
   auto it = m_storeMap.find(pClassRef);
   if (it != m_storeMap.end()) {
     WriteIndexTag(it->second, kBigClassTag, kClassTag);

@@ -1,9 +1,10 @@
-// CCmdTarget: reference counting, the wait cursor and command routing.
+// CCmdTarget: reference counting and command routing.
 #include "afxcmdtarget.h"
+#include "afxpriv.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
-CCmdTarget::CCmdTarget() : m_dwRef(1), m_bAutomation(FALSE) {}
+CCmdTarget::CCmdTarget() : m_dwRef(1), m_pModuleState(AfxGetModuleState()), m_bAutomation(FALSE) {}
 
 CCmdTarget::~CCmdTarget() = default;
 
@@ -17,31 +18,6 @@ DWORD CCmdTarget::InternalRelease() {
 
 void CCmdTarget::OnFinalRelease() { delete this; }
 
-// The wait cursor ------------------------------------------------------------------
-// One count for the thread that shows it: nested BeginWaitCursor calls (a
-// command that calls another) keep one cursor up until the outermost End.
-
-namespace {
-thread_local int t_nWaitCursorCount = 0;
-thread_local HCURSOR t_hcurWaitRestore = NULL;
-
-void ShowWaitCursor(int nCode) {
-  if (nCode > 0) {
-    HCURSOR hcurPrev = SetCursor(LoadCursor(NULL, IDC_WAIT));
-    if (t_nWaitCursorCount++ == 0) t_hcurWaitRestore = hcurPrev;
-  } else if (nCode < 0) {
-    if (t_nWaitCursorCount == 0) return;
-    if (--t_nWaitCursorCount == 0) SetCursor(t_hcurWaitRestore);
-  } else if (t_nWaitCursorCount > 0) {
-    SetCursor(LoadCursor(NULL, IDC_WAIT));
-  }
-}
-}  // namespace
-
-void CCmdTarget::BeginWaitCursor() { ShowWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { ShowWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { ShowWaitCursor(0); }
-
 // Command routing -------------------------------------------------------------------
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
@@ -54,35 +30,52 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap()
 
 namespace {
 
-// Calls a command handler by its signature. Returns whether the command
-// counts as handled; the window classes add their signatures here when they
-// route notifications through OnCmdMsg.
-BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, UINT nCode, AFX_PMSG pfn, void* pExtra,
-                    UINT_PTR nSig) {
+// Calls a command or notification handler by its signature. Returns whether
+// the command counts as handled.
+BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, AFX_PMSG pfn, void* pExtra, UINT_PTR nSig) {
+  AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
+#define AFX_CALL(type, ...) (pTarget->*reinterpret_cast<type>(pfn))(__VA_ARGS__)
   switch (nSig) {
     case AfxSigCmd_v:
-      (pTarget->*pfn)();
+      AFX_CALL(void(CCmdTarget::*)());
       return TRUE;
     case AfxSigCmd_RANGE:
-      (pTarget->*reinterpret_cast<void (CCmdTarget::*)(UINT)>(pfn))(nID);
+      AFX_CALL(void(CCmdTarget::*)(UINT), nID);
       return TRUE;
     case AfxSigCmd_EX:
-      return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
+      return AFX_CALL(BOOL(CCmdTarget::*)(UINT), nID);
+    case AfxSigCmd_b:
+      return AFX_CALL(BOOL(CCmdTarget::*)());
     case AfxSigCmdUI: {
       CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
       pCmdUI->m_bContinueRouting = FALSE;
-      (pTarget->*reinterpret_cast<void (CCmdTarget::*)(CCmdUI*)>(pfn))(pCmdUI);
-      return !pCmdUI->m_bContinueRouting;
+      AFX_CALL(void(CCmdTarget::*)(CCmdUI*), pCmdUI);
+      const BOOL bHandled = !pCmdUI->m_bContinueRouting;
+      // The item may be offered to the next target, which starts afresh.
+      pCmdUI->m_bContinueRouting = FALSE;
+      return bHandled;
     }
+    case AfxSigNotify_v:
+      AFX_CALL(void(CCmdTarget::*)(NMHDR*, LRESULT*), pNotify->pNMHDR, pNotify->pResult);
+      return TRUE;
+    case AfxSigNotify_RANGE:
+      AFX_CALL(void(CCmdTarget::*)(UINT, NMHDR*, LRESULT*), nID, pNotify->pNMHDR, pNotify->pResult);
+      return TRUE;
+    case AfxSigNotify_EX:
+      return AFX_CALL(BOOL(CCmdTarget::*)(UINT, NMHDR*, LRESULT*), nID, pNotify->pNMHDR,
+                      pNotify->pResult);
+    case AfxSigNotify_b:
+      return AFX_CALL(BOOL(CCmdTarget::*)(NMHDR*, LRESULT*), pNotify->pNMHDR, pNotify->pResult);
     default:
-      (void)nCode;
       return FALSE;
   }
+#undef AFX_CALL
 }
 
+// Window-message entries share the maps but are not commands.
 bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT nID) {
-  return entry.nMessage == nMessage && entry.nCode == nCode && nID >= entry.nID &&
-         nID <= entry.nLastID;
+  return entry.nSig < AfxSig_firstWindowSig && entry.nMessage == nMessage && entry.nCode == nCode &&
+         nID >= entry.nID && nID <= entry.nLastID;
 }
 
 }  // namespace
@@ -94,6 +87,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     nMessage = HIWORD(nNotifyCode) ? HIWORD(nNotifyCode) : WM_COMMAND;
     nNotifyCode = LOWORD(nNotifyCode);
   }
+  // The most derived entry for the command decides for this object: an
+  // ON_COMMAND_EX handler that declines, or an update handler that continues
+  // routing, passes the command to the next target, not to a base class.
   for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
        pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
@@ -103,9 +99,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         pHandlerInfo->pmf = pEntry->pfn;
         return TRUE;
       }
-      if (DispatchCmdMsg(this, nID, nNotifyCode, pEntry->pfn, pExtra, pEntry->nSig)) return TRUE;
-      // An ON_COMMAND_EX handler that declined, or an update handler that
-      // continued routing: a later entry (a base class's) may still take it.
+      return DispatchCmdMsg(this, nID, pEntry->pfn, pExtra, pEntry->nSig);
     }
   }
   return FALSE;

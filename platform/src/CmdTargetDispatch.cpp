@@ -2,6 +2,8 @@
 // Invoke, which runs the entry's thunk and turns exceptions into EXCEPINFO.
 #include "afxdisp.h"
 
+#include <olectl.h>
+
 #include <string.h>
 
 const AFX_DISPMAP* PASCAL CCmdTarget::GetThisDispatchMap() {
@@ -29,9 +31,25 @@ CCmdTarget* PASCAL CCmdTarget::FromIDispatch(LPDISPATCH lpDispatch) {
   return static_cast<XDispatch*>(lpDispatch)->Owner();
 }
 
-void CCmdTarget::GetNotSupported() { AfxThrowOleException(DISP_E_MEMBERNOTFOUND); }
+namespace {
 
-void CCmdTarget::SetNotSupported() { AfxThrowOleException(DISP_E_MEMBERNOTFOUND); }
+// The standard automation errors of a property that goes one way only; a
+// script sees them as an exception with this number and text.
+[[noreturn]] void ThrowPropertyError(SCODE sc, LPCSTR lpszDescription) {
+  COleDispatchException* e = new COleDispatchException(lpszDescription, 0, 0);
+  e->m_scError = sc;
+  throw e;
+}
+
+}  // namespace
+
+void CCmdTarget::GetNotSupported() {
+  ThrowPropertyError(CTL_E_GETNOTSUPPORTED, "Property is write-only.");
+}
+
+void CCmdTarget::SetNotSupported() {
+  ThrowPropertyError(CTL_E_SETNOTSUPPORTED, "Property is read-only.");
+}
 
 namespace {
 
@@ -100,20 +118,24 @@ HRESULT CCmdTarget::InvokeEntry(const AFX_DISPMAP_ENTRY& entry, AFX_DISPCALL& ca
                                 EXCEPINFO* pExcepInfo) {
   const DISPPARAMS& params = *call.pParams;
   AFX_DISPTHUNK pfnThunk = nullptr;
+  void (CCmdTarget::*pfnRefuse)() = nullptr;  // a property's missing direction
   if (call.wFlags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
     if (entry.kind != afxDispProperty) return DISP_E_MEMBERNOTFOUND;
     if (params.cNamedArgs > 1 ||
         (params.cNamedArgs == 1 && params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
       return DISP_E_NONAMEDARGS;
     pfnThunk = entry.pfnSet;
+    pfnRefuse = &CCmdTarget::SetNotSupported;
   } else if (call.wFlags & (DISPATCH_METHOD | DISPATCH_PROPERTYGET)) {
     if (params.cNamedArgs != 0) return DISP_E_NONAMEDARGS;
     pfnThunk = entry.pfnGet;
+    if (entry.kind == afxDispProperty) pfnRefuse = &CCmdTarget::GetNotSupported;
   }
-  if (pfnThunk == nullptr) return DISP_E_MEMBERNOTFOUND;
+  if (pfnThunk == nullptr && pfnRefuse == nullptr) return DISP_E_MEMBERNOTFOUND;
 
   // Exceptions must not cross the COM boundary: they become DISP_E_EXCEPTION.
   try {
+    if (pfnThunk == nullptr) (this->*pfnRefuse)();
     return pfnThunk(this, entry, call);
   } catch (CException* e) {
     FillExcepInfo(pExcepInfo, e);

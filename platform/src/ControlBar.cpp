@@ -62,48 +62,60 @@ void CControlBar::PostNcDestroy() {
 
 BOOL CControlBar::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
 
-// Messages of the controls inside the bar ----------------------------------------------------
+// Messages to the owner --------------------------------------------------------------------
 
 namespace {
 
-// The control a parent-directed message comes from, or null when it is not
-// about a control (menus, accelerators, a bar's own pop-up windows).
-HWND SendingControl(HWND hWndBar, UINT message, WPARAM wParam, LPARAM lParam) {
+// What a bar's controls, its tool tip and the menus it tracks tell their
+// parent or owner, the bar: the owner's business.
+bool IsOwnerMessage(UINT message) {
   switch (message) {
     case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMPAREITEM:
+    case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-      return reinterpret_cast<HWND>(lParam);
-    case WM_NOTIFY:
-      return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
-    case WM_DRAWITEM: {
-      const DRAWITEMSTRUCT* pDIS = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      return pDIS->CtlType == ODT_MENU ? nullptr : pDIS->hwndItem;
-    }
-    case WM_MEASUREITEM: {
-      const MEASUREITEMSTRUCT* pMIS = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      return pMIS->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(hWndBar, static_cast<int>(wParam));
-    }
-    case WM_COMPAREITEM:
-      return reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-    case WM_DELETEITEM:
-      return reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
+      return true;
     default:
-      return nullptr;
+      return false;
   }
+}
+
+// A tool tip's request for its text that the owner left without an answer.
+bool IsUnansweredTipRequest(UINT message, LPARAM lParam) {
+  if (message != WM_NOTIFY) return false;
+  const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+  if (pNMHDR->code == TTN_NEEDTEXTA) {
+    const NMTTDISPINFOA* pInfo = reinterpret_cast<const NMTTDISPINFOA*>(lParam);
+    return pInfo->lpszText == nullptr ||
+           (!IS_INTRESOURCE(pInfo->lpszText) && pInfo->lpszText[0] == '\0');
+  }
+  if (pNMHDR->code == TTN_NEEDTEXTW) {
+    const NMTTDISPINFOW* pInfo = reinterpret_cast<const NMTTDISPINFOW*>(lParam);
+    return pInfo->lpszText == nullptr ||
+           (!IS_INTRESOURCE(pInfo->lpszText) && pInfo->lpszText[0] == L'\0');
+  }
+  return false;
 }
 
 }  // namespace
 
-// The controls of a bar talk to their parent, the bar, but the commands and
-// owner-drawn items are the owner's (the frame's) business: whatever the
-// bar's map and the control's reflection leave reaches the owner instead
-// of the control's default procedure.
+// Whatever the bar's map and the controls' reflection leave of these
+// messages reaches the owner (the frame) instead of the bar's default
+// procedure: commands of its controls and of the pop-up menus it tracks,
+// notifications of its controls and its tool tip, owner-drawn items. Only
+// a tool tip's text that the owner did not give is left to the bar itself.
 LRESULT CControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND hWndCtrl = SendingControl(m_hWnd, message, wParam, lParam);
-  CWnd* pOwner = hWndCtrl != nullptr && ::IsChild(m_hWnd, hWndCtrl) ? GetOwner() : nullptr;
-  if (pOwner == nullptr || pOwner == this) return CWnd::DefWindowProc(message, wParam, lParam);
-  return pOwner->SendMessage(message, wParam, lParam);
+  CWnd* pOwner = IsOwnerMessage(message) ? GetOwner() : nullptr;
+  if (pOwner == nullptr || pOwner->m_hWnd == m_hWnd)
+    return CWnd::DefWindowProc(message, wParam, lParam);
+  LRESULT lResult = pOwner->SendMessage(message, wParam, lParam);
+  if (IsUnansweredTipRequest(message, lParam))
+    lResult = CWnd::DefWindowProc(message, wParam, lParam);
+  return lResult;
 }
 
 void CControlBar::SetBarStyle(DWORD dwStyle) {
@@ -159,6 +171,12 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout) {
 
 // Layout ---------------------------------------------------------------------------------------
 
+namespace {
+// The gripper: a 3-pixel bar with 2 pixels of space on either side.
+const int kGripperWidth = 3;
+const int kGripperBorder = 2;
+}  // namespace
+
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
   return CSize(bStretch && bHorz ? 32767 : 0, bStretch && !bHorz ? 32767 : 0);
 }
@@ -184,15 +202,19 @@ void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {
   if (dwStyle & CBRS_BORDER_TOP) rect.top += ::GetSystemMetrics(SM_CYBORDER) * 2;
   if (dwStyle & CBRS_BORDER_RIGHT) rect.right -= ::GetSystemMetrics(SM_CXBORDER) * 2;
   if (dwStyle & CBRS_BORDER_BOTTOM) rect.bottom -= ::GetSystemMetrics(SM_CYBORDER) * 2;
-  // The leading border runs along the bar.
+  // The leading border runs along the bar, and so does the gripper of a
+  // docked bar (a floating one is moved by its caption).
+  const int nGripper = (dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER
+                           ? kGripperBorder + kGripperWidth + kGripperBorder
+                           : 0;
   if (bHorz) {
-    rect.left += m_cxLeftBorder;
+    rect.left += m_cxLeftBorder + nGripper;
     rect.top += m_cyTopBorder;
     rect.right -= m_cxRightBorder;
     rect.bottom -= m_cyBottomBorder;
   } else {
     rect.left += m_cyTopBorder;
-    rect.top += m_cxLeftBorder;
+    rect.top += m_cxLeftBorder + nGripper;
     rect.right -= m_cyBottomBorder;
     rect.bottom -= m_cxRightBorder;
   }

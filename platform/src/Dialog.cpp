@@ -1,6 +1,8 @@
 // CDialog: creation from templates, keys for the dialog manager, routing.
 #include <afxwin.h>
 
+#include <string.h>
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 ON_COMMAND(IDOK, OnOK)
@@ -18,6 +20,23 @@ namespace {
 // everything to DefDlgProc, since the messages reach the object through
 // AfxWndProc, which the dialog is subclassed to.
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// Whether a dialog template says where the dialog goes: a position of its
+// own, or a style that has the system place it.
+bool TemplatePlacesDialog(LPCDLGTEMPLATE lpTemplate) {
+  const BYTE* p = reinterpret_cast<const BYTE*>(lpTemplate);
+  WORD wSignature;
+  memcpy(&wSignature, p + 2, sizeof wSignature);
+  // DLGTEMPLATEEX: version, signature 0xFFFF, help id, extended style, style,
+  // item count, x, y; DLGTEMPLATE: style, extended style, item count, x, y.
+  const size_t nStyle = wSignature == 0xFFFF ? 12 : 0;
+  const size_t nPosition = wSignature == 0xFFFF ? 18 : 10;
+  DWORD dwStyle;
+  short xy[2];
+  memcpy(&dwStyle, p + nStyle, sizeof dwStyle);
+  memcpy(xy, p + nPosition, sizeof xy);
+  return (dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) != 0 || xy[0] != 0 || xy[1] != 0;
+}
 
 bool IsEditWindow(HWND hWnd) {
   char szClass[16];
@@ -38,7 +57,8 @@ CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
       m_nModalResult(-1),
       m_bContinueModal(FALSE),
       m_bInModalLoop(FALSE),
-      m_bLockoutNotify(FALSE) {}
+      m_bLockoutNotify(FALSE),
+      m_bTemplatePlaces(FALSE) {}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : CDialog(MAKEINTRESOURCE(nIDTemplate), pParentWnd) {
@@ -63,6 +83,7 @@ LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE* phInst) const {
 BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst) {
   m_nModalResult = -1;
   m_bContinueModal = TRUE;
+  m_bTemplatePlaces = TemplatePlacesDialog(lpDialogTemplate);
   AfxHookWindowCreate(this);
   HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
   AfxUnhookWindowCreate();
@@ -101,7 +122,24 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
   return lpDialogTemplate != nullptr;
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+BOOL CDialog::CheckAutoCenter() { return !m_bTemplatePlaces; }
+
+// A modal dialog that its template does not place, and that OnInitDialog
+// neither showed nor moved, is centred on its (disabled) owner.
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+  const BOOL bWasVisible = (GetStyle() & WS_VISIBLE) != 0;
+  CRect rectBefore;
+  GetWindowRect(&rectBefore);
+  LRESULT lResult = OnInitDialog();
+  if (m_hWnd == nullptr || bWasVisible || (GetStyle() & (WS_VISIBLE | WS_CHILD))) return lResult;
+  CRect rectAfter;
+  GetWindowRect(&rectAfter);
+  if (rectAfter.TopLeft() != rectBefore.TopLeft()) return lResult;
+  HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+  if (hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner)) return lResult;  // not modal
+  if (CheckAutoCenter()) CenterWindow();
+  return lResult;
+}
 
 BOOL CDialog::OnInitDialog() {
   if (!UpdateData(FALSE)) {

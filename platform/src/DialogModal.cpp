@@ -8,22 +8,9 @@ namespace {
 /// One message through the thread's pump; FALSE on WM_QUIT, which is
 /// posted again for the loop outside.
 BOOL PumpOneMessage() {
-  CWinThread* pThread = AfxGetThread();
-  if (pThread != nullptr) {
-    if (pThread->PumpMessage()) return TRUE;
-    ::PostQuitMessage(static_cast<int>(AfxGetThreadState()->m_msgCur.wParam));
-    return FALSE;
-  }
-  MSG& msg = AfxGetThreadState()->m_msgCur;
-  if (!::GetMessage(&msg, nullptr, 0, 0)) {
-    ::PostQuitMessage(static_cast<int>(msg.wParam));
-    return FALSE;
-  }
-  if (!CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessage(&msg);
-  }
-  return TRUE;
+  if (AfxPumpMessage()) return TRUE;
+  ::PostQuitMessage(static_cast<int>(AfxGetThreadState()->m_msgCur.wParam));
+  return FALSE;
 }
 
 BOOL IsIdleMessage(MSG* pMsg) {

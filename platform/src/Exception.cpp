@@ -1,3 +1,4 @@
+// The exception classes, their messages and the message box they report to.
 #include <afx.h>
 
 #include <string.h>
@@ -57,8 +58,11 @@ int CException::ReportError(UINT nType, UINT nMessageID) {
 }
 
 BOOL CSimpleException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
+  LPCSTR lpszMessage = DefaultMessage();
+  if (lpszMessage == nullptr)
+    return CException::GetErrorMessage(lpszError, nMaxError, pnHelpContext);
   if (pnHelpContext != nullptr) *pnHelpContext = 0;
-  return CopyMessage(DefaultMessage(), lpszError, nMaxError);
+  return CopyMessage(lpszMessage, lpszError, nMaxError);
 }
 
 void AFXAPI AfxThrowMemoryException() { throw new CMemoryException; }

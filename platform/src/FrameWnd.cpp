@@ -2,27 +2,30 @@
 // and the frame's life.
 #include <afxwin.h>
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
+ON_WM_NCACTIVATE()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
 ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
 ON_WM_INITMENUPOPUP()
 ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST,
-                           OnUpdateControlBarMenu){
-    WM_COMMAND,
-    CN_COMMAND,
-    AFX_IDW_CONTROLBAR_FIRST,
-    AFX_IDW_CONTROLBAR_LAST,
-    AfxSigCmd_EX,
-    AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
-    END_MESSAGE_MAP()
+                           OnUpdateControlBarMenu)
+{WM_COMMAND, CN_COMMAND, AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AfxSigCmd_EX,
+ AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
+END_MESSAGE_MAP()
+    // clang-format on
 
-        IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+    IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
-            const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+        const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 namespace {
 
@@ -64,7 +67,10 @@ CFrameWnd::CFrameWnd()
       m_hAccelTable(nullptr),
       m_hMenuDefault(nullptr),
       m_rectBorder(0, 0, 0, 0),
-      m_bInRecalcLayout(FALSE) {}
+      m_nIDTracking(0),
+      m_nIDLastMessage(0),
+      m_bInRecalcLayout(FALSE),
+      m_pViewActive(nullptr) {}
 
 CFrameWnd::~CFrameWnd() {}
 
@@ -142,8 +148,12 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs) {
+  return OnCreateHelper(lpcs, static_cast<CCreateContext*>(lpcs->lpCreateParams));
+}
+
+int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
   if (CWnd::OnCreate(lpcs) == -1) return -1;
-  if (!OnCreateClient(lpcs, static_cast<CCreateContext*>(lpcs->lpCreateParams))) return -1;
+  if (!OnCreateClient(lpcs, pContext)) return -1;
   RecalcLayout();
   return 0;
 }
@@ -205,6 +215,13 @@ LRESULT CFrameWnd::OnActivateTopLevel(WPARAM, LPARAM) {
   return 0;
 }
 
+BOOL CFrameWnd::OnNcActivate(BOOL bActive) {
+  if (m_nFlags & WF_STAYACTIVE) bActive = TRUE;
+  if (!IsWindowEnabled()) bActive = FALSE;
+  // Not Default(): the caption must follow the state decided here.
+  return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, bActive, 0));
+}
+
 CFrameWnd* CFrameWnd::GetActiveFrame() { return this; }
 
 void CFrameWnd::OnSetPreviewMode(BOOL, CPrintPreviewState*) {}
@@ -223,7 +240,26 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  // Whatever a handler shows (a message box) belongs to this frame.
+  CPushRoutingFrame push(this);
   if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
   CWinApp* pApp = AfxGetApp();
   return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// Views and documents ---------------------------------------------------------------------
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) { m_pViewActive = pViewNew; }
+
+CDocument* CFrameWnd::GetActiveDocument() {
+  return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt) {
+  if (hMenuAlt == nullptr) {
+    CDocument* pDoc = GetActiveDocument();
+    if (pDoc != nullptr) hMenuAlt = pDoc->GetDefaultMenu();
+  }
+  if (hMenuAlt == nullptr) hMenuAlt = m_hMenuDefault;
+  ::SetMenu(m_hWnd, hMenuAlt);
 }

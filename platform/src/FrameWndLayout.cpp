@@ -1,5 +1,5 @@
 // CFrameWnd: layout of the control bars and the client, idle updates of the
-// title, the layout and the menu items.
+// menu, the title, the layout and the menu items.
 #include <afxwin.h>
 
 namespace {
@@ -58,6 +58,7 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUIMsg(WPARAM, LPARAM) {
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
+  if (m_nIdleFlags & idleMenu) OnUpdateFrameMenu(nullptr);
   if (m_nIdleFlags & idleTitle) OnUpdateFrameTitle(TRUE);
   if (m_nIdleFlags & idleLayout) {
     RecalcLayout((m_nIdleFlags & idleNotify) != 0);

@@ -1,9 +1,8 @@
 // CMDIFrameWnd: a frame around an MDI client, with the menu switching of
-// WM_MDISETMENU.
+// WM_MDISETMENU and commands offered to the active child first.
 #include <afxwin.h>
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMsg)
 ON_WM_DESTROY()
 ON_WM_SIZE()
 END_MESSAGE_MAP()
@@ -65,7 +64,7 @@ LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg) {
   // The system keys of the active child (Ctrl+F4, Ctrl+F6) come first.
-  if (m_hWndMDIClient != nullptr && MDIGetActive() != nullptr && pMsg->message >= WM_KEYFIRST &&
+  if (m_hWndMDIClient != nullptr && ActiveChildHwnd() != nullptr && pMsg->message >= WM_KEYFIRST &&
       pMsg->message <= WM_KEYLAST && ::TranslateMDISysAccel(m_hWndMDIClient, pMsg))
     return TRUE;
   return CFrameWnd::PreTranslateMessage(pMsg);
@@ -81,21 +80,42 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   return FALSE;
 }
 
-CWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
+HWND CMDIFrameWnd::ActiveChildHwnd(BOOL* pbMaximized) const {
   BOOL bMaximized = FALSE;
   HWND hWnd = m_hWndMDIClient == nullptr
                   ? nullptr
                   : reinterpret_cast<HWND>(::SendMessage(m_hWndMDIClient, WM_MDIGETACTIVE, 0,
                                                          reinterpret_cast<LPARAM>(&bMaximized)));
   if (pbMaximized != nullptr) *pbMaximized = hWnd != nullptr && bMaximized;
-  return CWnd::FromHandle(hWnd);
+  return hWnd;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
+  CWnd* pActive = CWnd::FromHandlePermanent(ActiveChildHwnd(pbMaximized));
+  return pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CMDIChildWnd))
+             ? static_cast<CMDIChildWnd*>(pActive)
+             : nullptr;
+}
+
+void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate) {
+  ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE,
+                reinterpret_cast<WPARAM>(pWndActivate->GetSafeHwnd()), 0);
 }
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
-  CWnd* pActive = MDIGetActive();
-  if (pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-    return static_cast<CFrameWnd*>(pActive);
+  CMDIChildWnd* pActive = MDIGetActive();
+  if (pActive != nullptr) return pActive;
   return this;
+}
+
+BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  // The active document window has the first word, as its frame's own
+  // commands do; only then the MDI frame and the application.
+  if (CMDIChildWnd* pActive = MDIGetActive()) {
+    CPushRoutingFrame push(this);
+    if (pActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+  }
+  return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 // Menus ----------------------------------------------------------------------------------------
@@ -110,20 +130,28 @@ CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu) {
 }
 
 void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt) {
+  if (CMDIChildWnd* pActive = MDIGetActive()) {
+    pActive->OnUpdateFrameMenu(TRUE, pActive, hMenuAlt);
+    return;
+  }
   if (hMenuAlt == nullptr) hMenuAlt = m_hMenuDefault;
   if (m_hWndMDIClient == nullptr || hMenuAlt == nullptr) return;
   ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hMenuAlt), 0);
   ::DrawMenuBar(m_hWnd);
 }
 
-LRESULT CMDIFrameWnd::OnIdleUpdateCmdUIMsg(WPARAM, LPARAM) {
-  OnIdleUpdateCmdUI();
-  return 0;
-}
-
-void CMDIFrameWnd::OnIdleUpdateCmdUI() {
-  if (m_nIdleFlags & idleMenu) OnUpdateFrameMenu(nullptr);
-  CFrameWnd::OnIdleUpdateCmdUI();
+HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar) {
+  if (hMenuBar == nullptr) return nullptr;
+  // From the right, where the Window pop-up usually is.
+  for (int iItem = ::GetMenuItemCount(hMenuBar) - 1; iItem >= 0; --iItem) {
+    HMENU hPopup = ::GetSubMenu(hMenuBar, iItem);
+    if (hPopup == nullptr) continue;
+    for (int i = 0, n = ::GetMenuItemCount(hPopup); i < n; ++i) {
+      UINT nID = ::GetMenuItemID(hPopup, i);
+      if (nID >= AFX_IDM_WINDOW_FIRST && nID <= AFX_IDM_WINDOW_LAST) return hPopup;
+    }
+  }
+  return nullptr;
 }
 
 void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy) {

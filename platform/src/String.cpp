@@ -1,3 +1,4 @@
+// CString's character work for both widths, and cutting strings into parts.
 #include <afx.h>
 
 #include <ctype.h>
@@ -67,4 +68,19 @@ LPWSTR AFXAPI AfxA2WHelper(LPWSTR dst, LPCSTR src, int cch) {
 LPSTR AFXAPI AfxW2AHelper(LPSTR dst, LPCWSTR src, int cch) {
   if (cch > 0) WideCharToMultiByte(CP_ACP, 0, src, -1, dst, cch, nullptr, nullptr);
   return dst;
+}
+
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
+                                TCHAR chSep) {
+  rString.Empty();
+  if (lpszFullString == nullptr || iSubString < 0) return FALSE;
+  const char* pStart = lpszFullString;
+  for (; iSubString > 0; --iSubString) {
+    pStart = strchr(pStart, chSep);
+    if (pStart == nullptr) return FALSE;
+    ++pStart;
+  }
+  const char* pEnd = strchr(pStart, chSep);
+  rString = pEnd != nullptr ? CString(pStart, static_cast<int>(pEnd - pStart)) : CString(pStart);
+  return TRUE;
 }

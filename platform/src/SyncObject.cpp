@@ -1,28 +1,33 @@
-// CSyncObject and CSingleLock.
+// CSyncObject and CSingleLock: waiting for and holding a synchronisation object.
 #include "afxmt.h"
 
 IMPLEMENT_DYNAMIC(CSyncObject, CObject)
 
-CSyncObject::CSyncObject(LPCSTR pstrName) : m_hObject(NULL), m_strName(pstrName) {}
+CSyncObject::CSyncObject(LPCTSTR) : m_hObject(nullptr) {}
 
 CSyncObject::~CSyncObject() {
-  if (m_hObject != NULL) ::CloseHandle(m_hObject);
+  if (m_hObject != nullptr) ::CloseHandle(m_hObject);
 }
 
 BOOL CSyncObject::Lock(DWORD dwTimeout) {
-  DWORD result = ::WaitForSingleObject(m_hObject, dwTimeout);
-  return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+  DWORD dwResult = ::WaitForSingleObject(m_hObject, dwTimeout);
+  return dwResult == WAIT_OBJECT_0 || dwResult == WAIT_ABANDONED;
 }
 
 BOOL CSyncObject::Unlock(LONG, LPLONG) { return TRUE; }
 
 CSingleLock::CSingleLock(CSyncObject* pObject, BOOL bInitialLock)
-    : m_pObject(pObject), m_hObject(pObject ? pObject->m_hObject : NULL), m_bAcquired(FALSE) {
-  ENSURE(pObject != nullptr);
+    : m_pObject(pObject),
+      m_hObject(pObject != nullptr ? pObject->m_hObject : nullptr),
+      m_bAcquired(FALSE) {
+  if (pObject == nullptr) AfxThrowInvalidArgException();
   if (bInitialLock) Lock();
 }
 
+CSingleLock::~CSingleLock() { Unlock(); }
+
 BOOL CSingleLock::Lock(DWORD dwTimeOut) {
+  if (m_bAcquired) return TRUE;
   m_bAcquired = m_pObject->Lock(dwTimeOut);
   return m_bAcquired;
 }

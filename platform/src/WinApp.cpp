@@ -33,6 +33,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+  DeleteDocTemplates();
   AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
   if (pModuleState->m_pCurrentWinApp == this) {
     pModuleState->m_pCurrentWinApp = nullptr;

@@ -9,13 +9,3 @@ void CWinApp::OnAppExit() {
   // Closing (not destroying) lets the frame ask its questions first.
   if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) m_pMainWnd->SendMessage(WM_CLOSE);
 }
-
-void CWinApp::DoWaitCursor(int nCode) {
-  // The wait cursor's count lives with CCmdTarget; any target reaches it.
-  if (nCode > 0)
-    BeginWaitCursor();
-  else if (nCode < 0)
-    EndWaitCursor();
-  else
-    RestoreWaitCursor();
-}

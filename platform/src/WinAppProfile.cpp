@@ -147,6 +147,26 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
                          static_cast<DWORD>(strlen(lpszValue) + 1)) == ERROR_SUCCESS;
 }
 
+LONG CWinApp::DelRegTree(HKEY hParentKey, const CString& strKeyName) {
+  HKEY hKey = nullptr;
+  LONG lResult = ::RegOpenKeyEx(hParentKey, strKeyName, 0, KEY_READ | KEY_WRITE, &hKey);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  {
+    RegKey key(hKey);
+    // The first subkey each time: deleting one renumbers the rest.
+    char szSubKey[256];
+    for (;;) {
+      DWORD cch = sizeof(szSubKey);
+      lResult = ::RegEnumKeyEx(hKey, 0, szSubKey, &cch, nullptr, nullptr, nullptr, nullptr);
+      if (lResult == ERROR_NO_MORE_ITEMS) break;
+      if (lResult != ERROR_SUCCESS) return lResult;
+      lResult = DelRegTree(hKey, CString(szSubKey));
+      if (lResult != ERROR_SUCCESS) return lResult;
+    }
+  }
+  return ::RegDeleteKey(hParentKey, strKeyName);
+}
+
 // Binary values: REG_BINARY in the registry; in an INI file two letters per
 // byte, 'A' + low nibble then 'A' + high nibble.
 

@@ -94,6 +94,19 @@ BOOL CWinThread::OnIdle(LONG lCount) {
 
 CWinThread* AFXAPI AfxGetThread() { return AfxGetWndThreadState()->m_pCurrentWinThread; }
 
+BOOL AFXAPI AfxPumpMessage() {
+  if (CWinThread* pThread = AfxGetThread()) return pThread->PumpMessage();
+  // A thread without a thread object: the same pump, with the windows'
+  // pre-translation all the way up.
+  MSG& msg = AfxGetThreadState()->m_msgCur;
+  if (!::GetMessage(&msg, nullptr, 0, 0)) return FALSE;
+  if (msg.message != WM_KICKIDLE && !CWnd::WalkPreTranslateTree(nullptr, &msg)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
+  return TRUE;
+}
+
 CWnd* AFXAPI AfxGetMainWnd() {
   CWinThread* pThread = AfxGetThread();
   return pThread != nullptr ? pThread->GetMainWnd() : nullptr;

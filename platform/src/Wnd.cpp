@@ -20,9 +20,9 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-CWnd::CWnd() : m_hWnd(nullptr), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_hWndOwner(nullptr), m_nFlags(0), m_pfnSuper(nullptr) {}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(nullptr), m_nFlags(0), m_pfnSuper(nullptr) {}
 
 namespace {
 bool IsInsertAfterStandIn(HWND hWnd) {
@@ -155,6 +155,44 @@ void CWnd::GetWindowText(CString& rString) const {
   std::string buffer(nLen + 1, '\0');
   int nGot = ::GetWindowText(m_hWnd, &buffer[0], nLen + 1);
   rString = CString(buffer.c_str(), nGot);
+}
+
+void CWnd::GetWindowTextW(CStringW& rString) const {
+  int nLen = ::GetWindowTextLengthW(m_hWnd);
+  if (nLen <= 0) {
+    rString.Empty();
+    return;
+  }
+  std::wstring buffer(nLen + 1, L'\0');
+  int nGot = ::GetWindowTextW(m_hWnd, &buffer[0], nLen + 1);
+  rString = CStringW(buffer.c_str(), nGot);
+}
+
+CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+
+BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm) {
+  // The children themselves first, then each child's own descendants.
+  for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr;
+       hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    if (::GetDlgCtrlID(hChild) != nID) continue;
+    CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hChild) : FromHandle(hChild);
+    if (pWnd != nullptr) return pWnd;
+  }
+  for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr;
+       hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    if (CWnd* pWnd = GetDescendantWindow(hChild, nID, bOnlyPerm)) return pWnd;
+  }
+  return nullptr;
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const {
+  return GetDescendantWindow(m_hWnd, nID, bOnlyPerm);
 }
 
 CFont* CWnd::GetFont() const {

@@ -121,8 +121,11 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
 HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop) {
   HWND hWnd = hParent;
   if (hWnd == nullptr) {
-    CWnd* pMain = AfxGetMainWnd();
-    hWnd = pMain->GetSafeHwnd();
+    // A box shown while a frame routes a command belongs to that frame,
+    // which need not be the main window.
+    CFrameWnd* pRoutingFrame = AfxGetThreadState()->m_pRoutingFrame;
+    hWnd = pRoutingFrame != nullptr ? pRoutingFrame->GetSafeHwnd() : nullptr;
+    if (hWnd == nullptr) hWnd = AfxGetMainWnd()->GetSafeHwnd();
   }
   while (hWnd != nullptr && (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD) != 0)
     hWnd = ::GetParent(hWnd);

@@ -221,6 +221,11 @@ LRESULT CWnd::DispatchWndMsg(const AFX_MSGMAP_ENTRY& entry, UINT message, WPARAM
       AFX_CALL(void(CCmdTarget::*)(int, LPDELETEITEMSTRUCT), static_cast<int>(wParam),
                reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
       return TRUE;
+    case AfxSig_vbWW:
+      AFX_CALL(void(CCmdTarget::*)(BOOL, CWnd*, CWnd*), reinterpret_cast<HWND>(lParam) == m_hWnd,
+               FromHandle(reinterpret_cast<HWND>(lParam)),
+               FromHandle(reinterpret_cast<HWND>(wParam)));
+      return 0;
     default:
       return 0;
   }

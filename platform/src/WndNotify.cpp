@@ -1,6 +1,6 @@
 // Commands and notifications of windows: WM_COMMAND and WM_NOTIFY go to the
 // control that sent them first (reflection), then through the parent's
-// command routing (OnCmdMsg).
+// command routing (OnCmdMsg); the update of a window's controls.
 #include "WndState.h"
 
 namespace {
@@ -20,11 +20,6 @@ class CTestCmdUI : public CCmdUI {
 };
 
 UINT ControlIdOf(HWND hWnd) { return static_cast<UINT>(static_cast<WORD>(::GetDlgCtrlID(hWnd))); }
-
-bool EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT nMessage, UINT nCode, UINT nID) {
-  return entry.nMessage == nMessage && entry.nCode == nCode && nID >= entry.nID &&
-         nID <= entry.nLastID;
-}
 
 }  // namespace
 
@@ -114,57 +109,38 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   }
 }
 
-BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-  if (DispatchNotifyCmd(nID, static_cast<UINT>(nCode), pExtra, pHandlerInfo)) return TRUE;
-  return CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+namespace {
+
+// Buttons that the user checks themselves, and group boxes, are not commands:
+// a missing handler does not disable them.
+bool DisablesWithoutHandler(HWND hWndCtrl) {
+  if ((::SendMessage(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) == 0) return false;
+  switch (::GetWindowLongPtr(hWndCtrl, GWL_STYLE) & 0x0F) {
+    case BS_AUTOCHECKBOX:
+    case BS_AUTO3STATE:
+    case BS_GROUPBOX:
+    case BS_AUTORADIOBUTTON:
+      return false;
+    default:
+      return true;
+  }
 }
 
-// The entries with window signatures that OnCmdMsg routes; CCmdTarget's
-// routing handles the command signatures.
-BOOL CWnd::DispatchNotifyCmd(UINT nID, UINT nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-  if (HIWORD(nCode) == 0xFFFF || HIWORD(nCode) == 0) return FALSE;
-  const UINT nMessage = HIWORD(nCode);
-  const UINT nNotifyCode = LOWORD(nCode);
-  AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
-  CCmdTarget* const target = this;
-  for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
-       pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-    for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
-      if (pEntry->nSig < AfxSigNotify_v || !EntryMatches(*pEntry, nMessage, nNotifyCode, nID))
-        continue;
-      if (pHandlerInfo != nullptr) {
-        pHandlerInfo->pTarget = this;
-        pHandlerInfo->pmf = pEntry->pfn;
-        return TRUE;
-      }
-      const AFX_PMSG pfn = pEntry->pfn;
-      BOOL bHandled = TRUE;
-      switch (pEntry->nSig) {
-        case AfxSigNotify_v:
-          (target->*reinterpret_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(
-              pNotify->pNMHDR, pNotify->pResult);
-          break;
-        case AfxSigNotify_RANGE:
-          (target->*reinterpret_cast<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(
-              nID, pNotify->pNMHDR, pNotify->pResult);
-          break;
-        case AfxSigNotify_EX:
-          bHandled = (target->*reinterpret_cast<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(
-              nID, pNotify->pNMHDR, pNotify->pResult);
-          break;
-        case AfxSigNotify_b:
-          bHandled = (target->*reinterpret_cast<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(
-              pNotify->pNMHDR, pNotify->pResult);
-          break;
-        case AfxSigCmd_b:
-          bHandled = (target->*reinterpret_cast<BOOL (CCmdTarget::*)()>(pfn))();
-          break;
-        default:
-          bHandled = FALSE;
-          break;
-      }
-      if (bHandled) return TRUE;
-    }
+}  // namespace
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
+  CCmdUI state;
+  for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
+       hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    state.m_nID = ControlIdOf(hWndChild);
+    state.m_pOther = FromHandle(hWndChild);
+    // Straight into the maps, without routing: the control's own entry,
+    // then this window's.
+    CWnd* pCtrl = FromHandlePermanent(hWndChild);
+    if (pCtrl != nullptr && pCtrl->CCmdTarget::OnCmdMsg(
+                                0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr))
+      continue;
+    if (CCmdTarget::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr)) continue;
+    state.DoUpdate(pTarget, bDisableIfNoHndler && DisablesWithoutHandler(hWndChild));
   }
-  return FALSE;
 }

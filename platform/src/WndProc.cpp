@@ -48,6 +48,17 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
 
 WNDPROC AFXAPI AfxGetAfxWndProc() { return &AfxWndProc; }
 
+MSG* AFXAPI AfxGetCurrentMessage() {
+  MSG* pMsg = &AfxGetThreadState()->m_lastSentMsg;
+  pMsg->time = ::GetMessageTime();
+  const DWORD dwPos = ::GetMessagePos();
+  pMsg->pt.x = static_cast<short>(LOWORD(dwPos));
+  pMsg->pt.y = static_cast<short>(HIWORD(dwPos));
+  return pMsg;
+}
+
+const MSG* PASCAL CWnd::GetCurrentMessage() { return AfxGetCurrentMessage(); }
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT lResult = 0;
   if (!OnWndMsg(message, wParam, lParam, &lResult))

@@ -1,3 +1,5 @@
+// CArchive: the stored bytes of values, strings, classes and objects, the
+// object table, format errors, and the archive's place in its file.
 #include <afxcoll.h>
 
 #include <gtest/gtest.h>
@@ -49,6 +51,12 @@ class CHolder : public CObject {
   UINT m_schemaSeen = 0;
 };
 IMPLEMENT_SERIAL(CHolder, CObject, VERSIONABLE_SCHEMA | 4)
+
+// Dynamically creatable, but not serialisable.
+class CDynamicOnly : public CObject {
+  DECLARE_DYNCREATE(CDynamicOnly)
+};
+IMPLEMENT_DYNCREATE(CDynamicOnly, CObject)
 
 namespace {
 
@@ -339,6 +347,66 @@ TEST(ArchiveTest, WritingToALoadingArchiveIsReadOnly) {
     EXPECT_EQ(e->m_cause, CArchiveException::readOnly);
     e->Delete();
   }
+}
+
+enum class Ending { close, destructor, noFlushOnDelete };
+
+struct GiveBackCase {
+  const char* name;
+  Ending ending;
+  ULONGLONG nPosition;  // of the file once the archive is gone
+};
+
+TEST(ArchiveTest, ALoadingArchiveGivesItsReadAheadBackWhenItCloses) {
+  const GiveBackCase cases[] = {
+      {"Close", Ending::close, 4},
+      {"destructor", Ending::destructor, 4},
+      {"bNoFlushOnDelete keeps it", Ending::noFlushOnDelete, 200},
+  };
+  for (const GiveBackCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<BYTE> bytes(200);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<BYTE>(i);
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    {
+      UINT nMode =
+          CArchive::load | (c.ending == Ending::noFlushOnDelete ? CArchive::bNoFlushOnDelete : 0);
+      CArchive ar(&file, nMode, 256);
+      DWORD dw = 0;
+      ar >> dw;
+      EXPECT_EQ(0x03020100u, dw);
+      if (c.ending == Ending::close) ar.Close();
+    }
+    EXPECT_EQ(c.nPosition, file.GetPosition());
+    if (c.nPosition != 4) continue;
+    // The next reader goes on where the first one stopped.
+    CArchive next(&file, CArchive::load);
+    DWORD dw = 0;
+    next >> dw;
+    EXPECT_EQ(0x07060504u, dw);
+  }
+}
+
+// Whether storing `store` threw CNotSupportedException.
+template <typename Store>
+bool RefusedAsNotSupported(CArchive& ar, Store store) {
+  try {
+    store();
+  } catch (CNotSupportedException* e) {
+    e->Delete();
+    return true;
+  }
+  return false;
+}
+
+TEST(ArchiveTest, StoringAClassThatIsNotSerialisableIsRefusedAndWritesNothing) {
+  CDynamicOnly dynamicOnly;
+  CMemFile file;
+  CArchive ar(&file, CArchive::store);
+  EXPECT_TRUE(RefusedAsNotSupported(ar, [&] { ar << &dynamicOnly; }));
+  EXPECT_TRUE(RefusedAsNotSupported(ar, [&] { ar.WriteClass(RUNTIME_CLASS(CObject)); }));
+  ar.Close();
+  EXPECT_EQ(0u, file.GetLength());
 }
 
 }  // namespace

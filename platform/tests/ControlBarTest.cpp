@@ -1,6 +1,7 @@
-// The controls inside a control bar: their commands, notifications and
-// owner-draw messages reach the bar's owner (the frame) when neither the bar
-// nor the control takes them.
+// A control bar's commands, notifications and owner-draw messages (from its
+// controls, its tool tip and the menus it tracks) reach the bar's owner (the
+// frame) when neither the bar nor the control takes them; the inside
+// rectangle leaves room for the borders and the gripper.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -12,11 +13,14 @@ namespace {
 const UINT IDC_EDIT = 101;      // handled by the frame only
 const UINT IDC_BAR_EDIT = 102;  // handled by the bar (and the frame)
 const UINT IDC_CHILD = 103;
+const UINT ID_MENU_COMMAND = 104;  // a command of a pop-up menu the bar tracks
+const UINT_PTR ID_TIP_ANSWERED = 1, ID_TIP_UNANSWERED = 2;
 
 /// Records which window's handler ran, and with what.
 struct Calls {
   std::string who;
   UINT nDrawnID = 0;
+  int nBarDefaultNotifies = 0;  // WM_NOTIFY that reached the bar's own procedure
 };
 
 /// A bar whose map takes one of its controls itself.
@@ -50,6 +54,15 @@ class CHandlerWnd : public CWnd {
     m_pCalls->who += "owner draw;";
     m_pCalls->nDrawnID = nIDCtl;
   }
+  afx_msg void OnMenuCommand() { m_pCalls->who += "owner menu;"; }
+  afx_msg BOOL OnTipText(UINT, NMHDR* pNMHDR, LRESULT*) {
+    NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+    m_pCalls->who += "owner tip;";
+    if (pNMHDR->idFrom != ID_TIP_ANSWERED) return FALSE;
+    lstrcpyA(pInfo->szText, "Tip");
+    pInfo->lpszText = pInfo->szText;
+    return TRUE;
+  }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -58,7 +71,28 @@ ON_EN_CHANGE(IDC_EDIT, OnEditChange)
 ON_EN_CHANGE(IDC_BAR_EDIT, OnBarEditChange)
 ON_NOTIFY(NM_CLICK, IDC_CHILD, OnChildClick)
 ON_WM_DRAWITEM()
+ON_COMMAND(ID_MENU_COMMAND, OnMenuCommand)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnTipText)
 END_MESSAGE_MAP()
+
+// The bar's own window procedure, below the layer's: counts what reaches it.
+Calls* g_pBarCalls = nullptr;
+LRESULT CALLBACK BarClassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY && g_pBarCalls != nullptr) ++g_pBarCalls->nBarDefaultNotifies;
+  return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+LPCSTR BarClass() {
+  static const char* const kName = "VelmTestBarClass";
+  static const bool bRegistered = [] {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = BarClassProc;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = kName;
+    return ::RegisterClassA(&wc) != 0;
+  }();
+  return bRegistered ? kName : NULL;
+}
 
 class ControlBarTest : public ::testing::Test {
  protected:
@@ -66,13 +100,17 @@ class ControlBarTest : public ::testing::Test {
     m_owner.m_pCalls = &m_calls;
     m_bar.m_pCalls = &m_calls;
     ASSERT_TRUE(m_owner.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 300, 200, NULL, NULL));
-    ASSERT_TRUE(m_bar.Create(NULL, "", WS_VISIBLE, CRect(0, 0, 300, 30), &m_owner,
+    g_pBarCalls = &m_calls;
+    ASSERT_TRUE(m_bar.Create(BarClass(), "", WS_VISIBLE, CRect(0, 0, 300, 30), &m_owner,
                              AFX_IDW_CONTROLBAR_FIRST));
     m_hEdit = Child("EDIT", IDC_EDIT);
     m_hBarEdit = Child("EDIT", IDC_BAR_EDIT);
     m_hChild = Child("STATIC", IDC_CHILD);
   }
-  void TearDown() override { m_owner.DestroyWindow(); }
+  void TearDown() override {
+    m_owner.DestroyWindow();
+    g_pBarCalls = nullptr;
+  }
 
   HWND Child(const char* cls, UINT nID) {
     return ::CreateWindowExA(0, cls, "", WS_CHILD, 0, 0, 50, 20, m_bar.m_hWnd,
@@ -122,14 +160,68 @@ TEST_F(ControlBarTest, ANamedOwnerGetsThemInsteadOfTheParent) {
   m_bar.SetOwner(NULL);
 }
 
-TEST_F(ControlBarTest, MessagesFromWindowsOutsideTheBarStayWithIt) {
-  // A bar's own pop-ups (its tooltip) talk to the bar's own procedure.
-  HWND hPopup =
+TEST_F(ControlBarTest, MenuCommandsOfTheBarReachTheOwner) {
+  // A pop-up menu the bar tracks sends its command to the bar.
+  m_bar.SendMessage(WM_COMMAND, MAKEWPARAM(ID_MENU_COMMAND, 0), 0);
+  EXPECT_EQ("owner menu;", m_calls.who);
+}
+
+TEST_F(ControlBarTest, TheToolTipsTextComesFromTheOwnerOrElseFromTheBar) {
+  // The bar's tool tip is a pop-up window of its own, not a child.
+  HWND hTip =
       ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, m_bar.m_hWnd, NULL, NULL, NULL);
-  EXPECT_EQ(0, NotifyFrom(hPopup));
-  m_bar.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EDIT, EN_CHANGE), reinterpret_cast<LPARAM>(hPopup));
-  EXPECT_EQ("", m_calls.who);
-  ::DestroyWindow(hPopup);
+  NMTTDISPINFOA info = {};
+  info.hdr = {hTip, ID_TIP_ANSWERED, static_cast<UINT>(TTN_NEEDTEXTA)};
+  m_bar.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ("owner tip;", m_calls.who);
+  EXPECT_STREQ("Tip", info.lpszText);
+  EXPECT_EQ(0, m_calls.nBarDefaultNotifies);
+
+  NMTTDISPINFOA unanswered = {};
+  unanswered.hdr = {hTip, ID_TIP_UNANSWERED, static_cast<UINT>(TTN_NEEDTEXTA)};
+  m_bar.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&unanswered));
+  EXPECT_EQ("owner tip;owner tip;", m_calls.who);
+  EXPECT_EQ(1, m_calls.nBarDefaultNotifies);
+  ::DestroyWindow(hTip);
+}
+
+TEST_F(ControlBarTest, ABarWithoutAnotherOwnerKeepsItsMessages) {
+  // A bar with neither parent nor owner has nobody to pass them to.
+  CTestBar lone;
+  Calls loneCalls;
+  lone.m_pCalls = &loneCalls;
+  ASSERT_TRUE(lone.CreateEx(0, BarClass(), "", WS_POPUP, 0, 0, 50, 20, NULL, NULL));
+  NMHDR hdr = {lone.m_hWnd, 0, static_cast<UINT>(NM_CLICK)};
+  lone.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
+  EXPECT_EQ(1, m_calls.nBarDefaultNotifies);  // the class procedure counts into the fixture
+  lone.DestroyWindow();
+}
+
+struct InsideCase {
+  DWORD dwStyle;
+  BOOL bHorz;
+  CRect expected;  // inside a 0,0,100,40 client
+};
+
+TEST(ControlBarLayout, InsideRectLeavesRoomForBordersAndTheGripperOfADockedBar) {
+  const int cx = ::GetSystemMetrics(SM_CXBORDER) * 2, cy = ::GetSystemMetrics(SM_CYBORDER) * 2;
+  // Default borders: 6 at either end along the bar, 2 across it; gripper 7.
+  const InsideCase cases[] = {
+      {CBRS_ALIGN_TOP, TRUE, CRect(6, 2, 94, 38)},
+      {CBRS_ALIGN_TOP | CBRS_GRIPPER, TRUE, CRect(13, 2, 94, 38)},
+      {CBRS_ALIGN_LEFT | CBRS_GRIPPER, FALSE, CRect(2, 13, 98, 34)},
+      {CBRS_ALIGN_TOP | CBRS_GRIPPER | CBRS_FLOATING, TRUE, CRect(6, 2, 94, 38)},
+      {CBRS_ALIGN_TOP | CBRS_GRIPPER | CBRS_BORDER_LEFT | CBRS_BORDER_BOTTOM, TRUE,
+       CRect(13 + cx, 2, 94, 38 - cy)},
+  };
+  for (const InsideCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.dwStyle << (c.bHorz ? " horz" : " vert"));
+    CTestBar bar;
+    bar.SetBarStyle(c.dwStyle);
+    CRect rect(0, 0, 100, 40);
+    bar.CalcInsideRect(rect, c.bHorz);
+    EXPECT_EQ(c.expected, rect);
+  }
 }
 
 }  // namespace

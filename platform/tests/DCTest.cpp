@@ -64,6 +64,17 @@ TEST(DCTest, Draw3dRectColoursEachEdge) {
   EXPECT_EQ(canvas.CountPixels(kRed) + canvas.CountPixels(kBlue), 2 * 8 + 2 * 6 - 4);
 }
 
+TEST(DCTest, DrawFrameControlDrawsAPushButtonInTheSystemColours) {
+  CDibCanvas canvas;
+  CRect rect(2, 2, 22, 16);
+  EXPECT_TRUE(canvas.m_dc.DrawFrameControl(&rect, DFC_BUTTON, DFCS_BUTTONPUSH));
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  EXPECT_EQ(Hex(face), Hex(canvas.Pixel(12, 9)));                              // the face
+  EXPECT_EQ(Hex(::GetSysColor(COLOR_3DDKSHADOW)), Hex(canvas.Pixel(21, 15)));  // its edge
+  EXPECT_EQ(Hex(kWhite), Hex(canvas.Pixel(22, 9)));                            // nothing outside
+  EXPECT_EQ(Hex(kWhite), Hex(canvas.Pixel(12, 16)));
+}
+
 TEST(DCTest, LineToDrawsWithTheSelectedPenUpToTheEndPoint) {
   CDibSurface canvas(kSize, kSize);
   CPen pen(PS_SOLID, 1, kGreen);

@@ -1,7 +1,7 @@
 // CDialog run modally from a DIALOGEX template, driven by messages that
 // its owner posts when the modal loop goes idle (WM_ENTERIDLE): data
-// exchange in and out, Enter and Esc, the owner disabled meanwhile, and
-// the dialog's PreTranslateMessage seeing the keys first.
+// exchange in and out, Enter and Esc, the owner disabled meanwhile, the
+// dialog's PreTranslateMessage seeing the keys first, and where it appears.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -11,6 +11,7 @@
 namespace {
 
 const UINT IDD_TEST = 300, IDC_NAME = 301, IDC_CHECK = 302, IDC_RADIO1 = 303;
+const UINT IDD_PLACED = 310;
 
 CWinApp theApp("DialogTest");
 
@@ -51,7 +52,8 @@ class COwnerWnd : public CWnd {
     WPARAM wParam;
   };
   std::vector<Step> m_script;
-  CTestDialog* m_pDialog = nullptr;
+  CDialog* m_pDialog = nullptr;
+  CRect m_rectDialog;  // where the dialog was when the loop first went idle
   BOOL m_bEnabledWhileModal = TRUE;
   int m_nIdleCalls = 0;
 
@@ -60,7 +62,9 @@ class COwnerWnd : public CWnd {
     if (nWhy != MSGF_DIALOGBOX || m_nIdleCalls++ > 0) return;
     m_bEnabledWhileModal = IsWindowEnabled();
     HWND hDlg = pWho->GetSafeHwnd();
-    m_pDialog->m_pBoundName = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_NAME));
+    ::GetWindowRect(hDlg, &m_rectDialog);
+    if (CTestDialog* pTest = dynamic_cast<CTestDialog*>(m_pDialog))
+      pTest->m_pBoundName = CWnd::FromHandlePermanent(::GetDlgItem(hDlg, IDC_NAME));
     ::SendDlgItemMessage(hDlg, IDC_NAME, EM_SETSEL, 32767, 32767);  // the caret after the text
     for (const Step& step : m_script)
       ::PostMessage(::GetDlgItem(hDlg, step.nIDCtrl), step.message, step.wParam, 0);
@@ -136,6 +140,43 @@ TEST_F(DialogTest, InitialDataReachesTheControlsOfAModelessDialog) {
   m_dialog.SetDefID(IDCANCEL);
   EXPECT_EQ(IDCANCEL, LOWORD(m_dialog.GetDefID()));
   m_dialog.DestroyWindow();
+}
+
+struct PlacementCase {
+  const char* name;
+  UINT nIDTemplate;
+  bool bModal;
+  bool bCentred;
+};
+
+TEST_F(DialogTest, AModalDialogThatItsTemplateDoesNotPlaceIsCentredOnItsOwner) {
+  m_owner.SetWindowPos(nullptr, 100, 120, 420, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+  CRect rectOwner;
+  m_owner.GetWindowRect(&rectOwner);
+  const PlacementCase cases[] = {
+      {"modal, template at 0,0", IDD_TEST, true, true},
+      {"modal, template places it", IDD_PLACED, true, false},
+      {"modeless: the owner stays enabled", IDD_TEST, false, false},
+  };
+  for (const PlacementCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CDialog dialog(c.nIDTemplate, &m_owner);
+    CRect rect;
+    if (c.bModal) {
+      m_owner.m_pDialog = &dialog;
+      m_owner.m_nIdleCalls = 0;
+      m_owner.m_script = {{IDCANCEL, BM_CLICK, 0}};
+      EXPECT_EQ(IDCANCEL, dialog.DoModal());
+      rect = m_owner.m_rectDialog;
+    } else {
+      ASSERT_TRUE(dialog.Create(c.nIDTemplate, &m_owner));
+      dialog.GetWindowRect(&rect);
+      dialog.DestroyWindow();
+    }
+    const CPoint centre = rect.CenterPoint(), ownerCentre = rectOwner.CenterPoint();
+    EXPECT_EQ(c.bCentred, abs(centre.x - ownerCentre.x) <= 1 && abs(centre.y - ownerCentre.y) <= 1)
+        << "dialog " << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "afxdisp.h"
 
+#include <olectl.h>
+
 namespace {
 
 class CAutoBase : public CCmdTarget {
@@ -59,6 +61,19 @@ class CAutoObject : public CAutoBase {
   long GetFixed() { return m_nFixed; }
   void SetFixed(long n) { m_nFixed = n; }
   long Shadowing() { return 8; }
+  void Swap(long* pA, long* pB) { std::swap(*pA, *pB); }
+  void Decorate(BSTR* pText) {
+    std::wstring text = L"[" + std::wstring(*pText != nullptr ? *pText : L"") + L"]";
+    SysFreeString(*pText);
+    *pText = SysAllocString(text.c_str());
+  }
+  void Toggle(BOOL* pFlag) { *pFlag = !*pFlag; }
+  double Half(double* pValue) { return *pValue /= 2; }
+  void Tag(VARIANT* pVar) {
+    VariantClear(pVar);
+    V_VT(pVar) = VT_I4;
+    V_I4(pVar) = 99;
+  }
   void OnLevelChanged() { ++m_nLevelNotified; }
   void OnRatioChanged() { ++m_nRatioNotified; }
   DECLARE_DISPATCH_MAP()
@@ -80,6 +95,12 @@ DISP_PROPERTY_NOTIFY(CAutoObject, "Level", m_nLevel, OnLevelChanged, VT_I2)
 DISP_PROPERTY_NOTIFY_ID(CAutoObject, "Ratio", 600, m_dblRatio, OnRatioChanged, VT_R8)
 DISP_PROPERTY_ID(CAutoObject, "Text", 601, m_strText, VT_BSTR)
 DISP_FUNCTION(CAutoObject, "Shadowed", Shadowing, VT_I4, VTS_NONE)
+DISP_PROPERTY_EX(CAutoObject, "WriteOnly", GetNotSupported, SetFixed, VT_I4)
+DISP_FUNCTION(CAutoObject, "Swap", Swap, VT_EMPTY, VTS_PI4 VTS_PI4)
+DISP_FUNCTION(CAutoObject, "Decorate", Decorate, VT_EMPTY, VTS_PBSTR)
+DISP_FUNCTION(CAutoObject, "Toggle", Toggle, VT_EMPTY, VTS_PBOOL)
+DISP_FUNCTION(CAutoObject, "Half", Half, VT_R8, VTS_PR8)
+DISP_FUNCTION(CAutoObject, "Tag", Tag, VT_EMPTY, VTS_PVARIANT)
 END_DISPATCH_MAP()
 
 // An IDispatch that is not a CCmdTarget.
@@ -170,6 +191,13 @@ VARIANT Null() {
   V_VT(&v) = VT_NULL;
   return v;
 }
+/// A by-reference argument to the caller's variable `p` of type `vt`.
+VARIANT Ref(VARTYPE vt, void* p) {
+  VARIANT v;
+  V_VT(&v) = VT_BYREF | vt;
+  V_BYREF(&v) = p;
+  return v;
+}
 
 class DispatchMap : public testing::Test {
  protected:
@@ -206,7 +234,8 @@ TEST_F(DispatchMap, FixedIdsAreKeptAndPositionIdsAreUnique) {
   const wchar_t* names[] = {L"Count",  L"BaseValue", L"Shadowed",  L"Add",   L"Describe",
                             L"Fail",   L"FailOle",   L"FailOther", L"Name",  L"ReadOnly",
                             L"IsSelf", L"Echo",      L"Item",      L"Fixed", L"Level",
-                            L"Ratio",  L"Text"};
+                            L"Ratio",  L"Text",      L"WriteOnly", L"Swap",  L"Decorate",
+                            L"Toggle", L"Half",      L"Tag"};
   for (const wchar_t* name : names) {
     DISPID id = IdOf(name);
     EXPECT_NE(DISPID_UNKNOWN, id) << name;
@@ -314,13 +343,36 @@ TEST_F(DispatchMap, PropertyPutNeedsExactlyOneValue) {
   EXPECT_STREQ("initial", m_object.m_strName);
 }
 
-TEST_F(DispatchMap, ReadOnlyPropertyRefusesPut) {
-  CCall put({I4(9)});
-  EXPECT_EQ(DISP_E_MEMBERNOTFOUND,
-            put.Invoke(m_pDispatch, IdOf(L"ReadOnly"), DISPATCH_PROPERTYPUT));
+struct OneWayCase {
+  const wchar_t* name;
+  WORD wRefused;  // the direction the property does not have
+  SCODE sc;
+  const wchar_t* description;
+};
+
+TEST_F(DispatchMap, OneWayPropertiesRefuseTheOtherDirectionWithTheStandardError) {
+  const OneWayCase cases[] = {
+      {L"ReadOnly", DISPATCH_PROPERTYPUT, CTL_E_SETNOTSUPPORTED, L"Property is read-only."},
+      {L"WriteOnly", DISPATCH_PROPERTYGET, CTL_E_GETNOTSUPPORTED, L"Property is write-only."},
+  };
+  for (const OneWayCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    CCall refused(c.wRefused == DISPATCH_PROPERTYPUT ? std::initializer_list<VARIANT>{I4(9)}
+                                                     : std::initializer_list<VARIANT>{});
+    EXPECT_EQ(DISP_E_EXCEPTION, refused.Invoke(m_pDispatch, IdOf(c.name), c.wRefused));
+    EXPECT_EQ(c.sc, refused.m_excep.scode);
+    EXPECT_EQ(0, refused.m_excep.wCode);
+    ASSERT_NE(nullptr, refused.m_excep.bstrDescription);
+    EXPECT_STREQ(c.description, refused.m_excep.bstrDescription);
+    EXPECT_EQ(VT_EMPTY, V_VT(&refused.m_result));
+  }
+  // The other directions work.
   CCall get({});
   ASSERT_EQ(S_OK, get.Invoke(m_pDispatch, IdOf(L"ReadOnly"), DISPATCH_PROPERTYGET));
   EXPECT_EQ(5, V_I4(&get.m_result));
+  CCall put({I4(12)});
+  ASSERT_EQ(S_OK, put.Invoke(m_pDispatch, IdOf(L"WriteOnly"), DISPATCH_PROPERTYPUT));
+  EXPECT_EQ(12, m_object.m_nFixed);
 }
 
 TEST_F(DispatchMap, MemberVariablePropertiesOfBaseAndDerivedClass) {
@@ -435,6 +487,74 @@ TEST(DispatchMapAutomation, GetIDispatchAddsAReferenceWhenAsked) {
   UINT nCount = 9;
   EXPECT_EQ(S_OK, pDispatch->GetTypeInfoCount(&nCount));
   EXPECT_EQ(0u, nCount);
+}
+
+TEST_F(DispatchMap, ByReferenceArgumentsTakeBackWhatTheMemberWrote) {
+  long a = 1, b = 2;
+  CCall swap({Ref(VT_I4, &a), Ref(VT_I4, &b)});
+  ASSERT_EQ(S_OK, swap.Invoke(m_pDispatch, IdOf(L"Swap"), DISPATCH_METHOD));
+  EXPECT_EQ(2, a);
+  EXPECT_EQ(1, b);
+
+  // A variable of another type, and a variant variable (as scripts pass them).
+  short s = 5;
+  VARIANT var;
+  V_VT(&var) = VT_I4;
+  V_I4(&var) = 7;
+  CCall mixed({Ref(VT_I2, &s), Ref(VT_VARIANT, &var)});
+  ASSERT_EQ(S_OK, mixed.Invoke(m_pDispatch, IdOf(L"Swap"), DISPATCH_METHOD));
+  EXPECT_EQ(7, s);
+  EXPECT_EQ(VT_I4, V_VT(&var));
+  EXPECT_EQ(5, V_I4(&var));
+
+  BSTR text = SysAllocString(L"x");
+  CCall decorate({Ref(VT_BSTR, &text)});
+  ASSERT_EQ(S_OK, decorate.Invoke(m_pDispatch, IdOf(L"Decorate"), DISPATCH_METHOD));
+  EXPECT_STREQ(L"[x]", text);
+  SysFreeString(text);
+
+  VARIANT_BOOL flag = VARIANT_FALSE;
+  CCall toggle({Ref(VT_BOOL, &flag)});
+  ASSERT_EQ(S_OK, toggle.Invoke(m_pDispatch, IdOf(L"Toggle"), DISPATCH_METHOD));
+  EXPECT_EQ(VARIANT_TRUE, flag);
+
+  double value = 5;
+  CCall half({Ref(VT_R8, &value)});
+  ASSERT_EQ(S_OK, half.Invoke(m_pDispatch, IdOf(L"Half"), DISPATCH_METHOD));
+  EXPECT_EQ(2.5, value);
+  EXPECT_EQ(2.5, V_R8(&half.m_result));
+
+  VARIANT tagged;
+  V_VT(&tagged) = VT_BSTR;
+  V_BSTR(&tagged) = SysAllocString(L"replaced");
+  CCall tag({Ref(VT_VARIANT, &tagged)});
+  ASSERT_EQ(S_OK, tag.Invoke(m_pDispatch, IdOf(L"Tag"), DISPATCH_METHOD));
+  EXPECT_EQ(VT_I4, V_VT(&tagged));
+  EXPECT_EQ(99, V_I4(&tagged));
+}
+
+struct ByValueCase {
+  const char* name;
+  VARIANT first;  // given by value or as a null reference
+  long nSecondAfter;
+};
+
+TEST_F(DispatchMap, ByReferenceParametersReadValuesAndNullsWithoutWritingBack) {
+  const ByValueCase cases[] = {
+      {"a value", I4(9), 9},
+      {"a null reference", Ref(VT_I4, nullptr), 0},
+      {"a script's null", Null(), 0},
+  };
+  for (const ByValueCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    long second = 3;
+    CCall swap({c.first, Ref(VT_I4, &second)});
+    ASSERT_EQ(S_OK, swap.Invoke(m_pDispatch, IdOf(L"Swap"), DISPATCH_METHOD));
+    EXPECT_EQ(c.nSecondAfter, second);  // the member swapped: the second got the first
+  }
+  // By value on both sides: the member runs and nothing is written.
+  CCall values({I4(1), I4(2)});
+  EXPECT_EQ(S_OK, values.Invoke(m_pDispatch, IdOf(L"Swap"), DISPATCH_METHOD));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Exceptions: their messages, the throw helpers and the handler macros.
 #include <afx.h>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,33 @@ TEST_F(ExceptionTest, ThrowHelpersThrowTheirClass) {
       e->Delete();
     }
   }
+}
+
+// A subclass that says everything through GetErrorMessage alone.
+class CQuotaException : public CSimpleException {
+ public:
+  BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const override {
+    if (pnHelpContext != nullptr) *pnHelpContext = 77;
+    lstrcpynA(lpszError, "Quota exceeded.", static_cast<int>(nMaxError));
+    return TRUE;
+  }
+};
+
+TEST_F(ExceptionTest, SimpleExceptionsAreConcreteAndPlainOnesHaveNoMessage) {
+  CSimpleException plain(FALSE);
+  char text[64] = "untouched";
+  UINT nHelp = 5;
+  EXPECT_FALSE(plain.GetErrorMessage(text, sizeof text, &nHelp));
+  EXPECT_STREQ("", text);
+  EXPECT_EQ(0u, nHelp);
+  plain.ReportError();
+  EXPECT_EQ(g_shown, "No error message is available.");
+
+  CSimpleException* pQuota = new CQuotaException;
+  EXPECT_TRUE(pQuota->IsKindOf(RUNTIME_CLASS(CSimpleException)));
+  pQuota->ReportError();
+  EXPECT_EQ(g_shown, "Quota exceeded.");
+  pQuota->Delete();
 }
 
 LONG g_deleted = 0;

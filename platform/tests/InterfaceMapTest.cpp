@@ -94,6 +94,7 @@ struct CLeadingBase {
 class CThreeFaced : public CLeadingBase, public CTwoFaced {
  public:
   explicit CThreeFaced(int* pDeleted) : CTwoFaced(pDeleted) {}
+  AFX_MODULE_STATE* m_pStateDuringCall = nullptr;
 
   BEGIN_INTERFACE_PART(Third, IThird)
   STDMETHOD(Name)(const char** ppName) override;
@@ -119,6 +120,8 @@ STDMETHODIMP CThreeFaced::XThird::QueryInterface(REFIID iid, LPVOID* ppvObj) {
   return static_cast<HRESULT>(pThis->ExternalQueryInterface(&iid, ppvObj));
 }
 STDMETHODIMP CThreeFaced::XThird::Name(const char** ppName) {
+  METHOD_PROLOGUE(CThreeFaced, Third)
+  pThis->m_pStateDuringCall = AfxGetModuleState();
   *ppName = "third";
   return S_OK;
 }
@@ -224,6 +227,24 @@ TEST(InterfaceMap, AutomationAddsIDispatchToTheMap) {
   object.ExternalRelease();
   pDispatch->Release();
   EXPECT_EQ(1, object.m_dwRef);
+}
+
+TEST(InterfaceMap, MethodPrologueRunsTheCallInTheObjectsModuleState) {
+  int nDeleted = 0;
+  CThreeFaced object(&nDeleted);
+  AFX_MODULE_STATE* pObjectState = AfxGetModuleState();
+  EXPECT_EQ(pObjectState, object.m_pModuleState);
+  IThird* pThird = Query<IThird>(object.GetControllingUnknown(), IID_IThird);
+  ASSERT_NE(nullptr, pThird);
+  {
+    AFX_MODULE_STATE callerState;  // another module calls in
+    AFX_MANAGE_STATE(&callerState);
+    const char* pName = nullptr;
+    EXPECT_EQ(S_OK, pThird->Name(&pName));
+    EXPECT_EQ(pObjectState, object.m_pStateDuringCall);
+    EXPECT_EQ(&callerState, AfxGetModuleState());  // the caller's again afterwards
+  }
+  pThird->Release();
 }
 
 }  // namespace

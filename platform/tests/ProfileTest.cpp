@@ -151,4 +151,48 @@ TEST(FileTitle, IsTheNameWithoutItsFolder) {
   EXPECT_EQ(strlen(szTitle) + 1, AfxGetFileTitle("C:\\Builds\\Nightly\\release.velm", nullptr, 0));
 }
 
+// Creates HKEY_CURRENT_USER\Software\<path>, each part a key, with one value at the end.
+bool MakeKey(const char* path) {
+  HKEY hKey;
+  std::string full = std::string("Software\\") + path;
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, full.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey,
+                        NULL) != ERROR_SUCCESS)
+    return false;
+  DWORD dw = 1;
+  ::RegSetValueExA(hKey, "Value", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dw), sizeof dw);
+  ::RegCloseKey(hKey);
+  return true;
+}
+
+bool KeyExists(const char* path) {
+  HKEY hKey;
+  std::string full = std::string("Software\\") + path;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, full.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    return false;
+  ::RegCloseKey(hKey);
+  return true;
+}
+
+TEST(ProfileRegistry, DelRegTreeDeletesAKeyWithEverythingBelowIt) {
+  ASSERT_TRUE(MakeKey("VelmDelTree\\Doomed\\A\\Deep"));
+  ASSERT_TRUE(MakeKey("VelmDelTree\\Doomed\\B"));
+  ASSERT_TRUE(MakeKey("VelmDelTree\\Doomed\\C\\D"));
+  ASSERT_TRUE(MakeKey("VelmDelTree\\Kept"));
+  HKEY hSoftware;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\VelmDelTree", 0,
+                                           KEY_ALL_ACCESS, &hSoftware));
+  EXPECT_EQ(ERROR_SUCCESS, theApp.DelRegTree(hSoftware, "Doomed"));
+  EXPECT_FALSE(KeyExists("VelmDelTree\\Doomed"));
+  EXPECT_TRUE(KeyExists("VelmDelTree\\Kept"));  // its sibling stays
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, theApp.DelRegTree(hSoftware, "Doomed"));
+  ::RegCloseKey(hSoftware);
+
+  HKEY hRoot;
+  ASSERT_EQ(ERROR_SUCCESS,
+            ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hRoot));
+  EXPECT_EQ(ERROR_SUCCESS, theApp.DelRegTree(hRoot, "VelmDelTree"));
+  EXPECT_FALSE(KeyExists("VelmDelTree"));
+  ::RegCloseKey(hRoot);
+}
+
 }  // namespace

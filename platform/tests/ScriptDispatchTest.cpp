@@ -1,10 +1,11 @@
-// A dispatch map driven by the system's JScript engine through Active
-// Scripting: the object is a named item that scripts read, write and call.
+// A dispatch map driven by the system's JScript and VBScript engines through
+// Active Scripting: the object is a named item that scripts read, write and call.
 #include <gtest/gtest.h>
 
 #include <activscp.h>
 
 #include <string>
+#include <utility>
 
 #include "afxdisp.h"
 
@@ -40,6 +41,8 @@ class CScriptable : public CCmdTarget {
   }
   void Fail() { AfxThrowOleDispatchException(77, "The object refused"); }
   BOOL IsSelf(LPDISPATCH pDispatch) { return CCmdTarget::FromIDispatch(pDispatch) == this; }
+  long GetFixed() { return 42; }
+  void Swap(long* pA, long* pB) { std::swap(*pA, *pB); }
   DECLARE_DISPATCH_MAP()
 };
 
@@ -49,6 +52,8 @@ DISP_PROPERTY(CScriptable, "Result", m_strResult, VT_BSTR)
 DISP_FUNCTION(CScriptable, "Concat", Concat, VT_BSTR, VTS_BSTR VTS_I4)
 DISP_FUNCTION(CScriptable, "Fail", Fail, VT_EMPTY, VTS_NONE)
 DISP_FUNCTION(CScriptable, "IsSelf", IsSelf, VT_BOOL, VTS_DISPATCH)
+DISP_PROPERTY_EX(CScriptable, "Fixed", GetFixed, SetNotSupported, VT_I4)
+DISP_FUNCTION(CScriptable, "Swap", Swap, VT_EMPTY, VTS_PI4 VTS_PI4)
 END_DISPATCH_MAP()
 
 /// The host side: hands the engine the object as the item "obj" and keeps
@@ -110,9 +115,9 @@ class ScriptDispatch : public testing::Test {
   }
 
   /// Runs `script` with the object visible as "obj"; the HRESULT of the parse.
-  HRESULT Run(const wchar_t* script) {
+  HRESULT Run(const wchar_t* script, const wchar_t* language = L"JScript") {
     CLSID clsid;
-    HRESULT hr = CLSIDFromProgID(L"JScript", &clsid);
+    HRESULT hr = CLSIDFromProgID(language, &clsid);
     if (FAILED(hr)) return hr;
     IActiveScript* pScript = nullptr;
     hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, kIID_IActiveScript,
@@ -174,6 +179,28 @@ TEST_F(ScriptDispatch, ObjectPassedBackByTheScriptIsFoundAgain) {
 TEST_F(ScriptDispatch, UnknownMemberIsAScriptError) {
   ASSERT_EQ(S_OK, Run(L"try { obj.Missing(); } catch (e) { obj.Result = 'caught'; }"));
   EXPECT_STREQ("caught", m_object.m_strResult);
+}
+
+TEST_F(ScriptDispatch, PuttingAReadOnlyPropertyThrowsTheStandardErrorIntoTheScript) {
+  ASSERT_EQ(S_OK, Run(L"try { obj.Fixed = 3; obj.Result = 'not thrown'; }"
+                      L" catch (e) { obj.Result = e.number + '|' + e.description; }"));
+  // CTL_E_SETNOTSUPPORTED (0x800A017F) as JScript's signed error number.
+  EXPECT_STREQ("-2146827905|Property is read-only.", m_object.m_strResult);
+  EXPECT_FALSE(m_site.m_bError);
+  ASSERT_EQ(S_OK, Run(L"obj.Value = obj.Fixed;"));
+  EXPECT_EQ(42, m_object.m_nValue);
+}
+
+TEST_F(ScriptDispatch, ByReferenceParametersWriteToTheScriptsVariables) {
+  ASSERT_EQ(S_OK, Run(L"Dim a, b\n"
+                      L"a = 1 : b = 2\n"
+                      L"obj.Swap a, b\n"
+                      L"obj.Result = a & \",\" & b\n"
+                      L"obj.Swap (a), (b)\n"  // parentheses pass copies
+                      L"obj.Result = obj.Result & \"|\" & a & \",\" & b\n",
+                      L"VBScript"));
+  EXPECT_STREQ("2,1|2,1", m_object.m_strResult);
+  EXPECT_FALSE(m_site.m_bError);
 }
 
 }  // namespace

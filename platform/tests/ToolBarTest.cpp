@@ -1,6 +1,7 @@
 // Tool bars and rebars in a real (hidden) frame: buttons from a tool-bar
 // resource, the frame's layout around them, and idle updates of buttons.
 #include <afxwin.h>
+#include <afxcmn.h>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,32 @@ TEST_F(ToolBarTest, ARebarHoldsTheToolBarInABandAndTakesTheTopOfTheFrame) {
   EXPECT_EQ(CRect(0, rebar.bottom, client.right, client.bottom), PlaceOf(m_client.m_hWnd));
 
   m_toolBar.DestroyWindow();
+  reBar.DestroyWindow();
+}
+
+TEST_F(ToolBarTest, TheRebarsControlAnswersForItsBands) {
+  ASSERT_TRUE(m_toolBar.Create(m_pFrame));
+  ASSERT_TRUE(m_toolBar.LoadToolBar(IDR_TOOLS));
+  CReBar reBar;
+  ASSERT_TRUE(reBar.Create(m_pFrame));
+  CReBarCtrl& ctrl = reBar.GetReBarCtrl();
+  EXPECT_EQ(reBar.m_hWnd, ctrl.m_hWnd);
+  EXPECT_EQ(0u, ctrl.GetBandCount());
+  ASSERT_TRUE(reBar.AddBar(&m_toolBar));
+
+  EXPECT_EQ(1u, ctrl.GetBandCount());
+  EXPECT_EQ(0, ctrl.IDToIndex(AFX_IDW_TOOLBAR));
+  EXPECT_EQ(-1, ctrl.IDToIndex(AFX_IDW_TOOLBAR + 1));
+  REBARBANDINFO band = {};
+  band.cbSize = sizeof(band);
+  band.fMask = RBBIM_CHILD;
+  ASSERT_TRUE(ctrl.GetBandInfo(0, &band));
+  EXPECT_EQ(m_toolBar.m_hWnd, band.hwndChild);
+  EXPECT_EQ(1u, ctrl.GetRowCount());
+  EXPECT_EQ(ctrl.GetBarHeight(), ctrl.GetRowHeight(0));
+
+  EXPECT_TRUE(ctrl.DeleteBand(0));
+  EXPECT_EQ(0u, ctrl.GetBandCount());
   reBar.DestroyWindow();
 }
 

@@ -1,5 +1,6 @@
 // The window procedure of the layer: Default and the last-sent message,
-// subclassing, the handle maps and the end of a window's object.
+// subclassing, the handle maps, the end of a window's object, and pumping
+// messages through it.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -273,6 +274,63 @@ TEST(WndProc, AnExceptionFromAHandlerIsReportedAndFailsTheCreation) {
   EXPECT_EQ(nullptr, wnd.m_hWnd);
   EXPECT_EQ(1, g_boxes);
   AfxSetMessageBoxProc(previous);
+}
+
+const UINT WM_ASK = WM_APP + 10;
+
+/// Records what AfxGetCurrentMessage says while its handler runs.
+class CAskingWnd : public CWnd {
+ public:
+  MSG m_current = {};
+  bool m_bSameAsStatic = false;
+  int m_nPreTranslated = 0;
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_ASK) ++m_nPreTranslated;
+    return FALSE;
+  }
+
+ protected:
+  afx_msg LRESULT OnAsk(WPARAM, LPARAM) {
+    m_current = *AfxGetCurrentMessage();
+    m_bSameAsStatic = CWnd::GetCurrentMessage() == AfxGetCurrentMessage();
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CAskingWnd, CWnd)
+ON_MESSAGE(WM_ASK, OnAsk)
+END_MESSAGE_MAP()
+
+TEST(WndProc, TheCurrentMessageIsTheOneTheHandlerRunsFor) {
+  CAskingWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+  wnd.SendMessage(WM_ASK, 3, 4);
+  EXPECT_EQ(wnd.m_hWnd, wnd.m_current.hwnd);
+  EXPECT_EQ(WM_ASK, wnd.m_current.message);
+  EXPECT_EQ(3u, wnd.m_current.wParam);
+  EXPECT_EQ(4, wnd.m_current.lParam);
+  EXPECT_EQ(static_cast<DWORD>(::GetMessageTime()), wnd.m_current.time);
+  EXPECT_TRUE(wnd.m_bSameAsStatic);
+  EXPECT_NE(static_cast<UINT>(WM_ASK), AfxGetCurrentMessage()->message);  // over with the handler
+  wnd.DestroyWindow();
+}
+
+TEST(WndProc, AfxPumpMessageDispatchesOneMessageThroughPreTranslationAndStopsAtQuit) {
+  CAskingWnd wnd;
+  ASSERT_TRUE(wnd.CreateEx(0, NULL, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+  MSG msg;
+  while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {  // what creating the window left
+  }
+  wnd.PostMessage(WM_ASK, 5, 6);
+  ::PostQuitMessage(9);
+  EXPECT_TRUE(AfxPumpMessage());
+  EXPECT_EQ(1, wnd.m_nPreTranslated);
+  EXPECT_EQ(5u, wnd.m_current.wParam);
+  EXPECT_FALSE(AfxPumpMessage());
+  EXPECT_EQ(static_cast<UINT>(WM_QUIT), AfxGetThreadState()->m_msgCur.message);
+  EXPECT_EQ(9u, AfxGetThreadState()->m_msgCur.wParam);
+  wnd.DestroyWindow();
 }
 
 }  // namespace
