@@ -24,6 +24,8 @@ class CSyncObject : public CObject {
   virtual BOOL Unlock(LONG lCount, LPLONG lpPrevCount = NULL);
 
   HANDLE m_hObject;
+  /// The name given at construction, kept for diagnostics.
+  CString m_strName;
 };
 
 /// Holds one CSyncObject for a scope: locked by Lock (or at construction)

@@ -3,7 +3,7 @@
 
 IMPLEMENT_DYNAMIC(CSyncObject, CObject)
 
-CSyncObject::CSyncObject(LPCTSTR) : m_hObject(nullptr) {}
+CSyncObject::CSyncObject(LPCTSTR pstrName) : m_hObject(nullptr), m_strName(pstrName) {}
 
 CSyncObject::~CSyncObject() {
   if (m_hObject != nullptr) ::CloseHandle(m_hObject);

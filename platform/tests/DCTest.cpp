@@ -65,14 +65,14 @@ TEST(DCTest, Draw3dRectColoursEachEdge) {
 }
 
 TEST(DCTest, DrawFrameControlDrawsAPushButtonInTheSystemColours) {
-  CDibCanvas canvas;
+  CDibSurface canvas(kSize, kSize);
   CRect rect(2, 2, 22, 16);
-  EXPECT_TRUE(canvas.m_dc.DrawFrameControl(&rect, DFC_BUTTON, DFCS_BUTTONPUSH));
+  EXPECT_TRUE(canvas.GetDC()->DrawFrameControl(&rect, DFC_BUTTON, DFCS_BUTTONPUSH));
   const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-  EXPECT_EQ(Hex(face), Hex(canvas.Pixel(12, 9)));                              // the face
-  EXPECT_EQ(Hex(::GetSysColor(COLOR_3DDKSHADOW)), Hex(canvas.Pixel(21, 15)));  // its edge
-  EXPECT_EQ(Hex(kWhite), Hex(canvas.Pixel(22, 9)));                            // nothing outside
-  EXPECT_EQ(Hex(kWhite), Hex(canvas.Pixel(12, 16)));
+  EXPECT_EQ(Hex(face), Hex(canvas.GetPixel(12, 9)));                              // the face
+  EXPECT_EQ(Hex(::GetSysColor(COLOR_3DDKSHADOW)), Hex(canvas.GetPixel(21, 15)));  // its edge
+  EXPECT_EQ(Hex(kWhite), Hex(canvas.GetPixel(22, 9)));                            // nothing outside
+  EXPECT_EQ(Hex(kWhite), Hex(canvas.GetPixel(12, 16)));
 }
 
 TEST(DCTest, LineToDrawsWithTheSelectedPenUpToTheEndPoint) {
