@@ -110,6 +110,9 @@ struct AFX_MSGMAP {
 #define ON_COMMAND_EX(id, memberFxn)     \
   {WM_COMMAND, CN_COMMAND,   (UINT)(id), \
    (UINT)(id), AfxSigCmd_EX, AFX_MSG_HANDLER(BOOL(CCmdTarget::*)(UINT), memberFxn)},
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+  {WM_COMMAND,     CN_COMMAND,   (UINT)(id),       \
+   (UINT)(idLast), AfxSigCmd_EX, AFX_MSG_HANDLER(BOOL(CCmdTarget::*)(UINT), memberFxn)},
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)      \
   {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), \
    (UINT)(id), AfxSigCmdUI,          AFX_MSG_HANDLER(void(CCmdTarget::*)(CCmdUI*), memberFxn)},

@@ -54,9 +54,10 @@ void CCmdUI::SetText(LPCSTR lpszText) {
   HWND hWnd = m_pOther->GetSafeHwnd();
   if (hWnd == nullptr) return;
   // Setting the same text again would only make the control flicker.
+  const CString strNew(lpszText != nullptr ? lpszText : "");
   CString strOld;
   m_pOther->GetWindowText(strOld);
-  if (strOld != lpszText) ::SetWindowText(hWnd, lpszText);
+  if (strOld != strNew) ::SetWindowText(hWnd, strNew);
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {

@@ -2,7 +2,6 @@
 // and the frame's life.
 #include <afxwin.h>
 
-// clang-format off
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
@@ -18,14 +17,12 @@ ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
 ON_WM_INITMENUPOPUP()
 ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST,
                            OnUpdateControlBarMenu)
-{WM_COMMAND, CN_COMMAND, AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AfxSigCmd_EX,
- AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), OnBarCheck)},
+ON_COMMAND_EX_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnBarCheck)
 END_MESSAGE_MAP()
-    // clang-format on
 
-    IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
-        const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 namespace {
 

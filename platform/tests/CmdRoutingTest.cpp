@@ -55,23 +55,26 @@ class CDerivedTarget : public CBaseTarget {
   DECLARE_MESSAGE_MAP()
 };
 
-// clang-format off
+// An entry for message `msg` with code `code` (the framework has macros only
+// for WM_COMMAND and WM_NOTIFY).
+#define ON_MESSAGE_CODE(msg, code, id, memberFxn) \
+  {msg, code, id, id, AfxSigCmd_v, AFX_MSG_HANDLER(void(CCmdTarget::*)(), memberFxn)},
+
 BEGIN_MESSAGE_MAP(CDerivedTarget, CBaseTarget)
 ON_COMMAND(101, OnDerived101)
 ON_COMMAND_RANGE(200, 209, OnRange)
 ON_COMMAND_EX(300, OnEx)
-// Entries for other codes: control notification 5 of WM_COMMAND, and code 1
-// of message 0x8000 (a code given as 0x80000001).
-{WM_COMMAND, 5, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnControlCode)},
-{0x8000, 1, 500, 500, AfxSigCmd_v, AFX_MSG_HANDLER(void (CCmdTarget::*)(), OnAppCode)},
+// Control notification 5 of WM_COMMAND, and code 1 of message 0x8000 (a code
+// given as 0x80000001).
+ON_CONTROL(5, 500, OnControlCode)
+ON_MESSAGE_CODE(0x8000, 1, 500, OnAppCode)
 ON_UPDATE_COMMAND_UI(101, OnUpdate101)
 ON_UPDATE_COMMAND_UI_RANGE(200, 209, OnUpdateRange)
 ON_UPDATE_COMMAND_UI(400, OnUpdatePassOn)
 END_MESSAGE_MAP()
-    // clang-format on
 
-    /// Records what an update handler asked for.
-    class CRecordingCmdUI : public CCmdUI {
+/// Records what an update handler asked for.
+class CRecordingCmdUI : public CCmdUI {
  public:
   explicit CRecordingCmdUI(UINT nID) { m_nID = nID; }
   int m_nEnableCalls = 0;
