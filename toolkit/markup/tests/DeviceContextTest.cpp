@@ -7,6 +7,8 @@
 #include <stdlib.h>
 
 #include "SupportMarkup.h"
+#include "common/TKImageManagerIcon.h"
+#include "common/TKImageManagerIconHandle.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFont.h"
@@ -232,6 +234,37 @@ TEST_P(BackEndTest, TranslucentBordersAreEvenAtTheCorners) {
   EXPECT_PIXEL(surface, 20, 5, RGB(255, 127, 127));
   EXPECT_EQ(surface.GetPixel(5, 5), surface.GetPixel(20, 5));
   EXPECT_PIXEL(surface, 20, 20, kWhite);
+}
+
+// An opaque red 8 x 8 alpha bitmap icon: drawn through GDI+ from a bitmap
+// that owns its pixels, so the picture survives the handle copy it came from.
+TEST_P(BackEndTest, AlphaIconsAreDrawn) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = 8;
+  info.bmiHeader.biHeight = 8;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  DWORD* pBits = nullptr;
+  HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
+                                     reinterpret_cast<void**>(&pBits), nullptr, 0);
+  ASSERT_NE(hBitmap, nullptr);
+  for (int i = 0; i < 64; ++i) pBits[i] = i < 32 ? 0xFFFF0000 : 0xFF0000FF;  // bottom rows red
+  CTKImageManagerIconHandle handle;
+  handle.SetBitmap(hBitmap);
+  CTKImageManagerIcon* pIcon =
+      new CTKImageManagerIcon(1, 8, 8, static_cast<CTKImageManagerIconSet*>(nullptr));
+  pIcon->SetNormalImage(handle);
+  ASSERT_TRUE(pIcon->GetNormalImage().IsAlpha());
+  CDibSurface surface(20, 20);
+  {
+    CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
+    dc.DrawIconImage(pIcon, RECT{2, 2, 10, 10});
+  }
+  EXPECT_PIXEL(surface, 5, 3, kBlue);  // top rows
+  EXPECT_PIXEL(surface, 5, 8, kRed);   // bottom rows: not drawn upside down
+  EXPECT_PIXEL(surface, 15, 15, kWhite);
+  pIcon->InternalRelease();
 }
 
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BackEndTest, ::testing::Values(false, true),
