@@ -14,6 +14,7 @@
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupPrimitiveSheet.h"
 #include "markup/TKMarkupThickness.h"
 #include "testsupport/DibSurface.h"
 
@@ -265,6 +266,15 @@ TEST_P(BackEndTest, AlphaIconsAreDrawn) {
   EXPECT_PIXEL(surface, 5, 8, kRed);   // bottom rows: not drawn upside down
   EXPECT_PIXEL(surface, 15, 15, kWhite);
   pIcon->InternalRelease();
+}
+
+TEST_P(BackEndTest, PrimitiveSheetForTheGallery) {
+  CDibSurface surface(200, 100);
+  DrawMarkupPrimitiveSheet(m_context, surface.GetSafeHdc(), RECT{0, 0, 200, 100}, GetParam());
+  EXPECT_PIXEL(surface, 25, 25, RGB(220, 40, 40));
+  EXPECT_PIXEL(surface, 120, 75, RGB(40, 60, 200));
+  EXPECT_PIXEL(surface, 70, 25, kWhite);  // inside the border
+  EXPECT_TRUE(m_context->IsGdiPlusEnabled() != FALSE == GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BackEndTest, ::testing::Values(false, true),
