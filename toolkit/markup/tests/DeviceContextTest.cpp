@@ -7,11 +7,14 @@
 #include <stdlib.h>
 
 #include "SupportMarkup.h"
+#include "common/TKImageManagerIcon.h"
+#include "common/TKImageManagerIconHandle.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupPrimitiveSheet.h"
 #include "markup/TKMarkupThickness.h"
 #include "testsupport/DibSurface.h"
 
@@ -232,6 +235,46 @@ TEST_P(BackEndTest, TranslucentBordersAreEvenAtTheCorners) {
   EXPECT_PIXEL(surface, 20, 5, RGB(255, 127, 127));
   EXPECT_EQ(surface.GetPixel(5, 5), surface.GetPixel(20, 5));
   EXPECT_PIXEL(surface, 20, 20, kWhite);
+}
+
+// An opaque red 8 x 8 alpha bitmap icon: drawn through GDI+ from a bitmap
+// that owns its pixels, so the picture survives the handle copy it came from.
+TEST_P(BackEndTest, AlphaIconsAreDrawn) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = 8;
+  info.bmiHeader.biHeight = 8;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  DWORD* pBits = nullptr;
+  HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
+                                     reinterpret_cast<void**>(&pBits), nullptr, 0);
+  ASSERT_NE(hBitmap, nullptr);
+  for (int i = 0; i < 64; ++i) pBits[i] = i < 32 ? 0xFFFF0000 : 0xFF0000FF;  // bottom rows red
+  CTKImageManagerIconHandle handle;
+  handle.SetBitmap(hBitmap);
+  CTKImageManagerIcon* pIcon =
+      new CTKImageManagerIcon(1, 8, 8, static_cast<CTKImageManagerIconSet*>(nullptr));
+  pIcon->SetNormalImage(handle);
+  ASSERT_TRUE(pIcon->GetNormalImage().IsAlpha());
+  CDibSurface surface(20, 20);
+  {
+    CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
+    dc.DrawIconImage(pIcon, RECT{2, 2, 10, 10});
+  }
+  EXPECT_PIXEL(surface, 5, 3, kBlue);  // top rows
+  EXPECT_PIXEL(surface, 5, 8, kRed);   // bottom rows: not drawn upside down
+  EXPECT_PIXEL(surface, 15, 15, kWhite);
+  pIcon->InternalRelease();
+}
+
+TEST_P(BackEndTest, PrimitiveSheetForTheGallery) {
+  CDibSurface surface(200, 100);
+  DrawMarkupPrimitiveSheet(m_context, surface.GetSafeHdc(), RECT{0, 0, 200, 100}, GetParam());
+  EXPECT_PIXEL(surface, 25, 25, RGB(220, 40, 40));
+  EXPECT_PIXEL(surface, 120, 75, RGB(40, 60, 200));
+  EXPECT_PIXEL(surface, 70, 25, kWhite);  // inside the border
+  EXPECT_TRUE(m_context->IsGdiPlusEnabled() != FALSE == GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BackEndTest, ::testing::Values(false, true),
