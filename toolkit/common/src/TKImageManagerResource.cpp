@@ -14,7 +14,6 @@
 CTKImageManagerResource::CTKImageManagerResource(CTKImageManager* pImageManager, int cx, int cy)
     : m_hbmColor(NULL),
       m_hbmMask(NULL),
-      m_hOldBitmap(NULL),
       m_pBits(NULL),
       m_pImageManager(pImageManager),
       m_cx(cx),
@@ -44,16 +43,6 @@ void CTKImageManagerResource::Reset() {
   m_nUsedWidth = 0;
 }
 
-void CTKImageManagerResource::SelectIntoDC(HBITMAP hBitmap) {
-  if (hBitmap == NULL) {
-    if (m_hOldBitmap != NULL) ::SelectObject(m_dc.m_hDC, m_hOldBitmap);
-    m_hOldBitmap = NULL;
-    return;
-  }
-  HGDIOBJ hReplaced = ::SelectObject(m_dc.m_hDC, hBitmap);
-  if (m_hOldBitmap == NULL) m_hOldBitmap = hReplaced;
-}
-
 TK_IMAGERESOURCE_INFO* CTKImageManagerResource::NewSlot(int nLeft) {
   TK_IMAGERESOURCE_INFO* pSlot = new TK_IMAGERESOURCE_INFO;
   pSlot->bAlpha = FALSE;
@@ -80,9 +69,9 @@ BOOL CTKImageManagerResource::Resize(int cxNew) {
              (size_t)m_nUsedWidth * 4);
     HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
     HGDIOBJ hOldTarget = ::SelectObject(hTarget, hbmMask);
-    SelectIntoDC(m_hbmMask);
+    m_dc.SelectBitmap(m_hbmMask);
     ::BitBlt(hTarget, 0, 0, m_nUsedWidth, m_cy, m_dc.m_hDC, 0, 0, SRCCOPY);
-    SelectIntoDC(NULL);
+    m_dc.ReleaseBitmap();
     ::SelectObject(hTarget, hOldTarget);
     ::DeleteDC(hTarget);
     ::DeleteObject(m_hbmColor);
@@ -146,13 +135,13 @@ BOOL CTKImageManagerResource::CopyIconIntoSlot(HICON hIcon, TK_IMAGERESOURCE_INF
     }
   }
   const RECT& rc = pSlot->rc;
-  SelectIntoDC(m_hbmColor);
+  m_dc.SelectBitmap(m_hbmColor);
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_NORMAL);
-  SelectIntoDC(m_hbmMask);
+  m_dc.SelectBitmap(m_hbmMask);
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_MASK);
-  SelectIntoDC(NULL);
+  m_dc.ReleaseBitmap();
   return TRUE;
 }
 
@@ -209,9 +198,9 @@ void CTKImageManagerResource::CopyToHandle(CTKImageManagerIconHandle& image,
   HBITMAP hMask = ::CreateBitmap(m_cx, m_cy, 1, 1, NULL);
   HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
   HGDIOBJ hOldTarget = ::SelectObject(hTarget, hMask);
-  SelectIntoDC(m_hbmMask);
+  m_dc.SelectBitmap(m_hbmMask);
   ::BitBlt(hTarget, 0, 0, m_cx, m_cy, m_dc.m_hDC, pSlot->rc.left, 0, SRCCOPY);
-  SelectIntoDC(NULL);
+  m_dc.ReleaseBitmap();
   ::SelectObject(hTarget, hOldTarget);
   ::DeleteDC(hTarget);
   ICONINFO info = {TRUE, 0, 0, hMask, hDib};

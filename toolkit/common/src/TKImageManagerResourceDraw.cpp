@@ -13,9 +13,9 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
   if (m_hbmColor == NULL) return;
   const CRect rcSlot(pSlot->rc);
   if (pSlot->bAlpha) {
-    SelectIntoDC(m_hbmColor);
+    m_dc.SelectBitmap(m_hbmColor);
     CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + cx, y + cy), m_dc.m_hDC, rcSlot);
-    SelectIntoDC(NULL);
+    m_dc.ReleaseBitmap();
     return;
   }
   const int nOldMode = ::SetStretchBltMode(pDC->m_hDC, HALFTONE);
@@ -26,17 +26,17 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
       x += cx;
       cx = -cx;
     }
-    SelectIntoDC(m_hbmMask);
+    m_dc.SelectBitmap(m_hbmMask);
     ::SetTextColor(m_dc.m_hDC, RGB(0, 0, 0));
     ::SetBkColor(m_dc.m_hDC, RGB(255, 255, 255));
     const COLORREF clrOldText = ::SetTextColor(pDC->m_hDC, RGB(0, 0, 0));
     const COLORREF clrOldBack = ::SetBkColor(pDC->m_hDC, RGB(255, 255, 255));
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCAND);
-    SelectIntoDC(m_hbmColor);
+    m_dc.SelectBitmap(m_hbmColor);
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCINVERT);
     ::SetTextColor(pDC->m_hDC, clrOldText);
     ::SetBkColor(pDC->m_hDC, clrOldBack);
-    SelectIntoDC(NULL);
+    m_dc.ReleaseBitmap();
   }
   ::SetStretchBltMode(pDC->m_hDC, nOldMode);
 }
@@ -56,12 +56,12 @@ void CTKImageManagerResource::DrawSlotWithAlpha(CDC* pDC, const TK_IMAGERESOURCE
     ::SetBkColor(hWork, RGB(255, 255, 255));
     ::SetTextColor(hWork, RGB(0, 0, 0));
     ::SetStretchBltMode(hWork, HALFTONE);
-    SelectIntoDC(m_hbmMask);
+    m_dc.SelectBitmap(m_hbmMask);
     ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
     ::SelectObject(hWork, hColorDib);
-    SelectIntoDC(m_hbmColor);
+    m_dc.SelectBitmap(m_hbmColor);
     ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
-    SelectIntoDC(NULL);
+    m_dc.ReleaseBitmap();
     ::GdiFlush();
     // Opaque pixels get their colour at full alpha, the rest become clear.
     DWORD* pMask = reinterpret_cast<DWORD*>(pMaskBits);

@@ -5,6 +5,8 @@
 #include "afxwin.h"
 #include "afxtempl.h"
 
+#include "common/TKDCHelpers.h"
+
 class CTKImageManager;
 class CTKImageManagerIconHandle;
 class CTKImageManagerResource;
@@ -55,8 +57,6 @@ class CTKImageManagerResource {
   INT_PTR GetFreeSlotCount() const { return m_arrFree.GetSize(); }
 
  private:
-  /// Selects one of the bitmaps into the drawing DC; null puts back the DC's own.
-  void SelectIntoDC(HBITMAP hBitmap);
   TK_IMAGERESOURCE_INFO* AllocSlot();
   /// Replaces both bitmaps by ones `cxNew` wide, keeping the old contents.
   BOOL Resize(int cxNew);
@@ -67,8 +67,7 @@ class CTKImageManagerResource {
 
   HBITMAP m_hbmColor;
   HBITMAP m_hbmMask;
-  CDC m_dc;              // a memory DC for selecting either bitmap
-  HGDIOBJ m_hOldBitmap;  // the DC's own bitmap while one of ours is selected
+  CTKBitmapDC m_dc;  // a memory DC for selecting either bitmap
   LPBYTE m_pBits;
   CTKImageManager* m_pImageManager;
   int m_cx, m_cy;
