@@ -7,7 +7,10 @@
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupDoubleCollection.h"
+#include "markup/TKMarkupFrameworkContentElement.h"
+#include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupObjectProperty.h"
+#include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupString.h"
@@ -53,9 +56,9 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupPoint", &CTKMarkupPoint::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupPointCollection", &CTKMarkupPointCollection::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"SolidColorBrush", L"CTKMarkupSolidColorBrush", &CTKMarkupSolidColorBrush::CreateInstance, TKMarkupRow_Brush, &CTKMarkupSolidColorBrush::RegisterMarkupProperties},
-    {nullptr, L"CTKMarkupUIElement", nullptr, TKMarkupRow_Visual, nullptr},
-    {nullptr, L"CTKMarkupInputElement", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupVisual", nullptr, TKMarkupRow_InputElement, nullptr},
+    {nullptr, L"CTKMarkupUIElement", nullptr, TKMarkupRow_Visual, &CTKMarkupUIElement::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupInputElement", &CTKMarkupInputElement::CreateInstance, TKMarkupRow_Object, &CTKMarkupInputElement::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupVisual", &CTKMarkupVisual::CreateInstance, TKMarkupRow_InputElement, nullptr},
     {L"TextBlock", L"CTKMarkupTextBlock", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"Border", L"CTKMarkupBorder", nullptr, TKMarkupRow_FrameworkElement, nullptr},
@@ -66,8 +69,8 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Setter", L"CTKMarkupSetter", nullptr, TKMarkupRow_Object, nullptr},
     {L"ResourceDictionary", L"CTKMarkupResourceDictionary", nullptr, TKMarkupRow_Object, nullptr},
     {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", nullptr, TKMarkupRow_Object, nullptr},
-    {L"FrameworkElement", L"CTKMarkupFrameworkElement", nullptr, TKMarkupRow_UIElement, nullptr},
-    {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", nullptr, TKMarkupRow_InputElement, nullptr},
+    {L"FrameworkElement", L"CTKMarkupFrameworkElement", &CTKMarkupFrameworkElement::CreateInstance, TKMarkupRow_UIElement, &CTKMarkupFrameworkElement::RegisterMarkupProperties},
+    {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", &CTKMarkupFrameworkContentElement::CreateInstance, TKMarkupRow_InputElement, &CTKMarkupFrameworkContentElement::RegisterMarkupProperties},
     {L"RenderTransform", L"CTKMarkupRenderTransform", nullptr, TKMarkupRow_Object, nullptr},
     {L"TranslateTransform", L"CTKMarkupGdiPlusTranslateTransform", nullptr, TKMarkupRow_TranslateTransform, nullptr},
     {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", nullptr, TKMarkupRow_SkewTransform, nullptr},
@@ -99,7 +102,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"ScrollViewer", L"CTKMarkupScrollViewer", nullptr, TKMarkupRow_ContentControl, nullptr},
     {L"RowDefinition", L"CTKMarkupRowDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
     {L"RadioButton", L"CTKMarkupRadioButton", nullptr, TKMarkupRow_ToggleButton, nullptr},
-    {L"Panel", L"CTKMarkupPanel", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
     {L"Page", L"CTKMarkupPage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {L"WindowContainer", L"CTKMarkupWindowContainer", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {L"Image", L"CTKMarkupImage", nullptr, TKMarkupRow_FrameworkElement, nullptr},

@@ -1,0 +1,88 @@
+// Panels: the children collection, background painting and hit testing.
+#include "markup/TKMarkupPanel.h"
+
+#include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupDrawingContext.h"
+#include "markup/TKMarkupType.h"
+#include "markup/TKMarkupTypeTable.h"
+
+IMPLEMENT_MARKUP_TYPE(CTKMarkupPanel, TKMarkupRow_Panel)
+IMPLEMENT_MARKUP_FACTORY(CTKMarkupPanel)
+
+CTKMarkupDependencyProperty* CTKMarkupPanel::BackgroundProperty = nullptr;
+
+namespace {
+
+// Brush text ("Red", "#FF0000") becomes a solid brush.
+CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
+                              CTKMarkupDependencyProperty* pProperty) {
+  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> converter(new CTKMarkupSolidColorBrush);
+  converter->SetConvertingProperty(pProperty);
+  return converter->ConvertFrom(pBuilder, pValue);
+}
+
+}  // namespace
+
+CTKMarkupUIElementCollection::CTKMarkupUIElementCollection()
+    : CTKMarkupCollection(CTKMarkupUIElement::StaticType()) {}
+
+CTKMarkupType* CTKMarkupUIElementCollection::GetType() const {
+  return CTKMarkupCollection::StaticType();
+}
+
+void CTKMarkupUIElementCollection::OnChanged() {
+  if (CTKMarkupUIElement* pOwner = MarkupCast<CTKMarkupUIElement>(GetParent()))
+    pOwner->InvalidateMeasure();
+}
+
+CTKMarkupPanel::CTKMarkupPanel() : m_pChildren(new CTKMarkupUIElementCollection) {
+  m_pChildren->SetParent(this);
+}
+
+CTKMarkupPanel::~CTKMarkupPanel() {
+  m_pChildren->SetParent(nullptr);
+  m_pChildren->Release();
+}
+
+void CTKMarkupPanel::RegisterMarkupProperties() {
+  BackgroundProperty = CTKMarkupDependencyProperty::Register(
+      L"Background", CTKMarkupBrush::StaticType(), StaticType(),
+      new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush, TK_MARKUP_AFFECTS_RENDER));
+}
+
+CTKMarkupUIElement* CTKMarkupPanel::GetChild(int nIndex) const {
+  if (nIndex < 0 || nIndex >= m_pChildren->GetCount()) return nullptr;
+  return static_cast<CTKMarkupUIElement*>(m_pChildren->GetItem(nIndex));
+}
+
+CTKMarkupBrush* CTKMarkupPanel::GetBackground() {
+  return static_cast<CTKMarkupBrush*>(GetValue(BackgroundProperty));
+}
+
+void CTKMarkupPanel::SetBackground(CTKMarkupBrush* pBrush) {
+  if (pBrush != nullptr) pBrush->AddRef();
+  SetValue(BackgroundProperty, pBrush);
+}
+
+int CTKMarkupPanel::GetVisualChildrenCount() { return m_pChildren->GetCount(); }
+
+CTKMarkupVisual* CTKMarkupPanel::GetVisualChild(int nIndex) { return GetChild(nIndex); }
+
+void CTKMarkupPanel::SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) {
+  m_pChildren->SetContentObject(pBuilder, pContent);
+}
+
+BOOL CTKMarkupPanel::HasContentObject() { return m_pChildren->GetCount() > 0; }
+
+void CTKMarkupPanel::OnRender(CTKMarkupDrawingContext* pDC) {
+  const CSize szRender = GetRenderSize();
+  CTKMarkupBrush* pBackground = GetBackground();
+  if (szRender.cx <= 0 || szRender.cy <= 0 || pBackground == nullptr) return;
+  pDC->FillRectangle(CRect(0, 0, szRender.cx, szRender.cy), pBackground);
+}
+
+CTKMarkupInputElement* CTKMarkupPanel::InputHitTestOverride(int, int) {
+  return GetBackground() != nullptr ? this : nullptr;
+}
+
+CSize CTKMarkupPanel::MeasureOverride(CTKMarkupDrawingContext*, int, int) { return CSize(0, 0); }
