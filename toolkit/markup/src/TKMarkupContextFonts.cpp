@@ -5,6 +5,7 @@
 #include "markup/TKMarkupFont.h"
 
 #include <string.h>
+#include <wchar.h>
 
 namespace {
 
@@ -19,14 +20,16 @@ bool IsSameFont(const LOGFONTA& a, const LOGFONTA& b) {
 
 }  // namespace
 
-CTKMarkupFont* CTKMarkupContext::GetFont(const LOGFONTA& logFont) {
+CTKMarkupFont* CTKMarkupContext::GetFont(const LOGFONTA& logFont, LPCWSTR lpszWideFace) {
+  if (lpszWideFace == nullptr) lpszWideFace = L"";
   for (CTKMarkupFont* pFont = m_pFontHead; pFont != nullptr; pFont = pFont->m_pNext) {
-    if (IsSameFont(pFont->m_logFont, logFont)) {
+    if (IsSameFont(pFont->m_logFont, logFont) &&
+        wcsncmp(pFont->m_szWideFace, lpszWideFace, LF_FACESIZE - 1) == 0) {
       pFont->AddRef();
       return pFont;
     }
   }
-  CTKMarkupFont* pFont = new CTKMarkupFont(this, logFont);
+  CTKMarkupFont* pFont = new CTKMarkupFont(this, logFont, lpszWideFace);
   if (m_pFontTail != nullptr)
     m_pFontTail->m_pNext = pFont;
   else

@@ -61,8 +61,9 @@ class CTKMarkupContext {
 
   /// A cached font for the LOGFONT, one reference for the caller. Fonts that
   /// differ only in width, underline, strike-out, character set, precisions
-  /// or pitch are the same font.
-  CTKMarkupFont* GetFont(const LOGFONTA& logFont);
+  /// or pitch are the same font. A wide face name (null or empty: none)
+  /// replaces the LOGFONT's (see TKMarkupSetFaceName).
+  CTKMarkupFont* GetFont(const LOGFONTA& logFont, LPCWSTR lpszWideFace = nullptr);
 
   // DPI scaling of 96-DPI lengths (unchanged without a DPI helper)
 
