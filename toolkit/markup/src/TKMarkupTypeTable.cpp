@@ -9,11 +9,17 @@
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupInline.h"
+#include "markup/TKMarkupInlineUIContainer.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
+#include "markup/TKMarkupRun.h"
+#include "markup/TKMarkupSpan.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupString.h"
+#include "markup/TKMarkupTextBlock.h"
+#include "markup/TKMarkupTextElement.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupValues.h"
@@ -59,7 +65,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupUIElement", nullptr, TKMarkupRow_Visual, &CTKMarkupUIElement::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupInputElement", &CTKMarkupInputElement::CreateInstance, TKMarkupRow_Object, &CTKMarkupInputElement::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupVisual", &CTKMarkupVisual::CreateInstance, TKMarkupRow_InputElement, nullptr},
-    {L"TextBlock", L"CTKMarkupTextBlock", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"TextBlock", L"CTKMarkupTextBlock", &CTKMarkupTextBlock::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupTextBlock::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"Border", L"CTKMarkupBorder", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {L"Shape", L"CTKMarkupShape", nullptr, TKMarkupRow_FrameworkElement, nullptr},
@@ -76,15 +82,15 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", nullptr, TKMarkupRow_SkewTransform, nullptr},
     {L"ScaleTransform", L"CTKMarkupGdiPlusScaleTransform", nullptr, TKMarkupRow_ScaleTransform, nullptr},
     {L"RotateTransform", L"CTKMarkupGdiPlusRotateTransform", nullptr, TKMarkupRow_RotateTransform, nullptr},
-    {L"Underline", L"CTKMarkupUnderline", nullptr, TKMarkupRow_Span, nullptr},
-    {L"TextElement", L"CTKMarkupTextElement", nullptr, TKMarkupRow_FrameworkContentElement, nullptr},
-    {L"Span", L"CTKMarkupSpan", nullptr, TKMarkupRow_Inline, nullptr},
-    {L"Run", L"CTKMarkupRun", nullptr, TKMarkupRow_Inline, nullptr},
-    {L"LineBreak", L"CTKMarkupLineBreak", nullptr, TKMarkupRow_Run, nullptr},
-    {L"Italic", L"CTKMarkupItalic", nullptr, TKMarkupRow_Span, nullptr},
-    {L"InlineUIContainer", L"CTKMarkupInlineUIContainer", nullptr, TKMarkupRow_Inline, nullptr},
-    {L"Hyperlink", L"CTKMarkupHyperlink", nullptr, TKMarkupRow_Span, nullptr},
-    {L"Bold", L"CTKMarkupBold", nullptr, TKMarkupRow_Span, nullptr},
+    {L"Underline", L"CTKMarkupUnderline", &CTKMarkupUnderline::CreateInstance, TKMarkupRow_Span, nullptr},
+    {L"TextElement", L"CTKMarkupTextElement", &CTKMarkupTextElement::CreateInstance, TKMarkupRow_FrameworkContentElement, &CTKMarkupTextElement::RegisterMarkupProperties},
+    {L"Span", L"CTKMarkupSpan", &CTKMarkupSpan::CreateInstance, TKMarkupRow_Inline, nullptr},
+    {L"Run", L"CTKMarkupRun", &CTKMarkupRun::CreateInstance, TKMarkupRow_Inline, &CTKMarkupRun::RegisterMarkupProperties},
+    {L"LineBreak", L"CTKMarkupLineBreak", &CTKMarkupLineBreak::CreateInstance, TKMarkupRow_Run, nullptr},
+    {L"Italic", L"CTKMarkupItalic", &CTKMarkupItalic::CreateInstance, TKMarkupRow_Span, nullptr},
+    {L"InlineUIContainer", L"CTKMarkupInlineUIContainer", &CTKMarkupInlineUIContainer::CreateInstance, TKMarkupRow_Inline, nullptr},
+    {L"Hyperlink", L"CTKMarkupHyperlink", &CTKMarkupHyperlink::CreateInstance, TKMarkupRow_Span, &CTKMarkupHyperlink::RegisterMarkupProperties},
+    {L"Bold", L"CTKMarkupBold", &CTKMarkupBold::CreateInstance, TKMarkupRow_Span, nullptr},
     {L"Rectangle", L"CTKMarkupRectangle", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Polyline", L"CTKMarkupPolyline", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Polygon", L"CTKMarkupPolygon", nullptr, TKMarkupRow_Shape, nullptr},
@@ -118,8 +124,8 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupTriggerCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
+    {nullptr, L"CTKMarkupInlineCollection", &CTKMarkupInlineCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, &CTKMarkupInline::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupSkewTransform", nullptr, TKMarkupRow_Transform, nullptr},
     {nullptr, L"CTKMarkupTranslateTransform", nullptr, TKMarkupRow_Transform, nullptr},
     {nullptr, L"CTKMarkupScaleTransform", nullptr, TKMarkupRow_Transform, nullptr},
