@@ -19,8 +19,7 @@ struct Caption {
 
 const Caption kCaptions[] = {
     {"plain", "", 0, false},
-    {"runs", "><Run>Build </Run><Bold>all steps</Bold><Run> and </Run><Italic>stop</Italic>", 0,
-     false},
+    {"runs", ">Build <Bold>all steps</Bold> and <Italic>stop</Italic>", 0, false},
     {"wrapped",
      " TextWrapping='Wrap'>The step list runs from top to bottom and stops at the "
      "first step that fails.",
@@ -44,7 +43,7 @@ const Caption kCaptions[] = {
      0, true},
 };
 
-const int kRow = 64;
+const int kRow = 80;
 const int kLabelWidth = 120;
 const int kColumn = 260;
 
@@ -66,7 +65,7 @@ void DrawCaption(CGalleryCanvas& canvas, CTKMarkupContext* pContext, const Capti
     return;
   }
   const int nWidth = caption.nWidth > 0 ? caption.nWidth : kColumn - 10;
-  SIZE size = MeasureMarkupElement(pElement, nWidth, kRow - 6);
+  SIZE size = MeasureMarkupElement(pElement, nWidth, kRow - 8);
   RECT rc = {x, y, x + (caption.nWidth > 0 ? caption.nWidth : size.cx), y + size.cy};
   HDC hDC = canvas.GetDC()->GetSafeHdc();
   if (caption.bRightToLeft) {

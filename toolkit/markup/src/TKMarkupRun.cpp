@@ -25,7 +25,7 @@ BEGIN_DISPATCH_MAP(CTKMarkupRun, CTKMarkupInline)
 DISP_PROPERTY_EX_ID(CTKMarkupRun, "Text", 700, DispGetText, DispSetText, VT_VARIANT)
 END_DISPATCH_MAP()
 
-CTKMarkupRun::CTKMarkupRun() : m_pFont(nullptr), m_nDescent(0) {}
+CTKMarkupRun::CTKMarkupRun() : m_pFont(nullptr), m_pMetricsFont(nullptr), m_nDescent(0) {}
 
 CTKMarkupRun::~CTKMarkupRun() { ReleaseFont(); }
 
@@ -44,6 +44,7 @@ void CTKMarkupRun::ReleaseFont() {
   if (m_pFont == nullptr) return;
   CTKMarkupFont* pFont = m_pFont;
   m_pFont = nullptr;
+  m_pMetricsFont = nullptr;
   pFont->Release();
 }
 
@@ -142,9 +143,18 @@ void CTKMarkupRun::PrepareDrawing(CTKMarkupDrawingContext* pDC) {
     m_pFont = pFont;
   }
   pDC->SetFont(m_pFont);
+  if (m_pFont == nullptr || m_pFont == m_pMetricsFont) return;
+  // The descent belongs to the font: read once per font, from the font
+  // itself, since a GDI+ back end does not select it into its DC.
   HDC hDC = pDC->GetDC();
+  if (hDC == nullptr) return;
+  HGDIOBJ hOld = SelectObject(hDC, m_pFont->GetHandle());
   TEXTMETRICW metrics = {};
-  if (hDC != nullptr && GetTextMetricsW(hDC, &metrics)) m_nDescent = metrics.tmDescent;
+  if (GetTextMetricsW(hDC, &metrics)) {
+    m_nDescent = metrics.tmDescent;
+    m_pMetricsFont = m_pFont;
+  }
+  SelectObject(hDC, hOld);
   pDC->ReleaseDC(hDC);
 }
 

@@ -58,6 +58,7 @@ class CTKMarkupRun : public CTKMarkupInline {
 
  private:
   CTKMarkupFont* m_pFont;
+  CTKMarkupFont* m_pMetricsFont;  // the font m_nDescent was read from
   int m_nDescent;
 
   WCHAR CharAt(int nPosition);
