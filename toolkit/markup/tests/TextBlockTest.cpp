@@ -15,6 +15,8 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFlat.h"
 #include "markup/TKMarkupFont.h"
+#include "markup/TKMarkupInline.h"
+#include "markup/TKMarkupInlineUIContainer.h"
 #include "markup/TKMarkupRun.h"
 #include "markup/TKMarkupSpan.h"
 #include "markup/TKMarkupTextBlock.h"
@@ -252,6 +254,36 @@ TEST_F(TextBlockTest, HitTestingFindsTheInlineUnderThePoint) {
   EXPECT_EQ(pBlock->InputHitTest(x, 2), pLink->GetInlines()->GetItem(0));
   EXPECT_EQ(pBlock->InputHitTest(x - 1, 2), pBlock->GetInlines()->GetItem(0));
   EXPECT_EQ(pBlock->InputHitTest(150, 2), pBlock);
+}
+
+TEST_F(TextBlockTest, AnEmbeddedElementSitsOnTheTextLine) {
+  CTKMarkupTextBlock* pBlock = Parse(
+      L"",
+      L"ab<InlineUIContainer><TextBlock Text='XY' Background='#FF0000'/></InlineUIContainer>cd");
+  ASSERT_NE(pBlock, nullptr);
+  CTKMarkupInlineUIContainer* pContainer =
+      MarkupCast<CTKMarkupInlineUIContainer>(pBlock->GetInlines()->GetItem(1));
+  ASSERT_NE(pContainer, nullptr);
+  CTKMarkupUIElement* pChild = pContainer->GetChild();
+  ASSERT_NE(pChild, nullptr);
+  Measures measures(m_context, 13);
+  CDibSurface surface(200, 30);
+  RECT rc = {0, 0, 200, 30};
+  RenderMarkupElement(pBlock, surface.GetSafeHdc(), &rc);
+  // The child is measured for any size, placed after "ab", and drawn there;
+  // "cd" follows it.
+  const int x = measures.Width(L"ab");
+  EXPECT_EQ(pChild->GetDesiredSize().cx, measures.Width(L"XY"));
+  EXPECT_EQ(pChild->GetFinalRect().left, x);
+  EXPECT_EQ(pChild->GetFinalRect().Width(), measures.Width(L"XY"));
+  EXPECT_EQ(surface.GetPixel(x, 1), RGB(255, 0, 0));
+  EXPECT_EQ(surface.GetPixel(x + measures.Width(L"XY") - 1, 1), RGB(255, 0, 0));
+  EXPECT_NE(surface.GetPixel(x + measures.Width(L"XY"), 1), RGB(255, 0, 0));
+  EXPECT_EQ(pBlock->GetDesiredSize().cx, measures.Width(L"abXYcd"));
+  // A hit on the child finds what the child finds there: its own text.
+  CTKMarkupRun* pHit = MarkupCast<CTKMarkupRun>(pBlock->InputHitTest(x + 1, 2));
+  ASSERT_NE(pHit, nullptr);
+  EXPECT_EQ(pHit->GetParentFrameworkElement(), pChild);
 }
 
 }  // namespace
