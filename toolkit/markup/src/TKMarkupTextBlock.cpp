@@ -2,6 +2,8 @@
 // drawing the text with its backgrounds and decorations.
 #include "markup/TKMarkupTextBlock.h"
 
+#include "TKMarkupTextDispatch.h"
+
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
@@ -259,6 +261,21 @@ DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "TextTrimming", 501, DispGetTextTrimming
                     DispSetTextTrimming, VT_I4)
 DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "TextAlignment", 502, DispGetTextAlignment,
                     DispSetTextAlignment, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "TextDecorations", 503, DispGetTextDecorations,
+                    DispSetTextDecorations, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "FontSize", 504, DispGetFontSize, DispSetFontSize, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "FontWeight", 505, DispGetFontWeight, DispSetFontWeight,
+                    VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "FontFamily", 506, DispGetFontFamily, DispSetFontFamily,
+                    VT_BSTR)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "FontStyle", 507, DispGetFontStyle, DispSetFontStyle, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "Padding", 508, DispGetPadding, DispSetPadding, VT_DISPATCH)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "FontQuality", 509, DispGetFontQuality, DispSetFontQuality,
+                    VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "Background", 510, DispGetBackground, DispSetBackground,
+                    VT_DISPATCH)
+DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "Foreground", 511, DispGetForeground, DispSetForeground,
+                    VT_DISPATCH)
 DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "Text", 512, DispGetText, DispSetText, VT_VARIANT)
 DISP_PROPERTY_EX_ID(CTKMarkupTextBlock, "Inlines", 513, DispGetInlines, SetNotSupported,
                     VT_DISPATCH)
@@ -303,3 +320,56 @@ void CTKMarkupTextBlock::DispSetText(const VARIANT& value) {
 }
 
 LPDISPATCH CTKMarkupTextBlock::DispGetInlines() { return m_pInlines->GetIDispatch(TRUE); }
+
+long CTKMarkupTextBlock::DispGetTextDecorations() {
+  return TextDispGetInt(this, CTKMarkupTextElement::TextDecorationsProperty, 0);
+}
+void CTKMarkupTextBlock::DispSetTextDecorations(long nValue) {
+  TextDispSetInt(this, CTKMarkupTextElement::TextDecorationsProperty, nValue, TRUE);
+}
+long CTKMarkupTextBlock::DispGetFontSize() {
+  return TextDispGetInt(this, CTKMarkupTextElement::FontSizeProperty, -12);
+}
+void CTKMarkupTextBlock::DispSetFontSize(long nValue) {
+  TextDispSetInt(this, CTKMarkupTextElement::FontSizeProperty, nValue, FALSE);
+}
+long CTKMarkupTextBlock::DispGetFontWeight() {
+  return TextDispGetInt(this, CTKMarkupTextElement::FontWeightProperty, 400);
+}
+void CTKMarkupTextBlock::DispSetFontWeight(long nValue) {
+  TextDispSetInt(this, CTKMarkupTextElement::FontWeightProperty, nValue, TRUE);
+}
+BSTR CTKMarkupTextBlock::DispGetFontFamily() {
+  return TextDispGetString(this, CTKMarkupTextElement::FontFamilyProperty);
+}
+void CTKMarkupTextBlock::DispSetFontFamily(LPCTSTR lpszFamily) {
+  TextDispSetString(this, CTKMarkupTextElement::FontFamilyProperty, lpszFamily);
+}
+long CTKMarkupTextBlock::DispGetFontStyle() {
+  return TextDispGetInt(this, CTKMarkupTextElement::FontStyleProperty, 0);
+}
+void CTKMarkupTextBlock::DispSetFontStyle(long nValue) {
+  TextDispSetInt(this, CTKMarkupTextElement::FontStyleProperty, nValue, TRUE);
+}
+LPDISPATCH CTKMarkupTextBlock::DispGetPadding() { return GetPadding()->GetIDispatch(TRUE); }
+void CTKMarkupTextBlock::DispSetPadding(LPDISPATCH pValue) {
+  TextDispSetObject(this, PaddingProperty, pValue);
+}
+long CTKMarkupTextBlock::DispGetFontQuality() {
+  return TextDispGetInt(this, CTKMarkupTextElement::FontQualityProperty, 0);
+}
+void CTKMarkupTextBlock::DispSetFontQuality(long nValue) {
+  TextDispSetInt(this, CTKMarkupTextElement::FontQualityProperty, nValue, TRUE);
+}
+LPDISPATCH CTKMarkupTextBlock::DispGetBackground() {
+  return TextDispGetObject(this, CTKMarkupTextElement::BackgroundProperty);
+}
+void CTKMarkupTextBlock::DispSetBackground(LPDISPATCH pValue) {
+  TextDispSetObject(this, CTKMarkupTextElement::BackgroundProperty, pValue);
+}
+LPDISPATCH CTKMarkupTextBlock::DispGetForeground() {
+  return TextDispGetObject(this, CTKMarkupTextElement::ForegroundProperty);
+}
+void CTKMarkupTextBlock::DispSetForeground(LPDISPATCH pValue) {
+  TextDispSetObject(this, CTKMarkupTextElement::ForegroundProperty, pValue);
+}

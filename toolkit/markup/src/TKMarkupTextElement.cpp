@@ -1,6 +1,8 @@
 // Text elements: the inherited font and colour properties of text.
 #include "markup/TKMarkupTextElement.h"
 
+#include "TKMarkupTextDispatch.h"
+
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupString.h"
@@ -10,6 +12,22 @@
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTextElement, TKMarkupRow_TextElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupTextElement)
+
+BEGIN_DISPATCH_MAP(CTKMarkupTextElement, CTKMarkupFrameworkContentElement)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "TextDecorations", 503, DispGetTextDecorations,
+                    DispSetTextDecorations, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "FontSize", 504, DispGetFontSize, DispSetFontSize, VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "FontWeight", 505, DispGetFontWeight, DispSetFontWeight,
+                    VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "FontFamily", 506, DispGetFontFamily, DispSetFontFamily,
+                    VT_BSTR)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "FontStyle", 507, DispGetFontStyle, DispSetFontStyle,
+                    VT_I4)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "Background", 510, DispGetBackground, DispSetBackground,
+                    VT_DISPATCH)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "Foreground", 511, DispGetForeground, DispSetForeground,
+                    VT_DISPATCH)
+END_DISPATCH_MAP()
 
 CTKMarkupDependencyProperty* CTKMarkupTextElement::BackgroundProperty = nullptr;
 CTKMarkupDependencyProperty* CTKMarkupTextElement::ForegroundProperty = nullptr;
@@ -113,4 +131,78 @@ CTKMarkupBrush* CTKMarkupTextElement::GetForeground() {
 }
 void CTKMarkupTextElement::SetForeground(CTKMarkupBrush* pBrush) {
   SetValue(ForegroundProperty, pBrush);
+}
+
+// Automation -----------------------------------------------------------------------------
+
+long TextDispGetInt(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty,
+                    long nDefault) {
+  return CTKMarkupTextElement::IntOf(pObject->GetValue(pProperty), static_cast<int>(nDefault));
+}
+
+void TextDispSetInt(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty, long nValue,
+                    BOOL bEnum) {
+  const int n = static_cast<int>(nValue);
+  pObject->SetValue(pProperty, bEnum ? static_cast<CTKMarkupObject*>(CTKMarkupEnum::CreateValue(n))
+                                     : new CTKMarkupInt(n));
+}
+
+LPDISPATCH TextDispGetObject(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty) {
+  CTKMarkupObject* pValue = pObject->GetValue(pProperty);
+  return pValue != nullptr ? pValue->GetIDispatch(TRUE) : nullptr;
+}
+
+void TextDispSetObject(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty,
+                       LPDISPATCH pValue) {
+  CTKMarkupObject* pMarkup = MarkupObjectFromDispatch(pValue, TRUE);
+  if (!pObject->SetValue(pProperty, pMarkup) && pMarkup != nullptr) pMarkup->Release();
+}
+
+BSTR TextDispGetString(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty) {
+  CTKMarkupString* pText = MarkupCast<CTKMarkupString>(pObject->GetValue(pProperty));
+  if (pText == nullptr) return SysAllocString(L"");
+  return SysAllocStringLen(pText->GetTextOrEmpty(), static_cast<UINT>(pText->GetLength()));
+}
+
+void TextDispSetString(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty,
+                       LPCTSTR lpszValue) {
+  CStringW text(lpszValue != nullptr ? lpszValue : "");
+  pObject->SetValue(pProperty, CTKMarkupString::CreateValue(text.GetString(), text.GetLength()));
+}
+
+long CTKMarkupTextElement::DispGetTextDecorations() {
+  return TextDispGetInt(this, TextDecorationsProperty, 0);
+}
+void CTKMarkupTextElement::DispSetTextDecorations(long nValue) {
+  TextDispSetInt(this, TextDecorationsProperty, nValue, TRUE);
+}
+long CTKMarkupTextElement::DispGetFontSize() { return GetFontSize(); }
+void CTKMarkupTextElement::DispSetFontSize(long nValue) {
+  TextDispSetInt(this, FontSizeProperty, nValue, FALSE);
+}
+long CTKMarkupTextElement::DispGetFontWeight() { return GetFontWeight(); }
+void CTKMarkupTextElement::DispSetFontWeight(long nValue) {
+  TextDispSetInt(this, FontWeightProperty, nValue, TRUE);
+}
+BSTR CTKMarkupTextElement::DispGetFontFamily() {
+  return TextDispGetString(this, FontFamilyProperty);
+}
+void CTKMarkupTextElement::DispSetFontFamily(LPCTSTR lpszFamily) {
+  TextDispSetString(this, FontFamilyProperty, lpszFamily);
+}
+long CTKMarkupTextElement::DispGetFontStyle() { return GetFontStyle(); }
+void CTKMarkupTextElement::DispSetFontStyle(long nValue) {
+  TextDispSetInt(this, FontStyleProperty, nValue, TRUE);
+}
+LPDISPATCH CTKMarkupTextElement::DispGetBackground() {
+  return TextDispGetObject(this, BackgroundProperty);
+}
+void CTKMarkupTextElement::DispSetBackground(LPDISPATCH pValue) {
+  TextDispSetObject(this, BackgroundProperty, pValue);
+}
+LPDISPATCH CTKMarkupTextElement::DispGetForeground() {
+  return TextDispGetObject(this, ForegroundProperty);
+}
+void CTKMarkupTextElement::DispSetForeground(LPDISPATCH pValue) {
+  TextDispSetObject(this, ForegroundProperty, pValue);
 }

@@ -286,4 +286,66 @@ TEST_F(TextBlockTest, AnEmbeddedElementSitsOnTheTextLine) {
   EXPECT_EQ(pHit->GetParentFrameworkElement(), pChild);
 }
 
+// Property get and put by dispatch id.
+VARIANT DispGet(CTKMarkupObject* pObject, DISPID id) {
+  LPDISPATCH pDispatch = pObject->GetIDispatch(FALSE);
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  VARIANT result;
+  VariantInit(&result);
+  EXPECT_EQ(
+      pDispatch->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
+      S_OK)
+      << "get " << id;
+  return result;
+}
+
+void DispPut(CTKMarkupObject* pObject, DISPID id, VARIANT value) {
+  LPDISPATCH pDispatch = pObject->GetIDispatch(FALSE);
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params = {&value, &named, 1, 1};
+  EXPECT_EQ(
+      pDispatch->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr),
+      S_OK)
+      << "put " << id;
+}
+
+TEST_F(TextBlockTest, ScriptsReadAndWriteTheTextProperties) {
+  CTKMarkupTextBlock* pBlock = Parse(L"", L"<Run>a</Run><Run>b</Run>");
+  ASSERT_NE(pBlock, nullptr);
+  VARIANT text = DispGet(pBlock, 512);
+  EXPECT_EQ(V_VT(&text), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(&text), L"");
+  VariantClear(&text);
+  VARIANT number;
+  VariantInit(&number);
+  V_VT(&number) = VT_I4;
+  V_I4(&number) = 42;
+  DispPut(pBlock, 512, number);  // converted to the text "42"
+  text = DispGet(pBlock, 512);
+  EXPECT_STREQ(V_BSTR(&text), L"42");
+  VariantClear(&text);
+  // Wrapping is switched by a Boolean and read as the enumeration.
+  VARIANT yes;
+  VariantInit(&yes);
+  V_VT(&yes) = VT_BOOL;
+  V_BOOL(&yes) = VARIANT_TRUE;
+  DispPut(pBlock, 500, yes);
+  EXPECT_EQ(pBlock->GetTextWrapping(), TKTextWrapWithOverflow);
+  VARIANT wrapping = DispGet(pBlock, 500);
+  EXPECT_EQ(V_I4(&wrapping), TKTextWrapWithOverflow);
+  // Unset font values read as their fallbacks; a set one as itself.
+  VARIANT size = DispGet(pBlock, 504);
+  EXPECT_EQ(V_I4(&size), 13);
+  VARIANT weight = DispGet(pBlock, 505);
+  EXPECT_EQ(V_I4(&weight), 400);
+  V_I4(&number) = 700;
+  DispPut(pBlock, 505, number);
+  CTKMarkupRun* pRun = MarkupCast<CTKMarkupRun>(pBlock->GetInlines()->GetItem(0));
+  ASSERT_NE(pRun, nullptr);
+  EXPECT_EQ(pRun->GetFontWeight(), 700);
+  VARIANT inlines = DispGet(pBlock, 513);
+  EXPECT_EQ(V_VT(&inlines), VT_DISPATCH);
+  VariantClear(&inlines);
+}
+
 }  // namespace

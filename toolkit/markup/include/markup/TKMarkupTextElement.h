@@ -52,4 +52,21 @@ class CTKMarkupTextElement : public CTKMarkupFrameworkContentElement {
 
   /// The integer of an enumeration or integer value, or `nDefault` for none.
   static int IntOf(CTKMarkupObject* pValue, int nDefault);
+
+ protected:
+  long DispGetTextDecorations();
+  void DispSetTextDecorations(long nValue);
+  long DispGetFontSize();
+  void DispSetFontSize(long nValue);
+  long DispGetFontWeight();
+  void DispSetFontWeight(long nValue);
+  BSTR DispGetFontFamily();
+  void DispSetFontFamily(LPCTSTR lpszFamily);
+  long DispGetFontStyle();
+  void DispSetFontStyle(long nValue);
+  LPDISPATCH DispGetBackground();
+  void DispSetBackground(LPDISPATCH pValue);
+  LPDISPATCH DispGetForeground();
+  void DispSetForeground(LPDISPATCH pValue);
+  DECLARE_DISPATCH_MAP()
 };
