@@ -2,19 +2,13 @@
 // the clip box and the selected font current.
 #include "markup/TKMarkupDrawingContext.h"
 
+#include "common/TKDrawHelpers.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupGdiPlusDeviceContext.h"
 #include "markup/TKMarkupThickness.h"
-
-namespace {
-
-// GDI+ ignores a mirrored layout, so such DCs draw through GDI.
-bool IsHdcRightToLeft(HDC hDC) { return hDC != nullptr && (GetLayout(hDC) & LAYOUT_RTL) != 0; }
-
-}  // namespace
 
 CTKMarkupDrawingContext::CTKMarkupDrawingContext(CTKMarkupContext* pContext, HDC hDC,
                                                  HDC hAttributeDC)
@@ -51,6 +45,7 @@ CTKMarkupDrawingContext::~CTKMarkupDrawingContext() {
 }
 
 void CTKMarkupDrawingContext::CreateBackEnd() {
+  // GDI+ ignores a mirrored layout, so such DCs draw through GDI.
   if ((m_pContext == nullptr || m_pContext->IsGdiPlusEnabled()) && !IsHdcRightToLeft(m_hDC)) {
     Gdiplus::GpGraphics* pGraphics = CreateGdiPlusGraphicsForDC(m_hDC, m_hAttributeDC);
     if (pGraphics != nullptr) {
