@@ -7,6 +7,9 @@
 
 #include "markup/TKMarkupPathData.h"
 
+#include <string>
+#include <vector>
+
 class CTKImageManagerIcon;
 class CTKMarkupBrush;
 class CTKMarkupDoubleCollection;
@@ -65,6 +68,9 @@ class CTKMarkupDeviceContext {
   void DrawRoundRectangle(const RECT& rc, CTKMarkupBrush* pBrush,
                           const CTKMarkupThickness* pThickness, const double* pRadii);
   /// Text at the rectangle's top-left in the selected font and text colour.
+  /// With a separate attribute DC the glyphs are placed in the character
+  /// cells that DC measures, each centred in its cell, so the output matches
+  /// what was measured (print preview).
   virtual void DrawString(LPCWSTR lpszText, int nCount, const RECT& rc);
   virtual SIZE GetTextExtent(LPCWSTR lpszText, int nCount);
   /// The brush's GDI colour; black for none.
@@ -100,6 +106,11 @@ class CTKMarkupDeviceContext {
                                                const double* pRadii);
 
  private:
+  /// The glyphs to output (break characters left out) with one advance
+  /// each, laid out in the attribute DC's cells starting at `x`; `x` comes
+  /// back moved by the leading offset its alignment needs.
+  void ComputeCharWidths(LPCWSTR lpszText, int nCount, int& x, std::wstring& strOutput,
+                         std::vector<INT>& advances);
   void FillSolid(const RECT& rc, COLORREF clr);
   void FillLinearGradient(const RECT& rc, CTKMarkupBrush* pBrush);
 };
