@@ -9,6 +9,7 @@
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupGridLength.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
@@ -128,7 +129,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupButtonBase", nullptr, TKMarkupRow_ContentControl, nullptr},
     {nullptr, L"CTKMarkupContentControl", nullptr, TKMarkupRow_Control, nullptr},
     {nullptr, L"CTKMarkupScrollBar", nullptr, TKMarkupRow_Control, nullptr},
-    {nullptr, L"CTKMarkupGridLength", nullptr, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupGridLength", &CTKMarkupGridLength::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupToggleButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupRowDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},
     {nullptr, L"CTKMarkupColumnDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},

@@ -26,6 +26,10 @@ class CTKMarkupDrawingContext {
   CTKMarkupDeviceContext* GetDeviceContext() const { return m_pDeviceContext; }
   BOOL IsGdiPlus() const { return m_bGdiPlus; }
   const RECT& GetClipBox() const { return m_rcClip; }
+  /// The handle of a deferred window positioning that elements hosting
+  /// windows add to (null unless the creator set one); the creator ends it.
+  HDWP GetDeferWindowPos() const { return m_hDeferWindowPos; }
+  void SetDeferWindowPos(HDWP hDefer) { m_hDeferWindowPos = hDefer; }
 
   CTKMarkupTransformationMatrix* GetTransformationMatrix();
   void SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix);
@@ -66,6 +70,7 @@ class CTKMarkupDrawingContext {
   CTKMarkupDeviceContext* m_pDeviceContext;
   CTKMarkupContext* m_pContext;
   int m_nSmoothingParameter;
+  HDWP m_hDeferWindowPos = nullptr;
 
   void CreateBackEnd();
   void RefreshClipBox();
