@@ -46,7 +46,7 @@ const Sample kSamples[] = {
              BOX(L"#9BBB59", L"DockPanel.Dock='Bottom' Height='20'")
                  BOX(L"#8064A2", L"DockPanel.Dock='Right' Width='30'")
                      BOX(L"#FFFFFF", L"") L"</DockPanel>"},
-    {"Grid: Auto, 40 and * columns; Auto and * rows; span",
+    {"Grid: Auto, 40, * columns; a span",
      L"<Grid Background='#F0F0F0'><Grid.ColumnDefinitions><ColumnDefinition Width='Auto'/>"
      L"<ColumnDefinition Width='40'/><ColumnDefinition Width='*'/></Grid.ColumnDefinitions>"
      L"<Grid.RowDefinitions><RowDefinition Height='Auto'/><RowDefinition/>"
@@ -54,7 +54,7 @@ const Sample kSamples[] = {
          BOX(L"#C0504D", L"Grid.Column='1'") BOX(L"#9BBB59", L"Grid.Column='2'")
              BOX(L"#8064A2", L"Grid.Row='1' Grid.ColumnSpan='2'")
                  BOX(L"#4BACC6", L"Grid.Row='1' Grid.Column='2'") L"</Grid>"},
-    {"Grid: *, 2* and 3* columns, MinWidth 60 on the first",
+    {"Grid: *, 2*, 3* columns; MinWidth 60",
      L"<Grid Background='#F0F0F0'><Grid.ColumnDefinitions>"
      L"<ColumnDefinition MinWidth='60'/><ColumnDefinition Width='2*'/>"
      L"<ColumnDefinition Width='3*'/></Grid.ColumnDefinitions>" BOX(L"#4F81BD", L"")
