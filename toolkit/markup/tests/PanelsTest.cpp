@@ -6,6 +6,8 @@
 #include "markup/EnumVariantArray.h"
 #include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupStackPanel.h"
+#include "markup/TKMarkupType.h"
+#include "markup/TKMarkupTypeTable.h"
 #include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupWrapPanel.h"
 
@@ -226,4 +228,39 @@ TEST(PanelsTest, ChildrenEnumeratorWalksTheChildrenInOrder) {
   pEnum->Release();
   VariantClear(&enumerator);
   VariantClear(&children);
+}
+
+// Each tag of this family makes an object of its own class, and the
+// tag-less rows make theirs too.
+TEST(PanelsTest, TypeRowsMakeTheirClasses) {
+  CTestContext context;
+  struct Case {
+    TKMarkupTypeRowId nRow;
+    LPCWSTR lpszTag;
+    TKMarkupTypeRowId nBase;
+  } cases[] = {
+      {TKMarkupRow_StackPanel, L"StackPanel", TKMarkupRow_Panel},
+      {TKMarkupRow_WrapPanel, L"WrapPanel", TKMarkupRow_Panel},
+      {TKMarkupRow_UniformGrid, L"UniformGrid", TKMarkupRow_Panel},
+      {TKMarkupRow_DockPanel, L"DockPanel", TKMarkupRow_Panel},
+      {TKMarkupRow_Grid, L"Grid", TKMarkupRow_Panel},
+      {TKMarkupRow_Page, L"Page", TKMarkupRow_FrameworkElement},
+      {TKMarkupRow_WindowContainer, L"WindowContainer", TKMarkupRow_FrameworkElement},
+      {TKMarkupRow_RowDefinition, L"RowDefinition", TKMarkupRow_DefinitionBase},
+      {TKMarkupRow_ColumnDefinition, L"ColumnDefinition", TKMarkupRow_DefinitionBase},
+      {TKMarkupRow_DefinitionBase, L"DefinitionBase", TKMarkupRow_FrameworkContentElement},
+      {TKMarkupRow_DefinitionCollection, nullptr, TKMarkupRow_Collection},
+      {TKMarkupRow_RowDefinitionCollection, nullptr, TKMarkupRow_DefinitionCollection},
+      {TKMarkupRow_ColumnDefinitionCollection, nullptr, TKMarkupRow_DefinitionCollection},
+      {TKMarkupRow_GridLength, nullptr, TKMarkupRow_Object},
+  };
+  for (const Case& c : cases) {
+    CTKMarkupType* pType = TKMarkupTypeRow(c.nRow);
+    SCOPED_TRACE(CStringA(pType->GetClassName()).GetString());
+    if (c.lpszTag != nullptr) EXPECT_EQ(pType, FindMarkupType(c.lpszTag));
+    CTKMarkupAutoPtr<> object(context->CreateMarkupObject(pType));
+    ASSERT_NE(nullptr, object.Get());
+    EXPECT_EQ(pType, object->GetType());
+    EXPECT_TRUE(object->IsKindOf(TKMarkupTypeRow(c.nBase)));
+  }
 }
