@@ -166,3 +166,26 @@ TEST(GridTest, BuilderErrors) {
   };
   for (const Case& c : cases) EXPECT_EQ(c.error, BuildError(context, c.text));
 }
+
+// Removing definitions does not re-measure the grid; an arrange before the
+// next measure must still stay inside the definitions that are left.
+TEST(GridTest, ArrangeAfterDefinitionsWereRemovedStaysInside) {
+  CLayoutRun run;
+  ASSERT_NE(nullptr, run.Layout(L"<Grid><Grid.ColumnDefinitions><ColumnDefinition Width='10'/>"
+                                L"<ColumnDefinition Width='20'/><ColumnDefinition Width='30'/>"
+                                L"</Grid.ColumnDefinitions>" +
+                                    Box(L"a", L"Grid.Column='2'") + L"</Grid>",
+                                100, 50))
+      << run.Error();
+  EXPECT_EQ(CRect(30, 0, 60, 50), run.RectOf(L"a"));
+  CTKMarkupGrid* pGrid = MarkupCast<CTKMarkupGrid>(run.Root());
+  pGrid->GetColumnDefinitions()->RemoveAt(2);
+  pGrid->GetColumnDefinitions()->RemoveAt(1);
+  run.Root()->Arrange(CRect(0, 0, 90, 50));
+  EXPECT_EQ(CRect(0, 0, 90, 50), run.RectOf(L"a"));
+  pGrid->GetColumnDefinitions()->RemoveAll();
+  run.Root()->Arrange(CRect(0, 0, 80, 50));
+  EXPECT_EQ(CRect(0, 0, 80, 50), run.RectOf(L"a"));
+  run.Relayout(100, 50);
+  EXPECT_EQ(CRect(0, 0, 100, 50), run.RectOf(L"a"));
+}

@@ -4,6 +4,7 @@
 
 #include "SupportLayout.h"
 #include "markup/EnumVariantArray.h"
+#include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupType.h"
@@ -263,4 +264,28 @@ TEST(PanelsTest, TypeRowsMakeTheirClasses) {
     EXPECT_EQ(pType, object->GetType());
     EXPECT_TRUE(object->IsKindOf(TKMarkupTypeRow(c.nBase)));
   }
+}
+
+TEST(PanelsTest, BackgroundFromScript) {
+  CLayoutRun run;
+  ASSERT_NE(nullptr, run.Parse(L"<StackPanel>" + Box(L"a", 1, 1) + L"</StackPanel>"))
+      << run.Error();
+  CTKMarkupPanel* pPanel = MarkupCast<CTKMarkupPanel>(run.Root());
+  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> brush(new CTKMarkupSolidColorBrush(RGB(1, 2, 3)));
+  VARIANT arg, result;
+  arg.vt = VT_DISPATCH;
+  arg.pdispVal = brush->GetIDispatch(FALSE);
+  ASSERT_EQ(S_OK, InvokeMember(pPanel, L"Background", DISPATCH_PROPERTYPUT, &arg, 1, &result));
+  EXPECT_EQ(brush.Get(), pPanel->GetBackground());
+  ASSERT_EQ(S_OK, InvokeMember(pPanel, L"Background", DISPATCH_PROPERTYGET, nullptr, 0, &result));
+  EXPECT_EQ(brush.Get(), MarkupObjectFromDispatch(result.pdispVal, FALSE));
+  VariantClear(&result);
+
+  // Only brushes: another markup object is refused and changes nothing.
+  arg.pdispVal = run.Element(L"a")->GetIDispatch(FALSE);
+  EXPECT_NE(S_OK, InvokeMember(pPanel, L"Background", DISPATCH_PROPERTYPUT, &arg, 1, &result));
+  EXPECT_EQ(brush.Get(), pPanel->GetBackground());
+  arg.pdispVal = nullptr;
+  ASSERT_EQ(S_OK, InvokeMember(pPanel, L"Background", DISPATCH_PROPERTYPUT, &arg, 1, &result));
+  EXPECT_EQ(nullptr, pPanel->GetBackground());
 }
