@@ -15,6 +15,7 @@
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupTkScript.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupValues.h"
 
@@ -94,7 +95,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"tk:Script", L"CTKMarkupTkScript", nullptr, TKMarkupRow_Extension, nullptr},
+    {L"tk:Script", L"CTKMarkupTkScript", &CTKMarkupTkScript::CreateInstance, TKMarkupRow_Extension, &CTKMarkupTkScript::RegisterMarkupProperties},
     {L"WrapPanel", L"CTKMarkupWrapPanel", nullptr, TKMarkupRow_Panel, nullptr},
     {L"UniformGrid", L"CTKMarkupUniformGrid", nullptr, TKMarkupRow_Panel, nullptr},
     {L"StackPanel", L"CTKMarkupStackPanel", nullptr, TKMarkupRow_Panel, nullptr},
