@@ -7,6 +7,7 @@
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupDoubleCollection.h"
+#include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupObjectProperty.h"
@@ -106,7 +107,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
     {L"Page", L"CTKMarkupPage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {L"WindowContainer", L"CTKMarkupWindowContainer", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Image", L"CTKMarkupImage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Image", L"CTKMarkupImage", &CTKMarkupImage::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupImage::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupDefinitionCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {L"Grid", L"CTKMarkupGrid", nullptr, TKMarkupRow_Panel, nullptr},
     {L"DockPanel", L"CTKMarkupDockPanel", nullptr, TKMarkupRow_Panel, nullptr},

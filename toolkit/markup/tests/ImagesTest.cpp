@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SupportManualTimers.h"
+#include "SupportPictures.h"
 #include "SupportMarkup.h"
 #include "common/TKImageManager.h"
 #include "common/TKImageManagerIcon.h"
@@ -16,132 +17,12 @@
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupGdiPlusDeviceContext.h"
 #include "markup/TKMarkupGdiPlusImage.h"
+#include "markup/TKMarkupImage.h"
+#include "markup/TKMarkupString.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
-
-// Little-endian bytes.
-void Put16(std::string& s, int v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, unsigned v) {
-  Put16(s, static_cast<int>(v & 0xFFFF));
-  Put16(s, static_cast<int>(v >> 16));
-}
-
-// A 32-bit .ico file of one square image in one colour (opaque).
-std::string IconFile(int nSize, COLORREF clr) {
-  std::string image;
-  Put32(image, 40);
-  Put32(image, nSize);
-  Put32(image, nSize * 2);
-  Put16(image, 1);
-  Put16(image, 32);
-  for (int i = 0; i < 6; ++i) Put32(image, 0);
-  for (int i = 0; i < nSize * nSize; ++i) {
-    image += static_cast<char>(GetBValue(clr));
-    image += static_cast<char>(GetGValue(clr));
-    image += static_cast<char>(GetRValue(clr));
-    image += '\xFF';
-  }
-  const int nMaskRow = ((nSize + 31) / 32) * 4;
-  image += std::string(nMaskRow * nSize, '\0');
-  std::string file;
-  Put16(file, 0);
-  Put16(file, 1);
-  Put16(file, 1);
-  file += static_cast<char>(nSize);
-  file += static_cast<char>(nSize);
-  file += '\0';
-  file += '\0';
-  Put16(file, 1);
-  Put16(file, 32);
-  Put32(file, static_cast<unsigned>(image.size()));
-  Put32(file, 22);
-  return file + image;
-}
-
-// A 24-bit .bmp file in one colour.
-std::string BitmapFile(int cx, int cy, COLORREF clr) {
-  const int nRow = (cx * 3 + 3) / 4 * 4;
-  std::string file("BM");
-  Put32(file, static_cast<unsigned>(54 + nRow * cy));
-  Put32(file, 0);
-  Put32(file, 54);
-  Put32(file, 40);
-  Put32(file, static_cast<unsigned>(cx));
-  Put32(file, static_cast<unsigned>(cy));
-  Put16(file, 1);
-  Put16(file, 24);
-  for (int i = 0; i < 6; ++i) Put32(file, 0);
-  for (int y = 0; y < cy; ++y) {
-    for (int x = 0; x < cx; ++x) {
-      file += static_cast<char>(GetBValue(clr));
-      file += static_cast<char>(GetGValue(clr));
-      file += static_cast<char>(GetRValue(clr));
-    }
-    file += std::string(nRow - cx * 3, '\0');
-  }
-  return file;
-}
-
-// The LZW data of one GIF frame of `nPixels` pixels of colour index `nIndex`
-// (2-bit minimum code size, codes of 3 bits): a clear code before every two
-// pixels keeps the code width from growing.
-std::string GifPixels(int nPixels, int nIndex) {
-  std::vector<int> codes;
-  for (int i = 0; i < nPixels; ++i) {
-    if (i % 2 == 0) codes.push_back(4);
-    codes.push_back(nIndex);
-  }
-  codes.push_back(5);
-  std::string bytes;
-  unsigned nBits = 0;
-  int nCount = 0;
-  for (int code : codes) {
-    nBits |= static_cast<unsigned>(code) << nCount;
-    nCount += 3;
-    while (nCount >= 8) {
-      bytes += static_cast<char>(nBits & 0xFF);
-      nBits >>= 8;
-      nCount -= 8;
-    }
-  }
-  if (nCount > 0) bytes += static_cast<char>(nBits & 0xFF);
-  std::string block("\x02", 1);  // minimum code size
-  block += static_cast<char>(bytes.size());
-  block += bytes;
-  block += '\0';
-  return block;
-}
-
-// A GIF of 4 x 4 pixels with one frame per delay (hundredths of a second);
-// frame i is red for even i, blue for odd i.
-std::string GifFile(const std::vector<int>& delays) {
-  std::string file("GIF89a");
-  Put16(file, 4);
-  Put16(file, 4);
-  file += '\x80';  // a global table of 2 colours
-  file += '\0';
-  file += '\0';
-  file += std::string("\xFF\x00\x00\x00\x00\xFF", 6);
-  for (size_t i = 0; i < delays.size(); ++i) {
-    file += std::string("\x21\xF9\x04\x00", 4);
-    Put16(file, delays[i]);
-    file += std::string("\x00\x00", 2);
-    file += '\x2C';
-    Put16(file, 0);
-    Put16(file, 0);
-    Put16(file, 4);
-    Put16(file, 4);
-    file += '\0';
-    file += GifPixels(16, static_cast<int>(i % 2));
-  }
-  file += '\x3B';
-  return file;
-}
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -337,6 +218,105 @@ TEST_F(GdiPlusAnimationTest, ASingleFrameArmsNoTimerAndUnloadingStopsTheAnimatio
   EXPECT_EQ(m_timers.ArmedCount(), 0u);
   EXPECT_EQ(pImage->GetWidth(), 3);
   m_image.reset();
+  EXPECT_EQ(m_timers.ArmedCount(), 0u);
+}
+
+// The element -----------------------------------------------------------------------------
+
+TEST(ImageStretch, SizesOfEachModeInTheAvailableSize) {
+  const int kInf = INT_MAX;
+  struct Case {
+    TKMarkupStretch nStretch;
+    int w, h, W, H;
+    int cx, cy;
+  };
+  const Case cases[] = {
+      {TKMarkupStretch_Uniform, 50, 50, 200, 100, 100, 100},
+      {TKMarkupStretch_UniformToFill, 50, 50, 200, 100, 200, 200},
+      {TKMarkupStretch_Fill, 50, 50, 200, 100, 200, 100},
+      {TKMarkupStretch_None, 50, 50, 200, 100, 50, 50},
+      // One side unbounded: both sides scale by the bounded one.
+      {TKMarkupStretch_Uniform, 50, 25, kInf, 100, 200, 100},
+      {TKMarkupStretch_Fill, 50, 25, 100, kInf, 100, 50},
+      {TKMarkupStretch_UniformToFill, 50, 25, 32001, 75, 150, 75},
+      // Both unbounded, or no picture: the natural size.
+      {TKMarkupStretch_Fill, 50, 25, kInf, 32001, 50, 25},
+      {TKMarkupStretch_Uniform, 0, 0, 200, 100, 0, 0},
+      // Results are cut toward zero.
+      {TKMarkupStretch_Uniform, 3, 3, 10, 10, 10, 10},
+      {TKMarkupStretch_Fill, 3, 7, 10, 10, 10, 10},
+      {TKMarkupStretch_Uniform, 7, 3, 10, 10, 10, 4},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CTKMarkupImage::StretchSize(c.w, c.h, c.W, c.H, c.nStretch), CSize(c.cx, c.cy))
+        << c.nStretch << ": " << c.w << "x" << c.h << " in " << c.W << "x" << c.H;
+  }
+}
+
+class ImageElementTest : public ImagesTest {
+ protected:
+  CTKMarkupImage* Build(const std::wstring& text) {
+    std::string error;
+    m_root.Assign(ParseForTest(m_context, text, &error));
+    EXPECT_EQ(error, "");
+    return MarkupCast<CTKMarkupImage>(m_root);
+  }
+  // Lays the element out in the rectangle and draws it on the surface.
+  void Show(CTKMarkupImage* pImage, const RECT& rc) {
+    m_context->SetGdiPlusEnabled(GetParam() == kGdiPlus);
+    m_surface.Fill(RGB(255, 255, 255));
+    CTKMarkupDrawingContext dc(m_context, m_surface.GetSafeHdc());
+    pImage->Measure(&dc, rc.right - rc.left, rc.bottom - rc.top);
+    pImage->Arrange(rc);
+    pImage->Render(&dc);
+  }
+  CTKMarkupAutoPtr<> m_root;
+};
+
+TEST_P(ImageElementTest, AnIconSourceIsStretchedAndDrawn) {
+  CTKMarkupImage* pImage = Build(L"<Image Source='5' Stretch='uniform'/>");
+  ASSERT_NE(pImage, nullptr);
+  Show(pImage, CRect(0, 0, 36, 24));
+  // The icon nearest the offered width 36 is the 32-pixel one, fitted into 36 x 24.
+  ASSERT_NE(pImage->GetImage(), nullptr);
+  EXPECT_EQ(pImage->GetImage()->GetWidth(), 32);
+  EXPECT_EQ(pImage->GetDesiredSize(), CSize(24, 24));
+  EXPECT_EQ(pImage->GetRenderSize(), CSize(24, 24));
+  EXPECT_EQ(m_surface.GetPixel(18, 12), RGB(0, 0, 255));
+  EXPECT_EQ(m_surface.GetPixel(33, 12), RGB(255, 255, 255));
+}
+
+TEST_P(ImageElementTest, NoSourceOrAnUnknownOneMeasuresNothingAndDrawsNothing) {
+  for (const wchar_t* lpszMarkup :
+       {L"<Image Stretch='Fill'/>", L"<Image Source='res://NOSUCHIMAGE' Stretch='Fill'/>"}) {
+    CTKMarkupImage* pImage = Build(lpszMarkup);
+    ASSERT_NE(pImage, nullptr);
+    Show(pImage, CRect(0, 0, 30, 30));
+    EXPECT_EQ(pImage->GetDesiredSize(), CSize(0, 0)) << lpszMarkup;
+    EXPECT_EQ(m_surface.CountPixels(RGB(255, 255, 255)), 40 * 40) << lpszMarkup;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, ImageElementTest, ::testing::Values(kGdi, kGdiPlus),
+                         [](const ::testing::TestParamInfo<BackEnd>& info) {
+                           return std::string(info.param == kGdi ? "Gdi" : "GdiPlus");
+                         });
+
+TEST_F(GdiPlusAnimationTest, AnImageElementDropsItsAnimationWhenTheSourceChanges) {
+  ASSERT_TRUE(m_folder.MakeFile("two.gif", GifFile({0, 20})));
+  std::string error;
+  CTKMarkupAutoPtr<> root(ParseForTest(
+      m_context, L"<Image Source='file://" + Wide(m_folder.PathOf("two.gif")) + L"'/>", &error));
+  CTKMarkupImage* pImage = MarkupCast<CTKMarkupImage>(root);
+  ASSERT_NE(pImage, nullptr) << error;
+  CTKMarkupDrawingContext dc(m_context, m_surface.GetSafeHdc());
+  ASSERT_TRUE(dc.IsGdiPlus());
+  pImage->Measure(&dc, 100, 100);
+  EXPECT_EQ(pImage->GetDesiredSize(), CSize(4, 4));
+  ASSERT_EQ(m_timers.ArmedCount(), 1u);
+
+  pImage->SetValue(CTKMarkupImage::SourceProperty, CTKMarkupString::CreateValue(L""));
+  EXPECT_EQ(pImage->GetImage(), nullptr);
   EXPECT_EQ(m_timers.ArmedCount(), 0u);
 }
 
