@@ -91,3 +91,13 @@ void CTKMarkupInputElement::DispSetName(LPCWSTR lpszName) {
 void CTKMarkupInputElement::DispCaptureMouse() { CaptureMouse(); }
 
 void CTKMarkupInputElement::DispReleaseMouseCapture() { ReleaseMouseCapture(); }
+
+// Routed events ------------------------------------------------------------------------
+
+BEGIN_DISPATCH_MAP(CTKMarkupRoutedEvent, CTKMarkupDependencyProperty)
+DISP_PROPERTY_EX_ID(CTKMarkupRoutedEvent, "Name", 100, DispGetName, SetNotSupported, VT_BSTR)
+END_DISPATCH_MAP()
+
+BSTR CTKMarkupRoutedEvent::DispGetName() {
+  return SysAllocString(GetName() != nullptr ? GetName() : L"");
+}

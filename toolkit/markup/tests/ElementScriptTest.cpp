@@ -50,16 +50,16 @@ TEST_F(ElementScriptTest, ScriptsReadTheMembersOfEachLayerWithTheirDefaults) {
   ASSERT_EQ(
       Build(L"Cursor='Hand' ToolTip='tip' Width='30'",
             L"img.Tag = [img.Name, img.Cursor, img.ToolTip, img.IsMouseOver, "
-            L"img.MouseEnterEvent != null, img.FindName('img') != null, img.FindName('x'), "
+            L"img.MouseEnterEvent.Name, img.FindName('img') != null, img.FindName('x'), "
             L"img.VisualParent, img.ActualWidth, img.ClipToBounds, img.Visibility, "
             L"img.Focusable, img.IsEnabled, img.RenderTransform, img.MinWidth, img.Width, "
             L"img.MaxWidth, img.Height, img.MaxHeight, img.HorizontalAlignment, "
             L"img.VerticalAlignment, img.Margin != null, img.Source, img.Stretch].join('|');"),
       "");
-  EXPECT_EQ(
-      Tag(),
-      L"img|32649|tip|false|true|true|||0|false|0|false|true||0|30|2147483647|0|2147483647|3|3|"
-      L"true||0");
+  EXPECT_EQ(Tag(),
+            L"img|32649|tip|false|MouseEnter|true|||0|false|0|false|true||0|30|2147483647|0|"
+            L"2147483647|3|3|"
+            L"true||0");
 }
 
 TEST_F(ElementScriptTest, ScriptsSetPropertiesOfEachLayer) {

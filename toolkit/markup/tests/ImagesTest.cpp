@@ -20,6 +20,7 @@
 #include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupString.h"
 #include "testsupport/DibSurface.h"
+#include "testsupport/MessageLoop.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -201,6 +202,17 @@ TEST_F(GdiPlusAnimationTest, TwoFramesAlternateEachShownForItsOwnDelay) {
     EXPECT_EQ(Shown(), expected[i]) << i;
     EXPECT_EQ(m_site.m_nChanges, 2 + i);
   }
+}
+
+TEST_F(GdiPlusAnimationTest, WithoutTheSeamFramesAdvanceOnThreadTimers) {
+  TKSetMarkupTimerSource(nullptr);
+  CTKMarkupGdiPlusImage* pImage = Load("fast.gif", GifFile({1, 1}));
+  ASSERT_NE(pImage->GetTimerId(), 0u);
+  ASSERT_TRUE(RunMessagesUntil([this] { return m_site.m_nChanges >= 4; }));
+  m_image.reset();  // the timer goes with the picture
+  const int nChanges = m_site.m_nChanges;
+  DispatchPendingMessages();
+  EXPECT_EQ(m_site.m_nChanges, nChanges);
 }
 
 TEST_F(GdiPlusAnimationTest, ASingleFrameArmsNoTimerAndUnloadingStopsTheAnimation) {

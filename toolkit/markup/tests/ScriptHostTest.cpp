@@ -15,6 +15,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTkScript.h"
 #include "markup/TKMarkupTypeTable.h"
+#include "testsupport/MessageLoop.h"
 #include "testsupport/TempFolder.h"
 #include "testsupport/TestProcess.h"
 
@@ -156,6 +157,19 @@ TEST_F(ScriptHostTest, SetTimeoutCallsTheFunctionOnceAfterItsDelay) {
   EXPECT_EQ(Probe()->m_nTouches, 1);
   EXPECT_EQ(m_timers.ArmedCount(), 0u);  // one call only
   EXPECT_EQ(m_context->GetScriptRuntime()->GetPendingTimeoutCount(), 0);
+}
+
+TEST_F(ScriptHostTest, WithoutTheSeamTimeoutsAreThreadTimersOfTheMessageLoop) {
+  TKSetMarkupTimerSource(nullptr);
+  ASSERT_EQ(Build(Page(L"setTimeout(function() { probe.Text += 'a'; }, 0);"
+                       L"clearTimeout(setTimeout(function() { probe.Text += 'x'; }, 0));"
+                       L"setTimeout(function() { probe.Text += 'b'; }, 30);")),
+            "");
+  EXPECT_EQ(Probe()->m_text, L"");
+  ASSERT_TRUE(RunMessagesUntil([this] { return Probe()->m_text == L"ab"; }));
+  EXPECT_EQ(m_context->GetScriptRuntime()->GetPendingTimeoutCount(), 0);
+  DispatchPendingMessages();
+  EXPECT_EQ(Probe()->m_text, L"ab");
 }
 
 TEST_F(ScriptHostTest, ClearTimeoutCancelsOnlyAPendingTimeoutOfItsOwn) {
