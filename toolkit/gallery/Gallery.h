@@ -18,3 +18,4 @@ bool DrawImagesPage(const GalleryContext& context);
 bool DrawScrollBarsPage(const GalleryContext& context);
 bool DrawHeaderPage(const GalleryContext& context);
 bool DrawMarkupPage(const GalleryContext& context);
+bool DrawMarkupImagesPage(const GalleryContext& context);
