@@ -2,6 +2,8 @@
 // engine, and its site.
 #include "markup/TKActiveScriptEngine.h"
 
+#include "TKMarkupNamedItemProxy.h"
+
 const IID kIID_IActiveScriptSite = {
     0xdb01a1e3, 0xa42b, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
 
@@ -75,7 +77,24 @@ CTKMarkupObject* CTKActiveScriptEngine::LookupNamedItem(LPCWSTR lpszName) const 
   return it != m_namedItems.end() ? it->second : nullptr;
 }
 
+HRESULT CTKActiveScriptEngine::GetNamedItemUnknown(LPCWSTR lpszName, IUnknown** ppUnknown) {
+  CTKMarkupObject* pObject = LookupNamedItem(lpszName);
+  if (pObject == nullptr) return E_NOINTERFACE;
+  IDispatch*& pProxy = m_proxies[pObject];
+  if (pProxy == nullptr) pProxy = new CTKMarkupNamedItemProxy(pObject);
+  return pProxy->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ppUnknown));
+}
+
+void CTKActiveScriptEngine::DropProxy(CTKMarkupObject* pObject) {
+  auto it = m_proxies.find(pObject);
+  if (it == m_proxies.end()) return;
+  static_cast<CTKMarkupNamedItemProxy*>(it->second)->Detach();
+  it->second->Release();
+  m_proxies.erase(it);
+}
+
 void CTKActiveScriptEngine::ForgetNamedObject(CTKMarkupObject* pObject) {
+  DropProxy(pObject);
   for (auto it = m_namedItems.begin(); it != m_namedItems.end();) {
     if (it->second == pObject)
       it = m_namedItems.erase(it);
@@ -113,6 +132,7 @@ void CTKActiveScriptEngine::Close() {
     m_pScript->Release();
     m_pScript = nullptr;
   }
+  while (!m_proxies.empty()) DropProxy(m_proxies.begin()->first);
   m_namedItems.clear();
 }
 

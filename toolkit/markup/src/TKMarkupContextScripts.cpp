@@ -147,9 +147,8 @@ HRESULT CTKMarkupContext::GetScriptItem(LPCWSTR lpszName, IUnknown** ppUnknown) 
   HRESULT hr = GetScriptNamedItem(lpszName, ppUnknown);
   if (*ppUnknown != nullptr) return hr;
   CTKActiveScriptEngine* pEngine = GetScriptEngine();
-  CTKMarkupObject* pObject = pEngine != nullptr ? pEngine->LookupNamedItem(lpszName) : nullptr;
-  if (pObject == nullptr) return hr;
-  return ControllingUnknown(pObject->GetIDispatch(FALSE), ppUnknown);
+  if (pEngine == nullptr || pEngine->LookupNamedItem(lpszName) == nullptr) return hr;
+  return pEngine->GetNamedItemUnknown(lpszName, ppUnknown);
 }
 
 // The site -----------------------------------------------------------------------------

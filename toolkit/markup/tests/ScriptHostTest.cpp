@@ -226,6 +226,19 @@ TEST_F(ScriptHostTest, ReleasingAContextEndsItsScriptsAndTimeouts) {
   EXPECT_EQ(m_timers.ArmedCount(), 0u);
 }
 
+// The engine holds no named element, so nothing it holds keeps the context.
+TEST_F(ScriptHostTest, ReleasingAContextWhoseScriptUsedItsElementsEndsItsTimeouts) {
+  CTKMarkupContext* pContext = new CTKMarkupContext;
+  CTKMarkupObject* pRoot =
+      ParseForTest(pContext, Page(L"probe.Text = 'top'; var held = probe; "
+                                  L"setTimeout(function() { probe.Touch(); }, 30);"));
+  ASSERT_NE(pRoot, nullptr);
+  ASSERT_EQ(m_timers.ArmedCount(), 1u);
+  pRoot->Release();
+  pContext->Release();
+  EXPECT_EQ(m_timers.ArmedCount(), 0u);
+}
+
 TEST_F(ScriptHostTest, ErrorsBecomeBuildErrorsInTheirTexts) {
   struct Case {
     std::wstring text;

@@ -35,6 +35,9 @@ class CTKActiveScriptEngine : public CCmdTarget {
   HRESULT AddNamedItem(LPCWSTR lpszName, CTKMarkupObject* pObject, DWORD dwFlags);
   /// The object remembered under exactly that name, or null.
   CTKMarkupObject* LookupNamedItem(LPCWSTR lpszName) const;
+  /// What the engine gets for that name: a proxy of the object that does not
+  /// keep it alive (one reference for the caller); E_NOINTERFACE without one.
+  HRESULT GetNamedItemUnknown(LPCWSTR lpszName, IUnknown** ppUnknown);
   /// Forgets an object that is going away, under whatever names it has.
   void ForgetNamedObject(CTKMarkupObject* pObject);
   /// Initialised state, then the text is parsed as visible global code.
@@ -72,6 +75,9 @@ class CTKActiveScriptEngine : public CCmdTarget {
   ITKActiveScriptParse* m_pParse;
   EXCEPINFO* m_pLastError;
   std::map<std::wstring, CTKMarkupObject*> m_namedItems;
+  std::map<CTKMarkupObject*, IDispatch*> m_proxies;  // one reference each
+
+  void DropProxy(CTKMarkupObject* pObject);
 };
 
 /// IActiveScriptSite {DB01A1E3-A42B-11CF-8F20-00805F2CD064}.
