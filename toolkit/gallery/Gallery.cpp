@@ -14,7 +14,7 @@ namespace {
 const char* const kLooks[] = {"Silver", "Blue", "Black"};
 
 const GalleryPage kPages[] = {DrawImagesPage, DrawScrollBarsPage, DrawHeaderPage, DrawMarkupPage,
-                              DrawPanelsPage};
+                              DrawPanelsPage, DrawMarkupImagesPage};
 
 /// A path from the command line as Windows takes it: Wine maps the root of
 /// the Linux file system to Z:.

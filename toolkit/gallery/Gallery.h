@@ -19,3 +19,4 @@ bool DrawScrollBarsPage(const GalleryContext& context);
 bool DrawHeaderPage(const GalleryContext& context);
 bool DrawMarkupPage(const GalleryContext& context);
 bool DrawPanelsPage(const GalleryContext& context);
+bool DrawMarkupImagesPage(const GalleryContext& context);

@@ -156,6 +156,15 @@ void CTKMarkupDrawingContext::DrawIconImage(CTKImageManagerIcon* pIcon, const RE
   if (pIcon != nullptr) m_pDeviceContext->DrawIconImage(pIcon, rc);
 }
 
+CTKMarkupDeviceDependentImage* CTKMarkupDrawingContext::CreateDeviceDependentImage(
+    ITKMarkupDeviceDependentImageSite* pSite) {
+  return m_pDeviceContext->CreateDeviceDependentImage(pSite);
+}
+
+void CTKMarkupDrawingContext::DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc) {
+  if (pImage != nullptr) m_pDeviceContext->DrawImage(pImage, rc);
+}
+
 void CTKMarkupDrawingContext::SetFont(CTKMarkupFont* pFont) {
   if (pFont == m_pFont) return;
   m_pDeviceContext->SetFont(pFont);

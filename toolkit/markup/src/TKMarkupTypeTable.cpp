@@ -11,6 +11,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupDoubleCollection.h"
+#include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupGrid.h"
@@ -22,6 +23,7 @@
 #include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupTkScript.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupValues.h"
@@ -104,7 +106,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"tk:Script", L"CTKMarkupTkScript", nullptr, TKMarkupRow_Extension, nullptr},
+    {L"tk:Script", L"CTKMarkupTkScript", &CTKMarkupTkScript::CreateInstance, TKMarkupRow_Extension, &CTKMarkupTkScript::RegisterMarkupProperties},
     {L"WrapPanel", L"CTKMarkupWrapPanel", &CTKMarkupWrapPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupWrapPanel::RegisterMarkupProperties},
     {L"UniformGrid", L"CTKMarkupUniformGrid", &CTKMarkupUniformGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupUniformGrid::RegisterMarkupProperties},
     {L"StackPanel", L"CTKMarkupStackPanel", &CTKMarkupStackPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupStackPanel::RegisterMarkupProperties},
@@ -115,7 +117,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
     {L"Page", L"CTKMarkupPage", &CTKMarkupPage::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
     {L"WindowContainer", L"CTKMarkupWindowContainer", &CTKMarkupWindowContainer::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Image", L"CTKMarkupImage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Image", L"CTKMarkupImage", &CTKMarkupImage::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupImage::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupDefinitionCollection", &CTKMarkupDefinitionCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {L"Grid", L"CTKMarkupGrid", &CTKMarkupGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupGrid::RegisterMarkupProperties},
     {L"DockPanel", L"CTKMarkupDockPanel", &CTKMarkupDockPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupDockPanel::RegisterMarkupProperties},

@@ -12,10 +12,12 @@
 
 class CTKImageManagerIcon;
 class CTKMarkupBrush;
+class CTKMarkupDeviceDependentImage;
 class CTKMarkupDoubleCollection;
 class CTKMarkupFont;
 class CTKMarkupThickness;
 class CTKMarkupTransformationMatrix;
+class ITKMarkupDeviceDependentImageSite;
 
 /// How shapes are outlined. A thickness of 0 or less (or no brush) draws no
 /// outline. Caps and joins use GDI+ numbering (flat 0, square 1, round 2,
@@ -64,6 +66,13 @@ class CTKMarkupDeviceContext {
                         CTKMarkupBrush* pFill);
   /// The icon's normal image scaled into the rectangle.
   virtual void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc);
+  /// A new, empty picture of this back end for an image element (the caller
+  /// deletes it); the GDI one holds toolkit icons.
+  virtual CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite);
+  /// The picture scaled into the rectangle; nothing without one. GDI draws
+  /// toolkit icons only.
+  virtual void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc);
   void FillRoundRectangle(const RECT& rc, CTKMarkupBrush* pBrush, const double* pRadii);
   void DrawRoundRectangle(const RECT& rc, CTKMarkupBrush* pBrush,
                           const CTKMarkupThickness* pThickness, const double* pRadii);

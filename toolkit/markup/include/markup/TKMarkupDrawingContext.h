@@ -52,6 +52,11 @@ class CTKMarkupDrawingContext {
   void DrawPath(const CTKMarkupPathData* pPath, const MARKUP_STROKE* pStroke,
                 CTKMarkupBrush* pFill);
   void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc);
+  /// A new picture of the back end in use, bound to the site (the caller
+  /// deletes it).
+  CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite);
+  void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc);
   /// Nothing when the font is already selected; null deselects.
   void SetFont(CTKMarkupFont* pFont);
   CTKMarkupFont* GetFont() const { return m_pFont; }

@@ -27,6 +27,10 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
                 CTKMarkupBrush* pFill) override;
   /// Converts the icon into a bitmap that owns its pixels.
   void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc) override;
+  /// A picture GDI+ decodes (animated ones included).
+  CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite) override;
+  void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc) override;
   /// Without a trailing blank.
   void DrawString(LPCWSTR lpszText, int nCount, const RECT& rc) override;
   SIZE GetTextExtent(LPCWSTR lpszText, int nCount) override;
