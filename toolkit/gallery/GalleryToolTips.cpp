@@ -32,6 +32,10 @@ struct TipSample {
 };
 
 const TipSample kSamples[] = {
+    {CTKToolTipContext::styleStandard, "standard (0)", "Paste",
+     "Inserts the contents of the clipboard."},
+    {CTKToolTipContext::styleBalloon, "balloon (1)", "Paste",
+     "Inserts the contents of the clipboard."},
     {CTKToolTipContext::stylePlain, "plain (2)", "Paste", "Inserts the contents of the clipboard."},
     {CTKToolTipContext::styleLuna, "Luna (4)", "Paste", "Inserts the contents of the clipboard."},
     {CTKToolTipContext::styleOffice, "Office (5)", "Paste",
@@ -49,6 +53,39 @@ const TipSample kSamples[] = {
 
 const int kRow = 70;
 const int kLeft = 260;
+
+/// Prints a window's client area onto the canvas at x, y.
+void PrintClient(CGalleryCanvas& canvas, CWnd* pWnd, int x, int y) {
+  CDC* pDC = canvas.GetDC();
+  CPoint ptOld = pDC->SetViewportOrg(x, y);
+  int nSaved = pDC->SaveDC();
+  pWnd->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()), PRF_CLIENT);
+  pDC->RestoreDC(nSaved);
+  pDC->SetViewportOrg(ptOld);
+}
+
+/// The common-controls tip keeps its own timers: it is shown as a tracking tip.
+void DrawStandardToolTip(CGalleryCanvas& canvas, CWnd& tools, const TipSample& sample, int x,
+                         int y) {
+  CTKToolTipContext context;
+  context.SetStyle(sample.nStyle);
+  CWnd* pTip = context.CreateToolTip(&tools);
+  if (pTip == nullptr) return;
+  pTip->SendMessage(TTM_SETMAXTIPWIDTH, 0, 260);
+  TOOLINFO ti = {};
+  ti.cbSize = CTKToolTipContext::kToolInfoSize;
+  ti.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  ti.hwnd = tools.GetSafeHwnd();
+  ti.uId = 1;
+  ti.lpszText = const_cast<LPSTR>(sample.text);
+  pTip->SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti));
+  pTip->SendMessage(TTM_SETTITLE, TTI_INFO, reinterpret_cast<LPARAM>(sample.title));
+  pTip->SendMessage(TTM_TRACKPOSITION, 0, MAKELPARAM(300, 300));
+  pTip->SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+  PrintClient(canvas, pTip, x, y);
+  pTip->DestroyWindow();
+  delete pTip;
+}
 
 /// Shows the sample's tip and prints it onto the canvas at x, y.
 void DrawToolTip(CGalleryCanvas& canvas, CWnd& tools, CGallerySystem& system,
@@ -75,16 +112,7 @@ void DrawToolTip(CGalleryCanvas& canvas, CWnd& tools, CGallerySystem& system,
   msg.pt = system.ptCursor;
   pTip->SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
   pTip->SendMessage(WM_TIMER, CTKToolTipContextToolTip::timerShow);
-  if (pTip->GetCurrentTool() != nullptr) {
-    CRect rc;
-    pTip->GetClientRect(&rc);
-    CDC* pDC = canvas.GetDC();
-    CPoint ptOld = pDC->SetViewportOrg(x, y);
-    int nSaved = pDC->SaveDC();
-    pTip->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()), PRF_CLIENT);
-    pDC->RestoreDC(nSaved);
-    pDC->SetViewportOrg(ptOld);
-  }
+  if (pTip->GetCurrentTool() != nullptr) PrintClient(canvas, pTip, x, y);
   delete pTip;
 }
 
@@ -159,7 +187,11 @@ bool DrawToolTipsPage(const GalleryContext& context) {
   int y = 40;
   for (const TipSample& sample : kSamples) {
     canvas.Label(10, y, sample.label, RGB(0, 0, 0));
-    DrawToolTip(canvas, tools, system, sample, kLeft, y);
+    if (sample.nStyle == CTKToolTipContext::styleStandard ||
+        sample.nStyle == CTKToolTipContext::styleBalloon)
+      DrawStandardToolTip(canvas, tools, sample, kLeft, y);
+    else
+      DrawToolTip(canvas, tools, system, sample, kLeft, y);
     y += kRow;
   }
   canvas.Label(10, y + 10, "Framed window with its shadow", RGB(0, 0, 0));
