@@ -51,8 +51,6 @@ struct StreamSource {
   size_t nPos;
 };
 
-const DWORD kMaxLength = 0x1000000;
-
 }  // namespace
 
 BOOL AFXAPI FindRichEditClass(BOOL bSkip, int nMode, int& nIndex, WNDCLASSA& wndClass) {

@@ -62,8 +62,8 @@ void CTKToolTipContext::COffice2013ToolTip::DrawBackground(CDC* pDC, TOOLITEM*, 
   pDC->Draw3dRect(rc, 0xBEBEBE, 0xBEBEBE);
 }
 
-void CTKToolTipContext::COffice2013ToolTip::Layout(CDC* pDC, TOOLITEM* pTool, CRect rc,
-                                                   CRect& rcTitle, CRect& rcText) {
+void CTKToolTipContext::COffice2013ToolTip::Layout(CDC* pDC, CRect rc, CRect& rcTitle,
+                                                   CRect& rcText) {
   BOOL bTitle = !m_strTitle.IsEmpty();
   const CRect& rcMargin = m_pContext->GetMargin();
   int nSpaceX = bTitle ? Sx(12) : Sx(5);
@@ -82,7 +82,6 @@ void CTKToolTipContext::COffice2013ToolTip::Layout(CDC* pDC, TOOLITEM* pTool, CR
     rcContent.top = rcTitle.bottom + Sy(6);
   }
   rcText = rcContent;
-  (void)pTool;
 }
 
 CSize CTKToolTipContext::COffice2013ToolTip::CalcSize(TOOLITEM* pTool) {
@@ -112,7 +111,7 @@ CSize CTKToolTipContext::COffice2013ToolTip::CalcSize(TOOLITEM* pTool) {
 
 void CTKToolTipContext::COffice2013ToolTip::DrawEntry(CDC* pDC, TOOLITEM* pTool, CRect rc) {
   CRect rcTitle, rcText;
-  Layout(pDC, pTool, rc, rcTitle, rcText);
+  Layout(pDC, rc, rcTitle, rcText);
   BOOL bRtl = IsRightToLeft(pTool);
   pDC->SetTextColor(kOffice2013Text);
   if (!rcTitle.IsRectEmpty()) {

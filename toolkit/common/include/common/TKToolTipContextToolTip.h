@@ -159,7 +159,7 @@ class CTKToolTipContext::COffice2013ToolTip : public CTKToolTipContextToolTip {
 
  protected:
   /// The text rectangle and the title rectangle inside rc.
-  void Layout(CDC* pDC, TOOLITEM* pTool, CRect rc, CRect& rcTitle, CRect& rcText);
+  void Layout(CDC* pDC, CRect rc, CRect& rcTitle, CRect& rcText);
 };
 
 /// Style 7: the tool's text is markup, drawn through TKMarkupCaptionApi();
