@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "SupportIcons.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
+#include "common/TKImageManagerIconHandle.h"
 #include "common/TKMarkupCaptionApi.h"
 #include "common/TKOSVersionHelper.h"
 #include "common/TKRichRender.h"
@@ -522,6 +525,63 @@ TEST_F(ToolTipWindowTest, RichTextTipShowsRtfAndFallsBackToPlainText) {
   m_system.dwTick += 50;
   Relay(130, 10);
   EXPECT_EQ(0u, ShownID());
+}
+
+/// A window with one tool that has a title, a description and an icon.
+class CFrameToolWindow : public CTestHostWindow {
+ public:
+  CTKImageManager* pImages = nullptr;
+
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override {
+    CRect rc(0, 0, 50, 20);
+    if (!rc.PtInRect(point)) return -1;
+    CTKToolTipContext::FillInToolInfoEx(pTI, m_hWnd, rc, 1, "Paste", "Paste",
+                                        "Inserts the contents of the clipboard.", pImages);
+    pTI->uFlags |= TTF_TK_SHOWINACTIVE;
+    return 1;
+  }
+};
+
+TEST_F(ToolTipWindowTest, FrameConfigurationGivesAnOfficeTipWithTitleIconAndDescription) {
+  CTKImageManager images;
+  CTKImageManagerIconHandle icon;
+  icon.SetIcon(MakeSolidIcon(16, 16, RGB(200, 0, 0)));
+  ASSERT_TRUE(images.SetIcon(icon, 101));
+  CFrameToolWindow frame;
+  frame.pImages = &images;
+  ASSERT_TRUE(frame.CreateHost());
+  m_system.hWndUnder = frame.GetSafeHwnd();
+  TKDpiHelper()->OverrideDpi(96, 96);
+
+  m_context.SetStyle(CTKToolTipContext::styleOffice);
+  m_context.SetMaxTipWidth(180);
+  m_context.SetMargin(CRect(2, 2, 2, 2));
+  m_context.SetDelayTime(TTDT_INITIAL, 900);
+  m_context.ShowTitleAndDescription(TRUE);
+  m_context.ShowImage(TRUE, 100, 16);
+  CPoint pt(10, 10);
+  frame.ClientToScreen(&pt);
+  m_system.ptCursor = pt;
+  m_context.RelayToolTipMessage(&frame, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+
+  CTKToolTipContextToolTip* pTip = static_cast<CTKToolTipContextToolTip*>(m_context.GetToolTip());
+  ASSERT_NE(nullptr, pTip);
+  EXPECT_EQ(900u, m_system.timers[CTKToolTipContextToolTip::timerShow]);
+  pTip->SendMessage(WM_TIMER, CTKToolTipContextToolTip::timerShow);
+  ASSERT_NE(nullptr, pTip->GetCurrentTool());
+  EXPECT_EQ(CString("Paste"), pTip->GetTitle());
+  EXPECT_EQ(images.GetImage(101, 16), pTip->GetIcon());
+  EXPECT_EQ(CString("Inserts the contents of the clipboard."),
+            pTip->GetToolText(pTip->GetCurrentTool()));
+  EXPECT_TRUE(pTip->GetStyle() & CTKToolTipContext::tipOfficeLook);
+
+  CRect rc;
+  pTip->GetClientRect(&rc);
+  CDibSurface surface(rc.Width(), rc.Height());
+  pTip->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()), PRF_CLIENT);
+  // The icon stands in the top corner before the title; the text below it.
+  EXPECT_EQ(16 * 16, surface.CountPixels(CRect(0, 0, 30, 30), RGB(200, 0, 0)));
+  EXPECT_GT(surface.CountPixels(CRect(0, 30, rc.Width(), rc.Height()), RGB(0x4C, 0x4C, 0x4C)), 0);
 }
 
 }  // namespace
