@@ -20,3 +20,4 @@ bool DrawHeaderPage(const GalleryContext& context);
 bool DrawMarkupPage(const GalleryContext& context);
 bool DrawPanelsPage(const GalleryContext& context);
 bool DrawMarkupImagesPage(const GalleryContext& context);
+bool DrawToolTipsPage(const GalleryContext& context);
