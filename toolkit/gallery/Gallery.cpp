@@ -13,7 +13,19 @@ namespace {
 
 const char* const kLooks[] = {"Silver", "Blue", "Black"};
 
-const GalleryPage kPages[] = {DrawImagesPage, DrawScrollBarsPage, DrawHeaderPage, DrawCaptionsPage};
+// One page a line, so pages added side by side merge cleanly.
+// clang-format off
+const GalleryPage kPages[] = {
+    DrawImagesPage,
+    DrawScrollBarsPage,
+    DrawHeaderPage,
+    DrawMarkupPage,
+    DrawPanelsPage,
+    DrawMarkupImagesPage,
+    DrawToolTipsPage,
+    DrawCaptionsPage,
+};
+// clang-format on
 
 /// A path from the command line as Windows takes it: Wine maps the root of
 /// the Linux file system to Z:.

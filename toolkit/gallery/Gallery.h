@@ -17,4 +17,8 @@ typedef bool (*GalleryPage)(const GalleryContext& context);
 bool DrawImagesPage(const GalleryContext& context);
 bool DrawScrollBarsPage(const GalleryContext& context);
 bool DrawHeaderPage(const GalleryContext& context);
+bool DrawMarkupPage(const GalleryContext& context);
+bool DrawPanelsPage(const GalleryContext& context);
+bool DrawMarkupImagesPage(const GalleryContext& context);
+bool DrawToolTipsPage(const GalleryContext& context);
 bool DrawCaptionsPage(const GalleryContext& context);

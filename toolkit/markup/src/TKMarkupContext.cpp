@@ -3,7 +3,9 @@
 #include "markup/TKMarkupContext.h"
 
 #include "TKMarkupContextInternalDispatch.h"
+#include "TKMarkupContextScripts.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDelegate.h"
@@ -54,7 +56,9 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
       m_pDpiHelper(nullptr),
       m_bUpdatesFrozen(FALSE),
       m_bRepaintAllPending(FALSE),
-      m_pInternalDispatch(nullptr) {
+      m_pInternalDispatch(nullptr),
+      m_pScripts(nullptr),
+      m_pImageManager(nullptr) {
   if (!g_bPropertiesRegistered) {
     g_bPropertiesRegistered = true;
     RegisterAllTypeProperties();
@@ -64,6 +68,10 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
 }
 
 CTKMarkupContext::~CTKMarkupContext() {
+  CloseScripts();
+  delete m_pScripts;
+  m_pScripts = nullptr;
+  SetImageManager(nullptr);
   TKMarkupGdiPlusApi()->Initialize(FALSE);
   m_pHoverElement = nullptr;
   m_pHoverRoot = nullptr;
@@ -100,6 +108,7 @@ CTKMarkupObject* CTKMarkupContext::CreateMarkupObject(CTKMarkupType* pType) {
 }
 
 void CTKMarkupContext::OnObjectReleased(CTKMarkupObject* pObject) {
+  if (CTKActiveScriptEngine* pEngine = GetScriptEngine()) pEngine->ForgetNamedObject(pObject);
   if (m_pHoverElement == pObject) m_pHoverElement = nullptr;
   if (m_pHoverRoot == pObject) m_pHoverRoot = nullptr;
   if (m_pCaptureElement == pObject) {
@@ -109,12 +118,13 @@ void CTKMarkupContext::OnObjectReleased(CTKMarkupObject* pObject) {
   Release();
 }
 
-CTKMarkupObject* CTKMarkupContext::Parse(LPCWSTR lpszText) {
+CTKMarkupObject* CTKMarkupContext::Parse(LPCWSTR lpszText, BOOL bRunScripts) {
   ResetMouseState();
   if (lpszText == nullptr) return nullptr;
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
+  builder.SetRunScripts(bRunScripts);
   return builder.Parse(&parser);
 }
 
@@ -123,6 +133,7 @@ CString CTKMarkupContext::ValidateXML(LPCWSTR lpszText) {
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
+  builder.SetRunScripts(FALSE);
   CTKMarkupObject* pRoot = builder.Parse(&parser);
   if (pRoot != nullptr) {
     pRoot->Release();
@@ -204,15 +215,35 @@ CTKMarkupDelegate* CTKMarkupContext::FindDelegate(LPCWSTR lpszName) {
   return pDelegate;
 }
 
-void CTKMarkupContext::SetMethod(IDispatch* pObject, LPCWSTR lpszMethod) {
+void CTKMarkupContext::SetMethod(IDispatch* pObject, LPCWSTR lpszMethod, BOOL bFromScript) {
   if (pObject == nullptr || lpszMethod == nullptr) return;
-  m_pDelegates->SetAt(lpszMethod, new CTKMarkupOleDelegate(pObject, lpszMethod));
+  m_pDelegates->SetAt(lpszMethod, new CTKMarkupOleDelegate(pObject, lpszMethod), bFromScript);
 }
 
-void CTKMarkupContext::SetHandler(IDispatch* pHandler) { m_pDelegates->SetHandler(pHandler); }
+void CTKMarkupContext::SetHandler(IDispatch* pHandler, BOOL bFromScript) {
+  m_pDelegates->SetHandler(pHandler, bFromScript);
+}
 
 LPDISPATCH CTKMarkupContext::GetInternalDispatch() {
   if (m_pInternalDispatch == nullptr)
     m_pInternalDispatch = new CTKMarkupContextInternalDispatch(this);
   return m_pInternalDispatch->GetIDispatch(FALSE);
+}
+
+// Images --------------------------------------------------------------------------------
+
+CTKImageManager* CTKMarkupContext::GetImageManager() const {
+  return m_pImageManager != nullptr ? m_pImageManager : TKImageManager();
+}
+
+void CTKMarkupContext::SetImageManager(CTKImageManager* pManager) {
+  if (pManager != nullptr) pManager->InternalAddRef();
+  if (m_pImageManager != nullptr) m_pImageManager->InternalRelease();
+  m_pImageManager = pManager;
+}
+
+COLORREF CTKMarkupContext::GetImageMaskColor() const {
+  if (m_clrImageMask != static_cast<COLORREF>(-1)) return m_clrImageMask;
+  const COLORREF clrManager = GetImageManager()->m_clrMask;
+  return clrManager != static_cast<COLORREF>(-1) ? clrManager : RGB(0, 255, 0);
 }

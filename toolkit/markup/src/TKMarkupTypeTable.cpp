@@ -5,10 +5,17 @@
 
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupCollection.h"
+#include "markup/TKMarkupDecorator.h"
+#include "markup/TKMarkupDefinitionBase.h"
+#include "markup/TKMarkupDefinitionCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupDoubleCollection.h"
+#include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupGrid.h"
+#include "markup/TKMarkupGridLength.h"
 #include "markup/TKMarkupInline.h"
 #include "markup/TKMarkupInlineUIContainer.h"
 #include "markup/TKMarkupObjectProperty.h"
@@ -17,12 +24,17 @@
 #include "markup/TKMarkupRun.h"
 #include "markup/TKMarkupSpan.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTextBlock.h"
 #include "markup/TKMarkupTextElement.h"
 #include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupTkScript.h"
 #include "markup/TKMarkupType.h"
+#include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupValues.h"
+#include "markup/TKMarkupWindowContainer.h"
+#include "markup/TKMarkupWrapPanel.h"
 
 #include <array>
 #include <utility>
@@ -100,24 +112,24 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"tk:Script", L"CTKMarkupTkScript", nullptr, TKMarkupRow_Extension, nullptr},
-    {L"WrapPanel", L"CTKMarkupWrapPanel", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"UniformGrid", L"CTKMarkupUniformGrid", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"StackPanel", L"CTKMarkupStackPanel", nullptr, TKMarkupRow_Panel, nullptr},
+    {L"tk:Script", L"CTKMarkupTkScript", &CTKMarkupTkScript::CreateInstance, TKMarkupRow_Extension, &CTKMarkupTkScript::RegisterMarkupProperties},
+    {L"WrapPanel", L"CTKMarkupWrapPanel", &CTKMarkupWrapPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupWrapPanel::RegisterMarkupProperties},
+    {L"UniformGrid", L"CTKMarkupUniformGrid", &CTKMarkupUniformGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupUniformGrid::RegisterMarkupProperties},
+    {L"StackPanel", L"CTKMarkupStackPanel", &CTKMarkupStackPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupStackPanel::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupScrollBarGripper", nullptr, TKMarkupRow_UIElement, nullptr},
     {L"ScrollViewer", L"CTKMarkupScrollViewer", nullptr, TKMarkupRow_ContentControl, nullptr},
-    {L"RowDefinition", L"CTKMarkupRowDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
+    {L"RowDefinition", L"CTKMarkupRowDefinition", &CTKMarkupRowDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupRowDefinition::RegisterMarkupProperties},
     {L"RadioButton", L"CTKMarkupRadioButton", nullptr, TKMarkupRow_ToggleButton, nullptr},
     {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
-    {L"Page", L"CTKMarkupPage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"WindowContainer", L"CTKMarkupWindowContainer", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Image", L"CTKMarkupImage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {nullptr, L"CTKMarkupDefinitionCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {L"Grid", L"CTKMarkupGrid", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"DockPanel", L"CTKMarkupDockPanel", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"DefinitionBase", L"CTKMarkupDefinitionBase", nullptr, TKMarkupRow_FrameworkContentElement, nullptr},
+    {L"Page", L"CTKMarkupPage", &CTKMarkupPage::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
+    {L"WindowContainer", L"CTKMarkupWindowContainer", &CTKMarkupWindowContainer::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Image", L"CTKMarkupImage", &CTKMarkupImage::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupImage::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupDefinitionCollection", &CTKMarkupDefinitionCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {L"Grid", L"CTKMarkupGrid", &CTKMarkupGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupGrid::RegisterMarkupProperties},
+    {L"DockPanel", L"CTKMarkupDockPanel", &CTKMarkupDockPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupDockPanel::RegisterMarkupProperties},
+    {L"DefinitionBase", L"CTKMarkupDefinitionBase", &CTKMarkupDefinitionBase::CreateInstance, TKMarkupRow_FrameworkContentElement, nullptr},
     {L"Control", L"CTKMarkupControl", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"ColumnDefinition", L"CTKMarkupColumnDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
+    {L"ColumnDefinition", L"CTKMarkupColumnDefinition", &CTKMarkupColumnDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupColumnDefinition::RegisterMarkupProperties},
     {L"CheckBox", L"CTKMarkupCheckBox", nullptr, TKMarkupRow_ToggleButton, nullptr},
     {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
@@ -134,10 +146,10 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupButtonBase", nullptr, TKMarkupRow_ContentControl, nullptr},
     {nullptr, L"CTKMarkupContentControl", nullptr, TKMarkupRow_Control, nullptr},
     {nullptr, L"CTKMarkupScrollBar", nullptr, TKMarkupRow_Control, nullptr},
-    {nullptr, L"CTKMarkupGridLength", nullptr, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupGridLength", &CTKMarkupGridLength::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupToggleButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
-    {nullptr, L"CTKMarkupRowDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},
-    {nullptr, L"CTKMarkupColumnDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},
+    {nullptr, L"CTKMarkupRowDefinitionCollection", &CTKMarkupRowDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
+    {nullptr, L"CTKMarkupColumnDefinitionCollection", &CTKMarkupColumnDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
 };
 // clang-format on
 

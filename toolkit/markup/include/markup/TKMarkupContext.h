@@ -6,7 +6,15 @@
 
 #include "markup/TKMarkupObject.h"
 
+#include <string>
+#include <vector>
+
+class CTKActiveScriptEngine;
+class CTKActiveScriptStdRuntime;
 class CTKDpiHelper;
+class CTKImageManager;
+class CTKMarkupBuilder;
+struct CTKMarkupContextScripts;
 class CTKMarkupContextInternalDispatch;
 class CTKMarkupDelegate;
 class CTKMarkupDelegateMap;
@@ -45,10 +53,14 @@ class CTKMarkupContext {
 
   // Parsing
 
-  /// Parses UTF-16 markup: the root with one reference, or null.
-  CTKMarkupObject* Parse(LPCWSTR lpszText);
+  /// Parses UTF-16 markup: the root with one reference, or null. A tree
+  /// parsed with `bRunScripts` replaces the scripts of the previous one and
+  /// runs its own; without it (a parse asked for by a running script) the
+  /// running scripts stay and the new tree's script blocks are not run.
+  CTKMarkupObject* Parse(LPCWSTR lpszText, BOOL bRunScripts = TRUE);
   /// "Done." when the text parses into a tree (which is released at once),
-  /// the error text otherwise, "No Text To Parse." for null text.
+  /// the error text otherwise, "No Text To Parse." for null text. Runs no
+  /// script and leaves the running ones alone.
   CString ValidateXML(LPCWSTR lpszText);
 
   // Default font and colour
@@ -110,9 +122,22 @@ class CTKMarkupContext {
   /// of that name on the default handler object. No reference for the caller.
   CTKMarkupDelegate* FindDelegate(LPCWSTR lpszName);
   /// Binds the handler name to a method of an object; nothing for null.
-  void SetMethod(IDispatch* pObject, LPCWSTR lpszMethod);
+  /// What scripts register (`bFromScript`) goes when their scripts close.
+  void SetMethod(IDispatch* pObject, LPCWSTR lpszMethod, BOOL bFromScript = FALSE);
   /// The object whose methods handle events by handler name.
-  void SetHandler(IDispatch* pHandler);
+  void SetHandler(IDispatch* pHandler, BOOL bFromScript = FALSE);
+
+  // Images
+
+  /// The context's own image manager, else the global one (no reference).
+  CTKImageManager* GetImageManager() const;
+  /// Replaces the context's own manager (null: the global one again); the
+  /// context holds a reference.
+  void SetImageManager(CTKImageManager* pManager);
+  /// The mask colour of images: the context's own unless -1, else its image
+  /// manager's unless -1, else green.
+  COLORREF GetImageMaskColor() const;
+  void SetImageMaskColor(COLORREF clrMask) { m_clrImageMask = clrMask; }
 
   // Drawing back end
 
@@ -121,6 +146,38 @@ class CTKMarkupContext {
 
   /// The context's automation object, made on first call (no reference added).
   LPDISPATCH GetInternalDispatch();
+
+  // Scripts of the latest tree (one engine, one language per tree)
+
+  /// Queues a script text; the first makes the engine of the language (a
+  /// ProgID; empty or null means "JScript"). Raises the builder's errors: the
+  /// COM error when the engine cannot be made, the language message when the
+  /// tree already uses another language. Nothing for a build that runs no
+  /// scripts.
+  void AddScript(CTKMarkupBuilder* pBuilder, LPCWSTR lpszLanguage, LPCWSTR lpszText);
+  /// Makes every object of the tree that has a Name a named item of the engine.
+  void AddNamedItems(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pObject);
+  /// Parses the queued texts in order and connects the engine; a failure
+  /// raises the script error.
+  void RunScripts(CTKMarkupBuilder* pBuilder);
+  /// Ends the scripts: queued texts, engine, runtime with its pending
+  /// timeouts, and the handlers scripts registered. Hosts may call it to end
+  /// a tree's scripts before releasing it.
+  void CloseScripts();
+  /// Raises "Script error [0x%08X]: %ls" from the engine's last error, or the
+  /// COM error of `hr` without one.
+  [[noreturn]] void ThrowScriptError(CTKMarkupBuilder* pBuilder, HRESULT hr);
+  /// The names the context adds to an engine: "MarkupContext".
+  virtual void GetScriptNamedItems(std::vector<std::wstring>& names);
+  /// The IUnknown of one of those names (one reference), else E_NOINTERFACE.
+  virtual HRESULT GetScriptNamedItem(LPCWSTR lpszName, IUnknown** ppUnknown);
+  /// The engine's item lookup: the runtime (made on first request), the
+  /// context's names, then the tree's named objects.
+  HRESULT GetScriptItem(LPCWSTR lpszName, IUnknown** ppUnknown);
+  /// The engine of the latest tree, or null (no reference added).
+  CTKActiveScriptEngine* GetScriptEngine() const;
+  /// The runtime scripts call, or null before they first asked for it.
+  CTKActiveScriptStdRuntime* GetScriptRuntime() const;
 
  protected:
   virtual ~CTKMarkupContext();
@@ -144,8 +201,11 @@ class CTKMarkupContext {
   BOOL m_bRepaintAllPending;
   std::vector<CTKMarkupObject*> m_pendingRepaints;
   CTKMarkupContextInternalDispatch* m_pInternalDispatch;
+  CTKMarkupContextScripts* m_pScripts;
+  CTKImageManager* m_pImageManager;
 
   void UnlinkFont(CTKMarkupFont* pFont);
   void InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow);
   void FlushRepaints();
+  CTKMarkupContextScripts* Scripts();
 };

@@ -28,6 +28,10 @@ class CTKMarkupRoutedEvent : public CTKMarkupDependencyProperty {
 
  protected:
   CTKMarkupRoutedEvent() = default;
+
+  // Automation for scripts (TKMarkupInputElementDispatch.cpp)
+  BSTR DispGetName();
+  DECLARE_DISPATCH_MAP()
 };
 
 /// What an event carries: the event, the element it started at and the

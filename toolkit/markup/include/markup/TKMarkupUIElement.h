@@ -93,4 +93,17 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
   BOOL m_bArrangeInvalid;
   BOOL m_bInArrange;
   BOOL m_bInMeasure;
+
+  // Automation for scripts (TKMarkupUIElementDispatch.cpp)
+ protected:
+  BOOL DispGetClipToBounds();
+  void DispSetClipToBounds(BOOL bClip);
+  long DispGetVisibility();
+  void DispSetVisibility(long nVisibility);
+  BOOL DispGetFocusable();
+  void DispSetFocusable(BOOL bFocusable);
+  BOOL DispGetIsEnabled();
+  void DispSetIsEnabled(BOOL bEnabled);
+  LPDISPATCH DispGetRenderTransform();
+  DECLARE_DISPATCH_MAP()
 };
