@@ -8,6 +8,7 @@
 
 #include "Gallery.h"
 #include "common/TKResourceImages.h"
+#include "markup/TKMarkupFlat.h"
 
 namespace {
 
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "gallery: cannot make the folder %s\n", folder.c_str());
     return 1;
   }
+  // Markup tooltips draw through the markup layer.
+  TKInstallMarkupCaptionApi();
   bool ok = true;
   for (const char* look : kLooks) {
     std::string ini = std::string("Office2010") + look + ".INI";

@@ -45,8 +45,9 @@ const TipSample kSamples[] = {
     {CTKToolTipContext::styleOffice, "Office (5), no title", nullptr, "Run all steps (F5)"},
     {CTKToolTipContext::styleRichText, "rich text (3)", nullptr,
      "{\\rtf1\\ansi Rich text with {\\b bold}, {\\i italic} and {\\ul underlined} words.}"},
-    {CTKToolTipContext::styleMarkup, "markup (7), no markup engine linked: plain text", nullptr,
-     "<TextBlock>Markup caption</TextBlock>"},
+    {CTKToolTipContext::styleMarkup, "markup (7)", nullptr,
+     "<TextBlock><Bold>Run All Steps</Bold> (F5)<LineBreak/>Runs every step from the "
+     "<Italic>first</Italic>.</TextBlock>"},
     {CTKToolTipContext::styleHTML, "HTML (6): no browser engine here, no tip", nullptr,
      "<b>Bold</b> words"},
 };
