@@ -14,12 +14,15 @@
 #include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupGdiPlusTransform.h"
 #include "markup/TKMarkupGrid.h"
 #include "markup/TKMarkupGridLength.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
+#include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupRenderTransform.h"
 #include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
@@ -83,11 +86,11 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", nullptr, TKMarkupRow_Object, nullptr},
     {L"FrameworkElement", L"CTKMarkupFrameworkElement", &CTKMarkupFrameworkElement::CreateInstance, TKMarkupRow_UIElement, &CTKMarkupFrameworkElement::RegisterMarkupProperties},
     {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", &CTKMarkupFrameworkContentElement::CreateInstance, TKMarkupRow_InputElement, &CTKMarkupFrameworkContentElement::RegisterMarkupProperties},
-    {L"RenderTransform", L"CTKMarkupRenderTransform", nullptr, TKMarkupRow_Object, nullptr},
-    {L"TranslateTransform", L"CTKMarkupGdiPlusTranslateTransform", nullptr, TKMarkupRow_TranslateTransform, nullptr},
-    {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", nullptr, TKMarkupRow_SkewTransform, nullptr},
-    {L"ScaleTransform", L"CTKMarkupGdiPlusScaleTransform", nullptr, TKMarkupRow_ScaleTransform, nullptr},
-    {L"RotateTransform", L"CTKMarkupGdiPlusRotateTransform", nullptr, TKMarkupRow_RotateTransform, nullptr},
+    {L"RenderTransform", L"CTKMarkupRenderTransform", &CTKMarkupRenderTransform::CreateInstance, TKMarkupRow_Object, &CTKMarkupRenderTransform::RegisterMarkupProperties},
+    {L"TranslateTransform", L"CTKMarkupGdiPlusTranslateTransform", &CTKMarkupGdiPlusTranslateTransform::CreateInstance, TKMarkupRow_TranslateTransform, nullptr},
+    {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", &CTKMarkupGdiPlusSkewTransform::CreateInstance, TKMarkupRow_SkewTransform, nullptr},
+    {L"ScaleTransform", L"CTKMarkupGdiPlusScaleTransform", &CTKMarkupGdiPlusScaleTransform::CreateInstance, TKMarkupRow_ScaleTransform, nullptr},
+    {L"RotateTransform", L"CTKMarkupGdiPlusRotateTransform", &CTKMarkupGdiPlusRotateTransform::CreateInstance, TKMarkupRow_RotateTransform, nullptr},
     {L"Underline", L"CTKMarkupUnderline", nullptr, TKMarkupRow_Span, nullptr},
     {L"TextElement", L"CTKMarkupTextElement", nullptr, TKMarkupRow_FrameworkContentElement, nullptr},
     {L"Span", L"CTKMarkupSpan", nullptr, TKMarkupRow_Inline, nullptr},
@@ -100,9 +103,9 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Rectangle", L"CTKMarkupRectangle", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Polyline", L"CTKMarkupPolyline", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Polygon", L"CTKMarkupPolygon", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Figures", L"CTKMarkupPathGeometryFigures", nullptr, TKMarkupRow_Object, nullptr},
-    {L"PathGeometry", L"CTKMarkupPathGeometry", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"Figures", L"CTKMarkupPathGeometryFigures", &CTKMarkupPathGeometryFigures::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"PathGeometry", L"CTKMarkupPathGeometry", &CTKMarkupPathGeometry::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathGeometry::RegisterMarkupProperties},
+    {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathData::RegisterMarkupProperties},
     {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
     {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
@@ -132,10 +135,10 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
-    {nullptr, L"CTKMarkupSkewTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupTranslateTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupScaleTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupRotateTransform", nullptr, TKMarkupRow_Transform, nullptr},
+    {nullptr, L"CTKMarkupSkewTransform", &CTKMarkupSkewTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupSkewTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupTranslateTransform", &CTKMarkupTranslateTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupTranslateTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupScaleTransform", &CTKMarkupScaleTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupScaleTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupRotateTransform", &CTKMarkupRotateTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupRotateTransform::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupTransform", nullptr, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupButtonBase", nullptr, TKMarkupRow_ContentControl, nullptr},
     {nullptr, L"CTKMarkupContentControl", nullptr, TKMarkupRow_Control, nullptr},
