@@ -5,6 +5,7 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
+#include "markup/TKMarkupUIElement.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupRenderTransform, TKMarkupRow_RenderTransform)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupRenderTransform)
@@ -68,5 +69,5 @@ void CTKMarkupRenderTransform::SetContentObject(CTKMarkupBuilder* pBuilder,
 }
 
 void CTKMarkupRenderTransform::OnTransformChanged() {
-  // The element side is added with the element classes.
+  if (auto* pElement = MarkupCast<CTKMarkupUIElement>(m_pOwner)) pElement->InvalidateMeasure();
 }

@@ -17,12 +17,16 @@
 #include "markup/TKMarkupGdiPlusTransform.h"
 #include "markup/TKMarkupGrid.h"
 #include "markup/TKMarkupGridLength.h"
+#include "markup/TKMarkupLine.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
 #include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupPolyline.h"
+#include "markup/TKMarkupRectangle.h"
 #include "markup/TKMarkupRenderTransform.h"
+#include "markup/TKMarkupShape.h"
 #include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
@@ -77,7 +81,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"TextBlock", L"CTKMarkupTextBlock", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"Border", L"CTKMarkupBorder", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Shape", L"CTKMarkupShape", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Shape", L"CTKMarkupShape", &CTKMarkupShape::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupShape::RegisterMarkupProperties},
     {L"Canvas", L"CTKMarkupCanvas", nullptr, TKMarkupRow_Panel, nullptr},
     {L"Trigger", L"CTKMarkupTrigger", nullptr, TKMarkupRow_Object, nullptr},
     {L"Style", L"CTKMarkupStyle", nullptr, TKMarkupRow_Object, nullptr},
@@ -100,15 +104,15 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"InlineUIContainer", L"CTKMarkupInlineUIContainer", nullptr, TKMarkupRow_Inline, nullptr},
     {L"Hyperlink", L"CTKMarkupHyperlink", nullptr, TKMarkupRow_Span, nullptr},
     {L"Bold", L"CTKMarkupBold", nullptr, TKMarkupRow_Span, nullptr},
-    {L"Rectangle", L"CTKMarkupRectangle", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Polyline", L"CTKMarkupPolyline", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Polygon", L"CTKMarkupPolygon", nullptr, TKMarkupRow_Shape, nullptr},
+    {L"Rectangle", L"CTKMarkupRectangle", &CTKMarkupRectangle::CreateInstance, TKMarkupRow_Shape, &CTKMarkupRectangle::RegisterMarkupProperties},
+    {L"Polyline", L"CTKMarkupPolyline", &CTKMarkupPolyline::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPolyline::RegisterMarkupProperties},
+    {L"Polygon", L"CTKMarkupPolygon", &CTKMarkupPolygon::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPolygon::RegisterMarkupProperties},
     {L"Figures", L"CTKMarkupPathGeometryFigures", &CTKMarkupPathGeometryFigures::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"PathGeometry", L"CTKMarkupPathGeometry", &CTKMarkupPathGeometry::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathGeometry::RegisterMarkupProperties},
     {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathData::RegisterMarkupProperties},
-    {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
+    {L"Path", L"CTKMarkupPath", &CTKMarkupPath::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPath::RegisterMarkupProperties},
+    {L"Line", L"CTKMarkupLine", &CTKMarkupLine::CreateInstance, TKMarkupRow_Shape, &CTKMarkupLine::RegisterMarkupProperties},
+    {L"Ellipse", L"CTKMarkupEllipse", &CTKMarkupEllipse::CreateInstance, TKMarkupRow_Shape, nullptr},
     {L"tk:Script", L"CTKMarkupTkScript", &CTKMarkupTkScript::CreateInstance, TKMarkupRow_Extension, &CTKMarkupTkScript::RegisterMarkupProperties},
     {L"WrapPanel", L"CTKMarkupWrapPanel", &CTKMarkupWrapPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupWrapPanel::RegisterMarkupProperties},
     {L"UniformGrid", L"CTKMarkupUniformGrid", &CTKMarkupUniformGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupUniformGrid::RegisterMarkupProperties},
