@@ -15,6 +15,7 @@
 #include "markup/TKMarkupRectangle.h"
 #include "markup/TKMarkupRenderTransform.h"
 #include "markup/TKMarkupTransform.h"
+#include "markup/TKMarkupValues.h"
 #include "testsupport/DibSurface.h"
 
 namespace {
@@ -107,6 +108,52 @@ TEST_F(ShapeTest, PropertiesMakeThePen) {
             "Cannot convert string in attribute 'Stretch' to object of type 'CTKMarkupEnum'");
   EXPECT_EQ(BuildError(m_context, L"<Path Fill='Purplish'/>"),
             "Cannot convert string in attribute 'Fill' to object of type 'CTKMarkupBrush'");
+}
+
+TEST_F(ShapeTest, ScriptsReadAndSetFillAndPen) {
+  CTKMarkupShape* pShape = Build(L"<Ellipse Fill='Red' StrokeThickness='3'/>");
+  ASSERT_NE(pShape, nullptr);
+  IDispatch* pDispatch = pShape->GetIDispatch(FALSE);
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  VARIANT result;
+  VariantInit(&result);
+  ASSERT_EQ(
+      pDispatch->Invoke(502, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
+      S_OK);
+  EXPECT_EQ(V_VT(&result), VT_I4);
+  EXPECT_EQ(V_I4(&result), 3);
+  ASSERT_EQ(
+      pDispatch->Invoke(500, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
+      S_OK);
+  ASSERT_EQ(V_VT(&result), VT_DISPATCH);
+  EXPECT_EQ(MarkupObjectFromDispatch(V_DISPATCH(&result), FALSE), pShape->GetFill());
+
+  // The fill's brush becomes the stroke; a thickness from a script is kept.
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS put = {&result, &named, 1, 1};
+  ASSERT_EQ(
+      pDispatch->Invoke(501, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr, nullptr, nullptr),
+      S_OK);
+  EXPECT_EQ(pShape->GetStroke(), pShape->GetFill());
+  VariantClear(&result);
+  VARIANT thickness;
+  V_VT(&thickness) = VT_I4;
+  V_I4(&thickness) = 7;
+  put.rgvarg = &thickness;
+  ASSERT_EQ(
+      pDispatch->Invoke(502, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr, nullptr, nullptr),
+      S_OK);
+  EXPECT_EQ(pShape->GetStrokeThickness(), 7);
+  // A markup object that is not a brush is refused.
+  CTKMarkupAutoPtr<> number(new CTKMarkupInt(4));
+  VARIANT wrong;
+  V_VT(&wrong) = VT_DISPATCH;
+  V_DISPATCH(&wrong) = number->GetIDispatch(FALSE);
+  put.rgvarg = &wrong;
+  EXPECT_NE(
+      pDispatch->Invoke(500, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, nullptr, nullptr, nullptr),
+      S_OK);
+  EXPECT_NE(pShape->GetFill(), nullptr);
 }
 
 TEST_F(ShapeTest, RectangleCornersAndSize) {
@@ -372,11 +419,13 @@ TEST_P(ShapePixelTest, RenderTransformsOnlyThroughGdiPlus) {
     EXPECT_PIXEL(surface, plain.x, plain.y, kWhite);
     EXPECT_EQ(pRect->InputHitTest(turned.x, turned.y), pRect);  // through the matrix
     EXPECT_EQ(pRect->InputHitTest(plain.x, plain.y), nullptr);
+    EXPECT_EQ(pRect->GetUpdateRect(), CRect(-20, 0, 0, 40));  // the turned box, own coordinates
   } else {
     EXPECT_PIXEL(surface, turned.x, turned.y, kWhite);
     EXPECT_PIXEL(surface, plain.x, plain.y, kRed);
     EXPECT_EQ(pRect->InputHitTest(turned.x, turned.y), nullptr);
     EXPECT_EQ(pRect->InputHitTest(plain.x, plain.y), pRect);
+    EXPECT_EQ(pRect->GetUpdateRect(), CRect(0, 0, 40, 20));
   }
 
   struct Case {
@@ -398,7 +447,9 @@ TEST_P(ShapePixelTest, RenderTransformsOnlyThroughGdiPlus) {
              c.transform + L"</Rectangle.RenderTransform></Rectangle>",
          RECT{0, 0, 20, 20});
     if (UsesGdiPlus()) {
-      if (c.ptInked.x >= 0) EXPECT_PIXEL(cell, c.ptInked.x, c.ptInked.y, kRed);
+      if (c.ptInked.x >= 0) {
+        EXPECT_PIXEL(cell, c.ptInked.x, c.ptInked.y, kRed);
+      }
       EXPECT_PIXEL(cell, c.ptClear.x, c.ptClear.y, kWhite);
     } else {
       EXPECT_PIXEL(cell, 5, 5, kRed);
