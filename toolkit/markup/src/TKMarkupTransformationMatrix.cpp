@@ -73,7 +73,11 @@ bool SameSide(const GpPointF& from, const GpPointF& to, const GpPointF& vertex, 
   return Cross(edge, Minus(vertex, from)) * Cross(edge, Minus(p, from)) >= 0.0f;
 }
 
+// A triangle without area holds no point: the side test alone would let it
+// hold every point of the plane (each product is 0), and an element scaled
+// to nothing would then take every click.
 bool InTriangle(const GpPointF& u, const GpPointF& v, const GpPointF& w, const GpPointF& p) {
+  if (Cross(Minus(v, u), Minus(w, u)) == 0.0f) return false;
   return SameSide(v, w, u, p) && SameSide(u, w, v, p) && SameSide(u, v, w, p);
 }
 

@@ -442,13 +442,16 @@ TEST_P(ShapePixelTest, RenderTransformsOnlyThroughGdiPlus) {
   for (const Case& c : cases) {
     SCOPED_TRACE(CStringA(c.transform).GetString());
     CDibSurface cell(60, 60);
-    Draw(cell,
-         std::wstring(L"<Rectangle Width='20' Height='20' Fill='Red'><Rectangle.RenderTransform>") +
-             c.transform + L"</Rectangle.RenderTransform></Rectangle>",
-         RECT{0, 0, 20, 20});
+    CTKMarkupShape* pShape = Draw(
+        cell,
+        std::wstring(L"<Rectangle Width='20' Height='20' Fill='Red'><Rectangle.RenderTransform>") +
+            c.transform + L"</Rectangle.RenderTransform></Rectangle>",
+        RECT{0, 0, 20, 20});
     if (UsesGdiPlus()) {
       if (c.ptInked.x >= 0) {
         EXPECT_PIXEL(cell, c.ptInked.x, c.ptInked.y, kRed);
+      } else {
+        EXPECT_EQ(pShape->InputHitTest(5, 5), nullptr);  // nothing left to click
       }
       EXPECT_PIXEL(cell, c.ptClear.x, c.ptClear.y, kWhite);
     } else {

@@ -164,6 +164,9 @@ TEST_F(TransformTest, HitTestsAndBoundsGoThroughTheMatrix) {
   rc = flat->TransformRect(box, POINT{0, 0});
   expected = {0, 0, 0, 20};
   EXPECT_TRUE(EqualRect(&rc, &expected));
+  // ... and takes no hits, neither on its line nor anywhere else.
+  EXPECT_FALSE(flat->HitTest(box, POINT{0, 0}, POINT{0, 5}));
+  EXPECT_FALSE(flat->HitTest(box, POINT{0, 0}, POINT{300, -70}));
 }
 
 TEST_F(TransformTest, MarkupMakesTheGdiPlusClassesWithScaledLengths) {

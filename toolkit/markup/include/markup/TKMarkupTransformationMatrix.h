@@ -45,8 +45,9 @@ class CTKMarkupGdiPlusTransformationMatrix : public CTKMarkupTransformationMatri
 
   CTKMarkupTransformationMatrix* Clone() const override;
   void Translate(int x, int y) override;
-  /// Points on the edges of the mapped rectangle count as inside; FALSE when
-  /// the corners cannot be mapped.
+  /// Points on the edges of the mapped rectangle count as inside; a
+  /// rectangle mapped to a line or a point holds none. FALSE when the
+  /// corners cannot be mapped.
   BOOL HitTest(const RECT& rc, const POINT& ptOffset, const POINT& pt) const override;
   /// Mapped corners truncated toward zero; empty when they cannot be mapped.
   RECT TransformRect(const RECT& rc, const POINT& ptOffset) const override;
