@@ -461,6 +461,32 @@ TEST_P(ShapePixelTest, RenderTransformsOnlyThroughGdiPlus) {
   }
 }
 
+TEST_P(ShapePixelTest, ChildrenOfATransformedPanelAreHitAsDrawn) {
+  CDibSurface surface(100, 60);
+  auto* pPanel = Build<CTKMarkupUIElement>(
+      L"<StackPanel Width='40' Height='40'><StackPanel.RenderTransform><RotateTransform"
+      L" Angle='90'/></StackPanel.RenderTransform><Rectangle Width='40' Height='20'"
+      L" Fill='Red'/></StackPanel>");
+  ASSERT_NE(pPanel, nullptr);
+  Layout(pPanel, RECT{50, 10, 90, 50});
+  {
+    CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
+    pPanel->Render(&dc);
+  }
+  CTKMarkupObject* pRect = pPanel->GetLogicalChild(0);
+  ASSERT_NE(MarkupCast<CTKMarkupRectangle>(pRect), nullptr);
+  const POINT turned = {40, 35}, plain = {70, 20};
+  if (UsesGdiPlus()) {
+    EXPECT_PIXEL(surface, turned.x, turned.y, kRed);
+    EXPECT_EQ(pPanel->InputHitTest(turned.x, turned.y), pRect);  // the panel's matrix
+    EXPECT_EQ(pPanel->InputHitTest(plain.x, plain.y), nullptr);
+  } else {
+    EXPECT_PIXEL(surface, plain.x, plain.y, kRed);
+    EXPECT_EQ(pPanel->InputHitTest(plain.x, plain.y), pRect);
+    EXPECT_EQ(pPanel->InputHitTest(turned.x, turned.y), nullptr);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, ShapePixelTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return info.param ? "GdiPlus" : "Gdi";
