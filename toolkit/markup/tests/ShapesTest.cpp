@@ -461,6 +461,18 @@ TEST_P(ShapePixelTest, RenderTransformsOnlyThroughGdiPlus) {
   }
 }
 
+TEST_P(ShapePixelTest, OneDashValueIsOnAndOffInPenWidths) {
+  CDibSurface surface(70, 12);
+  Draw(surface,
+       L"<Line X1='0' Y1='5' X2='60' Y2='5' Stroke='Blue' StrokeThickness='2'"
+       L" StrokeDashArray='3'/>",
+       RECT{0, 0, 60, 10});
+  EXPECT_PIXEL(surface, 3, 5, kBlue);  // 6 on (3 pen widths of 2)
+  EXPECT_PIXEL(surface, 15, 5, kBlue);
+  // 6 off through GDI+; GDI draws every line solid.
+  EXPECT_PIXEL(surface, 9, 5, UsesGdiPlus() ? kWhite : kBlue);
+}
+
 TEST_P(ShapePixelTest, ChildrenOfATransformedPanelAreHitAsDrawn) {
   CDibSurface surface(100, 60);
   auto* pPanel = Build<CTKMarkupUIElement>(
