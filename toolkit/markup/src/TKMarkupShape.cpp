@@ -124,9 +124,7 @@ void CTKMarkupShape::SetStrokeThickness(int nThickness) {
   SetValue(StrokeThicknessProperty, new CTKMarkupInt(nThickness));
 }
 
-TKMarkupStretch CTKMarkupShape::GetStretch() {
-  return static_cast<TKMarkupStretch>(GetEnumValue(StretchProperty));
-}
+int CTKMarkupShape::GetStretch() { return GetEnumValue(StretchProperty); }
 
 CTKMarkupDoubleCollection* CTKMarkupShape::GetStrokeDashArray() {
   return static_cast<CTKMarkupDoubleCollection*>(GetValue(StrokeDashArrayProperty));

@@ -87,7 +87,7 @@ TEST_F(ShapeTest, PropertiesMakeThePen) {
   EXPECT_EQ(stroke.nStartCap, 2);
   EXPECT_EQ(stroke.nEndCap, 3);
   EXPECT_EQ(stroke.nLineJoin, 1);
-  EXPECT_EQ(pShape->GetStretch(), TKMarkupStretch_UniformToFill);
+  EXPECT_EQ(pShape->GetStretch(), 3);  // UniformToFill
   EXPECT_EQ(pShape->GetSmoothingMode(), 4);
   auto* pFill = MarkupCast<CTKMarkupSolidColorBrush>(pShape->GetFill());
   ASSERT_NE(pFill, nullptr);
@@ -99,7 +99,7 @@ TEST_F(ShapeTest, PropertiesMakeThePen) {
   EXPECT_EQ(stroke.nThickness, 0);
   EXPECT_EQ(stroke.pBrush, nullptr);
   EXPECT_EQ(stroke.pDashArray, nullptr);
-  EXPECT_EQ(pShape->GetStretch(), TKMarkupStretch_None);
+  EXPECT_EQ(pShape->GetStretch(), 0);  // None
 
   EXPECT_EQ(BuildError(m_context, L"<Line StrokeEndLineCap='Rounded'/>"),
             "Cannot convert string in attribute 'StrokeEndLineCap' to object of type "

@@ -10,15 +10,6 @@
 class CTKMarkupBrush;
 class CTKMarkupDoubleCollection;
 
-/// Values of Stretch. The shapes treat every value but None alike: the
-/// geometry is scaled to the render size independently along x and y.
-enum TKMarkupStretch {
-  TKMarkupStretch_None = 0,
-  TKMarkupStretch_Fill = 1,
-  TKMarkupStretch_Uniform = 2,
-  TKMarkupStretch_UniformToFill = 3
-};
-
 /// Adds only properties: it measures as a framework element ((0, 0)) and
 /// draws nothing itself. Subclasses draw through the drawing context with
 /// GetStrokeStyle and GetFill, in the shape's smoothing mode.
@@ -36,7 +27,10 @@ class CTKMarkupShape : public CTKMarkupFrameworkElement {
   /// 1 when unset.
   int GetStrokeThickness();
   void SetStrokeThickness(int nThickness);
-  TKMarkupStretch GetStretch();
+  /// None 0 (when unset), Fill 1, Uniform 2, UniformToFill 3. The shapes
+  /// treat every value but None alike: the geometry is scaled to the render
+  /// size independently along x and y.
+  int GetStretch();
   /// Null (a solid line) when unset.
   CTKMarkupDoubleCollection* GetStrokeDashArray();
   void SetStrokeDashArray(CTKMarkupDoubleCollection* pDashes);
@@ -54,7 +48,7 @@ class CTKMarkupShape : public CTKMarkupFrameworkElement {
   /// The pen: the stroke brush (not referenced), its thickness (0 without a
   /// stroke brush), dashes, caps and join.
   void GetStrokeStyle(MARKUP_STROKE* pStroke);
-  BOOL IsStretched() { return GetStretch() != TKMarkupStretch_None; }
+  BOOL IsStretched() { return GetStretch() != 0; }
 
   static CTKMarkupDependencyProperty* StrokeMiterLimitProperty;
   static CTKMarkupDependencyProperty* FillProperty;
