@@ -6,6 +6,13 @@
 #include "markup/TKMarkupRenderTransform.h"
 #include "markup/TKMarkupTransformationMatrix.h"
 
+CTKMarkupUIElement::~CTKMarkupUIElement() {
+  // Whoever still holds the holder (a script) must not reach a freed element
+  // when the transform changes.
+  auto* pHolder = MarkupCast<CTKMarkupRenderTransform>(GetLocalValue(RenderTransformProperty));
+  if (pHolder != nullptr && pHolder->GetOwner() == this) pHolder->SetOwner(nullptr, nullptr);
+}
+
 TK_MARKUP_RENDER_TRANSFORM CTKMarkupUIElement::PushRenderTransform(CTKMarkupDrawingContext* pDC) {
   const TK_MARKUP_RENDER_TRANSFORM none = {nullptr, FALSE};
   auto* pHolder = MarkupCast<CTKMarkupRenderTransform>(GetRenderTransform());

@@ -322,6 +322,22 @@ TEST_F(ShapeTest, ATransformChangeMeasuresTheElementAgain) {
   EXPECT_EQ(rect->m_nMeasures, nBefore + 1);
 }
 
+TEST_F(ShapeTest, AHolderOutlivingItsElementForgetsIt) {
+  CTKMarkupShape* pRect = Build(
+      L"<Rectangle><Rectangle.RenderTransform><RotateTransform/></Rectangle.RenderTransform>"
+      L"</Rectangle>");
+  ASSERT_NE(pRect, nullptr);
+  CTKMarkupAutoPtr<CTKMarkupRenderTransform> holder(
+      MarkupCast<CTKMarkupRenderTransform>(pRect->GetRenderTransform()));
+  ASSERT_NE(holder, nullptr);
+  holder->AddRef();
+  EXPECT_EQ(holder->GetOwner(), pRect);
+  m_roots.clear();  // the element goes
+  EXPECT_EQ(holder->GetOwner(), nullptr);
+  // A change now reaches no element.
+  static_cast<CTKMarkupRotateTransform*>(holder->GetTransform())->SetAngle(10);
+}
+
 // Drawing, once per back end.
 class ShapePixelTest : public ShapeTest, public ::testing::WithParamInterface<bool> {
  protected:

@@ -20,6 +20,8 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
 
  public:
   CTKMarkupUIElement();
+  /// A render-transform holder that outlives the element forgets it.
+  ~CTKMarkupUIElement() override;
 
   /// Not Visible: an empty clip (the element keeps its space, draws nothing).
   BOOL GetLayoutClip(RECT* prcClip) override;
