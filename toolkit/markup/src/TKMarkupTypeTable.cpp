@@ -24,6 +24,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupTkScript.h"
+#include "markup/TKMarkupTriggerCollection.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupValues.h"
@@ -128,8 +129,8 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupTriggerCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupTriggerCollection", &CTKMarkupTriggerCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupSetterCollection", &CTKMarkupSetterCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
     {nullptr, L"CTKMarkupSkewTransform", nullptr, TKMarkupRow_Transform, nullptr},
