@@ -69,6 +69,10 @@ class CTKMarkupMouseEventArgs : public CTKMarkupRoutedEventArgs {
     m_x = x;
     m_y = y;
   }
+  /// The point relative to an element: the client point less the visual
+  /// offsets of the element and of its visual ancestors; the client point
+  /// for null.
+  CPoint GetPosition(CTKMarkupObject* pElement) const;
 
  private:
   HWND m_hWnd;
