@@ -11,7 +11,11 @@
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupButton.h"
 #include "markup/TKMarkupDrawingContext.h"
+#include "markup/TKMarkupScrollBar.h"
+#include "markup/TKMarkupScrollViewer.h"
 #include "markup/TKMarkupToggleButton.h"
+#include "markup/TKMarkupTriggerCollection.h"
+#include "markup/TKMarkupTypeTable.h"
 #include "testsupport/DibSurface.h"
 
 namespace {
@@ -319,6 +323,54 @@ TEST_F(Buttons, TheThemeIsOpenedOncePerThemeChangeAndClosedWhenReplaced) {
   EXPECT_EQ(1, g_nCloses);  // the replaced handle
   pButton->Release();
   EXPECT_EQ(2, g_nCloses);
+}
+
+// --- the rows of the type table -----------------------------------------------------
+
+TEST(ControlTypes, EveryRowMakesAnObjectOfItsClass) {
+  CTestContext context;
+  struct {
+    TKMarkupTypeRowId nRow;
+    const wchar_t* tag;  // null: markup cannot name it
+    CTKMarkupType* pType;
+  } rows[] = {
+      {TKMarkupRow_Control, L"Control", CTKMarkupControl::StaticType()},
+      {TKMarkupRow_ContentControl, nullptr, CTKMarkupContentControl::StaticType()},
+      {TKMarkupRow_ButtonBase, nullptr, CTKMarkupButtonBase::StaticType()},
+      {TKMarkupRow_Button, L"Button", CTKMarkupButton::StaticType()},
+      {TKMarkupRow_ToggleButton, nullptr, CTKMarkupToggleButton::StaticType()},
+      {TKMarkupRow_CheckBox, L"CheckBox", CTKMarkupCheckBox::StaticType()},
+      {TKMarkupRow_RadioButton, L"RadioButton", CTKMarkupRadioButton::StaticType()},
+      {TKMarkupRow_ScrollBar, nullptr, CTKMarkupScrollBar::StaticType()},
+      {TKMarkupRow_ScrollViewer, L"ScrollViewer", CTKMarkupScrollViewer::StaticType()},
+      {TKMarkupRow_ScrollBarGripper, nullptr, CTKMarkupScrollBarGripper::StaticType()},
+      {TKMarkupRow_TriggerCollection, nullptr, CTKMarkupTriggerCollection::StaticType()},
+      {TKMarkupRow_SetterCollection, nullptr, CTKMarkupSetterCollection::StaticType()},
+  };
+  for (const auto& row : rows) {
+    CTKMarkupType* pType = TKMarkupTypeRow(row.nRow);
+    EXPECT_EQ(row.pType, pType);
+    CTKMarkupAutoPtr<> pObject(context->CreateMarkupObject(pType));
+    ASSERT_NE(nullptr, pObject.Get()) << CStringA(pType->GetClassName()).GetString();
+    EXPECT_EQ(pType, pObject->GetType());
+    EXPECT_EQ(context.operator CTKMarkupContext*(), pObject->GetContext());
+    if (row.tag != nullptr) EXPECT_EQ(pType, FindMarkupType(row.tag));
+  }
+  EXPECT_TRUE(CTKMarkupRadioButton::StaticType()->IsDerivedFrom(CTKMarkupButtonBase::StaticType()));
+  EXPECT_TRUE(
+      CTKMarkupScrollViewer::StaticType()->IsDerivedFrom(CTKMarkupContentControl::StaticType()));
+}
+
+TEST(ControlTypes, StyleCollectionsTakeTheirOwnItemsAndLookUpLeniently) {
+  CTestContext context;
+  CTKMarkupAutoPtr<CTKMarkupTriggerCollection> triggers(new CTKMarkupTriggerCollection);
+  CTKMarkupAutoPtr<CTKMarkupSetterCollection> setters(new CTKMarkupSetterCollection);
+  EXPECT_EQ(TKMarkupTypeRow(TKMarkupRow_Trigger), triggers->GetElementType());
+  EXPECT_EQ(TKMarkupTypeRow(TKMarkupRow_Setter), setters->GetElementType());
+  EXPECT_FALSE(triggers->Add(context->CreateMarkupObject(CTKMarkupControl::StaticType())));
+  EXPECT_EQ(0, triggers->GetCount());
+  EXPECT_EQ(nullptr, triggers->GetAt(0));
+  EXPECT_EQ(nullptr, setters->GetAt(-1));
 }
 
 }  // namespace
