@@ -23,6 +23,7 @@ const GalleryPage kPages[] = {
     DrawPanelsPage,
     DrawMarkupImagesPage,
     DrawToolTipsPage,
+    DrawMarkupControlsPage,
 };
 // clang-format on
 

@@ -21,3 +21,4 @@ bool DrawMarkupPage(const GalleryContext& context);
 bool DrawPanelsPage(const GalleryContext& context);
 bool DrawMarkupImagesPage(const GalleryContext& context);
 bool DrawToolTipsPage(const GalleryContext& context);
+bool DrawMarkupControlsPage(const GalleryContext& context);
