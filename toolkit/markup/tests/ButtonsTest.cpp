@@ -373,4 +373,62 @@ TEST(ControlTypes, StyleCollectionsTakeTheirOwnItemsAndLookUpLeniently) {
   EXPECT_EQ(nullptr, setters->GetAt(-1));
 }
 
+// --- what scripts see -----------------------------------------------------------------
+
+/// Reads or writes one property through IDispatch, as a script would.
+VARIANT Dispatch(CTKMarkupObject* pObject, LPCWSTR name, WORD wFlags, VARIANT* pValue = nullptr) {
+  LPDISPATCH pDispatch = pObject->GetIDispatch(FALSE);
+  DISPID dispid = 0;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  VARIANT result;
+  ::VariantInit(&result);
+  EXPECT_EQ(S_OK, pDispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid));
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params = {pValue, pValue != nullptr ? &put : nullptr, pValue != nullptr ? 1u : 0u,
+                       pValue != nullptr ? 1u : 0u};
+  pDispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params, &result, nullptr,
+                    nullptr);
+  return result;
+}
+
+TEST(ScriptMembers, AScriptCanMarkAnEventHandledButNeverClearTheMark) {
+  CTestContext context;
+  CTKMarkupAutoPtr<> pButton(context->CreateMarkupObject(CTKMarkupButton::StaticType()));
+  CTKMarkupAutoPtr<CTKMarkupRoutedEventArgs> args(
+      new CTKMarkupRoutedEventArgs(CTKMarkupButtonBase::ClickEvent));
+  args->SetSource(pButton);
+  VARIANT value;
+  value.vt = VT_BOOL;
+  value.boolVal = VARIANT_TRUE;
+  Dispatch(args, L"Handled", DISPATCH_PROPERTYPUT, &value);
+  EXPECT_TRUE(args->GetHandled());
+  value.boolVal = VARIANT_FALSE;
+  Dispatch(args, L"Handled", DISPATCH_PROPERTYPUT, &value);
+  EXPECT_TRUE(args->GetHandled());
+
+  VARIANT source = Dispatch(args, L"Source", DISPATCH_PROPERTYGET);
+  ASSERT_EQ(VT_DISPATCH, source.vt);
+  EXPECT_EQ(pButton.Get(), MarkupObjectFromDispatch(source.pdispVal, FALSE));
+  ::VariantClear(&source);
+}
+
+TEST(ScriptMembers, ToggleButtonsAndViewersShowTheirState) {
+  CTestContext context;
+  CTKMarkupAutoPtr<> pBox(context->CreateMarkupObject(CTKMarkupCheckBox::StaticType()));
+  VARIANT value;
+  value.vt = VT_I4;
+  value.lVal = 2;
+  Dispatch(pBox, L"IsChecked", DISPATCH_PROPERTYPUT, &value);
+  EXPECT_EQ(TKMarkupCheck_Indeterminate, static_cast<TB*>(pBox.Get())->GetIsChecked());
+  VARIANT checked = Dispatch(pBox, L"IsChecked", DISPATCH_PROPERTYGET);
+  EXPECT_EQ(VT_I4, checked.vt);
+  EXPECT_EQ(2, checked.lVal);
+
+  CTKMarkupAutoPtr<> pViewer(context->CreateMarkupObject(CTKMarkupScrollViewer::StaticType()));
+  value.lVal = -5;
+  Dispatch(pViewer, L"VerticalOffset", DISPATCH_PROPERTYPUT, &value);
+  VARIANT offset = Dispatch(pViewer, L"VerticalOffset", DISPATCH_PROPERTYGET);
+  EXPECT_EQ(0, offset.lVal);
+}
+
 }  // namespace

@@ -49,6 +49,15 @@ class CTKMarkupRoutedEventArgs : public CTKMarkupObject {
   BOOL GetHandled() const { return m_bHandled; }
   void SetHandled(BOOL bHandled) { m_bHandled = bHandled; }
 
+ protected:
+  /// Scripts see "Handled", "Event" and "Source"; a script can mark the
+  /// event handled but never clear the mark.
+  BOOL DispGetHandled();
+  void DispSetHandled(BOOL bHandled);
+  LPDISPATCH DispGetEvent();
+  LPDISPATCH DispGetSource();
+  DECLARE_DISPATCH_MAP()
+
  private:
   CTKMarkupRoutedEvent* m_pEvent;
   CTKMarkupObject* m_pSource;
