@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SupportElements.h"
+#include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollBar.h"
 #include "markup/TKMarkupScrollViewer.h"
@@ -156,6 +157,40 @@ TEST_F(ScrollViewer, PressingTheBarsArrowScrollsALineThroughTheTracking) {
   EXPECT_EQ(16, Vertical());
   EXPECT_EQ(nullptr, pBar->GetTrackInfo());
   EXPECT_EQ(nullptr, m_host.GetContext()->GetCaptureElement());
+}
+
+int g_nOpens = 0, g_nCloses = 0;
+HTHEME WINAPI CountingOpen(HWND, LPCWSTR) { return ++g_nOpens, reinterpret_cast<HTHEME>(0x77); }
+HRESULT WINAPI CountingClose(HTHEME) { return ++g_nCloses, S_OK; }
+BOOL WINAPI NotThemed() { return FALSE; }
+
+TEST_F(ScrollViewer, TheBarsThemeIsOpenedOncePerThemeChange) {
+  Load(L"", 1000);
+  CTKMarkupScrollBar* pBar = m_pViewer->GetScrollBar(1);
+  CTKWinThemeWrapper* pTheme = pBar->GetTheme();
+  pTheme->CloseThemeData();
+  pTheme->UsePrivateFunctionTable("UXTHEME.DLL");
+  CTKWinThemeWrapper::CFunctionTable* pTable = pTheme->GetFunctionTable();
+  pTable->pfn[CTKWinThemeWrapper::slotOpenThemeData] = reinterpret_cast<FARPROC>(&CountingOpen);
+  pTable->pfn[CTKWinThemeWrapper::slotCloseThemeData] = reinterpret_cast<FARPROC>(&CountingClose);
+  g_nOpens = g_nCloses = 0;
+  // The counted handle is no real theme: the bar draws classically.
+  pTable->pfn[CTKWinThemeWrapper::slotIsAppThemed] = reinterpret_cast<FARPROC>(&NotThemed);
+
+  CDibSurface surface(20, 200);
+  m_host.GetContext()->SetGdiPlusEnabled(FALSE);
+  CTKMarkupDrawingContext dc(m_host.GetContext(), surface.GetSafeHdc());
+  pBar->OnRender(&dc);
+  pBar->OnRender(&dc);
+  EXPECT_EQ(0, g_nOpens);
+  m_host.SendMessage(WM_THEMECHANGED);
+  pBar->OnRender(&dc);
+  pBar->OnRender(&dc);
+  EXPECT_EQ(1, g_nOpens);
+  m_host.SendMessage(WM_THEMECHANGED);
+  pBar->OnRender(&dc);
+  EXPECT_EQ(2, g_nOpens);
+  EXPECT_EQ(1, g_nCloses);
 }
 
 }  // namespace
