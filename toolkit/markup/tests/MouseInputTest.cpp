@@ -9,6 +9,7 @@
 #include "markup/TKMarkupButtonBase.h"
 #include "markup/TKMarkupInputElement.h"
 #include "markup/TKMarkupString.h"
+#include "markup/TKMarkupToolTipContext.h"
 #include "markup/TKMarkupToolTipRelay.h"
 #include "markup/TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
@@ -261,6 +262,19 @@ TEST_F(MouseInput, TheToolIsTheInnermostElementWithATextTip) {
 
   m_host.Mouse(WM_MOUSEMOVE, 10, 40);  // Other, under a root without a tip
   EXPECT_EQ(-1, pContext->FindToolTip(CPoint(10, 40), nullptr));
+}
+
+TEST_F(MouseInput, TheMarkupTooltipContextAsksTheContextForItsTool) {
+  CTKMarkupToolTipContext tips(m_host.GetContext());
+  EXPECT_EQ(CTKToolTipContext::styleMarkup, tips.GetStyle());
+  m_host.GetContext()->SetToolTipRelay(&tips);
+  m_host.Mouse(WM_MOUSEMOVE, 10, 10);  // also relayed to the tip window
+  TOOLINFO ti = {sizeof(ti)};
+  EXPECT_EQ(reinterpret_cast<INT_PTR>(Element(L"Outer")),
+            tips.OnToolHitTest(&m_host, CPoint(10, 10), &ti));
+  EXPECT_STREQ("Outer tip", ti.lpszText);
+  free(ti.lpszText);
+  m_host.GetContext()->SetToolTipRelay(nullptr);
 }
 
 }  // namespace
