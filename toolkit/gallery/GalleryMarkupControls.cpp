@@ -8,48 +8,9 @@
 #include "GalleryCanvas.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupScrollViewer.h"
-#include "markup/TKMarkupType.h"
 
 namespace {
-
-/// The page's own stacking panel: children one below the other, each at the
-/// height it desires and the width the panel has.
-class CGalleryStack : public CTKMarkupPanel {
- public:
-  static CTKMarkupType* Type() {
-    static CTKMarkupType* s_pType =
-        new CTKMarkupType(L"GalleryStack", L"CGalleryStack", &CGalleryStack::Create,
-                          &CTKMarkupPanel::StaticType, nullptr);
-    return s_pType;
-  }
-  static CTKMarkupObject* Create(CTKMarkupContext* pContext) {
-    CGalleryStack* pStack = new CGalleryStack;
-    pStack->SetContext(pContext);
-    return pStack;
-  }
-  CTKMarkupType* GetType() const override { return Type(); }
-
-  CSize MeasureOverride(CTKMarkupDrawingContext* pDC, int nWidth, int) override {
-    CSize size(0, 0);
-    for (int i = 0; i < GetChildren()->GetCount(); ++i) {
-      GetChild(i)->Measure(pDC, nWidth, INT_MAX);
-      size.cx = std::max(size.cx, GetChild(i)->GetDesiredSize().cx);
-      size.cy += GetChild(i)->GetDesiredSize().cy;
-    }
-    return size;
-  }
-  CSize ArrangeOverride(int nWidth, int nHeight) override {
-    int y = 0;
-    for (int i = 0; i < GetChildren()->GetCount(); ++i) {
-      int cy = GetChild(i)->GetDesiredSize().cy;
-      GetChild(i)->Arrange(CRect(0, y, nWidth, y + cy));
-      y += cy;
-    }
-    return CSize(nWidth, nHeight);
-  }
-};
 
 std::wstring PageMarkup() {
   std::wstring rows;
@@ -58,7 +19,7 @@ std::wstring PageMarkup() {
     rows += L"<Button Height='22' Background='" + color + L"'>Item " + std::to_wstring(i) +
             L"</Button>";
   }
-  return L"<GalleryStack Background='#F4F4F4' Margin='12'>"
+  return L"<StackPanel Background='#F4F4F4' Margin='12'>"
          L"<Button Name='Hot' Width='140' Height='28' HorizontalAlignment='Left' "
          L"Margin='0,0,0,6'>Push button</Button>"
          L"<Button Name='Disabled' Width='140' Height='28' HorizontalAlignment='Left' "
@@ -69,15 +30,15 @@ std::wstring PageMarkup() {
          L"<CheckBox Name='Unchecked' Margin='0,0,0,4'>Unchecked</CheckBox>"
          L"<CheckBox Name='Indeterminate' IsThreeState='True' IsChecked='' "
          L"Margin='0,0,0,10'>Indeterminate</CheckBox>"
-         L"<GalleryStack Margin='0,0,0,10'>"
+         L"<StackPanel Margin='0,0,0,10'>"
          L"<RadioButton Name='Radio' IsChecked='True' Margin='0,0,0,4'>First</RadioButton>"
          L"<RadioButton Margin='0,0,0,4'>Second</RadioButton>"
-         L"<RadioButton>Third</RadioButton></GalleryStack>"
+         L"<RadioButton>Third</RadioButton></StackPanel>"
          L"<ScrollViewer Name='List' Width='220' Height='130' HorizontalAlignment='Left'>"
-         L"<GalleryStack>" +
+         L"<StackPanel>" +
          rows +
-         L"</GalleryStack></ScrollViewer>"
-         L"</GalleryStack>";
+         L"</StackPanel></ScrollViewer>"
+         L"</StackPanel>";
 }
 
 /// A top-level window that shows one markup tree and gives it its mouse.
@@ -104,7 +65,6 @@ class CMarkupPageWindow : public CWnd {
   }
 
   bool Load(const std::wstring& text) {
-    CGalleryStack::Type();
     m_pRoot = m_pContext->Parse(text.c_str());
     if (m_pRoot == nullptr) return false;
     CTKMarkupUIElement* pRoot = MarkupCast<CTKMarkupUIElement>(m_pRoot);
