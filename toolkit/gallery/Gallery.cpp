@@ -24,6 +24,7 @@ const GalleryPage kPages[] = {
     DrawMarkupImagesPage,
     DrawToolTipsPage,
     DrawShapesPage,
+    DrawMarkupControlsPage,
 };
 // clang-format on
 

@@ -22,3 +22,4 @@ bool DrawPanelsPage(const GalleryContext& context);
 bool DrawMarkupImagesPage(const GalleryContext& context);
 bool DrawToolTipsPage(const GalleryContext& context);
 bool DrawShapesPage(const GalleryContext& context);
+bool DrawMarkupControlsPage(const GalleryContext& context);

@@ -4,6 +4,10 @@
 #include "markup/TKMarkupTypeTable.h"
 
 #include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupButton.h"
+#include "markup/TKMarkupScrollBar.h"
+#include "markup/TKMarkupScrollViewer.h"
+#include "markup/TKMarkupToggleButton.h"
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDecorator.h"
 #include "markup/TKMarkupDefinitionBase.h"
@@ -31,6 +35,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupTkScript.h"
+#include "markup/TKMarkupTriggerCollection.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupValues.h"
@@ -117,10 +122,10 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"WrapPanel", L"CTKMarkupWrapPanel", &CTKMarkupWrapPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupWrapPanel::RegisterMarkupProperties},
     {L"UniformGrid", L"CTKMarkupUniformGrid", &CTKMarkupUniformGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupUniformGrid::RegisterMarkupProperties},
     {L"StackPanel", L"CTKMarkupStackPanel", &CTKMarkupStackPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupStackPanel::RegisterMarkupProperties},
-    {nullptr, L"CTKMarkupScrollBarGripper", nullptr, TKMarkupRow_UIElement, nullptr},
-    {L"ScrollViewer", L"CTKMarkupScrollViewer", nullptr, TKMarkupRow_ContentControl, nullptr},
+    {nullptr, L"CTKMarkupScrollBarGripper", &CTKMarkupScrollBarGripper::CreateInstance, TKMarkupRow_UIElement, nullptr},
+    {L"ScrollViewer", L"CTKMarkupScrollViewer", &CTKMarkupScrollViewer::CreateInstance, TKMarkupRow_ContentControl, &CTKMarkupScrollViewer::RegisterMarkupProperties},
     {L"RowDefinition", L"CTKMarkupRowDefinition", &CTKMarkupRowDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupRowDefinition::RegisterMarkupProperties},
-    {L"RadioButton", L"CTKMarkupRadioButton", nullptr, TKMarkupRow_ToggleButton, nullptr},
+    {L"RadioButton", L"CTKMarkupRadioButton", &CTKMarkupRadioButton::CreateInstance, TKMarkupRow_ToggleButton, nullptr},
     {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
     {L"Page", L"CTKMarkupPage", &CTKMarkupPage::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
     {L"WindowContainer", L"CTKMarkupWindowContainer", &CTKMarkupWindowContainer::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
@@ -129,14 +134,14 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Grid", L"CTKMarkupGrid", &CTKMarkupGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupGrid::RegisterMarkupProperties},
     {L"DockPanel", L"CTKMarkupDockPanel", &CTKMarkupDockPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupDockPanel::RegisterMarkupProperties},
     {L"DefinitionBase", L"CTKMarkupDefinitionBase", &CTKMarkupDefinitionBase::CreateInstance, TKMarkupRow_FrameworkContentElement, nullptr},
-    {L"Control", L"CTKMarkupControl", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Control", L"CTKMarkupControl", &CTKMarkupControl::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupControl::RegisterMarkupProperties},
     {L"ColumnDefinition", L"CTKMarkupColumnDefinition", &CTKMarkupColumnDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupColumnDefinition::RegisterMarkupProperties},
-    {L"CheckBox", L"CTKMarkupCheckBox", nullptr, TKMarkupRow_ToggleButton, nullptr},
-    {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
+    {L"CheckBox", L"CTKMarkupCheckBox", &CTKMarkupCheckBox::CreateInstance, TKMarkupRow_ToggleButton, nullptr},
+    {L"Button", L"CTKMarkupButton", &CTKMarkupButton::CreateInstance, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupTriggerCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupTriggerCollection", &CTKMarkupTriggerCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupSetterCollection", &CTKMarkupSetterCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
     {nullptr, L"CTKMarkupSkewTransform", &CTKMarkupSkewTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupSkewTransform::RegisterMarkupProperties},
@@ -144,11 +149,11 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupScaleTransform", &CTKMarkupScaleTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupScaleTransform::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupRotateTransform", &CTKMarkupRotateTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupRotateTransform::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupTransform", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupButtonBase", nullptr, TKMarkupRow_ContentControl, nullptr},
-    {nullptr, L"CTKMarkupContentControl", nullptr, TKMarkupRow_Control, nullptr},
-    {nullptr, L"CTKMarkupScrollBar", nullptr, TKMarkupRow_Control, nullptr},
+    {nullptr, L"CTKMarkupButtonBase", &CTKMarkupButtonBase::CreateInstance, TKMarkupRow_ContentControl, &CTKMarkupButtonBase::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupContentControl", &CTKMarkupContentControl::CreateInstance, TKMarkupRow_Control, &CTKMarkupContentControl::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupScrollBar", &CTKMarkupScrollBar::CreateInstance, TKMarkupRow_Control, nullptr},
     {nullptr, L"CTKMarkupGridLength", &CTKMarkupGridLength::CreateInstance, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupToggleButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
+    {nullptr, L"CTKMarkupToggleButton", &CTKMarkupToggleButton::CreateInstance, TKMarkupRow_ButtonBase, &CTKMarkupToggleButton::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupRowDefinitionCollection", &CTKMarkupRowDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
     {nullptr, L"CTKMarkupColumnDefinitionCollection", &CTKMarkupColumnDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
 };
