@@ -24,6 +24,8 @@ const GalleryPage kPages[] = {
     DrawPanelsPage,
     DrawMarkupImagesPage,
     DrawToolTipsPage,
+    DrawShapesPage,
+    DrawMarkupControlsPage,
     DrawCaptionsPage,
 };
 // clang-format on

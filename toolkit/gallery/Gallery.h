@@ -21,4 +21,6 @@ bool DrawMarkupPage(const GalleryContext& context);
 bool DrawPanelsPage(const GalleryContext& context);
 bool DrawMarkupImagesPage(const GalleryContext& context);
 bool DrawToolTipsPage(const GalleryContext& context);
+bool DrawShapesPage(const GalleryContext& context);
+bool DrawMarkupControlsPage(const GalleryContext& context);
 bool DrawCaptionsPage(const GalleryContext& context);

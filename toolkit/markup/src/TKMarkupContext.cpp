@@ -12,6 +12,7 @@
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupParser.h"
+#include "markup/TKMarkupRoutedEvent.h"
 #include "markup/TKMarkupType.h"
 
 #include <stddef.h>
@@ -76,6 +77,7 @@ CTKMarkupContext::~CTKMarkupContext() {
   m_pHoverElement = nullptr;
   m_pHoverRoot = nullptr;
   if (m_bUpdatesFrozen) FlushRepaints();
+  delete m_pGlobalHandlers;
   delete m_pDelegates;
   // Fonts still held by someone outlive the cache; they just leave it.
   for (CTKMarkupFont* pFont = m_pFontHead; pFont != nullptr;) {
@@ -222,6 +224,16 @@ void CTKMarkupContext::SetMethod(IDispatch* pObject, LPCWSTR lpszMethod, BOOL bF
 
 void CTKMarkupContext::SetHandler(IDispatch* pHandler, BOOL bFromScript) {
   m_pDelegates->SetHandler(pHandler, bFromScript);
+}
+
+void CTKMarkupContext::AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate) {
+  if (pEvent == nullptr || pDelegate == nullptr) return;
+  if (m_pGlobalHandlers == nullptr) m_pGlobalHandlers = new CTKMarkupEventHandlerMap;
+  m_pGlobalHandlers->Add(pEvent, pDelegate);
+}
+
+void CTKMarkupContext::RaiseEvent(CTKMarkupObject* pSender, CTKMarkupRoutedEventArgs* pArgs) {
+  if (m_pGlobalHandlers != nullptr) m_pGlobalHandlers->Raise(pSender, pArgs);
 }
 
 LPDISPATCH CTKMarkupContext::GetInternalDispatch() {

@@ -71,6 +71,8 @@ CTKMarkupTransformationMatrix* CTKMarkupDrawingContext::GetTransformationMatrix(
 
 void CTKMarkupDrawingContext::SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix) {
   m_pDeviceContext->SetTransformationMatrix(pMatrix);
+  // The clip box is kept in current coordinates, which the matrix changes.
+  RefreshClipBox();
 }
 
 void CTKMarkupDrawingContext::OffsetOrigin(const POINT& pt) {

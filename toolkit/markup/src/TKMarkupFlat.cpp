@@ -10,17 +10,6 @@
 
 #include <string.h>
 
-namespace {
-
-// Mouse messages go to the context, which finds the element under the mouse
-// (a null element only ends a hover). The context does not take window
-// messages yet, so nothing is handled.
-BOOL RelayMessage(CTKMarkupContext*, CTKMarkupUIElement*, UINT, WPARAM, LPARAM, LRESULT*) {
-  return FALSE;
-}
-
-}  // namespace
-
 CTKMarkupContext* CreateMarkupContext(HWND hWnd, BOOL bDpiAware) {
   CTKMarkupContext* pContext = new CTKMarkupContext(hWnd);
   if (bDpiAware) pContext->SetDpiAware(TRUE, hWnd);
@@ -70,14 +59,13 @@ BOOL HandleMarkupElementMessage(CTKMarkupUIElement* pElement, UINT message, WPAR
                                 LPARAM lParam, LRESULT* pResult) {
   CTKMarkupContext* pContext = GetMarkupElementContext(pElement);
   if (pContext == nullptr) return FALSE;
-  return RelayMessage(pContext, pElement, message, wParam, lParam, pResult);
+  return pContext->OnWndMsg(pElement, message, wParam, lParam, pResult);
 }
 
 BOOL HandleMarkupContextMessage(CTKMarkupContext* pContext, UINT message, WPARAM wParam,
                                 LPARAM lParam, LRESULT* pResult) {
   if (pContext == nullptr) return FALSE;
-  RelayMessage(pContext, nullptr, message, wParam, lParam, pResult);
-  return FALSE;
+  return pContext->OnWndMsg(nullptr, message, wParam, lParam, pResult);
 }
 
 SIZE MeasureMarkupElement(CTKMarkupUIElement* pElement, int nWidth, int nHeight) {

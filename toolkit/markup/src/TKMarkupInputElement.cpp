@@ -164,7 +164,9 @@ void CTKMarkupInputElement::RaiseEvent(CTKMarkupRoutedEventArgs* pArgs) {
 }
 
 // The context has no global handlers yet; mouse input adds them.
-void CTKMarkupInputElement::RaiseGlobalHandlers(CTKMarkupRoutedEventArgs*) {}
+void CTKMarkupInputElement::RaiseGlobalHandlers(CTKMarkupRoutedEventArgs* pArgs) {
+  if (GetContext() != nullptr) GetContext()->RaiseEvent(pArgs->GetSource(), pArgs);
+}
 
 void CTKMarkupInputElement::AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate) {
   if (pEvent == nullptr || pDelegate == nullptr) return;

@@ -3,6 +3,7 @@
 #include "markup/TKMarkupSpan.h"
 
 #include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupButtonBase.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -94,18 +95,10 @@ HyperlinkLook& Look() {
 CTKMarkupHyperlink::CTKMarkupHyperlink() : m_bPressed(FALSE) {}
 
 void CTKMarkupHyperlink::RegisterMarkupProperties() {
-  // The click is the buttons' bubbling "Click" event, when buttons have
-  // registered it; otherwise the hyperlink registers that event itself.
-  CTKMarkupType* pButtonBase = TKMarkupTypeRow(TKMarkupRow_ButtonBase);
-  pButtonBase->RegisterProperties();
-  CTKMarkupDependencyProperty* pClick = FindMarkupProperty(pButtonBase, L"Click");
-  if (pClick != nullptr && pClick->IsEvent()) {
-    pClick->AddOwner(StaticType());
-    ClickEvent = static_cast<CTKMarkupRoutedEvent*>(pClick);
-  } else {
-    ClickEvent =
-        CTKMarkupRoutedEvent::RegisterRoutedEvent(L"Click", TK_MARKUP_ROUTE_BUBBLE, StaticType());
-  }
+  // The click is the buttons' bubbling "Click" event.
+  CTKMarkupButtonBase::StaticType()->RegisterProperties();
+  ClickEvent = CTKMarkupButtonBase::ClickEvent;
+  if (ClickEvent != nullptr) ClickEvent->AddOwner(StaticType());
 }
 
 CTKMarkupObject* CTKMarkupHyperlink::GetLocalValue(CTKMarkupDependencyProperty* pProperty) {

@@ -22,6 +22,7 @@
 #include "markup/TKMarkupTextBlock.h"
 #include "markup/TKMarkupThickness.h"
 #include "testsupport/DibSurface.h"
+#include "testsupport/HostWindow.h"
 
 namespace {
 
@@ -240,6 +241,45 @@ TEST_F(TextBlockTest, APressAndReleaseOnAHyperlinkRaiseOneClickThatBubbles) {
   pLink->OnMouseLeftButtonUp(up);
   EXPECT_EQ(pRecorder->nClicks, 1);
   pRecorder->Release();
+}
+
+TEST_F(TextBlockTest, AClickNobodyHandlesReachesTheContextsGlobalHandlers) {
+  CTestHostWindow host;
+  ASSERT_TRUE(host.CreateHost(200, 40));
+  CTKMarkupContext* pContext = CreateMarkupContext(host.GetSafeHwnd(), TRUE);
+  pContext->SetGdiPlusEnabled(FALSE);
+  CTKMarkupUIElement* pRoot = ParseMarkupText(
+      pContext,
+      "<TextBlock xmlns='http://schemas.microsoft.com/winfx/2006/xaml/presentation'"
+      " FontFamily='Tahoma' FontSize='13'>see <Hyperlink>here</Hyperlink></TextBlock>");
+  ASSERT_NE(pRoot, nullptr);
+  CTKMarkupTextBlock* pBlock = MarkupCast<CTKMarkupTextBlock>(pRoot);
+  CTKMarkupHyperlink* pLink = MarkupCast<CTKMarkupHyperlink>(pBlock->GetInlines()->GetItem(1));
+  ASSERT_NE(pLink, nullptr);
+  CClickRecorder* pRecorder = new CClickRecorder;
+  pContext->AddHandler(CTKMarkupHyperlink::ClickEvent, pRecorder);
+  CDibSurface surface(200, 40);
+  RECT rc = {0, 0, 200, 40};
+  RenderMarkupElement(pRoot, surface.GetSafeHdc(), &rc);
+  Measures measures(m_context, 13);
+  const LPARAM lPoint = MAKELPARAM(measures.Width(L"see ") + 2, 4);
+  LRESULT lResult = 0;
+  HandleMarkupElementMessage(pRoot, WM_MOUSEMOVE, 0, lPoint, &lResult);
+  EXPECT_TRUE(pLink->IsMouseOver());
+  HandleMarkupElementMessage(pRoot, WM_LBUTTONDOWN, MK_LBUTTON, lPoint, &lResult);
+  HandleMarkupElementMessage(pRoot, WM_LBUTTONUP, 0, lPoint, &lResult);
+  EXPECT_EQ(pRecorder->nClicks, 1);
+  EXPECT_EQ(pRecorder->pLastSource, pLink);
+  // A release alone, or a press and release beside the link, is no click.
+  HandleMarkupElementMessage(pRoot, WM_LBUTTONUP, 0, lPoint, &lResult);
+  const LPARAM lBeside = MAKELPARAM(2, 4);
+  HandleMarkupElementMessage(pRoot, WM_MOUSEMOVE, 0, lBeside, &lResult);
+  HandleMarkupElementMessage(pRoot, WM_LBUTTONDOWN, MK_LBUTTON, lBeside, &lResult);
+  HandleMarkupElementMessage(pRoot, WM_LBUTTONUP, 0, lBeside, &lResult);
+  EXPECT_EQ(pRecorder->nClicks, 1);
+  pRecorder->Release();
+  ReleaseMarkupElement(pRoot);
+  ReleaseMarkupContext(pContext);
 }
 
 TEST_F(TextBlockTest, HitTestingFindsTheInlineUnderThePoint) {

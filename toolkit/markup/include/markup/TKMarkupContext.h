@@ -6,6 +6,8 @@
 
 #include "markup/TKMarkupObject.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -14,15 +16,40 @@ class CTKActiveScriptStdRuntime;
 class CTKDpiHelper;
 class CTKImageManager;
 class CTKMarkupBuilder;
+class CTKMarkupInputElement;
 struct CTKMarkupContextScripts;
+class ITKMarkupToolTipRelay;
 class CTKMarkupContextInternalDispatch;
 class CTKMarkupDelegate;
 class CTKMarkupDelegateMap;
+class CTKMarkupEventHandlerMap;
+class CTKMarkupRoutedEvent;
+class CTKMarkupRoutedEventArgs;
 class CTKMarkupFont;
 
 /// Sent (wParam 0, lParam 0) to the context's window after a repaint request;
 /// hosts may handle it.
 #define TK_WM_MARKUP_UPDATE 0x2A5C
+
+/// The input elements from one element outwards through its logical
+/// parents, innermost first, each with a reference released with the
+/// collection.
+class CInputElementCollection {
+ public:
+  CInputElementCollection() = default;
+  ~CInputElementCollection();
+  CInputElementCollection(const CInputElementCollection&) = delete;
+  CInputElementCollection& operator=(const CInputElementCollection&) = delete;
+
+  void Add(CTKMarkupInputElement* pElement);
+  int GetCount() const { return static_cast<int>(m_elements.size()); }
+  CTKMarkupInputElement* GetAt(int nIndex) const { return m_elements[nIndex]; }
+  CTKMarkupInputElement* GetOutermost() const { return m_elements.back(); }
+  void RemoveOutermost();
+
+ private:
+  std::vector<CTKMarkupInputElement*> m_elements;
+};
 
 /// Reference counted: the host holds one reference and every object made
 /// through the context holds another, so a context lives as long as anything
@@ -101,6 +128,38 @@ class CTKMarkupContext {
   /// Forgets hover and capture (releasing the mouse capture when held).
   void ResetMouseState();
 
+  // Mouse input: the host window passes its messages with the root element
+  // it shows (null when it shows none).
+
+  /// Nonzero when the tree handled the message. A context without a window
+  /// handles nothing. Handled WM_SETCURSOR and WM_MOUSEWHEEL set *pResult to
+  /// 1; handled button messages leave it alone.
+  BOOL OnWndMsg(CTKMarkupObject* pElement, UINT message, WPARAM wParam, LPARAM lParam,
+                LRESULT* pResult);
+  /// Makes `pElement` the hover element: MouseLeave on the old chain and
+  /// MouseEnter on the new one, without their common ancestors, each from
+  /// the innermost element outwards.
+  void SetHover(CTKMarkupObject* pElement, int x, int y);
+  void HandleMouseMove(CTKMarkupObject* pRoot, int x, int y);
+  /// The button event along the chain of the captured, else the hovered
+  /// element; whether it was handled.
+  BOOL HandleMouseButton(UINT message, int x, int y);
+  BOOL HandleMouseWheel(int nDelta);
+  /// Asks the hover chain for a cursor; TRUE when one was set.
+  BOOL QueryCursor();
+  /// The innermost element of the hover chain with a text tooltip: fills
+  /// the TOOLINFO (window, the element's rectangle, the element as id, a
+  /// malloc'd copy of the text for the tip window to free) and returns the
+  /// id; -1 when there is none.
+  INT_PTR FindToolTip(POINT pt, TOOLINFO* pTI);
+  static void CollectInputChain(CTKMarkupObject* pElement, CInputElementCollection& chain);
+  /// Where mouse messages go for tooltips (not owned; null for none).
+  void SetToolTipRelay(ITKMarkupToolTipRelay* pRelay) { m_pToolTipRelay = pRelay; }
+  ITKMarkupToolTipRelay* GetToolTipRelay() const { return m_pToolTipRelay; }
+  /// Counts the WM_THEMECHANGED messages passed in, so that elements holding
+  /// a theme handle know when to open it again.
+  int GetThemeSerial() const { return m_nThemeSerial; }
+
   // Repainting
 
   /// Repaints one element, or queues it while updates are frozen.
@@ -138,6 +197,11 @@ class CTKMarkupContext {
   /// manager's unless -1, else green.
   COLORREF GetImageMaskColor() const;
   void SetImageMaskColor(COLORREF clrMask) { m_clrImageMask = clrMask; }
+
+  /// Handlers for the whole tree: they run when a bubbling event reaches
+  /// the root unhandled (the map keeps a reference to the delegate).
+  void AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate);
+  void RaiseEvent(CTKMarkupObject* pSender, CTKMarkupRoutedEventArgs* pArgs);
 
   // Drawing back end
 
@@ -203,9 +267,13 @@ class CTKMarkupContext {
   CTKMarkupContextInternalDispatch* m_pInternalDispatch;
   CTKMarkupContextScripts* m_pScripts;
   CTKImageManager* m_pImageManager;
+  ITKMarkupToolTipRelay* m_pToolTipRelay = nullptr;
+  CTKMarkupEventHandlerMap* m_pGlobalHandlers = nullptr;
+  int m_nThemeSerial = 0;
 
   void UnlinkFont(CTKMarkupFont* pFont);
   void InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow);
   void FlushRepaints();
   CTKMarkupContextScripts* Scripts();
+  void OnCaptureLost();
 };

@@ -12,6 +12,12 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   CTKMarkupGdiPlusDeviceContext(Gdiplus::GpGraphics* pGraphics, BOOL bBorrowed);
   ~CTKMarkupGdiPlusDeviceContext() override;
 
+  /// The world transform as a new CTKMarkupGdiPlusTransformationMatrix, or
+  /// null when GDI+ cannot make one.
+  CTKMarkupTransformationMatrix* GetTransformationMatrix() override;
+  /// Installs a GDI+ matrix as the world transform; other matrices are
+  /// ignored.
+  void SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix) override;
   void OffsetViewport(const POINT& pt) override;
   int SetSmoothingMode(int nMode, BOOL bText) override;
   void DrawEllipse(const RECT& rc, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill) override;
