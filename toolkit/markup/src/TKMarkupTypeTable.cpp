@@ -3,17 +3,22 @@
 // initialisation before the program's entry point.
 #include "markup/TKMarkupTypeTable.h"
 
+#include "markup/TKMarkupBorder.h"
 #include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupCanvas.h"
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupKeyboardNavigation.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupResourceDictionary.h"
 #include "markup/TKMarkupString.h"
+#include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupValues.h"
@@ -61,14 +66,14 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupVisual", &CTKMarkupVisual::CreateInstance, TKMarkupRow_InputElement, nullptr},
     {L"TextBlock", L"CTKMarkupTextBlock", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
-    {L"Border", L"CTKMarkupBorder", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Border", L"CTKMarkupBorder", &CTKMarkupBorder::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupBorder::RegisterMarkupProperties},
     {L"Shape", L"CTKMarkupShape", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Canvas", L"CTKMarkupCanvas", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"Trigger", L"CTKMarkupTrigger", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Style", L"CTKMarkupStyle", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Setter", L"CTKMarkupSetter", nullptr, TKMarkupRow_Object, nullptr},
-    {L"ResourceDictionary", L"CTKMarkupResourceDictionary", nullptr, TKMarkupRow_Object, nullptr},
-    {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", nullptr, TKMarkupRow_Object, nullptr},
+    {L"Canvas", L"CTKMarkupCanvas", &CTKMarkupCanvas::CreateInstance, TKMarkupRow_Panel, &CTKMarkupCanvas::RegisterMarkupProperties},
+    {L"Trigger", L"CTKMarkupTrigger", &CTKMarkupTrigger::CreateInstance, TKMarkupRow_Object, &CTKMarkupTrigger::RegisterMarkupProperties},
+    {L"Style", L"CTKMarkupStyle", &CTKMarkupStyle::CreateInstance, TKMarkupRow_Object, &CTKMarkupStyle::RegisterMarkupProperties},
+    {L"Setter", L"CTKMarkupSetter", &CTKMarkupSetter::CreateInstance, TKMarkupRow_Object, &CTKMarkupSetter::RegisterMarkupProperties},
+    {L"ResourceDictionary", L"CTKMarkupResourceDictionary", &CTKMarkupResourceDictionary::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", &CTKMarkupKeyboardNavigation::CreateInstance, TKMarkupRow_Object, &CTKMarkupKeyboardNavigation::RegisterMarkupProperties},
     {L"FrameworkElement", L"CTKMarkupFrameworkElement", &CTKMarkupFrameworkElement::CreateInstance, TKMarkupRow_UIElement, &CTKMarkupFrameworkElement::RegisterMarkupProperties},
     {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", &CTKMarkupFrameworkContentElement::CreateInstance, TKMarkupRow_InputElement, &CTKMarkupFrameworkContentElement::RegisterMarkupProperties},
     {L"RenderTransform", L"CTKMarkupRenderTransform", nullptr, TKMarkupRow_Object, nullptr},
@@ -116,8 +121,8 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupTriggerCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {nullptr, L"CTKMarkupSetterCollection", nullptr, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupTriggerCollection", &CTKMarkupTriggerCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {nullptr, L"CTKMarkupSetterCollection", &CTKMarkupSetterCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
     {nullptr, L"CTKMarkupSkewTransform", nullptr, TKMarkupRow_Transform, nullptr},

@@ -11,6 +11,8 @@ class CTKMarkupContextInternalDispatch;
 class CTKMarkupDelegate;
 class CTKMarkupDelegateMap;
 class CTKMarkupFont;
+class CTKMarkupKeyboardNavigation;
+class CTKMarkupStaticExtension;
 
 /// Sent (wParam 0, lParam 0) to the context's window after a repaint request;
 /// hosts may handle it.
@@ -121,6 +123,14 @@ class CTKMarkupContext {
   /// The context's automation object, made on first call (no reference added).
   LPDISPATCH GetInternalDispatch();
 
+  // Static values and keyboard
+
+  /// The root of the "x:Static" names, made with its "SystemColors" node on
+  /// first call; owned by the context.
+  CTKMarkupStaticExtension* GetExtensionRoot();
+  /// The receiver of focus requests and keyboard messages (no reference).
+  CTKMarkupKeyboardNavigation* GetKeyboardNavigation() const { return m_pKeyboardNavigation; }
+
  protected:
   virtual ~CTKMarkupContext();
 
@@ -143,6 +153,8 @@ class CTKMarkupContext {
   BOOL m_bRepaintAllPending;
   std::vector<CTKMarkupObject*> m_pendingRepaints;
   CTKMarkupContextInternalDispatch* m_pInternalDispatch;
+  CTKMarkupStaticExtension* m_pExtensionRoot;
+  CTKMarkupKeyboardNavigation* m_pKeyboardNavigation;
 
   void UnlinkFont(CTKMarkupFont* pFont);
   void InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow);
