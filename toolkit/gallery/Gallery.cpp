@@ -13,7 +13,8 @@ namespace {
 
 const char* const kLooks[] = {"Silver", "Blue", "Black"};
 
-const GalleryPage kPages[] = {DrawImagesPage, DrawScrollBarsPage, DrawHeaderPage};
+const GalleryPage kPages[] = {DrawImagesPage, DrawScrollBarsPage, DrawHeaderPage,
+                              DrawMarkupLayoutPage};
 
 /// A path from the command line as Windows takes it: Wine maps the root of
 /// the Linux file system to Z:.

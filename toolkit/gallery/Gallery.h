@@ -17,3 +17,4 @@ typedef bool (*GalleryPage)(const GalleryContext& context);
 bool DrawImagesPage(const GalleryContext& context);
 bool DrawScrollBarsPage(const GalleryContext& context);
 bool DrawHeaderPage(const GalleryContext& context);
+bool DrawMarkupLayoutPage(const GalleryContext& context);
