@@ -8,6 +8,8 @@
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
 
+#include <limits.h>
+
 #include <algorithm>
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupBorder, TKMarkupRow_Border)
@@ -31,6 +33,12 @@ CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValu
 
 CTKMarkupPropertyMetadata* ThicknessMetadata(DWORD dwFlags) {
   return new CTKMarkupPropertyMetadata(CTKMarkupThickness::GetZero(), dwFlags);
+}
+
+// max(0, a - b) without overflow.
+int ClampedDifference(int a, int b) {
+  const long long nDifference = static_cast<long long>(a) - b;
+  return static_cast<int>(std::min<long long>(INT_MAX, std::max<long long>(0, nDifference)));
 }
 
 }  // namespace
@@ -112,11 +120,10 @@ CSize CTKMarkupBorder::MeasureOverride(CTKMarkupDrawingContext* pDC, int nAvaila
   const int nVertical =
       pBorder->GetTop() + pBorder->GetBottom() + pPadding->GetTop() + pPadding->GetBottom();
   if (m_pChild == nullptr) return CSize(nHorizontal, nVertical);
-  // An unbounded size stays unbounded: subtracting would make it finite.
-  const int nChildWidth =
-      nAvailableWidth > 0x3FFFFFFF ? nAvailableWidth : std::max(0, nAvailableWidth - nHorizontal);
-  const int nChildHeight =
-      nAvailableHeight > 0x3FFFFFFF ? nAvailableHeight : std::max(0, nAvailableHeight - nVertical);
+  // INT_MAX less a few pixels still counts as unbounded below; a negative
+  // thickness must not wrap an unbounded size round.
+  const int nChildWidth = ClampedDifference(nAvailableWidth, nHorizontal);
+  const int nChildHeight = ClampedDifference(nAvailableHeight, nVertical);
   m_pChild->Measure(pDC, nChildWidth, nChildHeight);
   const CSize szChild = m_pChild->GetDesiredSize();
   return CSize(nHorizontal + szChild.cx, nVertical + szChild.cy);

@@ -327,7 +327,10 @@ void CTKMarkupInputElement::UpdateStylesOfTree(CTKMarkupObject* pRoot) {
   if (pRoot == nullptr) return;
   const int nCount = pRoot->GetLogicalChildrenCount();
   for (int i = 0; i < nCount; ++i) UpdateStylesOfTree(pRoot->GetLogicalChild(i));
-  if (pRoot->IsKindOf(StaticType())) static_cast<CTKMarkupInputElement*>(pRoot)->UpdateStyle();
+  // The class decides, not the type row: a type may name an input-element
+  // base for a class that is none (stand-ins registered at run time).
+  if (CTKMarkupInputElement* pElement = dynamic_cast<CTKMarkupInputElement*>(pRoot))
+    pElement->UpdateStyle();
 }
 
 void CTKMarkupInputElement::OnStyleChanged(CTKMarkupObject* pObject,

@@ -63,15 +63,14 @@ CTKMarkupObject* FindMarkupResource(CTKMarkupObject* pObject, const CTKMarkupObj
   if (CTKMarkupResourceDictionary* pDictionary = MarkupCast<CTKMarkupResourceDictionary>(pObject))
     return pDictionary->Lookup(pKey);
   const CTKMarkupType* pStyleType = CTKMarkupStyle::StaticType();
-  const CTKMarkupType* pInputType = CTKMarkupInputElement::StaticType();
   for (CTKMarkupObject* pCurrent = pObject; pCurrent != nullptr; pCurrent = pCurrent->GetParent()) {
     CTKMarkupResourceDictionary* pResources = MarkupCast<CTKMarkupResourceDictionary>(
         pCurrent->GetValue(CTKMarkupInputElement::ResourcesProperty));
     if (pResources != nullptr) {
       if (CTKMarkupObject* pFound = pResources->Lookup(pKey)) return pFound;
     }
-    if (pCurrent->IsKindOf(pInputType)) {
-      CTKMarkupObject* pStyle = static_cast<CTKMarkupInputElement*>(pCurrent)->GetStyle();
+    if (CTKMarkupInputElement* pElement = dynamic_cast<CTKMarkupInputElement*>(pCurrent)) {
+      CTKMarkupObject* pStyle = pElement->GetStyle();
       if (pStyle != nullptr && pStyle != pCurrent) {
         if (CTKMarkupObject* pFound = FindMarkupResource(pStyle, pKey)) return pFound;
       }
