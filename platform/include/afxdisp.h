@@ -12,6 +12,10 @@ class COleDateTimeSpan;
 
 typedef const VARIANT* LPCVARIANT;
 
+/// Lets windows host OLE controls (CWnd::CreateControl) from now on, for the
+/// whole process.
+void AFXAPI AfxEnableControlContainer();
+
 /// A failed OLE call, carrying its SCODE.
 class COleException : public CException {
   DECLARE_DYNAMIC(COleException)

@@ -40,6 +40,9 @@ WNDPROC AFXAPI AfxGetAfxWndProc();
 /// idle time. A CWnd whose m_hWnd is set directly is outside the map: its
 /// message map is reached only by calling OnWndMsg/WindowProc on it.
 /// Used on the thread that owns the window.
+class COleControlSite;
+class CFile;
+
 class CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
 
@@ -51,6 +54,8 @@ class CWnd : public CCmdTarget {
   HWND m_hWnd;
   HWND m_hWndOwner;  // see SetOwner
   UINT m_nFlags;     // WF_* bits
+  /// The site of an OLE control made by CreateControl (owned), else null.
+  COleControlSite* m_pCtrlSite = nullptr;
 
   // Both may be called on a null object (the library's users are built with
   // -fno-delete-null-pointer-checks, so the test stays).
@@ -91,7 +96,21 @@ class CWnd : public CCmdTarget {
   /// Last change to the creation parameters; a null class becomes the
   /// layer's default class (CS_DBLCLKS, arrow cursor). FALSE cancels.
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+  /// A control made by CreateControl is deactivated, closed and released.
   virtual BOOL DestroyWindow();
+
+  /// Creates the OLE control of `clsid` in place in pParentWnd (its window,
+  /// with id nID, at `rect` in the parent's client coordinates, becomes this
+  /// object's window). Needs AfxEnableControlContainer first and COM on the
+  /// thread; only windowed controls, and no persisted state or licence key
+  /// (those arguments must be null). FALSE when the control cannot be made
+  /// or activated; the object is then left without a window.
+  virtual BOOL CreateControl(REFCLSID clsid, LPCTSTR lpszWindowName, DWORD dwStyle,
+                             const RECT& rect, CWnd* pParentWnd, UINT nID, CFile* pPersist = NULL,
+                             BOOL bStorage = FALSE, BSTR bstrLicKey = NULL);
+  /// The control's IUnknown (no reference added), or null for a window that
+  /// is not a control.
+  LPUNKNOWN GetControlUnknown();
 
   /// Binds the object to an existing window and routes its messages through
   /// the map; the previous procedure becomes the super procedure.
@@ -254,17 +273,15 @@ class CWnd : public CCmdTarget {
   BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
-  void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
-    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-  }
+  /// A control's window moves through its site, so the control lays itself out anew.
+  void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) {
     MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                lpRect->bottom - lpRect->top, bRepaint);
   }
   /// pWndInsertAfter may be a real window or &wndTop, &wndBottom, ...
-  BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
-  }
+  /// As MoveWindow, through a control's site.
+  BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
   void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
   void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
   void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }

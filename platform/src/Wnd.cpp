@@ -1,5 +1,6 @@
 // CWnd: the object's binding to its window, and the plain wrappers.
 #include "WndState.h"
+#include "afxocc.h"
 
 // The parent-side handlers of control messages first offer them to the control.
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
@@ -31,7 +32,8 @@ bool IsInsertAfterStandIn(HWND hWnd) {
 }  // namespace
 
 CWnd::~CWnd() {
-  if (m_hWnd != nullptr && !IsInsertAfterStandIn(m_hWnd)) DestroyWindow();
+  if (m_pCtrlSite != nullptr || (m_hWnd != nullptr && !IsInsertAfterStandIn(m_hWnd)))
+    DestroyWindow();
 }
 
 // Handle maps ------------------------------------------------------------------------
@@ -107,6 +109,16 @@ HWND CWnd::UnsubclassWindow() {
 // Destruction ----------------------------------------------------------------------------
 
 BOOL CWnd::DestroyWindow() {
+  if (m_pCtrlSite != nullptr) {
+    // The control takes its window with it when it closes.
+    COleControlSite* pSite = m_pCtrlSite;
+    m_pCtrlSite = nullptr;
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) Detach();
+    m_hWnd = nullptr;
+    pSite->DestroyControl();
+    pSite->InternalRelease();
+    return TRUE;
+  }
   if (m_hWnd == nullptr) return FALSE;
   HWND hWndOrig = m_hWnd;
   CWnd* pPermanent = FromHandlePermanent(hWndOrig);

@@ -13,8 +13,21 @@ namespace {
 
 const char* const kLooks[] = {"Silver", "Blue", "Black"};
 
-const GalleryPage kPages[] = {DrawImagesPage, DrawScrollBarsPage, DrawHeaderPage,
-                              DrawMarkupLayoutPage};
+// One page a line, so pages added side by side merge cleanly.
+// clang-format off
+const GalleryPage kPages[] = {
+    DrawImagesPage,
+    DrawScrollBarsPage,
+    DrawHeaderPage,
+    DrawMarkupPage,
+    DrawPanelsPage,
+    DrawMarkupImagesPage,
+    DrawToolTipsPage,
+    DrawShapesPage,
+    DrawMarkupControlsPage,
+    DrawMarkupLayoutPage,
+};
+// clang-format on
 
 /// A path from the command line as Windows takes it: Wine maps the root of
 /// the Linux file system to Z:.

@@ -158,14 +158,15 @@ void CTKImageManagerIconHandle::Draw(CDC* pDC, int x, int y, int cx, int cy, BOO
     else
       ::DrawIconEx(pDC->m_hDC, x, y, m_hIcon, cx, cy, 0, NULL, DI_NORMAL);
   } else if (GetPremultipliedBits() != NULL) {
-    int nSourceTop = 0, nHeight = cy;
+    int nSourceTop = 0, nSourceHeight = m_cy, nHeight = cy;
     // Rows above the DC's top edge are cut off rather than drawn off-screen.
     if (y < 0 && cy == m_cy) {
       nHeight = y + cy;
       if (nHeight <= 0) return;
       nSourceTop = -y;
+      nSourceHeight = nHeight;
       y = 0;
     }
-    AlphaBlendBitmap(pDC, m_hBitmap, x, y, cx, nHeight, 0, nSourceTop, m_cx, nHeight);
+    AlphaBlendBitmap(pDC, m_hBitmap, x, y, cx, nHeight, 0, nSourceTop, m_cx, nSourceHeight);
   }
 }

@@ -118,6 +118,18 @@ TEST(IconHandle, BitmapsDrawnAboveTheTopEdgeAreCut) {
   EXPECT_EQ(RGB(255, 255, 255), surface.GetPixel(0, 2));
 }
 
+// A bitmap drawn at another size is stretched from all of its rows.
+TEST(IconHandle, BitmapsDrawnAtAnotherSizeAreStretched) {
+  CTKImageManagerIconHandle handle;
+  handle.SetBitmap(MakeBitmap32(2, 2, [](int, int y) { return Bgra(0, 60 + y * 120, 0, 255); }));
+  CDibSurface surface(4, 4, RGB(255, 255, 255));
+  handle.Draw(surface.GetDC(), 0, 0, 4, 4);
+  EXPECT_EQ(RGB(0, 60, 0), surface.GetPixel(0, 0));
+  EXPECT_EQ(RGB(0, 60, 0), surface.GetPixel(3, 1));
+  EXPECT_EQ(RGB(0, 180, 0), surface.GetPixel(0, 2));
+  EXPECT_EQ(RGB(0, 180, 0), surface.GetPixel(3, 3));
+}
+
 class IconStates : public ::testing::Test {
  protected:
   IconStates() : m_set(100, &m_manager) {}

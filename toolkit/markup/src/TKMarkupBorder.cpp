@@ -2,7 +2,6 @@
 #include "markup/TKMarkupBorder.h"
 
 #include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
@@ -43,10 +42,6 @@ int ClampedDifference(int a, int b) {
 
 }  // namespace
 
-CTKMarkupBorder::CTKMarkupBorder() : m_pChild(nullptr) {}
-
-CTKMarkupBorder::~CTKMarkupBorder() { SetChild(nullptr); }
-
 void CTKMarkupBorder::RegisterMarkupProperties() {
   CTKMarkupType* pOwner = StaticType();
   const DWORD dwScaled = TK_MARKUP_SCALE_DPI_X | TK_MARKUP_SCALE_DPI_Y;
@@ -67,41 +62,6 @@ void CTKMarkupBorder::RegisterMarkupProperties() {
       ThicknessMetadata(dwScaled | TK_MARKUP_AFFECTS_RENDER));
 }
 
-void CTKMarkupBorder::SetChild(CTKMarkupUIElement* pChild) {
-  if (pChild == m_pChild) return;
-  CTKMarkupUIElement* pOld = m_pChild;
-  m_pChild = pChild;
-  if (pChild != nullptr) {
-    pChild->AddRef();
-    pChild->SetParent(this);
-  }
-  if (pOld != nullptr) {
-    pOld->SetParent(nullptr);
-    pOld->Release();
-  }
-}
-
-CTKMarkupVisual* CTKMarkupBorder::GetVisualChild(int nIndex) {
-  return nIndex == 0 ? m_pChild : nullptr;
-}
-
-void CTKMarkupBorder::SetContentObject(CTKMarkupBuilder*, CTKMarkupObject* pContent) {
-  if (pContent == nullptr) return;
-  CTKMarkupUIElement* pChild = MarkupCast<CTKMarkupUIElement>(pContent);
-  if (pChild == nullptr) {
-    CTKMarkupBuilder::ThrowBuilderError(
-        "'%ls' object cannot be added to '%ls'. Object cannot be converted to type "
-        "'CTKMarkupUIElement'",
-        pContent->GetType()->GetClassName(), GetType()->GetClassName());
-  }
-  if (m_pChild != nullptr) {
-    CTKMarkupBuilder::ThrowBuilderError(
-        "'%ls' already has a child and cannot add '%ls'. '%ls' can accept only one child.",
-        GetType()->GetClassName(), pContent->GetType()->GetClassName(), GetType()->GetClassName());
-  }
-  SetChild(pChild);
-}
-
 CTKMarkupThickness* CTKMarkupBorder::GetThickness(CTKMarkupDependencyProperty* pProperty) {
   CTKMarkupThickness* pValue = MarkupCast<CTKMarkupThickness>(GetValue(pProperty));
   if (pValue != nullptr) return pValue;
@@ -119,22 +79,22 @@ CSize CTKMarkupBorder::MeasureOverride(CTKMarkupDrawingContext* pDC, int nAvaila
       pBorder->GetLeft() + pBorder->GetRight() + pPadding->GetLeft() + pPadding->GetRight();
   const int nVertical =
       pBorder->GetTop() + pBorder->GetBottom() + pPadding->GetTop() + pPadding->GetBottom();
-  if (m_pChild == nullptr) return CSize(nHorizontal, nVertical);
+  if (GetChild() == nullptr) return CSize(nHorizontal, nVertical);
   // INT_MAX less a few pixels still counts as unbounded below; a negative
   // thickness must not wrap an unbounded size round.
   const int nChildWidth = ClampedDifference(nAvailableWidth, nHorizontal);
   const int nChildHeight = ClampedDifference(nAvailableHeight, nVertical);
-  m_pChild->Measure(pDC, nChildWidth, nChildHeight);
-  const CSize szChild = m_pChild->GetDesiredSize();
+  GetChild()->Measure(pDC, nChildWidth, nChildHeight);
+  const CSize szChild = GetChild()->GetDesiredSize();
   return CSize(nHorizontal + szChild.cx, nVertical + szChild.cy);
 }
 
 CSize CTKMarkupBorder::ArrangeOverride(int nFinalWidth, int nFinalHeight) {
-  if (m_pChild != nullptr) {
+  if (GetChild() != nullptr) {
     RECT rc = {0, 0, nFinalWidth, nFinalHeight};
     rc = CTKMarkupThickness::DeflateRect(rc, GetBorderThickness());
     rc = CTKMarkupThickness::DeflateRect(rc, GetPadding());
-    m_pChild->Arrange(rc);
+    GetChild()->Arrange(rc);
   }
   return CSize(nFinalWidth, nFinalHeight);
 }

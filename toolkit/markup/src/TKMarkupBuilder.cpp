@@ -51,7 +51,7 @@ class CStackEntry {
 }  // namespace
 
 CTKMarkupBuilder::CTKMarkupBuilder(CTKMarkupContext* pContext)
-    : m_pComInit(new HRESULT(CoInitialize(nullptr))), m_pContext(pContext) {}
+    : m_pComInit(new HRESULT(CoInitialize(nullptr))), m_pContext(pContext), m_bRunScripts(TRUE) {}
 
 CTKMarkupBuilder::~CTKMarkupBuilder() {
   if (*m_pComInit == S_OK || *m_pComInit == S_FALSE) CoUninitialize();
@@ -69,23 +69,37 @@ CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
 
   CTKMarkupAutoPtr<> root;
   try {
+    // A new tree starts without the scripts of the previous one.
+    if (m_bRunScripts && m_pContext != nullptr) m_pContext->CloseScripts();
     CTKComPtr<IXMLDOMElement> rootElement;
     document->get_documentElement(&rootElement);
     if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement));
     if (!MarkupDynamicCast(TKMarkupTypeRow(TKMarkupRow_UIElement), root))
       ThrowBuilderError("Root element have to be 'CTKMarkupUIElement' type");
     CTKMarkupInputElement::UpdateStylesOfTree(root);
+    if (m_bRunScripts && m_pContext != nullptr) {
+      m_pContext->AddNamedItems(this, root);
+      m_pContext->RunScripts(this);
+    }
   } catch (CTKMarkupBuilderException* e) {
     m_strError = e->GetMessage();
     e->Delete();
+    CloseScriptsOfFailedBuild();
     root.Assign(nullptr);
   } catch (COleException* e) {
     m_strError.Format("COM Error [0x%08X]: %s", static_cast<unsigned>(e->m_sc),
                       CTKMarkupParser::FormatComError(e->m_sc).GetString());
     e->Delete();
+    CloseScriptsOfFailedBuild();
     root.Assign(nullptr);
   }
   return root.Detach();
+}
+
+// A failed tree is released, so nothing may run on: not the scripts it
+// queued, nor the timeouts a first script armed before a later one failed.
+void CTKMarkupBuilder::CloseScriptsOfFailedBuild() {
+  if (m_bRunScripts && m_pContext != nullptr) m_pContext->CloseScripts();
 }
 
 CTKMarkupObject* CTKMarkupBuilder::LoadObject(CTKMarkupObject* pParent, IXMLDOMElement* pElement) {

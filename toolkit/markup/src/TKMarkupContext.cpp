@@ -3,7 +3,9 @@
 #include "markup/TKMarkupContext.h"
 
 #include "TKMarkupContextInternalDispatch.h"
+#include "TKMarkupContextScripts.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
 #include "markup/TKMarkupKeyboardNavigation.h"
 #include "markup/TKMarkupStaticExtension.h"
@@ -12,6 +14,7 @@
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupParser.h"
+#include "markup/TKMarkupRoutedEvent.h"
 #include "markup/TKMarkupType.h"
 
 #include <stddef.h>
@@ -58,7 +61,9 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
       m_bRepaintAllPending(FALSE),
       m_pInternalDispatch(nullptr),
       m_pExtensionRoot(nullptr),
-      m_pKeyboardNavigation(nullptr) {
+      m_pKeyboardNavigation(nullptr),
+      m_pScripts(nullptr),
+      m_pImageManager(nullptr) {
   if (!g_bPropertiesRegistered) {
     g_bPropertiesRegistered = true;
     RegisterAllTypeProperties();
@@ -69,10 +74,15 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
 }
 
 CTKMarkupContext::~CTKMarkupContext() {
+  CloseScripts();
+  delete m_pScripts;
+  m_pScripts = nullptr;
+  SetImageManager(nullptr);
   TKMarkupGdiPlusApi()->Initialize(FALSE);
   m_pHoverElement = nullptr;
   m_pHoverRoot = nullptr;
   if (m_bUpdatesFrozen) FlushRepaints();
+  delete m_pGlobalHandlers;
   delete m_pDelegates;
   // Fonts still held by someone outlive the cache; they just leave it.
   for (CTKMarkupFont* pFont = m_pFontHead; pFont != nullptr;) {
@@ -112,6 +122,7 @@ CTKMarkupObject* CTKMarkupContext::CreateMarkupObject(CTKMarkupType* pType) {
 }
 
 void CTKMarkupContext::OnObjectReleased(CTKMarkupObject* pObject) {
+  if (CTKActiveScriptEngine* pEngine = GetScriptEngine()) pEngine->ForgetNamedObject(pObject);
   if (m_pHoverElement == pObject) m_pHoverElement = nullptr;
   if (m_pHoverRoot == pObject) m_pHoverRoot = nullptr;
   if (m_pCaptureElement == pObject) {
@@ -121,12 +132,13 @@ void CTKMarkupContext::OnObjectReleased(CTKMarkupObject* pObject) {
   Release();
 }
 
-CTKMarkupObject* CTKMarkupContext::Parse(LPCWSTR lpszText) {
+CTKMarkupObject* CTKMarkupContext::Parse(LPCWSTR lpszText, BOOL bRunScripts) {
   ResetMouseState();
   if (lpszText == nullptr) return nullptr;
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
+  builder.SetRunScripts(bRunScripts);
   return builder.Parse(&parser);
 }
 
@@ -135,6 +147,7 @@ CString CTKMarkupContext::ValidateXML(LPCWSTR lpszText) {
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
+  builder.SetRunScripts(FALSE);
   CTKMarkupObject* pRoot = builder.Parse(&parser);
   if (pRoot != nullptr) {
     pRoot->Release();
@@ -216,15 +229,45 @@ CTKMarkupDelegate* CTKMarkupContext::FindDelegate(LPCWSTR lpszName) {
   return pDelegate;
 }
 
-void CTKMarkupContext::SetMethod(IDispatch* pObject, LPCWSTR lpszMethod) {
+void CTKMarkupContext::SetMethod(IDispatch* pObject, LPCWSTR lpszMethod, BOOL bFromScript) {
   if (pObject == nullptr || lpszMethod == nullptr) return;
-  m_pDelegates->SetAt(lpszMethod, new CTKMarkupOleDelegate(pObject, lpszMethod));
+  m_pDelegates->SetAt(lpszMethod, new CTKMarkupOleDelegate(pObject, lpszMethod), bFromScript);
 }
 
-void CTKMarkupContext::SetHandler(IDispatch* pHandler) { m_pDelegates->SetHandler(pHandler); }
+void CTKMarkupContext::SetHandler(IDispatch* pHandler, BOOL bFromScript) {
+  m_pDelegates->SetHandler(pHandler, bFromScript);
+}
+
+void CTKMarkupContext::AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate) {
+  if (pEvent == nullptr || pDelegate == nullptr) return;
+  if (m_pGlobalHandlers == nullptr) m_pGlobalHandlers = new CTKMarkupEventHandlerMap;
+  m_pGlobalHandlers->Add(pEvent, pDelegate);
+}
+
+void CTKMarkupContext::RaiseEvent(CTKMarkupObject* pSender, CTKMarkupRoutedEventArgs* pArgs) {
+  if (m_pGlobalHandlers != nullptr) m_pGlobalHandlers->Raise(pSender, pArgs);
+}
 
 LPDISPATCH CTKMarkupContext::GetInternalDispatch() {
   if (m_pInternalDispatch == nullptr)
     m_pInternalDispatch = new CTKMarkupContextInternalDispatch(this);
   return m_pInternalDispatch->GetIDispatch(FALSE);
+}
+
+// Images --------------------------------------------------------------------------------
+
+CTKImageManager* CTKMarkupContext::GetImageManager() const {
+  return m_pImageManager != nullptr ? m_pImageManager : TKImageManager();
+}
+
+void CTKMarkupContext::SetImageManager(CTKImageManager* pManager) {
+  if (pManager != nullptr) pManager->InternalAddRef();
+  if (m_pImageManager != nullptr) m_pImageManager->InternalRelease();
+  m_pImageManager = pManager;
+}
+
+COLORREF CTKMarkupContext::GetImageMaskColor() const {
+  if (m_clrImageMask != static_cast<COLORREF>(-1)) return m_clrImageMask;
+  const COLORREF clrManager = GetImageManager()->m_clrMask;
+  return clrManager != static_cast<COLORREF>(-1) ? clrManager : RGB(0, 255, 0);
 }

@@ -1,6 +1,7 @@
 // The automation members of a markup context.
 #include "TKMarkupContextInternalDispatch.h"
 
+#include "common/TKImageManager.h"
 #include "markup/TKMarkupType.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupContextInternalDispatch, CCmdTarget)
@@ -15,6 +16,7 @@ DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "EnableGdiPlus", 7, GetEna
                     SetEnableGdiPlus, VT_BOOL)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "ValidateXML", 8, ValidateXML, VT_BSTR,
                  VTS_VARIANT)
+DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "Icons", 40, GetIcons, SetIcons, VT_DISPATCH)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "FreezeUpdates", 41, FreezeUpdates, VT_EMPTY,
                  VTS_NONE)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "UnfreezeUpdates", 42, UnfreezeUpdates, VT_EMPTY,
@@ -26,12 +28,15 @@ CTKMarkupContextInternalDispatch::CTKMarkupContextInternalDispatch(CTKMarkupCont
   EnableAutomation();
 }
 
+// While the context has scripts, what comes through here comes from them.
 void CTKMarkupContextInternalDispatch::SetMethod(LPDISPATCH pObject, LPCWSTR lpszMethod) {
-  if (m_pContext != nullptr) m_pContext->SetMethod(pObject, lpszMethod);
+  if (m_pContext != nullptr)
+    m_pContext->SetMethod(pObject, lpszMethod, m_pContext->GetScriptEngine() != nullptr);
 }
 
 void CTKMarkupContextInternalDispatch::SetHandler(LPDISPATCH pHandler) {
-  if (m_pContext != nullptr) m_pContext->SetHandler(pHandler);
+  if (m_pContext != nullptr)
+    m_pContext->SetHandler(pHandler, m_pContext->GetScriptEngine() != nullptr);
 }
 
 LPDISPATCH CTKMarkupContextInternalDispatch::CreateObject(LPCWSTR lpszTag) {
@@ -41,9 +46,11 @@ LPDISPATCH CTKMarkupContextInternalDispatch::CreateObject(LPCWSTR lpszTag) {
   return pObject != nullptr ? pObject->GetIDispatch(FALSE) : nullptr;
 }
 
+// Scripts call this while they run: the new tree must not close the engine
+// that is running them, and text a script passes here runs no script.
 LPDISPATCH CTKMarkupContextInternalDispatch::Parse(LPCWSTR lpszText) {
   if (m_pContext == nullptr) return nullptr;
-  CTKMarkupObject* pRoot = m_pContext->Parse(lpszText);
+  CTKMarkupObject* pRoot = m_pContext->Parse(lpszText, FALSE);
   return pRoot != nullptr ? pRoot->GetIDispatch(FALSE) : nullptr;
 }
 
@@ -73,4 +80,14 @@ void CTKMarkupContextInternalDispatch::FreezeUpdates() {
 
 void CTKMarkupContextInternalDispatch::UnfreezeUpdates() {
   if (m_pContext != nullptr) m_pContext->UnfreezeUpdates();
+}
+
+LPDISPATCH CTKMarkupContextInternalDispatch::GetIcons() {
+  if (m_pContext == nullptr) return nullptr;
+  return m_pContext->GetImageManager()->GetIDispatch(TRUE);
+}
+
+void CTKMarkupContextInternalDispatch::SetIcons(LPDISPATCH pIcons) {
+  if (m_pContext == nullptr) return;
+  m_pContext->SetImageManager(pIcons != nullptr ? ImageManagerFromDispatch(pIcons) : nullptr);
 }

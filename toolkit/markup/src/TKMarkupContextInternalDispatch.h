@@ -19,6 +19,8 @@ class CTKMarkupContextInternalDispatch : public CCmdTarget {
   BOOL GetEnableGdiPlus();
   void SetEnableGdiPlus(BOOL bEnable);
   BSTR ValidateXML(const VARIANT& text);
+  LPDISPATCH GetIcons();
+  void SetIcons(LPDISPATCH pIcons);
   void FreezeUpdates();
   void UnfreezeUpdates();
   DECLARE_DISPATCH_MAP()

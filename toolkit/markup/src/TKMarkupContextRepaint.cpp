@@ -2,13 +2,37 @@
 // the window rectangles of elements.
 #include "markup/TKMarkupContext.h"
 
-CRect CTKMarkupContext::GetElementRect(CTKMarkupObject*) {
-  // Only drawn elements occupy a rectangle of the window.
-  return CRect(0, 0, 0, 0);
+#include "markup/TKMarkupFrameworkContentElement.h"
+#include "markup/TKMarkupFrameworkElement.h"
+
+namespace {
+
+// Only drawn elements occupy a rectangle of the window; inline content
+// stands for the element that draws it.
+CTKMarkupVisual* DrawnElement(CTKMarkupObject* pElement) {
+  if (CTKMarkupVisual* pVisual = MarkupCast<CTKMarkupVisual>(pElement)) return pVisual;
+  if (CTKMarkupFrameworkContentElement* pContent =
+          MarkupCast<CTKMarkupFrameworkContentElement>(pElement))
+    return pContent->GetParentFrameworkElement();
+  return nullptr;
+}
+
+}  // namespace
+
+CRect CTKMarkupContext::GetElementRect(CTKMarkupObject* pElement) {
+  CTKMarkupVisual* pVisual = DrawnElement(pElement);
+  if (pVisual == nullptr) return CRect(0, 0, 0, 0);
+  CRect rc = pVisual->GetBoundRect();
+  rc.OffsetRect(pVisual->GetAbsoluteOffset());
+  return rc;
 }
 
 CRect CTKMarkupContext::GetElementUpdateRect(CTKMarkupObject* pElement) {
-  return GetElementRect(pElement);
+  CTKMarkupVisual* pVisual = DrawnElement(pElement);
+  if (pVisual == nullptr) return CRect(0, 0, 0, 0);
+  CRect rc = pVisual->GetUpdateRect();
+  rc.OffsetRect(pVisual->GetAbsoluteOffset());
+  return rc;
 }
 
 void CTKMarkupContext::InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow) {

@@ -52,15 +52,30 @@ CTKMarkupDelegate* CTKMarkupDelegateMap::Lookup(LPCWSTR lpszName) const {
   return it != m_delegates.end() ? it->second : nullptr;
 }
 
-void CTKMarkupDelegateMap::SetAt(LPCWSTR lpszName, CTKMarkupDelegate* pDelegate) {
+void CTKMarkupDelegateMap::SetAt(LPCWSTR lpszName, CTKMarkupDelegate* pDelegate, BOOL bFromScript) {
   CTKMarkupDelegate*& pSlot = m_delegates[lpszName];
   CTKMarkupDelegate* pOld = pSlot;
   pSlot = pDelegate;
+  m_fromScript[lpszName] = bFromScript != FALSE;
   if (pOld != nullptr) pOld->Release();
 }
 
-void CTKMarkupDelegateMap::SetHandler(IDispatch* pHandler) {
+void CTKMarkupDelegateMap::SetHandler(IDispatch* pHandler, BOOL bFromScript) {
   if (pHandler != nullptr) pHandler->AddRef();
   if (m_pHandler != nullptr) m_pHandler->Release();
   m_pHandler = pHandler;
+  m_bHandlerFromScript = bFromScript;
+}
+
+void CTKMarkupDelegateMap::DropScriptDelegates() {
+  for (auto it = m_delegates.begin(); it != m_delegates.end();) {
+    if (m_fromScript[it->first]) {
+      it->second->Release();
+      m_fromScript.erase(it->first);
+      it = m_delegates.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (m_bHandlerFromScript) SetHandler(nullptr);
 }

@@ -229,11 +229,6 @@ void CTKMarkupDeviceContext::DrawRoundRectangle(const RECT& rc, CTKMarkupBrush* 
   DrawPath(path, &stroke, nullptr);
 }
 
-void CTKMarkupDeviceContext::DrawString(LPCWSTR lpszText, int nCount, const RECT& rc) {
-  if (lpszText == nullptr || nCount <= 0) return;
-  ExtTextOutW(m_hDC, rc.left, rc.top, 0, &rc, lpszText, nCount, nullptr);
-}
-
 SIZE CTKMarkupDeviceContext::GetTextExtent(LPCWSTR lpszText, int nCount) {
   SIZE size = {0, 0};
   if (lpszText != nullptr && nCount > 0)

@@ -2,19 +2,13 @@
 // the clip box and the selected font current.
 #include "markup/TKMarkupDrawingContext.h"
 
+#include "common/TKDrawHelpers.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupGdiPlusDeviceContext.h"
 #include "markup/TKMarkupThickness.h"
-
-namespace {
-
-// GDI+ ignores a mirrored layout, so such DCs draw through GDI.
-bool IsHdcRightToLeft(HDC hDC) { return hDC != nullptr && (GetLayout(hDC) & LAYOUT_RTL) != 0; }
-
-}  // namespace
 
 CTKMarkupDrawingContext::CTKMarkupDrawingContext(CTKMarkupContext* pContext, HDC hDC,
                                                  HDC hAttributeDC)
@@ -51,6 +45,7 @@ CTKMarkupDrawingContext::~CTKMarkupDrawingContext() {
 }
 
 void CTKMarkupDrawingContext::CreateBackEnd() {
+  // GDI+ ignores a mirrored layout, so such DCs draw through GDI.
   if ((m_pContext == nullptr || m_pContext->IsGdiPlusEnabled()) && !IsHdcRightToLeft(m_hDC)) {
     Gdiplus::GpGraphics* pGraphics = CreateGdiPlusGraphicsForDC(m_hDC, m_hAttributeDC);
     if (pGraphics != nullptr) {
@@ -76,6 +71,8 @@ CTKMarkupTransformationMatrix* CTKMarkupDrawingContext::GetTransformationMatrix(
 
 void CTKMarkupDrawingContext::SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix) {
   m_pDeviceContext->SetTransformationMatrix(pMatrix);
+  // The clip box is kept in current coordinates, which the matrix changes.
+  RefreshClipBox();
 }
 
 void CTKMarkupDrawingContext::OffsetOrigin(const POINT& pt) {
@@ -159,6 +156,15 @@ void CTKMarkupDrawingContext::DrawPath(const CTKMarkupPathData* pPath, const MAR
 
 void CTKMarkupDrawingContext::DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc) {
   if (pIcon != nullptr) m_pDeviceContext->DrawIconImage(pIcon, rc);
+}
+
+CTKMarkupDeviceDependentImage* CTKMarkupDrawingContext::CreateDeviceDependentImage(
+    ITKMarkupDeviceDependentImageSite* pSite) {
+  return m_pDeviceContext->CreateDeviceDependentImage(pSite);
+}
+
+void CTKMarkupDrawingContext::DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc) {
+  if (pImage != nullptr) m_pDeviceContext->DrawImage(pImage, rc);
 }
 
 void CTKMarkupDrawingContext::SetFont(CTKMarkupFont* pFont) {

@@ -48,6 +48,11 @@ const EnumName kBaselineAlignments[] = {{L"Top", 0},       {L"Center", 1},     {
 const EnumName kVisibilities[] = {{L"Visible", 0}, {L"Hidden", 1}, {L"Collapsed", 2}};
 const EnumName kScrollBarVisibilities[] = {{L"Disabled", 0}, {L"Auto", 1}, {L"Visible", 2}};
 const EnumName kStretches[] = {{L"None", 0}, {L"Fill", 1}, {L"Uniform", 2}, {L"UniformToFill", 3}};
+// Cap, join and smoothing values are those of GDI+, which takes them as they are.
+const EnumName kLineCaps[] = {{L"Flat", 0}, {L"Square", 1}, {L"Round", 2}, {L"Triangle", 3}};
+const EnumName kLineJoins[] = {{L"Miter", 0}, {L"Bevel", 1}, {L"Round", 2}};
+const EnumName kSmoothingModes[] = {
+    {L"Default", 0}, {L"None", 1}, {L"HighSpeed", 2}, {L"HighQuality", 3}, {L"AntiAlias", 4}};
 
 const EnumName kCursors[] = {{L"None", 0},         {L"Arrow", 32512},      {L"IBeam", 32513},
                              {L"Wait", 32514},     {L"Cross", 32515},      {L"UpArrow", 32516},
@@ -112,6 +117,18 @@ CTKMarkupObject* ConvertScrollBarVisibility(CTKMarkupBuilder*, CTKMarkupObject* 
 CTKMarkupObject* ConvertStretch(CTKMarkupBuilder*, CTKMarkupObject* pValue,
                                 CTKMarkupDependencyProperty*) {
   return ConvertEnum(pValue, kStretches);
+}
+CTKMarkupObject* ConvertLineCap(CTKMarkupBuilder*, CTKMarkupObject* pValue,
+                                CTKMarkupDependencyProperty*) {
+  return ConvertEnum(pValue, kLineCaps);
+}
+CTKMarkupObject* ConvertLineJoin(CTKMarkupBuilder*, CTKMarkupObject* pValue,
+                                 CTKMarkupDependencyProperty*) {
+  return ConvertEnum(pValue, kLineJoins);
+}
+CTKMarkupObject* ConvertSmoothingMode(CTKMarkupBuilder*, CTKMarkupObject* pValue,
+                                      CTKMarkupDependencyProperty*) {
+  return ConvertEnum(pValue, kSmoothingModes);
 }
 
 CTKMarkupObject* ConvertMarkupCursor(CTKMarkupBuilder*, CTKMarkupObject* pValue,

@@ -6,6 +6,7 @@
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupTransformationMatrix.h"
 
 #include <limits.h>
 
@@ -41,6 +42,25 @@ CTKMarkupGdiPlusDeviceContext::~CTKMarkupGdiPlusDeviceContext() {
 
 ARGB CTKMarkupGdiPlusDeviceContext::ToArgb(DWORD clr) {
   return (clr & 0xFF000000) | ((clr & 0xFF) << 16) | (clr & 0xFF00) | ((clr >> 16) & 0xFF);
+}
+
+CTKMarkupTransformationMatrix* CTKMarkupGdiPlusDeviceContext::GetTransformationMatrix() {
+  GpMatrix* pMatrix = nullptr;
+  if (m_pApi->GdipCreateMatrix(&pMatrix) != Ok || pMatrix == nullptr) return nullptr;
+  if (m_pApi->GdipGetWorldTransform(m_pGraphics, pMatrix) != Ok) {
+    m_pApi->GdipDeleteMatrix(pMatrix);
+    return nullptr;
+  }
+  return new CTKMarkupGdiPlusTransformationMatrix(m_pApi, pMatrix);
+}
+
+void CTKMarkupGdiPlusDeviceContext::SetTransformationMatrix(
+    CTKMarkupTransformationMatrix* pMatrix) {
+  if (pMatrix == nullptr || !pMatrix->IsKindOf(RUNTIME_CLASS(CTKMarkupGdiPlusTransformationMatrix)))
+    return;
+  GpMatrix* pNative =
+      static_cast<CTKMarkupGdiPlusTransformationMatrix*>(pMatrix)->GetNativeMatrix();
+  if (pNative != nullptr) m_pApi->GdipSetWorldTransform(m_pGraphics, pNative);
 }
 
 void CTKMarkupGdiPlusDeviceContext::OffsetViewport(const POINT& pt) {

@@ -1,9 +1,6 @@
-// CTKMarkupGdiPlusDeviceContext: text, fonts, clipping, the HDC hand-out and
-// icons.
+// CTKMarkupGdiPlusDeviceContext: text, fonts, clipping and the HDC hand-out.
 #include "markup/TKMarkupGdiPlusDeviceContext.h"
 
-#include "common/TKImageManagerIcon.h"
-#include "common/TKImageManagerIconHandle.h"
 #include "markup/TKMarkupFont.h"
 
 #include <wctype.h>
@@ -99,57 +96,4 @@ HDC CTKMarkupGdiPlusDeviceContext::GetDC() {
 
 void CTKMarkupGdiPlusDeviceContext::ReleaseDC(HDC hDC) {
   if (hDC != nullptr) m_pApi->GdipReleaseDC(m_pGraphics, hDC);
-}
-
-// An alpha image becomes a bitmap with its own pixel memory: GDI+ allocates
-// it and the rows are copied in (flipped, the DIB is bottom-up), so nothing
-// points into the handle copy that is freed on return.
-GpBitmap* CTKMarkupGdiPlusDeviceContext::IconToBitmap(CTKImageManagerIcon* pIcon) {
-  CTKImageManagerIconHandle image;
-  image.CopyFrom(pIcon->GetNormalImage());
-  if (!image.IsAlpha()) return nullptr;
-  DIBSECTION dib = {};
-  HBITMAP hBitmap = image.GetBitmap();
-  if (hBitmap == nullptr || GetObjectA(hBitmap, sizeof(dib), &dib) != sizeof(dib) ||
-      dib.dsBm.bmBits == nullptr || dib.dsBm.bmBitsPixel != 32)
-    return nullptr;
-  const int nWidth = dib.dsBm.bmWidth, nHeight = abs(dib.dsBm.bmHeight);
-  GpBitmap* pBitmap = nullptr;
-  if (m_pApi->GdipCreateBitmapFromScan0(nWidth, nHeight, 0, PixelFormat32bppPARGB, nullptr,
-                                        &pBitmap) != Ok ||
-      pBitmap == nullptr)
-    return nullptr;
-  GpRect area(0, 0, nWidth, nHeight);
-  BitmapData data = {};
-  if (m_pApi->GdipBitmapLockBits(pBitmap, &area, ImageLockModeWrite, PixelFormat32bppPARGB,
-                                 &data) != Ok) {
-    m_pApi->GdipDisposeImage(pBitmap);
-    return nullptr;
-  }
-  const BYTE* pSource = static_cast<const BYTE*>(dib.dsBm.bmBits);
-  const bool bBottomUp = dib.dsBmih.biHeight > 0;
-  for (int y = 0; y < nHeight; ++y) {
-    const BYTE* pRow =
-        pSource + static_cast<size_t>(bBottomUp ? nHeight - 1 - y : y) * dib.dsBm.bmWidthBytes;
-    memcpy(static_cast<BYTE*>(data.Scan0) + static_cast<size_t>(y) * data.Stride, pRow,
-           static_cast<size_t>(nWidth) * 4);
-  }
-  m_pApi->GdipBitmapUnlockBits(pBitmap, &data);
-  return pBitmap;
-}
-
-void CTKMarkupGdiPlusDeviceContext::DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc) {
-  if (pIcon == nullptr) return;
-  if (GpBitmap* pBitmap = IconToBitmap(pIcon)) {
-    m_pApi->GdipDrawImageRect(m_pGraphics, pBitmap, static_cast<REAL>(rc.left),
-                              static_cast<REAL>(rc.top), static_cast<REAL>(rc.right - rc.left),
-                              static_cast<REAL>(rc.bottom - rc.top));
-    m_pApi->GdipDisposeImage(pBitmap);
-    return;
-  }
-  HDC hDC = GetDC();
-  if (hDC == nullptr) return;
-  pIcon->DrawAtSize(CDC::FromHandle(hDC), CPoint(rc.left, rc.top),
-                    CSize(rc.right - rc.left, rc.bottom - rc.top));
-  ReleaseDC(hDC);
 }

@@ -170,7 +170,9 @@ void CTKMarkupInputElement::RaiseEvent(CTKMarkupRoutedEventArgs* pArgs) {
 }
 
 // The context has no global handlers yet; mouse input adds them.
-void CTKMarkupInputElement::RaiseGlobalHandlers(CTKMarkupRoutedEventArgs*) {}
+void CTKMarkupInputElement::RaiseGlobalHandlers(CTKMarkupRoutedEventArgs* pArgs) {
+  if (GetContext() != nullptr) GetContext()->RaiseEvent(pArgs->GetSource(), pArgs);
+}
 
 void CTKMarkupInputElement::AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate) {
   if (pEvent == nullptr || pDelegate == nullptr) return;
@@ -243,7 +245,7 @@ BOOL CTKMarkupInputElement::AddActiveTriggers(CTKMarkupStyle* pStyle,
   CTKMarkupTriggerCollection* pTriggers = pStyle->GetTriggers();
   if (pTriggers == nullptr) return bAdded;
   for (int i = pTriggers->GetCount() - 1; i >= 0; --i) {
-    CTKMarkupTrigger* pTrigger = pTriggers->GetTrigger(i);
+    CTKMarkupTrigger* pTrigger = MarkupTriggerAt(pTriggers, i);
     CTKMarkupDependencyProperty* pTriggerProperty = pTrigger->GetTriggerProperty();
     if (pTriggerProperty == nullptr) continue;
     CTKMarkupObject* pCurrent = pValue;
@@ -276,7 +278,7 @@ void CTKMarkupInputElement::ApplyTriggers(CTKMarkupDependencyProperty* pProperty
       continue;
     if (CTKMarkupSetterCollection* pSetters = pTrigger->GetSetters()) {
       for (int j = 0; j < pSetters->GetCount(); ++j) {
-        CTKMarkupDependencyProperty* pSetterProperty = pSetters->GetSetter(j)->GetProperty();
+        CTKMarkupDependencyProperty* pSetterProperty = MarkupSetterAt(pSetters, j)->GetProperty();
         if (pSetterProperty == nullptr || m_pTriggerValues == nullptr) continue;
         RememberOldValue(changes, pSetterProperty, m_pTriggerValues->Get(pSetterProperty));
         m_pTriggerValues->Clear(pSetterProperty);
@@ -294,7 +296,7 @@ void CTKMarkupInputElement::ApplyTriggers(CTKMarkupDependencyProperty* pProperty
     for (int i = 0; i < m_pActiveTriggers->GetCount(); ++i) {
       CTKMarkupSetterCollection* pSetters = m_pActiveTriggers->GetTrigger(i)->GetSetters();
       for (int j = 0; pSetters != nullptr && j < pSetters->GetCount(); ++j) {
-        CTKMarkupSetter* pSetter = pSetters->GetSetter(j);
+        CTKMarkupSetter* pSetter = MarkupSetterAt(pSetters, j);
         CTKMarkupDependencyProperty* pSetterProperty = pSetter->GetProperty();
         CTKMarkupObject* pSetterValue = pSetter->GetValue();
         if (pSetterProperty == nullptr) continue;

@@ -2,6 +2,8 @@
 // logical tree and the builder-facing defaults of its virtual operations.
 #include "markup/TKMarkupObject.h"
 
+#include "TKMarkupNamedItemProxy.h"
+
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
@@ -160,6 +162,8 @@ CTKMarkupObject* MarkupDynamicCast(const CTKMarkupType* pType, CTKMarkupObject* 
 CTKMarkupObject* MarkupObjectFromDispatch(LPDISPATCH pDispatch, BOOL bAddRef) {
   if (pDispatch == nullptr) return nullptr;
   CTKMarkupObject* pObject = dynamic_cast<CTKMarkupObject*>(CCmdTarget::FromIDispatch(pDispatch));
+  // Scripts know named elements through proxies (TKMarkupNamedItemProxy.h).
+  if (pObject == nullptr) pObject = MarkupObjectFromNamedItemProxy(pDispatch);
   if (pObject == nullptr) AfxThrowOleException(E_INVALIDARG);
   if (bAddRef) pObject->AddRef();
   return pObject;

@@ -1,6 +1,7 @@
 // Panels: the children collection, background painting and hit testing.
 #include "markup/TKMarkupPanel.h"
 
+#include "markup/EnumVariantArray.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupType.h"
@@ -10,6 +11,17 @@ IMPLEMENT_MARKUP_TYPE(CTKMarkupPanel, TKMarkupRow_Panel)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupPanel)
 
 CTKMarkupDependencyProperty* CTKMarkupPanel::BackgroundProperty = nullptr;
+
+BEGIN_DISPATCH_MAP(CTKMarkupUIElementCollection, CTKMarkupCollection)
+DISP_PROPERTY_EX_ID(CTKMarkupUIElementCollection, "_NewEnum", DISPID_NEWENUM, DispNewEnum,
+                    SetNotSupported, VT_UNKNOWN)
+END_DISPATCH_MAP()
+
+BEGIN_DISPATCH_MAP(CTKMarkupPanel, CTKMarkupFrameworkElement)
+DISP_PROPERTY_EX_ID(CTKMarkupPanel, "Background", 500, DispGetBackground, DispSetBackground,
+                    VT_DISPATCH)
+DISP_PROPERTY_EX_ID(CTKMarkupPanel, "Children", 501, DispGetChildren, SetNotSupported, VT_DISPATCH)
+END_DISPATCH_MAP()
 
 namespace {
 
@@ -29,6 +41,8 @@ CTKMarkupUIElementCollection::CTKMarkupUIElementCollection()
 CTKMarkupType* CTKMarkupUIElementCollection::GetType() const {
   return CTKMarkupCollection::StaticType();
 }
+
+LPUNKNOWN CTKMarkupUIElementCollection::DispNewEnum() { return new CEnumVariantArray(this); }
 
 void CTKMarkupUIElementCollection::OnChanged() {
   if (CTKMarkupUIElement* pOwner = MarkupCast<CTKMarkupUIElement>(GetParent()))
@@ -86,3 +100,17 @@ CTKMarkupInputElement* CTKMarkupPanel::InputHitTestOverride(int, int) {
 }
 
 CSize CTKMarkupPanel::MeasureOverride(CTKMarkupDrawingContext*, int, int) { return CSize(0, 0); }
+
+LPDISPATCH CTKMarkupPanel::DispGetBackground() {
+  CTKMarkupBrush* pBackground = GetBackground();
+  return pBackground != nullptr ? pBackground->GetIDispatch(TRUE) : nullptr;
+}
+
+void CTKMarkupPanel::DispSetBackground(LPDISPATCH pBrush) {
+  CTKMarkupObject* pObject = MarkupObjectFromDispatch(pBrush, FALSE);
+  if (pObject != nullptr && MarkupCast<CTKMarkupBrush>(pObject) == nullptr)
+    AfxThrowOleException(E_INVALIDARG);
+  SetBackground(static_cast<CTKMarkupBrush*>(pObject));
+}
+
+LPDISPATCH CTKMarkupPanel::DispGetChildren() { return m_pChildren->GetIDispatch(TRUE); }

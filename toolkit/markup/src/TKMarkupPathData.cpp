@@ -2,6 +2,8 @@
 // stretching, and its conversion from path text.
 #include "markup/TKMarkupPathData.h"
 
+#include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -11,6 +13,8 @@
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPathData, TKMarkupRow_PathData)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupPathData)
+
+CTKMarkupDependencyProperty* CTKMarkupPathData::PathGeometryProperty = nullptr;
 
 namespace {
 
@@ -74,4 +78,22 @@ CTKMarkupObject* CTKMarkupPathData::ConvertFrom(CTKMarkupBuilder* pBuilder,
   CTKMarkupPathDataParser parser;
   parser.Parse(pBuilder, pString->GetTextOrEmpty(), pString->GetLength());
   return parser.GetPathData();
+}
+
+void CTKMarkupPathData::RegisterMarkupProperties() {
+  PathGeometryProperty = CTKMarkupDependencyProperty::Register(
+      L"PathGeometry", CTKMarkupPathGeometry::StaticType(), StaticType());
+}
+
+CTKMarkupPathGeometry* CTKMarkupPathData::GetPathGeometry() {
+  return static_cast<CTKMarkupPathGeometry*>(GetValue(PathGeometryProperty));
+}
+
+void CTKMarkupPathData::SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) {
+  if (pContent != nullptr && pContent->IsKindOf(CTKMarkupPathGeometry::StaticType())) {
+    pContent->AddRef();
+    SetValue(PathGeometryProperty, pContent);
+    return;
+  }
+  CTKMarkupObject::SetContentObject(pBuilder, pContent);
 }

@@ -12,12 +12,8 @@
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupSetter, TKMarkupRow_Setter)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupSetter)
-IMPLEMENT_MARKUP_TYPE(CTKMarkupSetterCollection, TKMarkupRow_SetterCollection)
-IMPLEMENT_MARKUP_FACTORY(CTKMarkupSetterCollection)
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTrigger, TKMarkupRow_Trigger)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupTrigger)
-IMPLEMENT_MARKUP_TYPE(CTKMarkupTriggerCollection, TKMarkupRow_TriggerCollection)
-IMPLEMENT_MARKUP_FACTORY(CTKMarkupTriggerCollection)
 IMPLEMENT_MARKUP_TYPE(CTKMarkupStyle, TKMarkupRow_Style)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupStyle)
 
@@ -73,9 +69,6 @@ CTKMarkupDependencyProperty* CTKMarkupSetter::GetProperty() {
   return MarkupCast<CTKMarkupDependencyProperty>(CTKMarkupObject::GetValue(PropertyProperty));
 }
 
-CTKMarkupSetterCollection::CTKMarkupSetterCollection()
-    : CTKMarkupCollection(CTKMarkupSetter::StaticType()) {}
-
 // Trigger -------------------------------------------------------------------------------
 
 CTKMarkupTrigger::CTKMarkupTrigger(CTKMarkupDependencyProperty* pProperty,
@@ -105,9 +98,6 @@ void CTKMarkupTrigger::SetSetters(CTKMarkupSetterCollection* pSetters) {
   if (pSetters != nullptr) pSetters->AddRef();
   SetValue(SettersProperty, pSetters);
 }
-
-CTKMarkupTriggerCollection::CTKMarkupTriggerCollection()
-    : CTKMarkupCollection(CTKMarkupTrigger::StaticType()) {}
 
 CTKMarkupActiveTriggerCollection::CTKMarkupActiveTriggerCollection()
     : CTKMarkupCollection(CTKMarkupTrigger::StaticType(), FALSE) {}
@@ -154,7 +144,7 @@ void CTKMarkupStyle::SetPropertyObject(CTKMarkupBuilder* pBuilder,
   if (pProperty == TriggersProperty) {
     if (CTKMarkupTriggerCollection* pTriggers = MarkupCast<CTKMarkupTriggerCollection>(pValue)) {
       for (int i = 0; i < pTriggers->GetCount(); ++i) {
-        CTKMarkupTrigger* pTrigger = pTriggers->GetTrigger(i);
+        CTKMarkupTrigger* pTrigger = MarkupTriggerAt(pTriggers, i);
         ResolveSetter(pBuilder, pTrigger);
         if (CTKMarkupSetterCollection* pSetters = pTrigger->GetSetters()) {
           for (int j = 0; j < pSetters->GetCount(); ++j)
@@ -219,7 +209,7 @@ void CTKMarkupStyle::Seal() {
     if (pBase->m_pSealedValues != nullptr) m_pSealedValues->CopyFrom(pBase->m_pSealedValues);
   }
   for (int i = 0; i < m_pSetters->GetCount(); ++i) {
-    CTKMarkupSetter* pSetter = m_pSetters->GetSetter(i);
+    CTKMarkupSetter* pSetter = MarkupSetterAt(m_pSetters, i);
     CTKMarkupDependencyProperty* pProperty = pSetter->GetProperty();
     CTKMarkupObject* pValue = pSetter->GetValue();
     if (pProperty == nullptr) continue;

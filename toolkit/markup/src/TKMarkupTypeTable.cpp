@@ -6,22 +6,46 @@
 #include "markup/TKMarkupBorder.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupCanvas.h"
+#include "markup/TKMarkupButton.h"
+#include "markup/TKMarkupScrollBar.h"
+#include "markup/TKMarkupScrollViewer.h"
+#include "markup/TKMarkupToggleButton.h"
 #include "markup/TKMarkupCollection.h"
+#include "markup/TKMarkupDecorator.h"
+#include "markup/TKMarkupDefinitionBase.h"
+#include "markup/TKMarkupDefinitionCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupDoubleCollection.h"
+#include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupKeyboardNavigation.h"
+#include "markup/TKMarkupGdiPlusTransform.h"
+#include "markup/TKMarkupGrid.h"
+#include "markup/TKMarkupGridLength.h"
+#include "markup/TKMarkupLine.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupPanel.h"
 #include "markup/TKMarkupPathData.h"
+#include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupResourceDictionary.h"
+#include "markup/TKMarkupPolyline.h"
+#include "markup/TKMarkupRectangle.h"
+#include "markup/TKMarkupRenderTransform.h"
+#include "markup/TKMarkupShape.h"
+#include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupTkScript.h"
+#include "markup/TKMarkupTriggerCollection.h"
 #include "markup/TKMarkupType.h"
+#include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupValues.h"
+#include "markup/TKMarkupWindowContainer.h"
+#include "markup/TKMarkupWrapPanel.h"
 
 #include <array>
 #include <utility>
@@ -67,7 +91,7 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"TextBlock", L"CTKMarkupTextBlock", nullptr, TKMarkupRow_FrameworkElement, nullptr},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
     {L"Border", L"CTKMarkupBorder", &CTKMarkupBorder::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupBorder::RegisterMarkupProperties},
-    {L"Shape", L"CTKMarkupShape", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Shape", L"CTKMarkupShape", &CTKMarkupShape::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupShape::RegisterMarkupProperties},
     {L"Canvas", L"CTKMarkupCanvas", &CTKMarkupCanvas::CreateInstance, TKMarkupRow_Panel, &CTKMarkupCanvas::RegisterMarkupProperties},
     {L"Trigger", L"CTKMarkupTrigger", &CTKMarkupTrigger::CreateInstance, TKMarkupRow_Object, &CTKMarkupTrigger::RegisterMarkupProperties},
     {L"Style", L"CTKMarkupStyle", &CTKMarkupStyle::CreateInstance, TKMarkupRow_Object, &CTKMarkupStyle::RegisterMarkupProperties},
@@ -76,11 +100,11 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", &CTKMarkupKeyboardNavigation::CreateInstance, TKMarkupRow_Object, &CTKMarkupKeyboardNavigation::RegisterMarkupProperties},
     {L"FrameworkElement", L"CTKMarkupFrameworkElement", &CTKMarkupFrameworkElement::CreateInstance, TKMarkupRow_UIElement, &CTKMarkupFrameworkElement::RegisterMarkupProperties},
     {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", &CTKMarkupFrameworkContentElement::CreateInstance, TKMarkupRow_InputElement, &CTKMarkupFrameworkContentElement::RegisterMarkupProperties},
-    {L"RenderTransform", L"CTKMarkupRenderTransform", nullptr, TKMarkupRow_Object, nullptr},
-    {L"TranslateTransform", L"CTKMarkupGdiPlusTranslateTransform", nullptr, TKMarkupRow_TranslateTransform, nullptr},
-    {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", nullptr, TKMarkupRow_SkewTransform, nullptr},
-    {L"ScaleTransform", L"CTKMarkupGdiPlusScaleTransform", nullptr, TKMarkupRow_ScaleTransform, nullptr},
-    {L"RotateTransform", L"CTKMarkupGdiPlusRotateTransform", nullptr, TKMarkupRow_RotateTransform, nullptr},
+    {L"RenderTransform", L"CTKMarkupRenderTransform", &CTKMarkupRenderTransform::CreateInstance, TKMarkupRow_Object, &CTKMarkupRenderTransform::RegisterMarkupProperties},
+    {L"TranslateTransform", L"CTKMarkupGdiPlusTranslateTransform", &CTKMarkupGdiPlusTranslateTransform::CreateInstance, TKMarkupRow_TranslateTransform, nullptr},
+    {L"SkewTransform", L"CTKMarkupGdiPlusSkewTransform", &CTKMarkupGdiPlusSkewTransform::CreateInstance, TKMarkupRow_SkewTransform, nullptr},
+    {L"ScaleTransform", L"CTKMarkupGdiPlusScaleTransform", &CTKMarkupGdiPlusScaleTransform::CreateInstance, TKMarkupRow_ScaleTransform, nullptr},
+    {L"RotateTransform", L"CTKMarkupGdiPlusRotateTransform", &CTKMarkupGdiPlusRotateTransform::CreateInstance, TKMarkupRow_RotateTransform, nullptr},
     {L"Underline", L"CTKMarkupUnderline", nullptr, TKMarkupRow_Span, nullptr},
     {L"TextElement", L"CTKMarkupTextElement", nullptr, TKMarkupRow_FrameworkContentElement, nullptr},
     {L"Span", L"CTKMarkupSpan", nullptr, TKMarkupRow_Inline, nullptr},
@@ -90,53 +114,53 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {L"InlineUIContainer", L"CTKMarkupInlineUIContainer", nullptr, TKMarkupRow_Inline, nullptr},
     {L"Hyperlink", L"CTKMarkupHyperlink", nullptr, TKMarkupRow_Span, nullptr},
     {L"Bold", L"CTKMarkupBold", nullptr, TKMarkupRow_Span, nullptr},
-    {L"Rectangle", L"CTKMarkupRectangle", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Polyline", L"CTKMarkupPolyline", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Polygon", L"CTKMarkupPolygon", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Figures", L"CTKMarkupPathGeometryFigures", nullptr, TKMarkupRow_Object, nullptr},
-    {L"PathGeometry", L"CTKMarkupPathGeometry", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, nullptr},
-    {L"Path", L"CTKMarkupPath", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Line", L"CTKMarkupLine", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"Ellipse", L"CTKMarkupEllipse", nullptr, TKMarkupRow_Shape, nullptr},
-    {L"tk:Script", L"CTKMarkupTkScript", nullptr, TKMarkupRow_Extension, nullptr},
-    {L"WrapPanel", L"CTKMarkupWrapPanel", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"UniformGrid", L"CTKMarkupUniformGrid", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"StackPanel", L"CTKMarkupStackPanel", nullptr, TKMarkupRow_Panel, nullptr},
-    {nullptr, L"CTKMarkupScrollBarGripper", nullptr, TKMarkupRow_UIElement, nullptr},
-    {L"ScrollViewer", L"CTKMarkupScrollViewer", nullptr, TKMarkupRow_ContentControl, nullptr},
-    {L"RowDefinition", L"CTKMarkupRowDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
-    {L"RadioButton", L"CTKMarkupRadioButton", nullptr, TKMarkupRow_ToggleButton, nullptr},
+    {L"Rectangle", L"CTKMarkupRectangle", &CTKMarkupRectangle::CreateInstance, TKMarkupRow_Shape, &CTKMarkupRectangle::RegisterMarkupProperties},
+    {L"Polyline", L"CTKMarkupPolyline", &CTKMarkupPolyline::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPolyline::RegisterMarkupProperties},
+    {L"Polygon", L"CTKMarkupPolygon", &CTKMarkupPolygon::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPolygon::RegisterMarkupProperties},
+    {L"Figures", L"CTKMarkupPathGeometryFigures", &CTKMarkupPathGeometryFigures::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"PathGeometry", L"CTKMarkupPathGeometry", &CTKMarkupPathGeometry::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathGeometry::RegisterMarkupProperties},
+    {L"Data", L"CTKMarkupPathData", &CTKMarkupPathData::CreateInstance, TKMarkupRow_Object, &CTKMarkupPathData::RegisterMarkupProperties},
+    {L"Path", L"CTKMarkupPath", &CTKMarkupPath::CreateInstance, TKMarkupRow_Shape, &CTKMarkupPath::RegisterMarkupProperties},
+    {L"Line", L"CTKMarkupLine", &CTKMarkupLine::CreateInstance, TKMarkupRow_Shape, &CTKMarkupLine::RegisterMarkupProperties},
+    {L"Ellipse", L"CTKMarkupEllipse", &CTKMarkupEllipse::CreateInstance, TKMarkupRow_Shape, nullptr},
+    {L"tk:Script", L"CTKMarkupTkScript", &CTKMarkupTkScript::CreateInstance, TKMarkupRow_Extension, &CTKMarkupTkScript::RegisterMarkupProperties},
+    {L"WrapPanel", L"CTKMarkupWrapPanel", &CTKMarkupWrapPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupWrapPanel::RegisterMarkupProperties},
+    {L"UniformGrid", L"CTKMarkupUniformGrid", &CTKMarkupUniformGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupUniformGrid::RegisterMarkupProperties},
+    {L"StackPanel", L"CTKMarkupStackPanel", &CTKMarkupStackPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupStackPanel::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupScrollBarGripper", &CTKMarkupScrollBarGripper::CreateInstance, TKMarkupRow_UIElement, nullptr},
+    {L"ScrollViewer", L"CTKMarkupScrollViewer", &CTKMarkupScrollViewer::CreateInstance, TKMarkupRow_ContentControl, &CTKMarkupScrollViewer::RegisterMarkupProperties},
+    {L"RowDefinition", L"CTKMarkupRowDefinition", &CTKMarkupRowDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupRowDefinition::RegisterMarkupProperties},
+    {L"RadioButton", L"CTKMarkupRadioButton", &CTKMarkupRadioButton::CreateInstance, TKMarkupRow_ToggleButton, nullptr},
     {L"Panel", L"CTKMarkupPanel", &CTKMarkupPanel::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupPanel::RegisterMarkupProperties},
-    {L"Page", L"CTKMarkupPage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"WindowContainer", L"CTKMarkupWindowContainer", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"Image", L"CTKMarkupImage", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {nullptr, L"CTKMarkupDefinitionCollection", nullptr, TKMarkupRow_Collection, nullptr},
-    {L"Grid", L"CTKMarkupGrid", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"DockPanel", L"CTKMarkupDockPanel", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"DefinitionBase", L"CTKMarkupDefinitionBase", nullptr, TKMarkupRow_FrameworkContentElement, nullptr},
-    {L"Control", L"CTKMarkupControl", nullptr, TKMarkupRow_FrameworkElement, nullptr},
-    {L"ColumnDefinition", L"CTKMarkupColumnDefinition", nullptr, TKMarkupRow_DefinitionBase, nullptr},
-    {L"CheckBox", L"CTKMarkupCheckBox", nullptr, TKMarkupRow_ToggleButton, nullptr},
-    {L"Button", L"CTKMarkupButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
+    {L"Page", L"CTKMarkupPage", &CTKMarkupPage::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
+    {L"WindowContainer", L"CTKMarkupWindowContainer", &CTKMarkupWindowContainer::CreateInstance, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Image", L"CTKMarkupImage", &CTKMarkupImage::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupImage::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupDefinitionCollection", &CTKMarkupDefinitionCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
+    {L"Grid", L"CTKMarkupGrid", &CTKMarkupGrid::CreateInstance, TKMarkupRow_Panel, &CTKMarkupGrid::RegisterMarkupProperties},
+    {L"DockPanel", L"CTKMarkupDockPanel", &CTKMarkupDockPanel::CreateInstance, TKMarkupRow_Panel, &CTKMarkupDockPanel::RegisterMarkupProperties},
+    {L"DefinitionBase", L"CTKMarkupDefinitionBase", &CTKMarkupDefinitionBase::CreateInstance, TKMarkupRow_FrameworkContentElement, nullptr},
+    {L"Control", L"CTKMarkupControl", &CTKMarkupControl::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupControl::RegisterMarkupProperties},
+    {L"ColumnDefinition", L"CTKMarkupColumnDefinition", &CTKMarkupColumnDefinition::CreateInstance, TKMarkupRow_DefinitionBase, &CTKMarkupColumnDefinition::RegisterMarkupProperties},
+    {L"CheckBox", L"CTKMarkupCheckBox", &CTKMarkupCheckBox::CreateInstance, TKMarkupRow_ToggleButton, nullptr},
+    {L"Button", L"CTKMarkupButton", &CTKMarkupButton::CreateInstance, TKMarkupRow_ButtonBase, nullptr},
     {nullptr, L"CTKMarkupThickness", &CTKMarkupThickness::CreateInstance, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupExtension", nullptr, TKMarkupRow_Object, nullptr},
     {nullptr, L"CTKMarkupTriggerCollection", &CTKMarkupTriggerCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupSetterCollection", &CTKMarkupSetterCollection::CreateInstance, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInlineCollection", nullptr, TKMarkupRow_Collection, nullptr},
     {nullptr, L"CTKMarkupInline", nullptr, TKMarkupRow_TextElement, nullptr},
-    {nullptr, L"CTKMarkupSkewTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupTranslateTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupScaleTransform", nullptr, TKMarkupRow_Transform, nullptr},
-    {nullptr, L"CTKMarkupRotateTransform", nullptr, TKMarkupRow_Transform, nullptr},
+    {nullptr, L"CTKMarkupSkewTransform", &CTKMarkupSkewTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupSkewTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupTranslateTransform", &CTKMarkupTranslateTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupTranslateTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupScaleTransform", &CTKMarkupScaleTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupScaleTransform::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupRotateTransform", &CTKMarkupRotateTransform::CreateInstance, TKMarkupRow_Transform, &CTKMarkupRotateTransform::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupTransform", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupButtonBase", nullptr, TKMarkupRow_ContentControl, nullptr},
-    {nullptr, L"CTKMarkupContentControl", nullptr, TKMarkupRow_Control, nullptr},
-    {nullptr, L"CTKMarkupScrollBar", nullptr, TKMarkupRow_Control, nullptr},
-    {nullptr, L"CTKMarkupGridLength", nullptr, TKMarkupRow_Object, nullptr},
-    {nullptr, L"CTKMarkupToggleButton", nullptr, TKMarkupRow_ButtonBase, nullptr},
-    {nullptr, L"CTKMarkupRowDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},
-    {nullptr, L"CTKMarkupColumnDefinitionCollection", nullptr, TKMarkupRow_DefinitionCollection, nullptr},
+    {nullptr, L"CTKMarkupButtonBase", &CTKMarkupButtonBase::CreateInstance, TKMarkupRow_ContentControl, &CTKMarkupButtonBase::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupContentControl", &CTKMarkupContentControl::CreateInstance, TKMarkupRow_Control, &CTKMarkupContentControl::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupScrollBar", &CTKMarkupScrollBar::CreateInstance, TKMarkupRow_Control, nullptr},
+    {nullptr, L"CTKMarkupGridLength", &CTKMarkupGridLength::CreateInstance, TKMarkupRow_Object, nullptr},
+    {nullptr, L"CTKMarkupToggleButton", &CTKMarkupToggleButton::CreateInstance, TKMarkupRow_ButtonBase, &CTKMarkupToggleButton::RegisterMarkupProperties},
+    {nullptr, L"CTKMarkupRowDefinitionCollection", &CTKMarkupRowDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
+    {nullptr, L"CTKMarkupColumnDefinitionCollection", &CTKMarkupColumnDefinitionCollection::CreateInstance, TKMarkupRow_DefinitionCollection, nullptr},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 #include "markup/TKMarkupVisual.h"
 
 #include "markup/TKMarkupDrawingContext.h"
+#include "markup/TKMarkupTransformationMatrix.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
 
@@ -28,9 +29,8 @@ CTKMarkupVisual::CTKMarkupVisual()
       m_rcLastUpdate(0, 0, 0, 0) {}
 
 CTKMarkupVisual::~CTKMarkupVisual() {
-  // Only a render transform sets the matrix, and transforms free it in
-  // PopRenderTransform; none is left here.
-  ASSERT(m_pTransformationMatrix == nullptr);
+  // The matrix of the last render transform stays for hit tests until here.
+  delete m_pTransformationMatrix;
 }
 
 int CTKMarkupVisual::GetVisualChildrenCount() { return 0; }
@@ -100,9 +100,14 @@ void CTKMarkupVisual::Render(CTKMarkupDrawingContext* pDC) {
   pDC->OffsetOrigin(CPoint(-m_ptOffset.x, -m_ptOffset.y));
 }
 
-// The effective matrix decides the test once render transforms exist; until
-// then every element is an axis-aligned rectangle.
+// Under a render transform the rectangle is tested as drawn; otherwise it is
+// a half-open axis-aligned rectangle.
 BOOL CTKMarkupVisual::HitRect(const RECT& rc, int x, int y) {
+  if (CTKMarkupTransformationMatrix* pMatrix = GetTransformationMatrix()) {
+    const BOOL bHit = pMatrix->HitTest(rc, GetAbsoluteOffset(), CPoint(x, y));
+    delete pMatrix;
+    return bHit;
+  }
   return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
 }
 
@@ -136,11 +141,24 @@ CPoint CTKMarkupVisual::GetAbsoluteOffset() const {
   return pt;
 }
 
-// Render transforms leave no matrix behind yet, so no element has one.
-CTKMarkupTransformationMatrix* CTKMarkupVisual::GetTransformationMatrix() { return nullptr; }
+CTKMarkupTransformationMatrix* CTKMarkupVisual::GetTransformationMatrix() {
+  if (m_pTransformationMatrix != nullptr) return m_pTransformationMatrix->Clone();
+  CTKMarkupVisual* pParent = GetVisualParent();
+  CTKMarkupTransformationMatrix* pMatrix =
+      pParent != nullptr ? pParent->GetTransformationMatrix() : nullptr;
+  if (pMatrix != nullptr) pMatrix->Translate(m_ptOffset.x, m_ptOffset.y);
+  return pMatrix;
+}
 
 CRect CTKMarkupVisual::GetUpdateRect() {
-  const CRect rcNew = m_rcRendered.IsRectEmpty() ? m_rcBound : m_rcRendered;
+  CRect rcNew = m_rcRendered;
+  if (rcNew.IsRectEmpty()) {
+    rcNew = m_rcBound;
+    if (CTKMarkupTransformationMatrix* pMatrix = GetTransformationMatrix()) {
+      rcNew = pMatrix->TransformRect(m_rcBound, GetAbsoluteOffset());
+      delete pMatrix;
+    }
+  }
   if (rcNew == m_rcLastUpdate) return rcNew;
   if (m_rcLastUpdate.IsRectEmpty()) {
     m_rcLastUpdate = rcNew;

@@ -340,7 +340,7 @@ TEST_F(ContextDispatchTest, CreateObjectAndParse) {
   EXPECT_EQ(pObject->GetContext(), static_cast<CTKMarkupContext*>(m_context));
   ASSERT_EQ(Call(L"CreateObject", {Text(Str(L"doublecollection"))}), S_OK);
   EXPECT_EQ(V_DISPATCH(&m_result), nullptr);
-  ASSERT_EQ(Call(L"CreateObject", {Text(Str(L"StackPanel"))}), S_OK);
+  ASSERT_EQ(Call(L"CreateObject", {Text(Str(L"Widget"))}), S_OK);
   EXPECT_EQ(V_DISPATCH(&m_result), nullptr);
 
   ASSERT_EQ(Call(L"Parse", {Text(Str(L"<Grid Name='g'/>"))}), S_OK);

@@ -172,6 +172,16 @@ TEST_F(ConverterTest, Enumerations) {
       {&ConvertScrollBarVisibility, L"Hidden", -1},
       {&ConvertStretch, L"UniformToFill", 3},
       {&ConvertStretch, L"Stretch", -1},
+      {&ConvertStretch, L"uniformtofill", 3},
+      {&ConvertStretch, L"Uniform2", -1},
+      {&ConvertLineCap, L"ROUND", 2},
+      {&ConvertLineCap, L"Triangle", 3},
+      {&ConvertLineCap, L"Rounded", -1},
+      {&ConvertLineJoin, L"bevel", 1},
+      {&ConvertLineJoin, L"Flat", -1},
+      {&ConvertSmoothingMode, L"AntiAlias", 4},
+      {&ConvertSmoothingMode, L"highspeed", 2},
+      {&ConvertSmoothingMode, L"ClearType", -1},
   };
   for (const Case& c : cases) {
     CTKMarkupAutoPtr<> text(Text(c.text));

@@ -6,6 +6,8 @@
 
 #include <stdlib.h>
 
+#include <vector>
+
 #include "SupportMarkup.h"
 #include "common/TKImageManagerIcon.h"
 #include "common/TKImageManagerIconHandle.h"
@@ -13,6 +15,7 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
+#include "markup/TKMarkupGdiPlusDeviceContext.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupPrimitiveSheet.h"
 #include "markup/TKMarkupThickness.h"
@@ -237,9 +240,17 @@ TEST_P(BackEndTest, TranslucentBordersAreEvenAtTheCorners) {
   EXPECT_PIXEL(surface, 20, 20, kWhite);
 }
 
-// An opaque red 8 x 8 alpha bitmap icon: drawn through GDI+ from a bitmap
-// that owns its pixels, so the picture survives the handle copy it came from.
-TEST_P(BackEndTest, AlphaIconsAreDrawn) {
+// 8 x 8 icons. Their handles are copied into the icon, which the caller
+// releases (InternalRelease).
+CTKImageManagerIcon* IconOf(CTKImageManagerIconHandle& handle) {
+  CTKImageManagerIcon* pIcon =
+      new CTKImageManagerIcon(1, 8, 8, static_cast<CTKImageManagerIconSet*>(nullptr));
+  pIcon->SetNormalImage(handle);
+  return pIcon;
+}
+
+// An opaque alpha bitmap: blue top rows over red bottom rows.
+CTKImageManagerIcon* MakeAlphaIcon() {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = 8;
@@ -249,31 +260,117 @@ TEST_P(BackEndTest, AlphaIconsAreDrawn) {
   DWORD* pBits = nullptr;
   HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
                                      reinterpret_cast<void**>(&pBits), nullptr, 0);
-  ASSERT_NE(hBitmap, nullptr);
-  for (int i = 0; i < 64; ++i) pBits[i] = i < 32 ? 0xFFFF0000 : 0xFF0000FF;  // bottom rows red
+  for (int i = 0; i < 64; ++i) pBits[i] = i < 32 ? 0xFFFF0000 : 0xFF0000FF;  // bottom-up: red first
   CTKImageManagerIconHandle handle;
   handle.SetBitmap(hBitmap);
-  CTKImageManagerIcon* pIcon =
-      new CTKImageManagerIcon(1, 8, 8, static_cast<CTKImageManagerIconSet*>(nullptr));
-  pIcon->SetNormalImage(handle);
-  ASSERT_TRUE(pIcon->GetNormalImage().IsAlpha());
-  CDibSurface surface(20, 20);
-  {
-    CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
-    dc.DrawIconImage(pIcon, RECT{2, 2, 10, 10});
+  return IconOf(handle);
+}
+
+// A 32-bit colour icon whose alpha bytes are all 0, so its mask decides:
+// blue top rows over red bottom rows, the right half masked out (and black
+// there, so that GDI leaves the background as it is).
+CTKImageManagerIcon* MakeMaskedIcon() {
+  DWORD colors[64];
+  for (int i = 0; i < 64; ++i) colors[i] = i % 8 >= 4 ? 0 : i < 32 ? 0x0000FF : 0xFF0000;
+  const WORD mask[8] = {0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F};
+  ICONINFO info = {TRUE, 0, 0, CreateBitmap(8, 8, 1, 1, mask), CreateBitmap(8, 8, 1, 32, colors)};
+  CTKImageManagerIconHandle handle;
+  handle.SetIcon(CreateIconIndirect(&info));
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+  return IconOf(handle);
+}
+
+// A monochrome icon (no colour bitmap): black on the left, the right half
+// masked out.
+CTKImageManagerIcon* MakeMonochromeIcon() {
+  const WORD andMask[8] = {0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F};
+  const WORD xorMask[8] = {};
+  CTKImageManagerIconHandle handle;
+  handle.SetIcon(CreateIcon(nullptr, 8, 8, 1, 1, reinterpret_cast<const BYTE*>(andMask),
+                            reinterpret_cast<const BYTE*>(xorMask)));
+  return IconOf(handle);
+}
+
+struct IconCase {
+  const char* name;
+  CTKImageManagerIcon* (*pfnMake)();
+  COLORREF topLeft, bottomLeft, topRight, bottomRight;  // at icon pixels (1|6, 1|6)
+};
+
+const COLORREF kGreen = RGB(0, 255, 0);
+const IconCase kIconCases[] = {
+    {"alpha bitmap", MakeAlphaIcon, kBlue, kRed, kBlue, kRed},
+    {"colour icon with mask", MakeMaskedIcon, kBlue, kRed, kGreen, kGreen},
+    {"monochrome icon", MakeMonochromeIcon, RGB(0, 0, 0), RGB(0, 0, 0), kGreen, kGreen},
+};
+
+void ExpectIconAt(const CDibSurface& surface, int x, int y, const IconCase& c) {
+  SCOPED_TRACE(c.name);
+  EXPECT_PIXEL(surface, x + 1, y + 1, c.topLeft);
+  EXPECT_PIXEL(surface, x + 1, y + 6, c.bottomLeft);
+  EXPECT_PIXEL(surface, x + 6, y + 1, c.topRight);
+  EXPECT_PIXEL(surface, x + 6, y + 6, c.bottomRight);
+  EXPECT_PIXEL(surface, x + 12, y + 12, kGreen);  // nothing beyond the icon
+}
+
+// Icons come out upright, with their mask as transparency when they have no
+// alpha channel.
+TEST_P(BackEndTest, IconsAreDrawn) {
+  for (const IconCase& c : kIconCases) {
+    CTKImageManagerIcon* pIcon = c.pfnMake();
+    CDibSurface surface(20, 20, kGreen);
+    {
+      CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
+      dc.DrawIconImage(pIcon, RECT{2, 2, 10, 10});
+    }
+    pIcon->InternalRelease();
+    ExpectIconAt(surface, 2, 2, c);
   }
-  EXPECT_PIXEL(surface, 5, 3, kBlue);  // top rows
-  EXPECT_PIXEL(surface, 5, 8, kRed);   // bottom rows: not drawn upside down
-  EXPECT_PIXEL(surface, 15, 15, kWhite);
-  pIcon->InternalRelease();
+}
+
+// The bitmap an icon becomes owns its pixels: it still draws after the icon
+// and every copy of its image are gone (their DIB memory is unmapped then).
+TEST(GdiPlusDeviceContext, AnIconBitmapOutlivesTheIcon) {
+  RegisterTestElements();
+  CTestContext context;
+  for (const IconCase& c : kIconCases) {
+    CDibSurface surface(20, 20, kGreen);
+    Gdiplus::GpGraphics* pGraphics =
+        CreateGdiPlusGraphicsForDC(surface.GetSafeHdc(), surface.GetSafeHdc());
+    ASSERT_NE(pGraphics, nullptr);
+    {
+      CTKMarkupGdiPlusDeviceContext dc(pGraphics, FALSE);
+      CTKImageManagerIcon* pIcon = c.pfnMake();
+      Gdiplus::GpBitmap* pBitmap = dc.IconToBitmap(pIcon);
+      pIcon->InternalRelease();
+      ASSERT_NE(pBitmap, nullptr) << c.name;
+      UINT nWidth = 0;
+      EXPECT_EQ(TKMarkupGdiPlusApi()->GdipGetImageWidth(pBitmap, &nWidth), Gdiplus::Ok);
+      EXPECT_EQ(nWidth, 8u);
+      TKMarkupGdiPlusApi()->GdipDrawImageRect(pGraphics, pBitmap, 2, 2, 8, 8);
+      TKMarkupGdiPlusApi()->GdipDisposeImage(pBitmap);
+    }
+    ExpectIconAt(surface, 2, 2, c);
+  }
 }
 
 TEST_P(BackEndTest, PrimitiveSheetForTheGallery) {
-  CDibSurface surface(200, 100);
-  DrawMarkupPrimitiveSheet(m_context, surface.GetSafeHdc(), RECT{0, 0, 200, 100}, GetParam());
-  EXPECT_PIXEL(surface, 25, 25, RGB(220, 40, 40));
-  EXPECT_PIXEL(surface, 120, 75, RGB(40, 60, 200));
-  EXPECT_PIXEL(surface, 70, 25, kWhite);  // inside the border
+  const RECT rcImages = MarkupPrimitiveSheetCellRect(7);
+  const RECT rcClip = MarkupPrimitiveSheetCellRect(9);
+  ASSERT_STREQ(MarkupPrimitiveSheetCellName(7), "images");
+  ASSERT_STREQ(MarkupPrimitiveSheetCellName(9), "clipping");
+  CDibSurface surface(kMarkupSheetColumns * kMarkupSheetPitch, 2 * kMarkupSheetPitch);
+  DrawMarkupPrimitiveSheet(m_context, surface.GetSafeHdc(), 0, 0, GetParam());
+  EXPECT_PIXEL(surface, 12, 12, RGB(220, 40, 40));   // rectangles
+  EXPECT_PIXEL(surface, 112, 32, RGB(220, 40, 40));  // inside the rounded border
+  // The alpha icon's opaque middle, the masked icon's frame and its clear inside.
+  EXPECT_PIXEL(surface, rcImages.left + 7, rcImages.top + 4, RGB(0xF0, 0x80, 0x20));
+  EXPECT_PIXEL(surface, rcImages.left + 1, rcImages.bottom - 15, RGB(0, 0xA0, 0x40));
+  EXPECT_PIXEL(surface, rcImages.left + 4, rcImages.bottom - 14, kWhite);
+  // The disc shows inside the clip only.
+  EXPECT_PIXEL(surface, rcClip.left + 2, rcClip.top + 24, kWhite);
+  EXPECT_GT(GetBValue(surface.GetPixel(rcClip.left + 24, rcClip.top + 24)), 150);
   EXPECT_TRUE(m_context->IsGdiPlusEnabled() != FALSE == GetParam());
 }
 
@@ -306,6 +403,72 @@ TEST(DrawingContext, AMissingGdiPlusFallsBackToGdi) {
     EXPECT_PIXEL(surface, 2, 2, kRed);
   }
   CTKMarkupGdiPlusApi::SetLibraryName(nullptr);
+}
+
+// The centres of the inked column runs of a surface, left to right.
+std::vector<int> InkCentres(const CDibSurface& surface) {
+  std::vector<int> centres;
+  int nRunStart = -1;
+  for (int x = 0; x <= surface.GetWidth(); ++x) {
+    const bool bInk =
+        x < surface.GetWidth() &&
+        surface.CountPixels(RECT{x, 0, x + 1, surface.GetHeight()}, kWhite) < surface.GetHeight();
+    if (bInk && nRunStart < 0) nRunStart = x;
+    if (!bInk && nRunStart >= 0) {
+      centres.push_back((nRunStart + x - 1) / 2);
+      nRunStart = -1;
+    }
+  }
+  return centres;
+}
+
+// Text measured on one DC and drawn on another (print preview): each glyph
+// sits centred in the cell the measuring DC gives it, whatever the output
+// font's own widths, and a blank's cell is kept as space between the glyphs.
+TEST(DrawingContext, TextOnASeparateAttributeDcFollowsItsMeasure) {
+  RegisterTestElements();
+  CTestContext context;
+  context->SetGdiPlusEnabled(FALSE);
+  LOGFONTA logFont = context->GetDefaultFont();
+  logFont.lfHeight = -16;
+  CTKMarkupAutoPtr<CTKMarkupFont> font(context->GetFont(logFont));
+  logFont.lfHeight = -48;
+  HFONT hWide = CreateFontIndirectA(&logFont);
+  struct Case {
+    UINT nAlign;
+    int x;
+  };
+  const Case cases[] = {{TA_LEFT, 10}, {TA_CENTER, 150}, {TA_RIGHT, 290}};
+  for (const Case& c : cases) {
+    CDibSurface surface(300, 30), measure(10, 10);
+    SetTextAlign(surface.GetSafeHdc(), c.nAlign);
+    SetTextAlign(measure.GetSafeHdc(), c.nAlign);
+    INT nCell = 0, nBlank = 0;
+    {
+      CTKMarkupDrawingContext dc(context, surface.GetSafeHdc(), measure.GetSafeHdc());
+      ASSERT_FALSE(dc.IsGdiPlus());
+      CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> blue(Solid(kBlue));
+      dc.SetFont(font);
+      dc.SetTextColor(blue);
+      SelectObject(measure.GetSafeHdc(), hWide);  // the measuring DC's cells are wider
+      GetCharWidthA(measure.GetSafeHdc(), 'I', 'I', &nCell);
+      SIZE run = {};
+      GetTextExtentPoint32W(measure.GetSafeHdc(), L"I ", 2, &run);
+      nBlank = run.cx - nCell;
+      dc.DrawString(L"II I", 4, RECT{c.x, 2, c.x + 100, 28});
+    }
+    const int nTotal = 3 * nCell + nBlank;
+    const int nStart = c.nAlign == TA_LEFT     ? c.x
+                       : c.nAlign == TA_CENTER ? c.x - nTotal / 2
+                                               : c.x - nTotal;
+    const int expected[] = {nStart + nCell / 2, nStart + nCell + nCell / 2,
+                            nStart + 2 * nCell + nBlank + nCell / 2};
+    const std::vector<int> centres = InkCentres(surface);
+    ASSERT_EQ(centres.size(), 3u) << "alignment " << c.nAlign;
+    for (int i = 0; i < 3; ++i)
+      EXPECT_NEAR(centres[i], expected[i], 2) << "glyph " << i << ", alignment " << c.nAlign;
+  }
+  DeleteObject(hWide);
 }
 
 TEST(DrawingContext, MeasuringContextOwnsItsDc) {

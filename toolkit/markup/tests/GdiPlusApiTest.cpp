@@ -124,6 +124,70 @@ TEST(GdiPlusApi, AMissingFunctionIsNeverCalled) {
   EXPECT_FALSE(Api()->IsRunning());
 }
 
+// Start-ups that succeed with a hook that may fail, or without filling the
+// output record: the hook is called only when there is one, and stopping
+// unhooks only a hook that was made.
+int g_nHooks = 0, g_nUnhooks = 0;
+Gdiplus::GpStatus g_hookResult = Gdiplus::Ok;
+Gdiplus::GpStatus WINAPI CountingHook(ULONG_PTR* pToken) {
+  ++g_nHooks;
+  *pToken = 7;
+  return g_hookResult;
+}
+VOID WINAPI CountingUnhook(ULONG_PTR nToken) {
+  ++g_nUnhooks;
+  EXPECT_EQ(nToken, 7u);
+}
+Gdiplus::GpStatus WINAPI HookingStartup(ULONG_PTR* pToken, const Gdiplus::GdiplusStartupInput*,
+                                        Gdiplus::GdiplusStartupOutput* pOutput) {
+  *pToken = 1;
+  pOutput->NotificationHook = &CountingHook;
+  pOutput->NotificationUnhook = &CountingUnhook;
+  return Gdiplus::Ok;
+}
+Gdiplus::GpStatus WINAPI HooklessStartup(ULONG_PTR* pToken, const Gdiplus::GdiplusStartupInput*,
+                                         Gdiplus::GdiplusStartupOutput*) {
+  *pToken = 1;
+  return Gdiplus::Ok;
+}
+FARPROC g_pfnStartup = nullptr;
+FARPROC FakeStartupResolver(HMODULE hModule, LPCSTR lpszName) {
+  if (strcmp(lpszName, "GdiplusStartup") == 0) return g_pfnStartup;
+  if (strcmp(lpszName, "GdiplusShutdown") == 0) return reinterpret_cast<FARPROC>(&CountingShutdown);
+  return GetProcAddress(hModule, lpszName);
+}
+
+TEST(GdiPlusApi, StoppingUnhooksOnlyWhatWasHooked) {
+  struct Case {
+    const char* name;
+    FARPROC pfnStartup;
+    Gdiplus::GpStatus hookResult;
+    int nHooks, nUnhooks;
+  };
+  // The hookless start follows a hooked one, whose procedures it must not
+  // reuse.
+  const Case cases[] = {
+      {"hooked", reinterpret_cast<FARPROC>(&HookingStartup), Gdiplus::Ok, 1, 1},
+      {"no hook", reinterpret_cast<FARPROC>(&HooklessStartup), Gdiplus::Ok, 0, 0},
+      {"hook failed", reinterpret_cast<FARPROC>(&HookingStartup), Gdiplus::GenericError, 1, 0},
+  };
+  CTKMarkupGdiPlusApi::SetProcResolver(&FakeStartupResolver);
+  for (const Case& c : cases) {
+    g_pfnStartup = c.pfnStartup;
+    g_hookResult = c.hookResult;
+    g_nHooks = g_nUnhooks = g_nShutdowns = 0;
+    {
+      CTestContext context;
+      EXPECT_TRUE(Api()->IsRunning()) << c.name;
+    }
+    EXPECT_EQ(g_nHooks, c.nHooks) << c.name;
+    EXPECT_EQ(g_nUnhooks, c.nUnhooks) << c.name;
+    EXPECT_EQ(g_nShutdowns, 1) << c.name;
+    EXPECT_FALSE(Api()->IsRunning()) << c.name;
+  }
+  CTKMarkupGdiPlusApi::SetProcResolver(nullptr);
+}
+
 TEST(GdiPlusApi, AnUnbalancedStopDoesNothing) {
   Api()->Initialize(FALSE);
   EXPECT_EQ(Api()->GetReferenceCount(), 0);

@@ -8,6 +8,7 @@
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
 #include "markup/TKMarkupPathData.h"
+#include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupValues.h"
 
@@ -189,6 +190,26 @@ TEST_F(PathDataTest, OnlyStringsConvert) {
   CTKMarkupAutoPtr<> number(new CTKMarkupInt(3));
   EXPECT_EQ(prototype->ConvertFrom(nullptr, number), nullptr);
   EXPECT_EQ(prototype->ConvertFrom(nullptr, nullptr), nullptr);
+}
+
+TEST_F(PathDataTest, DataMayNestAGeometryWithFigures) {
+  CTKMarkupAutoPtr<> root(ParseForTest(
+      m_context, L"<Grid><Data><PathGeometry><Figures/></PathGeometry></Data></Grid>"));
+  ASSERT_NE(root, nullptr);
+  auto* pData = MarkupCast<CTKMarkupPathData>(
+      static_cast<CTestElement*>(root.Get())->GetContent()->GetItem(0));
+  ASSERT_NE(pData, nullptr);
+  EXPECT_EQ(pData->GetCount(), 0);
+  CTKMarkupPathGeometry* pGeometry = pData->GetPathGeometry();
+  ASSERT_NE(pGeometry, nullptr);
+  EXPECT_NE(pGeometry->GetFigures(), nullptr);
+
+  EXPECT_EQ(BuildError(m_context, L"<Grid><Data><Figures/></Data></Grid>"),
+            "Cannot add content to an object of type 'CTKMarkupPathData'");
+  EXPECT_EQ(BuildError(m_context, L"<Grid><PathGeometry><Data/></PathGeometry></Grid>"),
+            "Cannot add content to an object of type 'CTKMarkupPathGeometry'");
+  EXPECT_EQ(BuildError(m_context, L"<Grid><Figures><Figures/></Figures></Grid>"),
+            "Cannot add content to an object of type 'CTKMarkupPathGeometryFigures'");
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST(TypeTable, OnlyTheClassesBuiltInCanBeMade) {
   }
   EXPECT_FALSE(Row(TKMarkupRow_Type)->CanCreate());
   EXPECT_FALSE(Row(TKMarkupRow_Extension)->CanCreate());
-  EXPECT_FALSE(Row(TKMarkupRow_StackPanel)->CanCreate());
+  EXPECT_TRUE(Row(TKMarkupRow_StackPanel)->CanCreate());
 }
 
 TEST(TypeTable, ObjectsReportTheirRow) {

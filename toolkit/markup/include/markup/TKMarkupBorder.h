@@ -3,33 +3,16 @@
 // padding.
 #pragma once
 
-#include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupDecorator.h"
 
 class CTKMarkupBrush;
 
-/// The child is the only visual and logical child; the border owns one
-/// reference to it and is its parent.
-class CTKMarkupBorder : public CTKMarkupFrameworkElement {
+/// The child (the decorator's) is the only visual and logical child.
+class CTKMarkupBorder : public CTKMarkupDecorator {
   DECLARE_MARKUP_TYPE()
   DECLARE_MARKUP_FACTORY()
 
  public:
-  CTKMarkupBorder();
-  ~CTKMarkupBorder() override;
-
-  /// Null, or the child (no reference).
-  CTKMarkupUIElement* GetChild() const { return m_pChild; }
-  /// Detaches and releases the old child; adds a reference to the new one
-  /// and becomes its parent. Null removes the child.
-  void SetChild(CTKMarkupUIElement* pChild);
-
-  int GetVisualChildrenCount() override { return m_pChild != nullptr ? 1 : 0; }
-  CTKMarkupVisual* GetVisualChild(int nIndex) override;
-  /// One UI element as the child; anything else, or a second child, is the
-  /// builder's error.
-  void SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) override;
-  BOOL HasContentObject() override { return m_pChild != nullptr; }
-
   /// Border and padding around the child's desired size.
   CSize MeasureOverride(CTKMarkupDrawingContext* pDC, int nAvailableWidth,
                         int nAvailableHeight) override;
@@ -66,7 +49,5 @@ class CTKMarkupBorder : public CTKMarkupFrameworkElement {
   static void RegisterMarkupProperties();
 
  private:
-  CTKMarkupUIElement* m_pChild;
-
   CTKMarkupThickness* GetThickness(CTKMarkupDependencyProperty* pProperty);
 };

@@ -40,6 +40,11 @@ class CTKMarkupBuilder {
   CTKMarkupObject* Parse(CTKMarkupParser* pParser);
   /// Empty until a build fails.
   const CString& GetErrorText() const { return m_strError; }
+  /// Whether the build replaces the context's scripts and runs the new
+  /// tree's (TRUE by default). Without, script blocks are read and checked
+  /// but nothing reaches a script engine.
+  void SetRunScripts(BOOL bRunScripts) { m_bRunScripts = bRunScripts; }
+  BOOL RunsScripts() const { return m_bRunScripts; }
   CTKMarkupContext* GetContext() const { return m_pContext; }
 
   /// The value converted for the property: the metadata's converter, else the
@@ -72,6 +77,9 @@ class CTKMarkupBuilder {
   CString m_strError;
   CTKMarkupContext* m_pContext;
   std::vector<CTKMarkupObject*> m_stack;
+  BOOL m_bRunScripts;
+
+  void CloseScriptsOfFailedBuild();
 
   CTKMarkupObject* LoadObject(CTKMarkupObject* pParent, IXMLDOMElement* pElement);
   CTKMarkupObject* CreateObjectFromTag(CTKMarkupObject* pParent, LPCWSTR lpszTag);

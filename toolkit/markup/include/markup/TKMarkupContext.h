@@ -6,10 +6,25 @@
 
 #include "markup/TKMarkupObject.h"
 
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+class CTKActiveScriptEngine;
+class CTKActiveScriptStdRuntime;
 class CTKDpiHelper;
+class CTKImageManager;
+class CTKMarkupBuilder;
+class CTKMarkupInputElement;
+struct CTKMarkupContextScripts;
+class ITKMarkupToolTipRelay;
 class CTKMarkupContextInternalDispatch;
 class CTKMarkupDelegate;
 class CTKMarkupDelegateMap;
+class CTKMarkupEventHandlerMap;
+class CTKMarkupRoutedEvent;
+class CTKMarkupRoutedEventArgs;
 class CTKMarkupFont;
 class CTKMarkupKeyboardNavigation;
 class CTKMarkupStaticExtension;
@@ -17,6 +32,26 @@ class CTKMarkupStaticExtension;
 /// Sent (wParam 0, lParam 0) to the context's window after a repaint request;
 /// hosts may handle it.
 #define TK_WM_MARKUP_UPDATE 0x2A5C
+
+/// The input elements from one element outwards through its logical
+/// parents, innermost first, each with a reference released with the
+/// collection.
+class CInputElementCollection {
+ public:
+  CInputElementCollection() = default;
+  ~CInputElementCollection();
+  CInputElementCollection(const CInputElementCollection&) = delete;
+  CInputElementCollection& operator=(const CInputElementCollection&) = delete;
+
+  void Add(CTKMarkupInputElement* pElement);
+  int GetCount() const { return static_cast<int>(m_elements.size()); }
+  CTKMarkupInputElement* GetAt(int nIndex) const { return m_elements[nIndex]; }
+  CTKMarkupInputElement* GetOutermost() const { return m_elements.back(); }
+  void RemoveOutermost();
+
+ private:
+  std::vector<CTKMarkupInputElement*> m_elements;
+};
 
 /// Reference counted: the host holds one reference and every object made
 /// through the context holds another, so a context lives as long as anything
@@ -47,10 +82,14 @@ class CTKMarkupContext {
 
   // Parsing
 
-  /// Parses UTF-16 markup: the root with one reference, or null.
-  CTKMarkupObject* Parse(LPCWSTR lpszText);
+  /// Parses UTF-16 markup: the root with one reference, or null. A tree
+  /// parsed with `bRunScripts` replaces the scripts of the previous one and
+  /// runs its own; without it (a parse asked for by a running script) the
+  /// running scripts stay and the new tree's script blocks are not run.
+  CTKMarkupObject* Parse(LPCWSTR lpszText, BOOL bRunScripts = TRUE);
   /// "Done." when the text parses into a tree (which is released at once),
-  /// the error text otherwise, "No Text To Parse." for null text.
+  /// the error text otherwise, "No Text To Parse." for null text. Runs no
+  /// script and leaves the running ones alone.
   CString ValidateXML(LPCWSTR lpszText);
 
   // Default font and colour
@@ -90,6 +129,38 @@ class CTKMarkupContext {
   /// Forgets hover and capture (releasing the mouse capture when held).
   void ResetMouseState();
 
+  // Mouse input: the host window passes its messages with the root element
+  // it shows (null when it shows none).
+
+  /// Nonzero when the tree handled the message. A context without a window
+  /// handles nothing. Handled WM_SETCURSOR and WM_MOUSEWHEEL set *pResult to
+  /// 1; handled button messages leave it alone.
+  BOOL OnWndMsg(CTKMarkupObject* pElement, UINT message, WPARAM wParam, LPARAM lParam,
+                LRESULT* pResult);
+  /// Makes `pElement` the hover element: MouseLeave on the old chain and
+  /// MouseEnter on the new one, without their common ancestors, each from
+  /// the innermost element outwards.
+  void SetHover(CTKMarkupObject* pElement, int x, int y);
+  void HandleMouseMove(CTKMarkupObject* pRoot, int x, int y);
+  /// The button event along the chain of the captured, else the hovered
+  /// element; whether it was handled.
+  BOOL HandleMouseButton(UINT message, int x, int y);
+  BOOL HandleMouseWheel(int nDelta);
+  /// Asks the hover chain for a cursor; TRUE when one was set.
+  BOOL QueryCursor();
+  /// The innermost element of the hover chain with a text tooltip: fills
+  /// the TOOLINFO (window, the element's rectangle, the element as id, a
+  /// malloc'd copy of the text for the tip window to free) and returns the
+  /// id; -1 when there is none.
+  INT_PTR FindToolTip(POINT pt, TOOLINFO* pTI);
+  static void CollectInputChain(CTKMarkupObject* pElement, CInputElementCollection& chain);
+  /// Where mouse messages go for tooltips (not owned; null for none).
+  void SetToolTipRelay(ITKMarkupToolTipRelay* pRelay) { m_pToolTipRelay = pRelay; }
+  ITKMarkupToolTipRelay* GetToolTipRelay() const { return m_pToolTipRelay; }
+  /// Counts the WM_THEMECHANGED messages passed in, so that elements holding
+  /// a theme handle know when to open it again.
+  int GetThemeSerial() const { return m_nThemeSerial; }
+
   // Repainting
 
   /// Repaints one element, or queues it while updates are frozen.
@@ -111,9 +182,27 @@ class CTKMarkupContext {
   /// of that name on the default handler object. No reference for the caller.
   CTKMarkupDelegate* FindDelegate(LPCWSTR lpszName);
   /// Binds the handler name to a method of an object; nothing for null.
-  void SetMethod(IDispatch* pObject, LPCWSTR lpszMethod);
+  /// What scripts register (`bFromScript`) goes when their scripts close.
+  void SetMethod(IDispatch* pObject, LPCWSTR lpszMethod, BOOL bFromScript = FALSE);
   /// The object whose methods handle events by handler name.
-  void SetHandler(IDispatch* pHandler);
+  void SetHandler(IDispatch* pHandler, BOOL bFromScript = FALSE);
+
+  // Images
+
+  /// The context's own image manager, else the global one (no reference).
+  CTKImageManager* GetImageManager() const;
+  /// Replaces the context's own manager (null: the global one again); the
+  /// context holds a reference.
+  void SetImageManager(CTKImageManager* pManager);
+  /// The mask colour of images: the context's own unless -1, else its image
+  /// manager's unless -1, else green.
+  COLORREF GetImageMaskColor() const;
+  void SetImageMaskColor(COLORREF clrMask) { m_clrImageMask = clrMask; }
+
+  /// Handlers for the whole tree: they run when a bubbling event reaches
+  /// the root unhandled (the map keeps a reference to the delegate).
+  void AddHandler(CTKMarkupRoutedEvent* pEvent, CTKMarkupDelegate* pDelegate);
+  void RaiseEvent(CTKMarkupObject* pSender, CTKMarkupRoutedEventArgs* pArgs);
 
   // Drawing back end
 
@@ -130,6 +219,38 @@ class CTKMarkupContext {
   CTKMarkupStaticExtension* GetExtensionRoot();
   /// The receiver of focus requests and keyboard messages (no reference).
   CTKMarkupKeyboardNavigation* GetKeyboardNavigation() const { return m_pKeyboardNavigation; }
+
+  // Scripts of the latest tree (one engine, one language per tree)
+
+  /// Queues a script text; the first makes the engine of the language (a
+  /// ProgID; empty or null means "JScript"). Raises the builder's errors: the
+  /// COM error when the engine cannot be made, the language message when the
+  /// tree already uses another language. Nothing for a build that runs no
+  /// scripts.
+  void AddScript(CTKMarkupBuilder* pBuilder, LPCWSTR lpszLanguage, LPCWSTR lpszText);
+  /// Makes every object of the tree that has a Name a named item of the engine.
+  void AddNamedItems(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pObject);
+  /// Parses the queued texts in order and connects the engine; a failure
+  /// raises the script error.
+  void RunScripts(CTKMarkupBuilder* pBuilder);
+  /// Ends the scripts: queued texts, engine, runtime with its pending
+  /// timeouts, and the handlers scripts registered. Hosts may call it to end
+  /// a tree's scripts before releasing it.
+  void CloseScripts();
+  /// Raises "Script error [0x%08X]: %ls" from the engine's last error, or the
+  /// COM error of `hr` without one.
+  [[noreturn]] void ThrowScriptError(CTKMarkupBuilder* pBuilder, HRESULT hr);
+  /// The names the context adds to an engine: "MarkupContext".
+  virtual void GetScriptNamedItems(std::vector<std::wstring>& names);
+  /// The IUnknown of one of those names (one reference), else E_NOINTERFACE.
+  virtual HRESULT GetScriptNamedItem(LPCWSTR lpszName, IUnknown** ppUnknown);
+  /// The engine's item lookup: the runtime (made on first request), the
+  /// context's names, then the tree's named objects.
+  HRESULT GetScriptItem(LPCWSTR lpszName, IUnknown** ppUnknown);
+  /// The engine of the latest tree, or null (no reference added).
+  CTKActiveScriptEngine* GetScriptEngine() const;
+  /// The runtime scripts call, or null before they first asked for it.
+  CTKActiveScriptStdRuntime* GetScriptRuntime() const;
 
  protected:
   virtual ~CTKMarkupContext();
@@ -155,8 +276,15 @@ class CTKMarkupContext {
   CTKMarkupContextInternalDispatch* m_pInternalDispatch;
   CTKMarkupStaticExtension* m_pExtensionRoot;
   CTKMarkupKeyboardNavigation* m_pKeyboardNavigation;
+  CTKMarkupContextScripts* m_pScripts;
+  CTKImageManager* m_pImageManager;
+  ITKMarkupToolTipRelay* m_pToolTipRelay = nullptr;
+  CTKMarkupEventHandlerMap* m_pGlobalHandlers = nullptr;
+  int m_nThemeSerial = 0;
 
   void UnlinkFont(CTKMarkupFont* pFont);
   void InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow);
   void FlushRepaints();
+  CTKMarkupContextScripts* Scripts();
+  void OnCaptureLost();
 };

@@ -66,3 +66,10 @@ CTKMarkupObject* ConvertVisibility(CTKMarkupBuilder*, CTKMarkupObject*,
 CTKMarkupObject* ConvertScrollBarVisibility(CTKMarkupBuilder*, CTKMarkupObject*,
                                             CTKMarkupDependencyProperty*);
 CTKMarkupObject* ConvertStretch(CTKMarkupBuilder*, CTKMarkupObject*, CTKMarkupDependencyProperty*);
+/// Stroke ends: "Flat" 0, "Square" 1, "Round" 2, "Triangle" 3.
+CTKMarkupObject* ConvertLineCap(CTKMarkupBuilder*, CTKMarkupObject*, CTKMarkupDependencyProperty*);
+/// Stroke corners: "Miter" 0, "Bevel" 1, "Round" 2.
+CTKMarkupObject* ConvertLineJoin(CTKMarkupBuilder*, CTKMarkupObject*, CTKMarkupDependencyProperty*);
+/// "Default" 0, "None" 1, "HighSpeed" 2, "HighQuality" 3, "AntiAlias" 4.
+CTKMarkupObject* ConvertSmoothingMode(CTKMarkupBuilder*, CTKMarkupObject*,
+                                      CTKMarkupDependencyProperty*);

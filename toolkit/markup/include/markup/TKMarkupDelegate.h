@@ -61,7 +61,7 @@ class CTKMarkupOleAutoDelegate : public CTKMarkupDelegate {
 /// The delegates of a context by handler name, and the default handler object.
 class CTKMarkupDelegateMap {
  public:
-  CTKMarkupDelegateMap() : m_pHandler(nullptr) {}
+  CTKMarkupDelegateMap() : m_pHandler(nullptr), m_bHandlerFromScript(FALSE) {}
   ~CTKMarkupDelegateMap();
   CTKMarkupDelegateMap(const CTKMarkupDelegateMap&) = delete;
   CTKMarkupDelegateMap& operator=(const CTKMarkupDelegateMap&) = delete;
@@ -69,14 +69,19 @@ class CTKMarkupDelegateMap {
   /// The delegate stored under the name, or null (no reference).
   CTKMarkupDelegate* Lookup(LPCWSTR lpszName) const;
   /// Stores `pDelegate` under the name (taking over its reference), releasing
-  /// an earlier one.
-  void SetAt(LPCWSTR lpszName, CTKMarkupDelegate* pDelegate);
+  /// an earlier one. `bFromScript` marks a delegate a script registered.
+  void SetAt(LPCWSTR lpszName, CTKMarkupDelegate* pDelegate, BOOL bFromScript = FALSE);
   /// The default handler object (no reference), or null.
   IDispatch* GetHandler() const { return m_pHandler; }
   /// Replaces the default handler, holding a reference to the new one.
-  void SetHandler(IDispatch* pHandler);
+  void SetHandler(IDispatch* pHandler, BOOL bFromScript = FALSE);
+  /// Releases the delegates and the default handler that scripts registered
+  /// (their engine is closing).
+  void DropScriptDelegates();
 
  private:
   std::map<std::wstring, CTKMarkupDelegate*> m_delegates;
+  std::map<std::wstring, bool> m_fromScript;
   IDispatch* m_pHandler;
+  BOOL m_bHandlerFromScript;
 };

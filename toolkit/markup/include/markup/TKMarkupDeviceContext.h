@@ -7,12 +7,17 @@
 
 #include "markup/TKMarkupPathData.h"
 
+#include <string>
+#include <vector>
+
 class CTKImageManagerIcon;
 class CTKMarkupBrush;
+class CTKMarkupDeviceDependentImage;
 class CTKMarkupDoubleCollection;
 class CTKMarkupFont;
 class CTKMarkupThickness;
 class CTKMarkupTransformationMatrix;
+class ITKMarkupDeviceDependentImageSite;
 
 /// How shapes are outlined. A thickness of 0 or less (or no brush) draws no
 /// outline. Caps and joins use GDI+ numbering (flat 0, square 1, round 2,
@@ -61,10 +66,20 @@ class CTKMarkupDeviceContext {
                         CTKMarkupBrush* pFill);
   /// The icon's normal image scaled into the rectangle.
   virtual void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc);
+  /// A new, empty picture of this back end for an image element (the caller
+  /// deletes it); the GDI one holds toolkit icons.
+  virtual CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite);
+  /// The picture scaled into the rectangle; nothing without one. GDI draws
+  /// toolkit icons only.
+  virtual void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc);
   void FillRoundRectangle(const RECT& rc, CTKMarkupBrush* pBrush, const double* pRadii);
   void DrawRoundRectangle(const RECT& rc, CTKMarkupBrush* pBrush,
                           const CTKMarkupThickness* pThickness, const double* pRadii);
   /// Text at the rectangle's top-left in the selected font and text colour.
+  /// With a separate attribute DC the glyphs are placed in the character
+  /// cells that DC measures, each centred in its cell, so the output matches
+  /// what was measured (print preview).
   virtual void DrawString(LPCWSTR lpszText, int nCount, const RECT& rc);
   virtual SIZE GetTextExtent(LPCWSTR lpszText, int nCount);
   /// The brush's GDI colour; black for none.
@@ -100,6 +115,11 @@ class CTKMarkupDeviceContext {
                                                const double* pRadii);
 
  private:
+  /// The glyphs to output (break characters left out) with one advance
+  /// each, laid out in the attribute DC's cells starting at `x`; `x` comes
+  /// back moved by the leading offset its alignment needs.
+  void ComputeCharWidths(LPCWSTR lpszText, int nCount, int& x, std::wstring& strOutput,
+                         std::vector<INT>& advances);
   void FillSolid(const RECT& rc, COLORREF clr);
   void FillLinearGradient(const RECT& rc, CTKMarkupBrush* pBrush);
 };

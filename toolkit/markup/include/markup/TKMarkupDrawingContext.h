@@ -26,6 +26,10 @@ class CTKMarkupDrawingContext {
   CTKMarkupDeviceContext* GetDeviceContext() const { return m_pDeviceContext; }
   BOOL IsGdiPlus() const { return m_bGdiPlus; }
   const RECT& GetClipBox() const { return m_rcClip; }
+  /// The handle of a deferred window positioning that elements hosting
+  /// windows add to (null unless the creator set one); the creator ends it.
+  HDWP GetDeferWindowPos() const { return m_hDeferWindowPos; }
+  void SetDeferWindowPos(HDWP hDefer) { m_hDeferWindowPos = hDefer; }
 
   CTKMarkupTransformationMatrix* GetTransformationMatrix();
   void SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix);
@@ -48,6 +52,11 @@ class CTKMarkupDrawingContext {
   void DrawPath(const CTKMarkupPathData* pPath, const MARKUP_STROKE* pStroke,
                 CTKMarkupBrush* pFill);
   void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc);
+  /// A new picture of the back end in use, bound to the site (the caller
+  /// deletes it).
+  CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite);
+  void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc);
   /// Nothing when the font is already selected; null deselects.
   void SetFont(CTKMarkupFont* pFont);
   CTKMarkupFont* GetFont() const { return m_pFont; }
@@ -66,6 +75,7 @@ class CTKMarkupDrawingContext {
   CTKMarkupDeviceContext* m_pDeviceContext;
   CTKMarkupContext* m_pContext;
   int m_nSmoothingParameter;
+  HDWP m_hDeferWindowPos = nullptr;
 
   void CreateBackEnd();
   void RefreshClipBox();

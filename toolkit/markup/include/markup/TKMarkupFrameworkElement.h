@@ -106,4 +106,28 @@ class CTKMarkupFrameworkElement : public CTKMarkupUIElement {
   void ComputeMinMax();
   int GetIntValue(CTKMarkupDependencyProperty* pProperty, int nDefault);
   void SetIntValue(CTKMarkupDependencyProperty* pProperty, int nValue);
+
+  // Automation for scripts (TKMarkupFrameworkElementDispatch.cpp)
+ protected:
+  long DispGetMinWidth();
+  void DispSetMinWidth(long nValue);
+  long DispGetWidth();
+  void DispSetWidth(long nValue);
+  long DispGetMaxWidth();
+  void DispSetMaxWidth(long nValue);
+  long DispGetMinHeight();
+  void DispSetMinHeight(long nValue);
+  long DispGetHeight();
+  void DispSetHeight(long nValue);
+  long DispGetMaxHeight();
+  void DispSetMaxHeight(long nValue);
+  LPDISPATCH DispGetMargin();
+  void DispSetMargin(LPDISPATCH pMargin);
+  long DispGetHorizontalAlignment();
+  void DispSetHorizontalAlignment(long nAlignment);
+  long DispGetVerticalAlignment();
+  void DispSetVerticalAlignment(long nAlignment);
+  VARIANT DispGetTag();
+  void DispSetTag(const VARIANT& value);
+  DECLARE_DISPATCH_MAP()
 };

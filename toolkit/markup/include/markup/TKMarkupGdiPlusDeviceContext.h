@@ -12,6 +12,12 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   CTKMarkupGdiPlusDeviceContext(Gdiplus::GpGraphics* pGraphics, BOOL bBorrowed);
   ~CTKMarkupGdiPlusDeviceContext() override;
 
+  /// The world transform as a new CTKMarkupGdiPlusTransformationMatrix, or
+  /// null when GDI+ cannot make one.
+  CTKMarkupTransformationMatrix* GetTransformationMatrix() override;
+  /// Installs a GDI+ matrix as the world transform; other matrices are
+  /// ignored.
+  void SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix) override;
   void OffsetViewport(const POINT& pt) override;
   int SetSmoothingMode(int nMode, BOOL bText) override;
   void DrawEllipse(const RECT& rc, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill) override;
@@ -27,6 +33,10 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
                 CTKMarkupBrush* pFill) override;
   /// Converts the icon into a bitmap that owns its pixels.
   void DrawIconImage(CTKImageManagerIcon* pIcon, const RECT& rc) override;
+  /// A picture GDI+ decodes (animated ones included).
+  CTKMarkupDeviceDependentImage* CreateDeviceDependentImage(
+      ITKMarkupDeviceDependentImageSite* pSite) override;
+  void DrawImage(CTKMarkupDeviceDependentImage* pImage, const RECT& rc) override;
   /// Without a trailing blank.
   void DrawString(LPCWSTR lpszText, int nCount, const RECT& rc) override;
   SIZE GetTextExtent(LPCWSTR lpszText, int nCount) override;
@@ -42,6 +52,10 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
 
   /// A markup colour (0xAABBGGRR) as GDI+ ARGB.
   static Gdiplus::ARGB ToArgb(DWORD clrValue);
+  /// The icon's normal image as a bitmap that owns its pixels (nothing in it
+  /// points into the icon), or null; the caller disposes it. An icon without
+  /// alpha channel gets its mask as transparency.
+  Gdiplus::GpBitmap* IconToBitmap(CTKImageManagerIcon* pIcon);
 
  private:
   Gdiplus::PixelOffsetMode m_nPixelOffset;
@@ -59,5 +73,9 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   Gdiplus::GpBrush* MakeBrush(CTKMarkupBrush* pBrush, const RECT& rc);
   Gdiplus::GpPen* MakePen(const MARKUP_STROKE* pStroke, const RECT& rc);
   void ApplyQuality();
-  Gdiplus::GpBitmap* IconToBitmap(CTKImageManagerIcon* pIcon);
+  /// A bitmap GDI+ allocates, filled with 32-bit rows `nRowStep` bytes apart.
+  Gdiplus::GpBitmap* NewBitmap(int nWidth, int nHeight, Gdiplus::PixelFormat nFormat,
+                               const BYTE* pFirstRow, ptrdiff_t nRowStep);
+  Gdiplus::GpBitmap* AlphaBitmapToBitmap(HBITMAP hBitmap);
+  Gdiplus::GpBitmap* HiconToBitmap(HICON hIcon);
 };

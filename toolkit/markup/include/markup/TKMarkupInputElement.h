@@ -132,4 +132,26 @@ class CTKMarkupInputElement : public CTKMarkupObject {
   /// condition holds for the property's value; TRUE when any was added.
   BOOL AddActiveTriggers(CTKMarkupStyle* pStyle, CTKMarkupDependencyProperty* pProperty,
                          CTKMarkupObject* pValue, int nDepth);
+
+  // Automation for scripts (TKMarkupInputElementDispatch.cpp)
+ protected:
+  long DispGetCursor();
+  void DispSetCursor(long nCursor);
+  VARIANT DispGetToolTip();
+  void DispSetToolTip(const VARIANT& value);
+  BOOL DispGetIsMouseOver();
+  LPDISPATCH DispGetMouseLeaveEvent();
+  LPDISPATCH DispGetMouseEnterEvent();
+  LPDISPATCH DispGetMouseLeftButtonUpEvent();
+  LPDISPATCH DispGetMouseLeftButtonDownEvent();
+  LPDISPATCH DispGetMouseRightButtonUpEvent();
+  LPDISPATCH DispGetMouseRightButtonDownEvent();
+  LPDISPATCH DispGetMouseMoveEvent();
+  LPDISPATCH DispGetLostMouseCaptureEvent();
+  LPDISPATCH DispFindName(LPCWSTR lpszName);
+  BSTR DispGetName();
+  void DispSetName(LPCWSTR lpszName);
+  void DispCaptureMouse();
+  void DispReleaseMouseCapture();
+  DECLARE_DISPATCH_MAP()
 };

@@ -18,6 +18,10 @@ class CTKMarkupUIElementCollection : public CTKMarkupCollection {
 
  protected:
   void OnChanged() override;
+
+  /// Scripts walk the children with a new enumerator ("_NewEnum").
+  LPUNKNOWN DispNewEnum();
+  DECLARE_DISPATCH_MAP()
 };
 
 /// Children are visual and logical children in collection order (later
@@ -57,6 +61,13 @@ class CTKMarkupPanel : public CTKMarkupFrameworkElement {
 
   static CTKMarkupDependencyProperty* BackgroundProperty;
   static void RegisterMarkupProperties();
+
+ protected:
+  /// Scripts see "Background" (a brush; null clears it) and "Children".
+  LPDISPATCH DispGetBackground();
+  void DispSetBackground(LPDISPATCH pBrush);
+  LPDISPATCH DispGetChildren();
+  DECLARE_DISPATCH_MAP()
 
  private:
   CTKMarkupUIElementCollection* m_pChildren;

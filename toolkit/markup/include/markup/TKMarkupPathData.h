@@ -6,6 +6,9 @@
 
 #include "markup/TKMarkupObject.h"
 
+class CTKMarkupDependencyProperty;
+class CTKMarkupPathGeometry;
+
 #include <vector>
 
 /// A point of a path, in device pixels.
@@ -51,6 +54,14 @@ class CTKMarkupPathData : public CTKMarkupObject {
   /// A markup string in the path-data language; raises the builder's error
   /// for bad text; null for other values.
   CTKMarkupObject* ConvertFrom(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue) override;
+  /// A PathGeometry child becomes the "PathGeometry" value (one reference);
+  /// other content raises the base error.
+  void SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) override;
+  /// The nested geometry a document wrote inside the data, or null.
+  CTKMarkupPathGeometry* GetPathGeometry();
+
+  static CTKMarkupDependencyProperty* PathGeometryProperty;
+  static void RegisterMarkupProperties();
 
  private:
   std::vector<MARKUP_POINTF> m_points;

@@ -28,6 +28,10 @@ class CTKMarkupRoutedEvent : public CTKMarkupDependencyProperty {
 
  protected:
   CTKMarkupRoutedEvent() = default;
+
+  // Automation for scripts (TKMarkupInputElementDispatch.cpp)
+  BSTR DispGetName();
+  DECLARE_DISPATCH_MAP()
 };
 
 /// What an event carries: the event, the element it started at and the
@@ -44,6 +48,15 @@ class CTKMarkupRoutedEventArgs : public CTKMarkupObject {
   void SetSource(CTKMarkupObject* pSource) { m_pSource = pSource; }
   BOOL GetHandled() const { return m_bHandled; }
   void SetHandled(BOOL bHandled) { m_bHandled = bHandled; }
+
+ protected:
+  /// Scripts see "Handled", "Event" and "Source"; a script can mark the
+  /// event handled but never clear the mark.
+  BOOL DispGetHandled();
+  void DispSetHandled(BOOL bHandled);
+  LPDISPATCH DispGetEvent();
+  LPDISPATCH DispGetSource();
+  DECLARE_DISPATCH_MAP()
 
  private:
   CTKMarkupRoutedEvent* m_pEvent;
@@ -65,6 +78,10 @@ class CTKMarkupMouseEventArgs : public CTKMarkupRoutedEventArgs {
     m_x = x;
     m_y = y;
   }
+  /// The point relative to an element: the client point less the visual
+  /// offsets of the element and of its visual ancestors; the client point
+  /// for null.
+  CPoint GetPosition(CTKMarkupObject* pElement) const;
 
  private:
   HWND m_hWnd;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "markup/TKMarkupCollection.h"
+#include "markup/TKMarkupTriggerCollection.h"
 
 class CTKMarkupProperties;
 
@@ -28,18 +29,6 @@ class CTKMarkupSetter : public CTKMarkupObject {
   static void RegisterMarkupProperties();
 };
 
-/// The setters of a trigger or a style.
-class CTKMarkupSetterCollection : public CTKMarkupCollection {
-  DECLARE_MARKUP_TYPE()
-  DECLARE_MARKUP_FACTORY()
-
- public:
-  CTKMarkupSetterCollection();
-  CTKMarkupSetter* GetSetter(int nIndex) const {
-    return static_cast<CTKMarkupSetter*>(GetItem(nIndex));
-  }
-};
-
 /// Setters that apply while the element's "Property" equals "Value". Takes
 /// no content: the setters come through Trigger.Setters.
 class CTKMarkupTrigger : public CTKMarkupObject {
@@ -61,18 +50,6 @@ class CTKMarkupTrigger : public CTKMarkupObject {
   static void RegisterMarkupProperties();
 };
 
-/// The triggers of a style.
-class CTKMarkupTriggerCollection : public CTKMarkupCollection {
-  DECLARE_MARKUP_TYPE()
-  DECLARE_MARKUP_FACTORY()
-
- public:
-  CTKMarkupTriggerCollection();
-  CTKMarkupTrigger* GetTrigger(int nIndex) const {
-    return static_cast<CTKMarkupTrigger*>(GetItem(nIndex));
-  }
-};
-
 /// The triggers whose condition holds on one element; the triggers keep
 /// their own parents.
 class CTKMarkupActiveTriggerCollection : public CTKMarkupCollection {
@@ -83,6 +60,14 @@ class CTKMarkupActiveTriggerCollection : public CTKMarkupCollection {
     return static_cast<CTKMarkupTrigger*>(GetItem(nIndex));
   }
 };
+
+/// The setter at an index of a setters collection (checked by the caller).
+inline CTKMarkupSetter* MarkupSetterAt(CTKMarkupSetterCollection* pSetters, int nIndex) {
+  return static_cast<CTKMarkupSetter*>(pSetters->GetItem(nIndex));
+}
+inline CTKMarkupTrigger* MarkupTriggerAt(CTKMarkupTriggerCollection* pTriggers, int nIndex) {
+  return static_cast<CTKMarkupTrigger*>(pTriggers->GetItem(nIndex));
+}
 
 /// Mutable until sealed; sealing copies the base style's values and then the
 /// own setters' (the last setter of a property wins) into a table that

@@ -20,9 +20,19 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
 
  public:
   CTKMarkupUIElement();
+  /// A render-transform holder that outlives the element forgets it.
+  ~CTKMarkupUIElement() override;
 
   /// Not Visible: an empty clip (the element keeps its space, draws nothing).
   BOOL GetLayoutClip(RECT* prcClip) override;
+  /// With a RenderTransform and a back end that keeps matrices: installs the
+  /// drawing context's matrix with the transform applied and keeps it as the
+  /// element's matrix (for hit tests and repaint areas). Otherwise the
+  /// element forgets any matrix of an earlier render.
+  TK_MARKUP_RENDER_TRANSFORM PushRenderTransform(CTKMarkupDrawingContext* pDC) override;
+  /// Puts the drawing context's earlier matrix back and deletes it.
+  void PopRenderTransform(CTKMarkupDrawingContext* pDC,
+                          const TK_MARKUP_RENDER_TRANSFORM& record) override;
 
   // Slots
 
@@ -101,4 +111,17 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
   /// Marks this element and its visual ancestors for the next pass.
   void DeferLayoutRequest();
   BOOL IsAncestorInLayout() const;
+
+  // Automation for scripts (TKMarkupUIElementDispatch.cpp)
+ protected:
+  BOOL DispGetClipToBounds();
+  void DispSetClipToBounds(BOOL bClip);
+  long DispGetVisibility();
+  void DispSetVisibility(long nVisibility);
+  BOOL DispGetFocusable();
+  void DispSetFocusable(BOOL bFocusable);
+  BOOL DispGetIsEnabled();
+  void DispSetIsEnabled(BOOL bEnabled);
+  LPDISPATCH DispGetRenderTransform();
+  DECLARE_DISPATCH_MAP()
 };

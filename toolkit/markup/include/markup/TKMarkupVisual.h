@@ -100,4 +100,12 @@ class CTKMarkupVisual : public CTKMarkupInputElement {
 
   /// Half-open test of a point against a rectangle of the element.
   BOOL HitRect(const RECT& rc, int x, int y);
+
+  // Automation for scripts (TKMarkupVisualDispatch.cpp)
+ protected:
+  LPDISPATCH DispGetVisualParent();
+  void DispGetBoundingRect(long* pnLeft, long* pnTop, long* pnRight, long* pnBottom);
+  long DispGetActualWidth();
+  long DispGetActualHeight();
+  DECLARE_DISPATCH_MAP()
 };

@@ -1,0 +1,34 @@
+// The grid's definition collections and their script enumerator.
+#include "markup/TKMarkupDefinitionCollection.h"
+
+#include "markup/EnumVariantArray.h"
+#include "markup/TKMarkupDefinitionBase.h"
+#include "markup/TKMarkupTypeTable.h"
+
+IMPLEMENT_MARKUP_TYPE(CTKMarkupDefinitionCollection, TKMarkupRow_DefinitionCollection)
+IMPLEMENT_MARKUP_FACTORY(CTKMarkupDefinitionCollection)
+IMPLEMENT_MARKUP_TYPE(CTKMarkupRowDefinitionCollection, TKMarkupRow_RowDefinitionCollection)
+IMPLEMENT_MARKUP_FACTORY(CTKMarkupRowDefinitionCollection)
+IMPLEMENT_MARKUP_TYPE(CTKMarkupColumnDefinitionCollection, TKMarkupRow_ColumnDefinitionCollection)
+IMPLEMENT_MARKUP_FACTORY(CTKMarkupColumnDefinitionCollection)
+
+BEGIN_DISPATCH_MAP(CTKMarkupDefinitionCollection, CTKMarkupCollection)
+DISP_PROPERTY_EX_ID(CTKMarkupDefinitionCollection, "_NewEnum", DISPID_NEWENUM, DispNewEnum,
+                    SetNotSupported, VT_UNKNOWN)
+END_DISPATCH_MAP()
+
+CTKMarkupDefinitionCollection::CTKMarkupDefinitionCollection(CTKMarkupType* pElementType)
+    : CTKMarkupCollection(pElementType != nullptr ? pElementType
+                                                  : CTKMarkupDefinitionBase::StaticType()) {}
+
+CTKMarkupDefinitionBase* CTKMarkupDefinitionCollection::GetDefinition(int nIndex) const {
+  return static_cast<CTKMarkupDefinitionBase*>(GetItem(nIndex));
+}
+
+LPUNKNOWN CTKMarkupDefinitionCollection::DispNewEnum() { return new CEnumVariantArray(this); }
+
+CTKMarkupRowDefinitionCollection::CTKMarkupRowDefinitionCollection()
+    : CTKMarkupDefinitionCollection(CTKMarkupRowDefinition::StaticType()) {}
+
+CTKMarkupColumnDefinitionCollection::CTKMarkupColumnDefinitionCollection()
+    : CTKMarkupDefinitionCollection(CTKMarkupColumnDefinition::StaticType()) {}
