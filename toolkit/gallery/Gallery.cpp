@@ -27,6 +27,7 @@ const GalleryPage kPages[] = {
     DrawShapesPage,
     DrawMarkupControlsPage,
     DrawCaptionsPage,
+    DrawMarkupLayoutPage,
 };
 // clang-format on
 

@@ -24,3 +24,4 @@ bool DrawToolTipsPage(const GalleryContext& context);
 bool DrawShapesPage(const GalleryContext& context);
 bool DrawMarkupControlsPage(const GalleryContext& context);
 bool DrawCaptionsPage(const GalleryContext& context);
+bool DrawMarkupLayoutPage(const GalleryContext& context);

@@ -6,6 +6,10 @@
 #include "TKMarkupXml.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
+#include "markup/TKMarkupInputElement.h"
+#include "markup/TKMarkupResourceDictionary.h"
+#include "markup/TKMarkupStaticExtension.h"
+#include "markup/TKMarkupSystemColors.h"
 #include "markup/TKMarkupObjectProperty.h"
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupString.h"
@@ -72,6 +76,7 @@ CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
     if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement));
     if (!MarkupDynamicCast(TKMarkupTypeRow(TKMarkupRow_UIElement), root))
       ThrowBuilderError("Root element have to be 'CTKMarkupUIElement' type");
+    CTKMarkupInputElement::UpdateStylesOfTree(root);
     if (m_bRunScripts && m_pContext != nullptr) {
       m_pContext->AddNamedItems(this, root);
       m_pContext->RunScripts(this);
@@ -173,12 +178,15 @@ void CTKMarkupBuilder::LoadAttribute(CTKMarkupObject* pObject, LPCWSTR lpszName,
 
   CTKMarkupAutoPtr<> value;
   bool bPlainString = false;
+  bool bExtension = false;
   if (lpszValue[0] == L'{' && lpszValue[1] != L'}') {
+    // Only {x:Null} gives no object: the property is then cleared.
     value.Assign(ProvideMarkupExtension(lpszValue + 1));
+    bExtension = true;
   } else if (lpszValue[0] == L'{') {
     lpszValue += 2;  // "{}" escapes a text that starts with a brace
   }
-  if (value == nullptr) {
+  if (value == nullptr && !bExtension) {
     value.Assign(CTKMarkupString::CreateValue(lpszValue));
     bPlainString = true;
   }
@@ -245,7 +253,12 @@ CTKMarkupObject* CTKMarkupBuilder::ProvideMarkupExtension(LPCWSTR lpszExpression
   if (nLength == 0 || lpszExpression[nLength - 1] != L'}')
     ThrowBuilderError("Markup extension expressions must end with '}'");
   const CStringW expression(lpszExpression, static_cast<int>(nLength - 1));
+  // The keyword is compared with the one blank after it: a second blank is
+  // part of the argument and makes it invalid.
   static const WCHAR kType[] = L"x:Type ";
+  static const WCHAR kStatic[] = L"x:Static ";
+  static const WCHAR kStaticResource[] = L"StaticResource ";
+  static const WCHAR kDynamicResource[] = L"DynamicResource ";
   if (wcsncmp(expression, kType, wcslen(kType)) == 0) {
     LPCWSTR lpszTag = expression.GetString() + wcslen(kType);
     CTKMarkupType* pType = FindMarkupType(lpszTag);
@@ -253,7 +266,56 @@ CTKMarkupObject* CTKMarkupBuilder::ProvideMarkupExtension(LPCWSTR lpszExpression
     pType->AddRef();
     return pType;
   }
+  if (wcsncmp(expression, kStatic, wcslen(kStatic)) == 0) {
+    LPCWSTR lpszName = expression.GetString() + wcslen(kStatic);
+    CTKMarkupObject* pValue =
+        m_pContext != nullptr ? m_pContext->GetExtensionRoot()->Resolve(lpszName) : nullptr;
+    if (pValue == nullptr) ThrowBuilderError("Cannot find the static extension '%ls'", lpszName);
+    return pValue;
+  }
+  if (wcsncmp(expression, kStaticResource, wcslen(kStaticResource)) == 0)
+    return ProvideResource(expression.GetString() + wcslen(kStaticResource));
+  if (wcsncmp(expression, kDynamicResource, wcslen(kDynamicResource)) == 0)
+    return ProvideResource(expression.GetString() + wcslen(kDynamicResource));
+  if (expression == L"x:Null") return nullptr;
   ThrowBuilderError("The tag '%ls' does not exist in XML namespace", expression.GetString());
+}
+
+CTKMarkupObject* CTKMarkupBuilder::ProvideResource(LPCWSTR lpszKey) {
+  while (*lpszKey == L'\r' || *lpszKey == L'\n' || *lpszKey == L' ') ++lpszKey;
+  CTKMarkupAutoPtr<> key;
+  if (lpszKey[0] == L'{' && lpszKey[1] != L'}') {
+    key.Assign(ProvideMarkupExtension(lpszKey + 1));
+  } else {
+    if (lpszKey[0] == L'{') lpszKey += 2;
+    key.Assign(CTKMarkupString::CreateValue(lpszKey));
+  }
+  if (key == nullptr)
+    ThrowBuilderError("Cannot find resource named '%ls'. Resource names are case sensitive",
+                      lpszKey);
+
+  // The objects being read are not attached to their parents yet: search
+  // each of them, innermost first.
+  const CTKMarkupType* pFrameworkType = TKMarkupTypeRow(TKMarkupRow_FrameworkElement);
+  const CTKMarkupType* pContentType = TKMarkupTypeRow(TKMarkupRow_FrameworkContentElement);
+  const CTKMarkupType* pStyleType = TKMarkupTypeRow(TKMarkupRow_Style);
+  for (int i = GetStackDepth() - 1; i >= 0; --i) {
+    CTKMarkupObject* pObject = m_stack[i];
+    CTKMarkupObject* pFound = nullptr;
+    if (pObject->IsKindOf(pFrameworkType) || pObject->IsKindOf(pContentType) ||
+        pObject->IsKindOf(pStyleType)) {
+      pFound = FindMarkupResource(pObject, key);
+    } else if (CTKMarkupObjectProperty* pPropertyElement =
+                   MarkupCast<CTKMarkupObjectProperty>(pObject)) {
+      pFound = FindMarkupResource(pPropertyElement->GetPropertyValue(), key);
+    }
+    if (pFound != nullptr) {
+      pFound->AddRef();
+      return pFound;
+    }
+  }
+  if (CTKMarkupObject* pSystemValue = ResolveSystemColorKey(key)) return pSystemValue;
+  ThrowBuilderError("Cannot find resource named '%ls'. Resource names are case sensitive", lpszKey);
 }
 
 // Errors --------------------------------------------------------------------------------

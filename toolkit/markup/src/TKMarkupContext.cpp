@@ -7,6 +7,8 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
+#include "markup/TKMarkupKeyboardNavigation.h"
+#include "markup/TKMarkupStaticExtension.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupFont.h"
@@ -58,12 +60,15 @@ CTKMarkupContext::CTKMarkupContext(HWND hWnd)
       m_bUpdatesFrozen(FALSE),
       m_bRepaintAllPending(FALSE),
       m_pInternalDispatch(nullptr),
+      m_pExtensionRoot(nullptr),
+      m_pKeyboardNavigation(nullptr),
       m_pScripts(nullptr),
       m_pImageManager(nullptr) {
   if (!g_bPropertiesRegistered) {
     g_bPropertiesRegistered = true;
     RegisterAllTypeProperties();
   }
+  m_pKeyboardNavigation = new CTKMarkupKeyboardNavigation(this);
   // GDI+ runs while any context exists.
   TKMarkupGdiPlusApi()->Initialize(TRUE);
 }
@@ -91,6 +96,13 @@ CTKMarkupContext::~CTKMarkupContext() {
     m_pInternalDispatch->InternalRelease();
   }
   delete m_pDpiHelper;
+  delete m_pExtensionRoot;
+  m_pKeyboardNavigation->Release();
+}
+
+CTKMarkupStaticExtension* CTKMarkupContext::GetExtensionRoot() {
+  if (m_pExtensionRoot == nullptr) m_pExtensionRoot = CreateMarkupStaticExtensionRoot();
+  return m_pExtensionRoot;
 }
 
 DWORD CTKMarkupContext::AddRef() { return InterlockedIncrement(&m_nRef); }

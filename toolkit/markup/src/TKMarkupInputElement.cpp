@@ -6,6 +6,9 @@
 #include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupProperties.h"
+#include "markup/TKMarkupKeyboardNavigation.h"
+#include "markup/TKMarkupResourceDictionary.h"
+#include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -87,10 +90,12 @@ CTKMarkupObject* CTKMarkupInputElement::GetLocalValue(CTKMarkupDependencyPropert
   return GetStyleValue(pProperty);
 }
 
-// Styles and their setters are not part of this layer yet: no element has a
-// style value until they are.
-CTKMarkupObject* CTKMarkupInputElement::GetStyleValue(CTKMarkupDependencyProperty*) {
-  return nullptr;
+CTKMarkupObject* CTKMarkupInputElement::GetStyleValue(CTKMarkupDependencyProperty* pProperty) {
+  if (m_pStyle != nullptr) {
+    if (CTKMarkupObject* pValue = m_pStyle->GetStyleValue(pProperty)) return pValue;
+  }
+  CTKMarkupStyle* pDefault = GetType()->GetDefaultStyle();
+  return pDefault != nullptr ? pDefault->GetStyleValue(pProperty) : nullptr;
 }
 
 void CTKMarkupInputElement::SetPropertyObject(CTKMarkupBuilder* pBuilder,
@@ -138,9 +143,10 @@ CTKMarkupInputElement* CTKMarkupInputElement::InputHitTest(int, int) { return nu
 
 void CTKMarkupInputElement::UpdateStyle() {
   if (m_pStyle == nullptr) {
-    CTKMarkupObject* pFound = FindResource(GetType());
-    if (pFound != nullptr && pFound->IsKindOf(TKMarkupTypeRow(TKMarkupRow_Style)))
+    if (CTKMarkupStyle* pFound = MarkupCast<CTKMarkupStyle>(FindResource(GetType()))) {
+      pFound->Seal();
       m_pStyle = pFound;
+    }
   }
   if (m_pStyle == nullptr) return;
   ApplyTriggers(nullptr, nullptr);
@@ -182,27 +188,162 @@ void CTKMarkupInputElement::ReleaseMouseCapture() {
   if (GetContext() != nullptr) GetContext()->ReleaseCapture(this);
 }
 
-// Keyboard navigation keeps no focus of its own: handing it the element
-// changes nothing.
-void CTKMarkupInputElement::Focus() {}
+void CTKMarkupInputElement::Focus() {
+  if (GetContext() != nullptr) GetContext()->GetKeyboardNavigation()->Focus(this);
+}
 
-// Resource dictionaries come with styles; until then nothing is found.
-CTKMarkupObject* CTKMarkupInputElement::FindResource(CTKMarkupObject*) { return nullptr; }
+CTKMarkupObject* CTKMarkupInputElement::FindResource(CTKMarkupObject* pKey) {
+  return FindMarkupResource(this, pKey);
+}
 
-// Triggers come with styles; without them there is nothing to re-evaluate.
-void CTKMarkupInputElement::ApplyTriggers(CTKMarkupDependencyProperty*, CTKMarkupObject*) {}
+namespace {
+
+// The property's value before the triggers changed it; the first one kept
+// for each property wins.
+struct TriggerChange {
+  CTKMarkupDependencyProperty* pProperty;
+  CTKMarkupObject* pOldValue;  // counted
+};
+
+void RememberOldValue(std::vector<TriggerChange>& changes, CTKMarkupDependencyProperty* pProperty,
+                      CTKMarkupObject* pOldValue) {
+  for (const TriggerChange& change : changes) {
+    if (change.pProperty == pProperty) return;
+  }
+  if (pOldValue != nullptr) pOldValue->AddRef();
+  changes.push_back(TriggerChange{pProperty, pOldValue});
+}
+
+bool ValuesEqual(CTKMarkupObject* pExpected, CTKMarkupObject* pValue) {
+  if (pExpected == pValue) return true;
+  return pExpected != nullptr && pValue != nullptr && pExpected->IsEqual(pValue);
+}
+
+// An inherited change goes to every descendant of the property's owner type.
+void NotifyInheritedChange(CTKMarkupObject* pObject, CTKMarkupDependencyProperty* pProperty,
+                           CTKMarkupObject* pOldValue, CTKMarkupObject* pNewValue) {
+  const int nCount = pObject->GetLogicalChildrenCount();
+  for (int i = 0; i < nCount; ++i) {
+    CTKMarkupObject* pChild = pObject->GetLogicalChild(i);
+    if (pChild == nullptr) continue;
+    if (pChild->IsKindOf(pProperty->GetOwnerType()))
+      pChild->OnPropertyChanged(pProperty, pOldValue, pNewValue);
+    NotifyInheritedChange(pChild, pProperty, pOldValue, pNewValue);
+  }
+}
+
+// Styles based on one another deeper than this are taken as a cycle.
+const int kMaxBasedOnDepth = 64;
+
+}  // namespace
+
+BOOL CTKMarkupInputElement::AddActiveTriggers(CTKMarkupStyle* pStyle,
+                                              CTKMarkupDependencyProperty* pProperty,
+                                              CTKMarkupObject* pValue, int nDepth) {
+  if (pStyle == nullptr || nDepth > kMaxBasedOnDepth) return FALSE;
+  BOOL bAdded = AddActiveTriggers(pStyle->GetBasedOn(), pProperty, pValue, nDepth + 1);
+  CTKMarkupTriggerCollection* pTriggers = pStyle->GetTriggers();
+  if (pTriggers == nullptr) return bAdded;
+  for (int i = pTriggers->GetCount() - 1; i >= 0; --i) {
+    CTKMarkupTrigger* pTrigger = MarkupTriggerAt(pTriggers, i);
+    CTKMarkupDependencyProperty* pTriggerProperty = pTrigger->GetTriggerProperty();
+    if (pTriggerProperty == nullptr) continue;
+    CTKMarkupObject* pCurrent = pValue;
+    if (pProperty == nullptr) {
+      pCurrent = GetValue(pTriggerProperty);
+    } else if (pTriggerProperty != pProperty) {
+      continue;
+    }
+    if (!ValuesEqual(pTrigger->GetTriggerValue(), pCurrent)) continue;
+    // Setting a property to the value it has must not stack the trigger twice.
+    if (m_pActiveTriggers != nullptr && m_pActiveTriggers->IndexOf(pTrigger) >= 0) continue;
+    if (m_pActiveTriggers == nullptr) m_pActiveTriggers = new CTKMarkupActiveTriggerCollection;
+    pTrigger->AddRef();
+    m_pActiveTriggers->Add(pTrigger);
+    bAdded = TRUE;
+  }
+  return bAdded;
+}
+
+void CTKMarkupInputElement::ApplyTriggers(CTKMarkupDependencyProperty* pProperty,
+                                          CTKMarkupObject* pValue) {
+  std::vector<TriggerChange> changes;
+  BOOL bChanged = FALSE;
+
+  // Triggers on this property whose condition no longer holds let go.
+  for (int i = m_pActiveTriggers != nullptr ? m_pActiveTriggers->GetCount() - 1 : -1; i >= 0; --i) {
+    CTKMarkupTrigger* pTrigger = m_pActiveTriggers->GetTrigger(i);
+    if (pProperty == nullptr || pTrigger->GetTriggerProperty() != pProperty ||
+        ValuesEqual(pTrigger->GetTriggerValue(), pValue))
+      continue;
+    if (CTKMarkupSetterCollection* pSetters = pTrigger->GetSetters()) {
+      for (int j = 0; j < pSetters->GetCount(); ++j) {
+        CTKMarkupDependencyProperty* pSetterProperty = MarkupSetterAt(pSetters, j)->GetProperty();
+        if (pSetterProperty == nullptr || m_pTriggerValues == nullptr) continue;
+        RememberOldValue(changes, pSetterProperty, m_pTriggerValues->Get(pSetterProperty));
+        m_pTriggerValues->Clear(pSetterProperty);
+      }
+    }
+    m_pActiveTriggers->RemoveAt(i);
+    bChanged = TRUE;
+  }
+
+  CTKMarkupStyle* pStyle = m_pStyle != nullptr ? m_pStyle : GetType()->GetDefaultStyle();
+  if (AddActiveTriggers(pStyle, pProperty, pValue, 0)) bChanged = TRUE;
+
+  if (bChanged && m_pActiveTriggers != nullptr) {
+    if (m_pTriggerValues == nullptr) m_pTriggerValues = new CTKMarkupProperties(nullptr);
+    for (int i = 0; i < m_pActiveTriggers->GetCount(); ++i) {
+      CTKMarkupSetterCollection* pSetters = m_pActiveTriggers->GetTrigger(i)->GetSetters();
+      for (int j = 0; pSetters != nullptr && j < pSetters->GetCount(); ++j) {
+        CTKMarkupSetter* pSetter = MarkupSetterAt(pSetters, j);
+        CTKMarkupDependencyProperty* pSetterProperty = pSetter->GetProperty();
+        CTKMarkupObject* pSetterValue = pSetter->GetValue();
+        if (pSetterProperty == nullptr) continue;
+        CTKMarkupObject* pCurrent = m_pTriggerValues->Get(pSetterProperty);
+        if (pCurrent == pSetterValue) continue;
+        RememberOldValue(changes, pSetterProperty, pCurrent);
+        if (pSetterValue != nullptr) pSetterValue->AddRef();
+        m_pTriggerValues->Set(pSetterProperty, pSetterValue);
+      }
+    }
+  }
+
+  // The notifications may change properties again (and so come back here):
+  // they run once the triggers are consistent.
+  for (TriggerChange& change : changes) {
+    CTKMarkupObject* pNew =
+        m_pTriggerValues != nullptr ? m_pTriggerValues->Get(change.pProperty) : nullptr;
+    if (change.pOldValue != nullptr || pNew != nullptr) {
+      CTKMarkupAutoPtr<> keepNew(pNew);
+      if (pNew != nullptr) pNew->AddRef();
+      OnPropertyChanged(change.pProperty, change.pOldValue, pNew);
+      if (change.pProperty->GetFlags() & TK_MARKUP_INHERITS)
+        NotifyInheritedChange(this, change.pProperty, change.pOldValue, pNew);
+    }
+    if (change.pOldValue != nullptr) change.pOldValue->Release();
+  }
+}
 
 void CTKMarkupInputElement::UpdateStylesOfTree(CTKMarkupObject* pRoot) {
   if (pRoot == nullptr) return;
   const int nCount = pRoot->GetLogicalChildrenCount();
   for (int i = 0; i < nCount; ++i) UpdateStylesOfTree(pRoot->GetLogicalChild(i));
-  if (pRoot->IsKindOf(StaticType())) static_cast<CTKMarkupInputElement*>(pRoot)->UpdateStyle();
+  // The class decides, not the type row: a type may name an input-element
+  // base for a class that is none (stand-ins registered at run time).
+  if (CTKMarkupInputElement* pElement = dynamic_cast<CTKMarkupInputElement*>(pRoot))
+    pElement->UpdateStyle();
 }
 
 void CTKMarkupInputElement::OnStyleChanged(CTKMarkupObject* pObject,
                                            const TK_MARKUP_PROPERTY_CHANGE& change) {
   CTKMarkupInputElement* pElement = MarkupCast<CTKMarkupInputElement>(pObject);
-  if (pElement != nullptr && change.pNewValue != nullptr) pElement->m_pStyle = change.pNewValue;
+  if (pElement == nullptr) return;
+  // The element does not count its style: a style that is taken away must
+  // not be read again.
+  CTKMarkupStyle* pStyle = MarkupCast<CTKMarkupStyle>(change.pNewValue);
+  if (pStyle != nullptr) pStyle->Seal();
+  pElement->m_pStyle = pStyle;
 }
 
 // The context's cursor query under the mouse comes with mouse input.

@@ -2,6 +2,7 @@
 // once-per-process property registration.
 #include "markup/TKMarkupType.h"
 
+#include "markup/TKMarkupStyle.h"
 #include "TKMarkupTypeRegistry.h"
 #include "common/TKSingletonPointer.h"
 #include "markup/TKMarkupString.h"
@@ -70,11 +71,24 @@ CTKMarkupType::CTKMarkupType(LPCWSTR lpszTag, LPCWSTR lpszClassName, TK_MARKUP_F
       m_bRegistered(FALSE),
       m_pfnFactory(pfnFactory),
       m_pfnBaseType(pfnBaseType),
-      m_pfnRegister(pfnRegister) {
+      m_pfnRegister(pfnRegister),
+      m_pDefaultStyle(nullptr) {
   TKMarkupTypeRegistry()->Add(this);
 }
 
-CTKMarkupType::~CTKMarkupType() = default;
+CTKMarkupType::~CTKMarkupType() {
+  if (m_pDefaultStyle != nullptr) m_pDefaultStyle->Release();
+}
+
+void CTKMarkupType::SetDefaultStyle(CTKMarkupStyle* pStyle) {
+  if (pStyle != nullptr) {
+    pStyle->AddRef();
+    pStyle->Seal();
+  }
+  CTKMarkupStyle* pOld = m_pDefaultStyle;
+  m_pDefaultStyle = pStyle;
+  if (pOld != nullptr) pOld->Release();
+}
 
 BOOL CTKMarkupType::IsDerivedFrom(const CTKMarkupType* pBase) const {
   if (pBase == nullptr) return FALSE;

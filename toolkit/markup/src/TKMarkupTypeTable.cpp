@@ -3,7 +3,9 @@
 // initialisation before the program's entry point.
 #include "markup/TKMarkupTypeTable.h"
 
+#include "markup/TKMarkupBorder.h"
 #include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupCanvas.h"
 #include "markup/TKMarkupButton.h"
 #include "markup/TKMarkupScrollBar.h"
 #include "markup/TKMarkupScrollViewer.h"
@@ -18,6 +20,7 @@
 #include "markup/TKMarkupImage.h"
 #include "markup/TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
+#include "markup/TKMarkupKeyboardNavigation.h"
 #include "markup/TKMarkupGdiPlusTransform.h"
 #include "markup/TKMarkupGrid.h"
 #include "markup/TKMarkupGridLength.h"
@@ -31,6 +34,7 @@
 #include "markup/TKMarkupRun.h"
 #include "markup/TKMarkupSpan.h"
 #include "markup/TKMarkupPoint.h"
+#include "markup/TKMarkupResourceDictionary.h"
 #include "markup/TKMarkupPolyline.h"
 #include "markup/TKMarkupRectangle.h"
 #include "markup/TKMarkupRenderTransform.h"
@@ -39,6 +43,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTextBlock.h"
 #include "markup/TKMarkupTextElement.h"
+#include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupTkScript.h"
 #include "markup/TKMarkupTriggerCollection.h"
@@ -91,14 +96,14 @@ const TypeRow kRows[TKMarkupRowCount] = {
     {nullptr, L"CTKMarkupVisual", &CTKMarkupVisual::CreateInstance, TKMarkupRow_InputElement, nullptr},
     {L"TextBlock", L"CTKMarkupTextBlock", &CTKMarkupTextBlock::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupTextBlock::RegisterMarkupProperties},
     {nullptr, L"CTKMarkupString", &CTKMarkupString::CreateInstance, TKMarkupRow_Object, nullptr},
-    {L"Border", L"CTKMarkupBorder", nullptr, TKMarkupRow_FrameworkElement, nullptr},
+    {L"Border", L"CTKMarkupBorder", &CTKMarkupBorder::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupBorder::RegisterMarkupProperties},
     {L"Shape", L"CTKMarkupShape", &CTKMarkupShape::CreateInstance, TKMarkupRow_FrameworkElement, &CTKMarkupShape::RegisterMarkupProperties},
-    {L"Canvas", L"CTKMarkupCanvas", nullptr, TKMarkupRow_Panel, nullptr},
-    {L"Trigger", L"CTKMarkupTrigger", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Style", L"CTKMarkupStyle", nullptr, TKMarkupRow_Object, nullptr},
-    {L"Setter", L"CTKMarkupSetter", nullptr, TKMarkupRow_Object, nullptr},
-    {L"ResourceDictionary", L"CTKMarkupResourceDictionary", nullptr, TKMarkupRow_Object, nullptr},
-    {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", nullptr, TKMarkupRow_Object, nullptr},
+    {L"Canvas", L"CTKMarkupCanvas", &CTKMarkupCanvas::CreateInstance, TKMarkupRow_Panel, &CTKMarkupCanvas::RegisterMarkupProperties},
+    {L"Trigger", L"CTKMarkupTrigger", &CTKMarkupTrigger::CreateInstance, TKMarkupRow_Object, &CTKMarkupTrigger::RegisterMarkupProperties},
+    {L"Style", L"CTKMarkupStyle", &CTKMarkupStyle::CreateInstance, TKMarkupRow_Object, &CTKMarkupStyle::RegisterMarkupProperties},
+    {L"Setter", L"CTKMarkupSetter", &CTKMarkupSetter::CreateInstance, TKMarkupRow_Object, &CTKMarkupSetter::RegisterMarkupProperties},
+    {L"ResourceDictionary", L"CTKMarkupResourceDictionary", &CTKMarkupResourceDictionary::CreateInstance, TKMarkupRow_Object, nullptr},
+    {L"KeyboardNavigation", L"CTKMarkupKeyboardNavigation", &CTKMarkupKeyboardNavigation::CreateInstance, TKMarkupRow_Object, &CTKMarkupKeyboardNavigation::RegisterMarkupProperties},
     {L"FrameworkElement", L"CTKMarkupFrameworkElement", &CTKMarkupFrameworkElement::CreateInstance, TKMarkupRow_UIElement, &CTKMarkupFrameworkElement::RegisterMarkupProperties},
     {L"FrameworkContentElement", L"CTKMarkupFrameworkContentElement", &CTKMarkupFrameworkContentElement::CreateInstance, TKMarkupRow_InputElement, &CTKMarkupFrameworkContentElement::RegisterMarkupProperties},
     {L"RenderTransform", L"CTKMarkupRenderTransform", &CTKMarkupRenderTransform::CreateInstance, TKMarkupRow_Object, &CTKMarkupRenderTransform::RegisterMarkupProperties},

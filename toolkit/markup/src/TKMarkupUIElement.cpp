@@ -25,7 +25,8 @@ CTKMarkupUIElement::CTKMarkupUIElement()
       m_bArrangeDirty(FALSE),
       m_bArrangeInvalid(TRUE),
       m_bInArrange(FALSE),
-      m_bInMeasure(FALSE) {}
+      m_bInMeasure(FALSE),
+      m_bLayoutPending(FALSE) {}
 
 void CTKMarkupUIElement::RegisterMarkupProperties() {
   CTKMarkupType* pOwner = StaticType();
@@ -62,7 +63,8 @@ void CTKMarkupUIElement::Measure(CTKMarkupDrawingContext* pDC, int nAvailableWid
   m_szDesired = MeasureInternal(pDC, nAvailableWidth, nAvailableHeight);
   m_bInMeasure = FALSE;
   m_szLastAvailable = szAvailable;
-  m_bMeasureForced = bVeto;
+  // A change that came in while measuring is measured at the next pass.
+  m_bMeasureForced = bVeto || m_bLayoutPending;
 }
 
 void CTKMarkupUIElement::Arrange(const RECT& rcFinal) {
@@ -83,18 +85,52 @@ void CTKMarkupUIElement::Arrange(const RECT& rcFinal) {
     }
   }
   m_rcFinal = rc;
-  m_bArrangeDirty = FALSE;
+  m_bArrangeDirty = m_bLayoutPending;
+  if (m_bLayoutPending) {
+    m_bLayoutPending = FALSE;
+    // The outermost element of the pass asks for the next one.
+    if (!IsAncestorInLayout() && GetContext() != nullptr) GetContext()->UpdateLayout(this);
+  }
+}
+
+BOOL CTKMarkupUIElement::IsAncestorInLayout() const {
+  for (CTKMarkupUIElement* pElement = MarkupCast<CTKMarkupUIElement>(GetVisualParent());
+       pElement != nullptr;
+       pElement = MarkupCast<CTKMarkupUIElement>(pElement->GetVisualParent())) {
+    if (pElement->m_bInMeasure || pElement->m_bInArrange) return TRUE;
+  }
+  return FALSE;
+}
+
+void CTKMarkupUIElement::DeferLayoutRequest() {
+  for (CTKMarkupUIElement* pElement = this; pElement != nullptr;
+       pElement = MarkupCast<CTKMarkupUIElement>(pElement->GetVisualParent())) {
+    pElement->m_bMeasureForced = TRUE;
+    pElement->m_bArrangeDirty = TRUE;
+    pElement->m_bLayoutPending = TRUE;
+  }
 }
 
 void CTKMarkupUIElement::UpdateArrange() {
-  if (m_bInArrange || m_bArrangeInvalid) return;
+  if (m_bArrangeInvalid) return;
+  if (m_bInArrange) {
+    DeferLayoutRequest();
+    return;
+  }
   m_bArrangeDirty = TRUE;
   Arrange(m_rcFinal);
   InvalidateVisual();
 }
 
 void CTKMarkupUIElement::UpdateMeasure(CTKMarkupDrawingContext* pDC) {
-  if (m_bInMeasure || m_bMeasureInvalid) return;
+  if (m_bMeasureInvalid) return;
+  // Measuring or arranging again from inside the pass would recurse without
+  // end when the pass itself changes the property; the pass that is running
+  // finishes and the next one takes the change.
+  if (m_bInMeasure || m_bInArrange) {
+    DeferLayoutRequest();
+    return;
+  }
   const CSize szOld = m_szDesired;
   m_bMeasureForced = TRUE;
   m_bArrangeDirty = TRUE;

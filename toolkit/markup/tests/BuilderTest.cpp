@@ -68,16 +68,6 @@ TEST_F(BuilderTest, ErrorTexts) {
   }
 }
 
-// Every class of the type table that is not built into the program is
-// refused by its tag, even where the table names it.
-TEST_F(BuilderTest, TagsOfClassesNotBuiltInAreUnknown) {
-  for (const wchar_t* tag : {L"Canvas"}) {
-    std::wstring markup = std::wstring(L"<Grid xmlns:tk='urn:tk'><") + tag + L"/></Grid>";
-    EXPECT_EQ(Error(markup), std::string("The tag '") + CStringA(tag).GetString() +
-                                 "' does not exist in XML namespace");
-  }
-}
-
 TEST_F(BuilderTest, ForeignNamespaceChildIsSkippedWithItsContent) {
   CTestElement* pGrid =
       Parse(L"<Grid xmlns:foo='urn:foo'><Leaf/><foo:Widget><Nonsense/></foo:Widget><Leaf/></Grid>");

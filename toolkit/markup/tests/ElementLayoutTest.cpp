@@ -331,6 +331,60 @@ TEST_F(ElementTest, UpdateMeasureWithNewSizeClimbsToTheContextLayout) {
   EXPECT_EQ(m_pContext->m_laidOut[0], pRoot);
 }
 
+/// Changes its own MinWidth from inside its layout, as content that sizes
+/// itself from what it is given would.
+class CSelfSizingElement : public CFixedElement {
+ public:
+  CSize MeasureOverride(CTKMarkupDrawingContext* pDC, int nWidth, int nHeight) override {
+    if (m_nMinWidthInMeasure != 0) SetMinWidth(m_nMinWidthInMeasure);
+    return CFixedElement::MeasureOverride(pDC, nWidth, nHeight);
+  }
+  CSize ArrangeOverride(int nWidth, int nHeight) override {
+    if (m_nMinWidthInArrange != 0) SetMinWidth(m_nMinWidthInArrange);
+    return CFixedElement::ArrangeOverride(nWidth, nHeight);
+  }
+  int m_nMinWidthInMeasure = 0;
+  int m_nMinWidthInArrange = 0;
+};
+
+TEST_F(ElementTest, ChangeDuringMeasureIsMeasuredAtTheNextPass) {
+  COverlayPanel* pRoot = Make(new COverlayPanel);
+  CSelfSizingElement* pChild = Make(new CSelfSizingElement);
+  AddChild(pRoot, pChild);
+  pChild->m_nMinWidthInMeasure = 150;
+  Layout(pRoot, CRect(0, 0, 300, 300));
+  // The pass read the limits before the change.
+  EXPECT_EQ(pChild->GetDesiredSize(), CSize(100, 50));
+  ASSERT_EQ(m_pContext->m_laidOut.size(), 1u);
+  EXPECT_EQ(m_pContext->m_laidOut[0], pRoot);
+
+  // Same available size: the caches must not hide the change.
+  Layout(pRoot, CRect(0, 0, 300, 300));
+  EXPECT_EQ(pChild->GetDesiredSize(), CSize(150, 50));
+  EXPECT_EQ(pRoot->GetDesiredSize(), CSize(150, 50));
+}
+
+TEST_F(ElementTest, ChangeDuringArrangeNeitherRecursesNorIsLost) {
+  COverlayPanel* pRoot = Make(new COverlayPanel);
+  CSelfSizingElement* pChild = Make(new CSelfSizingElement);
+  AddChild(pRoot, pChild);
+  Layout(pRoot, CRect(0, 0, 300, 300));
+  m_pContext->m_laidOut.clear();
+
+  // Every arrange sets the value again (and so notifies again): arranging
+  // again from inside would never end.
+  pChild->m_nMinWidthInArrange = 150;
+  const int nArranges = pChild->m_nArranges;
+  pChild->UpdateArrange();
+  EXPECT_EQ(pChild->m_nArranges, nArranges + 1);
+  ASSERT_EQ(m_pContext->m_laidOut.size(), 1u);
+  EXPECT_EQ(m_pContext->m_laidOut[0], pChild);
+
+  Layout(pRoot, CRect(0, 0, 300, 300));
+  EXPECT_EQ(pChild->GetDesiredSize(), CSize(150, 50));
+  EXPECT_EQ(pChild->GetRenderSize(), CSize(150, 50));
+}
+
 TEST_F(ElementTest, PropertyChangesThatAffectLayoutMeasureAgain) {
   CFixedElement* pElement = Fixed();
   Layout(pElement, CRect(0, 0, 300, 300));

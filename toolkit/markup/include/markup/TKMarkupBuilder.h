@@ -56,7 +56,8 @@ class CTKMarkupBuilder {
   int GetStackDepth() const { return static_cast<int>(m_stack.size()); }
   CTKMarkupObject* GetStackObject(int nIndex) const { return m_stack[nIndex]; }
 
-  /// Evaluates the text after "{" of an attribute value; a new reference.
+  /// Evaluates the text after "{" of an attribute value; a new reference
+  /// (null only for {x:Null}).
   CTKMarkupObject* ProvideMarkupExtension(LPCWSTR lpszExpression);
 
   /// Raises a CTKMarkupBuilderException with the text; does not return.
@@ -86,6 +87,9 @@ class CTKMarkupBuilder {
   void LoadAttribute(CTKMarkupObject* pObject, LPCWSTR lpszName, LPCWSTR lpszValue);
   void LoadChildren(CTKMarkupObject* pObject, IXMLDOMElement* pElement);
   void LoadChild(CTKMarkupObject* pParent, IXMLDOMElement* pElement);
+  /// The resource of a StaticResource key text: searched in the objects
+  /// being read, then the system colour of a colour or brush key.
+  CTKMarkupObject* ProvideResource(LPCWSTR lpszKey);
   void LoadContent(CTKMarkupObject* pObject, IXMLDOMElement* pElement, IXMLDOMNode* pNode,
                    BOOL bVerbatim);
 };

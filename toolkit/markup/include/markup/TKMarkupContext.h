@@ -26,6 +26,8 @@ class CTKMarkupEventHandlerMap;
 class CTKMarkupRoutedEvent;
 class CTKMarkupRoutedEventArgs;
 class CTKMarkupFont;
+class CTKMarkupKeyboardNavigation;
+class CTKMarkupStaticExtension;
 
 /// Sent (wParam 0, lParam 0) to the context's window after a repaint request;
 /// hosts may handle it.
@@ -211,6 +213,14 @@ class CTKMarkupContext {
   /// The context's automation object, made on first call (no reference added).
   LPDISPATCH GetInternalDispatch();
 
+  // Static values and keyboard
+
+  /// The root of the "x:Static" names, made with its "SystemColors" node on
+  /// first call; owned by the context.
+  CTKMarkupStaticExtension* GetExtensionRoot();
+  /// The receiver of focus requests and keyboard messages (no reference).
+  CTKMarkupKeyboardNavigation* GetKeyboardNavigation() const { return m_pKeyboardNavigation; }
+
   // Scripts of the latest tree (one engine, one language per tree)
 
   /// Queues a script text; the first makes the engine of the language (a
@@ -265,6 +275,8 @@ class CTKMarkupContext {
   BOOL m_bRepaintAllPending;
   std::vector<CTKMarkupObject*> m_pendingRepaints;
   CTKMarkupContextInternalDispatch* m_pInternalDispatch;
+  CTKMarkupStaticExtension* m_pExtensionRoot;
+  CTKMarkupKeyboardNavigation* m_pKeyboardNavigation;
   CTKMarkupContextScripts* m_pScripts;
   CTKImageManager* m_pImageManager;
   ITKMarkupToolTipRelay* m_pToolTipRelay = nullptr;

@@ -5,7 +5,9 @@
 
 #include "markup/TKMarkupRoutedEvent.h"
 
+class CTKMarkupActiveTriggerCollection;
 class CTKMarkupProperties;
+class CTKMarkupStyle;
 
 /// Abstract in practice: the visual and content elements derive from it.
 /// Handlers, the active triggers and the trigger values are made on first
@@ -68,8 +70,8 @@ class CTKMarkupInputElement : public CTKMarkupObject {
 
   // Style and triggers
 
-  /// The style in effect (a CTKMarkupStyle; not counted), or null.
-  CTKMarkupObject* GetStyle() const { return m_pStyle; }
+  /// The style in effect (sealed; not counted), or null.
+  CTKMarkupStyle* GetStyle() const { return m_pStyle; }
   /// Re-evaluates the active triggers after `pProperty` took `pValue` (both
   /// null: every trigger of the style).
   void ApplyTriggers(CTKMarkupDependencyProperty* pProperty, CTKMarkupObject* pValue);
@@ -77,6 +79,8 @@ class CTKMarkupInputElement : public CTKMarkupObject {
   static void UpdateStylesOfTree(CTKMarkupObject* pRoot);
   /// The values active triggers impose, or null before the first.
   CTKMarkupProperties* GetTriggerValues() const { return m_pTriggerValues; }
+  /// The triggers whose condition holds, or null before the first.
+  CTKMarkupActiveTriggerCollection* GetActiveTriggers() const { return m_pActiveTriggers; }
 
   // Typed accessors
 
@@ -118,10 +122,16 @@ class CTKMarkupInputElement : public CTKMarkupObject {
   static void OnCursorChanged(CTKMarkupObject* pObject, const TK_MARKUP_PROPERTY_CHANGE& change);
 
   CTKMarkupEventHandlerMap* m_pHandlers;
-  /// The CTKMarkupActiveTriggerCollection (counted), or null.
-  CTKMarkupObject* m_pActiveTriggers;
+  /// Counted, or null.
+  CTKMarkupActiveTriggerCollection* m_pActiveTriggers;
   CTKMarkupProperties* m_pTriggerValues;
-  CTKMarkupObject* m_pStyle;
+  CTKMarkupStyle* m_pStyle;
+
+ private:
+  /// Appends the triggers of the style (its base styles' first) whose
+  /// condition holds for the property's value; TRUE when any was added.
+  BOOL AddActiveTriggers(CTKMarkupStyle* pStyle, CTKMarkupDependencyProperty* pProperty,
+                         CTKMarkupObject* pValue, int nDepth);
 
   // Automation for scripts (TKMarkupInputElementDispatch.cpp)
  protected:

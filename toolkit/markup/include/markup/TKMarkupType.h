@@ -5,6 +5,8 @@
 
 #include "markup/TKMarkupObject.h"
 
+class CTKMarkupStyle;
+
 typedef CTKMarkupType* (*TK_MARKUP_TYPE_ACCESSOR)();
 typedef void (*TK_MARKUP_REGISTER_PROPERTIES)();
 
@@ -42,6 +44,12 @@ class CTKMarkupType : public CTKMarkupObject {
   /// The next descriptor of the list of all types (made earlier), or null.
   CTKMarkupType* GetNextType() const { return m_pNext; }
 
+  /// The style of every element of the type that has none of its own, or
+  /// null (no reference).
+  CTKMarkupStyle* GetDefaultStyle() const { return m_pDefaultStyle; }
+  /// Keeps a reference to the style and seals it; releases the old one.
+  void SetDefaultStyle(CTKMarkupStyle* pStyle);
+
   /// From a string: the type registered under that tag (with a reference).
   CTKMarkupObject* ConvertFrom(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue) override;
 
@@ -54,6 +62,7 @@ class CTKMarkupType : public CTKMarkupObject {
   TK_MARKUP_FACTORY m_pfnFactory;
   TK_MARKUP_TYPE_ACCESSOR m_pfnBaseType;
   TK_MARKUP_REGISTER_PROPERTIES m_pfnRegister;
+  CTKMarkupStyle* m_pDefaultStyle;
 };
 
 /// The type registered under exactly `lpszTag` (case-sensitive), or null;

@@ -36,8 +36,8 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
 
   // Slots
 
-  /// Arranges again at the last final rectangle and repaints (not during
-  /// arrange, nor before the first arrange).
+  /// Arranges again at the last final rectangle and repaints (not before
+  /// the first arrange; during its own arrange it is left to the next pass).
   virtual void UpdateArrange();
   /// Asks the context to repaint the element; nothing without a context.
   virtual void InvalidateVisual();
@@ -103,6 +103,14 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
   BOOL m_bArrangeInvalid;
   BOOL m_bInArrange;
   BOOL m_bInMeasure;
+  /// A measure or arrange was asked for while this element or a descendant
+  /// was being laid out: the cached results are not to be trusted, and the
+  /// outermost element asks the context for a new pass when it is done.
+  BOOL m_bLayoutPending;
+
+  /// Marks this element and its visual ancestors for the next pass.
+  void DeferLayoutRequest();
+  BOOL IsAncestorInLayout() const;
 
   // Automation for scripts (TKMarkupUIElementDispatch.cpp)
  protected:
