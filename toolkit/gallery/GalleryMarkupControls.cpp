@@ -134,9 +134,10 @@ bool DrawMarkupControlsPage(const GalleryContext& context) {
   CGalleryCanvas canvas(nWidth, nHeight);
   CClientDC dcWindow(&window);
   canvas.GetDC()->BitBlt(0, 0, nWidth, nHeight, &dcWindow, 0, 0, SRCCOPY);
-  // What each control shows; button texts need the text block, which the
-  // markup engine may not have yet.
-  enum Where { kRight, kAfterGlyph, kBelow };
+  // What each control shows, in a column right of the buttons (check boxes and
+  // radio buttons stretch across the panel, so their own right edge is no guide).
+  enum Where { kRight, kInColumn, kBelow };
+  const int kLabelColumn = 160;
   struct {
     LPCWSTR name;
     const char* label;
@@ -144,10 +145,10 @@ bool DrawMarkupControlsPage(const GalleryContext& context) {
   } labels[] = {{L"Hot", "mouse over", kRight},
                 {L"Disabled", "disabled", kRight},
                 {L"Coloured", "Background set", kRight},
-                {L"Checked", "check box, checked", kAfterGlyph},
-                {L"Unchecked", "unchecked", kAfterGlyph},
-                {L"Indeterminate", "indeterminate", kAfterGlyph},
-                {L"Radio", "radio group, first checked", kAfterGlyph},
+                {L"Checked", "check box, checked", kInColumn},
+                {L"Unchecked", "unchecked", kInColumn},
+                {L"Indeterminate", "indeterminate", kInColumn},
+                {L"Radio", "radio group, first checked", kInColumn},
                 {L"List", "scroll viewer, scrolled by 60", kBelow}};
   for (const auto& label : labels) {
     // The element's own box (its bound rectangle would include scrolled content).
@@ -156,7 +157,7 @@ bool DrawMarkupControlsPage(const GalleryContext& context) {
     if (label.where == kBelow)
       canvas.Label(rc.left, rc.bottom + 4, label.label);
     else
-      canvas.Label(label.where == kRight ? rc.right + 8 : rc.left + 24, rc.top + 1, label.label);
+      canvas.Label(label.where == kRight ? rc.right + 8 : kLabelColumn, rc.top + 1, label.label);
   }
   return canvas.Save(context.folder + "markup-controls.png");
 }
