@@ -298,6 +298,21 @@ TEST_P(ImageElementTest, AnIconSourceIsStretchedAndDrawn) {
   EXPECT_EQ(m_surface.GetPixel(33, 12), RGB(255, 255, 255));
 }
 
+// A picture that fills more than its slot is cut at the slot's edges, across
+// and down.
+TEST_P(ImageElementTest, UniformToFillIsClippedToItsSlot) {
+  CTKMarkupImage* pImage = Build(L"<Image Source='5' Stretch='UniformToFill'/>");
+  ASSERT_NE(pImage, nullptr);
+  const RECT slots[] = {{4, 4, 28, 16}, {4, 4, 16, 28}};
+  for (const RECT& rc : slots) {
+    Show(pImage, rc);
+    EXPECT_EQ(pImage->GetRenderSize(), CSize(24, 24));
+    EXPECT_EQ(m_surface.CountPixels(RGB(255, 255, 255)),
+              40 * 40 - (rc.right - rc.left) * (rc.bottom - rc.top))
+        << rc.right << "x" << rc.bottom;
+  }
+}
+
 TEST_P(ImageElementTest, NoSourceOrAnUnknownOneMeasuresNothingAndDrawsNothing) {
   for (const wchar_t* lpszMarkup :
        {L"<Image Stretch='Fill'/>", L"<Image Source='res://NOSUCHIMAGE' Stretch='Fill'/>"}) {
