@@ -1,6 +1,8 @@
 // Stand-in elements and parsing helpers of the markup tests.
 #include "SupportMarkup.h"
 
+#include <stdlib.h>
+
 #include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupParser.h"
@@ -144,4 +146,10 @@ std::string BuildError(CTKMarkupContext* pContext, const std::wstring& text) {
     return "";
   }
   return error;
+}
+
+bool ColorsNear(COLORREF a, COLORREF b, int nTolerance) {
+  return abs(GetRValue(a) - GetRValue(b)) <= nTolerance &&
+         abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
+         abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
 }

@@ -1,5 +1,5 @@
-// Shared by the markup tests: stand-in elements for the builder's tests, and
-// parsing helpers.
+// Shared by the markup tests: stand-in elements for the builder's tests,
+// parsing helpers, and the pixel check of the drawing tests.
 #pragma once
 
 #include <string>
@@ -88,3 +88,14 @@ class CTestContext {
  private:
   CTKMarkupContext* m_pContext;
 };
+
+/// Whether two colours differ by at most `nTolerance` in each of red, green
+/// and blue (anti-aliased and blended pixels land near, not on, a colour).
+bool ColorsNear(COLORREF a, COLORREF b, int nTolerance = 8);
+
+/// A gtest expectation that the surface's pixel at (x, y) is near `color`,
+/// naming the place and both colours when it is not.
+#define EXPECT_PIXEL(surface, x, y, color)                                                    \
+  EXPECT_TRUE(ColorsNear((surface).GetPixel(x, y), color))                                    \
+      << "pixel (" << (x) << ", " << (y) << ") is 0x" << std::hex << (surface).GetPixel(x, y) \
+      << ", expected 0x" << (color) << std::dec
