@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupContext.h"
@@ -99,3 +100,13 @@ bool ColorsNear(COLORREF a, COLORREF b, int nTolerance = 8);
   EXPECT_TRUE(ColorsNear((surface).GetPixel(x, y), color))                                    \
       << "pixel (" << (x) << ", " << (y) << ") is 0x" << std::hex << (surface).GetPixel(x, y) \
       << ", expected 0x" << (color) << std::dec
+
+/// Theme handles opened and closed through a wrapper given to CountThemeCalls.
+extern int g_nThemeOpens;
+extern int g_nThemeCloses;
+
+/// Closes the wrapper's theme, then routes its open and close to the counters
+/// above (set to zero); the open hands out a made-up handle, so what draws
+/// with it is no real theme. Returns the wrapper's own function table, for
+/// further hooks.
+CTKWinThemeWrapper::CFunctionTable* CountThemeCalls(CTKWinThemeWrapper* pTheme);
