@@ -11,18 +11,6 @@
 
 namespace {
 
-const IID kIID_IActiveScript = {
-    0xbb1a2ae1, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-const IID kIID_IActiveScriptSite = {
-    0xdb01a1e3, 0xa42b, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-#ifdef _WIN64
-const IID kIID_IActiveScriptParse = {
-    0xc7ef7658, 0xe1ee, 0x480e, {0x97, 0xea, 0xd5, 0x2c, 0xb4, 0xd7, 0x6d, 0x17}};
-#else
-const IID kIID_IActiveScriptParse = {
-    0xbb1a2ae2, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-#endif
-
 class CScriptable : public CCmdTarget {
  public:
   CScriptable() { EnableAutomation(); }
@@ -67,7 +55,7 @@ class CScriptSite : public IActiveScriptSite {
   STDMETHOD_(ULONG, AddRef)() override { return InterlockedIncrement(&m_nRef); }
   STDMETHOD_(ULONG, Release)() override { return InterlockedDecrement(&m_nRef); }
   STDMETHOD(QueryInterface)(REFIID iid, LPVOID* ppv) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kIID_IActiveScriptSite)) {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IActiveScriptSite))) {
       *ppv = this;
       AddRef();
       return S_OK;
@@ -120,11 +108,11 @@ class ScriptDispatch : public testing::Test {
     HRESULT hr = CLSIDFromProgID(language, &clsid);
     if (FAILED(hr)) return hr;
     IActiveScript* pScript = nullptr;
-    hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, kIID_IActiveScript,
+    hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, __uuidof(IActiveScript),
                           reinterpret_cast<void**>(&pScript));
     if (FAILED(hr)) return hr;
     IActiveScriptParse* pParse = nullptr;
-    hr = pScript->QueryInterface(kIID_IActiveScriptParse, reinterpret_cast<void**>(&pParse));
+    hr = pScript->QueryInterface(__uuidof(IActiveScriptParse), reinterpret_cast<void**>(&pParse));
     if (SUCCEEDED(hr)) hr = pParse->InitNew();
     if (SUCCEEDED(hr)) hr = pScript->SetScriptSite(&m_site);
     if (SUCCEEDED(hr)) hr = pScript->AddNamedItem(L"obj", SCRIPTITEM_ISVISIBLE);

@@ -4,20 +4,9 @@
 
 #include "TKMarkupNamedItemProxy.h"
 
-const IID kIID_IActiveScriptSite = {
-    0xdb01a1e3, 0xa42b, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
+const IID kIID_IActiveScriptSite = __uuidof(IActiveScriptSite);
 
 namespace {
-
-const IID kIID_IActiveScript = {
-    0xbb1a2ae1, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-#ifdef _WIN64
-const IID kIID_IActiveScriptParse = {
-    0xc7ef7658, 0xe1ee, 0x480e, {0x97, 0xea, 0xd5, 0x2c, 0xb4, 0xd7, 0x6d, 0x17}};
-#else
-const IID kIID_IActiveScriptParse = {
-    0xbb1a2ae2, 0xa4f9, 0x11cf, {0x8f, 0x20, 0x00, 0x80, 0x5f, 0x2c, 0xd0, 0x64}};
-#endif
 
 BSTR CopyBstr(BSTR bstr) {
   return bstr != nullptr ? SysAllocStringLen(bstr, SysStringLen(bstr)) : nullptr;
@@ -47,10 +36,11 @@ HRESULT CTKActiveScriptEngine::Create(LPCWSTR lpszProgID, IActiveScriptSite* pOu
   CLSID clsid;
   HRESULT hr = CLSIDFromProgID(lpszProgID, &clsid);
   if (SUCCEEDED(hr))
-    hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, kIID_IActiveScript,
+    hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, __uuidof(IActiveScript),
                           reinterpret_cast<void**>(&m_pScript));
   if (SUCCEEDED(hr))
-    hr = m_pScript->QueryInterface(kIID_IActiveScriptParse, reinterpret_cast<void**>(&m_pParse));
+    hr = m_pScript->QueryInterface(__uuidof(IActiveScriptParse),
+                                   reinterpret_cast<void**>(&m_pParse));
   if (SUCCEEDED(hr)) hr = m_pParse->InitNew();
   if (SUCCEEDED(hr)) hr = m_pScript->SetScriptSite(&m_xActiveScriptSite);
   if (FAILED(hr)) {

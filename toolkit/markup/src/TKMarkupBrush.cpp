@@ -28,7 +28,12 @@ CTKMarkupDependencyProperty* CTKMarkupLinearGradientBrush::StartPointProperty = 
 CTKMarkupDependencyProperty* CTKMarkupLinearGradientBrush::EndPointProperty = nullptr;
 CTKMarkupDependencyProperty* CTKMarkupLinearGradientBrush::GradientStopsProperty = nullptr;
 
-CTKMarkupObject* CTKMarkupBrush::ConvertFrom(CTKMarkupBuilder*, CTKMarkupObject* pValue) {
+CTKMarkupObject* CTKMarkupBrush::ConvertFrom(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue) {
+  return ConvertText(pBuilder, pValue, nullptr);
+}
+
+CTKMarkupObject* CTKMarkupBrush::ConvertText(CTKMarkupBuilder*, CTKMarkupObject* pValue,
+                                             CTKMarkupDependencyProperty*) {
   DWORD clrValue = 0;
   if (!ParseMarkupColor(MarkupStringText(pValue), &clrValue)) return nullptr;
   return new CTKMarkupSolidColorBrush(static_cast<BYTE>(clrValue >> 24), clrValue);

@@ -32,14 +32,6 @@ END_DISPATCH_MAP()
 
 namespace {
 
-// Brush text ("Red", "#FF0000") becomes a solid brush.
-CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
-                              CTKMarkupDependencyProperty* pProperty) {
-  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> converter(new CTKMarkupSolidColorBrush);
-  converter->SetConvertingProperty(pProperty);
-  return converter->ConvertFrom(pBuilder, pValue);
-}
-
 /// The property the owner row registered under the name, shared with the
 /// control; registered for the control alone where that owner is not built
 /// into the program.
@@ -67,12 +59,13 @@ LPDISPATCH DispatchOf(CTKMarkupObject* pObject) {
 CTKMarkupControl::CTKMarkupControl() { EnableAutomation(); }
 
 void CTKMarkupControl::RegisterMarkupProperties() {
-  BackgroundProperty = ShareProperty(
-      TKMarkupRow_Panel, L"Background", CTKMarkupBrush::StaticType(),
-      new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush, TK_MARKUP_AFFECTS_RENDER));
+  BackgroundProperty =
+      ShareProperty(TKMarkupRow_Panel, L"Background", CTKMarkupBrush::StaticType(),
+                    new CTKMarkupPropertyMetadata(nullptr, &CTKMarkupBrush::ConvertText,
+                                                  TK_MARKUP_AFFECTS_RENDER));
   ForegroundProperty =
       ShareProperty(TKMarkupRow_TextElement, L"Foreground", CTKMarkupBrush::StaticType(),
-                    new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush,
+                    new CTKMarkupPropertyMetadata(nullptr, &CTKMarkupBrush::ConvertText,
                                                   TK_MARKUP_INHERITS | TK_MARKUP_AFFECTS_RENDER));
   PaddingProperty =
       ShareProperty(TKMarkupRow_Border, L"Padding", CTKMarkupThickness::StaticType(),

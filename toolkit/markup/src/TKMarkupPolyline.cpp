@@ -55,19 +55,21 @@ void DrawnPoints(CTKMarkupShape* pShape, CTKMarkupPointCollection* pPoints,
 
 }  // namespace
 
+// Points shape ------------------------------------------------------------------------
+
+CTKMarkupPointCollection* CTKMarkupPointsShape::GetPoints() {
+  return static_cast<CTKMarkupPointCollection*>(GetValue(GetPointsProperty()));
+}
+
+void CTKMarkupPointsShape::SetPoints(CTKMarkupPointCollection* pPoints) {
+  if (pPoints != nullptr) pPoints->AddRef();
+  SetValue(GetPointsProperty(), pPoints);
+}
+
 // Polyline ------------------------------------------------------------------------------
 
 void CTKMarkupPolyline::RegisterMarkupProperties() {
   PointsProperty = RegisterPoints(StaticType());
-}
-
-CTKMarkupPointCollection* CTKMarkupPolyline::GetPoints() {
-  return static_cast<CTKMarkupPointCollection*>(GetValue(PointsProperty));
-}
-
-void CTKMarkupPolyline::SetPoints(CTKMarkupPointCollection* pPoints) {
-  if (pPoints != nullptr) pPoints->AddRef();
-  SetValue(PointsProperty, pPoints);
 }
 
 CSize CTKMarkupPolyline::MeasureOverride(CTKMarkupDrawingContext*, int nAvailableWidth,
@@ -98,15 +100,6 @@ void CTKMarkupPolyline::OnRender(CTKMarkupDrawingContext* pDC) {
 // Polygon -------------------------------------------------------------------------------
 
 void CTKMarkupPolygon::RegisterMarkupProperties() { PointsProperty = RegisterPoints(StaticType()); }
-
-CTKMarkupPointCollection* CTKMarkupPolygon::GetPoints() {
-  return static_cast<CTKMarkupPointCollection*>(GetValue(PointsProperty));
-}
-
-void CTKMarkupPolygon::SetPoints(CTKMarkupPointCollection* pPoints) {
-  if (pPoints != nullptr) pPoints->AddRef();
-  SetValue(PointsProperty, pPoints);
-}
 
 CSize CTKMarkupPolygon::MeasureOverride(CTKMarkupDrawingContext*, int nAvailableWidth,
                                         int nAvailableHeight) {

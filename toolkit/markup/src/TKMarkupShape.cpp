@@ -44,13 +44,6 @@ END_DISPATCH_MAP()
 
 namespace {
 
-// "Red" or "#80FF0000" wherever a brush is expected: a solid brush.
-CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
-                              CTKMarkupDependencyProperty*) {
-  CTKMarkupSolidColorBrush prototype;
-  return prototype.ConvertFrom(pBuilder, pValue);
-}
-
 CTKMarkupPropertyMetadata* Metadata(DWORD dwFlags, TK_MARKUP_CONVERTER pfnConverter = nullptr,
                                     CTKMarkupObject* pDefault = nullptr) {
   return new CTKMarkupPropertyMetadata(pDefault, pfnConverter, dwFlags);
@@ -64,10 +57,10 @@ void CTKMarkupShape::RegisterMarkupProperties() {
   CTKMarkupType* pEnum = CTKMarkupEnum::StaticType();
   StrokeMiterLimitProperty = CTKMarkupDependencyProperty::Register(
       L"StrokeMiterLimit", CTKMarkupDouble::StaticType(), pOwner, Metadata(0x20));
-  FillProperty =
-      CTKMarkupDependencyProperty::Register(L"Fill", pBrush, pOwner, Metadata(0x20, &ConvertBrush));
-  StrokeProperty = CTKMarkupDependencyProperty::Register(L"Stroke", pBrush, pOwner,
-                                                         Metadata(0x20, &ConvertBrush));
+  FillProperty = CTKMarkupDependencyProperty::Register(
+      L"Fill", pBrush, pOwner, Metadata(0x20, &CTKMarkupBrush::ConvertText));
+  StrokeProperty = CTKMarkupDependencyProperty::Register(
+      L"Stroke", pBrush, pOwner, Metadata(0x20, &CTKMarkupBrush::ConvertText));
   StrokeThicknessProperty = CTKMarkupDependencyProperty::Register(
       L"StrokeThickness", CTKMarkupInt::StaticType(), pOwner, Metadata(0x60));
   StretchProperty = CTKMarkupDependencyProperty::Register(

@@ -39,18 +39,6 @@ CTKMarkupDependencyProperty* CTKMarkupTextElement::TextDecorationsProperty = nul
 CTKMarkupDependencyProperty* CTKMarkupTextElement::FontQualityProperty = nullptr;
 CTKMarkupDependencyProperty* CTKMarkupTextElement::FontCharsetProperty = nullptr;
 
-namespace {
-
-// Brush text ("Red", "#FF0000") becomes a solid brush.
-CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
-                              CTKMarkupDependencyProperty* pProperty) {
-  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> converter(new CTKMarkupSolidColorBrush);
-  converter->SetConvertingProperty(pProperty);
-  return converter->ConvertFrom(pBuilder, pValue);
-}
-
-}  // namespace
-
 void CTKMarkupTextElement::RegisterMarkupProperties() {
   CTKMarkupType* pOwner = StaticType();
   const DWORD dwRender = TK_MARKUP_INHERITS | TK_MARKUP_AFFECTS_RENDER;
@@ -63,8 +51,10 @@ void CTKMarkupTextElement::RegisterMarkupProperties() {
     DWORD dwFlags;
   };
   const Row kRows[] = {
-      {&BackgroundProperty, L"Background", CTKMarkupBrush::StaticType(), &ConvertBrush, dwRender},
-      {&ForegroundProperty, L"Foreground", CTKMarkupBrush::StaticType(), &ConvertBrush, dwRender},
+      {&BackgroundProperty, L"Background", CTKMarkupBrush::StaticType(),
+       &CTKMarkupBrush::ConvertText, dwRender},
+      {&ForegroundProperty, L"Foreground", CTKMarkupBrush::StaticType(),
+       &CTKMarkupBrush::ConvertText, dwRender},
       {&FontSizeProperty, L"FontSize", CTKMarkupInt::StaticType(), &ConvertMarkupLength,
        dwMeasure | TK_MARKUP_SCALE_DPI_Y},
       {&FontWeightProperty, L"FontWeight", CTKMarkupEnum::StaticType(), &ConvertFontWeight,

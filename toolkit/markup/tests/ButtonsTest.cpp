@@ -290,39 +290,27 @@ TEST(ButtonDrawing, ThemedButtonsDrawTheirPartAndClassicGlyphsTheirFrameControl)
 
 // --- the theme handle -------------------------------------------------------------------
 
-int g_nOpens = 0, g_nCloses = 0;
-HTHEME WINAPI CountingOpen(HWND, LPCWSTR) { return ++g_nOpens, reinterpret_cast<HTHEME>(0x77); }
-HRESULT WINAPI CountingClose(HTHEME) { return ++g_nCloses, S_OK; }
-
 TEST_F(Buttons, TheThemeIsOpenedOncePerThemeChangeAndClosedWhenReplaced) {
   CTKMarkupContext* pContext = m_host.GetContext();
   CTKMarkupButtonBase* pButton = static_cast<CTKMarkupButtonBase*>(
       pContext->CreateMarkupObject(CTKMarkupButton::StaticType()));
-  CTKWinThemeWrapper* pTheme = pButton->GetTheme();
-  pTheme->CloseThemeData();
-  // A table of the loaded module keeps the re-checking wrapper from binding
-  // itself again.
-  pTheme->UsePrivateFunctionTable("UXTHEME.DLL");
-  CTKWinThemeWrapper::CFunctionTable* pTable = pTheme->GetFunctionTable();
-  pTable->pfn[CTKWinThemeWrapper::slotOpenThemeData] = reinterpret_cast<FARPROC>(&CountingOpen);
-  pTable->pfn[CTKWinThemeWrapper::slotCloseThemeData] = reinterpret_cast<FARPROC>(&CountingClose);
-  g_nOpens = g_nCloses = 0;
+  CountThemeCalls(pButton->GetTheme());
 
   CTKMarkupDrawingContext dc(pContext);
   for (int i = 0; i < 3; ++i) pButton->Measure(&dc, 100 + i, 100);
-  EXPECT_EQ(0, g_nOpens);  // opened before, kept since
+  EXPECT_EQ(0, g_nThemeOpens);  // opened before, kept since
 
   m_host.SendMessage(WM_THEMECHANGED);
   pButton->Measure(&dc, 200, 100);
   pButton->Measure(&dc, 201, 100);
-  EXPECT_EQ(1, g_nOpens);
-  EXPECT_EQ(0, g_nCloses);
+  EXPECT_EQ(1, g_nThemeOpens);
+  EXPECT_EQ(0, g_nThemeCloses);
   m_host.SendMessage(WM_THEMECHANGED);
   pButton->Measure(&dc, 202, 100);
-  EXPECT_EQ(2, g_nOpens);
-  EXPECT_EQ(1, g_nCloses);  // the replaced handle
+  EXPECT_EQ(2, g_nThemeOpens);
+  EXPECT_EQ(1, g_nThemeCloses);  // the replaced handle
   pButton->Release();
-  EXPECT_EQ(2, g_nCloses);
+  EXPECT_EQ(2, g_nThemeCloses);
 }
 
 // --- the rows of the type table -----------------------------------------------------

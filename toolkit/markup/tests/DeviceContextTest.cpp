@@ -27,17 +27,6 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-bool Near(COLORREF a, COLORREF b, int nTolerance = 8) {
-  return abs(GetRValue(a) - GetRValue(b)) <= nTolerance &&
-         abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
-         abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
-}
-
-#define EXPECT_PIXEL(surface, x, y, color)                                                    \
-  EXPECT_TRUE(Near((surface).GetPixel(x, y), color))                                          \
-      << "pixel (" << (x) << ", " << (y) << ") is 0x" << std::hex << (surface).GetPixel(x, y) \
-      << ", expected 0x" << (color) << std::dec
-
 // Each test runs once per back end.
 class BackEndTest : public ::testing::TestWithParam<bool> {
  protected:
@@ -135,7 +124,8 @@ TEST_P(BackEndTest, EllipsesPolygonsAndPolylines) {
   EXPECT_PIXEL(surface, 10, 10, kRed);
   EXPECT_PIXEL(surface, 1, 1, kWhite);  // outside the ellipse
   // Its outline: GDI centres the pen on the box edge, GDI+ insets the box.
-  EXPECT_TRUE(Near(surface.GetPixel(10, 0), kBlue) || Near(surface.GetPixel(10, 1), kBlue));
+  EXPECT_TRUE(ColorsNear(surface.GetPixel(10, 0), kBlue) ||
+              ColorsNear(surface.GetPixel(10, 1), kBlue));
   EXPECT_PIXEL(surface, 23, 3, kRed);
   EXPECT_PIXEL(surface, 38, 18, kWhite);
   EXPECT_PIXEL(surface, 50, 5, kBlue);

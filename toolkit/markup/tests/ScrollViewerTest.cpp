@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SupportElements.h"
+#include "SupportMarkup.h"
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollBar.h"
@@ -159,21 +160,12 @@ TEST_F(ScrollViewer, PressingTheBarsArrowScrollsALineThroughTheTracking) {
   EXPECT_EQ(nullptr, m_host.GetContext()->GetCaptureElement());
 }
 
-int g_nOpens = 0, g_nCloses = 0;
-HTHEME WINAPI CountingOpen(HWND, LPCWSTR) { return ++g_nOpens, reinterpret_cast<HTHEME>(0x77); }
-HRESULT WINAPI CountingClose(HTHEME) { return ++g_nCloses, S_OK; }
 BOOL WINAPI NotThemed() { return FALSE; }
 
 TEST_F(ScrollViewer, TheBarsThemeIsOpenedOncePerThemeChange) {
   Load(L"", 1000);
   CTKMarkupScrollBar* pBar = m_pViewer->GetScrollBar(1);
-  CTKWinThemeWrapper* pTheme = pBar->GetTheme();
-  pTheme->CloseThemeData();
-  pTheme->UsePrivateFunctionTable("UXTHEME.DLL");
-  CTKWinThemeWrapper::CFunctionTable* pTable = pTheme->GetFunctionTable();
-  pTable->pfn[CTKWinThemeWrapper::slotOpenThemeData] = reinterpret_cast<FARPROC>(&CountingOpen);
-  pTable->pfn[CTKWinThemeWrapper::slotCloseThemeData] = reinterpret_cast<FARPROC>(&CountingClose);
-  g_nOpens = g_nCloses = 0;
+  CTKWinThemeWrapper::CFunctionTable* pTable = CountThemeCalls(pBar->GetTheme());
   // The counted handle is no real theme: the bar draws classically.
   pTable->pfn[CTKWinThemeWrapper::slotIsAppThemed] = reinterpret_cast<FARPROC>(&NotThemed);
 
@@ -182,15 +174,15 @@ TEST_F(ScrollViewer, TheBarsThemeIsOpenedOncePerThemeChange) {
   CTKMarkupDrawingContext dc(m_host.GetContext(), surface.GetSafeHdc());
   pBar->OnRender(&dc);
   pBar->OnRender(&dc);
-  EXPECT_EQ(0, g_nOpens);
+  EXPECT_EQ(0, g_nThemeOpens);
   m_host.SendMessage(WM_THEMECHANGED);
   pBar->OnRender(&dc);
   pBar->OnRender(&dc);
-  EXPECT_EQ(1, g_nOpens);
+  EXPECT_EQ(1, g_nThemeOpens);
   m_host.SendMessage(WM_THEMECHANGED);
   pBar->OnRender(&dc);
-  EXPECT_EQ(2, g_nOpens);
-  EXPECT_EQ(1, g_nCloses);
+  EXPECT_EQ(2, g_nThemeOpens);
+  EXPECT_EQ(1, g_nThemeCloses);
 }
 
 }  // namespace

@@ -24,17 +24,6 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-bool Near(COLORREF a, COLORREF b, int nTolerance = 8) {
-  return abs(GetRValue(a) - GetRValue(b)) <= nTolerance &&
-         abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
-         abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
-}
-
-#define EXPECT_PIXEL(surface, x, y, color)                                                    \
-  EXPECT_TRUE(Near((surface).GetPixel(x, y), color))                                          \
-      << "pixel (" << (x) << ", " << (y) << ") is 0x" << std::hex << (surface).GetPixel(x, y) \
-      << ", expected 0x" << (color) << std::dec
-
 class ShapeTest : public ::testing::Test {
  protected:
   void SetUp() override { RegisterTestElements(); }

@@ -1,6 +1,8 @@
 // Stand-in elements and parsing helpers of the markup tests.
 #include "SupportMarkup.h"
 
+#include <stdlib.h>
+
 #include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupParser.h"
@@ -144,4 +146,39 @@ std::string BuildError(CTKMarkupContext* pContext, const std::wstring& text) {
     return "";
   }
   return error;
+}
+
+bool ColorsNear(COLORREF a, COLORREF b, int nTolerance) {
+  return abs(GetRValue(a) - GetRValue(b)) <= nTolerance &&
+         abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
+         abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
+}
+
+int g_nThemeOpens = 0;
+int g_nThemeCloses = 0;
+
+namespace {
+
+HTHEME WINAPI CountingOpen(HWND, LPCWSTR) {
+  ++g_nThemeOpens;
+  return reinterpret_cast<HTHEME>(0x77);
+}
+
+HRESULT WINAPI CountingClose(HTHEME) {
+  ++g_nThemeCloses;
+  return S_OK;
+}
+
+}  // namespace
+
+CTKWinThemeWrapper::CFunctionTable* CountThemeCalls(CTKWinThemeWrapper* pTheme) {
+  pTheme->CloseThemeData();
+  // A table of the loaded module keeps the re-checking wrapper from binding
+  // itself again.
+  pTheme->UsePrivateFunctionTable("UXTHEME.DLL");
+  CTKWinThemeWrapper::CFunctionTable* pTable = pTheme->GetFunctionTable();
+  pTable->pfn[CTKWinThemeWrapper::slotOpenThemeData] = reinterpret_cast<FARPROC>(&CountingOpen);
+  pTable->pfn[CTKWinThemeWrapper::slotCloseThemeData] = reinterpret_cast<FARPROC>(&CountingClose);
+  g_nThemeOpens = g_nThemeCloses = 0;
+  return pTable;
 }

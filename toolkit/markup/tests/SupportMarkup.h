@@ -1,9 +1,10 @@
-// Shared by the markup tests: stand-in elements for the builder's tests, and
-// parsing helpers.
+// Shared by the markup tests: stand-in elements for the builder's tests,
+// parsing helpers, and the pixel check of the drawing tests.
 #pragma once
 
 #include <string>
 
+#include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupContext.h"
@@ -88,3 +89,24 @@ class CTestContext {
  private:
   CTKMarkupContext* m_pContext;
 };
+
+/// Whether two colours differ by at most `nTolerance` in each of red, green
+/// and blue (anti-aliased and blended pixels land near, not on, a colour).
+bool ColorsNear(COLORREF a, COLORREF b, int nTolerance = 8);
+
+/// A gtest expectation that the surface's pixel at (x, y) is near `color`,
+/// naming the place and both colours when it is not.
+#define EXPECT_PIXEL(surface, x, y, color)                                                    \
+  EXPECT_TRUE(ColorsNear((surface).GetPixel(x, y), color))                                    \
+      << "pixel (" << (x) << ", " << (y) << ") is 0x" << std::hex << (surface).GetPixel(x, y) \
+      << ", expected 0x" << (color) << std::dec
+
+/// Theme handles opened and closed through a wrapper given to CountThemeCalls.
+extern int g_nThemeOpens;
+extern int g_nThemeCloses;
+
+/// Closes the wrapper's theme, then routes its open and close to the counters
+/// above (set to zero); the open hands out a made-up handle, so what draws
+/// with it is no real theme. Returns the wrapper's own function table, for
+/// further hooks.
+CTKWinThemeWrapper::CFunctionTable* CountThemeCalls(CTKWinThemeWrapper* pTheme);

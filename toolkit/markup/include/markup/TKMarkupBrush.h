@@ -19,6 +19,10 @@ class CTKMarkupBrush : public CTKMarkupObject {
   virtual COLORREF GetColorRef() const { return 0; }
   /// Every brush converts from a colour text into a solid brush.
   CTKMarkupObject* ConvertFrom(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue) override;
+  /// The converter for brush-valued properties: colour text ("Red",
+  /// "#80FF0000") becomes a solid brush; other text gives null.
+  static CTKMarkupObject* ConvertText(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
+                                      CTKMarkupDependencyProperty* pProperty);
 };
 
 /// One colour. Scripts see "Color" (the whole 32-bit value).
