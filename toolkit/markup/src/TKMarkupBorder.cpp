@@ -22,14 +22,6 @@ CTKMarkupDependencyProperty* CTKMarkupBorder::CornerRadiusProperty = nullptr;
 
 namespace {
 
-// Brush text ("Red", "#FF0000") becomes a solid brush.
-CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
-                              CTKMarkupDependencyProperty* pProperty) {
-  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> converter(new CTKMarkupSolidColorBrush);
-  converter->SetConvertingProperty(pProperty);
-  return converter->ConvertFrom(pBuilder, pValue);
-}
-
 CTKMarkupPropertyMetadata* ThicknessMetadata(DWORD dwFlags) {
   return new CTKMarkupPropertyMetadata(CTKMarkupThickness::GetZero(), dwFlags);
 }
@@ -47,7 +39,8 @@ void CTKMarkupBorder::RegisterMarkupProperties() {
   const DWORD dwScaled = TK_MARKUP_SCALE_DPI_X | TK_MARKUP_SCALE_DPI_Y;
   BackgroundProperty = CTKMarkupDependencyProperty::Register(
       L"Background", CTKMarkupBrush::StaticType(), pOwner,
-      new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush, TK_MARKUP_AFFECTS_RENDER));
+      new CTKMarkupPropertyMetadata(nullptr, &CTKMarkupBrush::ConvertText,
+                                    TK_MARKUP_AFFECTS_RENDER));
   PaddingProperty = CTKMarkupDependencyProperty::Register(
       L"Padding", CTKMarkupThickness::StaticType(), pOwner,
       ThicknessMetadata(dwScaled | TK_MARKUP_AFFECTS_MEASURE));
@@ -56,7 +49,8 @@ void CTKMarkupBorder::RegisterMarkupProperties() {
       ThicknessMetadata(dwScaled | TK_MARKUP_AFFECTS_MEASURE));
   BorderBrushProperty = CTKMarkupDependencyProperty::Register(
       L"BorderBrush", CTKMarkupBrush::StaticType(), pOwner,
-      new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush, TK_MARKUP_AFFECTS_RENDER));
+      new CTKMarkupPropertyMetadata(nullptr, &CTKMarkupBrush::ConvertText,
+                                    TK_MARKUP_AFFECTS_RENDER));
   CornerRadiusProperty = CTKMarkupDependencyProperty::Register(
       L"CornerRadius", CTKMarkupThickness::StaticType(), pOwner,
       ThicknessMetadata(dwScaled | TK_MARKUP_AFFECTS_RENDER));

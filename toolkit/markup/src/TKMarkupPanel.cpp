@@ -23,18 +23,6 @@ DISP_PROPERTY_EX_ID(CTKMarkupPanel, "Background", 500, DispGetBackground, DispSe
 DISP_PROPERTY_EX_ID(CTKMarkupPanel, "Children", 501, DispGetChildren, SetNotSupported, VT_DISPATCH)
 END_DISPATCH_MAP()
 
-namespace {
-
-// Brush text ("Red", "#FF0000") becomes a solid brush.
-CTKMarkupObject* ConvertBrush(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pValue,
-                              CTKMarkupDependencyProperty* pProperty) {
-  CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> converter(new CTKMarkupSolidColorBrush);
-  converter->SetConvertingProperty(pProperty);
-  return converter->ConvertFrom(pBuilder, pValue);
-}
-
-}  // namespace
-
 CTKMarkupUIElementCollection::CTKMarkupUIElementCollection()
     : CTKMarkupCollection(CTKMarkupUIElement::StaticType()) {}
 
@@ -61,7 +49,8 @@ CTKMarkupPanel::~CTKMarkupPanel() {
 void CTKMarkupPanel::RegisterMarkupProperties() {
   BackgroundProperty = CTKMarkupDependencyProperty::Register(
       L"Background", CTKMarkupBrush::StaticType(), StaticType(),
-      new CTKMarkupPropertyMetadata(nullptr, &ConvertBrush, TK_MARKUP_AFFECTS_RENDER));
+      new CTKMarkupPropertyMetadata(nullptr, &CTKMarkupBrush::ConvertText,
+                                    TK_MARKUP_AFFECTS_RENDER));
 }
 
 CTKMarkupUIElement* CTKMarkupPanel::GetChild(int nIndex) const {

@@ -342,7 +342,9 @@ TEST(ControlTypes, EveryRowMakesAnObjectOfItsClass) {
     ASSERT_NE(nullptr, pObject.Get()) << CStringA(pType->GetClassName()).GetString();
     EXPECT_EQ(pType, pObject->GetType());
     EXPECT_EQ(context.operator CTKMarkupContext*(), pObject->GetContext());
-    if (row.tag != nullptr) EXPECT_EQ(pType, FindMarkupType(row.tag));
+    if (row.tag != nullptr) {
+      EXPECT_EQ(pType, FindMarkupType(row.tag));
+    }
   }
   EXPECT_TRUE(CTKMarkupRadioButton::StaticType()->IsDerivedFrom(CTKMarkupButtonBase::StaticType()));
   EXPECT_TRUE(

@@ -103,7 +103,9 @@ TEST_P(BackEndTest, VerticalGradientRunsFromFirstToLastStop) {
   EXPECT_LT(GetRValue(bottom), 60);
   EXPECT_EQ(surface.GetPixel(0, 4), surface.GetPixel(9, 4));  // one colour per row
   EXPECT_PIXEL(surface, 15, 5, kWhite);
-  if (!UsesGdiPlus()) EXPECT_PIXEL(surface, 5, 9, kBlue);  // row 9 is evaluated at y = 10
+  if (!UsesGdiPlus()) {
+    EXPECT_PIXEL(surface, 5, 9, kBlue);
+  }  // row 9 is evaluated at y = 10
 }
 
 TEST_P(BackEndTest, EllipsesPolygonsAndPolylines) {
@@ -177,7 +179,9 @@ TEST_P(BackEndTest, SavedClipIsRestored) {
     CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> red(Solid(kRed));
     CTKMarkupAutoPtr<CTKMarkupSolidColorBrush> blue(Solid(kBlue));
     HRGN hSaved = dc.SaveClipRegion();
-    if (!UsesGdiPlus()) EXPECT_EQ(hSaved, reinterpret_cast<HRGN>(-1));
+    if (!UsesGdiPlus()) {
+      EXPECT_EQ(hSaved, reinterpret_cast<HRGN>(-1));
+    }
     dc.IntersectClipRect(RECT{0, 0, 10, 10});
     RECT expected = {0, 0, 10, 10};
     EXPECT_TRUE(EqualRect(&dc.GetClipBox(), &expected));
@@ -361,7 +365,7 @@ TEST_P(BackEndTest, PrimitiveSheetForTheGallery) {
   // The disc shows inside the clip only.
   EXPECT_PIXEL(surface, rcClip.left + 2, rcClip.top + 24, kWhite);
   EXPECT_GT(GetBValue(surface.GetPixel(rcClip.left + 24, rcClip.top + 24)), 150);
-  EXPECT_TRUE(m_context->IsGdiPlusEnabled() != FALSE == GetParam());
+  EXPECT_EQ(m_context->IsGdiPlusEnabled() != FALSE, GetParam() != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BackEndTest, ::testing::Values(false, true),

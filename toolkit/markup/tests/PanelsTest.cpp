@@ -258,7 +258,9 @@ TEST(PanelsTest, TypeRowsMakeTheirClasses) {
   for (const Case& c : cases) {
     CTKMarkupType* pType = TKMarkupTypeRow(c.nRow);
     SCOPED_TRACE(CStringA(pType->GetClassName()).GetString());
-    if (c.lpszTag != nullptr) EXPECT_EQ(pType, FindMarkupType(c.lpszTag));
+    if (c.lpszTag != nullptr) {
+      EXPECT_EQ(pType, FindMarkupType(c.lpszTag));
+    }
     CTKMarkupAutoPtr<> object(context->CreateMarkupObject(pType));
     ASSERT_NE(nullptr, object.Get());
     EXPECT_EQ(pType, object->GetType());
