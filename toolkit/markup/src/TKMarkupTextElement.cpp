@@ -1,10 +1,12 @@
 // Text elements: the inherited font and colour properties of text.
 #include "markup/TKMarkupTextElement.h"
 
+#include "TKMarkupElementDispatchValues.h"
 #include "TKMarkupTextDispatch.h"
 
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupConverters.h"
+#include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -14,6 +16,7 @@ IMPLEMENT_MARKUP_TYPE(CTKMarkupTextElement, TKMarkupRow_TextElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupTextElement)
 
 BEGIN_DISPATCH_MAP(CTKMarkupTextElement, CTKMarkupFrameworkContentElement)
+DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "Tag", 400, DispGetTag, DispSetTag, VT_VARIANT)
 DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "TextDecorations", 503, DispGetTextDecorations,
                     DispSetTextDecorations, VT_I4)
 DISP_PROPERTY_EX_ID(CTKMarkupTextElement, "FontSize", 504, DispGetFontSize, DispSetFontSize, VT_I4)
@@ -195,4 +198,10 @@ LPDISPATCH CTKMarkupTextElement::DispGetForeground() {
 }
 void CTKMarkupTextElement::DispSetForeground(LPDISPATCH pValue) {
   TextDispSetObject(this, ForegroundProperty, pValue);
+}
+
+// Tag reads and writes as a framework element's does: only a string can be set.
+VARIANT CTKMarkupTextElement::DispGetTag() { return MarkupObjectToVariant(GetTag()); }
+void CTKMarkupTextElement::DispSetTag(const VARIANT& value) {
+  SetValue(CTKMarkupFrameworkElement::TagProperty, MarkupStringFromVariant(value));
 }

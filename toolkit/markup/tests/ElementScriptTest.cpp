@@ -87,6 +87,21 @@ TEST_F(ElementScriptTest, ScriptsSetPropertiesOfEachLayer) {
   EXPECT_EQ(Tag(), L"done");
 }
 
+// Text elements carry a Tag as framework elements do.
+TEST_F(ElementScriptTest, TextElementsHaveATag) {
+  std::string error;
+  m_root.Assign(
+      ParseForTest(m_context,
+                   L"<TextBlock xmlns:tk='urn:tk' Name='tb'><Run Name='r' Tag='first'>x</Run>"
+                   L"<tk:Script><![CDATA[var before = r.Tag; r.Tag = 'second'; "
+                   L"tb.Tag = before + '|' + r.Tag;]]></tk:Script></TextBlock>",
+                   &error));
+  ASSERT_EQ(error, "");
+  CTKMarkupFrameworkElement* pBlock = MarkupCast<CTKMarkupFrameworkElement>(m_root);
+  ASSERT_NE(pBlock, nullptr);
+  EXPECT_STREQ(MarkupStringText(pBlock->GetTag()), L"first|second");
+}
+
 TEST_F(ElementScriptTest, ReadOnlyMembersAndWrongValuesAreRefused) {
   struct Case {
     const wchar_t* lpszStatement;

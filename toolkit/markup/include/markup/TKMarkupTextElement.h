@@ -54,6 +54,8 @@ class CTKMarkupTextElement : public CTKMarkupFrameworkContentElement {
   static int IntOf(CTKMarkupObject* pValue, int nDefault);
 
  protected:
+  VARIANT DispGetTag();
+  void DispSetTag(const VARIANT& value);
   long DispGetTextDecorations();
   void DispSetTextDecorations(long nValue);
   long DispGetFontSize();
