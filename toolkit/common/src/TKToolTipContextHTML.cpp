@@ -2,6 +2,8 @@
 // the narrowest width that keeps the page's height.
 #include "common/TKToolTipContextHTML.h"
 
+#include "common/TKToolTipSystem.h"
+
 #include <afxdisp.h>
 #include <exdisp.h>
 #include <mshtml.h>
@@ -148,13 +150,14 @@ BOOL CTKToolTipContext::CHTMLToolTip::CreateBrowser() {
 }
 
 BOOL CTKToolTipContext::CHTMLToolTip::WaitForPage() {
-  DWORD dwStart = ::GetTickCount();
+  CTKToolTipSystem* pSystem = TKToolTipSystem();
+  DWORD dwStart = pSystem->GetTickCount();
   DWORD dwLimit = GetLoadTimeout();
   for (;;) {
     READYSTATE state = READYSTATE_UNINITIALIZED;
     if (m_pBrowser == nullptr || FAILED(m_pBrowser->get_ReadyState(&state))) return FALSE;
     if (state == READYSTATE_COMPLETE) return TRUE;
-    DWORD dwElapsed = ::GetTickCount() - dwStart;
+    DWORD dwElapsed = pSystem->GetTickCount() - dwStart;
     if (dwElapsed >= dwLimit) return FALSE;
     MSG msg;
     if (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {

@@ -11,6 +11,18 @@
 
 namespace {
 
+// A clock that moves on 100 ms each time it is read, so a wait for the page
+// ends after a known number of looks, however slow the machine is.
+class CSteppingClock : public CTKToolTipSystem {
+ public:
+  DWORD GetTickCount() override {
+    ++m_nReads;
+    return m_dwNow += 100;
+  }
+  int m_nReads = 0;
+  DWORD m_dwNow = 0;
+};
+
 class HTMLToolTipTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -19,6 +31,7 @@ class HTMLToolTipTest : public ::testing::Test {
     m_context.SetStyle(CTKToolTipContext::styleHTML);
   }
   void TearDown() override {
+    TKSetToolTipSystem(nullptr);
     CTKToolTipContext::CHTMLToolTip::SetLoadTimeout(0);
     ::OleUninitialize();
   }
@@ -49,16 +62,17 @@ TEST_F(HTMLToolTipTest, WithoutABrowserEngineTheTipGivesUpInTime) {
   CTKToolTipContextToolTip::TOOLITEM tool;
   tool.strText = "<b>Bold</b> words";
   tool.hWnd = m_owner.GetSafeHwnd();
-  DWORD dwStart = ::GetTickCount();
+  CSteppingClock clock;
+  TKSetToolTipSystem(&clock);
   EXPECT_EQ(CSize(0, 0), pTip->CalcSize(&tool));
   // The browser control itself is there; only its page never completes.
   EXPECT_NE(nullptr, pTip->GetBrowser());
   EXPECT_TRUE(::IsWindow(pTip->GetBrowserWindow()->GetSafeHwnd()));
-  // The wait for the page is bounded; asking again does not wait again.
-  EXPECT_LT(::GetTickCount() - dwStart, 3000u);
-  dwStart = ::GetTickCount();
+  // The wait for the page ends once the limit has passed on the clock (the
+  // start and three looks of 100 ms each); asking again does not wait again.
+  EXPECT_EQ(4, clock.m_nReads);
   EXPECT_EQ(CSize(0, 0), pTip->CalcSize(&tool));
-  EXPECT_LT(::GetTickCount() - dwStart, 1000u);
+  EXPECT_EQ(4, clock.m_nReads);
   HWND hBrowser = pTip->GetBrowserWindow()->GetSafeHwnd();
   pTip->DestroyWindow();
   EXPECT_EQ(nullptr, pTip->GetBrowser());
