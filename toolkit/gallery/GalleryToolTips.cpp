@@ -9,6 +9,7 @@
 #include "common/TKToolTipContextHTML.h"
 #include "common/TKToolTipContextToolTip.h"
 #include "common/TKToolTipSystem.h"
+#include "common/TKBitmapFunctions.h"
 
 namespace {
 
@@ -130,16 +131,10 @@ void DrawFrameWithShadow(CGalleryCanvas& canvas, int x, int y) {
     CRect rcShadow, rcFrame;
     pShadow->GetWindowRect(&rcShadow);
     frame.GetWindowRect(&rcFrame);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = rcShadow.Width();
-    bmi.bmiHeader.biHeight = -rcShadow.Height();
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    LPBYTE pBits = nullptr;
+    HBITMAP hBitmap = Create32BitDIBSection(NULL, rcShadow.Width(), -rcShadow.Height(), &pBits);
     if (hBitmap != NULL &&
-        pShadow->DrawShadow(static_cast<DWORD*>(pBits), rcShadow.Width(), rcShadow.Height())) {
+        pShadow->DrawShadow(reinterpret_cast<DWORD*>(pBits), rcShadow.Width(), rcShadow.Height())) {
       CDC memDC;
       memDC.CreateCompatibleDC(canvas.GetDC());
       HGDIOBJ hOld = ::SelectObject(memDC.GetSafeHdc(), hBitmap);

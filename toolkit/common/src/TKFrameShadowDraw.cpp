@@ -2,6 +2,7 @@
 // corners from the shadow colour to transparent, drawn with GDI+ and handed
 // to the layered window with per-pixel alpha.
 #include "common/TKFrameShadow.h"
+#include "common/TKBitmapFunctions.h"
 
 #include <objidl.h>
 
@@ -165,21 +166,13 @@ void CTKFrameShadow::OnPaint() {
   const int W = rcClient.Width(), H = rcClient.Height();
   // A DIB section rather than a device bitmap: the layered window needs the
   // premultiplied alpha that GDI+ writes, and a device bitmap may drop it.
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-  bmi.bmiHeader.biWidth = W;
-  bmi.bmiHeader.biHeight = -H;
-  bmi.bmiHeader.biPlanes = 1;
-  bmi.bmiHeader.biBitCount = 32;
-  void* pBits = nullptr;
+  LPBYTE pBits = nullptr;
   HDC hdcMem = ::CreateCompatibleDC(hdcPaint);
-  HBITMAP hBitmap = (W > 0 && H > 0)
-                        ? ::CreateDIBSection(hdcPaint, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0)
-                        : nullptr;
+  HBITMAP hBitmap = (W > 0 && H > 0) ? Create32BitDIBSection(hdcPaint, W, -H, &pBits) : nullptr;
   m_bPainted = FALSE;
   if (hdcMem != nullptr && hBitmap != nullptr) {
     HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
-    DrawShadow(static_cast<DWORD*>(pBits), W, H);
+    DrawShadow(reinterpret_cast<DWORD*>(pBits), W, H);
     BYTE nAlpha = m_nTransparency;
     // A hidden shadow keeps a trace of alpha so it can still be grabbed to resize.
     if (bHidden) nAlpha = bResizable ? 2 : 0;

@@ -4,6 +4,7 @@
 
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupPoint.h"
+#include "common/TKBitmapFunctions.h"
 
 #include <math.h>
 
@@ -69,16 +70,9 @@ void CTKMarkupDeviceContext::FillLinearGradient(const RECT& rc, CTKMarkupBrush* 
         GradientStop{GetBValue(c), GetGValue(c), GetRValue(c), s.dOffset, s.dOffset - dPrevious});
   }
 
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;  // top-down rows keep the arithmetic simple
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   DWORD* pBits = nullptr;
-  HBITMAP hBitmap =
-      CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pBits), nullptr, 0);
+  // Top-down rows keep the arithmetic simple.
+  HBITMAP hBitmap = Create32BitDIBSection(m_hDC, w, -h, reinterpret_cast<LPBYTE*>(&pBits));
   if (hBitmap == nullptr || pBits == nullptr) {
     if (hBitmap != nullptr) DeleteObject(hBitmap);
     return;

@@ -13,6 +13,7 @@
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupThickness.h"
+#include "common/TKBitmapFunctions.h"
 
 #include <math.h>
 
@@ -28,15 +29,8 @@ const char* const kCellNames[kMarkupSheetCells] = {
 
 // A 16 x 16 alpha bitmap: a disc whose edge fades out, orange over blue.
 CTKImageManagerIcon* MakeAlphaIcon() {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = 16;
-  info.bmiHeader.biHeight = -16;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   DWORD* pBits = nullptr;
-  HBITMAP hBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
-                                     reinterpret_cast<void**>(&pBits), nullptr, 0);
+  HBITMAP hBitmap = Create32BitDIBSection(nullptr, 16, -16, reinterpret_cast<LPBYTE*>(&pBits));
   if (hBitmap == nullptr) return nullptr;
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {

@@ -11,6 +11,7 @@
 
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupFlat.h"
+#include "common/TKBitmapFunctions.h"
 
 namespace {
 
@@ -38,14 +39,7 @@ double Now() {
 struct Surface {
   Surface() {
     hDC = CreateCompatibleDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    hBitmap = CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    hBitmap = Create32BitDIBSection(hDC, kWidth, -kHeight, nullptr);
     hOld = SelectObject(hDC, hBitmap);
   }
   ~Surface() {

@@ -32,7 +32,8 @@ HBITMAP LoadBitmapFromFile(LPCSTR lpszPath, BOOL* pbAlpha);
 
 // 32-bit bitmaps ---------------------------------------------------------------
 
-/// A bottom-up 32-bit DIB section; its pixels through ppBits when given.
+/// A 32-bit DIB section, bottom-up, or top-down for a negative height; its
+/// pixels through ppBits when given.
 HBITMAP Create32BitDIBSection(HDC hDC, int nWidth, int nHeight, LPBYTE* ppBits);
 /// Reads a 32 bits-per-pixel bitmap: *ppInfo (a BITMAPINFO with room for three
 /// masks) and *ppBits (width x height x 4 bytes, bottom row first) are malloc'ed
