@@ -23,9 +23,8 @@ CTKMarkupScrollBar::~CTKMarkupScrollBar() { delete m_pTheme; }
 void CTKMarkupScrollBar::SetScrollInfo(const SCROLLINFO& si) {
   if (si.nMax == m_si.nMax && si.nPage == m_si.nPage && si.nPos == m_si.nPos) return;
   m_si = si;
-  // The parts follow at once; the next arrange lays them out again anyway.
-  int nArrow = ::GetSystemMetrics(m_nOrientation ? SM_CYVSCROLL : SM_CXHSCROLL);
-  TKMarkupCalcScrollBarInfo(m_info.rc, m_si, m_nOrientation, nArrow, &m_info);
+  // The parts are laid out by the next arrange, even at the same rectangle.
+  InvalidateArrangement();
 }
 
 CSize CTKMarkupScrollBar::MeasureOverride(CTKMarkupDrawingContext*, int, int) {
