@@ -1,8 +1,11 @@
 // CTKMarkupScrollBar: layout, hot part, tracking and drawing of the element.
 #include "markup/TKMarkupScrollBar.h"
 
+#include <memory>
+
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollViewer.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -47,9 +50,12 @@ void CTKMarkupScrollBar::OnRender(CTKMarkupDrawingContext* pDC) {
   if (pTrack == nullptr) state.nHotPart = m_info.ht;
   state.bEnabled = IsScrollBarEnabled();
   state.pTheme = GetTheme();
-  HDC hDC = pDC->GetDC();
-  TKMarkupDrawScrollBar(hDC, POINT{0, 0}, m_info, state);
-  pDC->ReleaseDC(hDC);
+  std::unique_ptr<CTKMarkupDedicatedDC> dc(
+      pDC->GetDeviceContext()->CreateDedicatedDC(m_info.rc));
+  if (HDC hDC = dc->GetDC()) {
+    TKMarkupDrawScrollBar(hDC, dc->GetOriginOffset(), m_info, state);
+    dc->Commit();
+  }
 }
 
 void CTKMarkupScrollBar::OnMouseMove(CTKMarkupMouseEventArgs* pArgs) {
