@@ -78,10 +78,14 @@ CTKMarkupObject* ParseForTest(CTKMarkupContext* pContext, const std::wstring& te
 /// The builder's error for a text that must fail ("" when it parsed).
 std::string BuildError(CTKMarkupContext* pContext, const std::wstring& text);
 
-/// A context released when the test ends.
+/// A context released when the test ends; with `bRunScripts` its trees run
+/// their script blocks, as the contexts of trusted pages do.
 class CTestContext {
  public:
-  explicit CTestContext(HWND hWnd = nullptr) : m_pContext(new CTKMarkupContext(hWnd)) {}
+  explicit CTestContext(HWND hWnd = nullptr, BOOL bRunScripts = FALSE)
+      : m_pContext(new CTKMarkupContext(hWnd)) {
+    m_pContext->SetScriptsEnabled(bRunScripts);
+  }
   ~CTestContext() { m_pContext->Release(); }
   CTKMarkupContext* operator->() const { return m_pContext; }
   operator CTKMarkupContext*() const { return m_pContext; }
