@@ -53,6 +53,11 @@ class CTKTabPaintManagerTheme {
 
  protected:
   int GetStripPosition(const CTKTabManager* pStrip) const;
+  /// The page of client frame 0 (filled, framed all round) or 1 (filled,
+  /// one line on the header side); nothing for frame 2.
+  void FrameClient(CTKTabManager* pStrip, CDC* pDC, CRect rcClient, COLORREF clrFrame);
+  /// A tab's rectangle widened by half its height at both ends of the strip.
+  static CRect WidenByHalfHeight(const CTKTabManagerItem* pItem);
 
   CRect m_rcHeaderMargin;
   int m_nItemSpacing = -2;

@@ -91,6 +91,26 @@ CRect CTKTabPaintManagerTheme::GetClientRect(CRect rc, const CTKTabManager* pStr
   return rc;
 }
 
+void CTKTabPaintManagerTheme::FrameClient(CTKTabManager* pStrip, CDC* pDC, CRect rcClient,
+                                          COLORREF clrFrame) {
+  const int nFrame = m_pPaintManager->m_nClientFrame;
+  if (nFrame != 0 && nFrame != 1) return;
+  GetColorSet()->FillClient(pDC, rcClient, pStrip);
+  if (nFrame == 0)
+    DrawFrame3d(pDC, rcClient, clrFrame, clrFrame);
+  else
+    DrawRectSide(pDC, rcClient, pStrip->GetPosition(), clrFrame, clrFrame);
+}
+
+CRect CTKTabPaintManagerTheme::WidenByHalfHeight(const CTKTabManagerItem* pItem) {
+  CRect rc = pItem->GetRect();
+  if (pItem->GetManager()->IsHorizontal())
+    rc.InflateRect(rc.Height() / 2, 0);
+  else
+    rc.InflateRect(0, rc.Width() / 2);
+  return rc;
+}
+
 CRect CTKTabPaintManagerTheme::GetClientMargin(const CTKTabManager*) const {
   return m_pPaintManager->m_rcClientMargin;
 }

@@ -18,12 +18,7 @@ CRect CTKTabThemeExcel2003::GetHeaderMargin() const {
 }
 
 CRect CTKTabThemeExcel2003::GetItemDrawRect(const CTKTabManagerItem* pItem) const {
-  CRect rc = pItem->GetRect();
-  if (pItem->GetManager()->IsHorizontal())
-    rc.InflateRect(rc.Height() / 2, 0);
-  else
-    rc.InflateRect(0, rc.Width() / 2);
-  return rc;
+  return WidenByHalfHeight(pItem);
 }
 
 void CTKTabThemeExcel2003::DrawItem(CDC* pDC, CTKTabManagerItem* pItem) {

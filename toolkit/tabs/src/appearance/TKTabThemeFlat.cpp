@@ -37,20 +37,7 @@ CRect CTKTabThemeFlat::FillTabControl(CTKTabManager* pStrip, CDC* pDC, CRect rcC
   CTKTabPaintManagerColorSet* pColors = GetColorSet();
   const CRect rcHeader = GetHeaderRect(rcControl, pStrip);
   pColors->FillHeader(pDC, rcHeader, pStrip);
-  const CRect rcClient = GetClientRect(rcControl, pStrip);
-  const COLORREF clrFrame = pColors->m_clrFrameBorder;
-  switch (m_pPaintManager->m_nClientFrame) {
-    case 0:
-      pColors->FillClient(pDC, rcClient, pStrip);
-      DrawFrame3d(pDC, rcClient, clrFrame, clrFrame);
-      break;
-    case 1:
-      pColors->FillClient(pDC, rcClient, pStrip);
-      DrawRectSide(pDC, rcClient, pStrip->GetPosition(), clrFrame, clrFrame);
-      break;
-    default:
-      break;
-  }
+  FrameClient(pStrip, pDC, GetClientRect(rcControl, pStrip), pColors->m_clrFrameBorder);
   return rcHeader;
 }
 

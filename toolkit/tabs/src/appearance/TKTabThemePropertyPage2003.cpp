@@ -45,15 +45,7 @@ CRect CAppearanceSetPropertyPage2003::FillTabControl(CTKTabManager* pStrip, CDC*
   CTKTabPaintManagerColorSet* pColors = GetColorSet();
   const CRect rcHeader = GetHeaderRect(rcControl, pStrip);
   pColors->FillHeader(pDC, rcHeader, pStrip);
-  const CRect rcClient = GetClientRect(rcControl, pStrip);
-  const COLORREF clrFrame = pColors->m_clrSlantedSelectedBorder;
-  if (m_pPaintManager->m_nClientFrame == 0) {
-    pColors->FillClient(pDC, rcClient, pStrip);
-    DrawFrame3d(pDC, rcClient, clrFrame, clrFrame);
-  } else if (m_pPaintManager->m_nClientFrame == 1) {
-    pColors->FillClient(pDC, rcClient, pStrip);
-    DrawRectSide(pDC, rcClient, pStrip->GetPosition(), clrFrame, clrFrame);
-  }
+  FrameClient(pStrip, pDC, GetClientRect(rcControl, pStrip), pColors->m_clrSlantedSelectedBorder);
   return rcHeader;
 }
 
@@ -102,12 +94,7 @@ CRect CAppearanceSetVisualStudio2005::GetHeaderMargin() const {
 }
 
 CRect CAppearanceSetVisualStudio2005::GetItemDrawRect(const CTKTabManagerItem* pItem) const {
-  CRect rc = pItem->GetRect();
-  if (pItem->GetManager()->IsHorizontal())
-    rc.InflateRect(rc.Height() / 2, 0);
-  else
-    rc.InflateRect(0, rc.Width() / 2);
-  return rc;
+  return WidenByHalfHeight(pItem);
 }
 
 void CAppearanceSetVisualStudio2005::DrawItem(CDC* pDC, CTKTabManagerItem* pItem) {

@@ -157,15 +157,7 @@ CRect CAppearanceSetPropertyPageAccess2007::FillTabControl(CTKTabManager* pStrip
   CTKTabPaintManagerColorSet* pColors = GetColorSet();
   const CRect rcHeader = GetHeaderRect(rcControl, pStrip);
   pDC->FillSolidRect(rcHeader, pColors->m_clrHeaderFace.m_clrLight);
-  const CRect rcClient = GetClientRect(rcControl, pStrip);
-  const COLORREF clrFrame = pColors->m_clrFrameBorder;
-  if (m_pPaintManager->m_nClientFrame == 0) {
-    pColors->FillClient(pDC, rcClient, pStrip);
-    DrawFrame3d(pDC, rcClient, clrFrame, clrFrame);
-  } else if (m_pPaintManager->m_nClientFrame == 1) {
-    pColors->FillClient(pDC, rcClient, pStrip);
-    DrawRectSide(pDC, rcClient, pStrip->GetPosition(), clrFrame, clrFrame);
-  }
+  FrameClient(pStrip, pDC, GetClientRect(rcControl, pStrip), pColors->m_clrFrameBorder);
   return rcHeader;
 }
 

@@ -92,10 +92,14 @@ int CTKTabPaintManager::DrawItemText(CDC* pDC, CTKTabManagerItem* pItem, CRect r
   CRect rcInner = rcItem;
   rcInner.DeflateRect(m_rcButtonMargin);
   LONG& nFarEnd = bHorizontalStrip ? rcContent.right : rcContent.bottom;
-  nFarEnd -= 3;
+  // The gap before the close buttons is only there with buttons, as the
+  // measure counts it: always taking it would cut every caption by 3 pixels.
+  BOOL bGap = FALSE;
   for (int i = 0; i < buttons.GetSize(); ++i) {
     CTKTabManagerNavigateButton* pButton = buttons[i];
     if (!pStrip->IsNavigateButtonVisible(pButton)) continue;
+    if (!bGap) nFarEnd -= 3;
+    bGap = TRUE;
     const CSize sz = pButton->GetSize();
     CRect rcButton;
     if (bHorizontalStrip) {
