@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "TKTabSavedClip.h"
 #include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKScopedHandle.h"
@@ -203,8 +204,7 @@ COLORREF CTKTabPaintManagerTheme::FillItemPolygon(CDC* pDC, CTKTabManagerItem* p
     }
   }
   HDC hDC = pDC->GetSafeHdc();
-  CTKScopedRgn rgnOld(::CreateRectRgn(0, 0, 0, 0));
-  const BOOL bHadClip = ::GetClipRgn(hDC, rgnOld.Get()) == 1;
+  CTKTabSavedClip clip(hDC);
   std::vector<POINT> device(points);
   if (nCount > 0) ::LPtoDP(hDC, device.data(), nCount);
   CTKScopedRgn rgn(nCount > 0 ? ::CreatePolygonRgn(device.data(), nCount, ALTERNATE) : NULL);
@@ -232,6 +232,6 @@ COLORREF CTKTabPaintManagerTheme::FillItemPolygon(CDC* pDC, CTKTabManagerItem* p
     CTKScopedCreatedDC memDC(::CreateCompatibleDC(hDC));
     clr = GetColorSet()->FillItem(CDC::FromHandle(memDC.Get()), CRect(), pItem);
   }
-  ::SelectClipRgn(hDC, bHadClip ? rgnOld.Get() : NULL);
+  clip.Restore();
   return clr;
 }

@@ -3,6 +3,8 @@
 // that only fill.
 #include "tabs/TKTabThemeFlat.h"
 
+#include "TKTabSavedClip.h"
+
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKScopedHandle.h"
@@ -14,20 +16,6 @@
 namespace {
 
 int PositionOf(const CTKTabManagerItem* pItem) { return pItem->GetManager()->GetPosition(); }
-
-/// Puts back the clip region the DC had when constructed.
-class CSavedClip {
- public:
-  explicit CSavedClip(CDC* pDC) : m_hDC(pDC->GetSafeHdc()), m_rgn(::CreateRectRgn(0, 0, 0, 0)) {
-    m_bHadClip = m_rgn && ::GetClipRgn(m_hDC, m_rgn.Get()) == 1;
-  }
-  void Restore() { ::SelectClipRgn(m_hDC, m_bHadClip ? m_rgn.Get() : NULL); }
-
- private:
-  HDC m_hDC;
-  CTKScopedRgn m_rgn;
-  BOOL m_bHadClip = FALSE;
-};
 
 }  // namespace
 
@@ -79,7 +67,7 @@ void CAppearanceSetPropertyPageFlat::DrawItem(CDC* pDC, CTKTabManagerItem* pItem
   CRect rcF = rcR;
   DeflateRectByPosition(rcF, 1, 1, 1, 0, nPosition);
 
-  CSavedClip clip(pDC);
+  CTKTabSavedClip clip(pDC->GetSafeHdc());
   CTKDrawHelpers::ExcludeCorners(pDC, rcQ.left, rcQ.top, rcQ.right, rcQ.bottom);
   const BOOL bSelected = pItem->IsSelected();
   const COLORREF clrBorder = GetBorderColor(pItem);
@@ -163,7 +151,7 @@ void CTKTabThemeVisualStudio2010::DrawItem(CDC* pDC, CTKTabManagerItem* pItem) {
   InflateRectByPosition(rcR, 0, 0, 0, 1, nPosition);
   // The corners leave the clip again before the caption, so that the next
   // tab drawn is not missing them.
-  CSavedClip clip(pDC);
+  CTKTabSavedClip clip(pDC->GetSafeHdc());
   CTKDrawHelpers::ExcludeCorners(pDC, rcR.left, rcR.top, rcR.right, rcR.bottom, TRUE);
   if (m_bFillEveryTab || pItem->IsSelected() || pItem->IsHighlighted()) {
     const COLORREF clrBorder = GetBorderColor(pItem);

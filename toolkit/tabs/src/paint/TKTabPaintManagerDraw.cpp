@@ -1,29 +1,12 @@
 // Painting a strip: background, header and page through the appearance,
 // rows under the header clip, the selected tab last.
+#include "TKTabSavedClip.h"
 #include "common/TKScopedHandle.h"
 #include "tabs/TKTabManager.h"
 #include "tabs/TKTabManagerItem.h"
 #include "tabs/TKTabPaintManager.h"
 #include "tabs/TKTabPaintManagerColorSet.h"
 #include "tabs/TKTabPaintManagerTheme.h"
-
-namespace {
-
-/// Puts back the DC's clip region as it was when constructed.
-class CClipRestore {
- public:
-  explicit CClipRestore(HDC hDC) : m_hDC(hDC), m_rgn(::CreateRectRgn(0, 0, 0, 0)) {
-    m_bHadClip = m_rgn && ::GetClipRgn(hDC, m_rgn.Get()) == 1;
-  }
-  ~CClipRestore() { ::SelectClipRgn(m_hDC, m_bHadClip ? m_rgn.Get() : NULL); }
-
- private:
-  HDC m_hDC;
-  CTKScopedRgn m_rgn;
-  BOOL m_bHadClip = FALSE;
-};
-
-}  // namespace
 
 void CTKTabPaintManager::PaintStripBody(CTKTabManager* pStrip, CDC* pDC, CRect rc) {
   if (pStrip->HasControlFrame()) {
@@ -44,7 +27,7 @@ void CTKTabPaintManager::PaintStripBody(CTKTabManager* pStrip, CDC* pDC, CRect r
   else
     pDC->GetClipBox(rcClip);
   if (!rcClip.IsRectEmpty()) {
-    CClipRestore restore(pDC->GetSafeHdc());
+    CTKTabSavedClip restore(pDC->GetSafeHdc());
     if (m_bClipHeader) {
       CRect rcDevice = rcClip;
       pDC->LPtoDP(rcDevice);
