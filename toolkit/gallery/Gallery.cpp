@@ -28,6 +28,7 @@ const GalleryPage kPages[] = {
     DrawMarkupControlsPage,
     DrawCaptionsPage,
     DrawMarkupLayoutPage,
+    DrawTabsPage,
 };
 // clang-format on
 
