@@ -126,14 +126,15 @@ endfunction()
 
 # velm_component(<library> [INCLUDE dir] [DEPS ...] [TEST_DEPS ...])
 # The usual shape of a folder: every .cpp/.c beside the CMakeLists.txt (or under
-# src/ when there is one) forms the static library; tests/<Name>Test.cpp each make
-# one test program <library>_<Name>, with tests/<Name>Test.rc as its resources when
-# present and tests/Support*.cpp shared by all of them.
+# src/ and its folders by concern, when there is one) forms the static library;
+# tests/<Name>Test.cpp each make one test program <library>_<Name>, with
+# tests/<Name>Test.rc as its resources when present and tests/Support*.cpp shared
+# by all of them.
 function(velm_component lib)
   cmake_parse_arguments(C "" "INCLUDE" "DEPS;TEST_DEPS" ${ARGN})
   set(dir ${CMAKE_CURRENT_SOURCE_DIR})
   if(EXISTS ${dir}/src)
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/src/*.cpp ${dir}/src/*.c)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/src/*.cpp ${dir}/src/*.c)
   else()
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.c)
   endif()
@@ -149,7 +150,15 @@ function(velm_component lib)
     add_library(${lib} STATIC ${sources})
     target_include_directories(${lib} PUBLIC ${C_INCLUDE})
     if(EXISTS ${dir}/src)
-      target_include_directories(${lib} PRIVATE ${dir}/src)  # private headers
+      # Private headers, found by name from any folder of the library.
+      file(GLOB_RECURSE private_headers CONFIGURE_DEPENDS ${dir}/src/*.h)
+      set(private_dirs ${dir}/src)
+      foreach(header IN LISTS private_headers)
+        get_filename_component(header_dir ${header} DIRECTORY)
+        list(APPEND private_dirs ${header_dir})
+      endforeach()
+      list(REMOVE_DUPLICATES private_dirs)
+      target_include_directories(${lib} PRIVATE ${private_dirs})
     endif()
     target_link_libraries(${lib} PUBLIC ${C_DEPS})
   else()

@@ -28,6 +28,7 @@ const GalleryPage kPages[] = {
     DrawMarkupControlsPage,
     DrawCaptionsPage,
     DrawMarkupLayoutPage,
+    DrawCommandBarsPage,
 };
 // clang-format on
 

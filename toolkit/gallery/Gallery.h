@@ -25,3 +25,4 @@ bool DrawShapesPage(const GalleryContext& context);
 bool DrawMarkupControlsPage(const GalleryContext& context);
 bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
+bool DrawCommandBarsPage(const GalleryContext& context);
