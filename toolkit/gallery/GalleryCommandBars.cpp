@@ -17,7 +17,7 @@
 namespace {
 
 const CRect kBorders(2, 2, 2, 2);
-const int kLabelWidth = 190;
+const int kLabelWidth = 230;
 const int kRowGap = 14;
 
 struct LayoutCase {
@@ -50,12 +50,17 @@ const LayoutCase kCases[] = {
     {"the same, hide mode", [](CTKCommandBar* p) { AddButtons(p, 10, {4, 7}); },
      kTenButtonsForEight, TKLM_HORZDOCK | TKLM_HIDEWRAP, false},
     {"12 floating buttons", [](CTKCommandBar* p) { AddButtons(p, 12); }, 0, TKLM_POPUP, false},
-    {"far end and stretched",
+    {"far-end control",
      [](CTKCommandBar* p) {
-       AddButtons(p, 6, {5});
+       AddButtons(p, 5, {4});
+       p->GetControl(4)->SetFlags(TKFLAG_RIGHTALIGN);
+     },
+     360, TKLM_HORZDOCK | TKLM_STRETCH, false},
+    {"two stretched controls",
+     [](CTKCommandBar* p) {
+       AddButtons(p, 5);
        p->GetControl(1)->SetFlags(TKFLAG_STRETCHED);
        p->GetControl(3)->SetFlags(TKFLAG_STRETCHED);
-       p->GetControl(5)->SetFlags(TKFLAG_RIGHTALIGN);
      },
      360, TKLM_HORZDOCK | TKLM_STRETCH, false},
     {"docked left",

@@ -152,8 +152,8 @@ TEST_F(CollectionTest, TheKeyboardWalkWrapsOnceAndSkipsHiddenControls) {
     int nExpected;
   };
   const Case cases[] = {
-      {-1, -1, TRUE, 4}, {-1, 1, TRUE, 0}, {4, 1, TRUE, 0},  {0, 1, TRUE, 1},
-      {0, 1, FALSE, 4},  {4, -1, FALSE, 0}, {0, -1, FALSE, 4},
+      {-1, -1, TRUE, 4}, {-1, 1, TRUE, 0}, {4, 1, TRUE, 0},  {0, 1, TRUE, 4},
+      {0, 1, FALSE, 1},  {4, -1, FALSE, 1}, {4, -1, TRUE, 0}, {0, -1, FALSE, 4},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Controls()->GetNext(c.nStart, c.nDirection, TRUE, FALSE, c.bCheckExpandHidden),

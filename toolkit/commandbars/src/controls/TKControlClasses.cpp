@@ -26,7 +26,13 @@ CTKControlPopup::~CTKControlPopup() { SetCommandBar(nullptr); }
 
 void CTKControlPopup::SetCommandBar(CTKCommandBar* pBar) {
   if (m_pCommandBar == pBar) return;
-  if (m_pCommandBar != nullptr) m_pCommandBar->InternalRelease();
+  if (m_pCommandBar != nullptr) {
+    // Whoever still holds the old bar must not reach this control through it.
+    if (CTKPopupBar* pOld = DYNAMIC_DOWNCAST(CTKPopupBar, m_pCommandBar)) {
+      if (pOld->GetControlPopup() == this) pOld->SetControlPopup(nullptr);
+    }
+    m_pCommandBar->InternalRelease();
+  }
   m_pCommandBar = pBar;
   if (CTKPopupBar* pPopup = DYNAMIC_DOWNCAST(CTKPopupBar, pBar)) pPopup->SetControlPopup(this);
 }

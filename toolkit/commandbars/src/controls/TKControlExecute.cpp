@@ -21,7 +21,7 @@ void ClosePopups(CTKCommandBar* pRootBar, CTKCommandBars* pCommandBars) {
 
 void CTKControl::OnExecute() {
   if (m_pParent == nullptr) return;
-  TKMenuSoundPlayer()->PlayMenuSound(1);
+  TKMenuSoundPlayer()->PlayMenuSound(TK_MENUSOUND_COMMAND);
   m_bPressed = m_pParent->GetPosition() != tkBarPopup ? 2 : 0;
 
   CTKCommandBar* pRootBar = m_pParent->GetRootParent();
