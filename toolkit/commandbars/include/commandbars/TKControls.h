@@ -108,6 +108,7 @@ class CTKControls : public CCmdTarget {
   int WrapRows(TK_LAYOUT& layout, int nLength, DWORD& dwMode);
   CSize PlaceRows(TK_LAYOUT& layout, BOOL bVertical);
   CSize WrapAndPlace(TK_LAYOUT& layout, int nLength, BOOL bVertical, int* pnRows = NULL);
+  void SearchBounds(TK_LAYOUT& layout, int& a, int& ha, int& b);
   CSize SquareLayout(TK_LAYOUT& layout);
   CSize FitHeightLayout(TK_LAYOUT& layout, int nHeight);
   CSize FitWidthLayout(TK_LAYOUT& layout, int nWidth);

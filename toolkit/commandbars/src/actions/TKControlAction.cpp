@@ -1,6 +1,7 @@
 // Actions and their collection.
 #include "commandbars/TKControlAction.h"
 
+#include "TKPrompt.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControl.h"
 #include "common/TKResourceManager.h"
@@ -69,17 +70,11 @@ void CTKControlAction::SetCaption(LPCSTR lpszCaption) {
 
 void CTKControlAction::SetPrompt(LPCSTR lpszPrompt) {
   if (lpszPrompt == nullptr || *lpszPrompt == '\0') return;
-  const CString strPrompt(lpszPrompt);
-  CString strPart;
-  if (strPrompt.Find('\n') != -1) {
-    AfxExtractSubString(m_strTooltipText, strPrompt, 1, '\n');
-    AfxExtractSubString(m_strDescriptionText, strPrompt, 0, '\n');
-  } else {
-    m_strTooltipText = strPrompt;
-    m_strDescriptionText = strPrompt;
-  }
-  if (m_strCaption.IsEmpty()) AfxExtractSubString(m_strCaption, strPrompt, 2, '\n');
-  if (m_strKeyboardTip.IsEmpty()) AfxExtractSubString(m_strKeyboardTip, strPrompt, 3, '\n');
+  const TK_PROMPT prompt = SplitPrompt(lpszPrompt);
+  m_strTooltipText = prompt.strTooltip;
+  m_strDescriptionText = prompt.strDescription;
+  if (m_strCaption.IsEmpty()) m_strCaption = prompt.strCaption;
+  if (m_strKeyboardTip.IsEmpty()) m_strKeyboardTip = prompt.strKeyboardTip;
 }
 
 int CTKControlAction::AddControl(CTKControl* pControl) {

@@ -1,18 +1,9 @@
 // CTKControl: captions, prompts and ids.
 #include "commandbars/TKControl.h"
 
+#include "TKPrompt.h"
 #include "common/TKResourceManager.h"
 
-namespace {
-
-/// Part `nIndex` of a newline-separated prompt; empty when it has no such part.
-CString PromptPart(const CString& strPrompt, int nIndex) {
-  CString strPart;
-  AfxExtractSubString(strPart, strPrompt, nIndex, '\n');
-  return strPart;
-}
-
-}  // namespace
 
 void CTKControl::SetCaption(LPCSTR lpszCaption) {
   CString strCaption(lpszCaption);
@@ -35,20 +26,14 @@ void CTKControl::SetCaption(LPCSTR lpszCaption) {
 
 void CTKControl::SetPrompt(LPCSTR lpszPrompt) {
   if (lpszPrompt == nullptr || *lpszPrompt == '\0') return;
-  const CString strPrompt(lpszPrompt);
-  if (strPrompt.Find('\n') != -1) {
-    m_strTooltipText = PromptPart(strPrompt, 1);
-    m_strDescriptionText = PromptPart(strPrompt, 0);
-  } else {
-    m_strTooltipText = strPrompt;
-    m_strDescriptionText = strPrompt;
-  }
+  const TK_PROMPT prompt = SplitPrompt(lpszPrompt);
+  m_strTooltipText = prompt.strTooltip;
+  m_strDescriptionText = prompt.strDescription;
   if (m_strCaption.IsEmpty()) {
-    m_strCaption = PromptPart(strPrompt, 2);
-    if (m_strCaption.IsEmpty()) m_strCaption = m_strTooltipText;
+    m_strCaption = prompt.strCaption.IsEmpty() ? prompt.strTooltip : prompt.strCaption;
     OnCaptionChanged();
   }
-  if (m_strKeyboardTip.IsEmpty()) m_strKeyboardTip = PromptPart(strPrompt, 3);
+  if (m_strKeyboardTip.IsEmpty()) m_strKeyboardTip = prompt.strKeyboardTip;
 }
 
 void CTKControl::SetID(int nId) {

@@ -26,6 +26,15 @@ size_t HideUpToNextRow(TK_LAYOUT& layout, size_t nFrom) {
 
 }  // namespace
 
+/// Where both shape searches start: every control in a row of its own
+/// (width a, height ha) and all of them in one row (width b).
+void CTKControls::SearchBounds(TK_LAYOUT& layout, int& a, int& ha, int& b) {
+  const CSize szTall = WrapAndPlace(layout, 0, FALSE);
+  a = szTall.cx;
+  ha = szTall.cy;
+  b = WrapAndPlace(layout, 0x7FFF, FALSE).cx;
+}
+
 int CTKControls::WrapRows(TK_LAYOUT& layout, int nLength, DWORD& dwMode) {
   const BOOL bVertical = (dwMode & TKLM_VERTDOCK) != 0;
   const int nSeparator = bVertical ? layout.szSeparator.cy : layout.szSeparator.cx;
@@ -127,11 +136,9 @@ CSize CTKControls::WrapAndPlace(TK_LAYOUT& layout, int nLength, BOOL bVertical, 
 }
 
 CSize CTKControls::SquareLayout(TK_LAYOUT& layout) {
-  const CSize szTall = WrapAndPlace(layout, 0, FALSE);
-  int a = szTall.cx;
-  int ha = szTall.cy;
-  CSize sz = WrapAndPlace(layout, 0x7FFF, FALSE);
-  int b = sz.cx;
+  int a, ha, b;
+  SearchBounds(layout, a, ha, b);
+  CSize sz = PlaceRows(layout, FALSE);
   while (a < b) {
     sz = WrapAndPlace(layout, (a + b) / 2, FALSE);
     if (sz.cy > sz.cx) {
@@ -148,11 +155,9 @@ CSize CTKControls::SquareLayout(TK_LAYOUT& layout) {
 }
 
 CSize CTKControls::FitHeightLayout(TK_LAYOUT& layout, int nHeight) {
-  const CSize szTall = WrapAndPlace(layout, 0, FALSE);
-  int a = szTall.cx;
-  int ha = szTall.cy;
-  CSize sz = WrapAndPlace(layout, 0x7FFF, FALSE);
-  int b = sz.cx;
+  int a, ha, b;
+  SearchBounds(layout, a, ha, b);
+  CSize sz = PlaceRows(layout, FALSE);
   while (a < b) {
     sz = WrapAndPlace(layout, (a + b) / 2, FALSE);
     if (sz.cy > nHeight) {
