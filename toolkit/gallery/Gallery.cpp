@@ -29,6 +29,7 @@ const GalleryPage kPages[] = {
     DrawCaptionsPage,
     DrawMarkupLayoutPage,
     DrawTabsPage,
+    DrawCommandBarsPage,
 };
 // clang-format on
 

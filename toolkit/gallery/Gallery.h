@@ -26,3 +26,4 @@ bool DrawMarkupControlsPage(const GalleryContext& context);
 bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
+bool DrawCommandBarsPage(const GalleryContext& context);
