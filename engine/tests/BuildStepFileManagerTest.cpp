@@ -397,6 +397,21 @@ TEST_F(BuildStepFileManagerTest, FailedSaveLeavesNoFolderItMade) {
   EXPECT_FALSE(manager.HasFilePath());
 }
 
+// A build file saved where the ANSI code page cannot name the path loads again.
+TEST_F(BuildStepFileManagerTest, SaveAndLoadUnderACyrillicPath) {
+  const std::wstring folderPath = WideFromAnsi(folder.GetPath()) + L"\\Сборка";
+  const CTesselString path = TesselFromWide(folderPath + L"\\сборка.velm");
+  AddStep("first");
+  ASSERT_TRUE(manager.SaveBuildFile(path));
+  CBuildStepFileManager loaded;
+  EXPECT_TRUE(loaded.LoadBuildFile(path));
+  EXPECT_EQ((std::vector<std::string>{"first"}), StepNames(loaded));
+  EXPECT_EQ(Utf8FromWide(folderPath + L"\\сборка.velm"), Utf8FromTessel(loaded.GetFilePath()));
+  loaded.Clear();
+  DeleteFileW((folderPath + L"\\сборка.velm").c_str());
+  RemoveDirectoryW(folderPath.c_str());
+}
+
 // The access list of a file in SDDL form; empty when it cannot be read.
 std::string AccessList(const std::string& path) {
   std::vector<char> descriptor(4096);
