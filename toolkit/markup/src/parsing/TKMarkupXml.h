@@ -6,6 +6,8 @@
 #include <ole2.h>
 #include <msxml.h>
 
+#include <vector>
+
 extern const IID kIID_IXMLDOMElement;
 
 /// A new DOM document set up for markup: synchronous loading, white space
@@ -15,6 +17,31 @@ HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument);
 /// The wide text of loaded bytes (the toolkit's ConvertTextToWide: byte-order
 /// marks, UTF-16, UTF-8 or the ANSI code page). FALSE for no text.
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText);
+
+/// The end of the encoding pseudo-attribute (its value's closing quote
+/// included) of an XML declaration that starts [pBegin, pEnd), its start in
+/// *ppAttribute; null when the text declares no encoding.
+LPCWSTR FindMarkupDeclaredEncoding(LPCWSTR pBegin, LPCWSTR pEnd, LPCWSTR* ppAttribute);
+
+/// A stream of the text as UTF-16 with its byte-order mark, or null.
+IStream* CreateMarkupWideStream(const CStringW& text);
+
+/// Every byte of a stream, read from its start.
+bool ReadMarkupStream(IStream* pStream, std::vector<BYTE>* pBytes);
+
+/// What the system's pull reader says of a text the DOM refused.
+struct TK_MARKUP_XML_ERROR_PLACE {
+  HRESULT hrError = S_OK;
+  long nLine = 0;  // from 1
+  long nLinePos = 0;
+  CStringW reason;
+  CStringW source;  // the text of the line, without its line end
+};
+
+/// Reads the stream's text with the pull reader; TRUE with the reason and
+/// place of its first error and the text of that line, FALSE when it finds
+/// none (or there is no such reader).
+BOOL LocateMarkupXmlError(IStream* pStream, TK_MARKUP_XML_ERROR_PLACE* pPlace);
 
 /// Holds one COM reference, released with the holder.
 template <class T>
