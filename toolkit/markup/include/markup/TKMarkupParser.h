@@ -52,8 +52,7 @@ class CTKMarkupParser {
 
   void ClearError();
   void SetError(HRESULT hr);
-  void RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad, IStream* pStream);
-  void LocateParseError(IStream* pStream);
+  void RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad);
   struct TK_MARKUP_TEXT_PIECE {
     const void* pBytes;
     size_t nBytes;

@@ -137,7 +137,7 @@ BOOL CTKMarkupParser::LoadStream(IStream* pStream) {
       m_pDocument = pDocument;
       return TRUE;
     }
-    RecordLoadFailure(pDocument, hrLoad, pStream);
+    RecordLoadFailure(pDocument, hrLoad);
     pDocument->Release();
   }
 
@@ -155,8 +155,7 @@ BOOL CTKMarkupParser::LoadStream(IStream* pStream) {
   return bLoaded;
 }
 
-void CTKMarkupParser::RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad,
-                                        IStream* pStream) {
+void CTKMarkupParser::RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad) {
   IXMLDOMParseError* pError = nullptr;
   HRESULT hr = pDocument->get_parseError(&pError);
   if (FAILED(hr)) {
@@ -175,24 +174,8 @@ void CTKMarkupParser::RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLo
     pError->get_linepos(&m_nLinePos);
     pError->get_reason(&m_bstrReason);
     pError->get_srcText(&m_bstrSource);
-    if (m_nLine == 0) LocateParseError(pStream);
   }
   pError->Release();
-}
-
-// A reader that names no line gets its reason and place from a second one.
-void CTKMarkupParser::LocateParseError(IStream* pStream) {
-  TK_MARKUP_XML_ERROR_PLACE place;
-  if (!LocateMarkupXmlError(pStream, &place)) return;
-  m_hrError = place.hrError;
-  m_nLine = place.nLine;
-  m_nLinePos = place.nLinePos;
-  SysFreeString(m_bstrReason);
-  m_bstrReason = SysAllocString(place.reason);
-  if (SysStringLen(m_bstrSource) == 0) {
-    SysFreeString(m_bstrSource);
-    m_bstrSource = SysAllocString(place.source);
-  }
 }
 
 namespace {

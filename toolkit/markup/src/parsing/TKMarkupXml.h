@@ -29,20 +29,6 @@ IStream* CreateMarkupWideStream(const CStringW& text);
 /// Every byte of a stream, read from its start.
 bool ReadMarkupStream(IStream* pStream, std::vector<BYTE>* pBytes);
 
-/// What the system's pull reader says of a text the DOM refused.
-struct TK_MARKUP_XML_ERROR_PLACE {
-  HRESULT hrError = S_OK;
-  long nLine = 0;  // from 1
-  long nLinePos = 0;
-  CStringW reason;
-  CStringW source;  // the text of the line, without its line end
-};
-
-/// Reads the stream's text with the pull reader; TRUE with the reason and
-/// place of its first error and the text of that line, FALSE when it finds
-/// none (or there is no such reader).
-BOOL LocateMarkupXmlError(IStream* pStream, TK_MARKUP_XML_ERROR_PLACE* pPlace);
-
 /// Holds one COM reference, released with the holder.
 template <class T>
 class CTKComPtr {
