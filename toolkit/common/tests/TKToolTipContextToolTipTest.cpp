@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -65,6 +66,15 @@ class ToolTipWindowTest : public ::testing::Test {
     ti.rect = rc;
     ti.lpszText = const_cast<LPSTR>(lpszText);
     m_pTip->SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+
+  void UpdateText(UINT_PTR nID, LPCSTR lpszText) {
+    TOOLINFO ti = {};
+    ti.cbSize = CTKToolTipContext::kToolInfoSize;
+    ti.hwnd = m_owner.GetSafeHwnd();
+    ti.uId = nID;
+    ti.lpszText = const_cast<LPSTR>(lpszText);
+    m_pTip->SendMessage(TTM_UPDATETIPTEXT, 0, reinterpret_cast<LPARAM>(&ti));
   }
 
   /// Puts the cursor at the client point of the owner and relays a message.
@@ -284,12 +294,7 @@ TEST_F(ToolTipWindowTest, TitleIconAndTextMakeTheTipLarger) {
   EXPECT_GT(sizeTitled.cy, sizePlain.cy);
   // No text, no tip.
   m_pTip->SendMessage(TTM_SETTITLE, 0, 0);
-  TOOLINFO ti = {};
-  ti.cbSize = CTKToolTipContext::kToolInfoSize;
-  ti.hwnd = m_owner.GetSafeHwnd();
-  ti.uId = 1;
-  ti.lpszText = const_cast<LPSTR>("");
-  m_pTip->SendMessage(TTM_UPDATETIPTEXT, 0, reinterpret_cast<LPARAM>(&ti));
+  UpdateText(1, "");
   EXPECT_EQ(CSize(0, 0), m_pTip->CalcSize(pTool));
 }
 
@@ -493,6 +498,40 @@ TEST_F(MarkupToolTipTest, TextThatDoesNotParseOrNoMarkupEngineGivesThePlainTip) 
   MakeTip(CTKToolTipContext::styleMarkup);
   EXPECT_EQ(sizePlain, Show("Plain words"));
   EXPECT_EQ(CRect(0, 0, 0, 0), m_captions.rendered);
+}
+
+TEST_F(MarkupToolTipTest, AnsiTextReachesTheParserAsUtf8) {
+  TKSetMarkupCaptionApi(&m_captions);
+  MakeTip(CTKToolTipContext::styleMarkup);
+  Show("<TextBlock>Caf\xE9</TextBlock>");
+  EXPECT_EQ(std::count(m_captions.calls.begin(), m_captions.calls.end(),
+                       std::string("parse:<TextBlock>Caf\xC3\xA9</TextBlock>")),
+            1);
+}
+
+TEST_F(MarkupToolTipTest, AnUnchangedTextIsParsedOnce) {
+  TKSetMarkupCaptionApi(&m_captions);
+  MakeTip(CTKToolTipContext::styleMarkup);
+  Show("<TextBlock>Hi</TextBlock>");
+  CTKToolTipContextToolTip::TOOLITEM* pTool = m_pTip->GetCurrentTool();
+  ASSERT_NE(nullptr, pTool);
+  auto parses = [this] {
+    return std::count_if(m_captions.calls.begin(), m_captions.calls.end(),
+                         [](const std::string& call) { return call.rfind("parse:", 0) == 0; });
+  };
+  EXPECT_EQ(1, parses());
+  m_pTip->CalcSize(pTool);
+  m_pTip->CalcSize(pTool);
+  EXPECT_EQ(1, parses());
+  // A new colour or text is parsed again.
+  m_context.SetTipTextColor(RGB(9, 8, 7));
+  m_pTip->CalcSize(pTool);
+  EXPECT_EQ(2, parses());
+  EXPECT_EQ(RGB(9, 8, 7), m_captions.clrText);
+  UpdateText(1, "<TextBlock>Other</TextBlock>");
+  m_pTip->CalcSize(pTool);
+  EXPECT_EQ(3, parses());
+  EXPECT_EQ("parse:<TextBlock>Other</TextBlock>", m_captions.calls.back());
 }
 
 TEST_F(ToolTipWindowTest, RichTextTipShowsRtfAndFallsBackToPlainText) {

@@ -149,6 +149,26 @@ TEST_P(BorderCanvasTest, CanvasPlacesChildrenByItsAttachedProperties) {
   EXPECT_EQ(pCanvas->GetChild(2)->GetFinalRect(), CRect(30, 20, 40, 30));
 }
 
+TEST_P(BorderCanvasTest, FarOffsetsClampInsteadOfInvertingTheRectangle) {
+  CTKMarkupAutoPtr<CTKMarkupUIElement> root(Parse(
+      L"<Canvas>"
+      L" <Border Canvas.Left='2147483647' Canvas.Top='2147483647' Width='10' Height='10'/>"
+      L" <Border Canvas.Right='-2147483647' Canvas.Bottom='2147483647' Width='10' Height='10'/>"
+      L" <Border Canvas.Left='-2147483647' Width='10' Height='10' Background='Red'/>"
+      L"</Canvas>"));
+  ASSERT_NE(root.Get(), nullptr);
+  Layout(root, CRect(0, 0, 60, 50));
+  CTKMarkupCanvas* pCanvas = MarkupCast<CTKMarkupCanvas>(root);
+  ASSERT_NE(pCanvas, nullptr);
+  EXPECT_EQ(pCanvas->GetChild(0)->GetFinalRect(), CRect(INT_MAX, INT_MAX, INT_MAX, INT_MAX));
+  EXPECT_EQ(pCanvas->GetChild(1)->GetFinalRect(),
+            CRect(INT_MAX, 50 - INT_MAX - 10, INT_MAX, 50 - INT_MAX));
+  EXPECT_EQ(pCanvas->GetChild(2)->GetFinalRect(), CRect(-2147483647, 0, -2147483637, 10));
+  CDibSurface surface(60, 50, RGB(0, 0, 0));
+  Render(root, surface);
+  EXPECT_EQ(surface.CountPixels(kRed), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BorderCanvasTest, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) {
                            return info.param ? "GdiPlus" : "Gdi";

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
+#include <string>
 
 #include "SupportMarkup.h"
 #include "common/TKMarkupCaptionApi.h"
@@ -11,6 +13,8 @@
 #include "markup/TKMarkupFlat.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupInline.h"
+#include "markup/TKMarkupRun.h"
+#include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTextBlock.h"
 #include "markup/TKMarkupUIElement.h"
 #include "testsupport/DibSurface.h"
@@ -149,6 +153,56 @@ TEST(Flat, Utf8TextWithItsDeclarationParses) {
   EXPECT_EQ(pBlock->GetInlines()->GetCount(), 1);
   ReleaseMarkupElement(pElement);
   ReleaseMarkupContext(pContext);
+}
+
+// The text of the only run of a parsed text block.
+std::wstring RunText(CTKMarkupObject* pRoot) {
+  CTKMarkupTextBlock* pBlock = MarkupCast<CTKMarkupTextBlock>(pRoot);
+  if (pBlock == nullptr || pBlock->GetInlines()->GetCount() != 1) return L"<no single run>";
+  CTKMarkupRun* pRun = MarkupCast<CTKMarkupRun>(pBlock->GetInlines()->GetItem(0));
+  return pRun != nullptr ? pRun->GetText() : L"<no run>";
+}
+
+TEST(Flat, AnEightBitDeclarationParsesThroughTheFlatCallAndTheContext) {
+  CTKMarkupContext* pContext = CreateMarkupContext(nullptr, TRUE);
+  const char kAnsi[] =
+      "<?xml version=\"1.0\" encoding=\"windows-1252\"?><TextBlock xmlns='http://schemas."
+      "microsoft.com/winfx/2006/xaml/presentation'>Caf\xE9</TextBlock>";
+  CTKMarkupUIElement* pElement = ParseMarkupText(pContext, kAnsi);
+  ASSERT_NE(pElement, nullptr);
+  EXPECT_EQ(RunText(pElement), L"Caf\x00e9");
+  ReleaseMarkupElement(pElement);
+  // The same text as UTF-16: the declared encoding no longer applies.
+  const wchar_t wide[] =
+      L"<?xml version=\"1.0\" encoding=\"windows-1252\"?><TextBlock xmlns='http://schemas."
+      L"microsoft.com/winfx/2006/xaml/presentation'>Caf\x00e9</TextBlock>";
+  CTKMarkupAutoPtr<> root(pContext->Parse(wide));
+  EXPECT_EQ(RunText(root), L"Caf\x00e9");
+  EXPECT_EQ(pContext->ValidateXML(wide), "Done.");
+  root.Assign(nullptr);
+  ReleaseMarkupContext(pContext);
+}
+
+// Stand-ins for an allocation that fails while a tree is built.
+CTKMarkupObject* ThrowBadAlloc(CTKMarkupContext*) { throw std::bad_alloc(); }
+CTKMarkupObject* ThrowMemoryException(CTKMarkupContext*) { AfxThrowMemoryException(); }
+CTKMarkupType* NoBaseType() { return nullptr; }
+
+TEST(Flat, RunningOutOfMemoryGivesNoElement) {
+  static CTKMarkupType* const pBadAlloc = new CTKMarkupType(L"BadAllocElement", L"CBadAllocElement",
+                                                            &ThrowBadAlloc, &NoBaseType, nullptr);
+  static CTKMarkupType* const pMemory = new CTKMarkupType(
+      L"MemoryElement", L"CMemoryElement", &ThrowMemoryException, &NoBaseType, nullptr);
+  ASSERT_NE(pBadAlloc, nullptr);
+  ASSERT_NE(pMemory, nullptr);
+  CTKMarkupContext* pContext = CreateMarkupContext(nullptr, TRUE);
+  for (const char* text : {"<Grid><BadAllocElement/></Grid>", "<Grid><MemoryElement/></Grid>"})
+    EXPECT_EQ(ParseMarkupText(pContext, text), nullptr) << text;
+  // The context is whole afterwards: the next caption parses.
+  CTKMarkupUIElement* pElement = ParseMarkupText(pContext, kCaption);
+  EXPECT_NE(pElement, nullptr);
+  ReleaseMarkupElement(pElement);
+  EXPECT_EQ(ReleaseMarkupContext(pContext), 0);
 }
 
 TEST(Flat, TheCaptionsSeamForwardsToTheFlatFunctions) {

@@ -1,11 +1,12 @@
 // Hostile markup: deep nesting, huge values, malformed text and a short fuzz
-// run. Each gives a tree or an error text; none crashes, hangs or leaks the
-// objects it made.
+// run, through the real elements, laid out and drawn. Each gives a tree or an
+// error text; none crashes, hangs or leaks the objects it made.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "../tools/MarkupMutator.h"
+#include "SupportExercise.h"
 #include "SupportMarkup.h"
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupString.h"
@@ -14,14 +15,19 @@ namespace {
 
 class HostileTextTest : public ::testing::Test {
  protected:
-  void SetUp() override { RegisterTestElements(); }
+  HostileTextTest() { m_context->SetGdiPlusEnabled(FALSE); }
   void TearDown() override {
     // Everything made through the context is gone again.
-    m_context->AddRef();
-    EXPECT_EQ(m_context->Release(), 1u);
+    EXPECT_EQ(References(), 1u);
   }
+  DWORD References() {
+    m_context->AddRef();
+    return m_context->Release();
+  }
+  /// "Done." for a tree (laid out and drawn), else the error.
   std::string Validate(const std::wstring& text) {
-    return m_context->ValidateXML(text.c_str()).GetString();
+    const TK_MARKUP_EXERCISE outcome = ExerciseMarkup(m_context, text);
+    return outcome.bBuilt ? "Done." : outcome.error;
   }
   static std::wstring Nested(int nDepth, const std::wstring& inner = L"") {
     std::wstring text;
@@ -34,7 +40,7 @@ class HostileTextTest : public ::testing::Test {
 };
 
 TEST_F(HostileTextTest, ModerateNestingBuilds) {
-  EXPECT_EQ(Validate(Nested(200, L"<Leaf/>")), "Done.");
+  EXPECT_EQ(Validate(Nested(200, L"<Rectangle/>")), "Done.");
 }
 
 TEST_F(HostileTextTest, DeepNestingIsAnError) {
@@ -55,7 +61,7 @@ TEST_F(HostileTextTest, HugeValuesAndNames) {
   // Errors quoting huge texts are cut to the builder's 255 bytes.
   for (const std::wstring& text :
        {L"<Grid " + huge + L"='1'/>", L"<Grid><" + huge + L"/></Grid>",
-        L"<TextBlock FontWeight='" + huge + L"'/>", L"<Leaf>" + huge + L"</Leaf>"}) {
+        L"<TextBlock FontWeight='" + huge + L"'/>", L"<Rectangle>" + huge + L"</Rectangle>"}) {
     std::string answer = Validate(text);
     EXPECT_NE(answer, "Done.");
     EXPECT_LE(answer.size(), 255u);
@@ -103,6 +109,19 @@ TEST_F(HostileTextTest, EntityExpansionIsRefused) {
   EXPECT_NE(Validate(text), "Done.");
 }
 
+TEST_F(HostileTextTest, NestedExtensionsShareTheNestingLimit) {
+  auto nested = [](int nDepth) {
+    std::wstring text = L"<Border Tag='";
+    for (int i = 0; i < nDepth; ++i) text += L"{StaticResource ";
+    return text + L"{x:Null}" + std::wstring(nDepth, L'}') + L"'/>";
+  };
+  EXPECT_EQ(Validate(nested(255)),
+            "Cannot find resource named '{x:Null}'. Resource names are case sensitive");
+  for (int nDepth : {256, 12000})
+    EXPECT_EQ(Validate(nested(nDepth)), "Markup extensions are nested more than 256 levels deep")
+        << nDepth;
+}
+
 TEST_F(HostileTextTest, NarrowTextWithBrokenEncodingIsAnError) {
   for (const char* text :
        {"<Grid>\xFF\xFE</Grid>", "<?xml version='1.0' encoding='nonsense'?><Grid/>"}) {
@@ -111,9 +130,8 @@ TEST_F(HostileTextTest, NarrowTextWithBrokenEncodingIsAnError) {
     parser.LoadBuffer(p, p + strlen(text));
     CTKMarkupBuilder builder(m_context);
     CTKMarkupAutoPtr<> root(builder.Parse(&parser));
-    if (root == nullptr) {
-      EXPECT_FALSE(builder.GetErrorText().IsEmpty()) << text;
-    }
+    EXPECT_EQ(root, nullptr) << text;
+    EXPECT_EQ(builder.GetErrorText().Left(11), "XML Error [") << text;
   }
 }
 
@@ -122,9 +140,27 @@ TEST_F(HostileTextTest, ShortFuzzRun) {
   int nBuilt = 0;
   for (int i = 0; i < 1500; ++i) {
     const std::wstring text = mutator.Next();
-    std::string answer = Validate(text);
-    ASSERT_FALSE(answer.empty()) << "case " << i;
-    nBuilt += answer == "Done.";
+    const TK_MARKUP_EXERCISE outcome = ExerciseMarkup(m_context, text);
+    if (outcome.bBuilt) {
+      ++nBuilt;
+      EXPECT_TRUE(outcome.error.empty()) << "case " << i;
+      EXPECT_GE(outcome.desired.cx, 0) << "case " << i;
+      EXPECT_GE(outcome.desired.cy, 0) << "case " << i;
+      EXPECT_LE(outcome.arranged.left, outcome.arranged.right) << "case " << i;
+      EXPECT_LE(outcome.arranged.top, outcome.arranged.bottom) << "case " << i;
+    } else {
+      // A refusal says why, on one line.
+      EXPECT_FALSE(outcome.error.empty()) << "case " << i;
+      EXPECT_EQ(outcome.error.find_first_of("\r\n"), std::string::npos) << "case " << i;
+    }
+    // Nothing of the case stays behind, and the next reading of the same
+    // text gives the same answer.
+    ASSERT_EQ(References(), 1u) << "case " << i;
+    if (i % 10 == 0) {
+      const TK_MARKUP_EXERCISE again = ExerciseMarkup(m_context, text);
+      EXPECT_EQ(again.bBuilt, outcome.bBuilt) << "case " << i;
+      EXPECT_EQ(again.error, outcome.error) << "case " << i;
+    }
   }
   // Enough texts must stay sound for the builder to be exercised beyond the reader.
   EXPECT_GT(nBuilt, 50);

@@ -100,6 +100,17 @@ TEST(Parser, MalformedMarkupIsAnXmlError) {
   EXPECT_STREQ(parser.GetErrorText(), "No Error");
 }
 
+TEST(Parser, WideTextIgnoresTheEncodingItsDeclarationNames) {
+  const std::string ansi = "<?xml version='1.0' encoding='windows-1252'?>\n<Run>Caf\xE9</Run>";
+  const std::wstring wide = L"<?xml version='1.0' encoding='windows-1252'?>\n<Run>Caf\x00e9</Run>";
+  CTKMarkupParser narrow;
+  EXPECT_TRUE(LoadText(narrow, ansi));
+  CTKMarkupParser parser;
+  EXPECT_TRUE(parser.LoadString(wide.c_str(), wide.c_str() + wide.size()))
+      << parser.GetErrorText().GetString();
+  EXPECT_EQ(RootName(parser), L"Run");
+}
+
 TEST(Parser, ExternalEntitiesAreNotFetched) {
   CTempFolder folder;
   ASSERT_TRUE(folder.MakeFile("secret.txt", "secret"));

@@ -52,6 +52,7 @@ class CPlainItem final : public ITKMarkupTextItem {
     int nFrom = nStart == TK_MARKUP_TEXT_END ? Length() : nStart;
     int nTo = nEnd == TK_MARKUP_TEXT_END ? Length() : nEnd;
     if (nTo <= nFrom) return SIZE{0, pDC->GetTextExtent(L" ", 1).cy};
+    m_nMeasured += nTo - nFrom;
     return pDC->GetTextExtent(m_text.c_str() + nFrom, nTo - nFrom);
   }
   int GetDescent() override { return m_nDescent; }
@@ -71,6 +72,7 @@ class CPlainItem final : public ITKMarkupTextItem {
   int m_nBaseline = TKBaselineBaseline;
   int m_nArranged = 0;
   int m_nPrepared = 0;
+  long long m_nMeasured = 0;  // characters measured, counted over all ranges
 
  private:
   ~CPlainItem() { m_pFont->Release(); }
@@ -167,6 +169,11 @@ class TextLayoutTest : public ::testing::Test, public ITKMarkupTextLayoutHost {
 
 using Lines = std::vector<std::wstring>;
 
+std::wstring WithoutBlanks(std::wstring text) {
+  text.erase(std::remove(text.begin(), text.end(), L' '), text.end());
+  return text;
+}
+
 TEST_F(TextLayoutTest, NoWrapKeepsALongWordOnOneLine) {
   Add(L"abc");
   Format(Width(L"a"), TKTextNoWrap);
@@ -224,6 +231,37 @@ TEST_F(TextLayoutTest, PiecesOfOneItemOnALineAreOneSegment) {
   Format(1000, TKTextWrap);
   ASSERT_EQ(m_layout.GetLines().size(), 1u);
   EXPECT_EQ(m_layout.GetLines()[0].segments.size(), 1u);
+}
+
+TEST_F(TextLayoutTest, WrappingMeasuresEachCharacterABoundedNumberOfTimes) {
+  // Many words on wide lines, and one word over many narrow ones: measuring
+  // the line so far at every word, or the rest of the word at every line,
+  // would measure each character hundreds of times.
+  struct Case {
+    std::wstring text;
+    std::wstring widthOf;  // the width of this text is the line's
+  };
+  std::wstring words;
+  for (int i = 0; i < 2000; ++i) words += L"ab ";
+  const Case cases[] = {{words, std::wstring(300, L'a')},
+                        {std::wstring(3000, L'x'), L"xxxxxxxxxx"},
+                        {L"a " + std::wstring(3000, L'x') + L" b", std::wstring(30, L'x')}};
+  for (const Case& c : cases) {
+    m_layout.Clear();
+    for (CPlainItem* pItem : m_items) pItem->ReleaseTextItem();
+    m_items.clear();
+    CPlainItem* pItem = Add(c.text);
+    const int nWidth = Width(c.widthOf);
+    Format(nWidth, TKTextWrap);
+    // Nothing lost or repeated but the blanks that start wrapped lines.
+    std::wstring joined;
+    for (const std::wstring& line : LineTexts()) joined += line;
+    EXPECT_EQ(WithoutBlanks(joined), WithoutBlanks(c.text));
+    EXPECT_GT(m_layout.GetLines().size(), 10u);
+    for (const TK_MARKUP_TEXT_LINE& line : m_layout.GetLines()) EXPECT_LE(line.cx, nWidth);
+    EXPECT_LE(pItem->m_nMeasured, 16 * static_cast<long long>(c.text.size()))
+        << m_layout.GetLines().size() << " lines";
+  }
 }
 
 TEST_F(TextLayoutTest, Ellipses) {

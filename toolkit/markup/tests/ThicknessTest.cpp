@@ -1,6 +1,8 @@
 // Thickness: text with units and DPI scaling, equality and deflating.
 #include <gtest/gtest.h>
 
+#include <limits.h>
+
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
 #include "markup/TKMarkupString.h"
@@ -52,6 +54,12 @@ TEST_F(ThicknessTest, ConversionTable) {
       {L"1, 2, 3", false, 0, 0, 0, 0},
       {L"a, b, c, d", false, 0, 0, 0, 0},
       {L"abc", true, 0, 0, 0, 0},
+      // Huge values with a unit clamp as plain lengths do, never wrap.
+      {L"99999999in", true, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+      {L"-99999999in", true, INT_MIN, INT_MIN, INT_MIN, INT_MIN},
+      {L"2147483647cm", true, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+      {L"2147483647mm, 0mm, 1mm, -2147483647mm", true, INT_MAX, 0, 3, INT_MIN},
+      {L"99999999999", true, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
   };
   for (const Case& c : cases) {
     CTKMarkupThickness* p = Convert(c.text);

@@ -1,13 +1,17 @@
 // markup_bench: what a tooltip caption costs: parse, measure and draw a
 // caption of a title, two runs and a line break, many times, with each
 // drawing back end; printed per caption, with the share of the parse, and as
-// a ratio to drawing the same words plainly with DrawText (the floor).
+// a ratio to drawing the same words plainly with DrawText (the floor). Cold
+// is parse, measure and draw; warm the measure and draw of a tree parsed
+// once, as a tooltip shown again does. Then long wrapped texts at two sizes
+// sixteen times apart: the time should grow sixteenfold, not more.
 // Usage: markup_bench [captions per back end, default 2000]
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <algorithm>
+#include <string>
 
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupFlat.h"
@@ -59,19 +63,21 @@ struct Timing {
 };
 
 // Best of three runs: other work on the machine makes single runs vary.
-Timing MeasureCaptions(bool bGdiPlus, int nCount, HFONT hFont, bool* pbOk) {
+// Cold captions are parsed each time; warm ones reuse one parsed tree.
+Timing MeasureCaptions(bool bGdiPlus, bool bWarm, int nCount, HFONT hFont, bool* pbOk) {
   Timing best = {1e30, 0, 0};
   Surface surface;
   for (int nRun = 0; nRun < 3; ++nRun) {
     CTKMarkupContext* pContext = CreateMarkupContext(nullptr, TRUE);
     pContext->SetGdiPlusEnabled(bGdiPlus ? TRUE : FALSE);
     SetMarkupContextFont(pContext, hFont, RGB(0, 0, 0));
+    CTKMarkupUIElement* pWarm = bWarm ? ParseMarkupText(pContext, kCaption) : nullptr;
     double dParse = 0;
     double dMeasure = 0;
     const double dStart = Now();
     for (int i = 0; i < nCount; ++i) {
       const double dBefore = Now();
-      CTKMarkupUIElement* pElement = ParseMarkupText(pContext, kCaption);
+      CTKMarkupUIElement* pElement = bWarm ? pWarm : ParseMarkupText(pContext, kCaption);
       dParse += Now() - dBefore;
       if (pElement == nullptr) {
         *pbOk = false;
@@ -83,13 +89,61 @@ Timing MeasureCaptions(bool bGdiPlus, int nCount, HFONT hFont, bool* pbOk) {
       RECT rc = {0, 0, size.cx, size.cy};
       FillRect(surface.hDC, &rc, (HBRUSH)GetStockObject(WHITE_BRUSH));
       RenderMarkupElement(pElement, surface.hDC, &rc);
-      ReleaseMarkupElement(pElement);
+      if (!bWarm) ReleaseMarkupElement(pElement);
     }
     const double dTotal = Now() - dStart;
+    ReleaseMarkupElement(pWarm);
     ReleaseMarkupContext(pContext);
     if (dTotal < best.dTotal) best = {dTotal, dParse, dMeasure};
   }
   return best;
+}
+
+// Seconds to parse and measure a wrapped text block of `text` in `nWidth`.
+double MeasureWrapped(const std::string& text, int nWidth, HFONT hFont, bool* pbOk) {
+  const std::string markup =
+      "<TextBlock xmlns='http://schemas.microsoft.com/winfx/2006/xaml/presentation'"
+      " TextWrapping='Wrap'>" +
+      text + "</TextBlock>";
+  CTKMarkupContext* pContext = CreateMarkupContext(nullptr, TRUE);
+  pContext->SetGdiPlusEnabled(FALSE);
+  SetMarkupContextFont(pContext, hFont, RGB(0, 0, 0));
+  const double dStart = Now();
+  CTKMarkupUIElement* pElement = ParseMarkupText(pContext, markup.c_str());
+  if (pElement == nullptr) *pbOk = false;
+  MeasureMarkupElement(pElement, nWidth, 0x7FFFFFFF);
+  const double dTook = Now() - dStart;
+  ReleaseMarkupElement(pElement);
+  ReleaseMarkupContext(pContext);
+  return dTook;
+}
+
+std::string Words(int nCount) {
+  std::string words;
+  for (int i = 0; i < nCount; ++i) words += i % 7 == 0 ? "wrapping " : "text ";
+  return words;
+}
+
+void PrintWrapping(HFONT hFont, bool* pbOk) {
+  struct Case {
+    const char* lpszWhat;
+    std::string small, large;  // the large one is sixteen times the small one
+    int nWidth;
+  };
+  const Case cases[] = {
+      {"words on wide lines (1,000 / 16,000)", Words(1000), Words(16000), 4000},
+      {"one long word (2,000 / 32,000 characters)", std::string(2000, 'w'), std::string(32000, 'w'),
+       300},
+  };
+  for (const Case& c : cases) {
+    double dSmall = 1e30, dLarge = 1e30;
+    for (int nRun = 0; nRun < 3; ++nRun) {
+      dSmall = std::min(dSmall, MeasureWrapped(c.small, c.nWidth, hFont, pbOk));
+      dLarge = std::min(dLarge, MeasureWrapped(c.large, c.nWidth, hFont, pbOk));
+    }
+    printf("  wrapped %-42s %8.1f ms %9.1f ms, %5.1fx (16x is linear)\n", c.lpszWhat, dSmall * 1e3,
+           dLarge * 1e3, dLarge / dSmall);
+  }
 }
 
 double MeasurePlain(int nCount, HFONT hFont) {
@@ -125,13 +179,17 @@ int main(int argc, char** argv) {
   printf("  plain DrawText of the same words   %8.1f us per caption (the floor)\n",
          dPlain * 1e6 / nCount);
   for (bool bGdiPlus : {false, true}) {
-    Timing timing = MeasureCaptions(bGdiPlus, nCount, hFont, &bOk);
+    Timing cold = MeasureCaptions(bGdiPlus, false, nCount, hFont, &bOk);
     printf(
-        "  %-6s parse+measure+draw        %8.1f us per caption, %5.1fx the floor, "
+        "  %-6s cold: parse+measure+draw  %8.1f us per caption, %5.1fx the floor, "
         "parsing %4.1f%%, measuring %4.1f%%\n",
-        bGdiPlus ? "GDI+" : "GDI", timing.dTotal * 1e6 / nCount, timing.dTotal / dPlain,
-        100.0 * timing.dParse / timing.dTotal, 100.0 * timing.dMeasure / timing.dTotal);
+        bGdiPlus ? "GDI+" : "GDI", cold.dTotal * 1e6 / nCount, cold.dTotal / dPlain,
+        100.0 * cold.dParse / cold.dTotal, 100.0 * cold.dMeasure / cold.dTotal);
+    Timing warm = MeasureCaptions(bGdiPlus, true, nCount, hFont, &bOk);
+    printf("  %-6s warm: measure+draw        %8.1f us per caption, %5.1fx the floor\n",
+           bGdiPlus ? "GDI+" : "GDI", warm.dTotal * 1e6 / nCount, warm.dTotal / dPlain);
   }
+  PrintWrapping(hFont, &bOk);
   DeleteObject(hFont);
   if (!bOk) {
     fprintf(stderr, "markup_bench: the caption did not parse\n");

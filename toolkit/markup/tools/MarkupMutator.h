@@ -1,5 +1,5 @@
-// Damaged markup for robustness runs: a few sound texts over the stand-in
-// elements of the tests and the value classes, mutated at random
+// Damaged markup for robustness runs: a few sound texts over the real
+// elements (panels, text, shapes with path data, resources), mutated at random
 // (deterministically, by seed). Shared by the markup_fuzz tool and the
 // markup's fuzz test.
 #pragma once
@@ -13,17 +13,24 @@
 class CMarkupMutator {
  public:
   explicit CMarkupMutator(uint32_t seed) : m_state(seed ? seed : 0x9E3779B9u) {
+    const std::wstring words = Words(60);
     m_corpus = {
         L"<Grid xmlns:x='http://schemas.microsoft.com/winfx/2006/xaml' x:Name='root'>"
-        L"<Leaf Grid.Row='1'/><TextBlock FontSize='12pt' FontWeight='Bold' Cursor='Hand'>"
+        L"<Grid.RowDefinitions><RowDefinition Height='Auto'/><RowDefinition/>"
+        L"</Grid.RowDefinitions><Border Grid.Row='1' Padding='2, 1in, 3cm, 4'/>"
+        L"<TextBlock FontSize='12pt' FontWeight='Bold' Cursor='Hand' TextWrapping='Wrap'>"
         L"Hello <Bold>big</Bold> world</TextBlock></Grid>",
-        L"<Border Background='#80FF0000'><Border.Background><Color>Red</Color>"
-        L"</Border.Background><TextBlock Dashes='1, 2 3' Width='Auto'>a</TextBlock></Border>",
-        L"<TextBlock xml:space='preserve' Foreground='transparent'>  a <![CDATA[<b>]]> "
-        L"<Bold>x</Bold>  </TextBlock>",
-        L"<?xml version='1.0'?>\n<Grid x:Key='{x:Type Border}' "
-        L"xmlns:x='http://schemas.microsoft.com/winfx/2006/xaml' Name='{}{Binding}'>"
-        L"<foo:Skip xmlns:foo='urn:foo'><Leaf/></foo:Skip><!-- note --></Grid>",
+        L"<Border Background='#80FF0000' BorderThickness='1'><Border.BorderBrush>"
+        L"<SolidColorBrush Color='Red'/></Border.BorderBrush>"
+        L"<TextBlock Width='Auto'>a</TextBlock></Border>",
+        L"<TextBlock xml:space='preserve' Foreground='transparent' TextWrapping='Wrap'>  a "
+        L"<![CDATA[<b>]]> <Bold>x</Bold>  " +
+            words + L"</TextBlock>",
+        L"<?xml version='1.0'?>\n<Canvas xmlns:x='http://schemas.microsoft.com/winfx/2006/xaml'"
+        L" Name='{}{Binding}'><Canvas.Resources><SolidColorBrush x:Key='k' Color='Blue'/>"
+        L"</Canvas.Resources><Path Canvas.Left='3' Stroke='{StaticResource k}'"
+        L" Data='M 0,0 L 10,10 C 1,2 3,4 5,6 Q 7,8 9,9 A 5,5 0 1 1 20,20 Z'/>"
+        L"<foo:Skip xmlns:foo='urn:foo'><Border/></foo:Skip><!-- note --></Canvas>",
     };
   }
 
@@ -45,43 +52,52 @@ class CMarkupMutator {
 
   // Pieces of the syntax that the builder treats specially.
   const wchar_t* Token() {
-    static const wchar_t* const tokens[] = {L"<",
-                                            L">",
-                                            L"</",
-                                            L"/>",
-                                            L"{",
-                                            L"}",
-                                            L"{}",
-                                            L"x:",
-                                            L"tk:",
-                                            L".",
-                                            L"=",
-                                            L"'",
-                                            L"\"",
-                                            L"&amp;",
-                                            L"&#0;",
-                                            L"&#xD800;",
-                                            L"<![CDATA[",
-                                            L"]]>",
-                                            L" xml:space='preserve'",
-                                            L" Grid.Row='1'",
-                                            L" Border.Background='Red'",
-                                            L"<Border.Background>",
-                                            L"<Grid.Row>",
-                                            L"<Color>",
-                                            L"</Color>",
-                                            L"<StackPanel/>",
-                                            L"<tk:Script/>",
-                                            L"<DoubleCollection/>",
-                                            L"{x:Type Grid}",
-                                            L"{x:Static A.B}",
-                                            L"{StaticResource k}",
-                                            L" \t\r\n ",
-                                            L"\x00e9",
-                                            L"\xFEFF",
-                                            L"<!DOCTYPE a [<!ENTITY e 'x'>]>",
-                                            L"&e;",
-                                            L"<?pi?>"};
+    static const wchar_t* const tokens[] = {
+        L"<",
+        L">",
+        L"</",
+        L"/>",
+        L"{",
+        L"}",
+        L"{}",
+        L"x:",
+        L"tk:",
+        L".",
+        L"=",
+        L"'",
+        L"\"",
+        L"&amp;",
+        L"&#0;",
+        L"&#xD800;",
+        L"<![CDATA[",
+        L"]]>",
+        L" xml:space='preserve'",
+        L" Grid.Row='1'",
+        L" Border.Background='Red'",
+        L"<Border.Background>",
+        L"<Grid.Row>",
+        L"<Color>",
+        L"</Color>",
+        L"<StackPanel/>",
+        L"<tk:Script/>",
+        L"<DoubleCollection/>",
+        L"{x:Type Grid}",
+        L"{x:Static A.B}",
+        L"{StaticResource k}",
+        L"{StaticResource {StaticResource {x:Null}}}",
+        L"{StaticResource {x:Static SystemColors.InfoBrushKey}}",
+        L" Data='M 0 0 L 5 5 H 3 V 2 S 1 1 2 2 T 3 3 z'",
+        L"M1e9,-1e9 L",
+        L"A 1 1 0 1",
+        L" Canvas.Left='2147483647'",
+        L" Margin='99999999in'",
+        L" TextWrapping='Wrap'",
+        L" \t\r\n ",
+        L"\x00e9",
+        L"\xFEFF",
+        L"<!DOCTYPE a [<!ENTITY e 'x'>]>",
+        L"&e;",
+        L"<?pi?>"};
     return tokens[Below(sizeof tokens / sizeof tokens[0])];
   }
 
@@ -91,7 +107,7 @@ class CMarkupMutator {
       return;
     }
     const size_t at = Below(static_cast<uint32_t>(text->size()));
-    switch (Below(7)) {
+    switch (Below(9)) {
       case 0:
         (*text)[at] = static_cast<wchar_t>(1 + Below(0x2FF));
         break;
@@ -119,11 +135,32 @@ class CMarkupMutator {
         text->insert(at, open + close);
         break;
       }
+      case 6: {  // nested extensions, sometimes past the nesting limit
+        const size_t depth = 1 + Below(Below(8) == 0 ? 2000 : 8);
+        std::wstring nested;
+        for (size_t i = 0; i < depth; ++i) nested += L"{StaticResource ";
+        nested += L"{x:Null}" + std::wstring(depth, L'}');
+        text->insert(at, L" Tag='" + nested + L"'");
+        break;
+      }
+      case 7:  // words to wrap, sometimes very many
+        text->insert(at, Words(Below(8) == 0 ? 1 + Below(5000) : 1 + Below(40)));
+        break;
       default: {  // repeat a slice
         const size_t length = 1 + Below(64);
         text->insert(Below(static_cast<uint32_t>(text->size())), text->substr(at, length));
       }
     }
+  }
+
+  // Words of one to twelve letters, for lines to wrap.
+  std::wstring Words(uint32_t count) {
+    std::wstring words;
+    for (uint32_t i = 0; i < count; ++i) {
+      words.append(1 + Below(12), static_cast<wchar_t>(L'a' + Below(26)));
+      words += L' ';
+    }
+    return words;
   }
 
   uint32_t m_state;

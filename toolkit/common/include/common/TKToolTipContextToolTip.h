@@ -13,6 +13,7 @@ class CTKImageManagerIcon;
 class CTKRichRender;
 class CTKMarkupContext;
 class CTKMarkupUIElement;
+class ITKMarkupCaptionApi;
 struct IWebBrowser2;
 
 /// Styles 0 and 1: the common-controls tooltip, which only answers
@@ -177,9 +178,16 @@ class CTKToolTipContext::CMarkupToolTip : public CTKToolTipContextToolTip {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReleaseMarkup();
+  /// Whether the text gives a tree; parsed again only when it, the font or
+  /// the colour changed.
+  BOOL ParseText(ITKMarkupCaptionApi* pApi, const CString& strText);
 
   CTKMarkupContext* m_pMarkupContext = nullptr;
   CTKMarkupUIElement* m_pElement = nullptr;
+  BOOL m_bParsed = FALSE;  // m_pElement is what the fields below gave
+  CString m_strParsed;
+  HFONT m_hParsedFont = nullptr;
+  COLORREF m_clrParsed = 0;
 };
 
 /// Style 3: the tool's text is RTF (or plain text), drawn by a rich renderer.

@@ -32,6 +32,7 @@ BOOL CTKToolTipContext::CMarkupToolTip::Create(CWnd* pOwner) {
 }
 
 void CTKToolTipContext::CMarkupToolTip::ReleaseMarkup() {
+  m_bParsed = FALSE;
   ITKMarkupCaptionApi* pApi = TKMarkupCaptionApi();
   if (pApi == nullptr) return;
   if (m_pElement != nullptr) pApi->ReleaseMarkupElement(m_pElement);
@@ -44,17 +45,50 @@ LRESULT CTKToolTipContext::CMarkupToolTip::WindowProc(UINT message, WPARAM wPara
   return lResult;
 }
 
+namespace {
+
+// The markup reader takes 8-bit text as UTF-8 unless it declares otherwise,
+// while a tool's text is in the ANSI code page: a caption such as "Caf\xE9"
+// would not parse. A text that names its own encoding is left as it is.
+CStringA MarkupTextOf(const CString& strText) {
+  if (strText.Left(5) == "<?xml" && strText.Find("encoding") >= 0) return strText;
+  const CStringW wide(strText);
+  const int nBytes =
+      WideCharToMultiByte(CP_UTF8, 0, wide, wide.GetLength(), nullptr, 0, nullptr, nullptr);
+  CStringA utf8;
+  if (nBytes > 0) {
+    WideCharToMultiByte(CP_UTF8, 0, wide, wide.GetLength(), utf8.GetBuffer(nBytes), nBytes, nullptr,
+                        nullptr);
+    utf8.ReleaseBuffer(nBytes);
+  }
+  return utf8;
+}
+
+}  // namespace
+
+// A tip is measured whenever it shows; the tree of the text it showed last
+// is kept while the text, font and colour stay the same.
+BOOL CTKToolTipContext::CMarkupToolTip::ParseText(ITKMarkupCaptionApi* pApi,
+                                                  const CString& strText) {
+  const HFONT hFont = static_cast<HFONT>(m_pContext->GetFont()->GetSafeHandle());
+  const COLORREF clrText = m_pContext->GetTextColor();
+  if (m_bParsed && strText == m_strParsed && hFont == m_hParsedFont && clrText == m_clrParsed)
+    return m_pElement != nullptr;
+  if (m_pElement != nullptr) pApi->ReleaseMarkupElement(m_pElement);
+  m_pElement = nullptr;
+  pApi->SetMarkupContextFont(m_pMarkupContext, hFont, clrText);
+  m_pElement = pApi->ParseMarkupText(m_pMarkupContext, MarkupTextOf(strText));
+  m_bParsed = TRUE;
+  m_strParsed = strText;
+  m_hParsedFont = hFont;
+  m_clrParsed = clrText;
+  return m_pElement != nullptr;
+}
+
 CSize CTKToolTipContext::CMarkupToolTip::CalcSize(TOOLITEM* pTool) {
   ITKMarkupCaptionApi* pApi = TKMarkupCaptionApi();
-  if (pApi != nullptr && m_pElement != nullptr) pApi->ReleaseMarkupElement(m_pElement);
-  m_pElement = nullptr;
-  if (pApi == nullptr || m_pMarkupContext == nullptr) return CalcBaseSize(pTool);
-  pApi->SetMarkupContextFont(m_pMarkupContext,
-                             static_cast<HFONT>(m_pContext->GetFont()->GetSafeHandle()),
-                             m_pContext->GetTextColor());
-  CString strText = GetToolText(pTool);
-  m_pElement = pApi->ParseMarkupText(m_pMarkupContext, strText);
-  if (m_pElement == nullptr) return CalcBaseSize(pTool);
+  if (pApi == nullptr || m_pMarkupContext == nullptr || !ParseText(pApi, GetToolText(pTool)))
+    return CalcBaseSize(pTool);
   CSize sizeFrame = FrameOf(m_pContext->GetMargin());
   SIZE size = pApi->MeasureMarkupElement(m_pElement, m_pContext->GetMaxTipWidth() - sizeFrame.cx,
                                          0x7FFFFFFF);

@@ -84,7 +84,8 @@ class CTKMarkupBuilder {
   /// "COM Error [0x%08X]: %s").
   [[noreturn]] static void ThrowComError(HRESULT hr);
 
-  /// Elements nested deeper than this end the build with an error.
+  /// Elements, and markup extensions within one attribute, nested deeper
+  /// than this end the build with an error.
   static const int kMaxNesting = 256;
 
  private:
@@ -105,7 +106,11 @@ class CTKMarkupBuilder {
   void LoadChild(CTKMarkupObject* pParent, IXMLDOMElement* pElement);
   /// The resource of a StaticResource key text: searched in the objects
   /// being read, then the system colour of a colour or brush key.
-  CTKMarkupObject* ProvideResource(LPCWSTR lpszKey);
+  CTKMarkupObject* ProvideResource(LPCWSTR pKey, LPCWSTR pEnd, int nDepth);
+  /// The expression [pBegin, pEnd) (after "{", with its closing brace) at
+  /// `nDepth` levels inside the attribute's outermost expression.
+  CTKMarkupObject* ProvideExtension(LPCWSTR pBegin, LPCWSTR pEnd, int nDepth);
+  [[noreturn]] static void ThrowResourceNotFound(LPCWSTR pKey, LPCWSTR pEnd);
   void LoadContent(CTKMarkupObject* pObject, IXMLDOMElement* pElement, IXMLDOMNode* pNode,
                    BOOL bVerbatim);
 };

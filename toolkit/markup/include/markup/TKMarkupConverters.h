@@ -22,6 +22,9 @@ BOOL ParseMarkupNumber(LPCWSTR* ppszCursor, double* pValue, WCHAR chSeparator, B
 /// range rather than wrapping.
 int ReadMarkupInteger(LPCWSTR lpszText);
 
+/// A length computed wide, kept inside the int range.
+int ClampMarkupLength(long long nValue);
+
 /// Scales a length given at 96 DPI by the property's DPI flags (x first).
 int ScaleMarkupLength(CTKMarkupBuilder* pBuilder, const CTKMarkupDependencyProperty* pProperty,
                       int nValue);

@@ -4,6 +4,10 @@
 
 #include "markup/TKMarkupObject.h"
 
+namespace Gdiplus {
+class GpFont;
+}  // namespace Gdiplus
+
 /// Made only by CTKMarkupContext::GetFont. A face name that the ANSI code
 /// page cannot spell travels as wide text beside the LOGFONT, and the font is
 /// then made from it. The cache holds no reference: the
@@ -22,6 +26,13 @@ class CTKMarkupFont : public CTKMarkupObject {
   /// The context whose cache holds the font; null once the context is gone.
   CTKMarkupContext* GetFontContext() const { return m_pFontContext; }
 
+  /// The GDI+ font a GDI+ drawing context made of this font, or null.
+  Gdiplus::GpFont* GetGdiPlusFont() const { return m_pGdiPlusFont; }
+  /// Takes over a GDI+ font made of this font, deleted with it or with its
+  /// context, whichever goes first (GDI+ lives as long as the contexts do).
+  /// FALSE, taking nothing, for a font without a context.
+  BOOL KeepGdiPlusFont(Gdiplus::GpFont* pFont);
+
  private:
   friend class CTKMarkupContext;
   CTKMarkupContext* m_pFontContext;
@@ -29,6 +40,9 @@ class CTKMarkupFont : public CTKMarkupObject {
   LOGFONTA m_logFont;
   WCHAR m_szWideFace[LF_FACESIZE];
   CTKMarkupFont* m_pNext;
+  Gdiplus::GpFont* m_pGdiPlusFont;
+
+  void DeleteGdiPlusFont();
 };
 
 /// Puts a font family name into a LOGFONT's face-name field, converted with

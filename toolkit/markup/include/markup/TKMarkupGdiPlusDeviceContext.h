@@ -85,7 +85,10 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   BOOL m_bBorrowed;
   Gdiplus::GpGraphics* m_pGraphics;
   Gdiplus::GpFont* m_pFont;
+  BOOL m_bOwnsFont;  // else the markup font's own, which it keeps
   Gdiplus::GpBrush* m_pTextBrush;
+  BOOL m_bSolidText;  // m_pTextBrush is a solid fill of m_argbText
+  Gdiplus::ARGB m_argbText;
   Gdiplus::GpStringFormat* m_pStringFormat;
 
   Gdiplus::GpFont* GetFont();

@@ -53,5 +53,10 @@ class CTKMarkupParser {
   void ClearError();
   void SetError(HRESULT hr);
   void RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad);
-  BOOL LoadPieces(const void* pFirst, size_t nFirst, const void* pSecond, size_t nSecond);
+  struct TK_MARKUP_TEXT_PIECE {
+    const void* pBytes;
+    size_t nBytes;
+  };
+  /// Loads the pieces one after the other as one stream.
+  BOOL LoadPieces(const TK_MARKUP_TEXT_PIECE* pPieces, int nPieces);
 };

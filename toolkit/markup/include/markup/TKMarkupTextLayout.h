@@ -155,6 +155,9 @@ class CTKMarkupTextLayout {
 
   void Flush();
   void PlaceQueue();
+  void SplitAndPlace(const CTKMarkupTextSegment& segment, int nEnd);
+  int FindWrapEnd(const CTKMarkupTextSegment& segment, int* pcxHead);
+  void CloseLastSegment();
   void AddToLine(const CTKMarkupTextSegment& segment);
   void EndLine(BOOL bWrapped);
   void TrimLine(TK_MARKUP_TEXT_LINE& line);

@@ -22,7 +22,10 @@ CTKMarkupGdiPlusDeviceContext::CTKMarkupGdiPlusDeviceContext(GpGraphics* pGraphi
       m_bBorrowed(bBorrowed),
       m_pGraphics(pGraphics),
       m_pFont(nullptr),
+      m_bOwnsFont(FALSE),
       m_pTextBrush(nullptr),
+      m_bSolidText(FALSE),
+      m_argbText(0),
       m_pStringFormat(nullptr) {
   m_nSmoothingMode = -1;  // so that mode 0 applies its settings
   SetSmoothingMode(0, TRUE);
@@ -34,7 +37,7 @@ CTKMarkupGdiPlusDeviceContext::CTKMarkupGdiPlusDeviceContext(GpGraphics* pGraphi
 }
 
 CTKMarkupGdiPlusDeviceContext::~CTKMarkupGdiPlusDeviceContext() {
-  if (m_pFont != nullptr) m_pApi->GdipDeleteFont(m_pFont);
+  if (m_pFont != nullptr && m_bOwnsFont) m_pApi->GdipDeleteFont(m_pFont);
   if (m_pTextBrush != nullptr) m_pApi->GdipDeleteBrush(m_pTextBrush);
   if (m_pStringFormat != nullptr) m_pApi->GdipDeleteStringFormat(m_pStringFormat);
   if (!m_bBorrowed && m_pGraphics != nullptr) m_pApi->GdipDeleteGraphics(m_pGraphics);

@@ -1,7 +1,9 @@
 // CTKMarkupGdiPlusDeviceContext: text, fonts, clipping and the HDC hand-out.
 #include "markup/TKMarkupGdiPlusDeviceContext.h"
 
+#include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupFont.h"
+#include "markup/TKMarkupValues.h"
 
 #include <wctype.h>
 
@@ -9,6 +11,7 @@ using namespace Gdiplus;
 
 GpFont* CTKMarkupGdiPlusDeviceContext::GetFont() {
   if (m_pFont != nullptr) return m_pFont;
+  m_bOwnsFont = TRUE;
   HDC hDC = GetDC();
   if (hDC == nullptr) return nullptr;
   LOGFONTA logFont = {};
@@ -48,20 +51,37 @@ SIZE CTKMarkupGdiPlusDeviceContext::GetTextExtent(LPCWSTR lpszText, int nCount) 
   return size;
 }
 
+// Every run sets its colour and font before it is measured or drawn: the
+// brush of an unchanged colour is kept, and a markup font keeps its GDI+ font
+// for all drawing contexts.
 void CTKMarkupGdiPlusDeviceContext::SetTextColor(CTKMarkupBrush* pBrush) {
+  CTKMarkupColor* pColor =
+      pBrush != nullptr && pBrush->IsKindOf(CTKMarkupSolidColorBrush::StaticType())
+          ? static_cast<CTKMarkupSolidColorBrush*>(pBrush)->GetColor()
+          : nullptr;
+  const ARGB argb = pColor != nullptr ? ToArgb(pColor->GetValue()) : 0;
+  if (pColor != nullptr && m_bSolidText && m_pTextBrush != nullptr && argb == m_argbText) return;
   if (m_pTextBrush != nullptr) m_pApi->GdipDeleteBrush(m_pTextBrush);
   m_pTextBrush = MakeBrush(pBrush, RECT{0, 0, 1, 1});
+  m_bSolidText = pColor != nullptr;
+  m_argbText = argb;
 }
 
 void CTKMarkupGdiPlusDeviceContext::SetFont(CTKMarkupFont* pFont) {
-  if (m_pFont != nullptr) m_pApi->GdipDeleteFont(m_pFont);
+  if (m_pFont != nullptr && m_bOwnsFont) m_pApi->GdipDeleteFont(m_pFont);
   m_pFont = nullptr;
+  m_bOwnsFont = FALSE;
   if (pFont == nullptr) return;
+  m_pFont = pFont->GetGdiPlusFont();
+  if (m_pFont != nullptr) return;
   HDC hDC = GetDC();
   if (hDC == nullptr) return;
   LOGFONTA logFont = pFont->GetLogFont();
   if (m_pApi->GdipCreateFontFromLogfontA(hDC, &logFont, &m_pFont) != Ok) m_pFont = nullptr;
   ReleaseDC(hDC);
+  // A font of a context keeps it until the context goes; one without stays
+  // this drawing context's.
+  if (m_pFont != nullptr && !pFont->KeepGdiPlusFont(m_pFont)) m_bOwnsFont = TRUE;
 }
 
 void CTKMarkupGdiPlusDeviceContext::IntersectClipRect(const RECT& rc) {

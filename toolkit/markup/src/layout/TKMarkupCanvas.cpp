@@ -1,6 +1,7 @@
 // Canvas: absolute placement of children by attached properties.
 #include "markup/TKMarkupCanvas.h"
 
+#include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupType.h"
 #include "markup/TKMarkupTypeTable.h"
@@ -64,19 +65,22 @@ CSize CTKMarkupCanvas::ArrangeOverride(int nFinalWidth, int nFinalHeight) {
     CTKMarkupUIElement* pChild = GetChild(i);
     if (pChild == nullptr) continue;
     const CSize szChild = pChild->GetDesiredSize();
-    int x = 0;
+    // Offsets are markup values of any size: the sums are taken wide, so
+    // that a far offset clamps instead of wrapping into an inverted rectangle.
+    long long x = 0;
     if (CTKMarkupInt* pLeft = GetInt(pChild, LeftProperty)) {
       x = pLeft->GetValue();
     } else if (CTKMarkupInt* pRight = GetInt(pChild, RightProperty)) {
-      x = nFinalWidth - pRight->GetValue() - szChild.cx;
+      x = static_cast<long long>(nFinalWidth) - pRight->GetValue() - szChild.cx;
     }
-    int y = 0;
+    long long y = 0;
     if (CTKMarkupInt* pTop = GetInt(pChild, TopProperty)) {
       y = pTop->GetValue();
     } else if (CTKMarkupInt* pBottom = GetInt(pChild, BottomProperty)) {
-      y = nFinalHeight - pBottom->GetValue() - szChild.cy;
+      y = static_cast<long long>(nFinalHeight) - pBottom->GetValue() - szChild.cy;
     }
-    pChild->Arrange(CRect(x, y, x + szChild.cx, y + szChild.cy));
+    pChild->Arrange(CRect(ClampMarkupLength(x), ClampMarkupLength(y),
+                          ClampMarkupLength(x + szChild.cx), ClampMarkupLength(y + szChild.cy)));
   }
   return CSize(nFinalWidth, nFinalHeight);
 }

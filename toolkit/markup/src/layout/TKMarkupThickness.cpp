@@ -3,6 +3,7 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
@@ -61,17 +62,19 @@ Unit UnitOf(LPCWSTR lpszText, size_t nLength) {
   return kNoUnit;
 }
 
-// Physical units at 96 pixels per inch.
+// Physical units at 96 pixels per inch, computed wide and kept inside the
+// int range as plain lengths are.
 int ToPixels(int nValue, Unit unit) {
+  const long long n = nValue;
   switch (unit) {
     case kPoints:
-      return MulDiv(nValue, 96, 72);
+      return ClampMarkupLength((n >= 0 ? n * 96 + 36 : n * 96 - 36) / 72);
     case kInches:
-      return nValue * 96;
+      return ClampMarkupLength(n * 96);
     case kCentimetres:
-      return static_cast<int>(nValue * 37.79528);
+      return ClampMarkupLength(static_cast<long long>(n * 37.79528));
     case kMillimetres:
-      return static_cast<int>(nValue * 3.779528);
+      return ClampMarkupLength(static_cast<long long>(n * 3.779528));
     default:
       return nValue;
   }
@@ -106,7 +109,7 @@ CTKMarkupObject* CTKMarkupThickness::ConvertFrom(CTKMarkupBuilder* pBuilder,
   const bool bScaleY = pContext != nullptr && (dwFlags & TK_MARKUP_SCALE_DPI_Y);
 
   if (wcschr(lpszText, L',') == nullptr) {
-    const int nValue = ToPixels(_wtoi(lpszText), unit);
+    const int nValue = ToPixels(ReadMarkupInteger(lpszText), unit);
     return new CTKMarkupThickness(bScaleX ? pContext->ScaleX(nValue) : nValue,
                                   bScaleY ? pContext->ScaleY(nValue) : nValue);
   }

@@ -78,6 +78,9 @@ CTKMarkupContext::~CTKMarkupContext() {
   delete m_pScripts;
   m_pScripts = nullptr;
   SetImageManager(nullptr);
+  // GDI+ may stop with this context: the fonts' GDI+ fonts go first.
+  for (CTKMarkupFont* pFont = m_pFontHead; pFont != nullptr; pFont = pFont->m_pNext)
+    pFont->DeleteGdiPlusFont();
   TKMarkupGdiPlusApi()->Initialize(FALSE);
   m_pHoverElement = nullptr;
   m_pHoverRoot = nullptr;

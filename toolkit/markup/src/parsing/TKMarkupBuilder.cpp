@@ -257,51 +257,74 @@ CTKMarkupObject* CTKMarkupBuilder::ConvertValue(CTKMarkupDependencyProperty* pPr
                     pProperty->GetName(), pValueType->GetClassName());
 }
 
+namespace {
+
+// Whether [pBegin, pEnd) starts with the keyword; the range is not
+// terminated where it ends.
+bool StartsWith(LPCWSTR pBegin, LPCWSTR pEnd, LPCWSTR lpszKeyword, size_t nKeyword) {
+  return static_cast<size_t>(pEnd - pBegin) >= nKeyword &&
+         wcsncmp(pBegin, lpszKeyword, nKeyword) == 0;
+}
+
+}  // namespace
+
 CTKMarkupObject* CTKMarkupBuilder::ProvideMarkupExtension(LPCWSTR lpszExpression) {
-  const size_t nLength = wcslen(lpszExpression);
-  if (nLength == 0 || lpszExpression[nLength - 1] != L'}')
+  return ProvideExtension(lpszExpression, lpszExpression + wcslen(lpszExpression), 0);
+}
+
+// Nested expressions are read where they stand, without copies: an attribute
+// of thousands of levels must cost what its length costs.
+CTKMarkupObject* CTKMarkupBuilder::ProvideExtension(LPCWSTR pBegin, LPCWSTR pEnd, int nDepth) {
+  if (nDepth >= kMaxNesting)
+    ThrowBuilderError("Markup extensions are nested more than 256 levels deep");
+  if (pEnd <= pBegin || pEnd[-1] != L'}')
     ThrowBuilderError("Markup extension expressions must end with '}'");
-  const CStringW expression(lpszExpression, static_cast<int>(nLength - 1));
+  --pEnd;
   // The keyword is compared with the one blank after it: a second blank is
   // part of the argument and makes it invalid.
   static const WCHAR kType[] = L"x:Type ";
   static const WCHAR kStatic[] = L"x:Static ";
   static const WCHAR kStaticResource[] = L"StaticResource ";
   static const WCHAR kDynamicResource[] = L"DynamicResource ";
-  if (wcsncmp(expression, kType, wcslen(kType)) == 0) {
-    LPCWSTR lpszTag = expression.GetString() + wcslen(kType);
-    CTKMarkupType* pType = FindMarkupType(lpszTag);
-    if (pType == nullptr) ThrowBuilderError("Cannot find type '%ls'", lpszTag);
+  const size_t nType = wcslen(kType), nStatic = wcslen(kStatic);
+  const size_t nStaticResource = wcslen(kStaticResource);
+  const size_t nDynamicResource = wcslen(kDynamicResource);
+  if (StartsWith(pBegin, pEnd, kType, nType)) {
+    const CStringW tag(pBegin + nType, static_cast<int>(pEnd - pBegin - nType));
+    CTKMarkupType* pType = FindMarkupType(tag);
+    if (pType == nullptr) ThrowBuilderError("Cannot find type '%ls'", tag);
     pType->AddRef();
     return pType;
   }
-  if (wcsncmp(expression, kStatic, wcslen(kStatic)) == 0) {
-    LPCWSTR lpszName = expression.GetString() + wcslen(kStatic);
+  if (StartsWith(pBegin, pEnd, kStatic, nStatic)) {
+    const CStringW name(pBegin + nStatic, static_cast<int>(pEnd - pBegin - nStatic));
     CTKMarkupObject* pValue =
-        m_pContext != nullptr ? m_pContext->GetExtensionRoot()->Resolve(lpszName) : nullptr;
-    if (pValue == nullptr) ThrowBuilderError("Cannot find the static extension '%ls'", lpszName);
+        m_pContext != nullptr ? m_pContext->GetExtensionRoot()->Resolve(name) : nullptr;
+    if (pValue == nullptr) ThrowBuilderError("Cannot find the static extension '%ls'", name);
     return pValue;
   }
-  if (wcsncmp(expression, kStaticResource, wcslen(kStaticResource)) == 0)
-    return ProvideResource(expression.GetString() + wcslen(kStaticResource));
-  if (wcsncmp(expression, kDynamicResource, wcslen(kDynamicResource)) == 0)
-    return ProvideResource(expression.GetString() + wcslen(kDynamicResource));
-  if (expression == L"x:Null") return nullptr;
-  ThrowBuilderError("The tag '%ls' does not exist in XML namespace", expression.GetString());
+  if (StartsWith(pBegin, pEnd, kStaticResource, nStaticResource))
+    return ProvideResource(pBegin + nStaticResource, pEnd, nDepth);
+  if (StartsWith(pBegin, pEnd, kDynamicResource, nDynamicResource))
+    return ProvideResource(pBegin + nDynamicResource, pEnd, nDepth);
+  static const WCHAR kNull[] = L"x:Null";
+  if (pEnd - pBegin == static_cast<ptrdiff_t>(wcslen(kNull)) &&
+      StartsWith(pBegin, pEnd, kNull, wcslen(kNull)))
+    return nullptr;
+  ThrowBuilderError("The tag '%ls' does not exist in XML namespace",
+                    CStringW(pBegin, static_cast<int>(pEnd - pBegin)));
 }
 
-CTKMarkupObject* CTKMarkupBuilder::ProvideResource(LPCWSTR lpszKey) {
-  while (*lpszKey == L'\r' || *lpszKey == L'\n' || *lpszKey == L' ') ++lpszKey;
+CTKMarkupObject* CTKMarkupBuilder::ProvideResource(LPCWSTR pKey, LPCWSTR pEnd, int nDepth) {
+  while (pKey < pEnd && (*pKey == L'\r' || *pKey == L'\n' || *pKey == L' ')) ++pKey;
   CTKMarkupAutoPtr<> key;
-  if (lpszKey[0] == L'{' && lpszKey[1] != L'}') {
-    key.Assign(ProvideMarkupExtension(lpszKey + 1));
+  if (pKey < pEnd && pKey[0] == L'{' && (pKey + 1 == pEnd || pKey[1] != L'}')) {
+    key.Assign(ProvideExtension(pKey + 1, pEnd, nDepth + 1));
   } else {
-    if (lpszKey[0] == L'{') lpszKey += 2;
-    key.Assign(CTKMarkupString::CreateValue(lpszKey));
+    if (pEnd - pKey >= 2 && pKey[0] == L'{') pKey += 2;
+    key.Assign(CTKMarkupString::CreateValue(CStringW(pKey, static_cast<int>(pEnd - pKey))));
   }
-  if (key == nullptr)
-    ThrowBuilderError("Cannot find resource named '%ls'. Resource names are case sensitive",
-                      lpszKey);
+  if (key == nullptr) ThrowResourceNotFound(pKey, pEnd);
 
   // The objects being read are not attached to their parents yet: search
   // each of them, innermost first.
@@ -324,7 +347,7 @@ CTKMarkupObject* CTKMarkupBuilder::ProvideResource(LPCWSTR lpszKey) {
     }
   }
   if (CTKMarkupObject* pSystemValue = ResolveSystemColorKey(key)) return pSystemValue;
-  ThrowBuilderError("Cannot find resource named '%ls'. Resource names are case sensitive", lpszKey);
+  ThrowResourceNotFound(pKey, pEnd);
 }
 
 // Errors --------------------------------------------------------------------------------
@@ -352,6 +375,11 @@ void CTKMarkupBuilder::ThrowBuilderError(LPCSTR lpszFormat, LPCWSTR lpsz1, LPCWS
                                          LPCWSTR lpsz3) {
   const LPCWSTR args[] = {lpsz1, lpsz2, lpsz3};
   throw new CTKMarkupBuilderException(FormatMarkupMessage(lpszFormat, args, 3, 255));
+}
+
+void CTKMarkupBuilder::ThrowResourceNotFound(LPCWSTR pKey, LPCWSTR pEnd) {
+  ThrowBuilderError("Cannot find resource named '%ls'. Resource names are case sensitive",
+                    CStringW(pKey, static_cast<int>(pEnd - pKey)));
 }
 
 void CTKMarkupBuilder::ThrowComError(HRESULT hr) { AfxThrowOleException(hr); }

@@ -111,15 +111,15 @@ double ScaleMarkupLength(CTKMarkupBuilder* pBuilder, const CTKMarkupDependencyPr
   return dValue;
 }
 
-namespace {
-
 // Lengths are computed wide and kept inside the int range: a huge number
 // with a unit must not wrap round into a small or negative length.
-int ClampLength(long long nValue) {
+int ClampMarkupLength(long long nValue) {
   if (nValue > INT_MAX) return INT_MAX;
   if (nValue < INT_MIN) return INT_MIN;
   return static_cast<int>(nValue);
 }
+
+namespace {
 
 // MulDiv's rounding (halves away from zero) without its overflow answer of -1.
 long long RoundedDiv(long long nValue, long long nDivisor) {
@@ -148,5 +148,5 @@ CTKMarkupObject* ConvertMarkupLength(CTKMarkupBuilder* pBuilder, CTKMarkupObject
     else if (_wcsicmp(lpszUnit, L"mm") == 0)
       nLength = static_cast<long long>(n * 3.779528);
   }
-  return new CTKMarkupInt(ScaleMarkupLength(pBuilder, pProperty, ClampLength(nLength)));
+  return new CTKMarkupInt(ScaleMarkupLength(pBuilder, pProperty, ClampMarkupLength(nLength)));
 }

@@ -10,6 +10,8 @@
 
 #include <string.h>
 
+#include <new>
+
 CTKMarkupContext* CreateMarkupContext(HWND hWnd, BOOL bDpiAware) {
   CTKMarkupContext* pContext = new CTKMarkupContext(hWnd);
   if (bDpiAware) pContext->SetDpiAware(TRUE, hWnd);
@@ -34,15 +36,30 @@ int ReleaseMarkupElement(CTKMarkupUIElement*& pElement) {
   return static_cast<int>(pReleased->Release());
 }
 
-CTKMarkupUIElement* ParseMarkupText(CTKMarkupContext* pContext, LPCSTR lpszText) {
-  if (pContext == nullptr || lpszText == nullptr) return nullptr;
+namespace {
+
+CTKMarkupObject* BuildMarkupText(CTKMarkupContext* pContext, LPCSTR lpszText) {
   const BYTE* pBegin = reinterpret_cast<const BYTE*>(lpszText);
   CTKMarkupParser parser;
   parser.LoadBuffer(pBegin, pBegin + strlen(lpszText));
+  CTKMarkupBuilder builder(pContext);
+  return builder.Parse(&parser);
+}
+
+}  // namespace
+
+// A text too big for memory is one that does not parse: the caller of this
+// interface handles a null element, not an exception.
+CTKMarkupUIElement* ParseMarkupText(CTKMarkupContext* pContext, LPCSTR lpszText) {
+  if (pContext == nullptr || lpszText == nullptr) return nullptr;
   CTKMarkupObject* pRoot = nullptr;
-  {
-    CTKMarkupBuilder builder(pContext);
-    pRoot = builder.Parse(&parser);
+  try {
+    pRoot = BuildMarkupText(pContext, lpszText);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  } catch (CMemoryException* e) {
+    e->Delete();
+    return nullptr;
   }
   CTKMarkupUIElement* pElement = MarkupCast<CTKMarkupUIElement>(pRoot);
   if (pElement == nullptr && pRoot != nullptr) pRoot->Release();

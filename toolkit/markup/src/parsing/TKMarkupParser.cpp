@@ -57,7 +57,8 @@ BOOL CTKMarkupParser::LoadBuffer(const BYTE* pBegin, const BYTE* pEnd) {
   const BYTE* p = pBegin + nBom;
   while (p < pEnd && isspace(*p)) ++p;
   if (p == pEnd || *p != '<') return FALSE;
-  return LoadPieces(kUtf8Bom, nBom, p, pEnd - p);
+  const TK_MARKUP_TEXT_PIECE pieces[] = {{kUtf8Bom, nBom}, {p, static_cast<size_t>(pEnd - p)}};
+  return LoadPieces(pieces, 2);
 }
 
 BOOL CTKMarkupParser::LoadString(LPCWSTR pBegin, LPCWSTR pEnd) {
@@ -66,12 +67,27 @@ BOOL CTKMarkupParser::LoadString(LPCWSTR pBegin, LPCWSTR pEnd) {
   while (p < pEnd && iswspace(*p)) ++p;
   if (p == pEnd || *p != L'<') return FALSE;
   static const BYTE kUtf16Bom[] = {0xFF, 0xFE};
-  return LoadPieces(kUtf16Bom, sizeof(kUtf16Bom), p, (pEnd - p) * sizeof(WCHAR));
+  // The text is UTF-16 already, whatever 8-bit encoding its declaration
+  // names; the reader would take the name over the byte-order mark. The
+  // name is blanked out, so lines and columns stay where they were.
+  LPCWSTR pAttribute = nullptr;
+  LPCWSTR pAttributeEnd = FindMarkupDeclaredEncoding(p, pEnd, &pAttribute);
+  if (pAttributeEnd == nullptr) {
+    const TK_MARKUP_TEXT_PIECE pieces[] = {{kUtf16Bom, sizeof(kUtf16Bom)},
+                                           {p, (pEnd - p) * sizeof(WCHAR)}};
+    return LoadPieces(pieces, 2);
+  }
+  const CStringW blanks(L' ', static_cast<int>(pAttributeEnd - pAttribute));
+  const TK_MARKUP_TEXT_PIECE pieces[] = {{kUtf16Bom, sizeof(kUtf16Bom)},
+                                         {p, (pAttribute - p) * sizeof(WCHAR)},
+                                         {blanks.GetString(), blanks.GetLength() * sizeof(WCHAR)},
+                                         {pAttributeEnd, (pEnd - pAttributeEnd) * sizeof(WCHAR)}};
+  return LoadPieces(pieces, 4);
 }
 
-BOOL CTKMarkupParser::LoadPieces(const void* pFirst, size_t nFirst, const void* pSecond,
-                                 size_t nSecond) {
-  const size_t nTotal = nFirst + nSecond;
+BOOL CTKMarkupParser::LoadPieces(const TK_MARKUP_TEXT_PIECE* pPieces, int nPieces) {
+  size_t nTotal = 0;
+  for (int i = 0; i < nPieces; ++i) nTotal += pPieces[i].nBytes;
   if (nTotal == 0) return FALSE;
   HGLOBAL hMemory = GlobalAlloc(GMEM_MOVEABLE, nTotal);
   if (hMemory == nullptr) {
@@ -81,8 +97,10 @@ BOOL CTKMarkupParser::LoadPieces(const void* pFirst, size_t nFirst, const void* 
     return FALSE;
   }
   BYTE* pBytes = static_cast<BYTE*>(GlobalLock(hMemory));
-  memcpy(pBytes, pFirst, nFirst);
-  memcpy(pBytes + nFirst, pSecond, nSecond);
+  for (int i = 0; i < nPieces; ++i) {
+    memcpy(pBytes, pPieces[i].pBytes, pPieces[i].nBytes);
+    pBytes += pPieces[i].nBytes;
+  }
   GlobalUnlock(hMemory);
   IStream* pStream = nullptr;
   HRESULT hr = CreateStreamOnHGlobal(hMemory, TRUE, &pStream);

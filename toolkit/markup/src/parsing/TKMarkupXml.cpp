@@ -5,6 +5,7 @@
 #include "common/TKResourceStream.h"
 
 #include <string.h>
+#include <wctype.h>
 
 namespace {
 
@@ -38,6 +39,19 @@ HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument) {
   return S_OK;
 }
 
+bool ReadMarkupStream(IStream* pStream, std::vector<BYTE>* pBytes) {
+  LARGE_INTEGER zero = {};
+  if (FAILED(pStream->Seek(zero, STREAM_SEEK_SET, nullptr))) return false;
+  BYTE buffer[4096];
+  for (;;) {
+    ULONG nRead = 0;
+    HRESULT hr = pStream->Read(buffer, sizeof(buffer), &nRead);
+    if (FAILED(hr)) return false;
+    pBytes->insert(pBytes->end(), buffer, buffer + nRead);
+    if (hr != S_OK || nRead == 0) return true;
+  }
+}
+
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText) {
   pText->Empty();
   if (pBytes == nullptr || nBytes == 0 || nBytes >= 0x7FFFFFFF) return FALSE;
@@ -50,4 +64,45 @@ BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText
   }
   pText->ReleaseBuffer(nLength);
   return TRUE;
+}
+
+// The end of the encoding pseudo-attribute of an XML declaration at the
+// start of the text (its value's closing quote included), from its start.
+LPCWSTR FindMarkupDeclaredEncoding(LPCWSTR pBegin, LPCWSTR pEnd, LPCWSTR* ppAttribute) {
+  static const WCHAR kDeclaration[] = L"<?xml";
+  if (pEnd - pBegin < 6 || wcsncmp(pBegin, kDeclaration, 5) != 0 || !iswspace(pBegin[5]))
+    return nullptr;
+  LPCWSTR pClose = pBegin + 5;
+  while (pClose + 1 < pEnd && !(pClose[0] == L'?' && pClose[1] == L'>')) ++pClose;
+  for (LPCWSTR p = pBegin + 5; p + 8 <= pClose; ++p) {
+    if (!iswspace(p[-1]) || wcsncmp(p, L"encoding", 8) != 0) continue;
+    LPCWSTR q = p + 8;
+    while (q < pClose && iswspace(*q)) ++q;
+    if (q == pClose || *q++ != L'=') return nullptr;
+    while (q < pClose && iswspace(*q)) ++q;
+    if (q == pClose || (*q != L'"' && *q != L'\'')) return nullptr;
+    const WCHAR chQuote = *q++;
+    while (q < pClose && *q != chQuote) ++q;
+    if (q == pClose) return nullptr;
+    *ppAttribute = p;
+    return q + 1;
+  }
+  return nullptr;
+}
+
+IStream* CreateMarkupWideStream(const CStringW& text) {
+  const size_t nBytes = 2 + text.GetLength() * sizeof(WCHAR);
+  HGLOBAL hMemory = GlobalAlloc(GMEM_MOVEABLE, nBytes);
+  if (hMemory == nullptr) return nullptr;
+  BYTE* pBytes = static_cast<BYTE*>(GlobalLock(hMemory));
+  pBytes[0] = 0xFF;
+  pBytes[1] = 0xFE;
+  memcpy(pBytes + 2, text.GetString(), text.GetLength() * sizeof(WCHAR));
+  GlobalUnlock(hMemory);
+  IStream* pStream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(hMemory, TRUE, &pStream))) {
+    GlobalFree(hMemory);
+    return nullptr;
+  }
+  return pStream;
 }

@@ -6,6 +6,8 @@
 #include <ole2.h>
 #include <msxml.h>
 
+#include <vector>
+
 extern const IID kIID_IXMLDOMElement;
 
 /// A new DOM document set up for markup: synchronous loading, white space
@@ -15,6 +17,17 @@ HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument);
 /// The wide text of loaded bytes (the toolkit's ConvertTextToWide: byte-order
 /// marks, UTF-16, UTF-8 or the ANSI code page). FALSE for no text.
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText);
+
+/// The end of the encoding pseudo-attribute (its value's closing quote
+/// included) of an XML declaration that starts [pBegin, pEnd), its start in
+/// *ppAttribute; null when the text declares no encoding.
+LPCWSTR FindMarkupDeclaredEncoding(LPCWSTR pBegin, LPCWSTR pEnd, LPCWSTR* ppAttribute);
+
+/// A stream of the text as UTF-16 with its byte-order mark, or null.
+IStream* CreateMarkupWideStream(const CStringW& text);
+
+/// Every byte of a stream, read from its start.
+bool ReadMarkupStream(IStream* pStream, std::vector<BYTE>* pBytes);
 
 /// Holds one COM reference, released with the holder.
 template <class T>

@@ -3,6 +3,7 @@
 #include "markup/TKMarkupFont.h"
 
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupGdiPlusApi.h"
 
 #include <stddef.h>
 #include <string.h>
@@ -10,7 +11,11 @@
 
 CTKMarkupFont::CTKMarkupFont(CTKMarkupContext* pContext, const LOGFONTA& logFont,
                              LPCWSTR lpszWideFace)
-    : m_pFontContext(pContext), m_hFont(nullptr), m_logFont(logFont), m_pNext(nullptr) {
+    : m_pFontContext(pContext),
+      m_hFont(nullptr),
+      m_logFont(logFont),
+      m_pNext(nullptr),
+      m_pGdiPlusFont(nullptr) {
   m_szWideFace[0] = L'\0';
   if (lpszWideFace != nullptr) lstrcpynW(m_szWideFace, lpszWideFace, LF_FACESIZE);
   if (m_szWideFace[0] == L'\0') {
@@ -24,8 +29,21 @@ CTKMarkupFont::CTKMarkupFont(CTKMarkupContext* pContext, const LOGFONTA& logFont
 }
 
 CTKMarkupFont::~CTKMarkupFont() {
+  DeleteGdiPlusFont();
   if (m_pFontContext != nullptr) m_pFontContext->UnlinkFont(this);
   if (m_hFont != nullptr) DeleteObject(m_hFont);
+}
+
+BOOL CTKMarkupFont::KeepGdiPlusFont(Gdiplus::GpFont* pFont) {
+  if (m_pFontContext == nullptr || m_pGdiPlusFont != nullptr) return FALSE;
+  m_pGdiPlusFont = pFont;
+  return TRUE;
+}
+
+void CTKMarkupFont::DeleteGdiPlusFont() {
+  if (m_pGdiPlusFont == nullptr) return;
+  TKMarkupGdiPlusApi()->GdipDeleteFont(m_pGdiPlusFont);
+  m_pGdiPlusFont = nullptr;
 }
 
 namespace {

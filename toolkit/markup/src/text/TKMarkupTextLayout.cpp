@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <vector>
 
 // Segments ------------------------------------------------------------------------------
 
@@ -83,6 +84,10 @@ struct CTKMarkupTextLayout::State {
   std::deque<CTKMarkupTextSegment> queue;
   bool bHasCurrent = false;
   CTKMarkupTextSegment current{nullptr, TK_MARKUP_TEXT_END, TK_MARKUP_TEXT_END, FALSE};
+  // The width of the line's last segment, or of the queue's first, is a
+  // running one, not yet measured as a whole.
+  bool bLastRunning = false;
+  bool bFrontRunning = false;
   // The item whose font is selected; held so that its address stays its own.
   ITKMarkupTextItem* pPrepared = nullptr;
 
@@ -212,11 +217,18 @@ void CTKMarkupTextLayout::Flush() {
   PlaceQueue();
 }
 
+// Widths are kept running: a piece joined to the line's last segment adds its
+// own width, and the rest of a split piece keeps what the head did not take.
+// Measuring the joined text again at every word would cost the square of the
+// line's length. A running width is measured once, exactly, when its segment
+// is closed (another segment follows it, or the line ends).
 void CTKMarkupTextLayout::PlaceQueue() {
   State& state = *m_pState;
   while (!state.queue.empty()) {
     CTKMarkupTextSegment segment = state.queue.front();
     state.queue.pop_front();
+    bool bRunning = state.bFrontRunning;
+    state.bFrontRunning = false;
     ITKMarkupTextItem* pItem = segment.GetItem();
     if (state.x == 0 && m_nTextHeight > 0) {
       bool bDropped = false;
@@ -227,44 +239,124 @@ void CTKMarkupTextLayout::PlaceQueue() {
       if (bDropped) {
         if (segment.IsEmpty()) continue;
         Measure(segment);
+        bRunning = false;
       }
     }
     if (state.nWrapping == TKTextWrap && state.x + segment.m_cx > state.nWidth &&
         !segment.IsEmpty()) {
-      // At least one character stays, so that every line makes progress.
-      int nEnd = pItem->GetNextPosition(segment.m_nStart);
-      while (nEnd != segment.m_nEnd) {
-        int nLonger = pItem->GetNextPosition(nEnd);
-        if (state.x + Extent(pItem, segment.m_nStart, nLonger) > state.nWidth) break;
-        nEnd = nLonger;
+      int cxHead = 0;
+      const int nEnd = FindWrapEnd(segment, &cxHead);
+      if (nEnd != segment.m_nEnd || state.x + cxHead > state.nWidth) {
+        SplitAndPlace(segment, nEnd);
+        continue;
       }
-      CTKMarkupTextSegment head(pItem, segment.m_nStart, nEnd, segment.m_bAfterBreak);
-      Measure(head);
-      AddToLine(head);
-      EndLine(TRUE);
-      if (nEnd != segment.m_nEnd) {
-        CTKMarkupTextSegment rest(pItem, nEnd, segment.m_nEnd, FALSE);
-        Measure(rest);
-        state.queue.push_front(rest);
-      }
-      continue;
+      // Only a running width said it would not fit.
+      segment.m_cx = cxHead;
+      bRunning = false;
     }
     if (!state.bJustify && !state.line.segments.empty()) {
       CTKMarkupTextSegment& last = state.line.segments.back();
       if (last.GetItem() == pItem && last.m_nEnd == segment.m_nStart && !segment.m_bAfterBreak) {
-        int nOldWidth = last.m_cx;
         last.m_nEnd = segment.m_nEnd;
-        Measure(last);
-        state.x += last.m_cx - nOldWidth;
+        last.m_cx += segment.m_cx;
+        state.x += segment.m_cx;
+        state.bLastRunning = true;
         continue;
       }
     }
     AddToLine(segment);
+    state.bLastRunning = bRunning;
   }
+}
+
+// The head of a piece too wide for the rest of the line ends the line; its
+// rest goes back to the front of the queue with a running width.
+void CTKMarkupTextLayout::SplitAndPlace(const CTKMarkupTextSegment& segment, int nEnd) {
+  State& state = *m_pState;
+  ITKMarkupTextItem* pItem = segment.GetItem();
+  CTKMarkupTextSegment head(pItem, segment.m_nStart, nEnd, segment.m_bAfterBreak);
+  Measure(head);
+  AddToLine(head);
+  EndLine(TRUE);
+  if (nEnd == segment.m_nEnd) return;
+  CTKMarkupTextSegment rest(pItem, nEnd, segment.m_nEnd, FALSE);
+  rest.m_cx = std::max(0, segment.m_cx - head.m_cx);
+  rest.m_cy = segment.m_cy;
+  rest.m_nDescent = segment.m_nDescent;
+  state.queue.push_front(rest);
+  state.bFrontRunning = true;
+}
+
+// The end of the longest head of the piece that fits the rest of the line,
+// at least one character so that every line makes progress; its width in
+// *pcxHead. Widths grow with the head, so the end is found by doubling the
+// head while it fits and then by bisection: the positions are walked only as
+// far as the line reaches, not to the end of a long word.
+int CTKMarkupTextLayout::FindWrapEnd(const CTKMarkupTextSegment& segment, int* pcxHead) {
+  State& state = *m_pState;
+  ITKMarkupTextItem* pItem = segment.GetItem();
+  const int nRoom = state.nWidth - state.x;
+  std::vector<int> ends(1, pItem->GetNextPosition(segment.m_nStart));
+  // The walk stops at the piece's end, which may be the item's end marker.
+  auto reach = [&](size_t nIndex) {
+    while (ends.size() <= nIndex && ends.back() != segment.m_nEnd &&
+           ends.back() != TK_MARKUP_TEXT_END)
+      ends.push_back(pItem->GetNextPosition(ends.back()));
+    return std::min(nIndex, ends.size() - 1);
+  };
+  int nFit = -1;  // index of the longest head known to fit
+  int cxFit = 0;
+  size_t nOver = static_cast<size_t>(-1);  // index of the shortest head known not to
+  for (size_t nTry = 0;; nTry = nTry * 2 + 1) {
+    const size_t nIndex = reach(nTry);
+    const int cx = Extent(pItem, segment.m_nStart, ends[nIndex]);
+    if (cx > nRoom) {
+      nOver = nIndex;
+      break;
+    }
+    nFit = static_cast<int>(nIndex);
+    cxFit = cx;
+    if (nIndex + 1 == ends.size() &&
+        (ends.back() == segment.m_nEnd || ends.back() == TK_MARKUP_TEXT_END))
+      break;
+  }
+  size_t nLow = static_cast<size_t>(nFit + 1);
+  size_t nHigh = nOver;  // heads in [nLow, nHigh) are untried
+  while (nLow < nHigh && nOver != static_cast<size_t>(-1)) {
+    const size_t nMiddle = nLow + (nHigh - nLow) / 2;
+    const int cx = Extent(pItem, segment.m_nStart, ends[nMiddle]);
+    if (cx > nRoom) {
+      nHigh = nMiddle;
+    } else {
+      nFit = static_cast<int>(nMiddle);
+      cxFit = cx;
+      nLow = nMiddle + 1;
+    }
+  }
+  if (nFit < 0) {
+    *pcxHead = Extent(pItem, segment.m_nStart, ends[0]);
+    return ends[0];
+  }
+  *pcxHead = cxFit;
+  return ends[static_cast<size_t>(nFit)];
+}
+
+// The last segment of the line gets its exact width before another follows
+// it or the line ends.
+void CTKMarkupTextLayout::CloseLastSegment() {
+  State& state = *m_pState;
+  if (!state.bLastRunning) return;
+  state.bLastRunning = false;
+  if (state.line.segments.empty()) return;
+  CTKMarkupTextSegment& last = state.line.segments.back();
+  const int cxRunning = last.m_cx;
+  Measure(last);
+  state.x += last.m_cx - cxRunning;
 }
 
 void CTKMarkupTextLayout::AddToLine(const CTKMarkupTextSegment& segment) {
   State& state = *m_pState;
+  CloseLastSegment();
   state.line.segments.push_back(segment);
   CTKMarkupTextSegment& placed = state.line.segments.back();
   placed.m_x = state.x;
@@ -275,6 +367,7 @@ void CTKMarkupTextLayout::AddToLine(const CTKMarkupTextSegment& segment) {
 void CTKMarkupTextLayout::EndLine(BOOL bWrapped) {
   State& state = *m_pState;
   TK_MARKUP_TEXT_LINE& line = state.line;
+  CloseLastSegment();
   if (line.segments.empty()) return;
   line.bWrapped = bWrapped;
   if (state.nTrimming != TKTextTrimNone && state.x > state.nWidth) TrimLine(line);
