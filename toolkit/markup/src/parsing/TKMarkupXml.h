@@ -6,6 +6,8 @@
 #include <ole2.h>
 #include <msxml.h>
 
+#include "common/TKRefPtr.h"
+
 extern const IID kIID_IXMLDOMElement;
 
 /// A new DOM document set up for markup: synchronous loading, white space
@@ -15,31 +17,6 @@ HRESULT CreateMarkupXmlDocument(IXMLDOMDocument** ppDocument);
 /// The wide text of loaded bytes (the toolkit's ConvertTextToWide: byte-order
 /// marks, UTF-16, UTF-8 or the ANSI code page). FALSE for no text.
 BOOL ConvertMarkupBytesToWide(const BYTE* pBytes, size_t nBytes, CStringW* pText);
-
-/// Holds one COM reference, released with the holder.
-template <class T>
-class CTKComPtr {
- public:
-  CTKComPtr() : m_p(nullptr) {}
-  ~CTKComPtr() { Release(); }
-  CTKComPtr(const CTKComPtr&) = delete;
-  CTKComPtr& operator=(const CTKComPtr&) = delete;
-
-  void Release() {
-    if (m_p != nullptr) m_p->Release();
-    m_p = nullptr;
-  }
-  /// For out-parameters: the old reference is released first.
-  T** operator&() {
-    Release();
-    return &m_p;
-  }
-  T* operator->() const { return m_p; }
-  operator T*() const { return m_p; }
-
- private:
-  T* m_p;
-};
 
 /// Holds one BSTR, freed with the holder.
 class CTKBstr {
