@@ -113,6 +113,80 @@ TEST(GraphicBitmapPng, RowsKeepTheirOrderFromTopToBottom) {
   EXPECT_EQ(Bgra(0, 0, 7, 255), FirstPixelInMemory(bitmap));  // a top-down DIB section
 }
 
+// Long enough for the rows' memory to grow several times, read as they come
+// and in the seven passes of an interlaced file.
+TEST(GraphicBitmapPng, TallImagesKeepEveryRowPlainOrInterlaced) {
+  auto colour = [](int x, int y) { return Bgra(x * 30, y * 5, (x + y) * 3, 255 - y); };
+  std::vector<uint32_t> expected;
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 7; ++x) expected.push_back(colour(x, y));
+  for (bool interlaced : {false, true}) {
+    CTKGraphicBitmapPng png;
+    ASSERT_TRUE(LoadBytes(&png, TestImages::MakeRgbaPng(7, 50, colour, interlaced))) << interlaced;
+    EXPECT_TRUE(png.IsAlpha());
+    EXPECT_EQ(expected, BitmapPixels(png)) << interlaced;
+  }
+}
+
+// The private memory the process has committed, region by region.
+SIZE_T CommittedPrivateBytes() {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION info;
+  for (const BYTE* p = NULL; VirtualQuery(p, &info, sizeof info) == sizeof info && info.RegionSize;
+       p = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+  }
+  return total;
+}
+
+// A file that notes, at every read, how much more private memory the process
+// holds than when the file was made: what the decoder took before asking for
+// the bytes it reads.
+class CMeasuringFile : public CMemFile {
+ public:
+  explicit CMeasuringFile(const std::string& bytes)
+      : CMemFile(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())), (UINT)bytes.size()),
+        m_base(CommittedPrivateBytes()) {}
+  UINT Read(void* lpBuf, UINT nCount) override {
+    const SIZE_T now = CommittedPrivateBytes();
+    if (now > m_base && now - m_base > m_peak) m_peak = now - m_base;
+    return CMemFile::Read(lpBuf, nCount);
+  }
+  SIZE_T Peak() const { return m_peak; }
+
+ private:
+  SIZE_T m_base;
+  SIZE_T m_peak = 0;
+};
+
+// Headers that declare large images over a few bytes of data: an image over
+// the pixel limit is refused before its data is read, and one within it takes
+// memory for the rows that arrive, not for the rows declared (256 MB here).
+TEST(GraphicBitmapPng, DeclaredSizesTakeNoMemoryBeforeTheirRowsArrive) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool refusedUnread;
+  } cases[] = {
+      {"20000 x 20000 RGBA", MakePng(20000, 20000, 8, 6, ""), true},
+      {"8193 x 8192 RGBA", MakePng(8193, 8192, 8, 6, ""), true},
+      {"8192 x 8192 RGBA", MakePng(8192, 8192, 8, 6, ""), false},
+      {"8192 x 8192 RGBA interlaced", MakePng(8192, 8192, 8, 6, "", {}, true), false},
+  };
+  for (const auto& c : cases) {
+    ASSERT_LT(c.bytes.size(), 300u) << c.what;
+    CMeasuringFile file(c.bytes);
+    CTKGraphicBitmapPng png;
+    EXPECT_FALSE(png.LoadFromStream(&file)) << c.what;
+    EXPECT_LT(file.Peak(), (SIZE_T)16 << 20) << c.what;
+    const ULONGLONG imageData = c.bytes.find("IDAT") + 4;
+    if (c.refusedUnread)
+      EXPECT_LE(file.GetPosition(), imageData) << c.what;
+    else
+      EXPECT_GT(file.GetPosition(), imageData) << c.what;
+  }
+}
+
 TEST(GraphicBitmapPng, ReadPngImageGivesRowsAndChannels) {
   std::string bytes = MakePng(2, 1, 8, 0, std::string("\x10\x20", 2));
   CMemFile file(reinterpret_cast<BYTE*>(&bytes[0]), (UINT)bytes.size());

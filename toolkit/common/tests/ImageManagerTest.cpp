@@ -386,6 +386,20 @@ TEST_F(ImageManagerIni, AStoredManagerLoadsBackThroughAnIniFile) {
   ExpectFilled(&loaded);
 }
 
+// Counts that name more icon sets and icons than the file holds load what is
+// there and make nothing more.
+TEST_F(ImageManagerIni, DamagedCountsLoadOnlyTheSetsAndIconsThereAre) {
+  CTKImageManager stored, loaded;
+  Fill(&stored);
+  Exchange(&stored, FALSE);
+  const std::string path = m_folder.PathOf("images.ini");
+  for (const char* section : {"Images", "Images\\IconSet0", "Images\\IconSet1"})
+    ASSERT_TRUE(WritePrivateProfileStringA(section, "Count", "40", path.c_str()));
+  Exchange(&loaded, TRUE);
+  ExpectFilled(&loaded);
+  EXPECT_EQ(1, loaded.LookupIconSet(70000)->m_mapIcons.GetCount());
+}
+
 TEST_F(ImageManagerIni, AWrongCheckSumRaisesAnArchiveException) {
   CTKImageManager stored, loaded;
   Fill(&stored);

@@ -44,4 +44,25 @@ TEST_F(ImageReaderFuzz, ArchivedIconsAndBitmapBlocks) {
   EXPECT_LT(m_tally.blocksLoaded, 1900);
 }
 
+// Its header with masks and table is longer than any header a DIB is made
+// from; reading the masks alone keeps the copy inside its buffer, which the
+// canaries of this program would otherwise catch.
+TEST(ImageReaderBlocks, MasksAndATableInOneHeaderGiveABitmapOfTheMasks) {
+  const std::pair<std::string, std::string> block = MasksAndTableBlock();
+  ASSERT_EQ(1076u, block.first.size());
+  CGuardedBytes header(block.first), pixels(block.second);
+  LPBYTE pBits = NULL;
+  HBITMAP hBitmap = CTKImageManagerIcon::CreateBitmapFromBlock(header.Data(), header.Size(),
+                                                               pixels.Data(), pixels.Size(), &pBits);
+  ASSERT_NE(nullptr, hBitmap);
+  DIBSECTION dib = {};
+  ASSERT_EQ((int)sizeof dib, GetObject(hBitmap, sizeof dib, &dib));
+  EXPECT_EQ(1, dib.dsBm.bmWidth);
+  EXPECT_EQ(1, dib.dsBm.bmHeight);
+  EXPECT_EQ(32, dib.dsBm.bmBitsPixel);
+  ASSERT_NE(nullptr, pBits);
+  EXPECT_EQ(block.second, std::string(reinterpret_cast<const char*>(pBits), 4));
+  DeleteObject(hBitmap);
+}
+
 }  // namespace

@@ -261,6 +261,36 @@ TEST_F(PropExchangeRegistryTest, SectionsAreSubKeys) {
   EXPECT_EQ(9, n);
 }
 
+// A damaged count walks only the numbered sub-keys there are, so a load
+// creates none of the sections it names beyond them.
+TEST_F(PropExchangeRegistryTest, ALoadedCountIsHeldToTheSubKeysThereAre) {
+  for (const char* section : {"Test\\Item0", "Test\\Item1", "Test\\Item7x", "Test\\Other"}) {
+    DWORD one = 1;
+    SetRaw("Value", REG_DWORD, &one, sizeof one, section);
+  }
+  const struct {
+    DWORD count;
+    bool compatible;
+    DWORD expected;
+  } cases[] = {{0xFFFFFFFF, false, 2}, {0xFFFFFFFF, true, 2}, {5, false, 2}, {1, false, 1}};
+  for (const auto& c : cases) {
+    SetRaw("Count", REG_DWORD, &c.count, sizeof c.count);
+    CTKPropExchangeSection px(Open(TRUE));
+    CTKPropExchangeEnumeratorPtr items(px->GetEnumerator("Item"));
+    POSITION pos = items->GetPosition(0, c.compatible);
+    EXPECT_EQ(c.expected, items->GetCount()) << c.count << " " << c.compatible;
+    DWORD walked = 0;
+    while (pos != nullptr && walked <= c.expected) {
+      CTKPropExchangeSection item(items->GetNext(pos));
+      int n = 0;
+      ExchangeIntProp(item, "Value", n, 0);
+      ++walked;
+    }
+    EXPECT_EQ(c.expected, walked) << c.count << " " << c.compatible;
+  }
+  EXPECT_FALSE(KeyExists("Test\\Item2"));
+}
+
 TEST_F(PropExchangeRegistryTest, WithoutAParentKeyEveryValueFails) {
   CTKPropExchangeSection px(new CTKPropExchangeRegistry(TRUE, nullptr, "Test"));
   int n = 3;

@@ -552,6 +552,31 @@ TEST_F(PropExchangeTest, EnumerationsOpenNumberedSections) {
   EXPECT_EQ(nullptr, none->GetPosition());
 }
 
+// A damaged count (-1 reads as 4,294,967,295) walks only the numbered
+// sections the file holds: Item0, Item2 (only through its child) and ITEM5.
+TEST_F(PropExchangeTest, ALoadedCountIsHeldToTheSectionsTheFileHolds) {
+  for (const char* section : {"Test\\Item0", "Test\\Item2\\Sub", "Test\\ITEM5", "Test\\Item1x",
+                              "Test\\Item01", "Test\\Items4", "Other\\Item3", "TestItem6"})
+    WriteRaw("Value", "1", section);
+  const struct {
+    const char* count;
+    DWORD expected;
+  } cases[] = {{"-1", 3}, {"1000", 3}, {"3", 3}, {"2", 2}, {nullptr, 0}};
+  for (const auto& c : cases) {
+    WriteRaw("Count", c.count);
+    CTKPropExchangeSection px(Open(TRUE));
+    CTKPropExchangeEnumeratorPtr items(px->GetEnumerator("Item"));
+    POSITION pos = items->GetPosition();
+    EXPECT_EQ(c.expected, items->GetCount()) << (c.count ? c.count : "(none)");
+    DWORD walked = 0;
+    while (pos != nullptr && walked <= c.expected) {
+      CTKPropExchangeSection item(items->GetNext(pos));
+      ++walked;
+    }
+    EXPECT_EQ(c.expected, walked) << (c.count ? c.count : "(none)");
+  }
+}
+
 TEST_F(PropExchangeTest, SectionsInheritTheirParentsSettings) {
   CTKPropExchangeSection px(Open(FALSE));
   px->SetSchema(20);

@@ -88,15 +88,42 @@ std::string PngChunkBytes(const std::string& type, const std::string& data) {
   return BigEndian32((uint32_t)data.size()) + body + BigEndian32(Crc(body));
 }
 
+namespace {
+
+// The rows in the seven passes of Adam7, each reduced row after its filter byte.
+std::string InterlacedRows(uint32_t width, uint32_t height, const std::string& rows) {
+  static const uint32_t x0[7] = {0, 4, 0, 2, 0, 1, 0}, dx[7] = {8, 8, 4, 4, 2, 2, 1};
+  static const uint32_t y0[7] = {0, 0, 4, 0, 2, 0, 1}, dy[7] = {8, 8, 8, 4, 4, 2, 2};
+  const size_t rowBytes = height ? rows.size() / height : 0;
+  const size_t pixelBytes = width ? rowBytes / width : 0;
+  std::string filtered;
+  for (int pass = 0; pass < 7; ++pass) {
+    if (x0[pass] >= width) continue;  // a pass without columns has no rows either
+    for (uint32_t y = y0[pass]; y < height; y += dy[pass]) {
+      filtered += '\0';
+      for (uint32_t x = x0[pass]; x < width; x += dx[pass])
+        filtered += rows.substr(y * rowBytes + x * pixelBytes, pixelBytes);
+    }
+  }
+  return filtered;
+}
+
+}  // namespace
+
 std::string MakePng(uint32_t width, uint32_t height, int bitDepth, int colorType,
-                    const std::string& rows, const std::vector<PngChunk>& chunks) {
+                    const std::string& rows, const std::vector<PngChunk>& chunks,
+                    bool interlaced) {
   std::string header = BigEndian32(width) + BigEndian32(height);
   header += char(bitDepth);
   header += char(colorType);
-  header += std::string(3, '\0');  // deflate, adaptive filtering, not interlaced
+  header += std::string(2, '\0');  // deflate, adaptive filtering
+  header += char(interlaced ? 1 : 0);
   std::string filtered;
   const size_t rowBytes = height ? rows.size() / height : 0;
-  for (uint32_t y = 0; y < height; ++y) filtered += '\0' + rows.substr(y * rowBytes, rowBytes);
+  if (interlaced)
+    filtered = InterlacedRows(width, height, rows);
+  else
+    for (uint32_t y = 0; y < height; ++y) filtered += '\0' + rows.substr(y * rowBytes, rowBytes);
   std::string png("\x89PNG\r\n\x1a\n", 8);
   png += PngChunkBytes("IHDR", header);
   for (const PngChunk& chunk : chunks) png += PngChunkBytes(chunk.type, chunk.data);
@@ -105,7 +132,8 @@ std::string MakePng(uint32_t width, uint32_t height, int bitDepth, int colorType
   return png;
 }
 
-std::string MakeRgbaPng(int width, int height, const std::function<uint32_t(int, int)>& bgra) {
+std::string MakeRgbaPng(int width, int height, const std::function<uint32_t(int, int)>& bgra,
+                        bool interlaced) {
   std::string rows;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -116,7 +144,7 @@ std::string MakeRgbaPng(int width, int height, const std::function<uint32_t(int,
       rows += char(pixel >> 24);
     }
   }
-  return MakePng(width, height, 8, 6, rows);
+  return MakePng(width, height, 8, 6, rows, {}, interlaced);
 }
 
 std::string MakeDib32(int width, int height, const PixelFn& bgra) {
@@ -236,7 +264,7 @@ std::string MakeZip(const std::vector<ZipItem>& items) {
     std::string common;  // the fields the two headers share, from "version needed" on
     Put16(&common, 20);
     Put16(&common, item.flags);
-    Put16(&common, item.deflate ? 8 : 0);
+    Put16(&common, item.method >= 0 ? item.method : item.deflate ? 8 : 0);
     Put16(&common, item.dosTime);
     Put16(&common, item.dosDate);
     Put32(&common, crc);

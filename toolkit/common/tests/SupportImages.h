@@ -29,10 +29,13 @@ struct PngChunk {
 std::string PngChunkBytes(const std::string& type, const std::string& data);
 /// A PNG with the given header fields. `rows` holds each row's packed samples
 /// (height rows of equal length, no filter byte); `chunks` go before the image data.
+/// An interlaced image (samples of 8 bits or more) is written in its seven passes.
 std::string MakePng(uint32_t width, uint32_t height, int bitDepth, int colorType,
-                    const std::string& rows, const std::vector<PngChunk>& chunks = {});
+                    const std::string& rows, const std::vector<PngChunk>& chunks = {},
+                    bool interlaced = false);
 /// An 8-bit RGBA PNG of the pixels (given as Bgra values).
-std::string MakeRgbaPng(int width, int height, const std::function<uint32_t(int, int)>& bgra);
+std::string MakeRgbaPng(int width, int height, const std::function<uint32_t(int, int)>& bgra,
+                        bool interlaced = false);
 /// Big-endian helpers for chunk data.
 std::string BigEndian32(uint32_t value);
 std::string BigEndian16(uint16_t value);
@@ -72,6 +75,7 @@ struct ZipItem {
   WORD dosDate = 0x5A21;  // 2025-01-01
   std::string localExtra;
   WORD flags = 0;
+  int method = -1;  // the stored method; -1: 8 when deflated, else 0
 };
 
 /// A zip archive of the items, in order, each with its local header and a

@@ -258,6 +258,49 @@ TEST_F(ZipArchiveTest, ResultCodes) {
   EXPECT_EQ((DWORD)TK_ZIP_OK, GetZipLastError());
 }
 
+TEST(ZipPassword, PlainItemsOpenWhateverThePasswordAndEncryptedOnesNever) {
+  const std::string data = Text(200, 4);
+  ZipItem secret = Item("secret", data);
+  secret.flags = 1;  // encrypted
+  const std::string bytes = MakeZip({Item("plain", data), secret, Item("stored", data, false)});
+  for (const char* password : {(const char*)NULL, "", "letmein"}) {
+    const char* shown = password != NULL ? password : "(none)";
+    HTKZIP zip = OpenZipArchive(bytes.data(), (DWORD)bytes.size(), password);
+    ASSERT_NE(nullptr, zip) << shown;
+    for (int index : {0, 2}) {
+      std::string buffer(data.size() + 1, '\0');
+      EXPECT_EQ((DWORD)TK_ZIP_OK, ExtractZipEntryToMemory(zip, index, &buffer[0], (DWORD)data.size()))
+          << shown << " " << index;
+      EXPECT_EQ(data, buffer.substr(0, data.size())) << shown << " " << index;
+    }
+    char buffer[300];
+    EXPECT_EQ((DWORD)TK_ZIP_PASSWORD, ExtractZipEntryToMemory(zip, 1, buffer, sizeof buffer))
+        << shown;
+    EXPECT_EQ((DWORD)TK_ZIP_PASSWORD, GetZipLastError()) << shown;
+    EXPECT_EQ((DWORD)TK_ZIP_OK, CloseZipArchive(zip)) << shown;
+  }
+}
+
+TEST_F(ZipArchiveTest, MethodsOtherThanStoredAndDeflatedAreRefused) {
+  const std::string data = Text(300, 5);
+  std::vector<ZipItem> items = {Item("deflated", data)};
+  for (int method : {12, 14, 1, 9}) {
+    ZipItem item = Item("method" + std::to_string(method), data, false);
+    item.method = method;  // the bytes as they are, under a method this reader lacks
+    items.push_back(item);
+  }
+  ASSERT_NE(nullptr, Open(items));
+  for (int index = 1; index < (int)items.size(); ++index) {
+    std::string buffer(data.size() + 1, '\0');
+    EXPECT_EQ((DWORD)TK_ZIP_INFLATE,
+              ExtractZipEntryToMemory(m_zip, index, &buffer[0], (DWORD)data.size()))
+        << items[index].name;
+    EXPECT_EQ(std::string(data.size(), '\0'), buffer.substr(0, data.size())) << items[index].name;
+  }
+  // The archive stays usable.
+  EXPECT_EQ(data, Extract(0, (DWORD)data.size()));
+}
+
 TEST(ZipOpen, DataThatIsNotAnArchiveIsRefused) {
   const std::string cases[] = {"", "not a zip at all", std::string(22, '\0'),
                                MakeZip({Item("a", "b")}).substr(0, 30)};

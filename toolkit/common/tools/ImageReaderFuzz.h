@@ -12,6 +12,7 @@
 #include <string.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/TKImageManager.h"
@@ -46,6 +47,27 @@ class CGuardedBytes {
   BYTE* m_pData;
   size_t m_nSize;
 };
+
+/// A 1 x 1 32-bit bitmap block whose header announces both bit-field masks
+/// and 256 colours: 40 header bytes, the masks, a 1024-byte table (1076 in
+/// all), then one pixel. Masks stand in place of a table, so the table is
+/// none of the bitmap's.
+inline std::pair<std::string, std::string> MasksAndTableBlock() {
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof header;
+  header.biWidth = 1;
+  header.biHeight = 1;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_BITFIELDS;
+  header.biSizeImage = 4;
+  header.biClrUsed = 256;
+  const DWORD masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
+  std::string first(reinterpret_cast<const char*>(&header), sizeof header);
+  first.append(reinterpret_cast<const char*>(masks), sizeof masks);
+  first += std::string(256 * sizeof(RGBQUAD), '\x5A');
+  return {first, std::string("\x10\x20\x40\x80", 4)};
+}
 
 /// Counts of one run.
 struct ImageFuzzTally {
@@ -92,6 +114,7 @@ class CImageReaderMutator {
     m_archives.push_back(Store(pSecond));
 
     for (int bits : {1, 8, 24, 32}) m_blocks.push_back(Block(7, 5, bits));
+    m_blocks.push_back(MasksAndTableBlock());
   }
 
   std::string NextIconFile() { return Mutated(Pick(m_iconFiles)); }

@@ -30,5 +30,7 @@ class CTKGraphicBitmapPng : public CBitmap {
 
 /// Decodes the PNG read from pFile. On success *ppRows is a malloc'ed block of
 /// height rows of width x channels bytes (RGB or RGBA), top row first. Nothing
-/// escapes: a read error, a libpng error or bad data gives FALSE and null rows.
+/// escapes: a read error, a libpng error or bad data gives FALSE and null rows,
+/// and so does an image of more than 8192 x 8192 (67,108,864) pixels. Memory
+/// for the rows is taken as they are read, not for the size the header declares.
 BOOL ReadPngImage(CFile* pFile, BYTE** ppRows, UINT* pnWidth, UINT* pnHeight, int* pnChannels);

@@ -78,6 +78,10 @@ class CTKPropExchange : public CCmdTarget {
   /// A new enumerator over the sections `pszSection`0, 1, 2 ...; the caller
   /// owns it (hold it in a CTKPropExchangeEnumeratorPtr).
   virtual CTKPropExchangeEnumerator* GetEnumerator(LPCTSTR pszSection);
+  /// How many of the sections `pszPrefix`0, 1, 2 ... below this one the store
+  /// holds; a load walks no more of them than that. (DWORD)-1 when the back
+  /// end cannot tell beforehand (an archive holds its sections in line).
+  virtual DWORD CountStoredSections(LPCTSTR pszPrefix);
   /// The layout version as "Schema": a missing one loads as 32.
   virtual void ExchangeSchema();
 
@@ -126,7 +130,9 @@ class CTKPropExchangeEnumerator {
 
   /// Starts a walk over `dwCount` sections (the count is written on store and
   /// read on load: as an archive count when `bCompatible`, else as "Count").
-  /// A non-null position when there is at least one section.
+  /// A count loaded is held to the sections the store holds, so a damaged one
+  /// opens no sections that are not there. A non-null position when there is
+  /// at least one section.
   virtual POSITION GetPosition(DWORD dwCount = 0, BOOL bCompatible = FALSE);
   /// The next section, which the caller releases; `pos` becomes null after the last.
   virtual CTKPropExchange* GetNext(POSITION& pos);

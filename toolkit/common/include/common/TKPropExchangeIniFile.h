@@ -2,6 +2,8 @@
 // every value as text.
 #pragma once
 
+#include <vector>
+
 #include "common/TKPropExchange.h"
 
 /// A section of an INI file. A child's section is its parent's section, a
@@ -26,6 +28,7 @@ class CTKPropExchangeIniFile : public CTKPropExchange {
   void EmptySection() override;
   /// Makes a temporary file when none is assigned; tried again after a failure.
   BOOL OnBeforeExchange() override;
+  DWORD CountStoredSections(LPCTSTR pszPrefix) override;
 
  protected:
   CString m_strSectionName;
@@ -34,4 +37,6 @@ class CTKPropExchangeIniFile : public CTKPropExchange {
 
  private:
   BOOL ReadValue(LPCTSTR pszPropName, CString& strValue);
+  /// The names of every section of the file.
+  std::vector<CString> ReadSectionNames() const;
 };

@@ -27,6 +27,8 @@ class CTKPropExchangeRegistry : public CTKPropExchange {
   BOOL SupportsBlobs() override;
   /// Opens (creating) the key once; a key that cannot be made stays closed.
   BOOL OnBeforeExchange() override;
+  /// The numbered sub-keys of the key.
+  DWORD CountStoredSections(LPCTSTR pszPrefix) override;
 
  protected:
   CTKPropExchangeRegistry(BOOL bLoading, HKEY hParentKey, LPCTSTR pszSection, BOOL bAppKeyWhenNull);

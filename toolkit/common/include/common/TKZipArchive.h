@@ -16,10 +16,10 @@ enum {
   TK_ZIP_MOREDATA = 0x00000600,     ///< the buffer filled before the item ended
   TK_ZIP_CORRUPT = 0x00000700,      ///< the item's local header is inconsistent
   TK_ZIP_READFAILED = 0x00000800,   ///< reading the item failed
-  TK_ZIP_PASSWORD = 0x00001000,     ///< the item needs a password
+  TK_ZIP_PASSWORD = 0x00001000,     ///< the item is encrypted (such items are not read)
   TK_ZIP_BADARGS = 0x00010000,      ///< null handle, index out of range
   TK_ZIP_WRONGHANDLE = 0x00080000,  ///< the handle is not an archive reader
-  TK_ZIP_INFLATE = 0x05000000       ///< inflating failed
+  TK_ZIP_INFLATE = 0x05000000       ///< inflating failed, or neither stored nor deflated
 };
 
 /// A handle returned by OpenZipArchive: its kind (1, an archive reader) and the reader.
@@ -43,7 +43,8 @@ struct TK_ZIPENTRY {
 };
 
 /// Opens the archive in `data` (which must outlive the handle); null when it is
-/// not a zip (GetZipLastError gives TK_ZIP_OPENFAILED). The password is copied.
+/// not a zip (GetZipLastError gives TK_ZIP_OPENFAILED). The password is copied;
+/// encrypted items are not read, so it opens none of them.
 HTKZIP OpenZipArchive(const void* data, DWORD size, const char* password);
 /// Finds `name` (compared with the stored name, case-insensitively when asked);
 /// TK_ZIP_NOTFOUND leaves index -1 and an entry of zeros with index -1.

@@ -7,7 +7,8 @@
 /// item open at a time, so that a partial extraction can be continued.
 class ZipArchiveReader {
  public:
-  /// `password` (or null) is copied.
+  /// `password` (or null) is copied. Encrypted items are not read, with a
+  /// password or without; every other item is read whatever the password.
   explicit ZipArchiveReader(const char* password);
   ~ZipArchiveReader();
   ZipArchiveReader(const ZipArchiveReader&) = delete;
@@ -20,6 +21,8 @@ class ZipArchiveReader {
   /// Finds the item stored under `name`; names of 256 bytes or more are not found.
   DWORD FindItem(const char* name, BOOL bCaseInsensitive, int* pIndex, TK_ZIPENTRY* pEntry);
   /// Inflates the next at most `length` bytes of item `index` into `buffer`.
+  /// Only stored and deflated items are read: any other method is
+  /// TK_ZIP_INFLATE, an encrypted item TK_ZIP_PASSWORD.
   DWORD Unzip(int index, void* buffer, DWORD length);
   /// Closes the open item and the archive; 0.
   DWORD Close();

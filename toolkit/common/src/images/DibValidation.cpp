@@ -14,10 +14,11 @@ ULONGLONG ColorTableBytes(const BITMAPINFOHEADER& header) {
     if (header.biClrUsed > limit) return (ULONGLONG)-1;
     return (ULONGLONG)(header.biClrUsed ? header.biClrUsed : limit) * sizeof(RGBQUAD);
   }
-  ULONGLONG bytes = (ULONGLONG)header.biClrUsed * sizeof(RGBQUAD);
+  // Three masks stand in place of a table, never beside one.
   if (header.biCompression == BI_BITFIELDS && header.biSize == sizeof(BITMAPINFOHEADER))
-    bytes += 3 * sizeof(DWORD);
-  return header.biClrUsed > 256 ? (ULONGLONG)-1 : bytes;
+    return 3 * sizeof(DWORD);
+  if (header.biClrUsed > 256) return (ULONGLONG)-1;
+  return (ULONGLONG)header.biClrUsed * sizeof(RGBQUAD);
 }
 
 BOOL IsUsableHeader(const BITMAPINFOHEADER& header) {

@@ -10,8 +10,9 @@ namespace DibValidation {
 /// The bytes of one row of `width` pixels of `bits` each, padded to 4 bytes.
 ULONGLONG RowBytes(LONG width, WORD bits);
 /// The bytes of the colour table after a header: up to 256 entries for 8 bits
-/// or fewer, three masks for BI_BITFIELDS after a 40-byte header, else the
-/// entries biClrUsed names. (ULONGLONG)-1 for a count that cannot be.
+/// or fewer, three masks (and no entries, whatever biClrUsed says) for
+/// BI_BITFIELDS after a 40-byte header, else the entries biClrUsed names.
+/// (ULONGLONG)-1 for a count that cannot be.
 ULONGLONG ColorTableBytes(const BITMAPINFOHEADER& header);
 /// Whether the header is one this program draws: a size of at least 40 bytes,
 /// one plane, 1, 4, 8, 16, 24 or 32 bits, BI_RGB (or BI_BITFIELDS for 16 and

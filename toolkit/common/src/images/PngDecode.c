@@ -15,11 +15,16 @@ typedef struct TK_PNG_DECODER {
   png_structp png;
   png_infop info;
   unsigned char* pixels;
-  png_bytep* rowPointers;
+  png_uint_32 rowsHeld; /* rows the pixel block has room for */
 } TK_PNG_DECODER;
 
 /* The largest image that still fits a 32 bits-per-pixel DIB section. */
 #define TK_PNG_MAX_BYTES 0x7FFFFFFFu
+/* The most pixels an image may have: 256 MB as a 32-bit DIB section. A header
+ * costs a few bytes to write, so its size alone never decides what is held. */
+#define TK_PNG_MAX_PIXELS 0x4000000u
+/* The rows held before the first row is read, and at least what each growth adds. */
+#define TK_PNG_FIRST_ROWS 16u
 
 static void PngErrorCallback(png_structp png, png_const_charp message) {
   (void)message;
@@ -54,15 +59,33 @@ static void SetTransformations(TK_PNG_DECODER* d) {
   if (png_get_bKGD(png, info, &background))
     png_set_background(png, background, PNG_BACKGROUND_GAMMA_FILE, 1, 1.0);
   if (png_get_gAMA(png, info, &fileGamma)) png_set_gamma(png, 2.2, fileGamma);
-  png_set_interlace_handling(png);
+}
+
+/* Makes room for rows 0 to `row`: the block doubles, so it grows only as far
+ * as the data has really reached, and a damaged or truncated file that
+ * declares a large image costs no more than the rows it carries. */
+static void HoldRow(TK_PNG_DECODER* d, const TK_PNG_IMAGE* image, png_uint_32 row) {
+  png_uint_32 rows;
+  unsigned char* grown;
+  if (row < d->rowsHeld) return;
+  rows = d->rowsHeld < TK_PNG_FIRST_ROWS ? TK_PNG_FIRST_ROWS : d->rowsHeld * 2;
+  if (rows <= row) rows = row + 1;
+  if (rows > image->height) rows = image->height;
+  grown = (unsigned char*)realloc(d->pixels, image->rowBytes * rows);
+  if (grown == NULL) png_error(d->png, "out of memory");
+  d->pixels = grown;
+  d->rowsHeld = rows;
 }
 
 static void ReadRows(TK_PNG_DECODER* d, TK_PNG_IMAGE* image) {
+  int passes;
+  int pass;
   png_uint_32 y;
   png_set_read_fn(d->png, d, PngReadCallback);
   png_set_sig_bytes(d->png, 8);
   png_read_info(d->png, d->info);
   SetTransformations(d);
+  passes = png_set_interlace_handling(d->png);
   png_read_update_info(d->png, d->info);
 
   image->width = png_get_image_width(d->png, d->info);
@@ -72,14 +95,18 @@ static void ReadRows(TK_PNG_DECODER* d, TK_PNG_IMAGE* image) {
   if (image->channels < 3 || image->height == 0 || image->width == 0 ||
       image->rowBytes != (size_t)image->width * image->channels ||
       (unsigned long long)image->rowBytes * image->height > TK_PNG_MAX_BYTES ||
-      (unsigned long long)image->width * image->height * 4 > TK_PNG_MAX_BYTES)
+      (unsigned long long)image->width * image->height * 4 > TK_PNG_MAX_BYTES ||
+      (unsigned long long)image->width * image->height > TK_PNG_MAX_PIXELS)
     png_error(d->png, "unusable image size");
 
-  d->pixels = (unsigned char*)malloc(image->rowBytes * image->height);
-  d->rowPointers = (png_bytep*)malloc(sizeof(png_bytep) * image->height);
-  if (d->pixels == NULL || d->rowPointers == NULL) png_error(d->png, "out of memory");
-  for (y = 0; y < image->height; ++y) d->rowPointers[y] = d->pixels + y * image->rowBytes;
-  png_read_image(d->png, d->rowPointers);
+  /* Row by row, so that the block follows the rows read. An interlaced image
+   * comes in passes, each of which visits every row again. */
+  for (pass = 0; pass < passes; ++pass) {
+    for (y = 0; y < image->height; ++y) {
+      HoldRow(d, image, y);
+      png_read_row(d->png, d->pixels + (size_t)y * image->rowBytes, NULL);
+    }
+  }
   png_read_end(d->png, NULL);
 }
 
@@ -105,7 +132,6 @@ int TKDecodePngAfterSignature(TKPngReadFn read, void* source, TK_PNG_IMAGE* imag
     return 0;
   }
   ok = DecodeGuarded(&decoder, image);
-  free(decoder.rowPointers);
   png_destroy_read_struct(&decoder.png, &decoder.info, NULL);
   if (!ok) {
     free(decoder.pixels);

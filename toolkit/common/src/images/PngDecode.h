@@ -23,7 +23,8 @@ typedef struct TK_PNG_IMAGE {
 
 /* Decodes the PNG that follows the 8 signature bytes already read from the
  * source. Returns 1 and fills `image`, or 0 (image cleared) for any libpng
- * error, a short read, or an image too large for a DIB. */
+ * error, a short read, or an image too large for a DIB or of more than
+ * 67,108,864 pixels. The rows' memory grows as they are read. */
 int TKDecodePngAfterSignature(TKPngReadFn read, void* source, TK_PNG_IMAGE* image);
 
 #ifdef __cplusplus

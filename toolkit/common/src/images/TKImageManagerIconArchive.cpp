@@ -118,6 +118,8 @@ HBITMAP CTKImageManagerIcon::CreateBitmapFromBlock(const BYTE* pHeader, DWORD dw
   memcpy(info, pHeader, sizeof header + (size_t)tableBytes);
   BITMAPINFOHEADER& copy = *reinterpret_cast<BITMAPINFOHEADER*>(info);
   copy.biSizeImage = dwImageBytes;
+  // GDI is handed the masks alone, so that it reads no table beyond them.
+  if (copy.biCompression == BI_BITFIELDS) copy.biClrUsed = 0;
   // Kept bottom-up, as every bitmap whose pixels the toolkit handles directly.
   const bool bTopDown = copy.biHeight < 0;
   const LONG height = bTopDown ? -copy.biHeight : copy.biHeight;

@@ -261,8 +261,13 @@ DWORD ZipArchiveReader::Unzip(int index, void* buffer, DWORD length) {
     unz_file_info info;
     if (unzGetCurrentFileInfo(m_zip, &info, NULL, 0, NULL, 0, NULL, 0) != UNZ_OK)
       return TK_ZIP_CORRUPT;
-    if ((info.flag & 1) && m_password == NULL) return TK_ZIP_PASSWORD;
-    int opened = unzOpenCurrentFilePassword(m_zip, m_password);
+    // minizip hands an item of any other method back raw, without its CRC check.
+    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED)
+      return TK_ZIP_INFLATE;
+    // minizip is built here without decryption: it refuses every item when
+    // given a password, so none is passed, and an encrypted item is not read.
+    if (info.flag & 1) return TK_ZIP_PASSWORD;
+    int opened = unzOpenCurrentFile(m_zip);
     if (opened != UNZ_OK) return opened == UNZ_BADZIPFILE ? TK_ZIP_CORRUPT : TK_ZIP_INFLATE;
     m_openItem = index;
   }

@@ -255,6 +255,8 @@ CTKPropExchangeEnumerator* CTKPropExchange::GetEnumerator(LPCTSTR pszSection) {
   return new CTKPropExchangeEnumerator(this, pszSection);
 }
 
+DWORD CTKPropExchange::CountStoredSections(LPCTSTR) { return static_cast<DWORD>(-1); }
+
 void CTKPropExchange::ExchangeSchema() {
   int nDefault = 32;
   ExchangeProp("Schema", VT_I4, &m_nSchema, &nDefault);

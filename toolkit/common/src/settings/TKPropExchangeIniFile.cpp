@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "NumberedSections.h"
+
 IMPLEMENT_DYNAMIC(CTKPropExchangeIniFile, CTKPropExchange)
 
 namespace {
@@ -114,10 +116,7 @@ CTKPropExchange* CTKPropExchangeIniFile::GetSection(LPCTSTR pszSection) {
   return pSection;
 }
 
-void CTKPropExchangeIniFile::EmptySection() {
-  if (m_bEmptySection || m_strSectionName.IsEmpty()) return;
-  m_bEmptySection = TRUE;
-  if (m_strFileName.IsEmpty()) return;
+std::vector<CString> CTKPropExchangeIniFile::ReadSectionNames() const {
   std::vector<char> names(kSectionNames);
   DWORD nLength;
   for (;;) {
@@ -129,13 +128,33 @@ void CTKPropExchangeIniFile::EmptySection() {
   // The list ends with an empty name; a cut list still ends inside the buffer.
   names.resize(nLength + 2, '\0');
   names[nLength] = names[nLength + 1] = '\0';
+  std::vector<CString> result;
+  for (const char* p = names.data(); *p != '\0'; p += strlen(p) + 1) result.push_back(p);
+  return result;
+}
+
+void CTKPropExchangeIniFile::EmptySection() {
+  if (m_bEmptySection || m_strSectionName.IsEmpty()) return;
+  m_bEmptySection = TRUE;
+  if (m_strFileName.IsEmpty()) return;
   const CString strPrefix = m_strSectionName + "\\";
   std::vector<CString> doomed;
-  for (const char* p = names.data(); *p != '\0'; p += strlen(p) + 1) {
-    CString strName = p;
+  for (const CString& strName : ReadSectionNames()) {
     if (strName == m_strSectionName || strName.Left(strPrefix.GetLength()) == strPrefix)
       doomed.push_back(strName);
   }
   for (const CString& strName : doomed)
     ::WritePrivateProfileStringA(strName, nullptr, nullptr, m_strFileName);
+}
+
+DWORD CTKPropExchangeIniFile::CountStoredSections(LPCTSTR pszPrefix) {
+  if (!OnBeforeExchange()) return 0;
+  // The file finds sections without regard to case, and so does this count.
+  const CString strParent = m_strSectionName + "\\";
+  std::vector<CString> below;
+  for (const CString& strName : ReadSectionNames()) {
+    if (strName.Left(strParent.GetLength()).CompareNoCase(strParent) == 0)
+      below.push_back(strName.Mid(strParent.GetLength()));
+  }
+  return CountNumberedSections(below, pszPrefix);
 }

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "NumberedSections.h"
+
 IMPLEMENT_DYNAMIC(CTKPropExchangeRegistry, CTKPropExchange)
 
 namespace {
@@ -194,6 +196,18 @@ void CTKPropExchangeRegistry::EmptySection() {
     ::RegDeleteKeyA(m_hParentKey, m_strSectionName);
   }
   m_bInitialized = FALSE;
+}
+
+DWORD CTKPropExchangeRegistry::CountStoredSections(LPCTSTR pszPrefix) {
+  if (!OnBeforeExchange()) return 0;
+  std::vector<CString> names;
+  char szName[256];  // the longest key name, and its zero
+  DWORD cchName = sizeof szName;
+  for (DWORD i = 0; ::RegEnumKeyExA(m_hSectionKey, i, szName, &cchName, nullptr, nullptr, nullptr,
+                                    nullptr) == ERROR_SUCCESS;
+       ++i, cchName = sizeof szName)
+    names.push_back(szName);
+  return CountNumberedSections(names, pszPrefix);
 }
 
 BOOL CTKPropExchangeRegistry::SupportsDefaults() { return TRUE; }

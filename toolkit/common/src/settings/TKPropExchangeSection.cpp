@@ -21,6 +21,10 @@ POSITION CTKPropExchangeEnumerator::GetPosition(DWORD dwCount, BOOL bCompatible)
   } else {
     m_pContainer->WriteCount(dwCount);
   }
+  if (m_pContainer->IsLoading() && m_nCount != 0) {
+    const DWORD nStored = m_pContainer->CountStoredSections(m_strSectionName);
+    if (m_nCount > nStored) m_nCount = nStored;
+  }
   return m_nCount != 0 ? reinterpret_cast<POSITION>(1) : nullptr;
 }
 
