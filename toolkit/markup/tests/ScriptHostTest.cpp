@@ -14,7 +14,7 @@
 #include "markup/TKMarkupEscape.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTkScript.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "testsupport/MessageLoop.h"
 #include "testsupport/TempFolder.h"
 #include "testsupport/TestProcess.h"

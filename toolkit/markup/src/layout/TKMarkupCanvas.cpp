@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

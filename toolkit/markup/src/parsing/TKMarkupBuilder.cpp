@@ -14,7 +14,7 @@
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 
