@@ -17,6 +17,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The run-time links statically: the programs need no mingw DLL beside them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# zlib likewise. Named here rather than searched for: the search that finding
+# libpng makes prefers the import library of zlib1.dll, and a build folder may
+# remember that choice (the release name overrides what its cache holds).
+set(ZLIB_LIBRARY /usr/${VELM_TRIPLE}/lib/libz.a)
+set(ZLIB_LIBRARY_RELEASE ${ZLIB_LIBRARY})
+set(ZLIB_INCLUDE_DIR /usr/${VELM_TRIPLE}/include)
 
 find_program(VELM_CCACHE ccache)
 if(VELM_CCACHE)

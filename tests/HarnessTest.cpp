@@ -1,8 +1,12 @@
 // Shows that the pieces later code relies on work in the test environment:
-// named pipes between threads, and a window with a message loop on the display.
+// named pipes between threads, and a window with a message loop on the display;
+// and that every program the build makes starts on a clean Windows.
 #include <windows.h>
 #include <stdio.h>
+#include <stddef.h>
+#include <string.h>
 #include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "testsupport/MessageLoop.h"
@@ -80,6 +84,134 @@ TEST(Harness, HiddenWindowReceivesPostedMessage) {
   EXPECT_EQ(42u, seen);
   DestroyWindow(hwnd);
   UnregisterClassA(wc.lpszClassName, wc.hInstance);
+}
+
+// A file's bytes, mapped for reading (only the pages looked at are read).
+class CMappedFile {
+ public:
+  explicit CMappedFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    LARGE_INTEGER size;
+    HANDLE mapping = GetFileSizeEx(file, &size) && size.QuadPart > 0
+                         ? CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr)
+                         : nullptr;
+    if (mapping) {
+      m_data = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+      if (m_data) m_size = static_cast<size_t>(size.QuadPart);
+      CloseHandle(mapping);
+    }
+    CloseHandle(file);
+  }
+  ~CMappedFile() {
+    if (m_data) UnmapViewOfFile(m_data);
+  }
+  const char* data() const { return m_data; }
+  size_t size() const { return m_size; }
+
+ private:
+  const char* m_data = nullptr;
+  size_t m_size = 0;
+};
+
+// The names of the DLLs a program's import tables (plain and delay-loaded) name;
+// empty when the file is no 64-bit program.
+std::vector<std::string> ImportedDlls(const std::string& path) {
+  const CMappedFile image(path);
+  std::vector<std::string> names;
+  auto at = [&](size_t offset, size_t size) {
+    return offset <= image.size() && size <= image.size() - offset ? image.data() + offset
+                                                                   : nullptr;
+  };
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(at(0, sizeof(IMAGE_DOS_HEADER)));
+  if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return names;
+  const auto* nt =
+      reinterpret_cast<const IMAGE_NT_HEADERS64*>(at(dos->e_lfanew, sizeof(IMAGE_NT_HEADERS64)));
+  if (!nt || nt->Signature != IMAGE_NT_SIGNATURE ||
+      nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+    return names;
+  const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
+      at(dos->e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+             nt->FileHeader.SizeOfOptionalHeader,
+         nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER)));
+  if (!sections) return names;
+  auto fileOffset = [&](DWORD rva) -> size_t {
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+      const IMAGE_SECTION_HEADER& s = sections[i];
+      if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.SizeOfRawData)
+        return rva - s.VirtualAddress + s.PointerToRawData;
+    }
+    return image.size();
+  };
+  auto addName = [&](DWORD rva) {
+    const char* name = at(fileOffset(rva), 1);
+    if (name) names.push_back(std::string(name, strnlen(name, image.data() + image.size() - name)));
+  };
+  const IMAGE_DATA_DIRECTORY& plain =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (size_t d = fileOffset(plain.VirtualAddress); plain.Size;
+       d += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+    const auto* entry =
+        reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(at(d, sizeof(IMAGE_IMPORT_DESCRIPTOR)));
+    if (!entry || !entry->Name) break;
+    addName(entry->Name);
+  }
+  const IMAGE_DATA_DIRECTORY& delayed =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT];
+  for (size_t d = fileOffset(delayed.VirtualAddress); delayed.Size;
+       d += sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)) {
+    const auto* entry = reinterpret_cast<const IMAGE_DELAYLOAD_DESCRIPTOR*>(
+        at(d, sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)));
+    if (!entry || !entry->DllNameRVA) break;
+    addName(entry->DllNameRVA);
+  }
+  return names;
+}
+
+void ListPrograms(const std::string& folder, std::vector<std::string>* programs) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = found.cFileName;
+    const std::string path = folder + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      // Wine's own programs and CMake's probes are not ours.
+      if (name != "." && name != ".." && name != "wineprefix" && name != "CMakeFiles")
+        ListPrograms(path, programs);
+    } else if (name.size() > 4 && _stricmp(name.c_str() + name.size() - 4, ".exe") == 0) {
+      programs->push_back(path);
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+// A DLL that a clean Windows lacks (zlib1.dll, a compiler's run-time) keeps the
+// program from starting there, though Wine may find one of its own. The test
+// programs sit one folder below the build folder.
+TEST(Harness, EveryProgramImportsOnlySystemDlls) {
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string build = module;
+  build.erase(build.rfind('\\'));
+  build.erase(build.rfind('\\'));
+  char system[MAX_PATH] = {};
+  ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+  std::vector<std::string> programs;
+  ListPrograms(build, &programs);
+  ASSERT_FALSE(programs.empty());
+  for (const std::string& program : programs) {
+    const std::vector<std::string> dlls = ImportedDlls(program);
+    EXPECT_FALSE(dlls.empty()) << program;
+    for (const std::string& dll : dlls) {
+      const std::string there = std::string(system) + "\\" + dll;
+      EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(there.c_str()))
+          << program << " needs " << dll;
+      // Wine keeps a zlib1.dll of its own in the system folder; Windows has none.
+      EXPECT_NE(0, _stricmp(dll.c_str(), "zlib1.dll")) << program << " needs " << dll;
+    }
+  }
 }
 
 }  // namespace

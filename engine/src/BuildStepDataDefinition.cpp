@@ -8,7 +8,12 @@ CBuildStepDataDefinition::~CBuildStepDataDefinition() {}
 
 void CBuildStepDataDefinition::Reset() {
   m_stepType = StepExecuteProgram;
-  for (int i = 0; i < TextFieldCount; ++i) GetTextField(i)->SetText("");
+  // A text that is already empty, narrow and one byte long stays as it is: a
+  // new step (and every step a load makes) would otherwise allocate each twice.
+  for (int i = 0; i < TextFieldCount; ++i) {
+    CTesselString* text = GetTextField(i);
+    if (text->IsWide() || text->GetCapacity() != 1 || !text->IsEmpty()) text->SetText("");
+  }
   m_startTime = GetCurrentUtcTime();
   m_elapsedTime = 0;
   m_paused = false;

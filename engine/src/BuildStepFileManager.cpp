@@ -107,7 +107,7 @@ bool DeleteRecords(CTesselList* list) {
 
 }  // namespace
 
-CBuildStepFileManager::CBuildStepFileManager() : m_owner(nullptr), m_fileSize(0), m_readOffset(0) {
+CBuildStepFileManager::CBuildStepFileManager() : m_owner(nullptr), m_readOffset(0) {
   m_filePath.SetText("");
 }
 
@@ -183,9 +183,11 @@ bool CBuildStepFileManager::LoadBuildFile(const CTesselString& path) {
     return false;
   }
   m_filePath = source;
+  ReadBody();
+  m_file.Close();
   bool ok = ReadSteps(stepCount, version);
   ok = ReadVariables(variableCount) && ok;
-  m_file.Close();
+  std::vector<unsigned char>().swap(m_body);
   return ok;
 }
 
@@ -198,8 +200,6 @@ bool CBuildStepFileManager::ReadHeader(int32_t* version, int32_t* stepCount,
   *version = GetInt32(header + kVersionOffset);
   *stepCount = GetInt32(header + kStepCountOffset);
   *variableCount = GetInt32(header + kVariableCountOffset);
-  m_fileSize = static_cast<int64_t>(m_file.GetSize());
-  m_readOffset = HeaderSize;
   return true;
 }
 
@@ -215,29 +215,45 @@ bool CBuildStepFileManager::ReadVariables(int32_t count) {
   });
 }
 
+// Reads the rest of the file into m_body; a read that fails ends it there, and
+// the records cut off count as missing.
+bool CBuildStepFileManager::ReadBody() {
+  m_body.clear();
+  m_readOffset = 0;
+  const uint64_t size = m_file.GetSize();
+  if (size <= HeaderSize || size - HeaderSize > SIZE_MAX / 2) return false;
+  m_body.resize(static_cast<size_t>(size - HeaderSize));
+  size_t done = 0;
+  while (done < m_body.size()) {
+    const size_t left = m_body.size() - done;
+    int got = 0;
+    if (!m_file.Read(m_body.data() + done, left > 0x40000000 ? 0x40000000 : static_cast<int>(left),
+                     &got, false))
+      break;
+    done += static_cast<size_t>(got);
+  }
+  m_body.resize(done);
+  return done > 0;
+}
+
 // The next record, size field included, or null when it is to be skipped.
 // *endOfFile is set when not even a size field is left.
-unsigned char* CBuildStepFileManager::ReadRecord(bool* endOfFile, int32_t* size) {
-  int got = 0;
-  *endOfFile = !m_file.Read(size, sizeof *size, &got, true);
+const unsigned char* CBuildStepFileManager::NextRecord(bool* endOfFile, int32_t* size) {
+  *endOfFile = m_body.size() - m_readOffset < sizeof *size;
   if (*endOfFile) return nullptr;
+  const unsigned char* record = m_body.data() + m_readOffset;
+  *size = GetInt32(record);
   m_readOffset += sizeof *size;
   if (*size <= 4) return nullptr;  // nothing but the size field
-  const int64_t body = *size - 4;
-  unsigned char* record = nullptr;
-  // A size beyond the end of the file cannot be read in full; refusing it
-  // before allocating keeps a damaged size from costing gigabytes.
-  if (body <= m_fileSize - m_readOffset) record = new (std::nothrow) unsigned char[*size];
-  if (record && m_file.Read(record + 4, static_cast<int>(body), &got, true)) {
-    m_readOffset += body;
-    PutInt32(record, *size);
-    return record;
+  // Where a body that runs past the end of the file ends is unknown: nothing
+  // after it can be trusted.
+  const size_t body = static_cast<size_t>(*size) - 4;
+  if (body > m_body.size() - m_readOffset) {
+    m_readOffset = m_body.size();
+    return nullptr;
   }
-  // Where the body ends is unknown or unreachable: nothing after it can be trusted.
-  delete[] record;
-  m_file.SeekToEnd();
-  m_readOffset = m_fileSize;
-  return nullptr;
+  m_readOffset += body;
+  return record;
 }
 
 bool CBuildStepFileManager::Clear() {

@@ -1,8 +1,9 @@
-// WriteFileSafely: temporary file beside the target, moved into place, with
+// WriteFileSafely: temporary file beside the target, put in its place, with
 // everything made on the way removed again when a step fails.
 #include "SafeFileWriter.h"
 
 #include <windows.h>
+#include <aclapi.h>
 
 #include <string>
 #include <vector>
@@ -109,35 +110,136 @@ bool WriteAll(HANDLE file, const void* bytes, size_t size) {
   return FlushFileBuffers(file) != FALSE;
 }
 
-// Replaces `target` with `temp`. Read-only, hidden or system attributes would
-// make the replacement fail, so they are cleared first (and put back if it fails).
-bool MoveIntoPlace(const std::wstring& temp, const std::wstring& target) {
-  const DWORD guarded = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  const DWORD attributes = GetFileAttributesW(target.c_str());
-  const bool cleared = attributes != INVALID_FILE_ATTRIBUTES &&
-                       !(attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & guarded);
-  if (cleared) {
-    DWORD plain = attributes & ~guarded;
-    SetFileAttributesW(target.c_str(), plain ? plain : FILE_ATTRIBUTE_NORMAL);
+// The file a path leads to, through any symbolic links, as an extended path;
+// the path itself when it names no file (or cannot be followed). Saving to the
+// file behind a link keeps the link.
+std::wstring FileBehind(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return path;
+  std::vector<wchar_t> final(MAX_PATH);
+  DWORD length = GetFinalPathNameByHandleW(file, final.data(), (DWORD) final.size(), 0);
+  if (length >= final.size()) {
+    final.resize(length + 1);
+    length = GetFinalPathNameByHandleW(file, final.data(), (DWORD) final.size(), 0);
   }
-  if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  CloseHandle(file);
+  if (length == 0 || length >= final.size()) return path;
+  return ExtendedPath(std::wstring(final.data(), length));
+}
+
+// Gives `temp` the access list of `target`. ReplaceFileW carries it over
+// itself; where the replacement is a plain rename it would be lost.
+void CopyAccessList(const std::wstring& target, const std::wstring& temp) {
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(target.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                            nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS)
+    return;
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  GetSecurityDescriptorControl(descriptor, &control, &revision);
+  // An access list that inherits from the folder goes on inheriting from it.
+  const SECURITY_INFORMATION what =
+      DACL_SECURITY_INFORMATION |
+      ((control & SE_DACL_PROTECTED) ? PROTECTED_DACL_SECURITY_INFORMATION
+                                     : UNPROTECTED_DACL_SECURITY_INFORMATION);
+  SetNamedSecurityInfoW(const_cast<wchar_t*>(temp.c_str()), SE_FILE_OBJECT, what, nullptr, nullptr,
+                        dacl, nullptr);
+  LocalFree(descriptor);
+}
+
+const DWORD kGuardedAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// Clears the read-only, hidden and system attributes of an existing file, which
+// would refuse its replacement; returns the attributes to put back on failure
+// (INVALID_FILE_ATTRIBUTES when nothing was changed).
+DWORD ClearGuardedAttributes(const std::wstring& target) {
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+      !(attributes & kGuardedAttributes))
+    return INVALID_FILE_ATTRIBUTES;
+  const DWORD plain = attributes & ~kGuardedAttributes;
+  SetFileAttributesW(target.c_str(), plain ? plain : FILE_ATTRIBUTE_NORMAL);
+  return attributes;
+}
+
+void RestoreAttributes(const std::wstring& target, DWORD attributes) {
+  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), attributes);
+}
+
+// A file that another program holds open without sharing cannot be replaced;
+// asking first keeps a failed replacement from leaving a file of its own
+// behind (as some implementations of ReplaceFileW do).
+bool CanBeReplaced(const std::wstring& target) {
+  HANDLE file =
+      CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+// Puts `temp` in the place of `target`. An existing file is replaced with
+// ReplaceFileW, which keeps what belongs to the file rather than to its
+// contents (its access list, its creation time); a new one is moved there.
+bool MoveIntoPlace(const std::wstring& temp, const std::wstring& target) {
+  const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (exists) CopyAccessList(target, temp);
+  const DWORD cleared = exists ? ClearGuardedAttributes(target) : INVALID_FILE_ATTRIBUTES;
+  if (exists && !CanBeReplaced(target)) {
+    RestoreAttributes(target, cleared);
+    return false;
+  }
+  if (exists && ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                             nullptr, nullptr))
     return true;
-  if (cleared) SetFileAttributesW(target.c_str(), attributes);
+  // Gone since it was looked at, or never there: the temporary file moves in.
+  if ((!exists || GetLastError() == ERROR_FILE_NOT_FOUND) &&
+      MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+    return true;
+  RestoreAttributes(target, cleared);
   return false;
+}
+
+// Where no file may be made beside the target (a folder in which the user may
+// write that file but create none), the file itself is written: the old
+// contents are lost if the write fails, as with any direct write.
+bool WriteDirectly(const std::wstring& target, const void* bytes, size_t size) {
+  const DWORD cleared = ClearGuardedAttributes(target);
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    RestoreAttributes(target, cleared);
+    return false;
+  }
+  const bool written = SetEndOfFile(file) && WriteAll(file, bytes, size);
+  CloseHandle(file);
+  return written;
 }
 
 }  // namespace
 
 bool WriteFileSafely(const CTesselString& path, const void* bytes, size_t size) {
-  const std::wstring target = ExtendedPath(WideOf(path));
+  return WriteFileSafely(path, bytes, size, CreateTempBeside);
+}
+
+bool WriteFileSafely(const CTesselString& path, const void* bytes, size_t size,
+                     TempFileMaker makeTemp) {
+  const std::wstring target = FileBehind(ExtendedPath(WideOf(path)));
   const size_t slash = target.rfind(L'\\');
   if (target.empty() || slash == std::wstring::npos || slash + 1 >= target.size()) return false;
   const std::wstring folder = target.substr(0, slash);
   CMadeFolders made;
   if (!made.Make(folder)) return false;
   std::wstring temp;
-  HANDLE file = CreateTempBeside(folder, &temp);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  HANDLE file = makeTemp(folder, &temp);
+  if (file == INVALID_HANDLE_VALUE) {
+    if (!WriteDirectly(target, bytes, size)) return false;
+    made.Keep();
+    return true;
+  }
   const bool written = WriteAll(file, bytes, size);
   CloseHandle(file);
   if (!written || !MoveIntoPlace(temp, target)) {

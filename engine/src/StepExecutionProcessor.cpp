@@ -24,9 +24,7 @@ void CloseIfOpen(HANDLE* handle) {
 
 }  // namespace
 
-DWORD CStepExecutionProcessor::ChildCreationFlags(bool showWindow) {
-  return showWindow ? DETACHED_PROCESS : CREATE_NO_WINDOW;
-}
+DWORD CStepExecutionProcessor::ChildCreationFlags() { return 0; }
 
 CStepExecutionProcessor::CStepExecutionProcessor()
     : m_outputTarget(nullptr),
@@ -206,7 +204,7 @@ bool CStepExecutionProcessor::StartChild(HANDLE output, HANDLE error, HANDLE inp
   startup.hStdError = error;
   std::wstring environment = BuildEnvironmentBlock();
   // Suspended until it is in its job, so that nothing it starts escapes the job.
-  DWORD flags = ChildCreationFlags(m_showWindow) | CREATE_SUSPENDED;
+  DWORD flags = ChildCreationFlags() | CREATE_SUSPENDED;
   if (!environment.empty()) flags |= CREATE_UNICODE_ENVIRONMENT;
   return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags,
                         environment.empty() ? nullptr : &environment[0], nullptr, &startup,

@@ -1,5 +1,7 @@
 // CStepExecutor's file and folder steps (types 6 to 13), carried out on the UI
-// thread with the narrow file functions of the foundation.
+// thread with the file functions of the foundation and the wide system calls.
+// Paths are put together as wide text, so that a path outside the ANSI code
+// page names its own file.
 #include <windows.h>
 #include <stdio.h>
 
@@ -22,22 +24,24 @@ const char kMovedFormat[] = "Moved %ld files";
 const char kDeletedFormat[] = "Deleted %ld files";
 const char kCopiedTreeFormat[] = "Copied %ld files in the tree";
 
-CTesselString WithBackslash(CTesselString path) {
-  path.AddTrailingBackslash();
+std::wstring WithBackslash(std::wstring path) {
+  if (path.empty() || path.back() != L'\\') path += L'\\';
   return path;
 }
+
+std::wstring WithBackslash(const CTesselString& path) { return WithBackslash(WideOf(path)); }
 
 // A folder whose files a step deletes or moves away. An empty variable easily
 // turns "%OUT%\" into "\", the root of the current drive: roots and empty paths
 // are never touched.
-bool IsSafeToEmpty(CTesselString path) {
-  path.TrimLeft();
-  path.TrimRight();
-  if (path.IsEmpty()) return false;
-  char full[MAX_PATH * 2] = {};
-  DWORD n = GetFullPathNameA(path.GetText(), sizeof(full), full, nullptr);
-  if (n == 0 || n >= sizeof(full)) return false;
-  return !PathIsRootA(full);
+bool IsSafeToEmpty(const std::wstring& path) {
+  const size_t first = path.find_first_not_of(L" \t\r\n");
+  if (first == std::wstring::npos) return false;
+  const std::wstring trimmed = path.substr(first, path.find_last_not_of(L" \t\r\n") - first + 1);
+  wchar_t full[MAX_PATH * 2] = {};
+  DWORD n = GetFullPathNameW(trimmed.c_str(), MAX_PATH * 2, full, nullptr);
+  if (n == 0 || n >= MAX_PATH * 2) return false;
+  return !PathIsRootW(full);
 }
 
 // The files of one folder that match a pattern list, as full paths.
@@ -63,12 +67,7 @@ bool CStepExecutor::ExecuteFileStep(CBuildStepDataDefinition* step) {
   CBuildStepDataDefinition copy;
   copy.CopyFrom(*step);
   SubstituteVariables(copy);
-  // The file functions read narrow texts: a wide text goes to them in the ANSI
-  // code page, and one that does not fit it would name another file.
-  CTesselString source, target, spec;
-  if (!AnsiOf(copy.m_sourcePath, &source) || !AnsiOf(copy.m_targetPath, &target) ||
-      !AnsiOf(copy.m_fileSpec, &spec))
-    return false;
+  CTesselString source(copy.m_sourcePath), target(copy.m_targetPath), spec(copy.m_fileSpec);
   switch (copy.m_stepType) {
     case StepCopyFiles:
     case StepMoveFiles:
@@ -91,11 +90,11 @@ bool CStepExecutor::ExecuteFileStep(CBuildStepDataDefinition* step) {
 }
 
 bool CStepExecutor::CopyOneFile(CTesselString source, CTesselString targetFolder) {
-  CTesselString destination = WithBackslash(targetFolder);
-  destination.Append(GetFileNameFromPath(source));
+  const std::wstring destination =
+      WithBackslash(targetFolder) + WideOf(GetFileNameFromPath(source));
   // A read-only destination would refuse the copy; the step means to replace it.
-  if (FileExists(destination)) MakeFileWritable(destination);
-  return CopyFileA(source.GetText(), destination.GetText(), FALSE) != FALSE;
+  if (FileExists(WideString(destination))) MakeFileWritable(WideString(destination));
+  return CopyFileW(WideOf(source).c_str(), destination.c_str(), FALSE) != FALSE;
 }
 
 bool CStepExecutor::CopyOrMoveFiles(CTesselString* source, CTesselString* target,
@@ -103,9 +102,10 @@ bool CStepExecutor::CopyOrMoveFiles(CTesselString* source, CTesselString* target
   if (!source || !target || !fileSpec || source->IsEmpty() || target->IsEmpty() ||
       fileSpec->IsEmpty())
     return false;
-  CTesselString from = WithBackslash(*source), to = WithBackslash(*target);
+  const CTesselString from = WideString(WithBackslash(*source));
+  const CTesselString to = WideString(WithBackslash(*target));
   if (!PathExists(from)) return false;
-  if (move && !IsSafeToEmpty(from)) return false;
+  if (move && !IsSafeToEmpty(WideOf(from))) return false;
   CMatchingFiles files(from, *fileSpec);
   if (!files.Found()) return false;
   CreateFolderPath(to);
@@ -132,8 +132,8 @@ bool CStepExecutor::CopyOrMoveFiles(CTesselString* source, CTesselString* target
 
 bool CStepExecutor::DeleteFiles(CTesselString* folder, CTesselString* fileSpec) {
   if (!folder || !fileSpec || folder->IsEmpty() || fileSpec->IsEmpty()) return false;
-  CTesselString from = WithBackslash(*folder);
-  if (!PathExists(from) || !IsSafeToEmpty(from)) return false;
+  const CTesselString from = WideString(WithBackslash(*folder));
+  if (!PathExists(from) || !IsSafeToEmpty(WideOf(from))) return false;
   CMatchingFiles files(from, *fileSpec);
   if (!files.Found()) return false;
   int count = 0;
@@ -153,24 +153,21 @@ bool CStepExecutor::DeleteFiles(CTesselString* folder, CTesselString* fileSpec) 
 bool CStepExecutor::RenameFile(CTesselString* path, CTesselString* newName) {
   if (!path || !newName || path->IsEmpty() || newName->IsEmpty()) return false;
   if (!FileExists(*path)) return false;
-  CTesselString newPath = WithBackslash(GetFolderFromPath(*path));
-  newPath.Append(*newName);
-  if (FileExists(newPath)) return false;
-  CTesselString oldPath(*path);
-  return rename(oldPath.GetText(), newPath.GetText()) == 0;
+  const std::wstring newPath = WithBackslash(GetFolderFromPath(*path)) + WideOf(*newName);
+  if (FileExists(WideString(newPath))) return false;
+  return MoveFileW(WideOf(*path).c_str(), newPath.c_str()) != FALSE;
 }
 
 bool CStepExecutor::RenameFolder(CTesselString* path, CTesselString* newName) {
   if (!path || !newName || path->IsEmpty() || newName->IsEmpty()) return false;
   if (!PathExists(*path)) return false;
-  std::string oldPath = CTesselString(*path).GetText();
-  while (!oldPath.empty() && oldPath.back() == '\\') oldPath.pop_back();
-  size_t slash = oldPath.rfind('\\');
-  std::string parent = slash == std::string::npos ? std::string() : oldPath.substr(0, slash + 1);
-  CTesselString newPath(parent.c_str());
-  newPath.Append(*newName);
-  if (PathExists(newPath)) return false;
-  return rename(oldPath.c_str(), newPath.GetText()) == 0;
+  std::wstring oldPath = WideOf(*path);
+  while (!oldPath.empty() && oldPath.back() == L'\\') oldPath.pop_back();
+  size_t slash = oldPath.rfind(L'\\');
+  std::wstring parent = slash == std::wstring::npos ? std::wstring() : oldPath.substr(0, slash + 1);
+  const std::wstring newPath = parent + WideOf(*newName);
+  if (PathExists(WideString(newPath))) return false;
+  return MoveFileW(oldPath.c_str(), newPath.c_str()) != FALSE;
 }
 
 bool CStepExecutor::CreateFolder(CTesselString* path) {
@@ -187,7 +184,7 @@ bool CStepExecutor::DeleteFolder(CTesselString* source, CTesselString* target) {
   for (CTesselString* path : paths) {
     if (path->IsEmpty()) continue;
     any = true;
-    if (!IsSafeToEmpty(*path)) {
+    if (!IsSafeToEmpty(WideOf(*path))) {
       allGone = false;
       continue;
     }
@@ -203,7 +200,8 @@ bool CStepExecutor::CopyTree(CTesselString* source, CTesselString* target,
   if (!source || !target || !fileSpec || source->IsEmpty() || target->IsEmpty() ||
       fileSpec->IsEmpty())
     return false;
-  CTesselString from = WithBackslash(*source), to = WithBackslash(*target);
+  CTesselString from = WideString(WithBackslash(*source));
+  CTesselString to = WideString(WithBackslash(*target));
   if (!PathExists(from)) return false;
   int counter = 0;
   bool allDone = CopyFolderFiles(&from, &from, &to, fileSpec, &counter);
@@ -231,14 +229,12 @@ bool CStepExecutor::CopyFolderFiles(CTesselString* folder, CTesselString* source
   // no failure.
   CMatchingFiles files(*folder, *fileSpec);
   if (!files.Found()) return true;
-  std::string folderText = CTesselString(*folder).GetText();
-  std::string rootText = CTesselString(*sourceRoot).GetText();
-  std::string relative =
-      folderText.size() > rootText.size() ? folderText.substr(rootText.size()) : std::string();
-  CTesselString destination = WithBackslash(*targetRoot);
-  destination.AppendText(relative.c_str());
-  CreateFolderPath(destination);
-  destination.AddTrailingBackslash();
+  const std::wstring folderText = WideOf(*folder), rootText = WideOf(*sourceRoot);
+  const std::wstring relative =
+      folderText.size() > rootText.size() ? folderText.substr(rootText.size()) : std::wstring();
+  const std::wstring destinationPath = WithBackslash(*targetRoot) + relative;
+  CreateFolderPath(WideString(destinationPath));
+  const CTesselString destination = WideString(WithBackslash(destinationPath));
   bool allDone = true;
   CTesselList& list = files.List();
   for (void* item = list.IterateFirst(); item; item = list.IterateNext()) {

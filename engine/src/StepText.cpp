@@ -27,27 +27,6 @@ CTesselString WideString(const std::wstring& text) {
   return result;
 }
 
-bool AnsiOf(const CTesselString& text, CTesselString* narrow) {
-  if (!text.IsWide()) {
-    *narrow = text;
-    return true;
-  }
-  const std::wstring wide = WideOf(text);
-  if (wide.empty()) {
-    narrow->SetText("");
-    return true;
-  }
-  BOOL lossy = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(),
-                                       static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
-  if (size <= 0 || lossy) return false;
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), static_cast<int>(wide.size()),
-                      &bytes[0], size, nullptr, &lossy);
-  if (lossy) return false;
-  return narrow->SetText(bytes.c_str());
-}
-
 bool EqualNoCase(const std::wstring& a, const std::wstring& b) {
   return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
                               static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;

@@ -14,11 +14,6 @@ std::wstring WideOf(const CTesselString& text);
 /// A wide CTesselString holding `text`.
 CTesselString WideString(const std::wstring& text);
 
-/// The text in the ANSI code page, for the narrow file functions: a narrow text
-/// as it stands; a wide one converted when the code page has all its
-/// characters. False when it has not (nothing better than '?' would be there).
-bool AnsiOf(const CTesselString& text, CTesselString* narrow);
-
 /// Case-insensitive comparison of two wide texts (the system's ordinal rule).
 bool EqualNoCase(const std::wstring& a, const std::wstring& b);
 

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <sddl.h>
 #include <string.h>
 
 #include <string>
 #include <vector>
 
+#include "SafeFileWriter.h"
 #include "engine/BuildStepFileManager.h"
+#include "foundation/TextConversion.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -59,6 +62,20 @@ std::string VariableRecord(const std::string& name, const std::string& value) {
 }
 
 std::string Text(CTesselString text) { return text.GetText(); }
+
+// The names in a folder, "." and ".." left out.
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (strcmp(found.cFileName, ".") && strcmp(found.cFileName, ".."))
+      names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
 
 class BuildStepFileManagerTest : public ::testing::Test {
  protected:
@@ -366,16 +383,7 @@ TEST_F(BuildStepFileManagerTest, SaveInAFolderTooDeepForATemporaryName) {
   AddStep("deep");
   EXPECT_TRUE(manager.SaveBuildFile(CTesselString(path.c_str())));
   EXPECT_EQ(Header(2, 1, 0), CTempFolder::ReadBytes(path).substr(0, 52));
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((deep + "\\*").c_str(), &found);
-  ASSERT_NE(INVALID_HANDLE_VALUE, search);
-  do {
-    if (strcmp(found.cFileName, ".") && strcmp(found.cFileName, ".."))
-      names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  EXPECT_EQ((std::vector<std::string>{"b.velm"}), names);
+  EXPECT_EQ((std::vector<std::string>{"b.velm"}), NamesIn(deep));
 }
 
 // A save that fails leaves the disk as it was: the folders it made go again.
@@ -387,6 +395,97 @@ TEST_F(BuildStepFileManagerTest, FailedSaveLeavesNoFolderItMade) {
     EXPECT_TRUE(folder.ListNames().empty()) << name;
   }
   EXPECT_FALSE(manager.HasFilePath());
+}
+
+// A build file saved where the ANSI code page cannot name the path loads again.
+TEST_F(BuildStepFileManagerTest, SaveAndLoadUnderACyrillicPath) {
+  const std::wstring folderPath = WideFromAnsi(folder.GetPath()) + L"\\Сборка";
+  const CTesselString path = TesselFromWide(folderPath + L"\\сборка.velm");
+  AddStep("first");
+  ASSERT_TRUE(manager.SaveBuildFile(path));
+  CBuildStepFileManager loaded;
+  EXPECT_TRUE(loaded.LoadBuildFile(path));
+  EXPECT_EQ((std::vector<std::string>{"first"}), StepNames(loaded));
+  EXPECT_EQ(Utf8FromWide(folderPath + L"\\сборка.velm"), Utf8FromTessel(loaded.GetFilePath()));
+  loaded.Clear();
+  DeleteFileW((folderPath + L"\\сборка.velm").c_str());
+  RemoveDirectoryW(folderPath.c_str());
+}
+
+// The access list of a file in SDDL form; empty when it cannot be read.
+std::string AccessList(const std::string& path) {
+  std::vector<char> descriptor(4096);
+  DWORD needed = 0;
+  if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(),
+                        (DWORD)descriptor.size(), &needed))
+    return std::string();
+  char* text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(
+          descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr))
+    return std::string();
+  std::string result = text;
+  LocalFree(text);
+  return result;
+}
+
+TEST_F(BuildStepFileManagerTest, SaveKeepsTheAccessListOfTheOldFile) {
+  std::string path = folder.PathOf("build.velm");
+  AddStep("old");
+  Save();
+  PSECURITY_DESCRIPTOR everyone = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FA;;;WD)", SDDL_REVISION_1, &everyone, nullptr));
+  ASSERT_TRUE(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, everyone));
+  LocalFree(everyone);
+  const std::string before = AccessList(path);
+  ASSERT_FALSE(before.empty());
+  AddStep("new");
+  EXPECT_EQ(Header(2, 2, 0), Save().substr(0, 52));
+  EXPECT_EQ(before, AccessList(path));
+}
+
+// engine_LinkFixture (run by CTest first) makes link-fixture\build.velm beside
+// this program, a symbolic link to link-fixture\real\build.velm.
+TEST_F(BuildStepFileManagerTest, SaveThroughASymbolicLinkKeepsTheLink) {
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string fixture = module;
+  fixture.erase(fixture.rfind('\\')) += "\\link-fixture";
+  const std::string link = fixture + "\\build.velm", real = fixture + "\\real\\build.velm";
+  ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(link.c_str()))
+      << "no " << link << ": run the test through CTest";
+  AddStep("linked");
+  EXPECT_TRUE(manager.SaveBuildFile(CTesselString(link.c_str())));
+  EXPECT_EQ(Header(2, 1, 0), CTempFolder::ReadBytes(real).substr(0, 52));
+  HANDLE opened = CreateFileA(link.c_str(), 0, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, opened);
+  wchar_t final[MAX_PATH * 2] = {};
+  DWORD length = GetFinalPathNameByHandleW(opened, final, MAX_PATH * 2, 0);
+  CloseHandle(opened);
+  ASSERT_GT(length, 0u);
+  EXPECT_EQ(0, _wcsicmp(final + length - wcslen(L"\\real\\build.velm"), L"\\real\\build.velm"))
+      << Utf8FromWide(final);
+  EXPECT_EQ(std::vector<std::string>{"build.velm"}, NamesIn(fixture + "\\real"));
+  EXPECT_EQ(link, Text(manager.GetFilePath()));
+}
+
+HANDLE NoTemporaryFile(const std::wstring&, std::wstring*) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return INVALID_HANDLE_VALUE;
+}
+
+// A folder where the user may write the file but create none: the file itself
+// is written, read-only or not; a file that is not there cannot be made.
+TEST_F(BuildStepFileManagerTest, WithoutATemporaryFileTheFileIsWrittenDirectly) {
+  const std::string path = folder.PathOf("build.velm");
+  CTempFolder::WriteBytes(path, "old contents");
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_TRUE(WriteFileSafely(CTesselString(path.c_str()), "new", 3, NoTemporaryFile));
+  EXPECT_EQ("new", CTempFolder::ReadBytes(path));
+  EXPECT_EQ(std::vector<std::string>{"build.velm"}, folder.ListNames());
+  const std::string missing = folder.PathOf("sub\\missing.velm");
+  EXPECT_FALSE(WriteFileSafely(CTesselString(missing.c_str()), "new", 3, NoTemporaryFile));
+  EXPECT_EQ(std::vector<std::string>{"build.velm"}, folder.ListNames());
 }
 
 // Records are deleted by Clear and Close, each once; the destructor deletes

@@ -80,6 +80,23 @@ TEST_F(ProcessorTest, CommandLineIsCommandBlankParameters) {
   EXPECT_EQ(expected, Output());
 }
 
+// Shown or hidden, a child has a console, which the console programs it starts
+// share; without one each of them would open a console window of its own.
+TEST_F(ProcessorTest, ChildHasAConsoleForItsOwnPrograms) {
+  EXPECT_EQ(0u, CStepExecutionProcessor::ChildCreationFlags());
+  for (bool shown : {true, false}) {
+    m_log.Clear();
+    CStepExecutionProcessor processor;
+    processor.m_outputTarget = &m_executor;
+    processor.m_showWindow = shown;
+    processor.SetRunHost(&m_host);
+    processor.SetCommand(("\"" + StandInPath() + "\"").c_str());
+    processor.SetParameters("--console");
+    EXPECT_TRUE(processor.RunProcessAndWait()) << shown;
+    EXPECT_EQ(std::vector<std::string>{"    CONSOLE[1]"}, Output()) << shown;
+  }
+}
+
 TEST_F(ProcessorTest, ChildReadingStandardInputSeesItsEnd) {
   EXPECT_TRUE(RunStandIn("--stdin"));
   std::vector<std::string> expected = {"    STDIN[0]"};

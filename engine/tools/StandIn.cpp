@@ -18,6 +18,9 @@
 //   --await NAME      waits until the named event NAME is set (output is flushed
 //                     first); after a minute it gives up with exit code 9
 //   --stdin           reads standard input to its end, then writes STDIN[<bytes>]
+//   --console         writes CONSOLE[1] when it has a console (which the console
+//                     programs it starts would share), CONSOLE[0] otherwise; it
+//                     has none afterwards
 //   --lines N         writes N numbered lines of 80 characters (79 and a line feed)
 //   --short N         writes N numbered lines of 10 characters, 4096 bytes per write
 //   --pidfile PATH    writes its own process id to PATH (complete once PATH exists)
@@ -189,7 +192,11 @@ int main(int argc, char** argv) {
       fflush(stdout);
       Sleep(atoi(v));
       ++i;
-    } else if (!strcmp(a, "--stdin"))
+    } else if (!strcmp(a, "--console"))
+      // Only a process that is attached to a console can leave it; the output
+      // goes to the pipes all the same.
+      printf("CONSOLE[%d]\n", FreeConsole() ? 1 : 0);
+    else if (!strcmp(a, "--stdin"))
       ReadStdin();
     else if (!strcmp(a, "--lines")) {
       WriteLines(_atoi64(v));

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "foundation/FileUtilities.h"
+#include "foundation/TextConversion.h"
 
 CFileInterface::CFileInterface()
     : m_handle(INVALID_HANDLE_VALUE), m_bytesRead(0), m_bytesWritten(0), m_lastError(0) {}
@@ -14,7 +15,9 @@ bool CFileInterface::Open(const CTesselString& path, DWORD access, DWORD shareMo
   Close();
   if (path.GetLength() < 1) return false;
   m_path = path;
-  m_handle = CreateFileA(m_path.GetText(), access, shareMode, nullptr, disposition, 0, nullptr);
+  // Wide, so that a path outside the ANSI code page opens its own file.
+  m_handle = CreateFileW(WideFromTessel(m_path).c_str(), access, shareMode, nullptr, disposition, 0,
+                         nullptr);
   m_lastError = ::GetLastError();
   if (m_handle == INVALID_HANDLE_VALUE) return false;
   return SeekToStart();
@@ -85,13 +88,13 @@ uint64_t CFileInterface::GetSize() {
 bool CFileInterface::CreateFolderFor(const CTesselString& path) {
   if (path.GetLength() < 1) return false;
   // Drive and directory as the path gives them, trailing separator kept.
-  CTesselString copy(path);
-  const char* text = copy.GetText();
-  const char* cut = nullptr;
-  for (const char* p = text; *p; ++p) {
-    if (*p == '\\' || *p == '/' || (*p == ':' && p == text + 1)) cut = p;
+  const std::wstring text = WideFromTessel(path);
+  size_t cut = std::wstring::npos;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\\' || text[i] == L'/' || (text[i] == L':' && i == 1)) cut = i;
   }
-  const CTesselString folder = cut ? copy.Mid(0, (int)(cut - text)) : CTesselString();
+  const CTesselString folder =
+      cut == std::wstring::npos ? CTesselString() : TesselFromWide(text.substr(0, cut));
   if (PathExists(folder)) return false;
   return CreateFolderPath(folder);
 }

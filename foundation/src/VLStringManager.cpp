@@ -67,18 +67,23 @@ bool CVLStringManager::WriteString(CTesselString text) {
 
 bool CVLStringManager::ReadString(CTesselString* text) {
   if (text == nullptr) return false;
-  text->SetText("");
-  if (m_cursor == nullptr || GetRemaining() < kRecordExtra) return false;
+  // Emptied only where no text is read: setting it empty first would cost every
+  // string that is read a second allocation.
+  auto fail = [text]() {
+    text->SetText("");
+    return false;
+  };
+  if (m_cursor == nullptr || GetRemaining() < kRecordExtra) return fail();
 
   const int32_t count = ReadInt32(m_cursor);
   const unsigned char width = m_cursor[4];
-  if (count < 0 || width > 1) return false;
+  if (count < 0 || width > 1) return fail();
   const size_t charSize = width ? 2 : 1;
   const uint64_t stride = (uint64_t)count * charSize + kRecordExtra;
-  if (stride > GetRemaining()) return false;
+  if (stride > GetRemaining()) return fail();
   if (count == 0) {
     m_cursor += stride;
-    return false;
+    return fail();
   }
 
   // The text must end within its count + 1 characters; a record that lacks
@@ -88,10 +93,10 @@ bool CVLStringManager::ReadString(CTesselString* text) {
   if (width) {
     std::vector<wchar_t> wide(maxChars);
     memcpy(wide.data(), chars, maxChars * 2);  // the record is not aligned
-    if (wmemchr(wide.data(), L'\0', maxChars) == nullptr) return false;
+    if (wmemchr(wide.data(), L'\0', maxChars) == nullptr) return fail();
     text->SetWideText(wide.data());
   } else {
-    if (memchr(chars, 0, maxChars) == nullptr) return false;
+    if (memchr(chars, 0, maxChars) == nullptr) return fail();
     text->SetText(reinterpret_cast<const char*>(chars));
   }
   m_cursor += stride;

@@ -28,6 +28,8 @@ const GalleryPage kPages[] = {
     DrawMarkupControlsPage,
     DrawCaptionsPage,
     DrawMarkupLayoutPage,
+    DrawTabsPage,
+    DrawCommandBarsPage,
 };
 // clang-format on
 

@@ -4,6 +4,7 @@
 #include <stdint.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/BuildStepDataDefinition.h"
 #include "foundation/FileInterface.h"
@@ -76,7 +77,8 @@ class CBuildStepFileManager {
   bool ReadHeader(int32_t* version, int32_t* stepCount, int32_t* variableCount);
   bool ReadSteps(int32_t count, int32_t version);
   bool ReadVariables(int32_t count);
-  unsigned char* ReadRecord(bool* endOfFile, int32_t* size);
+  bool ReadBody();
+  const unsigned char* NextRecord(bool* endOfFile, int32_t* size);
   /// Reads up to `count` records into `list`, each parsed by `parse` (null skips
   /// an unreadable record); false when a parsed record could not be listed.
   template <typename Parse>
@@ -85,11 +87,10 @@ class CBuildStepFileManager {
     for (int32_t i = 0; i < count; ++i) {
       bool endOfFile = false;
       int32_t size = 0;
-      unsigned char* record = ReadRecord(&endOfFile, &size);
+      const unsigned char* record = NextRecord(&endOfFile, &size);
       if (endOfFile) break;
       if (!record) continue;
       auto* item = parse(record, size);
-      delete[] record;
       if (item && !list->AddTail(item)) {
         delete item;
         ok = false;
@@ -103,6 +104,8 @@ class CBuildStepFileManager {
   CFileInterface m_file;
   CTesselList m_steps;
   CTesselList m_variables;
-  int64_t m_fileSize;    // of the file being read
-  int64_t m_readOffset;  // bytes consumed so far
+  // What follows the header of the file being read, read at once: one read and
+  // no allocation per record.
+  std::vector<unsigned char> m_body;
+  size_t m_readOffset;  // into m_body
 };

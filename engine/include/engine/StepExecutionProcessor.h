@@ -33,11 +33,11 @@ class CStepExecutionProcessor : public CCommThreadedExecutor {
   /// How much one read of the output pipe takes at most.
   static const DWORD kOutputChunkBytes = 1024000;
 
-  /// The creation flags a child is started with. A shown child gets no console
-  /// (the cheapest start; its own windows still follow the show flag); a hidden
-  /// one gets a console without a window, which the programs it starts share,
-  /// so that nothing of a hidden step appears on the screen.
-  static DWORD ChildCreationFlags(bool showWindow);
+  /// The creation flags a child is started with: none. A console child gets one
+  /// console (this process's, or a new one whose window the show flag shows or
+  /// hides), and every console program it starts shares it; a child without a
+  /// console would make each of them open a window of its own.
+  static DWORD ChildCreationFlags();
 
   CStepExecutionProcessor();
   /// Stops the worker (waiting for it) before the members go.

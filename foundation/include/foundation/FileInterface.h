@@ -15,7 +15,7 @@ class CFileInterface {
   CFileInterface();
   virtual ~CFileInterface();
 
-  /// Closes any open file, then opens `path` with CreateFileA and the given
+  /// Closes any open file, then opens `path` (narrow or wide) with CreateFileW and the given
   /// access, share mode and creation disposition, positioned at the start.
   /// An empty path fails without touching the file system (the remembered
   /// path then stays as it was).

@@ -1,7 +1,10 @@
 // Paths, files and folders: the helpers under the file and folder steps, the
 // build file and the settings file.
 //
-// Paths are narrow texts with backslashes, at most MAX_PATH - 1 characters.
+// Paths are texts with backslashes, at most MAX_PATH - 1 characters, narrow
+// (the ANSI code page) or wide; the files are reached through the wide
+// functions, so a path outside the code page names its own file. Paths given
+// back are narrow where the code page holds them and wide otherwise.
 // Lists of paths are CTesselLists of owned CTesselString copies: a list
 // without an element type that is still empty is given the string type; a
 // list holding another kind of item is refused. Nothing throws; failures are

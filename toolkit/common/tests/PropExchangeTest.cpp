@@ -552,16 +552,19 @@ TEST_F(PropExchangeTest, EnumerationsOpenNumberedSections) {
   EXPECT_EQ(nullptr, none->GetPosition());
 }
 
-// A damaged count (-1 reads as 4,294,967,295) walks only the numbered
-// sections the file holds: Item0, Item2 (only through its child) and ITEM5.
+// A damaged count (-1 reads as 4,294,967,295) walks no further than the
+// numbered sections the file holds: Item0, Item2 (only through its child) and
+// ITEM5. Items 1, 3 and 4 may have had only default values, which write no
+// section, so ITEM5 is still read; a number of seven digits is no item.
 TEST_F(PropExchangeTest, ALoadedCountIsHeldToTheSectionsTheFileHolds) {
   for (const char* section : {"Test\\Item0", "Test\\Item2\\Sub", "Test\\ITEM5", "Test\\Item1x",
-                              "Test\\Item01", "Test\\Items4", "Other\\Item3", "TestItem6"})
+                              "Test\\Item01", "Test\\Items4", "Other\\Item3", "TestItem6",
+                              "Test\\Item4000000"})
     WriteRaw("Value", "1", section);
   const struct {
     const char* count;
     DWORD expected;
-  } cases[] = {{"-1", 3}, {"1000", 3}, {"3", 3}, {"2", 2}, {nullptr, 0}};
+  } cases[] = {{"-1", 6}, {"1000", 6}, {"6", 6}, {"3", 3}, {"2", 2}, {nullptr, 0}};
   for (const auto& c : cases) {
     WriteRaw("Count", c.count);
     CTKPropExchangeSection px(Open(TRUE));

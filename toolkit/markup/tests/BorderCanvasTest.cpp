@@ -198,4 +198,75 @@ TEST_F(BorderTest, ContentErrorsAndReplacingTheChild) {
   EXPECT_EQ(border->GetVisualChildrenCount(), 0);
 }
 
+// A page script places and styles elements through the automation members.
+TEST(BorderCanvasScript, APageScriptPlacesAndStylesThroughTheMembers) {
+  CTestContext context(nullptr, TRUE);
+  std::string error;
+  CTKMarkupAutoPtr<CTKMarkupUIElement> root(MarkupCast<CTKMarkupUIElement>(ParseForTest(
+      context,
+      L"<Canvas Name='c' xmlns:tk='urn:tk'><Border Name='b' Width='4' Height='4'/>"
+      L"<Border Name='log'/><tk:Script><![CDATA["
+      L"c.SetLeft(b, 5); c.SetTop(b, 6); c.SetRight(b, 7); c.SetBottom(b, 8);"
+      L"var got = [c.GetLeft(b), c.GetTop(b), c.GetRight(b), c.GetBottom(b), c.GetLeft(log)];"
+      L"if (got.join(',') != '5,6,7,8,0') throw new Error('read ' + got.join(','));"
+      L"b.Background = MarkupContext.CreateSolidBrush(0xFF);"
+      L"b.BorderBrush = b.Background;"
+      L"b.BorderThickness = MarkupContext.CreateThickness(1, 2, 3, 4);"
+      L"b.Padding = MarkupContext.CreateThickness(4, 3, 2, 1);"
+      L"b.CornerRadius = MarkupContext.CreateThickness(2, 2, 2, 2);"
+      L"b.Child = MarkupContext.CreateObject('Border');"
+      L"if (b.Padding.Left != 4 || b.BorderThickness.Bottom != 4 || b.Child == null) throw 1;"
+      L"var refused = 0;"
+      L"try { b.Child = b; } catch (e) { ++refused; }"
+      L"try { b.Child = c; } catch (e) { ++refused; }"
+      L"try { b.Background = b.Padding; } catch (e) { ++refused; }"
+      L"try { c.SetLeft(null, 1); } catch (e) { ++refused; }"
+      L"try { c.SetLeft({}, 1); } catch (e) { ++refused; }"
+      L"if (refused != 5) throw new Error('refused ' + refused);"
+      L"]]></tk:Script></Canvas>",
+      &error)));
+  ASSERT_NE(root.Get(), nullptr) << error;
+  CTKMarkupBorder* pBorder = static_cast<CTKMarkupBorder*>(root->FindName(L"b"));
+  ASSERT_NE(pBorder, nullptr);
+  EXPECT_EQ(CTKMarkupCanvas::GetLeft(pBorder), 5);
+  EXPECT_EQ(CTKMarkupCanvas::GetBottom(pBorder), 8);
+  ASSERT_NE(pBorder->GetBackground(), nullptr);
+  EXPECT_EQ(pBorder->GetBackground()->GetColorRef(), RGB(255, 0, 0));
+  EXPECT_EQ(pBorder->GetBorderBrush(), pBorder->GetBackground());
+  EXPECT_EQ(pBorder->GetBorderThickness()->GetRight(), 3);
+  EXPECT_EQ(pBorder->GetPadding()->GetTop(), 3);
+  EXPECT_EQ(pBorder->GetCornerRadius()->GetLeft(), 2);
+  ASSERT_NE(pBorder->GetChild(), nullptr);
+  EXPECT_EQ(pBorder->GetChild()->GetParent(), pBorder);
+  context->CloseScripts();
+}
+
+TEST(BorderCanvasScript, MembersHaveTheirIds) {
+  CTestContext context;
+  CTKMarkupAutoPtr<> border(context->CreateMarkupObject(CTKMarkupBorder::StaticType()));
+  CTKMarkupAutoPtr<> canvas(context->CreateMarkupObject(CTKMarkupCanvas::StaticType()));
+  struct Case {
+    CTKMarkupObject* pObject;
+    const wchar_t* name;
+    DISPID id;
+  };
+  const Case cases[] = {
+      {border, L"Background", 500}, {border, L"BorderThickness", 501},
+      {border, L"Padding", 502},    {border, L"BorderBrush", 503},
+      {border, L"CornerRadius", 504}, {border, L"Child", 505},
+      {canvas, L"SetLeft", 600},    {canvas, L"SetTop", 601},
+      {canvas, L"SetRight", 602},   {canvas, L"SetBottom", 603},
+      {canvas, L"GetLeft", 604},    {canvas, L"GetTop", 605},
+      {canvas, L"GetRight", 606},   {canvas, L"GetBottom", 607},
+      {canvas, L"Background", 500}, {canvas, L"Children", 501},
+  };
+  for (const Case& c : cases) {
+    LPOLESTR lpszName = const_cast<LPOLESTR>(c.name);
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(c.pObject->GetIDispatch(FALSE)->GetIDsOfNames(IID_NULL, &lpszName, 1, 0, &id), S_OK)
+        << CStringA(c.name).GetString();
+    EXPECT_EQ(id, c.id) << CStringA(c.name).GetString();
+  }
+}
+
 }  // namespace

@@ -7,8 +7,11 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
+#include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupFont.h"
+#include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupToolTipContext.h"
 #include "markup/TKMarkupValues.h"
 #include "testsupport/HostWindow.h"
 
@@ -364,6 +367,62 @@ TEST_F(ContextDispatchTest, EnableGdiPlusAndFreezing) {
   EXPECT_TRUE(m_context->AreUpdatesFrozen());
   ASSERT_EQ(Call(L"UnfreezeUpdates", {}), S_OK);
   EXPECT_FALSE(m_context->AreUpdatesFrozen());
+}
+
+TEST_F(ContextDispatchTest, MakesBrushesAndThicknessesAndShowsItsTipContext) {
+  EXPECT_EQ(Id(L"CreateSolidBrush"), 3);
+  EXPECT_EQ(Id(L"CreateThickness"), 4);
+  EXPECT_EQ(Id(L"ToolTipContext"), 39);
+
+  auto Int = [](long n) {
+    VARIANT v;
+    V_VT(&v) = VT_I4;
+    V_I4(&v) = n;
+    return v;
+  };
+  struct BrushCase {
+    long nColor;
+    BYTE nAlpha;
+    COLORREF clr;
+  };
+  // A colour above 0xFFFFFF brings its own alpha; below, it is opaque.
+  const BrushCase brushes[] = {
+      {0x000000FF, 0xFF, RGB(255, 0, 0)},
+      {static_cast<long>(0x80FF0000), 0x80, RGB(0, 0, 255)},
+      {0, 0xFF, RGB(0, 0, 0)},
+  };
+  for (const BrushCase& c : brushes) {
+    ASSERT_EQ(Call(L"CreateSolidBrush", {Int(c.nColor)}), S_OK);
+    ASSERT_EQ(V_VT(&m_result), VT_DISPATCH);
+    CTKMarkupSolidColorBrush* pBrush =
+        MarkupCast<CTKMarkupSolidColorBrush>(MarkupObjectFromDispatch(V_DISPATCH(&m_result), FALSE));
+    ASSERT_NE(pBrush, nullptr);
+    ASSERT_NE(pBrush->GetColor(), nullptr);
+    EXPECT_EQ(pBrush->GetColor()->GetAlpha(), c.nAlpha) << c.nColor;
+    EXPECT_EQ(pBrush->GetColorRef(), c.clr) << c.nColor;
+  }
+
+  ASSERT_EQ(Call(L"CreateThickness", {Int(1), Int(2), Int(3), Int(-4)}), S_OK);
+  CTKMarkupThickness* pThickness =
+      MarkupCast<CTKMarkupThickness>(MarkupObjectFromDispatch(V_DISPATCH(&m_result), FALSE));
+  ASSERT_NE(pThickness, nullptr);
+  EXPECT_EQ(pThickness->GetLeft(), 1);
+  EXPECT_EQ(pThickness->GetTop(), 2);
+  EXPECT_EQ(pThickness->GetRight(), 3);
+  EXPECT_EQ(pThickness->GetBottom(), -4);
+
+  // No tips shown yet: nothing; then the tip context, with a reference.
+  ASSERT_EQ(Call(L"ToolTipContext", {}, DISPATCH_PROPERTYGET), S_OK);
+  EXPECT_EQ(V_VT(&m_result) == VT_DISPATCH ? V_DISPATCH(&m_result) : nullptr, nullptr);
+  CTKMarkupToolTipContext* pTips = new CTKMarkupToolTipContext(m_context);
+  m_context->SetToolTipRelay(pTips);
+  ASSERT_EQ(Call(L"ToolTipContext", {}, DISPATCH_PROPERTYGET), S_OK);
+  ASSERT_EQ(V_VT(&m_result), VT_DISPATCH);
+  EXPECT_EQ(V_DISPATCH(&m_result), pTips->GetIDispatch(FALSE));
+  EXPECT_NE(Call(L"ToolTipContext", {Int(0)}, DISPATCH_PROPERTYPUT), S_OK);  // read-only
+  VariantClear(&m_result);
+  m_context->SetToolTipRelay(nullptr);
+  EXPECT_EQ(pTips->InternalRelease(), 0u);
 }
 
 TEST(Context, AutomationObjectOutlivingItsContextDoesNothing) {

@@ -6,12 +6,14 @@
 
 #include <stdlib.h>
 
+#include <memory>
 #include <vector>
 
 #include "SupportMarkup.h"
 #include "common/TKImageManagerIcon.h"
 #include "common/TKImageManagerIconHandle.h"
 #include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupGdiPlusApi.h"
@@ -366,6 +368,41 @@ TEST_P(BackEndTest, PrimitiveSheetForTheGallery) {
   EXPECT_PIXEL(surface, rcClip.left + 2, rcClip.top + 24, kWhite);
   EXPECT_GT(GetBValue(surface.GetPixel(rcClip.left + 24, rcClip.top + 24)), 150);
   EXPECT_EQ(m_context->IsGdiPlusEnabled() != FALSE, GetParam() != 0);
+}
+
+// Controls draw themed parts with GDI on the dedicated DC; what they draw
+// lands at their rectangle, also where the origin was moved.
+TEST_P(BackEndTest, ADedicatedDcPutsGdiDrawingAtItsRectangle) {
+  CDibSurface surface(40, 40);
+  {
+    CTKMarkupDrawingContext dc(m_context, surface.GetSafeHdc());
+    CTKMarkupDeviceContext* pDevice = dc.GetDeviceContext();
+    pDevice->OffsetViewport(POINT{10, 10});
+    const RECT rc = {2, 4, 12, 10};
+    std::unique_ptr<CTKMarkupDedicatedDC> dedicated(pDevice->CreateDedicatedDC(rc));
+    ASSERT_NE(dedicated, nullptr);
+    const POINT ptOffset = dedicated->GetOriginOffset();
+    EXPECT_EQ(ptOffset.x, UsesGdiPlus() ? -2 : 0);
+    EXPECT_EQ(ptOffset.y, UsesGdiPlus() ? -4 : 0);
+    HDC hDC = dedicated->GetDC();
+    ASSERT_NE(hDC, nullptr);
+    EXPECT_EQ(dedicated->GetDC(), hDC);  // fetched once
+    RECT rcPart = rc;
+    OffsetRect(&rcPart, ptOffset.x, ptOffset.y);
+    HBRUSH hRed = ::CreateSolidBrush(kRed);
+    ::FillRect(hDC, &rcPart, hRed);
+    ::DeleteObject(hRed);
+    dedicated->Commit();
+    dedicated->Commit();  // a second commit does nothing
+  }
+  // The part, moved by the origin, and nothing around it.
+  EXPECT_PIXEL(surface, 12, 14, kRed);
+  EXPECT_PIXEL(surface, 21, 19, kRed);
+  EXPECT_PIXEL(surface, 11, 14, kWhite);
+  EXPECT_PIXEL(surface, 22, 19, kWhite);
+  EXPECT_PIXEL(surface, 12, 13, kWhite);
+  EXPECT_PIXEL(surface, 12, 20, kWhite);
+  EXPECT_EQ(surface.CountPixels(kRed), 10 * 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(GdiAndGdiPlus, BackEndTest, ::testing::Values(false, true),

@@ -42,7 +42,7 @@ class ElementScriptTest : public ::testing::Test {
   }
 
   CManualTimers m_timers;
-  CTestContext m_context;
+  CTestContext m_context{nullptr, TRUE};
   CTKMarkupAutoPtr<> m_root;
 };
 

@@ -80,7 +80,7 @@ class ScriptHostTest : public ::testing::Test {
   }
 
   CManualTimers m_timers;
-  CTestContext m_context;
+  CTestContext m_context{nullptr, TRUE};
   CTKMarkupAutoPtr<> m_root;
 };
 
@@ -198,7 +198,7 @@ TEST_F(ScriptHostTest, ATimeoutMayArmTheNextOne) {
 
 TEST_F(ScriptHostTest, ClosingOneContextsScriptsCancelsOnlyItsOwnTimeouts) {
   ASSERT_EQ(Build(Page(L"setTimeout(function() { probe.Touch(); }, 30);")), "");
-  CTestContext other;
+  CTestContext other(nullptr, TRUE);
   CTKMarkupAutoPtr<> otherRoot(
       ParseForTest(other, Page(L"setTimeout(function() { probe.Touch(); }, 40); "
                                L"setTimeout(function() { probe.Touch(); }, 50);")));
@@ -217,6 +217,7 @@ TEST_F(ScriptHostTest, ClosingOneContextsScriptsCancelsOnlyItsOwnTimeouts) {
 
 TEST_F(ScriptHostTest, ReleasingAContextEndsItsScriptsAndTimeouts) {
   CTKMarkupContext* pContext = new CTKMarkupContext;
+  pContext->SetScriptsEnabled(TRUE);
   CTKMarkupObject* pRoot =
       ParseForTest(pContext, Page(L"setTimeout(function() { probe.Touch(); }, 30);"));
   ASSERT_NE(pRoot, nullptr);
@@ -229,6 +230,7 @@ TEST_F(ScriptHostTest, ReleasingAContextEndsItsScriptsAndTimeouts) {
 // The engine holds no named element, so nothing it holds keeps the context.
 TEST_F(ScriptHostTest, ReleasingAContextWhoseScriptUsedItsElementsEndsItsTimeouts) {
   CTKMarkupContext* pContext = new CTKMarkupContext;
+  pContext->SetScriptsEnabled(TRUE);
   CTKMarkupObject* pRoot =
       ParseForTest(pContext, Page(L"probe.Text = 'top'; var held = probe; "
                                   L"setTimeout(function() { probe.Touch(); }, 30);"));
@@ -456,7 +458,7 @@ TEST(MarkupEscape, UserTextReadsBackAsTheSameTextAndRunsNothing) {
       L"{StaticResource nothing}",
   };
   for (const wchar_t* lpszText : hostile) {
-    CTestContext context;
+    CTestContext context(nullptr, TRUE);
     std::string error;
     CTKMarkupAutoPtr<> root(
         ParseForTest(context,

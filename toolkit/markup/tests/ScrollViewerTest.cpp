@@ -185,4 +185,43 @@ TEST_F(ScrollViewer, TheBarsThemeIsOpenedOncePerThemeChange) {
   EXPECT_EQ(1, g_nThemeCloses);
 }
 
+// The viewer gives the bar new information and then arranges it at the same
+// rectangle: the change alone must make that arrange lay the parts out.
+TEST(ScrollBarElement, ChangedInformationMarksTheArrangementInvalid) {
+  CTestContext context;
+  CTKMarkupAutoPtr<CTKMarkupScrollBar> bar(static_cast<CTKMarkupScrollBar*>(
+      context->CreateMarkupObject(CTKMarkupScrollBar::StaticType())));
+  ASSERT_NE(bar.Get(), nullptr);
+  const CRect rc(0, 0, 17, 200);
+  auto Info = [](int nMax, int nPage, int nPos) {
+    SCROLLINFO si = {sizeof(si), SIF_ALL, 0, nMax, static_cast<UINT>(nPage), nPos, 0};
+    return si;
+  };
+  bar->SetScrollInfo(Info(999, 100, 0));
+  bar->Arrange(rc);
+  ASSERT_TRUE(bar->IsArrangeValid());
+  bar->SetScrollInfo(Info(999, 100, 0));
+  EXPECT_TRUE(bar->IsArrangeValid()) << "nothing changed";
+
+  struct Case {
+    const char* name;
+    SCROLLINFO si;
+  };
+  const Case cases[] = {
+      {"position", Info(999, 100, 495)},
+      {"page", Info(999, 400, 495)},
+      {"range", Info(1999, 400, 495)},
+  };
+  for (const Case& c : cases) {
+    bar->SetScrollInfo(c.si);
+    EXPECT_FALSE(bar->IsArrangeValid()) << c.name;
+    bar->Arrange(rc);
+    EXPECT_TRUE(bar->IsArrangeValid()) << c.name;
+    TK_MARKUP_SCROLLBAR_POSINFO expected = {};
+    TKMarkupCalcScrollBarInfo(rc, c.si, TRUE, ::GetSystemMetrics(SM_CYVSCROLL), &expected);
+    EXPECT_EQ(bar->GetPosInfo().pxThumbTop, expected.pxThumbTop) << c.name;
+    EXPECT_EQ(bar->GetPosInfo().cpxThumb, expected.cpxThumb) << c.name;
+  }
+}
+
 }  // namespace

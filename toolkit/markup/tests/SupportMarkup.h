@@ -82,10 +82,15 @@ std::string BuildError(CTKMarkupContext* pContext, const std::wstring& text);
 /// every object made through it holds one, so a leaked object shows here.
 void ReleaseTestContext(CTKMarkupContext* pContext);
 
-/// A context released when the test ends, with nothing made through it left.
+/// A context released when the test ends, with nothing made through it left;
+/// with `bRunScripts` its trees run their script blocks, as the contexts of
+/// trusted pages do.
 class CTestContext {
  public:
-  explicit CTestContext(HWND hWnd = nullptr) : m_pContext(new CTKMarkupContext(hWnd)) {}
+  explicit CTestContext(HWND hWnd = nullptr, BOOL bRunScripts = FALSE)
+      : m_pContext(new CTKMarkupContext(hWnd)) {
+    m_pContext->SetScriptsEnabled(bRunScripts);
+  }
   ~CTestContext() { ReleaseTestContext(m_pContext); }
   CTKMarkupContext* operator->() const { return m_pContext; }
   operator CTKMarkupContext*() const { return m_pContext; }

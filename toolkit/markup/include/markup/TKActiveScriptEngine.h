@@ -6,6 +6,8 @@
 #include "afxdisp.h"
 
 #include <activscp.h>
+#include <servprov.h>
+#include <urlmon.h>
 
 #include <map>
 #include <string>
@@ -20,7 +22,9 @@ typedef IActiveScriptParse32 ITKActiveScriptParse;
 
 /// Reference counted (CCmdTarget). Its own site passes every call on to the
 /// outer site given to Create, after keeping a copy of a script error's
-/// EXCEPINFO. Used on one thread: the thread of the markup context.
+/// EXCEPINFO. The engine is told that its scripts are untrusted data, and
+/// the site's host security manager refuses every object a script asks to
+/// make. Used on one thread: the thread of the markup context.
 class CTKActiveScriptEngine : public CCmdTarget {
  public:
   CTKActiveScriptEngine();
@@ -28,7 +32,9 @@ class CTKActiveScriptEngine : public CCmdTarget {
 
   /// Closes any engine, then makes the engine of `lpszProgID` (for instance
   /// "JScript") and gives it this object's site; `pOuterSite` is held with a
-  /// reference. The first failing HRESULT (after closing again), else S_OK.
+  /// reference. Only scripting engines are made, in this process: a name of
+  /// any other class fails as an unknown one (CO_E_CLASSSTRING). The first
+  /// failing HRESULT (after closing again), else S_OK.
   HRESULT Create(LPCWSTR lpszProgID, IActiveScriptSite* pOuterSite);
   /// The engine's AddNamedItem; on success with an object, the object is
   /// remembered under the name (without a reference).
@@ -48,6 +54,8 @@ class CTKActiveScriptEngine : public CCmdTarget {
   /// twice.
   void Close();
   BOOL IsOpen() const { return m_pScript != nullptr; }
+  /// The engine (no reference added), or null.
+  IActiveScript* GetActiveScript() const { return m_pScript; }
 
   /// The EXCEPINFO of the last script error, or null.
   const EXCEPINFO* GetLastExceptionInfo() const { return m_pLastError; }
@@ -66,6 +74,20 @@ class CTKActiveScriptEngine : public CCmdTarget {
   STDMETHOD(OnEnterScript)() override;
   STDMETHOD(OnLeaveScript)() override;
   END_INTERFACE_PART(ActiveScriptSite)
+
+  BEGIN_INTERFACE_PART(ServiceProvider, IServiceProvider)
+  STDMETHOD(QueryService)(REFGUID guidService, REFIID riid, void** ppv) override;
+  END_INTERFACE_PART(ServiceProvider)
+
+  BEGIN_INTERFACE_PART(HostSecurityManager, IInternetHostSecurityManager)
+  STDMETHOD(GetSecurityId)(BYTE* pbSecurityId, DWORD* pcbSecurityId, DWORD_PTR dwReserved) override;
+  STDMETHOD(ProcessUrlAction)
+  (DWORD dwAction, BYTE* pPolicy, DWORD cbPolicy, BYTE* pContext, DWORD cbContext, DWORD dwFlags,
+   DWORD dwReserved) override;
+  STDMETHOD(QueryCustomPolicy)
+  (REFGUID guidKey, BYTE** ppPolicy, DWORD* pcbPolicy, BYTE* pContext, DWORD cbContext,
+   DWORD dwReserved) override;
+  END_INTERFACE_PART(HostSecurityManager)
 
   DECLARE_INTERFACE_MAP()
 

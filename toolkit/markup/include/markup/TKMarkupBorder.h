@@ -48,6 +48,23 @@ class CTKMarkupBorder : public CTKMarkupDecorator {
   static CTKMarkupDependencyProperty* CornerRadiusProperty;
   static void RegisterMarkupProperties();
 
+ protected:
+  // Automation: each value as an IDispatch; a set takes a markup object of
+  // the property's type (null clears it) and refuses anything else.
+  LPDISPATCH DispGetBackground();
+  void DispSetBackground(LPDISPATCH pValue);
+  LPDISPATCH DispGetBorderThickness();
+  void DispSetBorderThickness(LPDISPATCH pValue);
+  LPDISPATCH DispGetPadding();
+  void DispSetPadding(LPDISPATCH pValue);
+  LPDISPATCH DispGetBorderBrush();
+  void DispSetBorderBrush(LPDISPATCH pValue);
+  LPDISPATCH DispGetCornerRadius();
+  void DispSetCornerRadius(LPDISPATCH pValue);
+  LPDISPATCH DispGetChild();
+  void DispSetChild(LPDISPATCH pValue);
+  DECLARE_DISPATCH_MAP()
+
  private:
   CTKMarkupThickness* GetThickness(CTKMarkupDependencyProperty* pProperty);
 };

@@ -7,6 +7,7 @@
 struct IXMLDOMElement;
 struct IXMLDOMNode;
 class CTKMarkupParser;
+class CTKMarkupScriptCheck;
 
 /// A build error. Thrown as a pointer (delete it with Delete); the message is
 /// cut to 255 bytes.
@@ -40,11 +41,25 @@ class CTKMarkupBuilder {
   CTKMarkupObject* Parse(CTKMarkupParser* pParser);
   /// Empty until a build fails.
   const CString& GetErrorText() const { return m_strError; }
-  /// Whether the build replaces the context's scripts and runs the new
-  /// tree's (TRUE by default). Without, script blocks are read and checked
-  /// but nothing reaches a script engine.
-  void SetRunScripts(BOOL bRunScripts) { m_bRunScripts = bRunScripts; }
-  BOOL RunsScripts() const { return m_bRunScripts; }
+  /// What the build does with the tree's script blocks.
+  enum ScriptMode {
+    /// Skipped: no engine, no script source read.
+    scriptsOff,
+    /// Compiled by an engine of their own that never starts, so that their
+    /// errors fail the build; the context's scripts stay as they are.
+    scriptsChecked,
+    /// The build replaces the context's scripts and runs the new tree's.
+    scriptsRun,
+  };
+  /// The mode starts as the context asks (CTKMarkupContext::AreScriptsEnabled):
+  /// scriptsRun when it runs scripts, else scriptsOff.
+  void SetScriptMode(ScriptMode nMode) { m_nScriptMode = nMode; }
+  ScriptMode GetScriptMode() const { return m_nScriptMode; }
+  /// FALSE turns the scripts off; TRUE runs them.
+  void SetRunScripts(BOOL bRunScripts) { m_nScriptMode = bRunScripts ? scriptsRun : scriptsOff; }
+  BOOL RunsScripts() const { return m_nScriptMode == scriptsRun; }
+  /// The checks of a scriptsChecked build (null in the other modes).
+  CTKMarkupScriptCheck* GetScriptCheck() const { return m_pScriptCheck; }
   CTKMarkupContext* GetContext() const { return m_pContext; }
 
   /// The value converted for the property: the metadata's converter, else the
@@ -77,7 +92,8 @@ class CTKMarkupBuilder {
   CString m_strError;
   CTKMarkupContext* m_pContext;
   std::vector<CTKMarkupObject*> m_stack;
-  BOOL m_bRunScripts;
+  ScriptMode m_nScriptMode;
+  CTKMarkupScriptCheck* m_pScriptCheck;
 
   void CloseScriptsOfFailedBuild();
 

@@ -34,4 +34,17 @@ class CTKMarkupCanvas : public CTKMarkupPanel {
   static CTKMarkupDependencyProperty* LeftProperty;
   static CTKMarkupDependencyProperty* BottomProperty;
   static void RegisterMarkupProperties();
+
+ protected:
+  // Automation: the attached values of an element given as a markup
+  // object's IDispatch; null or anything else raises E_INVALIDARG.
+  void DispSetLeft(LPDISPATCH pElement, long nValue);
+  void DispSetTop(LPDISPATCH pElement, long nValue);
+  void DispSetRight(LPDISPATCH pElement, long nValue);
+  void DispSetBottom(LPDISPATCH pElement, long nValue);
+  long DispGetLeft(LPDISPATCH pElement);
+  long DispGetTop(LPDISPATCH pElement);
+  long DispGetRight(LPDISPATCH pElement);
+  long DispGetBottom(LPDISPATCH pElement);
+  DECLARE_DISPATCH_MAP()
 };

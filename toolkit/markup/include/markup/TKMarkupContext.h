@@ -82,14 +82,23 @@ class CTKMarkupContext {
 
   // Parsing
 
-  /// Parses UTF-16 markup: the root with one reference, or null. A tree
-  /// parsed with `bRunScripts` replaces the scripts of the previous one and
-  /// runs its own; without it (a parse asked for by a running script) the
-  /// running scripts stay and the new tree's script blocks are not run.
+  /// Whether trees built for this context run their script blocks. Off
+  /// from the start: markup text may come from anywhere (a caption, a tip),
+  /// so only an owner that trusts its pages turns scripts on.
+  void SetScriptsEnabled(BOOL bEnabled) { m_bScriptsEnabled = bEnabled; }
+  BOOL AreScriptsEnabled() const { return m_bScriptsEnabled; }
+
+  /// Parses UTF-16 markup: the root with one reference, or null. With
+  /// scripts enabled, a tree parsed with `bRunScripts` replaces the scripts
+  /// of the previous one and runs its own; otherwise (a parse asked for by a
+  /// running script) the running scripts stay and the new tree's script
+  /// blocks are not run.
   CTKMarkupObject* Parse(LPCWSTR lpszText, BOOL bRunScripts = TRUE);
   /// "Done." when the text parses into a tree (which is released at once),
-  /// the error text otherwise, "No Text To Parse." for null text. Runs no
-  /// script and leaves the running ones alone.
+  /// the error text otherwise, "No Text To Parse." for null text. Script
+  /// blocks are compiled on an engine of their own that never starts, so
+  /// that a second language, an unknown engine or a script that does not
+  /// compile is reported; the running scripts are left alone.
   CString ValidateXML(LPCWSTR lpszText);
 
   // Default font and colour
@@ -282,6 +291,7 @@ class CTKMarkupContext {
   ITKMarkupToolTipRelay* m_pToolTipRelay = nullptr;
   CTKMarkupEventHandlerMap* m_pGlobalHandlers = nullptr;
   int m_nThemeSerial = 0;
+  BOOL m_bScriptsEnabled = FALSE;
 
   void UnlinkFont(CTKMarkupFont* pFont);
   void InvalidateElement(CTKMarkupObject* pElement, BOOL bUpdateNow);

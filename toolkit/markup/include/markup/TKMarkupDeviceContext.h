@@ -12,6 +12,7 @@
 
 class CTKImageManagerIcon;
 class CTKMarkupBrush;
+class CTKMarkupDedicatedDC;
 class CTKMarkupDeviceDependentImage;
 class CTKMarkupDoubleCollection;
 class CTKMarkupFont;
@@ -51,6 +52,9 @@ class CTKMarkupDeviceContext {
   virtual void OffsetViewport(const POINT& pt);
   /// Returns the previous mode; GDI keeps its stored mode (0).
   virtual int SetSmoothingMode(int nMode, BOOL bText);
+  /// A real HDC for the rectangle (current coordinates) that the caller
+  /// deletes; GDI's is the output DC itself.
+  virtual CTKMarkupDedicatedDC* CreateDedicatedDC(const RECT& rc);
   virtual void DrawEllipse(const RECT& rc, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill);
   /// The four bands of the thickness in the brush.
   virtual void DrawRectangle(const RECT& rc, CTKMarkupBrush* pBrush,

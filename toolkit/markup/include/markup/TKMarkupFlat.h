@@ -17,12 +17,17 @@ class CTKMarkupUIElement;
 /// A new context bound to the window (may be null); with `bDpiAware` it
 /// scales 96-DPI lengths by the window's DC (the screen's for no window).
 CTKMarkupContext* CreateMarkupContext(HWND hWnd, BOOL bDpiAware);
+/// Whether trees parsed for the context run their script blocks. A new
+/// context runs none; captions and tooltips never ask for them, and an owner
+/// turns them on only for markup it trusts.
+void EnableMarkupContextScripts(CTKMarkupContext* pContext, BOOL bEnable);
 /// Releases one reference, nulls the variable and returns the count left; 0
 /// for a null variable.
 int ReleaseMarkupContext(CTKMarkupContext*& pContext);
 int ReleaseMarkupElement(CTKMarkupUIElement*& pElement);
 /// The root of the parsed text (the bytes as they stand, encoding decided by
 /// the XML reader), or null on any error, or when the root is no UI element.
+/// Script blocks run only when the context's scripts are enabled.
 CTKMarkupUIElement* ParseMarkupText(CTKMarkupContext* pContext, LPCSTR lpszText);
 /// The element's context (no reference added).
 CTKMarkupContext* GetMarkupElementContext(CTKMarkupUIElement* pElement);

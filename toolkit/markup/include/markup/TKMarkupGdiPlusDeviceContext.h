@@ -2,6 +2,7 @@
 // the markup drawing interface, drawing through GDI+ bound at run time.
 #pragma once
 
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDeviceContext.h"
 #include "markup/TKMarkupGdiPlusApi.h"
 
@@ -20,6 +21,9 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   void SetTransformationMatrix(CTKMarkupTransformationMatrix* pMatrix) override;
   void OffsetViewport(const POINT& pt) override;
   int SetSmoothingMode(int nMode, BOOL bText) override;
+  /// An off-screen 32-bit bitmap of the rectangle's size whose HDC draws at
+  /// the bitmap's origin; Commit draws it onto the graphics at the rectangle.
+  CTKMarkupDedicatedDC* CreateDedicatedDC(const RECT& rc) override;
   void DrawEllipse(const RECT& rc, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill) override;
   /// Bands without doubled corners, so translucent borders stay even.
   void DrawRectangle(const RECT& rc, CTKMarkupBrush* pBrush,
@@ -58,6 +62,21 @@ class CTKMarkupGdiPlusDeviceContext : public CTKMarkupDeviceContext {
   Gdiplus::GpBitmap* IconToBitmap(CTKImageManagerIcon* pIcon);
 
  private:
+  class DedicatedDC : public CTKMarkupDedicatedDC {
+   public:
+    DedicatedDC(CTKMarkupGdiPlusDeviceContext* pOwner, const RECT& rc);
+    ~DedicatedDC() override;
+    /// Null when the bitmap, its graphics or its HDC could not be made.
+    HDC GetDC() override;
+    void Commit() override;
+
+   private:
+    CTKMarkupGdiPlusDeviceContext* m_pGdiPlusOwner;
+    Gdiplus::GpBitmap* m_pBitmap;
+    Gdiplus::GpGraphics* m_pBitmapGraphics;
+    HDC m_hBitmapDC;
+  };
+
   Gdiplus::PixelOffsetMode m_nPixelOffset;
   Gdiplus::SmoothingMode m_nSmoothing;
   Gdiplus::InterpolationMode m_nInterpolation;

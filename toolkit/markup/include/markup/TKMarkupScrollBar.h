@@ -24,8 +24,9 @@ class CTKMarkupScrollBar : public CTKMarkupControl, public ITKMarkupScrollBarTra
   int GetOrientation() const { return m_nOrientation; }
   void SetOrientation(int nOrientation) { m_nOrientation = nOrientation; }
 
-  /// Stores the information when nMax, nPage or nPos changed, and lays the
-  /// parts out again; nothing otherwise.
+  /// Stores the information when nMax, nPage or nPos changed and marks the
+  /// arrangement invalid, so that the next arrange lays the parts out
+  /// again; nothing otherwise.
   void SetScrollInfo(const SCROLLINFO& si);
   void GetScrollInfo(SCROLLINFO* pInfo) const { *pInfo = m_si; }
   const TK_MARKUP_SCROLLBAR_POSINFO& GetPosInfo() const { return m_info; }

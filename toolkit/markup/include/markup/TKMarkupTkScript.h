@@ -19,8 +19,9 @@ class CTKMarkupTkScript : public CTKMarkupExtension {
 
   /// Inline script text; refused together with a Source.
   void SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupObject* pContent) override;
-  /// Loads the Source ("file://", a plain path or "res://"); a failure raises
-  /// the builder's COM error.
+  /// Loads the Source ("file://", a plain path or "res://") when the build
+  /// runs scripts (otherwise nothing is read); a failure raises the
+  /// builder's COM error.
   void OnEndInit(CTKMarkupBuilder* pBuilder) override;
 
   /// Decodes loaded script bytes (byte-order marks, UTF-16, UTF-8, else the
@@ -28,8 +29,11 @@ class CTKMarkupTkScript : public CTKMarkupExtension {
   /// 0x8007006F for more than 0x7FFFFFFE bytes, 0x8007000D for bytes that do
   /// not decode.
   static HRESULT DecodeScriptText(const BYTE* pBytes, size_t nBytes, CStringW* pText);
-  /// Reads the script a Source names into `pText`.
+  /// Reads the script a Source names into `pText`; a source of more than
+  /// kMaxSourceBytes fails with 0x8007006F before anything is read.
   static HRESULT LoadScriptSource(LPCWSTR lpszSource, CStringW* pText);
+
+  static const unsigned kMaxSourceBytes = 4 * 1024 * 1024;
 
   static CTKMarkupDependencyProperty* LanguageProperty;
   static CTKMarkupDependencyProperty* SourceProperty;

@@ -71,6 +71,8 @@ class CTKMarkupUIElement : public CTKMarkupVisual {
   CSize GetLastAvailableSize() const { return m_szLastAvailable; }
   BOOL IsMeasureValid() const { return !m_bMeasureInvalid; }
   BOOL IsArrangeValid() const { return !m_bArrangeInvalid; }
+  /// The next Arrange places the element again, even at the same rectangle.
+  void InvalidateArrangement() { m_bArrangeInvalid = TRUE; }
 
   // Typed accessors
 

@@ -5,11 +5,13 @@
 #include <vsstyle.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "common/TKDrawHelpers.h"
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupThickness.h"
 #include "TKMarkupTypeTable.h"
@@ -86,9 +88,13 @@ void CTKMarkupButton::OnRender(CTKMarkupDrawingContext* pDC) {
                    : GetIsPressed() ? PBS_PRESSED
                    : IsMouseOver()  ? PBS_HOT
                                     : PBS_NORMAL;
-      HDC hDC = pDC->GetDC();
-      GetTheme()->DrawThemeBackground(hDC, BP_PUSHBUTTON, nState, &R, nullptr);
-      pDC->ReleaseDC(hDC);
+      std::unique_ptr<CTKMarkupDedicatedDC> dc(pDC->GetDeviceContext()->CreateDedicatedDC(R));
+      if (HDC hDC = dc->GetDC()) {
+        CRect rcPart(R);
+        rcPart.OffsetRect(dc->GetOriginOffset());
+        GetTheme()->DrawThemeBackground(hDC, BP_PUSHBUTTON, nState, &rcPart, nullptr);
+        dc->Commit();
+      }
       return;
     }
     clrLight = ::GetSysColor(COLOR_WINDOW);

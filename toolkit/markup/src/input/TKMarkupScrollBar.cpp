@@ -1,8 +1,11 @@
 // CTKMarkupScrollBar: layout, hot part, tracking and drawing of the element.
 #include "markup/TKMarkupScrollBar.h"
 
+#include <memory>
+
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollViewer.h"
 #include "TKMarkupTypeTable.h"
@@ -23,9 +26,8 @@ CTKMarkupScrollBar::~CTKMarkupScrollBar() { delete m_pTheme; }
 void CTKMarkupScrollBar::SetScrollInfo(const SCROLLINFO& si) {
   if (si.nMax == m_si.nMax && si.nPage == m_si.nPage && si.nPos == m_si.nPos) return;
   m_si = si;
-  // The parts follow at once; the next arrange lays them out again anyway.
-  int nArrow = ::GetSystemMetrics(m_nOrientation ? SM_CYVSCROLL : SM_CXHSCROLL);
-  TKMarkupCalcScrollBarInfo(m_info.rc, m_si, m_nOrientation, nArrow, &m_info);
+  // The parts are laid out by the next arrange, even at the same rectangle.
+  InvalidateArrangement();
 }
 
 CSize CTKMarkupScrollBar::MeasureOverride(CTKMarkupDrawingContext*, int, int) {
@@ -48,9 +50,12 @@ void CTKMarkupScrollBar::OnRender(CTKMarkupDrawingContext* pDC) {
   if (pTrack == nullptr) state.nHotPart = m_info.ht;
   state.bEnabled = IsScrollBarEnabled();
   state.pTheme = GetTheme();
-  HDC hDC = pDC->GetDC();
-  TKMarkupDrawScrollBar(hDC, POINT{0, 0}, m_info, state);
-  pDC->ReleaseDC(hDC);
+  std::unique_ptr<CTKMarkupDedicatedDC> dc(
+      pDC->GetDeviceContext()->CreateDedicatedDC(m_info.rc));
+  if (HDC hDC = dc->GetDC()) {
+    TKMarkupDrawScrollBar(hDC, dc->GetOriginOffset(), m_info, state);
+    dc->Commit();
+  }
 }
 
 void CTKMarkupScrollBar::OnMouseMove(CTKMarkupMouseEventArgs* pArgs) {

@@ -6,9 +6,11 @@
 #include <vsstyle.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
+#include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
@@ -189,12 +191,15 @@ int CTKMarkupToggleButton::GetBaseThemeState() {
 void CTKMarkupToggleButton::DrawGlyph(CTKMarkupDrawingContext* pDC, int nThemePart, int nThemeState,
                                       UINT nClassicState) {
   CRect rc = GetGlyphRect();
-  HDC hDC = pDC->GetDC();
+  std::unique_ptr<CTKMarkupDedicatedDC> dc(pDC->GetDeviceContext()->CreateDedicatedDC(rc));
+  HDC hDC = dc->GetDC();
+  if (hDC == nullptr) return;
+  rc.OffsetRect(dc->GetOriginOffset());
   if (IsThemed())
     GetTheme()->DrawThemeBackground(hDC, nThemePart, nThemeState, &rc, nullptr);
   else
     ::DrawFrameControl(hDC, &rc, DFC_BUTTON, nClassicState);
-  pDC->ReleaseDC(hDC);
+  dc->Commit();
 }
 
 void CTKMarkupToggleButton::RenderGlyphFocus(CTKMarkupDrawingContext* pDC) {

@@ -7,6 +7,8 @@
 CTKMarkupToolTipContext::CTKMarkupToolTipContext(CTKMarkupContext* pContext)
     : m_pContext(pContext) {
   SetStyle(styleMarkup);
+  // Scripts reach it through the markup context's "ToolTipContext".
+  EnableAutomation();
 }
 
 INT_PTR CTKMarkupToolTipContext::OnToolHitTest(CWnd*, CPoint point, TOOLINFO* pTI) {

@@ -138,7 +138,7 @@ CTKMarkupObject* CTKMarkupContext::Parse(LPCWSTR lpszText, BOOL bRunScripts) {
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
-  builder.SetRunScripts(bRunScripts);
+  if (!bRunScripts) builder.SetRunScripts(FALSE);
   return builder.Parse(&parser);
 }
 
@@ -147,7 +147,7 @@ CString CTKMarkupContext::ValidateXML(LPCWSTR lpszText) {
   CTKMarkupParser parser;
   parser.LoadString(lpszText, lpszText + wcslen(lpszText));
   CTKMarkupBuilder builder(this);
-  builder.SetRunScripts(FALSE);
+  builder.SetScriptMode(CTKMarkupBuilder::scriptsChecked);
   CTKMarkupObject* pRoot = builder.Parse(&parser);
   if (pRoot != nullptr) {
     pRoot->Release();

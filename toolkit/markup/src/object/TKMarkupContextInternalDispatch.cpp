@@ -2,13 +2,21 @@
 #include "TKMarkupContextInternalDispatch.h"
 
 #include "common/TKImageManager.h"
+#include "markup/TKMarkupBrush.h"
+#include "markup/TKMarkupThickness.h"
+#include "markup/TKMarkupToolTipContext.h"
 #include "markup/TKMarkupType.h"
+#include "markup/TKMarkupValues.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupContextInternalDispatch, CCmdTarget)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "SetMethod", 1, SetMethod, VT_EMPTY,
                  VTS_DISPATCH VTS_BSTR)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "CreateObject", 2, CreateObject, VT_DISPATCH,
                  VTS_BSTR)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "CreateSolidBrush", 3, CreateSolidBrush,
+                 VT_DISPATCH, VTS_I4)
+DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "CreateThickness", 4, CreateThickness,
+                 VT_DISPATCH, VTS_I4 VTS_I4 VTS_I4 VTS_I4)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "Parse", 5, Parse, VT_DISPATCH, VTS_BSTR)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "SetHandler", 6, SetHandler, VT_EMPTY,
                  VTS_DISPATCH)
@@ -16,6 +24,8 @@ DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "EnableGdiPlus", 7, GetEna
                     SetEnableGdiPlus, VT_BOOL)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "ValidateXML", 8, ValidateXML, VT_BSTR,
                  VTS_VARIANT)
+DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "ToolTipContext", 39, GetToolTipContext,
+                    SetNotSupported, VT_DISPATCH)
 DISP_PROPERTY_EX_ID(CTKMarkupContextInternalDispatch, "Icons", 40, GetIcons, SetIcons, VT_DISPATCH)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "FreezeUpdates", 41, FreezeUpdates, VT_EMPTY,
                  VTS_NONE)
@@ -44,6 +54,24 @@ LPDISPATCH CTKMarkupContextInternalDispatch::CreateObject(LPCWSTR lpszTag) {
   CTKMarkupObject* pObject = m_pContext->CreateMarkupObject(FindMarkupType(lpszTag));
   // The new object's reference becomes the caller's IDispatch reference.
   return pObject != nullptr ? pObject->GetIDispatch(FALSE) : nullptr;
+}
+
+// The new value's reference becomes the caller's IDispatch reference.
+LPDISPATCH CTKMarkupContextInternalDispatch::CreateSolidBrush(long nColor) {
+  const DWORD clrValue = static_cast<DWORD>(nColor);
+  const BYTE nAlpha = clrValue > 0xFFFFFF ? static_cast<BYTE>(clrValue >> 24) : 0xFF;
+  return (new CTKMarkupSolidColorBrush(nAlpha, clrValue))->GetIDispatch(FALSE);
+}
+
+LPDISPATCH CTKMarkupContextInternalDispatch::CreateThickness(long nLeft, long nTop, long nRight,
+                                                              long nBottom) {
+  return (new CTKMarkupThickness(nLeft, nTop, nRight, nBottom))->GetIDispatch(FALSE);
+}
+
+LPDISPATCH CTKMarkupContextInternalDispatch::GetToolTipContext() {
+  if (m_pContext == nullptr) return nullptr;
+  CCmdTarget* pToolTips = dynamic_cast<CTKMarkupToolTipContext*>(m_pContext->GetToolTipRelay());
+  return pToolTips != nullptr ? pToolTips->GetIDispatch(TRUE) : nullptr;
 }
 
 // Scripts call this while they run: the new tree must not close the engine

@@ -15,7 +15,12 @@ class CTKMarkupContextInternalDispatch : public CCmdTarget {
   void SetMethod(LPDISPATCH pObject, LPCWSTR lpszMethod);
   void SetHandler(LPDISPATCH pHandler);
   LPDISPATCH CreateObject(LPCWSTR lpszTag);
+  LPDISPATCH CreateSolidBrush(long nColor);
+  LPDISPATCH CreateThickness(long nLeft, long nTop, long nRight, long nBottom);
   LPDISPATCH Parse(LPCWSTR lpszText);
+  /// The tooltip context showing the elements' tips, with a reference; null
+  /// when the context has none.
+  LPDISPATCH GetToolTipContext();
   BOOL GetEnableGdiPlus();
   void SetEnableGdiPlus(BOOL bEnable);
   BSTR ValidateXML(const VARIANT& text);

@@ -4,6 +4,7 @@
 
 #include "TKMarkupMessageText.h"
 #include "TKMarkupXml.h"
+#include "TKMarkupScriptCheck.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupInputElement.h"
@@ -51,9 +52,14 @@ class CStackEntry {
 }  // namespace
 
 CTKMarkupBuilder::CTKMarkupBuilder(CTKMarkupContext* pContext)
-    : m_pComInit(new HRESULT(CoInitialize(nullptr))), m_pContext(pContext), m_bRunScripts(TRUE) {}
+    : m_pComInit(new HRESULT(CoInitialize(nullptr))),
+      m_pContext(pContext),
+      m_nScriptMode(pContext != nullptr && pContext->AreScriptsEnabled() ? scriptsRun
+                                                                          : scriptsOff),
+      m_pScriptCheck(nullptr) {}
 
 CTKMarkupBuilder::~CTKMarkupBuilder() {
+  delete m_pScriptCheck;
   if (*m_pComInit == S_OK || *m_pComInit == S_FALSE) CoUninitialize();
   delete m_pComInit;
 }
@@ -70,17 +76,20 @@ CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
   CTKMarkupAutoPtr<> root;
   try {
     // A new tree starts without the scripts of the previous one.
-    if (m_bRunScripts && m_pContext != nullptr) m_pContext->CloseScripts();
+    if (RunsScripts() && m_pContext != nullptr) m_pContext->CloseScripts();
+    delete m_pScriptCheck;
+    m_pScriptCheck = m_nScriptMode == scriptsChecked ? new CTKMarkupScriptCheck : nullptr;
     CTKComPtr<IXMLDOMElement> rootElement;
     document->get_documentElement(rootElement.ReleaseAndGetAddressOf());
     if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement.Get()));
     if (!MarkupDynamicCast(TKMarkupTypeRow(TKMarkupRow_UIElement), root))
       ThrowBuilderError("Root element have to be 'CTKMarkupUIElement' type");
     CTKMarkupInputElement::UpdateStylesOfTree(root);
-    if (m_bRunScripts && m_pContext != nullptr) {
+    if (RunsScripts() && m_pContext != nullptr) {
       m_pContext->AddNamedItems(this, root);
       m_pContext->RunScripts(this);
     }
+    if (m_pScriptCheck != nullptr) m_pScriptCheck->CompileScripts();
   } catch (CTKMarkupBuilderException* e) {
     m_strError = e->GetMessage();
     e->Delete();
@@ -99,7 +108,7 @@ CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
 // A failed tree is released, so nothing may run on: not the scripts it
 // queued, nor the timeouts a first script armed before a later one failed.
 void CTKMarkupBuilder::CloseScriptsOfFailedBuild() {
-  if (m_bRunScripts && m_pContext != nullptr) m_pContext->CloseScripts();
+  if (RunsScripts() && m_pContext != nullptr) m_pContext->CloseScripts();
 }
 
 CTKMarkupObject* CTKMarkupBuilder::LoadObject(CTKMarkupObject* pParent, IXMLDOMElement* pElement) {

@@ -16,6 +16,10 @@ CTKMarkupContext* CreateMarkupContext(HWND hWnd, BOOL bDpiAware) {
   return pContext;
 }
 
+void EnableMarkupContextScripts(CTKMarkupContext* pContext, BOOL bEnable) {
+  if (pContext != nullptr) pContext->SetScriptsEnabled(bEnable);
+}
+
 int ReleaseMarkupContext(CTKMarkupContext*& pContext) {
   if (pContext == nullptr) return 0;
   CTKMarkupContext* pReleased = pContext;

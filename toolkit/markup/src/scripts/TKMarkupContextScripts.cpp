@@ -4,6 +4,7 @@
 #include "TKMarkupContextScripts.h"
 
 #include "TKMarkupMessageText.h"
+#include "TKMarkupScriptCheck.h"
 #include "markup/TKActiveScriptStdRuntime.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
@@ -23,6 +24,23 @@ HRESULT ControllingUnknown(LPDISPATCH pDispatch, IUnknown** ppUnknown) {
 
 }  // namespace
 
+void ThrowMarkupLanguageConflict(LPCWSTR lpszLanguage, LPCWSTR lpszInUse) {
+  CTKMarkupBuilder::ThrowBuilderError(
+      "'%ls' script engine is not allowed to use when '%ls' is already used.", lpszLanguage,
+      lpszInUse);
+}
+
+void ThrowMarkupScriptError(CTKActiveScriptEngine* pEngine, HRESULT hr) {
+  const EXCEPINFO* pInfo = pEngine != nullptr ? pEngine->GetLastExceptionInfo() : nullptr;
+  if (pInfo == nullptr) CTKMarkupBuilder::ThrowComError(hr);
+  const unsigned nCode = pInfo->wCode != 0 ? pInfo->wCode : static_cast<unsigned>(pInfo->scode);
+  CString message;
+  message.Format("Script error [0x%08X]: ", nCode);
+  message += pInfo->bstrDescription != nullptr ? MarkupMessageText(pInfo->bstrDescription)
+                                               : CString("<unknown>");
+  CTKMarkupBuilder::ThrowBuilderError(message);
+}
+
 CTKMarkupContextScripts* CTKMarkupContext::Scripts() {
   if (m_pScripts == nullptr) m_pScripts = new CTKMarkupContextScripts(this);
   return m_pScripts;
@@ -38,10 +56,15 @@ CTKActiveScriptStdRuntime* CTKMarkupContext::GetScriptRuntime() const {
 
 void CTKMarkupContext::AddScript(CTKMarkupBuilder* pBuilder, LPCWSTR lpszLanguage,
                                  LPCWSTR lpszText) {
-  // A build that must not run scripts (validation, a parse from inside a
-  // script) reads script blocks but hands nothing to an engine.
-  if (pBuilder == nullptr || !pBuilder->RunsScripts() || lpszText == nullptr) return;
+  if (pBuilder == nullptr || lpszText == nullptr) return;
   if (lpszLanguage == nullptr || *lpszLanguage == 0) lpszLanguage = L"JScript";
+  // A validation compiles the blocks on an engine of its own; a caption, a
+  // tip or a parse from inside a script hands nothing to an engine.
+  if (CTKMarkupScriptCheck* pCheck = pBuilder->GetScriptCheck()) {
+    pCheck->AddScript(lpszLanguage, lpszText);
+    return;
+  }
+  if (!pBuilder->RunsScripts()) return;
   CTKMarkupContextScripts* pScripts = Scripts();
   if (pScripts->pEngine == nullptr) {
     pScripts->pEngine = new CTKActiveScriptEngine;
@@ -58,9 +81,7 @@ void CTKMarkupContext::AddScript(CTKMarkupBuilder* pBuilder, LPCWSTR lpszLanguag
     }
     pScripts->strLanguage = lpszLanguage;
   } else if (pScripts->strLanguage != lpszLanguage) {
-    CTKMarkupBuilder::ThrowBuilderError(
-        "'%ls' script engine is not allowed to use when '%ls' is already used.", lpszLanguage,
-        pScripts->strLanguage.c_str());
+    ThrowMarkupLanguageConflict(lpszLanguage, pScripts->strLanguage.c_str());
   }
   pScripts->texts.push_back(lpszText);
 }
@@ -118,15 +139,7 @@ void CTKMarkupContext::CloseScripts() {
 }
 
 void CTKMarkupContext::ThrowScriptError(CTKMarkupBuilder*, HRESULT hr) {
-  CTKActiveScriptEngine* pEngine = GetScriptEngine();
-  const EXCEPINFO* pInfo = pEngine != nullptr ? pEngine->GetLastExceptionInfo() : nullptr;
-  if (pInfo == nullptr) CTKMarkupBuilder::ThrowComError(hr);
-  const unsigned nCode = pInfo->wCode != 0 ? pInfo->wCode : static_cast<unsigned>(pInfo->scode);
-  CString message;
-  message.Format("Script error [0x%08X]: ", nCode);
-  message += pInfo->bstrDescription != nullptr ? MarkupMessageText(pInfo->bstrDescription)
-                                               : CString("<unknown>");
-  CTKMarkupBuilder::ThrowBuilderError(message);
+  ThrowMarkupScriptError(GetScriptEngine(), hr);
 }
 
 void CTKMarkupContext::GetScriptNamedItems(std::vector<std::wstring>& names) {

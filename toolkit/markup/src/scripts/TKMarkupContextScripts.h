@@ -38,6 +38,13 @@ class CTKMarkupContextScriptSite : public IActiveScriptSite {
   CTKMarkupContext* m_pContext;
 };
 
+/// Raises "'%ls' script engine is not allowed to use when '%ls' is already
+/// used." (the new language, then the one in use).
+[[noreturn]] void ThrowMarkupLanguageConflict(LPCWSTR lpszLanguage, LPCWSTR lpszInUse);
+/// Raises "Script error [0x%08X]: %ls" from the engine's last error, or the
+/// COM error of `hr` without one.
+[[noreturn]] void ThrowMarkupScriptError(CTKActiveScriptEngine* pEngine, HRESULT hr);
+
 /// What a context keeps while its latest tree has scripts.
 struct CTKMarkupContextScripts {
   explicit CTKMarkupContextScripts(CTKMarkupContext* pContext) : site(pContext) {}

@@ -52,7 +52,9 @@ void CTKMarkupTkScript::SetContentObject(CTKMarkupBuilder* pBuilder, CTKMarkupOb
 
 void CTKMarkupTkScript::OnEndInit(CTKMarkupBuilder* pBuilder) {
   LPCWSTR lpszSource = GetSource();
-  if (lpszSource == nullptr) return;
+  // A tree that runs no script has no business opening the file its text
+  // names.
+  if (lpszSource == nullptr || pBuilder == nullptr || !pBuilder->RunsScripts()) return;
   CStringW text;
   HRESULT hr = LoadScriptSource(lpszSource, &text);
   if (FAILED(hr)) CTKMarkupBuilder::ThrowComError(hr);
@@ -78,7 +80,9 @@ HRESULT CTKMarkupTkScript::LoadScriptSource(LPCWSTR lpszSource, CStringW* pText)
   if (FAILED(hr)) return hr;
   STATSTG stat = {};
   hr = pStream->Stat(&stat, STATFLAG_NONAME);
-  if (SUCCEEDED(hr) && stat.cbSize.QuadPart > 0x7FFFFFFE) hr = kTooLarge;
+  // Scripts are small: a source named by markup cannot make the program
+  // read a huge file into memory.
+  if (SUCCEEDED(hr) && stat.cbSize.QuadPart > kMaxSourceBytes) hr = kTooLarge;
   std::vector<BYTE> bytes;
   if (SUCCEEDED(hr)) {
     bytes.resize(static_cast<size_t>(stat.cbSize.QuadPart));

@@ -1,0 +1,185 @@
+// The window base of every bar: it owns the bar's controls, keeps the hot and
+// the open control, gives its controls their site, paint manager and image
+// manager, and redraws them. Tool bars, menus, pop-ups and the ribbon derive
+// from it.
+#pragma once
+
+#include <afxwin.h>
+
+#include "commandbars/TKCommandBarsDefines.h"
+#include "commandbars/TKPaintManager.h"
+#include "common/TKAccessible.h"
+
+class CTKCommandBars;
+class CTKControl;
+class CTKControls;
+class CTKImageManager;
+class CTKRibbonPaintManager;
+
+class CTKCommandBar : public CWnd, public CTKAccessible {
+  DECLARE_DYNCREATE(CTKCommandBar)
+
+ public:
+  CTKCommandBar();
+  ~CTKCommandBar() override;
+
+  // Controls -------------------------------------------------------------------
+
+  CTKControls* GetControls() const { return m_pControls; }
+  int GetControlCount() const;
+  /// Null out of range.
+  CTKControl* GetControl(int nIndex) const;
+  /// Replaces the collection (releasing the old one) and becomes its parent.
+  void SetControls(CTKControls* pControls);
+  /// Fills the bar from a menu; FALSE for a null or invalid menu.
+  virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
+  /// Marks the layout pending and forgets the hot and open controls.
+  virtual void OnControlsChanged();
+
+  // Owners ---------------------------------------------------------------------
+
+  CTKCommandBars* GetCommandBars() const;
+  void SetCommandBars(CTKCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
+  virtual CTKCommandBar* GetParentCommandBar() const { return nullptr; }
+  CTKCommandBar* GetRootParent() const;
+  /// The window that receives the bar's messages.
+  CWnd* GetSite() const;
+  /// The window that receives the commands of the bar's controls.
+  CWnd* GetOwnerSite() const;
+  void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
+  void SetCommandTarget(CWnd* pTarget) { m_pCommandTarget = pTarget; }
+  CTKPaintManager* GetPaintManager() const;
+  void SetPaintManager(CTKPaintManager* pPaintManager);
+  CTKImageManager* GetImageManager() const;
+  void SetImageManager(CTKImageManager* pImageManager);
+  BOOL IsCustomizeMode() const;
+  virtual BOOL IsCustomizable() const { return m_bCustomizable; }
+  void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
+
+  // Kind and place -------------------------------------------------------------
+
+  int GetType() const { return m_barType; }
+  void SetType(int nType) { m_barType = nType; }
+  int GetPosition() const { return m_barPosition; }
+  void SetBarPosition(int nPosition) { m_barPosition = nPosition; }
+  UINT GetBarID() const { return m_nBarID; }
+  void SetBarID(UINT nID) { m_nBarID = nID; }
+  CString GetTitle() const { return m_strTitle; }
+  void SetTitle(LPCSTR lpszTitle);
+  DWORD GetFlags() const { return m_dwFlags; }
+  void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
+  DWORD GetStyle() const { return m_dwStyle; }
+  void SetStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+  virtual BOOL IsPopupBar() const { return FALSE; }
+  virtual BOOL IsRibbonBar() const { return FALSE; }
+  virtual BOOL IsDialogBar() const { return FALSE; }
+  virtual BOOL IsVisible() const { return FALSE; }
+  BOOL IsLayoutRTL() const;
+  BOOL IsDwmEnabled() const { return FALSE; }
+  /// The style a control of style 0 takes on this bar.
+  int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
+  void SetDefaultButtonStyle(int nStyle) { m_nDefaultButtonStyle = nStyle; }
+
+  // Sizes ----------------------------------------------------------------------
+
+  virtual CSize GetIconSize() const;
+  void SetIconSize(CSize sz) { m_szIcons = sz; }
+  virtual CSize GetButtonSize() const;
+  void SetButtonSize(CSize sz) { m_szButtons = sz; }
+  CSize GetLargeIconSize() const;
+  void SetLargeIconSize(CSize sz) { m_szLargeIcons = sz; }
+  virtual CRect GetBorders();
+  virtual int GetResizeMode() const { return 0; }
+  /// Space between neighbouring controls along and across the bar.
+  CSize GetControlsSpacing() const { return m_szControlsSpacing; }
+  void SetControlsSpacing(CSize sz) { m_szControlsSpacing = sz; }
+  /// The length the bar keeps for itself (floating shape, 0: none).
+  int GetFixedLength() const { return m_nFixedLength; }
+  void SetFixedLength(int nLength) { m_nFixedLength = nLength; }
+  int GetMRULength() const { return m_nMRULength; }
+  void SetMRULength(int nLength) { m_nMRULength = nLength; }
+  BOOL IsMultiColumn() const { return m_bMultiColumn; }
+  void SetMultiColumn(BOOL bMultiColumn) { m_bMultiColumn = bMultiColumn; }
+  virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+  virtual void OnRecalcLayout() {}
+
+  // Selection and tracking -------------------------------------------------------
+
+  int GetSelected() const { return m_nSelected; }
+  virtual BOOL SetSelected(int nSelected, int nReason = 0);
+  int GetPopuped() const { return m_nPopuped; }
+  virtual BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
+  virtual BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
+  int IsTrackingMode() const { return m_nTracking; }
+  virtual void CancelTracking();
+  virtual void ClearSelection() { SetSelected(-1); }
+  virtual void OnControlSelected(BOOL bSelected, CTKControl* pControl);
+  virtual void EnsureVisible(CTKControl*) {}
+  /// The control whose enabled state the bar decides, -1 none.
+  virtual int GetControlEnabledOverride(CTKControl*) const { return -1; }
+  int* GetReturnCommandSlot() const { return m_pReturnCmd; }
+  void SetReturnCommandSlot(int* pReturnCmd) { m_pReturnCmd = pReturnCmd; }
+
+  // Drawing --------------------------------------------------------------------
+
+  virtual void DelayRedraw() { m_dwState |= kStateRedrawPending; }
+  void DelayLayout() { m_dwState |= kStateLayoutPending; }
+  BOOL IsLayoutPending() const { return (m_dwState & kStateLayoutPending) != 0; }
+  virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = FALSE);
+  virtual void FillCommandBarEntry(CDC* pDC);
+  virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+  void LockRedraw() { ++m_nLockRedraw; }
+  void UnlockRedraw();
+  virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // What the ribbon overrides --------------------------------------------------
+
+  virtual BOOL OnFrameAccel(UINT /*chAccel*/) { return FALSE; }
+  virtual void CreateKeyboardTips() {}
+  virtual void OnPopupContextMenu(CTKCommandBar* /*pPopup*/, CPoint /*point*/) {}
+  /// The ribbon's look (the global paint manager's).
+  CTKRibbonPaintManager* GetRibbonPaintManager() const;
+  /// True when `lpRect` meets the part of a ribbon that lies on glass.
+  virtual BOOL IntersectsGlassArea(LPCRECT /*lpRect*/) const { return FALSE; }
+
+  CCmdTarget* GetAccessibleCmdTarget() override { return this; }
+
+  enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
+
+ protected:
+  CTKGlobalPaintManagerRef m_globalPaintManager;
+  int m_nSelected;
+  int m_nPopuped;
+  UINT m_nBarID;
+  int m_nTracking;
+  CWnd* m_pOwner;
+  DWORD m_dwState;
+  DWORD m_dwFlags;
+  DWORD m_dwStyle;
+  CString m_strTitle;
+  int m_barType;
+  CTKControls* m_pControls;
+  int m_barPosition;
+  CTKCommandBars* m_pCommandBars;
+  CWnd* m_pCommandTarget;
+  CSize m_szIcons;
+  CSize m_szButtons;
+  CSize m_szLargeIcons;
+  BOOL m_bCustomizable;
+  int m_nSelectionReason;
+  BOOL m_bMultiColumn;
+  int* m_pReturnCmd;
+  int m_nLockRedraw;
+  CTKPaintManager* m_pPaintManager;
+  CTKImageManager* m_pImageManager;
+  CSize m_szControlsSpacing;
+  int m_nFixedLength;
+  int m_nMRULength;
+  int m_nDefaultButtonStyle;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+/// True when the bar is a ribbon whose frame draws on glass and the rectangle
+/// meets the part of the ribbon that lies there.
+BOOL IntersectsRibbonGlassArea(const CTKCommandBar* pBar, LPCRECT lpRect);

@@ -1,0 +1,80 @@
+// The one object per frame or dialog that owns and coordinates its command
+// bars: the site window, the actions, customise mode, and the paint and image
+// managers the bars inherit.
+#pragma once
+
+#include <afxtempl.h>
+#include <afxwin.h>
+
+#include "commandbars/TKCommandBarsDefines.h"
+#include "commandbars/TKPaintManager.h"
+
+class CTKControl;
+class CTKControlAction;
+class CTKControlActions;
+class CTKImageManager;
+
+class CTKCommandBars : public CCmdTarget {
+  DECLARE_DYNCREATE(CTKCommandBars)
+
+ public:
+  CTKCommandBars();
+  ~CTKCommandBars() override;
+
+  CWnd* GetSite() const { return m_pFrame; }
+  void SetSite(CWnd* pFrame) { m_pFrame = pFrame; }
+
+  // Actions --------------------------------------------------------------------
+
+  /// Actions are off until enabled.
+  void EnableActions(BOOL bEnable = TRUE);
+  BOOL IsActionsEnabled() const { return m_bEnableActions; }
+  CTKControlActions* GetActions() const { return m_pActions; }
+  /// The action of an id, or null.
+  CTKControlAction* GetAction(int nId) const;
+  /// The action of an id, made when there is none.
+  CTKControlAction* CreateAction(int nId);
+
+  // Customising ----------------------------------------------------------------
+
+  BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+  void SetCustomizeMode(BOOL bMode);
+  /// Every bar counts as customisable.
+  BOOL IsCustomizeAllAllowed() const { return m_bCustomizeAll; }
+  void AllowCustomizeAll(BOOL bAllow) { m_bCustomizeAll = bAllow; }
+  CTKControl* GetDragControl() const { return m_pDragControl; }
+  void SetDragControl(CTKControl* pControl);
+
+  // Commands ---------------------------------------------------------------------
+
+  BOOL IsControlHidden(UINT nId) const;
+  /// Records a hidden command as used.
+  void SetCommandUsed(UINT nId);
+  void HideCommand(UINT nId) { m_mapHiddenCommands.SetAt(nId, TRUE); }
+  BOOL IsCommandUsed(UINT nId) const;
+  /// Closes every tracked pop-up.
+  virtual void CloseAllPopups() {}
+
+  // Managers -------------------------------------------------------------------
+
+  CTKPaintManager* GetPaintManager() const;
+  void SetPaintManager(CTKPaintManager* pPaintManager);
+  CTKImageManager* GetImageManager() const;
+  void SetImageManager(CTKImageManager* pImageManager);
+  CRuntimeClass* GetPopupBarClass() const { return m_pPopupBarClass; }
+  void SetPopupBarClass(CRuntimeClass* pClass) { m_pPopupBarClass = pClass; }
+
+ protected:
+  CTKGlobalPaintManagerRef m_globalPaintManager;
+  CWnd* m_pFrame;
+  BOOL m_bEnableActions;
+  CTKControlActions* m_pActions;
+  BOOL m_bCustomizeMode;
+  BOOL m_bCustomizeAll;
+  CTKControl* m_pDragControl;
+  CTKPaintManager* m_pPaintManager;
+  CTKImageManager* m_pImageManager;
+  CRuntimeClass* m_pPopupBarClass;
+  CMap<UINT, UINT, BOOL, BOOL> m_mapHiddenCommands;
+  CMap<UINT, UINT, BOOL, BOOL> m_mapUsedCommands;
+};

@@ -1,0 +1,80 @@
+// The paint managers a theme hands out for single kinds of controls: galleries,
+// the frame, progress bars, the status bar and the ribbon. The command bars
+// call them; the themes implement them.
+#pragma once
+
+#include <afxwin.h>
+
+class CTKCommandBar;
+class CTKControlGallery;
+class CTKFrameHook;
+class CTKProgressBase;
+class CTKStatusBar;
+class CTKStatusBarPane;
+
+class CTKControlGalleryPaintManager {
+ public:
+  virtual ~CTKControlGalleryPaintManager() = default;
+  /// Background and frame of a gallery.
+  virtual void FillControl(CDC* pDC, CTKControlGallery* pGallery, CRect rc) = 0;
+  /// The up, down and more buttons of a gallery with a pop-up.
+  virtual void DrawScrollBar(CDC* pDC, CTKControlGallery* pGallery) = 0;
+
+  int m_cyPopupUp = 0;
+  int m_cyPopupDown = 0;
+  int m_cxPopup = 0;
+};
+
+/// The frame theme: the caption, borders and caption buttons the frame hook
+/// lets the theme draw.
+class CTKFramePaintManager {
+ public:
+  virtual ~CTKFramePaintManager() = default;
+  /// The caption band between the borders, in window coordinates.
+  virtual CRect GetCaptionButtonArea(CTKFrameHook* pHook) = 0;
+  /// Left, top, right and bottom border widths.
+  virtual CRect CalcFrameBorder(CTKFrameHook* pHook) = 0;
+  virtual void OnCaptionButtonsPlaced(CTKFrameHook*) {}
+  virtual HRGN GetFrameRegion(CTKFrameHook* pHook, CSize sz) = 0;
+  virtual void DrawFrame(CDC* pDC, CTKFrameHook* pHook) = 0;
+  virtual CSize GetCaptionButtonSize(UINT nId, CTKFrameHook* pHook) = 0;
+  virtual int GetFrameCaptionHeight() = 0;
+  /// A frame shadow for the window, or null.
+  virtual CObject* CreateFrameShadow(CWnd*) { return nullptr; }
+  virtual void UpdateFrameShadow(BOOL /*bActive*/, CWnd*, CObject* /*pShadow*/) {}
+
+  BOOL m_bAllowStatusBarInFrame = FALSE;
+  BOOL m_bGlassTabs = FALSE;
+};
+
+class CTKProgressPaintManager {
+ public:
+  virtual ~CTKProgressPaintManager() = default;
+  /// Draws the bar from the part's rectangle, range and position.
+  virtual void DrawProgress(CDC* pDC, CTKProgressBase* pProgress) = 0;
+
+  int m_cyProgress = 0;
+};
+
+class CTKStatusBarPaintManager {
+ public:
+  virtual ~CTKStatusBarPaintManager() = default;
+  virtual void FillStatusBar(CDC* pDC, CTKStatusBar* pBar) = 0;
+  virtual void DrawStatusBarPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
+  virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane,
+                                       BOOL bLast) = 0;
+  virtual void DrawStatusBarPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
+  virtual void DrawStatusBarGripper(CDC* pDC, CRect rcClient) = 0;
+
+  CFont m_fontStatus;
+  CRect m_rcMargins;
+  int m_nMinHeight = 0;
+};
+
+/// What the command bars ask of the ribbon's look: its part of the frame,
+/// drawn for the ribbon bar.
+class CTKRibbonPaintManager {
+ public:
+  virtual ~CTKRibbonPaintManager() = default;
+  virtual void DrawRibbonFramePart(CDC* pDC, CTKCommandBar* pRibbonBar) = 0;
+};

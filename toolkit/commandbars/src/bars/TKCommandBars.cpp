@@ -1,0 +1,91 @@
+// CTKCommandBars: the site, the actions and customise mode.
+#include "commandbars/TKCommandBars.h"
+
+#include "commandbars/TKControl.h"
+#include "commandbars/TKControlAction.h"
+#include "common/TKImageManager.h"
+
+IMPLEMENT_DYNCREATE(CTKCommandBars, CCmdTarget)
+
+CTKCommandBars::CTKCommandBars()
+    : m_pFrame(nullptr),
+      m_bEnableActions(FALSE),
+      m_pActions(nullptr),
+      m_bCustomizeMode(FALSE),
+      m_bCustomizeAll(FALSE),
+      m_pDragControl(nullptr),
+      m_pPaintManager(nullptr),
+      m_pImageManager(nullptr),
+      m_pPopupBarClass(nullptr) {
+  EnableAutomation();
+  m_pActions = new CTKControlActions(this);
+}
+
+CTKCommandBars::~CTKCommandBars() {
+  SetDragControl(nullptr);
+  m_pActions->InternalRelease();
+  SetPaintManager(nullptr);
+  SetImageManager(nullptr);
+}
+
+void CTKCommandBars::EnableActions(BOOL bEnable) { m_bEnableActions = bEnable; }
+
+CTKControlAction* CTKCommandBars::GetAction(int nId) const {
+  return m_pActions->FindAction(nId);
+}
+
+CTKControlAction* CTKCommandBars::CreateAction(int nId) {
+  if (CTKControlAction* pAction = GetAction(nId)) return pAction;
+  return m_pActions->Add(nId, new CTKControlAction(m_pActions));
+}
+
+void CTKCommandBars::SetCustomizeMode(BOOL bMode) {
+  m_bCustomizeMode = bMode;
+  SetDragControl(nullptr);
+}
+
+void CTKCommandBars::SetDragControl(CTKControl* pControl) {
+  if (pControl == m_pDragControl) return;
+  if (m_pDragControl != nullptr) {
+    m_pDragControl->OnCmdMsg(1, static_cast<int>(CN_EVENT), nullptr, nullptr);
+    m_pDragControl->InternalRelease();
+  }
+  m_pDragControl = pControl;
+  if (m_pDragControl != nullptr) {
+    m_pDragControl->InternalAddRef();
+    m_pDragControl->OnCmdMsg(1, static_cast<int>(CN_EVENT), nullptr, nullptr);
+  }
+  if (m_pFrame->GetSafeHwnd() != NULL) m_pFrame->SendMessage(TK_WM_DRAGCONTROLCHANGED, 0, 0);
+}
+
+BOOL CTKCommandBars::IsControlHidden(UINT nId) const {
+  BOOL bValue;
+  return m_mapHiddenCommands.Lookup(nId, bValue) && !m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+void CTKCommandBars::SetCommandUsed(UINT nId) {
+  if (IsControlHidden(nId)) m_mapUsedCommands.SetAt(nId, TRUE);
+}
+
+BOOL CTKCommandBars::IsCommandUsed(UINT nId) const {
+  BOOL bValue;
+  return m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+CTKPaintManager* CTKCommandBars::GetPaintManager() const {
+  return m_pPaintManager != nullptr ? m_pPaintManager : CTKPaintManager::GetGlobal();
+}
+
+void CTKCommandBars::SetPaintManager(CTKPaintManager* pPaintManager) {
+  if (m_pPaintManager != nullptr) m_pPaintManager->InternalRelease();
+  m_pPaintManager = pPaintManager;
+}
+
+CTKImageManager* CTKCommandBars::GetImageManager() const {
+  return m_pImageManager != nullptr ? m_pImageManager : TKImageManager();
+}
+
+void CTKCommandBars::SetImageManager(CTKImageManager* pImageManager) {
+  if (m_pImageManager != nullptr) m_pImageManager->InternalRelease();
+  m_pImageManager = pImageManager;
+}

@@ -1,0 +1,115 @@
+// A paint manager for tests, the gallery and the benchmark: fixed sizes by
+// style, a record of every call, and plain rectangles filled by state.
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "commandbars/TKPaintManager.h"
+
+class CTKImageManager;
+
+/// What the test paint manager was asked.
+struct TestPaintCall {
+  enum Kind { kMeasure, kDraw, kSeparator, kFillBar };
+  Kind kind;
+  int nId;  ///< the control's id, 0 for bars and separators
+  CRect rc;
+};
+
+class CTestPaintManager : public CTKPaintManager {
+ public:
+  // Sizes by effective style (automatic: an icon button).
+  static const CSize kIconButton;     // style 0 and 2
+  static const CSize kCaptionButton;  // style 1
+  static const CSize kSmallButton;    // style 3
+  static const CSize kLargeButton;    // style 4
+  static const CSize kSeparator;
+  static const int kSplitDropDownHeight = 27;
+
+  // Fill colours by state.
+  static const COLORREF kNormal = RGB(200, 200, 220);
+  static const COLORREF kHot = RGB(255, 220, 120);
+  static const COLORREF kPressed = RGB(240, 160, 60);
+  static const COLORREF kChecked = RGB(150, 200, 255);
+  static const COLORREF kDisabled = RGB(170, 170, 170);
+  static const COLORREF kBarBack = RGB(230, 235, 245);
+  static const COLORREF kSeparatorLine = RGB(120, 120, 140);
+
+  CTestPaintManager();
+
+  /// Every call since construction or ClearCalls.
+  const std::vector<TestPaintCall>& GetCalls() const { return m_calls; }
+  int CountCalls(TestPaintCall::Kind kind) const;
+  void ClearCalls() { m_calls.clear(); }
+  /// The size a control of id `nId` measures, whatever its style.
+  void SetControlSize(int nId, CSize sz) { m_sizes[nId] = sz; }
+  /// The colour DrawControl fills a control with in its current state.
+  static COLORREF StateColor(CTKControl* pControl);
+
+  CSize DrawControl(CDC* pDC, CTKControl* pControl, BOOL bDraw = TRUE) override;
+  CSize DrawControlComboBox(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
+    return DrawControl(pDC, pControl, bDraw);
+  }
+  CSize DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
+    return DrawControl(pDC, pControl, bDraw);
+  }
+  void DrawControlEntry(CDC* pDC, CTKControl* pControl) override { DrawControl(pDC, pControl); }
+  void DrawControlMDIButton(CDC*, CTKControl*) override {}
+  CSize DrawCommandBarSeparator(CDC* pDC, CTKCommandBar* pBar, CTKControl* pControl,
+                                BOOL bDraw = TRUE) override;
+  void DrawRectangle(CDC* pDC, CRect rc, BOOL bSelected, BOOL bPressed, BOOL bEnabled,
+                     BOOL bChecked, BOOL bPopuped, int nBarType, int nBarPosition) override;
+  COLORREF GetRectangleTextColor(BOOL, BOOL, BOOL bEnabled, BOOL, BOOL, int, int) override {
+    return bEnabled ? RGB(0, 0, 0) : RGB(128, 128, 128);
+  }
+  COLORREF GetControlTextColor(CTKControl*) override { return RGB(0, 0, 0); }
+  CSize DrawSpecialControl(CDC*, int, CTKControl*, CTKCommandBar*, BOOL, LPVOID) override {
+    return CSize(0, 0);
+  }
+  void FillCommandBarEntry(CDC* pDC, CTKCommandBar* pBar) override;
+  void FillDockBar(CDC*, CTKDockBar*) override {}
+  CFont* GetCommandBarFont(CTKCommandBar*) override { return &m_fontRegular; }
+  CSize DrawFloatingBarCaption(CDC*, CTKCommandBar*, BOOL) override { return CSize(0, 0); }
+  CSize CalcFloatingBarCaptionSize(CTKCommandBar*) override { return CSize(0, 0); }
+  int GetPopupBarGripperWidth(CTKCommandBar*) override { return 0; }
+  void AdjustExcludeRect(CRect&, CTKControl*, BOOL) override {}
+  void DrawPopupResizeGripper(CDC*, CRect, int) override {}
+  CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
+  void DrawKeyboardTip(CDC*, CTKKeyboardTip*, BOOL) override {}
+  void AnimatePopupBar(CDC*, CDC*, CRect, int) override {}
+  int AnimateExpandingPopup(CTKPopupBar*, CDC*, CDC*, BOOL) override { return 0; }
+  int GetSplitDropDownHeight() const override { return kSplitDropDownHeight; }
+  COLORREF GetIndexedColor(int nIndex) override { return ::GetSysColor(nIndex); }
+  int GetThemeType() const override { return 0; }
+  void RefreshMetrics() override {}
+  CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
+  CTKControlGalleryPaintManager* GetGalleryPaintManager() override { return nullptr; }
+  CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
+  CTKScrollBarPaintManager* GetScrollBarPaintManager() override { return nullptr; }
+  CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
+  CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
+  CTKShadowManager* GetShadowManager() override { return nullptr; }
+
+ private:
+  CSize MeasureControl(CTKControl* pControl) const;
+
+  std::vector<TestPaintCall> m_calls;
+  std::map<int, CSize> m_sizes;
+};
+
+/// Installs a new test paint manager as the global one and holds a reference
+/// to it for the object's lifetime, as a bar would.
+class CTestGlobalPaintManager {
+ public:
+  CTestGlobalPaintManager();
+  ~CTestGlobalPaintManager();
+  CTestPaintManager* Get() const { return m_pPaintManager; }
+  CTestPaintManager* operator->() const { return m_pPaintManager; }
+
+ private:
+  CTestPaintManager* m_pPaintManager;
+};
+
+/// Gives each id an icon of `nSize` x `nSize` pixels in `pImageManager`.
+bool AddTestIcons(CTKImageManager* pImageManager, const std::vector<UINT>& ids, int nSize);
