@@ -60,4 +60,27 @@ TEST(TKScopedHandle, WindowDCIsReleased) {
   EXPECT_NE(0u, ::GetObjectType(screen.Get()));
 }
 
+TEST(TKScopedHandle, IconInfoDeletesTheBitmapsItWasGiven) {
+  const BYTE bits[8 * 8 * 4] = {};
+  CTKScopedBitmap color(::CreateBitmap(8, 8, 1, 32, bits));
+  CTKScopedBitmap mask(::CreateBitmap(8, 8, 1, 1, nullptr));
+  ICONINFO source = {TRUE, 0, 0, mask.Get(), color.Get()};
+  HICON hIcon = ::CreateIconIndirect(&source);
+  ASSERT_NE(nullptr, hIcon);
+  HBITMAP hColor = NULL, hMask = NULL;
+  {
+    CTKScopedIconInfo info(hIcon);
+    ASSERT_TRUE(static_cast<bool>(info));
+    hColor = info.GetColor();
+    hMask = info.GetMask();
+    EXPECT_EQ(hColor, info.Get().hbmColor);
+    EXPECT_TRUE(Alive(hColor));
+    EXPECT_TRUE(Alive(hMask));
+  }
+  EXPECT_FALSE(Alive(hColor));
+  EXPECT_FALSE(Alive(hMask));
+  ::DestroyIcon(hIcon);
+  EXPECT_FALSE(static_cast<bool>(CTKScopedIconInfo(NULL)));
+}
+
 }  // namespace

@@ -15,7 +15,7 @@
 #include "markup/TKMarkupScrollViewer.h"
 #include "markup/TKMarkupToggleButton.h"
 #include "markup/TKMarkupTriggerCollection.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

@@ -143,7 +143,7 @@ class RepaintTest : public ::testing::Test {
   }
   void TearDown() override {
     m_pElement->Release();
-    m_pContext->Release();
+    ReleaseTestContext(m_pContext);
     m_host.DestroyWindow();
   }
   // Hidden windows keep no update region, so the repaints show as the

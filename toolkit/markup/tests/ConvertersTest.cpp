@@ -6,7 +6,7 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupValues.h"

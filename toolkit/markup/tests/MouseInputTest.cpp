@@ -11,7 +11,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupToolTipContext.h"
 #include "markup/TKMarkupToolTipRelay.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 #include "SupportMarkup.h"
 

@@ -6,7 +6,7 @@
 #include "markup/TKMarkupCollection.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 namespace {

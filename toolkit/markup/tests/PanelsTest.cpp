@@ -8,7 +8,7 @@
 #include "markup/TKMarkupDockPanel.h"
 #include "markup/TKMarkupStackPanel.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUniformGrid.h"
 #include "markup/TKMarkupWrapPanel.h"
 

@@ -6,7 +6,7 @@
 #include "SupportMarkup.h"
 #include "markup/TKMarkupProperties.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 namespace {

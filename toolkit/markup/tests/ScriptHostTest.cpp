@@ -14,7 +14,7 @@
 #include "markup/TKMarkupEscape.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupTkScript.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "testsupport/MessageLoop.h"
 #include "testsupport/TempFolder.h"
 #include "testsupport/TestProcess.h"
@@ -435,9 +435,11 @@ TEST_F(ScriptHostTest, ALaterTreeWithoutScriptsReachesNoHandlerOfTheClosedScript
 }
 
 TEST_F(ScriptHostTest, AHandlerTheHostSetOutlivesTheScripts) {
-  CTKMarkupAutoPtr<> handlerTree(ParseForTest(m_context, L"<Probe/>"));
-  ASSERT_NE(handlerTree.Get(), nullptr);
   // The host's handler object: here a probe's automation object, method Poke.
+  // It is the host's own, not made through the context: an object of the
+  // context would keep the context alive through the handler the context holds.
+  CTKMarkupAutoPtr<> handlerTree(CProbe::CreateInstance(nullptr));
+  ASSERT_NE(handlerTree.Get(), nullptr);
   m_context->SetMethod(handlerTree->GetIDispatch(FALSE), L"Poke");
   ASSERT_EQ(Build(Page(L"var x = 1;")), "");
   ASSERT_EQ(Build(L"<Grid/>"), "");

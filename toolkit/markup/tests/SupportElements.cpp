@@ -1,6 +1,8 @@
 // The element tests' stacking panel, recording handlers and markup host window.
 #include "SupportElements.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "SupportMarkup.h"
@@ -66,6 +68,12 @@ void Record(CTKMarkupObject* pElement, CTKMarkupRoutedEvent* pEvent, std::string
   pDelegate->Release();
 }
 
+// Contexts ------------------------------------------------------------------------------
+
+void ReleaseTestContext(CTKMarkupContext* pContext) {
+  EXPECT_EQ(pContext->Release(), 0u) << "objects made through the context outlive the test";
+}
+
 // Host window ---------------------------------------------------------------------------
 
 CMarkupHostWindow::CMarkupHostWindow() : m_pContext(nullptr), m_pRoot(nullptr) {}
@@ -73,7 +81,7 @@ CMarkupHostWindow::CMarkupHostWindow() : m_pContext(nullptr), m_pRoot(nullptr) {
 CMarkupHostWindow::~CMarkupHostWindow() {
   if (m_pRoot != nullptr) m_pRoot->Release();
   if (GetSafeHwnd() != nullptr) DestroyWindow();
-  if (m_pContext != nullptr) m_pContext->Release();
+  if (m_pContext != nullptr) ReleaseTestContext(m_pContext);
 }
 
 BOOL CMarkupHostWindow::Create(int nWidth, int nHeight) {

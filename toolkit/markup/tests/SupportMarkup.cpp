@@ -3,11 +3,11 @@
 
 #include <stdlib.h>
 
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 CTestElement::CTestElement() : m_pContent(new CTKMarkupCollection) { m_pContent->SetParent(this); }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SupportMarkup.h"
@@ -25,7 +26,10 @@ class CPlainItem final : public ITKMarkupTextItem {
     lstrcpyA(font.lfFaceName, "Tahoma");
     m_pFont = pContext->GetFont(font);
   }
-  DWORD AddRefTextItem() override { return ++m_nRef; }
+  DWORD AddRefTextItem() override {
+    ++m_nAddRefs;
+    return ++m_nRef;
+  }
   DWORD ReleaseTextItem() override {
     DWORD n = --m_nRef;
     if (n == 0) delete this;
@@ -73,6 +77,8 @@ class CPlainItem final : public ITKMarkupTextItem {
   int m_nArranged = 0;
   int m_nPrepared = 0;
   long long m_nMeasured = 0;  // characters measured, counted over all ranges
+  int m_nAddRefs = 0;
+  DWORD RefCount() const { return m_nRef; }
 
  private:
   ~CPlainItem() { m_pFont->Release(); }
@@ -474,6 +480,42 @@ TEST_F(TextLayoutTest, TheSameWidthKeepsTheLines) {
   EXPECT_EQ(m_items[0]->m_nPrepared, nPrepared);
   m_layout.Format(&m_dc, m_items.front(), 51, TKTextWrap, TKTextTrimNone, TKTextAlignLeft);
   EXPECT_GT(m_items[0]->m_nPrepared, nPrepared);
+}
+
+TEST_F(TextLayoutTest, SegmentsHoldOneReferenceEachAndMovesAddNone) {
+  CPlainItem* pItem = Add(L"ab");
+  {
+    CTKMarkupTextSegment first(pItem, 0, 1, FALSE);
+    CTKMarkupTextSegment copy = first;
+    EXPECT_EQ(pItem->RefCount(), 3u);
+    CTKMarkupTextSegment moved = std::move(first);
+    EXPECT_EQ(pItem->RefCount(), 3u);
+    EXPECT_EQ(first.GetItem(), nullptr);
+    copy = moved;
+    EXPECT_EQ(pItem->RefCount(), 3u);
+    copy = std::move(moved);
+    EXPECT_EQ(pItem->RefCount(), 2u);
+    EXPECT_EQ(copy.GetItem(), pItem);
+
+    // A growing list of segments moves them: one reference each, taken once.
+    const int nAddRefs = pItem->m_nAddRefs;
+    std::vector<CTKMarkupTextSegment> segments;
+    for (int i = 0; i < 100; ++i) segments.emplace_back(pItem, 0, 1, FALSE);
+    EXPECT_EQ(pItem->m_nAddRefs - nAddRefs, 100);
+    EXPECT_EQ(pItem->RefCount(), 102u);
+  }
+  EXPECT_EQ(pItem->RefCount(), 1u);
+}
+
+TEST_F(TextLayoutTest, TheLinesHoldTheOnlyReferencesLeft) {
+  CPlainItem* pItem = Add(L"one two three four five six seven eight nine ten");
+  Format(60, TKTextWrap, TKTextTrimNone, TKTextAlignJustify);
+  size_t nSegments = 0;
+  for (const TK_MARKUP_TEXT_LINE& line : m_layout.GetLines()) nSegments += line.segments.size();
+  ASSERT_GT(m_layout.GetLines().size(), 1u);
+  EXPECT_EQ(pItem->RefCount(), 1u + nSegments);
+  m_layout.Clear();
+  EXPECT_EQ(pItem->RefCount(), 1u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "common/TKApplication.h"
 #include "common/TKHookManager.h"
 #include "common/TKRWCriticalSection.h"
+#include "common/TKScopedHandle.h"
 
 class CTKFrameShadow;
 class CTKFrameShadowManager;
@@ -75,7 +76,7 @@ class CTKFrameShadowManager
     typedef BOOL(WINAPI* PFNREGISTER)(HWND, DWORD);
     typedef BOOL(WINAPI* PFNUNREGISTER)(HWND);
     CTKFrameShadowManager* m_pManager;
-    HMODULE m_hWtsApi;
+    CTKScopedModule m_wtsApi;
     PFNREGISTER m_pfnRegister;
     PFNUNREGISTER m_pfnUnregister;
     BOOL m_bRegistered;

@@ -6,6 +6,7 @@
 #include "afxtempl.h"
 
 #include "common/TKDCHelpers.h"
+#include "common/TKScopedHandle.h"
 
 class CTKImageManager;
 class CTKImageManagerIconHandle;
@@ -50,8 +51,8 @@ class CTKImageManagerResource {
   void DrawSlotWithAlpha(CDC* pDC, const TK_IMAGERESOURCE_INFO* pSlot, int x, int y, int cx,
                          int cy);
 
-  HBITMAP GetColorBitmap() const { return m_hbmColor; }
-  HBITMAP GetMaskBitmap() const { return m_hbmMask; }
+  HBITMAP GetColorBitmap() const { return m_color.Get(); }
+  HBITMAP GetMaskBitmap() const { return m_mask.Get(); }
   int GetUsedWidth() const { return m_nUsedWidth; }
   INT_PTR GetUsedSlotCount() const { return m_arrUsed.GetSize(); }
   INT_PTR GetFreeSlotCount() const { return m_arrFree.GetSize(); }
@@ -65,8 +66,8 @@ class CTKImageManagerResource {
   void CopyRowsIntoSlot(const BYTE* pBits, TK_IMAGERESOURCE_INFO* pSlot);
   void CopyRowsFromSlot(const TK_IMAGERESOURCE_INFO* pSlot, BYTE* pBits) const;
 
-  HBITMAP m_hbmColor;
-  HBITMAP m_hbmMask;
+  CTKScopedBitmap m_color;
+  CTKScopedBitmap m_mask;
   CTKBitmapDC m_dc;  // a memory DC for selecting either bitmap
   LPBYTE m_pBits;
   CTKImageManager* m_pImageManager;

@@ -95,6 +95,31 @@ class CTKScopedWindowDC {
   HDC m_hDC;
 };
 
+/// What GetIconInfo tells of an icon or cursor; the two bitmaps it made for
+/// the caller are deleted with the holder.
+class CTKScopedIconInfo {
+ public:
+  explicit CTKScopedIconInfo(HICON hIcon) : m_info() {
+    if (hIcon == NULL || !::GetIconInfo(hIcon, &m_info)) return;
+    m_bValid = true;
+    m_color.Reset(m_info.hbmColor);
+    m_mask.Reset(m_info.hbmMask);
+  }
+
+  /// False when there was no icon or GetIconInfo failed.
+  explicit operator bool() const { return m_bValid; }
+  const ICONINFO& Get() const { return m_info; }
+  /// Null for a monochrome icon, whose mask holds both halves.
+  HBITMAP GetColor() const { return m_color.Get(); }
+  HBITMAP GetMask() const { return m_mask.Get(); }
+
+ private:
+  ICONINFO m_info;
+  bool m_bValid = false;
+  CTKScopedBitmap m_color;
+  CTKScopedBitmap m_mask;
+};
+
 /// Selects an object into a DC and selects back what it replaced when it goes
 /// (before the object's own holder deletes it, when declared after that).
 class CTKSelectGuard {

@@ -4,6 +4,7 @@
 #include <mshtmhst.h>
 #include <oleidl.h>
 
+#include "common/TKRefPtr.h"
 #include "common/TKToolTipContextToolTip.h"
 
 /// Style 6. The browser is created on the first CalcSize; a browser engine
@@ -16,7 +17,7 @@ class CTKToolTipContext::CHTMLToolTip : public CTKToolTipContextToolTip {
   void DrawEntry(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
   void DrawBackground(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
 
-  IWebBrowser2* GetBrowser() const { return m_pBrowser; }
+  IWebBrowser2* GetBrowser() const { return m_browser.Get(); }
   CWnd* GetBrowserWindow() { return &m_wndBrowser; }
   /// How long CalcSize waits for the first page, in milliseconds.
   static DWORD GetLoadTimeout();
@@ -69,5 +70,5 @@ class CTKToolTipContext::CHTMLToolTip : public CTKToolTipContextToolTip {
   DECLARE_INTERFACE_MAP()
 
   CWnd m_wndBrowser;
-  IWebBrowser2* m_pBrowser = nullptr;
+  CTKComPtr<IWebBrowser2> m_browser;
 };

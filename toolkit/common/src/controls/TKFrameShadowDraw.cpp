@@ -3,6 +3,7 @@
 // to the layered window with per-pixel alpha.
 #include "common/TKFrameShadow.h"
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 #include <objidl.h>
 
@@ -167,11 +168,12 @@ void CTKFrameShadow::OnPaint() {
   // A DIB section rather than a device bitmap: the layered window needs the
   // premultiplied alpha that GDI+ writes, and a device bitmap may drop it.
   LPBYTE pBits = nullptr;
-  HDC hdcMem = ::CreateCompatibleDC(hdcPaint);
-  HBITMAP hBitmap = (W > 0 && H > 0) ? Create32BitDIBSection(hdcPaint, W, -H, &pBits) : nullptr;
+  CTKScopedCreatedDC memDC(::CreateCompatibleDC(hdcPaint));
+  CTKScopedBitmap bitmap((W > 0 && H > 0) ? Create32BitDIBSection(hdcPaint, W, -H, &pBits)
+                                          : nullptr);
   m_bPainted = FALSE;
-  if (hdcMem != nullptr && hBitmap != nullptr) {
-    HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
+  if (memDC && bitmap) {
+    CTKSelectGuard select(memDC.Get(), bitmap.Get());
     DrawShadow(reinterpret_cast<DWORD*>(pBits), W, H);
     BYTE nAlpha = m_nTransparency;
     // A hidden shadow keeps a trace of alpha so it can still be grabbed to resize.
@@ -182,12 +184,9 @@ void CTKFrameShadow::OnPaint() {
     POINT ptDst = rcWindow.TopLeft();
     SIZE size = {W, H};
     POINT ptSrc = {0, 0};
-    m_bPainted = ::UpdateLayeredWindow(m_hWnd, hdcPaint, &ptDst, &size, hdcMem, &ptSrc, 0, &blend,
-                                       ULW_ALPHA);
+    m_bPainted = ::UpdateLayeredWindow(m_hWnd, hdcPaint, &ptDst, &size, memDC.Get(), &ptSrc, 0,
+                                       &blend, ULW_ALPHA);
     m_nPaintedAlpha = nAlpha;
-    ::SelectObject(hdcMem, hOld);
   }
-  if (hBitmap != nullptr) ::DeleteObject(hBitmap);
-  if (hdcMem != nullptr) ::DeleteDC(hdcMem);
   ::EndPaint(m_hWnd, &ps);
 }

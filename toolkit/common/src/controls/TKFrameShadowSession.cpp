@@ -11,24 +11,19 @@
 #endif
 
 CTKFrameShadowManager::CWtsEventListener::CWtsEventListener(CTKFrameShadowManager* pManager)
-    : m_pManager(pManager),
-      m_hWtsApi(nullptr),
-      m_pfnRegister(nullptr),
-      m_pfnUnregister(nullptr),
-      m_bRegistered(FALSE) {
+    : m_pManager(pManager), m_pfnRegister(nullptr), m_pfnUnregister(nullptr), m_bRegistered(FALSE) {
   if (!TKOSVersionHelper()->IsWinXPOrGreater()) return;
-  m_hWtsApi = ::LoadLibraryA("wtsapi32.dll");
-  if (m_hWtsApi == nullptr) return;
+  m_wtsApi.Reset(::LoadLibraryA("wtsapi32.dll"));
+  if (!m_wtsApi) return;
   m_pfnRegister = reinterpret_cast<PFNREGISTER>(
-      reinterpret_cast<void*>(::GetProcAddress(m_hWtsApi, "WTSRegisterSessionNotification")));
-  m_pfnUnregister = reinterpret_cast<PFNUNREGISTER>(
-      reinterpret_cast<void*>(::GetProcAddress(m_hWtsApi, "WTSUnRegisterSessionNotification")));
+      reinterpret_cast<void*>(::GetProcAddress(m_wtsApi.Get(), "WTSRegisterSessionNotification")));
+  m_pfnUnregister = reinterpret_cast<PFNUNREGISTER>(reinterpret_cast<void*>(
+      ::GetProcAddress(m_wtsApi.Get(), "WTSUnRegisterSessionNotification")));
 }
 
 CTKFrameShadowManager::CWtsEventListener::~CWtsEventListener() {
   Unregister();
   if (m_hWnd != nullptr) DestroyWindow();
-  if (m_hWtsApi != nullptr) ::FreeLibrary(m_hWtsApi);
 }
 
 BOOL CTKFrameShadowManager::CWtsEventListener::Register() {

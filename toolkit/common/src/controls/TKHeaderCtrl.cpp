@@ -6,6 +6,7 @@
 #include "common/TKHeaderCtrlTheme.h"
 #include "common/TKImageManager.h"
 #include "common/TKResourceIds.h"
+#include "common/TKScopedHandle.h"
 
 IMPLEMENT_DYNAMIC(CTKHeaderCtrl, CHeaderCtrl)
 
@@ -109,9 +110,8 @@ BOOL CTKHeaderCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 BOOL CTKHeaderCtrl::DetectRTLReading() {
-  HDC hScreen = ::GetDC(NULL);
-  UINT nAlign = ::GetTextAlign(hScreen);
-  ::ReleaseDC(NULL, hScreen);
+  CTKScopedWindowDC screen(NULL);
+  UINT nAlign = ::GetTextAlign(screen.Get());
   return nAlign != GDI_ERROR && (nAlign & TA_RTLREADING) != 0;
 }
 

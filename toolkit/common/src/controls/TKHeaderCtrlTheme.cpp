@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/TKColorManager.h"
+#include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKHeaderCtrl.h"
@@ -77,7 +78,7 @@ void CTKHeaderCtrlTheme::DrawHeader(CDC* pDC, CTKHeaderCtrl* pHeader) {
   if (!m_bUseWinXPThemes || !DrawThemedBackground(&dis)) DrawBackground(&dis);
 
   CFont* pFont = CFont::FromHandle((HFONT)pHeader->SendMessage(WM_GETFONT));
-  CFont* pOldFont = pFont->GetSafeHandle() != NULL ? pDC->SelectObject(pFont) : NULL;
+  CTKFontDC selectFont(pDC, pFont);
   pDC->SetBkColor(m_clrFace);
   pDC->SetTextColor(m_clrText);
   pDC->SetBkMode(TRANSPARENT);
@@ -114,7 +115,6 @@ void CTKHeaderCtrlTheme::DrawHeader(CDC* pDC, CTKHeaderCtrl* pHeader) {
     DrawItem(&dis, pHeader);
     x += hdi.cxy;
   }
-  if (pOldFont != NULL) pDC->SelectObject(pOldFont);
 }
 
 void CTKHeaderCtrlTheme::DrawBackground(LPDRAWITEMSTRUCT lpDIS) {

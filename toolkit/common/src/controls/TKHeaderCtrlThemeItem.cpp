@@ -7,12 +7,13 @@
 #include "common/TKHeaderCtrlTheme.h"
 #include "common/TKImageManager.h"
 #include "common/TKImageManagerIcon.h"
+#include "common/TKScopedHandle.h"
 
 void CTKHeaderCtrlTheme::DrawItem(LPDRAWITEMSTRUCT lpDIS, CTKHeaderCtrl* pHeader) {
   CDC* pDC = CDC::FromHandle(lpDIS->hDC);
   HDITEM* pItem = reinterpret_cast<HDITEM*>(lpDIS->itemData);
   HFONT hFont = (HFONT)pHeader->SendMessage(WM_GETFONT);
-  HGDIOBJ hOldFont = hFont != NULL ? ::SelectObject(lpDIS->hDC, hFont) : NULL;
+  CTKSelectGuard selectFont(lpDIS->hDC, hFont);
 
   BOOL bAscending = TRUE;
   BOOL bSorted = pHeader->GetSortedCol(&bAscending) == (int)lpDIS->itemID;
@@ -64,7 +65,6 @@ void CTKHeaderCtrlTheme::DrawItem(LPDRAWITEMSTRUCT lpDIS, CTKHeaderCtrl* pHeader
       rcText.OffsetRect(TKDpiHelper()->ScaleX(1), TKDpiHelper()->ScaleY(1));
     pDC->DrawText(strText, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   }
-  if (hOldFont != NULL) ::SelectObject(lpDIS->hDC, hOldFont);
 }
 
 void CTKHeaderCtrlTheme::DrawSortArrow(LPDRAWITEMSTRUCT lpDIS, BOOL bAscending) {
@@ -87,20 +87,17 @@ void CTKHeaderCtrlTheme::DrawSortTriangle(CDC* pDC, POINT pt[3], BOOL bAscending
   if (m_clrSortArrowFill != (COLORREF)-1) {
     CPen pen(PS_SOLID, 1, m_clrSortArrowFill);
     CBrush brush(m_clrSortArrowFill);
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    CTKSelectGuard selectPen(pDC->m_hDC, pen.m_hObject);
+    CTKSelectGuard selectBrush(pDC->m_hDC, brush.m_hObject);
     int nOldMode = ::SetPolyFillMode(pDC->m_hDC, WINDING);
     pDC->Polygon(pt, 3);
     ::SetPolyFillMode(pDC->m_hDC, nOldMode);
-    pDC->SelectObject(pOldBrush);
-    pDC->SelectObject(pOldPen);
     return;
   }
   CPen penHighlight(PS_SOLID, 1, m_clrHighlight);
   CPen penShadow(PS_SOLID, 1, m_clrShadow);
-  CPen* pOldPen;
+  CTKSelectGuard selectPen(pDC->m_hDC, (bAscending ? penHighlight : penShadow).m_hObject);
   if (bAscending) {
-    pOldPen = pDC->SelectObject(&penHighlight);
     pDC->MoveTo(pt[2]);
     pDC->LineTo(pt[1]);
     pDC->LineTo(pt[0]);
@@ -108,7 +105,6 @@ void CTKHeaderCtrlTheme::DrawSortTriangle(CDC* pDC, POINT pt[3], BOOL bAscending
     pDC->MoveTo(pt[0]);
     pDC->LineTo(pt[2]);
   } else {
-    pOldPen = pDC->SelectObject(&penShadow);
     pDC->MoveTo(pt[2]);
     pDC->LineTo(pt[0]);
     pDC->LineTo(pt[1]);
@@ -116,7 +112,6 @@ void CTKHeaderCtrlTheme::DrawSortTriangle(CDC* pDC, POINT pt[3], BOOL bAscending
     pDC->MoveTo(pt[2]);
     pDC->LineTo(pt[1]);
   }
-  pDC->SelectObject(pOldPen);
 }
 
 void CTKHeaderCtrlTheme::DrawItemBitmap(LPDRAWITEMSTRUCT lpDIS, int* px, CTKHeaderCtrl* pHeader) {
@@ -174,21 +169,19 @@ BOOL CTKHeaderCtrlTheme::SetBitmap(int nItem, UINT nBitmapId, BOOL bRemove, COLO
   pHeader->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   if (bRemove) return 0;
 
-  HBITMAP hBitmap = (HBITMAP)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nBitmapId),
-                                          IMAGE_BITMAP, 0, 0, 0);
-  if (hBitmap == NULL) return 0;
+  CTKScopedBitmap bitmap((HBITMAP)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nBitmapId),
+                                               IMAGE_BITMAP, 0, 0, 0));
+  if (!bitmap) return 0;
   BITMAP bm = {};
-  ::GetObjectA(hBitmap, sizeof(bm), &bm);
+  ::GetObjectA(bitmap.Get(), sizeof(bm), &bm);
   HIMAGELIST hImageList = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
-  if (hImageList == NULL || ImageList_AddMasked(hImageList, hBitmap, clrMask) < 0) {
+  if (hImageList == NULL || ImageList_AddMasked(hImageList, bitmap.Get(), clrMask) < 0) {
     if (hImageList != NULL) ImageList_Destroy(hImageList);
-    ::DeleteObject(hBitmap);
     return 0;
   }
   hdi.fmt |= HDF_BITMAP;
   hdi.hbm = reinterpret_cast<HBITMAP>(hImageList);
   pHeader->SetItem(nItem, &hdi);
   pHeader->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  ::DeleteObject(hBitmap);
   return 1;
 }

@@ -4,6 +4,7 @@
 #include "common/TKHeaderCtrl.h"
 #include "common/TKHeaderCtrlTheme.h"
 #include "common/TKResourceImages.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -66,13 +67,13 @@ void CTKHeaderCtrlThemeOffice2003::DrawItemBackground(LPDRAWITEMSTRUCT lpDIS) {
 
 BOOL CTKHeaderCtrlThemeOffice2003::Layout(HDLAYOUT* pLayout, CTKHeaderCtrl* pHeader) {
   TEXTMETRIC tm = {};
-  HDC hScreen = ::GetDC(NULL);
-  HFONT hFont = (HFONT)pHeader->SendMessage(WM_GETFONT);
-  HGDIOBJ hOld =
-      ::SelectObject(hScreen, hFont != NULL ? (HGDIOBJ)hFont : ::GetStockObject(DEFAULT_GUI_FONT));
-  ::GetTextMetricsA(hScreen, &tm);
-  ::SelectObject(hScreen, hOld);
-  ::ReleaseDC(NULL, hScreen);
+  {
+    CTKScopedWindowDC screen(NULL);
+    HFONT hFont = (HFONT)pHeader->SendMessage(WM_GETFONT);
+    CTKSelectGuard select(screen.Get(),
+                          hFont != NULL ? (HGDIOBJ)hFont : ::GetStockObject(DEFAULT_GUI_FONT));
+    ::GetTextMetricsA(screen.Get(), &tm);
+  }
   int nHeight = tm.tmHeight + TKDpiHelper()->ScaleY(m_nExtraHeight);
   RECT* prc = pLayout->prc;
   WINDOWPOS* pPos = pLayout->pwpos;

@@ -3,6 +3,7 @@
 #include "common/TKBitmapFunctions.h"
 
 #include "common/TKDrawHelpers.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -10,24 +11,17 @@ namespace {
 class CMemoryBitmap {
  public:
   CMemoryBitmap(HDC hCompatible, HBITMAP hBitmap)
-      : m_hDC(::CreateCompatibleDC(hCompatible)),
-        m_hBitmap(hBitmap),
-        m_hOld(m_hDC && hBitmap ? ::SelectObject(m_hDC, hBitmap) : NULL) {}
-  ~CMemoryBitmap() {
-    if (m_hOld != NULL) ::SelectObject(m_hDC, m_hOld);
-    if (m_hDC != NULL) ::DeleteDC(m_hDC);
-    if (m_hBitmap != NULL) ::DeleteObject(m_hBitmap);
-  }
-  CMemoryBitmap(const CMemoryBitmap&) = delete;
-  CMemoryBitmap& operator=(const CMemoryBitmap&) = delete;
-  BOOL IsValid() const { return m_hOld != NULL; }
-  HBITMAP Bitmap() const { return m_hBitmap; }
-  operator HDC() const { return m_hDC; }
+      : m_dc(::CreateCompatibleDC(hCompatible)),
+        m_bitmap(hBitmap),
+        m_select(m_dc.Get(), m_dc ? hBitmap : NULL) {}
+  BOOL IsValid() const { return m_select.GetOld() != NULL; }
+  HBITMAP Bitmap() const { return m_bitmap.Get(); }
+  operator HDC() const { return m_dc.Get(); }
 
  private:
-  HDC m_hDC;
-  HBITMAP m_hBitmap;
-  HGDIOBJ m_hOld;
+  CTKScopedCreatedDC m_dc;
+  CTKScopedBitmap m_bitmap;
+  CTKSelectGuard m_select;
 };
 
 BOOL Blit(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, int width, int height, DWORD rop) {

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "common/TKWinThemeWrapper.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -77,14 +78,11 @@ BOOL CTKColorManagerSystem::GetThemedBorderColor(COLORREF& clr) {
 }
 
 BOOL PASCAL CTKColorManager::IsLowResolution(HDC hDC) {
-  HWND hDesktop = NULL;
   if (hDC == NULL) {
-    hDesktop = ::GetDesktopWindow();
-    hDC = ::GetDC(hDesktop);
-    if (hDC == NULL) return FALSE;
+    CTKScopedWindowDC desktop(::GetDesktopWindow());
+    return desktop && IsLowResolution(desktop.Get());
   }
   int nBits = ::GetDeviceCaps(hDC, BITSPIXEL) * ::GetDeviceCaps(hDC, PLANES);
-  if (hDesktop != NULL) ::ReleaseDC(hDesktop, hDC);
   return nBits >= 1 && nBits <= 8;
 }
 

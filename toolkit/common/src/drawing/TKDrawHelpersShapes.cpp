@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "common/TKDpiHelper.h"
+#include "common/TKScopedHandle.h"
 
 void PASCAL CTKDrawHelpers::FillRectWithBorder(CDC* pDC, LPCRECT lpRect, COLORREF clrBorder,
                                                COLORREF clrFill) {
@@ -33,20 +34,17 @@ void AFXAPI DrawFilledTriangle(CDC* pDC, CPoint pt0, CPoint pt1, CPoint pt2, COL
                                COLORREF clrBrush) {
   CPen pen(PS_SOLID, 1, clrPen);
   CBrush brush(clrBrush == CLR_NONE ? clrPen : clrBrush);
-  CPen* pOldPen = pDC->SelectObject(&pen);
-  CBrush* pOldBrush = pDC->SelectObject(&brush);
+  CTKSelectGuard selectPen(pDC->m_hDC, pen.m_hObject);
+  CTKSelectGuard selectBrush(pDC->m_hDC, brush.m_hObject);
   DrawTriangle(pDC, pt0, pt1, pt2);
-  pDC->SelectObject(pOldBrush);
-  pDC->SelectObject(pOldPen);
 }
 
 BOOL AFXAPI DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF clr) {
   if (pDC == nullptr || pDC->GetSafeHdc() == nullptr) return FALSE;
   CPen pen(PS_SOLID, 1, clr);
-  CPen* pOldPen = pDC->SelectObject(&pen);
+  CTKSelectGuard selectPen(pDC->m_hDC, pen.m_hObject);
   pDC->MoveTo(x1, y1);
   pDC->LineTo(x2, y2);
-  pDC->SelectObject(pOldPen);
   return TRUE;
 }
 

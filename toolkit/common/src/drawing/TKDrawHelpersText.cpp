@@ -3,7 +3,9 @@
 
 #include <string.h>
 
+#include "common/TKDCHelpers.h"
 #include "common/TKOSVersionHelper.h"
+#include "common/TKScopedHandle.h"
 #include "common/TKResourceManager.h"
 
 namespace {
@@ -12,10 +14,9 @@ namespace {
 const int kMaxFitSteps = 4096;
 
 CSize TextExtent(CDC* pDC, CFont* pFont, LPCTSTR lpszText, int nCount) {
-  CFont* pOld = pDC->SelectObject(pFont);
+  CTKFontDC selectFont(pDC, pFont);
   CSize size;
   ::GetTextExtentPoint32A(pDC->GetSafeHdc(), lpszText, nCount, &size);
-  pDC->SelectObject(pOld);
   return size;
 }
 
@@ -32,9 +33,11 @@ int AFXAPI DrawTextWithColors(CDC* pDC, CFont* pFont, LPCTSTR lpszText, int nCou
   const COLORREF clrOldText = clrText != CLR_NONE ? pDC->SetTextColor(clrText) : CLR_NONE;
   const COLORREF clrOldBack = clrBack != CLR_NONE ? pDC->SetBkColor(clrBack) : CLR_NONE;
   const int nOldMode = pDC->SetBkMode(clrBack != CLR_NONE ? OPAQUE : TRANSPARENT);
-  CFont* pOldFont = pFont != nullptr ? pDC->SelectObject(pFont) : nullptr;
-  const int nResult = pDC->DrawText(lpszText, nCount, lpRect, nFormat);
-  if (pFont != nullptr) pDC->SelectObject(pOldFont);
+  int nResult = 0;
+  {
+    CTKFontDC selectFont(pDC, pFont);
+    nResult = pDC->DrawText(lpszText, nCount, lpRect, nFormat);
+  }
   if (clrBack != CLR_NONE) pDC->SetBkColor(clrOldBack);
   pDC->SetBkMode(nOldMode);
   if (clrText != CLR_NONE) pDC->SetTextColor(clrOldText);
@@ -132,11 +135,10 @@ BOOL AFXAPI FontExists(LPCTSTR lpszFaceName) {
   if (lpszFaceName == nullptr || *lpszFaceName == '\0') return FALSE;
   LOGFONTA lf = {};
   lf.lfCharSet = DEFAULT_CHARSET;
-  HDC hDC = ::GetDC(nullptr);
+  CTKScopedWindowDC screen(nullptr);
   // The callback stops the walk (and the call returns 0) at the first match.
-  const int nResult = ::EnumFontFamiliesExA(hDC, &lf, FontFamilyFoundProc,
+  const int nResult = ::EnumFontFamiliesExA(screen.Get(), &lf, FontFamilyFoundProc,
                                             reinterpret_cast<LPARAM>(lpszFaceName), 0);
-  ::ReleaseDC(nullptr, hDC);
   return nResult == 0;
 }
 

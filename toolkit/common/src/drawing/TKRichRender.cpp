@@ -4,6 +4,8 @@
 
 #include <initguid.h>
 
+#include "common/TKScopedHandle.h"
+
 namespace {
 
 // Named here rather than taken from a system library: not every import
@@ -80,10 +82,9 @@ CTKRichRender::CTKRichRender() {
   m_cfDefault.cbSize = sizeof m_cfDefault;
   m_cfDefault.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BOLD | CFM_ITALIC |
                        CFM_UNDERLINE | CFM_STRIKEOUT;
-  HDC hScreen = ::GetDC(NULL);
+  CTKScopedWindowDC screen(NULL);
   m_cfDefault.yHeight =
-      -::MulDiv(ncm.lfMessageFont.lfHeight, 1440, ::GetDeviceCaps(hScreen, LOGPIXELSY));
-  ::ReleaseDC(NULL, hScreen);
+      -::MulDiv(ncm.lfMessageFont.lfHeight, 1440, ::GetDeviceCaps(screen.Get(), LOGPIXELSY));
   m_cfDefault.crTextColor = ::GetSysColor(COLOR_BTNTEXT);
   m_cfDefault.bCharSet = 0;
   ::MultiByteToWideChar(CP_ACP, 0, ncm.lfMessageFont.lfFaceName, -1, m_cfDefault.szFaceName,

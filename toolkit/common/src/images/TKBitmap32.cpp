@@ -3,6 +3,7 @@
 #include "common/TKBitmapFunctions.h"
 
 #include "common/TKDCHelpers.h"
+#include "common/TKScopedHandle.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -35,14 +36,10 @@ class CBits32 {
   /// A new DIB section of this header (or `pInfo`); its pixels through ppBits.
   HBITMAP CreateLike(LPBYTE* ppBits, const BITMAPINFO* pInfo = NULL) const {
     void* pvBits = NULL;
-    HBITMAP hBitmap =
-        ::CreateDIBSection(NULL, pInfo ? pInfo : m_pInfo, DIB_RGB_COLORS, &pvBits, NULL, 0);
-    if (hBitmap != NULL && pvBits == NULL) {
-      ::DeleteObject(hBitmap);
-      hBitmap = NULL;
-    }
+    CTKScopedBitmap bitmap(
+        ::CreateDIBSection(NULL, pInfo ? pInfo : m_pInfo, DIB_RGB_COLORS, &pvBits, NULL, 0));
     *ppBits = static_cast<LPBYTE>(pvBits);
-    return hBitmap;
+    return pvBits != NULL ? bitmap.Detach() : NULL;
   }
   const BITMAPINFO* Info() const { return m_pInfo; }
 
@@ -99,7 +96,8 @@ BOOL GetBitmapBits32(HDC hDC, HBITMAP hBitmap, PBITMAPINFO* ppInfo, LPBYTE* ppBi
   *ppBits = NULL;
   if (pnSize != NULL) *pnSize = 0;
   if (hBitmap == NULL) return FALSE;
-  HDC hMemory = hDC != NULL ? hDC : ::CreateCompatibleDC(NULL);
+  CTKScopedCreatedDC ownDC(hDC == NULL ? ::CreateCompatibleDC(NULL) : NULL);
+  HDC hMemory = hDC != NULL ? hDC : ownDC.Get();
   if (hMemory == NULL) return FALSE;
 
   BYTE query[kInfoSize] = {};
@@ -132,7 +130,6 @@ BOOL GetBitmapBits32(HDC hDC, HBITMAP hBitmap, PBITMAPINFO* ppInfo, LPBYTE* ppBi
       bOk = ::GetDIBits(hMemory, hBitmap, 0, height, pBits, pInfo, DIB_RGB_COLORS) == height;
     }
   }
-  if (hMemory != hDC) ::DeleteDC(hMemory);
   if (!bOk) {
     free(pInfo);
     free(pBits);

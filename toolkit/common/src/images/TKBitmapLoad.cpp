@@ -9,6 +9,8 @@
 #include <olectl.h>
 
 #include "common/TKGraphicBitmapPng.h"
+#include "common/TKRefPtr.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -108,14 +110,10 @@ HBITMAP LoadAlphaBitmapResource(HMODULE hModule, LPCSTR lpszName) {
   info.bmiHeader.biSizeImage = pixels;
   info.bmiHeader.biClrUsed = 0;
   void* pvBits = NULL;
-  HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pvBits, NULL, 0);
-  if (hBitmap == NULL) return NULL;
-  if (pvBits == NULL) {
-    ::DeleteObject(hBitmap);
-    return NULL;
-  }
+  CTKScopedBitmap bitmap(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pvBits, NULL, 0));
+  if (!bitmap || pvBits == NULL) return NULL;
   memcpy(pvBits, pData + offset, pixels);
-  return hBitmap;
+  return bitmap.Detach();
 }
 
 HBITMAP LoadBitmapOrPngFromModule(HMODULE hModule, LPCSTR lpszName, BOOL* pbAlpha) {
@@ -146,32 +144,29 @@ HBITMAP LoadPictureFile(LPCSTR lpszPath) {
   LPOLESTR lpszWide = static_cast<LPOLESTR>(malloc(length * sizeof(OLECHAR)));
   if (lpszWide == NULL) return NULL;
   ::MultiByteToWideChar(CP_ACP, 0, lpszPath, -1, lpszWide, length);
-  IPicture* pPicture = NULL;
-  HRESULT hr =
-      ::OleLoadPicturePath(lpszWide, NULL, 0, 0, IID_IPicture, reinterpret_cast<void**>(&pPicture));
+  CTKComPtr<IPicture> picture;
+  HRESULT hr = ::OleLoadPicturePath(lpszWide, NULL, 0, 0, IID_IPicture,
+                                    reinterpret_cast<void**>(picture.ReleaseAndGetAddressOf()));
   free(lpszWide);
-  if (FAILED(hr) || pPicture == NULL) return NULL;
+  if (FAILED(hr) || picture == nullptr) return NULL;
 
   OLE_XSIZE_HIMETRIC himetricWidth = 0;
   OLE_YSIZE_HIMETRIC himetricHeight = 0;
-  pPicture->get_Width(&himetricWidth);
-  pPicture->get_Height(&himetricHeight);
-  HDC hScreen = ::GetDC(NULL);
-  HDC hMemory = ::CreateCompatibleDC(hScreen);
-  const int cx = MulDiv(::GetDeviceCaps(hScreen, LOGPIXELSX), himetricWidth, 2540);
-  const int cy = MulDiv(::GetDeviceCaps(hScreen, LOGPIXELSY), himetricHeight, 2540);
-  HBITMAP hBitmap = cx > 0 && cy > 0 ? Create32BitDIBSection(hScreen, cx, cy, NULL) : NULL;
+  picture->get_Width(&himetricWidth);
+  picture->get_Height(&himetricHeight);
+  CTKScopedWindowDC screen(NULL);
+  CTKScopedCreatedDC memory(::CreateCompatibleDC(screen.Get()));
+  if (!memory) return NULL;
+  const int cx = MulDiv(::GetDeviceCaps(screen.Get(), LOGPIXELSX), himetricWidth, 2540);
+  const int cy = MulDiv(::GetDeviceCaps(screen.Get(), LOGPIXELSY), himetricHeight, 2540);
+  HBITMAP hBitmap = cx > 0 && cy > 0 ? Create32BitDIBSection(screen.Get(), cx, cy, NULL) : NULL;
   if (hBitmap != NULL) {
-    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+    CTKSelectGuard select(memory.Get(), hBitmap);
     RECT rect = {0, 0, cx, cy};
-    ::FillRect(hMemory, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
-    pPicture->Render(hMemory, 0, 0, cx, cy, 0, himetricHeight, himetricWidth, -himetricHeight,
-                     NULL);
-    ::SelectObject(hMemory, hOld);
+    ::FillRect(memory.Get(), &rect, ::GetSysColorBrush(COLOR_BTNFACE));
+    picture->Render(memory.Get(), 0, 0, cx, cy, 0, himetricHeight, himetricWidth, -himetricHeight,
+                    NULL);
   }
-  ::DeleteDC(hMemory);
-  ::ReleaseDC(NULL, hScreen);
-  pPicture->Release();
   return hBitmap;
 }
 

@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include "PngDecode.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -101,11 +102,8 @@ HBITMAP CTKGraphicBitmapPng::CreateDibFromRows(const BYTE* pRows, UINT nWidth, U
   bmi.bmiHeader.biBitCount = 32;
   bmi.bmiHeader.biCompression = BI_RGB;
   void* pvBits = NULL;
-  HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pvBits, NULL, 0);
-  if (hBitmap == NULL || pvBits == NULL) {
-    if (hBitmap != NULL) ::DeleteObject(hBitmap);
-    return NULL;
-  }
+  CTKScopedBitmap bitmap(::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pvBits, NULL, 0));
+  if (!bitmap || pvBits == NULL) return NULL;
   BYTE* pDest = static_cast<BYTE*>(pvBits);
   const size_t rowBytes = (size_t)nWidth * nChannels;
   for (UINT y = 0; y < nHeight; ++y) {
@@ -117,5 +115,5 @@ HBITMAP CTKGraphicBitmapPng::CreateDibFromRows(const BYTE* pRows, UINT nWidth, U
       pDest[3] = nChannels == 4 ? pSource[3] : 0;
     }
   }
-  return hBitmap;
+  return bitmap.Detach();
 }

@@ -6,32 +6,27 @@
 
 #include "common/TKDCHelpers.h"
 #include "common/TKImageManager.h"
+#include "common/TKScopedHandle.h"
 
 #include "common/TKOSVersionHelper.h"
 
 CSize GetIconSize(HICON hIcon) {
-  ICONINFO info;
-  if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return CSize(0, 0);
+  CTKScopedIconInfo info(hIcon);
+  if (!info) return CSize(0, 0);
   BITMAP mask = {};
-  ::GetObject(info.hbmMask, sizeof mask, &mask);
-  CSize size(mask.bmWidth, info.hbmColor != NULL ? mask.bmHeight : mask.bmHeight / 2);
-  if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
-  if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
-  return size;
+  ::GetObject(info.GetMask(), sizeof mask, &mask);
+  return CSize(mask.bmWidth, info.GetColor() != NULL ? mask.bmHeight : mask.bmHeight / 2);
 }
 
 BOOL IsAlphaIcon(HICON hIcon) {
   CTKOSVersionHelper* pVersion = TKOSVersionHelper();
   if (pVersion->GetComCtlVersion() < 0x60000 && !pVersion->IsWinXPOrGreater()) return FALSE;
-  ICONINFO info;
-  if (hIcon == NULL || !::GetIconInfo(hIcon, &info)) return FALSE;
+  CTKScopedIconInfo info(hIcon);
+  if (!info) return FALSE;
   BOOL bAlpha = -1;
-  if (info.hbmColor != NULL) {
-    HBITMAP hCopy = PremultiplyBitmap32(info.hbmColor, &bAlpha, NULL);
-    if (hCopy != NULL) ::DeleteObject(hCopy);
-    ::DeleteObject(info.hbmColor);
-  }
-  if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
+  // Only the answer about alpha is wanted, not the copy.
+  CTKScopedBitmap copy(info.GetColor() != NULL ? PremultiplyBitmap32(info.GetColor(), &bAlpha, NULL)
+                                               : NULL);
   return bAlpha == TRUE;
 }
 
@@ -55,17 +50,14 @@ void DrawIconWithAlpha(CDC* pDC, int x, int y, int nWidth, int nHeight, HICON hI
   CRect rcDest(bMirror ? x - width : x, y, bMirror ? x : x + width, y + nHeight);
 
   LPBYTE pBits = NULL;
-  HBITMAP hDib = Create32BitDIBSection(pDC->m_hDC, width, nHeight, &pBits);
-  if (hDib == NULL || pBits == NULL) {
-    if (hDib != NULL) ::DeleteObject(hDib);
-    return;
-  }
+  CTKScopedBitmap dib(Create32BitDIBSection(pDC->m_hDC, width, nHeight, &pBits));
+  if (!dib || pBits == NULL) return;
   DWORD* pPixels = reinterpret_cast<DWORD*>(pBits);
   const int count = width * nHeight;
   // Magenta stands for "not drawn": what the icon leaves magenta becomes clear.
   for (int i = 0; i < count; ++i) pPixels[i] = 0x00FF00FF;
   {
-    CTKCompatibleDC memory(pDC, hDib);
+    CTKCompatibleDC memory(pDC, dib.Get());
     ::DrawIconEx(memory.m_hDC, 0, 0, hIcon, width, nHeight, 0, NULL, DI_NORMAL);
     ::GdiFlush();
     for (int i = 0; i < count; ++i)
@@ -82,7 +74,6 @@ void DrawIconWithAlpha(CDC* pDC, int x, int y, int nWidth, int nHeight, HICON hI
     }
     CTKImageManager::AlphaBlend(pDC->m_hDC, rcDest, memory.m_hDC, CRect(0, 0, width, nHeight));
   }
-  ::DeleteObject(hDib);
 }
 
 void AlphaBlendBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, int nWidth, int nHeight, int xSrc,

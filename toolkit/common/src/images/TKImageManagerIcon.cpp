@@ -3,6 +3,7 @@
 #include "common/TKImageManagerIcon.h"
 
 #include "common/TKBitmapFunctions.h"
+#include "common/TKDCHelpers.h"
 #include "common/TKImageManager.h"
 
 CTKImageManagerIcon::CTKImageManagerIcon(UINT nID, int nWidth, int nHeight,
@@ -153,13 +154,14 @@ void CTKImageManagerIcon::DrawMonochrome(CDC* pDC, CPoint pt, CTKImageManagerIco
   if (cx == 0) cx = m_nWidth;
   if (cy == 0) cy = m_nWidth != 0 ? cx * m_nHeight / m_nWidth : 0;
   if (cx <= 0 || cy <= 0) return;
-  CDC dcMemory;
   CBitmap bitmap;
-  if (!dcMemory.CreateCompatibleDC(pDC) || !bitmap.CreateCompatibleBitmap(pDC, cx, cy)) return;
-  CBitmap* pOld = dcMemory.SelectObject(&bitmap);
-  dcMemory.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
-  Draw(&dcMemory, CPoint(0, 0), image, cx, cy);
-  dcMemory.SelectObject(pOld);
+  if (!bitmap.CreateCompatibleBitmap(pDC, cx, cy)) return;
+  {
+    CTKCompatibleDC dcMemory(pDC, &bitmap);
+    if (dcMemory.m_hDC == NULL) return;
+    dcMemory.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
+    Draw(&dcMemory, CPoint(0, 0), image, cx, cy);
+  }
   CBrush brush(clr);
   pDC->DrawState(pt, CSize(cx, cy), &bitmap, DST_BITMAP | DSS_MONO, &brush);
 }

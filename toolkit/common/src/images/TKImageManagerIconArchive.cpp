@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 #include "DibValidation.h"
 
@@ -43,7 +44,8 @@ BOOL ReadBitmapForArchive(HBITMAP hBitmap, LPBYTE* ppHeader, DWORD* pdwHeaderSiz
   if (hBitmap == NULL) return FALSE;
   LPBYTE pHeader = NULL, pPixels = NULL;
   BOOL bOk = FALSE;
-  HDC hMemory = ::CreateCompatibleDC(NULL);
+  CTKScopedCreatedDC memory(::CreateCompatibleDC(NULL));
+  HDC hMemory = memory.Get();
   try {
     BYTE query[sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD)] = {};
     BITMAPINFOHEADER& info = *reinterpret_cast<BITMAPINFOHEADER*>(query);
@@ -69,7 +71,6 @@ BOOL ReadBitmapForArchive(HBITMAP hBitmap, LPBYTE* ppHeader, DWORD* pdwHeaderSiz
     e->Delete();
     bOk = FALSE;
   }
-  if (hMemory != NULL) ::DeleteDC(hMemory);
   if (!bOk) {
     free(pHeader);
     free(pPixels);
@@ -124,12 +125,9 @@ HBITMAP CTKImageManagerIcon::CreateBitmapFromBlock(const BYTE* pHeader, DWORD dw
   const LONG height = bTopDown ? -copy.biHeight : copy.biHeight;
   copy.biHeight = height;
   void* pvBits = NULL;
-  HBITMAP hBitmap = ::CreateDIBSection(NULL, (BITMAPINFO*)info, DIB_RGB_COLORS, &pvBits, NULL, 0);
-  if (hBitmap == NULL) return NULL;
-  if (pvBits == NULL) {
-    ::DeleteObject(hBitmap);
-    return NULL;
-  }
+  CTKScopedBitmap bitmap(
+      ::CreateDIBSection(NULL, (BITMAPINFO*)info, DIB_RGB_COLORS, &pvBits, NULL, 0));
+  if (!bitmap || pvBits == NULL) return NULL;
   if (bTopDown) {
     const DWORD dwRow = dwImageBytes / height;
     for (LONG row = 0; row < height; ++row)
@@ -139,7 +137,7 @@ HBITMAP CTKImageManagerIcon::CreateBitmapFromBlock(const BYTE* pHeader, DWORD dw
     memcpy(pvBits, pPixels, dwImageBytes);
   }
   if (ppBits != NULL) *ppBits = static_cast<LPBYTE>(pvBits);
-  return hBitmap;
+  return bitmap.Detach();
 }
 
 HBITMAP CTKImageManagerIcon::ReadBitmapBlock(CArchive& ar, LPBYTE* ppBits) {
@@ -178,12 +176,10 @@ void CTKImageManagerIcon::SerializeImage(CTKImageManagerIconHandle& image, CArch
       ar.WriteCount(0);
       ar.WriteCount(0);
     } else if (copy.GetIcon() != NULL) {
-      ICONINFO info = {};
-      if (::GetIconInfo(copy.GetIcon(), &info)) {
-        WriteBitmapBlock(ar, info.hbmColor);
-        WriteBitmapBlock(ar, info.hbmMask);
-        if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
-        if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
+      CTKScopedIconInfo info(copy.GetIcon());
+      if (info) {
+        WriteBitmapBlock(ar, info.GetColor());
+        WriteBitmapBlock(ar, info.GetMask());
       } else {
         ar.WriteCount(0);
         ar.WriteCount(0);
@@ -196,27 +192,19 @@ void CTKImageManagerIcon::SerializeImage(CTKImageManagerIconHandle& image, CArch
     return;
   }
   LPBYTE pBits = NULL;
-  HBITMAP hColor = ReadBitmapBlock(ar, &pBits);
-  HBITMAP hMask = NULL;
-  try {
-    hMask = ReadBitmapBlock(ar, NULL);
-  } catch (...) {
-    if (hColor != NULL) ::DeleteObject(hColor);
-    throw;
-  }
+  CTKScopedBitmap color(ReadBitmapBlock(ar, &pBits));
+  CTKScopedBitmap mask(ReadBitmapBlock(ar, NULL));
   CTKImageManagerIconHandle loaded;
-  if (hColor != NULL && hMask != NULL) {
-    HICON hIcon = IconFromBitmaps(hColor, hMask);
-    ::DeleteObject(hColor);
+  if (color && mask) {
+    HICON hIcon = IconFromBitmaps(color.Get(), mask.Get());
     if (hIcon != NULL) loaded.SetIcon(hIcon);
-  } else if (hColor != NULL) {
+  } else if (color) {
     // From schema 25 on, alpha bitmaps are stored premultiplied.
     if (nSchema >= 25)
-      loaded.SetPremultipliedBitmap(hColor, pBits);
+      loaded.SetPremultipliedBitmap(color.Detach(), pBits);
     else
-      loaded.SetBitmap(hColor);
+      loaded.SetBitmap(color.Detach());
   }
-  if (hMask != NULL) ::DeleteObject(hMask);
   image.CopyFrom(loaded);
 }
 

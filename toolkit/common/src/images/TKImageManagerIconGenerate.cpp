@@ -9,6 +9,7 @@
 
 #include "common/TKBitmapFunctions.h"
 #include "common/TKImageManager.h"
+#include "common/TKScopedHandle.h"
 
 #include "common/TKColorManager.h"
 #include "common/TKDrawHelpers.h"
@@ -21,32 +22,26 @@ typedef std::function<COLORREF(COLORREF)> ColorChange;
 
 // The icon's colours changed where its mask is opaque, as a new icon.
 HICON ChangeIconColors(HICON hIcon, const ColorChange& change) {
-  ICONINFO info;
-  if (!::GetIconInfo(hIcon, &info)) return NULL;
-  if (info.hbmColor == NULL) {
-    ::DeleteObject(info.hbmMask);
-    return ::CopyIcon(hIcon);
-  }
+  CTKScopedIconInfo info(hIcon);
+  if (!info) return NULL;
+  if (info.GetColor() == NULL) return ::CopyIcon(hIcon);
   BITMAP bitmap = {};
-  ::GetObject(info.hbmColor, sizeof bitmap, &bitmap);
-  HDC hColor = ::CreateCompatibleDC(NULL);
-  HDC hMask = ::CreateCompatibleDC(NULL);
-  HGDIOBJ hOldColor = ::SelectObject(hColor, info.hbmColor);
-  HGDIOBJ hOldMask = ::SelectObject(hMask, info.hbmMask);
-  for (int y = 0; y < bitmap.bmHeight; ++y) {
-    for (int x = 0; x < bitmap.bmWidth; ++x) {
-      if (::GetPixel(hMask, x, y) != RGB(0, 0, 0)) continue;
-      ::SetPixel(hColor, x, y, change(::GetPixel(hColor, x, y)));
+  ::GetObject(info.GetColor(), sizeof bitmap, &bitmap);
+  CTKScopedCreatedDC colorDC(::CreateCompatibleDC(NULL));
+  CTKScopedCreatedDC maskDC(::CreateCompatibleDC(NULL));
+  if (!colorDC || !maskDC) return NULL;
+  {
+    CTKSelectGuard selectColor(colorDC.Get(), info.GetColor());
+    CTKSelectGuard selectMask(maskDC.Get(), info.GetMask());
+    for (int y = 0; y < bitmap.bmHeight; ++y) {
+      for (int x = 0; x < bitmap.bmWidth; ++x) {
+        if (::GetPixel(maskDC.Get(), x, y) != RGB(0, 0, 0)) continue;
+        ::SetPixel(colorDC.Get(), x, y, change(::GetPixel(colorDC.Get(), x, y)));
+      }
     }
   }
-  ::SelectObject(hColor, hOldColor);
-  ::SelectObject(hMask, hOldMask);
-  ::DeleteDC(hColor);
-  ::DeleteDC(hMask);
-  HICON hChanged = ::CreateIconIndirect(&info);
-  ::DeleteObject(info.hbmColor);
-  ::DeleteObject(info.hbmMask);
-  return hChanged;
+  ICONINFO changed = info.Get();
+  return ::CreateIconIndirect(&changed);
 }
 
 // Makes `target` a copy of `source` with its pixels changed: premultiplied

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 #include "DibValidation.h"
 
@@ -56,15 +57,11 @@ BOOL CTKImageManagerIconHandle::LoadFromIconImage(const BYTE* pData, DWORD dwSiz
       info.bmiHeader.biCompression = BI_RGB;
       info.bmiHeader.biClrUsed = 0;
       void* pvBits = NULL;
-      HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pvBits, NULL, 0);
-      if (hBitmap == NULL) return FALSE;
-      if (pvBits == NULL) {
-        ::DeleteObject(hBitmap);
-        return FALSE;
-      }
+      CTKScopedBitmap bitmap(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pvBits, NULL, 0));
+      if (!bitmap || pvBits == NULL) return FALSE;
       const size_t offset = header.biSize + (size_t)DibValidation::ColorTableBytes(header);
       memcpy(pvBits, pData + offset, info.bmiHeader.biSizeImage);
-      TakeBitmap(hBitmap, TRUE);
+      TakeBitmap(bitmap.Detach(), TRUE);
       return !IsEmpty();
     }
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -176,13 +177,14 @@ BOOL CTKImageManager::SetIconsFromBitmap(HBITMAP hBitmap, const UINT* pCommands,
     const int nImages = bitmap.bmWidth / cx;
     std::vector<HBITMAP> parts(nImages, (HBITMAP)NULL);
     if (!SplitBitmapStrip(hBitmap, nImages, parts.data())) return FALSE;
+    std::vector<CTKScopedBitmap> owned;
+    for (HBITMAP hPart : parts) owned.emplace_back(hPart);
     CImageAssignment(pCommands, nCount, nImages).ForEach([&](UINT nCommand, int nImage) {
       CTKImageManagerIconHandle image;
       image.SetBitmap(parts[nImage], TRUE);
       SetIcon(image, nCommand, cx, cy, nState);
       return TRUE;
     });
-    for (HBITMAP hPart : parts) ::DeleteObject(hPart);
     return TRUE;
   }
 
@@ -198,11 +200,9 @@ BOOL CTKImageManager::SetIconsFromBitmap(HBITMAP hBitmap, const UINT* pCommands,
 BOOL CTKImageManager::SetIconsFromBitmapName(LPCSTR lpszName, const UINT* pCommands, int nCount,
                                              int cx, int cy, int nState) {
   BOOL bAlpha = FALSE;
-  HBITMAP hBitmap = LoadBitmapOrPngResource(lpszName, &bAlpha);
-  if (hBitmap == NULL) return FALSE;
-  const BOOL bResult = SetIconsFromBitmap(hBitmap, pCommands, nCount, cx, cy, nState, bAlpha);
-  ::DeleteObject(hBitmap);
-  return bResult;
+  CTKScopedBitmap bitmap(LoadBitmapOrPngResource(lpszName, &bAlpha));
+  if (!bitmap) return FALSE;
+  return SetIconsFromBitmap(bitmap.Get(), pCommands, nCount, cx, cy, nState, bAlpha);
 }
 
 BOOL CTKImageManager::SetIconsFromBitmapResource(UINT nIDBitmap, const UINT* pCommands, int nCount,

@@ -12,16 +12,9 @@
 #include "common/TKOSVersionHelper.h"
 
 CTKImageManagerResource::CTKImageManagerResource(CTKImageManager* pImageManager, int cx, int cy)
-    : m_hbmColor(NULL),
-      m_hbmMask(NULL),
-      m_pBits(NULL),
-      m_pImageManager(pImageManager),
-      m_cx(cx),
-      m_cy(cy),
-      m_nUsedWidth(0) {
-  HDC hScreen = ::GetDC(NULL);
-  m_dc.Attach(::CreateCompatibleDC(hScreen));
-  ::ReleaseDC(NULL, hScreen);
+    : m_pBits(NULL), m_pImageManager(pImageManager), m_cx(cx), m_cy(cy), m_nUsedWidth(0) {
+  CTKScopedWindowDC screen(NULL);
+  m_dc.Attach(::CreateCompatibleDC(screen.Get()));
   ::InitializeCriticalSection(&m_cs);
 }
 
@@ -36,9 +29,8 @@ void CTKImageManagerResource::Reset() {
   for (INT_PTR i = 0; i < m_arrFree.GetSize(); ++i) delete m_arrFree[i];
   m_arrUsed.RemoveAll();
   m_arrFree.RemoveAll();
-  if (m_hbmColor != NULL) ::DeleteObject(m_hbmColor);
-  if (m_hbmMask != NULL) ::DeleteObject(m_hbmMask);
-  m_hbmColor = m_hbmMask = NULL;
+  m_color.Reset();
+  m_mask.Reset();
   m_pBits = NULL;
   m_nUsedWidth = 0;
 }
@@ -53,32 +45,27 @@ TK_IMAGERESOURCE_INFO* CTKImageManagerResource::NewSlot(int nLeft) {
 }
 
 BOOL CTKImageManagerResource::Resize(int cxNew) {
+  // Without its memory DC the atlas can neither fill nor draw a slot.
+  if (m_dc.m_hDC == NULL) return FALSE;
   LPBYTE pBits = NULL;
-  HBITMAP hbmColor = Create32BitDIBSection(NULL, cxNew, m_cy, &pBits);
-  HBITMAP hbmMask = ::CreateBitmap(cxNew, m_cy, 1, 1, NULL);
-  if (hbmColor == NULL || pBits == NULL || hbmMask == NULL) {
-    if (hbmColor != NULL) ::DeleteObject(hbmColor);
-    if (hbmMask != NULL) ::DeleteObject(hbmMask);
-    return FALSE;
-  }
+  CTKScopedBitmap color(Create32BitDIBSection(NULL, cxNew, m_cy, &pBits));
+  CTKScopedBitmap mask(::CreateBitmap(cxNew, m_cy, 1, 1, NULL));
+  if (!color || pBits == NULL || !mask) return FALSE;
   memset(pBits, 0, (size_t)cxNew * m_cy * 4);
-  if (m_hbmColor != NULL) {
+  if (m_color) {
+    CTKScopedCreatedDC target(::CreateCompatibleDC(m_dc.m_hDC));
+    if (!target) return FALSE;
     ::GdiFlush();
     for (int row = 0; row < m_cy; ++row)
       memcpy(pBits + (size_t)row * cxNew * 4, m_pBits + (size_t)row * m_nUsedWidth * 4,
              (size_t)m_nUsedWidth * 4);
-    HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
-    HGDIOBJ hOldTarget = ::SelectObject(hTarget, hbmMask);
-    m_dc.SelectBitmap(m_hbmMask);
-    ::BitBlt(hTarget, 0, 0, m_nUsedWidth, m_cy, m_dc.m_hDC, 0, 0, SRCCOPY);
+    CTKSelectGuard selectMask(target.Get(), mask.Get());
+    m_dc.SelectBitmap(m_mask.Get());
+    ::BitBlt(target.Get(), 0, 0, m_nUsedWidth, m_cy, m_dc.m_hDC, 0, 0, SRCCOPY);
     m_dc.ReleaseBitmap();
-    ::SelectObject(hTarget, hOldTarget);
-    ::DeleteDC(hTarget);
-    ::DeleteObject(m_hbmColor);
-    ::DeleteObject(m_hbmMask);
   }
-  m_hbmColor = hbmColor;
-  m_hbmMask = hbmMask;
+  m_color = std::move(color);
+  m_mask = std::move(mask);
   m_pBits = pBits;
   return TRUE;
 }
@@ -115,30 +102,26 @@ void CTKImageManagerResource::CopyRowsFromSlot(const TK_IMAGERESOURCE_INFO* pSlo
 
 BOOL CTKImageManagerResource::CopyIconIntoSlot(HICON hIcon, TK_IMAGERESOURCE_INFO* pSlot) {
   if (TKOSVersionHelper()->GetComCtlVersion() >= 0x60000) {
-    ICONINFO info;
-    if (::GetIconInfo(hIcon, &info)) {
+    CTKScopedIconInfo info(hIcon);
+    if (info) {
       BOOL bAlpha = -1;
       LPBYTE pBits = NULL;
-      HBITMAP hCopy =
-          info.hbmColor != NULL ? PremultiplyBitmap32(info.hbmColor, &bAlpha, &pBits) : NULL;
+      CTKScopedBitmap copy(
+          info.GetColor() != NULL ? PremultiplyBitmap32(info.GetColor(), &bAlpha, &pBits) : NULL);
       BITMAP bitmap = {};
-      if (hCopy != NULL) ::GetObject(hCopy, sizeof bitmap, &bitmap);
-      const BOOL bUsable = bAlpha == TRUE && bitmap.bmWidth == m_cx && bitmap.bmHeight == m_cy;
-      if (bUsable) {
+      if (copy) ::GetObject(copy.Get(), sizeof bitmap, &bitmap);
+      if (bAlpha == TRUE && bitmap.bmWidth == m_cx && bitmap.bmHeight == m_cy) {
         CopyRowsIntoSlot(pBits, pSlot);
         pSlot->bAlpha = TRUE;
+        return TRUE;
       }
-      if (hCopy != NULL) ::DeleteObject(hCopy);
-      if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
-      if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
-      if (bUsable) return TRUE;
     }
   }
   const RECT& rc = pSlot->rc;
-  m_dc.SelectBitmap(m_hbmColor);
+  m_dc.SelectBitmap(m_color.Get());
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_NORMAL);
-  m_dc.SelectBitmap(m_hbmMask);
+  m_dc.SelectBitmap(m_mask.Get());
   ::PatBlt(m_dc.m_hDC, rc.left, 0, m_cx, m_cy, BLACKNESS);
   ::DrawIconEx(m_dc.m_hDC, rc.left, 0, hIcon, m_cx, m_cy, 0, NULL, DI_MASK);
   m_dc.ReleaseBitmap();
@@ -183,29 +166,25 @@ void CTKImageManagerResource::CopyToHandle(CTKImageManagerIconHandle& image,
                                            const TK_IMAGERESOURCE_INFO* pSlot) {
   CTKLockGuard lock(m_cs);
   image.Clear();
-  if (pSlot == NULL || m_hbmColor == NULL) return;
+  if (pSlot == NULL || !m_color) return;
   LPBYTE pBits = NULL;
-  HBITMAP hDib = Create32BitDIBSection(NULL, m_cx, m_cy, &pBits);
-  if (hDib == NULL || pBits == NULL) {
-    if (hDib != NULL) ::DeleteObject(hDib);
-    return;
-  }
+  CTKScopedBitmap dib(Create32BitDIBSection(NULL, m_cx, m_cy, &pBits));
+  if (!dib || pBits == NULL) return;
   CopyRowsFromSlot(pSlot, pBits);
   if (pSlot->bAlpha) {
-    image.SetPremultipliedBitmap(hDib, pBits);
+    image.SetPremultipliedBitmap(dib.Detach(), pBits);
     return;
   }
-  HBITMAP hMask = ::CreateBitmap(m_cx, m_cy, 1, 1, NULL);
-  HDC hTarget = ::CreateCompatibleDC(m_dc.m_hDC);
-  HGDIOBJ hOldTarget = ::SelectObject(hTarget, hMask);
-  m_dc.SelectBitmap(m_hbmMask);
-  ::BitBlt(hTarget, 0, 0, m_cx, m_cy, m_dc.m_hDC, pSlot->rc.left, 0, SRCCOPY);
-  m_dc.ReleaseBitmap();
-  ::SelectObject(hTarget, hOldTarget);
-  ::DeleteDC(hTarget);
-  ICONINFO info = {TRUE, 0, 0, hMask, hDib};
+  CTKScopedBitmap mask(::CreateBitmap(m_cx, m_cy, 1, 1, NULL));
+  CTKScopedCreatedDC target(::CreateCompatibleDC(m_dc.m_hDC));
+  if (!mask || !target) return;
+  {
+    CTKSelectGuard selectMask(target.Get(), mask.Get());
+    m_dc.SelectBitmap(m_mask.Get());
+    ::BitBlt(target.Get(), 0, 0, m_cx, m_cy, m_dc.m_hDC, pSlot->rc.left, 0, SRCCOPY);
+    m_dc.ReleaseBitmap();
+  }
+  ICONINFO info = {TRUE, 0, 0, mask.Get(), dib.Get()};
   HICON hIcon = ::CreateIconIndirect(&info);
-  ::DeleteObject(hMask);
-  ::DeleteObject(hDib);
   if (hIcon != NULL) image.ReplaceIcon(hIcon);
 }

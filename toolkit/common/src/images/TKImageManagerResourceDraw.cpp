@@ -10,10 +10,10 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
                                        int cx, int cy, BOOL bDrawWithAlpha) {
   if (pDC == NULL || pSlot == NULL) return;
   CTKLockGuard lock(m_cs);
-  if (m_hbmColor == NULL) return;
+  if (!m_color) return;
   const CRect rcSlot(pSlot->rc);
   if (pSlot->bAlpha) {
-    m_dc.SelectBitmap(m_hbmColor);
+    m_dc.SelectBitmap(m_color.Get());
     CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + cx, y + cy), m_dc.m_hDC, rcSlot);
     m_dc.ReleaseBitmap();
     return;
@@ -26,13 +26,13 @@ void CTKImageManagerResource::DrawSlot(CDC* pDC, const TK_IMAGERESOURCE_INFO* pS
       x += cx;
       cx = -cx;
     }
-    m_dc.SelectBitmap(m_hbmMask);
+    m_dc.SelectBitmap(m_mask.Get());
     ::SetTextColor(m_dc.m_hDC, RGB(0, 0, 0));
     ::SetBkColor(m_dc.m_hDC, RGB(255, 255, 255));
     const COLORREF clrOldText = ::SetTextColor(pDC->m_hDC, RGB(0, 0, 0));
     const COLORREF clrOldBack = ::SetBkColor(pDC->m_hDC, RGB(255, 255, 255));
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCAND);
-    m_dc.SelectBitmap(m_hbmColor);
+    m_dc.SelectBitmap(m_color.Get());
     ::StretchBlt(pDC->m_hDC, x, y, cx, cy, m_dc.m_hDC, rcSlot.left, 0, m_cx, m_cy, SRCINVERT);
     ::SetTextColor(pDC->m_hDC, clrOldText);
     ::SetBkColor(pDC->m_hDC, clrOldBack);
@@ -45,34 +45,29 @@ void CTKImageManagerResource::DrawSlotWithAlpha(CDC* pDC, const TK_IMAGERESOURCE
                                                 int y, int cx, int cy) {
   if (pDC == NULL || pSlot == NULL || cx <= 0 || cy <= 0) return;
   CTKLockGuard lock(m_cs);
-  if (m_hbmColor == NULL) return;
+  if (!m_color) return;
   LPBYTE pMaskBits = NULL, pColorBits = NULL;
-  HBITMAP hMaskDib = Create32BitDIBSection(pDC->m_hDC, cx, cy, &pMaskBits);
-  HBITMAP hColorDib = Create32BitDIBSection(pDC->m_hDC, cx, cy, &pColorBits);
-  HDC hWork = ::CreateCompatibleDC(pDC->m_hDC);
-  if (hMaskDib != NULL && hColorDib != NULL && hWork != NULL) {
-    // The mask, stretched to the destination size: black (0) where the icon is opaque.
-    HGDIOBJ hOldWork = ::SelectObject(hWork, hMaskDib);
-    ::SetBkColor(hWork, RGB(255, 255, 255));
-    ::SetTextColor(hWork, RGB(0, 0, 0));
-    ::SetStretchBltMode(hWork, HALFTONE);
-    m_dc.SelectBitmap(m_hbmMask);
-    ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
-    ::SelectObject(hWork, hColorDib);
-    m_dc.SelectBitmap(m_hbmColor);
-    ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
-    m_dc.ReleaseBitmap();
-    ::GdiFlush();
-    // Opaque pixels get their colour at full alpha, the rest become clear.
-    DWORD* pMask = reinterpret_cast<DWORD*>(pMaskBits);
-    DWORD* pColor = reinterpret_cast<DWORD*>(pColorBits);
-    for (int i = 0; i < cx * cy; ++i)
-      pColor[i] = (pMask[i] & 0x00FFFFFF) == 0 ? (pColor[i] | 0xFF000000) : 0;
-    CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + cx, y + cy), hWork,
-                                CRect(0, 0, cx, cy));
-    ::SelectObject(hWork, hOldWork);
-  }
-  if (hWork != NULL) ::DeleteDC(hWork);
-  if (hMaskDib != NULL) ::DeleteObject(hMaskDib);
-  if (hColorDib != NULL) ::DeleteObject(hColorDib);
+  CTKScopedBitmap maskDib(Create32BitDIBSection(pDC->m_hDC, cx, cy, &pMaskBits));
+  CTKScopedBitmap colorDib(Create32BitDIBSection(pDC->m_hDC, cx, cy, &pColorBits));
+  CTKScopedCreatedDC work(::CreateCompatibleDC(pDC->m_hDC));
+  if (!maskDib || !colorDib || !work) return;
+  HDC hWork = work.Get();
+  // The mask, stretched to the destination size: black (0) where the icon is opaque.
+  CTKSelectGuard selectWork(hWork, maskDib.Get());
+  ::SetBkColor(hWork, RGB(255, 255, 255));
+  ::SetTextColor(hWork, RGB(0, 0, 0));
+  ::SetStretchBltMode(hWork, HALFTONE);
+  m_dc.SelectBitmap(m_mask.Get());
+  ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
+  ::SelectObject(hWork, colorDib.Get());
+  m_dc.SelectBitmap(m_color.Get());
+  ::StretchBlt(hWork, 0, 0, cx, cy, m_dc.m_hDC, pSlot->rc.left, 0, m_cx, m_cy, SRCCOPY);
+  m_dc.ReleaseBitmap();
+  ::GdiFlush();
+  // Opaque pixels get their colour at full alpha, the rest become clear.
+  DWORD* pMask = reinterpret_cast<DWORD*>(pMaskBits);
+  DWORD* pColor = reinterpret_cast<DWORD*>(pColorBits);
+  for (int i = 0; i < cx * cy; ++i)
+    pColor[i] = (pMask[i] & 0x00FFFFFF) == 0 ? (pColor[i] | 0xFF000000) : 0;
+  CTKImageManager::AlphaBlend(pDC->m_hDC, CRect(x, y, x + cx, y + cy), hWork, CRect(0, 0, cx, cy));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PngEncode.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -61,9 +62,9 @@ BOOL SaveBitmapAsPng(LPCSTR lpszPath, HBITMAP hBitmap, BOOL bAlpha) {
   bmi.bmiHeader.biBitCount = 32;
   bmi.bmiHeader.biCompression = BI_RGB;
   std::vector<BYTE> bits((size_t)bm.bmWidth * bm.bmHeight * 4);
-  HDC hDC = ::CreateCompatibleDC(NULL);
-  int nRows = ::GetDIBits(hDC, hBitmap, 0, bm.bmHeight, bits.data(), &bmi, DIB_RGB_COLORS);
-  ::DeleteDC(hDC);
+  CTKScopedCreatedDC memory(::CreateCompatibleDC(NULL));
+  if (!memory) return FALSE;
+  int nRows = ::GetDIBits(memory.Get(), hBitmap, 0, bm.bmHeight, bits.data(), &bmi, DIB_RGB_COLORS);
   if (nRows != bm.bmHeight) return FALSE;
   return WritePngFile(lpszPath, bits.data(), bm.bmWidth, bm.bmHeight, bm.bmWidth * 4, bAlpha);
 }

@@ -4,10 +4,12 @@
 
 #include <string.h>
 
+#include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKOSVersionHelper.h"
 #include "common/TKResourceIds.h"
+#include "common/TKScopedHandle.h"
 #include "common/TKSingletonPointer.h"
 
 TK_IMPLEMENT_SINGLETON(CTKGlyphFont, TKGlyphFont)
@@ -69,9 +71,11 @@ BOOL CTKGlyphFont::DrawGlyph(CDC* pDC, TCHAR chGlyph, CRect rc, COLORREF clrText
   lf.lfHeight = nHeight;
   CFont font;
   if (!font.CreateFontIndirect(&lf)) return FALSE;
-  CFont* pOldFont = pDC->SelectObject(&font);
-  const CSize szGlyph = pDC->GetTextExtent(&chGlyph, 1);
-  pDC->SelectObject(pOldFont);
+  CSize szGlyph;
+  {
+    CTKFontDC selectFont(pDC, &font);
+    szGlyph = pDC->GetTextExtent(&chGlyph, 1);
+  }
 
   CRect rcDraw = AlignRectParity(rc);
   rcDraw.OffsetRect((rcDraw.Width() - szGlyph.cx) / 2, (rcDraw.Height() - szGlyph.cy) / 2);
@@ -92,8 +96,7 @@ BOOL CTKGlyphFont::DrawGlyph(CDC* pDC, TCHAR chGlyph, CRect rc, COLORREF clrText
   pDC->BeginPath();
   DrawTextWithColors(pDC, &font, &chGlyph, 1, rcDraw, nFormat, clrText, clrBack);
   pDC->EndPath();
-  CPen* pOldPen = pDC->SelectObject(pPen);
+  CTKSelectGuard selectPen(pDC->m_hDC, pPen->m_hObject);
   pDC->StrokePath();
-  pDC->SelectObject(pOldPen);
   return TRUE;
 }

@@ -6,6 +6,7 @@
 
 #include "common/TKBitmapFunctions.h"
 #include "common/TKResourceImages.h"
+#include "common/TKScopedHandle.h"
 
 CTKResourceImage::CTKResourceImage(CTKResourceImages* pOwner)
     : m_pBits(NULL),
@@ -37,20 +38,20 @@ void CTKResourceImage::SetBitmap(HBITMAP hBitmap, BOOL bAlpha) {
   m_bAlpha = bAlpha;
   m_bMirrored = FALSE;
   m_bPremultiplied = FALSE;
+  CTKScopedBitmap bitmap(hBitmap);  // this image's from here on
   BITMAP bm = {};
   if (::GetObjectA(hBitmap, sizeof(bm), &bm) == 0) return;
   m_nWidth = bm.bmWidth;
   m_nHeight = bm.bmHeight;
   LoadBits(hBitmap);
-  ::DeleteObject(hBitmap);
 }
 
 BOOL CTKResourceImage::LoadBits(HBITMAP hBitmap) {
   free(m_pBits);
   m_pBits = NULL;
-  HDC hScreen = ::GetDC(NULL);
-  HDC hMemDC = ::CreateCompatibleDC(hScreen);
-  ::ReleaseDC(NULL, hScreen);
+  CTKScopedCreatedDC memDC(::CreateCompatibleDC(CTKScopedWindowDC(NULL).Get()));
+  if (!memDC) return FALSE;
+  HDC hMemDC = memDC.Get();
   BOOL bLoaded = FALSE;
   if (m_bAlpha) {
     BITMAPINFO bmi = {};
@@ -75,11 +76,12 @@ BOOL CTKResourceImage::LoadBits(HBITMAP hBitmap) {
     }
   } else {
     BYTE* pDibBits = NULL;
-    HBITMAP hDib = Create32BitDIBSection(hMemDC, m_nWidth, m_nHeight, &pDibBits);
-    if (hDib != NULL) {
-      HGDIOBJ hOld = ::SelectObject(hMemDC, hDib);
-      ::DrawStateA(hMemDC, NULL, NULL, (LPARAM)hBitmap, 0, 0, 0, m_nWidth, m_nHeight, DST_BITMAP);
-      ::SelectObject(hMemDC, hOld);
+    CTKScopedBitmap dib(Create32BitDIBSection(hMemDC, m_nWidth, m_nHeight, &pDibBits));
+    if (dib) {
+      {
+        CTKSelectGuard select(hMemDC, dib.Get());
+        ::DrawStateA(hMemDC, NULL, NULL, (LPARAM)hBitmap, 0, 0, 0, m_nWidth, m_nHeight, DST_BITMAP);
+      }
       ::GdiFlush();
       size_t nBytes = (size_t)m_nWidth * m_nHeight * 4;
       m_pBits = (BYTE*)malloc(nBytes);
@@ -87,10 +89,8 @@ BOOL CTKResourceImage::LoadBits(HBITMAP hBitmap) {
         memcpy(m_pBits, pDibBits, nBytes);
         bLoaded = TRUE;
       }
-      ::DeleteObject(hDib);
     }
   }
-  ::DeleteDC(hMemDC);
   return bLoaded;
 }
 

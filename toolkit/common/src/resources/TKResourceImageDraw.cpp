@@ -7,6 +7,7 @@
 #include "common/TKImageManager.h"
 #include "common/TKResourceImage.h"
 #include "common/TKResourceImages.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -127,15 +128,12 @@ void CTKResourceImage::DrawImageTransparent(CDC* pDC, const CRect& rcDest, const
   }
   CRect rcLocal(0, 0, rcDest.Width(), rcDest.Height());
   if (rcLocal.IsRectEmpty()) return;
-  HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->m_hDC, rcLocal.Width(), rcLocal.Height());
-  if (hBitmap == NULL) return;
-  {
-    CTKCompatibleDC dcMem(pDC, hBitmap);
-    dcMem.FillSolidRect(rcLocal, clrTransparent);
-    DrawImage(&dcMem, rcLocal, rcSrc, rcSizingMargins);
-    CTKImageManager::TransparentBlt(pDC->m_hDC, rcDest, dcMem.m_hDC, rcLocal, clrTransparent);
-  }
-  ::DeleteObject(hBitmap);
+  CTKScopedBitmap bitmap(::CreateCompatibleBitmap(pDC->m_hDC, rcLocal.Width(), rcLocal.Height()));
+  if (!bitmap) return;
+  CTKCompatibleDC dcMem(pDC, bitmap.Get());
+  dcMem.FillSolidRect(rcLocal, clrTransparent);
+  DrawImage(&dcMem, rcLocal, rcSrc, rcSizingMargins);
+  CTKImageManager::TransparentBlt(pDC->m_hDC, rcDest, dcMem.m_hDC, rcLocal, clrTransparent);
 }
 
 void CTKResourceImage::DrawImageTransparentEx(CDC* pDC, const CRect& rcDest, const CRect& rcSrc,
@@ -153,10 +151,10 @@ void CTKResourceImage::DrawImageTransparentEx(CDC* pDC, const CRect& rcDest, con
   CRect rcLocal(0, 0, rcDest.Width(), rcDest.Height());
   if (rcLocal.IsRectEmpty()) return;
   BYTE* pBits = NULL;
-  HBITMAP hDib = Create32BitDIBSection(pDC->m_hDC, rcLocal.Width(), rcLocal.Height(), &pBits);
-  if (hDib == NULL) return;
+  CTKScopedBitmap dib(Create32BitDIBSection(pDC->m_hDC, rcLocal.Width(), rcLocal.Height(), &pBits));
+  if (!dib) return;
   {
-    CTKCompatibleDC dcMem(pDC, hDib);
+    CTKCompatibleDC dcMem(pDC, dib.Get());
     if (clrTransparent != (COLORREF)-1) dcMem.FillSolidRect(rcLocal, clrTransparent);
     DrawImage(&dcMem, rcLocal, rcSrc, rcSizingMargins);
     ::GdiFlush();
@@ -172,7 +170,6 @@ void CTKResourceImage::DrawImageTransparentEx(CDC* pDC, const CRect& rcDest, con
     }
     CTKImageManager::AlphaBlend(pDC->m_hDC, rcDest, dcMem.m_hDC, rcLocal);
   }
-  ::DeleteObject(hDib);
 }
 
 BOOL CTKResourceImage::DrawPart(CDC* pDC, const CRect& rcDest, CDC* pSrcDC, const CRect& rcSrc) {

@@ -6,6 +6,7 @@
 #include "common/TKDCHelpers.h"
 #include "common/TKNotifyConnection.h"
 #include "common/TKResourceImage.h"
+#include "common/TKScopedHandle.h"
 #include "common/TKSingletonPointer.h"
 
 namespace {
@@ -43,9 +44,7 @@ CTKResourceImages::CTKResourceImages()
   HMODULE hInstance = AfxGetInstanceHandle();
   SetHandle(hInstance != NULL ? hInstance : ::GetModuleHandleA(NULL), NULL, FALSE);
   m_pDrawDC = new CTKBitmapDC();
-  HDC hScreen = ::GetDC(NULL);
-  m_pDrawDC->Attach(::CreateCompatibleDC(hScreen));
-  ::ReleaseDC(NULL, hScreen);
+  m_pDrawDC->Attach(::CreateCompatibleDC(CTKScopedWindowDC(NULL).Get()));
 }
 
 CTKResourceImages::~CTKResourceImages() {

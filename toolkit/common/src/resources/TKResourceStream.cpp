@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "common/TKResourceManager.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -112,9 +113,10 @@ HRESULT ParseResourceUrl(LPCSTR lpszUrl, TK_RESOURCE_URL* pUrl, LPCSTR* pDefault
 namespace {
 
 HRESULT OpenResourceCopy(const TK_RESOURCE_URL* pUrl, IStream** ppInner) {
-  HMODULE hModule = ::LoadLibraryExA(pUrl->szPath, NULL,
-                                     LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
-  if (hModule == NULL) return LastError();
+  CTKScopedModule module(::LoadLibraryExA(
+      pUrl->szPath, NULL, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE));
+  if (!module) return LastError();
+  HMODULE hModule = module.Get();
   HRESULT hr = S_OK;
   CString strType;
   LPCSTR lpszType = pUrl->lpszType;
@@ -140,7 +142,6 @@ HRESULT OpenResourceCopy(const TK_RESOURCE_URL* pUrl, IStream** ppInner) {
     hr = ::CreateStreamOnHGlobal(hCopy, TRUE, ppInner);
     if (FAILED(hr)) ::GlobalFree(hCopy);
   }
-  ::FreeLibrary(hModule);
   return hr;
 }
 

@@ -39,37 +39,33 @@ const char kPageTemplate[] =
 
 /// The body of the browser's document with its text container, or nothing.
 struct PageBody {
-  IHTMLElement* pBody = nullptr;
-  IHTMLTextContainer* pContainer = nullptr;
-  ~PageBody() {
-    if (pContainer != nullptr) pContainer->Release();
-    if (pBody != nullptr) pBody->Release();
-  }
+  CTKComPtr<IHTMLElement> element;
+  CTKComPtr<IHTMLTextContainer> container;
   long ScrollHeight() {
     long n = 0;
-    pContainer->get_scrollHeight(&n);
+    container->get_scrollHeight(&n);
     return n;
   }
   long ScrollWidth() {
     long n = 0;
-    pContainer->get_scrollWidth(&n);
+    container->get_scrollWidth(&n);
     return n;
   }
 };
 
-BOOL GetPageBody(IWebBrowser2* pBrowser, PageBody& body) {
-  IDispatch* pDispatch = nullptr;
-  if (FAILED(pBrowser->get_Document(&pDispatch)) || pDispatch == nullptr) return FALSE;
-  IHTMLDocument2* pDocument = nullptr;
-  HRESULT hr = pDispatch->QueryInterface(kIID_IHTMLDocument2, reinterpret_cast<void**>(&pDocument));
-  pDispatch->Release();
-  if (FAILED(hr) || pDocument == nullptr) return FALSE;
-  hr = pDocument->get_body(&body.pBody);
-  pDocument->Release();
-  if (FAILED(hr) || body.pBody == nullptr) return FALSE;
-  hr = body.pBody->QueryInterface(kIID_IHTMLTextContainer,
-                                  reinterpret_cast<void**>(&body.pContainer));
-  return SUCCEEDED(hr) && body.pContainer != nullptr;
+BOOL GetPageBody(IWebBrowser2* pBrowser, PageBody& page) {
+  CTKComPtr<IDispatch> dispatch;
+  if (FAILED(pBrowser->get_Document(dispatch.ReleaseAndGetAddressOf())) || dispatch == nullptr)
+    return FALSE;
+  CTKComPtr<IHTMLDocument2> document;
+  HRESULT hr = dispatch->QueryInterface(
+      kIID_IHTMLDocument2, reinterpret_cast<void**>(document.ReleaseAndGetAddressOf()));
+  if (FAILED(hr) || document == nullptr) return FALSE;
+  hr = document->get_body(page.element.ReleaseAndGetAddressOf());
+  if (FAILED(hr) || page.element == nullptr) return FALSE;
+  hr = page.element->QueryInterface(
+      kIID_IHTMLTextContainer, reinterpret_cast<void**>(page.container.ReleaseAndGetAddressOf()));
+  return SUCCEEDED(hr) && page.container != nullptr;
 }
 
 }  // namespace
@@ -87,8 +83,7 @@ CTKToolTipContext::CHTMLToolTip::CHTMLToolTip(CTKToolTipContext* pContext)
 CTKToolTipContext::CHTMLToolTip::~CHTMLToolTip() { ReleaseBrowser(); }
 
 void CTKToolTipContext::CHTMLToolTip::ReleaseBrowser() {
-  if (m_pBrowser != nullptr) m_pBrowser->Release();
-  m_pBrowser = nullptr;
+  m_browser.Reset();
   if (m_wndBrowser.GetControlUnknown() != nullptr || m_wndBrowser.GetSafeHwnd() != NULL)
     m_wndBrowser.DestroyWindow();
 }
@@ -123,16 +118,16 @@ BOOL CTKToolTipContext::CHTMLToolTip::CreateBrowser() {
     return FALSE;
   LPUNKNOWN pUnknown = m_wndBrowser.GetControlUnknown();
   if (pUnknown == nullptr ||
-      FAILED(pUnknown->QueryInterface(kIID_IWebBrowser2, reinterpret_cast<void**>(&m_pBrowser)))) {
-    m_pBrowser = nullptr;
+      FAILED(pUnknown->QueryInterface(
+          kIID_IWebBrowser2, reinterpret_cast<void**>(m_browser.ReleaseAndGetAddressOf())))) {
+    m_browser.Reset();
     m_wndBrowser.DestroyWindow();
     return FALSE;
   }
-  IOleObject* pOleObject = nullptr;
-  if (SUCCEEDED(pUnknown->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&pOleObject)))) {
-    pOleObject->SetClientSite(&m_xOleClientSite);
-    pOleObject->Release();
-  }
+  CTKComPtr<IOleObject> oleObject;
+  if (SUCCEEDED(pUnknown->QueryInterface(
+          IID_IOleObject, reinterpret_cast<void**>(oleObject.ReleaseAndGetAddressOf()))))
+    oleObject->SetClientSite(&m_xOleClientSite);
   CString strFace = "Arial";
   int nSize = Sy(11);
   LOGFONT lf;
@@ -144,7 +139,7 @@ BOOL CTKToolTipContext::CHTMLToolTip::CreateBrowser() {
   BSTR bstrUrl = strPage.AllocSysString();
   VARIANT vEmpty;
   ::VariantInit(&vEmpty);
-  m_pBrowser->Navigate(bstrUrl, &vEmpty, &vEmpty, &vEmpty, &vEmpty);
+  m_browser->Navigate(bstrUrl, &vEmpty, &vEmpty, &vEmpty, &vEmpty);
   ::SysFreeString(bstrUrl);
   return TRUE;
 }
@@ -155,7 +150,7 @@ BOOL CTKToolTipContext::CHTMLToolTip::WaitForPage() {
   DWORD dwLimit = GetLoadTimeout();
   for (;;) {
     READYSTATE state = READYSTATE_UNINITIALIZED;
-    if (m_pBrowser == nullptr || FAILED(m_pBrowser->get_ReadyState(&state))) return FALSE;
+    if (m_browser == nullptr || FAILED(m_browser->get_ReadyState(&state))) return FALSE;
     if (state == READYSTATE_COMPLETE) return TRUE;
     DWORD dwElapsed = pSystem->GetTickCount() - dwStart;
     if (dwElapsed >= dwLimit) return FALSE;
@@ -181,13 +176,13 @@ CSize CTKToolTipContext::CHTMLToolTip::CalcSize(TOOLITEM* pTool) {
     if (!CreateBrowser()) return CSize(0, 0);
     WaitForPage();
   }
-  if (m_pBrowser == nullptr) return CSize(0, 0);
+  if (m_browser == nullptr) return CSize(0, 0);
   CString strText = GetToolText(pTool);
   if (strText.IsEmpty()) return CSize(0, 0);
   PageBody body;
-  if (!GetPageBody(m_pBrowser, body)) return CSize(0, 0);
+  if (!GetPageBody(m_browser.Get(), body)) return CSize(0, 0);
   BSTR bstrText = strText.AllocSysString();
-  body.pBody->put_innerHTML(bstrText);
+  body.element->put_innerHTML(bstrText);
   ::SysFreeString(bstrText);
 
   m_wndBrowser.MoveWindow(0, 0, Sx(650), Sy(200));

@@ -2,6 +2,7 @@
 // optional icon, and the word-wrapped text, mirrored for right-to-left tools.
 #include "common/TKToolTipContextToolTip.h"
 
+#include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKImageManagerIcon.h"
 
@@ -21,9 +22,8 @@ void CTKToolTipContextToolTip::Paint(CDC* pDC) {
   DrawBackground(pDC, m_pCurrentTool, rc);
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(m_pContext->GetTextColor());
-  CFont* pOldFont = pDC->SelectObject(m_pContext->GetFont());
+  CTKFontDC selectFont(pDC, m_pContext->GetFont());
   if (m_pCurrentTool != nullptr) DrawEntry(pDC, m_pCurrentTool, rc);
-  pDC->SelectObject(pOldFont);
 }
 
 void CTKToolTipContextToolTip::DrawBackground(CDC* pDC, TOOLITEM*, CRect rc) {
@@ -52,18 +52,18 @@ CSize CTKToolTipContextToolTip::CalcBaseSize(TOOLITEM* pTool) {
   if (IsRightToLeft(pTool)) nFormat |= DT_RTLREADING | DT_RIGHT;
 
   CClientDC dc(this);
-  CFont* pOldFont = dc.SelectObject(m_pContext->GetFont());
+  CTKFontDC selectFont(&dc, m_pContext->GetFont());
   CRect rcText(0, 0, m_pContext->GetMaxTipWidth() - nFrameX, 0);
   dc.DrawText(strText, rcText, nFormat);
   CSize sizeTitle(0, 0);
   BOOL bTitle = !m_strTitle.IsEmpty();
   if (bTitle) {
-    dc.SelectObject(m_pContext->GetBoldFont());
+    selectFont.SetFont(m_pContext->GetBoldFont());
     CRect rcTitle(0, 0, 0, 0);
     dc.DrawText(m_strTitle, rcTitle, DT_NOPREFIX | DT_SINGLELINE | DT_CALCRECT);
     sizeTitle = CSize(rcTitle.Width() + Sx(4), rcTitle.Height() + 2 * Sy(10));
   }
-  dc.SelectObject(pOldFont);
+  selectFont.ReleaseFont();
 
   int nBodyWidth = rcText.Width() + (bTitle ? Sx(10) + Sx(15) : 0);
   int nBodyHeight = rcText.Height();
@@ -107,12 +107,12 @@ void CTKToolTipContextToolTip::DrawBaseEntry(CDC* pDC, TOOLITEM* pTool, CRect rc
       drawIcon(rcTitle, sizeIcon);
       indent(rcTitle, sizeIcon.cx + Sx(1));
     }
-    CFont* pOldFont = pDC->SelectObject(m_pContext->GetBoldFont());
+    CTKFontDC selectFont(pDC, m_pContext->GetBoldFont());
     CRect rcMeasure(0, 0, 0, 0);
     pDC->DrawText(m_strTitle, rcMeasure, DT_NOPREFIX | DT_SINGLELINE | DT_CALCRECT);
     pDC->DrawText(m_strTitle, rcTitle,
                   DT_NOPREFIX | DT_SINGLELINE | (bRtl ? DT_RTLREADING | DT_RIGHT : 0));
-    pDC->SelectObject(pOldFont);
+    selectFont.ReleaseFont();
     rcBody.top += rcMeasure.Height() + Sy(12);
     indent(rcBody, Sx(10));
     if (bRtl)

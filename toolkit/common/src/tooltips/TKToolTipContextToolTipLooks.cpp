@@ -2,6 +2,7 @@
 #include "common/TKToolTipContextToolTip.h"
 
 #include "common/TKColorManager.h"
+#include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKResourceImage.h"
@@ -72,10 +73,10 @@ void CTKToolTipContext::COffice2013ToolTip::Layout(CDC* pDC, CRect rc, CRect& rc
                   rc.right - rcMargin.right - nSpaceX, rc.bottom - rcMargin.bottom - nSpaceY);
   rcTitle.SetRectEmpty();
   if (bTitle) {
-    CFont* pOldFont = pDC->SelectObject(m_pContext->GetBoldFont());
+    CTKFontDC selectFont(pDC, m_pContext->GetBoldFont());
     CRect rcMeasure(0, 0, 0, 0);
     pDC->DrawText(m_strTitle, rcMeasure, DT_NOPREFIX | DT_SINGLELINE | DT_CALCRECT);
-    pDC->SelectObject(pOldFont);
+    selectFont.ReleaseFont();
     rcTitle =
         CRect(rcContent.left, rcContent.top, rcContent.right, rcContent.top + rcMeasure.Height());
     rcTitle.right = std::max(rcTitle.right, rcTitle.left + rcMeasure.Width());
@@ -92,20 +93,19 @@ CSize CTKToolTipContext::COffice2013ToolTip::CalcSize(TOOLITEM* pTool) {
   int nFrameX = rcMargin.left + rcMargin.right + 2 * (bTitle ? Sx(12) : Sx(5));
   int nFrameY = rcMargin.top + rcMargin.bottom + 2 * (bTitle ? Sy(7) : Sy(5));
   CClientDC dc(this);
-  CFont* pOldFont = dc.SelectObject(m_pContext->GetFont());
+  CTKFontDC selectFont(&dc, m_pContext->GetFont());
   CRect rcText(0, 0, m_pContext->GetMaxTipWidth() - nFrameX, 0);
   UINT nFormat = DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK | DT_CALCRECT;
   if (IsRightToLeft(pTool)) nFormat |= DT_RTLREADING | DT_RIGHT;
   dc.DrawText(strText, rcText, nFormat);
   CSize size(rcText.Width(), rcText.Height());
   if (bTitle) {
-    dc.SelectObject(m_pContext->GetBoldFont());
+    selectFont.SetFont(m_pContext->GetBoldFont());
     CRect rcTitle(0, 0, 0, 0);
     dc.DrawText(m_strTitle, rcTitle, DT_NOPREFIX | DT_SINGLELINE | DT_CALCRECT);
     size.cx = std::max(size.cx, static_cast<LONG>(rcTitle.Width()));
     size.cy += rcTitle.Height() + Sy(6);
   }
-  dc.SelectObject(pOldFont);
   return CSize(size.cx + nFrameX, size.cy + nFrameY);
 }
 
@@ -115,10 +115,9 @@ void CTKToolTipContext::COffice2013ToolTip::DrawEntry(CDC* pDC, TOOLITEM* pTool,
   BOOL bRtl = IsRightToLeft(pTool);
   pDC->SetTextColor(kOffice2013Text);
   if (!rcTitle.IsRectEmpty()) {
-    CFont* pOldFont = pDC->SelectObject(m_pContext->GetBoldFont());
+    CTKFontDC selectFont(pDC, m_pContext->GetBoldFont());
     pDC->DrawText(m_strTitle, rcTitle,
                   DT_NOPREFIX | DT_SINGLELINE | (bRtl ? DT_RTLREADING | DT_RIGHT : 0));
-    pDC->SelectObject(pOldFont);
   }
   UINT nFormat = DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK;
   if (bRtl) nFormat |= DT_RTLREADING | DT_RIGHT;

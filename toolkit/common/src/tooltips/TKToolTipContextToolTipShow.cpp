@@ -3,6 +3,7 @@
 #include "common/TKToolTipContextToolTip.h"
 
 #include "common/TKOSVersionHelper.h"
+#include "common/TKScopedHandle.h"
 #include "common/TKToolTipSystem.h"
 
 namespace {
@@ -14,9 +15,9 @@ const int kCursorHeightUnknown = 21;
 // The rows below the last one that shows anything of the cursor are empty:
 // fully transparent in the AND mask and 0 in the XOR mask.
 int PASCAL CTKToolTipContextToolTip::GetVisibleCursorHeight() {
-  HCURSOR hCursor = ::GetCursor();
-  ICONINFO info;
-  if (hCursor == NULL || !::GetIconInfo(hCursor, &info)) return kCursorHeightUnknown;
+  CTKScopedIconInfo cursorInfo(::GetCursor());
+  if (!cursorInfo) return kCursorHeightUnknown;
+  const ICONINFO& info = cursorInfo.Get();
   int nHeight = kCursorHeightUnknown;
   BITMAP bm;
   BYTE mask[256];
@@ -40,8 +41,6 @@ int PASCAL CTKToolTipContextToolTip::GetVisibleCursorHeight() {
     }
     nHeight = nRow + 1 - static_cast<int>(info.yHotspot);
   }
-  if (info.hbmMask != NULL) ::DeleteObject(info.hbmMask);
-  if (info.hbmColor != NULL) ::DeleteObject(info.hbmColor);
   return nHeight;
 }
 
@@ -99,10 +98,9 @@ void CTKToolTipContextToolTip::ShowTool(TOOLITEM* pTool) {
     if (GetStyle() & CTKToolTipContext::tipOfficeLook) {
       // Three rectangles leave the four corner pixels out.
       HRGN hRgn = ::CreateRectRgn(1, 0, rc.Width() - 1, rc.Height());
-      HRGN hPart = ::CreateRectRgn(0, 1, rc.Width(), rc.Height() - 1);
-      ::CombineRgn(hRgn, hRgn, hPart, RGN_OR);
-      ::DeleteObject(hPart);
-      SetWindowRgn(hRgn, FALSE);
+      CTKScopedRgn part(::CreateRectRgn(0, 1, rc.Width(), rc.Height() - 1));
+      ::CombineRgn(hRgn, hRgn, part.Get(), RGN_OR);
+      SetWindowRgn(hRgn, FALSE);  // the window owns the region from here on
       m_bRegion = TRUE;
     }
     SetWindowPos(nullptr, 0, 0, 0, 0,

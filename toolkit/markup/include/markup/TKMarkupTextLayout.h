@@ -5,6 +5,8 @@
 
 #include "afxwin.h"
 
+#include "common/TKRefPtr.h"
+
 #include <vector>
 
 class CTKMarkupDrawingContext;
@@ -69,15 +71,20 @@ class ITKMarkupTextLayoutHost {
   virtual ITKMarkupTextItem* CreateTextItem(LPCWSTR lpszText) = 0;
 };
 
-/// One piece of one item placed on one line. Holds a reference on its item.
+/// Text items are counted through AddRefTextItem/ReleaseTextItem.
+struct CTKMarkupTextItemRefTraits {
+  static void AddRef(ITKMarkupTextItem* p) { p->AddRefTextItem(); }
+  static void Release(ITKMarkupTextItem* p) { p->ReleaseTextItem(); }
+};
+using CTKMarkupTextItemPtr = CTKRefPtr<ITKMarkupTextItem, CTKMarkupTextItemRefTraits>;
+
+/// One piece of one item placed on one line. Holds a reference on its item;
+/// a copy adds one, a move hands it over.
 class CTKMarkupTextSegment {
  public:
   CTKMarkupTextSegment(ITKMarkupTextItem* pItem, int nStart, int nEnd, BOOL bAfterBreak);
-  CTKMarkupTextSegment(const CTKMarkupTextSegment& other);
-  CTKMarkupTextSegment& operator=(const CTKMarkupTextSegment& other);
-  ~CTKMarkupTextSegment();
 
-  ITKMarkupTextItem* GetItem() const { return m_pItem; }
+  ITKMarkupTextItem* GetItem() const { return m_item.Get(); }
   BOOL IsEmpty() const { return m_nStart == m_nEnd; }
   /// Where it is drawn, relative to the text block: position plus offsets.
   RECT GetRect() const;
@@ -94,7 +101,7 @@ class CTKMarkupTextSegment {
   BOOL m_bAfterBreak;  // begins right after a hard line break
 
  private:
-  ITKMarkupTextItem* m_pItem;
+  CTKMarkupTextItemPtr m_item;
 };
 
 /// One line: its pieces and its extent.

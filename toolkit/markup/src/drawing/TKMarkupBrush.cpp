@@ -1,11 +1,11 @@
 // Brushes: their properties, text forms, equality and the colour GDI uses.
 #include "markup/TKMarkupBrush.h"
 
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <algorithm>
 

@@ -3,6 +3,7 @@
 #include "markup/TKMarkupDeviceContext.h"
 
 #include "common/TKImageManagerIcon.h"
+#include "common/TKScopedHandle.h"
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupThickness.h"
@@ -18,28 +19,21 @@ namespace {
 // Selects a pen and brush for one drawing call and puts the DC's own back.
 class CGdiTools {
  public:
-  CGdiTools(HDC hDC, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill) : m_hDC(hDC) {
-    if (pStroke != nullptr && pStroke->nThickness > 0 && pStroke->pBrush != nullptr)
-      m_hPen = CreatePen(PS_SOLID, pStroke->nThickness, MarkupBrushColorRef(pStroke->pBrush));
-    if (pFill != nullptr) m_hBrush = CreateSolidBrush(MarkupBrushColorRef(pFill));
-    m_hOldPen = SelectObject(hDC, m_hPen != nullptr ? m_hPen : GetStockObject(NULL_PEN));
-    m_hOldBrush = SelectObject(hDC, m_hBrush != nullptr ? m_hBrush : GetStockObject(NULL_BRUSH));
-  }
-  ~CGdiTools() {
-    SelectObject(m_hDC, m_hOldPen);
-    SelectObject(m_hDC, m_hOldBrush);
-    if (m_hPen != nullptr) DeleteObject(m_hPen);
-    if (m_hBrush != nullptr) DeleteObject(m_hBrush);
-  }
-  bool HasPen() const { return m_hPen != nullptr; }
-  bool HasBrush() const { return m_hBrush != nullptr; }
+  CGdiTools(HDC hDC, const MARKUP_STROKE* pStroke, CTKMarkupBrush* pFill)
+      : m_pen(pStroke != nullptr && pStroke->nThickness > 0 && pStroke->pBrush != nullptr
+                  ? CreatePen(PS_SOLID, pStroke->nThickness, MarkupBrushColorRef(pStroke->pBrush))
+                  : nullptr),
+        m_brush(pFill != nullptr ? CreateSolidBrush(MarkupBrushColorRef(pFill)) : nullptr),
+        m_selectPen(hDC, m_pen ? m_pen.Get() : GetStockObject(NULL_PEN)),
+        m_selectBrush(hDC, m_brush ? m_brush.Get() : GetStockObject(NULL_BRUSH)) {}
+  bool HasPen() const { return m_pen.IsValid(); }
+  bool HasBrush() const { return m_brush.IsValid(); }
 
  private:
-  HDC m_hDC;
-  HPEN m_hPen = nullptr;
-  HBRUSH m_hBrush = nullptr;
-  HGDIOBJ m_hOldPen;
-  HGDIOBJ m_hOldBrush;
+  CTKScopedPen m_pen;
+  CTKScopedBrush m_brush;
+  CTKSelectGuard m_selectPen;
+  CTKSelectGuard m_selectBrush;
 };
 
 }  // namespace
@@ -260,10 +254,9 @@ void CTKMarkupDeviceContext::IntersectClipRect(const RECT& rc) {
 void CTKMarkupDeviceContext::GetClipBox(RECT* pRect) { ::GetClipBox(m_hDC, pRect); }
 
 HRGN CTKMarkupDeviceContext::SaveClipRegion() {
-  HRGN hRegion = CreateRectRgn(0, 0, 0, 0);
-  if (hRegion == nullptr) return nullptr;
-  if (GetClipRgn(m_hDC, hRegion) == 1) return hRegion;
-  DeleteObject(hRegion);
+  CTKScopedRgn region(CreateRectRgn(0, 0, 0, 0));
+  if (!region) return nullptr;
+  if (GetClipRgn(m_hDC, region.Get()) == 1) return region.Detach();
   return reinterpret_cast<HRGN>(-1);
 }
 
@@ -273,6 +266,6 @@ void CTKMarkupDeviceContext::RestoreClipRegion(HRGN hRegion) {
     ExtSelectClipRgn(m_hDC, nullptr, RGN_COPY);
     return;
   }
-  ExtSelectClipRgn(m_hDC, hRegion, RGN_COPY);
-  DeleteObject(hRegion);
+  CTKScopedRgn region(hRegion);
+  ExtSelectClipRgn(m_hDC, region.Get(), RGN_COPY);
 }

@@ -5,6 +5,7 @@
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupPoint.h"
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 #include <math.h>
 
@@ -72,22 +73,16 @@ void CTKMarkupDeviceContext::FillLinearGradient(const RECT& rc, CTKMarkupBrush* 
 
   DWORD* pBits = nullptr;
   // Top-down rows keep the arithmetic simple.
-  HBITMAP hBitmap = Create32BitDIBSection(m_hDC, w, -h, reinterpret_cast<LPBYTE*>(&pBits));
-  if (hBitmap == nullptr || pBits == nullptr) {
-    if (hBitmap != nullptr) DeleteObject(hBitmap);
-    return;
-  }
+  CTKScopedBitmap bitmap(Create32BitDIBSection(m_hDC, w, -h, reinterpret_cast<LPBYTE*>(&pBits)));
+  CTKScopedCreatedDC memDC(CreateCompatibleDC(m_hDC));
+  if (!bitmap || pBits == nullptr || !memDC) return;
   const double dx = ex - sx, dy = ey - sy, dLength2 = dx * dx + dy * dy;
   auto param = [&](double x, double y) { return ((x - sx) * dx + (y - sy) * dy) / dLength2; };
   for (int y = rcClip.top; y < rcClip.bottom; ++y) {
     DWORD* pRow = pBits + static_cast<size_t>(y) * w;
     for (int x = rcClip.left; x < rcClip.right; ++x) pRow[x] = ColorAt(stops, param(x, y + 1));
   }
-  HDC hMemDC = CreateCompatibleDC(m_hDC);
-  HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
+  CTKSelectGuard select(memDC.Get(), bitmap.Get());
   BitBlt(m_hDC, rc.left + rcClip.left, rc.top + rcClip.top, rcClip.right - rcClip.left,
-         rcClip.bottom - rcClip.top, hMemDC, rcClip.left, rcClip.top, SRCCOPY);
-  SelectObject(hMemDC, hOld);
-  DeleteDC(hMemDC);
-  DeleteObject(hBitmap);
+         rcClip.bottom - rcClip.top, memDC.Get(), rcClip.left, rcClip.top, SRCCOPY);
 }

@@ -34,14 +34,14 @@ CTKImageManager* CTKMarkupDeviceDependentImage::LoadResourceIcons(LPCSTR lpszNam
   CTKImageManager* pManager = new CTKImageManager;
   pManager->SetMaskColor(GetMaskColor());
   BOOL bAlpha = FALSE;
-  HBITMAP hBitmap = LoadBitmapOrPngFromModule(AfxGetResourceHandle(), lpszName, &bAlpha);
-  if (hBitmap == nullptr) hBitmap = LoadBitmapOrPngResource(lpszName, &bAlpha);
+  CTKScopedBitmap bitmap(LoadBitmapOrPngFromModule(AfxGetResourceHandle(), lpszName, &bAlpha));
+  if (!bitmap) bitmap.Reset(LoadBitmapOrPngResource(lpszName, &bAlpha));
   const UINT nCommand = 0;
-  if (hBitmap != nullptr) {
+  if (bitmap) {
     BITMAP info = {};
-    GetObject(hBitmap, sizeof(info), &info);
-    pManager->SetIconsFromBitmap(hBitmap, &nCommand, 1, info.bmWidth, info.bmHeight, 0, bAlpha);
-    DeleteObject(hBitmap);
+    GetObject(bitmap.Get(), sizeof(info), &info);
+    pManager->SetIconsFromBitmap(bitmap.Get(), &nCommand, 1, info.bmWidth, info.bmHeight, 0,
+                                 bAlpha);
   } else {
     pManager->SetIconFromResource(lpszName, nCommand, 0, 0);
   }
@@ -91,11 +91,12 @@ BOOL CTKMarkupGdiImage::Load(LPCWSTR lpszSource, int nWidth) {
       bIcon = TRUE;
     } else {
       BOOL bAlpha = FALSE;
-      if (HBITMAP hBitmap = LoadBitmapFromFile(path, &bAlpha)) {
+      CTKScopedBitmap bitmap(LoadBitmapFromFile(path, &bAlpha));
+      if (bitmap) {
         BITMAP info = {};
-        GetObject(hBitmap, sizeof(info), &info);
-        pManager->SetIconsFromBitmap(hBitmap, &nCommand, 1, info.bmWidth, info.bmHeight, 0, bAlpha);
-        DeleteObject(hBitmap);
+        GetObject(bitmap.Get(), sizeof(info), &info);
+        pManager->SetIconsFromBitmap(bitmap.Get(), &nCommand, 1, info.bmWidth, info.bmHeight, 0,
+                                     bAlpha);
       }
     }
   } else if (wcsncmp(lpszSource, L"res://", 6) == 0) {

@@ -5,6 +5,7 @@
 
 #include "common/TKImageManagerIcon.h"
 #include "common/TKImageManagerIconHandle.h"
+#include "common/TKScopedHandle.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -30,15 +31,6 @@ std::vector<DWORD> ReadPixels(HDC hScreen, HBITMAP hBitmap, int nWidth, int nRow
     pixels.clear();
   return pixels;
 }
-
-// Deletes the bitmaps GetIconInfo made.
-struct IconBitmaps {
-  ICONINFO info = {};
-  ~IconBitmaps() {
-    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
-  }
-};
 
 }  // namespace
 
@@ -89,27 +81,26 @@ GpBitmap* CTKMarkupGdiPlusDeviceContext::AlphaBitmapToBitmap(HBITMAP hBitmap) {
 // the AND mask above the XOR image. Icon alpha is not premultiplied, so the
 // pixels go in as ARGB.
 GpBitmap* CTKMarkupGdiPlusDeviceContext::HiconToBitmap(HICON hIcon) {
-  IconBitmaps icon;
-  if (!GetIconInfo(hIcon, &icon.info)) return nullptr;
-  const bool bMaskOnly = icon.info.hbmColor == nullptr;
+  CTKScopedIconInfo icon(hIcon);
+  if (!icon) return nullptr;
+  const bool bMaskOnly = icon.GetColor() == nullptr;
   BITMAP bm = {};
-  HBITMAP hSource = bMaskOnly ? icon.info.hbmMask : icon.info.hbmColor;
+  HBITMAP hSource = bMaskOnly ? icon.GetMask() : icon.GetColor();
   if (hSource == nullptr || GetObjectA(hSource, sizeof(bm), &bm) != sizeof(bm)) return nullptr;
   const int nWidth = bm.bmWidth;
   const int nHeight = bMaskOnly ? abs(bm.bmHeight) / 2 : abs(bm.bmHeight);
   if (nWidth <= 0 || nHeight <= 0) return nullptr;
 
-  HDC hScreen = ::GetDC(nullptr);
+  CTKScopedWindowDC screen(nullptr);
   std::vector<DWORD> mask =
-      ReadPixels(hScreen, icon.info.hbmMask, nWidth, bMaskOnly ? 2 * nHeight : nHeight);
+      ReadPixels(screen.Get(), icon.GetMask(), nWidth, bMaskOnly ? 2 * nHeight : nHeight);
   std::vector<DWORD> colors;
   if (bMaskOnly) {
     if (!mask.empty())
       colors.assign(mask.begin() + static_cast<size_t>(nWidth) * nHeight, mask.end());
   } else {
-    colors = ReadPixels(hScreen, icon.info.hbmColor, nWidth, nHeight);
+    colors = ReadPixels(screen.Get(), icon.GetColor(), nWidth, nHeight);
   }
-  ::ReleaseDC(nullptr, hScreen);
   if (colors.empty()) return nullptr;
 
   bool bAlpha = false;

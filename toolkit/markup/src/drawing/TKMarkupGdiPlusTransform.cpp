@@ -4,7 +4,7 @@
 
 #include "markup/TKMarkupTransformationMatrix.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 using namespace Gdiplus;
 

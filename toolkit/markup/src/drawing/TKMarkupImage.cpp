@@ -4,11 +4,11 @@
 
 #include "common/TKResourceManager.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupImage, TKMarkupRow_Image)

@@ -14,6 +14,7 @@
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupThickness.h"
 #include "common/TKBitmapFunctions.h"
+#include "common/TKScopedHandle.h"
 
 #include <math.h>
 
@@ -65,12 +66,11 @@ CTKImageManagerIcon* MakeMaskedIcon() {
     }
     mask[y] = static_cast<WORD>((row >> 8) | (row << 8));  // bytes left to right
   }
-  ICONINFO info = {TRUE, 0, 0, CreateBitmap(16, 16, 1, 1, mask),
-                   CreateBitmap(16, 16, 1, 32, colors)};
+  CTKScopedBitmap maskBitmap(CreateBitmap(16, 16, 1, 1, mask));
+  CTKScopedBitmap colorBitmap(CreateBitmap(16, 16, 1, 32, colors));
+  ICONINFO info = {TRUE, 0, 0, maskBitmap.Get(), colorBitmap.Get()};
   CTKImageManagerIconHandle handle;
   handle.SetIcon(CreateIconIndirect(&info));
-  DeleteObject(info.hbmMask);
-  DeleteObject(info.hbmColor);
   CTKImageManagerIcon* pIcon =
       new CTKImageManagerIcon(2, 16, 16, static_cast<CTKImageManagerIconSet*>(nullptr));
   pIcon->SetNormalImage(handle);

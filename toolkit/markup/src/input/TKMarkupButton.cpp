@@ -14,7 +14,7 @@
 #include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupButton, TKMarkupRow_Button)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupButton)

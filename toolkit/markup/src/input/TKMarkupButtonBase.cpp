@@ -3,7 +3,7 @@
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupButtonBase, TKMarkupRow_ButtonBase)

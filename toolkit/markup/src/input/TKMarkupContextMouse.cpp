@@ -3,6 +3,7 @@
 // the element under the mouse.
 #include <stdlib.h>
 
+#include "common/TKRefPtr.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupInputElement.h"
 #include "markup/TKMarkupString.h"
@@ -33,14 +34,15 @@ void CTKMarkupContext::CollectInputChain(CTKMarkupObject* pElement,
 
 namespace {
 
-/// Makes arguments of a mouse event for one dispatch; released afterwards.
+/// Makes arguments of a mouse event for one dispatch, released with the holder.
 template <class TArgs>
-TArgs* MakeArgs(CTKMarkupRoutedEvent* pEvent, CTKMarkupObject* pSource, HWND hWnd, int x, int y) {
-  TArgs* pArgs = new TArgs(pEvent);
-  pArgs->SetSource(pSource);
-  pArgs->SetWindow(hWnd);
-  pArgs->SetPosition(x, y);
-  return pArgs;
+CTKRefPtr<TArgs> MakeArgs(CTKMarkupRoutedEvent* pEvent, CTKMarkupObject* pSource, HWND hWnd, int x,
+                          int y) {
+  auto args = CTKRefPtr<TArgs>::Adopt(new TArgs(pEvent));
+  args->SetSource(pSource);
+  args->SetWindow(hWnd);
+  args->SetPosition(x, y);
+  return args;
 }
 
 /// Raises the event on each element of the chain, innermost first, then its
@@ -76,15 +78,13 @@ void CTKMarkupContext::SetHover(CTKMarkupObject* pElement, int x, int y) {
     newChain.RemoveOutermost();
   }
 
-  CTKMarkupMouseEventArgs* pLeave = MakeArgs<CTKMarkupMouseEventArgs>(
-      CTKMarkupInputElement::MouseLeaveEvent, m_pHoverElement, m_hWnd, x, y);
-  CTKMarkupMouseEventArgs* pEnter = MakeArgs<CTKMarkupMouseEventArgs>(
-      CTKMarkupInputElement::MouseEnterEvent, pElement, m_hWnd, x, y);
+  auto leave = MakeArgs<CTKMarkupMouseEventArgs>(CTKMarkupInputElement::MouseLeaveEvent,
+                                                 m_pHoverElement, m_hWnd, x, y);
+  auto enter = MakeArgs<CTKMarkupMouseEventArgs>(CTKMarkupInputElement::MouseEnterEvent, pElement,
+                                                 m_hWnd, x, y);
   m_pHoverElement = pElement;
-  RouteAlong(oldChain, pLeave, &CTKMarkupInputElement::OnMouseLeave);
-  RouteAlong(newChain, pEnter, &CTKMarkupInputElement::OnMouseEnter);
-  pLeave->Release();
-  pEnter->Release();
+  RouteAlong(oldChain, leave.Get(), &CTKMarkupInputElement::OnMouseLeave);
+  RouteAlong(newChain, enter.Get(), &CTKMarkupInputElement::OnMouseEnter);
 }
 
 void CTKMarkupContext::HandleMouseMove(CTKMarkupObject* pRoot, int x, int y) {
@@ -111,10 +111,9 @@ void CTKMarkupContext::HandleMouseMove(CTKMarkupObject* pRoot, int x, int y) {
 
   CInputElementCollection chain;
   CollectInputChain(m_pHoverElement, chain);
-  CTKMarkupMouseEventArgs* pArgs = MakeArgs<CTKMarkupMouseEventArgs>(
-      CTKMarkupInputElement::MouseMoveEvent, m_pHoverElement, m_hWnd, x, y);
-  RouteAlong(chain, pArgs, &CTKMarkupInputElement::OnMouseMove);
-  pArgs->Release();
+  auto args = MakeArgs<CTKMarkupMouseEventArgs>(CTKMarkupInputElement::MouseMoveEvent,
+                                                m_pHoverElement, m_hWnd, x, y);
+  RouteAlong(chain, args.Get(), &CTKMarkupInputElement::OnMouseMove);
 }
 
 // Buttons, wheel, cursor --------------------------------------------------------------
@@ -146,30 +145,26 @@ BOOL CTKMarkupContext::HandleMouseButton(UINT message, int x, int y) {
       return FALSE;
   }
   // The target may go away while its handlers run.
-  CTKMarkupAutoPtr<> keep(pTarget);
-  pTarget->AddRef();
+  CTKRefPtr<CTKMarkupObject> keep(pTarget);
   CInputElementCollection chain;
   CollectInputChain(pTarget, chain);
-  CTKMarkupMouseButtonEventArgs* pArgs =
-      MakeArgs<CTKMarkupMouseButtonEventArgs>(pEvent, pTarget, m_hWnd, x, y);
-  BOOL bHandled = RouteAlong(chain, pArgs, pfnHandler);
-  pArgs->Release();
-  return bHandled;
+  auto args = MakeArgs<CTKMarkupMouseButtonEventArgs>(pEvent, pTarget, m_hWnd, x, y);
+  return RouteAlong(chain, args.Get(), pfnHandler);
 }
 
 BOOL CTKMarkupContext::HandleMouseWheel(int nDelta) {
   if (m_pHoverElement == nullptr) return FALSE;
   CInputElementCollection chain;
   CollectInputChain(m_pHoverElement, chain);
-  CTKMarkupMouseWheelEventArgs* pArgs = new CTKMarkupMouseWheelEventArgs(nDelta);
-  pArgs->SetSource(m_pHoverElement);
-  pArgs->SetWindow(m_hWnd);
+  auto args =
+      CTKRefPtr<CTKMarkupMouseWheelEventArgs>::Adopt(new CTKMarkupMouseWheelEventArgs(nDelta));
+  args->SetSource(m_pHoverElement);
+  args->SetWindow(m_hWnd);
   BOOL bHandled = FALSE;
   for (int i = 0; i < chain.GetCount() && !bHandled; ++i) {
-    chain.GetAt(i)->OnMouseWheel(pArgs);
-    bHandled = pArgs->GetHandled();
+    chain.GetAt(i)->OnMouseWheel(args.Get());
+    bHandled = args->GetHandled();
   }
-  pArgs->Release();
   return bHandled;
 }
 
@@ -177,21 +172,20 @@ BOOL CTKMarkupContext::QueryCursor() {
   if (m_pHoverElement == nullptr) return FALSE;
   CInputElementCollection chain;
   CollectInputChain(m_pHoverElement, chain);
-  CTKMarkupQueryCursorEventArgs* pArgs = new CTKMarkupQueryCursorEventArgs;
-  pArgs->SetSource(m_pHoverElement);
-  pArgs->SetWindow(m_hWnd);
+  auto args = CTKRefPtr<CTKMarkupQueryCursorEventArgs>::Adopt(new CTKMarkupQueryCursorEventArgs);
+  args->SetSource(m_pHoverElement);
+  args->SetWindow(m_hWnd);
   BOOL bSet = FALSE;
   for (int i = 0; i < chain.GetCount(); ++i) {
-    chain.GetAt(i)->OnQueryCursor(pArgs);
-    if (!pArgs->GetHandled()) continue;
+    chain.GetAt(i)->OnQueryCursor(args.Get());
+    if (!args->GetHandled()) continue;
     // Handled without a cursor ("None") leaves the cursor to the host.
-    if (pArgs->GetCursor() != nullptr) {
-      ::SetCursor(pArgs->GetCursor());
+    if (args->GetCursor() != nullptr) {
+      ::SetCursor(args->GetCursor());
       bSet = TRUE;
     }
     break;
   }
-  pArgs->Release();
   return bSet;
 }
 
@@ -244,13 +238,11 @@ void CTKMarkupContext::OnCaptureLost() {
     m_pCaptureElement = nullptr;
     return;
   }
-  CTKMarkupAutoPtr<> keep(pElement);
-  pElement->AddRef();
-  CTKMarkupMouseEventArgs* pArgs = MakeArgs<CTKMarkupMouseEventArgs>(
-      CTKMarkupInputElement::LostMouseCaptureEvent, pElement, m_hWnd, 0, 0);
-  pElement->RaiseEvent(pArgs);
-  if (!pArgs->GetHandled()) pElement->OnLostMouseCapture(pArgs);
-  pArgs->Release();
+  CTKRefPtr<CTKMarkupInputElement> keep(pElement);
+  auto args = MakeArgs<CTKMarkupMouseEventArgs>(CTKMarkupInputElement::LostMouseCaptureEvent,
+                                                pElement, m_hWnd, 0, 0);
+  pElement->RaiseEvent(args.Get());
+  if (!args->GetHandled()) pElement->OnLostMouseCapture(args.Get());
   m_pCaptureElement = nullptr;
 }
 

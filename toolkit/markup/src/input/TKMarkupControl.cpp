@@ -8,7 +8,7 @@
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupControl, TKMarkupRow_Control)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupControl)

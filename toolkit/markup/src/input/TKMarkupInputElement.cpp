@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDelegate.h"
 #include "markup/TKMarkupProperties.h"
 #include "markup/TKMarkupKeyboardNavigation.h"
@@ -11,7 +11,7 @@
 #include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInputElement, TKMarkupRow_InputElement)

@@ -4,7 +4,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupKeyboardNavigation, TKMarkupRow_KeyboardNavigation)

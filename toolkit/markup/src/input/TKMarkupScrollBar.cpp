@@ -8,7 +8,7 @@
 #include "markup/TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollViewer.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupScrollBar, TKMarkupRow_ScrollBar)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupScrollBar)

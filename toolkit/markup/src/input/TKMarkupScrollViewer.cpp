@@ -9,7 +9,7 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollBar.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupScrollBarGripper, TKMarkupRow_ScrollBarGripper)

@@ -14,7 +14,7 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupToggleButton, TKMarkupRow_ToggleButton)

@@ -1,10 +1,10 @@
 // Canvas: absolute placement of children by attached properties.
 #include "markup/TKMarkupCanvas.h"
 
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPage, TKMarkupRow_Page)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupPage)

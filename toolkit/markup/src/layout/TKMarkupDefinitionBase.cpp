@@ -6,7 +6,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupGrid.h"
 #include "markup/TKMarkupGridLength.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <new>

@@ -3,7 +3,7 @@
 
 #include "markup/EnumVariantArray.h"
 #include "markup/TKMarkupDefinitionBase.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupDefinitionCollection, TKMarkupRow_DefinitionCollection)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupDefinitionCollection)

@@ -3,7 +3,7 @@
 
 #include "TKMarkupPanelLayout.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

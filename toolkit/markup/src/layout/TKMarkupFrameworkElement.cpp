@@ -3,10 +3,10 @@
 
 #include <limits.h>
 
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupFrameworkElement, TKMarkupRow_FrameworkElement)

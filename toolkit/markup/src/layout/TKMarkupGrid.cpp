@@ -5,7 +5,7 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDefinitionBase.h"
 #include "markup/TKMarkupDefinitionCollection.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

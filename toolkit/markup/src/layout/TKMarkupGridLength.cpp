@@ -3,9 +3,9 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupGridLength, TKMarkupRow_GridLength)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupGridLength)

@@ -5,7 +5,7 @@
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPanel, TKMarkupRow_Panel)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupPanel)

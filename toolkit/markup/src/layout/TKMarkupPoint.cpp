@@ -3,10 +3,10 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <limits.h>
 

@@ -2,8 +2,8 @@
 #include "markup/TKMarkupStackPanel.h"
 
 #include "TKMarkupPanelLayout.h"
-#include "markup/TKMarkupConverters.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupConverters.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

@@ -3,11 +3,11 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <stdio.h>
 #include <stdlib.h>

@@ -2,7 +2,7 @@
 #include "markup/TKMarkupUniformGrid.h"
 
 #include "TKMarkupPanelLayout.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupTransformationMatrix.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupVisual, TKMarkupRow_Visual)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupVisual)

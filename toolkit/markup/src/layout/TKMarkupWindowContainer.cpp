@@ -2,7 +2,7 @@
 #include "markup/TKMarkupWindowContainer.h"
 
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupWindowContainer, TKMarkupRow_WindowContainer)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupWindowContainer)

@@ -4,7 +4,7 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupCollection, TKMarkupRow_Collection)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupCollection)

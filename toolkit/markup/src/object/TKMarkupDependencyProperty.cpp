@@ -4,7 +4,7 @@
 
 #include "common/TKSingletonPointer.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 

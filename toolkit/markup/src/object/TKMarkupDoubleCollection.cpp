@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupDoubleCollection, TKMarkupRow_DoubleCollection)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupDoubleCollection)

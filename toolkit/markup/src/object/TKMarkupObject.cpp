@@ -11,7 +11,7 @@
 #include "markup/TKMarkupProperties.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 

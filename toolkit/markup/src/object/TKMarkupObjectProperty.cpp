@@ -6,7 +6,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupObjectProperty, TKMarkupRow_ObjectProperty)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupObjectProperty)

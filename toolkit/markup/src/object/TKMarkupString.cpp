@@ -2,7 +2,7 @@
 #include "markup/TKMarkupString.h"
 
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 

@@ -6,7 +6,7 @@
 #include "TKMarkupTypeRegistry.h"
 #include "common/TKSingletonPointer.h"
 #include "markup/TKMarkupString.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 

@@ -1,7 +1,7 @@
 // The markup type table: the vocabulary of the markup language, one
 // descriptor per markup class in a fixed order, made by static
 // initialisation before the program's entry point.
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include "markup/TKMarkupBorder.h"
 #include "markup/TKMarkupBrush.h"

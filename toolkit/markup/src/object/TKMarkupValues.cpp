@@ -2,10 +2,10 @@
 #include "markup/TKMarkupValues.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInt, TKMarkupRow_Int)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupInt)

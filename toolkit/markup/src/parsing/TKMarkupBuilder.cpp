@@ -15,7 +15,7 @@
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <string.h>
 
@@ -67,7 +67,7 @@ CTKMarkupBuilder::~CTKMarkupBuilder() {
 CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
   m_strError.Empty();
   CTKComPtr<IXMLDOMDocument> document;
-  if (pParser != nullptr) *&document = pParser->GetDocument();
+  if (pParser != nullptr) document.Attach(pParser->GetDocument());
   if (document == nullptr) {
     if (pParser != nullptr && pParser->GetErrorCode() != 0) m_strError = pParser->GetErrorText();
     return nullptr;
@@ -80,8 +80,8 @@ CTKMarkupObject* CTKMarkupBuilder::Parse(CTKMarkupParser* pParser) {
     delete m_pScriptCheck;
     m_pScriptCheck = m_nScriptMode == scriptsChecked ? new CTKMarkupScriptCheck : nullptr;
     CTKComPtr<IXMLDOMElement> rootElement;
-    document->get_documentElement(&rootElement);
-    if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement));
+    document->get_documentElement(rootElement.ReleaseAndGetAddressOf());
+    if (rootElement != nullptr) root.Assign(LoadObject(nullptr, rootElement.Get()));
     if (!MarkupDynamicCast(TKMarkupTypeRow(TKMarkupRow_UIElement), root))
       ThrowBuilderError("Root element have to be 'CTKMarkupUIElement' type");
     CTKMarkupInputElement::UpdateStylesOfTree(root);
@@ -158,12 +158,15 @@ CTKMarkupObject* CTKMarkupBuilder::CreateObjectFromTag(CTKMarkupObject* pParent,
 
 void CTKMarkupBuilder::LoadAttributes(CTKMarkupObject* pObject, IXMLDOMElement* pElement) {
   CTKComPtr<IXMLDOMNamedNodeMap> attributes;
-  if (FAILED(pElement->get_attributes(&attributes)) || attributes == nullptr) return;
+  if (FAILED(pElement->get_attributes(attributes.ReleaseAndGetAddressOf())) ||
+      attributes == nullptr)
+    return;
   long nCount = 0;
   attributes->get_length(&nCount);
   for (long i = 0; i < nCount; ++i) {
     CTKComPtr<IXMLDOMNode> attribute;
-    if (FAILED(attributes->get_item(i, &attribute)) || attribute == nullptr) continue;
+    if (FAILED(attributes->get_item(i, attribute.ReleaseAndGetAddressOf())) || attribute == nullptr)
+      continue;
     CTKBstr name;
     attribute->get_nodeName(&name);
     if (IsIgnoredAttribute(name.Text())) continue;
@@ -205,22 +208,21 @@ void CTKMarkupBuilder::LoadAttribute(CTKMarkupObject* pObject, LPCWSTR lpszName,
 
 void CTKMarkupBuilder::LoadChildren(CTKMarkupObject* pObject, IXMLDOMElement* pElement) {
   CTKComPtr<IXMLDOMNode> node;
-  pElement->get_firstChild(&node);
+  pElement->get_firstChild(node.ReleaseAndGetAddressOf());
   while (node != nullptr) {
     DOMNodeType nodeType = NODE_INVALID;
     node->get_nodeType(&nodeType);
     if (nodeType == NODE_ELEMENT) {
       CTKComPtr<IXMLDOMElement> child;
-      if (SUCCEEDED(node->QueryInterface(kIID_IXMLDOMElement, reinterpret_cast<void**>(&child))))
-        LoadChild(pObject, child);
+      if (SUCCEEDED(node->QueryInterface(kIID_IXMLDOMElement,
+                                         reinterpret_cast<void**>(child.ReleaseAndGetAddressOf()))))
+        LoadChild(pObject, child.Get());
     } else if (nodeType == NODE_TEXT || nodeType == NODE_CDATA_SECTION) {
-      LoadContent(pObject, pElement, node, nodeType == NODE_CDATA_SECTION);
+      LoadContent(pObject, pElement, node.Get(), nodeType == NODE_CDATA_SECTION);
     }
     CTKComPtr<IXMLDOMNode> next;
-    node->get_nextSibling(&next);
-    IXMLDOMNode* pNext = next;
-    if (pNext != nullptr) pNext->AddRef();
-    *&node = pNext;
+    node->get_nextSibling(next.ReleaseAndGetAddressOf());
+    node = std::move(next);
   }
 }
 

@@ -20,7 +20,8 @@ bool IsAllSpace(const CStringW& text) {
 
 bool HasSibling(IXMLDOMNode* pNode, bool bNext) {
   CTKComPtr<IXMLDOMNode> sibling;
-  HRESULT hr = bNext ? pNode->get_nextSibling(&sibling) : pNode->get_previousSibling(&sibling);
+  HRESULT hr = bNext ? pNode->get_nextSibling(sibling.ReleaseAndGetAddressOf())
+                     : pNode->get_previousSibling(sibling.ReleaseAndGetAddressOf());
   return SUCCEEDED(hr) && sibling != nullptr;
 }
 

@@ -1,5 +1,5 @@
 // Text forms of colours, numbers and lengths.
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 
 #include "TKMarkupColorNames.h"
 #include "markup/TKMarkupBuilder.h"

@@ -1,5 +1,5 @@
 // The metadata converters of enumerations and cursor names.
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupValues.h"

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "common/TKRefPtr.h"
+
 extern const IID kIID_IXMLDOMElement;
 
 /// A new DOM document set up for markup: synchronous loading, white space
@@ -28,31 +30,6 @@ IStream* CreateMarkupWideStream(const CStringW& text);
 
 /// Every byte of a stream, read from its start.
 bool ReadMarkupStream(IStream* pStream, std::vector<BYTE>* pBytes);
-
-/// Holds one COM reference, released with the holder.
-template <class T>
-class CTKComPtr {
- public:
-  CTKComPtr() : m_p(nullptr) {}
-  ~CTKComPtr() { Release(); }
-  CTKComPtr(const CTKComPtr&) = delete;
-  CTKComPtr& operator=(const CTKComPtr&) = delete;
-
-  void Release() {
-    if (m_p != nullptr) m_p->Release();
-    m_p = nullptr;
-  }
-  /// For out-parameters: the old reference is released first.
-  T** operator&() {
-    Release();
-    return &m_p;
-  }
-  T* operator->() const { return m_p; }
-  operator T*() const { return m_p; }
-
- private:
-  T* m_p;
-};
 
 /// Holds one BSTR, freed with the holder.
 class CTKBstr {

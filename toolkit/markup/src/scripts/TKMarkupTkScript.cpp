@@ -9,7 +9,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 #include "markup/TKMarkupPathGeometry.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <limits.h>
 #include <math.h>

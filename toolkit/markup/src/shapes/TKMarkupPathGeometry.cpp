@@ -2,7 +2,7 @@
 #include "markup/TKMarkupPathGeometry.h"
 
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPathGeometryFigures, TKMarkupRow_PathGeometryFigures)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupPathGeometryFigures)

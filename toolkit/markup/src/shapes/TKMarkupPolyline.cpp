@@ -6,7 +6,7 @@
 #include "markup/TKMarkupPoint.h"
 #include "markup/TKMarkupShapeGeometry.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

@@ -3,12 +3,12 @@
 #include "markup/TKMarkupShape.h"
 
 #include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <limits.h>

@@ -4,7 +4,7 @@
 
 #include "markup/TKMarkupRenderTransform.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTransform, TKMarkupRow_Transform)

@@ -5,7 +5,7 @@
 #include "markup/TKMarkupInputElement.h"
 #include "markup/TKMarkupStyle.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupResourceDictionary, TKMarkupRow_ResourceDictionary)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupResourceDictionary)

@@ -8,7 +8,7 @@
 #include "markup/TKMarkupProperties.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupSetter, TKMarkupRow_Setter)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupSetter)

@@ -2,7 +2,7 @@
 #include "markup/TKMarkupTriggerCollection.h"
 
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTriggerCollection, TKMarkupRow_TriggerCollection)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupTriggerCollection)

@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupFrameworkContentElement, TKMarkupRow_FrameworkContentElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupFrameworkContentElement)

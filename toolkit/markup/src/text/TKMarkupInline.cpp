@@ -4,13 +4,13 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupInlineUIContainer.h"
 #include "markup/TKMarkupRun.h"
 #include "markup/TKMarkupSpan.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
 #include "markup/TKMarkupValues.h"
 

@@ -3,7 +3,7 @@
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInlineUIContainer, TKMarkupRow_InlineUIContainer)

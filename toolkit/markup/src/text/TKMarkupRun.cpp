@@ -3,13 +3,14 @@
 #include "markup/TKMarkupRun.h"
 
 #include "common/TKOSVersionHelper.h"
+#include "common/TKScopedHandle.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupFont.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <string.h>
@@ -148,13 +149,14 @@ void CTKMarkupRun::PrepareDrawing(CTKMarkupDrawingContext* pDC) {
   // itself, since a GDI+ back end does not select it into its DC.
   HDC hDC = pDC->GetDC();
   if (hDC == nullptr) return;
-  HGDIOBJ hOld = SelectObject(hDC, m_pFont->GetHandle());
-  TEXTMETRICW metrics = {};
-  if (GetTextMetricsW(hDC, &metrics)) {
-    m_nDescent = metrics.tmDescent;
-    m_pMetricsFont = m_pFont;
+  {
+    CTKSelectGuard selectFont(hDC, m_pFont->GetHandle());
+    TEXTMETRICW metrics = {};
+    if (GetTextMetricsW(hDC, &metrics)) {
+      m_nDescent = metrics.tmDescent;
+      m_pMetricsFont = m_pFont;
+    }
   }
-  SelectObject(hDC, hOld);
   pDC->ReleaseDC(hDC);
 }
 

@@ -6,7 +6,7 @@
 #include "markup/TKMarkupButtonBase.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
 #include "markup/TKMarkupValues.h"
 

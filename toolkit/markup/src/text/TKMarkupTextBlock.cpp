@@ -7,14 +7,14 @@
 #include "markup/TKMarkupBrush.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupInline.h"
 #include "markup/TKMarkupRun.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupThickness.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 #include <algorithm>

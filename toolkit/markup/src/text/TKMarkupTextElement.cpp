@@ -5,11 +5,11 @@
 #include "TKMarkupTextDispatch.h"
 
 #include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupConverters.h"
+#include "TKMarkupConverters.h"
 #include "markup/TKMarkupFrameworkElement.h"
 #include "markup/TKMarkupString.h"
 #include "markup/TKMarkupType.h"
-#include "markup/TKMarkupTypeTable.h"
+#include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTextElement, TKMarkupRow_TextElement)

@@ -22,47 +22,7 @@ CTKMarkupTextSegment::CTKMarkupTextSegment(ITKMarkupTextItem* pItem, int nStart,
       m_cy(0),
       m_nDescent(0),
       m_bAfterBreak(bAfterBreak),
-      m_pItem(pItem) {
-  if (m_pItem != nullptr) m_pItem->AddRefTextItem();
-}
-
-CTKMarkupTextSegment::CTKMarkupTextSegment(const CTKMarkupTextSegment& other)
-    : m_nStart(other.m_nStart),
-      m_nEnd(other.m_nEnd),
-      m_x(other.m_x),
-      m_y(other.m_y),
-      m_xOffset(other.m_xOffset),
-      m_yOffset(other.m_yOffset),
-      m_cx(other.m_cx),
-      m_cy(other.m_cy),
-      m_nDescent(other.m_nDescent),
-      m_bAfterBreak(other.m_bAfterBreak),
-      m_pItem(other.m_pItem) {
-  if (m_pItem != nullptr) m_pItem->AddRefTextItem();
-}
-
-CTKMarkupTextSegment& CTKMarkupTextSegment::operator=(const CTKMarkupTextSegment& other) {
-  if (this == &other) return *this;
-  if (other.m_pItem != nullptr) other.m_pItem->AddRefTextItem();
-  ITKMarkupTextItem* pOld = m_pItem;
-  m_nStart = other.m_nStart;
-  m_nEnd = other.m_nEnd;
-  m_x = other.m_x;
-  m_y = other.m_y;
-  m_xOffset = other.m_xOffset;
-  m_yOffset = other.m_yOffset;
-  m_cx = other.m_cx;
-  m_cy = other.m_cy;
-  m_nDescent = other.m_nDescent;
-  m_bAfterBreak = other.m_bAfterBreak;
-  m_pItem = other.m_pItem;
-  if (pOld != nullptr) pOld->ReleaseTextItem();
-  return *this;
-}
-
-CTKMarkupTextSegment::~CTKMarkupTextSegment() {
-  if (m_pItem != nullptr) m_pItem->ReleaseTextItem();
-}
+      m_item(pItem) {}
 
 RECT CTKMarkupTextSegment::GetRect() const {
   RECT rc = {m_x + m_xOffset, m_y + m_yOffset, 0, 0};
@@ -89,11 +49,7 @@ struct CTKMarkupTextLayout::State {
   bool bLastRunning = false;
   bool bFrontRunning = false;
   // The item whose font is selected; held so that its address stays its own.
-  ITKMarkupTextItem* pPrepared = nullptr;
-
-  ~State() {
-    if (pPrepared != nullptr) pPrepared->ReleaseTextItem();
-  }
+  CTKMarkupTextItemPtr prepared;
 };
 
 CTKMarkupTextLayout::CTKMarkupTextLayout(ITKMarkupTextLayoutHost* pHost)
@@ -108,10 +64,8 @@ void CTKMarkupTextLayout::Clear() {
 }
 
 void CTKMarkupTextLayout::Prepare(ITKMarkupTextItem* pItem) {
-  if (m_pState->pPrepared == pItem) return;
-  pItem->AddRefTextItem();
-  if (m_pState->pPrepared != nullptr) m_pState->pPrepared->ReleaseTextItem();
-  m_pState->pPrepared = pItem;
+  if (m_pState->prepared == pItem) return;
+  m_pState->prepared.Assign(pItem);
   pItem->PrepareDrawing(m_pState->pDC);
 }
 
@@ -193,13 +147,12 @@ void CTKMarkupTextLayout::Format(CTKMarkupDrawingContext* pDC, ITKMarkupTextItem
 }
 
 void CTKMarkupTextLayout::AddEmptyLineSegment() {
-  ITKMarkupTextItem* pBlank = m_pHost->CreateTextItem(L" ");
-  if (pBlank == nullptr) return;
-  int nFirst = pBlank->GetFirstPosition();
-  CTKMarkupTextSegment segment(pBlank, nFirst, nFirst, FALSE);
-  pBlank->ReleaseTextItem();
+  auto blank = CTKMarkupTextItemPtr::Adopt(m_pHost->CreateTextItem(L" "));
+  if (blank == nullptr) return;
+  int nFirst = blank->GetFirstPosition();
+  CTKMarkupTextSegment segment(blank.Get(), nFirst, nFirst, FALSE);
   Measure(segment);
-  m_pState->queue.push_back(segment);
+  m_pState->queue.push_back(std::move(segment));
 }
 
 void CTKMarkupTextLayout::Flush() {
@@ -225,7 +178,7 @@ void CTKMarkupTextLayout::Flush() {
 void CTKMarkupTextLayout::PlaceQueue() {
   State& state = *m_pState;
   while (!state.queue.empty()) {
-    CTKMarkupTextSegment segment = state.queue.front();
+    CTKMarkupTextSegment segment = std::move(state.queue.front());
     state.queue.pop_front();
     bool bRunning = state.bFrontRunning;
     state.bFrontRunning = false;
@@ -389,10 +342,9 @@ void CTKMarkupTextLayout::EndLine(BOOL bWrapped) {
 
 void CTKMarkupTextLayout::TrimLine(TK_MARKUP_TEXT_LINE& line) {
   State& state = *m_pState;
-  ITKMarkupTextItem* pDots = m_pHost->CreateTextItem(L"...");
-  if (pDots == nullptr) return;
-  CTKMarkupTextSegment ellipsis(pDots, pDots->GetFirstPosition(), TK_MARKUP_TEXT_END, FALSE);
-  pDots->ReleaseTextItem();
+  auto dots = CTKMarkupTextItemPtr::Adopt(m_pHost->CreateTextItem(L"..."));
+  if (dots == nullptr) return;
+  CTKMarkupTextSegment ellipsis(dots.Get(), dots->GetFirstPosition(), TK_MARKUP_TEXT_END, FALSE);
   Measure(ellipsis);
   const int nLimit = state.nWidth - ellipsis.m_cx;
 
@@ -417,7 +369,7 @@ void CTKMarkupTextLayout::TrimLine(TK_MARKUP_TEXT_LINE& line) {
   ellipsis.m_x = x0 + segment.m_cx;
   ellipsis.m_y = m_nTextHeight;
   line.segments.erase(line.segments.begin() + static_cast<ptrdiff_t>(i) + 1, line.segments.end());
-  line.segments.push_back(ellipsis);
+  line.segments.push_back(std::move(ellipsis));
 }
 
 // Arranging -----------------------------------------------------------------------------
