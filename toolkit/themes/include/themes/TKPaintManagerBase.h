@@ -10,6 +10,7 @@
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
+class CTKMessageBarPaintManager;
 class CTKScrollBarThemeWindowsUx;
 class CTKWinThemeWrapper;
 
@@ -69,6 +70,9 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
   CTKShadowManager* GetShadowManager() override { return nullptr; }
+  virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
+  /// Puts a theme's own variant in place of the one it inherited (taken over).
+  void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -151,6 +155,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   std::unique_ptr<CTKWinThemeWrapper> m_pStatusTheme;
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
   std::unique_ptr<CTKScrollBarThemeWindowsUx> m_pScrollBarPaintManager;
+  std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
 
  private:
   struct ObserverEntry {

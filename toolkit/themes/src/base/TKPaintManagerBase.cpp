@@ -7,6 +7,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKScrollBarThemes.h"
 #include "common/TKWinThemeWrapper.h"
+#include "themes/TKMessageBarPaintManager.h"
 
 CTKPaintManagerBase::CTKPaintManagerBase()
     : m_clrMessageBarText(0),
@@ -40,12 +41,14 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_nSystemTheme(7),
       m_pStatusTheme(new CTKWinThemeWrapper(TRUE)),
       m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
-      m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx) {
+      m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
+      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)) {
   m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
 }
 
 CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
+  m_pMessageBarPaintManager.reset();
   m_pStatusTheme.reset();
   m_pButtonTheme.reset();
   NotifyDestroyed();
@@ -126,6 +129,15 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_bThemedCheckMarks) m_pButtonTheme->OpenThemeData(NULL, L"BUTTON");
 
   if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
+  if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
+}
+
+CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
+  return m_pMessageBarPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager) {
+  m_pMessageBarPaintManager.reset(pPaintManager);
 }
 
 int CTKPaintManagerBase::GetEditHeight() const {
