@@ -6,6 +6,7 @@
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
 #include "testsupport/DibSurface.h"
+#include "common/TKResourceImages.h"
 #include "themes/TKMessageBarPaintManager.h"
 
 namespace {
@@ -200,5 +201,61 @@ TEST_F(MessageBarTest, AThemeReplacesTheInheritedVariant) {
   EXPECT_EQ(static_cast<COLORREF>(m_pm.GetMessageBarPaintManager()->m_clrBack),
             ::GetSysColor(COLOR_INFOBK));
 }
+
+}  // namespace
+
+namespace {
+
+struct ResourceCase {
+  const char* pszIni;  // null: no theme text
+  int nHeight;         // 0: the caption height plus 8
+  CSize szButton;      // 0, 0: the base size
+  COLORREF clrFrame;
+};
+
+class ResourceMessageBarTest : public MessageBarTest,
+                               public ::testing::WithParamInterface<ResourceCase> {
+ protected:
+  void TearDown() override {
+    TKResourceImages()->SetHandle(NULL);
+    MessageBarTest::TearDown();
+  }
+};
+
+TEST_P(ResourceMessageBarTest, SizesComeFromTheThemeTextWhenPositive) {
+  const ResourceCase& c = GetParam();
+  if (c.pszIni != nullptr) {
+    ASSERT_TRUE(TKResourceImages()->SetHandleEx(::GetModuleHandleA(NULL), c.pszIni, NULL, FALSE));
+  } else {
+    TKResourceImages()->SetHandle(NULL);
+  }
+  ASSERT_EQ(TKResourceImages()->IsLoaded(), c.pszIni != nullptr);
+  CTKMessageBarThemeResource bar(&m_pm);
+  bar.RefreshMetrics();
+  const int nBaseHeight = ::GetSystemMetrics(SM_CYCAPTION) + 8;
+  const int nHeight = c.nHeight > 0 ? c.nHeight : nBaseHeight;
+  EXPECT_EQ(bar.GetMessageBarHeight(), nHeight);
+  EXPECT_EQ(bar.GetButtonSize(), c.szButton.cx > 0 ? c.szButton : CSize(89, nBaseHeight - 8));
+
+  // An idle button is white in the theme's frame; a hot one without theme
+  // images falls back to it too.
+  for (BOOL bHot : {FALSE, TRUE}) {
+    CDibSurface surface(30, 30, RGB(1, 1, 1));
+    bar.DrawMessageBarButton(surface.GetDC(), TK_MESSAGEBAR_BUTTON{CRect(5, 5, 25, 25), FALSE,
+                                                                   bHot, 7});
+    EXPECT_EQ(surface.GetPixel(5, 5), bHot && TKResourceImages()->IsLoaded()
+                                          ? TKColorManager()->GetColor(32)
+                                          : c.clrFrame);
+    const BOOL bImageFace = bHot && TKResourceImages()->IsLoaded();
+    EXPECT_EQ(surface.GetPixel(15, 15),
+              bImageFace ? TKColorManager()->GetColor(31) : RGB(255, 255, 255));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ResourceMessageBarTest,
+    ::testing::Values(ResourceCase{nullptr, 0, CSize(0, 0), TKColorManager()->GetColor(16)},
+                      ResourceCase{"MBZero.ini", 0, CSize(0, 0), RGB(10, 20, 30)},
+                      ResourceCase{"MBSized.ini", 40, CSize(70, 24), RGB(10, 20, 30)}));
 
 }  // namespace

@@ -67,6 +67,24 @@ class CTKMessageBarThemeOffice2010 : public CTKMessageBarPaintManager {
   CRect GetCloseButtonRect(int nRight, int nTop, int nBottom) override;
 };
 
+/// The bar of the image themes: its sizes and colours come from the theme
+/// text ("MessageBar" section), its close button from the theme images.
+class CTKMessageBarThemeResource : public CTKMessageBarPaintManager {
+ public:
+  using CTKMessageBarPaintManager::CTKMessageBarPaintManager;
+  void RefreshMetrics() override;
+  void FillMessageBar(CDC* pDC, ITKMessageBarView* pBar) override;
+  void DrawMessageBarButton(CDC* pDC, const TK_MESSAGEBAR_BUTTON& button) override;
+  CSize GetButtonSize() override;
+  int GetMessageBarHeight() override;
+
+  int m_nBarHeight = 0;
+  CSize m_szButton;
+  CTKPaintManagerColor m_clrFace;
+  CTKPaintManagerColor m_clrFrame;
+  CTKPaintManagerColorGradient m_grcMessage;
+};
+
 /// A flat bar with lines on the chosen sides and flat framed buttons.
 class CTKMessageBarThemeOffice2013 : public CTKMessageBarPaintManager {
  public:
