@@ -259,3 +259,28 @@ INSTANTIATE_TEST_SUITE_P(
                       ResourceCase{"MBSized.ini", 40, CSize(70, 24), RGB(10, 20, 30)}));
 
 }  // namespace
+
+namespace {
+
+TEST_F(MessageBarTest, ANarrowOffice2003BarShowsTheStartOfAHalfScreenGradient) {
+  const int nHalfScreen = ::GetSystemMetrics(SM_CXFULLSCREEN) / 2;
+  ASSERT_GT(nHalfScreen, 200);
+  CTKMessageBarThemeOffice2003 bar(&m_pm);
+  bar.m_grcBarFace.SetStandardValue(RGB(255, 0, 0), RGB(0, 0, 255));
+  bar.m_clrBarBorder.SetStandardValue(RGB(0, 99, 0));
+  bar.RefreshMetrics();
+  const int nWide = nHalfScreen + 100;
+  CDibSurface surface(nWide, 20, RGB(1, 1, 1));
+  CFixedBar narrow(CRect(0, 0, 40, 20), CRect(3, 3, 20, 17));
+  bar.FillMessageBar(surface.GetDC(), &narrow);
+  EXPECT_GT(GetRValue(surface.GetPixel(39, 1)), 200) << "the gradient is far from its end";
+  EXPECT_EQ(surface.GetPixel(40, 1), RGB(1, 1, 1)) << "clipped to the bar";
+  EXPECT_EQ(surface.GetPixel(3, 10), RGB(0, 99, 0));
+  EXPECT_EQ(surface.GetPixel(10, 10), TKColorManager()->GetColor(24));
+
+  CFixedBar wide(CRect(0, 0, nWide, 20), CRect(3, 3, 20, 17));
+  bar.FillMessageBar(surface.GetDC(), &wide);
+  EXPECT_GT(GetBValue(surface.GetPixel(nWide - 1, 1)), 200) << "a wide bar reaches the end";
+}
+
+}  // namespace

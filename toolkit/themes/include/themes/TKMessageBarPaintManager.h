@@ -67,6 +67,20 @@ class CTKMessageBarThemeOffice2010 : public CTKMessageBarPaintManager {
   CRect GetCloseButtonRect(int nRight, int nTop, int nBottom) override;
 };
 
+/// The bar face gradient of the Office 2003 bars across the message bar; the
+/// Office 2003 theme hands over its bar colours.
+class CTKMessageBarThemeOffice2003 : public CTKMessageBarPaintManager {
+ public:
+  using CTKMessageBarPaintManager::CTKMessageBarPaintManager;
+  void RefreshMetrics() override;
+  /// The gradient is laid out at least half a screen wide, so bars of
+  /// different widths show the same colours at the same distance.
+  void FillMessageBar(CDC* pDC, ITKMessageBarView* pBar) override;
+
+  CTKPaintManagerColorGradient m_grcBarFace;
+  CTKPaintManagerColor m_clrBarBorder;
+};
+
 /// The bar of the image themes: its sizes and colours come from the theme
 /// text ("MessageBar" section), its close button from the theme images.
 class CTKMessageBarThemeResource : public CTKMessageBarPaintManager {
