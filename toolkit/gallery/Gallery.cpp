@@ -30,6 +30,7 @@ const GalleryPage kPages[] = {
     DrawMarkupLayoutPage,
     DrawTabsPage,
     DrawCommandBarsPage,
+    DrawThemesPage,
 };
 // clang-format on
 

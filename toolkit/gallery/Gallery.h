@@ -27,3 +27,4 @@ bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
+bool DrawThemesPage(const GalleryContext& context);

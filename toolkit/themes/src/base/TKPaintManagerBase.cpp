@@ -1,0 +1,162 @@
+// CTKPaintManagerBase: construction, the owned paint managers, the observers
+// and the indexed colours.
+#include "themes/TKPaintManagerBase.h"
+
+#include "commandbars/TKCommandBar.h"
+#include "common/TKColorManager.h"
+#include "common/TKDpiHelper.h"
+#include "common/TKScrollBarThemes.h"
+#include "common/TKWinThemeWrapper.h"
+#include "themes/TKMessageBarPaintManager.h"
+
+CTKPaintManagerBase::CTKPaintManagerBase()
+    : m_clrMessageBarText(0),
+      m_rcMessageBarMargins(0, 0, 0, 0),
+      m_bBoldCheckMark(FALSE),
+      m_bShowPopupShadows(TRUE),
+      m_bStatusTextFromVisualStyle(FALSE),
+      m_bThemedCheckMarks(FALSE),
+      m_bClearTypeFonts(FALSE),
+      m_bFlatToolBar(FALSE),
+      m_bFlatMenuBar(FALSE),
+      m_nPopupTextGap(TKDpiHelper()->ScaleX(4)),
+      m_bPopupCheckFrames(FALSE),
+      m_bAnimateControls(FALSE),
+      m_bWideIconTextGap(FALSE),
+      m_bIndentPopupLabels(TRUE),
+      m_bTwoLineCaptions(TRUE),
+      m_nSplitArrowWidth(TKDpiHelper()->ScaleY(11)),
+      m_nSplitDropDownHeight((TKDpiHelper()->ScaleY(2) + 10) * 2),
+      m_nPopupSplitArrowWidth(TKDpiHelper()->ScaleX(20)),
+      m_bAutoScaleIcons(FALSE),
+      m_bFontFaceMatched(FALSE),
+      m_strFontFace("Tahoma"),
+      m_nTextHeight(0),
+      m_nControlHeight(0),
+      m_nFontHeight(0),
+      m_bUseStandardFont(TRUE),
+      m_bEmbossedDisabledText(TRUE),
+      m_nThemeId(0),
+      m_nKeyboardCuesOverride(-1),
+      m_nSystemTheme(7),
+      m_pStatusTheme(new CTKWinThemeWrapper(TRUE)),
+      m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
+      m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
+      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)) {
+  m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
+}
+
+CTKPaintManagerBase::~CTKPaintManagerBase() {
+  m_pScrollBarPaintManager.reset();
+  m_pMessageBarPaintManager.reset();
+  m_pStatusTheme.reset();
+  m_pButtonTheme.reset();
+  NotifyDestroyed();
+}
+
+void CTKPaintManagerBase::AddObserver(ITKPaintManagerEvents* pObserver) {
+  m_observers.push_back(ObserverEntry{pObserver, FALSE});
+}
+
+void CTKPaintManagerBase::RemoveObserver(ITKPaintManagerEvents* pObserver) {
+  for (size_t i = m_observers.size(); i-- > 0;) {
+    if (m_observers[i].pObserver != pObserver) continue;
+    if (m_nNotifyDepth > 0)
+      m_observers[i].bRemoved = TRUE;
+    else
+      m_observers.erase(m_observers.begin() + static_cast<ptrdiff_t>(i));
+  }
+}
+
+void CTKPaintManagerBase::NotifyDestroyed() {
+  ++m_nNotifyDepth;
+  // An observer may remove itself or another one while it is told.
+  for (size_t i = 0; i < m_observers.size(); ++i)
+    if (!m_observers[i].bRemoved) m_observers[i].pObserver->OnPaintManagerDestroyed(this);
+  if (--m_nNotifyDepth == 0) {
+    for (size_t i = m_observers.size(); i-- > 0;)
+      if (m_observers[i].bRemoved) m_observers.erase(m_observers.begin() + static_cast<ptrdiff_t>(i));
+  }
+}
+
+COLORREF CTKPaintManagerBase::GetIndexedColor(int nIndex) {
+  if (nIndex > kIndexedColorCount - 1) return static_cast<COLORREF>(nIndex);
+  if (nIndex < 0) return static_cast<COLORREF>(-1);
+  return m_arrIndexedColors[nIndex];
+}
+
+void CTKPaintManagerBase::SetIndexedColors(int nCount, const int* pIndexes,
+                                           const COLORREF* pColors) {
+  for (int i = 0; i < nCount; ++i) {
+    if (pIndexes[i] >= 0 && pIndexes[i] < kIndexedColorCount)
+      m_arrIndexedColors[pIndexes[i]].SetStandardValue(pColors[i]);
+  }
+}
+
+int CTKPaintManagerBase::GetCurrentSystemTheme() const {
+  CTKColorManager* pColors = TKColorManager();
+  if (m_nSystemTheme == 7)
+    return pColors->IsSchemeColorsDisabled() ? 0 : pColors->GetCurrentSystemTheme();
+  if (m_nSystemTheme == 6) return pColors->GetDetectedScheme();
+  return m_nSystemTheme;
+}
+
+void CTKPaintManagerBase::RefreshIndexedColors() {
+  RefreshToolkitColors(FALSE);
+  CTKColorManager* pColors = TKColorManager();
+  for (int i = 0; i < kIndexedColorCount; ++i)
+    m_arrIndexedColors[i].SetStandardValue(pColors->GetColor(i));
+}
+
+CTKScrollBarPaintManager* CTKPaintManagerBase::GetScrollBarPaintManager() {
+  return m_pScrollBarPaintManager.get();
+}
+
+void CTKPaintManagerBase::RefreshMetrics() {
+  RefreshStandardFonts();
+  RefreshIndexedColors();
+
+  CTKDpiHelper* pDpi = TKDpiHelper();
+  m_rcMessageBarMargins.SetRect(pDpi->ScaleX(3), pDpi->ScaleY(3), pDpi->ScaleX(3),
+                                pDpi->ScaleY(3));
+  m_clrMessageBarText = GetIndexedColor(23);
+  m_clrFloatingCaptionBack.SetStandardValue(GetIndexedColor(16));
+  m_clrFloatingCaptionText.SetStandardValue(GetIndexedColor(20));
+  m_grcDisabledIcons.SetStandardValue(GetIndexedColor(15), GetIndexedColor(16), 0.5f);
+
+  m_pStatusTheme->CloseThemeData();
+  m_pButtonTheme->CloseThemeData();
+  if (m_bThemedCheckMarks) m_pButtonTheme->OpenThemeData(NULL, L"BUTTON");
+
+  if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
+  if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
+}
+
+CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
+  return m_pMessageBarPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager) {
+  m_pMessageBarPaintManager.reset(pPaintManager);
+}
+
+int CTKPaintManagerBase::GetEditHeight() const {
+  return GetTextHeight() + TKDpiHelper()->ScaleY(4);
+}
+
+void CTKPaintManagerBase::SetFontHeight(int nFontHeight) {
+  m_nFontHeight = nFontHeight;
+  RefreshMetrics();
+}
+
+BOOL CTKPaintManagerBase::IsFlatCommandBar(CTKCommandBar* pBar) const {
+  if ((pBar->GetFlags() & 0x80) != 0) return TRUE;
+  const int nType = pBar->GetType();
+  if (nType == 0) return m_bFlatMenuBar;
+  if (nType == 1 || nType == 2) return m_bFlatToolBar;
+  return FALSE;
+}
+
+void CTKPaintManagerBase::FillWorkspace(CDC* pDC, CRect rc, CRect) {
+  pDC->FillSolidRect(rc, GetIndexedColor(12));
+}
