@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include "commandbars/TKCommandBarAnimation.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 #include "common/TKAccessible.h"
@@ -128,6 +129,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = FALSE);
   virtual void FillCommandBarEntry(CDC* pDC);
   virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+  /// Fades the rectangles of controls whose look changes.
+  void EnableAnimation(BOOL bEnable = TRUE) { m_animation.EnableAnimation(bEnable); }
+  /// Paints from a kept picture of the whole bar.
+  void EnableDoubleBuffer(BOOL bEnable = TRUE) { m_animation.EnableDoubleBuffer(bEnable); }
+  CTKCommandBarAnimation* GetAnimation() { return &m_animation; }
   void LockRedraw() { ++m_nLockRedraw; }
   void UnlockRedraw();
   virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
@@ -176,6 +182,12 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nFixedLength;
   int m_nMRULength;
   int m_nDefaultButtonStyle;
+  CTKCommandBarAnimation m_animation;
+
+  afx_msg void OnPaint();
+  afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnDestroy();
 
   DECLARE_MESSAGE_MAP()
 };

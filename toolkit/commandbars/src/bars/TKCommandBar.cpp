@@ -9,6 +9,10 @@
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
+  ON_WM_PAINT()
+  ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+  ON_WM_TIMER()
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -38,7 +42,8 @@ CTKCommandBar::CTKCommandBar()
       m_szControlsSpacing(0, 0),
       m_nFixedLength(0),
       m_nMRULength(0),
-      m_nDefaultButtonStyle(tkButtonAutomatic) {
+      m_nDefaultButtonStyle(tkButtonAutomatic),
+      m_animation(this) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -289,13 +294,40 @@ void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
 
 // Drawing ------------------------------------------------------------------------------------
 
-void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL /*bAnimate*/) {
+void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate) {
   if (m_nLockRedraw > 0) {
     DelayRedraw();
     return;
   }
   if (lpRect == NULL) m_dwState &= ~kStateRedrawPending;
-  if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd())) InvalidateRect(lpRect, FALSE);
+  if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd()))
+    m_animation.RedrawRect(lpRect, bAnimate);
+}
+
+void CTKCommandBar::OnPaint() {
+  CPaintDC dc(this);
+  m_animation.OnPaint(&dc, dc.m_ps.rcPaint);
+}
+
+LRESULT CTKCommandBar::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
+  CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  DrawCommandBar(pDC, rcClient);
+  return TRUE;
+}
+
+void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == CTKCommandBarAnimation::kTimerId) {
+    m_animation.OnAnimationTimer();
+    return;
+  }
+  CWnd::OnTimer(nIDEvent);
+}
+
+void CTKCommandBar::OnDestroy() {
+  m_animation.OnDestroyWindow();
+  CWnd::OnDestroy();
 }
 
 void CTKCommandBar::UnlockRedraw() {
