@@ -107,6 +107,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   // Selection and tracking -------------------------------------------------------
 
   int GetSelected() const { return m_nSelected; }
+  /// The reason given with the last selection: 0 mouse, 1 keyboard, 2
+  /// keyboard forward, 3 keyboard backward.
+  int GetSelectionReason() const { return m_nSelectionReason; }
+  /// Whether a control made hot by the mouse starts the hover timer.
+  void SetHoverSelect(BOOL bHover) { m_bHoverSelect = bHover; }
   virtual BOOL SetSelected(int nSelected, int nReason = 0);
   int GetPopuped() const { return m_nPopuped; }
   virtual BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
@@ -151,6 +156,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
+  /// The one-shot timer after which the mouse's hot control counts as hovered.
+  static constexpr UINT_PTR kTimerHover = 112223;
+  static constexpr UINT kHoverElapse = 300;
 
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
@@ -183,6 +191,7 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nMRULength;
   int m_nDefaultButtonStyle;
   CTKCommandBarAnimation m_animation;
+  BOOL m_bHoverSelect;
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);

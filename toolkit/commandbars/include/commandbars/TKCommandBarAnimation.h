@@ -14,9 +14,9 @@ class CTKCommandBar;
 class CTKCommandBarAnimation {
  public:
   /// The bar's timer that advances the fades.
-  static const UINT_PTR kTimerId = 707907;
-  static const UINT kStepElapse = 50;
-  static const int kSteps = 6;
+  static constexpr UINT_PTR kTimerId = 707907;
+  static constexpr UINT kStepElapse = 50;
+  static constexpr int kSteps = 6;
 
   /// One fading rectangle: its new and old pictures, the step (1 to 7) and
   /// the parts redrawn since without a fade, which it must not paint.

@@ -2,6 +2,7 @@
 #include "commandbars/TKCommandBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
@@ -43,7 +44,8 @@ CTKCommandBar::CTKCommandBar()
       m_nFixedLength(0),
       m_nMRULength(0),
       m_nDefaultButtonStyle(tkButtonAutomatic),
-      m_animation(this) {
+      m_animation(this),
+      m_bHoverSelect(TRUE) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -239,10 +241,14 @@ BOOL CTKCommandBar::SetSelected(int nSelected, int nReason) {
     pOld->SetSelected(0);
   }
   m_nSelected = nSelected;
+  if (nSelected == -1) {
+    TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
+    return TRUE;
+  }
   CTKControl* pNew = GetControl(nSelected);
   if (pNew == nullptr) {
     m_nSelected = -1;
-    return nSelected == -1;
+    return FALSE;
   }
   if (nReason != 0) {
     EnsureVisible(pNew);
@@ -250,6 +256,9 @@ BOOL CTKCommandBar::SetSelected(int nSelected, int nReason) {
   } else {
     pNew->SetSelected(1);
   }
+  if (m_nTracking) ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nSelected + 1);
+  if (nReason == 0 && m_bHoverSelect)
+    TKCommandBarsSystem()->SetTimer(m_hWnd, kTimerHover, kHoverElapse);
   return TRUE;
 }
 
@@ -320,6 +329,12 @@ LRESULT CTKCommandBar::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
 void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
   if (nIDEvent == CTKCommandBarAnimation::kTimerId) {
     m_animation.OnAnimationTimer();
+    return;
+  }
+  if (nIDEvent == kTimerHover) {
+    // One shot: the hot control decides what hovering does (a pop-up opens).
+    TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
+    if (CTKControl* pHot = GetControl(m_nSelected)) pHot->OnMouseHover();
     return;
   }
   CWnd::OnTimer(nIDEvent);
