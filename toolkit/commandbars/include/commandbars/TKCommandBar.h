@@ -141,7 +141,13 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CTKCommandBarAnimation* GetAnimation() { return &m_animation; }
   void LockRedraw() { ++m_nLockRedraw; }
   void UnlockRedraw();
+  /// For a visible window: the controls' command states, then a pending
+  /// redraw and layout.
   virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
+  /// Asks the bar's own map, then the owner site, for each control's state.
+  void OnUpdateCmdUI();
+  /// A bar tracked without notifications asks the frame nothing.
+  void SetNoNotifications(BOOL bNone) { m_bNoNotifications = bNone; }
 
   // What the ribbon overrides --------------------------------------------------
 
@@ -192,11 +198,13 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nDefaultButtonStyle;
   CTKCommandBarAnimation m_animation;
   BOOL m_bHoverSelect;
+  BOOL m_bNoNotifications;
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnDestroy();
+  afx_msg LRESULT OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
 };

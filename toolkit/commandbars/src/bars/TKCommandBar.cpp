@@ -2,7 +2,10 @@
 #include "commandbars/TKCommandBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsSystem.h"
+#include "TKCommandBarCmdUI.h"
+#include <afxpriv.h>
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
@@ -14,6 +17,8 @@ BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
   ON_WM_TIMER()
   ON_WM_DESTROY()
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateMessage)
+  ON_MESSAGE(WM_INITIALUPDATE, OnIdleUpdateMessage)
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -45,7 +50,8 @@ CTKCommandBar::CTKCommandBar()
       m_nMRULength(0),
       m_nDefaultButtonStyle(tkButtonAutomatic),
       m_animation(this),
-      m_bHoverSelect(TRUE) {
+      m_bHoverSelect(TRUE),
+      m_bNoNotifications(FALSE) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -376,9 +382,44 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
 }
 
 void CTKCommandBar::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+  if (GetSafeHwnd() == NULL || !::IsWindowVisible(m_hWnd)) return;
+  OnUpdateCmdUI();
   if (m_dwState & kStateRedrawPending) Redraw();
   if (m_dwState & kStateLayoutPending) {
     m_dwState &= ~kStateLayoutPending;
     OnRecalcLayout();
   }
+}
+
+LRESULT CTKCommandBar::OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam) {
+  OnIdleUpdateCmdUI(wParam, lParam);
+  return 0;
+}
+
+void CTKCommandBar::OnUpdateCmdUI() {
+  CWnd* pTarget = GetOwnerSite();
+  if (pTarget == nullptr) return;
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  BOOL bDisableIfNoHandler = pCommandBars == nullptr ||
+                             pCommandBars->GetCommandBarsOptions()->bDisableCommandIfNoHandler;
+  BOOL bNotify = !GetRootParent()->m_bNoNotifications;
+  // Hidden by the program, as unneeded or behind the expand button: the state
+  // is still kept current, so that showing them shows the right one.
+  const DWORD dwUpdatedHidden = TKHIDE_GENERIC | TKHIDE_UNNEEDED | TKHIDE_EXPAND;
+  for (int i = 0; i < GetControlCount(); ++i) {
+    CTKControl* pControl = GetControl(i);
+    if (!pControl->IsVisible(dwUpdatedHidden)) continue;
+    pControl->OnIdleUpdate();
+    if (!bNotify || (pControl->GetFlags() & TKFLAG_MANUALUPDATE)) continue;
+    CCommandBarCmdUI state(pControl);
+    if (OnCmdMsg(0, MAKELONG(static_cast<WORD>(CN_UPDATE_COMMAND_UI), WM_COMMAND + WM_REFLECT_BASE),
+                 &state, nullptr))
+      continue;
+    if (OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr)) continue;
+    if (!IsCustomizeMode())
+      state.DoUpdate(pTarget, bDisableIfNoHandler);
+    else if (pControl->GetAction() == nullptr)
+      pControl->SetEnabled(TRUE);
+  }
+  if (bNotify) UpdateDialogControls(pTarget, bDisableIfNoHandler);
 }
