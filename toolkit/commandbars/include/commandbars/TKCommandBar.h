@@ -149,6 +149,29 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// A bar tracked without notifications asks the frame nothing.
   void SetNoNotifications(BOOL bNone) { m_bNoNotifications = bNone; }
 
+  // Keys -------------------------------------------------------------------------
+
+  /// What the navigation keys ask of a bar.
+  enum {
+    kNavigateNext = 0,
+    kNavigatePrevious = 1,
+    kNavigateClose = 2,
+    kNavigateOpen = 3,
+    kNavigateEscape = 4,
+    kNavigateEnter = 5,
+    kNavigateFirst = 6,
+    kNavigateLast = 7,
+    kNavigateLeft = 8,
+    kNavigateRight = 9,
+    kNavigateSystemMenu = 10,
+  };
+  /// The navigation code of a key for this bar's direction and reading
+  /// order, -1 for a key that is no navigation key.
+  int GetKeyNavigationCode(UINT nKey) const;
+  /// Moves the selection, clicks the hot control or opens the window menu;
+  /// TRUE when the code was handled.
+  virtual BOOL ProcessKeyNavigation(int nCode);
+
   // What the ribbon overrides --------------------------------------------------
 
   virtual BOOL OnFrameAccel(UINT /*chAccel*/) { return FALSE; }
@@ -199,6 +222,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CTKCommandBarAnimation m_animation;
   BOOL m_bHoverSelect;
   BOOL m_bNoNotifications;
+
+  BOOL IsHorizontalNavigation() const;
+  BOOL SelectNavigated(int nIndex, int nReason);
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
