@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SupportPaintManager.h"
+#include "SupportSystem.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBarAnimation.h"
 #include "commandbars/TKCommandBarsSystem.h"
@@ -25,19 +26,6 @@ class CColourBar : public CTKCommandBar {
     CRect rc;
     GetClientRect(&rc);
     pDC->FillSolidRect(rc, m_color);
-  }
-};
-
-/// Records the timers instead of starting them.
-class CTimerSystem : public CTKCommandBarsSystem {
- public:
-  int m_nStarted = 0;
-  int m_nKilled = 0;
-  void SetTimer(HWND, UINT_PTR nID, UINT nElapse) override {
-    if (nID == CTKCommandBarAnimation::kTimerId && nElapse == 50) ++m_nStarted;
-  }
-  void KillTimer(HWND, UINT_PTR nID) override {
-    if (nID == CTKCommandBarAnimation::kTimerId) ++m_nKilled;
   }
 };
 
@@ -72,7 +60,7 @@ class AnimationTest : public ::testing::Test {
     m_pBar->m_color = second;
   }
 
-  CTimerSystem m_system;
+  CRecordingSystem m_system;
   CTestHostWindow m_host;
   CColourBar* m_pBar = nullptr;
   CTKCommandBarAnimation* m_pAnimation = nullptr;
@@ -96,7 +84,7 @@ TEST_F(AnimationTest, AFadeRunsFromTheOldColourToTheNewInSixSteps) {
   CRect rc(10, 5, 40, 25);
   m_pAnimation->RedrawRect(rc, TRUE);
   ASSERT_EQ(1, m_pAnimation->GetAnimationCount());
-  EXPECT_EQ(1, m_system.m_nStarted);
+  EXPECT_EQ(1, m_system.CountStarted(CTKCommandBarAnimation::kTimerId, 50));
   EXPECT_EQ(2, m_pAnimation->GetAnimation(0)->nStep) << "step 1 is drawn at once";
 
   CDibSurface surface(kWidth, kHeight, RGB(1, 2, 3));
@@ -107,14 +95,14 @@ TEST_F(AnimationTest, AFadeRunsFromTheOldColourToTheNewInSixSteps) {
     EXPECT_EQ(RGB(1, 2, 3), surface.GetPixel(5, 10)) << "only the rectangle fades";
   }
   EXPECT_EQ(0, m_pAnimation->GetAnimationCount());
-  EXPECT_EQ(1, m_system.m_nKilled);
+  EXPECT_EQ(1, m_system.CountKilled(CTKCommandBarAnimation::kTimerId));
 }
 
 TEST_F(AnimationTest, AnUnchangedLookMakesNoFadeAndNoTimer) {
   KeepPicture(RGB(0, 128, 0), RGB(0, 128, 0));
   m_pAnimation->RedrawRect(CRect(10, 5, 40, 25), TRUE);
   EXPECT_EQ(0, m_pAnimation->GetAnimationCount());
-  EXPECT_EQ(0, m_system.m_nStarted);
+  EXPECT_EQ(0, m_system.CountStarted(CTKCommandBarAnimation::kTimerId, 50));
 }
 
 TEST_F(AnimationTest, ARedrawOfALargerRectangleCancelsAFade) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SupportPaintManager.h"
+#include "SupportSystem.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControl.h"
@@ -17,15 +18,6 @@ class CHoverControl : public CTKControl {
  public:
   int m_nHovers = 0;
   void OnMouseHover() override { ++m_nHovers; }
-};
-
-/// Records the bar timers instead of starting them.
-class CTimerSystem : public CTKCommandBarsSystem {
- public:
-  std::vector<std::pair<UINT_PTR, UINT>> m_started;
-  std::vector<UINT_PTR> m_killed;
-  void SetTimer(HWND, UINT_PTR nID, UINT nElapse) override { m_started.push_back({nID, nElapse}); }
-  void KillTimer(HWND, UINT_PTR nID) override { m_killed.push_back(nID); }
 };
 
 class BarSelectionTest : public ::testing::Test {
@@ -48,15 +40,10 @@ class BarSelectionTest : public ::testing::Test {
     m_pBar->InternalRelease();
     TKSetCommandBarsSystem(nullptr);
   }
-  int HoverTimers() const {
-    int n = 0;
-    for (auto& started : m_system.m_started)
-      n += started.first == CTKCommandBar::kTimerHover && started.second == 300;
-    return n;
-  }
+  int HoverTimers() const { return m_system.CountStarted(CTKCommandBar::kTimerHover, 300); }
 
   CTestGlobalPaintManager m_paintManager;
-  CTimerSystem m_system;
+  CRecordingSystem m_system;
   CTestHostWindow m_host;
   CTKCommandBar* m_pBar = nullptr;
   CHoverControl* m_controls[3] = {};
