@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include "commandbars/TKCommandBarAnimation.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 #include "common/TKAccessible.h"
@@ -106,6 +107,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   // Selection and tracking -------------------------------------------------------
 
   int GetSelected() const { return m_nSelected; }
+  /// The reason given with the last selection: 0 mouse, 1 keyboard, 2
+  /// keyboard forward, 3 keyboard backward.
+  int GetSelectionReason() const { return m_nSelectionReason; }
+  /// Whether a control made hot by the mouse starts the hover timer.
+  void SetHoverSelect(BOOL bHover) { m_bHoverSelect = bHover; }
   virtual BOOL SetSelected(int nSelected, int nReason = 0);
   int GetPopuped() const { return m_nPopuped; }
   virtual BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
@@ -128,9 +134,43 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = FALSE);
   virtual void FillCommandBarEntry(CDC* pDC);
   virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+  /// Fades the rectangles of controls whose look changes.
+  void EnableAnimation(BOOL bEnable = TRUE) { m_animation.EnableAnimation(bEnable); }
+  /// Paints from a kept picture of the whole bar.
+  void EnableDoubleBuffer(BOOL bEnable = TRUE) { m_animation.EnableDoubleBuffer(bEnable); }
+  CTKCommandBarAnimation* GetAnimation() { return &m_animation; }
   void LockRedraw() { ++m_nLockRedraw; }
   void UnlockRedraw();
+  /// For a visible window: the controls' command states, then a pending
+  /// redraw and layout.
   virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
+  /// Asks the bar's own map, then the owner site, for each control's state.
+  void OnUpdateCmdUI();
+  /// A bar tracked without notifications asks the frame nothing.
+  void SetNoNotifications(BOOL bNone) { m_bNoNotifications = bNone; }
+
+  // Keys -------------------------------------------------------------------------
+
+  /// What the navigation keys ask of a bar.
+  enum {
+    kNavigateNext = 0,
+    kNavigatePrevious = 1,
+    kNavigateClose = 2,
+    kNavigateOpen = 3,
+    kNavigateEscape = 4,
+    kNavigateEnter = 5,
+    kNavigateFirst = 6,
+    kNavigateLast = 7,
+    kNavigateLeft = 8,
+    kNavigateRight = 9,
+    kNavigateSystemMenu = 10,
+  };
+  /// The navigation code of a key for this bar's direction and reading
+  /// order, -1 for a key that is no navigation key.
+  int GetKeyNavigationCode(UINT nKey) const;
+  /// Moves the selection, clicks the hot control or opens the window menu;
+  /// TRUE when the code was handled.
+  virtual BOOL ProcessKeyNavigation(int nCode);
 
   // What the ribbon overrides --------------------------------------------------
 
@@ -145,6 +185,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
+  /// The one-shot timer after which the mouse's hot control counts as hovered.
+  static constexpr UINT_PTR kTimerHover = 112223;
+  static constexpr UINT kHoverElapse = 300;
 
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
@@ -176,6 +219,18 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nFixedLength;
   int m_nMRULength;
   int m_nDefaultButtonStyle;
+  CTKCommandBarAnimation m_animation;
+  BOOL m_bHoverSelect;
+  BOOL m_bNoNotifications;
+
+  BOOL IsHorizontalNavigation() const;
+  BOOL SelectNavigated(int nIndex, int nReason);
+
+  afx_msg void OnPaint();
+  afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnDestroy();
+  afx_msg LRESULT OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam);
 
   DECLARE_MESSAGE_MAP()
 };

@@ -12,6 +12,7 @@
 class CTKControl;
 class CTKControlAction;
 class CTKControlActions;
+class CTKCommandBarsOptions;
 class CTKImageManager;
 
 class CTKCommandBars : public CCmdTarget {
@@ -50,10 +51,28 @@ class CTKCommandBars : public CCmdTarget {
   BOOL IsControlHidden(UINT nId) const;
   /// Records a hidden command as used.
   void SetCommandUsed(UINT nId);
-  void HideCommand(UINT nId) { m_mapHiddenCommands.SetAt(nId, TRUE); }
+  void HideCommand(UINT nId);
   BOOL IsCommandUsed(UINT nId) const;
   /// Closes every tracked pop-up.
   virtual void CloseAllPopups() {}
+
+  // Options ----------------------------------------------------------------------
+
+  CTKCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+  /// Stores or loads the options in the profile section "<profile>-Options".
+  void SaveOptionsSection(LPCTSTR pszProfileName);
+  void LoadOptionsSection(LPCTSTR pszProfileName);
+
+  // Keyboard cues ----------------------------------------------------------------
+
+  /// Whether mnemonics are underlined now.
+  BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
+  /// Whether the cues follow Alt (the system hides them until it is pressed).
+  BOOL IsKeyboardCuesManaged() const { return m_bKeyboardCuesManaged; }
+  /// Sets both flags at once, as the options' keyboard-cue mode decides.
+  void SetKeyboardCuesState(BOOL bVisible, BOOL bManaged);
+  /// Shows or hides managed cues (customise mode shows them always).
+  void ShowKeyboardCues(BOOL bShow);
 
   // Managers -------------------------------------------------------------------
 
@@ -75,6 +94,7 @@ class CTKCommandBars : public CCmdTarget {
   CTKPaintManager* m_pPaintManager;
   CTKImageManager* m_pImageManager;
   CRuntimeClass* m_pPopupBarClass;
-  CMap<UINT, UINT, BOOL, BOOL> m_mapHiddenCommands;
-  CMap<UINT, UINT, BOOL, BOOL> m_mapUsedCommands;
+  CTKCommandBarsOptions* m_pOptions;
+  BOOL m_bKeyboardCuesVisible;
+  BOOL m_bKeyboardCuesManaged;
 };

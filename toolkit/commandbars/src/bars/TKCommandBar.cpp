@@ -2,6 +2,10 @@
 #include "commandbars/TKCommandBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
+#include "commandbars/TKCommandBarsSystem.h"
+#include "TKCommandBarCmdUI.h"
+#include <afxpriv.h>
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
@@ -9,6 +13,12 @@
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
+  ON_WM_PAINT()
+  ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+  ON_WM_TIMER()
+  ON_WM_DESTROY()
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateMessage)
+  ON_MESSAGE(WM_INITIALUPDATE, OnIdleUpdateMessage)
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -38,7 +48,10 @@ CTKCommandBar::CTKCommandBar()
       m_szControlsSpacing(0, 0),
       m_nFixedLength(0),
       m_nMRULength(0),
-      m_nDefaultButtonStyle(tkButtonAutomatic) {
+      m_nDefaultButtonStyle(tkButtonAutomatic),
+      m_animation(this),
+      m_bHoverSelect(TRUE),
+      m_bNoNotifications(FALSE) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -234,10 +247,14 @@ BOOL CTKCommandBar::SetSelected(int nSelected, int nReason) {
     pOld->SetSelected(0);
   }
   m_nSelected = nSelected;
+  if (nSelected == -1) {
+    TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
+    return TRUE;
+  }
   CTKControl* pNew = GetControl(nSelected);
   if (pNew == nullptr) {
     m_nSelected = -1;
-    return nSelected == -1;
+    return FALSE;
   }
   if (nReason != 0) {
     EnsureVisible(pNew);
@@ -245,6 +262,9 @@ BOOL CTKCommandBar::SetSelected(int nSelected, int nReason) {
   } else {
     pNew->SetSelected(1);
   }
+  if (m_nTracking) ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, nSelected + 1);
+  if (nReason == 0 && m_bHoverSelect)
+    TKCommandBarsSystem()->SetTimer(m_hWnd, kTimerHover, kHoverElapse);
   return TRUE;
 }
 
@@ -289,13 +309,46 @@ void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
 
 // Drawing ------------------------------------------------------------------------------------
 
-void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL /*bAnimate*/) {
+void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate) {
   if (m_nLockRedraw > 0) {
     DelayRedraw();
     return;
   }
   if (lpRect == NULL) m_dwState &= ~kStateRedrawPending;
-  if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd())) InvalidateRect(lpRect, FALSE);
+  if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd()))
+    m_animation.RedrawRect(lpRect, bAnimate);
+}
+
+void CTKCommandBar::OnPaint() {
+  CPaintDC dc(this);
+  m_animation.OnPaint(&dc, dc.m_ps.rcPaint);
+}
+
+LRESULT CTKCommandBar::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/) {
+  CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  DrawCommandBar(pDC, rcClient);
+  return TRUE;
+}
+
+void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent == CTKCommandBarAnimation::kTimerId) {
+    m_animation.OnAnimationTimer();
+    return;
+  }
+  if (nIDEvent == kTimerHover) {
+    // One shot: the hot control decides what hovering does (a pop-up opens).
+    TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
+    if (CTKControl* pHot = GetControl(m_nSelected)) pHot->OnMouseHover();
+    return;
+  }
+  CWnd::OnTimer(nIDEvent);
+}
+
+void CTKCommandBar::OnDestroy() {
+  m_animation.OnDestroyWindow();
+  CWnd::OnDestroy();
 }
 
 void CTKCommandBar::UnlockRedraw() {
@@ -329,9 +382,44 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
 }
 
 void CTKCommandBar::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+  if (GetSafeHwnd() == NULL || !::IsWindowVisible(m_hWnd)) return;
+  OnUpdateCmdUI();
   if (m_dwState & kStateRedrawPending) Redraw();
   if (m_dwState & kStateLayoutPending) {
     m_dwState &= ~kStateLayoutPending;
     OnRecalcLayout();
   }
+}
+
+LRESULT CTKCommandBar::OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam) {
+  OnIdleUpdateCmdUI(wParam, lParam);
+  return 0;
+}
+
+void CTKCommandBar::OnUpdateCmdUI() {
+  CWnd* pTarget = GetOwnerSite();
+  if (pTarget == nullptr) return;
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  BOOL bDisableIfNoHandler = pCommandBars == nullptr ||
+                             pCommandBars->GetCommandBarsOptions()->bDisableCommandIfNoHandler;
+  BOOL bNotify = !GetRootParent()->m_bNoNotifications;
+  // Hidden by the program, as unneeded or behind the expand button: the state
+  // is still kept current, so that showing them shows the right one.
+  const DWORD dwUpdatedHidden = TKHIDE_GENERIC | TKHIDE_UNNEEDED | TKHIDE_EXPAND;
+  for (int i = 0; i < GetControlCount(); ++i) {
+    CTKControl* pControl = GetControl(i);
+    if (!pControl->IsVisible(dwUpdatedHidden)) continue;
+    pControl->OnIdleUpdate();
+    if (!bNotify || (pControl->GetFlags() & TKFLAG_MANUALUPDATE)) continue;
+    CCommandBarCmdUI state(pControl);
+    if (OnCmdMsg(0, MAKELONG(static_cast<WORD>(CN_UPDATE_COMMAND_UI), WM_COMMAND + WM_REFLECT_BASE),
+                 &state, nullptr))
+      continue;
+    if (OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr)) continue;
+    if (!IsCustomizeMode())
+      state.DoUpdate(pTarget, bDisableIfNoHandler);
+    else if (pControl->GetAction() == nullptr)
+      pControl->SetEnabled(TRUE);
+  }
+  if (bNotify) UpdateDialogControls(pTarget, bDisableIfNoHandler);
 }

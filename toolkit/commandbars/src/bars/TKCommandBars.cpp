@@ -2,7 +2,9 @@
 #include "commandbars/TKCommandBars.h"
 
 #include "commandbars/TKControl.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControlAction.h"
+#include "common/TKPropExchange.h"
 #include "common/TKImageManager.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBars, CCmdTarget)
@@ -16,9 +18,15 @@ CTKCommandBars::CTKCommandBars()
       m_pDragControl(nullptr),
       m_pPaintManager(nullptr),
       m_pImageManager(nullptr),
-      m_pPopupBarClass(nullptr) {
+      m_pPopupBarClass(nullptr),
+      m_pOptions(nullptr),
+      m_bKeyboardCuesVisible(TRUE),
+      m_bKeyboardCuesManaged(FALSE) {
   EnableAutomation();
+  m_pOptions = new CTKCommandBarsOptions();
+  m_pOptions->m_pCommandBars = this;
   m_pActions = new CTKControlActions(this);
+  m_pOptions->ShowKeyboardCues(2);
 }
 
 CTKCommandBars::~CTKCommandBars() {
@@ -26,6 +34,7 @@ CTKCommandBars::~CTKCommandBars() {
   m_pActions->InternalRelease();
   SetPaintManager(nullptr);
   SetImageManager(nullptr);
+  m_pOptions->InternalRelease();
 }
 
 void CTKCommandBars::EnableActions(BOOL bEnable) { m_bEnableActions = bEnable; }
@@ -40,8 +49,10 @@ CTKControlAction* CTKCommandBars::CreateAction(int nId) {
 }
 
 void CTKCommandBars::SetCustomizeMode(BOOL bMode) {
+  m_pOptions->bDirty = TRUE;
   m_bCustomizeMode = bMode;
   SetDragControl(nullptr);
+  ShowKeyboardCues(bMode);
 }
 
 void CTKCommandBars::SetDragControl(CTKControl* pControl) {
@@ -60,16 +71,51 @@ void CTKCommandBars::SetDragControl(CTKControl* pControl) {
 
 BOOL CTKCommandBars::IsControlHidden(UINT nId) const {
   BOOL bValue;
-  return m_mapHiddenCommands.Lookup(nId, bValue) && !m_mapUsedCommands.Lookup(nId, bValue);
+  return m_pOptions->m_mapHiddenCommands.Lookup(nId, bValue) &&
+         !m_pOptions->m_mapUsedCommands.Lookup(nId, bValue);
 }
 
+void CTKCommandBars::HideCommand(UINT nId) { m_pOptions->m_mapHiddenCommands.SetAt(nId, TRUE); }
+
 void CTKCommandBars::SetCommandUsed(UINT nId) {
-  if (IsControlHidden(nId)) m_mapUsedCommands.SetAt(nId, TRUE);
+  if (!IsControlHidden(nId)) return;
+  m_pOptions->m_mapUsedCommands.SetAt(nId, TRUE);
+  m_pOptions->bDirty = TRUE;
 }
 
 BOOL CTKCommandBars::IsCommandUsed(UINT nId) const {
   BOOL bValue;
-  return m_mapUsedCommands.Lookup(nId, bValue);
+  return m_pOptions->m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+namespace {
+CString OptionsSectionName(LPCTSTR pszProfileName) {
+  // Formatted into a growing string: a profile name of any length fits.
+  CString strSection;
+  strSection.Format("%s-Options", pszProfileName != nullptr ? pszProfileName : "");
+  return strSection;
+}
+}  // namespace
+
+void CTKCommandBars::SaveOptionsSection(LPCTSTR pszProfileName) {
+  CTKPropExchangeSection px(FALSE, OptionsSectionName(pszProfileName));
+  m_pOptions->ExchangeProperties(px, FALSE);
+}
+
+void CTKCommandBars::LoadOptionsSection(LPCTSTR pszProfileName) {
+  CTKPropExchangeSection px(TRUE, OptionsSectionName(pszProfileName));
+  m_pOptions->ExchangeProperties(px, FALSE);
+}
+
+void CTKCommandBars::SetKeyboardCuesState(BOOL bVisible, BOOL bManaged) {
+  m_bKeyboardCuesVisible = bVisible;
+  m_bKeyboardCuesManaged = bManaged;
+}
+
+void CTKCommandBars::ShowKeyboardCues(BOOL bShow) {
+  if (m_bCustomizeMode) bShow = TRUE;
+  if (!m_bKeyboardCuesManaged || m_bKeyboardCuesVisible == bShow) return;
+  m_bKeyboardCuesVisible = bShow;
 }
 
 CTKPaintManager* CTKCommandBars::GetPaintManager() const {

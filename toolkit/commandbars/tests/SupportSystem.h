@@ -1,0 +1,23 @@
+// A system for the command bars that records the timers instead of starting
+// them, and the beeps instead of sounding them.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "commandbars/TKCommandBarsSystem.h"
+
+class CRecordingSystem : public CTKCommandBarsSystem {
+ public:
+  /// (id, elapse) of each timer started, oldest first.
+  std::vector<std::pair<UINT_PTR, UINT>> m_started;
+  std::vector<UINT_PTR> m_killed;
+  int m_nBeeps = 0;
+
+  void SetTimer(HWND hWnd, UINT_PTR nID, UINT nElapse) override;
+  void KillTimer(HWND hWnd, UINT_PTR nID) override;
+  void MessageBeep(UINT nType) override;
+  /// How many times timer `nID` was started with `nElapse`.
+  int CountStarted(UINT_PTR nID, UINT nElapse) const;
+  int CountKilled(UINT_PTR nID) const;
+};
