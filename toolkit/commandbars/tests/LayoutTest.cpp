@@ -13,8 +13,10 @@
 namespace {
 
 const CRect kBorders(2, 2, 2, 2);
-const int kButton = CTestPaintManager::kIconButton.cx;
-const int kSeparator = CTestPaintManager::kSeparator.cx;
+// References, read when a test runs: the sizes are globals of another file,
+// and the order in which two files' globals are made is not fixed.
+const int& kButton = CTestPaintManager::kIconButton.cx;
+const int& kSeparator = CTestPaintManager::kSeparator.cx;
 
 class LayoutTest : public ::testing::Test {
  protected:
@@ -43,12 +45,12 @@ class LayoutTest : public ::testing::Test {
   DWORD m_dwMode = 0;
 };
 
-/// Ten buttons: groups of four, three and three.
-const int kEightButtons = 8 * kButton + 2 * kSeparator + kBorders.left + kBorders.right;
+/// The length of eight buttons in groups of four, three and one.
+int EightButtons() { return 8 * kButton + 2 * kSeparator + kBorders.left + kBorders.right; }
 
 TEST_F(LayoutTest, ARowBreaksAtTheGroupOfTheFirstButtonThatDoesNotFit) {
   AddButtons(10, {4, 7});
-  const CSize sz = Layout(kEightButtons + 5, TKLM_HORZDOCK);
+  const CSize sz = Layout(EightButtons() + 5, TKLM_HORZDOCK);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(Control(i)->GetWrap(), i == 7) << i;
   EXPECT_EQ(Control(7)->GetRect().left, kBorders.left);
   // A row that begins a group keeps a separator's height from the one above.
@@ -68,7 +70,7 @@ TEST_F(LayoutTest, AGroupThatFitsIsNotBroken) {
 
 TEST_F(LayoutTest, HideModeKeepsOneRowAndHidesWhatDoesNotFit) {
   AddButtons(10, {4, 7});
-  const CSize sz = Layout(kEightButtons + 5, TKLM_HORZDOCK | TKLM_HIDEWRAP);
+  const CSize sz = Layout(EightButtons() + 5, TKLM_HORZDOCK | TKLM_HIDEWRAP);
   for (int i = 0; i < 10; ++i) {
     EXPECT_FALSE(Control(i)->GetWrap()) << i;
     EXPECT_EQ(Control(i)->GetHideFlags(), i >= 8 ? static_cast<DWORD>(TKHIDE_WRAP) : 0u) << i;
