@@ -6,6 +6,7 @@
 #include "commandbars/TKControl.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKMenuSoundPlayer.h"
+#include "common/TKRefPtr.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void CTKControl::OnExecute() {
   }
 
   // A handler may remove the control from its bar; it lives until the run ends.
-  InternalAddRef();
+  CTKRefPtr<CTKControl, CTKInternalRefTraits> keepAlive(this);
   if (m_bCloseSubMenuOnClick) ClosePopups(pRootBar, pCommandBars);
   if (m_nId != 0) {
     NMTKCONTROL record;
@@ -55,7 +56,6 @@ void CTKControl::OnExecute() {
       RedrawParent();
     }
   }
-  InternalRelease();
 }
 
 LRESULT CTKControl::NotifySite(UINT nCode) {

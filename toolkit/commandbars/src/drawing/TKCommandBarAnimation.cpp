@@ -22,11 +22,10 @@ CRect ClientRect(CTKCommandBar* pBar) {
 CTKScopedBitmap CopyToDib(CDC* pSrcDC, const CRect& rc, LPBYTE* ppBits) {
   CTKScopedBitmap bmp(Create32BitDIBSection(pSrcDC->GetSafeHdc(), rc.Width(), rc.Height(), ppBits));
   if (!bmp) return bmp;
-  CDC dc;
-  dc.CreateCompatibleDC(pSrcDC);
-  HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), bmp.Get());
-  dc.BitBlt(0, 0, rc.Width(), rc.Height(), pSrcDC, rc.left, rc.top, SRCCOPY);
-  ::SelectObject(dc.GetSafeHdc(), hOld);
+  {
+    CTKCompatibleDC dc(pSrcDC, bmp.Get());
+    dc.BitBlt(0, 0, rc.Width(), rc.Height(), pSrcDC, rc.left, rc.top, SRCCOPY);
+  }
   ::GdiFlush();
   return bmp;
 }
@@ -67,36 +66,34 @@ void CTKCommandBarAnimation::RedrawRect(LPCRECT lpRect, BOOL bAnimate) {
   CRect rc(lpRect);
   CRect rcClient = ClientRect(m_pBar);
   CClientDC dcClient(m_pBar);
-  CDC dcDraw;
-  dcDraw.CreateCompatibleDC(&dcClient);
   CBitmap bmpDraw;
   bmpDraw.CreateCompatibleBitmap(&dcClient, rcClient.Width(), rcClient.Height());
-  CBitmap* pOldDraw = dcDraw.SelectObject(&bmpDraw);
+  CTKCompatibleDC dcDraw(&dcClient, &bmpDraw);
   dcDraw.IntersectClipRect(rc);
   m_pBar->DrawCommandBar(&dcDraw, rc);
   dcDraw.SelectClipRgn(NULL);
 
-  CDC dcPicture;
-  dcPicture.CreateCompatibleDC(&dcClient);
-  CBitmap* pOldPicture = dcPicture.SelectObject(&m_bmpPicture);
   if (bAnimate) {
     std::unique_ptr<CAnimateInfo> pInfo(new CAnimateInfo);
     pInfo->rc = rc;
-    pInfo->bmpNew = CopyToDib(&dcDraw, rc, &pInfo->pBitsNew);
-    pInfo->bmpOld = CopyToDib(&dcPicture, rc, &pInfo->pBitsOld);
-    dcPicture.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcDraw, rc.left, rc.top, SRCCOPY);
-    size_t cb = static_cast<size_t>(rc.Width()) * rc.Height() * 4;
-    BOOL bChanged = !pInfo->bmpNew || !pInfo->bmpOld ||
-                    memcmp(pInfo->pBitsNew, pInfo->pBitsOld, cb) != 0;
-    dcPicture.SelectObject(pOldPicture);
+    BOOL bChanged;
+    {
+      // The picture leaves its DC before a fade step draws from it again.
+      CTKCompatibleDC dcPicture(&dcClient, &m_bmpPicture);
+      pInfo->bmpNew = CopyToDib(&dcDraw, rc, &pInfo->pBitsNew);
+      pInfo->bmpOld = CopyToDib(&dcPicture, rc, &pInfo->pBitsOld);
+      dcPicture.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcDraw, rc.left, rc.top, SRCCOPY);
+      size_t cb = static_cast<size_t>(rc.Width()) * rc.Height() * 4;
+      bChanged = !pInfo->bmpNew || !pInfo->bmpOld ||
+                 memcmp(pInfo->pBitsNew, pInfo->pBitsOld, cb) != 0;
+    }
     if (bChanged) AddAnimation(std::move(pInfo), &dcClient);
   } else {
     RemoveAnimations(rc, TRUE);
+    CTKCompatibleDC dcPicture(&dcClient, &m_bmpPicture);
     dcPicture.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcDraw, rc.left, rc.top, SRCCOPY);
     dcClient.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcDraw, rc.left, rc.top, SRCCOPY);
-    dcPicture.SelectObject(pOldPicture);
   }
-  dcDraw.SelectObject(pOldDraw);
 }
 
 void CTKCommandBarAnimation::AddAnimation(std::unique_ptr<CAnimateInfo> pInfo, CDC* pDC) {
@@ -132,11 +129,8 @@ void CTKCommandBarAnimation::DrawStep(CDC* pDC, CAnimateInfo* pInfo) {
   const CRect& rc = pInfo->rc;
   if (pInfo->nStep >= kSteps) {
     if (HasPicture()) {
-      CDC dcPicture;
-      dcPicture.CreateCompatibleDC(pDC);
-      CBitmap* pOld = dcPicture.SelectObject(&m_bmpPicture);
+      CTKCompatibleDC dcPicture(pDC, &m_bmpPicture);
       pDC->BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcPicture, rc.left, rc.top, SRCCOPY);
-      dcPicture.SelectObject(pOld);
     }
   } else if (pInfo->bmpNew && pInfo->bmpOld) {
     LPBYTE pBits = nullptr;
@@ -144,11 +138,8 @@ void CTKCommandBarAnimation::DrawStep(CDC* pDC, CAnimateInfo* pInfo) {
     if (bmpStep) {
       BlendPixels(pInfo->pBitsNew, pInfo->pBitsOld, pBits,
                   static_cast<size_t>(rc.Width()) * rc.Height() * 4, pInfo->nStep);
-      CDC dcStep;
-      dcStep.CreateCompatibleDC(pDC);
-      HGDIOBJ hOld = ::SelectObject(dcStep.GetSafeHdc(), bmpStep.Get());
+      CTKCompatibleDC dcStep(pDC, bmpStep.Get());
       pDC->BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &dcStep, 0, 0, SRCCOPY);
-      ::SelectObject(dcStep.GetSafeHdc(), hOld);
     }
   }
   ++pInfo->nStep;
@@ -197,25 +188,21 @@ void CTKCommandBarAnimation::OnPaint(CDC* pDC, CRect rcPaint) {
     m_pBar->DrawCommandBar(&dcBuffer, rcPaint);
     RemoveAll();
   } else {
-    CDC dcPicture;
-    dcPicture.CreateCompatibleDC(pDC);
     if (m_bFullRepaint || !HasPicture()) {
       if (!HasPicture()) {
         m_bmpPicture.CreateCompatibleBitmap(pDC, rcClient.Width(), rcClient.Height());
         rcPaint = rcClient;
       }
-      CBitmap* pOld = dcPicture.SelectObject(&m_bmpPicture);
+      CTKCompatibleDC dcPicture(pDC, &m_bmpPicture);
       dcPicture.IntersectClipRect(rcPaint);
       m_pBar->DrawCommandBar(&dcPicture, rcPaint);
       dcPicture.SelectClipRgn(NULL);
       pDC->BitBlt(rcPaint.left, rcPaint.top, rcPaint.Width(), rcPaint.Height(), &dcPicture,
                   rcPaint.left, rcPaint.top, SRCCOPY);
-      dcPicture.SelectObject(pOld);
       RemoveAll();
     } else {
-      CBitmap* pOld = dcPicture.SelectObject(&m_bmpPicture);
+      CTKCompatibleDC dcPicture(pDC, &m_bmpPicture);
       pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcPicture, 0, 0, SRCCOPY);
-      dcPicture.SelectObject(pOld);
     }
   }
   m_bFullRepaint = FALSE;
