@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKSliderPaintManager.h"
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
@@ -65,7 +66,6 @@ class CTKPaintManagerBase : public CTKPaintManager {
 
   CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override { return nullptr; }
-  CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
@@ -73,6 +73,14 @@ class CTKPaintManagerBase : public CTKPaintManager {
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
+
+  // Progress bars, sliders and scroll bars: a theme puts its own variant in
+  // place of the one it inherited (taken over).
+  CTKProgressPaintManager* GetProgressPaintManager() override;
+  CTKSliderPaintManager* GetSliderPaintManager() override;
+  void SetProgressPaintManager(CTKProgressPaintManager* pPaintManager);
+  void SetSliderPaintManager(CTKSliderPaintManager* pPaintManager);
+  void SetScrollBarPaintManager(CTKScrollBarPaintManager* pPaintManager);
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -154,8 +162,10 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKPaintManagerColor m_arrIndexedColors[kIndexedColorCount];
   std::unique_ptr<CTKWinThemeWrapper> m_pStatusTheme;
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
-  std::unique_ptr<CTKScrollBarThemeWindowsUx> m_pScrollBarPaintManager;
+  std::unique_ptr<CTKScrollBarPaintManager> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
+  std::unique_ptr<CTKProgressPaintManager> m_pProgressPaintManager;
+  std::unique_ptr<CTKSliderPaintManager> m_pSliderPaintManager;
 
  private:
   struct ObserverEntry {
