@@ -110,14 +110,19 @@ void DrawSliderRows(CGalleryCanvas& canvas, CTestThemePaintManager& pm, int y) {
     const char* name;
     std::unique_ptr<CTKSliderPaintManager> paintManager;
     int nKind;
+    COLORREF clrBack;  ///< what the slider stands on
   };
+  // The flat sliders' default colours are meant for a dark bar.
+  const COLORREF kLight = RGB(255, 255, 255), kDark = RGB(90, 90, 90);
   std::vector<Variant> variants;
-  variants.push_back({"Office 2007 System", std::make_unique<CTKSliderThemeOffice2007System>(&pm), 0});
-  variants.push_back({"Resource", std::make_unique<CTKSliderResourceTheme>(&pm), 0});
-  variants.push_back({"Office 2013", std::make_unique<CTKSliderThemeOffice2013>(&pm), 0});
-  variants.push_back({"Office 2013, kind 7", std::make_unique<CTKSliderThemeOffice2013>(&pm), 7});
   variants.push_back(
-      {"Visual Studio 2015", std::make_unique<CTKSliderThemeVisualStudio2015>(&pm), 0});
+      {"Office 2007 System", std::make_unique<CTKSliderThemeOffice2007System>(&pm), 0, kLight});
+  variants.push_back({"Resource", std::make_unique<CTKSliderResourceTheme>(&pm), 0, kLight});
+  variants.push_back({"Office 2013", std::make_unique<CTKSliderThemeOffice2013>(&pm), 0, kDark});
+  variants.push_back(
+      {"Office 2013, kind 7", std::make_unique<CTKSliderThemeOffice2013>(&pm), 7, kLight});
+  variants.push_back(
+      {"Visual Studio 2015", std::make_unique<CTKSliderThemeVisualStudio2015>(&pm), 0, kDark});
   int x = kLeft;
   for (const SliderState& state : kSliderStates) {
     canvas.Label(x, y, state.label);
@@ -130,8 +135,9 @@ void DrawSliderRows(CGalleryCanvas& canvas, CTestThemePaintManager& pm, int y) {
     x = kLeft;
     for (const SliderState& state : kSliderStates) {
       const int cy = variant.paintManager->m_cyHScroll;
-      CGallerySlider slider(variant.paintManager.get(), CRect(x, y, x + 120, y + cy), 40,
-                            state.bEnabled, variant.nKind);
+      const CRect rc(x, y, x + 120, y + cy);
+      canvas.GetDC()->FillSolidRect(rc, variant.clrBack);
+      CGallerySlider slider(variant.paintManager.get(), rc, 40, state.bEnabled, variant.nKind);
       slider.SetPart(state.nPart, state.bPressed);
       if (state.bTicks) slider.SetTicks({0, 25, 50, 75, 100});
       variant.paintManager->DrawScrollBar(canvas.GetDC(), &slider);

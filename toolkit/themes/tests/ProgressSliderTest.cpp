@@ -83,7 +83,7 @@ class ProgressSliderTest : public ::testing::Test {
   CTestThemePaintManager m_pm;
 };
 
-TEST_F(ProgressSliderTest, TheBaseOwnsAProgressASliderAndAVisualStylesScrollBar) {
+TEST_F(ProgressSliderTest, TheBaseOwnsAProgressASliderAVisualStylesScrollBarAndAShadowManager) {
   CTKProgressPaintManager* pProgress = m_pm.GetProgressPaintManager();
   ASSERT_NE(pProgress, nullptr);
   EXPECT_EQ(pProgress->m_cyProgress, 16);
@@ -96,6 +96,11 @@ TEST_F(ProgressSliderTest, TheBaseOwnsAProgressASliderAndAVisualStylesScrollBar)
   EXPECT_EQ(pSlider->m_cxHScroll, 32);
   EXPECT_EQ(pSlider->m_cyHScroll, 32);
   EXPECT_EQ(pSlider->m_nThumbSize, 22);
+
+  ASSERT_NE(m_pm.GetShadowManager(), nullptr);
+  m_pm.GetShadowManager()->SetShadowColor(RGB(1, 2, 3));
+  m_pm.RefreshMetrics();
+  EXPECT_EQ(m_pm.GetShadowManager()->GetShadowColor(), 0u);
 
   m_pm.SetProgressPaintManager(new CTKProgressResourceTheme(&m_pm));
   EXPECT_EQ(m_pm.GetProgressPaintManager()->m_cyProgress, 24);

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKShadowManager.h"
 #include "commandbars/TKSliderPaintManager.h"
+#include "common/TKRefPtr.h"
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
@@ -69,7 +71,6 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
-  CTKShadowManager* GetShadowManager() override { return nullptr; }
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
@@ -81,6 +82,8 @@ class CTKPaintManagerBase : public CTKPaintManager {
   void SetProgressPaintManager(CTKProgressPaintManager* pPaintManager);
   void SetSliderPaintManager(CTKSliderPaintManager* pPaintManager);
   void SetScrollBarPaintManager(CTKScrollBarPaintManager* pPaintManager);
+  /// Made last by the constructor; its colour goes back to black on every refresh.
+  CTKShadowManager* GetShadowManager() override { return m_pShadowManager.Get(); }
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -166,6 +169,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
   std::unique_ptr<CTKProgressPaintManager> m_pProgressPaintManager;
   std::unique_ptr<CTKSliderPaintManager> m_pSliderPaintManager;
+  CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> m_pShadowManager;
 
  private:
   struct ObserverEntry {

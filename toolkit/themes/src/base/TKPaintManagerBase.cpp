@@ -45,7 +45,9 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
       m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
       m_pProgressPaintManager(new CTKProgressPaintManager(this)),
-      m_pSliderPaintManager(new CTKSliderThemeOffice2007System(this)) {
+      m_pSliderPaintManager(new CTKSliderThemeOffice2007System(this)),
+      m_pShadowManager(CTKRefPtr<CTKShadowManager, CTKInternalRefTraits>::Adopt(
+          new CTKShadowManager)) {
   m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
 }
 
@@ -54,6 +56,8 @@ CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pMessageBarPaintManager.reset();
   m_pProgressPaintManager.reset();
   m_pSliderPaintManager.reset();
+  // Open shadows keep the manager alive until they go.
+  m_pShadowManager.Reset();
   m_pStatusTheme.reset();
   m_pButtonTheme.reset();
   NotifyDestroyed();
@@ -119,6 +123,7 @@ CTKScrollBarPaintManager* CTKPaintManagerBase::GetScrollBarPaintManager() {
 
 void CTKPaintManagerBase::RefreshMetrics() {
   RefreshStandardFonts();
+  m_pShadowManager->SetShadowColor(0);
   RefreshIndexedColors();
 
   CTKDpiHelper* pDpi = TKDpiHelper();
