@@ -6,9 +6,9 @@
 
 #include "Gallery.h"
 #include "GalleryCanvas.h"
+#include "GalleryScrollBar.h"
 #include "SupportThemePaintManager.h"
 #include "commandbars/TKProgressBase.h"
-#include "common/TKScrollBase.h"
 #include "themes/TKProgressThemes.h"
 #include "themes/TKSliderThemes.h"
 
@@ -23,46 +23,6 @@ class CGalleryProgress : public CTKProgressBase {
 
  private:
   CRect m_rc;
-};
-
-/// A horizontal slider put into a state by hand.
-class CGallerySlider : public CTKScrollBase {
- public:
-  CGallerySlider(CTKScrollBarPaintManager* pPaintManager, const CRect& rc, int nPos, BOOL bEnabled,
-                 int nKind)
-      : m_pPaintManager(pPaintManager), m_rc(rc), m_bEnabled(bEnabled) {
-    m_layout.bVertical = FALSE;
-    m_si.cbSize = sizeof(m_si);
-    m_si.nMax = 100;
-    m_si.nPos = nPos;
-    m_nStyle = nKind;
-    UpdateScrollBarInfo();
-  }
-  ~CGallerySlider() override { m_pTrack = NULL; }
-
-  void SetPart(int nPart, BOOL bPressed) {
-    m_layout.nHitPart = nPart;
-    m_track = TK_SCROLLBAR_TRACKINFO();
-    m_track.bOverPart = TRUE;
-    m_track.bDraggingThumb = nPart == TKSB_HT_THUMB;
-    m_track.pLayout = &m_layout;
-    m_pTrack = bPressed ? &m_track : NULL;
-  }
-
-  CWnd* GetParentWindow() const override { return NULL; }
-  BOOL IsScrollBarEnabled() const override { return m_bEnabled; }
-  CTKScrollBarPaintManager* GetScrollBarPaintManager() const override { return m_pPaintManager; }
-  void GetScrollBarRect(CRect& rc) override { rc = m_rc; }
-  void GetScrollInfo(SCROLLINFO* pInfo) override { *pInfo = m_si; }
-  void RedrawScrollBar() override {}
-  void DoScroll(int, int) override {}
-
- private:
-  CTKScrollBarPaintManager* m_pPaintManager;
-  CRect m_rc;
-  BOOL m_bEnabled;
-  SCROLLINFO m_si = {};
-  TK_SCROLLBAR_TRACKINFO m_track = {};
 };
 
 struct SliderState {
@@ -137,7 +97,8 @@ void DrawSliderRows(CGalleryCanvas& canvas, CTestThemePaintManager& pm, int y) {
       const int cy = variant.paintManager->m_cyHScroll;
       const CRect rc(x, y, x + 120, y + cy);
       canvas.GetDC()->FillSolidRect(rc, variant.clrBack);
-      CGallerySlider slider(variant.paintManager.get(), rc, 40, state.bEnabled, variant.nKind);
+      CGalleryScrollBar slider(variant.paintManager.get(), rc, FALSE, 100, 0, 40, variant.nKind,
+                               state.bEnabled);
       slider.SetPart(state.nPart, state.bPressed);
       if (state.bTicks) slider.SetTicks({0, 25, 50, 75, 100});
       variant.paintManager->DrawScrollBar(canvas.GetDC(), &slider);
