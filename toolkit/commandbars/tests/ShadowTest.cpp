@@ -71,13 +71,14 @@ TEST(ShadowRamp, TheRightStripFadesOutwardsBelowItsTopCorner) {
   EXPECT_EQ(Alpha(Fill(cx, cy, M::kShadowRight, M::kOptionAlways), cx, 0, 0), 60);
 }
 
-TEST(ShadowRamp, TheCornerPixelAndTheColourScaledByTheRamp) {
+TEST(ShadowRamp, TheCornerPixelAndTheColourScaledByTheRampButNeverAboveItsAlpha) {
   EXPECT_EQ(Fill(1, 1, M::kShadowCorner, 0)[0], 120u << 24);
   EXPECT_EQ(Fill(1, 1, M::kShadowCorner, M::kOptionAlways)[0], 60u << 24);
   const std::vector<DWORD> bits = Fill(20, 4, M::kShadowBelow, 0, RGB(100, 50, 201));
-  EXPECT_EQ(bits[3 * 20 + 10], (120u << 24) | (100u << 16) | (50u << 8) | 201u);
-  // A quarter, each channel truncated.
-  EXPECT_EQ(bits[0 * 20 + 10], (30u << 24) | (25u << 16) | (12u << 8) | 50u);
+  // Blue would be 201 under an alpha of 120: the blend would overflow.
+  EXPECT_EQ(bits[3 * 20 + 10], (120u << 24) | (100u << 16) | (50u << 8) | 120u);
+  // A quarter, each channel truncated: 25, 12 and 50, held to the alpha of 30.
+  EXPECT_EQ(bits[0 * 20 + 10], (30u << 24) | (25u << 16) | (12u << 8) | 30u);
 }
 
 // The windows -------------------------------------------------------------------------

@@ -96,6 +96,9 @@ class CTKShadowManager : public CCmdTarget {
   BOOL m_bUseSaveBits;
   const CShadowList& GetShadows() const { return m_shadows; }
 
+  /// Where a shadow of `nKind` lies beside an owner at `rcOwner`, for strips
+  /// `nThickness` deep.
+  static CRect CalcShadowRect(int nKind, const CRect& rcOwner, int nThickness);
   /// The premultiplied pixels of a shadow of `nKind`, cx x cy, rows bottom up
   /// (row 0 is the bottom scan line), for the options and the colour.
   static void FillAlphaShadow(DWORD* pBits, int cx, int cy, int nKind, DWORD dwOptions,

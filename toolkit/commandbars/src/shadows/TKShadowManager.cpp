@@ -26,6 +26,18 @@ CTKShadowManager::~CTKShadowManager() {
   ASSERT(m_shadows.IsEmpty());
 }
 
+CRect CTKShadowManager::CalcShadowRect(int nKind, const CRect& rcOwner, int nThickness) {
+  const int t = nThickness;
+  switch (nKind) {
+    case kShadowBelow:
+      return CRect(rcOwner.left + t, rcOwner.bottom, rcOwner.right + t, rcOwner.bottom + t);
+    case kShadowRight:
+      return CRect(rcOwner.right, rcOwner.top + t, rcOwner.right + t, rcOwner.bottom);
+  }
+  // The inner bottom-right pixel of the owner.
+  return CRect(rcOwner.right - 1, rcOwner.bottom - 1, rcOwner.right, rcOwner.bottom);
+}
+
 void CTKShadowManager::SetShadow(CWnd* pPopup, const CRect& rcExclude, BOOL bGroup) {
   if ((m_dwOptions & kOptionAlways) == 0 &&
       (!m_bAlphaShadow || !TKCommandBarsSystem()->IsDropShadowEnabled()))

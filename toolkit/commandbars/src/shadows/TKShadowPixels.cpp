@@ -11,14 +11,18 @@ class CShadowPixels {
   CShadowPixels(DWORD* pBits, int cx, int cy, COLORREF clr)
       : m_pBits(pBits), m_cx(cx), m_cy(cy), m_clr(clr) {}
 
-  /// Alpha on top of the colour scaled by `dFactor`, each channel truncated.
+  /// Alpha on top of the colour scaled by `dFactor`, each channel truncated
+  /// and held to the alpha: a premultiplied channel above its alpha would
+  /// overflow the blend, and a bright tint would come out in another colour.
   void Set(int x, int nRow, int nAlpha, double dFactor) {
     if (x < 0 || x >= m_cx || nRow < 0 || nRow >= m_cy) return;
-    const DWORD dwRed = static_cast<DWORD>(static_cast<int>(GetRValue(m_clr) * dFactor));
-    const DWORD dwGreen = static_cast<DWORD>(static_cast<int>(GetGValue(m_clr) * dFactor));
-    const DWORD dwBlue = static_cast<DWORD>(static_cast<int>(GetBValue(m_clr) * dFactor));
-    m_pBits[nRow * m_cx + x] =
-        (static_cast<DWORD>(nAlpha) << 24) + (dwRed << 16) + (dwGreen << 8) + dwBlue;
+    auto channel = [&](BYTE nValue) {
+      const int n = static_cast<int>(nValue * dFactor);
+      return static_cast<DWORD>(n < nAlpha ? n : nAlpha);
+    };
+    m_pBits[nRow * m_cx + x] = (static_cast<DWORD>(nAlpha) << 24) +
+                               (channel(GetRValue(m_clr)) << 16) +
+                               (channel(GetGValue(m_clr)) << 8) + channel(GetBValue(m_clr));
   }
   /// The corner ramp at column `c` and row `r` of a corner (0 outermost).
   void SetCorner(int x, int nRow, int c, int r, int nStep) {

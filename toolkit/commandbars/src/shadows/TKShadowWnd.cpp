@@ -40,14 +40,7 @@ void CTKShadowManager::CShadowWnd::CreateShadow(const CRect& rcOwner) {
   }
   SetWindowRgn(NULL, FALSE);
   m_bHasRegion = FALSE;
-  const int t = m_pManager->GetShadowThickness();
-  CRect rc;
-  switch (m_nKind) {
-    case kShadowBelow: rc.SetRect(rcOwner.left + t, rcOwner.bottom, rcOwner.right + t, rcOwner.bottom + t); break;
-    case kShadowRight: rc.SetRect(rcOwner.right, rcOwner.top + t, rcOwner.right + t, rcOwner.bottom); break;
-    default: rc.SetRect(rcOwner.right - 1, rcOwner.bottom - 1, rcOwner.right, rcOwner.bottom); break;
-  }
-  MoveWindow(rc, FALSE);
+  MoveWindow(CalcShadowRect(m_nKind, rcOwner, m_pManager->GetShadowThickness()), FALSE);
 }
 
 void CTKShadowManager::CShadowWnd::AdjustForAdjacentShadows() {
