@@ -5,10 +5,13 @@
 
 #include "SupportPaintManager.h"
 #include "SupportSite.h"
+#include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControlCustom.h"
 #include "commandbars/TKControls.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKPropExchangeIniFile.h"
 #include "testsupport/DibSurface.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -149,6 +152,42 @@ TEST_F(CustomControlTest, MouseMovesOverTheWindowReachTheBarInItsCoordinates) {
 TEST_F(CustomControlTest, WithoutItsWindowItIsAButton) {
   m_pCustom->SetControl(NULL);
   EXPECT_EQ(Measure(), CTestPaintManager::kIconButton);
+}
+
+TEST_F(CustomControlTest, ALoadedLayoutFindsItsWindowAgainByItsDialogId) {
+  CTKCommandBars* pCommandBars = new CTKCommandBars;
+  pCommandBars->SetSite(&m_site);
+  m_pBar->SetCommandBars(pCommandBars);
+  HWND hField = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, m_site.GetSafeHwnd(),
+                                  reinterpret_cast<HMENU>(1234), NULL, NULL);
+  m_pCustom->SetControlId(1234);
+  m_pCustom->SetVerticalOptions(CTKControlCustom::kVerticalButton);
+  CTempFolder folder;
+  const std::string path = folder.PathOf("layout.ini");
+  auto open = [&](BOOL bLoading) {
+    CTKPropExchangeIniFile* pIni = new CTKPropExchangeIniFile(bLoading, nullptr, "Custom");
+    pIni->AssignFile(path.c_str());
+    return pIni;
+  };
+  {
+    CTKPropExchangeSection px(open(FALSE));
+    m_pCustom->DoPropExchange(px);
+  }
+  // Layouts of schema 5 and before keep no id.
+  for (int nSchema : {CTKPropExchange::CurrentSchema, 5}) {
+    CTKControlCustom* pLoaded =
+        static_cast<CTKControlCustom*>(m_pBar->GetControls()->AddNew(tkControlCustom, 301));
+    CTKPropExchangeSection px(open(TRUE));
+    px->SetSchema(nSchema);
+    pLoaded->DoPropExchange(px);
+    EXPECT_EQ(pLoaded->GetBorders(), CRect(2, 2, 2, 2));
+    EXPECT_EQ(pLoaded->GetControlSize(), CSize(100, 20));
+    EXPECT_EQ(pLoaded->GetVerticalOptions(), CTKControlCustom::kVerticalButton);
+    EXPECT_EQ(pLoaded->GetControl(), nSchema > 5 ? hField : NULL) << nSchema;
+  }
+  m_pBar->SetCommandBars(nullptr);
+  pCommandBars->InternalRelease();
+  ::DestroyWindow(hField);
 }
 
 }  // namespace

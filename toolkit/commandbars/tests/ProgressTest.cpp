@@ -109,6 +109,14 @@ TEST_F(ProgressControlTest, IsAHundredPixelsWideAndTakesTheThemesHeightWhenItHas
   TKDpiHelper()->OverrideDpi(96, 96);
 }
 
+TEST_F(ProgressControlTest, TheControlIsDrawnByItsPaintManager) {
+  m_pProgress->SetRect(CRect(0, 0, 40, 10));
+  m_pProgress->SetPos(50);
+  CDibSurface surface(40, 10, RGB(1, 2, 3));
+  m_pProgress->Draw(surface.GetDC());
+  EXPECT_EQ(surface.CountPixels(CProgressPaintManager::kBar), 18 * 6);
+}
+
 TEST_F(ProgressControlTest, AChangedPositionRedrawsTheControlInItsBar) {
   m_pProgress->SetRect(CRect(0, 0, 100, 16));
   m_pBar->m_nRedraws = 0;

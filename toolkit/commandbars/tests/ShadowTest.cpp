@@ -224,12 +224,54 @@ TEST_F(ShadowTest, ShadowsHideShowAndGoWithTheirOwner) {
 }
 
 TEST_F(ShadowTest, AGrowingPopupMovesAndStretchesItsShadows) {
-  CWnd* pPopup = MakePopup(CRect(100, 100, 200, 180));
-  m_pManager->SetShadow(pPopup, CRect(0, 0, 0, 0));
-  m_pManager->OffsetShadows(pPopup, 10, 20);
-  std::vector<M::CShadowWnd*> shadows = ShadowsOf(pPopup);
-  EXPECT_EQ(WindowRect(shadows[0]), CRect(104, 200, 214, 204));
-  EXPECT_EQ(WindowRect(shadows[1]), CRect(210, 104, 214, 200));
+  struct Case {
+    DWORD dwExStyle;
+    CRect rcBelow, rcRight;
+  };
+  const Case cases[] = {
+      {0, CRect(104, 200, 214, 204), CRect(210, 104, 214, 200)},
+      // Right to left the strip below grows to the left; the right one only down.
+      {WS_EX_LAYOUTRTL, CRect(94, 200, 204, 204), CRect(200, 104, 204, 200)},
+  };
+  for (const Case& c : cases) {
+    CWnd* pPopup = MakePopup(CRect(100, 100, 200, 180));
+    pPopup->ModifyStyleEx(0, c.dwExStyle);
+    m_pManager->SetShadow(pPopup, CRect(0, 0, 0, 0));
+    m_pManager->OffsetShadows(pPopup, 10, 20);
+    std::vector<M::CShadowWnd*> shadows = ShadowsOf(pPopup);
+    EXPECT_EQ(WindowRect(shadows[0]), c.rcBelow) << c.dwExStyle;
+    EXPECT_EQ(WindowRect(shadows[1]), c.rcRight) << c.dwExStyle;
+    pPopup->DestroyWindow();
+  }
+}
+
+TEST_F(ShadowTest, AStripStartingUnderAnotherPopupsStripReachesOverItsCorner) {
+  CWnd* pMenu = MakePopup(CRect(100, 100, 200, 200));
+  m_pManager->SetShadow(pMenu, CRect(0, 0, 0, 0));
+  // A sub-menu one pixel into the menu: its strip below starts under the
+  // menu's right-hand strip and is drawn back over it.
+  CWnd* pSub = MakePopup(CRect(199, 120, 300, 190));
+  m_pManager->SetShadow(pSub, CRect(0, 0, 0, 0), TRUE);
+  EXPECT_EQ(WindowRect(ShadowsOf(pSub)[0]), CRect(194, 190, 304, 194));
+  // A pop-up whose right-hand strip starts on the menu's strip below.
+  CWnd* pBelow = MakePopup(CRect(50, 199, 150, 300));
+  m_pManager->SetShadow(pBelow, CRect(0, 0, 0, 0), TRUE);
+  EXPECT_EQ(WindowRect(ShadowsOf(pBelow)[1]), CRect(150, 195, 154, 300));
+}
+
+TEST_F(ShadowTest, AControlRectangleIsShadowedOnlyWithBothOptions) {
+  CWnd* pBar = MakePopup(CRect(0, 0, 300, 30));
+  for (DWORD dwOptions : {DWORD(M::kOptionAlways), DWORD(M::kOptionExcludeControl),
+                          DWORD(M::kOptionAlways | M::kOptionExcludeControl)}) {
+    m_pManager->SetOptions(dwOptions);
+    m_pManager->SetShadowRect(CRect(10, 5, 60, 28), pBar);
+    const std::vector<M::CShadowWnd*> shadows = ShadowsOf(pBar);
+    ASSERT_EQ(shadows.size(), dwOptions == 3 ? 2u : 0u) << dwOptions;
+    for (M::CShadowWnd* pShadow : shadows) EXPECT_TRUE(pShadow->IsControlShadow());
+  }
+  // Control shadows stay where they are when their bar grows.
+  m_pManager->OffsetShadows(pBar, 10, 10);
+  EXPECT_EQ(WindowRect(ShadowsOf(pBar)[0]), CRect(14, 28, 64, 32));
 }
 
 TEST_F(ShadowTest, TheManagerLivesUntilItsLastShadowIsGone) {
