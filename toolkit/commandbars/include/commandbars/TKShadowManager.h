@@ -8,6 +8,7 @@
 #include <afxwin.h>
 
 #include "common/TKHookManager.h"
+#include "common/TKRefPtr.h"
 
 /// One per paint manager, which sets its options and colour per theme.
 /// Reference counted: every shadow window holds a reference, so the manager
@@ -64,7 +65,8 @@ class CTKShadowManager : public CCmdTarget {
     BOOL m_bHasRegion;
     BOOL m_bGroup;
     BOOL m_bControlShadow;
-    CTKShadowManager* m_pManager;
+    /// Keeps the manager alive while the shadow lives.
+    CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> m_pManager;
   };
   typedef CList<CShadowWnd*, CShadowWnd*> CShadowList;
 

@@ -98,12 +98,11 @@ void CTKShadowManager::RemoveShadow(CWnd* pOwner) {
     if (pShadow->m_hWndOwner == hWndOwner) owned.push_back(pShadow);
   }
   // The last shadow may hold the last reference to this manager.
-  InternalAddRef();
+  CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> keepAlive(this);
   for (CShadowWnd* pShadow : owned) {
     TKHookManager()->RemoveHook(hWndOwner, pShadow);
     DestroyShadow(pShadow);
   }
-  InternalRelease();
 }
 
 void CTKShadowManager::DestroyShadow(CShadowWnd* pShadow) {

@@ -19,13 +19,10 @@ CTKShadowManager::CShadowWnd::CShadowWnd(CTKShadowManager* pManager, HWND hWndOw
       m_bHasRegion(FALSE),
       m_bGroup(bGroup),
       m_bControlShadow(bControlShadow),
-      m_pManager(pManager) {
-  m_pManager->InternalAddRef();
-}
+      m_pManager(pManager) {}
 
 CTKShadowManager::CShadowWnd::~CShadowWnd() {
   if (m_hWnd != NULL) DestroyWindow();
-  m_pManager->InternalRelease();
 }
 
 void CTKShadowManager::CShadowWnd::CreateShadow(const CRect& rcOwner) {
