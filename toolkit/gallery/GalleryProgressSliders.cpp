@@ -34,8 +34,8 @@ struct SliderState {
 };
 
 const SliderState kSliderStates[] = {
-    {"normal", 0, FALSE, TRUE, false},    {"hot minus", 60, FALSE, TRUE, false},
-    {"pressed plus", 61, TRUE, TRUE, false}, {"hot thumb", 64, FALSE, TRUE, false},
+    {"normal", 0, FALSE, TRUE, false},        {"hot minus", 60, FALSE, TRUE, false},
+    {"pressed plus", 61, TRUE, TRUE, false},  {"hot thumb", 64, FALSE, TRUE, false},
     {"dragged thumb", 64, TRUE, TRUE, false}, {"ticks", 0, FALSE, TRUE, true},
     {"disabled", 0, FALSE, FALSE, false},
 };

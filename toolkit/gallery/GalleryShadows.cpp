@@ -24,8 +24,8 @@ void BlendShadow(CDC* pDC, const CRect& rcPopup, int nKind, DWORD dwOptions, COL
   AlphaBlendBitmap(pDC, dib.Get(), rc.left, rc.top, rc.Width(), rc.Height());
 }
 
-void DrawShadowedPopup(CGalleryCanvas& canvas, const CRect& rcPopup, DWORD dwOptions,
-                       COLORREF clr, BOOL bCorner, const std::string& label) {
+void DrawShadowedPopup(CGalleryCanvas& canvas, const CRect& rcPopup, DWORD dwOptions, COLORREF clr,
+                       BOOL bCorner, const std::string& label) {
   CDC* pDC = canvas.GetDC();
   canvas.Label(rcPopup.left, rcPopup.top - 16, label);
   pDC->FillSolidRect(rcPopup, RGB(252, 252, 252));
@@ -42,7 +42,8 @@ bool DrawShadowsPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   CGalleryCanvas canvas(620, 170, RGB(235, 238, 244));
   DrawShadowedPopup(canvas, CRect(20, 30, 140, 130), 0, 0, FALSE, "full");
-  DrawShadowedPopup(canvas, CRect(170, 30, 290, 130), M::kOptionAlways, 0, FALSE, "half (option 1)");
+  DrawShadowedPopup(canvas, CRect(170, 30, 290, 130), M::kOptionAlways, 0, FALSE,
+                    "half (option 1)");
   DrawShadowedPopup(canvas, CRect(320, 30, 440, 130), 0, RGB(0, 0, 160), FALSE, "tinted");
   DrawShadowedPopup(canvas, CRect(470, 30, 560, 130), 0, 0, TRUE, "with its corner");
   DrawShadowedPopup(canvas, CRect(585, 30, 591, 130), 0, 0, FALSE, "");

@@ -34,14 +34,13 @@ class CustomControlTest : public ::testing::Test {
     ASSERT_TRUE(m_site.CreateHost());
     m_pBar = new CMouseBar;
     m_pBar->SetOwner(&m_site);
-    ASSERT_TRUE(m_pBar->CreateEx(0, CTestHostWindow::kClassName, "bar", WS_POPUP | WS_VISIBLE,
-                                 100, 100, 300, 40, m_site.GetSafeHwnd(), NULL));
+    ASSERT_TRUE(m_pBar->CreateEx(0, CTestHostWindow::kClassName, "bar", WS_POPUP | WS_VISIBLE, 100,
+                                 100, 300, 40, m_site.GetSafeHwnd(), NULL));
     // The application's window starts as a hidden pop-up of its own.
-    m_hWnd = ::CreateWindowExA(0, "STATIC", "field", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL,
-                               NULL);
+    m_hWnd =
+        ::CreateWindowExA(0, "STATIC", "field", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
     ASSERT_NE(m_hWnd, nullptr);
-    m_pCustom = static_cast<CTKControlCustom*>(
-        m_pBar->GetControls()->AddNew(tkControlCustom, 300));
+    m_pCustom = static_cast<CTKControlCustom*>(m_pBar->GetControls()->AddNew(tkControlCustom, 300));
     m_pCustom->SetControlSize(CSize(100, 20));
     m_pCustom->SetBorders(CRect(2, 2, 2, 2));
     m_pCustom->SetControl(m_hWnd);

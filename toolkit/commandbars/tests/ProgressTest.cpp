@@ -64,9 +64,12 @@ class CProgressPaintManager : public CTestPaintManager {
   CTKProgressPaintManager* GetProgressPaintManager() override { return &m_progress; }
   COLORREF GetIndexedColor(int nIndex) override {
     switch (nIndex) {
-      case COLOR_BTNFACE: return kFace;
-      case COLOR_BTNSHADOW: return kFrame;
-      case COLOR_HIGHLIGHT: return kBar;
+      case COLOR_BTNFACE:
+        return kFace;
+      case COLOR_BTNSHADOW:
+        return kFrame;
+      case COLOR_HIGHLIGHT:
+        return kBar;
     }
     return RGB(0, 0, 0);
   }
@@ -165,12 +168,12 @@ TEST_F(ProgressControlTest, TheBaseLookAtTheEndsOfItsRangeAndBeyond) {
     int nBarPixels;  ///< filled in the bar colour
   };
   const Case cases[] = {
-      {0, 100, 0, 0},        // the frame only
+      {0, 100, 0, 0},         // the frame only
       {0, 100, 100, 36 * 6},  // the inner rectangle exactly
       {0, 100, 50, 18 * 6},
-      {0, 10, 50, 36 * 6},   // a position left beyond a new range stays inside
+      {0, 10, 50, 36 * 6},  // a position left beyond a new range stays inside
       {0, 10, -7, 0},
-      {10, 10, 10, 0},       // an empty range draws no bar
+      {10, 10, 10, 0},  // an empty range draws no bar
       {10, 0, 5, 0},
   };
   for (const Case& c : cases) {

@@ -124,8 +124,11 @@ TEST_F(ProgressSliderTest, TheFlatProgressIsInsetByDevicePixelsInTheThemesColour
     int nMin, nMax, nPos;
     int nBarPixels;
   };
-  const Case cases[] = {{0, 100, 0, 0}, {0, 100, 100, 36 * 6}, {0, 10, 50, 36 * 6},
-                        {5, 5, 5, 0},   {0, 100, 25, 9 * 6}};
+  const Case cases[] = {{0, 100, 0, 0},
+                        {0, 100, 100, 36 * 6},
+                        {0, 10, 50, 36 * 6},
+                        {5, 5, 5, 0},
+                        {0, 100, 25, 9 * 6}};
   for (int nDpi : {96, 192}) {
     TKDpiHelper()->OverrideDpi(nDpi, nDpi);
     CTKProgressThemeOffice2013 flat(&m_pm);

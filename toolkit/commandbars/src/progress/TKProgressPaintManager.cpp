@@ -20,8 +20,8 @@ int CTKProgressPaintManager::CalcFilledWidth(CTKProgressBase* pProgress, int nWi
 }
 
 void CTKProgressPaintManager::DrawFlatProgress(CDC* pDC, CTKProgressBase* pProgress, CSize szInset,
-                                               int nMinInner, COLORREF clrBack,
-                                               COLORREF clrFrame, COLORREF clrBar) {
+                                               int nMinInner, COLORREF clrBack, COLORREF clrFrame,
+                                               COLORREF clrBar) {
   const CRect rc = pProgress->GetProgressRect();
   CRect rcInner(rc);
   rcInner.DeflateRect(szInset);

@@ -61,9 +61,8 @@ void CTKShadowManager::SetShadowRect(const CRect& rc, CWnd* pBar) {
 }
 
 CTKShadowManager::CShadowWnd* CTKShadowManager::CreateShadow(int nKind, const CRect& rcOwner,
-                                                             const CRect& rcExclude,
-                                                             HWND hWndOwner, BOOL bControlShadow,
-                                                             BOOL bGroup) {
+                                                             const CRect& rcExclude, HWND hWndOwner,
+                                                             BOOL bControlShadow, BOOL bGroup) {
   CShadowWnd* pShadow = new CShadowWnd(this, hWndOwner, nKind, bControlShadow, bGroup);
   pShadow->CreateShadow(rcOwner);
   pShadow->AdjustForAdjacentShadows();
@@ -129,13 +128,18 @@ void CTKShadowManager::OffsetShadows(CWnd* pOwner, int dx, int dy) {
     switch (pShadow->m_nKind) {
       case kShadowBelow:
         rc.OffsetRect(0, dy);
-        if (bRTL) rc.left -= dx; else rc.right += dx;
+        if (bRTL)
+          rc.left -= dx;
+        else
+          rc.right += dx;
         break;
       case kShadowRight:
         if (!bRTL) rc.OffsetRect(dx, 0);
         rc.bottom += dy;
         break;
-      default: rc.OffsetRect(bRTL ? 0 : dx, dy); break;
+      default:
+        rc.OffsetRect(bRTL ? 0 : dx, dy);
+        break;
     }
     pShadow->SetWindowPos(NULL, rc.left, rc.top, rc.Width(), rc.Height(),
                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);

@@ -67,6 +67,5 @@ void CTKShadowManager::FillAlphaShadow(DWORD* pBits, int cx, int cy, int nKind, 
   for (int r = 0; r < kRamp; ++r)
     for (int c = 0; c < kRamp; ++c) pixels.SetCorner(cx - 1 - c, cy - 1 - r, c, r, nCornerStep);
   for (int nRow = 0; nRow < cy - kRamp; ++nRow)
-    for (int k = 0; k < kRamp; ++k)
-      pixels.Set(k, nRow, nEdgeStep * (kRamp - k), (kRamp - k) / 4.0);
+    for (int k = 0; k < kRamp; ++k) pixels.Set(k, nRow, nEdgeStep * (kRamp - k), (kRamp - k) / 4.0);
 }

@@ -31,8 +31,8 @@ void CTKShadowManager::CShadowWnd::CreateShadow(const CRect& rcOwner) {
     const DWORD dwExStyle =
         WS_EX_TOOLWINDOW | (m_pManager->CanUseAlphaShadow() ? WS_EX_LAYERED : 0);
     // Made at no size, so that the placing below sizes it and pushes its ramp.
-    if (!CreateEx(dwExStyle, AfxRegisterWndClass(nClassStyle, ::LoadCursor(NULL, IDC_ARROW)),
-                  NULL, WS_POPUP, 0, 0, 0, 0, ::GetParent(m_hWndOwner), NULL))
+    if (!CreateEx(dwExStyle, AfxRegisterWndClass(nClassStyle, ::LoadCursor(NULL, IDC_ARROW)), NULL,
+                  WS_POPUP, 0, 0, 0, 0, ::GetParent(m_hWndOwner), NULL))
       return;
   }
   SetWindowRgn(NULL, FALSE);
@@ -83,8 +83,8 @@ void CTKShadowManager::CShadowWnd::ExcludeRect(const CRect& rcExclude) {
   m_bHasRegion = TRUE;
 }
 
-int CTKShadowManager::CShadowWnd::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam,
-                                                LPARAM&, LRESULT&) {
+int CTKShadowManager::CShadowWnd::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&,
+                                                LRESULT&) {
   if (nMessage == WM_SHOWWINDOW && m_hWnd != NULL) {
     ShowWindow(wParam != 0 ? SW_SHOWNA : SW_HIDE);
   } else if (nMessage == WM_DESTROY) {
@@ -101,8 +101,9 @@ void CTKShadowManager::CShadowWnd::OnPaint() {
   CRect rc;
   GetClientRect(&rc);
   // With alpha the layered picture shows, not what is painted here.
-  dc.FillSolidRect(rc, m_pManager->CanUseAlphaShadow() ? RGB(0, 0, 0)
-                                                       : TKColorManager()->GetColor(COLOR_BTNSHADOW));
+  dc.FillSolidRect(rc, m_pManager->CanUseAlphaShadow()
+                           ? RGB(0, 0, 0)
+                           : TKColorManager()->GetColor(COLOR_BTNSHADOW));
 }
 
 void CTKShadowManager::CShadowWnd::OnSize(UINT nType, int cx, int cy) {

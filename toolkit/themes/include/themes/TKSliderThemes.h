@@ -36,8 +36,8 @@ class CTKSliderThemeOffice2007System : public CTKSliderPaintManager {
 
  protected:
   void DrawTick(CDC* pDC, int x, int y, COLORREF clrShadow, COLORREF clrHighlight);
-  void DrawButton(CDC* pDC, const CRect& rc, BOOL bHot, BOOL bPressed, BOOL bPlus,
-                  COLORREF clrFace, COLORREF clrShadow, COLORREF clrHighlight);
+  void DrawButton(CDC* pDC, const CRect& rc, BOOL bHot, BOOL bPressed, BOOL bPlus, COLORREF clrFace,
+                  COLORREF clrShadow, COLORREF clrHighlight);
   void DrawThumb(CDC* pDC, const TK_SLIDER_LAYOUT& layout, BOOL bHot, BOOL bPressed,
                  COLORREF clrFace, COLORREF clrShadow, COLORREF clrHighlight);
 

@@ -41,8 +41,8 @@ void CTKSliderThemeOffice2007System::DrawScrollBar(CDC* pDC, CTKScrollBase* pScr
   DrawButton(pDC, layout.rcPlus, pScroll->IsPartHot(TKSB_HT_DOWN),
              pScroll->IsPartPressed(TKSB_HT_DOWN), TRUE, clrFace, clrShadow, clrHighlight);
   if (layout.bThumbVisible)
-    DrawThumb(pDC, layout, pScroll->IsPartHot(TKSB_HT_THUMB),
-              pScroll->IsPartPressed(TKSB_HT_THUMB), clrFace, clrShadow, clrHighlight);
+    DrawThumb(pDC, layout, pScroll->IsPartHot(TKSB_HT_THUMB), pScroll->IsPartPressed(TKSB_HT_THUMB),
+              clrFace, clrShadow, clrHighlight);
 }
 
 void CTKSliderThemeOffice2007System::DrawTick(CDC* pDC, int x, int y, COLORREF clrShadow,
@@ -54,9 +54,9 @@ void CTKSliderThemeOffice2007System::DrawTick(CDC* pDC, int x, int y, COLORREF c
   pDC->FillSolidRect(x + cx, y + pDpi->ScaleY(1), cx, pDpi->ScaleY(7), clrHighlight);
 }
 
-void CTKSliderThemeOffice2007System::DrawButton(CDC* pDC, const CRect& rc, BOOL bHot,
-                                                BOOL bPressed, BOOL bPlus, COLORREF clrFace,
-                                                COLORREF clrShadow, COLORREF clrHighlight) {
+void CTKSliderThemeOffice2007System::DrawButton(CDC* pDC, const CRect& rc, BOOL bHot, BOOL bPressed,
+                                                BOOL bPlus, COLORREF clrFace, COLORREF clrShadow,
+                                                COLORREF clrHighlight) {
   const COLORREF clrFill = bHot ? clrHighlight : clrFace;
   m_pOwner->FillCircleAntialiased(pDC, rc.left, rc.top, rc.right, rc.bottom, clrShadow, clrFill);
   if (!bPressed)
@@ -67,21 +67,21 @@ void CTKSliderThemeOffice2007System::DrawButton(CDC* pDC, const CRect& rc, BOOL 
   pDC->FillSolidRect(ptCentre.x - pDpi->ScaleX(4), ptCentre.y - pDpi->ScaleY(1), pDpi->ScaleX(8),
                      pDpi->ScaleY(2), clrShadow);
   if (bPlus)
-    pDC->FillSolidRect(ptCentre.x - pDpi->ScaleX(1), ptCentre.y - pDpi->ScaleY(4),
-                       pDpi->ScaleX(2), pDpi->ScaleY(8), clrShadow);
+    pDC->FillSolidRect(ptCentre.x - pDpi->ScaleX(1), ptCentre.y - pDpi->ScaleY(4), pDpi->ScaleX(2),
+                       pDpi->ScaleY(8), clrShadow);
 }
 
-void CTKSliderThemeOffice2007System::DrawThumb(CDC* pDC, const TK_SLIDER_LAYOUT& layout,
-                                               BOOL bHot, BOOL bPressed, COLORREF clrFace,
-                                               COLORREF clrShadow, COLORREF clrHighlight) {
+void CTKSliderThemeOffice2007System::DrawThumb(CDC* pDC, const TK_SLIDER_LAYOUT& layout, BOOL bHot,
+                                               BOOL bPressed, COLORREF clrFace, COLORREF clrShadow,
+                                               COLORREF clrHighlight) {
   CTKDpiHelper* pDpi = TKDpiHelper();
   const int w = pDpi->ScaleX(8), h = pDpi->ScaleY(13);
   const int x = (layout.xThumbStart + layout.xThumbEnd - w) / 2;
   const int y = (layout.rcBar.top + layout.rcBar.bottom - h) / 2;
   const int dx1 = pDpi->ScaleX(1), dy1 = pDpi->ScaleY(1);
   const int dx4 = pDpi->ScaleX(4), dy4 = pDpi->ScaleY(4);
-  const POINT outline[] = {{x, y}, {x + w, y}, {x + w, y + h - dy4}, {x + dx4, y + h},
-                           {x, y + h - dy4}};
+  const POINT outline[] = {
+      {x, y}, {x + w, y}, {x + w, y + h - dy4}, {x + dx4, y + h}, {x, y + h - dy4}};
   CTKScopedBrush brush(::CreateSolidBrush(bHot ? clrHighlight : clrFace));
   CTKScopedPen pen(::CreatePen(PS_SOLID, 1, clrShadow));
   {
@@ -92,8 +92,7 @@ void CTKSliderThemeOffice2007System::DrawThumb(CDC* pDC, const TK_SLIDER_LAYOUT&
   if (bPressed) return;
   CTKScopedPen penInner(::CreatePen(PS_SOLID, 1, clrHighlight));
   CTKSelectGuard selectPen(pDC->m_hDC, penInner.Get());
-  const POINT inner[] = {{x + dx1, y + dy1},         {x + w - dx1, y + dy1},
-                         {x + w - dx1, y + h - dy4}, {x + dx4, y + h - dy1},
-                         {x + dx1, y + h - dy4},     {x + dx1, y + dy1}};
+  const POINT inner[] = {{x + dx1, y + dy1},     {x + w - dx1, y + dy1}, {x + w - dx1, y + h - dy4},
+                         {x + dx4, y + h - dy1}, {x + dx1, y + h - dy4}, {x + dx1, y + dy1}};
   ::Polyline(pDC->m_hDC, inner, 6);
 }
