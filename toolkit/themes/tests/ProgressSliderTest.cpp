@@ -261,4 +261,34 @@ TEST_F(ProgressSliderTest, TheResourceSliderDrawsNothingWithoutItsTrackImage) {
   EXPECT_EQ(surface.CountPixels(kUnpainted), 120 * 16);
 }
 
+TEST_F(ProgressSliderTest, TheResourceSliderTakesItsSizesAndStatesFromTheThemeImages) {
+  TKResourceImages()->SetHandle(::GetModuleHandleA(NULL), "Office2010Silver.INI");
+  CTKSliderResourceTheme resource(&m_pm);
+  for (int nDpi : {192, 96}) {
+    TKDpiHelper()->OverrideDpi(nDpi, nDpi);
+    resource.RefreshMetrics();
+    // A state of the 16 x 48 "SLIDERUP".
+    EXPECT_EQ(resource.m_cxHScroll, 16 * nDpi / 96);
+    EXPECT_EQ(resource.m_cyHScroll, 16 * nDpi / 96);
+    EXPECT_EQ(resource.m_nThumbSize, 11 * nDpi / 96);
+  }
+  auto draw = [&](int nHot, CDibSurface& surface) {
+    CSlider slider(&resource, 50);
+    slider.Hover(nHot);
+    slider.Draw(surface);
+  };
+  CDibSurface idle(120, 16, kUnpainted), hotPlus(120, 16, kUnpainted);
+  draw(0, idle);
+  draw(TKSB_HT_DOWN, hotPlus);
+  EXPECT_LT(idle.CountPixels(kUnpainted), 120 * 16);
+  int nPlusChanged = 0, nMinusChanged = 0;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      nMinusChanged += idle.GetPixel(x, y) != hotPlus.GetPixel(x, y);
+      nPlusChanged += idle.GetPixel(104 + x, y) != hotPlus.GetPixel(104 + x, y);
+    }
+  EXPECT_EQ(nMinusChanged, 0);
+  EXPECT_GT(nPlusChanged, 0);
+}
+
 }  // namespace
