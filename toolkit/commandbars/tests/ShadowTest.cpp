@@ -6,6 +6,7 @@
 
 #include "SupportSystem.h"
 #include "commandbars/TKShadowManager.h"
+#include "common/TKRefPtr.h"
 #include "common/TKScopedHandle.h"
 
 namespace {
@@ -167,6 +168,28 @@ TEST_F(ShadowTest, StripsBelowAndToTheRightAndACornerForAPopupWithARegion) {
   EXPECT_EQ(shadows[2]->GetKind(), M::kShadowCorner);
   EXPECT_EQ(WindowRect(shadows[2]), CRect(399, 179, 400, 180));
   EXPECT_FALSE(shadows[2]->HasRegion());  // its own owner is not cut out of it
+}
+
+/// A manager on a screen that cannot show alpha.
+class CSolidShadowManager : public CTKShadowManager {
+ public:
+  CSolidShadowManager() { m_bAlphaShadow = FALSE; }
+};
+
+TEST_F(ShadowTest, WithoutAlphaOnlyTheAlwaysOptionGivesSolidStripsTwoPixelsDeep) {
+  CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> pSolid =
+      CTKRefPtr<CTKShadowManager, CTKInternalRefTraits>::Adopt(new CSolidShadowManager);
+  CWnd* pPopup = MakePopup(CRect(100, 100, 200, 180));
+  pSolid->SetShadow(pPopup, CRect(0, 0, 0, 0));
+  EXPECT_TRUE(pSolid->GetShadows().IsEmpty());
+  pSolid->SetOptions(M::kOptionAlways);
+  pSolid->SetShadow(pPopup, CRect(0, 0, 0, 0));
+  ASSERT_EQ(pSolid->GetShadows().GetCount(), 2);
+  M::CShadowWnd* pBelow = pSolid->GetShadows().GetHead();
+  EXPECT_EQ(WindowRect(pBelow), CRect(102, 180, 202, 182));
+  EXPECT_FALSE(pBelow->GetExStyle() & WS_EX_LAYERED);
+  EXPECT_EQ(WindowRect(pSolid->GetShadows().GetTail()), CRect(200, 102, 202, 180));
+  pPopup->DestroyWindow();
 }
 
 TEST_F(ShadowTest, AShadowLeavesThePopupsOfItsOwnGroupUncovered) {
