@@ -8,6 +8,8 @@
 
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKShortcutManager.h"
+#include "common/TKRefPtr.h"
 
 class CTKControl;
 class CTKControlAction;
@@ -83,6 +85,11 @@ class CTKCommandBars : public CCmdTarget {
   CRuntimeClass* GetPopupBarClass() const { return m_pPopupBarClass; }
   void SetPopupBarClass(CRuntimeClass* pClass) { m_pPopupBarClass = pClass; }
 
+  // Shortcuts --------------------------------------------------------------------
+
+  /// The accelerators of the frame; lives as long as the command bars.
+  CTKShortcutManager* GetShortcutManager() const { return m_pShortcutManager.Get(); }
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   CWnd* m_pFrame;
@@ -97,4 +104,8 @@ class CTKCommandBars : public CCmdTarget {
   CTKCommandBarsOptions* m_pOptions;
   BOOL m_bKeyboardCuesVisible;
   BOOL m_bKeyboardCuesManaged;
+
+  // Shortcuts
+  CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits> m_pShortcutManager =
+      CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits>::Adopt(new CTKShortcutManager(this));
 };
