@@ -6,6 +6,7 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include "commandbars/TKCommandBarKeyboardTip.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 #include "commandbars/TKShortcutManager.h"
@@ -90,6 +91,18 @@ class CTKCommandBars : public CCmdTarget {
   /// The accelerators of the frame; lives as long as the command bars.
   CTKShortcutManager* GetShortcutManager() const { return m_pShortcutManager.Get(); }
 
+  // Keyboard tips ----------------------------------------------------------------
+
+  /// Builds and shows the tips of a window (a bar) at a level; nothing while
+  /// the options' keyboard tips are off.
+  void BuildKeyboardTipWindows(CWnd* pWnd, int nLevel);
+  /// Destroys the shown tips and forgets their window, level and letters.
+  void HideKeyboardTips();
+  /// Asks the window, when it is a bar, for its tips.
+  virtual void CreateKeyboardTipsForBar(CWnd* pWnd);
+  CTKKeyboardTips* GetKeyboardTips() { return &m_keyboardTips; }
+  const CTKKeyboardTips* GetKeyboardTips() const { return &m_keyboardTips; }
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   CWnd* m_pFrame;
@@ -108,4 +121,7 @@ class CTKCommandBars : public CCmdTarget {
   // Shortcuts
   CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits> m_pShortcutManager =
       CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits>::Adopt(new CTKShortcutManager(this));
+
+  // Keyboard tips
+  CTKKeyboardTips m_keyboardTips;
 };
