@@ -81,6 +81,9 @@ double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWid
 
 }  // namespace
 
+/// TranslateAccelerator against Win32's (tools/ShortcutBench.cpp).
+void RunShortcutBench(int nRounds);
+
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
   TKDpiHelper()->OverrideDpi(96, 96);
@@ -105,5 +108,6 @@ int main(int argc, char** argv) {
            nLength, nWidth, dLayout * 1e6, dLayout / dBaseline, dLayout * 1e3 / kFrameMs * 100.0);
   }
   pBar->InternalRelease();
+  RunShortcutBench(std::max(1, nRounds / 20));
   return 0;
 }

@@ -66,11 +66,16 @@ BOOL CTKShortcutManager::TranslateAccelerator(MSG* pMsg) {
       pMsg->message != WM_SYSCHAR)
     return FALSE;
 
-  const BYTE fModifiers = CurrentModifiers();
+  // The key state is read only once a key code matches: most keys are no
+  // accelerator, and reading the state costs more than the whole search.
+  int nModifiers = -1;
   const CTKShortcutManagerAccel* pFound = nullptr;
-  for (int i = 0; i < m_pAccelTable->GetCount() && pFound == nullptr; ++i)
-    if (KeyMatches(m_pAccelTable->GetAt(i)->key[0], *pMsg, fModifiers))
-      pFound = m_pAccelTable->GetAt(i);
+  for (int i = 0; i < m_pAccelTable->GetCount() && pFound == nullptr; ++i) {
+    const CTKShortcutManagerAccel* pAccel = m_pAccelTable->GetAt(i);
+    if (pAccel->key[0].key != pMsg->wParam) continue;
+    if (nModifiers == -1) nModifiers = CurrentModifiers();
+    if (KeyMatches(pAccel->key[0], *pMsg, static_cast<BYTE>(nModifiers))) pFound = pAccel;
+  }
   if (pFound == nullptr) return FALSE;
 
   CWnd* pFrame = m_pCommandBars->GetSite();
