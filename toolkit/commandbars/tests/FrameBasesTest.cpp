@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "SupportIniFile.h"
 #include "SupportKeySystem.h"
 #include "afxwin.h"
 #include "commandbars/TKCommandBarEditCtrl.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsStartup.h"
 #include "commandbars/TKDialog.h"
 #include "commandbars/TKFrameWnd.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -144,6 +147,30 @@ TEST_F(FrameBasesTest, CreatingCommandBarsOfAnotherClassFails) {
   EXPECT_EQ(nullptr, m_pFrame->GetCommandBars());
   EXPECT_TRUE(m_pFrame->CreateCommandBars());
   EXPECT_NE(nullptr, m_pFrame->GetCommandBars());
+}
+
+TEST_F(FrameBasesTest, TheStateKeepsTheOptionsAndTheAcceleratorsInTheProfile) {
+  CTempFolder folder;
+  const std::string path = folder.PathOf("frame.ini");
+  theApp.m_pszProfileName = path.c_str();
+  MakeFrame(TRUE);
+  CTKCommandBars* pBars = m_pFrame->GetCommandBars();
+  CTKShortcutManager* pManager = pBars->GetShortcutManager();
+  pBars->GetCommandBarsOptions()->bLargeIcons = TRUE;
+  pManager->GetAccelerators()->RemoveAll();
+  ACCEL accel = {FVIRTKEY, VK_F9, 500};
+  pManager->GetAccelerators()->Add(new CTKShortcutManagerAccel(accel));
+  m_pFrame->SaveCommandBarsState("Frame");
+  EXPECT_EQ("1", ReadIniValue(path, "Frame-Options", "LargeIcons"));
+  EXPECT_EQ("1", ReadIniValue(path, "Frame", "AcceleratorsVersion"));
+
+  pBars->GetCommandBarsOptions()->bLargeIcons = FALSE;
+  pManager->ResetAccelerators();
+  m_pFrame->LoadCommandBarsState("Frame");
+  EXPECT_TRUE(pBars->GetCommandBarsOptions()->bLargeIcons);
+  ASSERT_EQ(1, pManager->GetAccelerators()->GetCount());
+  EXPECT_EQ(500, pManager->GetAccelerators()->GetAt(0)->cmd);
+  theApp.m_pszProfileName = nullptr;
 }
 
 TEST(CommandBarsStartup, TheThemeMessageAndTheClipboardFormatsAreRegistered) {

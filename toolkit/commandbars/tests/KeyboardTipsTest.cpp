@@ -24,7 +24,7 @@ class CTipControl : public CTKControl {
 };
 
 /// A control: its caption, or a preset tip, and whether it is enabled.
-struct ControlSpec {
+struct ControlDescription {
   const char* caption;
   const char* preset;
   BOOL enabled;
@@ -50,20 +50,20 @@ class KeyboardTipsTest : public ::testing::Test {
     m_pBars->InternalRelease();
     TKSetCommandBarsSystem(nullptr);
   }
-  /// A bar with one control per spec, 50 pixels apart, its tips built.
-  void MakeBar(const std::vector<ControlSpec>& specs) {
+  /// A bar with one control per description, 50 pixels apart, its tips built.
+  void MakeBar(const std::vector<ControlDescription>& descriptions) {
     m_pBar = new CTKCommandBar;
     m_pBar->SetCommandBars(m_pBars);
     m_pBar->SetOwner(&m_host);
     ASSERT_TRUE(m_pBar->CreateEx(0, AfxRegisterWndClass(0), "bar", WS_CHILD | WS_VISIBLE, 0, 0,
                                  400, 40, m_host.GetSafeHwnd(), NULL));
     m_controls.clear();
-    for (size_t i = 0; i < specs.size(); ++i) {
+    for (size_t i = 0; i < descriptions.size(); ++i) {
       CTipControl* pControl = new CTipControl;
       m_pBar->GetControls()->Add(pControl, 100 + static_cast<int>(i));
-      pControl->SetCaption(specs[i].caption);
-      if (specs[i].preset != nullptr) pControl->SetKeyboardTip(specs[i].preset);
-      pControl->SetEnabled(specs[i].enabled);
+      pControl->SetCaption(descriptions[i].caption);
+      if (descriptions[i].preset != nullptr) pControl->SetKeyboardTip(descriptions[i].preset);
+      pControl->SetEnabled(descriptions[i].enabled);
       pControl->SetRect(CRect(10 + 50 * static_cast<int>(i), 5, 55 + 50 * static_cast<int>(i), 30));
       m_controls.push_back(pControl);
     }
@@ -91,7 +91,7 @@ class KeyboardTipsTest : public ::testing::Test {
 
 TEST_F(KeyboardTipsTest, TipsShareNoLettersAndTakeSecondLettersFromTheirCaptions) {
   struct Case {
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDescription> controls;
     std::vector<std::string> tips;
   } cases[] = {
       {{{"&Open", nullptr, TRUE}, {"&Options", nullptr, TRUE}}, {"OP", "OT"}},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SupportKeySystem.h"
+#include "SupportIniFile.h"
 #include "afxwin.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKShortcutManager.h"
@@ -543,9 +544,7 @@ class ShortcutIniTest : public ShortcutManagerTest {
     return px;
   }
   std::string Value(const char* section, const char* key) {
-    char buf[256] = "";
-    GetPrivateProfileStringA(section, key, "<none>", buf, sizeof(buf), m_path.c_str());
-    return buf;
+    return ReadIniValue(m_path, section, key);
   }
   CTempFolder m_folder;
   std::string m_path;

@@ -1,6 +1,7 @@
 // The frame bases that carry command bars: the site template that owns them
-// and puts them into the frame's key flow, the frame template that hands the
-// accelerators to their shortcut manager, and the MDI frame built on both.
+// and puts them into the frame's key flow (a dialog's, TKDialog.h, takes
+// them in another order), the frame template that hands the accelerators to
+// their shortcut manager, and the MDI frame built on both.
 #pragma once
 
 #include <afxwin.h>
@@ -11,7 +12,10 @@
 template <class TBase>
 class CTKCommandBarsSiteBase : public TBase {
  public:
-  CTKCommandBarsSiteBase() : m_pCommandBars(nullptr) {}
+  CTKCommandBarsSiteBase() = default;
+  /// The base's constructors (a dialog's template id and parent).
+  using TBase::TBase;
+  /// The command bars go before the window's own destruction.
   ~CTKCommandBarsSiteBase() override {
     if (m_pCommandBars != nullptr) m_pCommandBars->InternalRelease();
   }
@@ -39,7 +43,7 @@ class CTKCommandBarsSiteBase : public TBase {
   }
 
  protected:
-  CTKCommandBars* m_pCommandBars;
+  CTKCommandBars* m_pCommandBars = nullptr;
 };
 
 template <class TBase>
