@@ -393,6 +393,16 @@ TEST(Mnemonics, AKeyMatchesTheCharactersItTypes) {
     EXPECT_EQ(c.matches, IsVirtualKeyForChar(c.ch, c.key)) << char(c.ch) << " " << c.key;
 }
 
+TEST(Mnemonics, TheKeysHeldDecideWhatALayoutTypes) {
+  CKeyStateSystem system;
+  TKSetCommandBarsSystem(&system);
+  EXPECT_TRUE(IsVirtualKeyForChar('!', '1'));
+  system.Hold({VK_CONTROL});  // Ctrl+1 types nothing, shifted or not
+  EXPECT_FALSE(IsVirtualKeyForChar('!', '1'));
+  EXPECT_TRUE(IsVirtualKeyForChar('1', '1')) << "the key's own character needs no layout";
+  TKSetCommandBarsSystem(nullptr);
+}
+
 // The profile -----------------------------------------------------------------------------------
 
 class ShortcutProfileTest : public ShortcutManagerTest {

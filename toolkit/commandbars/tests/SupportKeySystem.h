@@ -13,4 +13,5 @@ class CKeyStateSystem : public CRecordingSystem {
 
   void Hold(std::initializer_list<int> keys) { m_down = keys; }
   SHORT GetKeyState(int nVirtKey) override;
+  BOOL GetKeyboardState(BYTE* pState) override;
 };

@@ -22,6 +22,10 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // Typing: the keys as a keyboard layout translates them
+  /// As the Win32 GetKeyboardState: 256 bytes, the high bit of a key down.
+  virtual BOOL GetKeyboardState(BYTE* pState);
 };
 
 /// The installed system, the real one when none is.

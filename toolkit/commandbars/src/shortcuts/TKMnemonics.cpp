@@ -2,7 +2,11 @@
 // caption's underlined letter is, and whether a key types a character.
 #include "commandbars/TKShortcutManager.h"
 
+#include <string.h>
+
 #include <vector>
+
+#include "commandbars/TKCommandBarsSystem.h"
 
 int AFX_CDECL FindMnemonicPos(const CString& strCaption) {
   for (int i = 0; i < strCaption.GetLength(); ++i) {
@@ -45,7 +49,7 @@ BOOL AFX_CDECL IsVirtualKeyForChar(int ch, UINT nVirtKey) {
   std::vector<HKL> layouts(nLayouts > 0 ? nLayouts : 0);
   if (nLayouts > 0) nLayouts = ::GetKeyboardLayoutList(nLayouts, layouts.data());
   BYTE state[256];
-  if (!::GetKeyboardState(state)) return FALSE;
+  if (!TKCommandBarsSystem()->GetKeyboardState(state)) return FALSE;
   BYTE shifted[256];
   memcpy(shifted, state, sizeof(state));
   shifted[VK_SHIFT] = 0x81;
