@@ -67,12 +67,17 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override { return nullptr; }
   CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
-  CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
+  CTKStatusBarPaintManager* GetStatusBarPaintManager() override;
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
   CTKShadowManager* GetShadowManager() override { return nullptr; }
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
+  /// Puts a theme's own status-bar variant in place of the inherited one (taken over).
+  void SetStatusBarPaintManager(CTKStatusBarPaintManager* pPaintManager);
+  /// The visual style "STATUS", open while `m_bStatusTextFromVisualStyle` is
+  /// on and the system has it.
+  CTKWinThemeWrapper* GetStatusTheme() const { return m_pStatusTheme.get(); }
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -150,12 +155,15 @@ class CTKPaintManagerBase : public CTKPaintManager {
 
  protected:
   BOOL ClearTypeApplies() const;
+  /// The status-bar text colour from the visual style "STATUS", when asked for.
+  void RefreshStatusTextColor();
 
   CTKPaintManagerColor m_arrIndexedColors[kIndexedColorCount];
   std::unique_ptr<CTKWinThemeWrapper> m_pStatusTheme;
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
   std::unique_ptr<CTKScrollBarThemeWindowsUx> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
+  std::unique_ptr<CTKStatusBarPaintManager> m_pStatusBarPaintManager;
 
  private:
   struct ObserverEntry {

@@ -8,6 +8,7 @@
 #include "common/TKScrollBarThemes.h"
 #include "common/TKWinThemeWrapper.h"
 #include "themes/TKMessageBarPaintManager.h"
+#include "themes/TKStatusBarPaintManagerBase.h"
 
 CTKPaintManagerBase::CTKPaintManagerBase()
     : m_clrMessageBarText(0),
@@ -42,12 +43,14 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pStatusTheme(new CTKWinThemeWrapper(TRUE)),
       m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
-      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)) {
+      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
+      m_pStatusBarPaintManager(new CTKStatusBarPaintManagerBase(this)) {
   m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
 }
 
 CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
+  m_pStatusBarPaintManager.reset();
   m_pMessageBarPaintManager.reset();
   m_pStatusTheme.reset();
   m_pButtonTheme.reset();
@@ -129,7 +132,30 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_bThemedCheckMarks) m_pButtonTheme->OpenThemeData(NULL, L"BUTTON");
 
   if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
+  if (m_pStatusBarPaintManager) m_pStatusBarPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
+  RefreshStatusTextColor();
+}
+
+void CTKPaintManagerBase::RefreshStatusTextColor() {
+  if (!m_bStatusTextFromVisualStyle || !m_pStatusBarPaintManager) return;
+  m_pStatusTheme->OpenThemeData(NULL, L"STATUS");
+  if (!m_pStatusTheme->IsThemeOpen()) return;
+  COLORREF clrText = 0;
+  // TMT_TEXTCOLOR of the pane part: the text the style draws panes with.
+  if (SUCCEEDED(m_pStatusTheme->GetThemeColor(1, 0, 3803, &clrText))) {
+    CTKStatusBarPaintManagerBase* pBase =
+        dynamic_cast<CTKStatusBarPaintManagerBase*>(m_pStatusBarPaintManager.get());
+    if (pBase != nullptr) pBase->m_clrText.SetStandardValue(clrText);
+  }
+}
+
+CTKStatusBarPaintManager* CTKPaintManagerBase::GetStatusBarPaintManager() {
+  return m_pStatusBarPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetStatusBarPaintManager(CTKStatusBarPaintManager* pPaintManager) {
+  m_pStatusBarPaintManager.reset(pPaintManager);
 }
 
 CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
