@@ -83,11 +83,9 @@ void CTKStatusBarThemeVisualStudio2015::SetBackgroundColor(COLORREF clr) {
   m_clrButtonBack.SetCustomValue(clr);
   m_clrGripperLite.SetCustomValue(CTKColorManager::MixColors(clr, pColors->GetColor(5), 50));
   m_clrGripperDark.SetCustomValue(CTKColorManager::MixColors(clr, pColors->GetColor(8), 75));
-  // The pushed and checked faces are the dark gripper colour, the hot face the light one.
-  for (CTKPaintManagerColor* pColor : {&m_clrButtonBackPushed, &m_clrButtonBackChecked}) {
-    pColor->SetCustomValue(m_clrGripperDark.GetCustomValue());
-    pColor->SetStandardValue(m_clrGripperDark.GetStandardColor());
-  }
+  // The pushed and checked faces are the dark gripper colour, the hot face the
+  // light one; their theme colours stay beneath, for -1 to bring back.
+  m_clrButtonBackPushed.SetCustomValue(m_clrGripperDark.GetCustomValue());
+  m_clrButtonBackChecked.SetCustomValue(m_clrGripperDark.GetCustomValue());
   m_clrButtonBackHighlight.SetCustomValue(m_clrGripperLite.GetCustomValue());
-  m_clrButtonBackHighlight.SetStandardValue(m_clrGripperLite.GetStandardColor());
 }
