@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "SupportStatusBarThemes.h"
 #include "SupportThemePaintManager.h"
 #include "commandbars/TKStatusBar.h"
 #include "common/TKColorManager.h"
@@ -27,29 +28,24 @@ const COLORREF kIconColor = RGB(200, 0, 0);
 const UINT kIdPane = 101;
 const UINT kIconId = 7001;
 
+/// What a variant draws, by its index in kStatusBarVariants.
 struct Variant {
-  const char* pszName;
-  std::function<CTKStatusBarPaintManagerBase*(CTKPaintManagerBase*)> create;
+  int nIndex;
   BOOL bBorder;         // an ordinary pane gets a border
   BOOL bGripperBorder;  // the last pane gets one
   BOOL bSeparator;
   BOOL bGripper;        // without theme images
 };
 
-template <class T>
-std::function<CTKStatusBarPaintManagerBase*(CTKPaintManagerBase*)> Make() {
-  return [](CTKPaintManagerBase* pOwner) { return new T(pOwner); };
-}
-
 const Variant kVariants[] = {
-    {"Base", Make<CTKStatusBarPaintManagerBase>(), TRUE, TRUE, TRUE, TRUE},
-    {"OfficeXP", Make<CTKStatusBarThemeOfficeXP>(), TRUE, TRUE, TRUE, TRUE},
-    {"Office2003", Make<CTKStatusBarThemeOffice2003>(), TRUE, TRUE, TRUE, TRUE},
-    {"Resource", Make<CTKStatusBarThemeResource>(), TRUE, FALSE, TRUE, FALSE},
-    {"VisualStudio2010", Make<CTKStatusBarThemeVisualStudio2010>(), TRUE, TRUE, TRUE, TRUE},
-    {"VisualStudio2012", Make<CTKStatusBarThemeVisualStudio2012>(), FALSE, FALSE, TRUE, TRUE},
-    {"Office2013", Make<CTKStatusBarThemeOffice2013>(), FALSE, FALSE, FALSE, FALSE},
-    {"VisualStudio2015", Make<CTKStatusBarThemeVisualStudio2015>(), FALSE, FALSE, FALSE, TRUE},
+    {0, TRUE, TRUE, TRUE, TRUE},      // Base
+    {1, TRUE, TRUE, TRUE, TRUE},      // Office XP
+    {2, TRUE, TRUE, TRUE, TRUE},      // Office 2003
+    {3, TRUE, FALSE, TRUE, FALSE},    // Resource
+    {4, TRUE, TRUE, TRUE, TRUE},      // Visual Studio 2010
+    {5, FALSE, FALSE, TRUE, TRUE},    // Visual Studio 2012
+    {6, FALSE, FALSE, FALSE, FALSE},  // Office 2013
+    {7, FALSE, FALSE, FALSE, TRUE},   // Visual Studio 2015
 };
 
 /// An opaque red square icon for the id, `nSize` pixels wide.
@@ -79,9 +75,8 @@ class StatusBarThemeTest : public ::testing::TestWithParam<Variant> {
  protected:
   void SetUp() override {
     TKDpiHelper()->OverrideDpi(96, 96);
-    m_pPaintManager = new CTestThemePaintManager;
-    m_pPaintManager->SetStatusBarPaintManager(GetParam().create(m_pPaintManager));
-    m_pPaintManager->RefreshMetrics();
+    ASSERT_EQ(kStatusBarVariantCount, static_cast<int>(sizeof(kVariants) / sizeof(kVariants[0])));
+    m_pPaintManager = CreateStatusBarTheme(kStatusBarVariants[GetParam().nIndex]);
     CTKPaintManager::SetGlobal(m_pPaintManager);
     CTKPaintManager::AddRefGlobal();
     ASSERT_TRUE(m_host.CreateHost(400, 100));
@@ -191,7 +186,7 @@ TEST_P(StatusBarThemeTest, AMarkupPaneIsDrawnByTheMarkupEngine) {
 
 INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& info) {
-                           return std::string(info.param.pszName);
+                           return std::string(kStatusBarVariants[info.param.nIndex].pszName);
                          });
 
 // The Office 2013 line ------------------------------------------------------------------------------
