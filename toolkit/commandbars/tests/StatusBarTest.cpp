@@ -12,10 +12,12 @@
 #include "commandbars/TKPopupBar.h"
 #include "commandbars/TKStatusBar.h"
 #include "commandbars/TKStatusBarPane.h"
+#include "common/TKPropExchangeIniFile.h"
 #include "markup/TKMarkupFlat.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/HostWindow.h"
 #include "testsupport/MessageLoop.h"
+#include "testsupport/TempFolder.h"
 
 CWinApp theApp("VelmStatusBarTest");
 
@@ -235,6 +237,68 @@ TEST_F(StatusBarTest, WithoutCustomisationTheSavedPanesAreIgnoredAndRemoved) {
   theApp.DelRegTree(HKEY_CURRENT_USER, "Software\\VelmStatusBarTest");
   free(const_cast<char*>(theApp.m_pszRegistryKey));
   theApp.m_pszRegistryKey = nullptr;
+}
+
+TEST_F(StatusBarTest, ThePropertyExchangeCarriesVisibilityAndPanes) {
+  CTempFolder folder;
+  const std::string path = folder.PathOf("bar.ini");
+  CreateBar({0, kIdA, kIdB}, 300);
+  m_bar.EnableCustomization();
+  Pane(kIdA)->SetCustomizeVisible(FALSE);
+  m_bar.ShowWindow(SW_HIDE);
+  auto exchange = [&](BOOL bLoading) {
+    CTKPropExchangeIniFile* pIni = new CTKPropExchangeIniFile(bLoading, nullptr, "Bar");
+    pIni->AssignFile(path.c_str());
+    CTKPropExchangeSection px(pIni);
+    m_bar.DoPropExchange(px);
+  };
+  exchange(FALSE);
+  char value[64];
+  ::GetPrivateProfileStringA("Bar", "Panes", "", value, sizeof(value), path.c_str());
+  EXPECT_STREQ(value, "101=0;102=1");
+
+  Pane(kIdA)->SetCustomizeVisible(TRUE);
+  m_bar.ShowWindow(SW_SHOW);
+  ::WritePrivateProfileStringA("Bar", "Panes", "101=1;102=0", path.c_str());
+  exchange(TRUE);
+  EXPECT_FALSE(m_bar.GetStyle() & WS_VISIBLE) << "stored hidden";
+  EXPECT_TRUE(Pane(kIdA)->IsCustomizeVisible());
+  EXPECT_FALSE(Pane(kIdB)->IsCustomizeVisible());
+}
+
+// The idle update ------------------------------------------------------------------------------------------
+
+/// A frame whose update handlers disable pane A and give pane B a text.
+class CUpdatingFrame : public CFrameWnd {
+ public:
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
+    if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pHandlerInfo == nullptr) {
+      CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
+      if (nID == kIdA) {
+        pCmdUI->Enable(FALSE);
+        pCmdUI->SetCheck(1);
+        return TRUE;
+      }
+      if (nID == kIdB) {
+        pCmdUI->SetText("Updated");
+        return TRUE;
+      }
+    }
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  }
+};
+
+TEST_F(StatusBarTest, TheIdleUpdateSetsThePanesFromTheFramesHandlers) {
+  CUpdatingFrame* pFrame = new CUpdatingFrame;  // deletes itself with its window
+  ASSERT_TRUE(pFrame->Create(nullptr, "frame"));
+  CreateBar({0, kIdA, kIdB, 103}, 300, pFrame);
+  m_bar.OnUpdateCmdUI(pFrame, TRUE);
+  EXPECT_FALSE(Pane(kIdA)->IsEnabled());
+  EXPECT_TRUE(Pane(kIdA)->IsPopout());
+  EXPECT_EQ(m_bar.GetPaneText(2), CString("Updated"));
+  EXPECT_TRUE(Pane(103)->IsEnabled()) << "a pane nobody handles keeps its state";
+  m_bar.DestroyWindow();
+  pFrame->DestroyWindow();
 }
 
 // The customise pop-up ---------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "commandbars/TKStatusBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "TKStatusBarFont.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKImageManager.h"
@@ -179,9 +180,7 @@ CFont* CTKStatusBar::GetFont() {
 }
 
 void CTKStatusBar::SetFont(CFont* pFont) {
-  m_font.DeleteObject();
-  LOGFONT lf;
-  if (pFont != nullptr && pFont->GetLogFont(&lf)) m_font.CreateFontIndirect(&lf);
+  CopyStatusBarFont(m_font, pFont);
   UpdateAllPanes();
 }
 

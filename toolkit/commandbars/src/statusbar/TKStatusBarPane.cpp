@@ -3,6 +3,7 @@
 
 #include "commandbars/TKStatusBar.h"
 #include "common/TKDCHelpers.h"
+#include "TKStatusBarFont.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKImageManager.h"
 #include "common/TKImageManagerIcon.h"
@@ -145,9 +146,7 @@ void CTKStatusBarPane::SetMargins(int cxLeft, int cyTop, int cxRight, int cyBott
 }
 
 void CTKStatusBarPane::SetFont(CFont* pFont) {
-  m_font.DeleteObject();
-  LOGFONT lf;
-  if (pFont != nullptr && pFont->GetLogFont(&lf)) m_font.CreateFontIndirect(&lf);
+  CopyStatusBarFont(m_font, pFont);
   RecalcBarLayout();
 }
 
