@@ -75,6 +75,7 @@ class StatusBarThemeTest : public ::testing::TestWithParam<Variant> {
  protected:
   void SetUp() override {
     TKDpiHelper()->OverrideDpi(96, 96);
+    TKResourceImages()->SetHandle(NULL);  // the image themes without their images
     ASSERT_EQ(kStatusBarVariantCount, static_cast<int>(sizeof(kVariants) / sizeof(kVariants[0])));
     m_pPaintManager = CreateStatusBarTheme(kStatusBarVariants[GetParam().nIndex]);
     CTKPaintManager::SetGlobal(m_pPaintManager);
@@ -188,6 +189,46 @@ INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVari
                          [](const ::testing::TestParamInfo<Variant>& info) {
                            return std::string(kStatusBarVariants[info.param.nIndex].pszName);
                          });
+
+// The image themes ----------------------------------------------------------------------------------
+
+struct ResourceCase {
+  const char* pszIni;  // null: no theme text
+  COLORREF clrText;
+  COLORREF clrTextGray;
+};
+
+class StatusBarResourceTest : public ::testing::TestWithParam<ResourceCase> {
+ protected:
+  void TearDown() override { TKResourceImages()->SetHandle(NULL); }
+  CScriptedSystemFonts m_fonts{-12};
+};
+
+TEST_P(StatusBarResourceTest, TextsComeFromTheThemeTextAndImagesDrawOnlyWhenLoaded) {
+  const ResourceCase& c = GetParam();
+  TKResourceImages()->SetHandle(c.pszIni != nullptr ? ::GetModuleHandleA(NULL) : NULL, c.pszIni);
+  ASSERT_EQ(TKResourceImages()->IsLoaded(), c.pszIni != nullptr);
+  CTKPaintManagerBase* pPaintManager = CreateStatusBarTheme(kStatusBarVariants[3]);
+  CTKStatusBarPaintManagerBase* pBar =
+      static_cast<CTKStatusBarPaintManagerBase*>(pPaintManager->GetStatusBarPaintManager());
+  EXPECT_EQ(static_cast<COLORREF>(pBar->m_clrText), c.clrText);
+  EXPECT_EQ(static_cast<COLORREF>(pBar->m_clrTextGray), c.clrTextGray);
+  EXPECT_EQ(static_cast<COLORREF>(pBar->m_clrGripperLite), RGB(255, 255, 255));
+
+  CDibSurface surface(80, 24, kSentinel);
+  pBar->DrawGripper(surface.GetDC(), CRect(0, 0, 80, 24));
+  EXPECT_EQ(surface.CountPixels(kSentinel) < 80 * 24, c.pszIni != nullptr);
+  // The gripper sits 1 pixel from the right and 4 from the bottom.
+  EXPECT_EQ(surface.CountPixels(CRect(79, 0, 80, 24), kSentinel), 24);
+  EXPECT_EQ(surface.CountPixels(CRect(0, 20, 80, 24), kSentinel), 80 * 4);
+  pPaintManager->InternalRelease();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StatusBarResourceTest,
+    ::testing::Values(ResourceCase{nullptr, ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_GRAYTEXT)},
+                      ResourceCase{"Office2010Blue.INI", RGB(30, 57, 91), RGB(132, 158, 189)},
+                      ResourceCase{"Office2010Black.INI", RGB(226, 226, 226), RGB(107, 107, 107)}));
 
 // The Office 2013 line ------------------------------------------------------------------------------
 
