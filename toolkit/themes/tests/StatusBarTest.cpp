@@ -16,6 +16,7 @@
 #include "common/TKImageManager.h"
 #include "common/TKResourceImages.h"
 #include "common/TKScopedHandle.h"
+#include "common/TKWinThemeWrapper.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/HostWindow.h"
 #include "themes/TKStatusBarPaintManagerBase.h"
@@ -189,6 +190,67 @@ INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVari
                          [](const ::testing::TestParamInfo<Variant>& info) {
                            return std::string(kStatusBarVariants[info.param.nIndex].pszName);
                          });
+
+// The visual style "STATUS" ---------------------------------------------------------------------------
+
+std::vector<int> g_themedParts;
+const HTHEME kFakeTheme = reinterpret_cast<HTHEME>(0x5678);
+const COLORREF kStyleText = RGB(7, 8, 9);
+
+HTHEME WINAPI FakeOpen(HWND, LPCWSTR) { return kFakeTheme; }
+HRESULT WINAPI FakeClose(HTHEME) { return S_OK; }
+BOOL WINAPI FakeAppThemed() { return TRUE; }
+HRESULT WINAPI FakeDraw(HTHEME, HDC, int nPart, int, const RECT*, const RECT*) {
+  g_themedParts.push_back(nPart);
+  return S_OK;
+}
+HRESULT WINAPI FakeColor(HTHEME, int nPart, int nState, int nProp, COLORREF* pColor) {
+  if (nPart != 1 || nState != 0 || nProp != 3803) return E_INVALIDARG;
+  *pColor = kStyleText;
+  return S_OK;
+}
+
+TEST(StatusBarVisualStyleTest, TheStyleDrawsEveryPartAndGivesTheTextColour) {
+  typedef CTKWinThemeWrapper W;
+  CScriptedSystemFonts fonts(-12);
+  CTestThemePaintManager pm;
+  pm.m_bStatusTextFromVisualStyle = TRUE;
+  W* pTheme = pm.GetStatusTheme();
+  HMODULE hUxTheme = ::LoadLibraryA("uxtheme.dll");
+  ASSERT_NE(hUxTheme, static_cast<HMODULE>(NULL));
+  pTheme->UsePrivateFunctionTable("no-such-uxtheme.dll");
+  W::CFunctionTable* pTable = pTheme->GetFunctionTable();
+  pTable->hModule = hUxTheme;  // so that a recheck keeps the fakes
+  pTable->pfn[W::slotOpenThemeData] = reinterpret_cast<FARPROC>(&FakeOpen);
+  pTable->pfn[W::slotCloseThemeData] = reinterpret_cast<FARPROC>(&FakeClose);
+  pTable->pfn[W::slotIsAppThemed] = reinterpret_cast<FARPROC>(&FakeAppThemed);
+  pTable->pfn[W::slotDrawThemeBackground] = reinterpret_cast<FARPROC>(&FakeDraw);
+  pTable->pfn[W::slotGetThemeColor] = reinterpret_cast<FARPROC>(&FakeColor);
+  pm.RefreshMetrics();
+
+  CTKStatusBarPaintManagerBase* pBar =
+      static_cast<CTKStatusBarPaintManagerBase*>(pm.GetStatusBarPaintManager());
+  EXPECT_EQ(static_cast<COLORREF>(pBar->m_clrText), kStyleText);
+  CTKStatusBarPane pane;
+  CDibSurface surface(80, 24, kSentinel);
+  g_themedParts.clear();
+  pBar->DrawPaneBorder(surface.GetDC(), CRect(0, 0, 20, 20), &pane, FALSE);
+  pBar->DrawPaneBorder(surface.GetDC(), CRect(0, 0, 20, 20), &pane, TRUE);
+  pBar->DrawGripper(surface.GetDC(), CRect(0, 0, 80, 24));
+  EXPECT_EQ(g_themedParts, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(surface.CountPixels(kSentinel), 80 * 24) << "the style drew, nothing else";
+
+  // Office 2003 frames its panes with the style too, but draws its own gripper
+  // when the style is not open.
+  CTKStatusBarThemeOffice2003 office2003(&pm);
+  office2003.RefreshMetrics();
+  g_themedParts.clear();
+  office2003.DrawPaneBorder(surface.GetDC(), CRect(0, 0, 20, 20), &pane, TRUE);
+  pTheme->CloseThemeData();
+  office2003.DrawGripper(surface.GetDC(), CRect(0, 0, 80, 24));
+  EXPECT_EQ(g_themedParts, (std::vector<int>{2}));
+  EXPECT_LT(surface.CountPixels(kSentinel), 80 * 24);
+}
 
 // The image themes ----------------------------------------------------------------------------------
 
