@@ -3,6 +3,7 @@
 // message pane's window text, button panes and their press loop.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -419,6 +420,73 @@ TEST_F(StatusBarTest, AMarkupPaneIsMeasuredByTheMarkupEngine) {
   EXPECT_EQ(pPane->GetRect().Width(), 57 + rcPadding.left + rcPadding.right + 2);
   m_bar.EnableMarkup(FALSE);
   EXPECT_EQ(pPane->GetMarkupElement(), nullptr);
+}
+
+TEST_F(StatusBarTest, AChildWindowCoversItsPaneAndHidesWithIt) {
+  CreateBar({0, kIdA}, 300);
+  CWnd* pChild = new CWnd;
+  ASSERT_TRUE(pChild->Create(AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 1, 1), &m_bar, 5));
+  Pane(kIdA)->SetWidth(60);
+  Pane(kIdA)->SetChild(pChild, TRUE);  // deleted with the pane
+  CRect rcChild;
+  pChild->GetWindowRect(&rcChild);
+  m_bar.ScreenToClient(&rcChild);
+  CRect rcPane = Pane(kIdA)->GetRect();
+  const int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
+  rcPane.DeflateRect(cxEdge, cxEdge);
+  EXPECT_EQ(rcChild, rcPane);
+  EXPECT_TRUE(pChild->GetStyle() & WS_VISIBLE);
+  m_bar.MoveWindow(0, 0, 40, 24);
+  EXPECT_FALSE(pChild->GetStyle() & WS_VISIBLE) << "no room";
+}
+
+TEST_F(StatusBarTest, TheHeightFitsTheFontAndTheMinimum) {
+  CreateBar({0}, 300);
+  CClientDC dc(nullptr);
+  CFont* pOld = dc.SelectObject(m_bar.GetFont());
+  const int cyText = dc.GetTextExtent("X", 1).cy;
+  dc.SelectObject(pOld);
+  const int cyNatural = cyText + 2 * ::GetSystemMetrics(SM_CYBORDER) + 2;
+  EXPECT_EQ(m_bar.CalcFixedLayout(TRUE, TRUE), CSize(32767, std::max(cyNatural, 20)));
+  m_bar.SendMessage(SB_SETMINHEIGHT, 40);
+  EXPECT_EQ(m_bar.CalcFixedLayout(TRUE, TRUE).cy, 40);
+  m_pPaintManager->m_statusBar.m_nMinHeight = 50;
+  EXPECT_EQ(m_bar.CalcFixedLayout(TRUE, TRUE).cy, 50);
+  m_pPaintManager->m_statusBar.m_nMinHeight = 0;
+}
+
+TEST_F(StatusBarTest, OnlyAnEnabledButtonPaneBecomesHot) {
+  CreateBar({0, kIdA, kIdB, 103}, 300);
+  Pane(kIdA)->SetButton(TRUE);
+  Pane(103)->SetButton(TRUE);
+  Pane(103)->SetEnabled(FALSE);
+  struct {
+    UINT nId;
+    BOOL bHot;
+  } cases[] = {{kIdA, TRUE}, {kIdB, FALSE}, {103, FALSE}};
+  for (const auto& c : cases) {
+    const CPoint pt = Pane(c.nId)->GetRect().CenterPoint();
+    m_bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(m_bar.GetHotPane(), c.bHot ? Pane(c.nId) : nullptr) << c.nId;
+  }
+  const CPoint pt = Pane(kIdA)->GetRect().CenterPoint();
+  m_bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+  m_bar.SendMessage(WM_MOUSELEAVE);
+  EXPECT_EQ(m_bar.GetHotPane(), nullptr);
+}
+
+TEST_F(StatusBarTest, APaneWithATooltipAnswersTheToolHitTest) {
+  CreateBar({0, kIdA, kIdB}, 300);
+  Pane(kIdA)->SetTooltip("Where the caret is");
+  TOOLINFO ti = {};
+  ti.cbSize = sizeof(ti);
+  EXPECT_EQ(m_bar.OnToolHitTest(Pane(kIdA)->GetRect().CenterPoint(), &ti),
+            static_cast<INT_PTR>(kIdA));
+  EXPECT_EQ(CRect(ti.rect), Pane(kIdA)->GetRect());
+  TOOLINFO tiNone = {};
+  tiNone.cbSize = sizeof(tiNone);
+  EXPECT_EQ(m_bar.OnToolHitTest(Pane(kIdB)->GetRect().CenterPoint(), &tiNone), -1);
+  if (ti.lpszText != nullptr && ti.lpszText != LPSTR_TEXTCALLBACK) free(ti.lpszText);
 }
 
 // Button panes ------------------------------------------------------------------------------------------

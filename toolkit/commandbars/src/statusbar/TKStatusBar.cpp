@@ -82,6 +82,7 @@ BOOL CTKStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
     pPane->m_pStatusBar = this;
     pPane->m_nID = lpIDArray[i];
     m_arrPanes.Add(pPane);
+    m_nCount = GetPaneCount();
     if (pPane->m_nID != 0) {
       CString strText;
       if (!strText.LoadString(pPane->m_nID)) return FALSE;
@@ -92,7 +93,6 @@ BOOL CTKStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount) {
       pPane->m_nFixedWidth = 1;
     }
   }
-  m_nCount = GetPaneCount();
   UpdateAllPanes();
   return TRUE;
 }
