@@ -440,6 +440,26 @@ TEST_F(StatusBarTest, AChildWindowCoversItsPaneAndHidesWithIt) {
   EXPECT_FALSE(pChild->GetStyle() & WS_VISIBLE) << "no room";
 }
 
+TEST_F(StatusBarTest, AFrameLaysTheBarAlongItsBottom) {
+  CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
+  ASSERT_TRUE(pFrame->Create(nullptr, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
+  ASSERT_TRUE(m_bar.Create(pFrame));
+  const UINT ids[] = {0, kIdA};
+  ASSERT_TRUE(m_bar.SetIndicators(ids, 2));
+  pFrame->RecalcLayout();
+  CRect rcFrame, rcBar;
+  pFrame->GetClientRect(&rcFrame);
+  m_bar.GetWindowRect(&rcBar);
+  pFrame->ScreenToClient(&rcBar);
+  EXPECT_EQ(rcBar, CRect(0, rcFrame.bottom - m_bar.CalcFixedLayout(TRUE, TRUE).cy, rcFrame.right,
+                         rcFrame.bottom));
+  EXPECT_EQ(Pane(kIdA)->GetRect().right,
+            rcFrame.right - ::GetSystemMetrics(SM_CXVSCROLL) - 2 * ::GetSystemMetrics(SM_CXBORDER))
+      << "a sizable frame's bar keeps the gripper's room";
+  m_bar.DestroyWindow();
+  pFrame->DestroyWindow();
+}
+
 TEST_F(StatusBarTest, TheHeightFitsTheFontAndTheMinimum) {
   CreateBar({0}, 300);
   CClientDC dc(nullptr);
