@@ -292,6 +292,62 @@ INSTANTIATE_TEST_SUITE_P(
                       ResourceCase{"Office2010Blue.INI", RGB(30, 57, 91), RGB(132, 158, 189)},
                       ResourceCase{"Office2010Black.INI", RGB(226, 226, 226), RGB(107, 107, 107)}));
 
+TEST_P(StatusBarResourceTest, DarkPanesReachTheRightEdgeWhenNoneFollows) {
+  if (GetParam().pszIni == nullptr) return;  // nothing is drawn without images
+  TKResourceImages()->SetHandle(::GetModuleHandleA(NULL), GetParam().pszIni);
+  CTestThemePaintManager* pPaintManager = CreateStatusBarTheme(kStatusBarVariants[3]);
+  CSampleStatusBar sample;
+  ASSERT_TRUE(sample.Create(400, 4));
+  sample.SetTheme(pPaintManager);
+  CTKStatusBar& bar = sample.Bar();
+  CRect rcClient;
+  bar.GetClientRect(&rcClient);
+  auto draw = [&](CDibSurface& surface) {
+    pPaintManager->GetStatusBarPaintManager()->DrawStatusBarBackground(surface.GetDC(), &bar);
+  };
+  CDibSurface light(rcClient.Width(), rcClient.Height(), kSentinel);
+  draw(light);
+  EXPECT_EQ(light.CountPixels(kSentinel), 0) << "the light image covers the bar";
+
+  bar.GetPane(1)->SetDarkBackground(TRUE);
+  CDibSurface dark(rcClient.Width(), rcClient.Height(), kSentinel);
+  draw(dark);
+  const CRect rcPane = bar.GetPane(1)->GetRect();
+  const int y = rcClient.Height() / 2;
+  EXPECT_EQ(dark.GetPixel(rcPane.left - 1, y), light.GetPixel(rcPane.left - 1, y));
+  EXPECT_NE(dark.GetPixel(rcPane.left, y), light.GetPixel(rcPane.left, y));
+  EXPECT_NE(dark.GetPixel(rcClient.right - 1, y), light.GetPixel(rcClient.right - 1, y))
+      << "the last dark pane's image reaches the edge";
+
+  bar.GetPane(3)->SetDarkBackground(TRUE);
+  CDibSurface two(rcClient.Width(), rcClient.Height(), kSentinel);
+  draw(two);
+  const CRect rcPane2 = bar.GetPane(2)->GetRect();
+  EXPECT_EQ(two.GetPixel(rcPane2.CenterPoint().x, y), light.GetPixel(rcPane2.CenterPoint().x, y))
+      << "a dark pane followed by another stops at its own edge";
+}
+
+// The Office 2003 background ---------------------------------------------------------------------------
+
+TEST(StatusBarOffice2003Test, TheBackgroundFollowsTheColourScheme) {
+  CScriptedSystemFonts fonts(-12);
+  CTestThemePaintManager pm;
+  pm.RefreshMetrics();
+  CTKColorManager* pColors = TKColorManager();
+  const COLORREF clrMix = CTKColorManager::MixColors(pColors->GetColor(15), pColors->GetColor(5), 70);
+  const struct {
+    int nScheme;
+    COLORREF clrBack;
+  } cases[] = {{0, clrMix}, {1, 0x00D3D3D3}, {2, 0x00D3D3D3}, {3, 0x00DAEAEC},
+               {4, 0x00D3D3D3}, {5, 0x00D3D3D3}, {8, clrMix}};
+  for (const auto& c : cases) {
+    pm.m_nSystemTheme = c.nScheme;
+    CTKStatusBarThemeOffice2003 bar(&pm);
+    bar.RefreshMetrics();
+    EXPECT_EQ(static_cast<COLORREF>(bar.m_clrBackground), c.clrBack) << c.nScheme;
+  }
+}
+
 // The Office 2013 line ------------------------------------------------------------------------------
 
 class StatusBarOffice2013Test : public ::testing::Test {
