@@ -554,6 +554,44 @@ INSTANTIATE_TEST_SUITE_P(
                       PressCase{"Cancelled", {MSG{NULL, WM_CANCELMODE, 0, 0}, Up()}, 0}),
     [](const ::testing::TestParamInfo<PressCase>& info) { return std::string(info.param.pszName); });
 
+/// Answers the bar's double-click notification with a set result.
+class CDoubleClickOwner : public CTestHostWindow {
+ public:
+  LRESULT m_nAnswer = 0;
+  DWORD_PTR m_nItem = 0;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(NM_DBLCLK)) {
+      m_nItem = reinterpret_cast<NMMOUSE*>(lParam)->dwItemSpec;
+      CTestHostWindow::WindowProc(message, wParam, lParam);
+      return m_nAnswer;
+    }
+    return CTestHostWindow::WindowProc(message, wParam, lParam);
+  }
+};
+
+TEST_F(StatusBarTest, ADoubleClickTellsTheOwnerAndClicksWhenItIsNotTaken) {
+  CDoubleClickOwner owner;
+  ASSERT_TRUE(owner.CreateHost());
+  CreateBar({0, kIdA}, 300, &owner);
+  CTKStatusBarPane* pPane = Pane(kIdA);
+  pPane->SetButton(TRUE);
+  const CPoint pt = pPane->GetRect().CenterPoint();
+  for (LRESULT nAnswer : {1, 0}) {
+    owner.m_nAnswer = nAnswer;
+    owner.ClearMessages();
+    m_bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    ASSERT_EQ(m_bar.GetHotPane(), pPane);
+    ::PostMessage(m_bar.GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    m_bar.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(owner.m_nItem, static_cast<DWORD_PTR>(kIdA));
+    EXPECT_EQ(owner.CountMessages(WM_COMMAND), nAnswer == 0 ? 1 : 0) << nAnswer;
+    DispatchPendingMessages();  // a release the pane did not take
+  }
+  m_bar.DestroyWindow();
+}
+
 TEST_F(StatusBarTest, APressEndedByQuitLeavesTheQuitForTheOuterLoop) {
   CreateBar({0, kIdA}, 300);
   CTKStatusBarPane* pPane = Pane(kIdA);
