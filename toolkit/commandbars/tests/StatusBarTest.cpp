@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "SupportPaintManager.h"
+#include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
@@ -438,6 +439,29 @@ TEST_F(StatusBarTest, AChildWindowCoversItsPaneAndHidesWithIt) {
   EXPECT_TRUE(pChild->GetStyle() & WS_VISIBLE);
   m_bar.MoveWindow(0, 0, 40, 24);
   EXPECT_FALSE(pChild->GetStyle() & WS_VISIBLE) << "no room";
+}
+
+/// The test paint manager as the ribbon theme.
+class CRibbonStatusPaintManager : public CTestStatusPaintManager {
+ public:
+  int GetThemeType() const override { return 6; }
+};
+
+TEST_F(StatusBarTest, WithTheRibbonThemeShowingOrHidingTheBarRemeasuresTheFrame) {
+  for (BOOL bRibbon : {FALSE, TRUE}) {
+    CTKCommandBars commandBars;
+    commandBars.SetPaintManager(bRibbon ? new CRibbonStatusPaintManager : new CTestStatusPaintManager);
+    m_bar.SetCommandBars(&commandBars);
+    CreateBar({0, kIdA}, 300);
+    m_host.ClearMessages();
+    // As the frame's delayed show and hide do it.
+    for (UINT nShow : {SWP_HIDEWINDOW, SWP_SHOWWINDOW})
+      m_bar.SetWindowPos(nullptr, 0, 0, 0, 0,
+                         nShow | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(m_host.CountMessages(WM_NCCALCSIZE), bRibbon ? 2 : 0) << bRibbon;
+    m_bar.DestroyWindow();
+    m_bar.SetCommandBars(nullptr);
+  }
 }
 
 TEST_F(StatusBarTest, AFrameLaysTheBarAlongItsBottom) {

@@ -137,6 +137,7 @@ class CTKStatusBar : public CControlBar {
   afx_msg LRESULT OnNcHitTest(CPoint point);
   afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
   afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
+  afx_msg void OnWindowPosChanged(WINDOWPOS* lpWndPos);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnMouseLeave();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

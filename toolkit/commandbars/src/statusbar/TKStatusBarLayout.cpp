@@ -5,6 +5,10 @@
 #include "common/TKDCHelpers.h"
 #include "common/TKDpiHelper.h"
 
+namespace {
+const int kRibbonTheme = 6;
+}  // namespace
+
 CSize CTKStatusBar::CalcFixedLayout(BOOL, BOOL) {
   CTKStatusBarPaintManager* pPaintManager = GetStatusBarPaintManager();
   CClientDC dc(nullptr);
@@ -51,6 +55,19 @@ void CTKStatusBar::OnWindowPosChanging(WINDOWPOS* lpWndPos) {
   m_dwStyle &= ~CBRS_BORDER_ANY;
   CControlBar::OnWindowPosChanging(lpWndPos);
   m_dwStyle = dwStyle;
+}
+
+void CTKStatusBar::OnWindowPosChanged(WINDOWPOS* lpWndPos) {
+  CControlBar::OnWindowPosChanged(lpWndPos);
+  // The ribbon theme draws the bar into the frame's border: the frame
+  // measures its border again when the bar shows or hides.
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  CWnd* pParent = GetParent();
+  if (pPaintManager == nullptr || pPaintManager->GetThemeType() != kRibbonTheme || pParent == nullptr)
+    return;
+  if ((lpWndPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0)
+    pParent->SetWindowPos(nullptr, 0, 0, 0, 0,
+                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void CTKStatusBar::OnSize(UINT nType, int cx, int cy) {
