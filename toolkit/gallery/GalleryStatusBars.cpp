@@ -13,8 +13,10 @@ bool DrawStatusBars(const GalleryContext& context) {
   sample.ShowPaneKinds();
   CGalleryCanvas canvas(nWidth + 20, 24 + nRow * kStatusBarVariantCount);
   CDC* pDC = canvas.GetDC();
-  canvas.Label(10, 4, "Status bars (" + context.look + "): message, right-aligned, disabled, "
-                      "checked button, coloured, markup; gripper");
+  canvas.Label(10, 4,
+               "Status bars (" + context.look +
+                   "): message, right-aligned, disabled, "
+                   "checked button, coloured, markup; gripper");
   for (int i = 0; i < kStatusBarVariantCount; ++i) {
     sample.SetTheme(CreateStatusBarTheme(kStatusBarVariants[i]));
     const int y = 24 + nRow * i;

@@ -89,7 +89,8 @@ TEST_F(StatusBarTest, WhenAPaneDoesNotFitItAndEveryLaterPaneHide) {
   Pane(kIdA)->SetWidth(80);
   Pane(kIdB)->SetWidth(10);  // would fit on its own
 
-  EXPECT_EQ(m_bar.GetPane(0)->GetRect(), CRect(0, 2, 1, 24)) << "the stretching pane keeps its width";
+  EXPECT_EQ(m_bar.GetPane(0)->GetRect(), CRect(0, 2, 1, 24))
+      << "the stretching pane keeps its width";
   for (UINT nId : {kIdA, kIdB}) {
     EXPECT_EQ(Pane(nId)->GetHideFlags(), static_cast<DWORD>(CTKStatusBarPane::hideNoRoom)) << nId;
     EXPECT_FALSE(Pane(nId)->IsVisible());
@@ -189,11 +190,13 @@ TEST_P(StatusBarGetTextTest, GetTextAnswersTheCharactersCopied) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buffers, StatusBarGetTextTest,
-                         ::testing::Values(GetTextCase{5, 4, "0123"}, GetTextCase{11, 10, "0123456789"},
+                         ::testing::Values(GetTextCase{5, 4, "0123"},
+                                           GetTextCase{11, 10, "0123456789"},
                                            GetTextCase{20, 10, "0123456789"},
                                            GetTextCase{0, 0, nullptr}));
 
-// Saved pane state ----------------------------------------------------------------------------------
+// Saved pane state
+// ----------------------------------------------------------------------------------
 
 class StatusBarStateTest : public StatusBarTest, public ::testing::WithParamInterface<const char*> {
  protected:
@@ -268,7 +271,8 @@ TEST_F(StatusBarTest, ThePropertyExchangeCarriesVisibilityAndPanes) {
   EXPECT_FALSE(Pane(kIdB)->IsCustomizeVisible());
 }
 
-// The idle update ------------------------------------------------------------------------------------------
+// The idle update
+// ------------------------------------------------------------------------------------------
 
 /// A frame whose update handlers disable pane A and give pane B a text.
 class CUpdatingFrame : public CFrameWnd {
@@ -303,7 +307,8 @@ TEST_F(StatusBarTest, TheIdleUpdateSetsThePanesFromTheFramesHandlers) {
   pFrame->DestroyWindow();
 }
 
-// The customise pop-up ---------------------------------------------------------------------------------
+// The customise pop-up
+// ---------------------------------------------------------------------------------
 
 TEST_F(StatusBarTest, ARightClickWithoutCustomisationDoesNothing) {
   CreateBar({0, kIdA, kIdB}, 300);
@@ -320,7 +325,7 @@ TEST_F(StatusBarTest, TheCustomisePopupListsThePanesLedByItsHeading) {
   m_bar.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(150, 10));
   ASSERT_EQ(m_bar.m_nTracked, 1);
   EXPECT_EQ(m_bar.m_popupItems, (std::vector<std::string>{"Customize Status Bar|0|0|1",
-                                                           "Position|1|1|0", "Pane B|0|1|0"}));
+                                                          "Position|1|1|0", "Pane B|0|1|0"}));
 
   // Executing an item shows or hides its pane.
   CTKPopupBar* pPopup = m_bar.CreateCustomizePopup();
@@ -333,7 +338,8 @@ TEST_F(StatusBarTest, TheCustomisePopupListsThePanesLedByItsHeading) {
   pPopup->InternalRelease();
 }
 
-// Painting and the gripper --------------------------------------------------------------------------------
+// Painting and the gripper
+// --------------------------------------------------------------------------------
 
 /// A sizable top-level frame for the bar.
 class CSizableFrame : public CWnd {
@@ -450,7 +456,8 @@ class CRibbonStatusPaintManager : public CTestStatusPaintManager {
 TEST_F(StatusBarTest, WithTheRibbonThemeShowingOrHidingTheBarRemeasuresTheFrame) {
   for (BOOL bRibbon : {FALSE, TRUE}) {
     CTKCommandBars commandBars;
-    commandBars.SetPaintManager(bRibbon ? new CRibbonStatusPaintManager : new CTestStatusPaintManager);
+    commandBars.SetPaintManager(bRibbon ? new CRibbonStatusPaintManager
+                                        : new CTestStatusPaintManager);
     m_bar.SetCommandBars(&commandBars);
     CreateBar({0, kIdA}, 300);
     m_host.ClearMessages();
@@ -533,7 +540,8 @@ TEST_F(StatusBarTest, APaneWithATooltipAnswersTheToolHitTest) {
   if (ti.lpszText != nullptr && ti.lpszText != LPSTR_TEXTCALLBACK) free(ti.lpszText);
 }
 
-// Button panes ------------------------------------------------------------------------------------------
+// Button panes
+// ------------------------------------------------------------------------------------------
 
 struct PressCase {
   const char* pszName;
@@ -576,7 +584,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PressCase{"Escape", {Key(VK_ESCAPE), Up()}, 0},
                       PressCase{"OtherKey", {Key('A'), Up()}, 1},
                       PressCase{"Cancelled", {MSG{NULL, WM_CANCELMODE, 0, 0}, Up()}, 0}),
-    [](const ::testing::TestParamInfo<PressCase>& info) { return std::string(info.param.pszName); });
+    [](const ::testing::TestParamInfo<PressCase>& info) {
+      return std::string(info.param.pszName);
+    });
 
 /// Answers the bar's double-click notification with a set result.
 class CDoubleClickOwner : public CTestHostWindow {
@@ -586,7 +596,8 @@ class CDoubleClickOwner : public CTestHostWindow {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(NM_DBLCLK)) {
+    if (message == WM_NOTIFY &&
+        reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(NM_DBLCLK)) {
       m_nItem = reinterpret_cast<NMMOUSE*>(lParam)->dwItemSpec;
       CTestHostWindow::WindowProc(message, wParam, lParam);
       return m_nAnswer;

@@ -118,8 +118,8 @@ bool AddTestIcons(CTKImageManager* pImageManager, const std::vector<UINT>& ids, 
 struct TestStatusCall {
   enum Kind { kBackground, kEntry, kBorder, kSeparator, kGripper };
   Kind kind;
-  UINT nPaneId;        ///< 0 for the bar
-  BOOL bGripperPane;   ///< for borders
+  UINT nPaneId;       ///< 0 for the bar
+  BOOL bGripperPane;  ///< for borders
 };
 
 /// Records the status bar's drawing and fills each part in a colour of its own.

@@ -35,7 +35,7 @@ struct Variant {
   BOOL bBorder;         // an ordinary pane gets a border
   BOOL bGripperBorder;  // the last pane gets one
   BOOL bSeparator;
-  BOOL bGripper;        // without theme images
+  BOOL bGripper;  // without theme images
 };
 
 const Variant kVariants[] = {
@@ -165,7 +165,8 @@ TEST_P(StatusBarThemeTest, BordersSeparatorsAndGrippersAsTheVariantHasThem) {
       {"border", [&](CDC* pDC) { Painter()->DrawPaneBorder(pDC, rc, m_pPane, FALSE); }, v.bBorder},
       {"gripper border", [&](CDC* pDC) { Painter()->DrawPaneBorder(pDC, rc, m_pPane, TRUE); },
        v.bGripperBorder},
-      {"separator", [&](CDC* pDC) { Painter()->DrawPaneSeparator(pDC, rc, m_pPane); }, v.bSeparator},
+      {"separator", [&](CDC* pDC) { Painter()->DrawPaneSeparator(pDC, rc, m_pPane); },
+       v.bSeparator},
       {"gripper", [&](CDC* pDC) { Painter()->DrawGripper(pDC, CRect(0, 0, 80, 24)); }, v.bGripper},
   };
   for (const auto& part : parts) {
@@ -191,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVari
                            return std::string(kStatusBarVariants[info.param.nIndex].pszName);
                          });
 
-// The visual style "STATUS" ---------------------------------------------------------------------------
+// The visual style "STATUS"
+// ---------------------------------------------------------------------------
 
 std::vector<int> g_themedParts;
 const HTHEME kFakeTheme = reinterpret_cast<HTHEME>(0x5678);
@@ -252,7 +254,8 @@ TEST(StatusBarVisualStyleTest, TheStyleDrawsEveryPartAndGivesTheTextColour) {
   EXPECT_LT(surface.CountPixels(kSentinel), 80 * 24);
 }
 
-// The image themes ----------------------------------------------------------------------------------
+// The image themes
+// ----------------------------------------------------------------------------------
 
 struct ResourceCase {
   const char* pszIni;  // null: no theme text
@@ -288,7 +291,8 @@ TEST_P(StatusBarResourceTest, TextsComeFromTheThemeTextAndImagesDrawOnlyWhenLoad
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, StatusBarResourceTest,
-    ::testing::Values(ResourceCase{nullptr, ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_GRAYTEXT)},
+    ::testing::Values(ResourceCase{nullptr, ::GetSysColor(COLOR_BTNTEXT),
+                                   ::GetSysColor(COLOR_GRAYTEXT)},
                       ResourceCase{"Office2010Blue.INI", RGB(30, 57, 91), RGB(132, 158, 189)},
                       ResourceCase{"Office2010Black.INI", RGB(226, 226, 226), RGB(107, 107, 107)}));
 
@@ -327,18 +331,20 @@ TEST_P(StatusBarResourceTest, DarkPanesReachTheRightEdgeWhenNoneFollows) {
       << "a dark pane followed by another stops at its own edge";
 }
 
-// The Office 2003 background ---------------------------------------------------------------------------
+// The Office 2003 background
+// ---------------------------------------------------------------------------
 
 TEST(StatusBarOffice2003Test, TheBackgroundFollowsTheColourScheme) {
   CScriptedSystemFonts fonts(-12);
   CTestThemePaintManager pm;
   pm.RefreshMetrics();
   CTKColorManager* pColors = TKColorManager();
-  const COLORREF clrMix = CTKColorManager::MixColors(pColors->GetColor(15), pColors->GetColor(5), 70);
+  const COLORREF clrMix =
+      CTKColorManager::MixColors(pColors->GetColor(15), pColors->GetColor(5), 70);
   const struct {
     int nScheme;
     COLORREF clrBack;
-  } cases[] = {{0, clrMix}, {1, 0x00D3D3D3}, {2, 0x00D3D3D3}, {3, 0x00DAEAEC},
+  } cases[] = {{0, clrMix},     {1, 0x00D3D3D3}, {2, 0x00D3D3D3}, {3, 0x00DAEAEC},
                {4, 0x00D3D3D3}, {5, 0x00D3D3D3}, {8, clrMix}};
   for (const auto& c : cases) {
     pm.m_nSystemTheme = c.nScheme;
@@ -348,7 +354,8 @@ TEST(StatusBarOffice2003Test, TheBackgroundFollowsTheColourScheme) {
   }
 }
 
-// The Office 2013 line ------------------------------------------------------------------------------
+// The Office 2013 line
+// ------------------------------------------------------------------------------
 
 class StatusBarOffice2013Test : public ::testing::Test {
  protected:

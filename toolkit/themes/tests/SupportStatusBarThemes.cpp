@@ -61,12 +61,14 @@ void CSampleStatusBar::ShowPaneKinds() {
     const char* pszText;
     void (*apply)(CTKStatusBarPane*);
   } kinds[] = {
-      {"Ln 12", [](CTKStatusBarPane* p) {
+      {"Ln 12",
+       [](CTKStatusBarPane* p) {
          p->SetWidth(70);
          p->SetTextAlignment(CTKStatusBarPane::alignRight);
        }},
       {"CAPS", [](CTKStatusBarPane* p) { p->SetEnabled(FALSE); }},
-      {"Button", [](CTKStatusBarPane* p) {
+      {"Button",
+       [](CTKStatusBarPane* p) {
          p->SetButton(TRUE);
          p->SetStyle(SBPS_POPOUT);
        }},

@@ -46,8 +46,8 @@ void BenchAntialiasedDisc(int nRounds) {
   CDC* pDC = surface.GetDC();
   printf("A disc, anti-aliased against GDI's Ellipse:\n");
   for (int nSize : {9, 25, 49}) {
-    const double dEllipse = ThemesBenchTime([&] { pDC->Ellipse(2, 2, 2 + nSize, 2 + nSize); },
-                                            nRounds);
+    const double dEllipse =
+        ThemesBenchTime([&] { pDC->Ellipse(2, 2, 2 + nSize, 2 + nSize); }, nRounds);
     const double dDisc = ThemesBenchTime(
         [&] {
           pm.FillCircleAntialiased(pDC, 2, 2, 2 + nSize, 2 + nSize, RGB(0, 60, 140),

@@ -68,8 +68,7 @@ class CTKStatusBarPaintManager {
   virtual void DrawPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
   virtual void DrawPaneButtonFace(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
   /// `bGripperPane` is set for the last visible pane.
-  virtual void DrawPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane,
-                              BOOL bGripperPane) = 0;
+  virtual void DrawPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane, BOOL bGripperPane) = 0;
   virtual void DrawPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
   /// `rcClient` is the bar's client rectangle.
   virtual void DrawGripper(CDC* pDC, CRect rcClient) = 0;

@@ -34,8 +34,8 @@ class CTKStatusBar : public CControlBar {
   BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
               UINT nID = AFX_IDW_STATUS_BAR);
   /// `dwCtrlStyle` adds window styles of its own (SBARS_SIZEGRIP and the like).
-  BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
-                UINT nID = AFX_IDW_STATUS_BAR);
+  BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle,
+                DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT nID = AFX_IDW_STATUS_BAR);
 
   // Panes -----------------------------------------------------------------------
 

@@ -198,7 +198,8 @@ void CTKStatusBar::SetAllCaps(BOOL bAllCaps) {
   UpdateAllPanes();
 }
 
-// The message pane's window text ----------------------------------------------------------------------
+// The message pane's window text
+// ----------------------------------------------------------------------
 
 LRESULT CTKStatusBar::OnSetText(WPARAM, LPARAM lParam) {
   // As SetWindowText's callers expect: TRUE when the text was set.
@@ -227,7 +228,8 @@ LRESULT CTKStatusBar::OnSetMinHeight(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-// Messages ---------------------------------------------------------------------------------------------
+// Messages
+// ---------------------------------------------------------------------------------------------
 
 BOOL CTKStatusBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (m_pMarkupContext != nullptr) {
@@ -237,7 +239,8 @@ BOOL CTKStatusBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     CTKStatusBarPane* pPane = HitTestPane(pt);
     const BOOL bTaken =
         pPane != nullptr && pPane->GetMarkupElement() != nullptr
-            ? HandleMarkupElementMessage(pPane->GetMarkupElement(), message, wParam, lParam, pResult)
+            ? HandleMarkupElementMessage(pPane->GetMarkupElement(), message, wParam, lParam,
+                                         pResult)
             : HandleMarkupContextMessage(m_pMarkupContext, message, wParam, lParam, pResult);
     if (bTaken) return TRUE;
   }

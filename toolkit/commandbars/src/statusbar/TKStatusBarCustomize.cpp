@@ -71,7 +71,8 @@ void CTKStatusBar::TrackCustomizePopup(CTKPopupBar*, CPoint) {
   // derived bar reaches; a bare status bar shows nothing.
 }
 
-// Saved state ----------------------------------------------------------------------------------------
+// Saved state
+// ----------------------------------------------------------------------------------------
 
 namespace {
 const TCHAR kBarEntry[] = _T("StatusBar");

@@ -34,8 +34,8 @@ void CTKStatusBar::CalcInsideRect(CRect& rect, BOOL bHorz) const {
     rect.DeflateRect(rcMargins.left, rcMargins.top, rcMargins.right, rcMargins.bottom);
   }
   if (m_bDrawGripper && !IsParentMaximized())
-    rect.right -= 2 * ::GetSystemMetrics(SM_CXBORDER) + m_cxRightBorder +
-                  ::GetSystemMetrics(SM_CXVSCROLL);
+    rect.right -=
+        2 * ::GetSystemMetrics(SM_CXBORDER) + m_cxRightBorder + ::GetSystemMetrics(SM_CXVSCROLL);
 }
 
 BOOL CTKStatusBar::IsParentMaximized() const {
@@ -63,11 +63,13 @@ void CTKStatusBar::OnWindowPosChanged(WINDOWPOS* lpWndPos) {
   // measures its border again when the bar shows or hides.
   CTKPaintManager* pPaintManager = GetPaintManager();
   CWnd* pParent = GetParent();
-  if (pPaintManager == nullptr || pPaintManager->GetThemeType() != kRibbonTheme || pParent == nullptr)
+  if (pPaintManager == nullptr || pPaintManager->GetThemeType() != kRibbonTheme ||
+      pParent == nullptr)
     return;
   if ((lpWndPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0)
-    pParent->SetWindowPos(nullptr, 0, 0, 0, 0,
-                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    pParent->SetWindowPos(
+        nullptr, 0, 0, 0, 0,
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void CTKStatusBar::OnSize(UINT nType, int cx, int cy) {
@@ -106,7 +108,8 @@ void CTKStatusBar::UpdateAllPanes() {
     if (bNoRoom) pPane->m_dwHideFlags |= CTKStatusBarPane::hideNoRoom;
     if (!pPane->IsVisible()) continue;
     if (pPane->m_bBeginGroup && !bFirst) x += m_nPaneGap;
-    int nRight = x + pPane->m_nComputedWidth + (pPane->HasBorders() ? 2 : 0) + pPane->m_rcMargins.left;
+    int nRight =
+        x + pPane->m_nComputedWidth + (pPane->HasBorders() ? 2 : 0) + pPane->m_rcMargins.left;
     if (pPane->IsStretch() && nFree > 0 && nStretch > 0) {
       const int nShare = nFree / nStretch;
       nRight += nShare;
@@ -159,8 +162,8 @@ LRESULT CTKStatusBar::OnNcHitTest(CPoint point) {
   if (!m_bDrawGripper || IsParentMaximized()) return HTCLIENT;
   CRect rcWindow;
   GetWindowRect(&rcWindow);
-  const int cxGripper = ::GetSystemMetrics(SM_CXVSCROLL) + m_cxRightBorder +
-                        2 * ::GetSystemMetrics(SM_CXBORDER);
+  const int cxGripper =
+      ::GetSystemMetrics(SM_CXVSCROLL) + m_cxRightBorder + 2 * ::GetSystemMetrics(SM_CXBORDER);
   if ((GetExStyle() & WS_EX_LAYOUTRTL) != 0)
     return point.x < rcWindow.left + cxGripper ? HTBOTTOMLEFT : HTCLIENT;
   return point.x >= rcWindow.right - cxGripper ? HTBOTTOMRIGHT : HTCLIENT;

@@ -50,9 +50,9 @@ void CTKStatusBar::OnLButtonDblClk(UINT nFlags, CPoint point) {
   nm.dwItemSpec = m_pHotPane != nullptr ? m_pHotPane->GetID() : static_cast<DWORD_PTR>(-1);
   nm.pt = point;
   CWnd* pOwner = GetOwner() != nullptr ? GetOwner() : GetParent();
-  const LRESULT lResult =
-      pOwner != nullptr ? pOwner->SendMessage(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm))
-                        : 0;
+  const LRESULT lResult = pOwner != nullptr ? pOwner->SendMessage(WM_NOTIFY, nm.hdr.idFrom,
+                                                                  reinterpret_cast<LPARAM>(&nm))
+                                            : 0;
   if (lResult == 0 && m_pHotPane != nullptr) m_pHotPane->OnLButtonDown(point);
 }
 
@@ -70,7 +70,7 @@ INT_PTR CTKStatusBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
   if (nHit != -1) return nHit;
   const CString strTip = pPane->GetTooltip();
   if (strTip.IsEmpty()) return -1;
-  CTKToolTipContext::FillInToolInfoEx(pTI, m_hWnd, pPane->GetRect(), pPane->GetID(), strTip,
-                                      strTip, nullptr, GetImageManager());
+  CTKToolTipContext::FillInToolInfoEx(pTI, m_hWnd, pPane->GetRect(), pPane->GetID(), strTip, strTip,
+                                      nullptr, GetImageManager());
   return pPane->GetID();
 }

@@ -170,8 +170,8 @@ CFont* CTKStatusBarPane::GetFont() {
 
 CTKImageManagerIcon* CTKStatusBarPane::GetImage() {
   if (m_nIconId == -1) return nullptr;
-  CTKImageManager* pImages = m_pStatusBar != nullptr ? m_pStatusBar->GetImageManager()
-                                                     : TKImageManager();
+  CTKImageManager* pImages =
+      m_pStatusBar != nullptr ? m_pStatusBar->GetImageManager() : TKImageManager();
   return pImages->GetImage(static_cast<UINT>(m_nIconId));
 }
 

@@ -38,7 +38,8 @@ BOOL CTKStatusBarPane::TrackPress() {
       break;
     }
     if (msg.message == WM_MOUSEMOVE) {
-      const CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
+      const CPoint pt(static_cast<short>(LOWORD(msg.lParam)),
+                      static_cast<short>(HIWORD(msg.lParam)));
       const BOOL bInside = m_rcPane.PtInRect(pt);
       if (bInside != m_bPressed) {
         m_bPressed = bInside;

@@ -161,9 +161,8 @@ void CTKStatusBarPaintManagerBase::DrawPaneBorder(CDC* pDC, CRect rc, CTKStatusB
 }
 
 void CTKStatusBarPaintManagerBase::DrawPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane*) {
-  m_pOwner->Draw3dRectIndexed(pDC, CRect(rc.right - TKDpiHelper()->ScaleX(2), rc.top, rc.right,
-                                         rc.bottom),
-                              16, 20);
+  m_pOwner->Draw3dRectIndexed(
+      pDC, CRect(rc.right - TKDpiHelper()->ScaleX(2), rc.top, rc.right, rc.bottom), 16, 20);
 }
 
 void CTKStatusBarPaintManagerBase::DrawGripper(CDC* pDC, CRect rcClient) {
@@ -195,10 +194,11 @@ void CTKStatusBarPaintManagerBase::DrawDotsGripper(CDC* pDC, CRect rcClient) {
   const int cx1 = pDpi->ScaleX(1), cy1 = pDpi->ScaleY(1);
   const int cx2 = pDpi->ScaleX(2), cy2 = pDpi->ScaleY(2);
   int x0 = rcClient.right - pDpi->ScaleX(6), y0 = rcClient.bottom - pDpi->ScaleY(6);
-  for (COLORREF clr : {static_cast<COLORREF>(m_clrGripperDark),
-                       static_cast<COLORREF>(m_clrGripperLite)}) {
+  for (COLORREF clr :
+       {static_cast<COLORREF>(m_clrGripperDark), static_cast<COLORREF>(m_clrGripperLite)}) {
     for (int c = 0; c <= 3; ++c)
-      for (int r = 0; r <= 3 - c; ++r) pDC->FillSolidRect(x0 - c * cx2, y0 - r * cy2, cx1, cy1, clr);
+      for (int r = 0; r <= 3 - c; ++r)
+        pDC->FillSolidRect(x0 - c * cx2, y0 - r * cy2, cx1, cy1, clr);
     x0 += cx1;
     y0 += cy1;
   }

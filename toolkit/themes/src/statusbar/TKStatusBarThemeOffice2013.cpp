@@ -19,12 +19,14 @@ void CTKStatusBarThemeOffice2013::RefreshMetrics() {
   m_clrButtonBack.SetStandardValue(GetThemeIniColor(kSection, "ButtonBack", 0x009A572B));
   m_clrButtonBackChecked.SetStandardValue(
       GetThemeIniColor(kSection, "ButtonBackChecked", 0x008A4719));
-  m_clrButtonBackPushed.SetStandardValue(GetThemeIniColor(kSection, "ButtonBackPushed", 0x008A4719));
+  m_clrButtonBackPushed.SetStandardValue(
+      GetThemeIniColor(kSection, "ButtonBackPushed", 0x008A4719));
   m_clrButtonBackHighlight.SetStandardValue(
       GetThemeIniColor(kSection, "ButtonBackHighlight", 0x00B56D3E));
   m_clrButtonTextChecked.SetStandardValue(
       GetThemeIniColor(kSection, "ButtonTextChecked", 0x00444444));
-  m_clrButtonTextPushed.SetStandardValue(GetThemeIniColor(kSection, "ButtonTextPushed", 0x00444444));
+  m_clrButtonTextPushed.SetStandardValue(
+      GetThemeIniColor(kSection, "ButtonTextPushed", 0x00444444));
   m_clrButtonTextHighlight.SetStandardValue(
       GetThemeIniColor(kSection, "ButtonTextHighlight", 0x00444444));
   m_clrGripperLite.SetStandardValue(m_clrBackground);
@@ -54,7 +56,8 @@ COLORREF CTKStatusBarThemeOffice2013::GetPaneTextColor(CTKStatusBarPane* pPane) 
   return m_clrText;
 }
 
-// Visual Studio 2015 ----------------------------------------------------------------------------------
+// Visual Studio 2015
+// ----------------------------------------------------------------------------------
 
 void CTKStatusBarThemeVisualStudio2015::RefreshMetrics() {
   CTKStatusBarThemeOffice2013::RefreshMetrics();

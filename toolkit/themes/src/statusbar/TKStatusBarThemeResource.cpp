@@ -18,7 +18,8 @@ CRect WholeImage(CTKResourceImage* pImage) {
 
 void CTKStatusBarThemeResource::RefreshMetrics() {
   CTKStatusBarPaintManagerBase::RefreshMetrics();
-  m_clrText.SetCustomValue(GetThemeIniColor(kSection, "StatusBarText", ::GetSysColor(COLOR_BTNTEXT)));
+  m_clrText.SetCustomValue(
+      GetThemeIniColor(kSection, "StatusBarText", ::GetSysColor(COLOR_BTNTEXT)));
   m_clrTextGray.SetCustomValue(
       GetThemeIniColor(kSection, "StatusBarTextGray", ::GetSysColor(COLOR_GRAYTEXT)));
   m_clrGripperLite.SetCustomValue(GetThemeIniColor(kSection, "GripperLite", 0x00FFFFFF));

@@ -68,7 +68,8 @@ void CTKStatusBarThemeOffice2003::DrawGripper(CDC* pDC, CRect rcClient) {
   }
 }
 
-// Visual Studio 2010 --------------------------------------------------------------------------------
+// Visual Studio 2010
+// --------------------------------------------------------------------------------
 
 void CTKStatusBarThemeVisualStudio2010::RefreshMetrics() {
   CTKStatusBarPaintManagerBase::RefreshMetrics();
@@ -99,7 +100,8 @@ void CTKStatusBarThemeVisualStudio2010::DrawGripper(CDC* pDC, CRect rcClient) {
   }
 }
 
-// Visual Studio 2012 -----------------------------------------------------------------------------------
+// Visual Studio 2012
+// -----------------------------------------------------------------------------------
 
 void CTKStatusBarThemeVisualStudio2012::RefreshMetrics() {
   static const char kSection[] = "StatusBar";
