@@ -192,8 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVari
                            return std::string(kStatusBarVariants[info.param.nIndex].pszName);
                          });
 
-// The visual style "STATUS"
-// ---------------------------------------------------------------------------
+// The visual style "STATUS" -----------------------------------------------------------------
 
 std::vector<int> g_themedParts;
 const HTHEME kFakeTheme = reinterpret_cast<HTHEME>(0x5678);
@@ -254,8 +253,7 @@ TEST(StatusBarVisualStyleTest, TheStyleDrawsEveryPartAndGivesTheTextColour) {
   EXPECT_LT(surface.CountPixels(kSentinel), 80 * 24);
 }
 
-// The image themes
-// ----------------------------------------------------------------------------------
+// The image themes --------------------------------------------------------------------------
 
 struct ResourceCase {
   const char* pszIni;  // null: no theme text
@@ -331,8 +329,7 @@ TEST_P(StatusBarResourceTest, DarkPanesReachTheRightEdgeWhenNoneFollows) {
       << "a dark pane followed by another stops at its own edge";
 }
 
-// The Office 2003 background
-// ---------------------------------------------------------------------------
+// The Office 2003 background ----------------------------------------------------------------
 
 TEST(StatusBarOffice2003Test, TheBackgroundFollowsTheColourScheme) {
   CScriptedSystemFonts fonts(-12);
@@ -354,8 +351,7 @@ TEST(StatusBarOffice2003Test, TheBackgroundFollowsTheColourScheme) {
   }
 }
 
-// The Office 2013 line
-// ------------------------------------------------------------------------------
+// The Office 2013 line ----------------------------------------------------------------------
 
 class StatusBarOffice2013Test : public ::testing::Test {
  protected:
