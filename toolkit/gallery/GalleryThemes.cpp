@@ -98,5 +98,6 @@ bool DrawThemesPage(const GalleryContext& context) {
   bool ok = true;
   if (context.look == "Silver") ok = DrawPrimitives(context);
   ok = DrawStatusBars(context) && ok;
+  ok = DrawProgressSliders(context) && ok;
   return DrawParts(context) && ok;
 }

@@ -22,6 +22,10 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // Pop-up shadows
+  /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
+  virtual BOOL IsDropShadowEnabled();
 };
 
 /// The installed system, the real one when none is.

@@ -34,6 +34,11 @@ BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
 
+BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
+  BOOL bEnabled = FALSE;
+  return ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bEnabled, 0) && bEnabled;
+}
+
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
   return g_pInstalled != nullptr ? g_pInstalled : &s_system;
