@@ -81,6 +81,7 @@ CRuntimeClass* CTKToolBar::CControlButtonHide::GetRuntimeClass() const {
 }
 
 CTKToolBar::CControlButtonHide::CControlButtonHide() {
+  m_controlType = tkControlButton;
   m_dwFlags = TKFLAG_SKIPFOCUS | TKFLAG_MANUALUPDATE | TKFLAG_NOMOVABLE;
 }
 

@@ -1,0 +1,215 @@
+// Tool bars: filling from RT_TOOLBAR resources, the expand and close buttons,
+// the mouse on a bar that may not move, and hiding.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "SupportPaintManager.h"
+#include "SupportSite.h"
+#include "SupportSystem.h"
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
+#include "commandbars/TKControls.h"
+#include "commandbars/TKDockBar.h"
+#include "commandbars/TKToolBar.h"
+#include "common/TKDpiHelper.h"
+
+namespace {
+
+const UINT kToolBar16 = 300;
+const UINT kToolBar24 = 301;
+
+/// A floating caption of a known height.
+class CCaptionPaintManager : public CTestPaintManager {
+ public:
+  CSize CalcFloatingBarCaptionSize(CTKCommandBar*) override { return CSize(0, 14); }
+};
+
+/// Records what the bar asks of its dock context.
+class CRecordingDockContext : public CTKDockContext {
+ public:
+  using CTKDockContext::CTKDockContext;
+  int m_nDrags = 0;
+  void StartDrag(CPoint) override { ++m_nDrags; }
+};
+
+class CRecordingBar : public CTKToolBar {
+ public:
+  CRecordingBar() {
+    delete m_pDockContext;
+    m_pDockContext = new CRecordingDockContext(this);
+  }
+  int Drags() const { return static_cast<CRecordingDockContext*>(m_pDockContext)->m_nDrags; }
+};
+
+class ToolBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TKSetCommandBarsSystem(&m_system);
+    ASSERT_TRUE(m_site.CreateHost(600, 300));
+    m_pBars = new CTKCommandBars;
+    m_pBars->SetSite(&m_site);
+    m_pBars->CreateDockBars();
+  }
+  void TearDown() override {
+    m_pBars->InternalRelease();
+    TKSetCommandBarsSystem(nullptr);
+    TKDpiHelper()->OverrideDpi(96, 96);
+  }
+  void AddButtons(CTKToolBar* pBar, int nCount) {
+    for (int i = 0; i < nCount; ++i) pBar->GetControls()->AddNew(tkControlButton, 100 + i);
+  }
+  /// The right edge of the last control the layout shows.
+  int LastVisibleRight(CTKToolBar* pBar) {
+    int nRight = 0;
+    for (int i = 0; i < pBar->GetControlCount(); ++i) {
+      CTKControl* pControl = pBar->GetControl(i);
+      if (pControl->GetID() != TKID_TOOLBAR_OPTIONS && pControl->IsVisible())
+        nRight = pControl->GetRect().right;
+    }
+    return nRight;
+  }
+
+  CTestGlobalPaintManager m_paintManager;
+  CRecordingSystem m_system;
+  CTestSite m_site;
+  CTKCommandBars* m_pBars = nullptr;
+};
+
+TEST_F(ToolBarTest, AToolBarResourceGivesButtonsGroupsAndItsIconSize) {
+  struct Case {
+    UINT resource;
+    CSize iconSize;
+    std::vector<int> ids;
+    std::vector<BOOL> groups;
+  } cases[] = {
+      {kToolBar16, CSize(20, 20), {100, 101}, {FALSE, TRUE}},
+      {kToolBar24, CSize(24, 24), {100, 101}, {FALSE, FALSE}},
+  };
+  for (const Case& c : cases) {
+    CTKToolBar* pBar = new CTKToolBar;
+    pBar->SetIconSize(CSize(20, 20));
+    ASSERT_TRUE(pBar->LoadToolBar(c.resource)) << c.resource;
+    EXPECT_EQ(c.iconSize, pBar->GetIconSize()) << c.resource;
+    EXPECT_EQ(c.resource, pBar->GetBarID());
+    ASSERT_EQ(static_cast<int>(c.ids.size()), pBar->GetControlCount()) << c.resource;
+    for (int i = 0; i < pBar->GetControlCount(); ++i) {
+      EXPECT_EQ(c.ids[i], pBar->GetControl(i)->GetID()) << c.resource << " " << i;
+      EXPECT_EQ(c.groups[i], pBar->GetControl(i)->GetBeginGroup()) << c.resource << " " << i;
+    }
+    EXPECT_NE(nullptr, pBar->GetControls()->GetOriginalControls()) << "kept for a reset";
+    pBar->InternalRelease();
+  }
+  CTKToolBar* pBar = new CTKToolBar;
+  AddButtons(pBar, 2);
+  EXPECT_FALSE(pBar->LoadToolBar(999));
+  EXPECT_EQ(0, pBar->GetControlCount()) << "emptied";
+  pBar->InternalRelease();
+}
+
+TEST_F(ToolBarTest, ABarWithoutBehaviourFlagsNeitherDragsNorShowsTheMoveCursorNorFloats) {
+  m_site.ShowWindow(SW_SHOWNA);
+  struct Case {
+    DWORD flags;
+    BOOL movable;
+  } cases[] = {{0x3F, TRUE}, {0, FALSE}};
+  for (const Case& c : cases) {
+    CRecordingBar* pBar = new CRecordingBar;
+    ASSERT_NE(nullptr, m_pBars->AddToolBar(pBar, "Tools", tkBarTop));
+    AddButtons(pBar, 2);
+    pBar->SetFlags(c.flags);
+    m_site.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    CRect rc;
+    pBar->GetClientRect(&rc);
+    ASSERT_FALSE(rc.IsRectEmpty());
+
+    CPoint ptGrip(1, rc.Height() / 2);
+    CPoint ptScreen = ptGrip;
+    pBar->ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    pBar->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pBar->GetSafeHwnd()),
+                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(c.movable, ::GetCursor() == ::LoadCursor(NULL, IDC_SIZEALL)) << c.flags;
+
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    EXPECT_EQ(c.movable ? 1 : 0, pBar->Drags()) << c.flags;
+    pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
+    EXPECT_EQ(c.movable ? tkBarFloating : tkBarTop, pBar->GetPosition()) << c.flags;
+    m_pBars->Remove(pBar);
+  }
+}
+
+TEST_F(ToolBarTest, TheExpandButtonComesWithAHiddenControlAndElevenScaledPixels) {
+  m_pBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+  for (int nDpi : {96, 120}) {
+    TKDpiHelper()->OverrideDpi(nDpi, nDpi);
+    CTKToolBar* pBar = m_pBars->Add("Tools", tkBarTop);
+    AddButtons(pBar, 4);
+    const DWORD dwMode = LM_HORZ | LM_HORZDOCK | LM_COMMIT | TKLM_HIDEWRAP;
+    const CRect rcBorders = pBar->GetBorders();
+
+    CSize sz = pBar->CalcLayout(1000, dwMode);
+    CTKControl* pExpand = pBar->GetExpandButton(FALSE);
+    ASSERT_NE(nullptr, pExpand);
+    EXPECT_NE(0u, pExpand->GetHideFlags()) << "everything fits: " << nDpi;
+    EXPECT_EQ(rcBorders.right, sz.cx - LastVisibleRight(pBar)) << nDpi;
+
+    const int nShort = LastVisibleRight(pBar) - CTestPaintManager::kIconButton.cx / 2;
+    sz = pBar->CalcLayout(nShort, dwMode);
+    EXPECT_EQ(0u, pExpand->GetHideFlags()) << "a control is hidden: " << nDpi;
+    EXPECT_EQ(static_cast<DWORD>(TKHIDE_WRAP), pBar->GetControl(3)->GetHideFlags()) << nDpi;
+    EXPECT_EQ(rcBorders.right + TKDpiHelper()->ScaleX(11), sz.cx - LastVisibleRight(pBar))
+        << nDpi;
+    m_pBars->Remove(pBar);
+  }
+}
+
+TEST_F(ToolBarTest, AFloatingBarShowsCloseThenExpandFromTheRightAsCaptionSquares) {
+  m_pBars->SetPaintManager(new CCaptionPaintManager);
+  struct Case {
+    int dpi;
+    BOOL always;
+  } cases[] = {{96, TRUE}, {120, TRUE}, {96, FALSE}};
+  for (const Case& c : cases) {
+    TKDpiHelper()->OverrideDpi(c.dpi, c.dpi);
+    m_pBars->GetCommandBarsOptions()->bShowExpandButtonAlways = c.always;
+    CTKToolBar* pBar = m_pBars->Add("Floating", tkBarFloating);
+    ASSERT_NE(nullptr, pBar);
+    AddButtons(pBar, 3);
+    const CSize sz = pBar->CalcDynamicLayout(400, LM_HORZ | LM_COMMIT);
+    const int x = sz.cx - TKDpiHelper()->ScaleX(3);
+    const int nTop = TKDpiHelper()->ScaleY(3);
+    CTKControl* pClose = pBar->GetHideButton(FALSE);
+    CTKControl* pExpand = pBar->GetExpandButton(FALSE);
+    ASSERT_TRUE(pClose != nullptr && pExpand != nullptr);
+    EXPECT_EQ(0u, pClose->GetHideFlags()) << c.dpi;
+    EXPECT_EQ(CRect(x - 14, nTop, x, nTop + 14), pClose->GetRect()) << c.dpi;
+    if (c.always) {
+      EXPECT_EQ(0u, pExpand->GetHideFlags()) << c.dpi;
+      EXPECT_EQ(CRect(x - 28, nTop, x - 14, nTop + 14), pExpand->GetRect()) << c.dpi;
+    } else {
+      EXPECT_NE(0u, pExpand->GetHideFlags()) << "only with ShowExpandButtonAlways";
+    }
+    m_pBars->Remove(pBar);
+  }
+}
+
+TEST_F(ToolBarTest, HidingATornOffBarRemovesItAndABuiltInBarStays) {
+  struct Case {
+    BOOL tearOff;
+    int count;
+  } cases[] = {{FALSE, 1}, {TRUE, 0}};
+  for (const Case& c : cases) {
+    CTKToolBar* pBar = m_pBars->Add("Tools", tkBarTop);
+    pBar->SetTearOff(c.tearOff);
+    m_site.ClearMessages();
+    pBar->SetVisible(FALSE);
+    EXPECT_EQ(c.count, m_pBars->GetCount()) << c.tearOff;
+    const HostMessage* pMessage = m_site.FindLastMessage(TK_WM_BARVISIBLECHANGED);
+    ASSERT_NE(nullptr, pMessage);
+    EXPECT_EQ(0, pMessage->lParam);
+    m_pBars->RemoveAllToolBars();
+  }
+}
+
+}  // namespace
