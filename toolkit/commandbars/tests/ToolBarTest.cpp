@@ -212,4 +212,54 @@ TEST_F(ToolBarTest, HidingATornOffBarRemovesItAndABuiltInBarStays) {
   }
 }
 
+TEST_F(ToolBarTest, ATooltipNamesTheShortcutUnlessItIsMarkup) {
+  /// Stands for the shortcut manager's default texts.
+  class CShortcutBars : public CTKCommandBars {
+   public:
+    CString FindDefaultShortcutText(UINT nId) const override {
+      return nId == 102 ? "F12" : "";
+    }
+  };
+  m_pBars->InternalRelease();
+  m_pBars = new CShortcutBars;
+  m_pBars->SetSite(&m_site);
+  m_pBars->CreateDockBars();
+  CTKToolBar* pBar = m_pBars->Add("Tools", tkBarTop);
+  AddButtons(pBar, 4);
+  m_site.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  const char* tips[] = {"Save", "<TextBlock>Save</TextBlock>", "Find", "Print"};
+  for (int i = 0; i < 4; ++i) {
+    pBar->GetControl(i)->SetTooltip(tips[i]);
+    pBar->GetControl(i)->SetIconId(100 + i);
+  }
+  pBar->GetControl(0)->SetShortcutText("Ctrl+S");
+  pBar->GetControl(1)->SetShortcutText("Ctrl+S");
+  struct Case {
+    BOOL accelTips;
+    int control;
+    const char* text;
+  } cases[] = {
+      {TRUE, 0, "Save (Ctrl+S)"},
+      {TRUE, 1, "<TextBlock>Save</TextBlock>"},
+      {TRUE, 2, "Find (F12)"},
+      {TRUE, 3, "Print"},
+      {FALSE, 0, "Save"},
+  };
+  for (const Case& c : cases) {
+    m_pBars->GetCommandBarsOptions()->bToolBarAccelTips = c.accelTips;
+    TOOLINFO ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    const CPoint pt = pBar->GetControl(c.control)->GetRect().CenterPoint();
+    EXPECT_EQ(100 + c.control, pBar->OnToolHitTest(pt, &ti)) << c.text;
+    ASSERT_NE(nullptr, ti.lpszText);
+    EXPECT_STREQ(c.text, ti.lpszText);
+    EXPECT_EQ(pBar->GetSafeHwnd(), ti.hwnd);
+    free(ti.lpszText);
+  }
+  m_pBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+  TOOLINFO ti = {};
+  ti.cbSize = TTTOOLINFOA_V2_SIZE;
+  EXPECT_EQ(-1, pBar->OnToolHitTest(pBar->GetControl(0)->GetRect().CenterPoint(), &ti));
+}
+
 }  // namespace

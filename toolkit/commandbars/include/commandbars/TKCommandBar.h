@@ -191,6 +191,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   BOOL SetButtons(const UINT* pButtons, int nCount);
   /// Has a window that shows and is not empty, and counts itself visible.
   BOOL IsVisibleOnScreen() const;
+  /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
