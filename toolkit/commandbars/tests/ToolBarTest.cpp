@@ -11,6 +11,7 @@
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKDockBar.h"
+#include "commandbars/TKPopupBar.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKDpiHelper.h"
 
@@ -42,6 +43,17 @@ class CRecordingBar : public CTKToolBar {
   int Drags() const { return static_cast<CRecordingDockContext*>(m_pDockContext)->m_nDrags; }
 };
 
+/// Answers the reset question as the test says and keeps what it was asked.
+class CAnsweringSystem : public CRecordingSystem {
+ public:
+  int m_nAnswer = IDCANCEL;
+  std::vector<CString> m_questions;
+  int ShowMessageBox(LPCTSTR lpszText, UINT) override {
+    m_questions.push_back(lpszText);
+    return m_nAnswer;
+  }
+};
+
 class ToolBarTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,7 +83,7 @@ class ToolBarTest : public ::testing::Test {
   }
 
   CTestGlobalPaintManager m_paintManager;
-  CRecordingSystem m_system;
+  CAnsweringSystem m_system;
   CTestSite m_site;
   CTKCommandBars* m_pBars = nullptr;
 };
@@ -260,6 +272,52 @@ TEST_F(ToolBarTest, ATooltipNamesTheShortcutUnlessItIsMarkup) {
   TOOLINFO ti = {};
   ti.cbSize = TTTOOLINFOA_V2_SIZE;
   EXPECT_EQ(-1, pBar->OnToolHitTest(pBar->GetControl(0)->GetRect().CenterPoint(), &ti));
+}
+
+TEST_F(ToolBarTest, TheCustomiseListKeepsARemovedBuiltInButtonAndPutsItBackHidden) {
+  CTKToolBar* pBar = m_pBars->Add("Tools", tkBarTop);
+  ASSERT_TRUE(pBar->LoadToolBar(kToolBar16, FALSE));
+  pBar->GetControls()->AddNew(tkControlButton, 102);  // one of the user's own
+  pBar->GetControls()->RemoveAt(0);                   // the user drags 100 off
+
+  CTKPopupBar* pPopup = CTKPopupBar::CreatePopupBar(m_pBars);
+  pBar->BuildCustomizePopup(pPopup);
+  ASSERT_EQ(3, pBar->GetControlCount());
+  EXPECT_EQ(100, pBar->GetControl(0)->GetID()) << "back at its place";
+  EXPECT_EQ(static_cast<DWORD>(TKHIDE_CUSTOMIZE), pBar->GetControl(0)->GetHideFlags());
+  EXPECT_EQ(101, pBar->GetControl(1)->GetID());
+  EXPECT_TRUE(pBar->GetControl(1)->GetBeginGroup());
+
+  struct Entry {
+    int checked;
+    BOOL enabled;
+  } entries[] = {{FALSE, TRUE}, {TRUE, TRUE}, {TRUE, FALSE}};
+  ASSERT_EQ(4, pPopup->GetControlCount());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(entries[i].checked, pPopup->GetControl(i)->GetChecked()) << i;
+    EXPECT_EQ(entries[i].enabled, pPopup->GetControl(i)->GetEnabled()) << i;
+  }
+  CTKControl* pReset = pPopup->GetControl(3);
+  EXPECT_EQ(TKID_TOOLBAR_RESET, pReset->GetID());
+  EXPECT_TRUE(pReset->GetBeginGroup());
+
+  pPopup->GetControl(0)->OnExecute();
+  EXPECT_EQ(0u, pBar->GetControl(0)->GetHideFlags() & TKHIDE_CUSTOMIZE) << "shown again";
+  EXPECT_TRUE(pPopup->GetControl(0)->GetChecked());
+
+  m_system.m_nAnswer = IDCANCEL;
+  pReset->OnExecute();
+  EXPECT_EQ(3, pBar->GetControlCount()) << "a cancelled question changes nothing";
+  ASSERT_EQ(1u, m_system.m_questions.size());
+  EXPECT_NE(-1, m_system.m_questions[0].Find("'Tools'"));
+  m_system.m_nAnswer = IDOK;
+  m_site.ClearMessages();
+  pReset->OnExecute();
+  EXPECT_EQ(2, pBar->GetControlCount()) << "the built-in buttons";
+  const HostMessage* pMessage = m_site.FindLastMessage(TK_WM_BARRESET);
+  ASSERT_NE(nullptr, pMessage);
+  EXPECT_EQ(reinterpret_cast<LPARAM>(pBar), pMessage->lParam);
+  pPopup->InternalRelease();
 }
 
 }  // namespace

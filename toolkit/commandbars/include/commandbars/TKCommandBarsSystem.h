@@ -22,6 +22,11 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // Tool bars
+  /// The toolkit's message box (the language module's right-to-left
+  /// reading included); the button chosen.
+  virtual int ShowMessageBox(LPCTSTR lpszText, UINT nType);
 };
 
 /// The installed system, the real one when none is.

@@ -126,6 +126,15 @@ class CTKToolBar : public CTKCommandBar {
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
   CRect GetBorders() override;
   void OnRecalcLayout() override;
+  // Customising ----------------------------------------------------------------------
+
+  /// Fills `pPopup` with the "Add or Remove Buttons" list: an entry per
+  /// control, built-in ones the user removed included (put back hidden at
+  /// their places), and the reset entry.
+  void BuildCustomizePopup(CTKPopupBar* pPopup);
+  /// Brings the built-in controls back, after asking when `bAsk`.
+  virtual void Reset(BOOL bAsk);
+
   /// The expand button, added the first time it is needed.
   CControlButtonExpand* GetExpandButton(BOOL bCreate);
   CControlButtonHide* GetHideButton(BOOL bCreate);
@@ -134,6 +143,8 @@ class CTKToolBar : public CTKCommandBar {
   /// Whether the gripper's move cursor and dragging apply.
   BOOL IsMovable() const { return m_pDockContext != nullptr && (m_dwFlags & TKBARFLAG_MOVABLE); }
   BOOL IsGripperPoint(CPoint point) const;
+  /// Called for each control while the customise list is built.
+  virtual void OnBuildCustomizeEntry(CTKControl* /*pControl*/) {}
 
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
   afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);

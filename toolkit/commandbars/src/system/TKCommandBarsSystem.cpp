@@ -1,6 +1,7 @@
 // The real clock, keyboard, desktop and beep of the command bars.
 #include "commandbars/TKCommandBarsSystem.h"
 
+#include "common/TKResourceManager.h"
 #include "common/TKScopedHandle.h"
 
 namespace {
@@ -32,6 +33,10 @@ CString CTKCommandBarsSystem::GetInputDesktopName() {
 
 BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
+}
+
+int CTKCommandBarsSystem::ShowMessageBox(LPCTSTR lpszText, UINT nType) {
+  return TKResourceManager()->ShowMessageBox(lpszText, nType);
 }
 
 CTKCommandBarsSystem* TKCommandBarsSystem() {
