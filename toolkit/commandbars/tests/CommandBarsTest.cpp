@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "SupportPaintManager.h"
-#include "SupportSite.h"
+#include "SupportFrameTest.h"
 #include "SupportSystem.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
@@ -45,20 +44,8 @@ class CDesktopSystem : public CRecordingSystem {
   CString GetInputDesktopName() override { return m_strDesktop; }
 };
 
-class CommandBarsTest : public ::testing::Test {
+class CommandBarsTest : public CommandBarsSiteTest<CDesktopSystem> {
  protected:
-  void SetUp() override {
-    TKSetCommandBarsSystem(&m_system);
-    ASSERT_TRUE(m_site.CreateHost(400, 300));
-    m_pBars = new CTKCommandBars;
-    m_pBars->SetSite(&m_site);
-    m_pBars->CreateDockBars();
-  }
-  void TearDown() override {
-    m_pBars->InternalRelease();
-    TKSetCommandBarsSystem(nullptr);
-  }
-
   /// A docked bar with one caption control per text, ids from 100.
   CTKToolBar* AddBar(const std::vector<const char*>& captions, UINT nBarId = 0,
                      int nType = tkBarTypeNormal) {
@@ -71,18 +58,13 @@ class CommandBarsTest : public ::testing::Test {
       pControl->SetCaption(captions[i]);
       pControl->SetStyle(tkButtonCaption);
     }
-    // The frame's layout, which gives the docked bars their places.
-    m_site.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    LayOutSite();
     return pBar;
   }
   CAccelControl* Control(CTKToolBar* pBar, int nIndex) {
     return static_cast<CAccelControl*>(pBar->GetControl(nIndex));
   }
 
-  CTestGlobalPaintManager m_paintManager;
-  CDesktopSystem m_system;
-  CTestSite m_site;
-  CTKCommandBars* m_pBars = nullptr;
 };
 
 TEST_F(CommandBarsTest, TheSiteHearsTheBarsWithTheirParameters) {
@@ -255,7 +237,6 @@ TEST_F(CommandBarsTest, DockBarFromPointReachesTwentyScaledPixelsAroundADockBar)
     CTKDockBar* pTop = m_pBars->GetDockBar(tkBarTop);
     EXPECT_EQ(pTop, m_pBars->DockBarFromPoint(ptFar, pTop)) << "the preferred one wins";
   }
-  TKDpiHelper()->OverrideDpi(96, 96);
 }
 
 TEST_F(CommandBarsTest, RemovingTenBarsLaysTheFrameOutOnce) {

@@ -4,8 +4,7 @@
 
 #include <vector>
 
-#include "SupportPaintManager.h"
-#include "SupportSite.h"
+#include "SupportFrameTest.h"
 #include "SupportSystem.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
@@ -54,20 +53,8 @@ class CAnsweringSystem : public CRecordingSystem {
   }
 };
 
-class ToolBarTest : public ::testing::Test {
+class ToolBarTest : public CommandBarsSiteTest<CAnsweringSystem> {
  protected:
-  void SetUp() override {
-    TKSetCommandBarsSystem(&m_system);
-    ASSERT_TRUE(m_site.CreateHost(600, 300));
-    m_pBars = new CTKCommandBars;
-    m_pBars->SetSite(&m_site);
-    m_pBars->CreateDockBars();
-  }
-  void TearDown() override {
-    m_pBars->InternalRelease();
-    TKSetCommandBarsSystem(nullptr);
-    TKDpiHelper()->OverrideDpi(96, 96);
-  }
   void AddButtons(CTKToolBar* pBar, int nCount) {
     for (int i = 0; i < nCount; ++i) pBar->GetControls()->AddNew(tkControlButton, 100 + i);
   }
@@ -81,11 +68,6 @@ class ToolBarTest : public ::testing::Test {
     }
     return nRight;
   }
-
-  CTestGlobalPaintManager m_paintManager;
-  CAnsweringSystem m_system;
-  CTestSite m_site;
-  CTKCommandBars* m_pBars = nullptr;
 };
 
 TEST_F(ToolBarTest, AToolBarResourceGivesButtonsGroupsAndItsIconSize) {
@@ -130,7 +112,7 @@ TEST_F(ToolBarTest, ABarWithoutBehaviourFlagsNeitherDragsNorShowsTheMoveCursorNo
     ASSERT_NE(nullptr, m_pBars->AddToolBar(pBar, "Tools", tkBarTop));
     AddButtons(pBar, 2);
     pBar->SetFlags(c.flags);
-    m_site.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+    LayOutSite();
     CRect rc;
     pBar->GetClientRect(&rc);
     ASSERT_FALSE(rc.IsRectEmpty());
@@ -232,13 +214,10 @@ TEST_F(ToolBarTest, ATooltipNamesTheShortcutUnlessItIsMarkup) {
       return nId == 102 ? "F12" : "";
     }
   };
-  m_pBars->InternalRelease();
-  m_pBars = new CShortcutBars;
-  m_pBars->SetSite(&m_site);
-  m_pBars->CreateDockBars();
+  ResetCommandBars(new CShortcutBars);
   CTKToolBar* pBar = m_pBars->Add("Tools", tkBarTop);
   AddButtons(pBar, 4);
-  m_site.RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  LayOutSite();
   const char* tips[] = {"Save", "<TextBlock>Save</TextBlock>", "Find", "Print"};
   for (int i = 0; i < 4; ++i) {
     pBar->GetControl(i)->SetTooltip(tips[i]);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "BenchClock.h"
 #include "CommandBarsDockBench.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
@@ -24,13 +25,6 @@ const int kControls = 300;
 const int kGroups = 40;
 const int kLengths = 16;
 const double kFrameMs = 16.0;
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 /// The bar: groups of seven or eight controls, the first three of each with
 /// a large icon, as a ribbon's groups start with their large buttons.
@@ -55,29 +49,18 @@ CTKCommandBar* MakeRibbonBar() {
 
 /// Seconds for one pass of measuring every control.
 double MeasureAll(CTKCommandBar* pBar, CDC* pDC, int nRounds) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Now();
-    volatile LONG nSum = 0;
-    for (int r = 0; r < nRounds; ++r)
-      for (int i = 0; i < pBar->GetControlCount(); ++i) nSum += pBar->GetControl(i)->GetSize(pDC).cx;
-    dBest = std::min(dBest, (Now() - dStart) / nRounds);
-  }
-  return dBest;
+  volatile LONG nSum = 0;
+  return BestSecondsPerRound(nRounds, [&](int) {
+    for (int i = 0; i < pBar->GetControlCount(); ++i) nSum += pBar->GetControl(i)->GetSize(pDC).cx;
+  });
 }
 
 /// Seconds for one layout at `nLength`, committed; `nWidth` gets the width laid out.
 double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWidth) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Now();
-    for (int r = 0; r < nRounds; ++r) {
-      DWORD dwMode = TKLM_HORZDOCK | TKLM_COMMIT;
-      nWidth = pBar->GetControls()->CalcBarLayout(pDC, nLength, dwMode, CRect(2, 2, 2, 2), 0).cx;
-    }
-    dBest = std::min(dBest, (Now() - dStart) / nRounds);
-  }
-  return dBest;
+  return BestSecondsPerRound(nRounds, [&](int) {
+    DWORD dwMode = TKLM_HORZDOCK | TKLM_COMMIT;
+    nWidth = pBar->GetControls()->CalcBarLayout(pDC, nLength, dwMode, CRect(2, 2, 2, 2), 0).cx;
+  });
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 // of the ten bars once.
 #include "CommandBarsDockBench.h"
 
+#include "BenchClock.h"
+
 #include <stdio.h>
 
 #include <algorithm>
@@ -19,39 +21,21 @@ const int kBars = 10;
 const int kButtons = 12;
 const int kWidths = 9;
 
-double Seconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double MeasureButtons(CTKCommandBars* pBars, CDC* pDC, int nRounds) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Seconds();
-    volatile LONG nSum = 0;
-    for (int r = 0; r < nRounds; ++r)
-      for (int b = 0; b < pBars->GetCount(); ++b)
-        for (int i = 0; i < pBars->GetAt(b)->GetControlCount(); ++i)
-          nSum += pBars->GetAt(b)->GetControl(i)->GetSize(pDC).cx;
-    dBest = std::min(dBest, (Seconds() - dStart) / nRounds);
-  }
-  return dBest;
+  volatile LONG nSum = 0;
+  return BestSecondsPerRound(nRounds, [&](int) {
+    for (int b = 0; b < pBars->GetCount(); ++b)
+      for (int i = 0; i < pBars->GetAt(b)->GetControlCount(); ++i)
+        nSum += pBars->GetAt(b)->GetControl(i)->GetSize(pDC).cx;
+  });
 }
 
 double Resize(CFrameWnd* pFrame, int nWidth, int nRounds) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Seconds();
-    for (int r = 0; r < nRounds; ++r) {
-      // Two sizes a pixel apart, so that every round really lays out.
-      pFrame->SetWindowPos(NULL, 0, 0, nWidth + (r & 1), 600,
-                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    dBest = std::min(dBest, (Seconds() - dStart) / nRounds);
-  }
-  return dBest;
+  // Two sizes a pixel apart, so that every round really lays out.
+  return BestSecondsPerRound(nRounds, [&](int r) {
+    pFrame->SetWindowPos(NULL, 0, 0, nWidth + (r & 1), 600,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  });
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ class CBarMeasureDC {
 
 }  // namespace
 
-// The special controls --------------------------------------------------------------------
+// The bar's own buttons ----------------------------------------------------------------
 
 CObject* PASCAL CTKToolBar::CControlButtonExpand::CreateObject() {
   return new CControlButtonExpand;
