@@ -250,6 +250,22 @@ TEST_F(CommandBarsTest, RemovingTenBarsLaysTheFrameOutOnce) {
     EXPECT_EQ(0, m_pBars->GetDockBar(nSide)->GetRowCount()) << nSide;
 }
 
+TEST_F(CommandBarsTest, AFrameSiteIsLaidOutAtItsNextIdleTime) {
+  CFrameWnd* pFrame = new CFrameWnd;
+  ASSERT_TRUE(pFrame->Create(NULL, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 500, 300)));
+  CTKCommandBars* pBars = new CTKCommandBars;
+  pBars->SetSite(pFrame);
+  pBars->CreateDockBars();
+  for (int i = 0; i < 10; ++i) pBars->Add("Bar", i % 4);
+  pFrame->RecalcLayout();
+  pBars->RemoveAllToolBars();
+  EXPECT_TRUE(pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
+  pBars->RecalcLayoutIfDelayed();
+  EXPECT_FALSE(pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
+  pBars->InternalRelease();
+  pFrame->DestroyWindow();
+}
+
 TEST_F(CommandBarsTest, BarsAreFoundByIndexAndIdAndTheMenuBarByItsKind) {
   CTKToolBar* pFirst = AddBar({}, 5);
   CTKToolBar* pMenu = AddBar({}, 1);

@@ -36,7 +36,7 @@ CTKToolBar* CTKCommandBars::AddToolBar(CTKToolBar* pBar, LPCTSTR lpszTitle, int 
 CTKToolBar* CTKCommandBars::AddCustomBar(LPCTSTR lpszTitle, UINT nId, BOOL bFloat) {
   CTKToolBar* pBar = static_cast<CTKToolBar*>(RUNTIME_CLASS(CTKToolBar)->CreateObject());
   pBar->SetCommandBars(this);
-  // The site may look at the bar before it is placed; its answer changes nothing here.
+  // The site may look at the bar and rename it; its answer changes nothing here.
   TKCREATEBARSTRUCT record = {};
   record.pCommandBar = pBar;
   record.bCustomBar = TRUE;
@@ -45,12 +45,8 @@ CTKToolBar* CTKCommandBars::AddCustomBar(LPCTSTR lpszTitle, UINT nId, BOOL bFloa
   record.nID = nId;
   if (m_pFrame->GetSafeHwnd() != NULL)
     m_pFrame->SendMessage(TK_WM_CREATECOMMANDBAR, 0, reinterpret_cast<LPARAM>(&record));
-  pBar->SetTitle(record.lpcstrCaption);
-  if (!pBar->SetPosition(bFloat ? tkBarFloating : tkBarTop)) {
-    pBar->InternalRelease();
+  if (AddToolBar(pBar, record.lpcstrCaption, bFloat ? tkBarFloating : tkBarTop) == nullptr)
     return nullptr;
-  }
-  m_arrBars.Add(pBar);
   pBar->SetBarID(nId);
   pBar->SetBuiltIn(FALSE);
   if (!bFloat) RecalcFrameLayout();
