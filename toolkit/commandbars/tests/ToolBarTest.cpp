@@ -299,4 +299,76 @@ TEST_F(ToolBarTest, TheCustomiseListKeepsARemovedBuiltInButtonAndPutsItBackHidde
   pPopup->InternalRelease();
 }
 
+TEST_F(ToolBarTest, TheMenusOfARowListItsHiddenControlsAndItsBarsShowHideLists) {
+  struct COfferingSite : public CTestSite {
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override {
+      if (nID == TKID_CUSTOMIZE && nCode == CN_COMMAND && pInfo != nullptr) return TRUE;
+      return CTestSite::OnCmdMsg(nID, nCode, pExtra, pInfo);
+    }
+  };
+  CTKToolBar* pA = m_pBars->Add("Tools & More", tkBarTop);
+  CTKToolBar* pB = m_pBars->Add("Mine", tkBarTop);
+  CTKToolBar* pAlone = m_pBars->Add("Elsewhere", tkBarBottom);
+  for (CTKToolBar* pBar : {pA, pB, pAlone}) AddButtons(pBar, 2);
+  LayOutSite();
+  CRect rc;
+  pA->GetWindowRect(&rc);
+  rc.OffsetRect(rc.Width() + 10, 0);
+  m_pBars->GetDockBar(tkBarTop)->DockCommandBar(pB, &rc);  // into A's row, right of it
+  LayOutSite();
+  pA->GetControl(1)->SetHideFlags(TKHIDE_WRAP);
+  pA->GetControl(1)->SetBeginGroup(TRUE);
+  pB->GetControl(0)->SetHideFlags(TKHIDE_WRAP);
+  pB->GetControl(1)->SetHideFlags(TKHIDE_WRAP | TKHIDE_GENERIC);
+  pAlone->GetControl(0)->SetHideFlags(TKHIDE_WRAP);
+
+  CTKPopupBar* pHidden = CTKPopupBar::CreatePopupBar(m_pBars);
+  m_pBars->AddHiddenControlsToPopup(pA, pHidden);
+  ASSERT_EQ(2, pHidden->GetControlCount()) << "those of A's row hidden for room only";
+  EXPECT_EQ(101, pHidden->GetControl(0)->GetID());
+  EXPECT_EQ(100, pHidden->GetControl(1)->GetID());
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(0u, pHidden->GetControl(i)->GetHideFlags()) << i;
+    EXPECT_FALSE(pHidden->GetControl(i)->GetBeginGroup()) << i;
+  }
+  pHidden->InternalRelease();
+
+  pB->SetBuiltIn(FALSE);
+  for (BOOL bOffered : {FALSE, TRUE}) {
+    COfferingSite offering;
+    ASSERT_TRUE(offering.CreateHost());
+    if (bOffered) m_pBars->SetSite(&offering);
+    CTKPopupBar* pLists = CTKPopupBar::CreatePopupBar(m_pBars);
+    m_pBars->AddShowHideButtonsPopups(pA, pLists);
+    ASSERT_EQ(bOffered ? 3 : 2, pLists->GetControlCount()) << bOffered;
+    CTKControl* pListA = pLists->GetControl(0);
+    EXPECT_EQ(CString("Tools && More"), pListA->GetCaption());
+    EXPECT_EQ(tkControlPopup, pListA->GetType());
+    EXPECT_EQ(bOffered, pListA->GetEnabled());
+    ASSERT_NE(nullptr, pListA->GetCommandBar());
+    EXPECT_EQ(bOffered ? 2 : 0, pListA->GetCommandBar()->GetControlCount())
+        << "its two buttons (no reset without built-in controls) when enabled";
+    EXPECT_FALSE(pLists->GetControl(1)->GetEnabled()) << "a bar of the user's own";
+    if (bOffered) {
+      EXPECT_EQ(TKID_CUSTOMIZE, pLists->GetControl(2)->GetID());
+      EXPECT_TRUE(pLists->GetControl(2)->GetBeginGroup());
+    }
+    pLists->InternalRelease();
+    m_pBars->SetSite(&m_site);
+  }
+}
+
+TEST_F(ToolBarTest, PrintPreviewHidesTheBarsAndShowsBackOnlyThoseThatWereVisible) {
+  CTKToolBar* pShown = m_pBars->Add("Shown", tkBarTop);
+  CTKToolBar* pHidden = m_pBars->Add("Hidden", tkBarTop);
+  pHidden->SetVisible(FALSE);
+  m_pBars->OnSetPreviewMode(TRUE);
+  EXPECT_FALSE(pShown->IsVisible());
+  EXPECT_FALSE(pShown->IsWindowVisible());
+  m_pBars->OnSetPreviewMode(FALSE);
+  EXPECT_TRUE(pShown->IsVisible());
+  EXPECT_FALSE(pHidden->IsVisible());
+  EXPECT_FALSE(pHidden->IsWindowVisible());
+}
+
 }  // namespace

@@ -17,6 +17,7 @@ class CTKControlActions;
 class CTKCommandBarsOptions;
 class CTKImageManager;
 class CTKDockBar;
+class CTKPopupBar;
 class CTKToolBar;
 
 class CTKCommandBars : public CCmdTarget {
@@ -59,8 +60,21 @@ class CTKCommandBars : public CCmdTarget {
   void RemoveAllToolBars();
   /// Every bar's command states now.
   void RefreshAllBars();
+  /// Hides or shows every bar around print preview.
+  void OnSetPreviewMode(BOOL bPreview);
+  BOOL IsPreviewMode() const { return m_bPreviewMode; }
   virtual void AddToReBar(CTKToolBar* pBar);
   virtual void RemoveFromReBar(CTKToolBar* pBar);
+
+  // Menus of the tool bars --------------------------------------------------------
+
+  /// Copies into `pPopup` the controls that the bars of `pBar`'s dock row
+  /// hide for lack of room, shown.
+  virtual void AddHiddenControlsToPopup(CTKToolBar* pBar, CTKPopupBar* pPopup);
+  /// A show/hide menu for `pBar` (for each bar of its dock row when docked),
+  /// and the customise command when the site offers it.
+  virtual void AddShowHideButtonsPopups(CTKToolBar* pBar, CTKPopupBar* pPopup);
+  void AddShowHideButtonsPopup(CTKToolBar* pBar, CTKPopupBar* pPopup);
 
   // Dock bars ------------------------------------------------------------------
 
@@ -188,6 +202,7 @@ class CTKCommandBars : public CCmdTarget {
   BOOL m_bLockLayout;
   BOOL m_bRightToLeft;
   BOOL m_bDestroying;
+  BOOL m_bPreviewMode;
   BOOL m_bEnableActions;
   CTKControlActions* m_pActions;
   BOOL m_bCustomizeMode;

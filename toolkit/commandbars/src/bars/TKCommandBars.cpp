@@ -21,6 +21,7 @@ CTKCommandBars::CTKCommandBars()
       m_bLockLayout(FALSE),
       m_bRightToLeft(FALSE),
       m_bDestroying(FALSE),
+      m_bPreviewMode(FALSE),
       m_bEnableActions(FALSE),
       m_pActions(nullptr),
       m_bCustomizeMode(FALSE),
