@@ -205,6 +205,35 @@ TEST_F(CommandBarsTest, KeyboardCuesUseTwoLeavesAltLettersToTheFrame) {
   EXPECT_TRUE(pMenu->IsTrackingMode());
 }
 
+TEST_F(CommandBarsTest, AltAloneShowsTheCuesAndAltWithALetterReachesTheMenuBar) {
+  m_site.ShowWindow(SW_SHOW);
+  ASSERT_EQ(m_site.GetSafeHwnd(), ::GetActiveWindow());
+  CTKToolBar* pMenu = AddBar({"&File", "&Edit"}, 1, tkBarTypeMenuBar);
+  m_pBars->SetKeyboardCuesState(FALSE, TRUE);
+  const LPARAM lAltDown = 1 << 29;
+  struct Case {
+    UINT message;
+    WPARAM key;
+    BOOL consumed;
+    BOOL cues;
+    int selected;
+  } cases[] = {
+      {WM_SYSKEYDOWN, VK_MENU, FALSE, TRUE, -1},
+      {WM_SYSKEYUP, VK_MENU, FALSE, FALSE, -1},
+      {WM_SYSKEYDOWN, 'E', TRUE, TRUE, 1},
+      {WM_SYSKEYDOWN, 'Q', FALSE, TRUE, 1},
+  };
+  for (const Case& c : cases) {
+    MSG msg = {m_site.GetSafeHwnd(), c.message, c.key, lAltDown};
+    EXPECT_EQ(c.consumed, m_pBars->PreTranslateFrameMessage(&msg)) << c.message << " " << c.key;
+    EXPECT_EQ(c.cues, m_pBars->IsKeyboardCuesVisible()) << c.message << " " << c.key;
+    EXPECT_EQ(c.selected, pMenu->GetSelected()) << c.message << " " << c.key;
+  }
+  MSG keyUp = {m_site.GetSafeHwnd(), WM_KEYUP, 'E', 0};
+  m_pBars->PreTranslateFrameMessage(&keyUp);
+  EXPECT_TRUE(m_pBars->IsKeyboardCuesVisible()) << "the menu bar tracks: the cues stay";
+}
+
 TEST_F(CommandBarsTest, SettingsChangeOnALockedDesktopRefreshesMetricsWithoutRelayout) {
   CCountingPaintManager* pTheme = new CCountingPaintManager;
   m_pBars->SetPaintManager(pTheme);
