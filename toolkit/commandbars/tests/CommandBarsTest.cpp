@@ -295,6 +295,29 @@ TEST_F(CommandBarsTest, AFrameSiteIsLaidOutAtItsNextIdleTime) {
   pFrame->DestroyWindow();
 }
 
+TEST_F(CommandBarsTest, TheTrackingLoopRunsUntilTrackingEndsAndLeavesAQuitToTheProgram) {
+  CTKToolBar* pBar = AddBar({"&File"});
+  pBar->SetTrackingMode(TRUE);
+  m_site.m_onCommand = [pBar] { pBar->SetTrackingMode(FALSE); };
+  m_site.PostMessage(WM_KICKIDLE);
+  m_site.PostMessage(WM_COMMAND, 5);
+  m_site.PostMessage(WM_COMMAND, 6);
+  CTKCommandBars::PumpTrackingMessages(pBar);
+  EXPECT_FALSE(pBar->IsTrackingMode());
+  EXPECT_EQ(0, m_site.CountMessages(WM_KICKIDLE)) << "the idle kick is dropped";
+  EXPECT_EQ(std::vector<WPARAM>{5}, m_site.m_commands) << "what comes after is left queued";
+  MSG msg;
+  ASSERT_TRUE(::PeekMessage(&msg, m_site.GetSafeHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(6u, msg.wParam);
+
+  pBar->SetTrackingMode(TRUE);
+  ::PostQuitMessage(7);
+  CTKCommandBars::PumpTrackingMessages(pBar);
+  ASSERT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is posted again";
+  EXPECT_EQ(7u, msg.wParam);
+  pBar->SetTrackingMode(FALSE);
+}
+
 TEST_F(CommandBarsTest, BarsAreFoundByIndexAndIdAndTheMenuBarByItsKind) {
   CTKToolBar* pFirst = AddBar({}, 5);
   CTKToolBar* pMenu = AddBar({}, 1);

@@ -1,6 +1,9 @@
 // CTKCommandBars: what the menus of the tool bars list (the controls hidden
-// for lack of room, the bars' show/hide lists), and print preview.
+// for lack of room, the bars' show/hide lists), print preview, and the
+// message loop of a tracking bar.
 #include "commandbars/TKCommandBars.h"
+
+#include <afxpriv.h>
 
 #include "commandbars/TKControlClasses.h"
 #include "commandbars/TKControls.h"
@@ -65,4 +68,28 @@ void CTKCommandBars::OnSetPreviewMode(BOOL bPreview) {
   if (m_bPreviewMode == bPreview) return;
   m_bPreviewMode = bPreview;
   for (int i = 0; i < GetCount(); ++i) m_arrBars[i]->OnSetPreviewMode(bPreview);
+}
+
+void AFX_CDECL CTKCommandBars::PumpTrackingMessages(CTKCommandBar* pBar) {
+  while (pBar->IsTrackingMode()) {
+    MSG msg;
+    if (!::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE)) {
+      ::WaitMessage();
+      continue;
+    }
+    if (!::GetMessage(&msg, NULL, 0, 0)) {
+      // The quit belongs to the thread's own loop, which must still see it.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (!pBar->IsTrackingMode()) {
+      ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+      return;
+    }
+    if (msg.message == WM_KICKIDLE) continue;
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != nullptr && pThread->PreTranslateMessage(&msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
 }
