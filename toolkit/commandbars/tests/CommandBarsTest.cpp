@@ -191,6 +191,20 @@ TEST_F(CommandBarsTest, FirstLettersMatchOnlyOnTheMenuBarOrWhileTracking) {
   }
 }
 
+TEST_F(CommandBarsTest, ASearchThroughEveryVisibleBarEndsWhenNothingMatches) {
+  m_site.ShowWindow(SW_SHOWNA);
+  CTKToolBar* pHiddenTracking = AddBar({"&Alpha"});
+  AddBar({"&Beta"});
+  AddBar({"&Gamma"});
+  pHiddenTracking->SetVisible(FALSE);
+  pHiddenTracking->SetTrackingMode(TRUE);
+  LayOutSite();
+  m_pBars->GetCommandBarsOptions()->keyboardCuesUse = 1;
+  EXPECT_FALSE(m_pBars->OnFrameAccel('Z')) << "and it returns";
+  EXPECT_TRUE(m_pBars->OnFrameAccel('G')) << "the search goes on into the visible bars";
+  EXPECT_EQ(0, m_pBars->GetAt(2)->GetSelected());
+}
+
 TEST_F(CommandBarsTest, KeyboardCuesUseTwoLeavesAltLettersToTheFrame) {
   m_site.ShowWindow(SW_SHOWNA);
   CTKToolBar* pMenu = AddBar({"&File", "&Edit"}, 1, tkBarTypeMenuBar);

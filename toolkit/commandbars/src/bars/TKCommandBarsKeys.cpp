@@ -103,7 +103,11 @@ CTKControl* CTKCommandBars::FindAccelControl(CTKCommandBar* pBar, UINT nKey, BOO
   BOOL bLetterAmbiguous = FALSE;
   CTKControl* pExplicit = nullptr;
   CTKControl* pFirst = GetNextAccelControl(pBar->GetControls(), pBar->GetSelected());
-  for (CTKControl* pControl = pFirst; pControl != nullptr;) {
+  // One full cycle; the count also ends a walk that never comes back to a
+  // first control whose bar it does not pass again.
+  int nSteps = pBar->GetControlCount();
+  for (int i = 0; i < GetCount(); ++i) nSteps += m_arrBars[i]->GetControlCount();
+  for (CTKControl* pControl = pFirst; pControl != nullptr && nSteps-- > 0;) {
     const CString strCaption = pControl->GetCaption();
     if (pControl->IsCaptionVisible() && !strCaption.IsEmpty() && pControl->GetEnabled()) {
       BOOL bExplicit = FALSE;
@@ -138,8 +142,10 @@ CTKControl* CTKCommandBars::GetNextAccelControl(CTKControls* pControls, int nInd
   CTKToolBar* pStartBar = DYNAMIC_DOWNCAST(CTKToolBar, pControls->GetParent());
   const int nStart = FindIndex(pStartBar);
   if (nStart == -1) return pControls->GetAt(nNext);
-  for (int nBar = FindNextVisibleIndex(nStart, +1); nBar != -1;
-       nBar = FindNextVisibleIndex(nBar, +1)) {
+  int nBar = nStart;
+  for (int nTries = 0; nTries < GetCount(); ++nTries) {
+    nBar = FindNextVisibleIndex(nBar, +1);
+    if (nBar == -1) break;
     CTKControls* pBarControls = m_arrBars[nBar]->GetControls();
     const int nFirst = pBarControls->GetNext(-1, +1);
     if (nFirst != -1) return pBarControls->GetAt(nFirst);
