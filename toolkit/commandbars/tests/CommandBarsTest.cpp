@@ -332,6 +332,36 @@ TEST_F(CommandBarsTest, TheTrackingLoopRunsUntilTrackingEndsAndLeavesAQuitToTheP
   pBar->SetTrackingMode(FALSE);
 }
 
+TEST_F(CommandBarsTest, APopupOfHiddenCommandsIsHiddenInMenusUnlessEmpty) {
+  CTKToolBar* pBar = AddBar({});
+  CTKControl* pFull = pBar->GetControls()->AddNew(tkControlPopup, 200);
+  CTKControl* pEmpty = pBar->GetControls()->AddNew(tkControlPopup, 201);
+  CTKControl* pButton = pBar->GetControls()->AddNew(tkControlButton, 202);
+  pFull->GetCommandBar()->GetControls()->AddNew(tkControlButton, 300);
+  pFull->GetCommandBar()->GetControls()->AddNew(tkControlButton, 301);
+  m_pBars->HideCommand(300);
+  m_pBars->HideCommand(202);
+  struct Case {
+    BOOL hide301;
+    BOOL autoHide;
+    BOOL full, empty, button;
+  } cases[] = {
+      {FALSE, TRUE, FALSE, FALSE, TRUE},
+      {TRUE, TRUE, TRUE, FALSE, TRUE},
+      {TRUE, FALSE, FALSE, FALSE, TRUE},
+  };
+  for (const Case& c : cases) {
+    if (c.hide301) m_pBars->HideCommand(301);
+    m_pBars->GetCommandBarsOptions()->bAutoHideUnusedPopups = c.autoHide;
+    EXPECT_EQ(c.full, m_pBars->IsControlHiddenInMenu(pFull)) << c.hide301 << c.autoHide;
+    EXPECT_EQ(c.empty, m_pBars->IsControlHiddenInMenu(pEmpty)) << c.hide301 << c.autoHide;
+    EXPECT_EQ(c.button, m_pBars->IsControlHiddenInMenu(pButton)) << c.hide301 << c.autoHide;
+  }
+  m_pBars->SetCommandUsed(300);
+  m_pBars->GetCommandBarsOptions()->bAutoHideUnusedPopups = TRUE;
+  EXPECT_FALSE(m_pBars->IsControlHiddenInMenu(pFull)) << "a command once used shows again";
+}
+
 TEST_F(CommandBarsTest, BarsAreFoundByIndexAndIdAndTheMenuBarByItsKind) {
   CTKToolBar* pFirst = AddBar({}, 5);
   CTKToolBar* pMenu = AddBar({}, 1);

@@ -131,6 +131,9 @@ class CTKCommandBars : public CCmdTarget {
   // Commands ---------------------------------------------------------------------
 
   BOOL IsControlHidden(UINT nId) const;
+  /// Hidden in a menu: its command is, or it opens a pop-up whose every
+  /// control is (with "AutoHideUnusedPopups"; an empty pop-up is not).
+  virtual BOOL IsControlHiddenInMenu(CTKControl* pControl) const;
   /// Records a hidden command as used.
   void SetCommandUsed(UINT nId);
   void HideCommand(UINT nId);

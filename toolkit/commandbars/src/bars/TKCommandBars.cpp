@@ -1,6 +1,7 @@
 // CTKCommandBars: construction, the site, the actions, customise mode and options.
 #include "commandbars/TKCommandBars.h"
 
+#include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControlAction.h"
@@ -105,6 +106,18 @@ BOOL CTKCommandBars::IsControlHidden(UINT nId) const {
   BOOL bValue;
   return m_pOptions->m_mapHiddenCommands.Lookup(nId, bValue) &&
          !m_pOptions->m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+BOOL CTKCommandBars::IsControlHiddenInMenu(CTKControl* pControl) const {
+  if (IsControlHidden(pControl->GetID())) return TRUE;
+  if (!m_pOptions->bAutoHideUnusedPopups) return FALSE;
+  if (pControl->GetType() < tkControlPopup || pControl->GetType() > tkControlSplitButtonPopup)
+    return FALSE;
+  CTKCommandBar* pPopup = pControl->GetCommandBar();
+  if (pPopup == nullptr || pPopup->GetControlCount() == 0) return FALSE;
+  for (int i = 0; i < pPopup->GetControlCount(); ++i)
+    if (!IsControlHiddenInMenu(pPopup->GetControl(i))) return FALSE;
+  return TRUE;
 }
 
 void CTKCommandBars::HideCommand(UINT nId) { m_pOptions->m_mapHiddenCommands.SetAt(nId, TRUE); }
