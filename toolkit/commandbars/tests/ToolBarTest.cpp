@@ -129,6 +129,8 @@ TEST_F(ToolBarTest, ABarWithoutBehaviourFlagsNeitherDragsNorShowsTheMoveCursorNo
     EXPECT_EQ(c.movable ? 1 : 0, pBar->Drags()) << c.flags;
     pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptGrip.x, ptGrip.y));
     EXPECT_EQ(c.movable ? tkBarFloating : tkBarTop, pBar->GetPosition()) << c.flags;
+    pBar->GetWindowRect(&rc);
+    EXPECT_FALSE(rc.IsRectEmpty()) << "floating or docked, the bar keeps a size: " << c.flags;
     m_pBars->Remove(pBar);
   }
 }

@@ -40,7 +40,8 @@ void CTKDockContext::ToggleDocking() {
     if (dwFlags & (TKBARFLAG_ALIGN_TOP << m_nMRUDockPosition))
       pCommandBars->DockAtSide(m_pBar, m_nMRUDockPosition);
   } else if (dwFlags & TKBARFLAG_FLOATING) {
-    pCommandBars->FloatCommandBar(m_pBar);
+    // A bar just floated has no size of its own yet.
+    if (pCommandBars->FloatCommandBar(m_pBar)) m_pBar->OnRecalcLayout();
   }
   pCommandBars->RecalcFrameLayout(TRUE);
 }
