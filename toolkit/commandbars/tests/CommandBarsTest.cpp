@@ -246,6 +246,9 @@ TEST_F(CommandBarsTest, AltAloneShowsTheCuesAndAltWithALetterReachesTheMenuBar) 
   MSG keyUp = {m_site.GetSafeHwnd(), WM_KEYUP, 'E', 0};
   m_pBars->PreTranslateFrameMessage(&keyUp);
   EXPECT_TRUE(m_pBars->IsKeyboardCuesVisible()) << "the menu bar tracks: the cues stay";
+  pMenu->SetTrackingMode(FALSE);
+  m_pBars->OnTrackingModeChanged(pMenu, FALSE);
+  EXPECT_FALSE(m_pBars->IsKeyboardCuesVisible()) << "leaving the menu bar hides them";
 }
 
 TEST_F(CommandBarsTest, SettingsChangeOnALockedDesktopRefreshesMetricsWithoutRelayout) {

@@ -170,6 +170,9 @@ class CTKCommandBars : public CCmdTarget {
   int FindNextVisibleIndex(int nIndex, int nStep) const;
   /// Enters `pBar` (direction 0) or the next or previous visible bar by keyboard.
   BOOL FocusToolBar(CTKToolBar* pBar, int nDirection = 0);
+  /// Called by a bar that entered or left tracking: a bar left by keyboard
+  /// hides the cues again when they follow Alt.
+  virtual void OnTrackingModeChanged(CTKCommandBar* pBar, BOOL bTracking);
   int GetKeyboardTipLevel() const { return m_nKeyboardTipsLevel; }
   void SetKeyboardTipLevel(int nLevel) { m_nKeyboardTipsLevel = nLevel; }
   /// The shortcut shown for a command that has none of its own; empty until

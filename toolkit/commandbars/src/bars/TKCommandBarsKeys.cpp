@@ -184,4 +184,11 @@ BOOL CTKCommandBars::FocusToolBar(CTKToolBar* pBar, int nDirection) {
   return TRUE;
 }
 
+void CTKCommandBars::OnTrackingModeChanged(CTKCommandBar* /*pBar*/, BOOL bTracking) {
+  if (bTracking || !m_bKeyboardCuesManaged) return;
+  for (int i = 0; i < GetCount(); ++i)
+    if (m_arrBars[i]->IsTrackingMode()) return;
+  ShowKeyboardCues(FALSE);
+}
+
 CString CTKCommandBars::FindDefaultShortcutText(UINT /*nId*/) const { return CString(); }
