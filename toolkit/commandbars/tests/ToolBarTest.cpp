@@ -18,6 +18,7 @@ namespace {
 
 const UINT kToolBar16 = 300;
 const UINT kToolBar24 = 301;
+const UINT kToolBarShort = 302;
 
 /// A floating caption of a known height.
 class CCaptionPaintManager : public CTestPaintManager {
@@ -95,7 +96,8 @@ TEST_F(ToolBarTest, AToolBarResourceGivesButtonsGroupsAndItsIconSize) {
     pBar->InternalRelease();
   }
   CTKToolBar* pBar = new CTKToolBar;
-  AddButtons(pBar, 2);
+  ASSERT_TRUE(pBar->LoadToolBar(kToolBarShort, FALSE));
+  EXPECT_EQ(2, pBar->GetControlCount()) << "no more ids than the resource holds";
   EXPECT_FALSE(pBar->LoadToolBar(999));
   EXPECT_EQ(0, pBar->GetControlCount()) << "emptied";
   pBar->InternalRelease();
