@@ -30,6 +30,7 @@ const GalleryPage kPages[] = {
     DrawMarkupLayoutPage,
     DrawTabsPage,
     DrawCommandBarsPage,
+    DrawDockingPage,
     DrawThemesPage,
     DrawShadowsPage,
 };

@@ -27,6 +27,7 @@ bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
+bool DrawDockingPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
 bool DrawShadowsPage(const GalleryContext& context);
 /// The themes' progress bars and sliders, called from the themes page.

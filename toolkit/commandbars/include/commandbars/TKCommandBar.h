@@ -183,6 +183,18 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// True when `lpRect` meets the part of a ribbon that lies on glass.
   virtual BOOL IntersectsGlassArea(LPCRECT /*lpRect*/) const { return FALSE; }
 
+  // Tool-bar resources and visibility (TKToolBarResource.cpp) ------------------
+
+  /// Fills the bar from an RT_TOOLBAR resource (and its icons with
+  /// `bLoadIcons`); FALSE, with the bar emptied, when the resource is missing.
+  virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
+  /// Makes a button for each id; 0 starts a group before the next control.
+  BOOL SetButtons(const UINT* pButtons, int nCount);
+  /// Has a window that shows and is not empty, and counts itself visible.
+  BOOL IsVisibleOnScreen() const;
+  /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   // Keyboard tips ----------------------------------------------------------------
