@@ -2,6 +2,7 @@
 // them, and the beeps instead of sounding them.
 #pragma once
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -20,4 +21,11 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   /// How many times timer `nID` was started with `nElapse`.
   int CountStarted(UINT_PTR nID, UINT nElapse) const;
   int CountKilled(UINT_PTR nID) const;
+
+  // The bar window's keys and mouse
+  /// The keys GetKeyState reports down; every other key is up.
+  std::set<int> m_keysDown;
+  BOOL m_bActive = TRUE;
+  SHORT GetKeyState(int nVirtKey) override;
+  BOOL IsApplicationActive() override { return m_bActive; }
 };

@@ -123,6 +123,12 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void EnsureVisible(CTKControl*) {}
   /// The control whose enabled state the bar decides, -1 none.
   virtual int GetControlEnabledOverride(CTKControl*) const { return -1; }
+  /// Tracking was entered without keyboard and without selecting the first control.
+  BOOL IsEnteredByMouse() const { return m_bEnteredByMouse; }
+  /// A right-button release acts as a click (pop-ups tracked with the right button).
+  void SetRightButtonTracking(BOOL bRight) { m_bRightButtonTracking = bRight; }
+  /// The control under a client point, null none.
+  CTKControl* ControlFromPoint(CPoint point) const;
   int* GetReturnCommandSlot() const { return m_pReturnCmd; }
   void SetReturnCommandSlot(int* pReturnCmd) { m_pReturnCmd = pReturnCmd; }
 
@@ -146,6 +152,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
   /// Asks the bar's own map, then the owner site, for each control's state.
   void OnUpdateCmdUI();
+  /// Hides the controls that the active document template does not show.
+  void UpdateDocTemplateControls();
   /// A bar tracked without notifications asks the frame nothing.
   void SetNoNotifications(BOOL bNone) { m_bNoNotifications = bNone; }
 
@@ -171,6 +179,41 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// Moves the selection, clicks the hot control or opens the window menu;
   /// TRUE when the code was handled.
   virtual BOOL ProcessKeyNavigation(int nCode);
+  /// A key that reaches the bar while it tracks: 1 handled, 2 pass it on to
+  /// the focus window.
+  virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);
+  /// The control whose mnemonic the key types, searched from the one after
+  /// the hot control: explicit mnemonics first, then first letters of
+  /// captions without one; `*pbAmbiguous` when a second control matches.
+  CTKControl* FindAccel(UINT nKey, BOOL* pbAmbiguous) const;
+  /// The level of the keyboard tips shown for this bar, 0 none. The command
+  /// bars keep no tips yet: 0 until they do.
+  virtual int GetKeyboardTipsLevel() const { return 0; }
+  /// While locked the bar ignores timers, keys and the mouse leaving it.
+  BOOL IsLocked() const { return m_bLocked; }
+  void SetLocked(BOOL bLocked) { m_bLocked = bLocked; }
+  /// The site is a frame in context-help mode (Shift+F1).
+  BOOL IsHelpMode() const;
+
+  // Customise drag-and-drop ------------------------------------------------------
+
+  /// Where `pDragged` dropped at `point` lands: beside control `nIndex`
+  /// (after it with `bAfter`), shown by `rcMark`; -1 and a mark across the
+  /// empty bar when no control can take it; an empty mark on the dragged
+  /// control itself and on the ribbon.
+  virtual void CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark, int& nIndex,
+                                BOOL& bAfter);
+  /// The drag effect this bar takes the control with; DROPEFFECT_NONE refused.
+  virtual DWORD OnCustomizeDragEnter(CTKControl* pDataObject, CPoint point);
+  virtual void OnCustomizeDragLeave();
+  virtual DWORD OnCustomizeDragOver(CTKControl* pDataObject, CPoint point);
+  /// Inserts a copy of the dragged control where it was dropped, or, dropped
+  /// on itself, only starts or ends a group (`dwDropEffect` becomes 5).
+  virtual void OnCustomizeDrop(CTKControl* pDataObject, DWORD& dwDropEffect, CPoint ptDrop,
+                               CPoint ptDrag);
+  CRect GetInsertMark() const { return m_rcInsertMark; }
+  /// The I-beam of a drop place, standing across the run of the controls.
+  static void DrawInsertMark(CDC* pDC, CRect rc, BOOL bVertical);
 
   // What the ribbon overrides --------------------------------------------------
 
@@ -182,6 +225,17 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// True when `lpRect` meets the part of a ribbon that lies on glass.
   virtual BOOL IntersectsGlassArea(LPCRECT /*lpRect*/) const { return FALSE; }
 
+  // Accessibility ----------------------------------------------------------------
+
+  HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+  HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+  HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+  HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+  HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+  HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+  HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                             VARIANT varChild) override;
+  HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
@@ -221,18 +275,67 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nDefaultButtonStyle;
   CTKCommandBarAnimation m_animation;
   BOOL m_bHoverSelect;
+  BOOL m_bHideCaret;
   BOOL m_bNoNotifications;
 
   BOOL IsHorizontalNavigation() const;
+  /// A pop-up laid out as a tool bar.
+  BOOL IsPopupToolBar() const;
+  BOOL IsFocusInside() const;
   BOOL SelectNavigated(int nIndex, int nReason);
+  /// Up and Down across the rows of a wrapped bar.
+  BOOL SelectNeighbourRow(int nStep);
+  int OnTabKey();
+  int OnCharKey(UINT nChar);
+  BOOL OnEscapeKey();
+  /// Where Ctrl+Tab hands the keyboard to the next (+1) or previous (-1)
+  /// visible tool bar. The command bars keep no list of tool bars yet, so
+  /// the bar itself does nothing here.
+  virtual BOOL FocusNextToolBar(int /*nDirection*/) { return FALSE; }
+  /// Where the keyboard tips of the bar are built again at a level.
+  virtual void BuildKeyboardTips(int /*nLevel*/) {}
+
+  BOOL m_bLocked;
+  CRect m_rcInsertMark;
+  BOOL m_bVerticalMark;
+
+  /// The controls run top to bottom (docked left or right, pop-ups).
+  BOOL IsVerticalRun() const;
+  CTKControl* NearestDropControl(CPoint point, BOOL bVertical) const;
+  void DropOnItself(CTKControl* pControl, BOOL bAfter, CSize szMoved);
+  /// The double frame of the control the customise commands act on.
+  void DrawCustomizeSelection(CDC* pDC);
+  BOOL m_bEnteredByMouse;
+  BOOL m_bRightButtonTracking;
+  /// The window whose caret is hidden while the bar tracks.
+  HWND m_hWndCaret;
+
+  void TrackMouseLeave();
+  void ClearSelectionOnLeave();
+  void HideCaretWhileTracking();
+  void ShowHiddenCaret();
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+  afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  /// The control a child id names (1 the first), null for the bar or none.
+  CTKControl* AccessibleChild(const VARIANT& varChild) const;
 
   DECLARE_MESSAGE_MAP()
+  DECLARE_INTERFACE_MAP()
 };
 
 /// True when the bar is a ribbon whose frame draws on glass and the rectangle

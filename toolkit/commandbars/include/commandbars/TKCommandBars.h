@@ -63,6 +63,15 @@ class CTKCommandBars : public CCmdTarget {
   void SaveOptionsSection(LPCTSTR pszProfileName);
   void LoadOptionsSection(LPCTSTR pszProfileName);
 
+  // Document templates of the bars' controls (TKCommandBarsDocTemplate.cpp) ------
+
+  /// The resource id of the template whose controls show now: 0 unless the
+  /// site is an MDI frame; without an active child the default id; a child
+  /// without a document its own id; else its document's template id, or the
+  /// application's template the child names instead (0 when it has none).
+  virtual UINT GetActiveDocTemplate() const;
+  void SetDefaultDocTemplate(UINT nId) { m_nDefaultDocTemplate = nId; }
+
   // Keyboard cues ----------------------------------------------------------------
 
   /// Whether mnemonics are underlined now.
@@ -97,4 +106,6 @@ class CTKCommandBars : public CCmdTarget {
   CTKCommandBarsOptions* m_pOptions;
   BOOL m_bKeyboardCuesVisible;
   BOOL m_bKeyboardCuesManaged;
+  // Document templates of the bars' controls.
+  UINT m_nDefaultDocTemplate = 0;
 };

@@ -22,6 +22,11 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // The bar window's mouse
+  /// Whether a window of this thread is active (the mouse moves over a bar
+  /// of an inactive application select nothing).
+  virtual BOOL IsApplicationActive();
 };
 
 /// The installed system, the real one when none is.

@@ -19,6 +19,17 @@ BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_WM_DESTROY()
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateMessage)
   ON_MESSAGE(WM_INITIALUPDATE, OnIdleUpdateMessage)
+  ON_WM_MOUSEMOVE()
+  ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+  ON_WM_NCMOUSEMOVE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_RBUTTONDOWN()
+  ON_WM_RBUTTONUP()
+  ON_WM_NCHITTEST()
+  ON_WM_NCLBUTTONDOWN()
+  ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -51,7 +62,14 @@ CTKCommandBar::CTKCommandBar()
       m_nDefaultButtonStyle(tkButtonAutomatic),
       m_animation(this),
       m_bHoverSelect(TRUE),
-      m_bNoNotifications(FALSE) {
+      m_bHideCaret(TRUE),
+      m_bNoNotifications(FALSE),
+      m_bLocked(FALSE),
+      m_bEnteredByMouse(FALSE),
+      m_bRightButtonTracking(FALSE),
+      m_hWndCaret(NULL),
+      m_rcInsertMark(0, 0, 0, 0),
+      m_bVerticalMark(FALSE) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -286,19 +304,59 @@ BOOL CTKCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard) {
   return FALSE;
 }
 
-BOOL CTKCommandBar::SetTrackingMode(int bMode, BOOL /*bSelectFirst*/, BOOL /*bKeyboard*/) {
-  if (m_nTracking == bMode) return FALSE;
+BOOL CTKCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard) {
+  if (m_nTracking && bMode) {
+    m_nTracking = bMode;
+    return FALSE;
+  }
+  if (!m_nTracking && !bMode) return FALSE;
   m_nTracking = bMode;
-  if (!bMode) {
+  if (bMode) {
+    CWnd* pSite = GetSite();
+    if (m_barType == tkBarTypeMenuBar && pSite->GetSafeHwnd() != NULL)
+      pSite->SendMessage(TK_WM_MENUBARTRACKING, reinterpret_cast<WPARAM>(this), 0);
+    m_bEnteredByMouse = !bSelectFirst && !bKeyboard;
+    m_nSelectionReason = bKeyboard;
+    HideCaretWhileTracking();
+    ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+    if (bSelectFirst) SetSelected(m_pControls->GetNext(-1, +1), 2);
+  } else {
     SetPopuped(-1);
-    SetSelected(-1);
+    if (bSelectFirst) SetSelected(-1);
+    ShowHiddenCaret();
+    Redraw();
+    // The keyboard leaves a bar that had it for the next tab stop after it.
+    HWND hParent = GetSafeHwnd() != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hParent != NULL && ::GetFocus() == m_hWnd) {
+      HWND hNext = ::GetNextDlgTabItem(hParent, m_hWnd, FALSE);
+      if (hNext != NULL) ::SetFocus(hNext);
+    }
+    m_bLocked = FALSE;
   }
   return TRUE;
+}
+
+void CTKCommandBar::HideCaretWhileTracking() {
+  if (!m_bHideCaret) return;
+  HWND hWnd = ::GetFocus();
+  if (hWnd == NULL && GetSite() != nullptr) hWnd = GetSite()->GetSafeHwnd();
+  if (hWnd != NULL && ::HideCaret(hWnd)) m_hWndCaret = hWnd;
+}
+
+void CTKCommandBar::ShowHiddenCaret() {
+  if (m_hWndCaret == NULL) return;
+  ::ShowCaret(m_hWndCaret);
+  m_hWndCaret = NULL;
 }
 
 void CTKCommandBar::CancelTracking() {
   SetTrackingMode(FALSE);
   SetSelected(-1);
+}
+
+BOOL CTKCommandBar::IsHelpMode() const {
+  CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetSite());
+  return pFrame != nullptr && pFrame->m_bHelpMode;
 }
 
 void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
@@ -379,15 +437,47 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
     bFirst = false;
   }
   pDC->SelectObject(pOldFont);
+  DrawCustomizeSelection(pDC);
+  DrawInsertMark(pDC, m_rcInsertMark, m_bVerticalMark);
+}
+
+void CTKCommandBar::DrawCustomizeSelection(CDC* pDC) {
+  if (!IsCustomizeMode()) return;
+  CTKControl* pSelected = GetCommandBars()->GetDragControl();
+  if (pSelected == nullptr || pSelected->GetParent() != this || !pSelected->IsVisible()) return;
+  CRect rc = pSelected->GetRect();
+  const COLORREF clrDark = ::GetSysColor(COLOR_BTNTEXT);
+  pDC->Draw3dRect(rc, clrDark, clrDark);
+  rc.DeflateRect(1, 1);
+  pDC->Draw3dRect(rc, clrDark, clrDark);
 }
 
 void CTKCommandBar::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
   if (GetSafeHwnd() == NULL || !::IsWindowVisible(m_hWnd)) return;
+  UpdateDocTemplateControls();
   OnUpdateCmdUI();
   if (m_dwState & kStateRedrawPending) Redraw();
   if (m_dwState & kStateLayoutPending) {
     m_dwState &= ~kStateLayoutPending;
     OnRecalcLayout();
+  }
+}
+
+void CTKCommandBar::UpdateDocTemplateControls() {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  const UINT nTemplate = pCommandBars != nullptr ? pCommandBars->GetActiveDocTemplate() : 0;
+  if (nTemplate == 0) return;
+  for (int i = 0; i < GetControlCount(); ++i) {
+    CTKControl* pControl = GetControl(i);
+    CTKControl::CDocTemplateMap& assigned = pControl->GetAssignedDocTemplates();
+    CTKControl::CDocTemplateMap& excluded = pControl->GetExcludedDocTemplates();
+    if (assigned.IsEmpty() && excluded.IsEmpty()) continue;
+    int nValue;
+    const BOOL bHide = (!assigned.IsEmpty() && !assigned.Lookup(nTemplate, nValue)) ||
+                       excluded.Lookup(nTemplate, nValue);
+    const DWORD dwHide = bHide ? pControl->GetHideFlags() | TKHIDE_DOCTEMPLATE
+                               : pControl->GetHideFlags() & ~TKHIDE_DOCTEMPLATE;
+    if (pControl->SetHideFlags(dwHide)) DelayLayout();
   }
 }
 

@@ -34,6 +34,8 @@ BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
 
+BOOL CTKCommandBarsSystem::IsApplicationActive() { return ::GetActiveWindow() != NULL; }
+
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
   return g_pInstalled != nullptr ? g_pInstalled : &s_system;
