@@ -18,6 +18,8 @@ const int kEmptyBarMarkWidth = 8;
 const int kEmptyBarMarkInset = 2;
 /// A drop this close to where the drag started is no move at all.
 const int kDropOnItselfSlop = 4;
+/// The drag's answer when the control stays where it was (as for a cancel).
+const DWORD kDropNothingMoved = 5;
 
 BOOL StartsNewGroupOrColumn(const CTKControl* pControl) {
   return pControl->GetBeginGroup() || pControl->GetWrap() ||
@@ -131,7 +133,7 @@ void CTKCommandBar::OnCustomizeDrop(CTKControl* pDataObject, DWORD& dwDropEffect
   CalcDropPosition(pDataObject, ptDrop, rcMark, nIndex, bAfter);
   if (nIndex != -1 && GetControl(nIndex) == pDataObject) {
     DropOnItself(pDataObject, bAfter, ptDrop - ptDrag);
-    dwDropEffect = DROPEFFECT_SCROLL | DROPEFFECT_COPY;  // 5: nothing moved
+    dwDropEffect = kDropNothingMoved;
   } else {
     SetPopuped(-1);
     SetSelected(-1);
