@@ -30,6 +30,7 @@ const GalleryPage kPages[] = {
     DrawMarkupLayoutPage,
     DrawTabsPage,
     DrawCommandBarsPage,
+    DrawCommandBarWindowPage,
     DrawThemesPage,
 };
 // clang-format on
