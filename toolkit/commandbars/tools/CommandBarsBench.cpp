@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "CommandBarWindowBench.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControls.h"
@@ -105,5 +106,6 @@ int main(int argc, char** argv) {
            nLength, nWidth, dLayout * 1e6, dLayout / dBaseline, dLayout * 1e3 / kFrameMs * 100.0);
   }
   pBar->InternalRelease();
+  RunCommandBarWindowBench(nRounds);
   return 0;
 }
