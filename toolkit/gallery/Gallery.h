@@ -29,3 +29,8 @@ bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawCommandBarWindowPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
+
+class CTKCommandBar;
+/// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
+/// (the command-bar pages).
+void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y);

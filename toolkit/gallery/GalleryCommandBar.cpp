@@ -81,15 +81,6 @@ CTKCommandBar* MakeBar(const BarCase& barCase, CTKCommandBars* pCommandBars, CDC
   return pBar;
 }
 
-void DrawBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y) {
-  const int nSaved = pDC->SaveDC();
-  pDC->SetViewportOrg(x, y);
-  pDC->IntersectClipRect(0, 0, sz.cx, sz.cy);
-  pBar->DrawCommandBar(pDC, CRect(0, 0, sz.cx, sz.cy));
-  pDC->RestoreDC(nSaved);
-  pDC->Draw3dRect(x - 1, y - 1, sz.cx + 2, sz.cy + 2, RGB(90, 90, 90), RGB(90, 90, 90));
-}
-
 }  // namespace
 
 bool DrawCommandBarWindowPage(const GalleryContext& context) {
@@ -118,7 +109,7 @@ bool DrawCommandBarWindowPage(const GalleryContext& context) {
   int y = 10;
   for (size_t i = 0; i < shown.size(); ++i) {
     canvas.Label(6, y, kCases[i].label);
-    DrawBar(canvas.GetDC(), shown[i].pBar, shown[i].sz, kLabelWidth, y);
+    DrawFramedCommandBar(canvas.GetDC(), shown[i].pBar, shown[i].sz, kLabelWidth, y);
     y += std::max<int>(shown[i].sz.cy, 16) + kRowGap;
     shown[i].pCommandBars->SetCustomizeMode(FALSE);
     shown[i].pBar->DestroyWindow();

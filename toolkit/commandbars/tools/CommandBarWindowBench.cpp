@@ -9,9 +9,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <functional>
-
+#include "BenchTiming.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControls.h"
 
@@ -21,24 +19,6 @@ const int kIdleControls = 300;
 const int kPaintButtons = 30;
 const int kButtonWidth = 24;
 const int kButtonHeight = 22;
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-/// Seconds for one run of `run`, the best of three tries of `nRounds` runs.
-double Best(int nRounds, const std::function<void()>& run) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Now();
-    for (int r = 0; r < nRounds; ++r) run();
-    dBest = std::min(dBest, (Now() - dStart) / nRounds);
-  }
-  return dBest;
-}
 
 /// The frame's side of the update: every third id has a handler.
 class CUpdateTarget : public CWnd {
@@ -69,14 +49,14 @@ void BenchIdleUpdate(int nRounds) {
   CUpdateTarget target;
   target.CreateEx(0, AfxRegisterWndClass(0), "target", WS_POPUP, 0, 0, 10, 10, NULL, NULL);
   CTKCommandBar* pBar = MakeBar(kIdleControls, &target);
-  const double dBaseline = Best(nRounds, [&] {
+  const double dBaseline = BestOfThree(nRounds, [&] {
     for (int i = 0; i < kIdleControls; ++i) {
       CCmdUI state;
       state.m_nID = 1000 + i;
       state.DoUpdate(&target, TRUE);
     }
   });
-  const double dIdle = Best(nRounds, [&] { pBar->OnIdleUpdateCmdUI(); });
+  const double dIdle = BestOfThree(nRounds, [&] { pBar->OnIdleUpdateCmdUI(); });
   printf("  idle update, %d controls:\n", kIdleControls);
   printf("    baseline: CCmdUI::DoUpdate on the ids alone %9.1f us\n", dBaseline * 1e6);
   printf("    the bar's idle update                       %9.1f us  %6.2f x baseline\n",
@@ -124,13 +104,13 @@ void BenchPaint(int nRounds) {
   bitmap.CreateCompatibleBitmap(&dcScreen, rcClient.Width(), rcClient.Height());
   CBitmap* pOld = dc.SelectObject(&bitmap);
 
-  const double dBaseline = Best(nRounds, [&] {
+  const double dBaseline = BestOfThree(nRounds, [&] {
     ::SendMessage(hToolBar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), PRF_CLIENT);
   });
   CTKCommandBarAnimation* pAnimation = pBar->GetAnimation();
   pAnimation->OnPaint(&dc, rcClient);  // the first paint keeps the picture
-  const double dKept = Best(nRounds, [&] { pAnimation->OnPaint(&dc, rcClient); });
-  const double dFull = Best(nRounds, [&] {
+  const double dKept = BestOfThree(nRounds, [&] { pAnimation->OnPaint(&dc, rcClient); });
+  const double dFull = BestOfThree(nRounds, [&] {
     pAnimation->RedrawRect(NULL, FALSE);
     pAnimation->OnPaint(&dc, rcClient);
   });

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "CommandBarWindowBench.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
@@ -24,13 +25,6 @@ const int kControls = 300;
 const int kGroups = 40;
 const int kLengths = 16;
 const double kFrameMs = 16.0;
-
-double Now() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 /// The bar: groups of seven or eight controls, the first three of each with
 /// a large icon, as a ribbon's groups start with their large buttons.
