@@ -36,6 +36,14 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
   /// Marks the layout pending and forgets the hot and open controls.
   virtual void OnControlsChanged();
+  /// Takes the kind, place, id, flags, title, sizes and command bars of
+  /// `pBar`, then a copy of its controls (their pop-ups too with `bRecursive`).
+  virtual void Copy(CTKCommandBar* pBar, BOOL bRecursive = FALSE);
+  /// A new bar of this bar's class holding a copy of it.
+  virtual CTKCommandBar* Clone(BOOL bRecursive = FALSE);
+  /// The command bars dropped the bar: it leaves tracking, loses its
+  /// controls and its window.
+  virtual void OnRemoved();
 
   // Owners ---------------------------------------------------------------------
 
@@ -47,6 +55,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CWnd* GetSite() const;
   /// The window that receives the commands of the bar's controls.
   CWnd* GetOwnerSite() const;
+  /// The site when it is a frame window, else null.
+  CFrameWnd* GetFrameSite() const;
   void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
   void SetCommandTarget(CWnd* pTarget) { m_pCommandTarget = pTarget; }
   CTKPaintManager* GetPaintManager() const;
@@ -76,6 +86,10 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL IsDialogBar() const { return FALSE; }
   virtual BOOL IsVisible() const { return FALSE; }
   BOOL IsLayoutRTL() const;
+  /// Inside the window, and for a pop-up with a window region inside that.
+  virtual BOOL IsPointInside(CPoint ptScreen) const;
+  /// Mnemonics are underlined now: the command bars' state, always without.
+  virtual BOOL IsKeyboardCuesVisible() const;
   BOOL IsDwmEnabled() const { return FALSE; }
   /// The style a control of style 0 takes on this bar.
   int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
@@ -138,6 +152,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void DelayLayout() { m_dwState |= kStateLayoutPending; }
   BOOL IsLayoutPending() const { return (m_dwState & kStateLayoutPending) != 0; }
   virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = FALSE);
+  /// Redraws this bar and every bar above it.
+  void RedrawWithParents();
   virtual void FillCommandBarEntry(CDC* pDC);
   virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
   /// Fades the rectangles of controls whose look changes.
@@ -331,6 +347,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   afx_msg LRESULT OnNcHitTest(CPoint point);
   afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
   afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   /// The control a child id names (1 the first), null for the bar or none.
   CTKControl* AccessibleChild(const VARIANT& varChild) const;
 

@@ -6,9 +6,11 @@
 #include "commandbars/TKCommandBarsSystem.h"
 #include "TKCommandBarCmdUI.h"
 #include <afxpriv.h>
+#include <afxres.h>
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
+#include "common/TKRefPtr.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
 
@@ -30,6 +32,8 @@ BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_WM_NCHITTEST()
   ON_WM_NCLBUTTONDOWN()
   ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+  ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+  ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -138,6 +142,32 @@ BOOL CTKCommandBar::LoadMenu(CMenu* pMenu, BOOL bRemoveControls) {
   return TRUE;
 }
 
+void CTKCommandBar::Copy(CTKCommandBar* pBar, BOOL bRecursive) {
+  m_barType = pBar->m_barType;
+  m_barPosition = pBar->m_barPosition;
+  m_nBarID = pBar->m_nBarID;
+  m_dwFlags = pBar->m_dwFlags;
+  m_dwStyle = pBar->m_dwStyle;
+  m_strTitle = pBar->m_strTitle;
+  m_bCustomizable = pBar->m_bCustomizable;
+  m_szIcons = pBar->m_szIcons;
+  m_szButtons = pBar->m_szButtons;
+  m_pCommandBars = pBar->m_pCommandBars;
+  m_pControls->Copy(pBar->m_pControls, bRecursive);
+}
+
+CTKCommandBar* CTKCommandBar::Clone(BOOL bRecursive) {
+  CTKCommandBar* pClone = static_cast<CTKCommandBar*>(GetRuntimeClass()->CreateObject());
+  pClone->Copy(this, bRecursive);
+  return pClone;
+}
+
+void CTKCommandBar::OnRemoved() {
+  SetTrackingMode(FALSE);
+  m_pControls->RemoveAll();
+  if (GetSafeHwnd() != NULL) DestroyWindow();
+}
+
 // Owners -------------------------------------------------------------------------------
 
 CTKCommandBars* CTKCommandBar::GetCommandBars() const {
@@ -175,6 +205,8 @@ CWnd* CTKCommandBar::GetOwnerSite() const {
   }
   return GetSite();
 }
+
+CFrameWnd* CTKCommandBar::GetFrameSite() const { return DYNAMIC_DOWNCAST(CFrameWnd, GetSite()); }
 
 CTKPaintManager* CTKCommandBar::GetPaintManager() const {
   if (m_pPaintManager != nullptr) return m_pPaintManager;
@@ -227,6 +259,24 @@ void CTKCommandBar::SetTitle(LPCSTR lpszTitle) {
 
 BOOL CTKCommandBar::IsLayoutRTL() const {
   return GetSafeHwnd() != NULL && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
+}
+
+BOOL CTKCommandBar::IsPointInside(CPoint ptScreen) const {
+  if (GetSafeHwnd() == NULL) return FALSE;
+  CRect rcWindow;
+  GetWindowRect(&rcWindow);
+  if (!rcWindow.PtInRect(ptScreen)) return FALSE;
+  if (m_barPosition != tkBarPopup) return TRUE;
+  // A shaped pop-up (rounded corners) is only where its region is.
+  CRgn rgn;
+  rgn.CreateRectRgn(0, 0, 0, 0);
+  if (::GetWindowRgn(m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle())) == ERROR) return TRUE;
+  return rgn.PtInRegion(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
+}
+
+BOOL CTKCommandBar::IsKeyboardCuesVisible() const {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  return pCommandBars == nullptr || pCommandBars->IsKeyboardCuesVisible();
 }
 
 CSize CTKCommandBar::GetIconSize() const {
@@ -298,7 +348,11 @@ BOOL CTKCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard) {
   m_nPopuped = nPopuped;
   SetTrackingMode(2, FALSE, bKeyboard);
   SetSelected(nPopuped, bKeyboard);
-  if (m_nTracking && pControl->OnSetPopup(TRUE)) return TRUE;
+  if (m_nTracking) {
+    // Opening may end the tracking and release the bar from its owner.
+    CTKRefPtr<CTKCommandBar, CTKInternalRefTraits> keepAlive(this);
+    if (pControl->OnSetPopup(TRUE)) return TRUE;
+  }
   m_nPopuped = -1;
   if (!m_nTracking) SetSelected(-1);
   return FALSE;
@@ -355,14 +409,20 @@ void CTKCommandBar::CancelTracking() {
 }
 
 BOOL CTKCommandBar::IsHelpMode() const {
-  CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetSite());
+  CFrameWnd* pFrame = GetFrameSite();
   return pFrame != nullptr && pFrame->m_bHelpMode;
 }
 
 void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
   CWnd* pSite = GetSite();
-  if (pSite->GetSafeHwnd() != NULL)
-    pSite->SendMessage(TK_WM_CONTROLSELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
+  if (pSite->GetSafeHwnd() == NULL) return;
+  pSite->SendMessage(TK_WM_CONTROLSELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
+  // The status bar describes the hot control; without one it shows its idle text.
+  const CString strDescription = bSelected && pControl != nullptr ? pControl->GetDescription() : CString();
+  if (strDescription.IsEmpty())
+    pSite->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+  else
+    pSite->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strDescription)));
 }
 
 // Drawing ------------------------------------------------------------------------------------
@@ -375,6 +435,10 @@ void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate) {
   if (lpRect == NULL) m_dwState &= ~kStateRedrawPending;
   if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd()))
     m_animation.RedrawRect(lpRect, bAnimate);
+}
+
+void CTKCommandBar::RedrawWithParents() {
+  for (CTKCommandBar* pBar = this; pBar != nullptr; pBar = pBar->GetParentCommandBar()) pBar->Redraw();
 }
 
 void CTKCommandBar::OnPaint() {
@@ -395,6 +459,7 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
     m_animation.OnAnimationTimer();
     return;
   }
+  if (m_bLocked) return;
   if (nIDEvent == kTimerHover) {
     // One shot: the hot control decides what hovering does (a pop-up opens).
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
@@ -404,7 +469,10 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
   CWnd::OnTimer(nIDEvent);
 }
 
+BOOL CTKCommandBar::OnEraseBkgnd(CDC*) { return TRUE; }
+
 void CTKCommandBar::OnDestroy() {
+  SetTrackingMode(FALSE);
   m_animation.OnDestroyWindow();
   CWnd::OnDestroy();
 }
@@ -422,6 +490,7 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
   CTKPaintManager* pPaintManager = GetPaintManager();
   if (pPaintManager == nullptr) return;
   FillCommandBarEntry(pDC);
+  if (m_barPosition == tkBarFloating) pPaintManager->DrawFloatingBarCaption(pDC, this, TRUE);
   pDC->SetBkMode(TRANSPARENT);
   CFont* pOldFont = pDC->SelectObject(pPaintManager->GetCommandBarFont(this));
   bool bFirst = true;

@@ -1,6 +1,10 @@
-// CTKCommandBar: the bar and its controls as accessible objects: WM_GETOBJECT
-// and the answers of the bar's IAccessible.
+// CTKCommandBar: help and accessibility: the help id under a point, and the
+// bar and its controls as accessible objects (WM_GETOBJECT and the answers of
+// the bar's IAccessible).
 #include "commandbars/TKCommandBar.h"
+
+#include <afxpriv.h>
+#include <afxres.h>
 
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
@@ -19,6 +23,13 @@ VARIANT SelfVariant() {
 }
 
 }  // namespace
+
+LRESULT CTKCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam) {
+  const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  if (CTKControl* pControl = ControlFromPoint(point)) return HID_BASE_COMMAND + pControl->GetHelpId();
+  const int nDialogId = ::GetDlgCtrlID(m_hWnd);
+  return nDialogId != 0 ? HID_BASE_CONTROL + nDialogId : 0;
+}
 
 LRESULT CTKCommandBar::OnGetObject(WPARAM wParam, LPARAM lParam) {
   // The object id travels in the low 32 bits.
