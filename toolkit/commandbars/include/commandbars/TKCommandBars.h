@@ -9,6 +9,7 @@
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 
+class CTKCommandBar;
 class CTKControl;
 class CTKControlAction;
 class CTKControlActions;
@@ -71,6 +72,13 @@ class CTKCommandBars : public CCmdTarget {
   /// application's template the child names instead (0 when it has none).
   virtual UINT GetActiveDocTemplate() const;
   void SetDefaultDocTemplate(UINT nId) { m_nDefaultDocTemplate = nId; }
+
+  // Tracking (TKCommandBarsTracking.cpp) ------------------------------------------
+
+  /// The modal loop of a tracking bar: runs the thread's messages until the
+  /// bar leaves tracking mode. A WM_QUIT that ends it is posted again, so
+  /// that the program's own loop ends too.
+  static void AFX_CDECL PumpTrackingMessages(CTKCommandBar* pBar);
 
   // Keyboard cues ----------------------------------------------------------------
 
