@@ -202,6 +202,30 @@ TEST_F(KeysTest, TheSiteHearsOfEachKeyFirst) {
   EXPECT_EQ(0, m_pBar->GetSelected()) << "Down in a pop-up selects the first control";
 }
 
+/// Destroys the bar's window when the bar tells it of a key.
+class CDestroyingSite : public CTestHostWindow {
+ public:
+  CWnd* m_pBar = nullptr;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == TK_WM_TRACKINGKEYDOWN && m_pBar != nullptr) m_pBar->DestroyWindow();
+    return CTestHostWindow::WindowProc(message, wParam, lParam);
+  }
+};
+
+TEST_F(KeysTest, AKeyWhoseSiteDestroysTheBarIsHandled) {
+  CDestroyingSite site;
+  ASSERT_TRUE(site.CreateHost());
+  MakeBar(tkBarPopup, tkBarTypePopup);
+  m_pBar->SetOwner(&site);
+  m_pBar->SetSelected(0, 2);
+  site.m_pBar = m_pBar;
+  EXPECT_EQ(1, Key(VK_RETURN));
+  EXPECT_EQ(NULL, m_pBar->GetSafeHwnd());
+  EXPECT_TRUE(m_controls[0]->m_clicks.empty()) << "a bar without a window runs nothing";
+}
+
 TEST_F(KeysTest, EnterClicksAndEscLeavesTrackingForTheParent) {
   CKeyBar parent;
   ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_CHILD, 0, 0, 200, 30,

@@ -79,17 +79,16 @@ BOOL CTKCommandBar::IsFocusInside() const {
 int CTKCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam) {
   if (IsCustomizeMode() || IsHelpMode()) return 2;
   if (m_bLocked) return 1;
-  {
-    // The site may destroy the bar while it looks at the key.
-    CTKRefPtr<CTKCommandBar, CTKInternalRefTraits> keepAlive(this);
-    TKTRACKINGKEY key = {nChar, lParam};
-    HWND hWnd = m_hWnd;
-    CWnd* pSite = GetSite();
-    if (pSite->GetSafeHwnd() != NULL)
-      pSite->SendMessage(TK_WM_TRACKINGKEYDOWN, reinterpret_cast<WPARAM>(&key),
-                         reinterpret_cast<LPARAM>(this));
-    if (!::IsWindow(hWnd) || m_hWnd == NULL) return 1;
-  }
+  // The site may destroy the bar while it looks at the key, and a control
+  // run by the key may release it.
+  CTKRefPtr<CTKCommandBar, CTKInternalRefTraits> keepAlive(this);
+  TKTRACKINGKEY key = {nChar, lParam};
+  HWND hWnd = m_hWnd;
+  CWnd* pSite = GetSite();
+  if (pSite->GetSafeHwnd() != NULL)
+    pSite->SendMessage(TK_WM_TRACKINGKEYDOWN, reinterpret_cast<WPARAM>(&key),
+                       reinterpret_cast<LPARAM>(this));
+  if (!::IsWindow(hWnd) || m_hWnd == NULL) return 1;
   CTKControl* pHot = GetControl(m_nSelected);
   if (pHot != nullptr && pHot->IsFocused()) {
     int nResult = pHot->OnHookKeyDown(nChar, lParam);
