@@ -293,7 +293,15 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   BOOL m_bHoverSelect;
   BOOL m_bHideCaret;
   BOOL m_bNoNotifications;
+  BOOL m_bLocked;
+  BOOL m_bEnteredByMouse;
+  BOOL m_bRightButtonTracking;
+  /// The window whose caret is hidden while the bar tracks.
+  HWND m_hWndCaret;
+  CRect m_rcInsertMark;
+  BOOL m_bVerticalMark;
 
+  // Keys (TKCommandBarKeys.cpp)
   BOOL IsHorizontalNavigation() const;
   /// A pop-up laid out as a tool bar.
   BOOL IsPopupToolBar() const;
@@ -311,25 +319,22 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// Where the keyboard tips of the bar are built again at a level.
   virtual void BuildKeyboardTips(int /*nLevel*/) {}
 
-  BOOL m_bLocked;
-  CRect m_rcInsertMark;
-  BOOL m_bVerticalMark;
+  // Tracking and the mouse (TKCommandBar.cpp, TKCommandBarMouse.cpp)
+  void HideCaretWhileTracking();
+  void ShowHiddenCaret();
+  void TrackMouseLeave();
+  void ClearSelectionOnLeave();
 
+  // Customising (TKCommandBarCustomize.cpp)
   /// The controls run top to bottom (docked left or right, pop-ups).
   BOOL IsVerticalRun() const;
   CTKControl* NearestDropControl(CPoint point, BOOL bVertical) const;
   void DropOnItself(CTKControl* pControl, BOOL bAfter, CSize szMoved);
   /// The double frame of the control the customise commands act on.
   void DrawCustomizeSelection(CDC* pDC);
-  BOOL m_bEnteredByMouse;
-  BOOL m_bRightButtonTracking;
-  /// The window whose caret is hidden while the bar tracks.
-  HWND m_hWndCaret;
 
-  void TrackMouseLeave();
-  void ClearSelectionOnLeave();
-  void HideCaretWhileTracking();
-  void ShowHiddenCaret();
+  /// The control a child id names (1 the first), null for the bar or none.
+  CTKControl* AccessibleChild(const VARIANT& varChild) const;
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
@@ -349,8 +354,6 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-  /// The control a child id names (1 the first), null for the bar or none.
-  CTKControl* AccessibleChild(const VARIANT& varChild) const;
 
   DECLARE_MESSAGE_MAP()
   DECLARE_INTERFACE_MAP()
