@@ -149,4 +149,36 @@ TEST_F(BarWindowTest, AGoingWindowLeavesTrackingAndARemovedBarLosesEverything) {
   EXPECT_EQ(0, m_pBar->GetControlCount());
 }
 
+TEST(BarHelpModeTest, InContextHelpModeAMenuWithoutCommandIsHelpOnTheMenu) {
+  CTestGlobalPaintManager paintManager;
+  CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
+  ASSERT_TRUE(pFrame->Create(NULL, "frame", WS_OVERLAPPEDWINDOW));
+  CTKCommandBar* pBar = new CTKCommandBar;
+  pBar->SetOwner(pFrame);
+  ASSERT_TRUE(pBar->CreateEx(0, AfxRegisterWndClass(0), "bar", WS_POPUP, 0, 0, 200, 22,
+                             pFrame->GetSafeHwnd(), NULL));
+  pBar->GetControls()->AddNew(tkControlPopup, 0)->SetRect(CRect(0, 0, 40, 22));
+  pBar->GetControls()->AddNew(tkControlButton, 101)->SetRect(CRect(40, 0, 80, 22));
+  CRect rcWindow;
+  pBar->GetWindowRect(&rcWindow);
+  struct Case {
+    BOOL helpMode;
+    int x;
+    LRESULT hit;
+  } cases[] = {
+      {TRUE, 10, HTMENU}, {TRUE, 50, HTCLIENT}, {TRUE, 150, HTCLIENT}, {FALSE, 10, HTCLIENT},
+  };
+  for (const Case& c : cases) {
+    pFrame->m_bHelpMode = c.helpMode;
+    EXPECT_EQ(c.hit, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcWindow.left + c.x, rcWindow.top + 5)))
+        << c.helpMode << " " << c.x;
+  }
+  pFrame->m_bHelpMode = TRUE;
+  EXPECT_EQ(2, pBar->OnHookKeyDown(VK_DOWN, 0)) << "keys go to the help mode";
+  pFrame->m_bHelpMode = FALSE;
+  pBar->DestroyWindow();
+  pBar->InternalRelease();
+  pFrame->DestroyWindow();
+}
+
 }  // namespace

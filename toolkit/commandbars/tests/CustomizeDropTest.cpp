@@ -195,6 +195,21 @@ TEST_F(CustomizeDropTest, ADragOverShowsTheInsertMarkInverted) {
   pDragged->InternalRelease();
 }
 
+TEST_F(CustomizeDropTest, TheCustomiseSelectedControlIsFramedTwice) {
+  m_pCommandBars->SetDragControl(m_pBar->GetControl(1));
+  CRect rcClient;
+  m_pBar->GetClientRect(&rcClient);
+  CDibSurface surface(rcClient.Width(), rcClient.Height());
+  m_pBar->DrawCommandBar(surface.GetDC(), rcClient);
+  const COLORREF clrFrame = ::GetSysColor(COLOR_BTNTEXT);
+  EXPECT_EQ(clrFrame, surface.GetPixel(24, 10));
+  EXPECT_EQ(clrFrame, surface.GetPixel(25, 10));
+  EXPECT_EQ(clrFrame, surface.GetPixel(46, 12));
+  const COLORREF clrNormal = CTestPaintManager::kNormal;
+  EXPECT_EQ(clrNormal, surface.GetPixel(26, 10));
+  EXPECT_NE(clrFrame, surface.GetPixel(1, 10)) << "the other controls have their own frame";
+}
+
 TEST_F(CustomizeDropTest, ABarRefusesWhatItCannotTake) {
   CTKControl* pRefusing = new CRefusingControl;
   EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), m_pBar->OnCustomizeDragOver(pRefusing, CPoint(26, 10)));
