@@ -32,8 +32,8 @@ TEST(ActiveDocTemplateTest, FollowsTheActiveChildOfAnMdiFrame) {
   pChild->m_nIDHelp = 301;
   EXPECT_EQ(301u, pCommandBars->GetActiveDocTemplate()) << "no document: the child's own id";
 
-  CMultiDocTemplate* pTemplate = new CMultiDocTemplate(302, RUNTIME_CLASS(CDocument),
-                                                       RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CView));
+  CMultiDocTemplate* pTemplate = new CMultiDocTemplate(
+      302, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(CView));
   {
     CDocument document;
     pTemplate->AddDocument(&document);
@@ -44,9 +44,9 @@ TEST(ActiveDocTemplateTest, FollowsTheActiveChildOfAnMdiFrame) {
       UINT childId;
       UINT expected;
     } cases[] = {
-        {0, 302},    // the document's template
+        {0, 302},  // the document's template
         {302, 302},
-        {303, 0},    // the child names a template the application does not have
+        {303, 0},  // the child names a template the application does not have
     };
     for (const Case& c : cases) {
       pChild->m_nIDHelp = c.childId;

@@ -32,7 +32,9 @@ class CMouseControl : public CTKControl {
   }
 
  private:
-  void Log(const char* pszWhat) { m_pLog->push_back(std::string(pszWhat) + " " + std::to_string(m_nIndex)); }
+  void Log(const char* pszWhat) {
+    m_pLog->push_back(std::string(pszWhat) + " " + std::to_string(m_nIndex));
+  }
 };
 
 /// Answers TK_WM_CONTROLRBUTTONUP with what it is told.
@@ -54,8 +56,8 @@ class BarMouseTest : public ::testing::Test {
     ASSERT_TRUE(m_host.CreateHost());
     m_pBar = new CTKCommandBar;
     m_pBar->SetOwner(&m_host);
-    ASSERT_TRUE(m_pBar->CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "bar", WS_CHILD, 0, 0, 200,
-                                 20, m_host.GetSafeHwnd(), NULL));
+    ASSERT_TRUE(m_pBar->CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "bar", WS_CHILD, 0, 0, 200, 20,
+                                 m_host.GetSafeHwnd(), NULL));
     // Three 20-pixel buttons from the left; the rest of the bar is empty.
     for (int i = 0; i < 3; ++i) {
       CMouseControl* pControl = new CMouseControl;

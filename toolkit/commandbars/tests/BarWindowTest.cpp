@@ -76,8 +76,8 @@ TEST_F(BarWindowTest, HelpHitTestAnswersTheHelpIdUnderThePoint) {
     int x;
     LRESULT helpId;
   } cases[] = {
-      {10, HID_BASE_COMMAND + 555},  // its own help id
-      {30, HID_BASE_COMMAND + 101},  // else its command id
+      {10, HID_BASE_COMMAND + 555},            // its own help id
+      {30, HID_BASE_COMMAND + 101},            // else its command id
       {150, HID_BASE_CONTROL + kBarDialogId},  // no control: the bar's dialog id
   };
   for (const Case& c : cases)
@@ -89,7 +89,8 @@ TEST_F(BarWindowTest, TheHotControlsDescriptionGoesToTheStatusBar) {
   m_pBar->SetSelected(1, 0);
   m_pBar->SetSelected(0, 0);  // no description: the idle text
   m_pBar->SetSelected(-1);
-  EXPECT_EQ((std::vector<std::string>{"Saves the build file", "idle " + std::to_string(AFX_IDS_IDLEMESSAGE),
+  EXPECT_EQ((std::vector<std::string>{"Saves the build file",
+                                      "idle " + std::to_string(AFX_IDS_IDLEMESSAGE),
                                       "idle " + std::to_string(AFX_IDS_IDLEMESSAGE),
                                       "idle " + std::to_string(AFX_IDS_IDLEMESSAGE)}),
             m_site.m_texts);
@@ -166,11 +167,15 @@ TEST(BarHelpModeTest, InContextHelpModeAMenuWithoutCommandIsHelpOnTheMenu) {
     int x;
     LRESULT hit;
   } cases[] = {
-      {TRUE, 10, HTMENU}, {TRUE, 50, HTCLIENT}, {TRUE, 150, HTCLIENT}, {FALSE, 10, HTCLIENT},
+      {TRUE, 10, HTMENU},
+      {TRUE, 50, HTCLIENT},
+      {TRUE, 150, HTCLIENT},
+      {FALSE, 10, HTCLIENT},
   };
   for (const Case& c : cases) {
     pFrame->m_bHelpMode = c.helpMode;
-    EXPECT_EQ(c.hit, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcWindow.left + c.x, rcWindow.top + 5)))
+    EXPECT_EQ(c.hit,
+              pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcWindow.left + c.x, rcWindow.top + 5)))
         << c.helpMode << " " << c.x;
   }
   pFrame->m_bHelpMode = TRUE;

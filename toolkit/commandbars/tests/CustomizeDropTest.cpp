@@ -82,11 +82,11 @@ TEST_F(CustomizeDropTest, TheMarkStandsAtTheEdgeTheDropTakes) {
     BOOL after;
     CRect mark;
   } cases[] = {
-      {tkBarTop, CPoint(26, 10), 0, 1, FALSE, CRect(24, 0, 30, 22)},   // leading edge, inside
-      {tkBarTop, CPoint(40, 10), 0, 1, TRUE, CRect(48, 0, 54, 22)},    // after: just outside
-      {tkBarTop, CPoint(40, 10), 2, 1, TRUE, CRect(42, 0, 48, 22)},    // the next begins a group
-      {tkBarTop, CPoint(90, 10), 0, 3, TRUE, CRect(90, 0, 96, 22)},    // after the last
-      {tkBarLeft, CPoint(10, 40), 0, 1, TRUE, CRect(0, 48, 22, 54)},   // a vertical bar
+      {tkBarTop, CPoint(26, 10), 0, 1, FALSE, CRect(24, 0, 30, 22)},  // leading edge, inside
+      {tkBarTop, CPoint(40, 10), 0, 1, TRUE, CRect(48, 0, 54, 22)},   // after: just outside
+      {tkBarTop, CPoint(40, 10), 2, 1, TRUE, CRect(42, 0, 48, 22)},   // the next begins a group
+      {tkBarTop, CPoint(90, 10), 0, 3, TRUE, CRect(90, 0, 96, 22)},   // after the last
+      {tkBarLeft, CPoint(10, 40), 0, 1, TRUE, CRect(0, 48, 22, 54)},  // a vertical bar
       {tkBarLeft, CPoint(10, 26), 0, 1, FALSE, CRect(0, 24, 22, 30)},
   };
   for (const Case& c : cases) {
@@ -94,7 +94,8 @@ TEST_F(CustomizeDropTest, TheMarkStandsAtTheEdgeTheDropTakes) {
       DestroyBar();
       MakeBar(c.position);
     }
-    for (int i = 0; i < 4; ++i) m_pBar->GetControl(i)->SetBeginGroup(i != 0 && i == (int)c.beginGroupAt);
+    for (int i = 0; i < 4; ++i)
+      m_pBar->GetControl(i)->SetBeginGroup(i != 0 && i == (int)c.beginGroupAt);
     int nIndex;
     BOOL bAfter;
     EXPECT_EQ(c.mark, Mark(c.point, pOutside, &nIndex, &bAfter)) << c.point.x << "," << c.point.y;
@@ -131,7 +132,8 @@ TEST_F(CustomizeDropTest, ADropInsertsACopyThatTakesTheGroupItDisplaces) {
     EXPECT_EQ(500, pCopy->GetID()) << c.x;
     EXPECT_NE(pDragged, pCopy);
     EXPECT_EQ(c.copyBeginsGroup, pCopy->GetBeginGroup() != FALSE) << c.x;
-    EXPECT_EQ(!c.copyBeginsGroup, m_pBar->GetControl(c.inserted == 1 ? 2 : 1)->GetBeginGroup() != FALSE)
+    EXPECT_EQ(!c.copyBeginsGroup,
+              m_pBar->GetControl(c.inserted == 1 ? 2 : 1)->GetBeginGroup() != FALSE)
         << "the displaced control keeps the group only when the copy did not take it";
     EXPECT_EQ(pCopy, m_pCommandBars->GetDragControl());
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), dwEffect);
@@ -147,18 +149,18 @@ TEST_F(CustomizeDropTest, DroppedOnItselfAControlOnlyStartsOrEndsAGroup) {
     int dragX, dropX;
     BOOL beginAfter;
   } cases[] = {
-      {2, FALSE, 58, 61, FALSE},  // 3 pixels: no move
-      {2, TRUE, 62, 59, TRUE},
-      {2, FALSE, 58, 63, TRUE},   // 5 pixels, past its centre (60)
-      {2, TRUE, 62, 57, FALSE},   // 5 pixels, before its centre
-      {0, FALSE, 8, 14, FALSE},   // the first control has no group to start
+      {2, FALSE, 58, 61, FALSE},                            // 3 pixels: no move
+      {2, TRUE, 62, 59, TRUE},   {2, FALSE, 58, 63, TRUE},  // 5 pixels, past its centre (60)
+      {2, TRUE, 62, 57, FALSE},                             // 5 pixels, before its centre
+      {0, FALSE, 8, 14, FALSE},  // the first control has no group to start
   };
   for (const Case& c : cases) {
     CTKControl* pControl = m_pBar->GetControl(c.index);
     pControl->SetBeginGroup(c.beginBefore);
     DWORD dwEffect = DROPEFFECT_MOVE;
     m_pBar->OnCustomizeDrop(pControl, dwEffect, CPoint(c.dropX, 10), CPoint(c.dragX, 10));
-    EXPECT_EQ(c.beginAfter, pControl->GetBeginGroup()) << c.index << " " << c.dragX << "->" << c.dropX;
+    EXPECT_EQ(c.beginAfter, pControl->GetBeginGroup())
+        << c.index << " " << c.dragX << "->" << c.dropX;
     EXPECT_EQ(5u, dwEffect) << "nothing moved";
     EXPECT_EQ(4, m_pBar->GetControlCount());
   }
@@ -171,7 +173,8 @@ TEST_F(CustomizeDropTest, ADragOverShowsTheInsertMarkInverted) {
   CDibSurface before(rcClient.Width(), rcClient.Height());
   m_pBar->DrawCommandBar(before.GetDC(), rcClient);
 
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), m_pBar->OnCustomizeDragOver(pDragged, CPoint(26, 10)));
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE),
+            m_pBar->OnCustomizeDragOver(pDragged, CPoint(26, 10)));
   ASSERT_EQ(CRect(24, 0, 30, 22), m_pBar->GetInsertMark());
   CDibSurface after(rcClient.Width(), rcClient.Height());
   m_pBar->DrawCommandBar(after.GetDC(), rcClient);
@@ -181,9 +184,9 @@ TEST_F(CustomizeDropTest, ADragOverShowsTheInsertMarkInverted) {
     int x, y;
     bool inverted;
   } pixels[] = {
-      {24, 0, true},   {29, 0, true},  {24, 1, false}, {25, 1, true},  // the top ends
+      {24, 0, true},   {29, 0, true},  {24, 1, false},  {25, 1, true},    // the top ends
       {26, 10, true},  {27, 10, true}, {25, 10, false}, {28, 10, false},  // the 2-pixel stem
-      {24, 21, true},  {25, 20, true}, {24, 20, false},  // the bottom ends
+      {24, 21, true},  {25, 20, true}, {24, 20, false},                   // the bottom ends
       {31, 10, false},
   };
   for (const Pixel& p : pixels) {
@@ -212,15 +215,19 @@ TEST_F(CustomizeDropTest, TheCustomiseSelectedControlIsFramedTwice) {
 
 TEST_F(CustomizeDropTest, ABarRefusesWhatItCannotTake) {
   CTKControl* pRefusing = new CRefusingControl;
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), m_pBar->OnCustomizeDragOver(pRefusing, CPoint(26, 10)));
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE),
+            m_pBar->OnCustomizeDragOver(pRefusing, CPoint(26, 10)));
   CTKControl* pDragged = new CTKControl;
   m_pBar->SetCustomizable(FALSE);
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), m_pBar->OnCustomizeDragEnter(pDragged, CPoint(26, 10)));
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE),
+            m_pBar->OnCustomizeDragEnter(pDragged, CPoint(26, 10)));
   m_pCommandBars->AllowCustomizeAll(TRUE);
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), m_pBar->OnCustomizeDragEnter(pDragged, CPoint(26, 10)))
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE),
+            m_pBar->OnCustomizeDragEnter(pDragged, CPoint(26, 10)))
       << "the command bars take drops everywhere";
   m_pBar->ShowWindow(SW_HIDE);
-  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), m_pBar->OnCustomizeDragOver(pDragged, CPoint(26, 10)));
+  EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE),
+            m_pBar->OnCustomizeDragOver(pDragged, CPoint(26, 10)));
   pDragged->InternalRelease();
   pRefusing->InternalRelease();
 }

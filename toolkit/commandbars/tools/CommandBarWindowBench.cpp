@@ -24,7 +24,8 @@ const int kButtonHeight = 22;
 class CUpdateTarget : public CWnd {
  public:
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
-    if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pHandlerInfo == nullptr && nID % 3 == 0) {
+    if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pHandlerInfo == nullptr &&
+        nID % 3 == 0) {
       static_cast<CCmdUI*>(pExtra)->Enable(TRUE);
       return TRUE;
     }
@@ -40,8 +41,8 @@ CTKCommandBar* MakeBar(int nControls, CWnd* pOwner) {
     CTKControl* pControl = pBar->GetControls()->AddNew(tkControlButton, 1000 + i);
     pControl->SetRect(CRect(i * kButtonWidth, 0, (i + 1) * kButtonWidth, kButtonHeight));
   }
-  pBar->CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "bar", WS_POPUP | WS_VISIBLE, -4000, -4000,
-                 nControls * kButtonWidth, kButtonHeight, pOwner->GetSafeHwnd(), NULL);
+  pBar->CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "bar", WS_POPUP | WS_VISIBLE, -4000,
+                 -4000, nControls * kButtonWidth, kButtonHeight, pOwner->GetSafeHwnd(), NULL);
   return pBar;
 }
 
@@ -68,10 +69,9 @@ void BenchIdleUpdate(int nRounds) {
 
 /// A common-controls tool bar of `nButtons` plain buttons in `hParent`.
 HWND MakeCommonToolBar(HWND hParent, int nButtons) {
-  HWND hToolBar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                                    WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER,
-                                    0, 0, nButtons * kButtonWidth, kButtonHeight, hParent, NULL,
-                                    NULL, NULL);
+  HWND hToolBar = ::CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NODIVIDER,
+      0, 0, nButtons * kButtonWidth, kButtonHeight, hParent, NULL, NULL, NULL);
   ::SendMessage(hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   ::SendMessage(hToolBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonWidth, kButtonHeight));
   for (int i = 0; i < nButtons; ++i) {
@@ -89,8 +89,8 @@ void BenchPaint(int nRounds) {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&icc);
   CWnd host;
-  host.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, -4000, -4000,
-                kPaintButtons * kButtonWidth, kButtonHeight * 2, NULL, NULL);
+  host.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "host", WS_POPUP | WS_VISIBLE, -4000,
+                -4000, kPaintButtons * kButtonWidth, kButtonHeight * 2, NULL, NULL);
   CTKCommandBar* pBar = MakeBar(kPaintButtons, &host);
   pBar->EnableDoubleBuffer(TRUE);
   HWND hToolBar = MakeCommonToolBar(host.GetSafeHwnd(), kPaintButtons);

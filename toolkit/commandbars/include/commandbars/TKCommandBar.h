@@ -81,6 +81,10 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
   DWORD GetStyle() const { return m_dwStyle; }
   void SetStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+  BOOL GetShowGripper() const { return (m_dwStyle & kStyleGripper) != 0; }
+  void SetShowGripper(BOOL bShow) {
+    m_dwStyle = bShow ? (m_dwStyle | kStyleGripper) : (m_dwStyle & ~kStyleGripper);
+  }
   virtual BOOL IsPopupBar() const { return FALSE; }
   virtual BOOL IsRibbonBar() const { return FALSE; }
   virtual BOOL IsDialogBar() const { return FALSE; }
@@ -158,6 +162,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
   /// Fades the rectangles of controls whose look changes.
   void EnableAnimation(BOOL bEnable = TRUE) { m_animation.EnableAnimation(bEnable); }
+  /// The bar's own setting or its look's.
+  BOOL IsAnimationEnabled() const { return m_animation.IsAnimationEnabled(); }
   /// Paints from a kept picture of the whole bar.
   void EnableDoubleBuffer(BOOL bEnable = TRUE) { m_animation.EnableDoubleBuffer(bEnable); }
   CTKCommandBarAnimation* GetAnimation() { return &m_animation; }
@@ -255,6 +261,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
+  /// The style bit of a gripper, on for new bars.
+  static constexpr DWORD kStyleGripper = 0x400000;
   /// The one-shot timer after which the mouse's hot control counts as hovered.
   static constexpr UINT_PTR kTimerHover = 112223;
   static constexpr UINT kHoverElapse = 300;

@@ -44,7 +44,7 @@ CTKCommandBar::CTKCommandBar()
       m_pOwner(nullptr),
       m_dwState(0),
       m_dwFlags(0),
-      m_dwStyle(0x400000),
+      m_dwStyle(kStyleGripper),
       m_barType(tkBarTypeNormal),
       m_pControls(nullptr),
       m_barPosition(tkBarNone),
@@ -418,11 +418,13 @@ void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
   if (pSite->GetSafeHwnd() == NULL) return;
   pSite->SendMessage(TK_WM_CONTROLSELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
   // The status bar describes the hot control; without one it shows its idle text.
-  const CString strDescription = bSelected && pControl != nullptr ? pControl->GetDescription() : CString();
+  const CString strDescription =
+      bSelected && pControl != nullptr ? pControl->GetDescription() : CString();
   if (strDescription.IsEmpty())
     pSite->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
   else
-    pSite->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strDescription)));
+    pSite->SendMessage(WM_SETMESSAGESTRING, 0,
+                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strDescription)));
 }
 
 // Drawing ------------------------------------------------------------------------------------
@@ -438,7 +440,8 @@ void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate) {
 }
 
 void CTKCommandBar::RedrawWithParents() {
-  for (CTKCommandBar* pBar = this; pBar != nullptr; pBar = pBar->GetParentCommandBar()) pBar->Redraw();
+  for (CTKCommandBar* pBar = this; pBar != nullptr; pBar = pBar->GetParentCommandBar())
+    pBar->Redraw();
 }
 
 void CTKCommandBar::OnPaint() {

@@ -26,7 +26,8 @@ VARIANT SelfVariant() {
 
 LRESULT CTKCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam) {
   const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-  if (CTKControl* pControl = ControlFromPoint(point)) return HID_BASE_COMMAND + pControl->GetHelpId();
+  if (CTKControl* pControl = ControlFromPoint(point))
+    return HID_BASE_COMMAND + pControl->GetHelpId();
   const int nDialogId = ::GetDlgCtrlID(m_hWnd);
   return nDialogId != 0 ? HID_BASE_CONTROL + nDialogId : 0;
 }

@@ -28,9 +28,7 @@ BOOL StartsNewGroupOrColumn(const CTKControl* pControl) {
 
 }  // namespace
 
-BOOL CTKCommandBar::IsVerticalRun() const {
-  return IsVerticalBarPosition(m_barPosition);
-}
+BOOL CTKCommandBar::IsVerticalRun() const { return IsVerticalBarPosition(m_barPosition); }
 
 CTKControl* CTKCommandBar::NearestDropControl(CPoint point, BOOL bVertical) const {
   CTKControl* pNearest = nullptr;
@@ -56,8 +54,8 @@ CTKControl* CTKCommandBar::NearestDropControl(CPoint point, BOOL bVertical) cons
   return pNearest;
 }
 
-void CTKCommandBar::CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark,
-                                     int& nIndex, BOOL& bAfter) {
+void CTKCommandBar::CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark, int& nIndex,
+                                     BOOL& bAfter) {
   const BOOL bVertical = IsVerticalRun();
   const int nThickness = TKDpiHelper()->ScaleX(kMarkThickness);
   rcMark.SetRectEmpty();
@@ -84,7 +82,8 @@ void CTKCommandBar::CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& 
   int nEdge;
   if (bAfter) {
     const int nNext = m_pControls->GetNext(nIndex, +1);
-    const BOOL bInside = nNext == -1 || nNext <= nIndex || StartsNewGroupOrColumn(GetControl(nNext));
+    const BOOL bInside =
+        nNext == -1 || nNext <= nIndex || StartsNewGroupOrColumn(GetControl(nNext));
     const int nTrailing = bVertical ? rc.bottom : rc.right;
     nEdge = bInside ? nTrailing - nThickness : nTrailing;
   } else {

@@ -10,7 +10,9 @@
 
 namespace {
 
-BOOL IsKeyDown(int nVirtKey) { return (TKCommandBarsSystem()->GetKeyState(nVirtKey) & 0x8000) != 0; }
+BOOL IsKeyDown(int nVirtKey) {
+  return (TKCommandBarsSystem()->GetKeyState(nVirtKey) & 0x8000) != 0;
+}
 
 /// The character after a caption's mnemonic ampersand, 0 when it has none.
 TCHAR ExplicitMnemonic(const CString& strCaption) {
@@ -22,13 +24,13 @@ TCHAR ExplicitMnemonic(const CString& strCaption) {
   return 0;
 }
 
-/// Whether the key types `ch` (letters and digits without regard to case).
+/// Whether the key types `ch`, upper or lower case alike (in the code page).
 BOOL KeyTypes(UINT nKey, TCHAR ch) {
-  if (ch == 0) return FALSE;
   const UINT nChar = ::MapVirtualKey(nKey, 2) & 0xFFFF;
-  return nChar != 0 && ::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(
-                            static_cast<BYTE>(ch)))) ==
-                            ::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(nChar)));
+  if (ch == 0 || nChar == 0 || nChar > 0xFF) return FALSE;
+  char pair[2] = {static_cast<char>(ch), static_cast<char>(nChar)};
+  ::CharUpperBuffA(pair, 2);
+  return pair[0] == pair[1];
 }
 
 }  // namespace
@@ -111,7 +113,8 @@ int CTKCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam) {
 
 int CTKCommandBar::OnTabKey() {
   CTKControl* pHot = GetControl(m_nSelected);
-  if (pHot != nullptr && pHot->IsKindOf(RUNTIME_CLASS(CTKControlCustom)) && IsFocusInside()) return 2;
+  if (pHot != nullptr && pHot->IsKindOf(RUNTIME_CLASS(CTKControlCustom)) && IsFocusInside())
+    return 2;
   const BOOL bShift = IsKeyDown(VK_SHIFT);
   if (IsKeyDown(VK_CONTROL) && GetRootParent()->GetType() == tkBarTypeNormal &&
       !GetRootParent()->IsPopupBar()) {

@@ -38,6 +38,7 @@ UINT CTKCommandBars::GetActiveDocTemplate() const {
   // A child frame may be made for another template's resources than its
   // document's: its own id names the controls it shows.
   const UINT nChildId = pChild->m_nIDHelp;
-  if (nChildId != 0 && nChildId != nTemplateId) return ApplicationHasTemplate(nChildId) ? nChildId : 0;
+  if (nChildId != 0 && nChildId != nTemplateId)
+    return ApplicationHasTemplate(nChildId) ? nChildId : 0;
   return nTemplateId;
 }
