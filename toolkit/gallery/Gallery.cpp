@@ -32,6 +32,7 @@ const GalleryPage kPages[] = {
     DrawCommandBarsPage,
     DrawCommandBarWindowPage,
     DrawThemesPage,
+    DrawShadowsPage,
 };
 // clang-format on
 

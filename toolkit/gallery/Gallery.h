@@ -29,6 +29,9 @@ bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawCommandBarWindowPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
+bool DrawShadowsPage(const GalleryContext& context);
+/// The themes' progress bars and sliders, called from the themes page.
+bool DrawProgressSliders(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

@@ -22,6 +22,11 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   int CountStarted(UINT_PTR nID, UINT nElapse) const;
   int CountKilled(UINT_PTR nID) const;
 
+  // Pop-up shadows
+  /// What SPI_GETDROPSHADOW answers.
+  BOOL m_bDropShadow = TRUE;
+  BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
+
   // The bar window's keys and mouse
   /// The keys GetKeyState reports down; every other key is up.
   std::set<int> m_keysDown;

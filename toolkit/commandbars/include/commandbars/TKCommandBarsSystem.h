@@ -23,6 +23,10 @@ class CTKCommandBarsSystem {
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
 
+  // Pop-up shadows
+  /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
+  virtual BOOL IsDropShadowEnabled();
+
   // The bar window's mouse
   /// Whether a window of this thread is active (the mouse moves over a bar
   /// of an inactive application select nothing).

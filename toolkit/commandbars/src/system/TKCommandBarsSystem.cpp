@@ -34,6 +34,11 @@ BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
 
+BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
+  BOOL bEnabled = FALSE;
+  return ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bEnabled, 0) && bEnabled;
+}
+
 BOOL CTKCommandBarsSystem::IsApplicationActive() { return ::GetActiveWindow() != NULL; }
 
 CTKCommandBarsSystem* TKCommandBarsSystem() {
