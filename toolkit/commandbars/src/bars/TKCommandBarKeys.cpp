@@ -5,6 +5,7 @@
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControlClasses.h"
+#include "commandbars/TKControlCustom.h"
 #include "commandbars/TKControls.h"
 #include "common/TKRefPtr.h"
 
