@@ -31,6 +31,7 @@ const GalleryPage kPages[] = {
     DrawTabsPage,
     DrawCommandBarsPage,
     DrawDockingPage,
+    DrawCommandBarWindowPage,
     DrawThemesPage,
     DrawShadowsPage,
 };

@@ -13,6 +13,7 @@
 
 #include "BenchClock.h"
 #include "CommandBarsDockBench.h"
+#include "CommandBarWindowBench.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControls.h"
@@ -94,5 +95,6 @@ int main(int argc, char** argv) {
   pBar->InternalRelease();
   RunShortcutBench(std::max(1, nRounds / 20));
   RunDockLayoutBench(nRounds);
+  RunCommandBarWindowBench(nRounds);
   return 0;
 }

@@ -13,6 +13,7 @@
 #include "commandbars/TKShortcutManager.h"
 #include "common/TKRefPtr.h"
 
+class CTKCommandBar;
 class CTKControl;
 class CTKControls;
 class CTKControlAction;
@@ -182,6 +183,15 @@ class CTKCommandBars : public CCmdTarget {
   /// the shortcut manager answers.
   virtual CString FindDefaultShortcutText(UINT nId) const;
 
+  // Document templates of the bars' controls (TKCommandBarsDocTemplate.cpp) ------
+
+  /// The resource id of the template whose controls show now: 0 unless the
+  /// site is an MDI frame; without an active child the default id; a child
+  /// without a document its own id; else its document's template id, or the
+  /// application's template the child names instead (0 when it has none).
+  virtual UINT GetActiveDocTemplate() const;
+  void SetDefaultDocTemplate(UINT nId) { m_nDefaultDocTemplate = nId; }
+
   // Keyboard cues ----------------------------------------------------------------
 
   /// Whether mnemonics are underlined now.
@@ -250,6 +260,9 @@ class CTKCommandBars : public CCmdTarget {
 
   // Keyboard tips
   CTKKeyboardTips m_keyboardTips;
+
+  // Document templates of the bars' controls.
+  UINT m_nDefaultDocTemplate = 0;
 };
 
 /// Whether the desktop that receives input is another than "Default" (a

@@ -108,8 +108,6 @@ class CTKToolBar : public CTKCommandBar {
   void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
   /// Hides the bar while print preview is on and shows it again afterwards.
   virtual void OnSetPreviewMode(BOOL bPreview);
-  /// Called when the command bars let the bar go.
-  virtual void OnRemoved() {}
 
   // Filling ------------------------------------------------------------------------
 

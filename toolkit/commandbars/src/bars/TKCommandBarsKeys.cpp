@@ -7,6 +7,7 @@
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKShortcutManager.h"
 #include "commandbars/TKToolBar.h"
 
 namespace {
@@ -191,4 +192,8 @@ void CTKCommandBars::OnTrackingModeChanged(CTKCommandBar* /*pBar*/, BOOL bTracki
   ShowKeyboardCues(FALSE);
 }
 
-CString CTKCommandBars::FindDefaultShortcutText(UINT /*nId*/) const { return CString(); }
+CString CTKCommandBars::FindDefaultShortcutText(UINT nId) const {
+  CString strShortcut;
+  if (m_pShortcutManager) m_pShortcutManager->FindDefaultAccelerator(static_cast<int>(nId), strShortcut);
+  return strShortcut;
+}

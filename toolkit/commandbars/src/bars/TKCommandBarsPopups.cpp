@@ -69,27 +69,3 @@ void CTKCommandBars::OnSetPreviewMode(BOOL bPreview) {
   m_bPreviewMode = bPreview;
   for (int i = 0; i < GetCount(); ++i) m_arrBars[i]->OnSetPreviewMode(bPreview);
 }
-
-void AFX_CDECL CTKCommandBars::PumpTrackingMessages(CTKCommandBar* pBar) {
-  while (pBar->IsTrackingMode()) {
-    MSG msg;
-    if (!::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE)) {
-      ::WaitMessage();
-      continue;
-    }
-    if (!::GetMessage(&msg, NULL, 0, 0)) {
-      // The quit belongs to the thread's own loop, which must still see it.
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (!pBar->IsTrackingMode()) {
-      ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
-      return;
-    }
-    if (msg.message == WM_KICKIDLE) continue;
-    CWinThread* pThread = AfxGetThread();
-    if (pThread != nullptr && pThread->PreTranslateMessage(&msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessage(&msg);
-  }
-}

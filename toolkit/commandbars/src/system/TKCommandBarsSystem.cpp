@@ -46,6 +46,8 @@ int CTKCommandBarsSystem::ShowMessageBox(LPCTSTR lpszText, UINT nType) {
   return TKResourceManager()->ShowMessageBox(lpszText, nType);
 }
 
+BOOL CTKCommandBarsSystem::IsApplicationActive() { return ::GetActiveWindow() != NULL; }
+
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
   return g_pInstalled != nullptr ? g_pInstalled : &s_system;
