@@ -382,3 +382,24 @@ TEST_F(CommandBarsTest, BarsAreFoundByIndexAndIdAndTheMenuBarByItsKind) {
 }
 
 }  // namespace
+
+TEST_F(CommandBarsTest, CtrlTabInATrackingToolBarMovesToTheNextVisibleOneAndWraps) {
+  m_site.ShowWindow(SW_SHOWNA);
+  CTKToolBar* pFirst = AddBar({"&One"});
+  CTKToolBar* pHidden = AddBar({"&Two"});
+  CTKToolBar* pLast = AddBar({"&Three"});
+  pHidden->SetVisible(FALSE);
+  m_system.m_keysDown.insert(VK_CONTROL);
+  struct Step {
+    CTKToolBar* from;
+    CTKToolBar* to;
+  } steps[] = {{pFirst, pLast}, {pLast, pFirst}};
+  for (const Step& s : steps) {
+    s.from->SetTrackingMode(TRUE, FALSE, TRUE);
+    EXPECT_EQ(1, s.from->OnHookKeyDown(VK_TAB, 0));
+    EXPECT_FALSE(s.from->IsTrackingMode());
+    EXPECT_TRUE(s.to->IsTrackingMode());
+    EXPECT_FALSE(pHidden->IsTrackingMode());
+    s.to->SetTrackingMode(FALSE);
+  }
+}
