@@ -30,6 +30,7 @@ const GalleryPage kPages[] = {
     DrawMarkupLayoutPage,
     DrawTabsPage,
     DrawCommandBarsPage,
+    DrawCommandBarsFramePage,
     DrawThemesPage,
 };
 // clang-format on

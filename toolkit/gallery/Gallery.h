@@ -27,4 +27,5 @@ bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
+bool DrawCommandBarsFramePage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);

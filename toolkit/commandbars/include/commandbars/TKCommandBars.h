@@ -6,6 +6,8 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include <memory>
+
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 
@@ -14,6 +16,12 @@ class CTKControlAction;
 class CTKControlActions;
 class CTKCommandBarsOptions;
 class CTKImageManager;
+class CTKCommandBarsFrameHook;
+
+/// Deletes a frame hook where its class is complete.
+struct CTKFrameHookDeleter {
+  void operator()(CTKCommandBarsFrameHook* pHook) const;
+};
 
 class CTKCommandBars : public CCmdTarget {
   DECLARE_DYNCREATE(CTKCommandBars)
@@ -83,6 +91,16 @@ class CTKCommandBars : public CCmdTarget {
   CRuntimeClass* GetPopupBarClass() const { return m_pPopupBarClass; }
   void SetPopupBarClass(CRuntimeClass* pClass) { m_pPopupBarClass = pClass; }
 
+  // Frame theme (src/bars/TKCommandBarsFrame.cpp) -------------------------------
+
+  /// On: a frame hook lets the theme draw the site's caption and borders.
+  /// Off: the site gets its standard frame back. The frame is recalculated.
+  void EnableFrameTheme(BOOL bEnable = TRUE);
+  /// Null unless frame theming is on.
+  CTKCommandBarsFrameHook* GetFrameHook() const { return m_pFrameHook.get(); }
+  /// Frame theming is on and desktop composition draws the frame.
+  BOOL IsDwmEnabled() const;
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   CWnd* m_pFrame;
@@ -97,4 +115,7 @@ class CTKCommandBars : public CCmdTarget {
   CTKCommandBarsOptions* m_pOptions;
   BOOL m_bKeyboardCuesVisible;
   BOOL m_bKeyboardCuesManaged;
+
+  // Frame theme
+  std::unique_ptr<CTKCommandBarsFrameHook, CTKFrameHookDeleter> m_pFrameHook;
 };

@@ -22,6 +22,12 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // The desktop around the frame
+  /// The task bar's ABS_ state bits (ABS_AUTOHIDE when it hides itself).
+  virtual UINT GetTaskbarState();
+  /// The mouse position in screen coordinates.
+  virtual BOOL GetCursorPos(LPPOINT lpPoint);
 };
 
 /// The installed system, the real one when none is.

@@ -3,6 +3,8 @@
 
 #include "common/TKScopedHandle.h"
 
+#include <shellapi.h>
+
 namespace {
 CTKCommandBarsSystem* g_pInstalled = nullptr;
 }  // namespace
@@ -33,6 +35,14 @@ CString CTKCommandBarsSystem::GetInputDesktopName() {
 BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
+
+UINT CTKCommandBarsSystem::GetTaskbarState() {
+  APPBARDATA data = {};
+  data.cbSize = sizeof(data);
+  return static_cast<UINT>(::SHAppBarMessage(ABM_GETSTATE, &data));
+}
+
+BOOL CTKCommandBarsSystem::GetCursorPos(LPPOINT lpPoint) { return ::GetCursorPos(lpPoint); }
 
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
