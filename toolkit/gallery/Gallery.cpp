@@ -32,6 +32,7 @@ const GalleryPage kPages[] = {
     DrawCommandBarsPage,
     DrawCommandBarsFramePage,
     DrawThemesPage,
+    DrawShadowsPage,
 };
 // clang-format on
 

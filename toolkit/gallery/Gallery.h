@@ -29,3 +29,6 @@ bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawCommandBarsFramePage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
+bool DrawShadowsPage(const GalleryContext& context);
+/// The themes' progress bars and sliders, called from the themes page.
+bool DrawProgressSliders(const GalleryContext& context);

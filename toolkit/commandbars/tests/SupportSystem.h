@@ -21,6 +21,11 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   int CountStarted(UINT_PTR nID, UINT nElapse) const;
   int CountKilled(UINT_PTR nID) const;
 
+  // Pop-up shadows
+  /// What SPI_GETDROPSHADOW answers.
+  BOOL m_bDropShadow = TRUE;
+  BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
+
   // The desktop around the frame
   UINT m_nTaskbarState = 0;
   UINT GetTaskbarState() override { return m_nTaskbarState; }

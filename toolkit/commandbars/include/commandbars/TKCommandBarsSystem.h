@@ -23,6 +23,10 @@ class CTKCommandBarsSystem {
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
 
+  // Pop-up shadows
+  /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
+  virtual BOOL IsDropShadowEnabled();
+
   // The desktop around the frame
   /// The task bar's ABS_ state bits (ABS_AUTOHIDE when it hides itself).
   virtual UINT GetTaskbarState();

@@ -36,6 +36,11 @@ BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
 
+BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
+  BOOL bEnabled = FALSE;
+  return ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bEnabled, 0) && bEnabled;
+}
+
 UINT CTKCommandBarsSystem::GetTaskbarState() {
   APPBARDATA data = {};
   data.cbSize = sizeof(data);
