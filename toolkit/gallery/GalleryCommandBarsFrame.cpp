@@ -1,5 +1,6 @@
 // The theme's frame drawn by the command bars' test frame theme, in the states
-// of its window and buttons, and a menu of special controls laid out as a bar.
+// of its window and buttons, and a menu of placeholders, links, boxes and the
+// selector laid out as a bar.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -71,9 +72,9 @@ void DrawFrameCase(CDC* pDC, const FrameCase& frameCase, int x, int y) {
   frame.DestroyWindow();
 }
 
-/// A menu's special controls: labels, numbered window and file items, a
+/// A menu's own kinds of controls: labels, numbered window and file items, a
 /// hyperlink, check boxes and the table selector.
-CTKCommandBar* MakeSpecialControlsBar() {
+CTKCommandBar* MakeMenuControlsBar() {
   CTKCommandBar* pBar = new CTKCommandBar;
   pBar->SetType(tkBarTypePopup);
   pBar->SetBarPosition(tkBarPopup);
@@ -109,7 +110,7 @@ bool DrawCommandBarsFramePage(const GalleryContext& context) {
   TKDpiHelper()->OverrideDpi(96, 96);
   CTestGlobalPaintManager paintManager;
 
-  CTKCommandBar* pBar = MakeSpecialControlsBar();
+  CTKCommandBar* pBar = MakeMenuControlsBar();
   CGalleryCanvas measure(1, 1);
   DWORD dwMode = TKLM_POPUP | TKLM_COMMIT;
   const CSize szBar =
@@ -136,7 +137,7 @@ bool DrawCommandBarsFramePage(const GalleryContext& context) {
     ++i;
   }
   const int yBar = kGap + nRows * nCell;
-  canvas.Label(kGap, yBar, "special controls of a menu");
+  canvas.Label(kGap, yBar, "controls of a menu");
   CDC* pDC = canvas.GetDC();
   const int nSaved = pDC->SaveDC();
   pDC->SetViewportOrg(kGap, yBar + kLabelHeight);

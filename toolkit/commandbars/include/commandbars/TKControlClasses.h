@@ -33,6 +33,6 @@ TK_DECLARE_CONTROL_CLASS(CTKControlEdit, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlGallery, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 
-// Special controls
+// Menu placeholders, labels, links and check boxes
 #include "commandbars/TKControlLabels.h"
 #include "commandbars/TKControlLists.h"

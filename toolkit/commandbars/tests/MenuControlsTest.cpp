@@ -1,4 +1,4 @@
-// Special controls: captions of generated items, the window and recent-file
+// Menu controls: captions of generated items, the window and recent-file
 // lists, the growing selector, link colours and the check box's keys.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-CWinApp theApp("VelmSpecialControlsTest");
+CWinApp theApp("VelmMenuControlsTest");
 
 const UINT IDR_MDIFRAME = 300;
 
@@ -41,7 +41,7 @@ TEST(FormatMnemonicCaption, EscapesAmpersandsAndNumbersTheItem) {
 }
 
 /// A bar owned by a site, with the site's command bars left out.
-class SpecialControlsTest : public ::testing::Test {
+class MenuControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TKDpiHelper()->OverrideDpi(96, 96);
@@ -74,17 +74,17 @@ class SpecialControlsTest : public ::testing::Test {
 
 // Window list -----------------------------------------------------------------
 
-class WindowListTest : public SpecialControlsTest {
+class WindowListTest : public MenuControlsTest {
  protected:
   void SetUp() override {
-    SpecialControlsTest::SetUp();
+    MenuControlsTest::SetUp();
     m_pFrame = new CMDIFrameWnd;  // deletes itself with its window
     ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MDIFRAME, WS_OVERLAPPEDWINDOW));
     m_pBar->SetOwner(m_pFrame);
   }
   void TearDown() override {
     m_pFrame->DestroyWindow();
-    SpecialControlsTest::TearDown();
+    MenuControlsTest::TearDown();
   }
   CMDIChildWnd* NewChild(const char* title) {
     CMDIChildWnd* pChild = new CMDIChildWnd;  // deletes itself with its window
@@ -140,7 +140,7 @@ TEST_F(WindowListTest, ChecksTheActiveWindow) {
   EXPECT_TRUE(m_pBar->GetControl(2)->GetChecked());
 }
 
-TEST_F(SpecialControlsTest, WindowListOutsideAnMDIFrameShowsItself) {
+TEST_F(MenuControlsTest, WindowListOutsideAnMDIFrameShowsItself) {
   CTestSite site;
   ASSERT_TRUE(site.CreateHost());
   m_pBar->SetOwner(&site);
@@ -153,17 +153,17 @@ TEST_F(SpecialControlsTest, WindowListOutsideAnMDIFrameShowsItself) {
 
 // Recent files ----------------------------------------------------------------
 
-class RecentFileListTest : public SpecialControlsTest {
+class RecentFileListTest : public MenuControlsTest {
  protected:
   void SetUp() override {
-    SpecialControlsTest::SetUp();
+    MenuControlsTest::SetUp();
     theApp.m_pRecentFileList =
         new CRecentFileList(ID_FILE_MRU_FILE1, "Recent File List", "File%d", 12, 60);
   }
   void TearDown() override {
     delete theApp.m_pRecentFileList;
     theApp.m_pRecentFileList = nullptr;
-    SpecialControlsTest::TearDown();
+    MenuControlsTest::TearDown();
   }
   CRecentFileList& List() { return *theApp.m_pRecentFileList; }
 };
@@ -218,7 +218,7 @@ TEST_F(RecentFileListTest, EmptyListShowsThePlaceholderDisabled) {
 
 // Selector --------------------------------------------------------------------
 
-TEST_F(SpecialControlsTest, SelectorGrowsPastItsEdgesUpToTwelveByTwelve) {
+TEST_F(MenuControlsTest, SelectorGrowsPastItsEdgesUpToTwelveByTwelve) {
   struct Case {
     CPoint ptCursor;  ///< in bar coordinates (the test bar has no window)
     CSize szGrid;
@@ -251,7 +251,7 @@ TEST_F(SpecialControlsTest, SelectorGrowsPastItsEdgesUpToTwelveByTwelve) {
   }
 }
 
-TEST_F(SpecialControlsTest, SelectorRunsWithTheCellsUnderTheMouse) {
+TEST_F(MenuControlsTest, SelectorRunsWithTheCellsUnderTheMouse) {
   CTestSite site;
   ASSERT_TRUE(site.CreateHost());
   m_pBar->SetOwner(&site);
@@ -271,7 +271,7 @@ TEST_F(SpecialControlsTest, SelectorRunsWithTheCellsUnderTheMouse) {
   EXPECT_EQ(pCommand->wParam, 500u);
 }
 
-TEST_F(SpecialControlsTest, SelectorPaintsTheSelectedCellsHighlighted) {
+TEST_F(MenuControlsTest, SelectorPaintsTheSelectedCellsHighlighted) {
   CTKControlSelector* pSelector = AddControl<CTKControlSelector>(500);
   pSelector->OnCalcDynamicSize(0);
   pSelector->SetRect(CRect(CPoint(0, 0), pSelector->GetSize(nullptr)));
@@ -288,7 +288,7 @@ TEST_F(SpecialControlsTest, SelectorPaintsTheSelectedCellsHighlighted) {
 
 // Hyperlink and check box -------------------------------------------------------
 
-TEST_F(SpecialControlsTest, HyperlinkColoursFollowItsState) {
+TEST_F(MenuControlsTest, HyperlinkColoursFollowItsState) {
   struct Case {
     const char* name;
     BOOL bEnabled;
@@ -315,7 +315,7 @@ TEST_F(SpecialControlsTest, HyperlinkColoursFollowItsState) {
   }
 }
 
-TEST_F(SpecialControlsTest, CheckBoxTakesSpaceWhileSelected) {
+TEST_F(MenuControlsTest, CheckBoxTakesSpaceWhileSelected) {
   CTKControlCheckBox* pCheck = AddControl<CTKControlCheckBox>(700);
   EXPECT_EQ(pCheck->GetType(), tkControlCheckBox);
   EXPECT_FALSE(pCheck->IsFocused());
