@@ -239,19 +239,37 @@ TEST_F(FrameHookTest, DisabledButtonTakesNoPress) {
   EXPECT_EQ(::GetCapture(), nullptr);
 }
 
-TEST_F(FrameHookTest, ResizePaintsTheFrameOnce) {
+TEST_F(FrameHookTest, AResizeSkipsOneFramePaint) {
   FramedWindow window;
   window.Attach();
   window.frame.ShowWindow(SW_SHOWNOACTIVATE);
   DispatchPendingMessages();
-  for (int cx : {460, 520}) {
-    SCOPED_TRACE(cx);
+  // The hook paints the frame at the new size itself; the system's paint
+  // that follows the resize is the one left out.
+  WINDOWPOS pos = {window.frame.m_hWnd, NULL, 0, 0, 460, 320, SWP_NOMOVE | SWP_NOZORDER};
+  window.frame.SendMessage(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+  window.Theme().m_nFramesDrawn = 0;
+  window.frame.SendMessage(WM_NCPAINT, 1);
+  EXPECT_EQ(window.Theme().m_nFramesDrawn, 0);
+  window.frame.SendMessage(WM_NCPAINT, 1);
+  EXPECT_EQ(window.Theme().m_nFramesDrawn, 1);
+
+  // A move, or the size the frame has already, skips nothing.
+  for (CSize sz : {CSize(0, 0), CSize(400, 300)}) {
+    WINDOWPOS same = {window.frame.m_hWnd, NULL, 10, 10, sz.cx, sz.cy, SWP_NOZORDER};
+    if (sz.cx == 0) same.flags |= SWP_NOSIZE;
+    window.frame.SendMessage(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&same));
     window.Theme().m_nFramesDrawn = 0;
-    window.frame.SetWindowPos(NULL, 0, 0, cx, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    DispatchPendingMessages();
-    EXPECT_EQ(window.Theme().m_nFramesDrawn, 1);
-    EXPECT_EQ(window.Theme().m_regionSizes.back(), CSize(cx, 320));
+    window.frame.SendMessage(WM_NCPAINT, 1);
+    EXPECT_EQ(window.Theme().m_nFramesDrawn, 1) << sz.cx;
   }
+}
+
+TEST_F(FrameHookTest, ResizeUpdatesTheRegion) {
+  FramedWindow window;
+  window.Attach();
+  window.frame.SetWindowPos(NULL, 0, 0, 460, 320, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(window.Theme().m_regionSizes.back(), CSize(460, 320));
 }
 
 TEST_F(FrameHookTest, MaximisedFrameLeavesAPixelForAnAutoHidingTaskbar) {
