@@ -30,6 +30,14 @@ class CRecentFileList {
   virtual void ReadList();
   /// Rewrites the whole section (empty entries are left out).
   virtual void WriteList();
+  /// The entry as shown in a menu: relative to lpszCurDir (its first nCurDir
+  /// characters, ending in a backslash) when the file lies in or below that
+  /// folder, then shortened to m_nMaxDisplayLength with "..." in place of
+  /// middle folders; with bAtLeastName the file name stays whole even when
+  /// it alone is longer. FALSE (and an empty name) for an empty entry or an
+  /// index out of range.
+  virtual BOOL GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir,
+                              BOOL bAtLeastName = TRUE) const;
 
   int m_nSize;
   CString* m_arrNames;

@@ -70,6 +70,14 @@ class COleClientItem : public CDocItem {
   CView* m_pView;
 };
 
+/// Puts the verbs of pClient's object into pMenu at position iMenuItem, with
+/// command ids from nIDVerbMin (to nIDVerbMax; nIDConvert names the convert
+/// command). The layer's items carry no OLE object, so the position gets
+/// the disabled item "&Object" with id nIDVerbMin (appended when the menu
+/// is shorter), as for an item without verbs.
+void AFXAPI AfxOleSetEditMenu(COleClientItem* pClient, CMenu* pMenu, UINT iMenuItem,
+                              UINT nIDVerbMin, UINT nIDVerbMax = 0, UINT nIDConvert = 0);
+
 /// An item that is an active document (a DocObject) shown in a view.
 class COleDocObjectItem : public COleClientItem {
   DECLARE_DYNAMIC(COleDocObjectItem)

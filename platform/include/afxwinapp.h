@@ -5,6 +5,7 @@
 #include "afxwnd.h"
 
 class CDocTemplate;
+class CRecentFileList;
 
 /// A thread with a message loop. The application object is the one of the
 /// thread that constructed it (the main thread); AfxGetThread finds it there.
@@ -128,6 +129,10 @@ class CWinApp : public CWinThread {
   CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
   /// ID_APP_EXIT: closes the main window, which ends the message loop.
   afx_msg void OnAppExit();
+
+  /// The most recently used files, or null when the application keeps none;
+  /// owned by the application (deleted with it).
+  CRecentFileList* m_pRecentFileList = nullptr;
 
  private:
   friend BOOL AFXAPI AfxWinInit(HINSTANCE, HINSTANCE, LPTSTR, int);

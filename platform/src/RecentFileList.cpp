@@ -69,3 +69,43 @@ void CRecentFileList::WriteList() {
     pApp->WriteProfileString(m_strSectionName, strEntry, m_arrNames[i]);
   }
 }
+
+namespace {
+
+/// The position after the path's root ("C:\", "\\server\share\"), 0 when it has none.
+int RootLength(const CString& strPath) {
+  if (strPath.GetLength() >= 3 && strPath[1] == ':' && strPath[2] == '\\') return 3;
+  if (strPath.Left(2) != "\\\\") return 0;
+  int nShare = strPath.Find('\\', 2);
+  int nEnd = nShare < 0 ? -1 : strPath.Find('\\', nShare + 1);
+  return nEnd < 0 ? 0 : nEnd + 1;
+}
+
+/// Shortens a path to nMax characters: root, "...", then the trailing
+/// folders that fit and the file name.
+CString AbbreviatePath(const CString& strPath, int nMax, BOOL bAtLeastName) {
+  if (nMax <= 0 || strPath.GetLength() <= nMax) return strPath;
+  const int nRoot = RootLength(strPath);
+  const int nName = strPath.ReverseFind('\\') + 1;
+  for (int nCut = strPath.Find('\\', nRoot); nCut >= 0 && nCut < nName;
+       nCut = strPath.Find('\\', nCut + 1)) {
+    CString strShort = strPath.Left(nRoot) + "..." + strPath.Mid(nCut);
+    if (strShort.GetLength() <= nMax) return strShort;
+  }
+  const CString strFileName = strPath.Mid(nName);
+  return bAtLeastName || strFileName.GetLength() <= nMax ? strFileName : CString();
+}
+
+}  // namespace
+
+BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir,
+                                     int nCurDir, BOOL bAtLeastName) const {
+  strName.Empty();
+  if (nIndex < 0 || nIndex >= m_nSize || m_arrNames[nIndex].IsEmpty()) return FALSE;
+  CString strPath = m_arrNames[nIndex];
+  if (lpszCurDir != nullptr && nCurDir > 0 && strPath.GetLength() > nCurDir &&
+      strPath.Left(nCurDir).CompareNoCase(CString(lpszCurDir).Left(nCurDir)) == 0)
+    strPath = strPath.Mid(nCurDir);
+  strName = AbbreviatePath(strPath, m_nMaxDisplayLength, bAtLeastName);
+  return TRUE;
+}

@@ -1,6 +1,8 @@
 // CWinApp: the application object and its start-up.
 #include "WndState.h"
 
+#include <afxadv.h>
+
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 namespace {
@@ -34,6 +36,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp() {
   DeleteDocTemplates();
+  delete m_pRecentFileList;
+  m_pRecentFileList = nullptr;
   AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
   if (pModuleState->m_pCurrentWinApp == this) {
     pModuleState->m_pCurrentWinApp = nullptr;

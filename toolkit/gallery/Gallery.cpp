@@ -32,6 +32,7 @@ const GalleryPage kPages[] = {
     DrawCommandBarsPage,
     DrawDockingPage,
     DrawCommandBarWindowPage,
+    DrawCommandBarsFramePage,
     DrawThemesPage,
     DrawShadowsPage,
 };

@@ -29,6 +29,7 @@ bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawDockingPage(const GalleryContext& context);
 bool DrawCommandBarWindowPage(const GalleryContext& context);
+bool DrawCommandBarsFramePage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
 bool DrawShadowsPage(const GalleryContext& context);
 /// The themes' progress bars and sliders, called from the themes page.

@@ -155,3 +155,60 @@ int CTestStatusBarPaintManager::CountCalls(TestStatusCall::Kind kind) const {
   for (const TestStatusCall& call : m_calls) nCount += call.kind == kind;
   return nCount;
 }
+
+// The frame theme -------------------------------------------------------------
+
+#include "commandbars/TKCommandBarsFrameHook.h"
+#include "commandbars/TKControls.h"
+
+CRect CTestFramePaintManager::GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) {
+  CRect rcWindow;
+  ::GetWindowRect(pHook->GetSite(), &rcWindow);
+  return CRect(m_rcBorder.left, m_rcBorder.top, rcWindow.Width() - m_rcBorder.right,
+               pHook->GetCaptionHeight());
+}
+
+HRGN CTestFramePaintManager::GetFrameRegion(CTKCommandBarsFrameHook*, CSize sz) {
+  m_regionSizes.push_back(sz);
+  HRGN hRegion = ::CreateRectRgn(0, 0, sz.cx, sz.cy);
+  HRGN hCorners = ::CreateRectRgn(0, 0, kCorner, kCorner);
+  ::CombineRgn(hRegion, hRegion, hCorners, RGN_DIFF);
+  ::SetRectRgn(hCorners, sz.cx - kCorner, 0, sz.cx, kCorner);
+  ::CombineRgn(hRegion, hRegion, hCorners, RGN_DIFF);
+  ::DeleteObject(hCorners);
+  return hRegion;
+}
+
+void CTestFramePaintManager::DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHook) {
+  ++m_nFramesDrawn;
+  CRect rcWindow;
+  ::GetWindowRect(pHook->GetSite(), &rcWindow);
+  rcWindow.OffsetRect(-rcWindow.TopLeft());
+  pDC->FillSolidRect(rcWindow, kBorder);
+  CRect rcCaption(m_rcBorder.left, m_rcBorder.top, rcWindow.right - m_rcBorder.right,
+                  pHook->GetCaptionHeight());
+  pDC->FillSolidRect(rcCaption, pHook->IsActive() ? kCaptionActive : kCaptionInactive);
+  char szTitle[256] = "";
+  ::GetWindowTextA(pHook->GetSite(), szTitle, sizeof(szTitle));
+  CRect rcText = rcCaption;
+  rcText.left += 6;
+  pDC->SetBkMode(TRANSPARENT);
+  pDC->SetTextColor(RGB(255, 255, 255));
+  pDC->DrawText(szTitle, -1, rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  CTKControls* pButtons = pHook->GetCaptionButtons();
+  for (int i = 0; i < pButtons->GetCount(); ++i) {
+    auto* pButton =
+        static_cast<CTKCommandBarsFrameHook::CControlCaptionButton*>(pButtons->GetAt(i));
+    if (!pButton->IsVisible()) continue;
+    COLORREF clr = CTestPaintManager::kNormal;
+    if (!pButton->GetEnabled())
+      clr = CTestPaintManager::kDisabled;
+    else if (pButton->IsCaptionButtonPressed())
+      clr = CTestPaintManager::kPressed;
+    else if (pButton->GetSelected())
+      clr = CTestPaintManager::kHot;
+    CRect rc = pButton->GetRect();
+    rc.DeflateRect(1, 1);
+    pDC->FillSolidRect(rc, clr);
+  }
+}

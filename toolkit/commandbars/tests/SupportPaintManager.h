@@ -148,4 +148,40 @@ class CTestStatusPaintManager : public CTestPaintManager {
  public:
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return &m_statusBar; }
   CTestStatusBarPaintManager m_statusBar;
+
+// The frame theme -------------------------------------------------------------
+
+#include "commandbars/TKPaintManagerParts.h"
+
+/// A frame theme for tests and the gallery: plain borders and caption in
+/// fixed colours, buttons filled by state, cut top corners, and a count of
+/// the frames it drew.
+class CTestFramePaintManager : public CTKFramePaintManager {
+ public:
+  static constexpr COLORREF kCaptionActive = RGB(40, 80, 160);
+  static constexpr COLORREF kCaptionInactive = RGB(150, 160, 180);
+  static constexpr COLORREF kBorder = RGB(20, 40, 90);
+  /// Pixels cut off each top corner of the region.
+  static constexpr int kCorner = 2;
+
+  CRect m_rcBorder = CRect(4, 4, 4, 4);
+  int m_nCaptionHeight = 22;
+  CSize m_szButton = CSize(20, 18);
+  int m_nFramesDrawn = 0;
+  /// The sizes GetFrameRegion was asked for, oldest first.
+  std::vector<CSize> m_regionSizes;
+
+  CRect GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) override;
+  CRect CalcFrameBorder(CTKCommandBarsFrameHook*) override { return m_rcBorder; }
+  HRGN GetFrameRegion(CTKCommandBarsFrameHook* pHook, CSize sz) override;
+  void DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHook) override;
+  CSize GetCaptionButtonSize(UINT, CTKCommandBarsFrameHook*) override { return m_szButton; }
+  int GetFrameCaptionHeight() override { return m_nCaptionHeight; }
+};
+
+/// The test paint manager with the test frame theme.
+class CTestFramedPaintManager : public CTestPaintManager {
+ public:
+  CTestFramePaintManager m_frame;
+  CTKFramePaintManager* GetFramePaintManager() override { return &m_frame; }
 };

@@ -33,4 +33,19 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   BOOL m_bActive = TRUE;
   SHORT GetKeyState(int nVirtKey) override;
   BOOL IsApplicationActive() override { return m_bActive; }
+
+  // The desktop around the frame
+  UINT m_nTaskbarState = 0;
+  UINT GetTaskbarState() override { return m_nTaskbarState; }
+  /// The cursor and the left button as the test puts them.
+  CPoint m_ptCursor = CPoint(0, 0);
+  BOOL m_bLeftButtonDown = FALSE;
+  BOOL GetCursorPos(LPPOINT lpPoint) override {
+    *lpPoint = m_ptCursor;
+    return TRUE;
+  }
+  SHORT GetKeyState(int nVirtKey) override {
+    if (nVirtKey == VK_LBUTTON) return m_bLeftButtonDown ? static_cast<SHORT>(0x8000) : 0;
+    return CTKCommandBarsSystem::GetKeyState(nVirtKey);
+  }
 };

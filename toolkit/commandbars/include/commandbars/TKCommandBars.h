@@ -7,6 +7,8 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include <memory>
+
 #include "commandbars/TKCommandBarKeyboardTip.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
@@ -23,6 +25,12 @@ class CTKImageManager;
 class CTKDockBar;
 class CTKPopupBar;
 class CTKToolBar;
+class CTKCommandBarsFrameHook;
+
+/// Deletes a frame hook where its class is complete.
+struct CTKFrameHookDeleter {
+  void operator()(CTKCommandBarsFrameHook* pHook) const;
+};
 
 class CTKCommandBars : public CCmdTarget {
   DECLARE_DYNCREATE(CTKCommandBars)
@@ -229,6 +237,16 @@ class CTKCommandBars : public CCmdTarget {
   CTKKeyboardTips* GetKeyboardTips() { return &m_keyboardTips; }
   const CTKKeyboardTips* GetKeyboardTips() const { return &m_keyboardTips; }
 
+  // Frame theme (src/bars/TKCommandBarsFrame.cpp) -------------------------------
+
+  /// On: a frame hook lets the theme draw the site's caption and borders.
+  /// Off: the site gets its standard frame back. The frame is recalculated.
+  void EnableFrameTheme(BOOL bEnable = TRUE);
+  /// Null unless frame theming is on.
+  CTKCommandBarsFrameHook* GetFrameHook() const { return m_pFrameHook.get(); }
+  /// Frame theming is on and desktop composition draws the frame.
+  BOOL IsDwmEnabled() const;
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   BOOL m_bIgnoreShiftMenuKey;
@@ -263,6 +281,9 @@ class CTKCommandBars : public CCmdTarget {
 
   // Document templates of the bars' controls.
   UINT m_nDefaultDocTemplate = 0;
+
+  // Frame theme
+  std::unique_ptr<CTKCommandBarsFrameHook, CTKFrameHookDeleter> m_pFrameHook;
 };
 
 /// Whether the desktop that receives input is another than "Default" (a

@@ -40,6 +40,12 @@ class CTKCommandBarsSystem {
   /// Whether a window of this thread is active (the mouse moves over a bar
   /// of an inactive application select nothing).
   virtual BOOL IsApplicationActive();
+
+  // The desktop around the frame
+  /// The task bar's ABS_ state bits (ABS_AUTOHIDE when it hides itself).
+  virtual UINT GetTaskbarState();
+  /// The mouse position in screen coordinates.
+  virtual BOOL GetCursorPos(LPPOINT lpPoint);
 };
 
 /// The installed system, the real one when none is.

@@ -30,12 +30,9 @@ class CTKControlPopup : public CTKControlButton {
 
 TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlEdit, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlLabel, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlCheckBox, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlGallery, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlRadioButton, CTKControlButton)
-TK_DECLARE_CONTROL_CLASS(CTKControlWindowList, CTKControlButton)
-TK_DECLARE_CONTROL_CLASS(CTKControlWorkspaceActions, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
-TK_DECLARE_CONTROL_CLASS(CTKControlRecentFileList, CTKControlButton)
-TK_DECLARE_CONTROL_CLASS(CTKControlOleItems, CTKControlButton)
+
+// Menu placeholders, labels, links and check boxes
+#include "commandbars/TKControlLabels.h"
+#include "commandbars/TKControlLists.h"

@@ -7,7 +7,7 @@
 
 class CTKCommandBar;
 class CTKControlGallery;
-class CTKFrameHook;
+class CTKCommandBarsFrameHook;
 class CTKPaintManager;
 class CTKProgressBase;
 class CTKStatusBar;
@@ -32,13 +32,13 @@ class CTKFramePaintManager {
  public:
   virtual ~CTKFramePaintManager() = default;
   /// The caption band between the borders, in window coordinates.
-  virtual CRect GetCaptionButtonArea(CTKFrameHook* pHook) = 0;
+  virtual CRect GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) = 0;
   /// Left, top, right and bottom border widths.
-  virtual CRect CalcFrameBorder(CTKFrameHook* pHook) = 0;
-  virtual void OnCaptionButtonsPlaced(CTKFrameHook*) {}
-  virtual HRGN GetFrameRegion(CTKFrameHook* pHook, CSize sz) = 0;
-  virtual void DrawFrame(CDC* pDC, CTKFrameHook* pHook) = 0;
-  virtual CSize GetCaptionButtonSize(UINT nId, CTKFrameHook* pHook) = 0;
+  virtual CRect CalcFrameBorder(CTKCommandBarsFrameHook* pHook) = 0;
+  virtual void OnCaptionButtonsPlaced(CTKCommandBarsFrameHook*) {}
+  virtual HRGN GetFrameRegion(CTKCommandBarsFrameHook* pHook, CSize sz) = 0;
+  virtual void DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHook) = 0;
+  virtual CSize GetCaptionButtonSize(UINT nId, CTKCommandBarsFrameHook* pHook) = 0;
   virtual int GetFrameCaptionHeight() = 0;
   /// A frame shadow for the window, or null.
   virtual CObject* CreateFrameShadow(CWnd*) { return nullptr; }

@@ -9,15 +9,8 @@ IMPLEMENT_DYNCREATE(CTKControlButton, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlPopup, CTKControlButton)
 IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlEdit, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlLabel, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlCheckBox, CTKControlButton)
 IMPLEMENT_DYNCREATE(CTKControlGallery, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlRadioButton, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlWindowList, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlWorkspaceActions, CTKControlButton)
 IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlRecentFileList, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlOleItems, CTKControlButton)
 
 CTKControlPopup::CTKControlPopup() : m_pCommandBar(nullptr) {}
 

@@ -4,6 +4,8 @@
 #include "common/TKResourceManager.h"
 #include "common/TKScopedHandle.h"
 
+#include <shellapi.h>
+
 namespace {
 CTKCommandBarsSystem* g_pInstalled = nullptr;
 }  // namespace
@@ -47,6 +49,14 @@ int CTKCommandBarsSystem::ShowMessageBox(LPCTSTR lpszText, UINT nType) {
 }
 
 BOOL CTKCommandBarsSystem::IsApplicationActive() { return ::GetActiveWindow() != NULL; }
+
+UINT CTKCommandBarsSystem::GetTaskbarState() {
+  APPBARDATA data = {};
+  data.cbSize = sizeof(data);
+  return static_cast<UINT>(::SHAppBarMessage(ABM_GETSTATE, &data));
+}
+
+BOOL CTKCommandBarsSystem::GetCursorPos(LPPOINT lpPoint) { return ::GetCursorPos(lpPoint); }
 
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;

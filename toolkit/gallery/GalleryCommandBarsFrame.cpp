@@ -1,0 +1,149 @@
+// The theme's frame drawn by the command bars' test frame theme, in the states
+// of its window and buttons, and a menu of placeholders, links, boxes and the
+// selector laid out as a bar.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "Gallery.h"
+#include "GalleryCanvas.h"
+#include "SupportPaintManager.h"
+#include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsFrameHook.h"
+#include "commandbars/TKControlLabels.h"
+#include "commandbars/TKControlLists.h"
+#include "commandbars/TKControlSelector.h"
+#include "commandbars/TKControls.h"
+#include "common/TKDpiHelper.h"
+
+namespace {
+
+const CSize kFrameSize(300, 110);
+const int kLabelHeight = 18;
+const int kGap = 14;
+
+struct FrameCase {
+  const char* label;
+  DWORD dwStyle;
+  DWORD dwExStyle;
+  bool bActive;
+  UINT nHotButton;  ///< the button under the mouse, 0 for none
+};
+
+const FrameCase kFrames[] = {
+    {"active", WS_OVERLAPPEDWINDOW, 0, true, 0},
+    {"inactive", WS_OVERLAPPEDWINDOW, 0, false, 0},
+    {"close button hot", WS_OVERLAPPEDWINDOW, 0, true, SC_CLOSE},
+    {"no maximise box", WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, 0, true, 0},
+    {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, true, 0},
+    {"no system menu", WS_OVERLAPPEDWINDOW & ~WS_SYSMENU, 0, true, 0},
+};
+
+/// A frame of the case themed by the test frame theme, printed at x, y.
+void DrawFrameCase(CDC* pDC, const FrameCase& frameCase, int x, int y) {
+  CWnd frame;
+  frame.CreateEx(frameCase.dwExStyle, AfxRegisterWndClass(0, NULL, ::GetSysColorBrush(COLOR_WINDOW)),
+                 "Velmoran - R&D build.velm", frameCase.dwStyle, 0, 0, kFrameSize.cx,
+                 kFrameSize.cy, NULL, NULL);
+  CTKCommandBars* pBars = new CTKCommandBars;
+  pBars->SetPaintManager(new CTestFramedPaintManager);
+  pBars->SetSite(&frame);
+  pBars->EnableFrameTheme(TRUE);
+  CTKCommandBarsFrameHook* pHook = pBars->GetFrameHook();
+  frame.ShowWindow(SW_SHOWNOACTIVATE);
+  frame.SendMessage(WM_NCACTIVATE, frameCase.bActive);
+  if (frameCase.nHotButton != 0) {
+    pHook->UpdateFrameCaptionButtons();
+    CTKControl* pButton =
+        pHook->GetCaptionButtons()->FindControlById(static_cast<int>(frameCase.nHotButton));
+    CRect rcWindow;
+    frame.GetWindowRect(&rcWindow);
+    const CPoint pt = rcWindow.TopLeft() + pButton->GetRect().CenterPoint();
+    frame.SendMessage(WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+  }
+  const int nSaved = pDC->SaveDC();
+  pDC->SetViewportOrg(x, y);
+  pDC->IntersectClipRect(0, 0, kFrameSize.cx, kFrameSize.cy);
+  frame.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+                    PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+  pDC->RestoreDC(nSaved);
+  pBars->InternalRelease();
+  frame.DestroyWindow();
+}
+
+/// A menu's own kinds of controls: labels, numbered window and file items, a
+/// hyperlink, check boxes and the table selector.
+CTKCommandBar* MakeMenuControlsBar() {
+  CTKCommandBar* pBar = new CTKCommandBar;
+  pBar->SetType(tkBarTypePopup);
+  pBar->SetBarPosition(tkBarPopup);
+  CTKControls* pControls = pBar->GetControls();
+  CTKControlLabel* pLabel = new CTKControlLabel;
+  pControls->Add(pLabel, 800);
+  pLabel->SetCaption("Windows");
+  const char* windows[] = {"R&D build.velm", "nightly.velm"};
+  for (int i = 0; i < 2; ++i) {
+    CTKControl* pItem = pControls->AddNew(tkControlButton, 0xFF00 + i);
+    pItem->SetCaption(FormatMnemonicCaption(windows[i], i + 1));
+    pItem->SetChecked(i == 1);
+  }
+  CTKControlHyperlink* pLink = new CTKControlHyperlink;
+  pControls->Add(pLink, 801);
+  pLink->SetCaption("Release notes");
+  CTKControlCheckBox* pCheck = new CTKControlCheckBox;
+  pControls->Add(pCheck, 802);
+  pCheck->SetCaption("Pause");
+  pCheck->SetChecked(TRUE);
+  CTKControlSelector* pSelector = new CTKControlSelector;
+  pControls->Add(pSelector, 803);
+  pSelector->SetBeginGroup(TRUE);
+  pSelector->OnCalcDynamicSize(0);
+  return pBar;
+}
+
+}  // namespace
+
+bool DrawCommandBarsFramePage(const GalleryContext& context) {
+  // The test frame theme does not follow the look; one sheet is enough.
+  if (context.look != "Silver") return true;
+  TKDpiHelper()->OverrideDpi(96, 96);
+  CTestGlobalPaintManager paintManager;
+
+  CTKCommandBar* pBar = MakeMenuControlsBar();
+  CGalleryCanvas measure(1, 1);
+  DWORD dwMode = TKLM_POPUP | TKLM_COMMIT;
+  const CSize szBar =
+      pBar->GetControls()->CalcBarLayout(measure.GetDC(), 0, dwMode, CRect(2, 2, 2, 2), 0);
+  // Three cells by two, as under the mouse.
+  if (CTKControlSelector* pSelector =
+          DYNAMIC_DOWNCAST(CTKControlSelector, pBar->GetControls()->FindControlById(803))) {
+    const CRect rc = pSelector->GetRect();
+    const CSize szItem = pSelector->GetItemSize();
+    pSelector->OnMouseMove(rc.TopLeft() + CSize(2 * szItem.cx + 4, szItem.cy + 4));
+  }
+
+  const int nColumns = 2;
+  const int nRows = static_cast<int>((sizeof(kFrames) / sizeof(kFrames[0]) + 1) / nColumns);
+  const int nCell = kFrameSize.cy + kLabelHeight + kGap;
+  const int nWidth = std::max<int>(nColumns * (kFrameSize.cx + kGap) + kGap, szBar.cx + 2 * kGap);
+  CGalleryCanvas canvas(nWidth, kGap + nRows * nCell + kLabelHeight + szBar.cy + kGap);
+  int i = 0;
+  for (const FrameCase& frameCase : kFrames) {
+    const int x = kGap + (i % nColumns) * (kFrameSize.cx + kGap);
+    const int y = kGap + (i / nColumns) * nCell;
+    canvas.Label(x, y, frameCase.label);
+    DrawFrameCase(canvas.GetDC(), frameCase, x, y + kLabelHeight);
+    ++i;
+  }
+  const int yBar = kGap + nRows * nCell;
+  canvas.Label(kGap, yBar, "controls of a menu");
+  CDC* pDC = canvas.GetDC();
+  const int nSaved = pDC->SaveDC();
+  pDC->SetViewportOrg(kGap, yBar + kLabelHeight);
+  pDC->IntersectClipRect(0, 0, szBar.cx, szBar.cy);
+  pBar->DrawCommandBar(pDC, CRect(0, 0, szBar.cx, szBar.cy));
+  pDC->RestoreDC(nSaved);
+  pBar->InternalRelease();
+  return canvas.Save(context.folder + "commandbars-frame.png");
+}
