@@ -241,10 +241,10 @@ TEST_F(MenuControlsTest, SelectorGrowsPastItsEdgesUpToTwelveByTwelve) {
     pSelector->OnMouseMove(CPoint(60, 60));
     ASSERT_EQ(pSelector->GetSelectedCells(), CSize(3, 3));
 
-    m_system.m_bLeftButtonDown = TRUE;
+    m_system.m_keysDown.insert(VK_LBUTTON);
     m_system.m_ptCursor = c.ptCursor;
     pSelector->SetSelected(FALSE);
-    m_system.m_bLeftButtonDown = FALSE;
+    m_system.m_keysDown.erase(VK_LBUTTON);
     EXPECT_EQ(pSelector->GetGrid(), c.szGrid);
     EXPECT_EQ(pSelector->GetSelectedCells(), c.szSelected);
     m_pBar->GetControls()->RemoveAll();

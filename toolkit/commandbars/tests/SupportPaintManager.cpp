@@ -1,7 +1,9 @@
 #include "SupportPaintManager.h"
 
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBarsFrameHook.h"
 #include "commandbars/TKControl.h"
+#include "commandbars/TKControls.h"
 #include "commandbars/TKStatusBar.h"
 #include "common/TKImageManager.h"
 
@@ -157,9 +159,6 @@ int CTestStatusBarPaintManager::CountCalls(TestStatusCall::Kind kind) const {
 }
 
 // The frame theme -------------------------------------------------------------
-
-#include "commandbars/TKCommandBarsFrameHook.h"
-#include "commandbars/TKControls.h"
 
 CRect CTestFramePaintManager::GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) {
   CRect rcWindow;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKPaintManagerParts.h"
 
 class CTKImageManager;
 
@@ -148,10 +149,9 @@ class CTestStatusPaintManager : public CTestPaintManager {
  public:
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return &m_statusBar; }
   CTestStatusBarPaintManager m_statusBar;
+};
 
 // The frame theme -------------------------------------------------------------
-
-#include "commandbars/TKPaintManagerParts.h"
 
 /// A frame theme for tests and the gallery: plain borders and caption in
 /// fixed colours, buttons filled by state, cut top corners, and a count of

@@ -37,15 +37,10 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   // The desktop around the frame
   UINT m_nTaskbarState = 0;
   UINT GetTaskbarState() override { return m_nTaskbarState; }
-  /// The cursor and the left button as the test puts them.
+  /// The cursor as the test puts it (the buttons are keys of m_keysDown).
   CPoint m_ptCursor = CPoint(0, 0);
-  BOOL m_bLeftButtonDown = FALSE;
   BOOL GetCursorPos(LPPOINT lpPoint) override {
     *lpPoint = m_ptCursor;
     return TRUE;
-  }
-  SHORT GetKeyState(int nVirtKey) override {
-    if (nVirtKey == VK_LBUTTON) return m_bLeftButtonDown ? static_cast<SHORT>(0x8000) : 0;
-    return CTKCommandBarsSystem::GetKeyState(nVirtKey);
   }
 };
