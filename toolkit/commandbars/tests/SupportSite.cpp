@@ -17,6 +17,7 @@ BOOL CTestSite::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 }
 
 LRESULT CTestSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_onMessage) m_onMessage(message);
   if (message == TK_WM_CONTROLNOTIFY) {
     const NMTKCONTROL* pRecord = reinterpret_cast<const NMTKCONTROL*>(lParam);
     m_events.push_back("notify");

@@ -39,6 +39,8 @@ class CTestSite : public CTestHostWindow {
   std::vector<CTKControl*> m_created;
   /// Runs while the site handles WM_COMMAND.
   std::function<void()> m_onCommand;
+  /// Runs first for every message the site receives.
+  std::function<void(UINT)> m_onMessage;
 
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 

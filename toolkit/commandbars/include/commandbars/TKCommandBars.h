@@ -14,6 +14,8 @@ class CTKControlAction;
 class CTKControlActions;
 class CTKCommandBarsOptions;
 class CTKImageManager;
+class CTKKeyboardManager;
+class CTKMouseManager;
 
 class CTKCommandBars : public CCmdTarget {
   DECLARE_DYNCREATE(CTKCommandBars)
@@ -54,7 +56,7 @@ class CTKCommandBars : public CCmdTarget {
   void HideCommand(UINT nId);
   BOOL IsCommandUsed(UINT nId) const;
   /// Closes every tracked pop-up.
-  virtual void CloseAllPopups() {}
+  virtual void CloseAllPopups();
 
   // Options ----------------------------------------------------------------------
 
@@ -83,6 +85,26 @@ class CTKCommandBars : public CCmdTarget {
   CRuntimeClass* GetPopupBarClass() const { return m_pPopupBarClass; }
   void SetPopupBarClass(CRuntimeClass* pClass) { m_pPopupBarClass = pClass; }
 
+  // Pop-up menus (src/bars/TKCommandBarsPopups.cpp) --------------------------------
+
+  /// Shows a menu as a pop-up bar at x, y (screen) with TrackPopupMenu's
+  /// flags; the command chosen with TPM_RETURNCMD (0 when dismissed), else 1
+  /// once the menu closed (0 when it could not open).
+  static UINT AFX_CDECL TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWnd,
+                                       LPCRECT lpExclude = NULL, CWnd* pCommandTarget = NULL,
+                                       CTKCommandBars* pCommandBars = NULL);
+  /// The same with a bar made by the caller.
+  static UINT AFX_CDECL TrackPopupBar(CTKPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd,
+                                      LPCRECT lpExclude = NULL, CWnd* pCommandTarget = NULL);
+  /// The modal loop of a tracking bar: until it leaves tracking mode.
+  static void AFX_CDECL PumpTrackingMessages(CTKCommandBar* pBar);
+  /// The thread's managers.
+  static CTKMouseManager* AFX_CDECL GetMouseManager();
+  static CTKKeyboardManager* AFX_CDECL GetKeyboardManager();
+  /// Menu-bar captions show upper-cased.
+  BOOL IsMenuUpperCase() const { return m_bMenuUpperCase; }
+  void SetMenuUpperCase(BOOL bUpperCase) { m_bMenuUpperCase = bUpperCase; }
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   CWnd* m_pFrame;
@@ -97,4 +119,6 @@ class CTKCommandBars : public CCmdTarget {
   CTKCommandBarsOptions* m_pOptions;
   BOOL m_bKeyboardCuesVisible;
   BOOL m_bKeyboardCuesManaged;
+  // Pop-up menus.
+  BOOL m_bMenuUpperCase = FALSE;
 };
