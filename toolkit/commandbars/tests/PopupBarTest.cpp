@@ -3,6 +3,7 @@
 // header control's menu shown as a pop-up bar.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,89 @@ TEST_F(PopupExpandTest, TheAnimationFollowsTheOptionAndTheSystem) {
   CTKPopupBar* pLoose = CTKPopupBar::CreatePopupBar(nullptr);
   EXPECT_EQ(5, pLoose->GetAnimationType()) << "without command bars";
   pLoose->InternalRelease();
+}
+
+// Scrolling ---------------------------------------------------------------------------------------
+
+class PopupScrollTest : public PopupBarTest {
+ protected:
+  void SetUp() override {
+    PopupBarTest::SetUp();
+    m_system.m_rcWork = m_system.m_rcMonitor = CRect(0, 0, 1024, 300);
+    m_pPopup = CTKPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pPopup->SetOwner(&m_site);
+    for (int i = 0; i < kCount; ++i) m_pPopup->GetControls()->Add(new CTKControlButton, 200 + i);
+    ASSERT_TRUE(m_pPopup->PopupAtPoint(100, 10));
+  }
+  void TearDown() override {
+    PopupBarTest::TearDown();
+    m_pPopup->InternalRelease();
+  }
+  void MoveTo(CPoint pt) { m_pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y)); }
+  /// Ticks of a scroll timer until it stops itself; the first-visible index after each.
+  std::vector<int> Scroll(UINT_PTR nTimer) {
+    std::vector<int> firsts;
+    for (int n = 0; n < kCount && m_system.CountKilled(nTimer) == 0; ++n) {
+      m_pPopup->SendMessage(WM_TIMER, nTimer, 0);
+      firsts.push_back(m_pPopup->GetFirstVisible());
+    }
+    return firsts;
+  }
+  BOOL Shown(int nIndex) { return m_pPopup->GetControl(nIndex)->IsVisible(); }
+
+  static constexpr int kCount = 40;
+  CTKPopupBar* m_pPopup = nullptr;
+};
+
+TEST_F(PopupScrollTest, AMenuTallerThanTheWorkAreaScrollsOneControlPerTick) {
+  ASSERT_TRUE(m_pPopup->IsScrolling());
+  CRect rcWindow;
+  m_pPopup->GetWindowRect(&rcWindow);
+  EXPECT_EQ(295, rcWindow.bottom) << "cut at the work area";
+  EXPECT_TRUE(m_pPopup->GetScrollButtonRect(FALSE).IsRectEmpty());
+  const CRect rcDown = m_pPopup->GetScrollButtonRect(TRUE);
+  ASSERT_FALSE(rcDown.IsRectEmpty());
+  const int nLast = m_pPopup->GetLastVisible();
+  ASSERT_GT(nLast, 1);
+  ASSERT_LT(nLast, kCount);
+  EXPECT_TRUE(Shown(nLast - 1));
+  EXPECT_FALSE(Shown(nLast));
+
+  MoveTo(rcDown.CenterPoint());
+  EXPECT_EQ(1, m_system.CountStarted(CTKPopupBar::kTimerScrollDown, CTKPopupBar::kScrollElapse));
+  m_pPopup->SendMessage(WM_TIMER, CTKPopupBar::kTimerScrollDown, 0);
+  EXPECT_EQ(nLast + 1, m_pPopup->GetLastVisible()) << "one more at the bottom";
+  Scroll(CTKPopupBar::kTimerScrollDown);
+  EXPECT_EQ(1, m_system.CountKilled(CTKPopupBar::kTimerScrollDown)) << "stops at the end";
+  EXPECT_EQ(kCount, m_pPopup->GetLastVisible());
+  EXPECT_TRUE(Shown(kCount - 1));
+  EXPECT_FALSE(Shown(0));
+  EXPECT_TRUE(m_pPopup->GetScrollButtonRect(TRUE).IsRectEmpty());
+  EXPECT_FALSE(m_pPopup->GetScrollButtonRect(FALSE).IsRectEmpty());
+}
+
+TEST_F(PopupScrollTest, ASingleControlAboveIsShownAtOnce) {
+  MoveTo(m_pPopup->GetScrollButtonRect(TRUE).CenterPoint());
+  Scroll(CTKPopupBar::kTimerScrollDown);
+  const int nFirst = m_pPopup->GetFirstVisible();
+  ASSERT_GT(nFirst, 2);
+  MoveTo(m_pPopup->GetScrollButtonRect(FALSE).CenterPoint());
+  EXPECT_EQ(1, m_system.CountKilled(CTKPopupBar::kTimerScrollDown));
+  std::vector<int> firsts = Scroll(CTKPopupBar::kTimerScrollUp);
+  ASSERT_FALSE(firsts.empty());
+  EXPECT_EQ(0, firsts.back());
+  for (size_t i = 0; i + 1 < firsts.size(); ++i) EXPECT_EQ(nFirst - 1 - static_cast<int>(i), firsts[i]);
+  EXPECT_EQ(firsts.end(), std::find(firsts.begin(), firsts.end(), 1)) << "never one hidden above";
+  EXPECT_TRUE(Shown(0));
+}
+
+TEST_F(PopupScrollTest, AKeyboardSelectionScrollsIntoView) {
+  m_pPopup->SetSelected(kCount - 1, 3);
+  EXPECT_EQ(kCount, m_pPopup->GetLastVisible());
+  EXPECT_TRUE(Shown(kCount - 1));
+  m_pPopup->SetSelected(0, 2);
+  EXPECT_EQ(0, m_pPopup->GetFirstVisible());
+  EXPECT_TRUE(Shown(0));
 }
 
 // The header control's menu ---------------------------------------------------------------------

@@ -77,6 +77,22 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// Whether the last placement made the pop-up scroll.
   BOOL IsScrolling() const { return m_bScrolling; }
 
+  // Scrolling ----------------------------------------------------------------------
+
+  /// The scroll buttons' timers: the bottom one scrolls down, the top one up.
+  static constexpr UINT_PTR kTimerScrollDown = 5001;
+  static constexpr UINT_PTR kTimerScrollUp = 5002;
+  static constexpr UINT kScrollElapse = 200;
+  /// Lays the controls of a scrolling pop-up out for a size (null: the
+  /// window's), downward from the last visible control or upward from the
+  /// first.
+  void AdjustScrolling(LPSIZE lpSize, BOOL bDown, BOOL bRedraw);
+  int GetFirstVisible() const { return m_nFirstVisible; }
+  /// One past the last visible control.
+  int GetLastVisible() const { return m_nLastVisible; }
+  /// The bottom (bDown) or top scroll button, empty when hidden.
+  CRect GetScrollButtonRect(BOOL bDown) const { return m_scroll[bDown ? 0 : 1].rc; }
+
   // Layout -----------------------------------------------------------------------
 
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
@@ -120,6 +136,18 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// Closes this pop-up only, leaving its parent tracking.
   void ClosePopup();
   int HitTestControl(CPoint pt) const;
+  void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+  /// Starts or stops a scroll button's timer for a mouse position; TRUE inside.
+  BOOL TrackScrollButton(int nButton, CPoint pt);
+  void OnScrollTimer(UINT_PTR nIDEvent);
+  void StopScrollTimers();
+
+  /// One scroll button.
+  struct SCROLLBUTTON {
+    UINT_PTR nTimerId;
+    BOOL bRunning;
+    CRect rc;
+  };
 
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -146,6 +174,7 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   BOOL m_bScrolling;
   int m_nFirstVisible;
   int m_nLastVisible;
+  SCROLLBUTTON m_scroll[2];
   BOOL m_bKeyboardHooked;
 
   DECLARE_MESSAGE_MAP()

@@ -50,7 +50,8 @@ CTKPopupBar::CTKPopupBar()
       m_bScrolling(FALSE),
       m_nFirstVisible(0),
       m_nLastVisible(0),
-      m_bKeyboardHooked(FALSE) {
+      m_bKeyboardHooked(FALSE),
+      m_scroll{{kTimerScrollDown, FALSE, CRect(0, 0, 0, 0)}, {kTimerScrollUp, FALSE, CRect(0, 0, 0, 0)}} {
   m_barType = tkBarTypePopup;
   m_barPosition = tkBarPopup;
   m_rcBorders = CRect(TKDpiHelper()->ScaleX(2), TKDpiHelper()->ScaleY(4), TKDpiHelper()->ScaleX(2),
@@ -160,6 +161,7 @@ BOOL CTKPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard) 
     pMouseManager->RemoveTrackedBar(this);
     ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWnd, OBJID_MENU, CHILDID_SELF);
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerExpand);
+    StopScrollTimers();
     DestroyWindow();
     if (CTKCommandBar* pParent = GetParentCommandBar()) pParent->SetPopuped(-1);
     CWnd* pSite = GetSite();
@@ -212,6 +214,15 @@ void CTKPopupBar::OnControlsChanged() {
 BOOL CTKPopupBar::SetSelected(int nSelected, int nReason) {
   BOOL bChanged = CTKCommandBar::SetSelected(nSelected, nReason);
   if (GetSafeHwnd() == NULL) return bChanged;
+  if (m_bScrolling && nReason != 0 && m_nSelected != -1) {
+    if (m_nSelected < m_nFirstVisible) {
+      m_nFirstVisible = m_nSelected;
+      AdjustScrolling(NULL, FALSE, TRUE);
+    } else if (m_nSelected >= m_nLastVisible) {
+      m_nLastVisible = m_nSelected + 1;
+      AdjustScrolling(NULL, TRUE, TRUE);
+    }
+  }
   CTKControl* pHot = GetControl(m_nSelected);
   CTKCommandBars* pCommandBars = GetCommandBars();
   if (pHot != nullptr && pHot->GetID() == kIdExpandButton && nReason == 0 &&
@@ -261,6 +272,7 @@ void CTKPopupBar::OnMouseMove(UINT, CPoint point) {
       pParent->GetSelected() != m_pControlPopup->GetIndex())
     pParent->SetSelected(m_pControlPopup->GetIndex(), 0);
 
+  if (m_bScrolling && (TrackScrollButton(0, point) | TrackScrollButton(1, point))) return;
   int nHit = HitTestControl(point);
   if (CTKControl* pHit = GetControl(nHit)) pHit->OnMouseMove(point);
   if (nHit == m_nSelected) return;
@@ -284,6 +296,10 @@ void CTKPopupBar::OnTimer(UINT_PTR nIDEvent) {
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerExpand);
     CTKControl* pHot = GetControl(m_nSelected);
     if (pHot != nullptr && pHot->GetID() == kIdExpandButton) pHot->OnExecute();
+    return;
+  }
+  if (nIDEvent == kTimerScrollDown || nIDEvent == kTimerScrollUp) {
+    OnScrollTimer(nIDEvent);
     return;
   }
   CTKCommandBar::OnTimer(nIDEvent);

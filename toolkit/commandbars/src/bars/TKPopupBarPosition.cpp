@@ -161,6 +161,9 @@ CRect CTKPopupBar::CalcPopupPosition(CPoint pt, CSize sz) {
   }
 
   m_bScrolling = bScroll && m_barType == tkBarTypePopup && m_barPosition == tkBarPopup;
-  if (m_bScrolling) m_nFirstVisible = 0;
+  if (m_bScrolling) {
+    m_nFirstVisible = 0;
+    AdjustScrolling(&sz, FALSE, FALSE);
+  }
   return CRect(CPoint(x, y), sz);
 }
