@@ -28,3 +28,4 @@ bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
+bool DrawPopupMenuPage(const GalleryContext& context);
