@@ -13,8 +13,8 @@
 
 namespace {
 
-/// The paint manager's special-control kind of a pop-up's expand row.
-const int kSpecialPopupExpand = 1;
+/// The paint manager draws a pop-up's expand row as this kind of its own controls.
+const int kPopupExpandRowKind = 1;
 /// Skipped by keyboard navigation, passed by the command-state update, fixed
 /// in customisation.
 const DWORD kExpandButtonFlags = 0x5A;
@@ -35,13 +35,13 @@ void CTKPopupBar::CControlExpandButton::OnExecute() {
 CSize CTKPopupBar::CControlExpandButton::GetSize(CDC* pDC) {
   CTKPaintManager* pPaintManager = GetPaintManager();
   if (pPaintManager == nullptr) return CSize(0, 0);
-  return pPaintManager->DrawSpecialControl(pDC, kSpecialPopupExpand, this, m_pParent, FALSE,
+  return pPaintManager->DrawSpecialControl(pDC, kPopupExpandRowKind, this, m_pParent, FALSE,
                                            nullptr);
 }
 
 void CTKPopupBar::CControlExpandButton::Draw(CDC* pDC) {
   if (CTKPaintManager* pPaintManager = GetPaintManager())
-    pPaintManager->DrawSpecialControl(pDC, kSpecialPopupExpand, this, m_pParent, TRUE, nullptr);
+    pPaintManager->DrawSpecialControl(pDC, kPopupExpandRowKind, this, m_pParent, TRUE, nullptr);
 }
 
 // Layout -------------------------------------------------------------------------------------

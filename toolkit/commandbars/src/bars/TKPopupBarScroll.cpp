@@ -86,10 +86,6 @@ void CTKPopupBar::AdjustScrolling(LPSIZE lpSize, BOOL bDown, BOOL bRedraw) {
       nBottom -= nHeight + (pControl->GetBeginGroup() ? nSeparator : 0);
       nFirst = i;
     }
-    for (int i = 0; i < nFirst; ++i)
-      if (isScrollable(i)) HideScrolledOut(GetControl(i));
-    for (int i = m_nLastVisible; i < nCount; ++i)
-      if (isScrollable(i)) HideScrolledOut(GetControl(i));
     m_nFirstVisible = nFirst;
     if (m_nFirstVisible != 0)
       m_scroll[kTop].rc = CRect(rcInside.left, rcInside.top, rcInside.right, rcInside.top + nButton);
@@ -115,14 +111,14 @@ void CTKPopupBar::AdjustScrolling(LPSIZE lpSize, BOOL bDown, BOOL bRedraw) {
       nTop += nHeight;
       bFirst = FALSE;
     }
-    for (int j = 0; j < m_nFirstVisible; ++j)
-      if (isScrollable(j)) HideScrolledOut(GetControl(j));
-    for (int j = i; j < nCount; ++j)
-      if (isScrollable(j)) HideScrolledOut(GetControl(j));
     m_nLastVisible = i;
     if (m_nLastVisible != nCount)
       m_scroll[kBottom].rc =
           CRect(rcInside.left, rcInside.bottom - nButton, rcInside.right, rcInside.bottom);
+  }
+  for (int i = 0; i < nCount; ++i) {
+    if ((i < m_nFirstVisible || i >= m_nLastVisible) && isScrollable(i))
+      HideScrolledOut(GetControl(i));
   }
   if (bRedraw) Redraw();
 }
