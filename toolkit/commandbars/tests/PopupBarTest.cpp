@@ -319,6 +319,85 @@ TEST_F(PopupScrollTest, AKeyboardSelectionScrollsIntoView) {
   EXPECT_TRUE(Shown(0));
 }
 
+// Tear-off --------------------------------------------------------------------------------------
+
+/// A paint manager whose tear-off band has a height.
+class CTearOffPaintManager : public CTestPaintManager {
+ public:
+  CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 8); }
+};
+
+class PopupTearOffTest : public PopupBarTest {
+ protected:
+  void SetUp() override {
+    PopupBarTest::SetUp();
+    m_pPopup = CTKPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pPopup->SetOwner(&m_site);
+    m_pPopup->SetPaintManager(new CTearOffPaintManager);
+    m_pPopup->SetTearOffPopup("Tools", 450);
+    for (int nId : {kOpen, kSave}) m_pPopup->GetControls()->Add(new CTKControlButton, nId);
+    ASSERT_TRUE(m_pPopup->PopupAtPoint(100, 100));
+    ASSERT_FALSE(m_pPopup->GetTearOffRect().IsRectEmpty());
+  }
+  void TearDown() override {
+    PopupBarTest::TearDown();
+    m_pPopup->InternalRelease();
+    if (m_pToolBar != nullptr) {
+      m_pToolBar->DestroyWindow();
+      m_pToolBar->InternalRelease();
+    }
+  }
+  /// Posts a move to a point `dy` pixels below the band's middle (client).
+  void PostMoveBelowBand(int dy) {
+    const CPoint pt = m_pPopup->GetTearOffRect().CenterPoint();
+    m_pPopup->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y + dy));
+  }
+  void Drag() {
+    const CPoint pt = m_pPopup->GetTearOffRect().CenterPoint();
+    m_pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+  }
+  int TornOffMessages() { return m_site.CountMessages(CTKPopupBar::kMessageTornOff); }
+
+  CTKPopupBar* m_pPopup = nullptr;
+  CTKCommandBar* m_pToolBar = nullptr;
+};
+
+TEST_F(PopupTearOffTest, LeavingTheBandShowsTheToolBarAndComingBackRestoresThePopup) {
+  m_site.m_onMessage = [&](UINT message) {
+    if (message == CTKPopupBar::kMessageTornOff) {
+      EXPECT_TRUE(m_pToolBar != nullptr && m_pToolBar->GetControlCount() == 2);
+    }
+  };
+  m_pToolBar = new CTKCommandBar;
+  m_site.m_onCreateBar = [&](TKCREATEBARSTRUCT* pCreate) { pCreate->pCommandBar = m_pToolBar; };
+
+  // Out, back within 10 pixels of the band: the pop-up again.
+  PostMoveBelowBand(200);
+  PostMoveBelowBand(12);
+  m_pPopup->PostMessage(WM_LBUTTONUP, 0, 0);
+  Drag();
+  EXPECT_EQ(1, TornOffMessages());
+  EXPECT_TRUE(m_pPopup->IsVisible());
+  EXPECT_FALSE(::IsWindowVisible(m_pToolBar->GetSafeHwnd()));
+  EXPECT_TRUE(m_pPopup->IsTrackingMode());
+
+  // Out and released there: the tool bar stays and the menu closes.
+  PostMoveBelowBand(200);
+  m_pPopup->PostMessage(WM_LBUTTONUP, 0, 0);
+  Drag();
+  EXPECT_TRUE(::IsWindowVisible(m_pToolBar->GetSafeHwnd()));
+  EXPECT_FALSE(m_pPopup->IsTrackingMode());
+}
+
+TEST_F(PopupTearOffTest, WithoutAToolBarThePopupStays) {
+  PostMoveBelowBand(200);
+  m_pPopup->PostMessage(WM_LBUTTONUP, 0, 0);
+  Drag();
+  EXPECT_EQ(0, TornOffMessages());
+  EXPECT_TRUE(m_pPopup->IsVisible());
+  EXPECT_TRUE(m_pPopup->IsTrackingMode());
+}
+
 // The header control's menu ---------------------------------------------------------------------
 
 TEST_F(PopupBarTest, TheHeaderMenuOpensAsAPopupBarWithTheToolBarIcons) {

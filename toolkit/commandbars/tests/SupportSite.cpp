@@ -29,6 +29,11 @@ LRESULT CTestSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CTestHostWindow::WindowProc(message, wParam, lParam);
     return m_onCreateControl(reinterpret_cast<TKCREATECONTROLSTRUCT*>(lParam));
   }
+  if (message == TK_WM_CREATECOMMANDBAR && m_onCreateBar) {
+    CTestHostWindow::WindowProc(message, wParam, lParam);
+    m_onCreateBar(reinterpret_cast<TKCREATEBARSTRUCT*>(lParam));
+    return 1;
+  }
   if (message == TK_WM_CONTROLCREATED)
     m_created.push_back(reinterpret_cast<TKCREATECONTROLSTRUCT*>(lParam)->pControl);
   if (message == WM_COMMAND) {

@@ -93,6 +93,20 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// The bottom (bDown) or top scroll button, empty when hidden.
   CRect GetScrollButtonRect(BOOL bDown) const { return m_scroll[bDown ? 0 : 1].rc; }
 
+  // Tear-off -----------------------------------------------------------------------
+
+  /// Sent to the site when the pop-up turns into a floating tool bar
+  /// (wParam the tool bar, lParam the pop-up).
+  static constexpr UINT kMessageTornOff = 0x2867;
+  static constexpr UINT_PTR kTimerTearOff = 5003;
+  static constexpr UINT kTearOffElapse = 80;
+  /// A band above the controls that drags the pop-up out as a tool bar.
+  void SetTearOffPopup(LPCSTR lpszCaption, UINT nBarId, int nWidth = 0);
+  BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
+  CRect GetTearOffRect() const { return m_rcTearOffGripper; }
+  /// The modal drag of the band: until release, Esc, loss of capture or quit.
+  void TrackTearOff();
+
   // Layout -----------------------------------------------------------------------
 
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
@@ -141,6 +155,11 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   BOOL TrackScrollButton(int nButton, CPoint pt);
   void OnScrollTimer(UINT_PTR nIDEvent);
   void StopScrollTimers();
+  /// Shows the torn-off tool bar at the cursor (outside the band) or the
+  /// pop-up again (inside); FALSE when no tool bar can be had.
+  BOOL UpdateTearOffBar(BOOL bInside, int x, int y);
+  CTKCommandBar* CreateTearOffBar();
+  void OnTearOffTimer();
 
   /// One scroll button.
   struct SCROLLBUTTON {
@@ -175,6 +194,16 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   int m_nFirstVisible;
   int m_nLastVisible;
   SCROLLBUTTON m_scroll[2];
+  BOOL m_bTearOffPopup;
+  CRect m_rcTearOffGripper;
+  BOOL m_bTearOffSelected;
+  BOOL m_bTearOffTimer;
+  BOOL m_bTearOffTracking;
+  CSize m_szTearOffBar;
+  CTKCommandBar* m_pTearOffBar;
+  CString m_strTearOffCaption;
+  UINT m_nTearOffId;
+  int m_nTearOffWidth;
   BOOL m_bKeyboardHooked;
 
   DECLARE_MESSAGE_MAP()

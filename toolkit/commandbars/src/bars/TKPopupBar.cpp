@@ -51,7 +51,16 @@ CTKPopupBar::CTKPopupBar()
       m_nFirstVisible(0),
       m_nLastVisible(0),
       m_bKeyboardHooked(FALSE),
-      m_scroll{{kTimerScrollDown, FALSE, CRect(0, 0, 0, 0)}, {kTimerScrollUp, FALSE, CRect(0, 0, 0, 0)}} {
+      m_scroll{{kTimerScrollDown, FALSE, CRect(0, 0, 0, 0)}, {kTimerScrollUp, FALSE, CRect(0, 0, 0, 0)}},
+      m_bTearOffPopup(FALSE),
+      m_rcTearOffGripper(0, 0, 0, 0),
+      m_bTearOffSelected(FALSE),
+      m_bTearOffTimer(FALSE),
+      m_bTearOffTracking(FALSE),
+      m_szTearOffBar(0, 0),
+      m_pTearOffBar(nullptr),
+      m_nTearOffId(0),
+      m_nTearOffWidth(0) {
   m_barType = tkBarTypePopup;
   m_barPosition = tkBarPopup;
   m_rcBorders = CRect(TKDpiHelper()->ScaleX(2), TKDpiHelper()->ScaleY(4), TKDpiHelper()->ScaleX(2),
@@ -247,6 +256,10 @@ void CTKPopupBar::Copy(CTKPopupBar* pSource) {
   m_rcBorders = pSource->m_rcBorders;
   m_bDoubleGripper = pSource->m_bDoubleGripper;
   m_bContextMenu = pSource->m_bContextMenu;
+  m_bTearOffPopup = pSource->m_bTearOffPopup;
+  m_strTearOffCaption = pSource->m_strTearOffCaption;
+  m_nTearOffId = pSource->m_nTearOffId;
+  m_nTearOffWidth = pSource->m_nTearOffWidth;
 }
 
 CTKPopupBar* CTKPopupBar::Clone() {
@@ -273,6 +286,15 @@ void CTKPopupBar::OnMouseMove(UINT, CPoint point) {
     pParent->SetSelected(m_pControlPopup->GetIndex(), 0);
 
   if (m_bScrolling && (TrackScrollButton(0, point) | TrackScrollButton(1, point))) return;
+  if (m_bTearOffPopup && m_rcTearOffGripper.PtInRect(point)) {
+    if (!IsCustomizeMode() && !m_bTearOffSelected && !m_bTearOffTimer) {
+      SetPopuped(-1);
+      SetSelected(-1);
+      TKCommandBarsSystem()->SetTimer(m_hWnd, kTimerTearOff, kTearOffElapse);
+      m_bTearOffTimer = TRUE;
+    }
+    return;
+  }
   int nHit = HitTestControl(point);
   if (CTKControl* pHit = GetControl(nHit)) pHit->OnMouseMove(point);
   if (nHit == m_nSelected) return;
@@ -284,6 +306,11 @@ void CTKPopupBar::OnMouseMove(UINT, CPoint point) {
 int CTKPopupBar::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
 void CTKPopupBar::OnLButtonDown(UINT, CPoint point) {
+  if (m_bTearOffPopup && m_rcTearOffGripper.PtInRect(point) && !IsCustomizeMode()) {
+    ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
+    TrackTearOff();
+    return;
+  }
   if (CTKControl* pHit = GetControl(HitTestControl(point))) pHit->OnLButtonDown(point);
 }
 
@@ -296,6 +323,10 @@ void CTKPopupBar::OnTimer(UINT_PTR nIDEvent) {
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerExpand);
     CTKControl* pHot = GetControl(m_nSelected);
     if (pHot != nullptr && pHot->GetID() == kIdExpandButton) pHot->OnExecute();
+    return;
+  }
+  if (nIDEvent == kTimerTearOff) {
+    OnTearOffTimer();
     return;
   }
   if (nIDEvent == kTimerScrollDown || nIDEvent == kTimerScrollUp) {

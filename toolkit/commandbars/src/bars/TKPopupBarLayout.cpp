@@ -64,6 +64,11 @@ CSize CTKPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
     DWORD dwLayout = dwMode | TKLM_COMMIT | TKLM_HORZDOCK | TKLM_POPUP;
     sz = m_pControls->CalcBarLayout(&dc, nLength > 0 ? nLength : 32767, dwLayout, rcBorders, 0);
   } else {
+    int nGripper = 0;
+    if (m_bTearOffPopup && pPaintManager != nullptr) {
+      nGripper = pPaintManager->DrawTearOffGripper(&dc, CRect(0, 0, 0, 0), FALSE, FALSE).cy;
+      rcBorders.top += nGripper;
+    }
     if (nLength == 0) UpdateExpandingState();
     CTKControl* pExpand = m_pControls->FindControlById(kIdExpandButton);
     int nExpandHeight = 0;
@@ -83,6 +88,10 @@ CSize CTKPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
       const int nTop = sz.cy - rcBorders.bottom;
       pExpand->SetRect(CRect(rcBorders.left, nTop, sz.cx - rcBorders.right, nTop + nExpandHeight));
     }
+    m_rcTearOffGripper.SetRectEmpty();
+    if (m_bTearOffPopup)
+      m_rcTearOffGripper = CRect(rcBorders.left, rcBorders.top - nGripper, sz.cx - rcBorders.right,
+                                 rcBorders.top);
   }
   if (pOldFont != nullptr) dc.SelectObject(pOldFont);
   m_bInLayout = FALSE;

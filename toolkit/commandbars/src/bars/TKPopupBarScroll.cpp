@@ -161,6 +161,9 @@ void CTKPopupBar::OnScrollTimer(UINT_PTR nIDEvent) {
 
 void CTKPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
   CTKCommandBar::DrawCommandBar(pDC, rcClipBox);
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  if (m_bTearOffPopup && pPaintManager != nullptr && !m_rcTearOffGripper.IsRectEmpty())
+    pPaintManager->DrawTearOffGripper(pDC, m_rcTearOffGripper, m_bTearOffSelected, TRUE);
   if (!m_bScrolling) return;
   const COLORREF clrGlyph = TKColorManager()->GetColor(kScrollGlyphColor);
   const int nDeflate = TKDpiHelper()->ScaleX(2);
