@@ -211,6 +211,29 @@ TEST_F(PopupExpandTest, RestingOnTheExpandButtonExpandsWithShowFullAfterDelay) {
   }
 }
 
+TEST_F(PopupExpandTest, DownPastTheLastItemOrCtrlDownExpands) {
+  struct Case {
+    const char* name;
+    int nSelected;
+    SHORT nCtrlState;
+    BOOL bExpanded;
+  } cases[] = {
+      {"down past the last", 2, 0, TRUE},
+      {"down from the first", 0, 0, FALSE},
+      {"ctrl+down from the first", 0, static_cast<SHORT>(0x8000), TRUE},
+  };
+  m_pCommandBars->HideCommand(kSave);
+  for (const Case& c : cases) {
+    m_system.m_keyState[VK_CONTROL] = c.nCtrlState;
+    ASSERT_TRUE(m_pPopup->PopupAtPoint(100, 100)) << c.name;
+    m_pPopup->SetSelected(c.nSelected, 2);
+    EXPECT_TRUE(m_pPopup->OnHookKeyDown(VK_DOWN, 0)) << c.name;
+    EXPECT_EQ(c.bExpanded, m_pPopup->IsExpanded()) << c.name;
+    m_pPopup->SetTrackingMode(FALSE);
+    CTKMouseManager::GetThreadManager()->SetMenusExpanded(FALSE);
+  }
+}
+
 TEST_F(PopupExpandTest, TheAnimationFollowsTheOptionAndTheSystem) {
   struct Case {
     int nOption;
@@ -234,6 +257,21 @@ TEST_F(PopupExpandTest, TheAnimationFollowsTheOptionAndTheSystem) {
   CTKPopupBar* pLoose = CTKPopupBar::CreatePopupBar(nullptr);
   EXPECT_EQ(5, pLoose->GetAnimationType()) << "without command bars";
   pLoose->InternalRelease();
+}
+
+TEST_F(PopupBarTest, APopupToolBarLaysOutAsAToolBarWhateverTheLength) {
+  CTKPopupToolBar* pBar = CTKPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+  EXPECT_EQ(tkBarTypeNormal, pBar->GetType());
+  for (int i = 0; i < 12; ++i) pBar->GetControls()->Add(new CTKControlButton, 300 + i);
+  const CSize sz = pBar->CalcDynamicLayout(10, 0);
+  EXPECT_EQ(sz, pBar->CalcDynamicLayout(500, 0));
+  EXPECT_EQ(pBar->GetControl(0)->GetRect().top, pBar->GetControl(1)->GetRect().top)
+      << "side by side, not in menu rows";
+  CTKPopupBar* pClone = pBar->Clone();
+  EXPECT_TRUE(pClone->IsKindOf(RUNTIME_CLASS(CTKPopupToolBar)));
+  EXPECT_EQ(12, pClone->GetControlCount());
+  pClone->InternalRelease();
+  pBar->InternalRelease();
 }
 
 // Scrolling ---------------------------------------------------------------------------------------

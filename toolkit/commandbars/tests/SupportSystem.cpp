@@ -41,3 +41,8 @@ bool CRecordingSystem::FireTimerProc(UINT_PTR nID) {
   it->second.second(it->second.first, WM_TIMER, nID, ::GetTickCount());
   return true;
 }
+
+SHORT CRecordingSystem::GetKeyState(int nVirtKey) {
+  auto it = m_keyState.find(nVirtKey);
+  return it != m_keyState.end() ? it->second : CTKCommandBarsSystem::GetKeyState(nVirtKey);
+}

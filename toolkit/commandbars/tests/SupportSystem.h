@@ -40,4 +40,7 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   void GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade) override;
   /// Runs the procedure of timer nID as the system would; false when none was set.
   bool FireTimerProc(UINT_PTR nID);
+  /// Scripted key states; keys not in it answer as the system does.
+  std::map<int, SHORT> m_keyState;
+  SHORT GetKeyState(int nVirtKey) override;
 };

@@ -208,3 +208,17 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
 
   DECLARE_MESSAGE_MAP()
 };
+
+/// A pop-up whose controls wrap in rows like a tool bar's (a split button's
+/// palette).
+class CTKPopupToolBar : public CTKPopupBar {
+  DECLARE_DYNCREATE(CTKPopupToolBar)
+
+ public:
+  CTKPopupToolBar();
+  /// A new pop-up tool bar with its command bars, owned by the caller.
+  static CTKPopupToolBar* AFX_CDECL CreatePopupToolBar(CTKCommandBars* pCommandBars);
+  /// Lays out as a pop-up, whatever the length.
+  CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+  CTKPopupBar* Clone() override;
+};

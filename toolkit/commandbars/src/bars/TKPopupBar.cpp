@@ -68,8 +68,9 @@ CTKPopupBar::CTKPopupBar()
 }
 
 CTKPopupBar::~CTKPopupBar() {
+  // Only a bar still open is known to the managers.
   if (m_bKeyboardHooked) CTKKeyboardManager::GetThreadManager()->UnhookKeyboard(this);
-  CTKMouseManager::GetThreadManager()->RemoveTrackedBar(this);
+  if (m_nTracking) CTKMouseManager::GetThreadManager()->RemoveTrackedBar(this);
   if (GetSafeHwnd() != NULL) CWnd::DestroyWindow();
 }
 

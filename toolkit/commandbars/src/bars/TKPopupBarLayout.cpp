@@ -18,6 +18,8 @@ const int kPopupExpandRowKind = 1;
 /// Skipped by keyboard navigation, passed by the command-state update, fixed
 /// in customisation.
 const DWORD kExpandButtonFlags = 0x5A;
+/// A pop-up laid out as a tool bar: across, committed, as a pop-up.
+const DWORD kToolBarLayout = 0x142;
 
 }  // namespace
 
@@ -61,7 +63,7 @@ CSize CTKPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
   CRect rcBorders = GetBorders();
   CSize sz;
   if (m_barType == tkBarTypeNormal) {
-    DWORD dwLayout = dwMode | TKLM_COMMIT | TKLM_HORZDOCK | TKLM_POPUP;
+    DWORD dwLayout = dwMode | kToolBarLayout;
     sz = m_pControls->CalcBarLayout(&dc, nLength > 0 ? nLength : 32767, dwLayout, rcBorders, 0);
   } else {
     int nGripper = 0;
