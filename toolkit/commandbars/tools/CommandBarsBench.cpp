@@ -81,7 +81,7 @@ double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWid
 
 }  // namespace
 
-void RunPopupMenuBench(int nRounds);
+void RunPopupMenuBench(int nRounds, double (*pfnSeconds)());
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -107,6 +107,6 @@ int main(int argc, char** argv) {
            nLength, nWidth, dLayout * 1e6, dLayout / dBaseline, dLayout * 1e3 / kFrameMs * 100.0);
   }
   pBar->InternalRelease();
-  RunPopupMenuBench(nRounds);
+  RunPopupMenuBench(nRounds, Now);
   return 0;
 }

@@ -12,31 +12,24 @@ namespace {
 
 const int kItems = 40;
 
-double Seconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 /// Seconds for one opening and closing, the best of three runs of nRounds.
 template <class Track>
-double TimeMenu(CWnd* pOwner, int nRounds, Track track) {
+double TimeMenu(double (*pfnSeconds)(), CWnd* pOwner, int nRounds, Track track) {
   double dBest = 1e9;
   for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = Seconds();
+    const double dStart = pfnSeconds();
     for (int r = 0; r < nRounds; ++r) {
       pOwner->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
       track();
     }
-    dBest = std::min(dBest, (Seconds() - dStart) / nRounds);
+    dBest = std::min(dBest, (pfnSeconds() - dStart) / nRounds);
   }
   return dBest;
 }
 
 }  // namespace
 
-void RunPopupMenuBench(int nRounds) {
+void RunPopupMenuBench(int nRounds, double (*pfnSeconds)()) {
   CWnd owner;
   if (!owner.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "menus", WS_POPUP, 0, 0, 400, 300,
                       NULL, NULL)) {
@@ -55,10 +48,10 @@ void RunPopupMenuBench(int nRounds) {
   pCommandBars->GetCommandBarsOptions()->animationType = 5;  // none
 
   const int nMenuRounds = std::max(1, nRounds / 10);
-  const double dSystem = TimeMenu(&owner, nMenuRounds, [&] {
+  const double dSystem = TimeMenu(pfnSeconds, &owner, nMenuRounds, [&] {
     ::TrackPopupMenu(menu.GetSafeHmenu(), TPM_RETURNCMD, 100, 100, 0, owner.GetSafeHwnd(), NULL);
   });
-  const double dPopupBar = TimeMenu(&owner, nMenuRounds, [&] {
+  const double dPopupBar = TimeMenu(pfnSeconds, &owner, nMenuRounds, [&] {
     CTKCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD, 100, 100, &owner, NULL, NULL,
                                    pCommandBars);
   });
