@@ -234,6 +234,39 @@ TEST_F(PopupExpandTest, DownPastTheLastItemOrCtrlDownExpands) {
   }
 }
 
+/// Records the expansions it animates (downward or not).
+class CExpandRecordingPaintManager : public CTestPaintManager {
+ public:
+  std::vector<BOOL> m_expansions;
+  int AnimateExpandingPopup(CTKPopupBar*, CDC*, CDC*, BOOL bDownward) override {
+    m_expansions.push_back(bDownward);
+    return 0;
+  }
+};
+
+TEST_F(PopupExpandTest, AnExpansionAnimatesUnderAnAnimatedTypeOnly) {
+  CExpandRecordingPaintManager* pPaintManager = new CExpandRecordingPaintManager;
+  m_pPopup->SetPaintManager(pPaintManager);
+  m_pCommandBars->HideCommand(kSave);
+  for (int nType : {5, 4}) {
+    m_pCommandBars->GetCommandBarsOptions()->animationType = nType;
+    pPaintManager->m_expansions.clear();
+    ASSERT_TRUE(m_pPopup->PopupAtPoint(100, 100));
+    CRect rcBefore;
+    m_pPopup->GetWindowRect(&rcBefore);
+    m_pPopup->ExpandBar();
+    CRect rcAfter;
+    m_pPopup->GetWindowRect(&rcAfter);
+    EXPECT_GT(rcAfter.Height(), rcBefore.Height()) << nType;
+    EXPECT_TRUE(m_pPopup->GetControl(1)->IsVisible()) << nType;
+    EXPECT_TRUE(m_pPopup->IsVisible()) << nType;
+    EXPECT_EQ(nType == 4 ? std::vector<BOOL>{TRUE} : std::vector<BOOL>{}, pPaintManager->m_expansions)
+        << nType;
+    m_pPopup->SetTrackingMode(FALSE);
+    CTKMouseManager::GetThreadManager()->SetMenusExpanded(FALSE);
+  }
+}
+
 TEST_F(PopupExpandTest, TheAnimationFollowsTheOptionAndTheSystem) {
   struct Case {
     int nOption;

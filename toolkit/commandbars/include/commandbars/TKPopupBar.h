@@ -146,6 +146,11 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
 
  protected:
   void UpdateLocation(CSize sz);
+  /// Moves the window (shown) and gives it its region.
+  void MoveTo(const CRect& rc);
+  /// Grows the window to its expanded rectangle through the paint manager's
+  /// animation.
+  void AnimateExpanding(const CRect& rcOld, const CRect& rcNew);
   void ShowAnimated();
   /// Closes this pop-up only, leaving its parent tracking.
   void ClosePopup();

@@ -110,13 +110,53 @@ void CTKPopupBar::OnRecalcLayout() {
     Redraw();
     return;
   }
-  SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
-  if (CTKPaintManager* pPaintManager = GetPaintManager()) pPaintManager->SetCommandBarRegion(this);
+  const int nType = m_bExpanding ? GetAnimationType() : 5;
+  if (nType >= 2 && nType <= 4)
+    AnimateExpanding(rcOld, rc);
+  else
+    MoveTo(rc);
   if (CTKControlPopup* pPopup = DYNAMIC_DOWNCAST(CTKControlPopup, m_pControlPopup))
     pPopup->OnPopupOpened();
   Redraw();
   m_bExpanding = FALSE;
+}
+
+void CTKPopupBar::MoveTo(const CRect& rc) {
+  SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+  if (CTKPaintManager* pPaintManager = GetPaintManager()) pPaintManager->SetCommandBarRegion(this);
+}
+
+void CTKPopupBar::AnimateExpanding(const CRect& rcOld, const CRect& rcNew) {
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  if (pPaintManager == nullptr) {
+    MoveTo(rcNew);
+    return;
+  }
+  // What lies under the grown pop-up is where the animation starts from.
+  HDC hScreenDC = ::GetDC(NULL);
+  CDC screenCopy;
+  screenCopy.CreateCompatibleDC(CDC::FromHandle(hScreenDC));
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(CDC::FromHandle(hScreenDC), rcNew.Width(), rcNew.Height());
+  CBitmap* pOldBitmap = screenCopy.SelectObject(&bitmap);
+  screenCopy.BitBlt(0, 0, rcNew.Width(), rcNew.Height(), CDC::FromHandle(hScreenDC), rcNew.left,
+                    rcNew.top, SRCCOPY);
+  ::ReleaseDC(NULL, hScreenDC);
+
+  ShowWindow(SW_HIDE);
+  CWnd* pSite = GetSite();
+  if (pSite->GetSafeHwnd() != NULL) pSite->UpdateWindow();
+  MoveTo(rcNew);
+  CWindowDC dc(this);
+  dc.BitBlt(0, 0, rcNew.Width(), rcNew.Height(), &screenCopy, 0, 0, SRCCOPY);
+  screenCopy.SelectObject(pOldBitmap);
+  CRect rcClient;
+  GetClientRect(&rcClient);
+  CTKBufferDC bufferDC(dc.GetSafeHdc(), rcClient);
+  DrawCommandBar(&bufferDC, rcClient);
+  pPaintManager->AnimateExpandingPopup(this, &dc, &bufferDC, rcNew.bottom > rcOld.bottom);
+  TKMenuSoundPlayer()->PlayMenuSound(TK_MENUSOUND_POPUP);
 }
 
 // Intelligent menus -----------------------------------------------------------------------------
