@@ -31,6 +31,7 @@ const GalleryPage kPages[] = {
     DrawTabsPage,
     DrawCommandBarsPage,
     DrawThemesPage,
+    DrawShadowsPage,
     DrawPopupMenuPage,
 };
 // clang-format on

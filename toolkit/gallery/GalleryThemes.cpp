@@ -96,5 +96,6 @@ bool DrawParts(const GalleryContext& context) {
 bool DrawThemesPage(const GalleryContext& context) {
   bool ok = true;
   if (context.look == "Silver") ok = DrawPrimitives(context);
+  ok = DrawProgressSliders(context) && ok;
   return DrawParts(context) && ok;
 }

@@ -43,4 +43,9 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   /// Scripted key states; keys not in it answer as the system does.
   std::map<int, SHORT> m_keyState;
   SHORT GetKeyState(int nVirtKey) override;
+
+  // Pop-up shadows
+  /// What SPI_GETDROPSHADOW answers.
+  BOOL m_bDropShadow = TRUE;
+  BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
 };

@@ -35,6 +35,10 @@ class CTKCommandBarsSystem {
   virtual void SetTimerProc(HWND hWnd, UINT_PTR nID, UINT nElapse, TIMERPROC pfnTimer);
   /// SPI_GETMENUANIMATION and SPI_GETMENUFADE.
   virtual void GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade);
+
+  // Pop-up shadows
+  /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
+  virtual BOOL IsDropShadowEnabled();
 };
 
 /// The installed system, the real one when none is.

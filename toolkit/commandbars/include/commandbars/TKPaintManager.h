@@ -15,6 +15,7 @@ class CTKDockBar;
 class CTKPopupBar;
 class CTKScrollBarPaintManager;
 class CTKShadowManager;
+class CTKSliderPaintManager;
 class CTKKeyboardTip;
 
 /// Which icons a theme draws.
@@ -116,6 +117,11 @@ class CTKPaintManager : public CCmdTarget {
   virtual CTKStatusBarPaintManager* GetStatusBarPaintManager() = 0;
   virtual CTKRibbonPaintManager* GetRibbonPaintManager() = 0;
   virtual CTKShadowManager* GetShadowManager() = 0;
+
+  // Sliders --------------------------------------------------------------------
+
+  /// The look of horizontal sliders; null when the theme has none.
+  virtual CTKSliderPaintManager* GetSliderPaintManager() { return nullptr; }
 
   /// Removes every single ampersand; "&&" becomes "&".
   static void AFX_CDECL StripMnemonics(CString& str);
