@@ -17,6 +17,7 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKPopupBar.h"
+#include "commandbars/TKShadowManager.h"
 #include "common/TKHeaderCtrl.h"
 #include "common/TKImageManager.h"
 #include "common/TKResourceIds.h"
@@ -467,6 +468,42 @@ TEST_F(PopupTearOffTest, WithoutAToolBarThePopupStays) {
   EXPECT_EQ(0, TornOffMessages());
   EXPECT_TRUE(m_pPopup->IsVisible());
   EXPECT_TRUE(m_pPopup->IsTrackingMode());
+}
+
+// Shadows ---------------------------------------------------------------------------------------
+
+/// A paint manager with a shadow manager that shadows whatever the screen.
+class CShadowPaintManager : public CTestPaintManager {
+ public:
+  CShadowPaintManager() : m_pShadows(new CTKShadowManager) {
+    m_pShadows->SetOptions(CTKShadowManager::kOptionAlways);
+  }
+  ~CShadowPaintManager() override { m_pShadows->InternalRelease(); }
+  CTKShadowManager* GetShadowManager() override { return m_pShadows; }
+  CTKShadowManager* m_pShadows;
+};
+
+TEST_F(PopupBarTest, AnOpenPopupCastsShadowsThatGoWithIt) {
+  struct Case {
+    BOOL bShowShadow;
+    BOOL bThemeShadow;
+    bool bShadows;
+  } cases[] = {{TRUE, TRUE, true}, {FALSE, TRUE, false}, {TRUE, FALSE, false}};
+  for (const Case& c : cases) {
+    CShadowPaintManager* pPaintManager = new CShadowPaintManager;
+    pPaintManager->m_bShowShadow = c.bThemeShadow;
+    CTKPopupBar* pPopup = CTKPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->SetPaintManager(pPaintManager);
+    pPopup->SetShowShadow(c.bShowShadow);
+    pPopup->SetOwner(&m_site);
+    pPopup->GetControls()->Add(new CTKControlButton, kOpen);
+    ASSERT_TRUE(pPopup->PopupAtPoint(100, 100));
+    const CTKShadowManager::CShadowList& shadows = pPaintManager->m_pShadows->GetShadows();
+    EXPECT_EQ(c.bShadows, !shadows.IsEmpty()) << c.bShowShadow << c.bThemeShadow;
+    pPopup->SetTrackingMode(FALSE);
+    EXPECT_TRUE(shadows.IsEmpty()) << "gone with the pop-up";
+    pPopup->InternalRelease();
+  }
 }
 
 // The header control's menu ---------------------------------------------------------------------

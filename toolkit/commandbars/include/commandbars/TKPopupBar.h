@@ -131,6 +131,11 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   int GetAnimationType() const;
   void SetShowShadow(BOOL bShow) { m_bShowShadow = bShow; }
   BOOL IsShowShadow() const { return m_bShowShadow; }
+  /// The paint manager's shadow manager when this pop-up casts shadows now,
+  /// else null.
+  CTKShadowManager* GetShadowManagerToUse() const;
+  /// Opened by a nested menu loop: its shadows spare the pop-ups of its group.
+  void SetShadowGroup(BOOL bGroup) { m_bShadowGroup = bGroup; }
 
   // Keys ---------------------------------------------------------------------------
 
@@ -160,6 +165,8 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   BOOL TrackScrollButton(int nButton, CPoint pt);
   void OnScrollTimer(UINT_PTR nIDEvent);
   void StopScrollTimers();
+  /// New shadows around the window.
+  void UpdateShadows();
   /// Shows the torn-off tool bar at the cursor (outside the band) or the
   /// pop-up again (inside); FALSE when no tool bar can be had.
   BOOL UpdateTearOffBar(BOOL bInside, int x, int y);
@@ -199,6 +206,7 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   int m_nFirstVisible;
   int m_nLastVisible;
   SCROLLBUTTON m_scroll[2];
+  BOOL m_bShadowGroup;
   BOOL m_bTearOffPopup;
   CRect m_rcTearOffGripper;
   BOOL m_bTearOffSelected;

@@ -61,6 +61,7 @@ UINT AFX_CDECL CTKCommandBars::TrackPopupBar(CTKPopupBar* pPopup, UINT nFlags, i
   if (nFlags & kTrackBottomAlign) dwPopupFlags |= CTKPopupBar::kPopupAlignBottom;
   pPopup->SetPopupFlags(dwPopupFlags);
   pPopup->SetNoNotifications((nFlags & kTrackNoNotify) != 0);
+  pPopup->SetShadowGroup((nFlags & kTrackRecursive) != 0);
 
   int nReturn = 0;
   if (nFlags & kTrackReturnCmd) pPopup->SetReturnCommandSlot(&nReturn);

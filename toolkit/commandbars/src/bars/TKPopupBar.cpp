@@ -8,6 +8,7 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKKeyboardManager.h"
 #include "commandbars/TKMouseManager.h"
+#include "commandbars/TKShadowManager.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKImageManager.h"
@@ -52,6 +53,7 @@ CTKPopupBar::CTKPopupBar()
       m_nLastVisible(0),
       m_bKeyboardHooked(FALSE),
       m_scroll{{kTimerScrollDown, FALSE, CRect(0, 0, 0, 0)}, {kTimerScrollUp, FALSE, CRect(0, 0, 0, 0)}},
+      m_bShadowGroup(FALSE),
       m_bTearOffPopup(FALSE),
       m_rcTearOffGripper(0, 0, 0, 0),
       m_bTearOffSelected(FALSE),
@@ -141,9 +143,25 @@ BOOL CTKPopupBar::Popup(CTKControl* pControl, BOOL bSelectFirst) {
 
   ShowAnimated();
   TKMenuSoundPlayer()->PlayMenuSound(TK_MENUSOUND_POPUP);
+  UpdateShadows();
   DelayLayout();
   UnlockRedraw();
   return TRUE;
+}
+
+CTKShadowManager* CTKPopupBar::GetShadowManagerToUse() const {
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  if (pPaintManager == nullptr || m_barPosition != tkBarPopup || !m_bShowShadow ||
+      !pPaintManager->m_bShowShadow || IsCustomizeMode())
+    return nullptr;
+  return pPaintManager->GetShadowManager();
+}
+
+void CTKPopupBar::UpdateShadows() {
+  CTKShadowManager* pShadowManager = GetShadowManagerToUse();
+  if (pShadowManager == nullptr || GetSafeHwnd() == NULL) return;
+  pShadowManager->RemoveShadow(this);
+  pShadowManager->SetShadow(this, m_rcExclude, m_bShadowGroup);
 }
 
 void CTKPopupBar::UpdateLocation(CSize sz) {

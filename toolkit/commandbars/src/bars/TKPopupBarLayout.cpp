@@ -8,6 +8,7 @@
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKMouseManager.h"
+#include "commandbars/TKShadowManager.h"
 #include "common/TKDCHelpers.h"
 #include "common/TKMenuSoundPlayer.h"
 
@@ -110,11 +111,14 @@ void CTKPopupBar::OnRecalcLayout() {
     Redraw();
     return;
   }
+  if (CTKShadowManager* pShadowManager = GetShadowManagerToUse())
+    pShadowManager->RemoveShadow(this);
   const int nType = m_bExpanding ? GetAnimationType() : 5;
   if (nType >= 2 && nType <= 4)
     AnimateExpanding(rcOld, rc);
   else
     MoveTo(rc);
+  UpdateShadows();
   if (CTKControlPopup* pPopup = DYNAMIC_DOWNCAST(CTKControlPopup, m_pControlPopup))
     pPopup->OnPopupOpened();
   Redraw();

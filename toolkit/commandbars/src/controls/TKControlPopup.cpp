@@ -6,6 +6,7 @@
 #include "commandbars/TKControlClasses.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
+#include "commandbars/TKShadowManager.h"
 
 IMPLEMENT_DYNCREATE(CTKControlPopup, CTKControlButton)
 
@@ -254,6 +255,16 @@ void CTKControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical) {
 }
 
 void CTKControlPopup::OnPopupOpened() {
-  // The pop-up's shadow around the control belongs to the shadow manager,
-  // which the themes supply; until one is there, nothing is framed.
+  if (m_controlType < tkControlPopup || m_controlType > tkControlSplitButtonPopup ||
+      m_pParent == nullptr || m_pParent->GetPosition() == tkBarPopup ||
+      (m_pParent->GetPosition() == tkBarFloating && m_pParent->GetType() == tkBarTypePopup))
+    return;
+  CTKPopupBar* pPopup = DYNAMIC_DOWNCAST(CTKPopupBar, m_pCommandBar);
+  if (pPopup == nullptr || !m_bControlShadow || m_pParent->GetSafeHwnd() == NULL) return;
+  // The shadow frames control and pop-up together.
+  if (CTKShadowManager* pShadowManager = pPopup->GetShadowManagerToUse()) {
+    CRect rc = m_rcControl;
+    m_pParent->ClientToScreen(&rc);
+    pShadowManager->SetShadowRect(rc, pPopup);
+  }
 }

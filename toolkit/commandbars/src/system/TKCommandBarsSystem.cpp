@@ -60,6 +60,7 @@ void CTKCommandBarsSystem::GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade) {
   *pbFade = FALSE;
   ::SystemParametersInfo(SPI_GETMENUANIMATION, 0, pbAnimation, 0);
   ::SystemParametersInfo(SPI_GETMENUFADE, 0, pbFade, 0);
+}
 
 BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
   BOOL bEnabled = FALSE;
