@@ -1,6 +1,6 @@
 // An open menu drawn through the test paint manager: a pop-up bar opened at a
-// point, with its sub-menu open beside the item that opens it and the item
-// under the keyboard hot.
+// point, with its sub-menu open beside the item that opens it, the item under
+// the keyboard hot, and the shadows their shadow windows show.
 #include <algorithm>
 
 #include "Gallery.h"
@@ -10,7 +10,10 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKPopupBar.h"
+#include "commandbars/TKShadowManager.h"
+#include "common/TKBitmapFunctions.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKScopedHandle.h"
 
 namespace {
 
@@ -23,6 +26,37 @@ CTKControl* AddItem(CTKPopupBar* pBar, CTKControl* pControl, int nId, const char
   pControl->SetCaption(pszCaption);
   pControl->SetBeginGroup(bBeginGroup);
   return pControl;
+}
+
+/// The test paint manager with a shadow manager that shadows whatever the screen.
+class CShadowedPaintManager : public CTestPaintManager {
+ public:
+  CShadowedPaintManager() : m_pShadows(new CTKShadowManager) {
+    m_pShadows->SetOptions(CTKShadowManager::kOptionAlways);
+  }
+  ~CShadowedPaintManager() override { m_pShadows->InternalRelease(); }
+  CTKShadowManager* GetShadowManager() override { return m_pShadows; }
+  CTKShadowManager* m_pShadows;
+};
+
+/// Blends the pixels of the pop-up's shadow windows as the screen shows them.
+void DrawShadows(CDC* pDC, CTKShadowManager* pShadows, CTKPopupBar* pPopup, CPoint ptOrigin) {
+  const CTKShadowManager::CShadowList& shadows = pShadows->GetShadows();
+  for (POSITION pos = shadows.GetHeadPosition(); pos != NULL;) {
+    CTKShadowManager::CShadowWnd* pShadow = shadows.GetNext(pos);
+    if (pShadow->GetOwnerHwnd() != pPopup->GetSafeHwnd() || pShadow->GetSafeHwnd() == NULL)
+      continue;
+    CRect rc;
+    pShadow->GetWindowRect(&rc);
+    LPBYTE pBits = nullptr;
+    CTKScopedBitmap dib(Create32BitDIBSection(NULL, rc.Width(), rc.Height(), &pBits));
+    if (!dib || pBits == nullptr) continue;
+    CTKShadowManager::FillAlphaShadow(reinterpret_cast<DWORD*>(pBits), rc.Width(), rc.Height(),
+                                      pShadow->GetKind(), pShadows->GetOptions(),
+                                      pShadows->GetShadowColor());
+    AlphaBlendBitmap(pDC, dib.Get(), rc.left - ptOrigin.x, rc.top - ptOrigin.y, rc.Width(),
+                     rc.Height());
+  }
 }
 
 /// Draws the pop-up's window, placed as on the screen relative to `ptOrigin`.
@@ -43,11 +77,13 @@ void DrawPopup(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin) {
 bool DrawPopupMenuPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager paintManager;
+  CTestGlobalPaintManager globalPaintManager;
+  CShadowedPaintManager* pPaintManager = new CShadowedPaintManager;
   // Menu rows rather than the paint manager's icon buttons.
-  for (int nId : {0, 101, 102, 103, 104}) paintManager->SetControlSize(nId, CSize(140, 22));
-  for (int nId : {201, 202}) paintManager->SetControlSize(nId, CSize(120, 22));
+  for (int nId : {0, 101, 102, 103, 104}) pPaintManager->SetControlSize(nId, CSize(140, 22));
+  for (int nId : {201, 202}) pPaintManager->SetControlSize(nId, CSize(120, 22));
   CTKPopupBar* pMenu = CTKPopupBar::CreatePopupBar(nullptr);
+  pMenu->SetPaintManager(pPaintManager);
   AddItem(pMenu, new CTKControlButton, 101, "&New");
   AddItem(pMenu, new CTKControlButton, 102, "&Open...");
   CTKControlPopup* pRecent = CTKControlPopup::CreateOfType(tkControlPopup);
@@ -68,11 +104,15 @@ bool DrawPopupMenuPage(const GalleryContext& context) {
     pSub->GetWindowRect(&rcSub);
     CRect rcAll;
     rcAll.UnionRect(rcMenu, rcSub);
+    rcAll.InflateRect(0, 0, 8, 8);  // the shadows
     CGalleryCanvas canvas(std::max<int>(rcAll.Width() + 2 * kMargin, 240), rcAll.Height() + 2 * kMargin + 20);
-    canvas.Label(6, 4, "a menu with its sub-menu open");
+    canvas.Label(6, 4, "a menu with its sub-menu open, and their shadows");
     const CPoint ptOrigin(rcAll.left - kMargin, rcAll.top - kMargin - 20);
-    DrawPopup(canvas.GetDC(), pMenu, ptOrigin);
-    if (pSub->IsVisible()) DrawPopup(canvas.GetDC(), pSub, ptOrigin);
+    for (CTKPopupBar* pPopup : {pMenu, pSub}) {
+      if (!pPopup->IsVisible()) continue;
+      DrawPopup(canvas.GetDC(), pPopup, ptOrigin);
+      DrawShadows(canvas.GetDC(), pPaintManager->m_pShadows, pPopup, ptOrigin);
+    }
     ok = canvas.Save(context.folder + "commandbars-menu.png");
   }
   CTKMouseManager::GetThreadManager()->SendTrackLost();
