@@ -39,6 +39,10 @@ class CTKCommandBarsSystem {
   // Pop-up shadows
   /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
   virtual BOOL IsDropShadowEnabled();
+
+  // Typing: the keys as a keyboard layout translates them
+  /// As the Win32 GetKeyboardState: 256 bytes, the high bit of a key down.
+  virtual BOOL GetKeyboardState(BYTE* pState);
 };
 
 /// The installed system, the real one when none is.

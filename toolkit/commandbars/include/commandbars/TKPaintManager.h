@@ -16,7 +16,7 @@ class CTKPopupBar;
 class CTKScrollBarPaintManager;
 class CTKShadowManager;
 class CTKSliderPaintManager;
-class CTKKeyboardTip;
+class CTKCommandBarKeyboardTip;
 
 /// Which icons a theme draws.
 struct TK_ICONS_INFO {
@@ -89,7 +89,7 @@ class CTKPaintManager : public CCmdTarget {
   virtual void AdjustExcludeRect(CRect& rc, CTKControl* pControl, BOOL bVertical) = 0;
   virtual void DrawPopupResizeGripper(CDC* pDC, CRect rc, int nResizeMode) = 0;
   virtual CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) = 0;
-  virtual void DrawKeyboardTip(CDC* pDC, CTKKeyboardTip* pTip, BOOL bSetRegion) = 0;
+  virtual void DrawKeyboardTip(CDC* pDC, CTKCommandBarKeyboardTip* pTip, BOOL bSetRegion) = 0;
   virtual void AnimatePopupBar(CDC* pDestDC, CDC* pAnimationDC, CRect rc, int nAnimationType) = 0;
   virtual int AnimateExpandingPopup(CTKPopupBar* pPopup, CDC* pDC, CDC* pBufferDC,
                                     BOOL bDownward) = 0;

@@ -67,6 +67,8 @@ BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
   return ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bEnabled, 0) && bEnabled;
 }
 
+BOOL CTKCommandBarsSystem::GetKeyboardState(BYTE* pState) { return ::GetKeyboardState(pState); }
+
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
   return g_pInstalled != nullptr ? g_pInstalled : &s_system;
