@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "BenchClock.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
 
@@ -14,22 +15,22 @@ const int kItems = 40;
 
 /// Seconds for one opening and closing, the best of three runs of nRounds.
 template <class Track>
-double TimeMenu(double (*pfnSeconds)(), CWnd* pOwner, int nRounds, Track track) {
+double TimeMenu(CWnd* pOwner, int nRounds, Track track) {
   double dBest = 1e9;
   for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = pfnSeconds();
+    const double dStart = BenchSeconds();
     for (int r = 0; r < nRounds; ++r) {
       pOwner->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
       track();
     }
-    dBest = std::min(dBest, (pfnSeconds() - dStart) / nRounds);
+    dBest = std::min(dBest, (BenchSeconds() - dStart) / nRounds);
   }
   return dBest;
 }
 
 }  // namespace
 
-void RunPopupMenuBench(int nRounds, double (*pfnSeconds)()) {
+void RunPopupMenuBench(int nRounds) {
   CWnd owner;
   if (!owner.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "menus", WS_POPUP, 0, 0, 400, 300,
                       NULL, NULL)) {
@@ -48,10 +49,10 @@ void RunPopupMenuBench(int nRounds, double (*pfnSeconds)()) {
   pCommandBars->GetCommandBarsOptions()->animationType = 5;  // none
 
   const int nMenuRounds = std::max(1, nRounds / 10);
-  const double dSystem = TimeMenu(pfnSeconds, &owner, nMenuRounds, [&] {
+  const double dSystem = TimeMenu(&owner, nMenuRounds, [&] {
     ::TrackPopupMenu(menu.GetSafeHmenu(), TPM_RETURNCMD, 100, 100, 0, owner.GetSafeHwnd(), NULL);
   });
-  const double dPopupBar = TimeMenu(pfnSeconds, &owner, nMenuRounds, [&] {
+  const double dPopupBar = TimeMenu(&owner, nMenuRounds, [&] {
     CTKCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD, 100, 100, &owner, NULL, NULL,
                                    pCommandBars);
   });
