@@ -35,6 +35,7 @@ const GalleryPage kPages[] = {
     DrawCommandBarsFramePage,
     DrawThemesPage,
     DrawShadowsPage,
+    DrawPopupMenuPage,
 };
 // clang-format on
 

@@ -17,6 +17,7 @@ BOOL CTestSite::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 }
 
 LRESULT CTestSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_onMessage) m_onMessage(message);
   if (message == TK_WM_CONTROLNOTIFY) {
     const NMTKCONTROL* pRecord = reinterpret_cast<const NMTKCONTROL*>(lParam);
     m_events.push_back("notify");
@@ -27,6 +28,11 @@ LRESULT CTestSite::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == TK_WM_CREATECONTROL && m_onCreateControl) {
     CTestHostWindow::WindowProc(message, wParam, lParam);
     return m_onCreateControl(reinterpret_cast<TKCREATECONTROLSTRUCT*>(lParam));
+  }
+  if (message == TK_WM_CREATECOMMANDBAR && m_onCreateBar) {
+    CTestHostWindow::WindowProc(message, wParam, lParam);
+    m_onCreateBar(reinterpret_cast<TKCREATEBARSTRUCT*>(lParam));
+    return 1;
   }
   if (message == TK_WM_CONTROLCREATED)
     m_created.push_back(reinterpret_cast<TKCREATECONTROLSTRUCT*>(lParam)->pControl);

@@ -39,6 +39,10 @@ class CTestSite : public CTestHostWindow {
   std::vector<CTKControl*> m_created;
   /// Runs while the site handles WM_COMMAND.
   std::function<void()> m_onCommand;
+  /// Runs first for every message the site receives.
+  std::function<void(UINT)> m_onMessage;
+  /// Answers TK_WM_CREATECOMMANDBAR (0 when not set).
+  std::function<void(TKCREATEBARSTRUCT*)> m_onCreateBar;
 
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 

@@ -20,6 +20,30 @@ int CRecordingSystem::CountKilled(UINT_PTR nID) const {
   return n;
 }
 
+void CRecordingSystem::GetPopupWorkArea(POINT, LPCRECT, CRect& rcWork, CRect& rcMonitor) {
+  rcWork = m_rcWork;
+  rcMonitor = m_rcMonitor;
+}
+
+void CRecordingSystem::SetTimerProc(HWND hWnd, UINT_PTR nID, UINT nElapse, TIMERPROC pfnTimer) {
+  m_started.push_back({nID, nElapse});
+  m_timerProcs[nID] = {hWnd, pfnTimer};
+}
+
+void CRecordingSystem::GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade) {
+  *pbAnimation = m_bMenuAnimation;
+  *pbFade = m_bMenuFade;
+}
+
+bool CRecordingSystem::FireTimerProc(UINT_PTR nID) {
+  auto it = m_timerProcs.find(nID);
+  if (it == m_timerProcs.end() || it->second.second == nullptr) return false;
+  it->second.second(it->second.first, WM_TIMER, nID, ::GetTickCount());
+  return true;
+}
+
 SHORT CRecordingSystem::GetKeyState(int nVirtKey) {
-  return m_keysDown.count(nVirtKey) ? static_cast<SHORT>(0x8000) : 0;
+  if (m_keysDown.count(nVirtKey)) return static_cast<SHORT>(0x8000);
+  auto it = m_keyState.find(nVirtKey);
+  return it != m_keyState.end() ? it->second : CTKCommandBarsSystem::GetKeyState(nVirtKey);
 }

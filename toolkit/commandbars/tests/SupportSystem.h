@@ -2,6 +2,7 @@
 // them, and the beeps instead of sounding them.
 #pragma once
 
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -22,16 +23,38 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   int CountStarted(UINT_PTR nID, UINT nElapse) const;
   int CountKilled(UINT_PTR nID) const;
 
+  // Pop-ups ----------------------------------------------------------------------
+
+  /// What GetPopupWorkArea answers, whatever the point.
+  CRect m_rcWork = CRect(0, 0, 1024, 768);
+  CRect m_rcMonitor = CRect(0, 0, 1024, 768);
+  /// What Rand answers.
+  int m_nRand = 0;
+  BOOL m_bMenuAnimation = FALSE;
+  BOOL m_bMenuFade = FALSE;
+  /// The procedure of each timer started with one, by id (the last one).
+  std::map<UINT_PTR, std::pair<HWND, TIMERPROC>> m_timerProcs;
+
+  void GetPopupWorkArea(POINT pt, LPCRECT lpExclude, CRect& rcWork, CRect& rcMonitor) override;
+  int Rand() override { return m_nRand; }
+  void SetTimerProc(HWND hWnd, UINT_PTR nID, UINT nElapse, TIMERPROC pfnTimer) override;
+  void GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade) override;
+  /// Runs the procedure of timer nID as the system would; false when none was set.
+  bool FireTimerProc(UINT_PTR nID);
+  /// Scripted key states (after m_keysDown); keys in neither answer as the
+  /// system does.
+  std::map<int, SHORT> m_keyState;
+  SHORT GetKeyState(int nVirtKey) override;
+
   // Pop-up shadows
   /// What SPI_GETDROPSHADOW answers.
   BOOL m_bDropShadow = TRUE;
   BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
 
   // The bar window's keys and mouse
-  /// The keys GetKeyState reports down; every other key is up.
+  /// The keys GetKeyState reports down.
   std::set<int> m_keysDown;
   BOOL m_bActive = TRUE;
-  SHORT GetKeyState(int nVirtKey) override;
   BOOL IsApplicationActive() override { return m_bActive; }
 
   // The desktop around the frame

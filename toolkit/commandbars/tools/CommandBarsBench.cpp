@@ -68,6 +68,8 @@ double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWid
 
 /// TranslateAccelerator against Win32's (tools/ShortcutBench.cpp).
 void RunShortcutBench(int nRounds);
+/// A 40-item menu against the system's (tools/PopupMenuBench.cpp).
+void RunPopupMenuBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -96,5 +98,6 @@ int main(int argc, char** argv) {
   RunShortcutBench(std::max(1, nRounds / 20));
   RunDockLayoutBench(nRounds);
   RunCommandBarWindowBench(nRounds);
+  RunPopupMenuBench(nRounds);
   return 0;
 }

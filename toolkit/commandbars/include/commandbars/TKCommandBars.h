@@ -31,6 +31,8 @@ class CTKCommandBarsFrameHook;
 struct CTKFrameHookDeleter {
   void operator()(CTKCommandBarsFrameHook* pHook) const;
 };
+class CTKKeyboardManager;
+class CTKMouseManager;
 
 class CTKCommandBars : public CCmdTarget {
   DECLARE_DYNCREATE(CTKCommandBars)
@@ -151,10 +153,7 @@ class CTKCommandBars : public CCmdTarget {
   void HideCommand(UINT nId);
   BOOL IsCommandUsed(UINT nId) const;
   /// Closes every tracked pop-up.
-  virtual void CloseAllPopups() {}
-  /// Runs the thread's messages while `pBar` tracks. A WM_QUIT that ends
-  /// the loop is posted again, so that the program still ends.
-  static void AFX_CDECL PumpTrackingMessages(CTKCommandBar* pBar);
+  virtual void CloseAllPopups();
 
   // Options ----------------------------------------------------------------------
 
@@ -247,6 +246,24 @@ class CTKCommandBars : public CCmdTarget {
   /// Frame theming is on and desktop composition draws the frame.
   BOOL IsDwmEnabled() const;
 
+  // Pop-up menus (src/bars/TKCommandBarsPopups.cpp) --------------------------------
+
+  /// Shows a menu as a pop-up bar at x, y (screen) with TrackPopupMenu's
+  /// flags; the command chosen with TPM_RETURNCMD (0 when dismissed), else 1
+  /// once the menu closed (0 when it could not open).
+  static UINT AFX_CDECL TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWnd,
+                                       LPCRECT lpExclude = NULL, CWnd* pCommandTarget = NULL,
+                                       CTKCommandBars* pCommandBars = NULL);
+  /// The same with a bar made by the caller.
+  static UINT AFX_CDECL TrackPopupBar(CTKPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd,
+                                      LPCRECT lpExclude = NULL, CWnd* pCommandTarget = NULL);
+  /// The thread's managers.
+  static CTKMouseManager* AFX_CDECL GetMouseManager();
+  static CTKKeyboardManager* AFX_CDECL GetKeyboardManager();
+  /// Menu-bar captions show upper-cased.
+  BOOL IsMenuUpperCase() const { return m_bMenuUpperCase; }
+  void SetMenuUpperCase(BOOL bUpperCase) { m_bMenuUpperCase = bUpperCase; }
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   BOOL m_bIgnoreShiftMenuKey;
@@ -284,6 +301,9 @@ class CTKCommandBars : public CCmdTarget {
 
   // Frame theme
   std::unique_ptr<CTKCommandBarsFrameHook, CTKFrameHookDeleter> m_pFrameHook;
+
+  // Pop-up menus.
+  BOOL m_bMenuUpperCase = FALSE;
 };
 
 /// Whether the desktop that receives input is another than "Default" (a

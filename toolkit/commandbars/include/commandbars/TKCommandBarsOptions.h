@@ -67,6 +67,11 @@ class CTKCommandBarsOptions : public CCmdTarget {
   /// The owner, set by it.
   CTKCommandBars* m_pCommandBars = nullptr;
 
+  // Pop-ups: memory only.
+  /// A pop-up that does not fit moves beside its control or takes more
+  /// columns instead of scrolling.
+  BOOL bDontScrollPopups = FALSE;
+
  private:
   void ExchangeIdSet(CTKPropExchange* px, LPCTSTR pszName, CTKCommandIdSet& set);
   void ExchangeIconsInfo(CTKPropExchange* px);

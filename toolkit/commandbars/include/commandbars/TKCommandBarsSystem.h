@@ -23,6 +23,19 @@ class CTKCommandBarsSystem {
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
 
+  // Pop-ups ----------------------------------------------------------------------
+
+  /// The work area and the whole rectangle of the monitor nearest
+  /// `lpExclude`, or, when it is null or empty, of the monitor at `pt`.
+  virtual void GetPopupWorkArea(POINT pt, LPCRECT lpExclude, CRect& rcWork, CRect& rcMonitor);
+  /// As the C library's rand().
+  virtual int Rand();
+  /// Starts timer nID of the window with a timer procedure (the mouse-leave
+  /// emulation, which may follow any window of the thread).
+  virtual void SetTimerProc(HWND hWnd, UINT_PTR nID, UINT nElapse, TIMERPROC pfnTimer);
+  /// SPI_GETMENUANIMATION and SPI_GETMENUFADE.
+  virtual void GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade);
+
   // Pop-up shadows
   /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
   virtual BOOL IsDropShadowEnabled();

@@ -1,6 +1,9 @@
 // The real clock, keyboard, desktop and beep of the command bars.
 #include "commandbars/TKCommandBarsSystem.h"
 
+#include <stdlib.h>
+
+#include "common/TKOSVersionHelper.h"
 #include "common/TKResourceManager.h"
 #include "common/TKScopedHandle.h"
 
@@ -35,6 +38,31 @@ CString CTKCommandBarsSystem::GetInputDesktopName() {
 
 BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
+}
+
+void CTKCommandBarsSystem::GetPopupWorkArea(POINT pt, LPCRECT lpExclude, CRect& rcWork,
+                                            CRect& rcMonitor) {
+  if (lpExclude != nullptr && !::IsRectEmpty(lpExclude)) {
+    rcWork = TKMultiMonitorApi()->GetWorkAreaFromRect(*lpExclude);
+    rcMonitor = TKMultiMonitorApi()->GetScreenAreaFromRect(*lpExclude);
+  } else {
+    rcWork = TKMultiMonitorApi()->GetWorkAreaFromPoint(pt);
+    rcMonitor = TKMultiMonitorApi()->GetScreenAreaFromPoint(pt);
+  }
+}
+
+int CTKCommandBarsSystem::Rand() { return ::rand(); }
+
+void CTKCommandBarsSystem::SetTimerProc(HWND hWnd, UINT_PTR nID, UINT nElapse,
+                                        TIMERPROC pfnTimer) {
+  ::SetTimer(hWnd, nID, nElapse, pfnTimer);
+}
+
+void CTKCommandBarsSystem::GetMenuAnimation(BOOL* pbAnimation, BOOL* pbFade) {
+  *pbAnimation = FALSE;
+  *pbFade = FALSE;
+  ::SystemParametersInfo(SPI_GETMENUANIMATION, 0, pbAnimation, 0);
+  ::SystemParametersInfo(SPI_GETMENUFADE, 0, pbFade, 0);
 }
 
 BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {

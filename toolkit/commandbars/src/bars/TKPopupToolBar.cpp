@@ -1,0 +1,23 @@
+// CTKPopupToolBar: a pop-up laid out in tool-bar rows.
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKPopupBar.h"
+
+IMPLEMENT_DYNCREATE(CTKPopupToolBar, CTKPopupBar)
+
+CTKPopupToolBar::CTKPopupToolBar() { m_barType = tkBarTypeNormal; }
+
+CTKPopupToolBar* AFX_CDECL CTKPopupToolBar::CreatePopupToolBar(CTKCommandBars* pCommandBars) {
+  CTKPopupToolBar* pBar = new CTKPopupToolBar;
+  pBar->SetCommandBars(pCommandBars);
+  return pBar;
+}
+
+CSize CTKPopupToolBar::CalcDynamicLayout(int, DWORD dwMode) {
+  return CTKPopupBar::CalcDynamicLayout(0, dwMode);
+}
+
+CTKPopupBar* CTKPopupToolBar::Clone() {
+  CTKPopupToolBar* pBar = new CTKPopupToolBar;
+  pBar->Copy(this);
+  return pBar;
+}
