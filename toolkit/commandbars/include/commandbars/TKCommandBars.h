@@ -154,6 +154,9 @@ class CTKCommandBars : public CCmdTarget {
   BOOL IsCommandUsed(UINT nId) const;
   /// Closes every tracked pop-up.
   virtual void CloseAllPopups();
+  /// Runs the thread's messages while `pBar` tracks. A WM_QUIT that ends
+  /// the loop is posted again, so that the program still ends.
+  static void AFX_CDECL PumpTrackingMessages(CTKCommandBar* pBar);
 
   // Options ----------------------------------------------------------------------
 
