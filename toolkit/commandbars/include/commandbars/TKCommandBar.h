@@ -184,6 +184,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
 
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
+  // Galleries ----------------------------------------------------------------------
+
+  /// Steps the smooth scroll of each of its galleries that glides.
+  void OnGalleryAnimationTimer();
+
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The one-shot timer after which the mouse's hot control counts as hovered.
   static constexpr UINT_PTR kTimerHover = 112223;

@@ -8,6 +8,7 @@
 class CTKCommandBars;
 class CTKControl;
 class CTKControlActions;
+class CTKControlGalleryItems;
 
 /// Property codes the bound controls are told about.
 enum TKActionProperty { tkActionEnabled = 0, tkActionCaption = 3 };
@@ -64,6 +65,14 @@ class CTKControlAction : public CCmdTarget {
   void DelayLayoutControls();
   /// Redraws every bound control.
   void RedrawControls();
+
+  // Gallery items ----------------------------------------------------------------
+
+  /// The items the galleries bound to this action show; null for none.
+  CTKControlGalleryItems* GetGalleryItems() const;
+  /// Holds a reference of its own to `pItems` (null: none) and lays the
+  /// bound galleries out again.
+  void SetGalleryItems(CTKControlGalleryItems* pItems);
 
  private:
   CCmdTarget* m_pGalleryItems;

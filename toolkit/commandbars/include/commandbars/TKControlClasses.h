@@ -39,10 +39,12 @@ TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlEdit, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlLabel, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlCheckBox, CTKControlButton)
-TK_DECLARE_CONTROL_CLASS(CTKControlGallery, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlRadioButton, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlWindowList, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlWorkspaceActions, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlRecentFileList, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlOleItems, CTKControlButton)
+
+// The gallery has a pair of its own.
+#include "commandbars/TKControlGallery.h"

@@ -9,6 +9,7 @@
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
+#include "common/TKScrollBase.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
 
@@ -341,6 +342,10 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
     // One shot: the hot control decides what hovering does (a pop-up opens).
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
     if (CTKControl* pHot = GetControl(m_nSelected)) pHot->OnMouseHover();
+    return;
+  }
+  if (nIDEvent == TKSB_TIMER_ANIMATE) {
+    OnGalleryAnimationTimer();
     return;
   }
   CWnd::OnTimer(nIDEvent);
