@@ -64,7 +64,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   // Owned paint managers -------------------------------------------------------------
 
   CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
-  CTKControlGalleryPaintManager* GetGalleryPaintManager() override { return nullptr; }
+  CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
   CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
@@ -73,6 +73,8 @@ class CTKPaintManagerBase : public CTKPaintManager {
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
+  /// Puts a theme's own gallery look in place of the inherited one (taken over).
+  void SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager);
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -156,6 +158,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
   std::unique_ptr<CTKScrollBarThemeWindowsUx> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
+  std::unique_ptr<CTKControlGalleryPaintManager> m_pGalleryPaintManager;
 
  private:
   struct ObserverEntry {

@@ -7,6 +7,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKScrollBarThemes.h"
 #include "common/TKWinThemeWrapper.h"
+#include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
 
 CTKPaintManagerBase::CTKPaintManagerBase()
@@ -42,13 +43,15 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pStatusTheme(new CTKWinThemeWrapper(TRUE)),
       m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
-      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)) {
+      m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
+      m_pGalleryPaintManager(new CTKControlGalleryTheme(this)) {
   m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
 }
 
 CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
   m_pMessageBarPaintManager.reset();
+  m_pGalleryPaintManager.reset();
   m_pStatusTheme.reset();
   m_pButtonTheme.reset();
   NotifyDestroyed();
@@ -129,11 +132,20 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_bThemedCheckMarks) m_pButtonTheme->OpenThemeData(NULL, L"BUTTON");
 
   if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
+  if (m_pGalleryPaintManager) m_pGalleryPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
 }
 
 CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
   return m_pMessageBarPaintManager.get();
+}
+
+CTKControlGalleryPaintManager* CTKPaintManagerBase::GetGalleryPaintManager() {
+  return m_pGalleryPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager) {
+  m_pGalleryPaintManager.reset(pPaintManager);
 }
 
 void CTKPaintManagerBase::SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager) {
