@@ -8,6 +8,9 @@
 #include "SupportThemePaintManager.h"
 #include "themes/TKMessageBarPaintManager.h"
 
+// Every gallery look's galleries (GalleryThemeGalleries.cpp).
+bool DrawThemeGalleries(const GalleryContext& context);
+
 namespace {
 
 bool DrawPrimitives(const GalleryContext& context) {
@@ -96,5 +99,6 @@ bool DrawParts(const GalleryContext& context) {
 bool DrawThemesPage(const GalleryContext& context) {
   bool ok = true;
   if (context.look == "Silver") ok = DrawPrimitives(context);
+  ok = DrawThemeGalleries(context) && ok;
   return DrawParts(context) && ok;
 }
