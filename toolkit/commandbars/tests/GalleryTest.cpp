@@ -331,4 +331,52 @@ TEST_F(GalleryTest, ALayoutWithoutShowBordersGivesBordersANewGalleryNone) {
   EXPECT_EQ(CRect(1, 2, 3, 4), loaded.GetMargin());
 }
 
+// Tooltips and accessibility ----------------------------------------------------------------
+
+VARIANT Child(long n) {
+  VARIANT var;
+  var.vt = VT_I4;
+  var.lVal = n;
+  return var;
+}
+
+TEST_F(GalleryTest, ItemsAreTheListItemsOfTheAccessibleGalleryAndItsTools) {
+  MakeGallery(CRect(0, 0, 100, 100));
+  AddItems(3);
+  m_pItems->GetItem(1)->SetCaption("&Bold");
+  m_pItems->GetItem(1)->SetToolTip("Bold text");
+  long nChildren = 0;
+  ASSERT_EQ(S_OK, m_pGallery->GetAccessibleChildCount(&nChildren));
+  EXPECT_EQ(3, nChildren);
+  VARIANT role;
+  m_pGallery->GetAccessibleRole(Child(0), &role);
+  EXPECT_EQ(ROLE_SYSTEM_LIST, role.lVal);
+  m_pGallery->GetAccessibleRole(Child(2), &role);
+  EXPECT_EQ(ROLE_SYSTEM_LISTITEM, role.lVal);
+  BSTR name = nullptr;
+  ASSERT_EQ(S_OK, m_pGallery->GetAccessibleName(Child(2), &name));
+  EXPECT_STREQ(L"Bold", name);
+  ::SysFreeString(name);
+
+  EXPECT_EQ(S_OK, m_pGallery->AccessibleSelect(SELFLAG_TAKESELECTION, Child(2)));
+  EXPECT_EQ(1, m_pGallery->GetSelectedItem());
+  VARIANT state;
+  m_pGallery->GetAccessibleState(Child(2), &state);
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSED);
+  m_pGallery->GetAccessibleState(Child(1), &state);
+  EXPECT_FALSE(state.lVal & STATE_SYSTEM_FOCUSED);
+
+  CPoint pt = CentreOf(1);
+  m_pBar->ClientToScreen(&pt);
+  VARIANT hit;
+  ASSERT_EQ(S_OK, m_pGallery->AccessibleHitTest(pt.x, pt.y, &hit));
+  EXPECT_EQ(2, hit.lVal);
+
+  TOOLINFO ti = {};
+  ti.cbSize = sizeof(ti);
+  EXPECT_NE(0, m_pGallery->OnToolHitTest(CentreOf(1), &ti));
+  EXPECT_EQ(m_pGallery->GetItemRect(1), CRect(ti.rect));
+  EXPECT_EQ(0, m_pGallery->OnToolHitTest(CPoint(90, 90), &ti)) << "no item there";
+}
+
 }  // namespace

@@ -164,6 +164,22 @@ class CTKControlGallery : public CTKControlPopup, public CTKScrollBase {
   /// from schema 24, "Resizable".
   virtual void DoPropExchange(CTKPropExchange* pPX);
 
+  // Tooltips and accessibility: child n is item n - 1 ----------------------------------
+
+  /// The item under the point as a tool; 0 outside items, -1 without items.
+  INT_PTR OnToolHitTest(CPoint pt, TOOLINFO* pTI) const override;
+  HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+  HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+  HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+  HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+  HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+  HRESULT GetAccessibleDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
+  HRESULT AccessibleSelect(long flagsSelect, VARIANT varChild) override;
+  HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
+  HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                             VARIANT varChild) override;
+  HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+
   // The scroll part --------------------------------------------------------------------
 
   CWnd* GetParentWindow() const override;
@@ -202,6 +218,10 @@ class CTKControlGallery : public CTKControlPopup, public CTKScrollBase {
   /// Makes `nIndex` the mouse's selection.
   void SelectHotItem(int nIndex);
   BOOL IsLabelAt(int nIndex) const;
+  /// The item's rectangle within the items area, empty when out of sight.
+  CRect GetVisibleItemRect(int nIndex) const;
+  /// The item of an accessibility child id (1-based), null for the gallery.
+  CTKControlGalleryItem* GetAccessibleItem(const VARIANT& varChild) const;
 
   int m_nCheckedItem;
   int m_nSelectedItem;
