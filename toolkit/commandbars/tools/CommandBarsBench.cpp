@@ -81,6 +81,8 @@ double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWid
 
 }  // namespace
 
+void RunGalleryBench(int nRounds, double (*pfnNow)());  // GalleryBench.cpp
+
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
   TKDpiHelper()->OverrideDpi(96, 96);
@@ -105,5 +107,6 @@ int main(int argc, char** argv) {
            nLength, nWidth, dLayout * 1e6, dLayout / dBaseline, dLayout * 1e3 / kFrameMs * 100.0);
   }
   pBar->InternalRelease();
+  RunGalleryBench(nRounds, Now);
   return 0;
 }
