@@ -36,7 +36,6 @@ class CTKControlCustom : public CTKControl {
   };
 
 TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlEdit, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlLabel, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlCheckBox, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlRadioButton, CTKControlButton)
@@ -46,5 +45,6 @@ TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlRecentFileList, CTKControlButton)
 TK_DECLARE_CONTROL_CLASS(CTKControlOleItems, CTKControlButton)
 
-// The gallery has a pair of its own.
+// The edit field and the gallery have pairs of their own.
+#include "commandbars/TKControlEdit.h"
 #include "commandbars/TKControlGallery.h"
