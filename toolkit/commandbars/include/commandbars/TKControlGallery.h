@@ -217,6 +217,8 @@ class CTKControlGallery : public CTKControlPopup, public CTKScrollBase {
   void EndPreview(UINT nCode);
   /// Makes `nIndex` the mouse's selection.
   void SelectHotItem(int nIndex);
+  /// Sets the selection shown and unpressed; the index it replaces.
+  int ReplaceSelection(int nIndex, BOOL bKeyboard);
   BOOL IsLabelAt(int nIndex) const;
   /// The item's rectangle within the items area, empty when out of sight.
   CRect GetVisibleItemRect(int nIndex) const;

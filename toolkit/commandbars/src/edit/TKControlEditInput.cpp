@@ -1,5 +1,7 @@
 // CTKControlEdit: focus, keys, the mouse over its parts, and the press loops
 // of the spin and buddy buttons.
+#include <functional>
+
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControlEdit.h"
@@ -32,12 +34,31 @@ CPoint PointOf(LPARAM lParam) {
   return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
 }
 
-/// The next message of a press loop; FALSE on WM_QUIT, which goes back in
-/// the queue so that the thread's own loop still ends with its code.
-BOOL GetLoopMessage(MSG& msg) {
-  if (::GetMessageA(&msg, NULL, 0, 0)) return TRUE;
-  ::PostQuitMessage(static_cast<int>(msg.wParam));
-  return FALSE;
+/// Pumps the thread's messages while the bar holds the capture, until the
+/// button goes up. Mouse moves go to `onMove` and the spin timer to
+/// `onTimer`, neither dispatched. A WM_QUIT ends the loop and goes back in
+/// the queue, so that the thread's own loop still ends with its code.
+void RunPressLoop(HWND hBar, const std::function<void(CPoint)>& onMove,
+                  const std::function<void()>& onTimer) {
+  while (::GetCapture() == hBar) {
+    MSG msg;
+    if (!::GetMessageA(&msg, NULL, 0, 0)) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (msg.message == WM_LBUTTONUP) return;
+    if (msg.message == WM_MOUSEMOVE) {
+      onMove(PointOf(msg.lParam));
+      continue;
+    }
+    if (onTimer && msg.message == WM_TIMER && msg.wParam == CTKControlEdit::kTimerSpin &&
+        msg.hwnd == hBar) {
+      onTimer();
+      continue;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
 }
 
 }  // namespace
@@ -177,36 +198,26 @@ void CTKControlEdit::TrackSpinButton(CPoint pt) {
   pSystem->SetTimer(hBar, kTimerSpin, kSpinFirstDelay);
   DWORD dwStart = pSystem->GetTickCount();
   BOOL bFirstRepeat = TRUE;
-  while (::GetCapture() == hBar) {
-    MSG msg;
-    if (!GetLoopMessage(msg)) break;
-    if (msg.message == WM_LBUTTONUP) break;
-    if (msg.message == WM_MOUSEMOVE) {
-      const CPoint ptMove(PointOf(msg.lParam));
-      const int nState = rcHalf.PtInRect(ptMove) ? nPressedState : 0;
-      if (nState != m_nSelected) {
-        SetSelected(nState);
-        // Coming back into the half starts the held time again.
-        dwStart = pSystem->GetTickCount();
-        RedrawParent(FALSE);
-      }
-      continue;
+  auto onMove = [&](CPoint ptMove) {
+    const int nState = rcHalf.PtInRect(ptMove) ? nPressedState : 0;
+    if (nState == m_nSelected) return;
+    SetSelected(nState);
+    // Coming back into the half starts the held time again.
+    dwStart = pSystem->GetTickCount();
+    RedrawParent(FALSE);
+  };
+  auto onTimer = [&]() {
+    if (m_nSelected != 0) {
+      const DWORD dwUnits = (pSystem->GetTickCount() - dwStart) / 1024;
+      const int nStep = dwUnits >= kUnitsForTwenty ? 20 : dwUnits >= kUnitsForFive ? 5 : 1;
+      Spin(nStep, nDirection);
     }
-    if (msg.message == WM_TIMER && msg.wParam == kTimerSpin && msg.hwnd == hBar) {
-      if (m_nSelected != 0) {
-        const DWORD dwUnits = (pSystem->GetTickCount() - dwStart) / 1024;
-        const int nStep = dwUnits >= kUnitsForTwenty ? 20 : dwUnits >= kUnitsForFive ? 5 : 1;
-        Spin(nStep, nDirection);
-      }
-      if (bFirstRepeat) {
-        pSystem->SetTimer(hBar, kTimerSpin, kSpinRepeat);
-        bFirstRepeat = FALSE;
-      }
-      continue;
+    if (bFirstRepeat) {
+      pSystem->SetTimer(hBar, kTimerSpin, kSpinRepeat);
+      bFirstRepeat = FALSE;
     }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+  };
+  RunPressLoop(hBar, onMove, onTimer);
   pSystem->KillTimer(hBar, kTimerSpin);
   m_bPressed = 0;
   if (::GetCapture() == hBar) ::ReleaseCapture();
@@ -222,22 +233,15 @@ void CTKControlEdit::TrackBuddyButton() {
   RedrawParent(FALSE);
   const CRect rcBuddy = GetBuddyButtonRect();
   ::SetCapture(hBar);
-  while (::GetCapture() == hBar) {
-    MSG msg;
-    if (!GetLoopMessage(msg)) break;
-    if (msg.message == WM_LBUTTONUP) break;
-    if (msg.message == WM_MOUSEMOVE) {
-      const CPoint ptMove(PointOf(msg.lParam));
-      const int nState = rcBuddy.PtInRect(ptMove) ? kStateBuddy : kStateHot;
-      if (nState != m_nSelected) {
+  RunPressLoop(
+      hBar,
+      [&](CPoint ptMove) {
+        const int nState = rcBuddy.PtInRect(ptMove) ? kStateBuddy : kStateHot;
+        if (nState == m_nSelected) return;
         m_nSelected = nState;
         RedrawParent(FALSE);
-      }
-      continue;
-    }
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+      },
+      nullptr);
   const BOOL bReleasedOver = m_nSelected == kStateBuddy;
   m_bPressed = 0;
   m_nSelected = kStateHot;

@@ -26,12 +26,17 @@ void CTKControlGallery::OnSelChanged() { NotifySite(TKN_GALLERY_SELCHANGE); }
 
 // Selecting ------------------------------------------------------------------------------------
 
-void CTKControlGallery::SetSelectedItem(int nIndex) {
+int CTKControlGallery::ReplaceSelection(int nIndex, BOOL bKeyboard) {
   const int nOld = m_nSelectedItem;
   m_nSelectedItem = nIndex;
   m_bHideSelection = FALSE;
   m_bItemPressed = FALSE;
-  m_bKeyboardSelection = TRUE;
+  m_bKeyboardSelection = bKeyboard;
+  return nOld;
+}
+
+void CTKControlGallery::SetSelectedItem(int nIndex) {
+  const int nOld = ReplaceSelection(nIndex, TRUE);
 
   CTKControlGalleryItems* pItems = GetItems();
   if (pItems != nullptr && pItems->IsClipItems()) {
@@ -110,11 +115,7 @@ void CTKControlGallery::OnMouseMove(CPoint pt) {
 }
 
 void CTKControlGallery::SelectHotItem(int nIndex) {
-  const int nOld = m_nSelectedItem;
-  m_nSelectedItem = nIndex;
-  m_bHideSelection = FALSE;
-  m_bKeyboardSelection = FALSE;
-  m_bItemPressed = FALSE;
+  const int nOld = ReplaceSelection(nIndex, FALSE);
   RedrawItem(nOld);
   RedrawItem(nIndex);
   if (m_bPreview) {
