@@ -15,6 +15,8 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKPropExchangeIniFile.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -288,6 +290,35 @@ TEST_F(EditTest, CutAndCopyNeedASelectionCutAndPasteAWritableFieldPasteText) {
     EXPECT_EQ(c.bCut, pWnd->IsEditCommandEnabled(ID_EDIT_CUT)) << c.nSelEnd << c.bReadOnly;
     EXPECT_EQ(c.bCopy, pWnd->IsEditCommandEnabled(ID_EDIT_COPY)) << c.nSelEnd << c.bReadOnly;
     EXPECT_EQ(c.bPaste, pWnd->IsEditCommandEnabled(ID_EDIT_PASTE)) << c.bClipboardText;
+  }
+}
+
+TEST_F(EditTest, ALayoutKeepsTheFieldsOptionsButNotItsText) {
+  CTempFolder folder;
+  const std::string path = folder.PathOf("layout.ini");
+  m_pEdit->SetEditHint("Find");
+  m_pEdit->SetReadOnly(TRUE);
+  m_pEdit->ShowSpinButtons(TRUE);
+  m_pEdit->SetTextLimit(8);
+  m_pEdit->SetEditIconId(5);
+  m_pEdit->SetBuddyButtonId(6);
+  m_pEdit->SetEditText("not kept");
+  for (BOOL bLoading : {FALSE, TRUE}) {
+    CTKPropExchangeIniFile* px = new CTKPropExchangeIniFile(bLoading, nullptr, "Field");
+    px->AssignFile(path.c_str());
+    CTKPropExchangeSection section(px);
+    if (!bLoading) {
+      m_pEdit->DoPropExchange(section);
+      continue;
+    }
+    CTKControlEdit loaded;
+    loaded.DoPropExchange(section);
+    EXPECT_EQ(CString("Find"), loaded.GetEditHint());
+    EXPECT_TRUE(loaded.GetReadOnly() && loaded.IsSpinButtonsVisible());
+    EXPECT_EQ(8, loaded.GetTextLimit());
+    EXPECT_EQ(5, loaded.GetEditIconId());
+    EXPECT_EQ(6, loaded.GetBuddyButtonId());
+    EXPECT_EQ(CString(), loaded.GetEditText());
   }
 }
 
