@@ -297,6 +297,25 @@ TEST_F(GalleryTest, KeysMoveAlongRowsAndColumnsAndScrollTheChoiceIntoView) {
   EXPECT_TRUE(rcItem.top >= 0 && rcItem.bottom <= 60);
 }
 
+TEST_F(GalleryTest, TheBarsKeyboardSelectionPicksTheFirstOrLastItemUnlessTheGalleryHasAPopup) {
+  MakeGallery(CRect(0, 0, 100, 100));
+  AddItems(4);
+  struct Case {
+    bool bPopup;
+    int nState;
+    int nSelected;
+  } cases[] = {{false, 2, 0}, {false, 3, 3}, {true, 2, -1}};
+  for (const Case& c : cases) {
+    if (c.bPopup) m_pGallery->SetCommandBar(CTKPopupBar::CreatePopupBar(nullptr));
+    m_pGallery->SetSelected(0);
+    m_pGallery->SetSelected(c.nState);
+    EXPECT_EQ(c.nSelected, m_pGallery->GetSelectedItem()) << c.bPopup << c.nState;
+    EXPECT_TRUE(m_pGallery->IsFocused());
+  }
+  EXPECT_EQ(0, m_pGallery->OnHookKeyDown(VK_DOWN, 0)) << "no item: the bar moves on";
+  EXPECT_EQ(1, m_pGallery->OnHookKeyDown(VK_RETURN, 0)) << "Enter opens the pop-up";
+}
+
 // Layouts ---------------------------------------------------------------------------------
 
 TEST_F(GalleryTest, ALayoutWithoutShowBordersGivesBordersANewGalleryNone) {
