@@ -15,6 +15,7 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
 #include "common/TKPropExchangeIniFile.h"
 #include "testsupport/TempFolder.h"
 
@@ -240,6 +241,36 @@ TEST_F(EditTest, AVerticalToolBarHidesTheFieldAndAHorizontalOneShowsItAgain) {
   m_pEdit->OnCalcDynamicSize(TKLM_HORZDOCK);
   EXPECT_EQ(0u, m_pEdit->GetHideFlags());
   EXPECT_TRUE(m_pEdit->GetEditCtrl()->IsWindowVisible());
+}
+
+TEST_F(EditTest, TheWindowLeavesRoomForTheLabelIconSpinAndBuddyButtons) {
+  ASSERT_TRUE(AddTestIcons(TKImageManager(), {77}, 16));
+  struct Case {
+    int nLabel;
+    int nIcon;
+    BOOL bSpin;
+    int nBuddy;
+    LONG left, right;
+  } cases[] = {{0, 0, FALSE, 0, 4, 147},   {30, 0, FALSE, 0, 34, 147},
+               {0, 77, FALSE, 0, 22, 147}, {0, 0, TRUE, 0, 4, 130},
+               {0, 0, TRUE, 9, 4, 112},    {0, 0, FALSE, 9, 4, 129}};
+  for (const Case& c : cases) {
+    m_pEdit->SetLabelWidth(c.nLabel);
+    m_pEdit->SetEditIconId(c.nIcon);
+    m_pEdit->ShowSpinButtons(c.bSpin);
+    m_pEdit->SetBuddyButtonId(c.nBuddy);
+    m_pEdit->OnThemeChanged();
+    m_pEdit->SetRect(CRect(0, 0, 150, 24));
+    CRect rc;
+    m_pEdit->GetEditCtrl()->GetWindowRect(&rc);
+    m_pBar->ScreenToClient(&rc);
+    EXPECT_EQ(c.left, rc.left) << c.nLabel << " " << c.nIcon << " " << c.bSpin << " " << c.nBuddy;
+    EXPECT_EQ(c.right, rc.right) << c.nLabel << " " << c.nIcon << " " << c.bSpin << " " << c.nBuddy;
+  }
+  m_pEdit->ShowSpinButtons(TRUE);
+  m_pEdit->SetBuddyButtonId(9);
+  EXPECT_EQ(CRect(132, 1, 149, 23), m_pEdit->GetSpinButtonsRect());
+  EXPECT_EQ(CRect(114, 1, 132, 23), m_pEdit->GetBuddyButtonRect());
 }
 
 TEST_F(EditTest, ACopyTakesEverythingButTheEditIcon) {
