@@ -11,6 +11,7 @@
 #include "SupportSite.h"
 #include "SupportSystem.h"
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKControlAction.h"
 #include "commandbars/TKControlEdit.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
@@ -128,6 +129,21 @@ TEST_P(EditHintTest, AnErasedFieldShowsTheHintWhichReadsBackEmpty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EditHintTest, ::testing::Values(FALSE, TRUE));
+
+TEST_F(EditTest, TheActionsNewHintReplacesTheShownOneAndLeavesTypedText) {
+  CTKControlAction* pAction = new CTKControlAction(nullptr);
+  m_pEdit->SetAction(pAction);
+  pAction->SetEditHint("Old");
+  EXPECT_EQ(CString("Old"), WindowText());
+  pAction->SetEditHint("New");
+  EXPECT_EQ(CString("New"), WindowText());
+  EXPECT_EQ(CString(), m_pEdit->GetEditText());
+  m_pEdit->SetEditText("typed");
+  pAction->SetEditHint("Newer");
+  EXPECT_EQ(CString("typed"), m_pEdit->GetEditText());
+  m_pEdit->SetAction(nullptr);
+  pAction->InternalRelease();
+}
 
 // Esc -----------------------------------------------------------------------------------------
 

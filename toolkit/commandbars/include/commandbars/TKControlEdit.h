@@ -110,6 +110,10 @@ class CTKControlEdit : public CTKControl {
   /// Its own hint, else the action's.
   CString GetEditHint() const;
   void SetEditHint(LPCSTR lpszHint);
+  /// A hint of the action's own is taken out before it changes and put in
+  /// an empty field after.
+  void OnActionChanging(int nProperty) override;
+  void OnActionChanged(int nProperty) override;
 
   // Options ---------------------------------------------------------------------------
 

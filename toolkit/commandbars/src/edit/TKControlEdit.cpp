@@ -83,6 +83,21 @@ void CTKControlEdit::SetEditHint(LPCSTR lpszHint) {
   if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
 }
 
+void CTKControlEdit::OnActionChanging(int nProperty) {
+  CTKControl::OnActionChanging(nProperty);
+  // The old hint must not stay behind as if it were typed.
+  if (nProperty != tkActionEditHint) return;
+  const CString strHint = GetEditHint();
+  if (!strHint.IsEmpty() && GetRawText() == strHint) SetRawText("");
+}
+
+void CTKControlEdit::OnActionChanged(int nProperty) {
+  CTKControl::OnActionChanged(nProperty);
+  if (nProperty != tkActionEditHint) return;
+  if (GetRawText().IsEmpty() && !m_bFocused) SetRawText(GetEditHint());
+  if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
+}
+
 void CTKControlEdit::GetEditCharFormat(CHARFORMAT2A& cf) {
   memset(&cf, 0, sizeof(cf));
   cf.cbSize = sizeof(cf);
@@ -103,6 +118,15 @@ void CTKControlEdit::GetEditCharFormat(CHARFORMAT2A& cf) {
   const CString strHint = GetEditHint();
   const BOOL bShowsHint = !strHint.IsEmpty() && GetRawText() == strHint;
   cf.crTextColor = GetEnabled() && !bShowsHint ? clrNormal : clrGrey;
+}
+
+// CTKControlAction: the hint its fields show ----------------------------------------------
+
+void CTKControlAction::SetEditHint(LPCSTR lpszText) {
+  if (m_strEditHint == lpszText) return;
+  NotifyChanging(tkActionEditHint);
+  m_strEditHint = lpszText;
+  NotifyChanged(tkActionEditHint);
 }
 
 // Options -------------------------------------------------------------------------------------
