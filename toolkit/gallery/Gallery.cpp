@@ -31,6 +31,7 @@ const GalleryPage kPages[] = {
     DrawTabsPage,
     DrawCommandBarsPage,
     DrawThemesPage,
+    DrawShadowsPage,
 };
 // clang-format on
 

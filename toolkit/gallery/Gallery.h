@@ -28,3 +28,6 @@ bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
+bool DrawShadowsPage(const GalleryContext& context);
+/// The themes' progress bars and sliders, called from the themes page.
+bool DrawProgressSliders(const GalleryContext& context);

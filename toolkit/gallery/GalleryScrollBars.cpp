@@ -5,49 +5,19 @@
 
 #include "Gallery.h"
 #include "GalleryCanvas.h"
+#include "GalleryScrollBar.h"
 #include "common/TKScrollBarThemes.h"
 
 namespace {
 
-/// A bar the gallery puts into each state by hand.
-class CGalleryScrollBar : public CTKScrollBase {
- public:
-  CGalleryScrollBar(CTKScrollBarPaintManager* pPaintManager, const CRect& rc, BOOL bVertical,
-                    BOOL bEnabled, int nStyle)
-      : m_pPaintManager(pPaintManager), m_rc(rc) {
-    m_layout.bVertical = bVertical;
-    m_si.cbSize = sizeof(m_si);
-    m_si.nMax = bEnabled ? 99 : 9;
-    m_si.nPage = 10;
-    m_si.nPos = bEnabled ? 30 : 0;
-    m_nStyle = nStyle;
-    UpdateScrollBarInfo();
-  }
-  ~CGalleryScrollBar() override { m_pTrack = NULL; }
-
-  void SetPart(int nPart, BOOL bPressed) {
-    m_layout.nHitPart = nPart;
-    m_track = TK_SCROLLBAR_TRACKINFO();
-    m_track.bOverPart = TRUE;
-    m_track.bDraggingThumb = nPart == TKSB_HT_THUMB;
-    m_track.pLayout = &m_layout;
-    m_pTrack = bPressed ? &m_track : NULL;
-  }
-
-  CWnd* GetParentWindow() const override { return NULL; }
-  BOOL IsScrollBarEnabled() const override { return TRUE; }
-  CTKScrollBarPaintManager* GetScrollBarPaintManager() const override { return m_pPaintManager; }
-  void GetScrollBarRect(CRect& rc) override { rc = m_rc; }
-  void GetScrollInfo(SCROLLINFO* pInfo) override { *pInfo = m_si; }
-  void RedrawScrollBar() override {}
-  void DoScroll(int, int) override {}
-
- private:
-  CTKScrollBarPaintManager* m_pPaintManager;
-  CRect m_rc;
-  SCROLLINFO m_si = {};
-  TK_SCROLLBAR_TRACKINFO m_track = {};
-};
+/// A bar of the page's range: 0 .. 99 at 30, or all of it within one page
+/// for a disabled look.
+std::unique_ptr<CGalleryScrollBar> MakeBar(CTKScrollBarPaintManager* pPaintManager,
+                                           const CRect& rc, BOOL bVertical, BOOL bEnabled,
+                                           int nStyle) {
+  return std::make_unique<CGalleryScrollBar>(pPaintManager, rc, bVertical, bEnabled ? 99 : 9, 10,
+                                             bEnabled ? 30 : 0, nStyle);
+}
 
 struct State {
   const char* label;
@@ -102,26 +72,27 @@ bool DrawScrollBarsPage(const GalleryContext& context) {
     for (int s = 0; s < nStates; ++s) {
       const State& state = kStates[s];
       int x = kLeft + s * kCell;
-      CGalleryScrollBar vertical(look.paintManager.get(), CRect(x, y, x + 17, y + kLength), TRUE,
-                                 state.bEnabled, look.nStyle);
-      vertical.SetPart(state.nPart, state.bPressed);
-      look.paintManager->DrawScrollBar(canvas.GetDC(), &vertical);
+      auto vertical = MakeBar(look.paintManager.get(), CRect(x, y, x + 17, y + kLength), TRUE,
+                              state.bEnabled, look.nStyle);
+      vertical->SetPart(state.nPart, state.bPressed);
+      look.paintManager->DrawScrollBar(canvas.GetDC(), vertical.get());
     }
     // The horizontal bars, in one row under the vertical ones.
     for (int s = 0; s < nStates; ++s) {
       const State& state = kStates[s];
       int x = kLeft + s * kCell;
-      CGalleryScrollBar horizontal(look.paintManager.get(),
-                                   CRect(x, y + kLength + 20, x + kCell - 10, y + kLength + 37),
-                                   FALSE, state.bEnabled, look.nStyle);
-      horizontal.SetPart(state.nPart, state.bPressed);
-      look.paintManager->DrawScrollBar(canvas.GetDC(), &horizontal);
+      auto horizontal =
+          MakeBar(look.paintManager.get(),
+                  CRect(x, y + kLength + 20, x + kCell - 10, y + kLength + 37), FALSE,
+                  state.bEnabled, look.nStyle);
+      horizontal->SetPart(state.nPart, state.bPressed);
+      look.paintManager->DrawScrollBar(canvas.GetDC(), horizontal.get());
     }
     int x = kLeft + nStates * kCell;
-    CGalleryScrollBar sizeBox(look.paintManager.get(), CRect(x, y, x + 17, y + 17), TRUE, TRUE,
-                              look.nStyle);
-    sizeBox.SetSizeBox(TRUE);
-    look.paintManager->DrawScrollBar(canvas.GetDC(), &sizeBox);
+    auto sizeBox = MakeBar(look.paintManager.get(), CRect(x, y, x + 17, y + 17), TRUE, TRUE,
+                           look.nStyle);
+    sizeBox->SetSizeBox(TRUE);
+    look.paintManager->DrawScrollBar(canvas.GetDC(), sizeBox.get());
     y += nRowHeight;
   }
   return canvas.Save(context.folder + "scrollbars-" + context.look + ".png");

@@ -99,6 +99,7 @@ bool DrawParts(const GalleryContext& context) {
 bool DrawThemesPage(const GalleryContext& context) {
   bool ok = true;
   if (context.look == "Silver") ok = DrawPrimitives(context);
+  ok = DrawProgressSliders(context) && ok;
   ok = DrawThemeGalleries(context) && ok;
   return DrawParts(context) && ok;
 }

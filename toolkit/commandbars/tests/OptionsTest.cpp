@@ -15,6 +15,7 @@
 #include "commandbars/TKPaintManager.h"
 #include "common/TKPropExchangeIniFile.h"
 #include "common/TKPropExchangeRegistry.h"
+#include "SupportIniFile.h"
 #include "SupportPaintManager.h"
 #include "testsupport/TempFolder.h"
 
@@ -137,9 +138,7 @@ class OptionsTest : public ::testing::Test {
     return keys;
   }
   std::string Value(const char* section, const char* key) {
-    char buf[256] = "";
-    GetPrivateProfileStringA(section, key, "<none>", buf, sizeof(buf), m_path.c_str());
-    return buf;
+    return ReadIniValue(m_path, section, key);
   }
 
   CTempFolder m_folder;

@@ -76,7 +76,7 @@ class CTestPaintManager : public CTKPaintManager {
   void AdjustExcludeRect(CRect&, CTKControl*, BOOL) override {}
   void DrawPopupResizeGripper(CDC*, CRect, int) override {}
   CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
-  void DrawKeyboardTip(CDC*, CTKKeyboardTip*, BOOL) override {}
+  void DrawKeyboardTip(CDC*, CTKCommandBarKeyboardTip*, BOOL) override {}
   void AnimatePopupBar(CDC*, CDC*, CRect, int) override {}
   int AnimateExpandingPopup(CTKPopupBar*, CDC*, CDC*, BOOL) override { return 0; }
   int GetSplitDropDownHeight() const override { return kSplitDropDownHeight; }

@@ -20,4 +20,9 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   /// How many times timer `nID` was started with `nElapse`.
   int CountStarted(UINT_PTR nID, UINT nElapse) const;
   int CountKilled(UINT_PTR nID) const;
+
+  // Pop-up shadows
+  /// What SPI_GETDROPSHADOW answers.
+  BOOL m_bDropShadow = TRUE;
+  BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "BenchClock.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControlAction.h"
 #include "commandbars/TKControlGallery.h"
@@ -17,19 +18,19 @@ const int kItemsPerLabel = 50;
 
 /// Seconds per round of `run`, best of 3.
 template <class Run>
-double Best(int nRounds, double (*pfnNow)(), Run run) {
+double Best(int nRounds, Run run) {
   double dBest = 1e9;
   for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = pfnNow();
+    const double dStart = BenchSeconds();
     for (int r = 0; r < nRounds; ++r) run();
-    dBest = std::min(dBest, (pfnNow() - dStart) / nRounds);
+    dBest = std::min(dBest, (BenchSeconds() - dStart) / nRounds);
   }
   return dBest;
 }
 
 }  // namespace
 
-void RunGalleryBench(int nRounds, double (*pfnNow)()) {
+void RunGalleryBench(int nRounds) {
   CTKCommandBar* pBar = new CTKCommandBar;
   CTKControlGalleryItems* pItems = new CTKControlGalleryItems;
   pItems->SetItemSize(CSize(40, 40));
@@ -46,10 +47,10 @@ void RunGalleryBench(int nRounds, double (*pfnNow)()) {
   pAction->SetGalleryItems(pItems);
 
   volatile LONG nSum = 0;
-  const double dBaseline = Best(nRounds, pfnNow, [&] {
+  const double dBaseline = Best(nRounds, [&] {
     for (int i = 0; i < pItems->GetItemCount(); ++i) nSum += pItems->GetItem(i)->GetSize().cx;
   });
-  const double dLayout = Best(nRounds, pfnNow, [&] { pGallery->RecalcLayout(); });
+  const double dLayout = Best(nRounds, [&] { pGallery->RecalcLayout(); });
   printf("  gallery of %d items under %d labels:\n", kItems, kItems / kItemsPerLabel);
   printf("    baseline: each item's size once    %9.1f us\n", dBaseline * 1e6);
   printf("    laying the gallery out             %9.1f us  %6.2f x baseline\n", dLayout * 1e6,

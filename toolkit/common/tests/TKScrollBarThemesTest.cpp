@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "common/TKDpiHelper.h"
 #include "common/TKResourceImage.h"
 #include "common/TKResourceImages.h"
+#include "common/TKWinThemeWrapper.h"
 #include "testsupport/DibSurface.h"
+
+#include <vssym32.h>
 
 namespace {
 
@@ -354,6 +360,95 @@ TEST(TKScrollBarClassic, ADisabledBarHasInactiveArrowsAndNoThumb) {
   for (int y = 117; y < 134; ++y)
     for (int x = 0; x < 17; ++x) ASSERT_EQ(reference.GetPixel(x, y), surface.GetPixel(x, y));
   EXPECT_EQ(surface.GetPixel(8, 20), surface.GetPixel(8, 100));
+}
+
+// The visual-styles look, through entry points of our own that record what
+// it draws.
+
+struct ThemedPart {
+  int nPart, nState;
+  CRect rc;
+};
+std::vector<ThemedPart> g_themedParts;
+const HTHEME kRecordingTheme = reinterpret_cast<HTHEME>(0x5150);
+
+HTHEME WINAPI RecordingOpen(HWND, LPCWSTR) { return kRecordingTheme; }
+HRESULT WINAPI RecordingClose(HTHEME) { return S_OK; }
+HRESULT WINAPI RecordingDraw(HTHEME, HDC, int nPart, int nState, const RECT* pRect, const RECT*) {
+  g_themedParts.push_back({nPart, nState, CRect(*pRect)});
+  return S_OK;
+}
+BOOL WINAPI RecordingYes() { return TRUE; }
+
+/// The visual-styles bar with a theme that records its parts.
+class CRecordedUxBar : public CTKScrollBarThemeWindowsUx {
+ public:
+  CRecordedUxBar() {
+    m_pTheme->UsePrivateFunctionTable("no-such-uxtheme.dll");
+    CTKWinThemeWrapper::CFunctionTable* pTable = m_pTheme->GetFunctionTable();
+    pTable->hModule = ::GetModuleHandleA("kernel32.dll");
+    pTable->dwComCtlVersion = 0x60000;
+    pTable->pfn[CTKWinThemeWrapper::slotOpenThemeData] = reinterpret_cast<FARPROC>(&RecordingOpen);
+    pTable->pfn[CTKWinThemeWrapper::slotCloseThemeData] =
+        reinterpret_cast<FARPROC>(&RecordingClose);
+    pTable->pfn[CTKWinThemeWrapper::slotDrawThemeBackground] =
+        reinterpret_cast<FARPROC>(&RecordingDraw);
+    pTable->pfn[CTKWinThemeWrapper::slotIsThemeActive] = reinterpret_cast<FARPROC>(&RecordingYes);
+    pTable->pfn[CTKWinThemeWrapper::slotIsAppThemed] = reinterpret_cast<FARPROC>(&RecordingYes);
+    RefreshMetrics();
+  }
+  /// The state drawn for a part, -1 when it was not drawn.
+  static int StateOf(int nPart) {
+    for (const ThemedPart& part : g_themedParts)
+      if (part.nPart == nPart) return part.nState;
+    return -1;
+  }
+};
+
+TEST(TKScrollBarWindowsUx, AThumbOfThirteenPixelsHasNoGripper) {
+  TKDpiHelper()->OverrideDpi(96, 96);
+  CRecordedUxBar paintManager;
+  CPaintedBar bar(&paintManager);
+  struct Case {
+    int nPage;  ///< of a range of 100 on a 100-pixel track
+    int nThumb;
+    bool bGripper;
+  };
+  for (const Case& c : {Case{13, 13, false}, Case{14, 14, true}}) {
+    bar.Set(0, 99, c.nPage, 0);
+    g_themedParts.clear();
+    CDibSurface surface(17, 134, kUnpainted);
+    bar.Draw(surface);
+    ASSERT_NE(CRecordedUxBar::StateOf(SBP_THUMBBTNVERT), -1);
+    EXPECT_EQ(bar.GetLayout().pxThumbEnd - bar.GetLayout().pxThumbStart, c.nThumb);
+    EXPECT_EQ(CRecordedUxBar::StateOf(SBP_GRIPPERVERT) != -1, c.bGripper) << c.nThumb;
+  }
+}
+
+TEST(TKScrollBarWindowsUx, PartsAreHotWithoutTrackingAndPressedOnlyWhileHeld) {
+  CRecordedUxBar paintManager;
+  CPaintedBar bar(&paintManager);
+  struct Case {
+    int nPart;
+    BOOL bTracking, bOver;
+    int nUpState, nThumbState;
+  };
+  const Case cases[] = {
+      {0, FALSE, FALSE, ABS_UPNORMAL, SCRBS_NORMAL},
+      {TKSB_HT_UP, FALSE, FALSE, ABS_UPHOT, SCRBS_NORMAL},
+      {TKSB_HT_UP, TRUE, TRUE, ABS_UPPRESSED, SCRBS_NORMAL},
+      {TKSB_HT_UP, TRUE, FALSE, ABS_UPNORMAL, SCRBS_NORMAL},  // held, mouse off it
+      {TKSB_HT_THUMB, FALSE, FALSE, ABS_UPNORMAL, SCRBS_HOT},
+      {TKSB_HT_THUMB, TRUE, TRUE, ABS_UPNORMAL, SCRBS_PRESSED},
+  };
+  for (const Case& c : cases) {
+    bar.SetPart(c.nPart, c.bTracking, c.bOver);
+    g_themedParts.clear();
+    CDibSurface surface(17, 134, kUnpainted);
+    bar.Draw(surface);
+    EXPECT_EQ(CRecordedUxBar::StateOf(SBP_ARROWBTN), c.nUpState) << c.nPart << c.bTracking;
+    EXPECT_EQ(CRecordedUxBar::StateOf(SBP_THUMBBTNVERT), c.nThumbState) << c.nPart;
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "commandbars/TKPaintManager.h"
 #include "common/TKAccessible.h"
 
+class CTKCommandBarKeyboardTip;
 class CTKCommandBars;
 class CTKControl;
 class CTKControls;
@@ -175,7 +176,7 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   // What the ribbon overrides --------------------------------------------------
 
   virtual BOOL OnFrameAccel(UINT /*chAccel*/) { return FALSE; }
-  virtual void CreateKeyboardTips() {}
+  virtual void CreateKeyboardTips();
   virtual void OnPopupContextMenu(CTKCommandBar* /*pPopup*/, CPoint /*point*/) {}
   /// The ribbon's look (the global paint manager's).
   CTKRibbonPaintManager* GetRibbonPaintManager() const;
@@ -183,6 +184,18 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL IntersectsGlassArea(LPCRECT /*lpRect*/) const { return FALSE; }
 
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
+
+  // Keyboard tips ----------------------------------------------------------------
+
+  /// A tip was completed: its control is activated as by its underline.
+  virtual void OnKeyboardTip(CTKCommandBarKeyboardTip* pTip);
+  /// One key typed while tips are shown: narrows the tips to those that go
+  /// on with it, completes one, or beeps when none does (Shift and Ctrl
+  /// alone do nothing).
+  void OnKeyboardTipChar(UINT nKey);
+  void HideKeyboardTips();
+  /// The command bars' tip level while they show tips for this bar, else 0.
+  int GetKeyboardTipsLevel() const;
 
   // Galleries ----------------------------------------------------------------------
 

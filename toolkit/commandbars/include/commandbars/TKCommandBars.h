@@ -6,8 +6,11 @@
 #include <afxtempl.h>
 #include <afxwin.h>
 
+#include "commandbars/TKCommandBarKeyboardTip.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKShortcutManager.h"
+#include "common/TKRefPtr.h"
 
 class CTKControl;
 class CTKControlAction;
@@ -83,6 +86,23 @@ class CTKCommandBars : public CCmdTarget {
   CRuntimeClass* GetPopupBarClass() const { return m_pPopupBarClass; }
   void SetPopupBarClass(CRuntimeClass* pClass) { m_pPopupBarClass = pClass; }
 
+  // Shortcuts --------------------------------------------------------------------
+
+  /// The accelerators of the frame; lives as long as the command bars.
+  CTKShortcutManager* GetShortcutManager() const { return m_pShortcutManager.Get(); }
+
+  // Keyboard tips ----------------------------------------------------------------
+
+  /// Builds and shows the tips of a window (a bar) at a level; nothing while
+  /// the options' keyboard tips are off.
+  void BuildKeyboardTipWindows(CWnd* pWnd, int nLevel);
+  /// Destroys the shown tips and forgets their window, level and letters.
+  void HideKeyboardTips();
+  /// Asks the window, when it is a bar, for its tips.
+  virtual void CreateKeyboardTipsForBar(CWnd* pWnd);
+  CTKKeyboardTips* GetKeyboardTips() { return &m_keyboardTips; }
+  const CTKKeyboardTips* GetKeyboardTips() const { return &m_keyboardTips; }
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   CWnd* m_pFrame;
@@ -97,4 +117,11 @@ class CTKCommandBars : public CCmdTarget {
   CTKCommandBarsOptions* m_pOptions;
   BOOL m_bKeyboardCuesVisible;
   BOOL m_bKeyboardCuesManaged;
+
+  // Shortcuts
+  CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits> m_pShortcutManager =
+      CTKRefPtr<CTKShortcutManager, CTKInternalRefTraits>::Adopt(new CTKShortcutManager(this));
+
+  // Keyboard tips
+  CTKKeyboardTips m_keyboardTips;
 };

@@ -22,6 +22,14 @@ class CTKCommandBarsSystem {
   virtual CString GetInputDesktopName();
   /// Whether the system underlines mnemonics always; FALSE when it cannot tell.
   virtual BOOL GetKeyboardCues(BOOL* pbShow);
+
+  // Pop-up shadows
+  /// SPI_GETDROPSHADOW: whether menus cast shadows; FALSE when it cannot tell.
+  virtual BOOL IsDropShadowEnabled();
+
+  // Typing: the keys as a keyboard layout translates them
+  /// As the Win32 GetKeyboardState: 256 bytes, the high bit of a key down.
+  virtual BOOL GetKeyboardState(BYTE* pState);
 };
 
 /// The installed system, the real one when none is.

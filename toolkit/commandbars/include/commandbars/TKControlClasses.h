@@ -23,13 +23,6 @@ class CTKControlPopup : public CTKControlButton {
   CTKCommandBar* m_pCommandBar;
 };
 
-/// A window of the application's own inside a bar; its type is its class's.
-class CTKControlCustom : public CTKControl {
-  DECLARE_DYNCREATE(CTKControlCustom)
- public:
-  CTKControlCustom() { m_controlType = tkControlCustom; }
-};
-
 #define TK_DECLARE_CONTROL_CLASS(theClass, baseClass) \
   class theClass : public baseClass {                 \
     DECLARE_DYNCREATE(theClass)                       \

@@ -15,7 +15,8 @@ class CTKDockBar;
 class CTKPopupBar;
 class CTKScrollBarPaintManager;
 class CTKShadowManager;
-class CTKKeyboardTip;
+class CTKSliderPaintManager;
+class CTKCommandBarKeyboardTip;
 
 /// Which icons a theme draws.
 struct TK_ICONS_INFO {
@@ -88,7 +89,7 @@ class CTKPaintManager : public CCmdTarget {
   virtual void AdjustExcludeRect(CRect& rc, CTKControl* pControl, BOOL bVertical) = 0;
   virtual void DrawPopupResizeGripper(CDC* pDC, CRect rc, int nResizeMode) = 0;
   virtual CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) = 0;
-  virtual void DrawKeyboardTip(CDC* pDC, CTKKeyboardTip* pTip, BOOL bSetRegion) = 0;
+  virtual void DrawKeyboardTip(CDC* pDC, CTKCommandBarKeyboardTip* pTip, BOOL bSetRegion) = 0;
   virtual void AnimatePopupBar(CDC* pDestDC, CDC* pAnimationDC, CRect rc, int nAnimationType) = 0;
   virtual int AnimateExpandingPopup(CTKPopupBar* pPopup, CDC* pDC, CDC* pBufferDC,
                                     BOOL bDownward) = 0;
@@ -116,6 +117,11 @@ class CTKPaintManager : public CCmdTarget {
   virtual CTKStatusBarPaintManager* GetStatusBarPaintManager() = 0;
   virtual CTKRibbonPaintManager* GetRibbonPaintManager() = 0;
   virtual CTKShadowManager* GetShadowManager() = 0;
+
+  // Sliders --------------------------------------------------------------------
+
+  /// The look of horizontal sliders; null when the theme has none.
+  virtual CTKSliderPaintManager* GetSliderPaintManager() { return nullptr; }
 
   /// Removes every single ampersand; "&&" becomes "&".
   static void AFX_CDECL StripMnemonics(CString& str);

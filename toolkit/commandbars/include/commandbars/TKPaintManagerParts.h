@@ -9,6 +9,7 @@ class CTKCommandBar;
 class CTKControlGallery;
 class CTKControlGalleryItem;
 class CTKFrameHook;
+class CTKPaintManager;
 class CTKProgressBase;
 class CTKStatusBar;
 class CTKStatusBarPane;
@@ -63,13 +64,32 @@ class CTKFramePaintManager {
   BOOL m_bGlassTabs = FALSE;
 };
 
+/// Draws progress bars; the base look is a framed face with a highlight
+/// bar. Owned by its paint manager, which themes give a variant of their own.
 class CTKProgressPaintManager {
  public:
+  /// `pOwner` gives the indexed colours; the bar is 16 scaled pixels high.
+  explicit CTKProgressPaintManager(CTKPaintManager* pOwner);
   virtual ~CTKProgressPaintManager() = default;
   /// Draws the bar from the part's rectangle, range and position.
-  virtual void DrawProgress(CDC* pDC, CTKProgressBase* pProgress) = 0;
+  virtual void DrawProgress(CDC* pDC, CTKProgressBase* pProgress);
+  virtual void RefreshMetrics() {}
 
-  int m_cyProgress = 0;
+  /// The part of `nWidth` the bar fills: the position is held to the range
+  /// (it may lie outside until the next SetPos), and a range whose upper
+  /// bound is not above its lower one fills nothing.
+  static int CalcFilledWidth(CTKProgressBase* pProgress, int nWidth);
+
+  CTKPaintManager* m_pPaintManager;
+  /// The height a progress control of height 0 takes.
+  int m_cyProgress;
+
+ protected:
+  /// The rectangle filled with `clrBack` and framed with `clrFrame`; inside
+  /// it, `szInset` in from each side, the done part in `clrBar` when the
+  /// inner width is at least `nMinInner`.
+  static void DrawFlatProgress(CDC* pDC, CTKProgressBase* pProgress, CSize szInset, int nMinInner,
+                               COLORREF clrBack, COLORREF clrFrame, COLORREF clrBar);
 };
 
 class CTKStatusBarPaintManager {

@@ -3,6 +3,7 @@
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControlAction.h"
 #include "commandbars/TKControlClasses.h"
+#include "commandbars/TKControlCustom.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKResourceManager.h"

@@ -8,7 +8,6 @@
 IMPLEMENT_DYNCREATE(CTKControlButton, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlPopup, CTKControlButton)
 IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlCustom, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlLabel, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlCheckBox, CTKControlButton)
 IMPLEMENT_DYNCREATE(CTKControlRadioButton, CTKControlButton)

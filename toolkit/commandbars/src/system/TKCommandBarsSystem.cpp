@@ -34,6 +34,13 @@ BOOL CTKCommandBarsSystem::GetKeyboardCues(BOOL* pbShow) {
   return ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, pbShow, 0);
 }
 
+BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
+  BOOL bEnabled = FALSE;
+  return ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bEnabled, 0) && bEnabled;
+}
+
+BOOL CTKCommandBarsSystem::GetKeyboardState(BYTE* pState) { return ::GetKeyboardState(pState); }
+
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;
   return g_pInstalled != nullptr ? g_pInstalled : &s_system;

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <vector>
+
 class CTKScrollBarPaintManager;
 
 /// Hit codes of a scroll bar's parts.
@@ -112,6 +114,15 @@ class CTKScrollBase {
   typedef SHORT(WINAPI* TK_KEYSTATE_SOURCE)(int nKey);
   static TK_KEYSTATE_SOURCE SetKeyStateSource(TK_KEYSTATE_SOURCE pfnSource);
 
+  /// Part `nPart` is under the mouse and nothing is being tracked.
+  BOOL IsPartHot(int nPart) const;
+  /// Part `nPart` is held: tracked with the mouse over it, or a dragged thumb.
+  BOOL IsPartPressed(int nPart) const;
+
+  /// A slider's tick marks, as values of its range.
+  const std::vector<double>& GetTicks() const { return m_ticks; }
+  void SetTicks(const std::vector<double>& ticks) { m_ticks = ticks; }
+
  protected:
   /// The rectangle in which a dragged thumb stays active.
   void CalcTrackDragRect(RECT* prc) const;
@@ -134,4 +145,5 @@ class CTKScrollBase {
   int m_nStyle;
   BOOL m_bAnimating;
   UINT m_nRepeatInterval;
+  std::vector<double> m_ticks;
 };

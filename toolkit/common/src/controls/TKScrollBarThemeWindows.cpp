@@ -87,12 +87,12 @@ void CTKScrollBarThemeWindowsClassic::DrawSizeGrip(CDC* pDC, CTKScrollBase* pScr
 
 namespace {
 
-/// State 1 normal, 2 hot, 3 pressed, 4 disabled of a part, plus nBase.
+/// State 1 normal, 2 hot, 3 pressed, 4 disabled of a part, plus nBase. A part
+/// held while the mouse is off it looks normal.
 int PartState(const CTKScrollBase* pScroll, int nPart, BOOL bEnabled, int nBase = 0) {
   if (!bEnabled) return nBase + 4;
-  int nHitPart = pScroll->GetLayout().nHitPart;
-  if (nHitPart != nPart) return nBase + 1;
-  return nBase + (pScroll->GetTrackInfo() != NULL ? 3 : 2);
+  if (pScroll->IsPartPressed(nPart)) return nBase + 3;
+  return nBase + (pScroll->IsPartHot(nPart) ? 2 : 1);
 }
 
 }  // namespace
@@ -142,7 +142,8 @@ void CTKScrollBarThemeWindowsUx::DrawThemedThumb(CDC* pDC, CTKScrollBase* pScrol
   m_pTheme->DrawThemeBackground(pDC->m_hDC, bVertical ? SBP_THUMBBTNVERT : SBP_THUMBBTNHORZ, nState,
                                 &p.rcThumb, NULL);
   int nLength = bVertical ? p.rcThumb.bottom - p.rcThumb.top : p.rcThumb.right - p.rcThumb.left;
-  if (nLength > TKDpiHelper()->ScaleX(13))
+  int nGripperMin = bVertical ? TKDpiHelper()->ScaleY(13) : TKDpiHelper()->ScaleX(13);
+  if (nLength > nGripperMin)
     m_pTheme->DrawThemeBackground(pDC->m_hDC, bVertical ? SBP_GRIPPERVERT : SBP_GRIPPERHORZ, nState,
                                   &p.rcThumb, NULL);
 }

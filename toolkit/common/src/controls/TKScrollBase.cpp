@@ -110,3 +110,12 @@ int CTKScrollBase::HitTestScrollBar(POINT pt) const {
   if (c < m_layout.pxThumbEnd) return TKSB_HT_THUMB;
   return TKSB_HT_PAGEDOWN;
 }
+
+BOOL CTKScrollBase::IsPartHot(int nPart) const {
+  return m_pTrack == NULL && m_layout.nHitPart == nPart;
+}
+
+BOOL CTKScrollBase::IsPartPressed(int nPart) const {
+  return m_pTrack != NULL && m_layout.nHitPart == nPart &&
+         (m_pTrack->bOverPart || m_pTrack->bDraggingThumb);
+}

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "commandbars/TKPaintManager.h"
+#include "commandbars/TKShadowManager.h"
+#include "commandbars/TKSliderPaintManager.h"
+#include "common/TKRefPtr.h"
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
@@ -65,16 +68,24 @@ class CTKPaintManagerBase : public CTKPaintManager {
 
   CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
-  CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
-  CTKShadowManager* GetShadowManager() override { return nullptr; }
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
   /// Puts a theme's own gallery look in place of the inherited one (taken over).
   void SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager);
+
+  // Progress bars, sliders and scroll bars: a theme puts its own variant in
+  // place of the one it inherited (taken over).
+  CTKProgressPaintManager* GetProgressPaintManager() override;
+  CTKSliderPaintManager* GetSliderPaintManager() override;
+  void SetProgressPaintManager(CTKProgressPaintManager* pPaintManager);
+  void SetSliderPaintManager(CTKSliderPaintManager* pPaintManager);
+  void SetScrollBarPaintManager(CTKScrollBarPaintManager* pPaintManager);
+  /// Made last by the constructor; its colour goes back to black on every refresh.
+  CTKShadowManager* GetShadowManager() override { return m_pShadowManager.Get(); }
 
   // Drawing primitives (colours -1 draw nothing) ------------------------------------
 
@@ -156,9 +167,12 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKPaintManagerColor m_arrIndexedColors[kIndexedColorCount];
   std::unique_ptr<CTKWinThemeWrapper> m_pStatusTheme;
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
-  std::unique_ptr<CTKScrollBarThemeWindowsUx> m_pScrollBarPaintManager;
+  std::unique_ptr<CTKScrollBarPaintManager> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
   std::unique_ptr<CTKControlGalleryPaintManager> m_pGalleryPaintManager;
+  std::unique_ptr<CTKProgressPaintManager> m_pProgressPaintManager;
+  std::unique_ptr<CTKSliderPaintManager> m_pSliderPaintManager;
+  CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> m_pShadowManager;
 
  private:
   struct ObserverEntry {

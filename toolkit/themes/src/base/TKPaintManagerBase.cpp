@@ -9,6 +9,7 @@
 #include "common/TKWinThemeWrapper.h"
 #include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
+#include "themes/TKSliderThemes.h"
 
 CTKPaintManagerBase::CTKPaintManagerBase()
     : m_clrMessageBarText(0),
@@ -44,7 +45,11 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
       m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
-      m_pGalleryPaintManager(new CTKControlGalleryTheme(this)) {
+      m_pGalleryPaintManager(new CTKControlGalleryTheme(this)),
+      m_pProgressPaintManager(new CTKProgressPaintManager(this)),
+      m_pSliderPaintManager(new CTKSliderThemeOffice2007System(this)),
+      m_pShadowManager(CTKRefPtr<CTKShadowManager, CTKInternalRefTraits>::Adopt(
+          new CTKShadowManager)) {
   m_iconsInfo = TK_ICONS_INFO{FALSE, FALSE, FALSE};
 }
 
@@ -52,6 +57,10 @@ CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
   m_pMessageBarPaintManager.reset();
   m_pGalleryPaintManager.reset();
+  m_pProgressPaintManager.reset();
+  m_pSliderPaintManager.reset();
+  // Open shadows keep the manager alive until they go.
+  m_pShadowManager.Reset();
   m_pStatusTheme.reset();
   m_pButtonTheme.reset();
   NotifyDestroyed();
@@ -117,6 +126,7 @@ CTKScrollBarPaintManager* CTKPaintManagerBase::GetScrollBarPaintManager() {
 
 void CTKPaintManagerBase::RefreshMetrics() {
   RefreshStandardFonts();
+  m_pShadowManager->SetShadowColor(0);
   RefreshIndexedColors();
 
   CTKDpiHelper* pDpi = TKDpiHelper();
@@ -133,6 +143,8 @@ void CTKPaintManagerBase::RefreshMetrics() {
 
   if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
   if (m_pGalleryPaintManager) m_pGalleryPaintManager->RefreshMetrics();
+  if (m_pSliderPaintManager) m_pSliderPaintManager->RefreshMetrics();
+  if (m_pProgressPaintManager) m_pProgressPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
 }
 
@@ -171,4 +183,26 @@ BOOL CTKPaintManagerBase::IsFlatCommandBar(CTKCommandBar* pBar) const {
 
 void CTKPaintManagerBase::FillWorkspace(CDC* pDC, CRect rc, CRect) {
   pDC->FillSolidRect(rc, GetIndexedColor(12));
+}
+
+// Progress bars, sliders and scroll bars -------------------------------------------
+
+CTKProgressPaintManager* CTKPaintManagerBase::GetProgressPaintManager() {
+  return m_pProgressPaintManager.get();
+}
+
+CTKSliderPaintManager* CTKPaintManagerBase::GetSliderPaintManager() {
+  return m_pSliderPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetProgressPaintManager(CTKProgressPaintManager* pPaintManager) {
+  m_pProgressPaintManager.reset(pPaintManager);
+}
+
+void CTKPaintManagerBase::SetSliderPaintManager(CTKSliderPaintManager* pPaintManager) {
+  m_pSliderPaintManager.reset(pPaintManager);
+}
+
+void CTKPaintManagerBase::SetScrollBarPaintManager(CTKScrollBarPaintManager* pPaintManager) {
+  m_pScrollBarPaintManager.reset(pPaintManager);
 }
