@@ -30,6 +30,8 @@ const GalleryPage kPages[] = {
     DrawMarkupLayoutPage,
     DrawTabsPage,
     DrawCommandBarsPage,
+    DrawDockingPage,
+    DrawCommandBarWindowPage,
     DrawThemesPage,
     DrawShadowsPage,
 };

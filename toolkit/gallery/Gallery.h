@@ -27,7 +27,14 @@ bool DrawCaptionsPage(const GalleryContext& context);
 bool DrawMarkupLayoutPage(const GalleryContext& context);
 bool DrawTabsPage(const GalleryContext& context);
 bool DrawCommandBarsPage(const GalleryContext& context);
+bool DrawDockingPage(const GalleryContext& context);
+bool DrawCommandBarWindowPage(const GalleryContext& context);
 bool DrawThemesPage(const GalleryContext& context);
 bool DrawShadowsPage(const GalleryContext& context);
 /// The themes' progress bars and sliders, called from the themes page.
 bool DrawProgressSliders(const GalleryContext& context);
+
+class CTKCommandBar;
+/// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
+/// (the command-bar pages).
+void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y);

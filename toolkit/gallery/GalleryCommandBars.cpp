@@ -87,7 +87,9 @@ CSize LayOut(CTKCommandBar* pBar, CDC* pDC, const LayoutCase& layoutCase) {
   return pBar->GetControls()->CalcBarLayout(pDC, layoutCase.nLength, dwMode, kBorders, 0);
 }
 
-void DrawBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y) {
+}  // namespace
+
+void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y) {
   const int nSaved = pDC->SaveDC();
   pDC->SetViewportOrg(x, y);
   pDC->IntersectClipRect(0, 0, sz.cx, sz.cy);
@@ -95,8 +97,6 @@ void DrawBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y) {
   pDC->RestoreDC(nSaved);
   pDC->Draw3dRect(x - 1, y - 1, sz.cx + 2, sz.cy + 2, RGB(90, 90, 90), RGB(90, 90, 90));
 }
-
-}  // namespace
 
 bool DrawCommandBarsPage(const GalleryContext& context) {
   // The test paint manager does not follow the look; one sheet is enough.
@@ -122,7 +122,7 @@ bool DrawCommandBarsPage(const GalleryContext& context) {
   int y = 10;
   for (int i = 0; i < nCount; ++i) {
     canvas.Label(6, y, kCases[i].label);
-    DrawBar(canvas.GetDC(), bars[i], sizes[i], kLabelWidth, y);
+    DrawFramedCommandBar(canvas.GetDC(), bars[i], sizes[i], kLabelWidth, y);
     y += std::max<int>(sizes[i].cy, 16) + kRowGap;
     bars[i]->InternalRelease();
   }

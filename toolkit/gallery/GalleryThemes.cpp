@@ -5,6 +5,7 @@
 
 #include "Gallery.h"
 #include "GalleryCanvas.h"
+#include "GalleryStatusBars.h"
 #include "SupportThemePaintManager.h"
 #include "themes/TKMessageBarPaintManager.h"
 
@@ -99,6 +100,7 @@ bool DrawParts(const GalleryContext& context) {
 bool DrawThemesPage(const GalleryContext& context) {
   bool ok = true;
   if (context.look == "Silver") ok = DrawPrimitives(context);
+  ok = DrawStatusBars(context) && ok;
   ok = DrawProgressSliders(context) && ok;
   ok = DrawThemeGalleries(context) && ok;
   return DrawParts(context) && ok;

@@ -121,7 +121,9 @@ TEST_F(AnimationTest, ARedrawOfALargerRectangleCancelsAFade) {
     m_pBar->m_color = RGB(255, 0, 0);
     m_pAnimation->RedrawRect(c.rc, c.bAnimate);
     ASSERT_EQ(c.nLeft, m_pAnimation->GetAnimationCount()) << c.rc.left << c.bAnimate;
-    if (c.nLeft == 1 && c.bAnimate) EXPECT_EQ(c.rc, m_pAnimation->GetAnimation(0)->rc);
+    if (c.nLeft == 1 && c.bAnimate) {
+      EXPECT_EQ(c.rc, m_pAnimation->GetAnimation(0)->rc);
+    }
     m_pAnimation->RemoveAll();
   }
 }

@@ -12,6 +12,7 @@
 
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "testsupport/HostWindow.h"
@@ -41,6 +42,8 @@ class CUpdateTarget : public CTestHostWindow {
 class CRecordingBar : public CTKCommandBar {
  public:
   UINT m_nOwnId = 0;
+  int m_nLayouts = 0;
+  void OnRecalcLayout() override { ++m_nLayouts; }
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
     CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
     if (static_cast<UINT>(nCode) == 0xBD11FFFF) {
@@ -132,6 +135,45 @@ TEST_F(IdleUpdateTest, InitialUpdateRunsAtOnceAndAHiddenBarIsNotUpdated) {
   m_pBar->ShowWindow(SW_HIDE);
   m_pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
   EXPECT_TRUE(g_events.empty());
+}
+
+/// Command bars whose active document template the test sets.
+class CTemplateCommandBars : public CTKCommandBars {
+ public:
+  UINT m_nTemplate = 0;
+  UINT GetActiveDocTemplate() const override { return m_nTemplate; }
+};
+
+TEST_F(IdleUpdateTest, TheActiveDocumentTemplateHidesTheControlsItDoesNotShow) {
+  CTemplateCommandBars* pCommandBars = new CTemplateCommandBars;
+  EXPECT_EQ(0u, pCommandBars->CTKCommandBars::GetActiveDocTemplate()) << "no MDI frame: none";
+  m_pBar->SetCommandBars(pCommandBars);
+  m_pBar->GetControl(0)->GetAssignedDocTemplates().SetAt(7, 1);
+  m_pBar->GetControl(1)->GetExcludedDocTemplates().SetAt(7, 1);
+  m_pBar->GetControl(2)->GetAssignedDocTemplates().SetAt(8, 1);
+  m_pBar->GetControl(2)->GetExcludedDocTemplates().SetAt(7, 1);
+  struct Case {
+    UINT nTemplate;
+    bool hidden[3];
+    int layouts;
+  } cases[] = {
+      {7, {false, true, true}, 1},
+      {7, {false, true, true}, 0},  // nothing changed: no layout
+      {8, {true, false, false}, 1},
+      {0, {true, false, false}, 0},  // no template: the controls stay as they are
+      {9, {true, false, true}, 1},
+  };
+  for (const Case& c : cases) {
+    pCommandBars->m_nTemplate = c.nTemplate;
+    m_pBar->m_nLayouts = 0;
+    m_pBar->OnIdleUpdateCmdUI();
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(c.hidden[i], (m_pBar->GetControl(i)->GetHideFlags() & TKHIDE_DOCTEMPLATE) != 0)
+          << c.nTemplate << " " << i;
+    EXPECT_EQ(c.layouts, m_pBar->m_nLayouts) << c.nTemplate;
+  }
+  m_pBar->SetCommandBars(nullptr);
+  pCommandBars->InternalRelease();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControl.h"
+#include "commandbars/TKStatusBar.h"
 #include "common/TKImageManager.h"
 
 const CSize CTestPaintManager::kIconButton(24, 22);
@@ -114,4 +115,43 @@ bool AddTestIcons(CTKImageManager* pImageManager, const std::vector<UINT>& ids, 
                                                         0, TRUE) != FALSE;
   ::DeleteObject(hStrip);
   return bAdded;
+}
+
+CTestStatusBarPaintManager::CTestStatusBarPaintManager() {
+  LOGFONT lf = {};
+  lf.lfHeight = -12;
+  lstrcpyA(lf.lfFaceName, "Tahoma");
+  m_fontStatus.CreateFontIndirect(&lf);
+}
+
+void CTestStatusBarPaintManager::DrawStatusBarBackground(CDC* pDC, CTKStatusBar* pBar) {
+  m_calls.push_back(TestStatusCall{TestStatusCall::kBackground, 0, FALSE});
+  CRect rc;
+  pBar->GetClientRect(&rc);
+  pDC->FillSolidRect(rc, kBackground);
+}
+
+void CTestStatusBarPaintManager::DrawPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) {
+  m_calls.push_back(TestStatusCall{TestStatusCall::kEntry, pPane->GetID(), FALSE});
+  pDC->FillSolidRect(rc, kEntry);
+}
+
+void CTestStatusBarPaintManager::DrawPaneBorder(CDC*, CRect, CTKStatusBarPane* pPane,
+                                                BOOL bGripperPane) {
+  m_calls.push_back(TestStatusCall{TestStatusCall::kBorder, pPane->GetID(), bGripperPane});
+}
+
+void CTestStatusBarPaintManager::DrawPaneSeparator(CDC*, CRect, CTKStatusBarPane* pPane) {
+  m_calls.push_back(TestStatusCall{TestStatusCall::kSeparator, pPane->GetID(), FALSE});
+}
+
+void CTestStatusBarPaintManager::DrawGripper(CDC* pDC, CRect rcClient) {
+  m_calls.push_back(TestStatusCall{TestStatusCall::kGripper, 0, FALSE});
+  pDC->FillSolidRect(rcClient.right - 4, rcClient.bottom - 4, 4, 4, kGripper);
+}
+
+int CTestStatusBarPaintManager::CountCalls(TestStatusCall::Kind kind) const {
+  int nCount = 0;
+  for (const TestStatusCall& call : m_calls) nCount += call.kind == kind;
+  return nCount;
 }

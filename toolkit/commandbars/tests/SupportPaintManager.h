@@ -113,3 +113,39 @@ class CTestGlobalPaintManager {
 
 /// Gives each id an icon of `nSize` x `nSize` pixels in `pImageManager`.
 bool AddTestIcons(CTKImageManager* pImageManager, const std::vector<UINT>& ids, int nSize);
+
+/// What the test status-bar paint manager was asked.
+struct TestStatusCall {
+  enum Kind { kBackground, kEntry, kBorder, kSeparator, kGripper };
+  Kind kind;
+  UINT nPaneId;       ///< 0 for the bar
+  BOOL bGripperPane;  ///< for borders
+};
+
+/// Records the status bar's drawing and fills each part in a colour of its own.
+class CTestStatusBarPaintManager : public CTKStatusBarPaintManager {
+ public:
+  static constexpr COLORREF kBackground = RGB(220, 230, 240);
+  static constexpr COLORREF kEntry = RGB(255, 255, 200);
+  static constexpr COLORREF kGripper = RGB(90, 90, 90);
+
+  CTestStatusBarPaintManager();
+  void DrawStatusBarBackground(CDC* pDC, CTKStatusBar* pBar) override;
+  void DrawPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) override;
+  void DrawPaneButtonFace(CDC*, CRect, CTKStatusBarPane*) override {}
+  void DrawPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane, BOOL bGripperPane) override;
+  void DrawPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) override;
+  void DrawGripper(CDC* pDC, CRect rcClient) override;
+  void RefreshMetrics() override {}
+  COLORREF GetPaneTextColor(CTKStatusBarPane*) override { return RGB(0, 0, 0); }
+
+  int CountCalls(TestStatusCall::Kind kind) const;
+  std::vector<TestStatusCall> m_calls;
+};
+
+/// The test paint manager with the test status-bar paint manager.
+class CTestStatusPaintManager : public CTestPaintManager {
+ public:
+  CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return &m_statusBar; }
+  CTestStatusBarPaintManager m_statusBar;
+};

@@ -19,3 +19,7 @@ int CRecordingSystem::CountKilled(UINT_PTR nID) const {
   for (UINT_PTR killed : m_killed) n += killed == nID;
   return n;
 }
+
+SHORT CRecordingSystem::GetKeyState(int nVirtKey) {
+  return m_keysDown.count(nVirtKey) ? static_cast<SHORT>(0x8000) : 0;
+}

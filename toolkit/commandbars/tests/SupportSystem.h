@@ -2,6 +2,7 @@
 // them, and the beeps instead of sounding them.
 #pragma once
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -25,4 +26,11 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   /// What SPI_GETDROPSHADOW answers.
   BOOL m_bDropShadow = TRUE;
   BOOL IsDropShadowEnabled() override { return m_bDropShadow; }
+
+  // The bar window's keys and mouse
+  /// The keys GetKeyState reports down; every other key is up.
+  std::set<int> m_keysDown;
+  BOOL m_bActive = TRUE;
+  SHORT GetKeyState(int nVirtKey) override;
+  BOOL IsApplicationActive() override { return m_bActive; }
 };

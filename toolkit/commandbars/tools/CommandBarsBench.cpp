@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "BenchClock.h"
+#include "CommandBarsDockBench.h"
+#include "CommandBarWindowBench.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControls.h"
@@ -48,29 +50,18 @@ CTKCommandBar* MakeRibbonBar() {
 
 /// Seconds for one pass of measuring every control.
 double MeasureAll(CTKCommandBar* pBar, CDC* pDC, int nRounds) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = BenchSeconds();
-    volatile LONG nSum = 0;
-    for (int r = 0; r < nRounds; ++r)
-      for (int i = 0; i < pBar->GetControlCount(); ++i) nSum += pBar->GetControl(i)->GetSize(pDC).cx;
-    dBest = std::min(dBest, (BenchSeconds() - dStart) / nRounds);
-  }
-  return dBest;
+  volatile LONG nSum = 0;
+  return BestSecondsPerRound(nRounds, [&](int) {
+    for (int i = 0; i < pBar->GetControlCount(); ++i) nSum += pBar->GetControl(i)->GetSize(pDC).cx;
+  });
 }
 
 /// Seconds for one layout at `nLength`, committed; `nWidth` gets the width laid out.
 double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWidth) {
-  double dBest = 1e9;
-  for (int nTry = 0; nTry < 3; ++nTry) {
-    const double dStart = BenchSeconds();
-    for (int r = 0; r < nRounds; ++r) {
-      DWORD dwMode = TKLM_HORZDOCK | TKLM_COMMIT;
-      nWidth = pBar->GetControls()->CalcBarLayout(pDC, nLength, dwMode, CRect(2, 2, 2, 2), 0).cx;
-    }
-    dBest = std::min(dBest, (BenchSeconds() - dStart) / nRounds);
-  }
-  return dBest;
+  return BestSecondsPerRound(nRounds, [&](int) {
+    DWORD dwMode = TKLM_HORZDOCK | TKLM_COMMIT;
+    nWidth = pBar->GetControls()->CalcBarLayout(pDC, nLength, dwMode, CRect(2, 2, 2, 2), 0).cx;
+  });
 }
 
 }  // namespace
@@ -105,6 +96,8 @@ int main(int argc, char** argv) {
   }
   pBar->InternalRelease();
   RunShortcutBench(std::max(1, nRounds / 20));
+  RunDockLayoutBench(nRounds);
+  RunCommandBarWindowBench(nRounds);
   RunGalleryBench(nRounds);
   return 0;
 }

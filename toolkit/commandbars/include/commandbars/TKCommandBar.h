@@ -37,6 +37,14 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
   /// Marks the layout pending and forgets the hot and open controls.
   virtual void OnControlsChanged();
+  /// Takes the kind, place, id, flags, title, sizes and command bars of
+  /// `pBar`, then a copy of its controls (their pop-ups too with `bRecursive`).
+  virtual void Copy(CTKCommandBar* pBar, BOOL bRecursive = FALSE);
+  /// A new bar of this bar's class holding a copy of it.
+  virtual CTKCommandBar* Clone(BOOL bRecursive = FALSE);
+  /// The command bars dropped the bar: it leaves tracking, loses its
+  /// controls and its window.
+  virtual void OnRemoved();
 
   // Owners ---------------------------------------------------------------------
 
@@ -48,6 +56,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CWnd* GetSite() const;
   /// The window that receives the commands of the bar's controls.
   CWnd* GetOwnerSite() const;
+  /// The site when it is a frame window, else null.
+  CFrameWnd* GetFrameSite() const;
   void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
   void SetCommandTarget(CWnd* pTarget) { m_pCommandTarget = pTarget; }
   CTKPaintManager* GetPaintManager() const;
@@ -72,11 +82,19 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
   DWORD GetStyle() const { return m_dwStyle; }
   void SetStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+  BOOL GetShowGripper() const { return (m_dwStyle & kStyleGripper) != 0; }
+  void SetShowGripper(BOOL bShow) {
+    m_dwStyle = bShow ? (m_dwStyle | kStyleGripper) : (m_dwStyle & ~kStyleGripper);
+  }
   virtual BOOL IsPopupBar() const { return FALSE; }
   virtual BOOL IsRibbonBar() const { return FALSE; }
   virtual BOOL IsDialogBar() const { return FALSE; }
   virtual BOOL IsVisible() const { return FALSE; }
   BOOL IsLayoutRTL() const;
+  /// Inside the window, and for a pop-up with a window region inside that.
+  virtual BOOL IsPointInside(CPoint ptScreen) const;
+  /// Mnemonics are underlined now: the command bars' state, always without.
+  virtual BOOL IsKeyboardCuesVisible() const;
   BOOL IsDwmEnabled() const { return FALSE; }
   /// The style a control of style 0 takes on this bar.
   int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
@@ -124,6 +142,12 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void EnsureVisible(CTKControl*) {}
   /// The control whose enabled state the bar decides, -1 none.
   virtual int GetControlEnabledOverride(CTKControl*) const { return -1; }
+  /// Tracking was entered without keyboard and without selecting the first control.
+  BOOL IsEnteredByMouse() const { return m_bEnteredByMouse; }
+  /// A right-button release acts as a click (pop-ups tracked with the right button).
+  void SetRightButtonTracking(BOOL bRight) { m_bRightButtonTracking = bRight; }
+  /// The control under a client point, null none.
+  CTKControl* ControlFromPoint(CPoint point) const;
   int* GetReturnCommandSlot() const { return m_pReturnCmd; }
   void SetReturnCommandSlot(int* pReturnCmd) { m_pReturnCmd = pReturnCmd; }
 
@@ -133,10 +157,14 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void DelayLayout() { m_dwState |= kStateLayoutPending; }
   BOOL IsLayoutPending() const { return (m_dwState & kStateLayoutPending) != 0; }
   virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = FALSE);
+  /// Redraws this bar and every bar above it.
+  void RedrawWithParents();
   virtual void FillCommandBarEntry(CDC* pDC);
   virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
   /// Fades the rectangles of controls whose look changes.
   void EnableAnimation(BOOL bEnable = TRUE) { m_animation.EnableAnimation(bEnable); }
+  /// The bar's own setting or its look's.
+  BOOL IsAnimationEnabled() const { return m_animation.IsAnimationEnabled(); }
   /// Paints from a kept picture of the whole bar.
   void EnableDoubleBuffer(BOOL bEnable = TRUE) { m_animation.EnableDoubleBuffer(bEnable); }
   CTKCommandBarAnimation* GetAnimation() { return &m_animation; }
@@ -147,6 +175,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual void OnIdleUpdateCmdUI(WPARAM wParam = 0, LPARAM lParam = 0);
   /// Asks the bar's own map, then the owner site, for each control's state.
   void OnUpdateCmdUI();
+  /// Hides the controls that the active document template does not show.
+  void UpdateDocTemplateControls();
   /// A bar tracked without notifications asks the frame nothing.
   void SetNoNotifications(BOOL bNone) { m_bNoNotifications = bNone; }
 
@@ -172,6 +202,38 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// Moves the selection, clicks the hot control or opens the window menu;
   /// TRUE when the code was handled.
   virtual BOOL ProcessKeyNavigation(int nCode);
+  /// A key that reaches the bar while it tracks: 1 handled, 2 pass it on to
+  /// the focus window.
+  virtual int OnHookKeyDown(UINT nChar, LPARAM lParam);
+  /// The control whose mnemonic the key types, searched from the one after
+  /// the hot control: explicit mnemonics first, then first letters of
+  /// captions without one; `*pbAmbiguous` when a second control matches.
+  CTKControl* FindAccel(UINT nKey, BOOL* pbAmbiguous) const;
+  /// While locked the bar ignores timers, keys and the mouse leaving it.
+  BOOL IsLocked() const { return m_bLocked; }
+  void SetLocked(BOOL bLocked) { m_bLocked = bLocked; }
+  /// The site is a frame in context-help mode (Shift+F1).
+  BOOL IsHelpMode() const;
+
+  // Customise drag-and-drop ------------------------------------------------------
+
+  /// Where `pDragged` dropped at `point` lands: beside control `nIndex`
+  /// (after it with `bAfter`), shown by `rcMark`; -1 and a mark across the
+  /// empty bar when no control can take it; an empty mark on the dragged
+  /// control itself and on the ribbon.
+  virtual void CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark, int& nIndex,
+                                BOOL& bAfter);
+  /// The drag effect this bar takes the control with; DROPEFFECT_NONE refused.
+  virtual DWORD OnCustomizeDragEnter(CTKControl* pDataObject, CPoint point);
+  virtual void OnCustomizeDragLeave();
+  virtual DWORD OnCustomizeDragOver(CTKControl* pDataObject, CPoint point);
+  /// Inserts a copy of the dragged control where it was dropped, or, dropped
+  /// on itself, only starts or ends a group (`dwDropEffect` becomes 5).
+  virtual void OnCustomizeDrop(CTKControl* pDataObject, DWORD& dwDropEffect, CPoint ptDrop,
+                               CPoint ptDrag);
+  CRect GetInsertMark() const { return m_rcInsertMark; }
+  /// The I-beam of a drop place, standing across the run of the controls.
+  static void DrawInsertMark(CDC* pDC, CRect rc, BOOL bVertical);
 
   // What the ribbon overrides --------------------------------------------------
 
@@ -183,6 +245,29 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// True when `lpRect` meets the part of a ribbon that lies on glass.
   virtual BOOL IntersectsGlassArea(LPCRECT /*lpRect*/) const { return FALSE; }
 
+  // Tool-bar resources and visibility (TKToolBarResource.cpp) ------------------
+
+  /// Fills the bar from an RT_TOOLBAR resource (and its icons with
+  /// `bLoadIcons`); FALSE, with the bar emptied, when the resource is missing.
+  virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
+  /// Makes a button for each id; 0 starts a group before the next control.
+  BOOL SetButtons(const UINT* pButtons, int nCount);
+  /// Has a window that shows and is not empty, and counts itself visible.
+  BOOL IsVisibleOnScreen() const;
+  /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
+  // Accessibility ----------------------------------------------------------------
+
+  HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+  HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+  HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+  HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+  HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+  HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+  HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                             VARIANT varChild) override;
+  HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
 
   // Keyboard tips ----------------------------------------------------------------
@@ -195,7 +280,7 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void OnKeyboardTipChar(UINT nKey);
   void HideKeyboardTips();
   /// The command bars' tip level while they show tips for this bar, else 0.
-  int GetKeyboardTipsLevel() const;
+  virtual int GetKeyboardTipsLevel() const;
 
   // Galleries ----------------------------------------------------------------------
 
@@ -203,6 +288,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void OnGalleryAnimationTimer();
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
+  /// The style bit of a gripper, on for new bars.
+  static constexpr DWORD kStyleGripper = 0x400000;
   /// The one-shot timer after which the mouse's hot control counts as hovered.
   static constexpr UINT_PTR kTimerHover = 112223;
   static constexpr UINT kHoverElapse = 300;
@@ -239,18 +326,71 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nDefaultButtonStyle;
   CTKCommandBarAnimation m_animation;
   BOOL m_bHoverSelect;
+  BOOL m_bHideCaret;
   BOOL m_bNoNotifications;
+  BOOL m_bLocked;
+  BOOL m_bEnteredByMouse;
+  BOOL m_bRightButtonTracking;
+  /// The window whose caret is hidden while the bar tracks.
+  HWND m_hWndCaret;
+  CRect m_rcInsertMark;
+  BOOL m_bVerticalMark;
 
+  // Keys (TKCommandBarKeys.cpp)
   BOOL IsHorizontalNavigation() const;
+  /// A pop-up laid out as a tool bar.
+  BOOL IsPopupToolBar() const;
+  BOOL IsFocusInside() const;
   BOOL SelectNavigated(int nIndex, int nReason);
+  /// Up and Down across the rows of a wrapped bar.
+  BOOL SelectNeighbourRow(int nStep);
+  int OnTabKey();
+  int OnCharKey(UINT nChar);
+  BOOL OnEscapeKey();
+  /// Where Ctrl+Tab hands the keyboard to the next (+1) or previous (-1)
+  /// visible tool bar of the command bars; FALSE when there is none.
+  virtual BOOL FocusNextToolBar(int nDirection);
+  /// Where the keyboard tips of the bar are built again at a level.
+  virtual void BuildKeyboardTips(int /*nLevel*/) {}
+
+  // Tracking and the mouse (TKCommandBar.cpp, TKCommandBarMouse.cpp)
+  void HideCaretWhileTracking();
+  void ShowHiddenCaret();
+  void TrackMouseLeave();
+  void ClearSelectionOnLeave();
+
+  // Customising (TKCommandBarCustomize.cpp)
+  /// The controls run top to bottom (docked left or right, pop-ups).
+  BOOL IsVerticalRun() const;
+  CTKControl* NearestDropControl(CPoint point, BOOL bVertical) const;
+  void DropOnItself(CTKControl* pControl, BOOL bAfter, CSize szMoved);
+  /// The double frame of the control the customise commands act on.
+  void DrawCustomizeSelection(CDC* pDC);
+
+  /// The control a child id names (1 the first), null for the bar or none.
+  CTKControl* AccessibleChild(const VARIANT& varChild) const;
 
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+  afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 
   DECLARE_MESSAGE_MAP()
+  DECLARE_INTERFACE_MAP()
 };
 
 /// True when the bar is a ribbon whose frame draws on glass and the rectangle

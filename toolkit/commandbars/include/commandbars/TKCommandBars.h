@@ -1,6 +1,7 @@
 // The one object per frame or dialog that owns and coordinates its command
-// bars: the site window, the actions, customise mode, and the paint and image
-// managers the bars inherit.
+// bars: the site window, its tool bars and four dock bars, the actions,
+// customise mode, Alt access and keyboard cues, the frame messages it takes
+// before the site, and the paint and image managers the bars inherit.
 #pragma once
 
 #include <afxtempl.h>
@@ -12,11 +13,16 @@
 #include "commandbars/TKShortcutManager.h"
 #include "common/TKRefPtr.h"
 
+class CTKCommandBar;
 class CTKControl;
+class CTKControls;
 class CTKControlAction;
 class CTKControlActions;
 class CTKCommandBarsOptions;
 class CTKImageManager;
+class CTKDockBar;
+class CTKPopupBar;
+class CTKToolBar;
 
 class CTKCommandBars : public CCmdTarget {
   DECLARE_DYNCREATE(CTKCommandBars)
@@ -26,7 +32,84 @@ class CTKCommandBars : public CCmdTarget {
   ~CTKCommandBars() override;
 
   CWnd* GetSite() const { return m_pFrame; }
-  void SetSite(CWnd* pFrame) { m_pFrame = pFrame; }
+  /// Remembers the site, whether it offers the customise command and its
+  /// reading order.
+  void SetSite(CWnd* pFrame);
+  BOOL IsLayoutRTL() const;
+  void SetLayoutRTL(BOOL bRightToLeft) { m_bRightToLeft = bRightToLeft; }
+  BOOL IsCustomizeCommandOffered() const { return m_bCustomizeAvail; }
+
+  // Tool bars ------------------------------------------------------------------
+
+  /// A new bar of `pClass` (the tool-bar class by default) placed at
+  /// `nPosition` (0-3 docked, 4 floating); null when it cannot go there.
+  CTKToolBar* Add(LPCTSTR lpszTitle, int nPosition, CRuntimeClass* pClass = NULL);
+  /// Takes over the caller's reference to `pBar`; on failure the bar is
+  /// released and the result is null.
+  CTKToolBar* AddToolBar(CTKToolBar* pBar, LPCTSTR lpszTitle, int nPosition);
+  /// A bar the user makes: the site is told first (TK_WM_CREATECOMMANDBAR).
+  virtual CTKToolBar* AddCustomBar(LPCTSTR lpszTitle, UINT nId, BOOL bFloat = FALSE);
+  int GetCount() const { return static_cast<int>(m_arrBars.GetSize()); }
+  /// Null out of range.
+  CTKToolBar* GetAt(int nIndex) const;
+  int FindIndex(CTKToolBar* pBar) const;
+  /// The first bar of that bar id; null for 0 or none.
+  CTKToolBar* GetToolBar(UINT nId) const;
+  /// Bar 1 when it is a menu bar (the ribbon is one), else null.
+  virtual CTKToolBar* GetMenuBar() const;
+  void ToggleToolBarVisible(int nIndex);
+  /// Hides, undocks and releases a listed bar.
+  void Remove(CTKToolBar* pBar);
+  /// Removes every bar and lays the frame out once.
+  void RemoveAllToolBars();
+  /// Every bar's command states now.
+  void RefreshAllBars();
+  /// Hides or shows every bar around print preview.
+  void OnSetPreviewMode(BOOL bPreview);
+  BOOL IsPreviewMode() const { return m_bPreviewMode; }
+  virtual void AddToReBar(CTKToolBar* pBar);
+  virtual void RemoveFromReBar(CTKToolBar* pBar);
+
+  // Menus of the tool bars --------------------------------------------------------
+
+  /// Copies into `pPopup` the controls that the bars of `pBar`'s dock row
+  /// hide for lack of room, shown.
+  virtual void AddHiddenControlsToPopup(CTKToolBar* pBar, CTKPopupBar* pPopup);
+  /// A show/hide menu for `pBar` (for each bar of its dock row when docked),
+  /// and the customise command when the site offers it.
+  virtual void AddShowHideButtonsPopups(CTKToolBar* pBar, CTKPopupBar* pPopup);
+  void AddShowHideButtonsPopup(CTKToolBar* pBar, CTKPopupBar* pPopup);
+
+  // Dock bars ------------------------------------------------------------------
+
+  /// The four dock bars of the site; a failed creation throws the resource
+  /// exception.
+  void CreateDockBars();
+  /// 0 top, 1 bottom, 2 left, 3 right; null before CreateDockBars.
+  CTKDockBar* GetDockBar(int nSide) const;
+  BOOL DockCommandBar(CTKToolBar* pBar, LPCRECT lpRect, CTKDockBar* pDockBar);
+  BOOL DockAtSide(CTKToolBar* pBar, UINT nSide);
+  BOOL FloatCommandBar(CTKToolBar* pBar);
+  /// `pPreferred`, else the first dock bar whose window rectangle grown by
+  /// 20 scaled pixels holds the screen point; null when none does.
+  CTKDockBar* DockBarFromPoint(CPoint ptScreen, CTKDockBar* pPreferred = NULL) const;
+  /// Lays the site out now or at its next idle time; nothing while locked.
+  virtual void RecalcFrameLayout(BOOL bDelay = FALSE);
+  /// Runs a layout a frame site was asked to delay.
+  void RecalcLayoutIfDelayed();
+  BOOL IsLayoutLocked() const { return m_bLockLayout; }
+
+  // Frame messages ---------------------------------------------------------------
+
+  /// The site's messages before its own handling; TRUE when consumed.
+  BOOL HandleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  /// Every control hears of the new look, every bar is laid out again and the
+  /// frame is recalculated and redrawn.
+  void UpdateAfterThemeChange();
+  void SetTheme(int nTheme);
+  /// The help id of the hot control, for F1 (0 none).
+  void SetHelpId(int nHelpId) { m_nHelpId = nHelpId; }
+  int GetHelpId() const { return m_nHelpId; }
 
   // Actions --------------------------------------------------------------------
 
@@ -52,12 +135,18 @@ class CTKCommandBars : public CCmdTarget {
   // Commands ---------------------------------------------------------------------
 
   BOOL IsControlHidden(UINT nId) const;
+  /// Hidden in a menu: its command is, or it opens a pop-up whose every
+  /// control is (with "AutoHideUnusedPopups"; an empty pop-up is not).
+  virtual BOOL IsControlHiddenInMenu(CTKControl* pControl) const;
   /// Records a hidden command as used.
   void SetCommandUsed(UINT nId);
   void HideCommand(UINT nId);
   BOOL IsCommandUsed(UINT nId) const;
   /// Closes every tracked pop-up.
   virtual void CloseAllPopups() {}
+  /// Runs the thread's messages while `pBar` tracks. A WM_QUIT that ends
+  /// the loop is posted again, so that the program still ends.
+  static void AFX_CDECL PumpTrackingMessages(CTKCommandBar* pBar);
 
   // Options ----------------------------------------------------------------------
 
@@ -65,6 +154,43 @@ class CTKCommandBars : public CCmdTarget {
   /// Stores or loads the options in the profile section "<profile>-Options".
   void SaveOptionsSection(LPCTSTR pszProfileName);
   void LoadOptionsSection(LPCTSTR pszProfileName);
+
+  // Keys -------------------------------------------------------------------------
+
+  /// The site's key and mouse-wheel messages before translation; TRUE when
+  /// consumed.
+  BOOL PreTranslateFrameMessage(MSG* pMsg);
+  /// Alt+key: selects (and, when the match is unique, runs) the control
+  /// whose mnemonic the key is; TRUE when one was found.
+  BOOL OnFrameAccel(UINT nKey);
+  /// The control of `pBar` the key is a mnemonic of, searched from the one
+  /// after the hot control; `*pbAmbiguous` when a second one matches too.
+  CTKControl* FindAccelControl(CTKCommandBar* pBar, UINT nKey, BOOL* pbAmbiguous);
+  /// The next visible control after `nIndex`, going on into the next
+  /// visible bars when Alt letters reach every bar; null when none.
+  CTKControl* GetNextAccelControl(CTKControls* pControls, int nIndex);
+  /// The next bar visible on screen from `nIndex` in `nStep` (+1, -1),
+  /// wrapping once; -1 when none.
+  int FindNextVisibleIndex(int nIndex, int nStep) const;
+  /// Enters `pBar` (direction 0) or the next or previous visible bar by keyboard.
+  BOOL FocusToolBar(CTKToolBar* pBar, int nDirection = 0);
+  /// Called by a bar that entered or left tracking: a bar left by keyboard
+  /// hides the cues again when they follow Alt.
+  virtual void OnTrackingModeChanged(CTKCommandBar* pBar, BOOL bTracking);
+  int GetKeyboardTipLevel() const { return m_nKeyboardTipsLevel; }
+  void SetKeyboardTipLevel(int nLevel) { m_nKeyboardTipsLevel = nLevel; }
+  /// The shortcut shown for a command that has none of its own; empty until
+  /// the shortcut manager answers.
+  virtual CString FindDefaultShortcutText(UINT nId) const;
+
+  // Document templates of the bars' controls (TKCommandBarsDocTemplate.cpp) ------
+
+  /// The resource id of the template whose controls show now: 0 unless the
+  /// site is an MDI frame; without an active child the default id; a child
+  /// without a document its own id; else its document's template id, or the
+  /// application's template the child names instead (0 when it has none).
+  virtual UINT GetActiveDocTemplate() const;
+  void SetDefaultDocTemplate(UINT nId) { m_nDefaultDocTemplate = nId; }
 
   // Keyboard cues ----------------------------------------------------------------
 
@@ -105,7 +231,17 @@ class CTKCommandBars : public CCmdTarget {
 
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
+  BOOL m_bIgnoreShiftMenuKey;
+  int m_nKeyboardTipsLevel;
   CWnd* m_pFrame;
+  BOOL m_bCustomizeAvail;
+  CArray<CTKToolBar*, CTKToolBar*> m_arrBars;
+  CTKDockBar* m_pDocks[4];
+  int m_nHelpId;
+  BOOL m_bLockLayout;
+  BOOL m_bRightToLeft;
+  BOOL m_bDestroying;
+  BOOL m_bPreviewMode;
   BOOL m_bEnableActions;
   CTKControlActions* m_pActions;
   BOOL m_bCustomizeMode;
@@ -124,4 +260,11 @@ class CTKCommandBars : public CCmdTarget {
 
   // Keyboard tips
   CTKKeyboardTips m_keyboardTips;
+
+  // Document templates of the bars' controls.
+  UINT m_nDefaultDocTemplate = 0;
 };
+
+/// Whether the desktop that receives input is another than "Default" (a
+/// locked workstation or a secure desktop), or cannot be opened.
+BOOL IsInputDesktopNotDefault();

@@ -152,3 +152,9 @@ struct TKCREATEBARSTRUCT {
 inline bool IsVerticalBarPosition(int nPosition) {
   return nPosition == tkBarLeft || nPosition == tkBarRight || nPosition == tkBarPopup;
 }
+
+/// Sent with TK_WM_TRACKINGKEYDOWN: the key a tracking bar received.
+struct TKTRACKINGKEY {
+  UINT nChar;
+  LPARAM lParam;
+};

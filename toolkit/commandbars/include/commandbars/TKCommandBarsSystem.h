@@ -30,6 +30,16 @@ class CTKCommandBarsSystem {
   // Typing: the keys as a keyboard layout translates them
   /// As the Win32 GetKeyboardState: 256 bytes, the high bit of a key down.
   virtual BOOL GetKeyboardState(BYTE* pState);
+
+  // Tool bars
+  /// The toolkit's message box (the language module's right-to-left
+  /// reading included); the button chosen.
+  virtual int ShowMessageBox(LPCTSTR lpszText, UINT nType);
+
+  // The bar window's mouse
+  /// Whether a window of this thread is active (the mouse moves over a bar
+  /// of an inactive application select nothing).
+  virtual BOOL IsApplicationActive();
 };
 
 /// The installed system, the real one when none is.

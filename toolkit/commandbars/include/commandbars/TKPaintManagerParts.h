@@ -92,18 +92,30 @@ class CTKProgressPaintManager {
                                COLORREF clrBack, COLORREF clrFrame, COLORREF clrBar);
 };
 
+/// The look of a status bar: the bar calls these in its paint order
+/// (background; per visible pane its border or a pending separator, then
+/// its entry; the gripper last) and reads its font and margins here.
 class CTKStatusBarPaintManager {
  public:
+  // Themes delete the variant they replace through this class.
   virtual ~CTKStatusBarPaintManager() = default;
-  virtual void FillStatusBar(CDC* pDC, CTKStatusBar* pBar) = 0;
-  virtual void DrawStatusBarPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
-  virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane,
-                                       BOOL bLast) = 0;
-  virtual void DrawStatusBarPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
-  virtual void DrawStatusBarGripper(CDC* pDC, CRect rcClient) = 0;
+  virtual void DrawStatusBarBackground(CDC* pDC, CTKStatusBar* pBar) = 0;
+  /// Icon and text (or markup) of one pane; calls DrawPaneButtonFace.
+  virtual void DrawPaneEntry(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
+  virtual void DrawPaneButtonFace(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
+  /// `bGripperPane` is set for the last visible pane.
+  virtual void DrawPaneBorder(CDC* pDC, CRect rc, CTKStatusBarPane* pPane, BOOL bGripperPane) = 0;
+  virtual void DrawPaneSeparator(CDC* pDC, CRect rc, CTKStatusBarPane* pPane) = 0;
+  /// `rcClient` is the bar's client rectangle.
+  virtual void DrawGripper(CDC* pDC, CRect rcClient) = 0;
+  /// Re-reads colours and fonts; the owning paint manager calls it.
+  virtual void RefreshMetrics() = 0;
+  virtual COLORREF GetPaneTextColor(CTKStatusBarPane* pPane) = 0;
 
+  /// The bar's font when it has none of its own.
   CFont m_fontStatus;
-  CRect m_rcMargins;
+  /// Space between the bar's inside rectangle and its panes.
+  CRect m_rcMargins = CRect(0, 0, 0, 0);
   int m_nMinHeight = 0;
 };
 

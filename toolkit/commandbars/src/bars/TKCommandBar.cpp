@@ -6,9 +6,11 @@
 #include "commandbars/TKCommandBarsSystem.h"
 #include "TKCommandBarCmdUI.h"
 #include <afxpriv.h>
+#include <afxres.h>
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
+#include "common/TKRefPtr.h"
 #include "common/TKScrollBase.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
@@ -20,6 +22,19 @@ BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_WM_DESTROY()
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateMessage)
   ON_MESSAGE(WM_INITIALUPDATE, OnIdleUpdateMessage)
+  ON_WM_MOUSEMOVE()
+  ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+  ON_WM_NCMOUSEMOVE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_RBUTTONDOWN()
+  ON_WM_RBUTTONUP()
+  ON_WM_NCHITTEST()
+  ON_WM_NCLBUTTONDOWN()
+  ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+  ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+  ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CTKCommandBar::CTKCommandBar()
@@ -30,7 +45,7 @@ CTKCommandBar::CTKCommandBar()
       m_pOwner(nullptr),
       m_dwState(0),
       m_dwFlags(0),
-      m_dwStyle(0x400000),
+      m_dwStyle(kStyleGripper),
       m_barType(tkBarTypeNormal),
       m_pControls(nullptr),
       m_barPosition(tkBarNone),
@@ -52,7 +67,14 @@ CTKCommandBar::CTKCommandBar()
       m_nDefaultButtonStyle(tkButtonAutomatic),
       m_animation(this),
       m_bHoverSelect(TRUE),
-      m_bNoNotifications(FALSE) {
+      m_bHideCaret(TRUE),
+      m_bNoNotifications(FALSE),
+      m_bLocked(FALSE),
+      m_bEnteredByMouse(FALSE),
+      m_bRightButtonTracking(FALSE),
+      m_hWndCaret(NULL),
+      m_rcInsertMark(0, 0, 0, 0),
+      m_bVerticalMark(FALSE) {
   EnableAutomation();
   m_pControls = new CTKControls;
   m_pControls->SetParent(this);
@@ -121,6 +143,32 @@ BOOL CTKCommandBar::LoadMenu(CMenu* pMenu, BOOL bRemoveControls) {
   return TRUE;
 }
 
+void CTKCommandBar::Copy(CTKCommandBar* pBar, BOOL bRecursive) {
+  m_barType = pBar->m_barType;
+  m_barPosition = pBar->m_barPosition;
+  m_nBarID = pBar->m_nBarID;
+  m_dwFlags = pBar->m_dwFlags;
+  m_dwStyle = pBar->m_dwStyle;
+  m_strTitle = pBar->m_strTitle;
+  m_bCustomizable = pBar->m_bCustomizable;
+  m_szIcons = pBar->m_szIcons;
+  m_szButtons = pBar->m_szButtons;
+  m_pCommandBars = pBar->m_pCommandBars;
+  m_pControls->Copy(pBar->m_pControls, bRecursive);
+}
+
+CTKCommandBar* CTKCommandBar::Clone(BOOL bRecursive) {
+  CTKCommandBar* pClone = static_cast<CTKCommandBar*>(GetRuntimeClass()->CreateObject());
+  pClone->Copy(this, bRecursive);
+  return pClone;
+}
+
+void CTKCommandBar::OnRemoved() {
+  SetTrackingMode(FALSE);
+  m_pControls->RemoveAll();
+  if (GetSafeHwnd() != NULL) DestroyWindow();
+}
+
 // Owners -------------------------------------------------------------------------------
 
 CTKCommandBars* CTKCommandBar::GetCommandBars() const {
@@ -158,6 +206,8 @@ CWnd* CTKCommandBar::GetOwnerSite() const {
   }
   return GetSite();
 }
+
+CFrameWnd* CTKCommandBar::GetFrameSite() const { return DYNAMIC_DOWNCAST(CFrameWnd, GetSite()); }
 
 CTKPaintManager* CTKCommandBar::GetPaintManager() const {
   if (m_pPaintManager != nullptr) return m_pPaintManager;
@@ -210,6 +260,24 @@ void CTKCommandBar::SetTitle(LPCSTR lpszTitle) {
 
 BOOL CTKCommandBar::IsLayoutRTL() const {
   return GetSafeHwnd() != NULL && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
+}
+
+BOOL CTKCommandBar::IsPointInside(CPoint ptScreen) const {
+  if (GetSafeHwnd() == NULL) return FALSE;
+  CRect rcWindow;
+  GetWindowRect(&rcWindow);
+  if (!rcWindow.PtInRect(ptScreen)) return FALSE;
+  if (m_barPosition != tkBarPopup) return TRUE;
+  // A shaped pop-up (rounded corners) is only where its region is.
+  CRgn rgn;
+  rgn.CreateRectRgn(0, 0, 0, 0);
+  if (::GetWindowRgn(m_hWnd, static_cast<HRGN>(rgn.GetSafeHandle())) == ERROR) return TRUE;
+  return rgn.PtInRegion(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
+}
+
+BOOL CTKCommandBar::IsKeyboardCuesVisible() const {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  return pCommandBars == nullptr || pCommandBars->IsKeyboardCuesVisible();
 }
 
 CSize CTKCommandBar::GetIconSize() const {
@@ -281,20 +349,59 @@ BOOL CTKCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard) {
   m_nPopuped = nPopuped;
   SetTrackingMode(2, FALSE, bKeyboard);
   SetSelected(nPopuped, bKeyboard);
-  if (m_nTracking && pControl->OnSetPopup(TRUE)) return TRUE;
+  if (m_nTracking) {
+    // Opening may end the tracking and release the bar from its owner.
+    CTKRefPtr<CTKCommandBar, CTKInternalRefTraits> keepAlive(this);
+    if (pControl->OnSetPopup(TRUE)) return TRUE;
+  }
   m_nPopuped = -1;
   if (!m_nTracking) SetSelected(-1);
   return FALSE;
 }
 
-BOOL CTKCommandBar::SetTrackingMode(int bMode, BOOL /*bSelectFirst*/, BOOL /*bKeyboard*/) {
-  if (m_nTracking == bMode) return FALSE;
+BOOL CTKCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard) {
+  if (m_nTracking && bMode) {
+    m_nTracking = bMode;
+    return FALSE;
+  }
+  if (!m_nTracking && !bMode) return FALSE;
   m_nTracking = bMode;
-  if (!bMode) {
+  if (bMode) {
+    CWnd* pSite = GetSite();
+    if (m_barType == tkBarTypeMenuBar && pSite->GetSafeHwnd() != NULL)
+      pSite->SendMessage(TK_WM_MENUBARTRACKING, reinterpret_cast<WPARAM>(this), 0);
+    m_bEnteredByMouse = !bSelectFirst && !bKeyboard;
+    m_nSelectionReason = bKeyboard;
+    HideCaretWhileTracking();
+    ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+    if (bSelectFirst) SetSelected(m_pControls->GetNext(-1, +1), 2);
+  } else {
     SetPopuped(-1);
-    SetSelected(-1);
+    if (bSelectFirst) SetSelected(-1);
+    ShowHiddenCaret();
+    Redraw();
+    // The keyboard leaves a bar that had it for the next tab stop after it.
+    HWND hParent = GetSafeHwnd() != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hParent != NULL && ::GetFocus() == m_hWnd) {
+      HWND hNext = ::GetNextDlgTabItem(hParent, m_hWnd, FALSE);
+      if (hNext != NULL) ::SetFocus(hNext);
+    }
+    m_bLocked = FALSE;
   }
   return TRUE;
+}
+
+void CTKCommandBar::HideCaretWhileTracking() {
+  if (!m_bHideCaret) return;
+  HWND hWnd = ::GetFocus();
+  if (hWnd == NULL && GetSite() != nullptr) hWnd = GetSite()->GetSafeHwnd();
+  if (hWnd != NULL && ::HideCaret(hWnd)) m_hWndCaret = hWnd;
+}
+
+void CTKCommandBar::ShowHiddenCaret() {
+  if (m_hWndCaret == NULL) return;
+  ::ShowCaret(m_hWndCaret);
+  m_hWndCaret = NULL;
 }
 
 void CTKCommandBar::CancelTracking() {
@@ -302,10 +409,23 @@ void CTKCommandBar::CancelTracking() {
   SetSelected(-1);
 }
 
+BOOL CTKCommandBar::IsHelpMode() const {
+  CFrameWnd* pFrame = GetFrameSite();
+  return pFrame != nullptr && pFrame->m_bHelpMode;
+}
+
 void CTKCommandBar::OnControlSelected(BOOL bSelected, CTKControl* pControl) {
   CWnd* pSite = GetSite();
-  if (pSite->GetSafeHwnd() != NULL)
-    pSite->SendMessage(TK_WM_CONTROLSELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
+  if (pSite->GetSafeHwnd() == NULL) return;
+  pSite->SendMessage(TK_WM_CONTROLSELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
+  // The status bar describes the hot control; without one it shows its idle text.
+  const CString strDescription =
+      bSelected && pControl != nullptr ? pControl->GetDescription() : CString();
+  if (strDescription.IsEmpty())
+    pSite->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+  else
+    pSite->SendMessage(WM_SETMESSAGESTRING, 0,
+                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strDescription)));
 }
 
 // Drawing ------------------------------------------------------------------------------------
@@ -318,6 +438,11 @@ void CTKCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate) {
   if (lpRect == NULL) m_dwState &= ~kStateRedrawPending;
   if (GetSafeHwnd() != NULL && ::IsWindowVisible(GetSafeHwnd()))
     m_animation.RedrawRect(lpRect, bAnimate);
+}
+
+void CTKCommandBar::RedrawWithParents() {
+  for (CTKCommandBar* pBar = this; pBar != nullptr; pBar = pBar->GetParentCommandBar())
+    pBar->Redraw();
 }
 
 void CTKCommandBar::OnPaint() {
@@ -338,6 +463,7 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
     m_animation.OnAnimationTimer();
     return;
   }
+  if (m_bLocked) return;
   if (nIDEvent == kTimerHover) {
     // One shot: the hot control decides what hovering does (a pop-up opens).
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
@@ -351,7 +477,10 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
   CWnd::OnTimer(nIDEvent);
 }
 
+BOOL CTKCommandBar::OnEraseBkgnd(CDC*) { return TRUE; }
+
 void CTKCommandBar::OnDestroy() {
+  SetTrackingMode(FALSE);
   m_animation.OnDestroyWindow();
   CWnd::OnDestroy();
 }
@@ -369,6 +498,7 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
   CTKPaintManager* pPaintManager = GetPaintManager();
   if (pPaintManager == nullptr) return;
   FillCommandBarEntry(pDC);
+  if (m_barPosition == tkBarFloating) pPaintManager->DrawFloatingBarCaption(pDC, this, TRUE);
   pDC->SetBkMode(TRANSPARENT);
   CFont* pOldFont = pDC->SelectObject(pPaintManager->GetCommandBarFont(this));
   bool bFirst = true;
@@ -384,15 +514,47 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
     bFirst = false;
   }
   pDC->SelectObject(pOldFont);
+  DrawCustomizeSelection(pDC);
+  DrawInsertMark(pDC, m_rcInsertMark, m_bVerticalMark);
+}
+
+void CTKCommandBar::DrawCustomizeSelection(CDC* pDC) {
+  if (!IsCustomizeMode()) return;
+  CTKControl* pSelected = GetCommandBars()->GetDragControl();
+  if (pSelected == nullptr || pSelected->GetParent() != this || !pSelected->IsVisible()) return;
+  CRect rc = pSelected->GetRect();
+  const COLORREF clrDark = ::GetSysColor(COLOR_BTNTEXT);
+  pDC->Draw3dRect(rc, clrDark, clrDark);
+  rc.DeflateRect(1, 1);
+  pDC->Draw3dRect(rc, clrDark, clrDark);
 }
 
 void CTKCommandBar::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
   if (GetSafeHwnd() == NULL || !::IsWindowVisible(m_hWnd)) return;
+  UpdateDocTemplateControls();
   OnUpdateCmdUI();
   if (m_dwState & kStateRedrawPending) Redraw();
   if (m_dwState & kStateLayoutPending) {
     m_dwState &= ~kStateLayoutPending;
     OnRecalcLayout();
+  }
+}
+
+void CTKCommandBar::UpdateDocTemplateControls() {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  const UINT nTemplate = pCommandBars != nullptr ? pCommandBars->GetActiveDocTemplate() : 0;
+  if (nTemplate == 0) return;
+  for (int i = 0; i < GetControlCount(); ++i) {
+    CTKControl* pControl = GetControl(i);
+    CTKControl::CDocTemplateMap& assigned = pControl->GetAssignedDocTemplates();
+    CTKControl::CDocTemplateMap& excluded = pControl->GetExcludedDocTemplates();
+    if (assigned.IsEmpty() && excluded.IsEmpty()) continue;
+    int nValue;
+    const BOOL bHide = (!assigned.IsEmpty() && !assigned.Lookup(nTemplate, nValue)) ||
+                       excluded.Lookup(nTemplate, nValue);
+    const DWORD dwHide = bHide ? pControl->GetHideFlags() | TKHIDE_DOCTEMPLATE
+                               : pControl->GetHideFlags() & ~TKHIDE_DOCTEMPLATE;
+    if (pControl->SetHideFlags(dwHide)) DelayLayout();
   }
 }
 

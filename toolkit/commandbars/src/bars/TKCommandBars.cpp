@@ -1,16 +1,28 @@
-// CTKCommandBars: the site, the actions and customise mode.
+// CTKCommandBars: construction, the site, the actions, customise mode and options.
 #include "commandbars/TKCommandBars.h"
 
+#include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControlAction.h"
+#include "commandbars/TKDockBar.h"
 #include "common/TKPropExchange.h"
 #include "common/TKImageManager.h"
+#include "common/TKResourceImages.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBars, CCmdTarget)
 
 CTKCommandBars::CTKCommandBars()
-    : m_pFrame(nullptr),
+    : m_bIgnoreShiftMenuKey(FALSE),
+      m_nKeyboardTipsLevel(0),
+      m_pFrame(nullptr),
+      m_bCustomizeAvail(FALSE),
+      m_pDocks{},
+      m_nHelpId(0),
+      m_bLockLayout(FALSE),
+      m_bRightToLeft(FALSE),
+      m_bDestroying(FALSE),
+      m_bPreviewMode(FALSE),
       m_bEnableActions(FALSE),
       m_pActions(nullptr),
       m_bCustomizeMode(FALSE),
@@ -30,11 +42,32 @@ CTKCommandBars::CTKCommandBars()
 }
 
 CTKCommandBars::~CTKCommandBars() {
+  m_bDestroying = TRUE;
   SetDragControl(nullptr);
+  RemoveAllToolBars();
+  for (CTKDockBar*& pDock : m_pDocks) {
+    if (pDock == nullptr) continue;
+    pDock->DestroyWindow();
+    delete pDock;
+    pDock = nullptr;
+  }
   m_pActions->InternalRelease();
   SetPaintManager(nullptr);
   SetImageManager(nullptr);
   m_pOptions->InternalRelease();
+}
+
+void CTKCommandBars::SetSite(CWnd* pFrame) {
+  m_pFrame = pFrame;
+  if (pFrame->GetSafeHwnd() == NULL) return;
+  AFX_CMDHANDLERINFO info = {};
+  m_bCustomizeAvail = pFrame->OnCmdMsg(TKID_CUSTOMIZE, CN_COMMAND, nullptr, &info);
+  m_bRightToLeft = (pFrame->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+}
+
+BOOL CTKCommandBars::IsLayoutRTL() const {
+  if (m_bRightToLeft) return TRUE;
+  return m_pFrame->GetSafeHwnd() != NULL && (m_pFrame->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
 }
 
 void CTKCommandBars::EnableActions(BOOL bEnable) { m_bEnableActions = bEnable; }
@@ -73,6 +106,18 @@ BOOL CTKCommandBars::IsControlHidden(UINT nId) const {
   BOOL bValue;
   return m_pOptions->m_mapHiddenCommands.Lookup(nId, bValue) &&
          !m_pOptions->m_mapUsedCommands.Lookup(nId, bValue);
+}
+
+BOOL CTKCommandBars::IsControlHiddenInMenu(CTKControl* pControl) const {
+  if (IsControlHidden(pControl->GetID())) return TRUE;
+  if (!m_pOptions->bAutoHideUnusedPopups) return FALSE;
+  if (pControl->GetType() < tkControlPopup || pControl->GetType() > tkControlSplitButtonPopup)
+    return FALSE;
+  CTKCommandBar* pPopup = pControl->GetCommandBar();
+  if (pPopup == nullptr || pPopup->GetControlCount() == 0) return FALSE;
+  for (int i = 0; i < pPopup->GetControlCount(); ++i)
+    if (!IsControlHiddenInMenu(pPopup->GetControl(i))) return FALSE;
+  return TRUE;
 }
 
 void CTKCommandBars::HideCommand(UINT nId) { m_pOptions->m_mapHiddenCommands.SetAt(nId, TRUE); }
@@ -125,6 +170,12 @@ CTKPaintManager* CTKCommandBars::GetPaintManager() const {
 void CTKCommandBars::SetPaintManager(CTKPaintManager* pPaintManager) {
   if (m_pPaintManager != nullptr) m_pPaintManager->InternalRelease();
   m_pPaintManager = pPaintManager;
+  if (pPaintManager == nullptr || m_bDestroying) return;
+  pPaintManager->RefreshMetrics();
+  GetImageManager()->RefreshAll();
+  // A theme drawn from resource images waits for its theme text.
+  if (pPaintManager->UsesResourceImages() && !TKResourceImages()->IsLoaded()) return;
+  UpdateAfterThemeChange();
 }
 
 CTKImageManager* CTKCommandBars::GetImageManager() const {

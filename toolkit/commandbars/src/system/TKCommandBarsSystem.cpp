@@ -1,6 +1,7 @@
 // The real clock, keyboard, desktop and beep of the command bars.
 #include "commandbars/TKCommandBarsSystem.h"
 
+#include "common/TKResourceManager.h"
 #include "common/TKScopedHandle.h"
 
 namespace {
@@ -40,6 +41,12 @@ BOOL CTKCommandBarsSystem::IsDropShadowEnabled() {
 }
 
 BOOL CTKCommandBarsSystem::GetKeyboardState(BYTE* pState) { return ::GetKeyboardState(pState); }
+
+int CTKCommandBarsSystem::ShowMessageBox(LPCTSTR lpszText, UINT nType) {
+  return TKResourceManager()->ShowMessageBox(lpszText, nType);
+}
+
+BOOL CTKCommandBarsSystem::IsApplicationActive() { return ::GetActiveWindow() != NULL; }
 
 CTKCommandBarsSystem* TKCommandBarsSystem() {
   static CTKCommandBarsSystem s_system;

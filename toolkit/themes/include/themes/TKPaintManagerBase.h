@@ -69,13 +69,18 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
-  CTKStatusBarPaintManager* GetStatusBarPaintManager() override { return nullptr; }
+  CTKStatusBarPaintManager* GetStatusBarPaintManager() override;
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
   /// Puts a theme's own gallery look in place of the inherited one (taken over).
   void SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager);
+  /// Puts a theme's own status-bar variant in place of the inherited one (taken over).
+  void SetStatusBarPaintManager(CTKStatusBarPaintManager* pPaintManager);
+  /// The visual style "STATUS", open while `m_bStatusTextFromVisualStyle` is
+  /// on and the system has it.
+  CTKWinThemeWrapper* GetStatusTheme() const { return m_pStatusTheme.get(); }
 
   // Progress bars, sliders and scroll bars: a theme puts its own variant in
   // place of the one it inherited (taken over).
@@ -163,6 +168,8 @@ class CTKPaintManagerBase : public CTKPaintManager {
 
  protected:
   BOOL ClearTypeApplies() const;
+  /// The status-bar text colour from the visual style "STATUS", when asked for.
+  void RefreshStatusTextColor();
 
   CTKPaintManagerColor m_arrIndexedColors[kIndexedColorCount];
   std::unique_ptr<CTKWinThemeWrapper> m_pStatusTheme;
@@ -170,6 +177,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   std::unique_ptr<CTKScrollBarPaintManager> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
   std::unique_ptr<CTKControlGalleryPaintManager> m_pGalleryPaintManager;
+  std::unique_ptr<CTKStatusBarPaintManager> m_pStatusBarPaintManager;
   std::unique_ptr<CTKProgressPaintManager> m_pProgressPaintManager;
   std::unique_ptr<CTKSliderPaintManager> m_pSliderPaintManager;
   CTKRefPtr<CTKShadowManager, CTKInternalRefTraits> m_pShadowManager;

@@ -10,6 +10,7 @@
 #include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
 #include "themes/TKSliderThemes.h"
+#include "themes/TKStatusBarPaintManagerBase.h"
 
 CTKPaintManagerBase::CTKPaintManagerBase()
     : m_clrMessageBarText(0),
@@ -46,6 +47,7 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
       m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
       m_pGalleryPaintManager(new CTKControlGalleryTheme(this)),
+      m_pStatusBarPaintManager(new CTKStatusBarPaintManagerBase(this)),
       m_pProgressPaintManager(new CTKProgressPaintManager(this)),
       m_pSliderPaintManager(new CTKSliderThemeOffice2007System(this)),
       m_pShadowManager(CTKRefPtr<CTKShadowManager, CTKInternalRefTraits>::Adopt(
@@ -55,6 +57,7 @@ CTKPaintManagerBase::CTKPaintManagerBase()
 
 CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
+  m_pStatusBarPaintManager.reset();
   m_pMessageBarPaintManager.reset();
   m_pGalleryPaintManager.reset();
   m_pProgressPaintManager.reset();
@@ -145,7 +148,30 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_pGalleryPaintManager) m_pGalleryPaintManager->RefreshMetrics();
   if (m_pSliderPaintManager) m_pSliderPaintManager->RefreshMetrics();
   if (m_pProgressPaintManager) m_pProgressPaintManager->RefreshMetrics();
+  if (m_pStatusBarPaintManager) m_pStatusBarPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
+  RefreshStatusTextColor();
+}
+
+void CTKPaintManagerBase::RefreshStatusTextColor() {
+  if (!m_bStatusTextFromVisualStyle || !m_pStatusBarPaintManager) return;
+  m_pStatusTheme->OpenThemeData(NULL, L"STATUS");
+  if (!m_pStatusTheme->IsThemeOpen()) return;
+  COLORREF clrText = 0;
+  // TMT_TEXTCOLOR of the pane part: the text the style draws panes with.
+  if (SUCCEEDED(m_pStatusTheme->GetThemeColor(1, 0, 3803, &clrText))) {
+    CTKStatusBarPaintManagerBase* pBase =
+        dynamic_cast<CTKStatusBarPaintManagerBase*>(m_pStatusBarPaintManager.get());
+    if (pBase != nullptr) pBase->m_clrText.SetStandardValue(clrText);
+  }
+}
+
+CTKStatusBarPaintManager* CTKPaintManagerBase::GetStatusBarPaintManager() {
+  return m_pStatusBarPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetStatusBarPaintManager(CTKStatusBarPaintManager* pPaintManager) {
+  m_pStatusBarPaintManager.reset(pPaintManager);
 }
 
 CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
