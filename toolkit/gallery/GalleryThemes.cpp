@@ -9,6 +9,9 @@
 #include "SupportThemePaintManager.h"
 #include "themes/TKMessageBarPaintManager.h"
 
+// Every gallery look's galleries (GalleryThemeGalleries.cpp).
+bool DrawThemeGalleries(const GalleryContext& context);
+
 namespace {
 
 bool DrawPrimitives(const GalleryContext& context) {
@@ -99,5 +102,6 @@ bool DrawThemesPage(const GalleryContext& context) {
   if (context.look == "Silver") ok = DrawPrimitives(context);
   ok = DrawStatusBars(context) && ok;
   ok = DrawProgressSliders(context) && ok;
+  ok = DrawThemeGalleries(context) && ok;
   return DrawParts(context) && ok;
 }

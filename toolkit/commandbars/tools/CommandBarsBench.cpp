@@ -70,6 +70,8 @@ double LayOut(CTKCommandBar* pBar, CDC* pDC, int nLength, int nRounds, int& nWid
 void RunShortcutBench(int nRounds);
 /// A 40-item menu against the system's (tools/PopupMenuBench.cpp).
 void RunPopupMenuBench(int nRounds);
+/// Laying out a 1,000-item gallery (tools/GalleryBench.cpp).
+void RunGalleryBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -99,5 +101,6 @@ int main(int argc, char** argv) {
   RunDockLayoutBench(nRounds);
   RunCommandBarWindowBench(nRounds);
   RunPopupMenuBench(nRounds);
+  RunGalleryBench(nRounds);
   return 0;
 }

@@ -282,6 +282,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// The command bars' tip level while they show tips for this bar, else 0.
   virtual int GetKeyboardTipsLevel() const;
 
+  // Galleries ----------------------------------------------------------------------
+
+  /// Steps the smooth scroll of each of its galleries that glides.
+  void OnGalleryAnimationTimer();
+
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The style bit of a gripper, on for new bars.
   static constexpr DWORD kStyleGripper = 0x400000;

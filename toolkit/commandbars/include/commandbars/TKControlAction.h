@@ -8,9 +8,10 @@
 class CTKCommandBars;
 class CTKControl;
 class CTKControlActions;
+class CTKControlGalleryItems;
 
 /// Property codes the bound controls are told about.
-enum TKActionProperty { tkActionEnabled = 0, tkActionCaption = 3 };
+enum TKActionProperty { tkActionEnabled = 0, tkActionCaption = 3, tkActionEditHint = 4 };
 
 class CTKControlAction : public CCmdTarget {
  public:
@@ -33,7 +34,8 @@ class CTKControlAction : public CCmdTarget {
   void SetTooltip(LPCSTR lpszText) { m_strTooltipText = lpszText; }
   void SetDescription(LPCSTR lpszText) { m_strDescriptionText = lpszText; }
   void SetShortcutText(LPCSTR lpszText) { m_strShortcutText = lpszText; }
-  void SetEditHint(LPCSTR lpszText) { m_strEditHint = lpszText; }
+  /// The bound fields are told before and after the hint changes.
+  void SetEditHint(LPCSTR lpszText);
   void SetKeyboardTip(LPCSTR lpszText) { m_strKeyboardTip = lpszText; }
   void SetCustomShortcutText(LPCSTR lpszText) { m_strCustomShortcutText = lpszText; }
 
@@ -64,6 +66,14 @@ class CTKControlAction : public CCmdTarget {
   void DelayLayoutControls();
   /// Redraws every bound control.
   void RedrawControls();
+
+  // Gallery items ----------------------------------------------------------------
+
+  /// The items the galleries bound to this action show; null for none.
+  CTKControlGalleryItems* GetGalleryItems() const;
+  /// Holds a reference of its own to `pItems` (null: none) and lays the
+  /// bound galleries out again.
+  void SetGalleryItems(CTKControlGalleryItems* pItems);
 
  private:
   CCmdTarget* m_pGalleryItems;

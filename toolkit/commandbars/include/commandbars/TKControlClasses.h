@@ -73,10 +73,12 @@ class CTKControlPopup : public CTKControlButton {
   };
 
 TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlEdit, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlGallery, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 
 // Menu placeholders, labels, links and check boxes
 #include "commandbars/TKControlLabels.h"
 #include "commandbars/TKControlLists.h"
+
+// The edit field and the gallery have pairs of their own.
+#include "commandbars/TKControlEdit.h"
+#include "commandbars/TKControlGallery.h"

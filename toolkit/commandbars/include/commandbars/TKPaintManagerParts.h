@@ -8,22 +8,38 @@
 class CTKCommandBar;
 class CTKControlGallery;
 class CTKCommandBarsFrameHook;
+class CTKControlGalleryItem;
 class CTKPaintManager;
 class CTKProgressBase;
 class CTKStatusBar;
 class CTKStatusBarPane;
 
+/// The look of a gallery: its fill, its label rows and items, and the up,
+/// down and more buttons of a gallery with a pop-up, with the metrics the
+/// gallery lays that column out with. Every theme owns one; a theme puts its
+/// own variant in place of the one it inherited and deletes that one through
+/// this class.
 class CTKControlGalleryPaintManager {
  public:
   virtual ~CTKControlGalleryPaintManager() = default;
-  /// Background and frame of a gallery.
-  virtual void FillControl(CDC* pDC, CTKControlGallery* pGallery, CRect rc) = 0;
-  /// The up, down and more buttons of a gallery with a pop-up.
-  virtual void DrawScrollBar(CDC* pDC, CTKControlGallery* pGallery) = 0;
+  virtual void DrawGalleryLabel(CDC* pDC, CTKControlGalleryItem* pLabel, CRect rc) = 0;
+  /// Background, frame and bottom separator of a gallery.
+  virtual void FillGallery(CDC* pDC, CTKControlGallery* pGallery, CRect rc) = 0;
+  virtual void DrawGalleryItem(CDC* pDC, CRect rc, BOOL bEnabled, BOOL bSelected, BOOL bPressed,
+                               BOOL bChecked, CTKControlGalleryItem* pItem,
+                               CTKControlGallery* pGallery) = 0;
+  virtual void DrawGalleryItemBack(CDC* pDC, CRect rc, BOOL bEnabled, BOOL bSelected,
+                                   BOOL bPressed, BOOL bChecked, int nBarType) = 0;
+  virtual COLORREF GetGalleryItemTextColor(BOOL bEnabled, BOOL bSelected, BOOL bPressed,
+                                           BOOL bChecked, int nBarType) = 0;
+  /// The scroll column of a gallery with a pop-up.
+  virtual void DrawGalleryScrollBar(CDC* pDC, CTKControlGallery* pGallery) = 0;
+  virtual void RefreshMetrics() = 0;
 
-  int m_cyPopupUp = 0;
-  int m_cyPopupDown = 0;
-  int m_cxPopup = 0;
+  int m_cyPopupUp = 0;    ///< height of the up button
+  int m_cyPopupDown = 0;  ///< height of the down button
+  int m_cxPopup = 0;      ///< width of the scroll column
+  COLORREF m_clrBorder = 0;
 };
 
 /// The frame theme: the caption, borders and caption buttons the frame hook

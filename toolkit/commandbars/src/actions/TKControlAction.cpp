@@ -20,7 +20,7 @@ CTKControlAction::CTKControlAction(CTKControlActions* pActions)
 
 CTKControlAction::~CTKControlAction() {
   RemoveAllControls();
-  if (m_pGalleryItems != nullptr) m_pGalleryItems->InternalRelease();
+  SetGalleryItems(nullptr);
 }
 
 CString CTKControlAction::GetCaption() const {

@@ -11,6 +11,7 @@
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
 #include "common/TKRefPtr.h"
+#include "common/TKScrollBase.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
 
@@ -467,6 +468,10 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
     // One shot: the hot control decides what hovering does (a pop-up opens).
     TKCommandBarsSystem()->KillTimer(m_hWnd, kTimerHover);
     if (CTKControl* pHot = GetControl(m_nSelected)) pHot->OnMouseHover();
+    return;
+  }
+  if (nIDEvent == TKSB_TIMER_ANIMATE) {
+    OnGalleryAnimationTimer();
     return;
   }
   CWnd::OnTimer(nIDEvent);

@@ -2,6 +2,4 @@
 #include "commandbars/TKControlClasses.h"
 
 IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlEdit, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlGallery, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)

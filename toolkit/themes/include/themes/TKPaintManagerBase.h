@@ -67,13 +67,15 @@ class CTKPaintManagerBase : public CTKPaintManager {
   // Owned paint managers -------------------------------------------------------------
 
   CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
-  CTKControlGalleryPaintManager* GetGalleryPaintManager() override { return nullptr; }
+  CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override;
   CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
+  /// Puts a theme's own gallery look in place of the inherited one (taken over).
+  void SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager);
   /// Puts a theme's own status-bar variant in place of the inherited one (taken over).
   void SetStatusBarPaintManager(CTKStatusBarPaintManager* pPaintManager);
   /// The visual style "STATUS", open while `m_bStatusTextFromVisualStyle` is
@@ -174,6 +176,7 @@ class CTKPaintManagerBase : public CTKPaintManager {
   std::unique_ptr<CTKWinThemeWrapper> m_pButtonTheme;
   std::unique_ptr<CTKScrollBarPaintManager> m_pScrollBarPaintManager;
   std::unique_ptr<CTKMessageBarPaintManager> m_pMessageBarPaintManager;
+  std::unique_ptr<CTKControlGalleryPaintManager> m_pGalleryPaintManager;
   std::unique_ptr<CTKStatusBarPaintManager> m_pStatusBarPaintManager;
   std::unique_ptr<CTKProgressPaintManager> m_pProgressPaintManager;
   std::unique_ptr<CTKSliderPaintManager> m_pSliderPaintManager;

@@ -7,6 +7,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKScrollBarThemes.h"
 #include "common/TKWinThemeWrapper.h"
+#include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
 #include "themes/TKSliderThemes.h"
 #include "themes/TKStatusBarPaintManagerBase.h"
@@ -45,6 +46,7 @@ CTKPaintManagerBase::CTKPaintManagerBase()
       m_pButtonTheme(new CTKWinThemeWrapper(TRUE)),
       m_pScrollBarPaintManager(new CTKScrollBarThemeWindowsUx),
       m_pMessageBarPaintManager(new CTKMessageBarPaintManager(this)),
+      m_pGalleryPaintManager(new CTKControlGalleryTheme(this)),
       m_pStatusBarPaintManager(new CTKStatusBarPaintManagerBase(this)),
       m_pProgressPaintManager(new CTKProgressPaintManager(this)),
       m_pSliderPaintManager(new CTKSliderThemeOffice2007System(this)),
@@ -57,6 +59,7 @@ CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pScrollBarPaintManager.reset();
   m_pStatusBarPaintManager.reset();
   m_pMessageBarPaintManager.reset();
+  m_pGalleryPaintManager.reset();
   m_pProgressPaintManager.reset();
   m_pSliderPaintManager.reset();
   // Open shadows keep the manager alive until they go.
@@ -142,6 +145,7 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_bThemedCheckMarks) m_pButtonTheme->OpenThemeData(NULL, L"BUTTON");
 
   if (m_pScrollBarPaintManager) m_pScrollBarPaintManager->RefreshMetrics();
+  if (m_pGalleryPaintManager) m_pGalleryPaintManager->RefreshMetrics();
   if (m_pSliderPaintManager) m_pSliderPaintManager->RefreshMetrics();
   if (m_pProgressPaintManager) m_pProgressPaintManager->RefreshMetrics();
   if (m_pStatusBarPaintManager) m_pStatusBarPaintManager->RefreshMetrics();
@@ -172,6 +176,14 @@ void CTKPaintManagerBase::SetStatusBarPaintManager(CTKStatusBarPaintManager* pPa
 
 CTKMessageBarPaintManager* CTKPaintManagerBase::GetMessageBarPaintManager() {
   return m_pMessageBarPaintManager.get();
+}
+
+CTKControlGalleryPaintManager* CTKPaintManagerBase::GetGalleryPaintManager() {
+  return m_pGalleryPaintManager.get();
+}
+
+void CTKPaintManagerBase::SetGalleryPaintManager(CTKControlGalleryPaintManager* pPaintManager) {
+  m_pGalleryPaintManager.reset(pPaintManager);
 }
 
 void CTKPaintManagerBase::SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager) {

@@ -1,0 +1,192 @@
+// CTKControlEdit: construction, the text and its hint, options, copying and
+// persistence.
+#include "commandbars/TKControlEdit.h"
+
+#include <richedit.h>
+
+#include "commandbars/TKCommandBar.h"
+#include "commandbars/TKControlAction.h"
+#include "commandbars/TKPaintManager.h"
+#include "common/TKColorManager.h"
+#include "common/TKDpiHelper.h"
+#include "common/TKPropExchange.h"
+
+IMPLEMENT_DYNCREATE(CTKControlEdit, CTKControl)
+
+CTKControlEdit::CTKControlEdit()
+    : m_pEdit(nullptr),
+      m_bHasLabel(FALSE),
+      m_bReadOnly(FALSE),
+      m_nLabelWidth(0),
+      m_bLayoutPending(FALSE),
+      m_bFocused(FALSE),
+      m_bTextStale(TRUE),
+      m_dwShellAutoCompleteFlags(0),
+      m_dwEditStyle(0),
+      m_bShowSpinButtons(FALSE),
+      m_nEditIconId(0),
+      m_nTextLimit(0),
+      m_nBuddyButtonId(0) {
+  m_controlType = tkControlEdit;
+  m_nWidth = TKDpiHelper()->ScaleX(100);
+}
+
+CTKControlEdit::~CTKControlEdit() {
+  if (m_pEdit != nullptr) {
+    m_pEdit->SetControl(nullptr);
+    if (m_pEdit->GetSafeHwnd() != NULL) m_pEdit->DestroyWindow();
+    delete m_pEdit;
+  }
+}
+
+// Text ------------------------------------------------------------------------------------
+
+CString CTKControlEdit::GetRawText() {
+  if (m_bTextStale && HasEditWindow()) {
+    m_pEdit->GetWindowText(m_strTextCache);
+    m_bTextStale = FALSE;
+  }
+  return m_strTextCache;
+}
+
+void CTKControlEdit::SetRawText(const CString& strText) {
+  if (HasEditWindow()) {
+    CString strWindow;
+    m_pEdit->GetWindowText(strWindow);
+    if (strWindow != strText) m_pEdit->SetEditText(strText);
+  }
+  m_strTextCache = strText;
+  m_bTextStale = FALSE;
+}
+
+CString CTKControlEdit::GetEditText() {
+  const CString strText = GetRawText();
+  const CString strHint = GetEditHint();
+  return !strHint.IsEmpty() && strText == strHint ? CString() : strText;
+}
+
+void CTKControlEdit::SetEditText(const CString& strText) {
+  SetRawText(strText.IsEmpty() && !m_bFocused ? GetEditHint() : strText);
+  if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
+}
+
+CString CTKControlEdit::GetEditHint() const {
+  if (!m_strEditHint.IsEmpty() || m_pAction == nullptr) return m_strEditHint;
+  return m_pAction->GetEditHint();
+}
+
+void CTKControlEdit::SetEditHint(LPCSTR lpszHint) {
+  const CString strOld = GetEditHint();
+  if (!strOld.IsEmpty() && GetRawText() == strOld) SetRawText("");
+  m_strEditHint = lpszHint;
+  if (GetRawText().IsEmpty() && !m_bFocused) SetRawText(GetEditHint());
+  if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
+}
+
+void CTKControlEdit::OnActionChanging(int nProperty) {
+  CTKControl::OnActionChanging(nProperty);
+  // The old hint must not stay behind as if it were typed.
+  if (nProperty != tkActionEditHint) return;
+  const CString strHint = GetEditHint();
+  if (!strHint.IsEmpty() && GetRawText() == strHint) SetRawText("");
+}
+
+void CTKControlEdit::OnActionChanged(int nProperty) {
+  CTKControl::OnActionChanged(nProperty);
+  if (nProperty != tkActionEditHint) return;
+  if (GetRawText().IsEmpty() && !m_bFocused) SetRawText(GetEditHint());
+  if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
+}
+
+void CTKControlEdit::GetEditCharFormat(CHARFORMAT2A& cf) {
+  memset(&cf, 0, sizeof(cf));
+  cf.cbSize = sizeof(cf);
+  cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  CTKColorManager* pColors = TKColorManager();
+  COLORREF clrNormal = pColors->GetColor(COLOR_WINDOWTEXT);
+  COLORREF clrGrey = pColors->GetColor(COLOR_GRAYTEXT);
+  if (pPaintManager != nullptr) {
+    if (static_cast<COLORREF>(pPaintManager->m_clrEditTextNormal) != CLR_NONE)
+      clrNormal = pPaintManager->m_clrEditTextNormal;
+    if (static_cast<COLORREF>(pPaintManager->m_clrEditTextDisabled) != CLR_NONE)
+      clrGrey = pPaintManager->m_clrEditTextDisabled;
+    cf.crBackColor = pPaintManager->GetControlEditBackColor(this);
+  } else {
+    cf.crBackColor = pColors->GetColor(COLOR_WINDOW);
+  }
+  const CString strHint = GetEditHint();
+  const BOOL bShowsHint = !strHint.IsEmpty() && GetRawText() == strHint;
+  cf.crTextColor = GetEnabled() && !bShowsHint ? clrNormal : clrGrey;
+}
+
+// CTKControlAction: the hint its fields show ----------------------------------------------
+
+void CTKControlAction::SetEditHint(LPCSTR lpszText) {
+  if (m_strEditHint == lpszText) return;
+  NotifyChanging(tkActionEditHint);
+  m_strEditHint = lpszText;
+  NotifyChanged(tkActionEditHint);
+}
+
+// Options -------------------------------------------------------------------------------------
+
+void CTKControlEdit::SetReadOnly(BOOL bReadOnly) {
+  m_bReadOnly = bReadOnly;
+  if (HasEditWindow()) m_pEdit->SendMessage(EM_SETREADONLY, bReadOnly);
+}
+
+void CTKControlEdit::SetLabelWidth(int nWidth) {
+  if (m_nLabelWidth == nWidth) return;
+  m_nLabelWidth = nWidth;
+  m_bLayoutPending = TRUE;
+}
+
+BOOL CTKControlEdit::IsCaptionVisible() const {
+  if (m_pParent != nullptr && m_pParent->IsPopupBar()) return TRUE;
+  if (GetCaption().IsEmpty()) return FALSE;
+  const int nStyle = GetStyle();
+  if (nStyle == tkButtonCaption || nStyle == tkButtonIconAndCaption ||
+      nStyle == tkButtonIconAndCaptionBelow)
+    return TRUE;
+  return m_bHasLabel;
+}
+
+// Copying and persistence -----------------------------------------------------------------------
+
+void CTKControlEdit::Copy(CTKControl* pSource, BOOL bRecursive) {
+  if (pSource == this) return;
+  CTKControl::Copy(pSource, bRecursive);
+  CTKControlEdit* pEdit = DYNAMIC_DOWNCAST(CTKControlEdit, pSource);
+  if (pEdit == nullptr) return;
+  // The edit icon stays with the original.
+  m_dwEditStyle = pEdit->m_dwEditStyle;
+  SetEditText(pEdit->GetEditText());
+  m_bHasLabel = pEdit->m_bHasLabel;
+  SetReadOnly(pEdit->m_bReadOnly);
+  SetEditHint(pEdit->m_strEditHint);
+  m_dwShellAutoCompleteFlags = pEdit->m_dwShellAutoCompleteFlags;
+  m_bShowSpinButtons = pEdit->m_bShowSpinButtons;
+  m_nTextLimit = pEdit->m_nTextLimit;
+  m_nBuddyButtonId = pEdit->m_nBuddyButtonId;
+}
+
+BOOL CTKControlEdit::Compare(CTKControl* pOther) {
+  return CTKControl::Compare(pOther) && pOther->IsKindOf(RUNTIME_CLASS(CTKControlEdit));
+}
+
+void CTKControlEdit::DoPropExchange(CTKPropExchange* pPX) {
+  ExchangeBoolProp(pPX, "HasLabel", m_bHasLabel, FALSE);
+  ExchangeBoolProp(pPX, "ReadOnly", m_bReadOnly, FALSE);
+  ExchangeStringProp(pPX, "EditHint", m_strEditHint, "");
+  int nFlags = static_cast<int>(m_dwShellAutoCompleteFlags);
+  ExchangeIntProp(pPX, "ShellAutoCompleteFlags", nFlags, 0);
+  m_dwShellAutoCompleteFlags = static_cast<DWORD>(nFlags);
+  int nStyle = static_cast<int>(m_dwEditStyle);
+  ExchangeIntProp(pPX, "EditStyle", nStyle, 0);
+  m_dwEditStyle = static_cast<DWORD>(nStyle);
+  ExchangeBoolProp(pPX, "ShowSpinButtons", m_bShowSpinButtons, FALSE);
+  ExchangeIntProp(pPX, "TextLimit", m_nTextLimit, 0);
+  ExchangeIntProp(pPX, "EditIconId", m_nEditIconId, 0);
+  ExchangeIntProp(pPX, "BuddyButtonId", m_nBuddyButtonId, 0);
+}
