@@ -100,6 +100,32 @@ TEST(Parser, MalformedMarkupIsAnXmlError) {
   EXPECT_STREQ(parser.GetErrorText(), "No Error");
 }
 
+TEST(Parser, AnXmlErrorGivesItsReasonLineColumnAndSourceLine) {
+  struct Case {
+    const char* text;
+    const char* place;  // " at line:column 'source line'", where the reader stops
+  };
+  const Case cases[] = {
+      {"<TextBlock>\n  <Run></TextBlock>", "'mismatched tag' at 2:10 '  <Run></TextBlock>'"},
+      {"<A>\r\n<B>\r\n\t<C x='1' x='2'/></B></A>", "'duplicate attribute' at 3:11 '\t<C x='1' x='2'/></B></A>'"},
+      {"<A>caf\xC3\xA9 &bad;</A>", " at 1:10 '"},
+      {"<A>\n<Run>\n", " at 3:1 '"},
+  };
+  for (const Case& c : cases) {
+    CTKMarkupParser parser;
+    EXPECT_FALSE(LoadText(parser, c.text)) << c.text;
+    const CString text = parser.GetErrorText();
+    EXPECT_NE(text.Find(c.place), -1) << text.GetString();
+    EXPECT_EQ(text.Find("{reason unknown}"), -1) << text.GetString();
+    EXPECT_EQ(text.Find("' at 0:0"), -1) << text.GetString();
+  }
+  // Wide text with its 8-bit declaration counts characters too.
+  const std::wstring wide = L"<?xml version='1.0' encoding='windows-1252'?>\n<A>\x00e9</B>";
+  CTKMarkupParser parser;
+  EXPECT_FALSE(parser.LoadString(wide.c_str(), wide.c_str() + wide.size()));
+  EXPECT_NE(parser.GetErrorText().Find("'mismatched tag' at 2:7 '"), -1) << parser.GetErrorText().GetString();
+}
+
 TEST(Parser, WideTextIgnoresTheEncodingItsDeclarationNames) {
   const std::string ansi = "<?xml version='1.0' encoding='windows-1252'?>\n<Run>Caf\xE9</Run>";
   const std::wstring wide = L"<?xml version='1.0' encoding='windows-1252'?>\n<Run>Caf\x00e9</Run>";

@@ -53,6 +53,7 @@ class CTKMarkupParser {
   void ClearError();
   void SetError(HRESULT hr);
   void RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad);
+  void FillMissingErrorPlace(IStream* pStream);
   struct TK_MARKUP_TEXT_PIECE {
     const void* pBytes;
     size_t nBytes;

@@ -3,6 +3,7 @@
 
 #include "TKMarkupMessageText.h"
 #include "TKMarkupXml.h"
+#include "TKMarkupXmlErrorLocator.h"
 
 #include <ctype.h>
 #include <string.h>
@@ -145,14 +146,31 @@ BOOL CTKMarkupParser::LoadStream(IStream* pStream) {
   // text is read once more with the declaration added to its root.
   const bool bUndeclaredX = m_hrError == static_cast<HRESULT>(0xC00CE01D) &&
                             m_bstrReason != nullptr && wcsstr(m_bstrReason, L"'x'") != nullptr;
-  if (m_bRetrying || !bUndeclaredX) return FALSE;
-  IStream* pRepaired = CreateNamespaceRepair(pStream);
-  if (pRepaired == nullptr) return FALSE;
-  m_bRetrying = TRUE;
-  BOOL bLoaded = LoadStream(pRepaired);
-  m_bRetrying = FALSE;
-  pRepaired->Release();
-  return bLoaded;
+  if (!m_bRetrying && bUndeclaredX) {
+    if (IStream* pRepaired = CreateNamespaceRepair(pStream)) {
+      m_bRetrying = TRUE;
+      BOOL bLoaded = LoadStream(pRepaired);
+      m_bRetrying = FALSE;
+      pRepaired->Release();
+      return bLoaded;
+    }
+  }
+  FillMissingErrorPlace(pStream);
+  return FALSE;
+}
+
+void CTKMarkupParser::FillMissingErrorPlace(IStream* pStream) {
+  // Some XML DOMs report a parse error as a bare "error" at 0:0; a second
+  // reader then finds its reason and place, so the user can mend the text.
+  if (!m_bParseError || m_nLine > 0) return;
+  TK_MARKUP_XML_ERROR_PLACE place;
+  if (!LocateMarkupXmlError(pStream, &place)) return;
+  m_nLine = place.nLine;
+  m_nLinePos = place.nLinePos;
+  SysFreeString(m_bstrReason);
+  m_bstrReason = place.strReason.AllocSysString();
+  SysFreeString(m_bstrSource);
+  m_bstrSource = place.strSource.AllocSysString();
 }
 
 void CTKMarkupParser::RecordLoadFailure(IXMLDOMDocument* pDocument, HRESULT hrLoad) {
