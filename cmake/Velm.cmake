@@ -157,10 +157,10 @@ function(velm_precompiled_headers lib out)
   set(${out} ${headers} PARENT_SCOPE)
 endfunction()
 
-# velm_precompile(<target> [extra headers...]): precompiles the library's
-# headers for the C++ files of <target>.
-function(velm_precompile target)
-  velm_precompiled_headers(${target} headers)
+# velm_precompile(<target> <library> [extra headers...]): precompiles the
+# headers of <library> and the extra ones for the C++ files of <target>.
+function(velm_precompile target lib)
+  velm_precompiled_headers(${lib} headers)
   list(APPEND headers ${ARGN})
   list(TRANSFORM headers REPLACE "^(.+)$" "$<$<COMPILE_LANGUAGE:CXX>:\\1>")
   target_precompile_headers(${target} PRIVATE ${headers})
@@ -184,10 +184,7 @@ function(velm_test_base lib tests_dir)
   target_link_libraries(${base} PUBLIC ${B_LIBS} testsupport GTest::gtest GTest::gmock
                         GTest::gtest_main)
   target_include_directories(${base} PUBLIC ${tests_dir})
-  velm_precompiled_headers(${lib} headers)
-  list(APPEND headers ${B_PRECOMPILE} ${VELM_PCH_TESTS})
-  list(TRANSFORM headers REPLACE "^(.+)$" "$<$<COMPILE_LANGUAGE:CXX>:\\1>")
-  target_precompile_headers(${base} PRIVATE ${headers})
+  velm_precompile(${base} ${lib} ${B_PRECOMPILE} ${VELM_PCH_TESTS})
 endfunction()
 
 # velm_component(<library> [INCLUDE dir] [DEPS ...] [TEST_DEPS ...] [PRECOMPILE ...])
@@ -228,7 +225,7 @@ function(velm_component lib)
       target_include_directories(${lib} PRIVATE ${private_dirs})
     endif()
     target_link_libraries(${lib} PUBLIC ${C_DEPS})
-    velm_precompile(${lib} ${C_PRECOMPILE})
+    velm_precompile(${lib} ${lib} ${C_PRECOMPILE})
   else()
     add_library(${lib} INTERFACE)  # headers only, so far
     target_include_directories(${lib} INTERFACE ${C_INCLUDE})
