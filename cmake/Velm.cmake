@@ -162,6 +162,8 @@ endfunction()
 function(velm_precompile target lib)
   velm_precompiled_headers(${lib} headers)
   list(APPEND headers ${ARGN})
+  # A '>' of <windows.h> would end the generator expression early.
+  list(TRANSFORM headers REPLACE ">" "$<ANGLE-R>")
   list(TRANSFORM headers REPLACE "^(.+)$" "$<$<COMPILE_LANGUAGE:CXX>:\\1>")
   target_precompile_headers(${target} PRIVATE ${headers})
 endfunction()
