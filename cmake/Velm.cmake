@@ -135,8 +135,7 @@ set(VELM_PCH_SYSTEM <windows.h> <string.h> <stdlib.h> <stdio.h>
 # Headers a toolkit layer precompiles, from the layer named on up (the layer's
 # own included, because its files include them nearly everywhere too).
 set(VELM_PCH_LAYERS common markup)
-set(VELM_PCH_common <afxwin.h> <afxtempl.h> <afxdisp.h>
-    "common/TKRefPtr.h" "common/TKScopedHandle.h")
+set(VELM_PCH_common <afxwin.h> <afxtempl.h> <afxdisp.h>)
 set(VELM_PCH_markup "markup/TKMarkupObject.h" "markup/TKMarkupType.h"
     "markup/TKMarkupString.h" "markup/TKMarkupValues.h" "markup/TKMarkupTypeTable.h")
 # Headers the test programs precompile on top of their library's.
