@@ -24,10 +24,21 @@ set(ZLIB_LIBRARY /usr/${VELM_TRIPLE}/lib/libz.a)
 set(ZLIB_LIBRARY_RELEASE ${ZLIB_LIBRARY})
 set(ZLIB_INCLUDE_DIR /usr/${VELM_TRIPLE}/include)
 
+# ccache, when installed (scripts/setup.sh installs it). Its settings travel with
+# the command rather than in a user's ccache.conf: files compiled against a
+# precompiled header only hit with the pch_defines and time_macros sloppiness,
+# and a fresh clone in another folder only finds the objects of the last one
+# when paths are taken relative to the tree and the build folder is left out of
+# the hash (objects then name the folder they were first built in, in their
+# debug information). CCACHE_DISABLE=1 in the environment still turns it off.
 find_program(VELM_CCACHE ccache)
 if(VELM_CCACHE)
-  set(CMAKE_C_COMPILER_LAUNCHER ${VELM_CCACHE})
-  set(CMAKE_CXX_COMPILER_LAUNCHER ${VELM_CCACHE})
+  get_filename_component(velm_tree ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+  set(velm_launcher ${CMAKE_COMMAND} -E env
+      CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+      CCACHE_BASEDIR=${velm_tree} CCACHE_NOHASHDIR=1 ${VELM_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${velm_launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${velm_launcher})
 endif()
 
 # Third-party libraries built by scripts/deps.sh.

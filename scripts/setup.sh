@@ -8,7 +8,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine64 xvfb xauth cmake ninja-build googletest libz-mingw-w64-dev
-          dpkg-dev file ca-certificates xz-utils patch)
+          dpkg-dev file ca-certificates xz-utils patch ccache)
 
 missing=()
 for p in "${packages[@]}"; do

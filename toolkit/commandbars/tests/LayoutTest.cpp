@@ -14,9 +14,10 @@ namespace {
 
 const CRect kBorders(2, 2, 2, 2);
 // References, read when a test runs: the sizes are globals of another file,
+// of the sizes' own type (binding an int to a LONG would copy it at start-up),
 // and the order in which two files' globals are made is not fixed.
-const int& kButton = CTestPaintManager::kIconButton.cx;
-const int& kSeparator = CTestPaintManager::kSeparator.cx;
+const LONG& kButton = CTestPaintManager::kIconButton.cx;
+const LONG& kSeparator = CTestPaintManager::kSeparator.cx;
 
 class LayoutTest : public ::testing::Test {
  protected:
