@@ -19,6 +19,7 @@ namespace {
 const ThemesBenchCase kCases[] = {
     BenchStatusBars,
     BenchAntialiasedDisc,
+    BenchGalleries,
 };
 // clang-format on
 

@@ -15,3 +15,4 @@ void ThemesBenchPrint(const char* pszName, double dSeconds, double dBaseline,
 
 void BenchStatusBars(int nRounds);
 void BenchAntialiasedDisc(int nRounds);
+void BenchGalleries(int nRounds);
