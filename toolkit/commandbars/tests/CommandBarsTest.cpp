@@ -13,6 +13,7 @@
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKDockBar.h"
+#include "commandbars/TKMouseManager.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKDpiHelper.h"
 
@@ -402,4 +403,26 @@ TEST_F(CommandBarsTest, CtrlTabInATrackingToolBarMovesToTheNextVisibleOneAndWrap
     EXPECT_FALSE(pHidden->IsTrackingMode());
     s.to->SetTrackingMode(FALSE);
   }
+}
+
+TEST_F(CommandBarsTest, WhileAPopupIsTrackedTheContextMenuKeyGoesToTheMenuAndKeysToTheAccelerators) {
+  m_site.ShowWindow(SW_SHOWNA);
+  CTKToolBar* pBar = AddBar({"&One"});
+  ACCEL accel = {FCONTROL | FVIRTKEY, 'K', 100};
+  HACCEL hAccel = ::CreateAcceleratorTable(&accel, 1);
+  m_pBars->GetShortcutManager()->SetAccelerators(hAccel);
+  MSG contextMenu = {m_site.GetSafeHwnd(), WM_CONTEXTMENU, 0, 0};
+  MSG wheel = {m_site.GetSafeHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0};
+  EXPECT_FALSE(m_pBars->PreTranslateFrameMessage(&contextMenu));
+  EXPECT_FALSE(m_pBars->PreTranslateFrameMessage(&wheel));
+
+  CTKCommandBars::GetMouseManager()->AddTrackedBar(pBar);
+  EXPECT_TRUE(m_pBars->PreTranslateFrameMessage(&contextMenu));
+  CTKCommandBars::GetMouseManager()->RemoveTrackedBar(pBar);
+
+  m_system.m_keysDown.insert(VK_CONTROL);
+  MSG key = {m_site.GetSafeHwnd(), WM_KEYDOWN, 'K', 0};
+  EXPECT_TRUE(m_pBars->PreTranslateFrameMessage(&key));
+  m_system.m_keysDown.clear();
+  ::DestroyAcceleratorTable(hAccel);
 }

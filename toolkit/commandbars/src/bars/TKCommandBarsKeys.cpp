@@ -7,6 +7,8 @@
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKKeyboardManager.h"
+#include "commandbars/TKMouseManager.h"
 #include "commandbars/TKShortcutManager.h"
 #include "commandbars/TKToolBar.h"
 
@@ -42,7 +44,9 @@ TCHAR MnemonicOf(const CString& strCaption, BOOL* pbExplicit) {
 
 BOOL CTKCommandBars::PreTranslateFrameMessage(MSG* pMsg) {
   const UINT message = pMsg->message;
-  if (message == WM_SYSKEYDOWN && (pMsg->lParam & (1 << 29)) != 0) {
+  const BOOL bPopupsTracked = GetMouseManager()->GetTrackedCount() > 0;
+  if (message == WM_SYSKEYDOWN && (pMsg->lParam & (1 << 29)) != 0 && !bPopupsTracked &&
+      GetMouseManager()->GetTrackLockCount() == 0) {
     CWnd* pActive = CWnd::GetActiveWindow();
     const BOOL bSiteActive = m_pFrame->GetSafeHwnd() != NULL && pActive != nullptr &&
                              (pActive->GetSafeHwnd() == m_pFrame->GetSafeHwnd() ||
@@ -53,16 +57,29 @@ BOOL CTKCommandBars::PreTranslateFrameMessage(MSG* pMsg) {
       ShowKeyboardCues(TRUE);
       return FALSE;
     }
-    if (m_bIgnoreShiftMenuKey && (TKCommandBarsSystem()->GetKeyState(VK_SHIFT) & 0x8000))
-      return FALSE;
-    return OnFrameAccel(static_cast<UINT>(pMsg->wParam));
+    const BOOL bShiftIgnored =
+        m_bIgnoreShiftMenuKey && (TKCommandBarsSystem()->GetKeyState(VK_SHIFT) & 0x8000);
+    // An Alt key that no control takes may still be an accelerator.
+    if (!bShiftIgnored && OnFrameAccel(static_cast<UINT>(pMsg->wParam))) return TRUE;
   }
   if ((message == WM_SYSKEYUP || message == WM_KEYUP) && m_bKeyboardCuesManaged &&
-      m_bKeyboardCuesVisible) {
+      m_bKeyboardCuesVisible && !bPopupsTracked) {
     BOOL bTracking = FALSE;
     for (int i = 0; i < GetCount() && !bTracking; ++i) bTracking = m_arrBars[i]->IsTrackingMode();
     if (!bTracking) ShowKeyboardCues(FALSE);
   }
+  if ((message == WM_CONTEXTMENU || message == WM_SYSKEYUP) && bPopupsTracked) {
+    // The open menu decides what the context-menu key does.
+    GetKeyboardManager()->ProcessKey(WM_CONTEXTMENU, pMsg->wParam, pMsg->lParam);
+    return TRUE;
+  }
+  if (message == WM_MOUSEWHEEL) {
+    CTKKeyboardManager* pKeyboardManager = GetKeyboardManager();
+    return pKeyboardManager->IsKeyboardHooked() &&
+           pKeyboardManager->ProcessKey(message, pMsg->wParam, pMsg->lParam);
+  }
+  if (message >= WM_KEYFIRST && message <= WM_SYSCHAR)
+    return m_pShortcutManager->TranslateAccelerator(pMsg);
   return FALSE;
 }
 

@@ -43,7 +43,5 @@ BOOL AFX_CDECL TKIsKeyForCommandBarField(const MSG* pMsg) {
 }
 
 BOOL AFX_CDECL TKPreTranslateSiteMessage(CTKCommandBars* pCommandBars, MSG* pMsg) {
-  if (pCommandBars == nullptr || pMsg->message < WM_KEYFIRST || pMsg->message > WM_SYSCHAR)
-    return FALSE;
-  return pCommandBars->GetShortcutManager()->TranslateAccelerator(pMsg);
+  return pCommandBars != nullptr && pCommandBars->PreTranslateFrameMessage(pMsg);
 }
