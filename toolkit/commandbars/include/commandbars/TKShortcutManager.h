@@ -170,6 +170,10 @@ class CTKShortcutManager : public CCmdTarget {
 
 /// The position of the first ampersand that is not doubled, -1 for none.
 int AFX_CDECL FindMnemonicPos(const CString& strCaption);
+/// The character after that ampersand, 0 when there is none or it ends the text.
+TCHAR AFX_CDECL GetMnemonicChar(const CString& strCaption);
+/// Whether the key types `ch` in the code page, upper or lower case alike.
+BOOL AFX_CDECL IsKeyForMnemonic(UINT nVirtKey, TCHAR ch);
 /// Whether pressing the virtual key types the character, in any installed
 /// keyboard layout, with Shift or without.
 BOOL AFX_CDECL IsVirtualKeyForChar(int ch, UINT nVirtKey);

@@ -7,6 +7,7 @@
 #include "commandbars/TKControlClasses.h"
 #include "commandbars/TKControlCustom.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKShortcutManager.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKRefPtr.h"
 
@@ -14,25 +15,6 @@ namespace {
 
 BOOL IsKeyDown(int nVirtKey) {
   return (TKCommandBarsSystem()->GetKeyState(nVirtKey) & 0x8000) != 0;
-}
-
-/// The character after a caption's mnemonic ampersand, 0 when it has none.
-TCHAR ExplicitMnemonic(const CString& strCaption) {
-  for (int i = 0; i + 1 < strCaption.GetLength(); ++i) {
-    if (strCaption[i] != '&') continue;
-    if (strCaption[i + 1] != '&') return strCaption[i + 1];
-    ++i;
-  }
-  return 0;
-}
-
-/// Whether the key types `ch`, upper or lower case alike (in the code page).
-BOOL KeyTypes(UINT nKey, TCHAR ch) {
-  const UINT nChar = ::MapVirtualKey(nKey, 2) & 0xFFFF;
-  if (ch == 0 || nChar == 0 || nChar > 0xFF) return FALSE;
-  char pair[2] = {static_cast<char>(ch), static_cast<char>(nChar)};
-  ::CharUpperBuffA(pair, 2);
-  return pair[0] == pair[1];
 }
 
 }  // namespace
@@ -155,13 +137,13 @@ CTKControl* CTKCommandBar::FindAccel(UINT nKey, BOOL* pbAmbiguous) const {
     CTKControl* pControl = GetControl(nIndex);
     const CString strCaption = pControl->GetCaption();
     if (!strCaption.IsEmpty() && pControl->IsCaptionVisible()) {
-      if (KeyTypes(nKey, ExplicitMnemonic(strCaption))) {
+      if (IsKeyForMnemonic(nKey, GetMnemonicChar(strCaption))) {
         if (pExplicit != nullptr) {
           *pbAmbiguous = TRUE;
           return pExplicit;
         }
         pExplicit = pControl;
-      } else if (ExplicitMnemonic(strCaption) == 0 && KeyTypes(nKey, strCaption[0])) {
+      } else if (GetMnemonicChar(strCaption) == 0 && IsKeyForMnemonic(nKey, strCaption[0])) {
         bFirstLetterAmbiguous = pFirstLetter != nullptr;
         if (pFirstLetter == nullptr) pFirstLetter = pControl;
       }

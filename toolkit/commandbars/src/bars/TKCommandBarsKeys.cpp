@@ -23,23 +23,6 @@ BOOL KeyTypesChar(UINT nKey, TCHAR ch) {
   return isalnum(c) && static_cast<UINT>(toupper(c)) == nKey;
 }
 
-/// The character after the first single ampersand, or the first character
-/// (with *pbExplicit FALSE) when there is none or it ends the text.
-TCHAR MnemonicOf(const CString& strCaption, BOOL* pbExplicit) {
-  *pbExplicit = FALSE;
-  const int nLength = strCaption.GetLength();
-  for (int i = 0; i + 1 < nLength; ++i) {
-    if (strCaption[i] != '&') continue;
-    if (strCaption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    *pbExplicit = TRUE;
-    return strCaption[i + 1];
-  }
-  return nLength > 0 ? strCaption[0] : 0;
-}
-
 }  // namespace
 
 BOOL CTKCommandBars::PreTranslateFrameMessage(MSG* pMsg) {
@@ -128,8 +111,9 @@ CTKControl* CTKCommandBars::FindAccelControl(CTKCommandBar* pBar, UINT nKey, BOO
   for (CTKControl* pControl = pFirst; pControl != nullptr && nSteps-- > 0;) {
     const CString strCaption = pControl->GetCaption();
     if (pControl->IsCaptionVisible() && !strCaption.IsEmpty() && pControl->GetEnabled()) {
-      BOOL bExplicit = FALSE;
-      if (KeyTypesChar(nKey, MnemonicOf(strCaption, &bExplicit))) {
+      const TCHAR chMnemonic = GetMnemonicChar(strCaption);
+      const BOOL bExplicit = chMnemonic != 0;
+      if (KeyTypesChar(nKey, bExplicit ? chMnemonic : strCaption[0])) {
         CTKCommandBar* pOwner = pControl->GetParent();
         if (bExplicit) {
           if (pExplicit != nullptr) {

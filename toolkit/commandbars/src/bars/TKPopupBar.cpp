@@ -9,6 +9,7 @@
 #include "commandbars/TKKeyboardManager.h"
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKShadowManager.h"
+#include "commandbars/TKShortcutManager.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKImageManager.h"
@@ -369,20 +370,6 @@ int CTKPopupBar::OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lPar
   return OnHookKeyDown(static_cast<UINT>(wParam), lParam) ? 1 : 0;
 }
 
-namespace {
-
-/// The character after a caption's mnemonic ampersand, 0 when it has none.
-char MnemonicOf(const CString& strCaption) {
-  for (int i = 0; i + 1 < strCaption.GetLength(); ++i) {
-    if (strCaption[i] != '&') continue;
-    if (strCaption[i + 1] != '&') return strCaption[i + 1];
-    ++i;
-  }
-  return 0;
-}
-
-}  // namespace
-
 BOOL CTKPopupBar::OnHookKeyDown(UINT nChar, LPARAM) {
   if (m_bNeedsExpand && !m_bExpanded && nChar == VK_DOWN) {
     const BOOL bCtrl = (TKCommandBarsSystem()->GetKeyState(VK_CONTROL) & 0x8000) != 0;
@@ -417,19 +404,12 @@ BOOL CTKPopupBar::OnHookKeyDown(UINT nChar, LPARAM) {
       ProcessKeyNavigation(nCode);
       return TRUE;
   }
-  const char chKey = static_cast<char>(::MapVirtualKeyA(nChar, 2));
-  if (chKey == 0) return TRUE;
-  const char chUpper = static_cast<char>(reinterpret_cast<UINT_PTR>(
-      ::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<BYTE>(chKey))))));
+  if (::MapVirtualKeyA(nChar, 2) == 0) return TRUE;
   int nFirst = -1;
   int nMatches = 0;
   for (int i = m_pControls->GetNext(m_nSelected, +1), nSeen = 0; i != -1 && nSeen < GetControlCount();
        i = m_pControls->GetNext(i, +1), ++nSeen) {
-    char chMnemonic = MnemonicOf(GetControl(i)->GetCaption());
-    if (chMnemonic == 0) continue;
-    char chMnemonicUpper = static_cast<char>(reinterpret_cast<UINT_PTR>(::CharUpperA(
-        reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<BYTE>(chMnemonic))))));
-    if (chMnemonicUpper != chUpper) continue;
+    if (!IsKeyForMnemonic(nChar, GetMnemonicChar(GetControl(i)->GetCaption()))) continue;
     if (nFirst == -1) nFirst = i;
     else if (i == nFirst) break;
     ++nMatches;

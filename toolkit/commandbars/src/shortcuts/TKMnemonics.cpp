@@ -20,6 +20,19 @@ int AFX_CDECL FindMnemonicPos(const CString& strCaption) {
   return -1;
 }
 
+TCHAR AFX_CDECL GetMnemonicChar(const CString& strCaption) {
+  const int nPos = FindMnemonicPos(strCaption);
+  return nPos >= 0 && nPos + 1 < strCaption.GetLength() ? strCaption[nPos + 1] : 0;
+}
+
+BOOL AFX_CDECL IsKeyForMnemonic(UINT nVirtKey, TCHAR ch) {
+  const UINT nChar = ::MapVirtualKeyA(nVirtKey, 2) & 0xFFFF;
+  if (ch == 0 || nChar == 0 || nChar > 0xFF) return FALSE;
+  char pair[2] = {static_cast<char>(ch), static_cast<char>(nChar)};
+  ::CharUpperBuffA(pair, 2);
+  return pair[0] == pair[1];
+}
+
 TCHAR AFX_CDECL ToUpperChar(TCHAR ch) {
   TCHAR sz[2] = {ch, 0};
   ::CharUpperA(sz);
