@@ -2,6 +2,8 @@
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControls.h"
 
+#include "TKWrappingWalk.h"
+
 CTKControl* CTKControls::FindControl(int nType, int nId, BOOL bVisible, BOOL bRecursive) const {
   for (int i = 0; i < GetCount(); ++i) {
     CTKControl* pControl = m_arrControls[i];
@@ -27,25 +29,12 @@ CTKControl* CTKControls::HitTest(CPoint point) const {
 
 int CTKControls::GetNext(int nIndex, int nDirection, BOOL bSkipFlagged, BOOL bSkipTemporary,
                          BOOL bCheckExpandHidden) const {
-  const int nCount = GetCount();
-  if (nCount == 0) return -1;
   const DWORD dwMask = bCheckExpandHidden ? TKHIDE_UNNEEDED : (TKHIDE_UNNEEDED | TKHIDE_EXPAND);
-  int nNext = (nIndex == -1 && nDirection < 0) ? nCount - 1 : nIndex + nDirection;
-  bool bWrapped = false;
-  for (;; nNext += nDirection) {
-    if (nNext < 0 || nNext >= nCount) {
-      // A walk from outside the controls has seen them all when it runs off.
-      if (nIndex == -1 || bWrapped) return -1;
-      bWrapped = true;
-      nNext = nNext < 0 ? nCount - 1 : 0;
-    }
-    if (nNext == nIndex) return nIndex;
+  return WalkWrapping(GetCount(), nIndex, nDirection, [&](int nNext) {
     const CTKControl* pControl = m_arrControls[nNext];
-    if (!pControl->IsVisible(dwMask)) continue;
-    if (bSkipFlagged && (pControl->GetFlags() & TKFLAG_SKIPFOCUS)) continue;
-    if (bSkipTemporary && pControl->IsTemporary()) continue;
-    return nNext;
-  }
+    return pControl->IsVisible(dwMask) && !(bSkipFlagged && (pControl->GetFlags() & TKFLAG_SKIPFOCUS)) &&
+           !(bSkipTemporary && pControl->IsTemporary());
+  });
 }
 
 int CTKControls::GetVisibleCount(BOOL bStrict) const {

@@ -5,6 +5,8 @@
 #include "commandbars/TKControls.h"
 #include "common/TKDrawHelpers.h"
 
+#include "TKWrappingWalk.h"
+
 namespace {
 // Answers to a key offered while the gallery is hot.
 const int kKeyToBar = 0;
@@ -63,19 +65,10 @@ int CTKControlGallery::OnHookKeyDown(UINT nChar, LPARAM lParam) {
 // Navigation -------------------------------------------------------------------------------
 
 int CTKControlGallery::GetNextItem(int nIndex, int nDirection) const {
-  const int nCount = GetItemCount();
-  if (nCount == 0) return -1;
-  int nNext = nIndex == -1 ? (nDirection > 0 ? 0 : nCount - 1) : nIndex + nDirection;
-  bool bWrapped = false;
-  for (;; nNext += nDirection) {
-    if (nNext < 0 || nNext >= nCount) {
-      if (nIndex == -1 || bWrapped) return -1;
-      bWrapped = true;
-      nNext = nNext < 0 ? nCount - 1 : 0;
-    }
-    if (nNext == nIndex) return -1;
-    if (!IsLabelAt(nNext)) return nNext;
-  }
+  // Coming back to the item it started from finds no other.
+  const int nNext = WalkWrapping(GetItemCount(), nIndex, nDirection,
+                                 [this](int n) { return !IsLabelAt(n); });
+  return nNext == nIndex ? -1 : nNext;
 }
 
 int CTKControlGallery::GetNextItemInRow(int nIndex, int nDirection) const {
