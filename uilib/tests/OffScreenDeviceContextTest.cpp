@@ -17,8 +17,12 @@ class OffScreenDeviceContextTest : public ::testing::Test {
     m_context.m_hWnd = m_host.GetSafeHwnd();
   }
 
-  /// The memory DC's picture, copied to a surface that can be read.
-  void CopyOut(CDibSurface& surface) {
+  /// Fills a new context in `background` and copies its picture to
+  /// `surface`, which can be read.
+  void FillAndCopyOut(COLORREF background, bool gradient, CDibSurface& surface) {
+    m_context.m_crBackground = background;
+    ASSERT_TRUE(m_context.Create());
+    EXPECT_TRUE(m_context.FillBackground(gradient));
     ::BitBlt(surface.GetSafeHdc(), 0, 0, 60, 40, m_context.GetMemoryDC(), 0, 0, SRCCOPY);
   }
 
@@ -54,21 +58,15 @@ TEST_F(OffScreenDeviceContextTest, MirrorsTheClientAreaUntilReleased) {
 }
 
 TEST_F(OffScreenDeviceContextTest, SolidFillCoversTheWholeClientArea) {
-  m_context.m_crBackground = RGB(10, 20, 30);
-  ASSERT_TRUE(m_context.Create());
-  EXPECT_TRUE(m_context.FillBackground(false));
   CDibSurface surface(60, 40, RGB(255, 0, 255));
-  CopyOut(surface);
+  FillAndCopyOut(RGB(10, 20, 30), false, surface);
   EXPECT_EQ(60 * 40, surface.CountPixels(RGB(10, 20, 30)));
 }
 
 TEST_F(OffScreenDeviceContextTest, GradientFadesFromTheBackgroundTowardsWhite) {
   // (255 - 55) / 40 rows: each row 5 lighter, each channel held at 255.
-  m_context.m_crBackground = RGB(55, 105, 155);
-  ASSERT_TRUE(m_context.Create());
-  EXPECT_TRUE(m_context.FillBackground(true));
   CDibSurface surface(60, 40, RGB(255, 0, 255));
-  CopyOut(surface);
+  FillAndCopyOut(RGB(55, 105, 155), true, surface);
   const struct {
     int y;
     COLORREF color;
