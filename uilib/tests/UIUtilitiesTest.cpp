@@ -342,6 +342,52 @@ TEST(TextWidths, ATextFitsWhenItIsNoWiderThanTheRoomLessTheMargin) {
   EXPECT_TRUE(TextFitsWidth(NULL, text, 0, 0, 0, 0, 4));
 }
 
+// Window frames ----------------------------------------------------------------------------
+
+/// A shown 40 x 30 window whose whole-window pixels can be read back.
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_window.CreateHost(40, 30));
+    m_window.SetWindowPos(NULL, 200, 200, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    m_window.UpdateWindow();
+  }
+  COLORREF PixelAt(int x, int y) {
+    HDC hDC = ::GetWindowDC(m_window.GetSafeHwnd());
+    const COLORREF color = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(m_window.GetSafeHwnd(), hDC);
+    return color;
+  }
+  CTestHostWindow m_window;
+};
+
+TEST_F(FrameTest, ControlFramesHaveWhiteSidesAndColouredRows) {
+  const COLORREF red = RGB(200, 0, 0), white = RGB(255, 255, 255);
+  const struct {
+    bool bottomOnly;
+    COLORREF top;
+  } cases[] = {{false, red}, {true, white}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(c.bottomOnly ? DrawControlFrameBottomLine(m_window.GetSafeHwnd(), red)
+                             : DrawControlFrame(m_window.GetSafeHwnd(), red));
+    EXPECT_EQ(white, PixelAt(0, 10)) << c.bottomOnly;
+    EXPECT_EQ(white, PixelAt(39, 10)) << c.bottomOnly;
+    EXPECT_EQ(c.top, PixelAt(20, 0)) << c.bottomOnly;
+    EXPECT_EQ(red, PixelAt(20, 29)) << c.bottomOnly;
+    EXPECT_EQ(red, PixelAt(39, 29)) << c.bottomOnly;
+  }
+}
+
+TEST_F(FrameTest, AWindowFrameIsARectangleOfThePenWidth) {
+  const COLORREF blue = RGB(0, 0, 200);
+  EXPECT_TRUE(DrawWindowFrame(m_window.GetSafeHwnd(), blue, 1));
+  EXPECT_EQ(blue, PixelAt(0, 0));
+  EXPECT_EQ(blue, PixelAt(39, 29));
+  EXPECT_NE(blue, PixelAt(1, 1));
+  EXPECT_NE(blue, PixelAt(20, 15));
+}
+
 // The download -----------------------------------------------------------------------------
 
 class DownloadTest : public ::testing::Test {
