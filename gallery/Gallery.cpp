@@ -36,6 +36,7 @@ const GalleryPage kPages[] = {
     DrawThemesPage,
     DrawShadowsPage,
     DrawPopupMenuPage,
+    DrawFieldsPage,
 };
 // clang-format on
 
