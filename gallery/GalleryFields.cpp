@@ -176,7 +176,6 @@ bool DrawFieldsPage(const GalleryContext& context) {
   TKDpiHelper()->OverrideDpi(96, 96);
   CTestGlobalPaintManager globalPaintManager;
   CFieldsPaintManager* pFields = new CFieldsPaintManager;
-  CTKCommandBarEditCtrl::UsePlainEdit(TRUE);
 
   CWnd host;
   host.CreateEx(0, AfxRegisterWndClass(0, NULL, ::GetSysColorBrush(COLOR_BTNFACE)), "fields",
@@ -275,6 +274,5 @@ bool DrawFieldsPage(const GalleryContext& context) {
   pItems->InternalRelease();
   pFields->InternalRelease();
   host.DestroyWindow();
-  CTKCommandBarEditCtrl::UsePlainEdit(FALSE);
   return ok;
 }

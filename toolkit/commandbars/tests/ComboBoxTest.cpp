@@ -408,7 +408,7 @@ TEST_F(ComboGalleryTest, TypedTextSelectsTheGalleryItem) {
 
 // Shell auto-completion ----------------------------------------------------------------------------
 
-TEST(ComboAutoCompleteTest, TheSuggestionListIsTrustedWhileShownAndOneHookRunsAtATime) {
+TEST(ComboAutoCompleteTest, TheSuggestionListIsFollowedWhileShownAndOneHookRunsAtATime) {
   CTKControlComboBoxAutoCompleteWnd first, second;
   CEdit edit;
   ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_POPUP, CRect(0, 0, 100, 20), nullptr, 0));
