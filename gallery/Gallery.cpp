@@ -37,6 +37,7 @@ const GalleryPage kPages[] = {
     DrawShadowsPage,
     DrawPopupMenuPage,
     DrawUiLibPage,
+    DrawFieldsPage,
 };
 // clang-format on
 

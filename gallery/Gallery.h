@@ -37,6 +37,8 @@ bool DrawProgressSliders(const GalleryContext& context);
 bool DrawPopupMenuPage(const GalleryContext& context);
 /// The UI library's row bands, splitters and status bar.
 bool DrawUiLibPage(const GalleryContext& context);
+/// Edit fields, combo boxes with an open list, and a gallery (commandbars-fields.png).
+bool DrawFieldsPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <afxwin.h>
+#include <richedit.h>
 
 /// The edit window of every command-bar field; the frame and the command
 /// bars tell a focused field by this class.
@@ -26,6 +27,8 @@ class CTKCommandBarEditCtrl : public CEdit {
   /// Empties the window without reporting the change, then writes the text.
   void SetEditText(const CString& strText);
   BOOL IsImeComposing() const { return m_bComposing; }
+  /// Makes the format the default of a rich edit (a standard edit has none).
+  void ApplyCharFormat(CHARFORMAT2A& cf);
   BOOL IsChangeSuppressed() const { return m_bSuppressChange; }
 
   /// Cut and Copy need a selection; Cut and Paste a writable, enabled

@@ -72,13 +72,13 @@ class CTKControlPopup : public CTKControlButton {
     DECLARE_DYNCREATE(theClass)                       \
   };
 
-TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
 TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 
 // Menu placeholders, labels, links and check boxes
 #include "commandbars/TKControlLabels.h"
 #include "commandbars/TKControlLists.h"
 
-// The edit field and the gallery have pairs of their own.
+// The edit field, the gallery and the combo box have pairs of their own.
+#include "commandbars/TKControlComboBox.h"
 #include "commandbars/TKControlEdit.h"
 #include "commandbars/TKControlGallery.h"

@@ -10,6 +10,7 @@
 
 #include "commandbars/TKCommandBarEditCtrl.h"
 #include "commandbars/TKControl.h"
+#include "commandbars/TKFieldText.h"
 
 class CTKControlEdit;
 class CTKPropExchange;
@@ -160,8 +161,7 @@ class CTKControlEdit : public CTKControl {
   CString m_strEditHint;
   BOOL m_bFocused;
   CString m_strTextAtFocus;
-  CString m_strTextCache;
-  BOOL m_bTextStale;
+  CTKFieldText m_text;
   DWORD m_dwShellAutoCompleteFlags;
   DWORD m_dwEditStyle;
   BOOL m_bShowSpinButtons;

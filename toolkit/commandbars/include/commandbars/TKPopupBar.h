@@ -4,9 +4,13 @@
 // used commands until it is expanded.
 #pragma once
 
+#include <functional>
+
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControlClasses.h"
 #include "common/TKHookManager.h"
+
+class CTKControlGallery;
 
 class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   DECLARE_DYNCREATE(CTKPopupBar)
@@ -107,6 +111,20 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// The modal drag of the band: until release, Esc, loss of capture or quit.
   void TrackTearOff();
 
+  // Resizing a gallery (TKPopupBarResize.cpp) --------------------------------------
+
+  /// The band at the bottom of a pop-up that shows a resizable gallery;
+  /// empty without one.
+  CRect GetResizeGripperRect() const { return m_rcResizeGripper; }
+  /// Whether a client point lies on the band's active part: the whole band
+  /// in mode 2 (height only), else the band-high square at its end.
+  BOOL HitTestResizeGripper(CPoint pt) const;
+  /// The modal drag of the band from a client point: the gallery follows the
+  /// mouse until release, loss of capture or quit; Esc restores its size.
+  void TrackResize(CPoint ptStart);
+  /// Measures the open pop-up again and keeps its top corner where it is.
+  void ResizeToLayout();
+
   // Layout -----------------------------------------------------------------------
 
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
@@ -172,6 +190,13 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   BOOL UpdateTearOffBar(BOOL bInside, int x, int y);
   CTKCommandBar* CreateTearOffBar();
   void OnTearOffTimer();
+  /// Pumps the thread's messages while the pop-up holds the capture, until
+  /// the button goes up, Esc, loss of capture or WM_QUIT (posted again);
+  /// mouse moves go to `onMove` at screen points. TRUE when Esc ended it.
+  BOOL RunDragLoop(const std::function<void(CPoint)>& onMove);
+  /// The resize mode of the first visible gallery; the band's height.
+  int UpdateResizeMode();
+  CTKControlGallery* GetResizableGallery() const;
 
   /// One scroll button.
   struct SCROLLBUTTON {
@@ -187,6 +212,7 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg BOOL OnNcActivate(BOOL bActive);
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 
   CTKControl* m_pControlPopup;
   CPoint m_ptPopup;
@@ -218,6 +244,7 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   UINT m_nTearOffId;
   int m_nTearOffWidth;
   BOOL m_bKeyboardHooked;
+  CRect m_rcResizeGripper;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CTKPopupBar, CTKCommandBar)
   ON_WM_LBUTTONUP()
   ON_WM_TIMER()
   ON_WM_NCACTIVATE()
+  ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 namespace {
@@ -63,7 +64,8 @@ CTKPopupBar::CTKPopupBar()
       m_szTearOffBar(0, 0),
       m_pTearOffBar(nullptr),
       m_nTearOffId(0),
-      m_nTearOffWidth(0) {
+      m_nTearOffWidth(0),
+      m_rcResizeGripper(0, 0, 0, 0) {
   m_barType = tkBarTypePopup;
   m_barPosition = tkBarPopup;
   m_rcBorders = CRect(TKDpiHelper()->ScaleX(2), TKDpiHelper()->ScaleY(4), TKDpiHelper()->ScaleX(2),
@@ -329,6 +331,10 @@ void CTKPopupBar::OnLButtonDown(UINT, CPoint point) {
   if (m_bTearOffPopup && m_rcTearOffGripper.PtInRect(point) && !IsCustomizeMode()) {
     ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
     TrackTearOff();
+    return;
+  }
+  if (!IsCustomizeMode() && HitTestResizeGripper(point)) {
+    TrackResize(point);
     return;
   }
   if (CTKControl* pHit = GetControl(HitTestControl(point))) pHit->OnLButtonDown(point);

@@ -81,6 +81,8 @@ CSize CTKPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
       nExpandHeight = pExpand->GetSize(&dc).cy;
       rcBorders.bottom += nExpandHeight;
     }
+    const int nResizeBand = UpdateResizeMode();
+    rcBorders.bottom += nResizeBand;
     if (pExpand != nullptr) pExpand->SetHideFlags(pExpand->GetHideFlags() | TKHIDE_GENERIC);
     // Without a length, one column however tall: the placement decides
     // between scrolling and more columns.
@@ -90,6 +92,12 @@ CSize CTKPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
       pExpand->SetHideFlags(pExpand->GetHideFlags() & ~TKHIDE_GENERIC);
       const int nTop = sz.cy - rcBorders.bottom;
       pExpand->SetRect(CRect(rcBorders.left, nTop, sz.cx - rcBorders.right, nTop + nExpandHeight));
+    }
+    // The band lies under the expand button, at the bottom of the pop-up.
+    m_rcResizeGripper.SetRectEmpty();
+    if (nResizeBand > 0) {
+      const int nTop = sz.cy - rcBorders.bottom + nExpandHeight;
+      m_rcResizeGripper = CRect(rcBorders.left, nTop, sz.cx - rcBorders.right, nTop + nResizeBand);
     }
     m_rcTearOffGripper.SetRectEmpty();
     if (m_bTearOffPopup)

@@ -50,6 +50,7 @@ void CTKPopupBar::AdjustScrolling(LPSIZE lpSize, BOOL bDown, BOOL bRedraw) {
       pPaintManager != nullptr ? pPaintManager->DrawCommandBarSeparator(&dc, this, nullptr, FALSE).cy
                                : 0;
   CRect rcBorders = GetBorders();
+  rcBorders.bottom += m_rcResizeGripper.Height();
   if (m_bNeedsExpand) {
     if (CTKControl* pExpand = m_pControls->FindControlById(kIdExpandButton)) {
       const int nHeight = pExpand->GetSize(&dc).cy;
@@ -164,6 +165,8 @@ void CTKPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
   CTKPaintManager* pPaintManager = GetPaintManager();
   if (m_bTearOffPopup && pPaintManager != nullptr && !m_rcTearOffGripper.IsRectEmpty())
     pPaintManager->DrawTearOffGripper(pDC, m_rcTearOffGripper, m_bTearOffSelected, TRUE);
+  if (pPaintManager != nullptr && !m_rcResizeGripper.IsRectEmpty())
+    pPaintManager->DrawPopupResizeGripper(pDC, m_rcResizeGripper, m_nResizeMode);
   if (!m_bScrolling) return;
   const COLORREF clrGlyph = TKColorManager()->GetColor(kScrollGlyphColor);
   const int nDeflate = TKDpiHelper()->ScaleX(2);

@@ -112,28 +112,11 @@ void CTKPopupBar::TrackTearOff() {
   CRect rcBand = m_rcTearOffGripper;
   ClientToScreen(&rcBand);
   rcBand.InflateRect(TKDpiHelper()->ScaleX(10), TKDpiHelper()->ScaleY(10));
-  const HWND hWnd = m_hWnd;
-  ::SetCapture(hWnd);
   BOOL bTornOff = FALSE;
-  MSG msg;
-  while (::GetCapture() == hWnd) {
-    if (!::GetMessage(&msg, NULL, 0, 0) || msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (msg.message == WM_LBUTTONUP) break;
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) break;
-    if (msg.message != WM_MOUSEMOVE) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessage(&msg);
-      continue;
-    }
-    CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
-    ::ClientToScreen(msg.hwnd, &pt);
+  RunDragLoop([&](CPoint pt) {
     const BOOL bInside = rcBand.PtInRect(pt);
     if (!bInside || bTornOff) bTornOff = UpdateTearOffBar(bInside, pt.x, pt.y) && !bInside;
-  }
-  if (::GetCapture() == hWnd) ::ReleaseCapture();
+  });
   m_bTearOffTracking = FALSE;
   // A bar torn off ends the menu; one moved back leaves it open.
   m_pTearOffBar = nullptr;

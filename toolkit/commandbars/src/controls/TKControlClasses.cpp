@@ -1,5 +1,4 @@
 // The classes a control type makes.
 #include "commandbars/TKControlClasses.h"
 
-IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
 IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)

@@ -68,6 +68,13 @@ BOOL CTKCommandBarEditCtrl::CreateEdit(DWORD dwStyle, CWnd* pParentWnd) {
   return CEdit::Create(dwStyle, rcEmpty, pParentWnd, 0);
 }
 
+void CTKCommandBarEditCtrl::ApplyCharFormat(CHARFORMAT2A& cf) {
+  if (m_hWnd == NULL || !m_bRichEdit) return;
+  cf.cbSize = m_bRichEdit20 ? sizeof(CHARFORMAT2A) : sizeof(CHARFORMATA);
+  SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessage(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(cf.crBackColor));
+}
+
 void CTKCommandBarEditCtrl::SetEditText(const CString& strText) {
   m_bSuppressChange = TRUE;
   SetWindowText("");
@@ -172,16 +179,13 @@ void CTKControlEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 
 void CTKControlEditCtrl::OnDestroy() {
   // The text outlives the window: the next layout makes a new one with it.
-  if (m_pControl != nullptr) {
-    GetWindowText(m_pControl->m_strTextCache);
-    m_pControl->m_bTextStale = FALSE;
-  }
+  if (m_pControl != nullptr) m_pControl->m_text.Keep(this);
   CTKCommandBarEditCtrl::OnDestroy();
 }
 
 void CTKControlEditCtrl::OnChange() {
   if (m_pControl == nullptr) return;
-  m_pControl->m_bTextStale = TRUE;
+  m_pControl->m_text.MarkStale();
   if (::GetFocus() == m_hWnd && !m_bSuppressChange) m_pControl->OnEditChanged();
   SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   UpdateCharFormat();
@@ -191,7 +195,5 @@ void CTKControlEditCtrl::UpdateCharFormat() {
   if (m_pControl == nullptr || m_hWnd == NULL || !m_bRichEdit) return;
   CHARFORMAT2A cf;
   m_pControl->GetEditCharFormat(cf);
-  cf.cbSize = m_bRichEdit20 ? sizeof(CHARFORMAT2A) : sizeof(CHARFORMATA);
-  SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-  SendMessage(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(cf.crBackColor));
+  ApplyCharFormat(cf);
 }

@@ -20,7 +20,6 @@ CTKControlEdit::CTKControlEdit()
       m_nLabelWidth(0),
       m_bLayoutPending(FALSE),
       m_bFocused(FALSE),
-      m_bTextStale(TRUE),
       m_dwShellAutoCompleteFlags(0),
       m_dwEditStyle(0),
       m_bShowSpinButtons(FALSE),
@@ -41,29 +40,11 @@ CTKControlEdit::~CTKControlEdit() {
 
 // Text ------------------------------------------------------------------------------------
 
-CString CTKControlEdit::GetRawText() {
-  if (m_bTextStale && HasEditWindow()) {
-    m_pEdit->GetWindowText(m_strTextCache);
-    m_bTextStale = FALSE;
-  }
-  return m_strTextCache;
-}
+CString CTKControlEdit::GetRawText() { return m_text.GetRaw(m_pEdit); }
 
-void CTKControlEdit::SetRawText(const CString& strText) {
-  if (HasEditWindow()) {
-    CString strWindow;
-    m_pEdit->GetWindowText(strWindow);
-    if (strWindow != strText) m_pEdit->SetEditText(strText);
-  }
-  m_strTextCache = strText;
-  m_bTextStale = FALSE;
-}
+void CTKControlEdit::SetRawText(const CString& strText) { m_text.SetRaw(m_pEdit, strText); }
 
-CString CTKControlEdit::GetEditText() {
-  const CString strText = GetRawText();
-  const CString strHint = GetEditHint();
-  return !strHint.IsEmpty() && strText == strHint ? CString() : strText;
-}
+CString CTKControlEdit::GetEditText() { return m_text.GetUser(m_pEdit, GetEditHint()); }
 
 void CTKControlEdit::SetEditText(const CString& strText) {
   SetRawText(strText.IsEmpty() && !m_bFocused ? GetEditHint() : strText);
@@ -76,48 +57,27 @@ CString CTKControlEdit::GetEditHint() const {
 }
 
 void CTKControlEdit::SetEditHint(LPCSTR lpszHint) {
-  const CString strOld = GetEditHint();
-  if (!strOld.IsEmpty() && GetRawText() == strOld) SetRawText("");
+  m_text.RemoveHint(m_pEdit, GetEditHint());
   m_strEditHint = lpszHint;
-  if (GetRawText().IsEmpty() && !m_bFocused) SetRawText(GetEditHint());
+  if (!m_bFocused) m_text.ShowHintIfEmpty(m_pEdit, GetEditHint());
   if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
 }
 
 void CTKControlEdit::OnActionChanging(int nProperty) {
   CTKControl::OnActionChanging(nProperty);
   // The old hint must not stay behind as if it were typed.
-  if (nProperty != tkActionEditHint) return;
-  const CString strHint = GetEditHint();
-  if (!strHint.IsEmpty() && GetRawText() == strHint) SetRawText("");
+  if (nProperty == tkActionEditHint) m_text.RemoveHint(m_pEdit, GetEditHint());
 }
 
 void CTKControlEdit::OnActionChanged(int nProperty) {
   CTKControl::OnActionChanged(nProperty);
   if (nProperty != tkActionEditHint) return;
-  if (GetRawText().IsEmpty() && !m_bFocused) SetRawText(GetEditHint());
+  if (!m_bFocused) m_text.ShowHintIfEmpty(m_pEdit, GetEditHint());
   if (m_pEdit != nullptr) m_pEdit->UpdateCharFormat();
 }
 
 void CTKControlEdit::GetEditCharFormat(CHARFORMAT2A& cf) {
-  memset(&cf, 0, sizeof(cf));
-  cf.cbSize = sizeof(cf);
-  cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
-  CTKPaintManager* pPaintManager = GetPaintManager();
-  CTKColorManager* pColors = TKColorManager();
-  COLORREF clrNormal = pColors->GetColor(COLOR_WINDOWTEXT);
-  COLORREF clrGrey = pColors->GetColor(COLOR_GRAYTEXT);
-  if (pPaintManager != nullptr) {
-    if (static_cast<COLORREF>(pPaintManager->m_clrEditTextNormal) != CLR_NONE)
-      clrNormal = pPaintManager->m_clrEditTextNormal;
-    if (static_cast<COLORREF>(pPaintManager->m_clrEditTextDisabled) != CLR_NONE)
-      clrGrey = pPaintManager->m_clrEditTextDisabled;
-    cf.crBackColor = pPaintManager->GetControlEditBackColor(this);
-  } else {
-    cf.crBackColor = pColors->GetColor(COLOR_WINDOW);
-  }
-  const CString strHint = GetEditHint();
-  const BOOL bShowsHint = !strHint.IsEmpty() && GetRawText() == strHint;
-  cf.crTextColor = GetEnabled() && !bShowsHint ? clrNormal : clrGrey;
+  TKGetFieldCharFormat(this, m_text.ShowsHint(m_pEdit, GetEditHint()), cf);
 }
 
 // CTKControlAction: the hint its fields show ----------------------------------------------
@@ -142,15 +102,7 @@ void CTKControlEdit::SetLabelWidth(int nWidth) {
   m_bLayoutPending = TRUE;
 }
 
-BOOL CTKControlEdit::IsCaptionVisible() const {
-  if (m_pParent != nullptr && m_pParent->IsPopupBar()) return TRUE;
-  if (GetCaption().IsEmpty()) return FALSE;
-  const int nStyle = GetStyle();
-  if (nStyle == tkButtonCaption || nStyle == tkButtonIconAndCaption ||
-      nStyle == tkButtonIconAndCaptionBelow)
-    return TRUE;
-  return m_bHasLabel;
-}
+BOOL CTKControlEdit::IsCaptionVisible() const { return TKIsFieldCaptionVisible(this, m_bHasLabel); }
 
 // Copying and persistence -----------------------------------------------------------------------
 

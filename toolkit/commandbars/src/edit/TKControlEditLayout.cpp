@@ -43,41 +43,22 @@ CRect CTKControlEdit::CalcEditWindowRect() const {
   CTKDpiHelper* pDpi = TKDpiHelper();
   const int nBuddy = m_nBuddyButtonId > 0 ? pDpi->ScaleX(kPartWidth) : 0;
   const int nSpin = m_bShowSpinButtons ? pDpi->ScaleX(kPartWidth) - 1 : 0;
-  CRect rc(m_rcControl.left + pDpi->ScaleX(kLabelGap) + m_nLabelWidth,
-           m_rcControl.top + pDpi->ScaleY(kInset),
-           m_rcControl.right - (pDpi->ScaleX(kInset) + nBuddy + nSpin),
-           m_rcControl.bottom - pDpi->ScaleY(kInset));
-  CTKPaintManager* pPaintManager = GetPaintManager();
-  if (pPaintManager != nullptr && pPaintManager->GetControlHeight() > 0)
-    rc.OffsetRect(0, pDpi->ScaleY(1));
-  return rc;
+  return TKCalcFieldWindowRect(const_cast<CTKControlEdit*>(this),
+                               pDpi->ScaleX(kLabelGap) + m_nLabelWidth,
+                               pDpi->ScaleX(kInset) + nBuddy + nSpin);
 }
 
 void CTKControlEdit::SetRect(CRect rcControl) {
   const CString strText = GetEditText();
   if (m_pEdit == nullptr) m_pEdit = CreateEditControl();
-  if (HasEditWindow()) {
-    const BOOL bRtl = (m_pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
-    const BOOL bOtherParent = m_pParent == nullptr || ::GetParent(m_pEdit->m_hWnd) != m_pParent->GetSafeHwnd();
-    if (bRtl || bOtherParent) m_pEdit->DestroyWindow();
-  }
+  TKDropMisplacedFieldWindow(this, m_pEdit);
   if (rcControl == m_rcControl && HasEditWindow() && !m_bLayoutPending) return;
   CTKControl::SetRect(rcControl);
   if (m_pEdit == nullptr || m_pParent == nullptr || m_pParent->GetSafeHwnd() == NULL) {
     m_bLayoutPending = FALSE;
     return;
   }
-  if (!HasEditWindow()) {
-    if (!m_pEdit->CreateEdit(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent)) return;
-    if (!GetEnabled()) m_pEdit->EnableWindow(FALSE);
-    if (m_nTextLimit != 0) m_pEdit->SendMessage(EM_LIMITTEXT, m_nTextLimit);
-  }
-  CTKPaintManager* pPaintManager = GetPaintManager();
-  m_pEdit->SendMessage(WM_SETFONT,
-                       pPaintManager != nullptr
-                           ? reinterpret_cast<WPARAM>(pPaintManager->m_fontRegular.GetSafeHandle())
-                           : 0);
-  m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  if (!TKPrepareFieldWindow(this, m_pEdit, m_dwEditStyle, m_nTextLimit)) return;
   m_pEdit->UpdateCharFormat();
   if (::GetFocus() != m_pEdit->m_hWnd) SetEditText(strText);
   m_pEdit->SendMessage(EM_SETREADONLY, m_bReadOnly);
@@ -88,14 +69,7 @@ void CTKControlEdit::SetRect(CRect rcControl) {
   m_bLayoutPending = FALSE;
 }
 
-void CTKControlEdit::UpdateEditWindowVisibility() {
-  if (!HasEditWindow()) return;
-  const BOOL bShow = m_pControls != nullptr && m_pParent != nullptr && IsVisible(0) &&
-                     m_pParent->GetSafeHwnd() != NULL;
-  m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0,
-                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                            (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-}
+void CTKControlEdit::UpdateEditWindowVisibility() { TKUpdateFieldWindowVisibility(this, m_pEdit); }
 
 void CTKControlEdit::SetParent(CTKCommandBar* pParent) {
   CTKControl::SetParent(pParent);
@@ -110,10 +84,7 @@ BOOL CTKControlEdit::SetHideFlags(DWORD dwFlags) {
 }
 
 void CTKControlEdit::OnCalcDynamicSize(DWORD dwMode) {
-  // Fields vanish from vertically docked tool bars.
-  const DWORD dwFlags = (dwMode & TKLM_VERTDOCK) ? (m_dwHideFlags | TKHIDE_POSITION)
-                                                 : (m_dwHideFlags & ~TKHIDE_POSITION);
-  SetHideFlags(dwFlags);
+  SetHideFlags(TKFieldHideFlagsForMode(m_dwHideFlags, dwMode));
 }
 
 void CTKControlEdit::OnEnabledChanged() {
