@@ -44,22 +44,6 @@ class CGalleryControlsPaintManager : public CTestControlsPaintManager {
   }
 };
 
-void AddIcon(CTKImageManager* pImages, UINT nId, int nSize, DWORD dwColor) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = nSize;
-  info.bmiHeader.biHeight = -nSize;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* pBits = nullptr;
-  HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-  if (hBitmap == NULL) return;
-  DWORD* pPixels = static_cast<DWORD*>(pBits);
-  for (int i = 0; i < nSize * nSize; ++i) pPixels[i] = dwColor;
-  pImages->SetIconsFromBitmap(hBitmap, &nId, 1, nSize, nSize, 0, TRUE);
-  ::DeleteObject(hBitmap);
-}
-
 /// Sizes the control as the paint manager measures it, places it at x, y and
 /// draws it; its width.
 int DrawAt(CDC* pDC, CTKPaintManagerBase* pPaintManager, CTKControl* pControl, int x, int y,
@@ -83,7 +67,7 @@ CTKControl* AddControl(CTKCommandBar* pBar, int nType, int nId, LPCSTR lpszCapti
 void DrawPopupRows(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManager,
                    CTKCommandBar* pPopup, int x, int y) {
   CDC* pDC = canvas.GetDC();
-  canvas.Label(x, y, "Pop-up rows: plain, shortcut, hot, disabled, sub-menu, split, description");
+  canvas.Label(x, y, "Pop-up rows: shortcuts, hot, disabled, sub-menus");
   y += 18;
   struct Row {
     int nType;
@@ -116,7 +100,7 @@ void DrawPopupRows(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManager,
 
 void DrawToolBarButtons(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManager,
                         CTKCommandBar* pBar, int x, int y) {
-  canvas.Label(x, y, "Tool-bar buttons: idle, hot, pressed, checked, disabled; icon only");
+  canvas.Label(x, y, "Buttons: idle, hot, pressed, checked, disabled; icon only");
   y += 18;
   CDC* pDC = canvas.GetDC();
   struct State {
@@ -138,7 +122,7 @@ void DrawToolBarButtons(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManag
   DrawAt(pDC, pPaintManager, pIcon, xNext, y);
 
   y += 36;
-  canvas.Label(x, y, "Split buttons and pop-ups: icon, icon and caption, caption only");
+  canvas.Label(x, y, "Split buttons, then pop-ups: icon, icon and caption, caption");
   y += 18;
   xNext = x;
   const struct {
@@ -159,7 +143,7 @@ void DrawToolBarButtons(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManag
 
 void DrawCaptionsBelow(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManager,
                        CTKCommandBar* pBar, int x, int y) {
-  canvas.Label(x, y, "Captions below large icons: one line, two lines, split button");
+  canvas.Label(x, y, "Captions below large icons: one line, two lines, split");
   y += 18;
   CDC* pDC = canvas.GetDC();
   int xNext = x;
@@ -204,9 +188,12 @@ void DrawFields(CGalleryCanvas& canvas, CTKPaintManagerBase* pPaintManager, CTKC
     DrawAt(pDC, pPaintManager, pControl, x, y, cx);
     // The field itself is the theme's: a frame shows where it goes.
     CRect rcField(CPoint(x, y), CSize(cx, sz.cy));
+    // (Combo boxes do not keep their label width yet.)
     CTKControlEdit* pEdit = DYNAMIC_DOWNCAST(CTKControlEdit, pControl);
-    if (pEdit != nullptr) rcField.left += pEdit->GetLabelWidth();
-    pDC->Draw3dRect(rcField, RGB(160, 170, 190), RGB(160, 170, 190));
+    if (pEdit != nullptr) {
+      rcField.left += pEdit->GetLabelWidth();
+      pDC->Draw3dRect(rcField, RGB(160, 170, 190), RGB(160, 170, 190));
+    }
     y += sz.cy + 4;
   }
 }
@@ -218,8 +205,8 @@ bool DrawThemeControlsPage(const GalleryContext& context) {
   CGalleryControlsPaintManager* pPaintManager = new CGalleryControlsPaintManager;
   pPaintManager->RefreshMetrics();
   CTKImageManager* pImages = new CTKImageManager;
-  AddIcon(pImages, 301, 16, 0xFF3070C0);
-  AddIcon(pImages, 302, 32, 0xFF30A060);
+  AddSolidTestIcon(pImages, 301, 16, 16, 0xFF3070C0);
+  AddSolidTestIcon(pImages, 302, 32, 32, 0xFF30A060);
   CTKCommandBar* pBar = new CTKCommandBar;
   pBar->SetPaintManager(pPaintManager);
   pBar->SetImageManager(pImages);
@@ -229,7 +216,7 @@ bool DrawThemeControlsPage(const GalleryContext& context) {
   pPopup->SetPaintManager(pPaintManager);
   pPopup->SetImageManager(pImages);
 
-  CGalleryCanvas canvas(620, 520);
+  CGalleryCanvas canvas(700, 440);
   DrawPopupRows(canvas, pPaintManager, pPopup, 10, 6);
   DrawToolBarButtons(canvas, pPaintManager, pBar, 300, 6);
   DrawCaptionsBelow(canvas, pPaintManager, pBar, 300, 130);

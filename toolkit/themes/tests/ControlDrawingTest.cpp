@@ -218,8 +218,8 @@ TEST_F(ControlDrawingTest, ACaptionBelowTheIconIsAsHighAsTheIconTheGapAndTheDrop
   EXPECT_EQ(szLarge.cy + 7 + m_pPaintManager->GetSplitDropDownHeight(), Measure(pControl).cy);
   EXPECT_EQ(42, Measure(pControl).cx);
   // A long caption widens the button to its longer line.
-  pControl->SetCaption("Paste Special Contents");
-  const CSize szLine = Extent(m_pPaintManager->m_fontRegular, "Paste Special");
+  pControl->SetCaption("Paste Without Formatting");
+  const CSize szLine = Extent(m_pPaintManager->m_fontRegular, "Paste Without");
   EXPECT_EQ(std::max(42, static_cast<int>(szLine.cx) + 5), Measure(pControl).cx);
 }
 

@@ -71,19 +71,7 @@ class ControlBarsTest : public ::testing::Test {
 
   /// Gives the id an icon of cx x cy pixels.
   void AddIcon(UINT nId, int cx, int cy) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-    ASSERT_NE(hBitmap, (HBITMAP)NULL);
-    DWORD* pPixels = static_cast<DWORD*>(pBits);
-    for (int i = 0; i < cx * cy; ++i) pPixels[i] = 0xFF3060A0;
-    ASSERT_TRUE(m_pImages->SetIconsFromBitmap(hBitmap, &nId, 1, cx, cy, 0, TRUE));
-    ::DeleteObject(hBitmap);
+    ASSERT_TRUE(AddSolidTestIcon(m_pImages, nId, cx, cy, 0xFF3060A0));
   }
 
   /// The extent of a text in a font, as the screen measures it.

@@ -124,3 +124,8 @@ class CScriptedSystemFonts {
   void SetMenuHeight(int nMenuHeight);
   void SetStatusHeight(int nStatusHeight);
 };
+
+class CTKImageManager;
+/// Gives `nId` an icon of cx x cy pixels in one colour (0xAARRGGBB); false when
+/// the image manager does not take it.
+bool AddSolidTestIcon(CTKImageManager* pImages, UINT nId, int cx, int cy, DWORD dwColor);

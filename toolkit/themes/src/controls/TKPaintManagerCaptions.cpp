@@ -123,7 +123,10 @@ void CTKPaintManagerBase::DrawTextComposited(CDC* pDC, const CString& strText, C
   HDC hBufferDC = NULL;
   HPAINTBUFFER hBuffer = theme.BeginBufferedPaint(pDC->GetSafeHdc(), rc, BPBF_TOPDOWNDIB, nullptr,
                                                   &hBufferDC);
-  if (hBuffer == NULL) return;
+  if (hBuffer == NULL) {
+    pDC->DrawText(strText, rc, nFormat);
+    return;
+  }
   if (hBufferDC != NULL) {
     // Glass needs the text's alpha: the style draws it over what lies there.
     ::BitBlt(hBufferDC, rc.left, rc.top, rc.Width(), rc.Height(), pDC->GetSafeHdc(), rc.left,

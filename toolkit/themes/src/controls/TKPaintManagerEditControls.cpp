@@ -11,10 +11,9 @@
 
 namespace {
 
-/// The label's width and the control's size; `pcxButton` (combo boxes only)
-/// receives the drop-down button's width.
+/// The control's size; the label's width in `pcxLabel`.
 CSize MeasureField(CTKPaintManagerBase* pPaintManager, CDC* pDC, CTKControl* pControl,
-                   int* pcxButton, int* pcxLabel) {
+                   BOOL bComboBox, int* pcxLabel) {
   const CString strCaption = StripAmpersands(pControl->GetCaption());
   const int nControlHeight = pPaintManager->GetControlHeight();
   int cy = nControlHeight;
@@ -22,10 +21,9 @@ CSize MeasureField(CTKPaintManagerBase* pPaintManager, CDC* pDC, CTKControl* pCo
     CTKSelectGuard font(pDC->GetSafeHdc(), pPaintManager->m_fontIconTitle.GetSafeHandle());
     if (cy < 1) {
       cy = pDC->GetTextExtent(" ", 1).cy + TKScaleY(7);
-      if (pcxButton != nullptr) cy = std::max<int>(cy, TKScaleY(20));
+      if (bComboBox) cy = std::max<int>(cy, TKScaleY(20));
     }
   }
-  if (pcxButton != nullptr) *pcxButton = pPaintManager->GetComboDropDownButtonWidth(cy);
 
   CTKSelectGuard font(pDC->GetSafeHdc(), pPaintManager->m_fontRegular.GetSafeHandle());
   const BOOL bCaption = pControl->IsCaptionVisible();
@@ -58,7 +56,7 @@ CSize CTKPaintManagerBase::DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL 
     return CSize(0, 0);
   }
   int cxLabel = 0;
-  const CSize sz = MeasureField(this, pDC, pControl, nullptr, &cxLabel);
+  const CSize sz = MeasureField(this, pDC, pControl, FALSE, &cxLabel);
   if (CTKControlEdit* pEdit = DYNAMIC_DOWNCAST(CTKControlEdit, pControl))
     pEdit->SetLabelWidth(cxLabel);
   return sz;
@@ -69,10 +67,10 @@ CSize CTKPaintManagerBase::DrawControlComboBox(CDC* pDC, CTKControl* pControl, B
     DrawControlLabel(pDC, pControl);
     return CSize(0, 0);
   }
+  // The combo box does not keep its label and button widths yet
+  // (GetComboDropDownButtonWidth gives the button's for the height).
   int cxLabel = 0;
-  int cxButton = 0;
-  // The combo box keeps neither width yet: its field is laid out by itself.
-  return MeasureField(this, pDC, pControl, &cxButton, &cxLabel);
+  return MeasureField(this, pDC, pControl, TRUE, &cxLabel);
 }
 
 void CTKPaintManagerBase::DrawControlLabel(CDC* pDC, CTKControl* pControl) {

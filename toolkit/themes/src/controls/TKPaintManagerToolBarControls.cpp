@@ -152,8 +152,10 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
     case tkControlButton:
     case tkControlButtonPopup:
     case tkControlLabel:
-    case tkControlCheckBox:
     case tkControlGallery:
+    // Check boxes and radio buttons show as buttons until their marks are drawn here.
+    case tkControlCheckBox:
+    case tkControlRadioButton:
       if (!bCaption) {
         sz = szButton;
       } else {
