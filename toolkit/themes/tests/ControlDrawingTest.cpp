@@ -304,6 +304,31 @@ TEST_F(ControlDrawingTest, AControlWithItsOwnFaceGetsNoFaceFromThePaintManager) 
   EXPECT_EQ(COLORREF(CTestThemePaintManager::kIdleFace), surface.GetPixel(1, 1));
 }
 
+TEST_F(ControlDrawingTest, AFaceTheThemePaintsItselfTakesThePlaceOfTheRectangle) {
+  const COLORREF kCustomFace = RGB(1, 100, 1);
+  class CCustomFace : public CTestControlsPaintManager {
+   public:
+    BOOL DrawControlEntryCustom(CDC* pDC, CTKControl* pControl) override {
+      if (pControl->GetID() != 9122) return FALSE;
+      pDC->FillSolidRect(pControl->GetRect(), RGB(1, 100, 1));
+      return TRUE;
+    }
+  };
+  CCustomFace* pTheme = new CCustomFace;
+  pTheme->RefreshMetrics();
+  CTKControl* pCustom = Add(m_pBar, tkControlPopup, 9122, "Add", tkButtonCaption);
+  CTKControl* pPlain = Add(m_pBar, tkControlPopup, 9123, "Add", tkButtonCaption);
+  pPlain->SetSelected(1);
+  CDibSurface surface(100, 30, kBack);
+  pCustom->SetRect(CRect(0, 0, 40, 24));
+  pPlain->SetRect(CRect(50, 0, 90, 24));
+  pTheme->DrawControlEntry(surface.GetDC(), pCustom);
+  pTheme->DrawControlEntry(surface.GetDC(), pPlain);
+  EXPECT_EQ(kCustomFace, surface.GetPixel(20, 12));
+  EXPECT_EQ(COLORREF(CTestThemePaintManager::kHotFace), surface.GetPixel(70, 12));
+  pTheme->InternalRelease();
+}
+
 // Captions: emboss and mnemonics ---------------------------------------------------------------
 
 struct CaptionCase {
