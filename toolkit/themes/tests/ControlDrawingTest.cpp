@@ -364,6 +364,18 @@ INSTANTIATE_TEST_SUITE_P(Cues, CaptionMnemonicsTest,
                                            CaptionCase{"&File", FALSE, 1, "File"},
                                            CaptionCase{"&File", TRUE, 0, "File"}));
 
+TEST_F(ControlDrawingTest, ACaptionWithoutIconIsCentredOnce) {
+  CTKControl* pControl = Add(m_pBar, tkControlButton, 135, "Open", tkButtonCaption);
+  CDibSurface surface(120, 30, kBack);
+  Draw(surface, pControl, CRect(0, 0, 100, 24));
+  const COLORREF clrText = m_pPaintManager->GetControlTextColor(pControl);
+  int xFirst = -1;
+  for (int x = 0; x < 100 && xFirst < 0; ++x)
+    if (surface.CountPixels(CRect(x, 0, x + 1, 24), clrText) > 0) xFirst = x;
+  const int cxText = Extent(m_pPaintManager->m_fontRegular, "Open").cx;
+  EXPECT_NEAR((100 - cxText) / 2, xFirst, 2);
+}
+
 TEST_F(ControlDrawingTest, ADisabledCaptionIsEmbossedUnderTheText) {
   CTKControl* pControl = Add(m_pBar, tkControlButton, 140, "Open", tkButtonCaption);
   const COLORREF clrEmboss = SetEmbossColor();
