@@ -38,6 +38,7 @@ const GalleryPage kPages[] = {
     DrawPopupMenuPage,
     DrawUiLibPage,
     DrawFieldsPage,
+    DrawThemeControlsPage,
 };
 // clang-format on
 

@@ -39,6 +39,8 @@ bool DrawPopupMenuPage(const GalleryContext& context);
 bool DrawUiLibPage(const GalleryContext& context);
 /// Edit fields, combo boxes with an open list, and a gallery (commandbars-fields.png).
 bool DrawFieldsPage(const GalleryContext& context);
+/// The themes' control drawing on the test paint manager: rows, buttons, fields.
+bool DrawThemeControlsPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

@@ -1,5 +1,7 @@
 #include "SupportThemePaintManager.h"
 
+#include "common/TKImageManager.h"
+
 namespace {
 
 NONCLIENTMETRICS g_metrics;
@@ -40,4 +42,21 @@ void CScriptedSystemFonts::SetMenuHeight(int nMenuHeight) {
 
 void CScriptedSystemFonts::SetStatusHeight(int nStatusHeight) {
   g_metrics.lfStatusFont.lfHeight = nStatusHeight;
+}
+
+bool AddSolidTestIcon(CTKImageManager* pImages, UINT nId, int cx, int cy, DWORD dwColor) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = cx;
+  info.bmiHeader.biHeight = -cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* pBits = nullptr;
+  HBITMAP hBitmap = ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
+  if (hBitmap == NULL) return false;
+  DWORD* pPixels = static_cast<DWORD*>(pBits);
+  for (int i = 0; i < cx * cy; ++i) pPixels[i] = dwColor;
+  const bool bAdded = pImages->SetIconsFromBitmap(hBitmap, &nId, 1, cx, cy, 0, TRUE) != FALSE;
+  ::DeleteObject(hBitmap);
+  return bAdded;
 }

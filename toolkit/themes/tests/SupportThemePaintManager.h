@@ -2,6 +2,8 @@
 // does nothing here.
 #pragma once
 
+#include <vector>
+
 #include "themes/TKPaintManagerBase.h"
 
 class CTestThemePaintManager : public CTKPaintManagerBase {
@@ -47,6 +49,70 @@ class CTestThemePaintManager : public CTKPaintManagerBase {
   static const COLORREF kCheckedFace = RGB(40, 180, 60);
   static const COLORREF kHotText = RGB(1, 2, 3);
   static const COLORREF kPressedText = RGB(4, 5, 6);
+
+  void DrawSplitButtonFrame(CDC*, CTKControl*, CRect) override {}
+};
+
+/// The themes' control drawing on the test paint manager: the dispatch, the
+/// rows and captions are the base's; faces, split frames and icons are filled
+/// rectangles and recorded, and text colours tell the state they came from.
+class CTestControlsPaintManager : public CTestThemePaintManager {
+ public:
+  struct Image {
+    CPoint pt;
+    CSize sz;
+    BOOL bSelected;
+    BOOL bEnabled;
+  };
+
+  CSize DrawControl(CDC* pDC, CTKControl* pControl, BOOL bDraw = TRUE) override {
+    return CTKPaintManagerBase::DrawControl(pDC, pControl, bDraw);
+  }
+  CSize DrawControlComboBox(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
+    return CTKPaintManagerBase::DrawControlComboBox(pDC, pControl, bDraw);
+  }
+  CSize DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
+    return CTKPaintManagerBase::DrawControlEdit(pDC, pControl, bDraw);
+  }
+  void DrawControlEntry(CDC* pDC, CTKControl* pControl) override {
+    CTKPaintManagerBase::DrawControlEntry(pDC, pControl);
+  }
+  COLORREF GetControlTextColor(CTKControl* pControl) override {
+    return CTKPaintManagerBase::GetControlTextColor(pControl);
+  }
+  CFont* GetCommandBarFont(CTKCommandBar* pBar) override {
+    return CTKPaintManagerBase::GetCommandBarFont(pBar);
+  }
+  int GetPopupBarGripperWidth(CTKCommandBar* pBar) override {
+    return CTKPaintManagerBase::GetPopupBarGripperWidth(pBar);
+  }
+  /// RGB(10 x selected + pressed, 10 x enabled + checked, 100 x pop-up open +
+  /// 10 x bar type + bar position).
+  COLORREF GetRectangleTextColor(BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bChecked,
+                                 BOOL bPopuped, int nBarType, int nBarPosition) override {
+    return StateTextColor(bSelected, bPressed, bEnabled, bChecked, bPopuped, nBarType,
+                          nBarPosition);
+  }
+  static COLORREF StateTextColor(int nSelected, int nPressed, int nEnabled, int nChecked,
+                                 int nPopuped, int nBarType, int nBarPosition) {
+    return RGB(10 * nSelected + nPressed, 10 * nEnabled + nChecked,
+               100 * nPopuped + 10 * nBarType + nBarPosition);
+  }
+  void DrawSplitButtonFrame(CDC* pDC, CTKControl*, CRect rc) override {
+    m_splitFrames.push_back(rc);
+    pDC->FillSolidRect(rc, kSplitFace);
+  }
+  void DrawImage(CDC* pDC, CPoint pt, CSize sz, CTKImageManagerIcon*, BOOL bSelected, BOOL,
+                 BOOL bEnabled, int, BOOL, BOOL) override {
+    m_images.push_back(Image{pt, sz, bSelected, bEnabled});
+    pDC->FillSolidRect(CRect(pt, sz), bEnabled ? kImage : kDisabledImage);
+  }
+
+  std::vector<CRect> m_splitFrames;
+  std::vector<Image> m_images;
+  static constexpr COLORREF kSplitFace = RGB(120, 30, 160);
+  static constexpr COLORREF kImage = RGB(0, 140, 140);
+  static constexpr COLORREF kDisabledImage = RGB(140, 140, 140);
 };
 
 /// Scripts the system's non-client fonts for its lifetime: the menu font gets
@@ -58,3 +124,8 @@ class CScriptedSystemFonts {
   void SetMenuHeight(int nMenuHeight);
   void SetStatusHeight(int nStatusHeight);
 };
+
+class CTKImageManager;
+/// Gives `nId` an icon of cx x cy pixels in one colour (0xAARRGGBB); false when
+/// the image manager does not take it.
+bool AddSolidTestIcon(CTKImageManager* pImages, UINT nId, int cx, int cy, DWORD dwColor);

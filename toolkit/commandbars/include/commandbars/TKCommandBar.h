@@ -287,6 +287,17 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// Steps the smooth scroll of each of its galleries that glides.
   void OnGalleryAnimationTimer();
 
+  // Captions as the paint manager lays them out (TKCommandBarText.cpp) ---------------
+
+  /// 0 follows the dock side (vertical on the left and right), 1 vertical,
+  /// 2 horizontal.
+  int GetTextOrientation() const { return m_nTextOrientation; }
+  void SetTextOrientation(int nOrientation) { m_nTextOrientation = nOrientation; }
+  /// Captions below the icons: the bar's own setting, or with 2 the command
+  /// bars' option.
+  BOOL IsTextBelowIcons() const;
+  void SetTextBelowIcons(int nSetting) { m_nTextBelowIcons = nSetting; }
+
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The style bit of a gripper, on for new bars.
   static constexpr DWORD kStyleGripper = 0x400000;
@@ -324,6 +335,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int m_nFixedLength;
   int m_nMRULength;
   int m_nDefaultButtonStyle;
+  // Captions as the paint manager lays them out.
+  int m_nTextOrientation = 0;
+  int m_nTextBelowIcons = 2;
   CTKCommandBarAnimation m_animation;
   BOOL m_bHoverSelect;
   BOOL m_bHideCaret;

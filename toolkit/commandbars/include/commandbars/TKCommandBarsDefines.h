@@ -47,6 +47,7 @@ enum TKButtonStyle {
   tkButtonIcon = 2,
   tkButtonIconAndCaption = 3,
   tkButtonIconAndCaptionBelow = 4,
+  tkButtonCaptionAndDescription = 5,
 };
 
 // Why a control is hidden, one bit per reason.

@@ -224,6 +224,15 @@ class CTKControl : public CCmdTarget, public CTKAccessible {
 
   BOOL IsOnGlass() const;
 
+  // Drawing through the paint manager (TKControlDrawing.cpp) ---------------------
+
+  /// Whether an edit or combo box shows its icon: on pop-up bars when it has
+  /// one, elsewhere for the icon styles only.
+  BOOL IsImageVisible() const;
+  /// True for controls that paint their own face: the paint manager then
+  /// draws only their icon and caption.
+  virtual BOOL HasOwnFace() const { return FALSE; }
+
   // Accessibility ------------------------------------------------------------------
 
   HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;

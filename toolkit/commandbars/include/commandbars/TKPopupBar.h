@@ -155,6 +155,12 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// Opened by a nested menu loop: its shadows spare the pop-ups of its group.
   void SetShadowGroup(BOOL bGroup) { m_bShadowGroup = bGroup; }
 
+  // Icon column ----------------------------------------------------------------------
+
+  /// A second icon column, so that check marks and icons stand side by side.
+  BOOL IsDoubleGripper() const { return m_bDoubleGripper; }
+  void SetDoubleGripper(BOOL bDouble) { m_bDoubleGripper = bDouble; }
+
   // Keys ---------------------------------------------------------------------------
 
   /// A key-down while the pop-up tracks: TRUE when the pop-up took it.

@@ -13,6 +13,7 @@
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
+class CTKImageManagerIcon;
 class CTKMessageBarPaintManager;
 class CTKScrollBarThemeWindowsUx;
 class CTKWinThemeWrapper;
@@ -165,6 +166,87 @@ class CTKPaintManagerBase : public CTKPaintManager {
   int m_nThemeId;
   int m_nKeyboardCuesOverride;
   int m_nSystemTheme;
+
+  // Controls: the dispatch by kind, pop-up rows, tool-bar controls with their
+  // captions, edits and combo boxes (src/controls) --------------------------------
+
+  /// Edits and combo boxes by kind, the rest by the parent bar: pop-up rows or
+  /// tool-bar controls. With bDraw clear only the size.
+  CSize DrawControl(CDC* pDC, CTKControl* pControl, BOOL bDraw = TRUE) override;
+  /// Measures the label and field (storing the label width) or draws the label;
+  /// the theme draws the field.
+  CSize DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL bDraw) override;
+  CSize DrawControlComboBox(CDC* pDC, CTKControl* pControl, BOOL bDraw) override;
+  /// The face in the control's state: the theme's own, else DrawRectangle.
+  void DrawControlEntry(CDC* pDC, CTKControl* pControl) override;
+  COLORREF GetControlTextColor(CTKControl* pControl) override;
+  /// Sets `rc` to the part of the control's rectangle that runs the command.
+  void GetSplitButtonCommandRect(CRect& rc, CTKControl* pControl) override;
+  CFont* GetCommandBarFont(CTKCommandBar* pBar) override;
+  /// The icon column of a pop-up: one cell (two with a double gripper) and a
+  /// pixel; 0 for other bars.
+  int GetPopupBarGripperWidth(CTKCommandBar* pBar) override;
+
+  /// The texts of a pop-up row; themes draw the row's face, icon and marks
+  /// first. Measuring gives the row's size.
+  virtual CSize DrawControlPopupParent(CDC* pDC, CTKControl* pControl, BOOL bDraw);
+  /// A control of a tool bar or menu bar: face, icon and caption, or its size.
+  virtual CSize DrawControlToolBarParent(CDC* pDC, CTKControl* pControl, BOOL bDraw);
+  /// Both parts of a split button's face.
+  virtual void DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect rc) = 0;
+  /// True when the theme painted the face itself.
+  virtual BOOL DrawControlEntryCustom(CDC* /*pDC*/, CTKControl* /*pControl*/) { return FALSE; }
+  /// One image of the icon for the control's state; themes choose (nothing here).
+  virtual void DrawImage(CDC* pDC, CPoint pt, CSize sz, CTKImageManagerIcon* pImage,
+                         BOOL bSelected, BOOL bPressed, BOOL bEnabled, int nChecked,
+                         BOOL bPopuped, BOOL bToolBarImage);
+  /// The bar font, bold for a menu's default item, turned with vertical text.
+  virtual CFont* GetControlFont(CTKControl* pControl);
+  /// 1 vertical, 2 horizontal.
+  virtual int GetControlTextOrientation(CTKControl* pControl);
+  /// A caption beside an icon of `szButton`, or alone; measuring gives the
+  /// control's size.
+  virtual CSize DrawControlText(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bDraw,
+                                BOOL bDropDown, CSize szButton, BOOL bImage);
+  /// One cell of a pop-up's icon column.
+  virtual CSize GetPopupBarGripperSize(CTKCommandBar* pBar);
+  /// One line of a menu row in `rc`; measuring (bDraw clear) fits `rc` to the
+  /// text. The text's height.
+  virtual int DrawMenuItemText(CDC* pDC, const CString& strText, CRect& rc, UINT nFormat,
+                               BOOL bDraw, BOOL bSelected, BOOL bEnabled);
+
+  /// A caption below an icon, in two lines when it splits.
+  CSize DrawControlTextTwoLines(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bDraw,
+                                BOOL bVertical, BOOL bDropDown);
+  /// A one-line caption, with the drop-down glyph after it when asked.
+  CSize DrawControlCaption(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bDraw,
+                           BOOL bVertical, BOOL bCentered, BOOL bDropDown);
+  /// The caption text itself: embossed when disabled, underlined mnemonics
+  /// while the bar shows keyboard cues.
+  void DrawCaptionString(CDC* pDC, CTKControl* pControl, const CString& strCaption,
+                         const CString& strStripped, CRect rc, BOOL bVertical, BOOL bCentered);
+  /// DrawText, or on glass through the visual style so that the text keeps
+  /// its alpha.
+  void DrawTextComposited(CDC* pDC, const CString& strText, CRect rc, UINT nFormat,
+                          BOOL bOnGlass);
+  /// Splits at the space nearest the middle; `strLine2` stays empty when
+  /// there is none to split at.
+  static void AFX_CDECL SplitCaption(const CString& strCaption, CString& strLine1,
+                                     CString& strLine2);
+  /// The control's "Width" and "Height" where set, crosswise for vertical text.
+  CSize ApplyControlSize(CTKControl* pControl, CSize sz, BOOL bVertical) const;
+  /// The large icon size for captions below icons on tool bars, else the
+  /// control's own.
+  CSize GetControlIconSize(CTKControl* pControl) const;
+  /// The icon's proportions inside `szBox`; the box without an icon.
+  static CSize AFX_CDECL FitIconSize(CTKImageManagerIcon* pIcon, CSize szBox);
+  /// The command bars' option to scale tool-bar icons with the DPI.
+  BOOL IsToolbarIconScaling(CTKControl* pControl) const;
+  /// The drop-down button of a combo box whose field is `cyField` high.
+  int GetComboDropDownButtonWidth(int cyField) const;
+  /// The label of an edit or combo box: a pop-up row's texts, else its icon
+  /// and caption.
+  void DrawControlLabel(CDC* pDC, CTKControl* pControl);
 
  protected:
   BOOL ClearTypeApplies() const;
