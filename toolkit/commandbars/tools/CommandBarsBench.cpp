@@ -72,6 +72,8 @@ void RunShortcutBench(int nRounds);
 void RunPopupMenuBench(int nRounds);
 /// Laying out a 1,000-item gallery (tools/GalleryBench.cpp).
 void RunGalleryBench(int nRounds);
+// The themes add the figures of their default theme (themes/tools).
+void RunThemedCommandBarsBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -102,5 +104,6 @@ int main(int argc, char** argv) {
   RunCommandBarWindowBench(nRounds);
   RunPopupMenuBench(nRounds);
   RunGalleryBench(nRounds);
+  RunThemedCommandBarsBench(nRounds);
   return 0;
 }
