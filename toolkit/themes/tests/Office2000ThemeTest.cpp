@@ -263,4 +263,81 @@ TEST_F(BarTest, SeparatorsRunAcrossANewRowAndBeforeAControlWithinOne) {
   pControl->InternalRelease();
 }
 
+TEST_F(BarTest, PopupsGetThickerBordersAndNarrowerExcludeRects) {
+  ThemePtr holder;
+  CTKCommandBarsOffice2000Theme* pTheme = MakeTheme<CTKCommandBarsOffice2000Theme>(10, holder);
+  CPlacedBar* pPopup = MakeBar(tkBarPopup, tkBarTypePopup, 60, 60);
+  CPlacedBar* pToolBar = MakeBar(tkBarTop, tkBarTypeNormal, 60, 26);
+  EXPECT_EQ(pTheme->GetCommandBarBorders(pPopup), CRect(3, 3, 3, 3));
+  EXPECT_EQ(pTheme->GetCommandBarBorders(pToolBar), CRect(2, 2, 2, 2));
+
+  CTKControl* pControl = new CTKControl;
+  const CRect rcControl(10, 10, 30, 30);
+  struct ExcludeCase {
+    CTKCommandBar* pBar;
+    int nType;
+    BOOL bVertical;
+    CRect rcExpected;
+  } cases[] = {
+      {pPopup, tkControlButton, FALSE, CRect(11, 10, 29, 30)},
+      {pToolBar, tkControlButton, FALSE, CRect(9, 10, 31, 30)},
+      {pToolBar, tkControlButton, TRUE, CRect(10, 9, 30, 31)},
+      {pToolBar, tkControlComboBox, FALSE, rcControl},
+      {nullptr, tkControlButton, FALSE, rcControl},
+  };
+  for (const ExcludeCase& c : cases) {
+    pControl->SetParent(c.pBar);
+    pControl->SetType(c.nType);
+    CRect rc = rcControl;
+    pTheme->AdjustExcludeRect(rc, pControl, c.bVertical);
+    EXPECT_EQ(rc, c.rcExpected) << "type " << c.nType << " vertical " << c.bVertical;
+  }
+  pControl->SetParent(nullptr);
+  pControl->InternalRelease();
+}
+
+TEST_F(BarTest, FloatingBarsAndPopupsAreFramedTwice) {
+  ThemePtr holder;
+  CTKCommandBarsOffice2000Theme* pTheme = MakeTheme<CTKCommandBarsOffice2000Theme>(10, holder);
+  const COLORREF kDarkShadow = RGB(5, 5, 5);
+  const int arrIndexes[] = {21};
+  const COLORREF arrColors[] = {kDarkShadow};
+  pTheme->SetIndexedColors(1, arrIndexes, arrColors);
+  CPlacedBar* pFloating = MakeBar(tkBarFloating, tkBarTypeNormal, 40, 30);
+  CDibSurface surface(40, 30, kWhite);
+  pTheme->FillCommandBarEntry(surface.GetDC(), pFloating);
+  // Outside: face at top left, dark shadow at bottom right; inside it raised.
+  EXPECT_EQ(surface.GetPixel(0, 0), kFace);
+  EXPECT_EQ(surface.GetPixel(39, 29), kDarkShadow);
+  EXPECT_EQ(surface.GetPixel(1, 1), kLightEdge);
+  EXPECT_EQ(surface.GetPixel(38, 28), kShadow);
+  EXPECT_EQ(surface.GetPixel(20, 15), kFace);
+
+  CPlacedBar* pDocked = MakeBar(tkBarTop, tkBarTypeNormal, 40, 30);
+  CDibSurface docked(40, 30, kWhite);
+  pTheme->FillCommandBarEntry(docked.GetDC(), pDocked);
+  EXPECT_EQ(docked.GetPixel(0, 0), kLightEdge);
+  EXPECT_EQ(docked.GetPixel(39, 29), kShadow);
+  pTheme->m_bFlatToolBar = TRUE;
+  pTheme->FillCommandBarEntry(docked.GetDC(), pDocked);
+  EXPECT_EQ(docked.CountPixels(kFace), 40 * 30);
+}
+
+TEST(Office2000GripperTest, TearOffGripperIsEightHighAndFilledByState) {
+  ThemePtr holder;
+  CTKCommandBarsOffice2000Theme* pTheme = MakeTheme<CTKCommandBarsOffice2000Theme>(10, holder);
+  const COLORREF kActive = RGB(0, 0, 120);
+  const COLORREF kInactive = RGB(120, 120, 120);
+  const int arrIndexes[] = {2, 3};
+  const COLORREF arrColors[] = {kActive, kInactive};
+  pTheme->SetIndexedColors(2, arrIndexes, arrColors);
+  for (BOOL bSelected : {TRUE, FALSE}) {
+    CDibSurface surface(30, 10, kWhite);
+    EXPECT_EQ(pTheme->DrawTearOffGripper(surface.GetDC(), CRect(0, 0, 30, 8), bSelected, TRUE),
+              CSize(0, 8));
+    EXPECT_EQ(surface.CountPixels(CRect(0, 0, 30, 7), bSelected ? kActive : kInactive), 30 * 7);
+    EXPECT_EQ(surface.GetPixel(5, 7), kWhite);
+  }
+}
+
 }  // namespace
