@@ -147,37 +147,40 @@ class ExpandingPopupTest : public AnimationTest {
   CTKPopupBar* m_pPopup = nullptr;
 };
 
-TEST_F(ExpandingPopupTest, NewRowsAtTheBottomGrowWhileTheOthersStay) {
-  AddRow(0, FALSE);
-  AddRow(20, FALSE);
-  AddRow(40, TRUE);
-  m_pm.m_nAnimationSteps = 4;
-  CDibSurface image(40, 60, kWhite), screen(40, 60, kBlack);
-  image.GetDC()->FillSolidRect(0, 40, 40, 20, RGB(0, 0, 255));
+// Three rows of 20; the new one grows from nothing while the old ones keep
+// their place: below it when the pop-up grows upward, above it downward.
+struct ExpandCase {
+  const char* pszName;
+  int yNewRow;
+  BOOL bDownward;
+  int nSteps;
+  int yOldRowPixel;
   std::vector<int> grown;
-  m_clock.m_onSleep = [&] {
-    EXPECT_EQ(screen.GetPixel(5, 39), kWhite) << "the old rows stay in place";
-    grown.push_back(screen.CountPixels(CRect(0, 40, 1, 60), RGB(0, 0, 255)));
-  };
-  EXPECT_EQ(m_pm.AnimateExpandingPopup(m_pPopup, screen.GetDC(), image.GetDC(), TRUE), 4);
-  EXPECT_EQ(grown, (std::vector<int>{5, 10, 15, 20}));
-  EXPECT_EQ(m_clock.m_sleeps, std::vector<DWORD>(4, 25));
-}
+};
 
-TEST_F(ExpandingPopupTest, UpwardTheNewRowsAtTheTopGrowAboveTheOthers) {
-  AddRow(0, TRUE);
-  AddRow(20, FALSE);
-  AddRow(40, FALSE);
-  m_pm.m_nAnimationSteps = 2;
-  CDibSurface image(40, 60, kWhite), screen(40, 60, kBlack);
-  image.GetDC()->FillSolidRect(0, 0, 40, 20, RGB(0, 0, 255));
-  std::vector<int> grown;
-  m_clock.m_onSleep = [&] {
-    EXPECT_EQ(screen.GetPixel(5, 20), kWhite) << "the old rows stay at the bottom";
-    grown.push_back(screen.CountPixels(CRect(0, 0, 1, 20), RGB(0, 0, 255)));
+TEST_F(ExpandingPopupTest, TheNewRowsGrowWhileTheOthersStay) {
+  const ExpandCase cases[] = {
+      {"downward, new rows at the bottom", 40, TRUE, 4, 39, {5, 10, 15, 20}},
+      {"upward, new rows at the top", 0, FALSE, 2, 20, {10, 20}},
   };
-  EXPECT_EQ(m_pm.AnimateExpandingPopup(m_pPopup, screen.GetDC(), image.GetDC(), FALSE), 2);
-  EXPECT_EQ(grown, (std::vector<int>{10, 20}));
+  const COLORREF kNewRow = RGB(0, 0, 255);
+  for (const ExpandCase& c : cases) {
+    m_pPopup->GetControls()->RemoveAll();
+    for (int y : {0, 20, 40}) AddRow(y, y == c.yNewRow);
+    m_pm.m_nAnimationSteps = c.nSteps;
+    m_clock.m_sleeps.clear();
+    CDibSurface image(40, 60, kWhite), screen(40, 60, kBlack);
+    image.GetDC()->FillSolidRect(0, c.yNewRow, 40, 20, kNewRow);
+    std::vector<int> grown;
+    m_clock.m_onSleep = [&] {
+      EXPECT_EQ(screen.GetPixel(5, c.yOldRowPixel), kWhite) << c.pszName;
+      grown.push_back(screen.CountPixels(CRect(0, c.yNewRow, 1, c.yNewRow + 20), kNewRow));
+    };
+    EXPECT_EQ(m_pm.AnimateExpandingPopup(m_pPopup, screen.GetDC(), image.GetDC(), c.bDownward),
+              c.nSteps);
+    EXPECT_EQ(grown, c.grown) << c.pszName;
+    EXPECT_EQ(m_clock.m_sleeps, std::vector<DWORD>(c.nSteps, 100 / c.nSteps)) << c.pszName;
+  }
 }
 
 }  // namespace
