@@ -39,6 +39,7 @@ const GalleryPage kPages[] = {
     DrawUiLibPage,
     DrawFieldsPage,
     DrawThemeControlsPage,
+    DrawThemedCommandBarsPage,
 };
 // clang-format on
 

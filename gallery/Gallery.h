@@ -41,6 +41,8 @@ bool DrawUiLibPage(const GalleryContext& context);
 bool DrawFieldsPage(const GalleryContext& context);
 /// The themes' control drawing on the test paint manager: rows, buttons, fields.
 bool DrawThemeControlsPage(const GalleryContext& context);
+/// The command-bars sheets again in each classic theme.
+bool DrawThemedCommandBarsPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

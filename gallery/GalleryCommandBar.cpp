@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
@@ -87,7 +88,7 @@ bool DrawCommandBarWindowPage(const GalleryContext& context) {
   // The test paint manager does not follow the look; one sheet is enough.
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager paintManager;
+  CGalleryCommandBarsPaintManager paintManager;
   CGalleryCanvas measure(1, 1);
   struct Shown {
     CTKCommandBars* pCommandBars;

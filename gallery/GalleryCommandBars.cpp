@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
@@ -102,7 +103,7 @@ bool DrawCommandBarsPage(const GalleryContext& context) {
   // The test paint manager does not follow the look; one sheet is enough.
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager paintManager;
+  CGalleryCommandBarsPaintManager paintManager;
   const int nCount = static_cast<int>(sizeof(kCases) / sizeof(kCases[0]));
   std::vector<CTKCommandBar*> bars;
   std::vector<CSize> sizes;

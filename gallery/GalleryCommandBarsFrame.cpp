@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBar.h"
@@ -108,7 +109,7 @@ bool DrawCommandBarsFramePage(const GalleryContext& context) {
   // The test frame theme does not follow the look; one sheet is enough.
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager paintManager;
+  CGalleryCommandBarsPaintManager paintManager;
 
   CTKCommandBar* pBar = MakeMenuControlsBar();
   CGalleryCanvas measure(1, 1);

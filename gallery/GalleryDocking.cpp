@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBars.h"
@@ -99,7 +100,7 @@ void DrawFrame(CDC* pDC, int nWidth, int x, int y) {
 bool DrawDockingPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager paintManager;
+  CGalleryCommandBarsPaintManager paintManager;
   const int nWidth = *std::max_element(std::begin(kFrameWidths), std::end(kFrameWidths));
   CGalleryCanvas canvas(nWidth + 20, 2 * (kFrameHeight + kGap) + 10);
   int y = 10;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKControlClasses.h"
@@ -77,7 +78,7 @@ void DrawPopup(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin) {
 bool DrawPopupMenuPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager globalPaintManager;
+  CGalleryCommandBarsPaintManager globalPaintManager;
   CShadowedPaintManager* pPaintManager = new CShadowedPaintManager;
   // Menu rows rather than the paint manager's icon buttons.
   for (int nId : {0, 101, 102, 103, 104}) pPaintManager->SetControlSize(nId, CSize(140, 22));

@@ -66,4 +66,9 @@ class CRecordingSystem : public CTKCommandBarsSystem {
     *lpPoint = m_ptCursor;
     return TRUE;
   }
+
+  // Pop-up animation
+  /// Each pause asked for, in order; nothing waits.
+  std::vector<DWORD> m_sleeps;
+  void Sleep(DWORD dwMilliseconds) override { m_sleeps.push_back(dwMilliseconds); }
 };

@@ -74,6 +74,8 @@ void RunPopupMenuBench(int nRounds);
 void RunGalleryBench(int nRounds);
 /// Typed completion in a 10,000-item combo box (tools/ComboBoxBench.cpp).
 void RunComboBoxBench(int nRounds);
+// The themes add the figures of their default theme (themes/tools).
+void RunThemedCommandBarsBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -105,5 +107,6 @@ int main(int argc, char** argv) {
   RunPopupMenuBench(nRounds);
   RunGalleryBench(nRounds);
   RunComboBoxBench(std::max(1, nRounds / 20));
+  RunThemedCommandBarsBench(nRounds);
   return 0;
 }

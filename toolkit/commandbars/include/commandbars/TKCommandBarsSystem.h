@@ -59,6 +59,10 @@ class CTKCommandBarsSystem {
   virtual UINT GetTaskbarState();
   /// The mouse position in screen coordinates.
   virtual BOOL GetCursorPos(LPPOINT lpPoint);
+
+  // Pop-up animation
+  /// Blocks the thread between the steps of an animation, as the Win32 Sleep.
+  virtual void Sleep(DWORD dwMilliseconds);
 };
 
 /// The installed system, the real one when none is.

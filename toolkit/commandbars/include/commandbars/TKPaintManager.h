@@ -51,6 +51,9 @@ class CTKPaintManager : public CCmdTarget {
   typedef CTKPaintManager*(AFX_CDECL* PFNCREATEBYID)(int nTheme);
   static void AFX_CDECL SetThemeByIdFactory(PFNCREATEBYID pfnCreate);
   static CTKPaintManager* AFX_CDECL CreateThemeById(int nTheme);
+  // How many hold the global paint manager
+  /// The references taken with AddRefGlobal and not yet dropped.
+  static int AFX_CDECL GetGlobalRefCount();
 
   // Measuring and drawing controls -------------------------------------------
 

@@ -42,6 +42,8 @@ void AFX_CDECL CTKPaintManager::ReleaseGlobal() {
 
 CTKPaintManager* AFX_CDECL CTKPaintManager::GetGlobal() { return g_pGlobal; }
 
+int AFX_CDECL CTKPaintManager::GetGlobalRefCount() { return g_nGlobalRefs; }
+
 void AFX_CDECL CTKPaintManager::SetGlobal(CTKPaintManager* pPaintManager) {
   CTKPaintManager* pOld = g_pGlobal;
   g_pGlobal = pPaintManager;

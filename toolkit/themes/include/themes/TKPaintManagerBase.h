@@ -196,6 +196,35 @@ class CTKPaintManagerBase : public CTKPaintManager {
   virtual void DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect rc) = 0;
   /// True when the theme painted the face itself.
   virtual BOOL DrawControlEntryCustom(CDC* /*pDC*/, CTKControl* /*pControl*/) { return FALSE; }
+  // Glyphs, marks and special controls ------------------------------------------------
+
+  /// Glyph 45 (46 on a right-to-left DC); twice with `m_bBoldCheckMark`.
+  virtual void DrawCheckMark(CDC* pDC, CRect rc, BOOL bEnabled, COLORREF clr);
+  virtual void DrawRadioMark(CDC* pDC, CRect rc, BOOL bEnabled, COLORREF clr);
+  virtual void DrawComboExpandMark(CDC* pDC, CRect rc, COLORREF clr);
+  /// The drop-down arrow centred on `pt`, in the tool-bar text colour of the state.
+  virtual void DrawDropDownGlyph(CDC* pDC, CTKControl* pControl, CPoint pt, BOOL bSelected,
+                                 BOOL bPopuped, BOOL bEnabled, BOOL bVert);
+  virtual void DrawExpandGlyph(CDC* pDC, CTKControl* pControl, COLORREF clr, BOOL bHorz);
+  virtual void DrawHiddenControlsGlyph(CDC* pDC, CTKControl* pControl, COLORREF clr, BOOL bHorz);
+  /// Kinds: 0 a tool bar's expand button (placed when !bDraw; `lpParam` points
+  /// to the bar's hides-controls flag and size), 1 a pop-up's expand row,
+  /// 2 and 3 a floating bar's close and expand buttons.
+  CSize DrawSpecialControl(CDC* pDC, int nKind, CTKControl* pControl, CTKCommandBar* pBar,
+                           BOOL bDraw, LPVOID lpParam) override;
+  /// Both measure 13 x 13 scaled pixels; `nChecked` 2 is indeterminate.
+  virtual CSize DrawControlCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected,
+                                        BOOL bPressed, int nChecked, BOOL bEnabled);
+  virtual CSize DrawControlRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected,
+                                           BOOL bPressed, int nChecked, BOOL bEnabled);
+  /// The Marlett picture of the control's parameter, 8 points at 96 DPI whatever the DPI.
+  void DrawControlMDIButton(CDC* pDC, CTKControl* pControl) override;
+  void DrawKeyboardTip(CDC* pDC, CTKCommandBarKeyboardTip* pTip, BOOL bSkip) override;
+  /// The caption band of a floating bar; other bars measure empty here.
+  CSize DrawFloatingBarCaption(CDC* pDC, CTKCommandBar* pBar, BOOL bDraw) override;
+  CSize CalcFloatingBarCaptionSize(CTKCommandBar* pBar) override;
+  void FillDockBar(CDC* pDC, CTKDockBar* pDockBar) override;
+
   /// One image of the icon for the control's state; themes choose (nothing here).
   virtual void DrawImage(CDC* pDC, CPoint pt, CSize sz, CTKImageManagerIcon* pImage,
                          BOOL bSelected, BOOL bPressed, BOOL bEnabled, int nChecked,
@@ -247,6 +276,36 @@ class CTKPaintManagerBase : public CTKPaintManager {
   /// The label of an edit or combo box: a pop-up row's texts, else its icon
   /// and caption.
   void DrawControlLabel(CDC* pDC, CTKControl* pControl);
+  /// The gripper of dialog bars; themes draw it (empty here).
+  virtual CSize DrawCommandBarGripper(CDC* pDC, CTKCommandBar* pBar, BOOL bDraw);
+
+  // The global theme ---------------------------------------------------------------------
+
+  /// One more holder of the global paint manager; the first makes the default
+  /// theme (id 0). The global paint manager.
+  static CTKPaintManager* AFX_CDECL AddRefGlobal();
+  /// One holder fewer; the holders left (0 without a global paint manager).
+  static int AFX_CDECL ReleaseGlobal();
+  /// Installs an already made paint manager as the global one: it takes over
+  /// the holders of the one it replaces, which goes at once. `ThemeId` 10.
+  static void AFX_CDECL SetCustomTheme(CTKPaintManagerBase* pPaintManager);
+  /// Installs the theme of the id as the global paint manager.
+  static void AFX_CDECL ApplyThemeById(int nTheme);
+  /// A new, unrefreshed theme of the id (Office 2000 for unknown ids),
+  /// carrying the id.
+  static CTKPaintManagerBase* AFX_CDECL CreateThemeById(int nTheme);
+
+  // Pop-up animation -----------------------------------------------------------------------
+
+  /// Kinds 2 unfold, 3 slide, 4 fade; sleeps through the command bars' system.
+  void AnimatePopupBar(CDC* pDestDC, CDC* pAnimationDC, CRect rc, int nAnimationType) override;
+  /// Grows the rows shown by expanding; the steps taken.
+  int AnimateExpandingPopup(CTKPopupBar* pPopup, CDC* pDC, CDC* pBufferDC,
+                            BOOL bDownward) override;
+  /// Each colour byte of `pTarget` = (new x alpha + old x (255 - alpha)) >> 8;
+  /// the fourth byte is left alone.
+  static void AFX_CDECL BlendPixelRows(LPBYTE pTarget, const BYTE* pOld, int nWidth, int nHeight,
+                                       const BYTE* pNew, int nAlpha);
 
  protected:
   BOOL ClearTypeApplies() const;
