@@ -35,6 +35,8 @@ bool DrawShadowsPage(const GalleryContext& context);
 /// The themes' progress bars and sliders, called from the themes page.
 bool DrawProgressSliders(const GalleryContext& context);
 bool DrawPopupMenuPage(const GalleryContext& context);
+/// The UI library's column views.
+bool DrawColumnViewPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
