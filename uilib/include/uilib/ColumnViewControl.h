@@ -276,7 +276,7 @@ class CColumnViewControl : public CNativeDisplayControl {
   /// The x of each column line (right edges, the last column's left edge).
   bool GetColumnLineX(int column, int* x);
   bool IsScrollBarShown(CScrollBar& bar);
-  /// Deselects, scrolls to, selects and makes the caret the row; then finishes.
+  /// Scrolls to the row, makes it the only selected row and the caret.
   void TakeRow(int index);
   /// Focus for a remote request.
   void TakeFocus();

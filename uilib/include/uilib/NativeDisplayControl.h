@@ -44,7 +44,7 @@ class CNativeDisplayControl : public CWnd {
   /// parent or when the window cannot be made.
   virtual bool CreateDisplay(CWnd* parent, int controlId);
   virtual bool CreateControl(CWnd* parent);
-  /// Adds the control-specific style bit 0x1000 to the window.
+  /// Adds window style bit 0x1000 (one of the control-defined bits).
   virtual bool AddWindowStyleBit();
   /// Covers the parent's client area, then lays out the tool bars.
   virtual bool FitToParent();
