@@ -117,6 +117,26 @@ TEST_F(ColumnViewSelectionTest, WithOneDisplayedRowArrowsAreLeftToDefaultProcess
   EXPECT_EQ((Hooks{"delete"}), m_view.m_hooks);
 }
 
+TEST_F(ColumnViewSelectionTest, EnterKeepsTheFirstSelectedRowAndCtrlGGoesToIt) {
+  m_view.SelectAt(2);
+  m_view.SelectAt(5);
+  m_view.m_nCaret = 0;
+  m_view.m_hooks.clear();
+  Key('G');
+  EXPECT_EQ(0, m_view.m_nCaret) << "G without Ctrl is left alone";
+  m_keys.Set(true, false);
+  Key('G');
+  EXPECT_EQ(2, m_view.m_nCaret);
+  EXPECT_EQ((Rows{2, 5}), m_view.SelectedRows());
+  m_keys.Set(false, false);
+  m_view.m_nCaret = 6;
+  m_view.m_hooks.clear();
+  Key(VK_RETURN);
+  EXPECT_EQ(2, m_view.m_nCaret);
+  EXPECT_EQ((Rows{2}), m_view.SelectedRows());
+  EXPECT_EQ((Hooks{"changed", "double"}), m_view.m_hooks) << "Enter ends in a double click";
+}
+
 TEST_F(ColumnViewSelectionTest, TypeAheadGoesToTheFirstRowStartingWithTheLetter) {
   m_view.SendMessage(WM_CHAR, 'b');
   EXPECT_EQ(1, m_view.m_nCaret);
