@@ -11,6 +11,8 @@
 // The window itself is touched on the UI thread only.
 #pragma once
 
+#include <functional>
+
 #include "foundation/ReentrantLock.h"
 #include "foundation/TesselList.h"
 #include "foundation/TesselOptimizedMap.h"
@@ -278,6 +280,14 @@ class CColumnViewControl : public CNativeDisplayControl {
   bool IsScrollBarShown(CScrollBar& bar);
   /// Scrolls to the row, makes it the only selected row and the caret.
   void TakeRow(int index);
+  /// Takes the found cell: selects its row only and marks the find match.
+  void TakeFoundCell(int row, int column);
+  int CountRowsFitting(int start, int step);
+  /// Sizes each column by `sizeColumn` with one layout at the end.
+  bool SizeAllColumns(const std::function<bool(int)>& sizeColumn, bool updateScrollBars);
+  /// Focus and hover for a click; the row under the point, null for none
+  /// or while input is disabled.
+  CColumnViewControlEntry* BeginClick(CPoint point);
   /// Focus for a remote request.
   void TakeFocus();
   /// UpdateScrollPositions and RedrawDisplay.

@@ -153,7 +153,8 @@ bool CColumnViewControl::FitLastColumn() {
 // Every width change re-lays out the view through the header's notice; the
 // layout guard holds those back until the last column, so a bulk sizing
 // costs one layout.
-bool CColumnViewControl::AutoSizeAllColumns() {
+bool CColumnViewControl::SizeAllColumns(const std::function<bool(int)>& sizeColumn,
+                                        bool updateScrollBars) {
   m_bAutoSizing = true;
   bool changed = false;
   int count = m_columns.GetCount();
@@ -161,34 +162,28 @@ bool CColumnViewControl::AutoSizeAllColumns() {
     m_bLayoutGuard = true;
     for (int i = 0; i < count; ++i) {
       if (i == count - 1) m_bLayoutGuard = false;
-      changed = AutoSizeColumn(i) || changed;
+      changed = sizeColumn(i) || changed;
     }
     FitLastColumn();
     UpdateColumnRects();
     FitEntriesToColumns();
-    UpdateScrollBars();
+    if (updateScrollBars) UpdateScrollBars();
   }
   m_bAutoSizing = false;
   return changed;
 }
 
+bool CColumnViewControl::AutoSizeAllColumns() {
+  return SizeAllColumns([this](int i) { return AutoSizeColumn(i); }, true);
+}
+
 bool CColumnViewControl::EnsureMinimumColumnWidths() {
-  m_bAutoSizing = true;
-  bool changed = false;
-  int count = m_columns.GetCount();
-  if (count > 0) {
-    m_bLayoutGuard = true;
-    for (int i = 0; i < count; ++i) {
-      if (i == count - 1) m_bLayoutGuard = false;
-      int title = MeasureColumnTitleWidth(i);
-      if (GetColumnWidth(i) < title) changed = SetColumnWidth(i, title) != 0 || changed;
-    }
-    FitLastColumn();
-    UpdateColumnRects();
-    FitEntriesToColumns();
-  }
-  m_bAutoSizing = false;
-  return changed;
+  return SizeAllColumns(
+      [this](int i) {
+        int title = MeasureColumnTitleWidth(i);
+        return GetColumnWidth(i) < title && SetColumnWidth(i, title) != 0;
+      },
+      false);
 }
 
 void CColumnViewControl::ForwardToHeader(int menuResourceId, int subMenuIndex) {

@@ -16,11 +16,15 @@ void CColumnViewControl::FinishChange() {
   RedrawDisplay();
 }
 
-void CColumnViewControl::OnLButtonDown(UINT, CPoint point) {
-  if (!IsInputEnabled()) return;
+CColumnViewControlEntry* CColumnViewControl::BeginClick(CPoint point) {
+  if (!IsInputEnabled()) return NULL;
   SetFocus();
   m_bHover = true;
-  CColumnViewControlEntry* entry = HitTest(point);
+  return HitTest(point);
+}
+
+void CColumnViewControl::OnLButtonDown(UINT, CPoint point) {
+  CColumnViewControlEntry* entry = BeginClick(point);
   if (entry == NULL) return;
   m_nCaret = entry->GetDisplayIndex();
   bool control = IsControlKeyDown(), shift = IsShiftKeyDown();
@@ -38,10 +42,7 @@ void CColumnViewControl::OnLButtonDown(UINT, CPoint point) {
 }
 
 void CColumnViewControl::OnLButtonDblClk(UINT, CPoint point) {
-  if (!IsInputEnabled()) return;
-  SetFocus();
-  m_bHover = true;
-  CColumnViewControlEntry* entry = HitTest(point);
+  CColumnViewControlEntry* entry = BeginClick(point);
   if (entry == NULL) return;
   m_nCaret = entry->GetDisplayIndex();
   DeselectAll();
@@ -54,9 +55,7 @@ void CColumnViewControl::OnLButtonDblClk(UINT, CPoint point) {
 // so a context menu acts on all of it.
 void CColumnViewControl::OnRButtonDown(UINT, CPoint point) {
   if (!IsInputEnabled()) return;
-  SetFocus();
-  m_bHover = true;
-  CColumnViewControlEntry* entry = HitTest(point);
+  CColumnViewControlEntry* entry = BeginClick(point);
   if (entry != NULL) {
     if (!m_bMultiSelect || !entry->m_bSelected) DeselectAll();
     m_nCaret = entry->GetDisplayIndex();

@@ -253,10 +253,12 @@ bool CColumnViewControl::ComputeLastVisible() {
   return true;
 }
 
-int CColumnViewControl::CountRowsFittingFromTop() {
+// Rows from `start` in `step` direction until their heights reach the rows
+// area (the row that reaches it counted), less the visible separator lines.
+int CColumnViewControl::CountRowsFitting(int start, int step) {
   int height = GetRowsHeight(), count = m_displayList.GetCount();
   int rows = 0, sum = 0;
-  for (int i = m_nFirstVisible; i >= 0 && i < count; ++i) {
+  for (int i = start; i >= 0 && i < count; i += step) {
     sum += GetEntryAt(i)->ComputeRowHeight();
     ++rows;
     if (sum >= height) break;
@@ -265,16 +267,10 @@ int CColumnViewControl::CountRowsFittingFromTop() {
   return separators > 0 ? rows - separators : rows;
 }
 
+int CColumnViewControl::CountRowsFittingFromTop() { return CountRowsFitting(m_nFirstVisible, 1); }
+
 int CColumnViewControl::CountRowsFittingFromBottom() {
-  int height = GetRowsHeight();
-  int rows = 0, sum = 0;
-  for (int i = m_displayList.GetCount() - 1; i >= 0; --i) {
-    sum += GetEntryAt(i)->ComputeRowHeight();
-    ++rows;
-    if (sum >= height) break;
-  }
-  int separators = CountSeparatorLines();
-  return separators > 0 ? rows - separators : rows;
+  return CountRowsFitting(m_displayList.GetCount() - 1, -1);
 }
 
 int CColumnViewControl::CountSeparatorLines() {

@@ -129,6 +129,14 @@ void CColumnViewControl::TakeRow(int index) {
   m_nCaret = index;
 }
 
+void CColumnViewControl::TakeFoundCell(int row, int column) {
+  TakeRow(row);
+  m_bFindActive = true;
+  m_nFindRow = row;
+  m_nFindColumn = column;
+  RedrawDisplay();
+}
+
 bool CColumnViewControl::FindTextForward(CTesselString text, int* row, int* column,
                                          bool matchCase) {
   m_bFindActive = false;
@@ -142,11 +150,7 @@ bool CColumnViewControl::FindTextForward(CTesselString text, int* row, int* colu
       CTesselString cell = entry->GetColumnText(c);
       if (!CellContains(cell, text, matchCase)) continue;
       *column = c;
-      TakeRow(*row);
-      m_bFindActive = true;
-      m_nFindRow = *row;
-      m_nFindColumn = c;
-      RedrawDisplay();
+      TakeFoundCell(*row, c);
       return true;
     }
   }
@@ -170,11 +174,7 @@ bool CColumnViewControl::FindTextBackward(CTesselString text, int* row, int* col
       CTesselString cell = entry->GetColumnText(c);
       if (!CellContains(cell, text, matchCase)) continue;
       *column = c;
-      TakeRow(*row);
-      m_bFindActive = true;
-      m_nFindRow = *row;
-      m_nFindColumn = c;
-      RedrawDisplay();
+      TakeFoundCell(*row, c);
       return true;
     }
   }
