@@ -40,6 +40,7 @@ const GalleryPage kPages[] = {
     DrawFieldsPage,
     DrawThemeControlsPage,
     DrawThemedCommandBarsPage,
+    DrawColumnViewPage,
 };
 // clang-format on
 

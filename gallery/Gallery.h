@@ -43,6 +43,8 @@ bool DrawFieldsPage(const GalleryContext& context);
 bool DrawThemeControlsPage(const GalleryContext& context);
 /// The command-bars sheets again in each classic theme.
 bool DrawThemedCommandBarsPage(const GalleryContext& context);
+/// The UI library's column views.
+bool DrawColumnViewPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

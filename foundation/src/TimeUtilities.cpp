@@ -69,7 +69,18 @@ int CountChar(const char* text, char c) {
 
 }  // namespace
 
+namespace {
+UtcClockSource g_clockSource = nullptr;
+}  // namespace
+
+UtcClockSource SetUtcClockSource(UtcClockSource source) {
+  UtcClockSource previous = g_clockSource;
+  g_clockSource = source;
+  return previous;
+}
+
 int64_t GetCurrentUtcTime() {
+  if (g_clockSource != nullptr) return g_clockSource();
   SYSTEMTIME st;
   GetSystemTime(&st);
   bool ok = false;

@@ -218,3 +218,13 @@ TEST(TimeUtilities, UnreadableTextGivesCurrentTime) {
     EXPECT_LE(parsed, after) << text;
   }
 }
+
+static int64_t FixedClock() { return MakeUtc(2030, 1, 2, 3, 4, 5, 0); }
+
+TEST(TimeUtilities, TheClockSeamAnswersForNow) {
+  UtcClockSource previous = SetUtcClockSource(&FixedClock);
+  EXPECT_EQ(FixedClock(), GetCurrentUtcTime());
+  EXPECT_EQ(FixedClock(), ParseLocalDateTime(CTesselString("not a date"), &kUtc));
+  SetUtcClockSource(previous);
+  EXPECT_NE(FixedClock(), GetCurrentUtcTime());
+}

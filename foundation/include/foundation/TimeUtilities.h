@@ -76,3 +76,11 @@ bool ParseDateTimeText(const CTesselString* text, SYSTEMTIME* out);
 /// An empty text, or one that does not convert, gives the current time.
 /// `zone` null means the machine's current time zone.
 int64_t ParseLocalDateTime(CTesselString text, const TIME_ZONE_INFORMATION* zone = nullptr);
+
+// The clock seam: where GetCurrentUtcTime (and so every "now" of the helpers
+// above) reads the time, so tests can script it.
+/// A function that answers the current UTC time in FILETIME units.
+typedef int64_t (*UtcClockSource)();
+/// Sets the source and returns the previous one; null restores the system clock.
+/// Set it only while no other thread asks for the time.
+UtcClockSource SetUtcClockSource(UtcClockSource source);

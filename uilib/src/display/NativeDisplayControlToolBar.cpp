@@ -1,0 +1,84 @@
+// CNativeDisplayControl: the display's own command bars and its one tool bar.
+#include "uilib/NativeDisplayControl.h"
+
+#include <afxpriv.h>
+
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
+#include "commandbars/TKToolBar.h"
+
+namespace {
+// Top docking, floating allowed, no other dock place.
+const DWORD kDisplayToolBarFlags = 97;
+}  // namespace
+
+void CNativeDisplayControl::ReleaseCommandBars() {
+  if (m_pCommandBars == NULL) return;
+  m_pCommandBars->InternalRelease();
+  m_pCommandBars = NULL;
+  m_pToolBar = NULL;
+}
+
+bool CNativeDisplayControl::InitCommandBars(CRuntimeClass* commandBarsClass) {
+  ReleaseCommandBars();
+  if (commandBarsClass == NULL) return false;
+  CObject* object = commandBarsClass->CreateObject();
+  m_pCommandBars = dynamic_cast<CTKCommandBars*>(object);
+  if (m_pCommandBars == NULL) {
+    delete object;
+    return false;
+  }
+  m_pCommandBars->SetSite(this);
+  m_pCommandBars->CreateDockBars();
+  return true;
+}
+
+CTKCommandBars* CNativeDisplayControl::GetCommandBars() { return m_pCommandBars; }
+
+void CNativeDisplayControl::SetCommandBars(CTKCommandBars* commandBars) {
+  m_pCommandBars = commandBars;
+}
+
+CTKToolBar* CNativeDisplayControl::GetToolBar() { return m_pToolBar; }
+
+void CNativeDisplayControl::SetToolBar(CTKToolBar* toolBar) { m_pToolBar = toolBar; }
+
+CImageList* CNativeDisplayControl::GetNormalImageList() { return &m_normalImages; }
+
+CImageList* CNativeDisplayControl::GetDisabledImageList() { return &m_disabledImages; }
+
+CImageList* CNativeDisplayControl::GetHotImageList() { return &m_hotImages; }
+
+bool CNativeDisplayControl::RepositionToolBars() {
+  if (!::IsWindow(m_hWnd)) return false;
+  RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, 0, reposDefault, NULL, NULL,
+                 TRUE);
+  return true;
+}
+
+bool CNativeDisplayControl::CreateToolBar(int titleStringId, int toolBarResourceId,
+                                          int /*normalBitmapId*/, int /*disabledBitmapId*/,
+                                          int /*hotBitmapId*/, int dockPosition, int cellWidth) {
+  if (m_pOwnerFrame == NULL) return false;
+  if (!InitCommandBars(RUNTIME_CLASS(CTKCommandBars)) || GetCommandBars() == NULL) return false;
+  CTesselString title;
+  title.LoadString(titleStringId, AfxFindResourceHandle(MAKEINTRESOURCE(titleStringId / 16 + 1),
+                                                        RT_STRING));
+  SetToolBar(m_pCommandBars->Add(title.GetText(), dockPosition));
+  if (m_pToolBar == NULL || !m_pToolBar->LoadToolBar(toolBarResourceId)) return false;
+  CTKCommandBarsOptions* options = m_pCommandBars->GetCommandBarsOptions();
+  if (options != NULL) {
+    options->szIcons = CSize(cellWidth, cellWidth);
+    options->bLargeIcons = FALSE;
+    options->bShowExpandButtonAlways = FALSE;
+  }
+  m_pToolBar->SetFlags(kDisplayToolBarFlags);
+  m_pToolBar->SetCloseable(FALSE);
+  m_pToolBar->SetShowGripper(FALSE);
+  return true;
+}
+
+LRESULT CNativeDisplayControl::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+  if (m_pCommandBars != NULL) m_pCommandBars->RefreshAllBars();
+  return 0;
+}

@@ -1,0 +1,190 @@
+// The display base: border and frame, text rectangle, the Tab walk, F1 and
+// the tool bar's precondition.
+#include <gtest/gtest.h>
+
+#include "foundation/WindowUtilities.h"
+#include "testsupport/DibSurface.h"
+#include "testsupport/HostWindow.h"
+#include "uilib/NativeDisplayControl.h"
+
+namespace {
+
+class NativeDisplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m_host.CreateHost(200, 120)); }
+
+  // A display over the whole host, with or without its border.
+  void MakeDisplay(bool border) {
+    m_display.SetBorder(border);
+    ASSERT_TRUE(m_display.CreateControl(&m_host));
+    ASSERT_TRUE(m_display.FitToParent());
+  }
+
+  CTestHostWindow m_host;
+  CNativeDisplayControl m_display;
+};
+
+SHORT WINAPI ShiftDown(int key) { return key == VK_SHIFT ? SHORT(0x8000) : 0; }
+SHORT WINAPI NoKeyDown(int) { return 0; }
+
+TEST_F(NativeDisplayTest, TheBorderDecidesTheStyleAndTheFrameColour) {
+  struct Case {
+    bool border;
+    bool whiteFrame;
+    bool wsBorder;
+    COLORREF frame;
+  } cases[] = {
+      {true, true, true, RGB(169, 177, 184)},
+      {false, true, false, RGB(255, 255, 255)},
+  };
+  for (const Case& c : cases) {
+    CTestHostWindow host;
+    ASSERT_TRUE(host.CreateHost(200, 120));
+    CNativeDisplayControl display;
+    display.SetBorder(c.border);
+    display.SetWhiteFrame(c.whiteFrame);
+    ASSERT_TRUE(display.CreateControl(&host));
+    ASSERT_TRUE(display.FitToParent());
+    EXPECT_EQ(c.wsBorder, (display.GetStyle() & WS_BORDER) != 0) << c.border;
+    EXPECT_EQ(kDisplayControlId, display.GetDlgCtrlID());
+    // A black surface shows what the display leaves undrawn.
+    CDibSurface surface(200, 120, RGB(0, 0, 0));
+    display.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()),
+                        PRF_NONCLIENT | PRF_CLIENT);
+    for (POINT p : {POINT{0, 0}, POINT{199, 60}, POINT{100, 119}, POINT{0, 119}})
+      EXPECT_EQ(c.frame, surface.GetPixel(p.x, p.y)) << c.border << " " << p.x << "," << p.y;
+    EXPECT_EQ(RGB(255, 255, 255), surface.GetPixel(100, 60)) << c.border;
+  }
+}
+
+TEST_F(NativeDisplayTest, WithoutBorderOrWhiteFrameNothingFramesTheDisplay) {
+  m_display.SetWhiteFrame(false);
+  MakeDisplay(false);
+  CDibSurface surface(200, 120, RGB(0, 0, 0));
+  m_display.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()), PRF_NONCLIENT);
+  EXPECT_EQ(200 * 120, surface.CountPixels(RGB(0, 0, 0)));
+}
+
+TEST_F(NativeDisplayTest, TextRectKeepsTopAndBottomAndNarrowsBy12) {
+  MakeDisplay(false);
+  CRect rect;
+  m_display.GetDisplayRect(&rect);
+  EXPECT_EQ(CRect(0, 0, 200, 120), rect);
+  rect.top = 7;
+  rect.bottom = 33;
+  m_display.GetTextRect(&rect);
+  EXPECT_EQ(CRect(12, 7, 188, 33), rect);
+}
+
+TEST_F(NativeDisplayTest, TabWalksToTheNextEnabledWindowAndWraps) {
+  MakeDisplay(false);
+  CWnd windows[3];
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(windows[i].Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &m_display, 100 + i));
+    ASSERT_TRUE(m_display.AddChildWindow(&windows[i]));
+  }
+  CWnd* w1 = &windows[0];
+  CWnd* w2 = &windows[1];
+  CWnd* w3 = &windows[2];
+  w2->EnableWindow(FALSE);
+  struct Case {
+    CWnd* from;
+    bool backwards;
+    bool firstDisabled;
+    CWnd* expected;
+  } cases[] = {
+      {w1, false, false, w3},  // over the disabled W2
+      {w3, true, false, w1},   // Shift+Tab, over W2 again
+      {w3, false, false, w1},  // wraps to the first
+      {w2, false, false, w3},  // a disabled current window still has a place
+      {w3, false, true, w1},   // the walk ends on the disabled first window
+  };
+  for (const Case& c : cases) {
+    w1->EnableWindow(!c.firstDisabled);
+    EXPECT_EQ(c.expected, m_display.GetNextChildWindow(c.from, c.backwards))
+        << c.from->GetDlgCtrlID() << " " << c.backwards;
+  }
+  CWnd stranger;
+  ASSERT_TRUE(stranger.Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &m_display, 200));
+  EXPECT_EQ(nullptr, m_display.GetNextChildWindow(&stranger, false));
+  EXPECT_TRUE(m_display.RemoveChildWindow(w2));
+  EXPECT_FALSE(m_display.RemoveChildWindow(w2));
+  EXPECT_EQ(w3, m_display.GetNextChildWindow(w1, false));
+  EXPECT_TRUE(m_display.RemoveAllChildWindows());
+  EXPECT_FALSE(m_display.RemoveAllChildWindows());
+  EXPECT_EQ(nullptr, m_display.GetNextChildWindow(w1, false));
+}
+
+TEST_F(NativeDisplayTest, ShiftTabWalksBackwards) {
+  MakeDisplay(false);
+  CWnd windows[3];
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(windows[i].Create("EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                  &m_display, 100 + i));
+    m_display.AddChildWindow(&windows[i]);
+  }
+  windows[1].SetFocus();
+  if (CWnd::GetFocus() != &windows[1]) GTEST_SKIP() << "the hidden host cannot take the focus";
+  KeyStateSource old = SetKeyStateSource(&ShiftDown);
+  MSG msg = {m_display.m_hWnd, WM_KEYDOWN, VK_TAB, 0};
+  EXPECT_TRUE(m_display.HandleNavigationKey(&msg));
+  EXPECT_EQ(&windows[0], CWnd::GetFocus());
+  SetKeyStateSource(&NoKeyDown);
+  EXPECT_TRUE(m_display.HandleNavigationKey(&msg));
+  EXPECT_EQ(&windows[1], CWnd::GetFocus());
+  SetKeyStateSource(old);
+}
+
+TEST_F(NativeDisplayTest, F1PostsTheHelpCommandToTheDisplay) {
+  MakeDisplay(true);
+  MSG drain;
+  while (::PeekMessage(&drain, m_display.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+  }
+  MSG msg = {m_display.m_hWnd, WM_KEYDOWN, VK_F1, 0};
+  EXPECT_FALSE(m_display.PreTranslateMessage(&msg));
+  MSG posted;
+  ASSERT_TRUE(::PeekMessage(&posted, m_display.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(9u, posted.wParam);
+  EXPECT_EQ(0, posted.lParam);
+  EXPECT_FALSE(::PeekMessage(&posted, m_display.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  MSG other = {m_display.m_hWnd, WM_KEYDOWN, 'A', 0};
+  EXPECT_FALSE(m_display.HandleNavigationKey(&other));
+}
+
+TEST_F(NativeDisplayTest, CreateToolBarNeedsAnOwnerFrame) {
+  MakeDisplay(true);
+  EXPECT_FALSE(m_display.CreateToolBar(1, 2, 3, 4, 5, 0, 16));
+  EXPECT_EQ(nullptr, m_display.GetCommandBars());
+  EXPECT_EQ(nullptr, m_display.GetToolBar());
+}
+
+TEST_F(NativeDisplayTest, TextExtentOutsideAPaintLeavesNoDrawingContext) {
+  MakeDisplay(true);
+  SIZE narrow = {}, wide = {};
+  ASSERT_TRUE(m_display.GetTextExtent("i", &narrow));
+  ASSERT_TRUE(m_display.GetTextExtent("WWWW", &wide));
+  EXPECT_GT(wide.cx, narrow.cx);
+  EXPECT_GT(narrow.cy, 0);
+  EXPECT_EQ(nullptr, m_display.GetOffScreenContext());
+  EXPECT_FALSE(m_display.RestoreFont());
+  EXPECT_FALSE(m_display.SelectDisplayFont());
+}
+
+TEST_F(NativeDisplayTest, FontsAreMadeFromAFaceOrAnotherFont) {
+  MakeDisplay(true);
+  EXPECT_FALSE(m_display.SetFontFace("", 20));
+  EXPECT_FALSE(m_display.SetFontFrom(nullptr));
+  ASSERT_TRUE(m_display.SetFontFace("Arial", 30));
+  LOGFONT logFont = {};
+  ASSERT_TRUE(::GetObject(m_display.OnGetFont(), sizeof(logFont), &logFont));
+  EXPECT_EQ(30, logFont.lfHeight);
+  EXPECT_EQ(CLEARTYPE_QUALITY, logFont.lfQuality);
+  EXPECT_EQ(reinterpret_cast<LRESULT>(m_display.OnGetFont()), m_display.SendMessage(WM_GETFONT));
+  CFont other;
+  other.CreatePointFont(100, "Arial");
+  ASSERT_TRUE(m_display.SetFontFromWithHeight(&other, 11));
+  ASSERT_TRUE(::GetObject(m_display.OnGetFont(), sizeof(logFont), &logFont));
+  EXPECT_EQ(11, logFont.lfHeight);
+}
+
+}  // namespace
