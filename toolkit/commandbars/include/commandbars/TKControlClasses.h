@@ -73,7 +73,6 @@ class CTKControlPopup : public CTKControlButton {
   };
 
 TK_DECLARE_CONTROL_CLASS(CTKControlComboBox, CTKControl)
-TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 
 // Menu placeholders, labels, links and check boxes
 #include "commandbars/TKControlLabels.h"

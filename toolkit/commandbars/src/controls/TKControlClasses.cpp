@@ -2,4 +2,3 @@
 #include "commandbars/TKControlClasses.h"
 
 IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)
