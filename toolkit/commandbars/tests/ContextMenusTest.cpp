@@ -21,6 +21,7 @@
 #include "commandbars/TKStatusBarPane.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKToolTipContext.h"
+#include "common/TKToolTipSystem.h"
 
 namespace {
 
@@ -399,6 +400,32 @@ TEST_F(ContextMenusTest, TheRightButtonOnAToolBarOrADockBarAsksForTheMenu) {
   pBar->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ptBar.x, ptBar.y));
   m_pBars->SetCustomizeMode(FALSE);
   EXPECT_EQ(pBars->m_requests.size(), 2u);
+}
+
+/// The cursor where the test puts it.
+class CCursorSystem : public CTKToolTipSystem {
+ public:
+  CPoint m_ptCursor;
+  CPoint GetCursorPos() override { return m_ptCursor; }
+  BOOL IsMouseButtonDown() override { return FALSE; }
+};
+
+TEST_F(ContextMenusTest, TheMouseOverABarReachesTheTipsOfItsCommandBars) {
+  CTKToolBar* pBar = m_pBars->Add("Standard", tkBarTop);
+  CTKControl* pButton = pBar->GetControls()->AddNew(tkControlButton, 100);
+  pButton->SetTooltip("Build all steps");
+  LayOutSite();
+  ASSERT_NE(pBar->GetSafeHwnd(), (HWND)NULL);
+  const CPoint ptClient = pButton->GetRect().CenterPoint();
+  CCursorSystem system;
+  system.m_ptCursor = ptClient;
+  pBar->ClientToScreen(&system.m_ptCursor);
+  TKSetToolTipSystem(&system);
+  pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+  TKSetToolTipSystem(nullptr);
+  const TOOLINFO& tool = m_pBars->GetToolTipContext()->GetLastTool();
+  EXPECT_EQ(tool.hwnd, pBar->GetSafeHwnd());
+  EXPECT_EQ(tool.uId, static_cast<UINT_PTR>(pButton->GetIconId()));
 }
 
 TEST_F(ContextMenusTest, TipsShowAmpersandsAsTheyStand) {
