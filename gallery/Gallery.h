@@ -47,6 +47,11 @@ bool DrawThemedCommandBarsPage(const GalleryContext& context);
 bool DrawColumnViewPage(const GalleryContext& context);
 
 class CTKCommandBar;
+class CTKPopupBar;
+/// The menu of the tool bars open over a frame, called from the pop-up menu page.
+bool DrawToolbarMenu(const GalleryContext& context);
+/// Draws an open pop-up's window, placed as on the screen relative to `ptOrigin`.
+void DrawOpenPopupBar(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin);
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
 /// (the command-bar pages).
 void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y);

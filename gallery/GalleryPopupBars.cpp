@@ -60,8 +60,9 @@ void DrawShadows(CDC* pDC, CTKShadowManager* pShadows, CTKPopupBar* pPopup, CPoi
   }
 }
 
-/// Draws the pop-up's window, placed as on the screen relative to `ptOrigin`.
-void DrawPopup(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin) {
+}  // namespace
+
+void DrawOpenPopupBar(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin) {
   CRect rcWindow;
   pPopup->GetWindowRect(&rcWindow);
   const int nSaved = pDC->SaveDC();
@@ -72,8 +73,6 @@ void DrawPopup(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin) {
   pDC->Draw3dRect(rcWindow.left - ptOrigin.x - 1, rcWindow.top - ptOrigin.y - 1,
                   rcWindow.Width() + 2, rcWindow.Height() + 2, RGB(90, 90, 90), RGB(90, 90, 90));
 }
-
-}  // namespace
 
 bool DrawPopupMenuPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
@@ -111,12 +110,12 @@ bool DrawPopupMenuPage(const GalleryContext& context) {
     const CPoint ptOrigin(rcAll.left - kMargin, rcAll.top - kMargin - 20);
     for (CTKPopupBar* pPopup : {pMenu, pSub}) {
       if (!pPopup->IsVisible()) continue;
-      DrawPopup(canvas.GetDC(), pPopup, ptOrigin);
+      DrawOpenPopupBar(canvas.GetDC(), pPopup, ptOrigin);
       DrawShadows(canvas.GetDC(), pPaintManager->m_pShadows, pPopup, ptOrigin);
     }
     ok = canvas.Save(context.folder + "commandbars-menu.png");
   }
   CTKMouseManager::GetThreadManager()->SendTrackLost();
   pMenu->InternalRelease();
-  return ok;
+  return DrawToolbarMenu(context) && ok;
 }

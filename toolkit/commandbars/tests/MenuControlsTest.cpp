@@ -1,5 +1,6 @@
 // Menu controls: captions of generated items, the window and recent-file
-// lists, the growing selector, link colours and the check box's keys.
+// lists, the growing selector and its saved sizes, the markup label, the
+// bitmap, link colours and the check box's keys.
 #include <gtest/gtest.h>
 
 #include <afxadv.h>
@@ -15,7 +16,11 @@
 #include "commandbars/TKControls.h"
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
+#include "common/TKPropExchangeIniFile.h"
+#include "markup/TKMarkupFlat.h"
 #include "testsupport/DibSurface.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -284,6 +289,112 @@ TEST_F(MenuControlsTest, SelectorPaintsTheSelectedCellsHighlighted) {
   EXPECT_EQ(surface.GetPixel(28 + 14, 28 + 14), clrHighlight);
   EXPECT_EQ(surface.GetPixel(56 + 14, 14), clrWindow);
   EXPECT_EQ(surface.GetPixel(14, 56 + 14), clrWindow);
+}
+
+TEST_F(MenuControlsTest, SelectorSizesTravelWithTheLayoutAndTheCopy) {
+  CTKControlSelector* pSelector = AddControl<CTKControlSelector>(500);
+  pSelector->SetItemsCount(CSize(3, 2));
+  pSelector->SetItemsMax(CSize(8, 6));
+  pSelector->SetItemSize(CSize(20, 18));
+  CTempFolder folder;
+  const std::string path = folder.PathOf("layout.ini");
+  auto open = [&](BOOL bLoading) {
+    CTKPropExchangeIniFile* pIni = new CTKPropExchangeIniFile(bLoading, nullptr, "Selector");
+    pIni->AssignFile(path.c_str());
+    return pIni;
+  };
+  {
+    CTKPropExchangeSection px(open(FALSE));
+    pSelector->DoPropExchange(px);
+  }
+  CTKControlSelector loaded;
+  {
+    CTKPropExchangeSection px(open(TRUE));
+    loaded.DoPropExchange(px);
+  }
+  CTKControlSelector* pCopy = static_cast<CTKControlSelector*>(pSelector->Clone());
+  for (CTKControlSelector* p : {&loaded, pCopy}) {
+    EXPECT_EQ(p->GetItemsCount(), CSize(3, 2));
+    EXPECT_EQ(p->GetItemsMax(), CSize(8, 6));
+    EXPECT_EQ(p->GetItemSize(), CSize(20, 18));
+  }
+  pCopy->InternalRelease();
+}
+
+// Markup label and bitmap --------------------------------------------------------
+
+/// Text of bars in a colour no other part uses.
+class CTextColourPaintManager : public CTestPaintManager {
+ public:
+  static constexpr COLORREF kEnabled = RGB(0, 150, 0);
+  static constexpr COLORREF kDisabled = RGB(150, 0, 150);
+  COLORREF GetRectangleTextColor(BOOL, BOOL, BOOL bEnabled, BOOL, BOOL, int, int) override {
+    return bEnabled ? kEnabled : kDisabled;
+  }
+};
+
+TEST_F(MenuControlsTest, AMarkupLabelIsMeasuredAndDrawnThroughItsParsedCaption) {
+  m_pBar->SetPaintManager(new CTextColourPaintManager);
+  CTKControlMarkupLabel* pLabel = AddControl<CTKControlMarkupLabel>(800);
+  EXPECT_EQ(pLabel->GetType(), tkControlLabel);
+  EXPECT_FALSE(pLabel->SetSelected(1));
+  pLabel->SetCaption("<Border Width='30' Height='12' Background='#FF0000'/>");
+  ASSERT_NE(pLabel->GetMarkupElement(), nullptr);
+  CDibSurface surface(120, 40, RGB(255, 255, 255));
+  EXPECT_EQ(pLabel->GetSize(surface.GetDC()), CSize(30, 12));
+
+  // A new caption is parsed again; the text takes the bar's text colour.
+  struct Case {
+    const char* name;
+    BOOL bEnabled;
+    COLORREF clrText;
+  };
+  const Case cases[] = {
+      {"enabled", TRUE, CTextColourPaintManager::kEnabled},
+      {"disabled", FALSE, CTextColourPaintManager::kDisabled},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    pLabel->SetCaption("<TextBlock>Build <Bold>all</Bold></TextBlock>");
+    pLabel->SetEnabled(c.bEnabled);
+    CDibSurface text(120, 40, RGB(255, 255, 255));
+    const CSize sz = pLabel->GetSize(text.GetDC());
+    EXPECT_GT(sz.cx, 20);
+    pLabel->SetRect(CRect(CPoint(4, 4), sz));
+    pLabel->Draw(text.GetDC());
+    EXPECT_GT(text.CountPixels(c.clrText), 0);
+    EXPECT_EQ(text.CountPixels(RGB(0, 0, 0)), 0) << "no text in the markup's own black";
+  }
+
+  // A caption that is no markup leaves the label without an element.
+  pLabel->SetCaption("plain & simple");
+  EXPECT_EQ(pLabel->GetMarkupElement(), nullptr);
+}
+
+TEST_F(MenuControlsTest, ABitmapShowsTheLargestIconOfItsIdScaledFromStandardDpi) {
+  CTKImageManager* pImages = new CTKImageManager;
+  m_pBar->SetImageManager(pImages);
+  ASSERT_TRUE(AddTestIcons(pImages, {900}, 16));
+  ASSERT_TRUE(AddTestIcons(pImages, {900}, 24));
+  CTKControlBitmap* pBitmap = AddControl<CTKControlBitmap>(900);
+  CTKControlBitmap* pNone = AddControl<CTKControlBitmap>(901);
+  CDibSurface surface(80, 80, RGB(255, 255, 255));
+  struct Case {
+    int nDpi;
+    CSize size;
+  };
+  for (const Case& c : {Case{96, CSize(24, 24)}, Case{144, CSize(36, 36)}}) {
+    SCOPED_TRACE(c.nDpi);
+    TKDpiHelper()->OverrideDpi(c.nDpi, c.nDpi);
+    EXPECT_EQ(pBitmap->GetSize(surface.GetDC()), c.size);
+    EXPECT_EQ(pNone->GetSize(surface.GetDC()), CSize(0, 0));
+  }
+  TKDpiHelper()->OverrideDpi(96, 96);
+  pBitmap->SetRect(CRect(CPoint(10, 20), pBitmap->GetSize(surface.GetDC())));
+  pBitmap->Draw(surface.GetDC());
+  const COLORREF clrIcon = RGB(0x30, 0x60, 0xA0);
+  EXPECT_EQ(surface.CountPixels(CRect(10, 20, 34, 44), clrIcon), 24 * 24);
+  EXPECT_EQ(surface.CountPixels(clrIcon), 24 * 24);
 }
 
 // Hyperlink and check box -------------------------------------------------------

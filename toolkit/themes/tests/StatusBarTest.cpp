@@ -187,6 +187,19 @@ TEST_P(StatusBarThemeTest, AMarkupPaneIsDrawnByTheMarkupEngine) {
   EXPECT_GE(surface.CountPixels(rc, RGB(255, 0, 0)), 20 * 10);
 }
 
+TEST_P(StatusBarThemeTest, MarkupTextTakesThePanesColour) {
+  m_bar.EnableMarkup();
+  m_pPane->SetText("<TextBlock>Markup <Bold>pane</Bold></TextBlock>");
+  const COLORREF kPaneText = RGB(0, 160, 0);
+  m_pPane->SetTextColor(kPaneText);
+  const CRect rc = m_pPane->GetRect();
+  ASSERT_FALSE(rc.IsRectEmpty());
+  CDibSurface surface(400, 24, kSentinel);
+  m_bar.DrawBar(surface.GetDC());
+  EXPECT_GT(surface.CountPixels(rc, kPaneText), 0);
+  EXPECT_EQ(surface.CountPixels(rc, RGB(0, 0, 0)), 0) << "none in the markup's own black";
+}
+
 INSTANTIATE_TEST_SUITE_P(Variants, StatusBarThemeTest, ::testing::ValuesIn(kVariants),
                          [](const ::testing::TestParamInfo<Variant>& info) {
                            return std::string(kStatusBarVariants[info.param.nIndex].pszName);

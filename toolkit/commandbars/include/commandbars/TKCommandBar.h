@@ -256,6 +256,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   BOOL IsVisibleOnScreen() const;
   /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).
   INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+  /// Every message passes the command bars' tooltips first (TKCommandBarToolTipRelay.cpp).
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
   // Accessibility ----------------------------------------------------------------
 

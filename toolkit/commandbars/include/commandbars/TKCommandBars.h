@@ -26,6 +26,8 @@ class CTKDockBar;
 class CTKPopupBar;
 class CTKToolBar;
 class CTKCommandBarsFrameHook;
+class CTKCommandBarsContextMenus;
+class CTKToolTipContext;
 
 /// Deletes a frame hook where its class is complete.
 struct CTKFrameHookDeleter {
@@ -267,6 +269,31 @@ class CTKCommandBars : public CCmdTarget {
   BOOL IsMenuUpperCase() const { return m_bMenuUpperCase; }
   void SetMenuUpperCase(BOOL bUpperCase) { m_bMenuUpperCase = bUpperCase; }
 
+  // Bar classes, context menus and tooltips (src/bars/TKCommandBarsContextMenus.cpp) ---
+
+  /// The classes bars are made of: Add's default, the pop-ups of
+  /// CTKPopupBar::CreatePopupBar and the dock bars. Filled before the
+  /// program's own code runs; a program may put classes of its own in.
+  struct TK_RUNTIME_CLASSES {
+    CRuntimeClass* pToolBarClass;
+    CRuntimeClass* pMenuBarClass;
+    CRuntimeClass* pPopupBarClass;
+    CRuntimeClass* pPopupToolBarClass;
+    CRuntimeClass* pDockBarClass;
+  };
+  static TK_RUNTIME_CLASSES& AFX_CDECL GetRuntimeClasses();
+  /// The pop-up bars kept as the frame's context menus.
+  CTKCommandBarsContextMenus* GetContextMenus() const { return m_pContextMenus; }
+  /// The tooltips of the bars.
+  CTKToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+  /// The menu of the tool bars (a right-click on a tool bar or a dock bar):
+  /// the site may change it (TK_WM_TOOLBARCONTEXTMENU); nothing in customise
+  /// mode or when it is empty.
+  virtual void ShowToolbarContextMenu(CTKCommandBar* pBar, CPoint ptScreen);
+  /// A new pop-up listing the tool bars, each checked while shown, and the
+  /// customise command when the site offers it; owned by the caller.
+  virtual CTKPopupBar* CreateToolbarMenu();
+
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
   BOOL m_bIgnoreShiftMenuKey;
@@ -307,6 +334,10 @@ class CTKCommandBars : public CCmdTarget {
 
   // Pop-up menus.
   BOOL m_bMenuUpperCase = FALSE;
+
+  // Context menus and tooltips.
+  CTKCommandBarsContextMenus* m_pContextMenus = nullptr;
+  CTKToolTipContext* m_pToolTipContext = nullptr;
 };
 
 /// Whether the desktop that receives input is another than "Default" (a

@@ -72,7 +72,6 @@ class CTKControlPopup : public CTKControlButton {
     DECLARE_DYNCREATE(theClass)                       \
   };
 
-TK_DECLARE_CONTROL_CLASS(CTKControlToolbars, CTKControlButton)
 
 // Menu placeholders, labels, links and check boxes
 #include "commandbars/TKControlLabels.h"

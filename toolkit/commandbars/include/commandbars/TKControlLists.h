@@ -1,6 +1,6 @@
 // Placeholders of menus that expand, each time their pop-up is laid out, into
 // a run of generated items right after them: the open MDI windows, the tool
-// bars (still plain buttons), the OLE verbs of the active object, the recent files and the MDI tab
+// bars, the OLE verbs of the active object, the recent files and the MDI tab
 // workspace commands. The placeholder itself is hidden then; in customise
 // mode it shows with its own caption instead.
 #pragma once
@@ -25,6 +25,27 @@ class CTKControlWindowList : public CTKControlButton {
 
  private:
   static int s_nFirstMDIChild;
+};
+
+/// The tool bars of the command bars, each checked while shown; running one
+/// shows or hides its bar.
+class CTKControlToolbars : public CTKControlButton {
+  DECLARE_DYNCREATE(CTKControlToolbars)
+ public:
+  /// One generated item; its tag is its bar's index in the command bars.
+  class CTKControlToolbar : public CTKControlButton {
+    DECLARE_DYNCREATE(CTKControlToolbar)
+   public:
+    void OnExecute() override;
+  };
+
+  void OnCalcDynamicSize(DWORD dwMode) override;
+  BOOL CanDropOnBar(CTKCommandBar* pBar, CPoint pt, DWORD& dwEffect) override;
+  /// Inserts into `pBar` from `nIndex` an item of id `nId` for every tool
+  /// bar listed in context menus that may be closed; with `bCustomize` the
+  /// customise command follows when the site offers it.
+  static void AFX_CDECL AddToolbarItems(CTKCommandBar* pBar, int nIndex, int nId,
+                                        BOOL bCustomize, BOOL bBeginGroup);
 };
 
 /// The verbs of the OLE object active in place in the site's active view.

@@ -5,6 +5,8 @@
 
 #include "commandbars/TKControl.h"
 
+class CTKPropExchange;
+
 class CTKControlSelector : public CTKControl {
   DECLARE_DYNCREATE(CTKControlSelector)
 
@@ -41,6 +43,8 @@ class CTKControlSelector : public CTKControl {
   /// Back to the start grid with nothing selected, unless the grid is growing.
   void OnCalcDynamicSize(DWORD dwMode) override;
   void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
+  /// "ItemsCount", "ItemsMax" and "ItemSize" of saved layouts.
+  virtual void DoPropExchange(CTKPropExchange* pPX);
 
   /// The notification code of a selection change.
   enum { kSelectionChanged = 4102 };

@@ -173,6 +173,12 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   virtual void Copy(CTKPopupBar* pSource);
   virtual CTKPopupBar* Clone();
 
+  // Context menus of the command bars ----------------------------------------------
+
+  /// Set on the pop-ups the command bars keep as context menus.
+  BOOL IsContextMenu() const { return m_bContextMenu; }
+  void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+
  protected:
   void UpdateLocation(CSize sz);
   /// Moves the window (shown) and gives it its region.

@@ -150,6 +150,8 @@ class CTKToolBar : public CTKCommandBar {
   afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
   afx_msg LRESULT OnNcHitTest(CPoint point);
   afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+  // The tool-bar context menu (TKToolBarContextMenu.cpp)
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
   DECLARE_MESSAGE_MAP()
 
   friend class CTKCommandBars;

@@ -2,6 +2,7 @@
 #include "commandbars/TKCommandBars.h"
 
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBarList.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControlAction.h"
@@ -9,6 +10,7 @@
 #include "common/TKPropExchange.h"
 #include "common/TKImageManager.h"
 #include "common/TKResourceImages.h"
+#include "common/TKToolTipContext.h"
 
 IMPLEMENT_DYNCREATE(CTKCommandBars, CCmdTarget)
 
@@ -37,13 +39,19 @@ CTKCommandBars::CTKCommandBars()
   EnableAutomation();
   m_pOptions = new CTKCommandBarsOptions();
   m_pOptions->m_pCommandBars = this;
+  m_pToolTipContext = new CTKToolTipContext;
+  // Captions are shown as they stand: an ampersand is no mnemonic in a tip.
+  m_pToolTipContext->ModifyToolTipStyle(0, TTS_NOPREFIX);
   m_pActions = new CTKControlActions(this);
+  m_pContextMenus = new CTKCommandBarsContextMenus(this);
   m_pOptions->ShowKeyboardCues(2);
 }
 
 CTKCommandBars::~CTKCommandBars() {
   m_bDestroying = TRUE;
   SetDragControl(nullptr);
+  m_pContextMenus->RemoveAll();
+  m_pContextMenus->InternalRelease();
   RemoveAllToolBars();
   for (CTKDockBar*& pDock : m_pDocks) {
     if (pDock == nullptr) continue;
@@ -54,6 +62,7 @@ CTKCommandBars::~CTKCommandBars() {
   m_pActions->InternalRelease();
   SetPaintManager(nullptr);
   SetImageManager(nullptr);
+  m_pToolTipContext->InternalRelease();
   m_pOptions->InternalRelease();
 }
 

@@ -8,17 +8,14 @@
 #include "commandbars/TKDockBar.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKDpiHelper.h"
+#include "TKCreateBar.h"
 
 // Bars ----------------------------------------------------------------------------------
 
 CTKToolBar* CTKCommandBars::Add(LPCTSTR lpszTitle, int nPosition, CRuntimeClass* pClass) {
-  if (pClass == nullptr) pClass = RUNTIME_CLASS(CTKToolBar);
-  CObject* pObject = pClass->CreateObject();
-  CTKToolBar* pBar = DYNAMIC_DOWNCAST(CTKToolBar, pObject);
-  if (pBar == nullptr) {
-    delete pObject;
-    return nullptr;
-  }
+  if (pClass == nullptr) pClass = GetRuntimeClasses().pToolBarClass;
+  CTKToolBar* pBar = TKCreateBarOf<CTKToolBar>(pClass, RUNTIME_CLASS(CTKToolBar));
+  if (pBar == nullptr) return nullptr;
   return AddToolBar(pBar, lpszTitle, nPosition);
 }
 
@@ -34,7 +31,9 @@ CTKToolBar* CTKCommandBars::AddToolBar(CTKToolBar* pBar, LPCTSTR lpszTitle, int 
 }
 
 CTKToolBar* CTKCommandBars::AddCustomBar(LPCTSTR lpszTitle, UINT nId, BOOL bFloat) {
-  CTKToolBar* pBar = static_cast<CTKToolBar*>(RUNTIME_CLASS(CTKToolBar)->CreateObject());
+  CTKToolBar* pBar =
+      TKCreateBarOf<CTKToolBar>(GetRuntimeClasses().pToolBarClass, RUNTIME_CLASS(CTKToolBar));
+  if (pBar == nullptr) return nullptr;
   pBar->SetCommandBars(this);
   // The site may look at the bar and rename it; its answer changes nothing here.
   TKCREATEBARSTRUCT record = {};
@@ -162,7 +161,9 @@ const DockBarPlace kDockBarPlaces[4] = {
 void CTKCommandBars::CreateDockBars() {
   for (int i = 0; i < 4; ++i) {
     if (m_pDocks[i] != nullptr) continue;
-    CTKDockBar* pDock = new CTKDockBar;
+    CTKDockBar* pDock =
+        TKCreateBarOf<CTKDockBar>(GetRuntimeClasses().pDockBarClass, RUNTIME_CLASS(CTKDockBar));
+    if (pDock == nullptr) AfxThrowResourceException();
     pDock->SetCommandBars(this);
     const DWORD dwStyle =
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | kDockBarPlaces[i].dwAlign;

@@ -11,6 +11,7 @@
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKShortcutManager.h"
 #include "commandbars/TKToolBar.h"
+#include "common/TKToolTipContext.h"
 
 namespace {
 
@@ -187,6 +188,8 @@ BOOL CTKCommandBars::FocusToolBar(CTKToolBar* pBar, int nDirection) {
 }
 
 void CTKCommandBars::OnTrackingModeChanged(CTKCommandBar* /*pBar*/, BOOL bTracking) {
+  // A tip would hide the menu that opens or stay behind the one that closed.
+  m_pToolTipContext->CancelToolTips();
   if (bTracking || !m_bKeyboardCuesManaged) return;
   for (int i = 0; i < GetCount(); ++i)
     if (m_arrBars[i]->IsTrackingMode()) return;

@@ -239,8 +239,13 @@ LRESULT CTKDockBar::OnPrintClient(WPARAM wParam, LPARAM) {
 }
 
 void CTKDockBar::OnRButtonDown(UINT nFlags, CPoint point) {
-  // The tool-bar context menu belongs to the pop-up bars, still to come.
-  CWnd::OnRButtonDown(nFlags, point);
+  if (m_pCommandBars == nullptr) {
+    CWnd::OnRButtonDown(nFlags, point);
+    return;
+  }
+  CPoint ptScreen = point;
+  ClientToScreen(&ptScreen);
+  m_pCommandBars->ShowToolbarContextMenu(nullptr, ptScreen);
 }
 
 LRESULT CTKDockBar::OnNcHitTest(CPoint point) {

@@ -15,6 +15,7 @@
 #include "common/TKImageManager.h"
 #include "common/TKMenuSoundPlayer.h"
 #include "common/TKRefPtr.h"
+#include "TKCreateBar.h"
 
 IMPLEMENT_DYNCREATE(CTKPopupBar, CTKCommandBar)
 
@@ -82,8 +83,9 @@ CTKPopupBar::~CTKPopupBar() {
 CTKPopupBar* AFX_CDECL CTKPopupBar::CreatePopupBar(CTKCommandBars* pCommandBars) {
   CRuntimeClass* pClass = pCommandBars != nullptr && pCommandBars->GetPopupBarClass() != nullptr
                               ? pCommandBars->GetPopupBarClass()
-                              : RUNTIME_CLASS(CTKPopupBar);
-  CTKPopupBar* pBar = static_cast<CTKPopupBar*>(pClass->CreateObject());
+                              : CTKCommandBars::GetRuntimeClasses().pPopupBarClass;
+  CTKPopupBar* pBar = TKCreateBarOf<CTKPopupBar>(pClass, RUNTIME_CLASS(CTKPopupBar));
+  if (pBar == nullptr) pBar = new CTKPopupBar;
   pBar->SetCommandBars(pCommandBars);
   return pBar;
 }

@@ -1,13 +1,16 @@
 // CTKPopupToolBar: a pop-up laid out in tool-bar rows.
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKPopupBar.h"
+#include "TKCreateBar.h"
 
 IMPLEMENT_DYNCREATE(CTKPopupToolBar, CTKPopupBar)
 
 CTKPopupToolBar::CTKPopupToolBar() { m_barType = tkBarTypeNormal; }
 
 CTKPopupToolBar* AFX_CDECL CTKPopupToolBar::CreatePopupToolBar(CTKCommandBars* pCommandBars) {
-  CTKPopupToolBar* pBar = new CTKPopupToolBar;
+  CTKPopupToolBar* pBar = TKCreateBarOf<CTKPopupToolBar>(
+      CTKCommandBars::GetRuntimeClasses().pPopupToolBarClass, RUNTIME_CLASS(CTKPopupToolBar));
+  if (pBar == nullptr) pBar = new CTKPopupToolBar;
   pBar->SetCommandBars(pCommandBars);
   return pBar;
 }

@@ -1,4 +1,3 @@
 // The classes a control type makes.
 #include "commandbars/TKControlClasses.h"
 
-IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)

@@ -8,6 +8,7 @@
 #include "commandbars/TKPaintManager.h"
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKPropExchange.h"
 
 IMPLEMENT_DYNCREATE(CTKControlSelector, CTKControl)
 
@@ -39,6 +40,12 @@ void CTKControlSelector::Copy(CTKControl* pSource, BOOL bRecursive) {
   m_szItemsCount = pSelector->m_szItemsCount;
   m_szItemsMax = pSelector->m_szItemsMax;
   m_szItem = pSelector->m_szItem;
+}
+
+void CTKControlSelector::DoPropExchange(CTKPropExchange* pPX) {
+  ExchangeSizeProp(pPX, "ItemsCount", m_szItemsCount, CSize(0, 0));
+  ExchangeSizeProp(pPX, "ItemsMax", m_szItemsMax, CSize(0, 0));
+  ExchangeSizeProp(pPX, "ItemSize", m_szItem, CSize(0, 0));
 }
 
 CSize CTKControlSelector::GetSize(CDC*) {

@@ -1,7 +1,11 @@
 // The registrations the command bars make while the program's statics are
-// made, before the application starts.
+// made, before the application starts, and the classes they make bars of.
 #include "commandbars/TKCommandBarsStartup.h"
 
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKDockBar.h"
+#include "commandbars/TKPopupBar.h"
+#include "commandbars/TKToolBar.h"
 
 namespace {
 
@@ -18,7 +22,17 @@ struct CStartupRegistrations {
   }
 } g_startupRegistrations;
 
+// Made of constant addresses, so the table is complete before any static
+// initialiser of the program could make a bar.
+CTKCommandBars::TK_RUNTIME_CLASSES g_runtimeClasses = {
+    RUNTIME_CLASS(CTKToolBar), nullptr, RUNTIME_CLASS(CTKPopupBar),
+    RUNTIME_CLASS(CTKPopupToolBar), RUNTIME_CLASS(CTKDockBar)};
+
 }  // namespace
+
+CTKCommandBars::TK_RUNTIME_CLASSES& AFX_CDECL CTKCommandBars::GetRuntimeClasses() {
+  return g_runtimeClasses;
+}
 
 UINT AFX_CDECL TKGetUpdateMdiChildThemeMessage() { return g_nUpdateMdiChildThemeMessage; }
 

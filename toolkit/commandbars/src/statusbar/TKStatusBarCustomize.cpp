@@ -66,9 +66,8 @@ void CTKStatusBar::OnRButtonUp(UINT nFlags, CPoint point) {
   pPopup->InternalRelease();
 }
 
-void CTKStatusBar::TrackCustomizePopup(CTKPopupBar*, CPoint) {
-  // Pop-up bars are tracked by the command bars' pop-up tracking, which a
-  // derived bar reaches; a bare status bar shows nothing.
+void CTKStatusBar::TrackCustomizePopup(CTKPopupBar* pPopup, CPoint ptScreen) {
+  CTKCommandBars::TrackPopupBar(pPopup, 0, ptScreen.x, ptScreen.y, this);
 }
 
 // Saved state
