@@ -149,6 +149,14 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   virtual void Copy(CTKPopupBar* pSource);
   virtual CTKPopupBar* Clone();
 
+  // Saved layout (src/persist/TKCommandBarExchange.cpp) -----------------------------
+
+  /// The command-bar record, then the tear-off, border, shadow, gripper and
+  /// context-menu values; layouts before the gripper option get the gripper.
+  void DoPropExchange(CTKPropExchange* pPX) override;
+  BOOL IsContextMenu() const { return m_bContextMenu; }
+  void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+
  protected:
   void UpdateLocation(CSize sz);
   /// Moves the window (shown) and gives it its region.

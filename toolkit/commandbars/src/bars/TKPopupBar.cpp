@@ -16,7 +16,7 @@
 #include "common/TKMenuSoundPlayer.h"
 #include "common/TKRefPtr.h"
 
-IMPLEMENT_DYNCREATE(CTKPopupBar, CTKCommandBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKPopupBar, CTKCommandBar)
 
 BEGIN_MESSAGE_MAP(CTKPopupBar, CTKCommandBar)
   ON_WM_MOUSEMOVE()

@@ -2,7 +2,7 @@
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKPopupBar.h"
 
-IMPLEMENT_DYNCREATE(CTKPopupToolBar, CTKPopupBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKPopupToolBar, CTKPopupBar)
 
 CTKPopupToolBar::CTKPopupToolBar() { m_barType = tkBarTypeNormal; }
 

@@ -1,5 +1,5 @@
 // The classes a control type makes.
 #include "commandbars/TKControlClasses.h"
 
-IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlComboBox, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlToolbars, CTKControlButton)

@@ -9,7 +9,7 @@
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
 
-IMPLEMENT_DYNCREATE(CTKControlSelector, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlSelector, CTKControl)
 
 namespace {
 
