@@ -72,6 +72,8 @@ void RunShortcutBench(int nRounds);
 void RunPopupMenuBench(int nRounds);
 /// Laying out a 1,000-item gallery (tools/GalleryBench.cpp).
 void RunGalleryBench(int nRounds);
+/// Saving and loading 20 bars through the profiles (tools/LayoutPersistBench.cpp).
+void RunLayoutPersistBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -102,5 +104,6 @@ int main(int argc, char** argv) {
   RunCommandBarWindowBench(nRounds);
   RunPopupMenuBench(nRounds);
   RunGalleryBench(nRounds);
+  RunLayoutPersistBench(nRounds);
   return 0;
 }

@@ -153,11 +153,19 @@ BOOL CTKCommandBars::StoreLayoutBlock(LPCTSTR lpszProfileName, const BYTE* pData
   return TRUE;
 }
 
-BOOL CTKCommandBars::SaveLayoutToFile(CFile* pFile, BOOL bOnlyChanged) {
+namespace {
+TK_BARS_EXCHANGE_PARAM MakeExchangeParam(CTKCommandBars* pCommandBars, BOOL bOnlyChanged,
+                                         BOOL bSilent) {
   TK_BARS_EXCHANGE_PARAM param;
   param.bSerializeOnlyChanged = bOnlyChanged;
-  param.bSilent = FALSE;
-  param.pCommandBars = this;
+  param.bSilent = bSilent;
+  param.pCommandBars = pCommandBars;
+  return param;
+}
+}  // namespace
+
+BOOL CTKCommandBars::SaveLayoutToFile(CFile* pFile, BOOL bOnlyChanged) {
+  TK_BARS_EXCHANGE_PARAM param = MakeExchangeParam(this, bOnlyChanged, FALSE);
   CTKLayoutBars bars;
   GenerateCommandBarList(bars, &param);
   CArchive ar(pFile, CArchive::store, kArchiveBuffer);
@@ -178,10 +186,8 @@ BOOL CTKCommandBars::SaveLayoutToFile(CFile* pFile, BOOL bOnlyChanged) {
 }
 
 BOOL CTKCommandBars::LoadLayoutFromFile(CFile* pFile, BOOL bSilent) {
-  TK_BARS_EXCHANGE_PARAM param;
-  param.bSerializeOnlyChanged = TRUE;
-  param.bSilent = bSilent;
-  param.pCommandBars = this;
+  // Every bar read is offered; only changed ones were kept.
+  TK_BARS_EXCHANGE_PARAM param = MakeExchangeParam(this, TRUE, bSilent);
   CTKLayoutBars bars;
   BOOL bLoaded = FALSE;
   {

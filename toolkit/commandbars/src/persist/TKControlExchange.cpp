@@ -29,6 +29,16 @@ void ExchangeTemplateMap(CTKPropExchange* pPX, LPCTSTR pszName, CTKControl::CDoc
   if (pPX->IsStoring() && pPX->CanSkipValues() && map.IsEmpty()) return;
   ExchangeSerializableProp(pPX, pszName, &map);
 }
+/// Reads a section into a new collection, which goes when the read fails.
+void ReadSection(CTKPropExchange* pPX, LPCTSTR pszName, CTKControls* pControls) {
+  try {
+    CTKPropExchangeSection section(pPX->GetSection(pszName));
+    pControls->DoPropExchange(section);
+  } catch (...) {
+    pControls->InternalRelease();
+    throw;
+  }
+}
 }  // namespace
 
 // CTKControl --------------------------------------------------------------------------------
@@ -187,13 +197,7 @@ void CTKControls::DoPropExchange(CTKPropExchange* pPX) {
     if (bOriginal) {
       CTKOriginalControls* pOriginal = new CTKOriginalControls;
       pOriginal->SetCommandBars(GetCommandBars());
-      try {
-        CTKPropExchangeSection section(pPX->GetSection("OriginalControls"));
-        pOriginal->DoPropExchange(section);
-      } catch (...) {
-        pOriginal->InternalRelease();
-        throw;
-      }
+      ReadSection(pPX, "OriginalControls", pOriginal);
       SetOriginalControls(pOriginal);
     }
     BOOL bCustomized = FALSE;
@@ -202,13 +206,7 @@ void CTKControls::DoPropExchange(CTKPropExchange* pPX) {
     if (bCustomized) {
       // Read past and dropped; it nests nothing further.
       CTKControls* pCustomized = new CTKOriginalControls;
-      try {
-        CTKPropExchangeSection section(pPX->GetSection("CustomizedControls"));
-        pCustomized->DoPropExchange(section);
-      } catch (...) {
-        pCustomized->InternalRelease();
-        throw;
-      }
+      ReadSection(pPX, "CustomizedControls", pCustomized);
       pCustomized->InternalRelease();
     }
   }
