@@ -109,6 +109,8 @@ TEST_F(ToolBarTest, ABarWithoutBehaviourFlagsNeitherDragsNorShowsTheMoveCursorNo
     DWORD flags;
     BOOL movable;
   } cases[] = {{0x3F, TRUE}, {0, FALSE}};
+  // A docked bar floats on a double-click only with this option.
+  m_pBars->GetCommandBarsOptions()->bDblClickFloat = TRUE;
   for (const Case& c : cases) {
     CRecordingBar* pBar = new CRecordingBar;
     ASSERT_NE(nullptr, m_pBars->AddToolBar(pBar, "Tools", tkBarTop));

@@ -76,6 +76,8 @@ void RunGalleryBench(int nRounds);
 void RunComboBoxBench(int nRounds);
 // The themes add the figures of their default theme (themes/tools).
 void RunThemedCommandBarsBench(int nRounds);
+/// Saving and loading 20 bars through the profiles (tools/LayoutPersistBench.cpp).
+void RunLayoutPersistBench(int nRounds);
 
 int main(int argc, char** argv) {
   const int nRounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
@@ -108,5 +110,6 @@ int main(int argc, char** argv) {
   RunGalleryBench(nRounds);
   RunComboBoxBench(std::max(1, nRounds / 20));
   RunThemedCommandBarsBench(nRounds);
+  RunLayoutPersistBench(nRounds);
   return 0;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/TKPropExchangeArchive.h"
+#include "testsupport/ByteMutator.h"
 
 // The largest allocation made while a damaged stream is read.
 static size_t g_largest = 0;
@@ -124,52 +125,7 @@ Bytes StoreLayout(int variant) {
   return bytes;
 }
 
-// A small deterministic generator (xorshift).
-class CMutator {
- public:
-  explicit CMutator(uint32_t seed) : m_state(seed) {}
-  uint32_t Below(uint32_t n) { return Next() % n; }
-  void Mutate(Bytes& bytes) {
-    switch (Below(5)) {
-      case 0:  // flip a byte
-        if (!bytes.empty()) bytes[Below((uint32_t)bytes.size())] ^= 1 + Below(255);
-        break;
-      case 1:  // cut the stream short
-        bytes.resize(Below((uint32_t)bytes.size() + 1));
-        break;
-      case 2:  // a large count or length prefix somewhere
-        if (bytes.size() > 4) {
-          size_t at = Below((uint32_t)bytes.size() - 4);
-          bytes[at] = 0xFF;
-          bytes[at + 1] = 0xFF;
-          bytes[at + 2] = static_cast<BYTE>(Next());
-          bytes[at + 3] = 0x7F;
-        }
-        break;
-      case 3:  // drop a few bytes
-        if (!bytes.empty()) {
-          size_t at = Below((uint32_t)bytes.size());
-          bytes.erase(bytes.begin() + at,
-                      bytes.begin() + std::min(bytes.size(), at + 1 + Below(4)));
-        }
-        break;
-      default:  // insert random bytes
-        for (uint32_t i = 1 + Below(4); i > 0; --i)
-          bytes.insert(bytes.begin() + Below((uint32_t)bytes.size() + 1),
-                       static_cast<BYTE>(Next()));
-        break;
-    }
-  }
-
- private:
-  uint32_t Next() {
-    m_state ^= m_state << 13;
-    m_state ^= m_state >> 17;
-    m_state ^= m_state << 5;
-    return m_state;
-  }
-  uint32_t m_state;
-};
+typedef CByteMutator CMutator;
 
 TEST(PropExchangeArchiveFuzz, DamagedStreamsLoadSafely) {
   std::vector<Bytes> corpus;

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 
 #include "commandbars/TKCommandBarAnimation.h"
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 #include "common/TKAccessible.h"
@@ -17,6 +18,8 @@ class CTKControl;
 class CTKControls;
 class CTKImageManager;
 class CTKRibbonPaintManager;
+class CTKPropExchange;
+struct TK_BARS_EXCHANGE_PARAM;
 
 class CTKCommandBar : public CWnd, public CTKAccessible {
   DECLARE_DYNCREATE(CTKCommandBar)
@@ -299,6 +302,19 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// bars' option.
   BOOL IsTextBelowIcons() const;
   void SetTextBelowIcons(int nSetting) { m_nTextBelowIcons = nSetting; }
+  // Saved layout (src/persist/TKCommandBarExchange.cpp) --------------------------
+
+  /// The bar's record and its controls' through a settings exchange.
+  virtual void DoPropExchange(CTKPropExchange* pPX);
+  /// Adds the bar (a reference) and the pop-up bars its controls open to the
+  /// bars of a layout; a pop-up bar without an id of its own gets `*pnNextId`.
+  virtual void GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars,
+                                      TK_BARS_EXCHANGE_PARAM* pParam);
+  /// Gives the pop-up controls of a loaded bar the loaded bars they open.
+  virtual void RestoreCommandBarList(CTKLayoutBars& bars);
+  /// Text below icons: 0 no, 1 yes, 2 as the options say.
+  int GetShowTextBelowIcons() const { return m_nShowTextBelowIcons; }
+  void SetShowTextBelowIcons(int nShow) { m_nShowTextBelowIcons = nShow; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The style bit of a gripper, on for new bars.
@@ -407,6 +423,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
 
   DECLARE_MESSAGE_MAP()
   DECLARE_INTERFACE_MAP()
+
+  // Saved layout
+  int m_nShowTextBelowIcons = 2;
 };
 
 /// True when the bar is a ribbon whose frame draws on glass and the rectangle

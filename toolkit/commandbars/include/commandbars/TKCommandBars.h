@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "commandbars/TKCommandBarKeyboardTip.h"
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKPaintManager.h"
 #include "commandbars/TKShortcutManager.h"
@@ -28,6 +29,9 @@ class CTKToolBar;
 class CTKCommandBarsFrameHook;
 class CTKCommandBarsContextMenus;
 class CTKToolTipContext;
+class CTKCommandBarsDockState;
+class CTKPropExchange;
+class CTKStatusBar;
 
 /// Deletes a frame hook where its class is complete.
 struct CTKFrameHookDeleter {
@@ -293,6 +297,47 @@ class CTKCommandBars : public CCmdTarget {
   /// A new pop-up listing the tool bars, each checked while shown, and the
   /// customise command when the site offers it; owned by the caller.
   virtual CTKPopupBar* CreateToolbarMenu();
+  // Saved bar states and layouts (src/persist) ----------------------------------------
+
+  /// The bar states (rows, positions, visibility) and, when the site offers
+  /// the customise command, the changed controls of the bars under a profile
+  /// name; `bOnlyChanged` leaves out the bars as they were built.
+  void SaveLayoutToProfile(LPCTSTR lpszProfileName, BOOL bOnlyChanged = TRUE);
+  /// Loads what SaveLayoutToProfile wrote; `bSilent` asks nothing.
+  void LoadLayoutFromProfile(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
+  /// One record per tool bar, in order.
+  void GetDockState(CTKCommandBarsDockState& state);
+  /// Floats or docks each bar of a record and gives it its place.
+  void SetDockState(CTKCommandBarsDockState& state);
+  /// The rows of the four dock bars ("<profile>-DockBar<d>") and the status bar.
+  void SaveDockBars(LPCTSTR lpszProfileName);
+  void LoadDockBars(LPCTSTR lpszProfileName);
+  /// The site's status bar (child 0xE801), or null.
+  CTKStatusBar* GetStatusBar() const;
+  /// The file for a layout too large for the profile: the profile name with
+  /// its backslashes made underscores, in the layout folder, else beside
+  /// the program.
+  void GetLayoutFilePath(CString& strPath, LPCTSTR lpszProfileName) const;
+  /// Stores a layout block in "<profile>-Controls": up to 16000 bytes as a
+  /// binary value, beyond that in the hidden file, written beside it first
+  /// and then put in the old one's place. FALSE, with the profile and the
+  /// old file as they were, when the file could not be written.
+  BOOL StoreLayoutBlock(LPCTSTR lpszProfileName, const BYTE* pData, UINT nCount);
+  /// The layout of the bars (a positional archive) into a file; FALSE when
+  /// it could not be written.
+  BOOL SaveLayoutToFile(CFile* pFile, BOOL bOnlyChanged);
+  /// Reads a layout from a file and merges it into the bars; a damaged one
+  /// is dropped whole (FALSE).
+  BOOL LoadLayoutFromFile(CFile* pFile, BOOL bSilent);
+  /// Which bars a layout keeps.
+  virtual void GenerateCommandBarList(CTKLayoutBars& bars, TK_BARS_EXCHANGE_PARAM* pParam);
+  /// Merges loaded bars: one of an existing id takes it over, others join.
+  virtual void RestoreCommandBarList(CTKLayoutBars& bars, BOOL bSilent);
+  /// The "CommandBars" record; FALSE on a damaged archive or an unknown class.
+  virtual BOOL SaveCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bars);
+  virtual BOOL LoadCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bars);
+  /// Above this many bytes a layout goes to a file instead of the profile.
+  static constexpr UINT kMaxLayoutBlock = 16000;
 
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;

@@ -63,6 +63,16 @@ class CTKCommandBarsSystem {
   // Pop-up animation
   /// Blocks the thread between the steps of an animation, as the Win32 Sleep.
   virtual void Sleep(DWORD dwMilliseconds);
+  // Saved bar states and layouts
+  /// SM_CXSCREEN and SM_CYSCREEN: the screen the saved positions belong to.
+  virtual CSize GetScreenSize();
+  /// The work area of the monitor at a point, and of the one nearest a rectangle.
+  virtual CRect GetWorkAreaFromPoint(POINT pt);
+  virtual CRect GetWorkAreaFromRect(const RECT& rc);
+  /// The folder that takes layouts too large for the profile: the
+  /// application's folder in the user's application-data folder, created
+  /// when missing; empty when there is none.
+  virtual CString GetLayoutStorageFolder();
 };
 
 /// The installed system, the real one when none is.

@@ -9,6 +9,7 @@
 #include <afxwin.h>
 
 #include "commandbars/TKCommandBarsDefines.h"
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "common/TKAccessible.h"
 
 class CTKCommandBar;
@@ -19,6 +20,7 @@ class CTKImageManager;
 class CTKImageManagerIcon;
 class CTKPaintManager;
 class CTKRibbonGroup;
+class CTKPropExchange;
 
 class CTKControl : public CCmdTarget, public CTKAccessible {
   DECLARE_DYNCREATE(CTKControl)
@@ -250,6 +252,15 @@ class CTKControl : public CCmdTarget, public CTKAccessible {
   HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
   HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
   CCmdTarget* GetAccessibleCmdTarget() override { return this; }
+
+  // Saved layout (src/persist/TKControlExchange.cpp) ----------------------------------
+
+  /// The control's record; each control class adds its own after it.
+  virtual void DoPropExchange(CTKPropExchange* pPX);
+  /// Adds the pop-up bar the control opens to a layout's bars.
+  virtual void GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars,
+                                      TK_BARS_EXCHANGE_PARAM* pParam);
+  virtual void RestoreCommandBarList(CTKLayoutBars& /*bars*/) {}
 
  protected:
   /// The parent bar's resize loop, one message at a time; false when the

@@ -22,6 +22,10 @@ class CTKControlButton : public CTKControl {
  protected:
   /// Sends the command as a run of the press loop does.
   void SendPressCommand(CWnd* pSite);
+
+ public:
+  // Saved layout (src/persist/TKControlExchange.cpp)
+  void DoPropExchange(CTKPropExchange* pPX) override;
 };
 
 /// Pop-up, button pop-up and split-button pop-up: a control with a bar.
@@ -65,6 +69,13 @@ class CTKControlPopup : public CTKControlButton {
   CTKCommandBar* m_pCommandBar;
   int m_nPopupBarId;
   BOOL m_bControlShadow;
+
+ public:
+  // Saved layout (src/persist/TKControlExchange.cpp)
+  /// "CommandBarId": the bar id of the pop-up bar, which a load finds again
+  /// among the loaded bars.
+  void DoPropExchange(CTKPropExchange* pPX) override;
+  void RestoreCommandBarList(CTKLayoutBars& bars) override;
 };
 
 #define TK_DECLARE_CONTROL_CLASS(theClass, baseClass) \

@@ -56,7 +56,7 @@ class CTKControlCustom : public CTKControlButton, public CTKHookManagerHookAble 
   void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
   /// "Borders", "ControlSize", "VerticalOptions" and (schema above 5)
   /// "ControlId"; a loaded id finds its window again.
-  virtual void DoPropExchange(CTKPropExchange* pPX);
+  void DoPropExchange(CTKPropExchange* pPX) override;
 
   /// Mouse moves over the window go to the bar; every message goes on.
   int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,

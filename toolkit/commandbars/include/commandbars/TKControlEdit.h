@@ -138,7 +138,7 @@ class CTKControlEdit : public CTKControl {
 
   void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
   BOOL Compare(CTKControl* pOther) override;
-  virtual void DoPropExchange(CTKPropExchange* pPX);
+  void DoPropExchange(CTKPropExchange* pPX) override;
 
   /// The spin loop's timer and its delays.
   static constexpr UINT_PTR kTimerSpin = 435;

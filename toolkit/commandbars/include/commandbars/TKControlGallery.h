@@ -162,7 +162,7 @@ class CTKControlGallery : public CTKControlPopup, public CTKScrollBase {
   void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
   /// "ShowLabels", "ShowBorders", "ShowScrollBar", "GalleryMargin" and,
   /// from schema 24, "Resizable".
-  virtual void DoPropExchange(CTKPropExchange* pPX);
+  void DoPropExchange(CTKPropExchange* pPX) override;
 
   // Tooltips and accessibility: child n is item n - 1 ----------------------------------
 

@@ -24,5 +24,5 @@ class CTKControlProgress : public CTKControl, public CTKProgressBase {
   /// Takes the range and position of another progress control.
   void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
   /// "Min", "Max" and "Pos", as they are: a loaded position is not clamped.
-  virtual void DoPropExchange(CTKPropExchange* pPX);
+  void DoPropExchange(CTKPropExchange* pPX) override;
 };

@@ -10,6 +10,7 @@
 
 class CTKOriginalControls;
 class CTKPopupBar;
+class CTKPropExchange;
 struct TK_LAYOUT;
 struct TK_LAYOUT_RECORD;
 
@@ -91,6 +92,16 @@ class CTKControls : public CCmdTarget {
   CSize CalcBarLayout(CDC* pDC, int nLength, DWORD& dwMode, CRect rcBorder, int nMinThickness);
   /// Columns that fit the work area; always updates the controls.
   CSize CalcWorkAreaLayout(CDC* pDC, int nMaxHeight, int nFixedWidth, CRect rcBorder);
+
+  // Saved layout (src/persist/TKControlExchange.cpp) -----------------------------
+
+  /// The persistent controls as numbered "Control" sections, then the
+  /// original controls when the layout keeps them. Loading replaces the
+  /// controls; a control of an unknown class throws the archive's badClass.
+  virtual void DoPropExchange(CTKPropExchange* pPX);
+  /// The pop-up bars of the controls (and of the original controls).
+  void GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars, TK_BARS_EXCHANGE_PARAM* pParam);
+  void RestoreCommandBarList(CTKLayoutBars& bars);
 
  protected:
   CTKControl* CreateControlOfType(int nType, int nId, BOOL bTemporary);

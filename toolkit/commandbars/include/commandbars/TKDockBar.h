@@ -47,6 +47,13 @@ class CTKDockBar : public CWnd {
   /// Number of rows that hold a bar.
   int GetRowCount() const;
 
+  // Saved rows (src/persist/TKCommandBarsDockBars.cpp) ---------------------------
+
+  /// Puts an entry (a bar, or null for a row end) at `nIndex` of the rows.
+  void InsertEntry(int nIndex, CTKToolBar* pBar);
+  /// Joins row ends that follow each other and drops a trailing empty row.
+  void RemoveEmptyRows();
+
   // Layout -----------------------------------------------------------------------
 
   /// The layout mode of a bar in a row of this orientation.

@@ -176,6 +176,11 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   // Context menus of the command bars ----------------------------------------------
 
   /// Set on the pop-ups the command bars keep as context menus.
+  // Saved layout (src/persist/TKCommandBarExchange.cpp) -----------------------------
+
+  /// The command-bar record, then the tear-off, border, shadow, gripper and
+  /// context-menu values; layouts before the gripper option get the gripper.
+  void DoPropExchange(CTKPropExchange* pPX) override;
   BOOL IsContextMenu() const { return m_bContextMenu; }
   void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
 

@@ -28,16 +28,24 @@ class CTKToolBar;
 #define TKID_TOOLBAR_HIDE 9149
 #define TKID_TOOLBAR_RESET 9123
 
-/// Where a tool bar was docked and floated last; the drag itself is the
-/// dock context's own business.
+/// Where a tool bar was docked and floated last, and the mouse loop that
+/// moves it between the dock bars and floating, or resizes it floating. The
+/// bar is docked or moved live at every mouse step (src/docking).
 class CTKDockContext {
  public:
   explicit CTKDockContext(CTKToolBar* pBar);
   virtual ~CTKDockContext() {}
-  /// Starts dragging the bar from a screen point.
+  /// Drags the bar from a screen point until the button is released or Esc
+  /// is pressed (the bar stays where the last step put it).
   virtual void StartDrag(CPoint ptScreen);
-  /// Docks a floating bar at its last place, floats a docked one.
-  virtual void ToggleDocking();
+  /// Resizes the floating bar by a sizing border (HTLEFT..HTBOTTOMRIGHT).
+  virtual void StartResize(UINT nHitTest, CPoint ptScreen);
+  /// Docks a floating bar where it was last dropped; floats a docked one
+  /// when "DblClickFloat" is on. FALSE when the bar may not go there.
+  virtual BOOL ToggleDocking();
+  /// The modal loop; nothing when another window has the capture or the
+  /// bar has no command bars.
+  virtual void Track();
 
   /// The place the bar was dropped at in its dock bar (client coordinates).
   CRect m_rectMRUDockPos;
@@ -46,8 +54,25 @@ class CTKDockContext {
   /// The top-left corner it floated at last (screen coordinates).
   CPoint m_ptMRUFloatPos;
 
+  /// How far a rectangle stays on the work area when pulled off it.
+  static const int kKeepOnWorkArea = 10;
+  /// Moves `rc` by the least amounts that make it hold `pt`.
+  static void AFX_CDECL OffsetRectToContain(CRect& rc, CPoint pt);
+  /// Keeps 10 pixels of `rc` on the work area under the cursor.
+  static void AFX_CDECL KeepOnWorkArea(CRect& rc);
+
  protected:
+  virtual void MoveDrag(CPoint pt);
+  virtual void ResizeFloating(CPoint pt);
+  /// Floats the bar at `pt` with the size it measures floating.
+  void FloatAt(CPoint pt);
+
   CTKToolBar* m_pBar;
+  /// 1 while moving, the sizing border's hit code while resizing.
+  int m_nDragMode = 0;
+  CPoint m_ptLast = CPoint(0, 0);
+  CRect m_rectDragDock;
+  CRect m_rectDragFloat;
 };
 
 class CTKToolBar : public CTKCommandBar {
@@ -137,6 +162,51 @@ class CTKToolBar : public CTKCommandBar {
   CControlButtonExpand* GetExpandButton(BOOL bCreate);
   CControlButtonHide* GetHideButton(BOOL bCreate);
 
+  // Saved state and layout (src/persist) ---------------------------------------------
+
+  /// One bar's place as the profile keeps it in a "<profile>-Bar<n>" section.
+  class CToolBarInfo {
+   public:
+    CToolBarInfo();
+    /// Writes the section `n` of `lpszProfileName`, emptied first; values
+    /// that equal what a load assumes are left out.
+    void SaveState(LPCTSTR lpszProfileName, int nIndex);
+    /// Reads the section, the positions scaled by `pDockState`; FALSE when
+    /// the section holds no bar.
+    BOOL LoadState(LPCTSTR lpszProfileName, int nIndex, class CTKCommandBarsDockState* pDockState);
+
+    UINT m_nBarID;
+    BOOL m_bVisible;
+    BOOL m_bFloating;
+    CPoint m_pointPos;
+    int m_nMRUWidth;
+    int m_uMRUDockPosition;
+    CRect m_rectMRUDockPos;
+    CPoint m_ptMRUFloatPos;
+    CTKToolBar* m_pBar;
+    BOOL m_bDialogBar;
+    CSize m_szDockingClient;
+    CSize m_szFloatingClient;
+  };
+
+  virtual void GetBarInfo(CToolBarInfo* pInfo);
+  virtual void SetBarInfo(CToolBarInfo* pInfo);
+  /// Customisable, and its controls differ from its built-in ones.
+  virtual BOOL ShouldSaveState();
+  /// The tool-bar record after the command-bar record.
+  void DoPropExchange(CTKPropExchange* pPX) override;
+  /// Takes over a bar of the same id read from a layout. `nMode` 6 keeps
+  /// this bar's new definition, 7 takes the loaded controls, any other asks
+  /// when the definition changed under the user's customisation.
+  virtual void RestoreFromLoaded(CTKToolBar* pLoaded, BOOL bSilent, int nMode);
+  void RestoreFromLoadedSilently(CTKToolBar* pLoaded, BOOL bSilent) {
+    RestoreFromLoaded(pLoaded, bSilent, 0);
+  }
+  BOOL IsCustomizeDialogPresent() const { return m_bCustomizeDialogPresent; }
+  /// A dialog bar's client sizes docked and floating; other bars have none.
+  virtual void GetDialogBarClientSizes(CSize& /*szDocking*/, CSize& /*szFloating*/) const {}
+  virtual void SetDialogBarClientSizes(CSize /*szDocking*/, CSize /*szFloating*/) {}
+
  protected:
   /// Whether the gripper's move cursor and dragging apply.
   BOOL IsMovable() const { return m_pDockContext != nullptr && (m_dwFlags & TKBARFLAG_MOVABLE); }
@@ -168,4 +238,7 @@ class CTKToolBar : public CTKCommandBar {
   BOOL m_bInRecalcLayout;
   BOOL m_bVisible;
   BOOL m_bCloseable;
+
+  // Saved state and layout
+  BOOL m_bCustomizeDialogPresent = TRUE;
 };

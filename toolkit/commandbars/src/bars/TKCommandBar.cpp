@@ -13,7 +13,7 @@
 #include "common/TKRefPtr.h"
 #include "common/TKScrollBase.h"
 
-IMPLEMENT_DYNCREATE(CTKCommandBar, CWnd)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKCommandBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_WM_PAINT()

@@ -17,7 +17,7 @@
 #include "common/TKRefPtr.h"
 #include "TKCreateBar.h"
 
-IMPLEMENT_DYNCREATE(CTKPopupBar, CTKCommandBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKPopupBar, CTKCommandBar)
 
 BEGIN_MESSAGE_MAP(CTKPopupBar, CTKCommandBar)
   ON_WM_MOUSEMOVE()

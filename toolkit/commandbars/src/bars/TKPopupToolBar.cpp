@@ -3,7 +3,7 @@
 #include "commandbars/TKPopupBar.h"
 #include "TKCreateBar.h"
 
-IMPLEMENT_DYNCREATE(CTKPopupToolBar, CTKPopupBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKPopupToolBar, CTKPopupBar)
 
 CTKPopupToolBar::CTKPopupToolBar() { m_barType = tkBarTypeNormal; }
 

@@ -20,35 +20,9 @@ const char kToolBarClass[] = "TKToolBar";
 const DWORD kSyncActiveStyle = 0x100;
 }  // namespace
 
-// CTKDockContext --------------------------------------------------------------------------
-
-CTKDockContext::CTKDockContext(CTKToolBar* pBar)
-    : m_rectMRUDockPos(0, 0, 0, 0),
-      m_nMRUDockPosition(tkBarTop),
-      m_ptMRUFloatPos(TKDpiHelper()->ScaleX(100), TKDpiHelper()->ScaleY(100)),
-      m_pBar(pBar) {}
-
-void CTKDockContext::StartDrag(CPoint /*ptScreen*/) {
-  // The drag loop that moves bars between dock bars is still to come.
-}
-
-void CTKDockContext::ToggleDocking() {
-  CTKCommandBars* pCommandBars = m_pBar->GetCommandBars();
-  if (pCommandBars == nullptr) return;
-  const DWORD dwFlags = m_pBar->GetFlags();
-  if (m_pBar->GetPosition() == tkBarFloating) {
-    if (dwFlags & (TKBARFLAG_ALIGN_TOP << m_nMRUDockPosition))
-      pCommandBars->DockAtSide(m_pBar, m_nMRUDockPosition);
-  } else if (dwFlags & TKBARFLAG_FLOATING) {
-    // A bar just floated has no size of its own yet.
-    if (pCommandBars->FloatCommandBar(m_pBar)) m_pBar->OnRecalcLayout();
-  }
-  pCommandBars->RecalcFrameLayout(TRUE);
-}
-
 // CTKToolBar ------------------------------------------------------------------------------------
 
-IMPLEMENT_DYNCREATE(CTKToolBar, CTKCommandBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKToolBar, CTKCommandBar)
 
 BEGIN_MESSAGE_MAP(CTKToolBar, CTKCommandBar)
   ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)

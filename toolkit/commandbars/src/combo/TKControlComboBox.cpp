@@ -1,5 +1,6 @@
 // CTKControlComboBox: construction, the list and its selection, the text and
 // its hint, options, copying and persistence.
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKControlComboBox.h"
 
 #include "commandbars/TKCommandBar.h"
@@ -10,7 +11,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlComboBox, CTKControlPopup)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlComboBox, CTKControlPopup)
 
 CTKControlComboBox::CTKControlComboBox(BOOL bListItemHeight)
     : m_pEdit(nullptr),

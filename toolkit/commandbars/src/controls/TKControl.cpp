@@ -7,7 +7,7 @@
 #include "commandbars/TKControls.h"
 #include "common/TKImageManager.h"
 
-IMPLEMENT_DYNCREATE(CTKControl, CCmdTarget)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControl, CCmdTarget)
 
 BEGIN_INTERFACE_MAP(CTKControl, CCmdTarget)
 INTERFACE_PART(CTKControl, IID_IAccessible, Accessible)

@@ -6,7 +6,7 @@
 #include "commandbars/TKControls.h"
 #include "common/TKRefPtr.h"
 
-IMPLEMENT_DYNCREATE(CTKControlButton, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlButton, CTKControl)
 
 CTKControlButton::CTKControlButton() { m_controlType = tkControlButton; }
 

@@ -8,7 +8,7 @@
 #include "commandbars/TKControls.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlCustom, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlCustom, CTKControlButton)
 
 namespace {
 /// The action property that tells a change of visibility.
@@ -139,6 +139,7 @@ void CTKControlCustom::Copy(CTKControl* pSource, BOOL bRecursive) {
 }
 
 void CTKControlCustom::DoPropExchange(CTKPropExchange* pPX) {
+  CTKControlButton::DoPropExchange(pPX);
   ExchangeDpiRectProp(pPX, "Borders", m_rcBorders, CRect(0, 0, 0, 0));
   ExchangeDpiSizeProp(pPX, "ControlSize", m_szControl, CSize(0, 0));
   ExchangeIntProp(pPX, "VerticalOptions", m_nVerticalOptions, kVerticalHide);

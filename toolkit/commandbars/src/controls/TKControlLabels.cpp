@@ -6,10 +6,10 @@
 #include "commandbars/TKPaintManager.h"
 #include "common/TKColorManager.h"
 
-IMPLEMENT_DYNCREATE(CTKControlLabel, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlHyperlink, CTKControl)
-IMPLEMENT_DYNCREATE(CTKControlCheckBox, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlRadioButton, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlLabel, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlHyperlink, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlCheckBox, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlRadioButton, CTKControlButton)
 
 namespace {
 

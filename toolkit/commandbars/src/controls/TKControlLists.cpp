@@ -12,9 +12,9 @@
 #include "TKControlListSteps.h"
 #include "common/TKResourceManager.h"
 
-IMPLEMENT_DYNCREATE(CTKControlWindowList, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlOleItems, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKControlWorkspaceActions, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlWindowList, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlOleItems, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlWorkspaceActions, CTKControlButton)
 
 namespace {
 

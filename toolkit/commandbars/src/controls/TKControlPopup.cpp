@@ -8,7 +8,7 @@
 #include "commandbars/TKPopupBar.h"
 #include "commandbars/TKShadowManager.h"
 
-IMPLEMENT_DYNCREATE(CTKControlPopup, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlPopup, CTKControlButton)
 
 namespace {
 

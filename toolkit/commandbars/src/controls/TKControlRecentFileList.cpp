@@ -6,7 +6,7 @@
 #include "commandbars/TKControlLists.h"
 #include "commandbars/TKControls.h"
 
-IMPLEMENT_DYNCREATE(CTKControlRecentFileList, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlRecentFileList, CTKControlButton)
 
 CRecentFileList* CTKControlRecentFileList::GetRecentFileList() {
   CWinApp* pApp = AfxGetApp();

@@ -10,7 +10,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlSelector, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlSelector, CTKControl)
 
 namespace {
 

@@ -1,4 +1,5 @@
 // The tool-bar list of menus, and its items that show and hide the bars.
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControlLists.h"
@@ -6,7 +7,7 @@
 #include "commandbars/TKToolBar.h"
 #include "TKControlListSteps.h"
 
-IMPLEMENT_DYNCREATE(CTKControlToolbars, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlToolbars, CTKControlButton)
 
 CObject* PASCAL CTKControlToolbars::CTKControlToolbar::CreateObject() {
   return new CTKControlToolbar;

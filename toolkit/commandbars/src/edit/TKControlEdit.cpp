@@ -11,7 +11,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlEdit, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlEdit, CTKControl)
 
 CTKControlEdit::CTKControlEdit()
     : m_pEdit(nullptr),
@@ -128,17 +128,26 @@ BOOL CTKControlEdit::Compare(CTKControl* pOther) {
 }
 
 void CTKControlEdit::DoPropExchange(CTKPropExchange* pPX) {
-  ExchangeBoolProp(pPX, "HasLabel", m_bHasLabel, FALSE);
-  ExchangeBoolProp(pPX, "ReadOnly", m_bReadOnly, FALSE);
-  ExchangeStringProp(pPX, "EditHint", m_strEditHint, "");
-  int nFlags = static_cast<int>(m_dwShellAutoCompleteFlags);
-  ExchangeIntProp(pPX, "ShellAutoCompleteFlags", nFlags, 0);
-  m_dwShellAutoCompleteFlags = static_cast<DWORD>(nFlags);
-  int nStyle = static_cast<int>(m_dwEditStyle);
-  ExchangeIntProp(pPX, "EditStyle", nStyle, 0);
-  m_dwEditStyle = static_cast<DWORD>(nStyle);
-  ExchangeBoolProp(pPX, "ShowSpinButtons", m_bShowSpinButtons, FALSE);
-  ExchangeIntProp(pPX, "TextLimit", m_nTextLimit, 0);
-  ExchangeIntProp(pPX, "EditIconId", m_nEditIconId, 0);
-  ExchangeIntProp(pPX, "BuddyButtonId", m_nBuddyButtonId, 0);
+  CTKControl::DoPropExchange(pPX);
+  const int nSchema = pPX->GetSchema();
+  if (nSchema > 5) {
+    ExchangeBoolProp(pPX, "HasLabel", m_bHasLabel, FALSE);
+    ExchangeDpiXProp(pPX, "Width", m_nWidth, 0);
+  }
+  if (nSchema > 7) ExchangeBoolProp(pPX, "ReadOnly", m_bReadOnly, FALSE);
+  if (nSchema > 8) {
+    ExchangeStringProp(pPX, "EditHint", m_strEditHint, "");
+    int nFlags = static_cast<int>(m_dwShellAutoCompleteFlags);
+    ExchangeIntProp(pPX, "ShellAutoCompleteFlags", nFlags, 0);
+    m_dwShellAutoCompleteFlags = static_cast<DWORD>(nFlags);
+  }
+  if (nSchema > 16) {
+    int nStyle = static_cast<int>(m_dwEditStyle);
+    ExchangeIntProp(pPX, "EditStyle", nStyle, 0);
+    m_dwEditStyle = static_cast<DWORD>(nStyle);
+  }
+  if (nSchema > 18) ExchangeBoolProp(pPX, "ShowSpinButtons", m_bShowSpinButtons, FALSE);
+  if (nSchema > 34) ExchangeIntProp(pPX, "TextLimit", m_nTextLimit, 0);
+  if (nSchema > 36) ExchangeIntProp(pPX, "EditIconId", m_nEditIconId, 0);
+  if (nSchema >= 38) ExchangeIntProp(pPX, "BuddyButtonId", m_nBuddyButtonId, 0);
 }

@@ -12,7 +12,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlGallery, CTKControlPopup)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlGallery, CTKControlPopup)
 
 namespace {
 // The scroll object's kind the paint managers tell a gallery's by.
@@ -170,6 +170,7 @@ void CTKControlGallery::Copy(CTKControl* pSource, BOOL bRecursive) {
 }
 
 void CTKControlGallery::DoPropExchange(CTKPropExchange* pPX) {
+  CTKControlPopup::DoPropExchange(pPX);
   ExchangeBoolProp(pPX, "ShowLabels", m_bShowLabels, TRUE);
   // Layouts saved before the option existed had borders.
   ExchangeBoolProp(pPX, "ShowBorders", m_bShowBorders, TRUE);

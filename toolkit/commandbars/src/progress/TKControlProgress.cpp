@@ -5,7 +5,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlProgress, CTKControl)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlProgress, CTKControl)
 
 CTKControlProgress::CTKControlProgress() { m_nWidth = TKDpiHelper()->ScaleX(100); }
 
@@ -35,6 +35,7 @@ void CTKControlProgress::Copy(CTKControl* pSource, BOOL bRecursive) {
 }
 
 void CTKControlProgress::DoPropExchange(CTKPropExchange* pPX) {
+  CTKControl::DoPropExchange(pPX);
   ExchangeIntProp(pPX, "Min", m_nMin, 0);
   ExchangeIntProp(pPX, "Max", m_nMax, 100);
   ExchangeIntProp(pPX, "Pos", m_nPos, 0);

@@ -8,6 +8,7 @@
 #include "common/TKScopedHandle.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace {
 CTKCommandBarsSystem* g_pInstalled = nullptr;
@@ -92,3 +93,33 @@ CTKCommandBarsSystem* TKCommandBarsSystem() {
 }
 
 void TKSetCommandBarsSystem(CTKCommandBarsSystem* pSystem) { g_pInstalled = pSystem; }
+
+// Saved bar states and layouts ----------------------------------------------------------
+
+CSize CTKCommandBarsSystem::GetScreenSize() {
+  return CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+CRect CTKCommandBarsSystem::GetWorkAreaFromPoint(POINT pt) {
+  return CTKMultiMonitorApi().GetWorkAreaFromPoint(pt);
+}
+
+CRect CTKCommandBarsSystem::GetWorkAreaFromRect(const RECT& rc) {
+  return CTKMultiMonitorApi().GetWorkAreaFromRect(rc);
+}
+
+CString CTKCommandBarsSystem::GetLayoutStorageFolder() {
+  char szAppData[MAX_PATH] = "";
+  if (FAILED(::SHGetFolderPathA(NULL, CSIDL_APPDATA | CSIDL_FLAG_CREATE, NULL, SHGFP_TYPE_CURRENT,
+                                szAppData)))
+    return CString();
+  CWinApp* pApp = AfxGetApp();
+  CString strFolder;
+  strFolder.Format("%s\\%s", szAppData,
+                   pApp != nullptr && pApp->m_pszAppName != nullptr ? pApp->m_pszAppName : "");
+  ::CreateDirectoryA(strFolder, NULL);
+  const DWORD dwAttributes = ::GetFileAttributesA(strFolder);
+  if (dwAttributes == INVALID_FILE_ATTRIBUTES || !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return CString();
+  return strFolder;
+}
