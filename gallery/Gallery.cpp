@@ -36,6 +36,7 @@ const GalleryPage kPages[] = {
     DrawThemesPage,
     DrawShadowsPage,
     DrawPopupMenuPage,
+    DrawFrameThemesPage,
 };
 // clang-format on
 
