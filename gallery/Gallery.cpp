@@ -41,6 +41,7 @@ const GalleryPage kPages[] = {
     DrawThemeControlsPage,
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
+    DrawFrameThemesPage,
 };
 // clang-format on
 

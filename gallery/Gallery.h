@@ -52,6 +52,23 @@ class CTKPopupBar;
 bool DrawToolbarMenu(const GalleryContext& context);
 /// Draws an open pop-up's window, placed as on the screen relative to `ptOrigin`.
 void DrawOpenPopupBar(CDC* pDC, CTKPopupBar* pPopup, CPoint ptOrigin);
+class CTKPaintManager;
+
+/// A framed window of the frame pages: its styles, state and hot button.
+struct GalleryFrameCase {
+  const char* label;
+  DWORD dwStyle;
+  DWORD dwExStyle;
+  bool bActive;
+  UINT nHotButton;  ///< the caption button under the mouse, 0 for none
+  /// Adds children (a status bar) before the frame is themed; may be null.
+  void (*pfnPrepare)(CWnd* pFrame);
+};
+/// A window of the case whose command bars take `pPaintManager` (taken over)
+/// and theme its frame, printed at x, y.
+void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManager* pPaintManager,
+                      CSize szFrame, int x, int y);
+bool DrawFrameThemesPage(const GalleryContext& context);
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
 /// (the command-bar pages).
 void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y);

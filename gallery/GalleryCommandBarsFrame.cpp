@@ -24,15 +24,7 @@ const CSize kFrameSize(300, 110);
 const int kLabelHeight = 18;
 const int kGap = 14;
 
-struct FrameCase {
-  const char* label;
-  DWORD dwStyle;
-  DWORD dwExStyle;
-  bool bActive;
-  UINT nHotButton;  ///< the button under the mouse, 0 for none
-};
-
-const FrameCase kFrames[] = {
+const GalleryFrameCase kFrames[] = {
     {"active", WS_OVERLAPPEDWINDOW, 0, true, 0},
     {"inactive", WS_OVERLAPPEDWINDOW, 0, false, 0},
     {"close button hot", WS_OVERLAPPEDWINDOW, 0, true, SC_CLOSE},
@@ -40,38 +32,6 @@ const FrameCase kFrames[] = {
     {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, true, 0},
     {"no system menu", WS_OVERLAPPEDWINDOW & ~WS_SYSMENU, 0, true, 0},
 };
-
-/// A frame of the case themed by the test frame theme, printed at x, y.
-void DrawFrameCase(CDC* pDC, const FrameCase& frameCase, int x, int y) {
-  CWnd frame;
-  frame.CreateEx(frameCase.dwExStyle, AfxRegisterWndClass(0, NULL, ::GetSysColorBrush(COLOR_WINDOW)),
-                 "Velmoran - R&D build.velm", frameCase.dwStyle, 0, 0, kFrameSize.cx,
-                 kFrameSize.cy, NULL, NULL);
-  CTKCommandBars* pBars = new CTKCommandBars;
-  pBars->SetPaintManager(new CTestFramedPaintManager);
-  pBars->SetSite(&frame);
-  pBars->EnableFrameTheme(TRUE);
-  CTKCommandBarsFrameHook* pHook = pBars->GetFrameHook();
-  frame.ShowWindow(SW_SHOWNOACTIVATE);
-  frame.SendMessage(WM_NCACTIVATE, frameCase.bActive);
-  if (frameCase.nHotButton != 0) {
-    pHook->UpdateFrameCaptionButtons();
-    CTKControl* pButton =
-        pHook->GetCaptionButtons()->FindControlById(static_cast<int>(frameCase.nHotButton));
-    CRect rcWindow;
-    frame.GetWindowRect(&rcWindow);
-    const CPoint pt = rcWindow.TopLeft() + pButton->GetRect().CenterPoint();
-    frame.SendMessage(WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(pt.x, pt.y));
-  }
-  const int nSaved = pDC->SaveDC();
-  pDC->SetViewportOrg(x, y);
-  pDC->IntersectClipRect(0, 0, kFrameSize.cx, kFrameSize.cy);
-  frame.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
-                    PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-  pDC->RestoreDC(nSaved);
-  pBars->InternalRelease();
-  frame.DestroyWindow();
-}
 
 /// A menu's own kinds of controls: labels, numbered window and file items, a
 /// hyperlink, check boxes and the table selector.
@@ -105,6 +65,44 @@ CTKCommandBar* MakeMenuControlsBar() {
 
 }  // namespace
 
+void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManager* pPaintManager,
+                      CSize szFrame, int x, int y) {
+  CWnd frame;
+  frame.CreateEx(frameCase.dwExStyle, AfxRegisterWndClass(0, NULL, ::GetSysColorBrush(COLOR_WINDOW)),
+                 "Velmoran - R&D build.velm", frameCase.dwStyle, 0, 0, szFrame.cx, szFrame.cy,
+                 NULL, NULL);
+  CTKCommandBars* pBars = new CTKCommandBars;
+  pBars->SetPaintManager(pPaintManager);
+  pBars->SetSite(&frame);
+  if (frameCase.pfnPrepare != nullptr) frameCase.pfnPrepare(&frame);
+  pBars->EnableFrameTheme(TRUE);
+  CTKCommandBarsFrameHook* pHook = pBars->GetFrameHook();
+  frame.ShowWindow(SW_SHOWNOACTIVATE);
+  frame.SendMessage(WM_NCACTIVATE, frameCase.bActive);
+  if (frameCase.nHotButton != 0) {
+    pHook->UpdateFrameCaptionButtons();
+    CTKControl* pButton =
+        pHook->GetCaptionButtons()->FindControlById(static_cast<int>(frameCase.nHotButton));
+    CRect rcWindow;
+    frame.GetWindowRect(&rcWindow);
+    const CPoint pt = rcWindow.TopLeft() + pButton->GetRect().CenterPoint();
+    frame.SendMessage(WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+  }
+  const int nSaved = pDC->SaveDC();
+  pDC->SetViewportOrg(x, y);
+  // The window's region cuts its shape on screen; printing ignores it.
+  CRgn clip;
+  clip.CreateRectRgn(0, 0, szFrame.cx, szFrame.cy);
+  if (::GetWindowRgn(frame.m_hWnd, clip) == ERROR) clip.SetRectRgn(0, 0, szFrame.cx, szFrame.cy);
+  clip.OffsetRgn(x, y);
+  pDC->SelectClipRgn(&clip, RGN_AND);
+  frame.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+                    PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  pDC->RestoreDC(nSaved);
+  pBars->InternalRelease();
+  frame.DestroyWindow();
+}
+
 bool DrawCommandBarsFramePage(const GalleryContext& context) {
   // The test frame theme does not follow the look; one sheet is enough.
   if (context.look != "Silver") return true;
@@ -130,11 +128,12 @@ bool DrawCommandBarsFramePage(const GalleryContext& context) {
   const int nWidth = std::max<int>(nColumns * (kFrameSize.cx + kGap) + kGap, szBar.cx + 2 * kGap);
   CGalleryCanvas canvas(nWidth, kGap + nRows * nCell + kLabelHeight + szBar.cy + kGap);
   int i = 0;
-  for (const FrameCase& frameCase : kFrames) {
+  for (const GalleryFrameCase& frameCase : kFrames) {
     const int x = kGap + (i % nColumns) * (kFrameSize.cx + kGap);
     const int y = kGap + (i / nColumns) * nCell;
     canvas.Label(x, y, frameCase.label);
-    DrawFrameCase(canvas.GetDC(), frameCase, x, y + kLabelHeight);
+    DrawGalleryFrame(canvas.GetDC(), frameCase, new CTestFramedPaintManager, kFrameSize, x,
+                     y + kLabelHeight);
     ++i;
   }
   const int yBar = kGap + nRows * nCell;

@@ -213,6 +213,15 @@ class CRgn : public CGdiObject {
   void SetRectRgn(LPCRECT lpRect) {
     ::SetRectRgn(*this, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
   }
+  /// A region from region data (rectangles), optionally transformed.
+  BOOL CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnData) {
+    return Attach(::ExtCreateRegion(lpXForm, static_cast<DWORD>(nCount), pRgnData));
+  }
+  /// Fills `lpRgnData` (of `nCount` bytes) with the region's rectangles; with
+  /// a null buffer, returns the bytes needed. 0 on failure.
+  int GetRegionData(LPRGNDATA lpRgnData, int nCount) const {
+    return static_cast<int>(::GetRegionData(*this, static_cast<DWORD>(nCount), lpRgnData));
+  }
 };
 
 class CPalette : public CGdiObject {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <string>
 
 #include "testsupport/DibSurface.h"
@@ -373,6 +375,30 @@ TEST(DCTest, RegionsAnswerHitTestsAndCopy) {
   copy.SetRectRgn(CRect(5, 5, 6, 6));
   EXPECT_TRUE(copy.PtInRegion(5, 5));
   EXPECT_FALSE(copy.PtInRegion(6, 6));
+}
+
+// The rectangles of a region survive a round trip through region data; a
+// buffer too small for them is refused rather than overrun.
+TEST(DCTest, RegionDataRoundTripsTheRectangles) {
+  CRgn source;
+  ASSERT_TRUE(source.CreateRectRgn(0, 0, 10, 10));
+  CRgn second;
+  second.CreateRectRgn(20, 0, 30, 5);
+  source.CombineRgn(&source, &second, RGN_OR);
+
+  const int nBytes = source.GetRegionData(nullptr, 0);
+  ASSERT_GT(nBytes, static_cast<int>(sizeof(RGNDATAHEADER)));
+  std::vector<BYTE> data(nBytes);
+  RGNDATA* pData = reinterpret_cast<RGNDATA*>(data.data());
+  EXPECT_EQ(source.GetRegionData(pData, static_cast<int>(sizeof(RGNDATAHEADER))), 0);
+  ASSERT_EQ(source.GetRegionData(pData, nBytes), nBytes);
+  EXPECT_EQ(pData->rdh.nCount, 3u);  // two bands: both squares, then the taller one
+
+  CRgn copy;
+  ASSERT_TRUE(copy.CreateFromData(nullptr, nBytes, pData));
+  EXPECT_TRUE(copy.EqualRgn(&source));
+  EXPECT_TRUE(copy.PtInRegion(25, 2));
+  EXPECT_FALSE(copy.PtInRegion(25, 7));
 }
 
 TEST(DCTest, CreatingConstructorsThrowWhenGdiRefuses) {

@@ -160,14 +160,15 @@ int CTestStatusBarPaintManager::CountCalls(TestStatusCall::Kind kind) const {
 
 // The frame theme -------------------------------------------------------------
 
-CRect CTestFramePaintManager::GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) {
+CRect CTestFramePaintManager::CalcCaptionRect(CTKCommandBarsFrameHook* pHook) {
   CRect rcWindow;
   ::GetWindowRect(pHook->GetSite(), &rcWindow);
   return CRect(m_rcBorder.left, m_rcBorder.top, rcWindow.Width() - m_rcBorder.right,
                pHook->GetCaptionHeight());
 }
 
-HRGN CTestFramePaintManager::GetFrameRegion(CTKCommandBarsFrameHook*, CSize sz) {
+HRGN CTestFramePaintManager::CreateFrameRegion(CTKCommandBarsFrameHook*, int cx, int cy) {
+  const CSize sz(cx, cy);
   m_regionSizes.push_back(sz);
   HRGN hRegion = ::CreateRectRgn(0, 0, sz.cx, sz.cy);
   HRGN hCorners = ::CreateRectRgn(0, 0, kCorner, kCorner);

@@ -168,15 +168,15 @@ class CTestFramePaintManager : public CTKFramePaintManager {
   int m_nCaptionHeight = 22;
   CSize m_szButton = CSize(20, 18);
   int m_nFramesDrawn = 0;
-  /// The sizes GetFrameRegion was asked for, oldest first.
+  /// The sizes CreateFrameRegion was asked for, oldest first.
   std::vector<CSize> m_regionSizes;
 
-  CRect GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) override;
-  CRect CalcFrameBorder(CTKCommandBarsFrameHook*) override { return m_rcBorder; }
-  HRGN GetFrameRegion(CTKCommandBarsFrameHook* pHook, CSize sz) override;
+  CRect CalcCaptionRect(CTKCommandBarsFrameHook* pHook) override;
+  CRect GetFrameBorders(CTKCommandBarsFrameHook*) override { return m_rcBorder; }
+  HRGN CreateFrameRegion(CTKCommandBarsFrameHook* pHook, int cx, int cy) override;
   void DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHook) override;
   CSize GetCaptionButtonSize(UINT, CTKCommandBarsFrameHook*) override { return m_szButton; }
-  int GetFrameCaptionHeight() override { return m_nCaptionHeight; }
+  int GetCaptionHeight() override { return m_nCaptionHeight; }
 };
 
 /// The test paint manager with the test frame theme.

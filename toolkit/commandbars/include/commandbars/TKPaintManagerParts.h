@@ -43,19 +43,23 @@ class CTKControlGalleryPaintManager {
 };
 
 /// The frame theme: the caption, borders and caption buttons the frame hook
-/// lets the theme draw.
+/// lets the theme draw. Rectangles are in window coordinates (the window
+/// rectangle moved to 0, 0).
 class CTKFramePaintManager {
  public:
   virtual ~CTKFramePaintManager() = default;
-  /// The caption band between the borders, in window coordinates.
-  virtual CRect GetCaptionButtonArea(CTKCommandBarsFrameHook* pHook) = 0;
+  /// The caption band between the borders, from the top border to the client top.
+  virtual CRect CalcCaptionRect(CTKCommandBarsFrameHook* pHook) = 0;
   /// Left, top, right and bottom border widths.
-  virtual CRect CalcFrameBorder(CTKCommandBarsFrameHook* pHook) = 0;
-  virtual void OnCaptionButtonsPlaced(CTKCommandBarsFrameHook*) {}
-  virtual HRGN GetFrameRegion(CTKCommandBarsFrameHook* pHook, CSize sz) = 0;
+  virtual CRect GetFrameBorders(CTKCommandBarsFrameHook* pHook) = 0;
+  /// Called after the hook has placed its caption buttons.
+  virtual void OnCaptionButtonsLayout(CTKCommandBarsFrameHook*) {}
+  /// The window region for a window of cx by cy, or null for none.
+  virtual HRGN CreateFrameRegion(CTKCommandBarsFrameHook* pHook, int cx, int cy) = 0;
   virtual void DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHook) = 0;
   virtual CSize GetCaptionButtonSize(UINT nId, CTKCommandBarsFrameHook* pHook) = 0;
-  virtual int GetFrameCaptionHeight() = 0;
+  /// The caption's height below the top border.
+  virtual int GetCaptionHeight() = 0;
   /// A frame shadow for the window, or null.
   virtual CObject* CreateFrameShadow(CWnd*) { return nullptr; }
   virtual void UpdateFrameShadow(BOOL /*bActive*/, CWnd*, CObject* /*pShadow*/) {}

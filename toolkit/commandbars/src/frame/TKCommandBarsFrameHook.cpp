@@ -220,13 +220,13 @@ BOOL CTKCommandBarsFrameHook::IsFrameCaptionVisible() const {
 
 CRect CTKCommandBarsFrameHook::CalcFrameBorder() const {
   CTKFramePaintManager* pFrame = GetFramePaintManager();
-  return pFrame != nullptr ? pFrame->CalcFrameBorder(const_cast<CTKCommandBarsFrameHook*>(this))
+  return pFrame != nullptr ? pFrame->GetFrameBorders(const_cast<CTKCommandBarsFrameHook*>(this))
                            : CRect(0, 0, 0, 0);
 }
 
 int CTKCommandBarsFrameHook::GetCaptionHeight() const {
   CTKFramePaintManager* pFrame = GetFramePaintManager();
-  return CalcFrameBorder().top + (pFrame != nullptr ? pFrame->GetFrameCaptionHeight() : 0);
+  return CalcFrameBorder().top + (pFrame != nullptr ? pFrame->GetCaptionHeight() : 0);
 }
 
 BOOL CTKCommandBarsFrameHook::IsFrameHasStatusBar(int* pnHeight) const {
@@ -265,7 +265,7 @@ void CTKCommandBarsFrameHook::UpdateFrameRegion(CSize szWindow, BOOL bForce) {
       const int dy = std::max(0, static_cast<int>(rcWork.top - rcWindow.top));
       hRegion = ::CreateRectRgn(dx, dy, szWindow.cx - dx, szWindow.cy - dy);
     } else if (CTKFramePaintManager* pFrame = GetFramePaintManager()) {
-      hRegion = pFrame->GetFrameRegion(this, szWindow);
+      hRegion = pFrame->CreateFrameRegion(this, szWindow.cx, szWindow.cy);
     }
     // The window owns the region now. No redraw: the callers paint the frame
     // (or have Windows recompute it) next, and a redraw here would paint it twice.

@@ -65,7 +65,7 @@ void CTKCommandBarsFrameHook::UpdateFrameCaptionButtons() {
 
   CTKFramePaintManager* pFrame = GetFramePaintManager();
   if (pFrame == nullptr) return;
-  const CRect rcBand = pFrame->GetCaptionButtonArea(this);
+  const CRect rcBand = pFrame->CalcCaptionRect(this);
   int nRight = rcBand.right;
   for (int i = 0; i < m_pCaptionButtons->GetCount(); ++i) {
     CTKControl* pButton = m_pCaptionButtons->GetAt(i);
@@ -74,7 +74,7 @@ void CTKCommandBarsFrameHook::UpdateFrameCaptionButtons() {
     pButton->SetRect(CRect(nRight - sz.cx, rcBand.top, nRight, rcBand.top + sz.cy));
     nRight -= sz.cx;
   }
-  pFrame->OnCaptionButtonsPlaced(this);
+  pFrame->OnCaptionButtonsLayout(this);
 }
 
 CTKControl* CTKCommandBarsFrameHook::HitTestCaptionButton(CPoint ptWindow) const {

@@ -24,6 +24,8 @@ class CTKPaintManagerBase : public CTKPaintManager {
   /// small-caption and status fonts through it. Null: SystemParametersInfo.
   typedef BOOL(AFX_CDECL* PFNGETNONCLIENTMETRICS)(NONCLIENTMETRICS* pMetrics);
   static void AFX_CDECL SetNonClientMetricsSource(PFNGETNONCLIENTMETRICS pfnGet);
+  /// The system's non-client metrics, through that source.
+  static BOOL AFX_CDECL ReadNonClientMetrics(NONCLIENTMETRICS* pMetrics);
 
   static const int kIndexedColorCount = 63;
 
@@ -46,6 +48,9 @@ class CTKPaintManagerBase : public CTKPaintManager {
   int GetCurrentSystemTheme() const;
 
   // Metrics and fonts --------------------------------------------------------------
+
+  /// Fonts get ClearType quality: the theme asks for it and the system has it.
+  BOOL ClearTypeApplies() const;
 
   void RefreshMetrics() override;
   virtual void RefreshStandardFonts();
@@ -308,7 +313,6 @@ class CTKPaintManagerBase : public CTKPaintManager {
                                        const BYTE* pNew, int nAlpha);
 
  protected:
-  BOOL ClearTypeApplies() const;
   /// The status-bar text colour from the visual style "STATUS", when asked for.
   void RefreshStatusTextColor();
 

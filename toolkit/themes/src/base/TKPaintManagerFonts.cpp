@@ -12,13 +12,17 @@ namespace {
 
 CTKPaintManagerBase::PFNGETNONCLIENTMETRICS g_pfnGetNonClientMetrics = nullptr;
 
-BOOL ReadNonClientMetrics(NONCLIENTMETRICS* pMetrics) {
+}  // namespace
+
+BOOL AFX_CDECL CTKPaintManagerBase::ReadNonClientMetrics(NONCLIENTMETRICS* pMetrics) {
   memset(pMetrics, 0, sizeof(*pMetrics));
   // The size without iPaddedBorderWidth: older systems refuse the longer one.
   pMetrics->cbSize = 340;
   if (g_pfnGetNonClientMetrics != nullptr) return g_pfnGetNonClientMetrics(pMetrics);
   return ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 340, pMetrics, 0);
 }
+
+namespace {
 
 int SplitArrowWidthFor(int nValue) {
   const int nHalf = abs(nValue) / 2;
