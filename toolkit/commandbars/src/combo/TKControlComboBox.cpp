@@ -222,6 +222,8 @@ BOOL CTKControlComboBox::Compare(CTKControl* pOther) {
 }
 
 void CTKControlComboBox::DoPropExchange(CTKPropExchange* pPX) {
+  // The control's own record first; the list below stands for the pop-up bar.
+  CTKControl::DoPropExchange(pPX);
   // Layouts saved before list-only combos existed hold editable ones.
   BOOL bDropDown = m_bDropDown;
   ExchangeBoolProp(pPX, "DropDown", bDropDown, TRUE);

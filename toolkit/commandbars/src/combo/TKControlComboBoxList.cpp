@@ -1,5 +1,6 @@
 // CTKControlComboBoxList: the list-box window, its items, opening, tracking,
 // the mouse and keys over it, its painting and its property exchange.
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKControlComboBoxList.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@
 #include "common/TKImageManagerIcon.h"
 #include "common/TKPropExchange.h"
 
-IMPLEMENT_DYNCREATE(CTKControlComboBoxList, CTKControlComboBoxPopupBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlComboBoxList, CTKControlComboBoxPopupBar)
 
 BEGIN_MESSAGE_MAP(CTKControlComboBoxList, CTKControlComboBoxPopupBar)
   ON_WM_PAINT()

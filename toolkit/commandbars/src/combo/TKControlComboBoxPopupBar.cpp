@@ -1,5 +1,6 @@
 // CTKControlComboBoxPopupBar and CTKControlComboBoxGalleryPopupBar: the keys
 // of an open combo pop-up, and the gallery drop-down of a combo box.
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKControlComboBoxList.h"
 
 #include "commandbars/TKCommandBarsSystem.h"
@@ -7,8 +8,8 @@
 #include "commandbars/TKControls.h"
 #include "common/TKRefPtr.h"
 
-IMPLEMENT_DYNCREATE(CTKControlComboBoxPopupBar, CTKPopupBar)
-IMPLEMENT_DYNCREATE(CTKControlComboBoxGalleryPopupBar, CTKControlComboBoxPopupBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlComboBoxPopupBar, CTKPopupBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlComboBoxGalleryPopupBar, CTKControlComboBoxPopupBar)
 
 namespace {
 

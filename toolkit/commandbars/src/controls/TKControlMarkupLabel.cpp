@@ -1,5 +1,6 @@
 // The markup label and the bitmap control: labels that show a parsed caption
 // or an icon instead of text.
+#include "commandbars/TKCommandBarsLayoutBars.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControlLabels.h"
 #include "commandbars/TKPaintManager.h"
@@ -7,8 +8,8 @@
 #include "common/TKImageManager.h"
 #include "markup/TKMarkupFlat.h"
 
-IMPLEMENT_DYNCREATE(CTKControlMarkupLabel, CTKControlLabel)
-IMPLEMENT_DYNCREATE(CTKControlBitmap, CTKControlLabel)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlMarkupLabel, CTKControlLabel)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKControlBitmap, CTKControlLabel)
 
 // Markup label -----------------------------------------------------------------
 
