@@ -312,9 +312,6 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
                                       TK_BARS_EXCHANGE_PARAM* pParam);
   /// Gives the pop-up controls of a loaded bar the loaded bars they open.
   virtual void RestoreCommandBarList(CTKLayoutBars& bars);
-  /// Text below icons: 0 no, 1 yes, 2 as the options say.
-  int GetShowTextBelowIcons() const { return m_nShowTextBelowIcons; }
-  void SetShowTextBelowIcons(int nShow) { m_nShowTextBelowIcons = nShow; }
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The style bit of a gripper, on for new bars.
@@ -425,7 +422,6 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   DECLARE_INTERFACE_MAP()
 
   // Saved layout
-  int m_nShowTextBelowIcons = 2;
 };
 
 /// True when the bar is a ribbon whose frame draws on glass and the rectangle

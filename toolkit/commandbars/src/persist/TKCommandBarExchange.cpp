@@ -42,7 +42,7 @@ void CTKCommandBar::DoPropExchange(CTKPropExchange* pPX) {
   }
   if (nSchema > 17) {
     ExchangeDpiSizeProp(pPX, "ButtonSize", m_szButtons, CSize(0, 0));
-    ExchangeBoolProp(pPX, "ShowTextBelowIcons", m_nShowTextBelowIcons, 2);
+    ExchangeBoolProp(pPX, "ShowTextBelowIcons", m_nTextBelowIcons, 2);
     BOOL bAnimation = IsAnimationEnabled();
     ExchangeBoolProp(pPX, "EnableAnimation", bAnimation, FALSE);
     if (pPX->IsLoading()) EnableAnimation(bAnimation);

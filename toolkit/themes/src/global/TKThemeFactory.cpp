@@ -1,7 +1,6 @@
 // The theme factory: a paint manager by theme id, and the makers the command
 // bars call for their own theme and for the default global one.
 #include "TKGlobalTheme.h"
-#include "TKThemeInstance.h"
 #include "themes/TKCommandBarsOffice2000Theme.h"
 #include "themes/TKPaintManagerBase.h"
 #include "themes/TKVisualStudio6Theme.h"
@@ -32,7 +31,7 @@ enum ThemeId {
 CTKPaintManagerBase* NewTheme(int nTheme) {
   switch (nTheme) {
     case kVisualStudio6:
-      return new CTKThemeInstance<CTKVisualStudio6Theme>;
+      return new CTKVisualStudio6Theme;
     case kOfficeXP:
     case kOffice2003:
     case kNativeXP:
@@ -49,7 +48,7 @@ CTKPaintManagerBase* NewTheme(int nTheme) {
     case kVisualStudio2012Dark:
     case kVisualStudio2015:
     default:
-      return new CTKThemeInstance<CTKCommandBarsOffice2000Theme>;
+      return new CTKCommandBarsOffice2000Theme;
   }
 }
 
