@@ -36,6 +36,7 @@ const GalleryPage kPages[] = {
     DrawThemesPage,
     DrawShadowsPage,
     DrawPopupMenuPage,
+    DrawCommandBarsMdiPage,
 };
 // clang-format on
 

@@ -35,6 +35,7 @@ bool DrawShadowsPage(const GalleryContext& context);
 /// The themes' progress bars and sliders, called from the themes page.
 bool DrawProgressSliders(const GalleryContext& context);
 bool DrawPopupMenuPage(const GalleryContext& context);
+bool DrawCommandBarsMdiPage(const GalleryContext& context);
 
 class CTKCommandBar;
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

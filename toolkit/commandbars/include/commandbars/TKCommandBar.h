@@ -257,6 +257,12 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).
   INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
+  // The expand pop-up's content (TKToolBarExpand.cpp) --------------------------
+
+  /// Appends to `pTarget` shown copies of the controls this bar hides for
+  /// lack of room.
+  void CopyHiddenControlsTo(CTKCommandBar* pTarget) const;
+
   // Accessibility ----------------------------------------------------------------
 
   HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;

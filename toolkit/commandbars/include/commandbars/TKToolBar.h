@@ -46,8 +46,27 @@ class CTKDockContext {
   /// The top-left corner it floated at last (screen coordinates).
   CPoint m_ptMRUFloatPos;
 
+  // Resizing a floating bar (TKDockContextResize.cpp)
+  /// Resizes the floating bar from a sizing border (HTLEFT..HTBOTTOMRIGHT)
+  /// until the button goes up, Esc is pressed or the capture is lost; then
+  /// remembers its place and width.
+  virtual void StartResize(UINT nHitTest, CPoint ptScreen);
+
  protected:
   CTKToolBar* m_pBar;
+
+  // Resizing a floating bar (TKDockContextResize.cpp)
+  /// The modal loop: each mouse step resizes; nothing while another window
+  /// holds the capture or without command bars.
+  virtual void Track();
+  /// One mouse step: the dragged edge moves and the bar takes the size its
+  /// layout gives for the new length.
+  void ResizeFloating(CPoint ptScreen);
+  /// The sizing border held, 0 when idle.
+  UINT m_nDragMode = 0;
+  CPoint m_ptLast;
+  /// The rectangle the dragged edge has reached (screen coordinates).
+  CRect m_rectFloat;
 };
 
 class CTKToolBar : public CTKCommandBar {
@@ -65,8 +84,13 @@ class CTKToolBar : public CTKCommandBar {
     BOOL HasHiddenControls() const { return m_bHiddenControls; }
     void Draw(CDC* pDC) override;
     CSize GetSize(CDC* pDC) override;
+    /// Opens a pop-up with the controls hidden for lack of room and the
+    /// "Add or Remove Buttons" lists, or closes it (TKToolBarExpand.cpp).
+    BOOL OnSetPopup(BOOL bPopup) override;
 
    protected:
+    void FillPopup(CTKPopupBar* pPopup);
+
     BOOL m_bHiddenControls;
   };
 
@@ -166,4 +190,13 @@ class CTKToolBar : public CTKCommandBar {
   BOOL m_bInRecalcLayout;
   BOOL m_bVisible;
   BOOL m_bCloseable;
+
+  // Floating: sizing borders and the frame's activation (TKToolBarFloating.cpp)
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+  afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+
+  // Resetting (TKToolBarCustomize.cpp)
+  /// Asks whether the user's changes to the bar may go; TRUE for OK.
+  BOOL AskReset() const;
 };
