@@ -72,11 +72,7 @@ CRect RectIn(CWnd* pWnd, CWnd* pFrame) {
 void DrawBar(CDC* pDC, CTKToolBar* pBar, CWnd* pFrame, CPoint ptOrigin) {
   CRect rc = RectIn(pBar, pFrame);
   rc.OffsetRect(ptOrigin);
-  const int nSaved = pDC->SaveDC();
-  pDC->SetViewportOrg(rc.TopLeft());
-  pDC->IntersectClipRect(0, 0, rc.Width(), rc.Height());
-  pBar->DrawCommandBar(pDC, CRect(0, 0, rc.Width(), rc.Height()));
-  pDC->RestoreDC(nSaved);
+  DrawFramedCommandBar(pDC, pBar, rc.Size(), rc.left, rc.top);
 }
 
 /// The frame at x, y: its caption, its top dock bar with the two bars, and
