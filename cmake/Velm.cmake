@@ -136,8 +136,7 @@ set(VELM_PCH_SYSTEM <windows.h> <string.h> <stdlib.h> <stdio.h>
 # own included, because its files include them nearly everywhere too).
 set(VELM_PCH_LAYERS common markup)
 set(VELM_PCH_common <afxwin.h> <afxtempl.h> <afxdisp.h>)
-set(VELM_PCH_markup "markup/TKMarkupObject.h" "markup/TKMarkupType.h"
-    "markup/TKMarkupString.h" "markup/TKMarkupValues.h")
+set(VELM_PCH_markup "markup/TKMarkupObject.h")
 # Headers the test programs precompile on top of their library's.
 set(VELM_PCH_TESTS <gtest/gtest.h>)
 

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBorder.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupCanvas.h"
+#include "TKMarkupBorder.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupCanvas.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupThickness.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

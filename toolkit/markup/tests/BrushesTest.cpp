@@ -4,9 +4,9 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupPoint.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupPoint.h"
+#include "TKMarkupString.h"
 
 namespace {
 

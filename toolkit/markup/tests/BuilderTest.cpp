@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupDoubleCollection.h"
+#include "TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupParser.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupDelegate.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupToolTipContext.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupDelegate.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupToolTipContext.h"
+#include "TKMarkupValues.h"
 #include "testsupport/HostWindow.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupDoubleCollection.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupDoubleCollection.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupDelegate.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupDelegate.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupFrameworkContentElement.h"
-#include "markup/TKMarkupPanel.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupFrameworkContentElement.h"
+#include "TKMarkupPanel.h"
+#include "TKMarkupString.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupValues.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include "SupportManualTimers.h"
 #include "SupportMarkup.h"
 #include "SupportPictures.h"
-#include "markup/TKMarkupDelegate.h"
+#include "TKMarkupDelegate.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupImage.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupString.h"
+#include "TKMarkupThickness.h"
 #include "testsupport/TempFolder.h"
 
 namespace {

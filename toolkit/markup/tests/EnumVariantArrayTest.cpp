@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "SupportMarkup.h"
-#include "markup/EnumVariantArray.h"
-#include "markup/TKMarkupValues.h"
+#include "EnumVariantArray.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

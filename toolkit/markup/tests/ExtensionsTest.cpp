@@ -5,11 +5,11 @@
 #include <string>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBorder.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupStaticExtension.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBorder.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupStaticExtension.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupFont.h"
+#include "TKMarkupFont.h"
 
 namespace {
 

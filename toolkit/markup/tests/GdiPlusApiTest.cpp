@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupGdiPlusApi.h"
+#include "TKMarkupGdiPlusApi.h"
 
 namespace {
 

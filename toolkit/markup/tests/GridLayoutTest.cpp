@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupGridLayout.h"
-#include "markup/TKMarkupGridLength.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupGridLayout.h"
+#include "TKMarkupGridLength.h"
+#include "TKMarkupString.h"
 
 namespace {
 

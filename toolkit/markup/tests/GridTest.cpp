@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "SupportLayout.h"
-#include "markup/TKMarkupDefinitionBase.h"
-#include "markup/TKMarkupDefinitionCollection.h"
-#include "markup/TKMarkupGrid.h"
-#include "markup/TKMarkupGridLength.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupDefinitionBase.h"
+#include "TKMarkupDefinitionCollection.h"
+#include "TKMarkupGrid.h"
+#include "TKMarkupGridLength.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "SupportExercise.h"
 #include "SupportMarkup.h"
 #include "markup/TKMarkupParser.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 
 namespace {
 

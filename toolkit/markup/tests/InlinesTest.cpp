@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupInline.h"
-#include "markup/TKMarkupInlineUIContainer.h"
-#include "markup/TKMarkupRun.h"
-#include "markup/TKMarkupSpan.h"
-#include "markup/TKMarkupTextBlock.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupInline.h"
+#include "TKMarkupInlineUIContainer.h"
+#include "TKMarkupRun.h"
+#include "TKMarkupSpan.h"
+#include "TKMarkupTextBlock.h"
 #include "markup/TKMarkupDrawingContext.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBorder.h"
-#include "markup/TKMarkupCanvas.h"
-#include "markup/TKMarkupKeyboardNavigation.h"
+#include "TKMarkupBorder.h"
+#include "TKMarkupCanvas.h"
+#include "TKMarkupKeyboardNavigation.h"
 
 namespace {
 

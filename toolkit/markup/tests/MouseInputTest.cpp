@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "SupportElements.h"
-#include "markup/TKMarkupButtonBase.h"
+#include "TKMarkupButtonBase.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupToolTipContext.h"
-#include "markup/TKMarkupToolTipRelay.h"
+#include "TKMarkupString.h"
+#include "TKMarkupToolTipContext.h"
+#include "TKMarkupToolTipRelay.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 #include "SupportMarkup.h"
 
 namespace {

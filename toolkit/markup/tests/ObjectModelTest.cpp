@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupCollection.h"
-#include "markup/TKMarkupDoubleCollection.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupCollection.h"
+#include "TKMarkupDoubleCollection.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

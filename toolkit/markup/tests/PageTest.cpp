@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "SupportLayout.h"
-#include "markup/TKMarkupDecorator.h"
+#include "TKMarkupDecorator.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupWindowContainer.h"
+#include "TKMarkupWindowContainer.h"
 
 TEST(PageTest, PageStretchesItsChildOverTheWholePage) {
   CLayoutRun run;

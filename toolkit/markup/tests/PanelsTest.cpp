@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "SupportLayout.h"
-#include "markup/EnumVariantArray.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupDockPanel.h"
-#include "markup/TKMarkupStackPanel.h"
-#include "markup/TKMarkupType.h"
+#include "EnumVariantArray.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupDockPanel.h"
+#include "TKMarkupStackPanel.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupUniformGrid.h"
-#include "markup/TKMarkupWrapPanel.h"
+#include "TKMarkupUniformGrid.h"
+#include "TKMarkupWrapPanel.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
 #include "markup/TKMarkupPathData.h"
-#include "markup/TKMarkupPathGeometry.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupPathGeometry.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

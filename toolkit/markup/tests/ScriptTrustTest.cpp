@@ -13,9 +13,9 @@
 #include "SupportManualTimers.h"
 #include "SupportMarkup.h"
 #include "common/TKMarkupCaptionApi.h"
-#include "markup/TKActiveScriptEngine.h"
+#include "TKActiveScriptEngine.h"
 #include "markup/TKMarkupFlat.h"
-#include "markup/TKMarkupTkScript.h"
+#include "TKMarkupTkScript.h"
 #include "markup/TKMarkupUIElement.h"
 #include "testsupport/TempFolder.h"
 

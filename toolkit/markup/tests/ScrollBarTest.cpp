@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/TKWinThemeWrapper.h"
-#include "markup/TKMarkupScrollBarParts.h"
-#include "markup/TKMarkupScrollBarTracker.h"
+#include "TKMarkupScrollBarParts.h"
+#include "TKMarkupScrollBarTracker.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include "SupportMarkup.h"
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupScrollBar.h"
+#include "TKMarkupScrollBar.h"
 #include "markup/TKMarkupScrollViewer.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

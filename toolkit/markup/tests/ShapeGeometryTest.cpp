@@ -4,7 +4,7 @@
 
 #include <limits.h>
 
-#include "markup/TKMarkupShapeGeometry.h"
+#include "TKMarkupShapeGeometry.h"
 
 namespace {
 

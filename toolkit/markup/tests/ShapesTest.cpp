@@ -7,15 +7,15 @@
 #include <stdlib.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupDoubleCollection.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupLine.h"
-#include "markup/TKMarkupPolyline.h"
-#include "markup/TKMarkupRectangle.h"
-#include "markup/TKMarkupRenderTransform.h"
-#include "markup/TKMarkupTransform.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupLine.h"
+#include "TKMarkupPolyline.h"
+#include "TKMarkupRectangle.h"
+#include "TKMarkupRenderTransform.h"
+#include "TKMarkupTransform.h"
+#include "TKMarkupValues.h"
 #include "testsupport/DibSurface.h"
 
 namespace {

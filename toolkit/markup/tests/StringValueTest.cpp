@@ -1,8 +1,8 @@
 // Markup string values: the shared instances, copying, hashing and equality.
 #include <gtest/gtest.h>
 
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

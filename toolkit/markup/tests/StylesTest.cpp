@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBorder.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupResourceDictionary.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupStyle.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBorder.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupResourceDictionary.h"
+#include "TKMarkupString.h"
+#include "TKMarkupStyle.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

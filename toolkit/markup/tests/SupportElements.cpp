@@ -8,8 +8,8 @@
 #include "SupportMarkup.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "markup/TKMarkupUIElement.h"
 
 // Stack ------------------------------------------------------------------------------

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupDelegate.h"
-#include "markup/TKMarkupPanel.h"
+#include "TKMarkupDelegate.h"
+#include "TKMarkupPanel.h"
 #include "markup/TKMarkupRoutedEvent.h"
 #include "testsupport/HostWindow.h"
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "markup/TKMarkupTimers.h"
+#include "TKMarkupTimers.h"
 
 /// Installed for its lifetime (TKSetMarkupTimerSource). Ids start at 1000.
 class CManualTimers : public CTKMarkupTimerSource {

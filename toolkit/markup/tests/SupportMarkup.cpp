@@ -4,11 +4,11 @@
 #include <stdlib.h>
 
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupDoubleCollection.h"
+#include "TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupParser.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 CTestElement::CTestElement() : m_pContent(new CTKMarkupCollection) { m_pContent->SetParent(this); }
 

@@ -6,11 +6,11 @@
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupCollection.h"
+#include "TKMarkupCollection.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupObject.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 
 /// A plain element for the builder's tests: it keeps its content (strings
 /// and elements) in a collection that is its only logical child, so names,

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "SupportMarkup.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupSystemColors.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupString.h"
+#include "TKMarkupSystemColors.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "SupportMarkup.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupTextLayout.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupTextLayout.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
+#include "TKMarkupThickness.h"
 
 namespace {
 

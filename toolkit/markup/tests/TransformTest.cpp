@@ -9,10 +9,10 @@
 
 #include "SupportMarkup.h"
 #include "common/TKDpiHelper.h"
-#include "markup/TKMarkupGdiPlusTransform.h"
-#include "markup/TKMarkupRenderTransform.h"
-#include "markup/TKMarkupTransformationMatrix.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupGdiPlusTransform.h"
+#include "TKMarkupRenderTransform.h"
+#include "TKMarkupTransformationMatrix.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupObject.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Brushes: their properties, text forms, equality and the colour GDI uses.
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupPoint.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupPoint.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <algorithm>

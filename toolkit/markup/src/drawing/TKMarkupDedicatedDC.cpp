@@ -1,5 +1,5 @@
 // CTKMarkupDedicatedDC: the GDI back end's HDC for one rectangle.
-#include "markup/TKMarkupDedicatedDC.h"
+#include "TKMarkupDedicatedDC.h"
 
 #include "markup/TKMarkupDeviceContext.h"
 

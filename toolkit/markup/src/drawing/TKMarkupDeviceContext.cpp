@@ -4,9 +4,9 @@
 
 #include "common/TKImageManagerIcon.h"
 #include "common/TKScopedHandle.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupThickness.h"
 
 #include <stdlib.h>
 

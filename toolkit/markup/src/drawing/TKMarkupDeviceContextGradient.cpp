@@ -2,8 +2,8 @@
 // visible part of the rectangle.
 #include "markup/TKMarkupDeviceContext.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupPoint.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupPoint.h"
 #include "common/TKBitmapFunctions.h"
 #include "common/TKScopedHandle.h"
 

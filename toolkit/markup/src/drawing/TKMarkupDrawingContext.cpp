@@ -3,12 +3,12 @@
 #include "markup/TKMarkupDrawingContext.h"
 
 #include "common/TKDrawHelpers.h"
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupGdiPlusApi.h"
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupGdiPlusApi.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupThickness.h"
 
 CTKMarkupDrawingContext::CTKMarkupDrawingContext(CTKMarkupContext* pContext, HDC hDC,
                                                  HDC hAttributeDC)

@@ -1,6 +1,6 @@
 // CTKMarkupGdiPlusApi: loading, starting and stopping GDI+, and the lazy
 // look-up of its flat functions.
-#include "markup/TKMarkupGdiPlusApi.h"
+#include "TKMarkupGdiPlusApi.h"
 
 #include "common/TKSingletonPointer.h"
 

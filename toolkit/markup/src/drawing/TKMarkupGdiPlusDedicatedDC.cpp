@@ -1,6 +1,6 @@
 // CTKMarkupGdiPlusDeviceContext::DedicatedDC: an HDC backed by an off-screen
 // bitmap, put onto the graphics when committed.
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
 
 using namespace Gdiplus;
 

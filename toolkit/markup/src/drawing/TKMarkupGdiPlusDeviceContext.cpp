@@ -1,12 +1,12 @@
 // CTKMarkupGdiPlusDeviceContext: quality modes, brushes and pens from markup
 // values, shapes, paths, clipping and the HDC hand-out.
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupDoubleCollection.h"
-#include "markup/TKMarkupPoint.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupTransformationMatrix.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupDoubleCollection.h"
+#include "TKMarkupPoint.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupTransformationMatrix.h"
 
 #include <limits.h>
 

@@ -1,7 +1,7 @@
 // CTKMarkupGdiPlusDeviceContext: icons drawn through bitmaps that GDI+
 // allocates and that own their pixels, so nothing refers to a handle copy
 // after it is freed.
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
 
 #include "common/TKImageManagerIcon.h"
 #include "common/TKImageManagerIconHandle.h"

@@ -1,6 +1,6 @@
 // CTKMarkupGdiPlusDeviceContext: the pictures of image elements on GDI+.
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
-#include "markup/TKMarkupGdiPlusImage.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupGdiPlusImage.h"
 
 CTKMarkupDeviceDependentImage* CTKMarkupGdiPlusDeviceContext::CreateDeviceDependentImage(
     ITKMarkupDeviceDependentImageSite* pSite) {

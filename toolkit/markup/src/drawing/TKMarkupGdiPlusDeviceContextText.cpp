@@ -1,9 +1,9 @@
 // CTKMarkupGdiPlusDeviceContext: text, fonts, clipping and the HDC hand-out.
-#include "markup/TKMarkupGdiPlusDeviceContext.h"
+#include "TKMarkupGdiPlusDeviceContext.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupValues.h"
 
 #include <wctype.h>
 

@@ -1,10 +1,10 @@
 // CTKMarkupGdiPlusImage: loading through GDI+ and the frame animation.
-#include "markup/TKMarkupGdiPlusImage.h"
+#include "TKMarkupGdiPlusImage.h"
 
 #include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
 #include "common/TKResourceStream.h"
-#include "markup/TKMarkupTimers.h"
+#include "TKMarkupTimers.h"
 
 #include <stdlib.h>
 #include <map>

@@ -1,9 +1,9 @@
 // The GDI+ transforms: each one a few matrix steps, every step multiplied in
 // front so that the last step listed acts first on the drawn points.
-#include "markup/TKMarkupGdiPlusTransform.h"
+#include "TKMarkupGdiPlusTransform.h"
 
-#include "markup/TKMarkupTransformationMatrix.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupTransformationMatrix.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 using namespace Gdiplus;

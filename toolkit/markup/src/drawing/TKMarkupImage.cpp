@@ -6,10 +6,10 @@
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupImage, TKMarkupRow_Image)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupImage)

@@ -1,5 +1,5 @@
 // CTKMarkupButton: push-button layout and drawing.
-#include "markup/TKMarkupButton.h"
+#include "TKMarkupButton.h"
 
 #include <uxtheme.h>
 #include <vsstyle.h>
@@ -9,11 +9,11 @@
 
 #include "common/TKDrawHelpers.h"
 #include "common/TKWinThemeWrapper.h"
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupDedicatedDC.h"
+#include "TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupThickness.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupButton, TKMarkupRow_Button)

@@ -1,10 +1,10 @@
 // CTKMarkupButtonBase: the pressed state, the Click and the button theme.
-#include "markup/TKMarkupButtonBase.h"
+#include "TKMarkupButtonBase.h"
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupButtonBase, TKMarkupRow_ButtonBase)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupButtonBase)

@@ -6,8 +6,8 @@
 #include "common/TKRefPtr.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupToolTipRelay.h"
+#include "TKMarkupString.h"
+#include "TKMarkupToolTipRelay.h"
 
 // The input chain --------------------------------------------------------------------
 

@@ -2,12 +2,12 @@
 // interactive elements and the one-child content rule.
 #include "markup/TKMarkupControl.h"
 
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupControl, TKMarkupRow_Control)

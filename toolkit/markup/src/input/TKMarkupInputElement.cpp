@@ -4,15 +4,15 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupDelegate.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupKeyboardNavigation.h"
-#include "markup/TKMarkupResourceDictionary.h"
-#include "markup/TKMarkupStyle.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupDelegate.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupKeyboardNavigation.h"
+#include "TKMarkupResourceDictionary.h"
+#include "TKMarkupStyle.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInputElement, TKMarkupRow_InputElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupInputElement)

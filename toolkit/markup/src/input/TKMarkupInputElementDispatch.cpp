@@ -1,8 +1,8 @@
 // CTKMarkupInputElement: the members scripts reach.
 #include "TKMarkupElementDispatchValues.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupInputElement, CTKMarkupObject)
 DISP_PROPERTY_EX_ID(CTKMarkupInputElement, "Cursor", 100, DispGetCursor, DispSetCursor, VT_I4)

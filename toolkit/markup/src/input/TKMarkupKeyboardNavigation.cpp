@@ -1,11 +1,11 @@
 // Keyboard navigation: its attached properties and its (inactive) receiver.
-#include "markup/TKMarkupKeyboardNavigation.h"
+#include "TKMarkupKeyboardNavigation.h"
 
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupKeyboardNavigation, TKMarkupRow_KeyboardNavigation)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupKeyboardNavigation)

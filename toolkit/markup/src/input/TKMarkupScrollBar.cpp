@@ -1,11 +1,11 @@
 // CTKMarkupScrollBar: layout, hot part, tracking and drawing of the element.
-#include "markup/TKMarkupScrollBar.h"
+#include "TKMarkupScrollBar.h"
 
 #include <memory>
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupDedicatedDC.h"
+#include "TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupScrollViewer.h"
 #include "TKMarkupTypeTable.h"

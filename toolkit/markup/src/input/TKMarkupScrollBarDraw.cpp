@@ -1,6 +1,6 @@
 // Drawing a markup scroll bar: through the "SCROLLBAR" visual style when the
 // application is themed, else like the classic system scroll bar.
-#include "markup/TKMarkupScrollBarParts.h"
+#include "TKMarkupScrollBarParts.h"
 
 #include <uxtheme.h>
 #include <vsstyle.h>

@@ -1,5 +1,5 @@
 // The markup scroll bar's layout, hit test and position mapping.
-#include "markup/TKMarkupScrollBarParts.h"
+#include "TKMarkupScrollBarParts.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // CTKMarkupScrollBarTracker: the nested loop that follows a pressed scroll-bar
 // part, with the native bar's repeat delays and thumb snap-back.
-#include "markup/TKMarkupScrollBarTracker.h"
+#include "TKMarkupScrollBarTracker.h"
 
 #include <algorithm>
 

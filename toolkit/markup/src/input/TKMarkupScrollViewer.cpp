@@ -7,10 +7,10 @@
 
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupScrollBar.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupScrollBar.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupScrollBarGripper, TKMarkupRow_ScrollBarGripper)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupScrollBarGripper)

@@ -1,6 +1,6 @@
 // Toggle buttons: checking, the radio group, and the glyph buttons' layout
 // and drawing.
-#include "markup/TKMarkupToggleButton.h"
+#include "TKMarkupToggleButton.h"
 
 #include <uxtheme.h>
 #include <vsstyle.h>
@@ -10,12 +10,12 @@
 
 #include "common/TKWinThemeWrapper.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupDedicatedDC.h"
+#include "TKMarkupDedicatedDC.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupString.h"
+#include "TKMarkupThickness.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupToggleButton, TKMarkupRow_ToggleButton)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupToggleButton)

@@ -1,6 +1,6 @@
 // CTKMarkupToolTipContext: markup elements' text tips through the toolkit's
 // tooltip context.
-#include "markup/TKMarkupToolTipContext.h"
+#include "TKMarkupToolTipContext.h"
 
 #include "markup/TKMarkupContext.h"
 

@@ -1,10 +1,10 @@
 // Border: layout around its child, drawing and hit testing.
-#include "markup/TKMarkupBorder.h"
+#include "TKMarkupBorder.h"
 
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <limits.h>

@@ -1,9 +1,9 @@
 // Border: the automation members scripts use.
-#include "markup/TKMarkupBorder.h"
+#include "TKMarkupBorder.h"
 
 #include "TKMarkupElementDispatchValues.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupThickness.h"
 #include "markup/TKMarkupUIElement.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupBorder, CTKMarkupDecorator)

@@ -1,11 +1,11 @@
 // Canvas: absolute placement of children by attached properties.
-#include "markup/TKMarkupCanvas.h"
+#include "TKMarkupCanvas.h"
 
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

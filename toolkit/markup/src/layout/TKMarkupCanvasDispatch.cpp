@@ -1,5 +1,5 @@
 // Canvas: the automation methods scripts use to place elements.
-#include "markup/TKMarkupCanvas.h"
+#include "TKMarkupCanvas.h"
 
 #include "TKMarkupElementDispatchValues.h"
 

@@ -1,8 +1,8 @@
 // The single-child holders: decorator and page.
-#include "markup/TKMarkupDecorator.h"
+#include "TKMarkupDecorator.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPage, TKMarkupRow_Page)

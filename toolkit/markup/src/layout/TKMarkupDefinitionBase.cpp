@@ -1,13 +1,13 @@
 // Row and column definitions: their properties, script members and the copy
 // of the user's values into the layout state.
-#include "markup/TKMarkupDefinitionBase.h"
+#include "TKMarkupDefinitionBase.h"
 
-#include "markup/TKMarkupDefinitionCollection.h"
+#include "TKMarkupDefinitionCollection.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupGrid.h"
-#include "markup/TKMarkupGridLength.h"
+#include "TKMarkupGrid.h"
+#include "TKMarkupGridLength.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <new>
 

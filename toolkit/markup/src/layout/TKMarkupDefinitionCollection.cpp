@@ -1,8 +1,8 @@
 // The grid's definition collections and their script enumerator.
-#include "markup/TKMarkupDefinitionCollection.h"
+#include "TKMarkupDefinitionCollection.h"
 
-#include "markup/EnumVariantArray.h"
-#include "markup/TKMarkupDefinitionBase.h"
+#include "EnumVariantArray.h"
+#include "TKMarkupDefinitionBase.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupDefinitionCollection, TKMarkupRow_DefinitionCollection)

@@ -1,10 +1,10 @@
 // The dock panel's layout and its attached Dock.
-#include "markup/TKMarkupDockPanel.h"
+#include "TKMarkupDockPanel.h"
 
 #include "TKMarkupPanelLayout.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 #include <limits.h>
 
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupFrameworkElement, TKMarkupRow_FrameworkElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupFrameworkElement)

@@ -2,8 +2,8 @@
 // scripts are device pixels (no DPI scaling).
 #include "TKMarkupElementDispatchValues.h"
 #include "markup/TKMarkupFrameworkElement.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupValues.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupFrameworkElement, CTKMarkupUIElement)
 DISP_PROPERTY_EX_ID(CTKMarkupFrameworkElement, "MinWidth", 400, DispGetMinWidth, DispSetMinWidth,

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupThickness.h"
 
 namespace {
 

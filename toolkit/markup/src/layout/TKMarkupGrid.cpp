@@ -1,12 +1,12 @@
 // The grid element: its definitions, attached cell properties, script
 // members, and the measure and arrange that feed CTKMarkupGridLayout.
-#include "markup/TKMarkupGrid.h"
+#include "TKMarkupGrid.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupDefinitionBase.h"
-#include "markup/TKMarkupDefinitionCollection.h"
+#include "TKMarkupDefinitionBase.h"
+#include "TKMarkupDefinitionCollection.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The grid's measure and arrange passes over its cells.
-#include "markup/TKMarkupGridLayout.h"
+#include "TKMarkupGridLayout.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // The text forms of grid lengths.
-#include "markup/TKMarkupGridLength.h"
+#include "TKMarkupGridLength.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupGridLength, TKMarkupRow_GridLength)

@@ -1,10 +1,10 @@
 // Panels: the children collection, background painting and hit testing.
-#include "markup/TKMarkupPanel.h"
+#include "TKMarkupPanel.h"
 
-#include "markup/EnumVariantArray.h"
-#include "markup/TKMarkupBrush.h"
+#include "EnumVariantArray.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPanel, TKMarkupRow_Panel)

@@ -1,11 +1,11 @@
 // Point values: text forms, bounds and stretching.
-#include "markup/TKMarkupPoint.h"
+#include "TKMarkupPoint.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <limits.h>

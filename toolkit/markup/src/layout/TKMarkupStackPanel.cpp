@@ -1,10 +1,10 @@
 // The stack panel's layout.
-#include "markup/TKMarkupStackPanel.h"
+#include "TKMarkupStackPanel.h"
 
 #include "TKMarkupPanelLayout.h"
 #include "TKMarkupConverters.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

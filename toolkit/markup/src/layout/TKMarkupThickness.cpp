@@ -1,12 +1,12 @@
 // CTKMarkupThickness: text form with units, the shared zero, deflating.
-#include "markup/TKMarkupThickness.h"
+#include "TKMarkupThickness.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <stdio.h>

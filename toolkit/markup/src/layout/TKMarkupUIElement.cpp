@@ -4,9 +4,9 @@
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupUIElement, TKMarkupRow_UIElement)
 

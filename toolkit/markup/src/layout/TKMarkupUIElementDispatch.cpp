@@ -1,7 +1,7 @@
 // CTKMarkupUIElement: the members scripts reach.
 #include "TKMarkupElementDispatchValues.h"
 #include "markup/TKMarkupUIElement.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupUIElement, CTKMarkupVisual)
 DISP_PROPERTY_EX_ID(CTKMarkupUIElement, "ClipToBounds", 300, DispGetClipToBounds,

@@ -1,9 +1,9 @@
 // The uniform grid's cell counts and layout.
-#include "markup/TKMarkupUniformGrid.h"
+#include "TKMarkupUniformGrid.h"
 
 #include "TKMarkupPanelLayout.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 #include "markup/TKMarkupVisual.h"
 
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupTransformationMatrix.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupTransformationMatrix.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupVisual, TKMarkupRow_Visual)

@@ -1,5 +1,5 @@
 // The window container: a host window placed by the markup layout.
-#include "markup/TKMarkupWindowContainer.h"
+#include "TKMarkupWindowContainer.h"
 
 #include "markup/TKMarkupDrawingContext.h"
 #include "TKMarkupTypeTable.h"

@@ -1,10 +1,10 @@
 // The wrap panel's line breaking.
-#include "markup/TKMarkupWrapPanel.h"
+#include "TKMarkupWrapPanel.h"
 
 #include "TKMarkupPanelLayout.h"
 #include "TKMarkupConverters.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The script enumerator of markup collections.
-#include "markup/EnumVariantArray.h"
+#include "EnumVariantArray.h"
 
 #include <new>
 

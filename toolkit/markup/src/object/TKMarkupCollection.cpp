@@ -1,9 +1,9 @@
 // CTKMarkupCollection: typed, ordered, reference-holding lists of markup
 // objects and their script members.
-#include "markup/TKMarkupCollection.h"
+#include "TKMarkupCollection.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupCollection, TKMarkupRow_Collection)

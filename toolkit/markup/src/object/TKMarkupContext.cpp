@@ -7,15 +7,15 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
-#include "markup/TKMarkupKeyboardNavigation.h"
-#include "markup/TKMarkupStaticExtension.h"
+#include "TKMarkupKeyboardNavigation.h"
+#include "TKMarkupStaticExtension.h"
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupDelegate.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupGdiPlusApi.h"
+#include "TKMarkupDelegate.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupGdiPlusApi.h"
 #include "markup/TKMarkupParser.h"
 #include "markup/TKMarkupRoutedEvent.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 
 #include <stddef.h>
 

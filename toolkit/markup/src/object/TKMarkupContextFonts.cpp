@@ -2,7 +2,7 @@
 // with equal font attributes.
 #include "markup/TKMarkupContext.h"
 
-#include "markup/TKMarkupFont.h"
+#include "TKMarkupFont.h"
 
 #include <string.h>
 #include <wchar.h>

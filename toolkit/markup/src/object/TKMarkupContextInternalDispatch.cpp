@@ -2,11 +2,11 @@
 #include "TKMarkupContextInternalDispatch.h"
 
 #include "common/TKImageManager.h"
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupToolTipContext.h"
-#include "markup/TKMarkupType.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupToolTipContext.h"
+#include "TKMarkupType.h"
+#include "TKMarkupValues.h"
 
 BEGIN_DISPATCH_MAP(CTKMarkupContextInternalDispatch, CCmdTarget)
 DISP_FUNCTION_ID(CTKMarkupContextInternalDispatch, "SetMethod", 1, SetMethod, VT_EMPTY,

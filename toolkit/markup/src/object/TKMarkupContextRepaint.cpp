@@ -2,7 +2,7 @@
 // the window rectangles of elements.
 #include "markup/TKMarkupContext.h"
 
-#include "markup/TKMarkupFrameworkContentElement.h"
+#include "TKMarkupFrameworkContentElement.h"
 #include "markup/TKMarkupFrameworkElement.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Delegates: calling handler methods of automation objects.
-#include "markup/TKMarkupDelegate.h"
+#include "TKMarkupDelegate.h"
 
 DWORD CTKMarkupDelegate::Release() {
   LONG nRef = InterlockedDecrement(&m_nRef);

@@ -3,7 +3,7 @@
 #include "markup/TKMarkupDependencyProperty.h"
 
 #include "common/TKSingletonPointer.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <string.h>

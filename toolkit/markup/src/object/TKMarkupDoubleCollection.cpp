@@ -1,8 +1,8 @@
 // CTKMarkupDoubleCollection: number lists and their text form.
-#include "markup/TKMarkupDoubleCollection.h"
+#include "TKMarkupDoubleCollection.h"
 
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupDoubleCollection, TKMarkupRow_DoubleCollection)

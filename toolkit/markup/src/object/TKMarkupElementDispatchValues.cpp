@@ -1,7 +1,7 @@
 // Variant values of markup objects for the element dispatch maps.
 #include "TKMarkupElementDispatchValues.h"
 
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 
 VARIANT MarkupObjectToVariant(CTKMarkupObject* pValue) {
   VARIANT result;

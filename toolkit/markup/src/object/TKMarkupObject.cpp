@@ -7,10 +7,10 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupObjectProperty.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupObjectProperty.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <string.h>

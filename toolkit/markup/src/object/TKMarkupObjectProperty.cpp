@@ -1,11 +1,11 @@
 // CTKMarkupObjectProperty: collecting the value of a property element.
-#include "markup/TKMarkupObjectProperty.h"
+#include "TKMarkupObjectProperty.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupObjectProperty, TKMarkupRow_ObjectProperty)

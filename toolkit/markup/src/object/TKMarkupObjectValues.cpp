@@ -3,8 +3,8 @@
 #include "markup/TKMarkupObject.h"
 
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupType.h"
 
 CTKMarkupObject* CTKMarkupObject::GetValue(CTKMarkupDependencyProperty* pProperty) {
   if (pProperty == nullptr) return nullptr;

@@ -1,5 +1,5 @@
 // CTKMarkupProperties: the slots of an object's local values.
-#include "markup/TKMarkupProperties.h"
+#include "TKMarkupProperties.h"
 
 #include "markup/TKMarkupDependencyProperty.h"
 

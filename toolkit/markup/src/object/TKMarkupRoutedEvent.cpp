@@ -1,8 +1,8 @@
 // Routed-event descriptors and the per-element handler lists.
 #include "markup/TKMarkupRoutedEvent.h"
 
-#include "markup/TKMarkupDelegate.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupDelegate.h"
+#include "TKMarkupString.h"
 
 CTKMarkupRoutedEvent* CTKMarkupRoutedEvent::RegisterRoutedEvent(LPCWSTR lpszName,
                                                                 DWORD dwRoutingFlags,

@@ -1,7 +1,7 @@
 // CTKMarkupString: string values and their three shared instances.
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <string.h>

@@ -1,11 +1,11 @@
 // CTKMarkupType and the type registry: tag lookup, derivation tests and the
 // once-per-process property registration.
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 
-#include "markup/TKMarkupStyle.h"
+#include "TKMarkupStyle.h"
 #include "TKMarkupTypeRegistry.h"
 #include "common/TKSingletonPointer.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 #include "TKMarkupTypeTable.h"
 
 #include <string.h>

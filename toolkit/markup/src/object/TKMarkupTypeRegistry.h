@@ -2,7 +2,7 @@
 // types. Private to the type descriptor.
 #pragma once
 
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 
 /// Built on the thread that runs static initialisation; read-only afterwards
 /// except for the registered flags of the types.

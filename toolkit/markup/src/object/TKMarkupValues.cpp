@@ -1,10 +1,10 @@
 // The simple value classes: equality, shared instances and their text forms.
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInt, TKMarkupRow_Int)

@@ -2,7 +2,7 @@
 #include "markup/TKMarkupBuilder.h"
 
 #include "TKMarkupXml.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 
 #include <wctype.h>
 

@@ -4,8 +4,8 @@
 #include "TKMarkupColorNames.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 #include <limits.h>
 #include <math.h>

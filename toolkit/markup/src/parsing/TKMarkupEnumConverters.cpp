@@ -1,8 +1,8 @@
 // The metadata converters of enumerations and cursor names.
 #include "TKMarkupConverters.h"
 
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupString.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

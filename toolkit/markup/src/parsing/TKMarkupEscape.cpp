@@ -1,5 +1,5 @@
 // Plain text made safe to embed in markup text.
-#include "markup/TKMarkupEscape.h"
+#include "TKMarkupEscape.h"
 
 CStringW TKMarkupEscapeText(LPCWSTR lpszText, BOOL bAttribute) {
   CStringW result;

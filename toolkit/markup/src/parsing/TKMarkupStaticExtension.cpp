@@ -1,8 +1,8 @@
 // The static-value tree of "x:Static" and its system-colour node.
-#include "markup/TKMarkupStaticExtension.h"
+#include "TKMarkupStaticExtension.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupSystemColors.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupSystemColors.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // CTKActiveScriptEngine: creating, feeding and closing one Active Scripting
 // engine, and its site.
-#include "markup/TKActiveScriptEngine.h"
+#include "TKActiveScriptEngine.h"
 
 #include "TKMarkupNamedItemProxy.h"
 #include "common/TKRefPtr.h"

@@ -1,9 +1,9 @@
 // CTKActiveScriptStdRuntime: timeouts through thread timers, and the debug
 // log.
-#include "markup/TKActiveScriptStdRuntime.h"
+#include "TKActiveScriptStdRuntime.h"
 
 #include "common/TKSingletonPointer.h"
-#include "markup/TKMarkupTimers.h"
+#include "TKMarkupTimers.h"
 
 #include <map>
 

@@ -5,12 +5,12 @@
 
 #include "TKMarkupMessageText.h"
 #include "TKMarkupScriptCheck.h"
-#include "markup/TKActiveScriptStdRuntime.h"
+#include "TKActiveScriptStdRuntime.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupDelegate.h"
+#include "TKMarkupDelegate.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupString.h"
+#include "TKMarkupString.h"
 
 namespace {
 

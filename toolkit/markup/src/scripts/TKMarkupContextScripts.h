@@ -2,7 +2,7 @@
 // Private to the context.
 #pragma once
 
-#include "markup/TKActiveScriptEngine.h"
+#include "TKActiveScriptEngine.h"
 
 #include <string>
 #include <vector>

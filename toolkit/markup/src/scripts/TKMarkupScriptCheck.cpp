@@ -4,7 +4,7 @@
 
 #include "TKMarkupContextScripts.h"
 #include "common/TKRefPtr.h"
-#include "markup/TKActiveScriptEngine.h"
+#include "TKActiveScriptEngine.h"
 #include "markup/TKMarkupBuilder.h"
 
 #include <string>

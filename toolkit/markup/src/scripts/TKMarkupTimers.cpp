@@ -1,5 +1,5 @@
 // The thread timers of markup and the seam in front of them.
-#include "markup/TKMarkupTimers.h"
+#include "TKMarkupTimers.h"
 
 namespace {
 CTKMarkupTimerSource g_systemTimers;

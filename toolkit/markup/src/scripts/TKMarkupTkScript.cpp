@@ -1,5 +1,5 @@
 // CTKMarkupTkScript: script blocks, inline or from a file or resource.
-#include "markup/TKMarkupTkScript.h"
+#include "TKMarkupTkScript.h"
 
 #include "TKMarkupXml.h"
 #include "common/TKResourceManager.h"
@@ -7,8 +7,8 @@
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <vector>

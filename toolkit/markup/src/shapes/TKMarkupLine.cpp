@@ -1,12 +1,12 @@
 // CTKMarkupLine, CTKMarkupEllipse and CTKMarkupPath: measure, drawing and
 // hit tests.
-#include "markup/TKMarkupLine.h"
+#include "TKMarkupLine.h"
 
 #include "markup/TKMarkupDrawingContext.h"
 #include "markup/TKMarkupPathData.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

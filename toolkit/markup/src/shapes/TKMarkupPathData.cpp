@@ -3,9 +3,9 @@
 #include "markup/TKMarkupPathData.h"
 
 #include "markup/TKMarkupDependencyProperty.h"
-#include "markup/TKMarkupPathGeometry.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupPathGeometry.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <limits.h>

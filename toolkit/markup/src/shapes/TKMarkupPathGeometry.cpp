@@ -1,7 +1,7 @@
 // The path geometry nesting: each level keeps its one child as a value.
-#include "markup/TKMarkupPathGeometry.h"
+#include "TKMarkupPathGeometry.h"
 
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupPathGeometryFigures, TKMarkupRow_PathGeometryFigures)

@@ -1,11 +1,11 @@
 // CTKMarkupPolyline and CTKMarkupPolygon: measure from the points' bounds,
 // and drawing, fitted into the render size when stretched.
-#include "markup/TKMarkupPolyline.h"
+#include "TKMarkupPolyline.h"
 
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupPoint.h"
-#include "markup/TKMarkupShapeGeometry.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupPoint.h"
+#include "TKMarkupShapeGeometry.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 #include <algorithm>

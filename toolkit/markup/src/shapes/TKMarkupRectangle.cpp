@@ -1,11 +1,11 @@
 // CTKMarkupRectangle: measure, corner radii and drawing.
-#include "markup/TKMarkupRectangle.h"
+#include "TKMarkupRectangle.h"
 
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

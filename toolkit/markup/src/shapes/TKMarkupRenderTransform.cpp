@@ -1,9 +1,9 @@
 // CTKMarkupRenderTransform: taking the one child transform, and passing its
 // changes on to the element that owns the holder.
-#include "markup/TKMarkupRenderTransform.h"
+#include "TKMarkupRenderTransform.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
 

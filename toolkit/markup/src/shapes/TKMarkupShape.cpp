@@ -1,15 +1,15 @@
 // CTKMarkupShape: fill and stroke properties, their text forms, the pen
 // description and the script properties.
-#include "markup/TKMarkupShape.h"
+#include "TKMarkupShape.h"
 
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupDoubleCollection.h"
+#include "TKMarkupDoubleCollection.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <limits.h>
 

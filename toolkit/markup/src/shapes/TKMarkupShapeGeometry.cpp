@@ -1,5 +1,5 @@
 // Line and ellipse arithmetic of the shape elements.
-#include "markup/TKMarkupShapeGeometry.h"
+#include "TKMarkupShapeGeometry.h"
 
 #include <math.h>
 

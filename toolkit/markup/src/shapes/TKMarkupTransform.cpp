@@ -1,11 +1,11 @@
 // The plain transforms: their values, script properties, and the re-measure
 // of the element whose render transform holds them.
-#include "markup/TKMarkupTransform.h"
+#include "TKMarkupTransform.h"
 
-#include "markup/TKMarkupRenderTransform.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupRenderTransform.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTransform, TKMarkupRow_Transform)
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTranslateTransform, TKMarkupRow_TranslateTransform)

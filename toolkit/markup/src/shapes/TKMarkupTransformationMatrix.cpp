@@ -1,6 +1,6 @@
 // CTKMarkupTransformationMatrix and its GDI+ implementation: copies, offsets,
 // and rectangles mapped through the matrix for hit tests and repaint areas.
-#include "markup/TKMarkupTransformationMatrix.h"
+#include "TKMarkupTransformationMatrix.h"
 
 #include <limits.h>
 #include <math.h>

@@ -3,8 +3,8 @@
 #include "markup/TKMarkupUIElement.h"
 
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupRenderTransform.h"
-#include "markup/TKMarkupTransformationMatrix.h"
+#include "TKMarkupRenderTransform.h"
+#include "TKMarkupTransformationMatrix.h"
 
 CTKMarkupUIElement::~CTKMarkupUIElement() {
   // Whoever still holds the holder (a script) must not reach a freed element

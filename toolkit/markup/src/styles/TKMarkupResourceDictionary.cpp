@@ -1,10 +1,10 @@
 // Resource dictionaries and the resource search up the logical tree.
-#include "markup/TKMarkupResourceDictionary.h"
+#include "TKMarkupResourceDictionary.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupStyle.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupStyle.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupResourceDictionary, TKMarkupRow_ResourceDictionary)

@@ -1,13 +1,13 @@
 // Styles, setters and triggers: how the builder resolves them against the
 // target type, and sealing.
-#include "markup/TKMarkupStyle.h"
+#include "TKMarkupStyle.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupDependencyProperty.h"
 #include "markup/TKMarkupInputElement.h"
-#include "markup/TKMarkupProperties.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupProperties.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupSetter, TKMarkupRow_Setter)

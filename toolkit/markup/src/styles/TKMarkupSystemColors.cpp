@@ -1,8 +1,8 @@
 // The system-colour names of markup and their values.
-#include "markup/TKMarkupSystemColors.h"
+#include "TKMarkupSystemColors.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupValues.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The trigger and setter collections of styles.
-#include "markup/TKMarkupTriggerCollection.h"
+#include "TKMarkupTriggerCollection.h"
 
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTriggerCollection, TKMarkupRow_TriggerCollection)

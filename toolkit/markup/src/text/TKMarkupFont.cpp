@@ -1,9 +1,9 @@
 // CTKMarkupFont: a cached GDI font of a markup context, and the face names
 // of font families.
-#include "markup/TKMarkupFont.h"
+#include "TKMarkupFont.h"
 
 #include "markup/TKMarkupContext.h"
-#include "markup/TKMarkupGdiPlusApi.h"
+#include "TKMarkupGdiPlusApi.h"
 
 #include <stddef.h>
 #include <string.h>

@@ -1,8 +1,8 @@
 // Framework content elements: property changes forwarded to the host.
-#include "markup/TKMarkupFrameworkContentElement.h"
+#include "TKMarkupFrameworkContentElement.h"
 
 #include "markup/TKMarkupFrameworkElement.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupFrameworkContentElement, TKMarkupRow_FrameworkContentElement)

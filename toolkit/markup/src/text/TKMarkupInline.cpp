@@ -1,18 +1,18 @@
 // Inlines: the baseline alignment, the walk to the next inline, and the
 // inline collection that keeps every inline's index.
-#include "markup/TKMarkupInline.h"
+#include "TKMarkupInline.h"
 
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
-#include "markup/TKMarkupInlineUIContainer.h"
-#include "markup/TKMarkupRun.h"
-#include "markup/TKMarkupSpan.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupInlineUIContainer.h"
+#include "TKMarkupRun.h"
+#include "TKMarkupSpan.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInline, TKMarkupRow_Inline)
 IMPLEMENT_MARKUP_TYPE(CTKMarkupInlineCollection, TKMarkupRow_InlineCollection)

@@ -1,8 +1,8 @@
 // Inline UI containers: a UI element carried in the text as one position.
-#include "markup/TKMarkupInlineUIContainer.h"
+#include "TKMarkupInlineUIContainer.h"
 
 #include "markup/TKMarkupBuilder.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
 

@@ -1,17 +1,17 @@
 // Runs: text positions, the font of the effective properties, measuring and
 // drawing ranges; line breaks.
-#include "markup/TKMarkupRun.h"
+#include "TKMarkupRun.h"
 
 #include "common/TKOSVersionHelper.h"
 #include "common/TKScopedHandle.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupFont.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupFont.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <string.h>
 

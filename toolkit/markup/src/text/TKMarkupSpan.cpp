@@ -1,14 +1,14 @@
 // Spans: groups of inlines; Bold, Italic and Underline; hyperlinks with their
 // look and their click.
-#include "markup/TKMarkupSpan.h"
+#include "TKMarkupSpan.h"
 
-#include "markup/TKMarkupBrush.h"
-#include "markup/TKMarkupButtonBase.h"
+#include "TKMarkupBrush.h"
+#include "TKMarkupButtonBase.h"
 #include "markup/TKMarkupFrameworkElement.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
 #include "markup/TKMarkupUIElement.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupSpan, TKMarkupRow_Span)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupSpan)

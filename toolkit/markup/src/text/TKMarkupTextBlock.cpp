@@ -1,21 +1,21 @@
 // Text blocks: properties, content, measuring through the text layout, and
 // drawing the text with its backgrounds and decorations.
-#include "markup/TKMarkupTextBlock.h"
+#include "TKMarkupTextBlock.h"
 
 #include "TKMarkupTextDispatch.h"
 
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "markup/TKMarkupBuilder.h"
 #include "markup/TKMarkupContext.h"
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupDrawingContext.h"
-#include "markup/TKMarkupInline.h"
-#include "markup/TKMarkupRun.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupThickness.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupInline.h"
+#include "TKMarkupRun.h"
+#include "TKMarkupString.h"
+#include "TKMarkupThickness.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
 // Text elements: the inherited font and colour properties of text.
-#include "markup/TKMarkupTextElement.h"
+#include "TKMarkupTextElement.h"
 
 #include "TKMarkupElementDispatchValues.h"
 #include "TKMarkupTextDispatch.h"
 
-#include "markup/TKMarkupBrush.h"
+#include "TKMarkupBrush.h"
 #include "TKMarkupConverters.h"
 #include "markup/TKMarkupFrameworkElement.h"
-#include "markup/TKMarkupString.h"
-#include "markup/TKMarkupType.h"
+#include "TKMarkupString.h"
+#include "TKMarkupType.h"
 #include "TKMarkupTypeTable.h"
-#include "markup/TKMarkupValues.h"
+#include "TKMarkupValues.h"
 
 IMPLEMENT_MARKUP_TYPE(CTKMarkupTextElement, TKMarkupRow_TextElement)
 IMPLEMENT_MARKUP_FACTORY(CTKMarkupTextElement)

@@ -1,6 +1,6 @@
 // CTKMarkupTextLayout: line breaking (hard breaks, word and character
 // wrapping), ellipsis trimming, and the placing of the pieces on their lines.
-#include "markup/TKMarkupTextLayout.h"
+#include "TKMarkupTextLayout.h"
 
 #include "markup/TKMarkupDrawingContext.h"
 
