@@ -7,23 +7,13 @@
 #include "Gallery.h"
 #include "GalleryCanvas.h"
 #include "GalleryScrollBar.h"
+#include "GalleryThemeSamples.h"
 #include "SupportThemePaintManager.h"
 #include "commandbars/TKProgressBase.h"
 #include "themes/TKProgressThemes.h"
 #include "themes/TKSliderThemes.h"
 
 namespace {
-
-class CGalleryProgress : public CTKProgressBase {
- public:
-  CGalleryProgress(const CRect& rc, int nPos) : m_rc(rc) { SetPos(nPos); }
-  CRect GetProgressRect() override { return m_rc; }
-  void RedrawProgress() override {}
-  CTKProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
-
- private:
-  CRect m_rc;
-};
 
 struct SliderState {
   const char* label;

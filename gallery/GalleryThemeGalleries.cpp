@@ -71,6 +71,13 @@ class CGalleryPicture {
   CTKControlGallery* m_pGallery;
 };
 
+/// The items' icons, in the global image manager.
+void AddGalleryIcons() {
+  std::vector<UINT> ids;
+  for (UINT i = 0; i < 16; ++i) ids.push_back(kFirstId + i);
+  AddTestIcons(TKImageManager(), ids, 16);
+}
+
 void AddItems(CTKControlGalleryItems* pItems, int nCount, LPCSTR lpszCaption) {
   for (int i = 0; i < nCount; ++i) {
     CString strCaption;
@@ -143,9 +150,7 @@ void DrawPopupGallery(CDC* pDC, CTKPaintManager* pOwner, CPoint pt) {
 
 bool DrawThemeGalleries(const GalleryContext& context) {
   TKDpiHelper()->OverrideDpi(96, 96);
-  std::vector<UINT> ids;
-  for (UINT i = 0; i < 16; ++i) ids.push_back(kFirstId + i);
-  AddTestIcons(TKImageManager(), ids, 16);
+  AddGalleryIcons();
 
   CGalleryOwner* pOwner = new CGalleryOwner;
   pOwner->RefreshMetrics();
@@ -174,4 +179,9 @@ bool DrawThemeGalleries(const GalleryContext& context) {
   }
   pOwner->InternalRelease();
   return canvas.Save(context.folder + "themes-galleries-" + context.look + ".png");
+}
+
+void DrawThemeGallerySample(CDC* pDC, CTKPaintManager* pOwner, CPoint pt) {
+  AddGalleryIcons();
+  DrawIconGallery(pDC, pOwner, pt, false);
 }

@@ -6,11 +6,15 @@
 #include "Gallery.h"
 #include "GalleryCanvas.h"
 #include "GalleryStatusBars.h"
+#include "GalleryThemeSamples.h"
 #include "SupportThemePaintManager.h"
 #include "themes/TKMessageBarPaintManager.h"
 
 // Every gallery look's galleries (GalleryThemeGalleries.cpp).
 bool DrawThemeGalleries(const GalleryContext& context);
+// The paint managers the Office 2000 and Visual Studio 6 themes own
+// (GalleryThemeSubPaintManagers.cpp).
+bool DrawThemeSubPaintManagers(const GalleryContext& context);
 
 namespace {
 
@@ -39,18 +43,6 @@ bool DrawPrimitives(const GalleryContext& context) {
   pm.FillSolidRectOpaque(pDC, CRect(x, 140, x + 30, 165), RGB(255, 0, 0));
   return canvas.Save(context.folder + "themes-primitives.png");
 }
-
-class CGalleryBar : public ITKMessageBarView {
- public:
-  explicit CGalleryBar(CRect rc) : m_rc(rc) {}
-  CRect GetClientRect() const override { return m_rc; }
-  CRect GetMessageRect() const override {
-    CRect rc(m_rc);
-    rc.DeflateRect(3, 3, 3 + 18, 3);
-    return rc;
-  }
-  CRect m_rc;
-};
 
 bool DrawParts(const GalleryContext& context) {
   CTestThemePaintManager pm;
@@ -103,5 +95,6 @@ bool DrawThemesPage(const GalleryContext& context) {
   ok = DrawStatusBars(context) && ok;
   ok = DrawProgressSliders(context) && ok;
   ok = DrawThemeGalleries(context) && ok;
+  ok = DrawThemeSubPaintManagers(context) && ok;
   return DrawParts(context) && ok;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SupportControlBars.h"
+#include "commandbars/TKControlComboBox.h"
 #include "commandbars/TKControlEdit.h"
 #include "common/TKImageManagerIcon.h"
 
@@ -396,6 +397,93 @@ TEST_F(ControlDrawingTest, ADisabledCaptionIsEmbossedUnderTheText) {
   }
 }
 
+// Drop-down glyphs and check marks --------------------------------------------------------------
+
+TEST_F(ControlDrawingTest, ADropDownGlyphFollowsAPopupsCaptionExceptOnAMenuBar) {
+  // The glyph takes the tool-bar text colour of the state; the caption the bar's.
+  const COLORREF clrGlyph = CTestControlsPaintManager::StateTextColor(0, 0, 1, 0, 0,
+                                                                      tkBarTypeNormal, tkBarTop);
+  CTKControl* pControl = Add(m_pBar, tkControlPopup, 110, "View", tkButtonAutomatic);
+  const CSize sz = Measure(pControl);
+  const int cxText = Extent(m_pPaintManager->m_fontRegular, "View").cx;
+  // Centred with the glyph 5 pixels past the text: its box ends 10 pixels on.
+  const int xText = (sz.cx - (cxText + 5)) / 2;
+  const CRect rcGlyph(xText + cxText + 1, 0, xText + cxText + 10, sz.cy);
+  CDibSurface surface(sz.cx, sz.cy, kBack);
+  Draw(surface, pControl, CRect(CPoint(0, 0), sz));
+  EXPECT_GT(surface.CountPixels(rcGlyph, clrGlyph), 0);
+  EXPECT_EQ(0, surface.CountPixels(CRect(0, 0, xText, sz.cy), clrGlyph)) << "nothing before";
+
+  m_pBar->SetType(tkBarTypeMenuBar);
+  CDibSurface menu(sz.cx, sz.cy, kBack);
+  Draw(menu, pControl, CRect(CPoint(0, 0), sz));
+  EXPECT_EQ(0, menu.CountPixels(clrGlyph)) << "menu titles show no glyph";
+}
+
+TEST_F(ControlDrawingTest, APopupIconWithoutCaptionHasTheGlyphSevenPixelsFromTheRight) {
+  AddIcon(111, 16, 16);
+  const COLORREF clrGlyph = CTestControlsPaintManager::StateTextColor(0, 0, 1, 0, 0,
+                                                                      tkBarTypeNormal, tkBarTop);
+  CTKControl* pControl = Add(m_pBar, tkControlPopup, 111, "Colour", tkButtonIcon);
+  const CSize sz = Measure(pControl);
+  CDibSurface surface(sz.cx, sz.cy, kBack);
+  Draw(surface, pControl, CRect(CPoint(0, 0), sz));
+  EXPECT_GT(surface.CountPixels(CRect(sz.cx - 12, 0, sz.cx - 2, sz.cy), clrGlyph), 0);
+  EXPECT_EQ(0, surface.CountPixels(CRect(0, 0, sz.cx - 12, sz.cy), clrGlyph));
+}
+
+TEST_F(ControlDrawingTest, ACaptionBelowWithAPopupHasTheGlyphUnderItsLine) {
+  const int cyLine = Extent(m_pPaintManager->m_fontRegular, "Paste").cy;
+  int arrBelow[2] = {0, 0};
+  for (bool bPopup : {false, true}) {
+    CTKControl* pControl = Add(m_pBar, bPopup ? tkControlButtonPopup : tkControlButton, 112,
+                               "Paste", tkButtonIconAndCaptionBelow);
+    if (bPopup)
+      static_cast<CTKControlPopup*>(pControl)->SetCommandBar(CTKPopupBar::CreatePopupBar(nullptr));
+    const CSize sz = Measure(pControl);
+    CDibSurface surface(sz.cx, sz.cy, kBack);
+    Draw(surface, pControl, CRect(CPoint(0, 0), sz));
+    // The caption's two-line box ends a pixel above the bottom; its one line
+    // is drawn in the upper half, the glyph below it.
+    const int yMid = sz.cy - 1 - cyLine;
+    const CRect rcBelow(0, yMid + 3, sz.cx, sz.cy);
+    arrBelow[bPopup] = rcBelow.Width() * rcBelow.Height() -
+                       surface.CountPixels(rcBelow, CTestThemePaintManager::kIdleFace);
+    const CRect rcLine(0, 0, sz.cx, yMid + 3);
+    EXPECT_GT(rcLine.Width() * rcLine.Height(),
+              surface.CountPixels(rcLine, CTestThemePaintManager::kIdleFace) + 10)
+        << "the caption";
+  }
+  EXPECT_GT(arrBelow[1], arrBelow[0] + 5) << "the glyph under the line";
+}
+
+TEST_F(ControlDrawingTest, ACheckBoxIsItsMarkThenItsCaption) {
+  const CSize szCaption = Extent(m_pPaintManager->m_fontRegular, "Wrap");
+  const CSize szButton = m_pBar->GetButtonSize();
+  CTKControl* pCheck = Add(m_pBar, tkControlCheckBox, 113, "Wrap", tkButtonCaption);
+  const CSize sz = Measure(pCheck);
+  EXPECT_EQ(CSize(szCaption.cx + 8 + 13 + 5, std::max<int>(szCaption.cy + 6, szButton.cy)), sz);
+  CTKControl* pHidden = Add(m_pBar, tkControlRadioButton, 114, "Wrap", tkButtonIcon);
+  EXPECT_EQ(sz, Measure(pHidden)) << "a mark always shows its caption";
+
+  for (int nSelected : {0, 2}) {
+    pCheck->SetSelected(nSelected);
+    CDibSurface surface(sz.cx, sz.cy, kBack);
+    Draw(surface, pCheck, CRect(CPoint(0, 0), sz));
+    // No face: the mark and the caption stand on the bar.
+    EXPECT_EQ(kBack, surface.GetPixel(1, 1)) << nSelected;
+    EXPECT_EQ(0, surface.CountPixels(CTestThemePaintManager::kIdleFace));
+    const int yMark = (sz.cy - 13) / 2;
+    EXPECT_NE(kBack, surface.GetPixel(3, yMark)) << "the mark's frame";
+    // Keyboard focus: a dotted frame around the caption's area.
+    const int nFocus = sz.cx - 18 - surface.CountPixels(CRect(18, 0, sz.cx, 1), kBack);
+    if (nSelected == 2)
+      EXPECT_GT(nFocus, 0);
+    else
+      EXPECT_EQ(0, nFocus);
+  }
+}
+
 // Edits and combo boxes --------------------------------------------------------------------------
 
 TEST_F(ControlDrawingTest, AComboBoxButtonFollowsTheFieldHeight) {
@@ -416,7 +504,8 @@ TEST_F(ControlDrawingTest, AComboBoxIsAtLeastTwentyPixelsHighWithoutAControlHeig
   struct Case {
     int nCell;  // the icon-title font's cell height
     int cyCombo, cyEdit;
-  } cases[] = {{13, 20, 20}, {10, 20, 17}, {16, 23, 23}};
+    int cxButton;  // MulDiv(cyCombo, 9, 14) + 1, at least 15
+  } cases[] = {{13, 20, 20, 15}, {10, 20, 17, 15}, {16, 23, 23, 16}};
   for (const Case& c : cases) {
     m_pPaintManager->m_fontIconTitle.DeleteObject();
     LOGFONT lf = {};
@@ -426,9 +515,13 @@ TEST_F(ControlDrawingTest, AComboBoxIsAtLeastTwentyPixelsHighWithoutAControlHeig
     ASSERT_EQ(c.nCell, Extent(m_pPaintManager->m_fontIconTitle, " ").cy);
     EXPECT_EQ(CSize(120, c.cyCombo), Measure(pCombo)) << c.nCell;
     EXPECT_EQ(CSize(120, c.cyEdit), Measure(pEdit)) << c.nCell;
+    // The button follows the field's own height and stays in the combo box.
+    EXPECT_EQ(c.cxButton, static_cast<CTKControlComboBox*>(pCombo)->GetDropDownButtonWidth())
+        << c.nCell;
   }
   m_pPaintManager->m_nControlHeight = 28;
   EXPECT_EQ(CSize(120, 28), Measure(pCombo));
+  EXPECT_EQ(19, static_cast<CTKControlComboBox*>(pCombo)->GetDropDownButtonWidth());
 }
 
 TEST_F(ControlDrawingTest, AnEditsLabelIsItsIconAndCaption) {

@@ -284,3 +284,34 @@ TEST_F(MessageBarTest, ANarrowOffice2003BarShowsTheStartOfAHalfScreenGradient) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MessageBarTest, TheResourceCloseButtonShowsTheFirstStateOfItsPicture) {
+  const COLORREF kGround = RGB(1, 1, 1);
+  const COLORREF kFirstState = RGB(220, 0, 0);
+  const COLORREF kOtherStates = RGB(0, 0, 220);
+  ASSERT_TRUE(TKResourceImages()->SetHandleEx(::GetModuleHandleA(NULL), "MBZero.ini", NULL, FALSE));
+  CTKMessageBarThemeResource bar(&m_pm);
+  bar.RefreshMetrics();
+  for (BOOL bPressed : {FALSE, TRUE}) {
+    CDibSurface surface(30, 30, kGround);
+    bar.DrawMessageBarButton(surface.GetDC(), TK_MESSAGEBAR_BUTTON{CRect(5, 5, 25, 25), bPressed,
+                                                                   FALSE, SC_CLOSE});
+    // 7 x 7 pixels centred in the button: (12, 12) to (19, 19).
+    EXPECT_EQ(kFirstState, surface.GetPixel(15, 15)) << bPressed;
+    EXPECT_EQ(kFirstState, surface.GetPixel(13, 12)) << bPressed;
+    EXPECT_EQ(0, surface.CountPixels(kOtherStates)) << bPressed;
+    const COLORREF clrFace = bPressed ? TKColorManager()->GetColor(33) : kGround;
+    EXPECT_EQ(clrFace, surface.GetPixel(12, 12)) << "magenta is transparent";
+    EXPECT_EQ(bPressed ? TKColorManager()->GetColor(50) : kGround, surface.GetPixel(5, 5));
+  }
+
+  TKResourceImages()->SetHandle(NULL);
+  CDibSurface none(30, 30, kGround);
+  bar.DrawMessageBarButton(none.GetDC(), TK_MESSAGEBAR_BUTTON{CRect(5, 5, 25, 25), TRUE, TRUE,
+                                                              SC_CLOSE});
+  EXPECT_EQ(30 * 30, none.CountPixels(kGround)) << "no images, no picture and no face";
+}
+
+}  // namespace

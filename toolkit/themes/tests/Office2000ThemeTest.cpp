@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "SupportOffice2000Palette.h"
 #include "SupportPlacedBar.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKControl.h"
@@ -15,16 +16,6 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kHighlight = RGB(10, 20, 200);       // 13
-const COLORREF kHighlightText = RGB(250, 250, 1);   // 14
-const COLORREF kFace = RGB(192, 192, 192);          // 15
-const COLORREF kShadow = RGB(128, 128, 128);        // 16
-const COLORREF kGrayText = RGB(100, 101, 102);      // 17
-const COLORREF kButtonText = RGB(3, 2, 1);          // 18
-const COLORREF kLightEdge = RGB(254, 253, 252);     // 20
-const COLORREF kMenuText = RGB(77, 0, 77);          // 40, the test's menu text
-
 struct ThemeDeleter {
   void operator()(CTKPaintManagerBase* p) const { p->InternalRelease(); }
 };
@@ -34,12 +25,8 @@ using ThemePtr = std::unique_ptr<CTKPaintManagerBase, ThemeDeleter>;
 template <class TTheme>
 TTheme* MakeTheme(int nTheme, ThemePtr& holder) {
   holder.reset(CTKPaintManagerBase::CreateThemeById(nTheme));
-  const int arrIndexes[] = {13, 14, 15, 16, 17, 18, 20, 40};
-  const COLORREF arrColors[] = {kHighlight, kHighlightText, kFace, kShadow,
-                                kGrayText,  kButtonText,    kLightEdge, kMenuText};
-  holder->SetIndexedColors(8, arrIndexes, arrColors);
   TTheme* pTheme = dynamic_cast<TTheme*>(holder.get());
-  pTheme->m_nMenuTextColorIndex = 40;
+  SetOffice2000TestPalette(pTheme);
   return pTheme;
 }
 

@@ -28,14 +28,17 @@ class CTestCuesBar : public CTKCommandBar {
   BOOL m_bCues = TRUE;
 };
 
-class ControlBarsTest : public ::testing::Test {
+/// A tool bar and a pop-up bar sharing one image manager, drawn by a fresh,
+/// refreshed `TPaintManager`.
+template <class TPaintManager>
+class ControlBarsTestOf : public ::testing::Test {
  protected:
   static constexpr COLORREF kBack = RGB(255, 255, 255);
   static constexpr COLORREF kText = RGB(200, 0, 0);
 
   void SetUp() override {
     TKDpiHelper()->OverrideDpi(96, 96);
-    m_pPaintManager = new CTestControlsPaintManager;
+    m_pPaintManager = new TPaintManager;
     m_pPaintManager->RefreshMetrics();
     m_pBar = new CTestCuesBar;
     m_pBar->SetBarPosition(tkBarTop);
@@ -116,7 +119,9 @@ class ControlBarsTest : public ::testing::Test {
 
   CScriptedSystemFonts m_fonts{-12};
   CTKImageManager* m_pImages = nullptr;
-  CTestControlsPaintManager* m_pPaintManager = nullptr;
+  TPaintManager* m_pPaintManager = nullptr;
   CTestCuesBar* m_pBar = nullptr;
   CTestCuesPopupBar* m_pPopup = nullptr;
 };
+
+using ControlBarsTest = ControlBarsTestOf<CTestControlsPaintManager>;

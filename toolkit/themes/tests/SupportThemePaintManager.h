@@ -6,13 +6,10 @@
 
 #include "themes/TKPaintManagerBase.h"
 
+/// Supplies only what the base leaves to each theme; everything else is the
+/// base's own.
 class CTestThemePaintManager : public CTKPaintManagerBase {
  public:
-  CSize DrawControl(CDC*, CTKControl*, BOOL = TRUE) override { return CSize(0, 0); }
-  CSize DrawControlComboBox(CDC*, CTKControl*, BOOL) override { return CSize(0, 0); }
-  CSize DrawControlEdit(CDC*, CTKControl*, BOOL) override { return CSize(0, 0); }
-  void DrawControlEntry(CDC*, CTKControl*) override {}
-  void DrawControlMDIButton(CDC*, CTKControl*) override {}
   CSize DrawCommandBarSeparator(CDC*, CTKCommandBar*, CTKControl*, BOOL = TRUE) override {
     return CSize(0, 0);
   }
@@ -25,22 +22,10 @@ class CTestThemePaintManager : public CTKPaintManagerBase {
   COLORREF GetRectangleTextColor(BOOL, BOOL bPressed, BOOL, BOOL, BOOL, int, int) override {
     return bPressed ? kPressedText : kHotText;
   }
-  COLORREF GetControlTextColor(CTKControl*) override { return 0; }
-  CSize DrawSpecialControl(CDC*, int, CTKControl*, CTKCommandBar*, BOOL, LPVOID) override {
-    return CSize(0, 0);
-  }
   void FillCommandBarEntry(CDC*, CTKCommandBar*) override {}
-  void FillDockBar(CDC*, CTKDockBar*) override {}
-  CFont* GetCommandBarFont(CTKCommandBar*) override { return &m_fontRegular; }
-  CSize DrawFloatingBarCaption(CDC*, CTKCommandBar*, BOOL) override { return CSize(0, 0); }
-  CSize CalcFloatingBarCaptionSize(CTKCommandBar*) override { return CSize(0, 0); }
-  int GetPopupBarGripperWidth(CTKCommandBar*) override { return 0; }
   void AdjustExcludeRect(CRect&, CTKControl*, BOOL) override {}
   void DrawPopupResizeGripper(CDC*, CRect, int) override {}
   CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
-  void DrawKeyboardTip(CDC*, CTKCommandBarKeyboardTip*, BOOL) override {}
-  void AnimatePopupBar(CDC*, CDC*, CRect, int) override {}
-  int AnimateExpandingPopup(CTKPopupBar*, CDC*, CDC*, BOOL) override { return 0; }
   int GetThemeType() const override { return 0; }
 
   static const COLORREF kIdleFace = RGB(10, 10, 200);
@@ -53,9 +38,9 @@ class CTestThemePaintManager : public CTKPaintManagerBase {
   void DrawSplitButtonFrame(CDC*, CTKControl*, CRect) override {}
 };
 
-/// The themes' control drawing on the test paint manager: the dispatch, the
-/// rows and captions are the base's; faces, split frames and icons are filled
-/// rectangles and recorded, and text colours tell the state they came from.
+/// The themes' control drawing on the test paint manager: faces, split frames
+/// and icons are filled rectangles and recorded, and text colours tell the
+/// state they came from.
 class CTestControlsPaintManager : public CTestThemePaintManager {
  public:
   struct Image {
@@ -65,27 +50,6 @@ class CTestControlsPaintManager : public CTestThemePaintManager {
     BOOL bEnabled;
   };
 
-  CSize DrawControl(CDC* pDC, CTKControl* pControl, BOOL bDraw = TRUE) override {
-    return CTKPaintManagerBase::DrawControl(pDC, pControl, bDraw);
-  }
-  CSize DrawControlComboBox(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
-    return CTKPaintManagerBase::DrawControlComboBox(pDC, pControl, bDraw);
-  }
-  CSize DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL bDraw) override {
-    return CTKPaintManagerBase::DrawControlEdit(pDC, pControl, bDraw);
-  }
-  void DrawControlEntry(CDC* pDC, CTKControl* pControl) override {
-    CTKPaintManagerBase::DrawControlEntry(pDC, pControl);
-  }
-  COLORREF GetControlTextColor(CTKControl* pControl) override {
-    return CTKPaintManagerBase::GetControlTextColor(pControl);
-  }
-  CFont* GetCommandBarFont(CTKCommandBar* pBar) override {
-    return CTKPaintManagerBase::GetCommandBarFont(pBar);
-  }
-  int GetPopupBarGripperWidth(CTKCommandBar* pBar) override {
-    return CTKPaintManagerBase::GetPopupBarGripperWidth(pBar);
-  }
   /// RGB(10 x selected + pressed, 10 x enabled + checked, 100 x pop-up open +
   /// 10 x bar type + bar position).
   COLORREF GetRectangleTextColor(BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bChecked,

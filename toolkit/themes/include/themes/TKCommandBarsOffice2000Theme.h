@@ -49,7 +49,21 @@ class CTKCommandBarsOffice2000Theme : public CTKPaintManagerBase {
   CSize DrawSpecialControl(CDC* pDC, int nKind, CTKControl* pControl, CTKCommandBar* pBar,
                            BOOL bDraw, LPVOID lpParam) override;
 
+  // Pop-up rows and command lists -------------------------------------------------------
+
+  /// A row's face, check or icon and arrow column, then the base's texts.
+  CSize DrawControlPopupParent(CDC* pDC, CTKControl* pControl, BOOL bDraw) override;
+  /// A cell as wide and as high as the text line or the icon and 4 pixels.
+  CSize GetPopupBarGripperSize(CTKCommandBar* pBar) override;
+  CSize DrawListBoxControl(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                           CTKCommandBars* pCommandBars) override;
+
   // Edit fields and combo boxes --------------------------------------------------------------
+
+  /// The base's label, then the field with its frame, spin and buddy buttons.
+  CSize DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL bDraw) override;
+  /// The base's label, then the field, its text and the drop-down button.
+  CSize DrawControlComboBox(CDC* pDC, CTKControl* pControl, BOOL bDraw) override;
 
   /// Sunken and framed in the face colour when enabled.
   virtual void DrawEditFrame(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected);

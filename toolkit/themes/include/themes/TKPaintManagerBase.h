@@ -13,6 +13,7 @@
 #include "themes/TKPaintManagerEvents.h"
 #include "themes/TKPaintManagerFont.h"
 
+class CTKCommandBars;
 class CTKImageManagerIcon;
 class CTKMessageBarPaintManager;
 class CTKScrollBarThemeWindowsUx;
@@ -259,6 +260,11 @@ class CTKPaintManagerBase : public CTKPaintManager {
   /// while the bar shows keyboard cues.
   void DrawCaptionString(CDC* pDC, CTKControl* pControl, const CString& strCaption,
                          const CString& strStripped, CRect rc, BOOL bVertical, BOOL bCentered);
+  /// The drop-down glyph centred on `pt` in the control's own state.
+  void DrawControlDropDownGlyph(CDC* pDC, CTKControl* pControl, CPoint pt, BOOL bVertical);
+  /// A check box's or radio button's mark and caption, or their size.
+  CSize DrawControlMarkAndCaption(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bDraw,
+                                  CSize szButton);
   /// DrawText, or on glass through the visual style so that the text keeps
   /// its alpha.
   void DrawTextComposited(CDC* pDC, const CString& strText, CRect rc, UINT nFormat,
@@ -283,6 +289,20 @@ class CTKPaintManagerBase : public CTKPaintManager {
   void DrawControlLabel(CDC* pDC, CTKControl* pControl);
   /// The gripper of dialog bars; themes draw it (empty here).
   virtual CSize DrawCommandBarGripper(CDC* pDC, CTKCommandBar* pBar, BOOL bDraw);
+
+  // Pop-up bands and command lists -------------------------------------------------------
+
+  /// The icon band of a pop-up behind rows shown only once it expanded; themes
+  /// with a band draw it (nothing here).
+  virtual void FillPopupBarBand(CDC* /*pDC*/, CTKCommandBar* /*pBar*/, int /*x*/, int /*y*/,
+                                int /*cx*/, int /*cy*/) {}
+  /// A control as a row of a command list (customising): the icon cell's width
+  /// and the row's height. Themes draw the row (an empty size here).
+  virtual CSize DrawListBoxControl(CDC* /*pDC*/, CTKControl* /*pControl*/, CRect /*rc*/,
+                                   BOOL /*bSelected*/, BOOL /*bDraw*/,
+                                   CTKCommandBars* /*pCommandBars*/) {
+    return CSize(0, 0);
+  }
 
   // The global theme ---------------------------------------------------------------------
 

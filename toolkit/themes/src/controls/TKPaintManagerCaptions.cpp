@@ -66,15 +66,26 @@ CSize CTKPaintManagerBase::DrawControlCaption(CDC* pDC, CTKControl* pControl, CR
     const int x = bCentered ? rc.left + (rc.Width() - cxText) / 2 : rc.left;
     DrawCaptionString(pDC, pControl, strCaption, strStripped, CRect(x, rc.top, rc.right, rc.bottom),
                       FALSE, FALSE);
-    // The drop-down glyph goes centred at (x + cxText, centre) with the glyph drawing.
+    if (bDropDown)
+      DrawControlDropDownGlyph(pDC, pControl, CPoint(x + cxText, (rc.top + rc.bottom) / 2), FALSE);
     return CSize(0, 0);
   }
   const int x = rc.right - (rc.Width() - szText.cy + TKScaleX(1)) / 2;
   const int y = bCentered ? rc.top + (TKScaleY(1) + rc.Height() - cxText) / 2 : rc.top;
   DrawCaptionString(pDC, pControl, strCaption, strStripped, CRect(x, y, rc.right, rc.bottom), TRUE,
                     FALSE);
-  // The vertical drop-down glyph goes centred at (centre x, y + cxText - 1) with the glyph drawing.
+  if (bDropDown) {
+    DrawControlDropDownGlyph(pDC, pControl,
+                             CPoint((rc.left + rc.right) / 2, y + cxText - TKScaleY(1)), TRUE);
+  }
   return CSize(0, 0);
+}
+
+void CTKPaintManagerBase::DrawControlDropDownGlyph(CDC* pDC, CTKControl* pControl, CPoint pt,
+                                                   BOOL bVertical) {
+  const TKControlDrawState state(pControl);
+  DrawDropDownGlyph(pDC, pControl, pt, state.nSelected, state.bPopuped, state.IsTextEnabled(),
+                    bVertical);
 }
 
 void CTKPaintManagerBase::DrawCaptionString(CDC* pDC, CTKControl* pControl,
@@ -173,8 +184,14 @@ CSize CTKPaintManagerBase::DrawControlTextTwoLines(CDC* pDC, CTKControl* pContro
     if (!strLine2.IsEmpty())
       DrawCaptionString(pDC, pControl, strLine2, strStripped2, CRect(x2, yMid, rc.right, rc.bottom),
                         FALSE, FALSE);
-    // The drop-down glyph goes below the caption, or after its second line,
-    // with the glyph drawing.
+    if (bDropDown) {
+      // Below a one-line caption, else after its second line.
+      const CPoint pt = strLine2.IsEmpty()
+                            ? CPoint((rc.left + rc.right) / 2 - TKScaleX(1),
+                                     (yMid + rc.bottom) / 2 + TKScaleY(5))
+                            : CPoint(x2 + cxLine2 - TKScaleX(5), (yMid + rc.bottom) / 2);
+      DrawControlDropDownGlyph(pDC, pControl, pt, FALSE);
+    }
     return CSize(0, 0);
   }
 
@@ -193,8 +210,12 @@ CSize CTKPaintManagerBase::DrawControlTextTwoLines(CDC* pDC, CTKControl* pContro
   const int y2 = rc.top + (TKScaleY(1) + rc.Height() - nLength2) / 2;
   DrawCaptionString(pDC, pControl, strLine2, strStripped2,
                     CRect(x2, y2, rcColumn2.right, rc.bottom), TRUE, FALSE);
-  // The vertical drop-down glyph goes at the end of the second column with the
-  // glyph drawing.
+  if (bDropDown) {
+    DrawControlDropDownGlyph(
+        pDC, pControl,
+        CPoint((rcColumn2.left + rcColumn2.right) / 2 - TKScaleX(2), y2 + nLength2 - TKScaleY(5)),
+        TRUE);
+  }
   return CSize(0, 0);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TKControlDrawState.h"
+#include "commandbars/TKControlComboBox.h"
 #include "commandbars/TKControlEdit.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKScopedHandle.h"
@@ -11,9 +12,11 @@
 
 namespace {
 
-/// The control's size; the label's width in `pcxLabel`.
+/// The control's size; the label's width in `pcxLabel`, and for combo boxes
+/// (`pcxButton` set) the drop-down button's width.
 CSize MeasureField(CTKPaintManagerBase* pPaintManager, CDC* pDC, CTKControl* pControl,
-                   BOOL bComboBox, int* pcxLabel) {
+                   int* pcxLabel, int* pcxButton) {
+  const BOOL bComboBox = pcxButton != nullptr;
   const CString strCaption = StripAmpersands(pControl->GetCaption());
   const int nControlHeight = pPaintManager->GetControlHeight();
   int cy = nControlHeight;
@@ -24,6 +27,8 @@ CSize MeasureField(CTKPaintManagerBase* pPaintManager, CDC* pDC, CTKControl* pCo
       if (bComboBox) cy = std::max<int>(cy, TKScaleY(20));
     }
   }
+  // The button follows the field's own height, before a caption may raise it.
+  if (bComboBox) *pcxButton = pPaintManager->GetComboDropDownButtonWidth(cy);
 
   CTKSelectGuard font(pDC->GetSafeHdc(), pPaintManager->m_fontRegular.GetSafeHandle());
   const BOOL bCaption = pControl->IsCaptionVisible();
@@ -56,7 +61,7 @@ CSize CTKPaintManagerBase::DrawControlEdit(CDC* pDC, CTKControl* pControl, BOOL 
     return CSize(0, 0);
   }
   int cxLabel = 0;
-  const CSize sz = MeasureField(this, pDC, pControl, FALSE, &cxLabel);
+  const CSize sz = MeasureField(this, pDC, pControl, &cxLabel, nullptr);
   if (CTKControlEdit* pEdit = DYNAMIC_DOWNCAST(CTKControlEdit, pControl))
     pEdit->SetLabelWidth(cxLabel);
   return sz;
@@ -67,10 +72,14 @@ CSize CTKPaintManagerBase::DrawControlComboBox(CDC* pDC, CTKControl* pControl, B
     DrawControlLabel(pDC, pControl);
     return CSize(0, 0);
   }
-  // The combo box does not keep its label and button widths yet
-  // (GetComboDropDownButtonWidth gives the button's for the height).
   int cxLabel = 0;
-  return MeasureField(this, pDC, pControl, TRUE, &cxLabel);
+  int cxButton = 0;
+  const CSize sz = MeasureField(this, pDC, pControl, &cxLabel, &cxButton);
+  if (CTKControlComboBox* pCombo = DYNAMIC_DOWNCAST(CTKControlComboBox, pControl)) {
+    pCombo->SetLabelWidth(cxLabel);
+    pCombo->SetDropDownButtonWidth(cxButton);
+  }
+  return sz;
 }
 
 void CTKPaintManagerBase::DrawControlLabel(CDC* pDC, CTKControl* pControl) {

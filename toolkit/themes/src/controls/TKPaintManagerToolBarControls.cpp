@@ -40,6 +40,10 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
   CSize szImage = FitIconSize(pImage, szIcon);
   const BOOL bImage = pImage != nullptr;
 
+  if (nType == tkControlCheckBox || nType == tkControlRadioButton)
+    return ApplyControlSize(pControl, DrawControlMarkAndCaption(pDC, pControl, rc, bDraw, szButton),
+                            bVert);
+
   if (bDraw) {
     if (nType != tkControlSplitButtonPopup) {
       if (!pControl->HasOwnFace()) DrawControlEntry(pDC, pControl);
@@ -130,7 +134,9 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
         sz += pControl->GetID() == kIdAddRemoveButtons ? CSize(TKScaleX(14), TKScaleY(10))
                                                        : CSize(TKScaleX(6), TKScaleY(6));
       } else if (!bCaption) {
-        // The drop-down glyph goes at (rc.right - 7, centre) with the glyph drawing.
+        if (bDraw)
+          DrawControlDropDownGlyph(pDC, pControl,
+                                   CPoint(rc.right - TKScaleX(7), rc.CenterPoint().y), FALSE);
         sz = CSize(szButton.cy + TKScaleX(7), szButton.cy);
       } else {
         sz = DrawControlText(pDC, pControl, rc, bDraw, state.nBarType != tkBarTypeMenuBar,
@@ -153,9 +159,6 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
     case tkControlButtonPopup:
     case tkControlLabel:
     case tkControlGallery:
-    // Check boxes and radio buttons show as buttons until their marks are drawn here.
-    case tkControlCheckBox:
-    case tkControlRadioButton:
       if (!bCaption) {
         sz = szButton;
       } else {
@@ -167,4 +170,44 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
       break;
   }
   return ApplyControlSize(pControl, sz, bVert);
+}
+
+CSize CTKPaintManagerBase::DrawControlMarkAndCaption(CDC* pDC, CTKControl* pControl, CRect rc,
+                                                     BOOL bDraw, CSize szButton) {
+  const TKControlDrawState state(pControl);
+  const BOOL bRadio = state.nType == tkControlRadioButton;
+  const BOOL bVert = GetControlTextOrientation(pControl) == 1;
+  auto mark = [&](CRect rcMark, BOOL bDrawMark) {
+    return bRadio ? DrawControlRadioButtonMark(pDC, rcMark, bDrawMark, state.nSelected,
+                                               state.nPressed, state.nChecked, state.nEnabled)
+                  : DrawControlCheckBoxMark(pDC, rcMark, bDrawMark, state.nSelected,
+                                            state.nPressed, state.nChecked, state.nEnabled);
+  };
+  const CSize szMark = mark(CRect(0, 0, 0, 0), FALSE);
+  if (!bDraw) {
+    CSize sz = DrawControlText(pDC, pControl, CRect(0, 0, 0, 0), FALSE, FALSE, szButton, FALSE);
+    if (bVert)
+      sz.cy += szMark.cy + TKScaleY(5);
+    else
+      sz.cx += szMark.cx + TKScaleX(5);
+    return sz;
+  }
+  pDC->SetTextColor(GetControlTextColor(pControl));
+  CPoint ptMark;
+  if (bVert) {
+    ptMark = CPoint((rc.left + rc.right) / 2 - szMark.cx / 2, rc.top + TKScaleY(3));
+    rc.top += szMark.cy + TKScaleY(5);
+  } else {
+    ptMark = CPoint(rc.left + TKScaleX(3), (rc.top + rc.bottom - szMark.cy) / 2);
+    rc.left += szMark.cx + TKScaleX(5);
+  }
+  mark(CRect(ptMark, szMark), TRUE);
+  DrawControlText(pDC, pControl, rc, TRUE, FALSE, szButton, FALSE);
+  if (state.nSelected == 2 || state.nSelected == 3) {
+    // Keyboard focus: the dotted frame in the plain text and face colours.
+    pDC->SetTextColor(GetIndexedColor(18));
+    pDC->SetBkColor(GetIndexedColor(15));
+    pDC->DrawFocusRect(rc);
+  }
+  return CSize(0, 0);
 }

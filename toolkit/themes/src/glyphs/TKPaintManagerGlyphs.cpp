@@ -13,18 +13,9 @@
 #include "common/TKDrawHelpers.h"
 #include "common/TKGlyphFont.h"
 #include "common/TKWinThemeWrapper.h"
+#include "TKGlyphCodes.h"
 
 namespace {
-
-const TCHAR kGlyphClose = 43;
-const TCHAR kGlyphCheck = 45;
-const TCHAR kGlyphCheckMirrored = 46;
-const TCHAR kGlyphRadio = 47;
-const TCHAR kGlyphDropDownVertical = 48;
-const TCHAR kGlyphArrowRight = 49;
-const TCHAR kGlyphArrowDown = 51;
-const TCHAR kGlyphChevronVertical = 61;
-const TCHAR kGlyphChevronHorizontal = 62;
 
 // The themed button parts of the marks.
 const int kPartRadioButton = 2;
@@ -41,7 +32,7 @@ BOOL IsVerticalOrPopupPosition(int nPosition) {
 }  // namespace
 
 void CTKPaintManagerBase::DrawCheckMark(CDC* pDC, CRect rc, BOOL, COLORREF clr) {
-  const TCHAR chGlyph = IsDCRightToLeft(pDC) ? kGlyphCheckMirrored : kGlyphCheck;
+  const TCHAR chGlyph = IsDCRightToLeft(pDC) ? kTKGlyphCheckMirrored : kTKGlyphCheck;
   DrawGlyph(pDC, chGlyph, rc, clr);
   if (!m_bBoldCheckMark) return;
   rc.OffsetRect(0, TKDpiHelper()->ScaleY(1));
@@ -49,12 +40,12 @@ void CTKPaintManagerBase::DrawCheckMark(CDC* pDC, CRect rc, BOOL, COLORREF clr) 
 }
 
 void CTKPaintManagerBase::DrawRadioMark(CDC* pDC, CRect rc, BOOL, COLORREF clr) {
-  DrawGlyph(pDC, kGlyphRadio, rc, clr);
+  DrawGlyph(pDC, kTKGlyphRadio, rc, clr);
 }
 
 void CTKPaintManagerBase::DrawComboExpandMark(CDC* pDC, CRect rc, COLORREF clr) {
   rc.DeflateRect(TKDpiHelper()->ScaleX(1), TKDpiHelper()->ScaleY(1));
-  DrawGlyph(pDC, kGlyphArrowDown, rc, clr);
+  DrawGlyph(pDC, kTKGlyphArrowDown, rc, clr);
 }
 
 void CTKPaintManagerBase::DrawDropDownGlyph(CDC* pDC, CTKControl*, CPoint pt, BOOL bSelected,
@@ -62,7 +53,7 @@ void CTKPaintManagerBase::DrawDropDownGlyph(CDC* pDC, CTKControl*, CPoint pt, BO
   const COLORREF clr = GetRectangleTextColor(bSelected, FALSE, bEnabled, FALSE, bPopuped,
                                              tkBarTypeNormal, tkBarTop);
   const int nHalf = TKDpiHelper()->ScaleY(10) / 2;
-  DrawGlyph(pDC, bVert ? kGlyphDropDownVertical : kGlyphArrowDown,
+  DrawGlyph(pDC, bVert ? kTKGlyphDropDownVertical : kTKGlyphArrowDown,
             CRect(pt.x - nHalf, pt.y - nHalf, pt.x + nHalf, pt.y + nHalf), clr);
 }
 
@@ -74,7 +65,7 @@ void CTKPaintManagerBase::DrawExpandGlyph(CDC* pDC, CTKControl* pControl, COLORR
   else
     rc.left = rc.right - rc.Width() / 2;
   rc.InflateRect(TKDpiHelper()->ScaleX(1), TKDpiHelper()->ScaleY(1));
-  DrawGlyph(pDC, bHorz ? kGlyphArrowDown : kGlyphArrowRight, rc, clr);
+  DrawGlyph(pDC, bHorz ? kTKGlyphArrowDown : kTKGlyphArrowRight, rc, clr);
 }
 
 void CTKPaintManagerBase::DrawHiddenControlsGlyph(CDC* pDC, CTKControl* pControl, COLORREF clr,
@@ -84,7 +75,7 @@ void CTKPaintManagerBase::DrawHiddenControlsGlyph(CDC* pDC, CTKControl* pControl
     rc.bottom -= rc.Height() / 2;
   else
     rc.right -= rc.Width() / 2;
-  DrawGlyph(pDC, bHorz ? kGlyphChevronHorizontal : kGlyphChevronVertical, rc, clr);
+  DrawGlyph(pDC, bHorz ? kTKGlyphChevronHorizontal : kTKGlyphChevronVertical, rc, clr);
 }
 
 CSize CTKPaintManagerBase::DrawSpecialControl(CDC* pDC, int nKind, CTKControl* pControl,
@@ -116,7 +107,7 @@ CSize CTKPaintManagerBase::DrawSpecialControl(CDC* pDC, int nKind, CTKControl* p
         DrawControlEntry(pDC, pControl);
         const CRect rc = pControl->GetRect();
         const int nCenter = rc.CenterPoint().x;
-        DrawGlyph(pDC, kGlyphChevronHorizontal,
+        DrawGlyph(pDC, kTKGlyphChevronHorizontal,
                   CRect(nCenter - rc.Height(), rc.top, nCenter + rc.Height(), rc.bottom), 0);
       }
       return CSize(0, pDpi->ScaleY(12));
@@ -130,7 +121,7 @@ CSize CTKPaintManagerBase::DrawSpecialControl(CDC* pDC, int nKind, CTKControl* p
                                : pControl->GetSelected() || pControl->IsPopupOpen();
       const COLORREF clr = bActive ? GetControlTextColor(pControl)
                                    : static_cast<COLORREF>(m_clrFloatingCaptionText);
-      DrawGlyph(pDC, nKind == 2 ? kGlyphClose : kGlyphArrowDown, pControl->GetRect(), clr);
+      DrawGlyph(pDC, nKind == 2 ? kTKGlyphClose : kTKGlyphArrowDown, pControl->GetRect(), clr);
       return CSize(0, 0);
     }
     default:

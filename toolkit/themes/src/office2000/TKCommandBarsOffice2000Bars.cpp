@@ -7,6 +7,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKGlyphFont.h"
 #include "themes/TKCommandBarsOffice2000Theme.h"
+#include "TKGlyphCodes.h"
 
 namespace {
 
@@ -206,6 +207,6 @@ void CTKCommandBarsOffice2000Theme::DrawSpinButtons(CDC* pDC, CTKControl* pContr
   const COLORREF clrGlyph = GetIndexedColor(bEnabled ? 18 : 17);
   CRect rcUpGlyph = rcUp;
   rcUpGlyph.bottom += 1;
-  TKGlyphFont()->DrawGlyph(pDC, 54, rcUpGlyph, clrGlyph);
-  TKGlyphFont()->DrawGlyph(pDC, 55, rcDown, clrGlyph);
+  TKGlyphFont()->DrawGlyph(pDC, kTKGlyphSpinUp, rcUpGlyph, clrGlyph);
+  TKGlyphFont()->DrawGlyph(pDC, kTKGlyphSpinDown, rcDown, clrGlyph);
 }
