@@ -130,6 +130,21 @@ void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManag
   pDC->SelectClipRgn(&clip, RGN_AND);
   frame.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  // Wine's printing leaves the children out: each shown one (a status bar)
+  // is printed at its place in the window.
+  CRect rcWindow;
+  frame.GetWindowRect(&rcWindow);
+  for (CWnd* pChild = frame.GetWindow(GW_CHILD); pChild != nullptr;
+       pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+    if (!pChild->IsWindowVisible()) continue;
+    CRect rcChild;
+    pChild->GetWindowRect(&rcChild);
+    const int nChild = pDC->SaveDC();
+    pDC->SetViewportOrg(x + rcChild.left - rcWindow.left, y + rcChild.top - rcWindow.top);
+    pChild->SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+                        PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    pDC->RestoreDC(nChild);
+  }
   pDC->RestoreDC(nSaved);
   pBars->InternalRelease();
   frame.DestroyWindow();
