@@ -265,18 +265,10 @@ TEST_F(EditTest, OnGlassTheFieldsWindowMakesWhatItPaintedOpaque) {
   for (bool bComposition : {true, false}) {
     SCOPED_TRACE(bComposition);
     std::unique_ptr<CFakeDwm> dwm(bComposition ? new CFakeDwm : nullptr);
-    CTestHostWindow frame;
-    ASSERT_TRUE(frame.CreateHost(400, 200));
-    CTKCommandBars* pBars = new CTKCommandBars;
     COpaqueRecordingPaintManager* pPaintManager = new COpaqueRecordingPaintManager;
-    pBars->SetPaintManager(pPaintManager);
-    pBars->SetSite(&frame);
-    pBars->EnableFrameTheme(TRUE);
-    CTKCommandBar* pBar = new CTKCommandBar;
-    pBar->SetCommandBars(pBars);
-    pBar->SetBarPosition(tkBarTop);
-    ASSERT_TRUE(pBar->CreateEx(0, AfxRegisterWndClass(0), "bar", WS_CHILD | WS_VISIBLE, 0, 0, 300,
-                               40, frame.GetSafeHwnd(), NULL));
+    CGlassFrame glass(pPaintManager, tkBarTop);
+    CTKCommandBar* pBar = glass.pBar;
+    ASSERT_TRUE(pBar->GetSafeHwnd() != NULL);
     CTKControlEdit* pEdit = new CTKControlEdit;
     pBar->GetControls()->AppendControl(pEdit);
     pEdit->SetRect(CRect(0, 0, 150, 24));
@@ -290,10 +282,6 @@ TEST_F(EditTest, OnGlassTheFieldsWindowMakesWhatItPaintedOpaque) {
     EXPECT_EQ(bComposition ? std::vector<CRect>{rcClient} : std::vector<CRect>{},
               pPaintManager->m_opaque);
 
-    pBar->DestroyWindow();
-    pBar->InternalRelease();
-    pBars->InternalRelease();
-    frame.DestroyWindow();
   }
 }
 

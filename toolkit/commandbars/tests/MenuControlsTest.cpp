@@ -460,16 +460,9 @@ TEST_F(MenuControlsTest, AHyperlinkOnGlassHasItsPaintManagerCompositeTheCaption)
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::unique_ptr<CFakeDwm> dwm(c.bComposition ? new CFakeDwm : nullptr);
-    CTestHostWindow frame;
-    ASSERT_TRUE(frame.CreateHost(300, 200));
-    CTKCommandBars* pBars = new CTKCommandBars;
     CGlassTextPaintManager* pPaintManager = new CGlassTextPaintManager;
-    pBars->SetPaintManager(pPaintManager);
-    pBars->SetSite(&frame);
-    pBars->EnableFrameTheme(TRUE);
-    CTKCommandBar* pBar = new CTKCommandBar;
-    pBar->SetCommandBars(pBars);
-    pBar->SetBarPosition(c.nPosition);
+    CGlassFrame glass(pPaintManager, c.nPosition);
+    CTKCommandBar* pBar = glass.pBar;
     CTKControlHyperlink* pLink = new CTKControlHyperlink;
     pBar->GetControls()->Add(pLink, 600);
     pLink->SetCaption("R&D notes");
@@ -483,10 +476,6 @@ TEST_F(MenuControlsTest, AHyperlinkOnGlassHasItsPaintManagerCompositeTheCaption)
     EXPECT_EQ(pPaintManager->m_texts[0].bOnGlass, c.bOnGlass);
     EXPECT_EQ(pLink->IsOnGlass(), c.bOnGlass);
     EXPECT_GT(surface.CountPixels(RGB(0, 0, 255)), 0);
-
-    pBar->InternalRelease();
-    pBars->InternalRelease();
-    frame.DestroyWindow();
   }
 }
 
