@@ -1,7 +1,8 @@
 // The theme's frame drawn by the command bars' test frame theme, in the states
-// of its window and buttons, and a menu of placeholders, links, boxes and the
-// selector laid out as a bar.
+// of its window and buttons and with a status bar showing a markup pane, and a
+// menu of placeholders, links, boxes and the selector laid out as a bar.
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
+#include "SupportThemePaintManager.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsFrameHook.h"
@@ -16,13 +18,42 @@
 #include "commandbars/TKControlLists.h"
 #include "commandbars/TKControlSelector.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKStatusBar.h"
+#include "commandbars/TKStatusBarPane.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKRefPtr.h"
 
 namespace {
 
 const CSize kFrameSize(300, 110);
 const int kLabelHeight = 18;
 const int kGap = 14;
+
+/// The status bar of the frame that has one. Its command bars of its own give
+/// it the themes' status-bar look, which draws markup panes through the
+/// markup engine; the frame keeps the test frame theme.
+struct GalleryStatusBar {
+  CTKRefPtr<CTKCommandBars, CTKInternalRefTraits> pBars;  // outlives the bar
+  CTKStatusBar bar;
+};
+std::unique_ptr<GalleryStatusBar> g_pStatusBar;
+
+void AddMarkupStatusBar(CWnd* pFrame) {
+  g_pStatusBar.reset(new GalleryStatusBar);
+  g_pStatusBar->pBars = CTKRefPtr<CTKCommandBars, CTKInternalRefTraits>::Adopt(new CTKCommandBars);
+  g_pStatusBar->pBars->SetPaintManager(new CTestThemePaintManager);
+  CTKStatusBar& bar = g_pStatusBar->bar;
+  bar.SetCommandBars(g_pStatusBar->pBars.Get());
+  bar.Create(pFrame);
+  const UINT ids[] = {0, 0};
+  bar.SetIndicators(ids, 2);
+  bar.EnableMarkup();
+  bar.GetPane(0)->SetText("Ready");
+  bar.GetPane(1)->SetText("<TextBlock>Step <Bold>3</Bold> of 12</TextBlock>");
+  CRect rc;
+  pFrame->GetClientRect(&rc);
+  bar.MoveWindow(0, rc.bottom - 22, rc.right, 22);
+}
 
 const GalleryFrameCase kFrames[] = {
     {"active", WS_OVERLAPPEDWINDOW, 0, true, 0},
@@ -31,6 +62,7 @@ const GalleryFrameCase kFrames[] = {
     {"no maximise box", WS_OVERLAPPEDWINDOW & ~WS_MAXIMIZEBOX, 0, true, 0},
     {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, true, 0},
     {"no system menu", WS_OVERLAPPEDWINDOW & ~WS_SYSMENU, 0, true, 0},
+    {"status bar with a markup pane", WS_OVERLAPPEDWINDOW, 0, true, 0, AddMarkupStatusBar},
 };
 
 /// A menu's own kinds of controls: labels, numbered window and file items, a
@@ -98,6 +130,21 @@ void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManag
   pDC->SelectClipRgn(&clip, RGN_AND);
   frame.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  // Wine's printing leaves the children out: each shown one (a status bar)
+  // is printed at its place in the window.
+  CRect rcWindow;
+  frame.GetWindowRect(&rcWindow);
+  for (CWnd* pChild = frame.GetWindow(GW_CHILD); pChild != nullptr;
+       pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+    if (!pChild->IsWindowVisible()) continue;
+    CRect rcChild;
+    pChild->GetWindowRect(&rcChild);
+    const int nChild = pDC->SaveDC();
+    pDC->SetViewportOrg(x + rcChild.left - rcWindow.left, y + rcChild.top - rcWindow.top);
+    pChild->SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()),
+                        PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    pDC->RestoreDC(nChild);
+  }
   pDC->RestoreDC(nSaved);
   pBars->InternalRelease();
   frame.DestroyWindow();
@@ -136,6 +183,7 @@ bool DrawCommandBarsFramePage(const GalleryContext& context) {
                      y + kLabelHeight);
     ++i;
   }
+  g_pStatusBar.reset();
   const int yBar = kGap + nRows * nCell;
   canvas.Label(kGap, yBar, "controls of a menu");
   CDC* pDC = canvas.GetDC();

@@ -1,6 +1,6 @@
 // The combo box on a shown bar window: typed completion from its list, Esc,
 // leaving a list-only combo, the drop-down keys, docking and saved layouts;
-// its list pop-up (rows, wheel, letters, the mouse, saved items), the gallery
+// its list pop-up (rows, wheel, letters, the mouse, saved items, owner-drawn items), the gallery
 // drop-down of an editable combo, and the shell's auto-completion hook.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -21,7 +21,9 @@
 #include "commandbars/TKKeyboardManager.h"
 #include "commandbars/TKMouseManager.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKImageManager.h"
 #include "common/TKPropExchangeIniFile.h"
+#include "testsupport/DibSurface.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -300,6 +302,104 @@ TEST_P(ComboRowsTest, TheListOpensAsManyRowsHighAsItemsUpToTheDropDownCount) {
 
 INSTANTIATE_TEST_SUITE_P(Items, ComboRowsTest,
                          ::testing::Values(RowsCase{30, 12}, RowsCase{3, 3}, RowsCase{0, 1}));
+
+// Owner-drawn items ----------------------------------------------------------------------------
+
+/// Counts the items it is asked to draw, and draws them as any combo.
+class CCountingCombo : public CTKControlComboBox {
+ public:
+  std::vector<std::pair<UINT, bool>> m_drawn;  ///< item and whether selected
+  void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
+    m_drawn.push_back({lpDIS->itemID, (lpDIS->itemState & ODS_SELECTED) != 0});
+    CTKControlComboBox::DrawItem(lpDIS);
+  }
+};
+
+/// A list-only combo whose list draws its items through the combo.
+class ComboOwnerDrawTest : public ComboBoxTest {
+ protected:
+  void MakeOwnerDrawn(const std::vector<const char*>& items) {
+    m_pCounting = new CCountingCombo;
+    m_pCombo = m_pCounting;
+    m_pBar->GetControls()->AppendControl(m_pCombo);
+    m_pCombo->SetID(kComboId);
+    // The list the combo made has its window already; an owner-drawn one is
+    // a new list, made once the combo sits on a bar that has a site.
+    CTKControlComboBoxList* pList = new CTKControlComboBoxList(TRUE);
+    pList->SetStyle(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+    m_pCombo->SetCommandBar(pList);  // takes the reference over
+    for (const char* item : items) List()->AddString(item);
+    m_pCombo->SetRect(CRect(0, 0, 150, 24));
+  }
+  /// The item as the list box asks its owner to draw it, into `surface`.
+  void Draw(CDibSurface& surface, UINT nItem, BOOL bSelected) {
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_LISTBOX;
+    dis.itemID = nItem;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = bSelected ? ODS_SELECTED : 0;
+    dis.hwndItem = List()->GetSafeHwnd();
+    dis.hDC = surface.GetSafeHdc();
+    dis.rcItem = CRect(0, 0, surface.GetWidth(), surface.GetHeight());
+    m_pCombo->DrawItem(&dis);
+  }
+  static int CountDark(CDibSurface& surface, const CRect& rc) {
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+      for (int x = rc.left; x < rc.right; ++x) n += GetRValue(surface.GetPixel(x, y)) < 100;
+    return n;
+  }
+
+  CCountingCombo* m_pCounting = nullptr;
+};
+
+TEST_F(ComboOwnerDrawTest, TheSiteHandsTheOpenListsItemsBackToTheComboToDraw) {
+  MakeOwnerDrawn({"abc", "abd", "xyz"});
+  EXPECT_EQ(m_site.GetSafeHwnd(), ::GetWindow(List()->GetSafeHwnd(), GW_OWNER));
+  const DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(List()->GetSafeHwnd(), GWL_STYLE));
+  EXPECT_EQ(static_cast<DWORD>(WS_POPUP | LBS_OWNERDRAWFIXED),
+            dwStyle & (WS_POPUP | WS_CHILD | LBS_OWNERDRAWFIXED))
+      << "a pop-up the site owns";
+  m_pCombo->SetCurSel(1);
+  OpenList();
+  m_pCounting->m_drawn.clear();
+  List()->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+  std::vector<std::pair<UINT, bool>> expected = {{0, false}, {1, true}, {2, false}};
+  EXPECT_EQ(expected, m_pCounting->m_drawn);
+}
+
+TEST_F(ComboOwnerDrawTest, AnItemIsDrawnOnItsStatesBackgroundWithItsIconLeftOfItsTextNoItemNothing) {
+  CTKImageManager* pImages = new CTKImageManager;
+  m_pBar->SetImageManager(pImages);
+  ASSERT_TRUE(AddTestIcons(pImages, {700, 701}, 16));
+  MakeOwnerDrawn({"one", "two"});
+  const COLORREF clrIcon = RGB(0x30, 0x60, 0xA0);
+  struct Case {
+    int nListIconId;
+    BOOL bSelected;
+    COLORREF clrBack;  ///< the window colour, or the selected rectangle's
+    int nIconPixels;
+    int nTextFrom;  ///< no text left of this column
+  };
+  const COLORREF clrWindow = ::GetSysColor(COLOR_WINDOW);
+  // The icon 2 pixels in, the text 2 past it plus its 3-pixel margin.
+  for (const Case& c : {Case{-1, FALSE, clrWindow, 0, 3},
+                        Case{-1, TRUE, CTestPaintManager::kHot, 0, 3},
+                        Case{700, FALSE, clrWindow, 16 * 16, 2 + 16 + 2 + 3}}) {
+    SCOPED_TRACE(testing::Message() << c.nListIconId << " " << c.bSelected);
+    List()->SetListIconId(c.nListIconId);
+    CDibSurface surface(120, 20, RGB(1, 2, 3));
+    Draw(surface, 1, c.bSelected);
+    EXPECT_EQ(c.clrBack, surface.GetPixel(118, 1));
+    EXPECT_EQ(c.nIconPixels, surface.CountPixels(CRect(2, 2, 18, 18), clrIcon));
+    EXPECT_EQ(c.nIconPixels, surface.CountPixels(clrIcon));
+    EXPECT_EQ(0, CountDark(surface, CRect(0, 0, c.nTextFrom, 20)) - c.nIconPixels);
+    EXPECT_GT(CountDark(surface, CRect(c.nTextFrom, 0, 120, 20)), 0);
+  }
+  CDibSurface surface(120, 20, RGB(1, 2, 3));
+  Draw(surface, static_cast<UINT>(-1), FALSE);
+  EXPECT_EQ(120 * 20, surface.CountPixels(RGB(1, 2, 3)));
+}
 
 TEST_F(ComboBoxTest, TheWheelScrollsTheOpenListWithoutClosingIt) {
   std::vector<std::string> texts;

@@ -1,16 +1,19 @@
 // The edit field on a shown bar window: the hint in an empty field, Esc,
 // spinning by keys and by a held button on a scripted clock, docking, copies
-// and the states of the context menu's commands; with the system's rich edit
-// and with the standard edit it falls back to.
+// and the states of the context menu's commands, the window on glass; with the
+// system's rich edit and with the standard edit it falls back to.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "SupportFakeDwm.h"
 #include "SupportPaintManager.h"
 #include "SupportSite.h"
 #include "SupportSystem.h"
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControlAction.h"
 #include "commandbars/TKControlEdit.h"
 #include "commandbars/TKControls.h"
@@ -18,6 +21,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKImageManager.h"
 #include "common/TKPropExchangeIniFile.h"
+#include "testsupport/HostWindow.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -246,6 +250,39 @@ TEST_F(EditTest, AQuitMessageEndsAHeldSpinAndStaysForTheThreadsOwnLoop) {
   MSG msg;
   ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(7u, msg.wParam);
+}
+
+// Glass ---------------------------------------------------------------------------------------
+
+/// Records the rectangles it is asked to make opaque.
+class COpaqueRecordingPaintManager : public CTestFramedPaintManager {
+ public:
+  std::vector<CRect> m_opaque;
+  void MakeRectOpaque(CDC*, CRect rc) override { m_opaque.push_back(rc); }
+};
+
+TEST_F(EditTest, OnGlassTheFieldsWindowMakesWhatItPaintedOpaque) {
+  for (bool bComposition : {true, false}) {
+    SCOPED_TRACE(bComposition);
+    std::unique_ptr<CFakeDwm> dwm(bComposition ? new CFakeDwm : nullptr);
+    COpaqueRecordingPaintManager* pPaintManager = new COpaqueRecordingPaintManager;
+    CGlassFrame glass(pPaintManager, tkBarTop);
+    CTKCommandBar* pBar = glass.pBar;
+    ASSERT_TRUE(pBar->GetSafeHwnd() != NULL);
+    CTKControlEdit* pEdit = new CTKControlEdit;
+    pBar->GetControls()->AppendControl(pEdit);
+    pEdit->SetRect(CRect(0, 0, 150, 24));
+    CTKCommandBarEditCtrl* pWnd = pEdit->GetEditCtrl();
+    ASSERT_TRUE(pWnd != nullptr && pWnd->GetSafeHwnd() != NULL);
+    EXPECT_EQ(bComposition, pWnd->IsOnGlass() != FALSE);
+
+    pWnd->SendMessage(WM_PAINT);
+    CRect rcClient;
+    pWnd->GetClientRect(&rcClient);
+    EXPECT_EQ(bComposition ? std::vector<CRect>{rcClient} : std::vector<CRect>{},
+              pPaintManager->m_opaque);
+
+  }
 }
 
 // Docking, copies and commands ---------------------------------------------------------------------

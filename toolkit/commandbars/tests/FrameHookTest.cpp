@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "SupportFakeDwm.h"
 #include "SupportPaintManager.h"
 #include "SupportSystem.h"
 #include "commandbars/TKCommandBars.h"
@@ -361,29 +362,6 @@ TEST_F(FrameHookTest, MinimumTrackingSizeLeavesRoomForTheCaption) {
                                        ::GetSystemMetrics(SM_CYSIZE));
   EXPECT_GE(info.ptMinTrackSize.y, 30);
 }
-
-/// Desktop composition reported on, and the glass margins asked for.
-class CFakeDwm {
- public:
-  CFakeDwm() : m_saved(*TKDwmApi()) {
-    s_margins.clear();
-    TKDwmApi()->m_pfnDwmIsCompositionEnabled = [](BOOL* pbEnabled) -> HRESULT {
-      *pbEnabled = TRUE;
-      return S_OK;
-    };
-    TKDwmApi()->m_pfnDwmExtendFrameIntoClientArea = [](HWND, const MARGINS* pMargins) -> HRESULT {
-      s_margins.push_back(*pMargins);
-      return S_OK;
-    };
-  }
-  ~CFakeDwm() { *TKDwmApi() = m_saved; }
-
-  static std::vector<MARGINS> s_margins;
-
- private:
-  CTKDwmApi m_saved;
-};
-std::vector<MARGINS> CFakeDwm::s_margins;
 
 TEST_F(FrameHookTest, UnderCompositionTheStandardFrameStays) {
   CFakeDwm dwm;

@@ -1,15 +1,17 @@
 // Menu controls: captions of generated items, the window and recent-file
 // lists, the growing selector and its saved sizes, the markup label, the
-// bitmap, link colours and the check box's keys.
+// bitmap, link colours and links on glass, and the check box's keys.
 #include <gtest/gtest.h>
 
 #include <afxadv.h>
 
 #include <memory>
 
+#include "SupportFakeDwm.h"
 #include "SupportPaintManager.h"
 #include "SupportSite.h"
 #include "SupportSystem.h"
+#include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControlLabels.h"
 #include "commandbars/TKControlLists.h"
 #include "commandbars/TKControlSelector.h"
@@ -20,6 +22,7 @@
 #include "common/TKPropExchangeIniFile.h"
 #include "markup/TKMarkupFlat.h"
 #include "testsupport/DibSurface.h"
+#include "testsupport/HostWindow.h"
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -423,6 +426,56 @@ TEST_F(MenuControlsTest, HyperlinkColoursFollowItsState) {
     pLink->Draw(surface.GetDC());
     EXPECT_GT(surface.CountPixels(c.clrExpected), 0);
     m_pBar->GetControls()->RemoveAll();
+  }
+}
+
+/// Records the texts it is asked to draw and whether on glass.
+class CGlassTextPaintManager : public CTestFramedPaintManager {
+ public:
+  struct Text {
+    CString strText;
+    UINT nFormat;
+    BOOL bOnGlass;
+  };
+  std::vector<Text> m_texts;
+  void DrawTextComposited(CDC* pDC, const CString& strText, CRect rc, UINT nFormat,
+                          BOOL bOnGlass) override {
+    m_texts.push_back({strText, nFormat, bOnGlass});
+    CTestFramedPaintManager::DrawTextComposited(pDC, strText, rc, nFormat, bOnGlass);
+  }
+};
+
+TEST_F(MenuControlsTest, AHyperlinkOnGlassHasItsPaintManagerCompositeTheCaption) {
+  struct Case {
+    const char* name;
+    bool bComposition;
+    int nPosition;
+    BOOL bOnGlass;
+  };
+  const Case cases[] = {
+      {"top bar of a frame on glass", true, tkBarTop, TRUE},
+      {"floating bar of that frame", true, tkBarFloating, FALSE},
+      {"top bar without composition", false, tkBarTop, FALSE},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<CFakeDwm> dwm(c.bComposition ? new CFakeDwm : nullptr);
+    CGlassTextPaintManager* pPaintManager = new CGlassTextPaintManager;
+    CGlassFrame glass(pPaintManager, c.nPosition);
+    CTKCommandBar* pBar = glass.pBar;
+    CTKControlHyperlink* pLink = new CTKControlHyperlink;
+    pBar->GetControls()->Add(pLink, 600);
+    pLink->SetCaption("R&D notes");
+
+    CDibSurface surface(100, 20, RGB(255, 255, 255));
+    pLink->SetRect(CRect(CPoint(2, 2), pLink->GetSize(surface.GetDC())));
+    pLink->Draw(surface.GetDC());
+    ASSERT_EQ(pPaintManager->m_texts.size(), 1u);
+    EXPECT_STREQ(pPaintManager->m_texts[0].strText, "R&D notes");
+    EXPECT_EQ(pPaintManager->m_texts[0].nFormat, static_cast<UINT>(DT_SINGLELINE | DT_NOPREFIX));
+    EXPECT_EQ(pPaintManager->m_texts[0].bOnGlass, c.bOnGlass);
+    EXPECT_EQ(pLink->IsOnGlass(), c.bOnGlass);
+    EXPECT_GT(surface.CountPixels(RGB(0, 0, 255)), 0);
   }
 }
 

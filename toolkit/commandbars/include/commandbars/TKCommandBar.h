@@ -98,7 +98,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL IsPointInside(CPoint ptScreen) const;
   /// Mnemonics are underlined now: the command bars' state, always without.
   virtual BOOL IsKeyboardCuesVisible() const;
-  BOOL IsDwmEnabled() const { return FALSE; }
+  /// A top bar of command bars whose frame hook draws on glass.
+  BOOL IsDwmEnabled() const;
   /// The style a control of style 0 takes on this bar.
   int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
   void SetDefaultButtonStyle(int nStyle) { m_nDefaultButtonStyle = nStyle; }

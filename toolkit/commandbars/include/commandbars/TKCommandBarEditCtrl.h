@@ -30,6 +30,10 @@ class CTKCommandBarEditCtrl : public CEdit {
   /// Makes the format the default of a rich edit (a standard edit has none).
   void ApplyCharFormat(CHARFORMAT2A& cf);
   BOOL IsChangeSuppressed() const { return m_bSuppressChange; }
+  /// Set by the owning field at every layout: the field lies on desktop
+  /// glass, so the window makes what it painted opaque.
+  void SetOnGlass(BOOL bOnGlass) { m_bOnGlass = bOnGlass; }
+  BOOL IsOnGlass() const { return m_bOnGlass; }
 
   /// Cut and Copy need a selection; Cut and Paste a writable, enabled
   /// window; Paste text on the clipboard. Other ids are enabled.
@@ -45,10 +49,12 @@ class CTKCommandBarEditCtrl : public CEdit {
   afx_msg LRESULT OnImeStartComposition(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnImeEndComposition(WPARAM wParam, LPARAM lParam);
   afx_msg void OnKillFocus(CWnd* pNewWnd);
+  afx_msg void OnPaint();
   DECLARE_MESSAGE_MAP()
 
   BOOL m_bComposing;
   BOOL m_bSuppressChange;
   BOOL m_bRichEdit;
   BOOL m_bRichEdit20;
+  BOOL m_bOnGlass;
 };

@@ -129,6 +129,16 @@ class CTKPaintManager : public CCmdTarget {
   /// Removes every single ampersand; "&&" becomes "&".
   static void AFX_CDECL StripMnemonics(CString& str);
 
+  // Text on glass
+  /// DrawText; a theme draws through the visual style when `bOnGlass`, so
+  /// that the text keeps its alpha on desktop-composition glass.
+  virtual void DrawTextComposited(CDC* pDC, const CString& strText, CRect rc, UINT nFormat,
+                                  BOOL bOnGlass);
+  /// Sets the alpha byte of the pixels under the rectangle to 255, so that
+  /// what a window drew without alpha does not show the glass through; the
+  /// themes that draw on glass do it, the base does nothing.
+  virtual void MakeRectOpaque(CDC* pDC, CRect rc);
+
   // Settings the command bars read -------------------------------------------
 
   CFont m_fontRegular;

@@ -262,6 +262,12 @@ BOOL CTKCommandBar::IsLayoutRTL() const {
   return GetSafeHwnd() != NULL && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
 }
 
+BOOL CTKCommandBar::IsDwmEnabled() const {
+  if (m_barPosition != tkBarTop) return FALSE;
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  return pCommandBars != nullptr && pCommandBars->IsDwmEnabled();
+}
+
 BOOL CTKCommandBar::IsPointInside(CPoint ptScreen) const {
   if (GetSafeHwnd() == NULL) return FALSE;
   CRect rcWindow;

@@ -65,8 +65,14 @@ void CTKControlHyperlink::Draw(CDC* pDC) {
   CFont* pOldFont = pDC->SelectObject(GetLinkFont());
   const COLORREF clrOld = pDC->SetTextColor(GetLinkColor());
   const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-  CRect rc = GetRect();
-  pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_NOPREFIX);
+  const UINT nFormat = DT_SINGLELINE | DT_NOPREFIX;
+  CTKPaintManager* pPaintManager = GetPaintManager();
+  if (pPaintManager != nullptr) {
+    pPaintManager->DrawTextComposited(pDC, GetCaption(), GetRect(), nFormat, IsOnGlass());
+  } else {
+    CRect rc = GetRect();
+    pDC->DrawText(GetCaption(), rc, nFormat);
+  }
   pDC->SetBkMode(nOldMode);
   pDC->SetTextColor(clrOld);
   pDC->SelectObject(pOldFont);

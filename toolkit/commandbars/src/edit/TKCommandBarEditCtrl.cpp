@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKPaintManager.h"
 #include "common/TKRichRender.h"
 
 IMPLEMENT_DYNAMIC(CTKCommandBarEditCtrl, CEdit)
@@ -12,6 +13,7 @@ BEGIN_MESSAGE_MAP(CTKCommandBarEditCtrl, CEdit)
   ON_MESSAGE(WM_IME_STARTCOMPOSITION, OnImeStartComposition)
   ON_MESSAGE(WM_IME_ENDCOMPOSITION, OnImeEndComposition)
   ON_WM_KILLFOCUS()
+  ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 namespace {
@@ -49,7 +51,8 @@ CTKCommandBarEditCtrl::CTKCommandBarEditCtrl()
     : m_bComposing(FALSE),
       m_bSuppressChange(FALSE),
       m_bRichEdit(FALSE),
-      m_bRichEdit20(FALSE) {}
+      m_bRichEdit20(FALSE),
+      m_bOnGlass(FALSE) {}
 
 void AFX_CDECL CTKCommandBarEditCtrl::UsePlainEdit(BOOL bPlain) { g_bPlainEdit = bPlain; }
 
@@ -97,6 +100,19 @@ LRESULT CTKCommandBarEditCtrl::OnImeEndComposition(WPARAM, LPARAM) {
 void CTKCommandBarEditCtrl::OnKillFocus(CWnd* pNewWnd) {
   CEdit::OnKillFocus(pNewWnd);
   m_bComposing = FALSE;
+}
+
+void CTKCommandBarEditCtrl::OnPaint() {
+  Default();
+  if (!m_bOnGlass) return;
+  // The edit window paints without alpha, which glass would show through.
+  CTKCommandBar* pBar = DYNAMIC_DOWNCAST(CTKCommandBar, GetParent());
+  CTKPaintManager* pPaintManager = pBar != nullptr ? pBar->GetPaintManager() : nullptr;
+  if (pPaintManager == nullptr) return;
+  CClientDC dc(this);
+  CRect rc;
+  GetClientRect(&rc);
+  pPaintManager->MakeRectOpaque(&dc, rc);
 }
 
 // Edit commands ---------------------------------------------------------------------------

@@ -103,6 +103,7 @@ BOOL TKPrepareFieldWindow(CTKControl* pControl, CTKCommandBarEditCtrl* pWnd, DWO
                         ? reinterpret_cast<WPARAM>(pPaintManager->m_fontRegular.GetSafeHandle())
                         : 0);
   pWnd->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  pWnd->SetOnGlass(pControl->IsOnGlass());
   return TRUE;
 }
 

@@ -100,3 +100,10 @@ void AFX_CDECL CTKPaintManager::StripMnemonics(CString& str) {
   }
   str = strResult;
 }
+
+void CTKPaintManager::DrawTextComposited(CDC* pDC, const CString& strText, CRect rc,
+                                         UINT nFormat, BOOL) {
+  pDC->DrawText(strText, rc, nFormat);
+}
+
+void CTKPaintManager::MakeRectOpaque(CDC*, CRect) {}
