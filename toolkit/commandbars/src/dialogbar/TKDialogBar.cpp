@@ -121,7 +121,7 @@ BOOL CTKDialogBar::IsPointInside(CPoint ptScreen) const {
 }
 
 LRESULT CTKDialogBar::OnNcHitTest(CPoint point) {
-  if (!m_bResizable) return CTKToolBar::OnNcHitTest(point);
+  if (!m_bResizable) return CTKCommandBar::OnNcHitTest(point);
   CRect rc;
   GetWindowRect(&rc);
   rc.DeflateRect(TKDpiHelper()->ScaleX(3), TKDpiHelper()->ScaleY(3));

@@ -13,7 +13,15 @@ const TCHAR kGlyphClose = '+';
 const TCHAR kGlyphDropDown = '3';
 }  // namespace
 
-TK_IMPLEMENT_NESTED_DYNCREATE(CTKDialogBar, CControlButtonHide, CTKToolBar::CControlButtonHide)
+// Spelled out: the base is itself nested, which the macro cannot name.
+CObject* PASCAL CTKDialogBar::CControlButtonHide::CreateObject() { return new CControlButtonHide; }
+CRuntimeClass CTKDialogBar::CControlButtonHide::classCControlButtonHide = {
+    "CTKDialogBar::CControlButtonHide", sizeof(CTKDialogBar::CControlButtonHide), 0xFFFF,
+    &CTKDialogBar::CControlButtonHide::CreateObject,
+    &CTKToolBar::CControlButtonHide::classCControlButtonHide, nullptr};
+CRuntimeClass* CTKDialogBar::CControlButtonHide::GetRuntimeClass() const {
+  return &classCControlButtonHide;
+}
 TK_IMPLEMENT_NESTED_DYNCREATE(CTKDialogBar, CControlCaptionPopup, CTKControlPopup)
 
 // The close button ------------------------------------------------------------------------------

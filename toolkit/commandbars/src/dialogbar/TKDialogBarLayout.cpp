@@ -49,8 +49,8 @@ CSize CTKDialogBar::CalcSize(int nLength, DWORD dwMode, CSize szClient) {
   m_nCaptionHeight = szCaption.cy + m_rcBorders.top;
   sz.cy += szCaption.cy;
   if (dwMode & LM_STRETCH) {
-    int& nAlong = bVertical ? sz.cy : sz.cx;
-    nAlong = std::max(nAlong, nLength);
+    LONG& nAlong = bVertical ? sz.cy : sz.cx;
+    nAlong = std::max<LONG>(nAlong, nLength);
   }
   if (dwMode & LM_HORZ)
     sz.cx = std::min<int>(sz.cx, nLength);
