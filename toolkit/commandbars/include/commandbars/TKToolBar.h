@@ -73,6 +73,11 @@ class CTKDockContext {
   CPoint m_ptLast = CPoint(0, 0);
   CRect m_rectDragDock;
   CRect m_rectDragFloat;
+
+  // Dialog bars (TKDockContextDialogBar.cpp)
+  /// Moves the edges the sizing border names and hands the rectangle to the
+  /// dialog bar, docked or floating.
+  virtual void ResizeDialogBar(CPoint pt);
 };
 
 class CTKToolBar : public CTKCommandBar {

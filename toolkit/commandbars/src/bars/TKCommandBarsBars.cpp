@@ -6,6 +6,7 @@
 
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKDockBar.h"
+#include "commandbars/TKReBar.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKDpiHelper.h"
 #include "TKCreateBar.h"
@@ -123,23 +124,17 @@ CReBar* FindReBar(CWnd* pSite) {
 void CTKCommandBars::AddToReBar(CTKToolBar* pBar) {
   CReBar* pReBar = FindReBar(m_pFrame);
   if (pReBar == nullptr || pBar->GetSafeHwnd() == NULL) return;
-  pReBar->AddBar(pBar, NULL, NULL, RBBS_BREAK | RBBS_GRIPPERALWAYS);
+  if (CTKReBar* pToolReBar = DYNAMIC_DOWNCAST(CTKReBar, pReBar))
+    pToolReBar->AddToolBar(pBar, RBBS_BREAK | RBBS_GRIPPERALWAYS);
+  else
+    pReBar->AddBar(pBar, NULL, NULL, RBBS_BREAK | RBBS_GRIPPERALWAYS);
 }
 
 void CTKCommandBars::RemoveFromReBar(CTKToolBar* pBar) {
   CReBar* pReBar = FindReBar(m_pFrame);
   if (pReBar == nullptr || pBar->GetSafeHwnd() == NULL) return;
-  const int nBands = static_cast<int>(pReBar->SendMessage(RB_GETBANDCOUNT));
-  for (int i = 0; i < nBands; ++i) {
-    REBARBANDINFO info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = RBBIM_CHILD;
-    pReBar->SendMessage(RB_GETBANDINFO, i, reinterpret_cast<LPARAM>(&info));
-    if (info.hwndChild == pBar->GetSafeHwnd()) {
-      pReBar->SendMessage(RB_DELETEBAND, i);
-      return;
-    }
-  }
+  const int nBand = CTKReBar::FindBandOf(pReBar, pBar);
+  if (nBand >= 0) pReBar->SendMessage(RB_DELETEBAND, nBand);
 }
 
 // Dock bars --------------------------------------------------------------------------------

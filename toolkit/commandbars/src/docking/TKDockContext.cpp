@@ -189,6 +189,8 @@ void CTKDockContext::Track() {
         ptProcessed = pt;
         if (m_nDragMode == 1)
           MoveDrag(pt);
+        else if (m_pBar->IsDialogBar())
+          ResizeDialogBar(pt);
         else
           ResizeFloating(pt);
       }
