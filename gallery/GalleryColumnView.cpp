@@ -29,6 +29,8 @@ struct ViewCase {
   bool wrap;
   bool enabled;
   const char* find;
+  /// A selected row (-1: none); the caret goes to the row below it.
+  int selected;
 };
 
 void AddRows(CColumnViewControl* view) {
@@ -74,6 +76,12 @@ bool DrawView(CGalleryCanvas* canvas, const ViewCase& c, int x, int y) {
     int row = 0, column = 0;
     view.FindTextForward(c.find, &row, &column, false);
   }
+  if (c.selected >= 0) {
+    view.SelectAt(c.selected);
+    view.m_nCaret = c.selected + 1;
+    // With the focus the bands are blue, without it the selection is grey.
+    view.SetFocus();
+  }
   view.EnableWindow(c.enabled);
   CDC* dc = canvas->GetDC();
   POINT origin;
@@ -94,10 +102,10 @@ bool DrawView(CGalleryCanvas* canvas, const ViewCase& c, int x, int y) {
 
 bool DrawColumnViewPage(const GalleryContext& context) {
   const ViewCase cases[] = {
-      {"shortened cells, sorted by name", false, true, NULL},
-      {"wrapped cells", true, true, NULL},
-      {"find box on \"release\"", false, true, "release"},
-      {"disabled", false, false, NULL},
+      {"shortened cells, sorted by name; selection and caret bands", false, true, NULL, 1},
+      {"wrapped cells", true, true, NULL, -1},
+      {"find box on \"release\"", false, true, "release", -1},
+      {"disabled", false, false, NULL, -1},
   };
   CGalleryCanvas canvas(2 * (kViewWidth + 30) + 20, 2 * (kViewHeight + 40) + 20);
   bool ok = true;

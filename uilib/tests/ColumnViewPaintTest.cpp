@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SupportColumnView.h"
+#include "uilib/UIUtilities.h"
 
 namespace {
 
@@ -135,6 +136,54 @@ TEST_F(ColumnViewPaintTest, TheImageAreaMovesTheFirstTextEvenWithoutAnImage) {
   int with = LeftmostDark(surface, first.top, first.bottom);
   ASSERT_GE(without, 0);
   EXPECT_EQ(without + 21, with);
+}
+
+// Blue with the focus, grey without; the caret's band only on an unselected
+// row of a focused view. Rows without text show the band alone.
+TEST_F(ColumnViewPaintTest, RowBandsAreTheStandardGradientsPixelForPixel) {
+  m_view.m_nColumns = 1;
+  Make();
+  m_view.AddRow({""});
+  m_view.AddRow({""});
+  m_view.AddRow({""});
+  m_view.m_nCaret = 1;
+  m_view.SetFocus();
+  if (::GetFocus() != m_view.m_hWnd) GTEST_SKIP() << "the hidden host cannot take the focus";
+  CTesselList tables[3];
+  ASSERT_TRUE(BuildStandardRowGradients(&tables[0], &tables[1], &tables[2]));
+  enum { kSelected, kCaret, kInactive, kNone };
+  struct Case {
+    bool focus;
+    bool selected;
+    int band;
+  } cases[] = {
+      {true, false, kCaret},
+      {false, false, kNone},
+      {true, true, kSelected},
+      {false, true, kInactive},
+  };
+  for (const Case& c : cases) {
+    m_view.GetEntryAt(1)->m_bSelected = c.selected;
+    if (c.focus)
+      m_view.SetFocus();
+    else
+      ::SetFocus(NULL);
+    CDibSurface painted(400, 200);
+    m_view.PaintTo(&painted);
+    const RECT& row = m_view.GetEntryAt(1)->GetRowRect();
+    CRect band(22, row.top - 2, 120 - 2, row.bottom - 2);
+    CDibSurface expected(400, 200);
+    if (c.band != kNone)
+      ASSERT_TRUE(DrawGradientBand(expected.GetSafeHdc(), band.left, band.top, band.right,
+                                   band.bottom, &tables[c.band]));
+    // The band and a few pixels around it, rows 0 and 2 included.
+    int mismatches = 0;
+    for (int y = band.top - 20; y < band.bottom + 20; ++y)
+      for (int x = 0; x < 200; ++x)
+        if (painted.GetPixel(x, y) != expected.GetPixel(x, y)) ++mismatches;
+    EXPECT_EQ(0, mismatches) << c.focus << c.selected;
+  }
+  for (CTesselList& table : tables) ClearGradientColors(&table);
 }
 
 TEST_F(ColumnViewPaintTest, TheBorderHasWhiteSidesWithTheTopAndBottomFlag) {

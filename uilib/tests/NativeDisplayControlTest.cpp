@@ -2,6 +2,11 @@
 // the tool bar's precondition.
 #include <gtest/gtest.h>
 
+#include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
+#include "commandbars/TKControl.h"
+#include "commandbars/TKControls.h"
+#include "commandbars/TKToolBar.h"
 #include "foundation/WindowUtilities.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/HostWindow.h"
@@ -156,6 +161,43 @@ TEST_F(NativeDisplayTest, CreateToolBarNeedsAnOwnerFrame) {
   EXPECT_FALSE(m_display.CreateToolBar(1, 2, 3, 4, 5, 0, 16));
   EXPECT_EQ(nullptr, m_display.GetCommandBars());
   EXPECT_EQ(nullptr, m_display.GetToolBar());
+}
+
+class DisplayToolBarTest : public NativeDisplayTest {
+ protected:
+  void SetUp() override {
+    NativeDisplayTest::SetUp();
+    MakeDisplay(true);
+    ASSERT_TRUE(m_display.InitCommandBars(RUNTIME_CLASS(CTKCommandBars)));
+    m_display.SetToolBar(m_display.GetCommandBars()->Add("Steps", tkBarTop));
+    ASSERT_NE(nullptr, m_display.GetToolBar());
+    ASSERT_TRUE(m_display.GetToolBar()->LoadToolBar(600));
+  }
+};
+
+TEST_F(NativeDisplayTest, ToolBarImagesNeedCommandBars) {
+  MakeDisplay(true);
+  EXPECT_FALSE(m_display.LoadToolBarImages(600, 401, 400, 401, 16));
+  EXPECT_EQ(nullptr, m_display.GetNormalImageList()->GetSafeHandle());
+  EXPECT_FALSE(m_display.SetToolBarButtonCaption(500));
+}
+
+TEST_F(DisplayToolBarTest, EachBitmapFillsItsImageListInCellsOfTheGivenWidth) {
+  EXPECT_TRUE(m_display.LoadToolBarImages(600, 401, 400, 401, 16));
+  for (CImageList* list : {m_display.GetNormalImageList(), m_display.GetDisabledImageList(),
+                           m_display.GetHotImageList()})
+    EXPECT_EQ(3, list->GetImageCount());
+  CTKCommandBarsOptions* options = m_display.GetCommandBars()->GetCommandBarsOptions();
+  EXPECT_EQ(CSize(16, 16), options->szIcons);
+  EXPECT_FALSE(options->bLargeIcons);
+}
+
+TEST_F(DisplayToolBarTest, AButtonTakesItsCaptionFromTheStringOfItsCommand) {
+  EXPECT_TRUE(m_display.SetToolBarButtonCaption(500));
+  CTKControl* button = m_display.GetToolBar()->GetControls()->FindControlById(500);
+  EXPECT_STREQ("Run All", button->GetRawCaption());
+  EXPECT_STREQ("Runs every step of the build file", button->GetDescription());
+  EXPECT_FALSE(m_display.SetToolBarButtonCaption(503)) << "no such button";
 }
 
 TEST_F(NativeDisplayTest, TextExtentOutsideAPaintLeavesNoDrawingContext) {

@@ -1,6 +1,7 @@
 // A system for the UI library's tests: a scripted cursor and desktop, a help
-// window and a mail entry of the test's choosing, and a server that answers
-// from a script, recording what was asked of each.
+// window and a mail entry of the test's choosing, a server that answers
+// from a script and a desktop window manager's answer, recording what was
+// asked of each.
 #pragma once
 
 #include <string>
@@ -59,4 +60,12 @@ class CScriptedSystem : public CUILibSystem {
   BOOL InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwToRead,
                         DWORD* pdwRead) override;
   BOOL InternetCloseHandle(HINTERNET hInternet) override;
+
+  // The desktop window manager: its answer, and the windows asked about.
+  DwmFrameBoundsAnswer m_dwmAnswer = kDwmLibraryMissing;
+  std::vector<HWND> m_dwmQueries;
+  DwmFrameBoundsAnswer QueryDwmFrameBounds(HWND hWnd) override {
+    m_dwmQueries.push_back(hWnd);
+    return m_dwmAnswer;
+  }
 };

@@ -386,6 +386,48 @@ TEST_F(FrameTest, AWindowFrameIsARectangleOfThePenWidth) {
   EXPECT_EQ(blue, PixelAt(39, 29));
   EXPECT_NE(blue, PixelAt(1, 1));
   EXPECT_NE(blue, PixelAt(20, 15));
+  // No window is no frame: nothing is drawn on the screen instead.
+  EXPECT_FALSE(DrawWindowFrame(NULL, blue, 1));
+  EXPECT_FALSE(DrawControlFrame(NULL, blue));
+  EXPECT_FALSE(DrawControlFrameBottomLine(NULL, blue));
+}
+
+TEST_F(FrameTest, FrameBoundsFollowTheDesktopWindowManagersAnswer) {
+  CScriptedSystem system;
+  CRect window;
+  m_window.GetWindowRect(&window);
+  const struct {
+    CUILibSystem::DwmFrameBoundsAnswer answer;
+    int right, bottom;
+  } cases[] = {
+      {CUILibSystem::kDwmLibraryMissing, -2, -2},
+      {CUILibSystem::kDwmAnswered, 6, 3},
+      {CUILibSystem::kDwmQueryFailed, -2, -9},
+  };
+  for (const auto& c : cases) {
+    system.m_dwmAnswer = c.answer;
+    CRect bounds;
+    ASSERT_TRUE(GetFrameBoundsOfWindow(m_window.GetSafeHwnd(), &bounds)) << c.answer;
+    EXPECT_EQ(CRect(window.left, window.top, window.right + c.right, window.bottom + c.bottom),
+              bounds)
+        << c.answer;
+  }
+  EXPECT_EQ(std::vector<HWND>(3, m_window.GetSafeHwnd()), system.m_dwmQueries);
+  CRect untouched(1, 2, 3, 4);
+  EXPECT_FALSE(GetFrameBoundsOfWindow(NULL, &untouched));
+  EXPECT_EQ(CRect(1, 2, 3, 4), untouched);
+}
+
+TEST(DesktopWindowManager, TheRealSystemAnswersWithoutKeepingTheLibrary) {
+  CTestHostWindow window;
+  ASSERT_TRUE(window.CreateHost(40, 30));
+  const bool loadedBefore = ::GetModuleHandleA("dwmapi.dll") != NULL;
+  CUILibSystem::DwmFrameBoundsAnswer answer = UILibSystem()->QueryDwmFrameBounds(window.m_hWnd);
+  EXPECT_TRUE(answer == CUILibSystem::kDwmLibraryMissing ||
+              answer == CUILibSystem::kDwmQueryFailed || answer == CUILibSystem::kDwmAnswered);
+  if (!loadedBefore) EXPECT_EQ(nullptr, ::GetModuleHandleA("dwmapi.dll"));
+  EXPECT_NE(CUILibSystem::kDwmAnswered, UILibSystem()->QueryDwmFrameBounds(NULL))
+      << "no window, no bounds";
 }
 
 // The download -----------------------------------------------------------------------------

@@ -193,6 +193,20 @@ class CColumnViewControl : public CNativeDisplayControl {
   virtual bool PaintRows();
   virtual bool FillBackground();
   virtual bool DrawBorder();
+  /// The selected band (blue with the focus, grey without) from the row's
+  /// top - 2 to its bottom - 2.
+  virtual bool DrawSelectedRowBand(CColumnViewControlEntry* entry, int contentWidth);
+  /// The caret band, only on an unselected row of a focused view.
+  virtual bool DrawCaretRowBand(CColumnViewControlEntry* entry, int contentWidth);
+
+  // The colour tables of the row bands (GradientColorRecord lists).
+  /// Clears the tables, then fills them with the standard row gradients.
+  virtual bool BuildBandColors();
+  /// True when any table had records.
+  virtual bool ClearBandColors();
+  CTesselList* GetCaretBandColors() { return &m_caretBand; }
+  CTesselList* GetSelectedBandColors() { return &m_selectedBand; }
+  CTesselList* GetInactiveSelectedBandColors() { return &m_inactiveSelectedBand; }
 
   // CNativeDisplayControl
   void OnPaint() override;
@@ -296,6 +310,9 @@ class CColumnViewControl : public CNativeDisplayControl {
   int GetRowExtent(int index);
   /// The rows rectangle's height with the margin.
   int GetRowsHeight();
+  bool HasFocus() const { return ::GetFocus() == m_hWnd; }
+  /// Draws a row band of the table in the memory DC (see DrawSelectedRowBand).
+  bool DrawRowBand(CColumnViewControlEntry* entry, int contentWidth, CTesselList* colors);
 
   DECLARE_MESSAGE_MAP()
 
@@ -317,4 +334,8 @@ class CColumnViewControl : public CNativeDisplayControl {
   CColumnViewControlSortManager m_sortManager;
   /// CColumnViewIndividualSeparatorLine objects by entry id, owned.
   CTesselOptimizedMap m_separatorLines;
+  /// The band tables, top to bottom: edge colour, gradient, edge colour.
+  CTesselList m_selectedBand;
+  CTesselList m_caretBand;
+  CTesselList m_inactiveSelectedBand;
 };

@@ -91,6 +91,14 @@ class CNativeDisplayControl : public CWnd {
   /// without an owner frame (and then no command bars are made).
   virtual bool CreateToolBar(int titleStringId, int toolBarResourceId, int normalBitmapId,
                              int disabledBitmapId, int hotBitmapId, int dockPosition, int cellWidth);
+  /// Loads the three bitmaps into the image lists in cells of `cellWidth`
+  /// and gives them to the image manager for the tool bar's command ids
+  /// (normal, disabled, hot); false without command bars.
+  virtual bool LoadToolBarImages(int toolBarResourceId, int normalBitmapId, int disabledBitmapId,
+                                 int hotBitmapId, int cellWidth);
+  /// Caption and description of the tool bar's visible button `commandId`
+  /// from the string of that id; false without tool bar or button.
+  virtual bool SetToolBarButtonCaption(int commandId);
   virtual CTKCommandBars* GetCommandBars();
   virtual void SetCommandBars(CTKCommandBars* commandBars);
 

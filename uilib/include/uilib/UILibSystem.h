@@ -1,6 +1,6 @@
 // What the UI library asks of the system beyond its own windows: the cursor,
-// the desktop's size, the shell, the HTML Help window, Simple MAPI and the
-// HTTP transfer. One seam, so that tests script the answers instead of moving
+// the desktop's size, the shell, the HTML Help window, Simple MAPI, the
+// HTTP transfer and the desktop window manager. One seam, so that tests script the answers instead of moving
 // the real mouse, opening help or mail programs or reaching a server.
 #pragma once
 
@@ -48,6 +48,17 @@ class CUILibSystem {
   virtual BOOL HttpQueryNumber(HINTERNET hRequest, DWORD dwInfoLevel, DWORD* pdwValue);
   virtual BOOL InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwToRead, DWORD* pdwRead);
   virtual BOOL InternetCloseHandle(HINTERNET hInternet);
+
+  // Desktop composition ---------------------------------------------------------------
+  /// What the desktop window manager tells of a window's extended frame bounds.
+  enum DwmFrameBoundsAnswer {
+    kDwmLibraryMissing,  ///< "dwmapi.dll" cannot be loaded
+    kDwmQueryFailed,     ///< DwmGetWindowAttribute is missing or failed
+    kDwmAnswered,
+  };
+  /// DwmGetWindowAttribute (DWMWA_EXTENDED_FRAME_BOUNDS) of "dwmapi.dll",
+  /// loaded by name for the call and freed again; the bounds are not kept.
+  virtual DwmFrameBoundsAnswer QueryDwmFrameBounds(HWND hWnd);
 };
 
 /// The installed system, the real one when none is.

@@ -38,6 +38,14 @@ bool AddHttpRequestHeader(HINTERNET hRequest, const char* pszHeader);
 bool DownloadFileFromServer(const char* pszServer, const char* pszObject,
                             const char* pszLocalPath);
 
+// Frames ---------------------------------------------------------------------------------
+
+/// The window rectangle corrected for the frame the system draws around it:
+/// right and bottom 2 smaller without the desktop window manager, 6 and 3
+/// larger when it answers for the window, else 2 and 9 smaller. False (and
+/// nothing changed) without window or rectangle.
+bool GetFrameBoundsOfWindow(HWND hWnd, RECT* pRect);
+
 // Command-bar buttons ----------------------------------------------------------------
 
 /// Caption (and, after a line feed, description) from the string resource;

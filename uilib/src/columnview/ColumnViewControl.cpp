@@ -52,12 +52,14 @@ CColumnViewControl::CColumnViewControl()
       m_nNextId(0),
       m_bHoverTracking(false) {
   m_sortManager.m_pOwner = this;
+  BuildBandColors();
 }
 
 CColumnViewControl::~CColumnViewControl() {
   RemoveAllEntries();
   RemoveAllColumns();
   RemoveAllSeparatorLines();
+  ClearBandColors();
   // The window goes before the members its messages use.
   if (::IsWindow(m_hWnd)) DestroyWindow();
 }

@@ -4,6 +4,7 @@
 
 #include "common/TKDCHelpers.h"
 #include "common/TKScopedHandle.h"
+#include "uilib/UIUtilities.h"
 
 namespace {
 // The rows start a little below the header.
@@ -12,8 +13,18 @@ const int kCellTextIndent = 5;
 const int kImageSize = 16;
 const int kImageAreaWidth = 21;
 const int kSeparatorIndent = 5;
+// A band leaves room for the row image at the left and ends short of the
+// last column's edge; it sits 2 pixels above the row's text.
+const int kBandLeft = 22;
+const int kBandRightInset = 2;
+const int kBandRaise = 2;
 const COLORREF kFindBoxColor = RGB(0, 255, 255);
 const char kEllipsis[] = "...";
+
+COLORREF FirstGradientColor(CTesselList* list, COLORREF fallback) {
+  if (list->GetCount() == 0) return fallback;
+  return static_cast<GradientColorRecord*>(list->GetAt(0))->color;
+}
 
 int TextWidth(HDC dc, CTesselString& text, int first, int count) {
   SIZE size = {};
@@ -85,8 +96,8 @@ bool CColumnViewControl::PaintRows() {
   return true;
 }
 
-bool CColumnViewControl::PaintRow(CColumnViewControlEntry* entry, int* y, int, RECT rows,
-                                  int displayIndex) {
+bool CColumnViewControl::PaintRow(CColumnViewControlEntry* entry, int* y, int contentWidth,
+                                  RECT rows, int displayIndex) {
   CDC* dc = GetOffScreenContext();
   if (dc == NULL || entry == NULL || y == NULL) return false;
   int lineHeight = entry->GetLineHeight();
@@ -95,6 +106,11 @@ bool CColumnViewControl::PaintRow(CColumnViewControlEntry* entry, int* y, int, R
   int height = entry->GetRowHeight();
   entry->m_rect = CRect(-m_nHorizontalOffset, *y, -m_nHorizontalOffset, *y + height - 1);
   bool findRow = m_bFindActive && m_nFindRow == displayIndex;
+  if (entry->m_bSelected)
+    DrawSelectedRowBand(entry, contentWidth);
+  else if (displayIndex == m_nCaret)
+    DrawCaretRowBand(entry, contentWidth);
+  if (findRow) DrawCaretRowBand(entry, contentWidth);
   for (int i = 0; i < m_columns.GetCount(); ++i) {
     const RECT& column = GetColumn(i)->m_rect;
     CTKScopedRgn clip(::CreateRectRgn(column.left - m_nHorizontalOffset, *y,
@@ -124,6 +140,43 @@ bool CColumnViewControl::PaintRow(CColumnViewControlEntry* entry, int* y, int, R
   }
   *y += height;
   return true;
+}
+
+bool CColumnViewControl::DrawSelectedRowBand(CColumnViewControlEntry* entry, int contentWidth) {
+  return DrawRowBand(entry, contentWidth, HasFocus() ? &m_selectedBand : &m_inactiveSelectedBand);
+}
+
+bool CColumnViewControl::DrawCaretRowBand(CColumnViewControlEntry* entry, int contentWidth) {
+  if (entry == NULL || entry->m_bSelected || !HasFocus()) return false;
+  return DrawRowBand(entry, contentWidth, &m_caretBand);
+}
+
+bool CColumnViewControl::DrawRowBand(CColumnViewControlEntry* entry, int contentWidth,
+                                     CTesselList* colors) {
+  CDC* dc = GetOffScreenContext();
+  if (dc == NULL || entry == NULL) return false;
+  CRect rows;
+  GetRowsRect(&rows, true);
+  int left = rows.left + kBandLeft, right = contentWidth - kBandRightInset;
+  if (m_nHorizontalOffset > 0) {
+    left -= m_nHorizontalOffset;
+    right -= m_nHorizontalOffset;
+  }
+  const RECT& row = entry->GetRowRect();
+  return DrawGradientBand(dc->m_hDC, left, row.top - kBandRaise, right, row.bottom - kBandRaise,
+                          colors);
+}
+
+bool CColumnViewControl::BuildBandColors() {
+  ClearBandColors();
+  return BuildStandardRowGradients(&m_selectedBand, &m_caretBand, &m_inactiveSelectedBand);
+}
+
+bool CColumnViewControl::ClearBandColors() {
+  bool had = false;
+  for (CTesselList* list : {&m_selectedBand, &m_caretBand, &m_inactiveSelectedBand})
+    had = ClearGradientColors(list) || had;
+  return had;
 }
 
 bool CColumnViewControl::DrawRowRect(RECT cell) {
@@ -165,13 +218,16 @@ bool CColumnViewControl::DrawColumnLines() {
 bool CColumnViewControl::DrawSelectionColumnLines() {
   if (GetOffScreenContext() == NULL || m_displayList.GetCount() < 1 || m_columns.GetCount() < 2)
     return false;
+  COLORREF color =
+      FirstGradientColor(HasFocus() ? &m_selectedBand : &m_inactiveSelectedBand, m_gridColor);
   for (int row = m_nFirstVisible; row <= m_nLastVisible; ++row) {
     CColumnViewControlEntry* entry = GetEntryAt(row);
     if (entry == NULL || !entry->m_bSelected) continue;
     const RECT& rect = entry->GetRowRect();
     for (int i = 0; i < m_columns.GetCount(); ++i) {
       int x = 0;
-      if (GetColumnLineX(i, &x)) DrawLine(x, rect.top - 2, x, rect.bottom - 2, m_gridColor);
+      if (GetColumnLineX(i, &x))
+        DrawLine(x, rect.top - kBandRaise, x, rect.bottom - kBandRaise, color);
     }
   }
   return true;

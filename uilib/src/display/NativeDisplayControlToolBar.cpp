@@ -5,7 +5,10 @@
 
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
+#include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
+#include "common/TKImageManager.h"
+#include "uilib/UIUtilities.h"
 
 namespace {
 // Top docking, floating allowed, no other dock place.
@@ -57,8 +60,8 @@ bool CNativeDisplayControl::RepositionToolBars() {
 }
 
 bool CNativeDisplayControl::CreateToolBar(int titleStringId, int toolBarResourceId,
-                                          int /*normalBitmapId*/, int /*disabledBitmapId*/,
-                                          int /*hotBitmapId*/, int dockPosition, int cellWidth) {
+                                          int normalBitmapId, int disabledBitmapId,
+                                          int hotBitmapId, int dockPosition, int cellWidth) {
   if (m_pOwnerFrame == NULL) return false;
   if (!InitCommandBars(RUNTIME_CLASS(CTKCommandBars)) || GetCommandBars() == NULL) return false;
   CTesselString title;
@@ -66,16 +69,48 @@ bool CNativeDisplayControl::CreateToolBar(int titleStringId, int toolBarResource
                                                         RT_STRING));
   SetToolBar(m_pCommandBars->Add(title.GetText(), dockPosition));
   if (m_pToolBar == NULL || !m_pToolBar->LoadToolBar(toolBarResourceId)) return false;
+  LoadToolBarImages(toolBarResourceId, normalBitmapId, disabledBitmapId, hotBitmapId, cellWidth);
   CTKCommandBarsOptions* options = m_pCommandBars->GetCommandBarsOptions();
-  if (options != NULL) {
-    options->szIcons = CSize(cellWidth, cellWidth);
-    options->bLargeIcons = FALSE;
-    options->bShowExpandButtonAlways = FALSE;
-  }
+  if (options != NULL) options->bShowExpandButtonAlways = FALSE;
   m_pToolBar->SetFlags(kDisplayToolBarFlags);
   m_pToolBar->SetCloseable(FALSE);
   m_pToolBar->SetShowGripper(FALSE);
   return true;
+}
+
+bool CNativeDisplayControl::LoadToolBarImages(int toolBarResourceId, int normalBitmapId,
+                                              int disabledBitmapId, int hotBitmapId,
+                                              int cellWidth) {
+  if (m_pCommandBars == NULL) return false;
+  const struct {
+    int bitmapId;
+    CImageList* list;
+    int state;
+  } images[] = {
+      {normalBitmapId, &m_normalImages, TK_IMAGESTATE_NORMAL},
+      {disabledBitmapId, &m_disabledImages, TK_IMAGESTATE_DISABLED},
+      {hotBitmapId, &m_hotImages, TK_IMAGESTATE_HOT},
+  };
+  for (const auto& image : images) {
+    image.list->DeleteImageList();
+    HIMAGELIST handle = NULL;
+    CreateImageListFromBitmap(image.bitmapId, &handle, cellWidth);
+    if (handle == NULL) continue;
+    image.list->Attach(handle);
+    TKImageManager()->SetIconsFromImageList(toolBarResourceId, handle, image.state);
+  }
+  CTKCommandBarsOptions* options = m_pCommandBars->GetCommandBarsOptions();
+  if (options != NULL) {
+    options->szIcons = CSize(cellWidth, cellWidth);
+    options->bLargeIcons = FALSE;
+  }
+  return true;
+}
+
+bool CNativeDisplayControl::SetToolBarButtonCaption(int commandId) {
+  if (m_pToolBar == NULL || m_pToolBar->GetControls() == NULL) return false;
+  CTKControl* button = m_pToolBar->GetControls()->FindControl(tkControlButton, commandId, TRUE, FALSE);
+  return button != NULL && SetButtonCaptionFromString(commandId, button);
 }
 
 LRESULT CNativeDisplayControl::OnIdleUpdateCmdUI(WPARAM, LPARAM) {

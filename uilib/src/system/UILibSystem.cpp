@@ -7,6 +7,9 @@ CUILibSystem g_realSystem;
 CUILibSystem* g_pSystem = nullptr;
 
 typedef HWND(WINAPI* PFNHTMLHELPA)(HWND, LPCSTR, UINT, DWORD_PTR);
+typedef HRESULT(WINAPI* PFNDWMGETWINDOWATTRIBUTE)(HWND, DWORD, PVOID, DWORD);
+// DWMWA_EXTENDED_FRAME_BOUNDS, which older headers lack.
+const DWORD kDwmExtendedFrameBounds = 9;
 
 }  // namespace
 
@@ -82,4 +85,15 @@ BOOL CUILibSystem::InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwTo
 
 BOOL CUILibSystem::InternetCloseHandle(HINTERNET hInternet) {
   return ::InternetCloseHandle(hInternet);
+}
+
+CUILibSystem::DwmFrameBoundsAnswer CUILibSystem::QueryDwmFrameBounds(HWND hWnd) {
+  CTKScopedModule dwm(::LoadLibraryA("dwmapi.dll"));
+  if (!dwm) return kDwmLibraryMissing;
+  PFNDWMGETWINDOWATTRIBUTE pfn = reinterpret_cast<PFNDWMGETWINDOWATTRIBUTE>(
+      reinterpret_cast<void*>(::GetProcAddress(dwm.Get(), "DwmGetWindowAttribute")));
+  RECT bounds = {0, 0, 0, 0};
+  if (pfn == nullptr || FAILED(pfn(hWnd, kDwmExtendedFrameBounds, &bounds, sizeof(bounds))))
+    return kDwmQueryFailed;
+  return kDwmAnswered;
 }

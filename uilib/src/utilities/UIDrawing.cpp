@@ -1,26 +1,12 @@
 // Text measuring and the frames drawn around windows.
 #include <string.h>
 
+#include <afxwin.h>
+
 #include "common/TKScopedHandle.h"
 #include "uilib/UIUtilities.h"
 
 namespace {
-
-/// A window's DC with its non-client area, released with it.
-class CWholeWindowDC {
- public:
-  explicit CWholeWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetWindowDC(hWnd)) {}
-  ~CWholeWindowDC() {
-    if (m_hDC != NULL) ::ReleaseDC(m_hWnd, m_hDC);
-  }
-  CWholeWindowDC(const CWholeWindowDC&) = delete;
-  CWholeWindowDC& operator=(const CWholeWindowDC&) = delete;
-  HDC Get() const { return m_hDC; }
-
- private:
-  HWND m_hWnd;
-  HDC m_hDC;
-};
 
 /// The window rectangle moved to the origin.
 RECT WindowRectAtOrigin(HWND hWnd) {
@@ -40,14 +26,14 @@ BOOL DrawLineInColor(HDC hDC, COLORREF color, int x1, int y1, int x2, int y2) {
 /// White side columns, the top row white or in the colour, the bottom row in
 /// the colour; whether the last line was drawn.
 bool DrawFrameLines(HWND hWnd, COLORREF color, bool bColoredTop) {
-  CWholeWindowDC dc(hWnd);
-  if (dc.Get() == NULL) return false;
+  if (!::IsWindow(hWnd)) return false;
+  CWindowDC dc(CWnd::FromHandle(hWnd));
   const RECT rc = WindowRectAtOrigin(hWnd);
   const COLORREF white = RGB(255, 255, 255);
-  DrawLineInColor(dc.Get(), white, rc.left, rc.top, rc.left, rc.bottom - 1);
-  DrawLineInColor(dc.Get(), white, rc.right - 1, rc.top, rc.right - 1, rc.bottom - 1);
-  DrawLineInColor(dc.Get(), bColoredTop ? color : white, rc.left, rc.top, rc.right, rc.top);
-  return DrawLineInColor(dc.Get(), color, rc.left, rc.bottom - 1, rc.right, rc.bottom - 1) !=
+  DrawLineInColor(dc.GetSafeHdc(), white, rc.left, rc.top, rc.left, rc.bottom - 1);
+  DrawLineInColor(dc.GetSafeHdc(), white, rc.right - 1, rc.top, rc.right - 1, rc.bottom - 1);
+  DrawLineInColor(dc.GetSafeHdc(), bColoredTop ? color : white, rc.left, rc.top, rc.right, rc.top);
+  return DrawLineInColor(dc.GetSafeHdc(), color, rc.left, rc.bottom - 1, rc.right, rc.bottom - 1) !=
          FALSE;
 }
 
@@ -75,8 +61,8 @@ bool TextFitsWidth(HDC hDC, CTesselString& text, int left, int /*top*/, int righ
 }
 
 BOOL DrawWindowFrame(HWND hWnd, COLORREF color, int nPenWidth) {
-  CWholeWindowDC dc(hWnd);
-  if (dc.Get() == NULL) return FALSE;
+  if (!::IsWindow(hWnd)) return FALSE;
+  CWindowDC dc(CWnd::FromHandle(hWnd));
   RECT rc = WindowRectAtOrigin(hWnd);
   if (nPenWidth > 1) {
     rc.top += nPenWidth - 1;
@@ -87,9 +73,9 @@ BOOL DrawWindowFrame(HWND hWnd, COLORREF color, int nPenWidth) {
     rc.bottom -= nPenWidth - 1;
   }
   CTKScopedPen pen(::CreatePen(PS_SOLID, nPenWidth, color));
-  CTKSelectGuard selectPen(dc.Get(), pen.Get());
-  CTKSelectGuard selectBrush(dc.Get(), ::GetStockObject(NULL_BRUSH));
-  return ::Rectangle(dc.Get(), rc.left, rc.top, rc.right, rc.bottom);
+  CTKSelectGuard selectPen(dc.GetSafeHdc(), pen.Get());
+  CTKSelectGuard selectBrush(dc.GetSafeHdc(), ::GetStockObject(NULL_BRUSH));
+  return ::Rectangle(dc.GetSafeHdc(), rc.left, rc.top, rc.right, rc.bottom);
 }
 
 bool DrawControlFrame(HWND hWnd, COLORREF color) { return DrawFrameLines(hWnd, color, true); }
