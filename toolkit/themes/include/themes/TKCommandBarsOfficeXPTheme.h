@@ -73,8 +73,8 @@ class CTKCommandBarsOfficeXPTheme : public CTKPaintManagerBase {
   BOOL m_bDisabledIconsFromColors;
 
  protected:
-  /// The edit field's spin buttons and buddy button.
-  void DrawEditButtons(CDC* pDC, CTKControl* pControl, const CRect& rcField);
+  /// The edit field's buddy button, and its spin buttons with `bSpin`.
+  void DrawEditButtons(CDC* pDC, CTKControl* pControl, const CRect& rcField, BOOL bSpin = TRUE);
   /// The separator line of a pop-up: vertical before a wrapping row, else
   /// horizontal from the text column on.
   void DrawPopupSeparatorLine(CDC* pDC, CTKCommandBar* pBar, CTKControl* pControl,

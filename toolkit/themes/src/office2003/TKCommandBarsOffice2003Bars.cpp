@@ -14,7 +14,7 @@
 
 namespace {
 
-// The right-hand dock bar's style bits.
+// The right-hand dock bar's style bits (its alignment and its left border).
 const DWORD kRightDockStyle = 0x4100;
 
 BOOL IsSideBarPosition(int nPosition) {
@@ -29,10 +29,9 @@ CRect WidenToHalfScreen(CRect rc) {
 }
 
 /// The dock bar a docked bar sits in; null when it floats or has no window.
-CWnd* GetDockBarWindow(CTKCommandBar* pBar) {
+CTKDockBar* GetDockBarWindow(CTKCommandBar* pBar) {
   if (pBar->GetSafeHwnd() == NULL) return nullptr;
-  CWnd* pParent = CWnd::FromHandle(::GetParent(pBar->GetSafeHwnd()));
-  return DYNAMIC_DOWNCAST(CTKDockBar, pParent) != nullptr ? pParent : nullptr;
+  return DYNAMIC_DOWNCAST(CTKDockBar, CWnd::FromHandlePermanent(::GetParent(pBar->GetSafeHwnd())));
 }
 
 /// The bar's bottom (or right edge) of the last visible control's row.
@@ -63,7 +62,7 @@ void CTKCommandBarsOffice2003Theme::FillDockBar(CDC* pDC, CTKDockBar* pDockBar) 
     pDC->FillSolidRect(rc, RGB(0, 0, 0));
     return;
   }
-  if ((pDockBar->GetStyle() & kRightDockStyle) != 0) {
+  if ((pDockBar->GetBarStyle() & kRightDockStyle) != 0) {
     pDC->FillSolidRect(rc, m_grcDockBar.m_clrDark);
     return;
   }
@@ -89,13 +88,13 @@ void CTKCommandBarsOffice2003Theme::FillCommandBarEntry(CDC* pDC, CTKCommandBar*
 
   // The docked bar's gradient continues that of its dock bar.
   CRect rcDock = rc;
-  CWnd* pDockBar = GetDockBarWindow(pBar);
+  CTKDockBar* pDockBar = GetDockBarWindow(pBar);
   if (pDockBar != nullptr) {
     pDockBar->GetClientRect(&rcDock);
     pDockBar->ClientToScreen(&rcDock);
     pBar->ScreenToClient(&rcDock);
   }
-  const BOOL bRightDock = pDockBar != nullptr && (pDockBar->GetStyle() & kRightDockStyle) != 0;
+  const BOOL bRightDock = pDockBar != nullptr && (pDockBar->GetBarStyle() & kRightDockStyle) != 0;
   const COLORREF clrBorder = GetIndexedColor(61);
   auto roundFloatingCorners = [&]() {
     pDC->SetPixel(2, 2, clrBorder);

@@ -181,12 +181,12 @@ CSize CTKCommandBarsOfficeXPTheme::DrawControlEdit(CDC* pDC, CTKControl* pContro
 }
 
 void CTKCommandBarsOfficeXPTheme::DrawEditButtons(CDC* pDC, CTKControl* pControl,
-                                                  const CRect&) {
+                                                  const CRect&, BOOL bSpin) {
   CTKControlEdit* pEdit = DYNAMIC_DOWNCAST(CTKControlEdit, pControl);
   if (pEdit == nullptr) return;
   const TKControlDrawState state(pControl);
   const CRect rcSpin = pEdit->GetSpinButtonsRect();
-  if (!rcSpin.IsRectEmpty()) {
+  if (bSpin && !rcSpin.IsRectEmpty()) {
     const int nMiddle = rcSpin.CenterPoint().y;
     const CRect rcUp(rcSpin.left, rcSpin.top, rcSpin.right, nMiddle);
     const CRect rcDown(rcSpin.left, nMiddle, rcSpin.right, rcSpin.bottom);
