@@ -730,6 +730,27 @@ def status_gripper(p):
     return r
 
 
+def status_switches(p):
+    """STATUSBARSWITCHES: 6 states (normal, hot, pressed, checked, checked hot,
+    disabled), each cut into four quarters of one switch: first, middle,
+    last and lone. Margins 2, magenta."""
+    quarter, h = 18, 20
+    ends = ((1, 0, 0, 1), (0, 0, 0, 0), (0, 1, 1, 0), (1, 1, 1, 1))
+    slices = []
+    for state in ("normal", "hot", "pressed", "checked", "checkedhot", "disabled"):
+        r = Raster(4 * quarter, h, keyed=True)
+        for q, corners in enumerate(ends):
+            x0 = q * quarter
+            if state in ("normal", "disabled"):
+                # The resting switches show only the lines between them.
+                if q in (0, 1):
+                    r.rect(x0 + quarter - 1, 3, x0 + quarter, h - 3, p["status_line"])
+                continue
+            face(r, p, state, x0, 0, x0 + quarter, h, 2, corners)
+        slices.append(r)
+    return stack(slices)
+
+
 def workspace_top_left(p):
     """WORKSPACETOPLEFT: drawn at its size, its last column stretched right."""
     r = Raster(32, 24)
@@ -1039,6 +1060,7 @@ def _builders():
         "StatusBarDevider": status_divider,
         "StatusBarSeparator": status_separator,
         "StatusBarGripper": status_gripper,
+        "StatusBarSwitches": status_switches,
         "ControlGalleryUp": lambda p: gallery_button(p, "up", 21),
         "ControlGalleryDown": lambda p: gallery_button(p, "down", 19),
         "ControlGalleryPopup": lambda p: gallery_button(p, "popup", 20),

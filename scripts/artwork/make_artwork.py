@@ -77,7 +77,7 @@ IMAGE_KEYS = """
     CalendarPrevNextEventButtonArr AccessTab SystemIconSeparator BackstageMenuBackground 
     BackstageMenuCommand BackstageMenuPage BackstageMenuPageGlyph BackstageTopBorder 
     BackstageButton BackstageButtonShadow BackstageButtonGlyph BackstagePaneSeparator 
-    ReportExpandButton RibbonQuickAccessAreaDwm TooltipFrame """.split()
+    ReportExpandButton RibbonQuickAccessAreaDwm TooltipFrame StatusBarSwitches """.split()
 
 # The dark arrow glyphs come only with the dark look.
 EXTRA_KEYS = {"Black": ["ControlGalleryScrollArrowGlyphsDark"]}

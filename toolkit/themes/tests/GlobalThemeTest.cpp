@@ -122,6 +122,7 @@ TEST_F(GlobalThemeTest, InstallingTheGlobalThemeAgainKeepsItAlive) {
 struct FactoryCase {
   int nTheme;
   bool bVisualStudio6;
+  int nThemeType = 0;
 };
 
 class ThemeFactoryTest : public ::testing::TestWithParam<FactoryCase> {};
@@ -131,18 +132,20 @@ TEST_P(ThemeFactoryTest, EveryIdGivesItsClassCarryingTheId) {
   CTKPaintManagerBase* pTheme = CTKPaintManagerBase::CreateThemeById(c.nTheme);
   EXPECT_EQ(pTheme->m_nThemeId, c.nTheme);
   EXPECT_EQ(IsVisualStudio6(pTheme), c.bVisualStudio6);
-  EXPECT_TRUE(dynamic_cast<CTKCommandBarsOffice2000Theme*>(pTheme) != nullptr);
-  EXPECT_EQ(pTheme->GetThemeType(), 0);
+  EXPECT_EQ(dynamic_cast<CTKCommandBarsOffice2000Theme*>(pTheme) != nullptr, c.nThemeType == 0);
+  EXPECT_EQ(pTheme->GetThemeType(), c.nThemeType);
   EXPECT_EQ(pTheme->GetTextHeight(), 0) << "made, not refreshed";
   EXPECT_EQ(CTKPaintManager::GetGlobal(), nullptr) << "made, not installed";
   pTheme->InternalRelease();
 }
 
-// The classes of ids 1 to 7 and 9 to 16 but 8 and 10 are still to come: they
-// give the Office 2000 theme carrying their id, as unknown ids do.
+// Ids 1, 2, 5 and 6 have their classes; the others still to come give the
+// Office 2000 theme carrying their id, as unknown ids do.
 INSTANTIATE_TEST_SUITE_P(Ids, ThemeFactoryTest,
-                         ::testing::Values(FactoryCase{0, false}, FactoryCase{1, false},
-                                           FactoryCase{6, false}, FactoryCase{8, true},
+                         ::testing::Values(FactoryCase{0, false}, FactoryCase{1, false, 1},
+                                           FactoryCase{2, false, 2}, FactoryCase{5, false, 5},
+                                           FactoryCase{6, false, 6}, FactoryCase{8, true},
+                                           FactoryCase{3, false}, FactoryCase{4, false},
                                            FactoryCase{10, false}, FactoryCase{14, false},
                                            FactoryCase{16, false}, FactoryCase{17, false},
                                            FactoryCase{99, false}, FactoryCase{-1, false}));

@@ -2,7 +2,11 @@
 // bars call for their own theme and for the default global one.
 #include "TKGlobalTheme.h"
 #include "themes/TKCommandBarsOffice2000Theme.h"
+#include "themes/TKCommandBarsOffice2003Theme.h"
+#include "themes/TKCommandBarsOfficeXPTheme.h"
 #include "themes/TKPaintManagerBase.h"
+#include "themes/TKResourceTheme.h"
+#include "themes/TKRibbonTheme.h"
 #include "themes/TKVisualStudio6Theme.h"
 
 namespace {
@@ -33,11 +37,15 @@ CTKPaintManagerBase* NewTheme(int nTheme) {
     case kVisualStudio6:
       return new CTKVisualStudio6Theme;
     case kOfficeXP:
+      return new CTKCommandBarsOfficeXPTheme;
     case kOffice2003:
+      return new CTKCommandBarsOffice2003Theme;
+    case kResource:
+      return new CTKResourceTheme;
+    case kRibbon:
+      return new CTKRibbonTheme;
     case kNativeXP:
     case kVisualStudio2005:
-    case kResource:
-    case kRibbon:
     case kVisualStudio2008:
     case kVisualStudio2010:
     case kOffice2000:
