@@ -42,6 +42,7 @@ const GalleryPage kPages[] = {
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
     DrawFrameThemesPage,
+    DrawAppPage,
 };
 // clang-format on
 
