@@ -14,23 +14,25 @@
 
 namespace {
 
-/// Prints the window and, over it, its visible children from the bottom of
-/// the z-order up, each at its place: printing alone leaves children out.
-void PrintWindowTree(HWND hWnd, HDC hDC, CPoint origin) {
-  POINT saved;
-  ::SetViewportOrgEx(hDC, origin.x, origin.y, &saved);
-  ::SendMessage(hWnd, WM_PRINT, reinterpret_cast<WPARAM>(hDC),
-                PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-  ::SetViewportOrgEx(hDC, saved.x, saved.y, NULL);
+/// Takes the window from the screen: it is put on top, painted with all its
+/// children, and its rectangle copied from the display at x, y of `hDC`.
+void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin) {
+  ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  ::RedrawWindow(hWnd, NULL, NULL,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  MSG msg;
+  while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+  }
+  ::GdiFlush();
   CRect window;
   ::GetWindowRect(hWnd, &window);
-  for (HWND hChild = ::GetWindow(::GetWindow(hWnd, GW_CHILD), GW_HWNDLAST); hChild != NULL;
-       hChild = ::GetWindow(hChild, GW_HWNDPREV)) {
-    if (!::IsWindowVisible(hChild)) continue;
-    CRect child;
-    ::GetWindowRect(hChild, &child);
-    PrintWindowTree(hChild, hDC, origin + (child.TopLeft() - window.TopLeft()));
-  }
+  HDC hScreen = ::GetDC(NULL);
+  ::BitBlt(hDC, origin.x, origin.y, window.Width(), window.Height(), hScreen, window.left,
+           window.top, SRCCOPY);
+  ::ReleaseDC(NULL, hScreen);
 }
 
 bool DrawMainWindow(const GalleryContext& context) {
@@ -42,7 +44,7 @@ bool DrawMainWindow(const GalleryContext& context) {
   pFrame->RecalcLayout();
   pFrame->UpdateWindow();
   CGalleryCanvas canvas(800, 580);
-  PrintWindowTree(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, 20));
+  ScreenshotWindow(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, 20));
   canvas.Label(20, 548, "the main window as it opens: status bar, tab strip, the Build Steps page");
   pFrame->DestroyWindow();  // not closed: the gallery keeps no window position
   return canvas.Save(context.folder + "app-mainwindow.png");
@@ -80,7 +82,7 @@ bool DrawMessageBoxes(const GalleryContext& context) {
     box.UpdateWindow();
     CRect rect;
     box.GetWindowRect(&rect);
-    PrintWindowTree(box.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, 20));
+    ScreenshotWindow(box.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, 20));
     canvas.Label(x, 30 + rect.Height(), c.label);
     x += rect.Width() + 40;
     box.DestroyWindow();
@@ -120,7 +122,11 @@ bool DrawTabControls(const GalleryContext& context) {
     control.SelectTab(i);
     control.RecalcLayout();
     const int x = 20 + i * (width + 30);
-    PrintWindowTree(control.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, 20));
+    HDC hDC = canvas.GetDC()->m_hDC;
+    POINT saved;
+    ::SetViewportOrgEx(hDC, x, 20, &saved);
+    control.SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(hDC), PRF_NONCLIENT | PRF_CLIENT);
+    ::SetViewportOrgEx(hDC, saved.x, saved.y, NULL);
     canvas.Label(x, height + 28, cases[i].label);
     control.RemoveAllTabs();
     host.DestroyWindow();

@@ -45,6 +45,12 @@ TEST_F(MainFrameTest, OpensWithTitleStatusBarAndBothPagesButNoWindowMenu) {
   EXPECT_EQ(manager.FindTab(1), frame->GetVariableDisplay().m_pTab);
   EXPECT_TRUE(frame->GetMainDisplay().IsWindowVisible());
   EXPECT_FALSE(frame->GetVariableDisplay().IsWindowVisible());
+  // A paint of the page leaves it below the tab strip.
+  frame->GetMainDisplay().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+  CRect page;
+  frame->GetMainDisplay().GetWindowRect(&page);
+  manager.ScreenToClient(&page);
+  EXPECT_EQ(38, page.top);
 }
 
 TEST_F(MainFrameTest, TheDisplayManagerCoversWhatTheBarsLeaveAtEverySize) {

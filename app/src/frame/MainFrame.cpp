@@ -104,8 +104,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
   if (hMenu != NULL) ::DestroyMenu(hMenu);
   m_hMenuDefault = NULL;
   m_displayManager.CreateControl(this);
-  // Over the MDI client, which it covers.
-  ::SetWindowPos(m_displayManager.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // The display manager takes the MDI client's place; a sibling left visible
+  // under it would paint over it.
+  if (m_hWndMDIClient != NULL) ::ShowWindow(m_hWndMDIClient, SW_HIDE);
   ShowControlBar(&m_statusBar, TRUE, FALSE);
   SetWindowText(LoadText(IDR_MAINFRAME).GetText());
   ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
