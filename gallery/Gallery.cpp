@@ -42,6 +42,7 @@ const GalleryPage kPages[] = {
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
     DrawFrameThemesPage,
+    DrawCommandBarsMdiPage,
     DrawAppPage,
 };
 // clang-format on

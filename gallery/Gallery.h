@@ -45,6 +45,7 @@ bool DrawThemeControlsPage(const GalleryContext& context);
 bool DrawThemedCommandBarsPage(const GalleryContext& context);
 /// The UI library's column views.
 bool DrawColumnViewPage(const GalleryContext& context);
+bool DrawCommandBarsMdiPage(const GalleryContext& context);
 /// The application's main window, message boxes and tab control.
 bool DrawAppPage(const GalleryContext& context);
 
