@@ -42,8 +42,8 @@ const GalleryPage kPages[] = {
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
     DrawFrameThemesPage,
-
     DrawCommandBarsMdiPage,
+    DrawAppPage,
 };
 // clang-format on
 

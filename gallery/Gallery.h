@@ -46,6 +46,8 @@ bool DrawThemedCommandBarsPage(const GalleryContext& context);
 /// The UI library's column views.
 bool DrawColumnViewPage(const GalleryContext& context);
 bool DrawCommandBarsMdiPage(const GalleryContext& context);
+/// The application's main window, message boxes and tab control.
+bool DrawAppPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

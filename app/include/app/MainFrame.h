@@ -1,0 +1,158 @@
+// CMainFrame: the program's main window. It carries the command bars, the
+// status bar and the display manager with the two pages, routes every
+// command of the program with its enable rule, shows every message to the
+// user, and keeps the settings file. UI thread only.
+#pragma once
+
+#include <afxwin.h>
+
+#include "app/DisplayManager.h"
+#include "app/MainDisplay.h"
+#include "app/VariableDefinitionDisplay.h"
+#include "commandbars/TKFrameWnd.h"
+#include "foundation/ReentrantLock.h"
+#include "foundation/TesselString.h"
+#include "uilib/StatusBarManager.h"
+
+/// What the enable rules of the commands depend on.
+struct CFrameCommandState {
+  bool running;           // a run command is in progress
+  int rows;               // rows of the build-step list
+  int selectedRows;       // selected rows of the build-step list
+  bool hasPath;           // the build file has a path
+  bool modified;          // steps or variables changed since the last save
+  bool clipboardText;     // the clipboard offers text
+  bool logEntries;        // the log display has entries
+  int selectedVariables;  // selected rows of the variable list
+};
+
+class CMainFrame : public CTKMDIFrameWnd {
+  DECLARE_DYNCREATE(CMainFrame)
+
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  CDisplayManager& GetDisplayManager() { return m_displayManager; }
+  CMainDisplay& GetMainDisplay() { return m_mainDisplay; }
+  CVariableDefinitionDisplay& GetVariableDisplay() { return m_variableDisplay; }
+  CStatusBarManager& GetStatusBarManager() { return m_statusBar; }
+
+  /// The client area left between the command bars and the status bar.
+  RECT* GetDisplayRect(RECT* rect);
+  /// The smallest size the window can be dragged to.
+  void SetMinTrackSize(CSize size) { m_minTrackSize = size; }
+  CSize GetMinTrackSize() const { return m_minTrackSize; }
+
+  // Messages to the user ------------------------------------------------------
+  /// The box with the product name as caption; 0 without showing anything
+  /// for an empty text. `parent` null: the frame.
+  int ShowMessage(CWnd* parent, CTesselString text, UINT flags);
+  /// The answer of the box (the Win32 button code); 0 for an empty text or caption.
+  int ShowMessageWithCaption(CWnd* parent, CTesselString text, CTesselString caption, UINT flags);
+
+  // Help ----------------------------------------------------------------------
+  /// The program's folder and "Velmoran.chm".
+  CTesselString GetHelpFilePath();
+  bool ShowHelp(DWORD topic);
+
+  // Commands and their enable rules --------------------------------------------
+  /// Whether the command is enabled in that state; true for ids without a rule.
+  static bool IsCommandEnabled(UINT id, const CFrameCommandState& state);
+  /// The state the rules see now.
+  virtual CFrameCommandState GetCommandState();
+  bool IsRunning() const { return m_bRunning; }
+  void SetRunning(bool running) { m_bRunning = running; }
+  bool CanAddStep();
+  bool CanChangeSelectedSteps();
+  bool CanChangeOneStep();
+  bool CanCancelRun();
+  bool CanRunSteps();
+
+  // Settings file (MainFrameSettings.cpp) ----------------------------------------
+  /// The settings file in the per-user folder, the folder created; empty
+  /// when the folder cannot be had.
+  CTesselString GetSettingsFilePath();
+  /// The whole value; false (and `value` untouched) when the key is absent or empty.
+  bool ReadProfileString(const char* section, const char* key, CTesselString* value);
+  /// An empty value deletes the key.
+  bool WriteProfileString(const char* section, const char* key, CTesselString value);
+  CTesselString GetLastBuildFilePath();
+  CTesselString GetLastFindText();
+  CTesselString GetFindWindowPosition();
+  CTesselString GetBuildStepColumnWidths();
+  CTesselString GetAdvancedInstallerPath();
+  CTesselString GetMSVisualStudioPath();
+  CTesselString GetLastSearchText();
+  CTesselString GetLastReplaceText();
+  bool SetLastBuildFilePath(CTesselString value);
+  bool SetLastFindText(CTesselString value);
+  bool SetFindWindowPosition(CTesselString value);
+  bool SetBuildStepColumnWidths(CTesselString value);
+  bool SetLastSearchText(CTesselString value);
+  bool SetLastReplaceText(CTesselString value);
+  bool GetApplicationWindowPosition(long* left, long* top, long* width, long* height);
+  bool SetApplicationWindowPosition(long left, long top, long width, long height);
+  /// The stored rectangle, or centred on the desktop at the minimum size.
+  bool RestoreWindowPosition();
+  /// Stores the window rectangle; nothing for a minimised window.
+  bool SaveWindowPosition();
+
+  // Tool paths (MainFrameToolPaths.cpp) -------------------------------------------
+  /// The install folder of a sibling product; empty when it is not registered.
+  CTesselString GetSiblingAppPath(CTesselString productKey);
+  CTesselString GetVantrellToolPath();
+  CTesselString GetLumethToolPath();
+  CTesselString GetBrisantToolPath();
+  CTesselString GetQuorrelToolPath();
+
+  BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+
+  // Command handlers (MainFrameCommands.cpp) -------------------------------------
+  afx_msg void OnAddBuildStep();
+  afx_msg void OnCopyBuildStep();
+  afx_msg void OnCopyStepsToClipboard();
+  afx_msg void OnDeleteBuildSteps();
+  afx_msg void OnEditBuildStep();
+  afx_msg void OnMoveStepDown();
+  afx_msg void OnMoveStepUp();
+  afx_msg void OnPasteSteps();
+  afx_msg void OnPauseSelectedSteps();
+  afx_msg void OnResumeSelectedSteps();
+  afx_msg void OnRunSelectedSteps();
+  afx_msg void OnCancelRun();
+  afx_msg void OnCloseBuildFile();
+  afx_msg void OnFindText();
+  afx_msg void OnFindAndReplace();
+  afx_msg void OnSendSupportMail();
+  afx_msg void OnOpenBuildFile();
+  afx_msg void OnRunAllSteps();
+  afx_msg void OnRunFromCursor();
+  afx_msg void OnSaveAs();
+  afx_msg void OnSave();
+  afx_msg void OnSelectAllSteps();
+  afx_msg void OnHelp();
+  afx_msg void OnProductHelp();
+  afx_msg void OnAppAbout();
+  afx_msg void OnUpdateCommand(CCmdUI* pCmdUI);
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+  afx_msg void OnClose();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnPaint();
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
+
+  CDisplayManager m_displayManager;
+  CMainDisplay m_mainDisplay;
+  CVariableDefinitionDisplay m_variableDisplay;
+  /// Held around changes of the status bar's texts.
+  CReentrantLock m_statusLock;
+  bool m_bRunning;
+  CStatusBarManager m_statusBar;
+  CSize m_minTrackSize;
+  HICON m_hIcon;
+
+  DECLARE_MESSAGE_MAP()
+};

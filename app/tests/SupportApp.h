@@ -1,0 +1,53 @@
+// What the application's tests share: a system that scripts the message box's
+// answer and keeps the settings in a folder of the test's own, and a main
+// frame loaded from the program's resources.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "SupportSystem.h"
+#include "app/AppSystem.h"
+#include "app/MainFrame.h"
+#include "testsupport/TempFolder.h"
+
+/// Installs itself; the real system comes back when it goes.
+class CScriptedAppSystem : public CAppSystem {
+ public:
+  CScriptedAppSystem() { AppSetSystem(this); }
+  ~CScriptedAppSystem() override { AppSetSystem(nullptr); }
+
+  /// One box the frame ran: its text, caption and flags as set.
+  struct Shown {
+    std::string text;
+    std::string caption;
+    UINT flags;
+  };
+  std::vector<Shown> m_shown;
+  /// The answer every box gives.
+  int m_nAnswer = IDYES;
+  int RunMessageBox(CMessageBoxDialog* pBox) override;
+
+  /// The settings folder: a temporary one unless a test empties it.
+  CTempFolder m_folder;
+  bool m_bRealFolder = false;
+  CTesselString GetSettingsFolder() override;
+};
+
+/// A main frame loaded from resource 5001 and shown without activation;
+/// destroyed (it deletes itself) when the test ends.
+class CFrameFixture {
+ public:
+  CFrameFixture();
+  ~CFrameFixture();
+  CMainFrame* Get() const { return m_pFrame; }
+  CMainFrame* operator->() const { return m_pFrame; }
+  /// Closes the frame through WM_CLOSE; it is gone afterwards.
+  void Close();
+
+ private:
+  CMainFrame* m_pFrame;
+  /// The frame deletes itself with its window: only a live window says the
+  /// object is still there.
+  HWND m_hFrame;
+};
