@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
 #include <mapi.h>
 #include <shellapi.h>
 #include <wininet.h>
@@ -48,6 +49,10 @@ class CUILibSystem {
   virtual BOOL HttpQueryNumber(HINTERNET hRequest, DWORD dwInfoLevel, DWORD* pdwValue);
   virtual BOOL InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwToRead, DWORD* pdwRead);
   virtual BOOL InternetCloseHandle(HINTERNET hInternet);
+
+  // The common file dialogs: GetOpenFileNameA and GetSaveFileNameA ----------------
+  virtual BOOL GetOpenFileName(OPENFILENAMEA* pInfo);
+  virtual BOOL GetSaveFileName(OPENFILENAMEA* pInfo);
 };
 
 /// The installed system, the real one when none is.
