@@ -35,9 +35,9 @@ class CBuildStepDisplay : public CColumnViewControl, public IStepPasteTarget {
   static const char kWidthsSection[];
   static const char kWidthsKey[];
   /// Row colours.
-  static const COLORREF kPausedColor = RGB(255, 83, 255);
-  static const COLORREF kSuccessColor = RGB(0, 128, 0);
-  static const COLORREF kFailureColor = RGB(128, 0, 0);
+  static constexpr COLORREF kPausedColor = RGB(255, 83, 255);
+  static constexpr COLORREF kSuccessColor = RGB(0, 128, 0);
+  static constexpr COLORREF kFailureColor = RGB(128, 0, 0);
 
   CBuildStepDisplay();
   ~CBuildStepDisplay() override;
