@@ -20,6 +20,14 @@ class CTestDisplayOwner : public IAppDisplayOwner {
   void RefreshCommandBars() override { ++m_barRefreshes; }
   CWnd* GetFrameWindow() override { return m_frame; }
   void SetExitCode(int code) override { m_exitCode = code; }
+  int GetExitCode() override { return m_exitCode; }
+  bool AreVariablesModified() override { return m_variablesModified; }
+  void ClearVariablesModified() override { m_variablesModified = false; }
+  void ReloadVariables() override { ++m_variableReloads; }
+  void ClearVariables() override {
+    m_variablesModified = false;
+    ++m_variableClears;
+  }
 
   /// Answers of ShowMessage, in turn; IDNO when none is left.
   std::vector<int> m_answers;
@@ -35,5 +43,8 @@ class CTestDisplayOwner : public IAppDisplayOwner {
   int m_elapsedUpdates = 0;
   int m_barRefreshes = 0;
   int m_exitCode = -1;
+  bool m_variablesModified = false;
+  int m_variableReloads = 0;
+  int m_variableClears = 0;
   CWnd* m_frame = nullptr;
 };

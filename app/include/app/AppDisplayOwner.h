@@ -38,4 +38,12 @@ class IAppDisplayOwner {
   /// The application's exit code: 0 when a run starts, 1 after a failed or
   /// cancelled one.
   virtual void SetExitCode(int code) = 0;
+  virtual int GetExitCode() = 0;
+
+  /// The variable list's side of the build file: its modified flag, and
+  /// filling or emptying it from the open file's variables.
+  virtual bool AreVariablesModified() = 0;
+  virtual void ClearVariablesModified() = 0;
+  virtual void ReloadVariables() = 0;
+  virtual void ClearVariables() = 0;
 };
