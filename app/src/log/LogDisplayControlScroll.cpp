@@ -12,6 +12,16 @@ bool CLogDisplayControl::CreateScrollBars() {
   return true;
 }
 
+namespace {
+
+// A bar without range is disabled and hidden, so that it takes no room.
+void ShowBar(CScrollBar& bar, bool show) {
+  bar.EnableWindow(show ? TRUE : FALSE);
+  bar.ShowWindow(show ? SW_SHOW : SW_HIDE);
+}
+
+}  // namespace
+
 bool CLogDisplayControl::UpdateScrollRanges() {
   if (!::IsWindow(m_horzBar.m_hWnd) || !::IsWindow(m_vertBar.m_hWnd)) return false;
   CReentrantLockGuard guard(m_lock);
@@ -27,14 +37,8 @@ bool CLogDisplayControl::UpdateScrollRanges() {
   range /= m_scale;
   m_vertBar.SetScrollRange(0, range, FALSE);
   const bool vertWasEnabled = m_vertBar.IsWindowEnabled() != FALSE;
-  if (range > 0) {
-    m_vertBar.EnableWindow(TRUE);
-    m_vertBar.ShowWindow(SW_SHOW);
-  } else {
-    m_firstVisible = 0;
-    m_vertBar.EnableWindow(FALSE);
-    m_vertBar.ShowWindow(SW_HIDE);
-  }
+  ShowBar(m_vertBar, range > 0);
+  if (range <= 0) m_firstVisible = 0;
   bool changed = vertWasEnabled != (range > 0);
 
   int available = client.Width();
@@ -46,19 +50,10 @@ bool CLogDisplayControl::UpdateScrollRanges() {
   const int horzRange = contentWidth >= available ? contentWidth - available : 0;
   m_horzBar.SetScrollRange(0, horzRange, FALSE);
   const bool horzWasEnabled = m_horzBar.IsWindowEnabled() != FALSE;
-  if (horzRange > 0) {
-    if (!horzWasEnabled) {
-      ExtendVerticalRange();
-      changed = true;
-    }
-    m_horzBar.EnableWindow(TRUE);
-    m_horzBar.ShowWindow(SW_SHOW);
-  } else {
-    m_offset = 0;
-    m_horzBar.EnableWindow(FALSE);
-    m_horzBar.ShowWindow(SW_HIDE);
-    changed = changed || horzWasEnabled;
-  }
+  if (horzRange > 0 && !horzWasEnabled) ExtendVerticalRange();
+  ShowBar(m_horzBar, horzRange > 0);
+  if (horzRange <= 0) m_offset = 0;
+  changed = changed || horzWasEnabled != (horzRange > 0);
   if (changed) RepositionScrollBars();
   return true;
 }
