@@ -103,3 +103,12 @@ BOOL CScriptedSystem::InternetCloseHandle(HINTERNET hInternet) {
   m_calls.push_back("close " + std::to_string(reinterpret_cast<UINT_PTR>(hInternet)));
   return TRUE;
 }
+
+BOOL CScriptedSystem::AnswerDialog(OPENFILENAMEA* pInfo) {
+  m_dialogCalls.push_back(*pInfo);
+  m_dialogBuffers.push_back(std::string(pInfo->lpstrFile, strnlen(pInfo->lpstrFile, pInfo->nMaxFile)));
+  if (!m_bDialogResult) return FALSE;
+  const size_t n = std::min(m_dialogAnswer.size(), size_t(pInfo->nMaxFile));
+  memcpy(pInfo->lpstrFile, m_dialogAnswer.data(), n);
+  return TRUE;
+}

@@ -68,4 +68,14 @@ class CScriptedSystem : public CUILibSystem {
     m_dwmQueries.push_back(hWnd);
     return m_dwmAnswer;
   }
+  // The file dialogs: each call's OPENFILENAMEA and the file-name buffer as
+  // it came in; the answer writes m_dialogAnswer (NULs included) into the
+  // buffer, cut to nMaxFile, and returns m_bDialogResult.
+  std::vector<OPENFILENAMEA> m_dialogCalls;
+  std::vector<std::string> m_dialogBuffers;
+  std::string m_dialogAnswer;
+  BOOL m_bDialogResult = FALSE;
+  BOOL GetOpenFileName(OPENFILENAMEA* pInfo) override { return AnswerDialog(pInfo); }
+  BOOL GetSaveFileName(OPENFILENAMEA* pInfo) override { return AnswerDialog(pInfo); }
+  BOOL AnswerDialog(OPENFILENAMEA* pInfo);
 };

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
 #include <mapi.h>
 #include <shellapi.h>
 #include <wininet.h>
@@ -59,6 +60,9 @@ class CUILibSystem {
   /// DwmGetWindowAttribute (DWMWA_EXTENDED_FRAME_BOUNDS) of "dwmapi.dll",
   /// loaded by name for the call and freed again; the bounds are not kept.
   virtual DwmFrameBoundsAnswer QueryDwmFrameBounds(HWND hWnd);
+  // The common file dialogs: GetOpenFileNameA and GetSaveFileNameA ----------------
+  virtual BOOL GetOpenFileName(OPENFILENAMEA* pInfo);
+  virtual BOOL GetSaveFileName(OPENFILENAMEA* pInfo);
 };
 
 /// The installed system, the real one when none is.
