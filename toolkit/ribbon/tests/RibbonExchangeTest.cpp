@@ -32,7 +32,10 @@ class Store {
   /// Runs `exchange` on a storing (or loading) exchange of schema `nSchema`.
   void Run(BOOL bLoading, int nSchema, const std::function<void(CTKPropExchange*)>& exchange) {
     if (m_backend == kArchive) {
-      if (bLoading) m_file.SeekToBegin();
+      if (bLoading)
+        m_file.SeekToBegin();
+      else
+        m_file.SetLength(0);
       CArchive ar(&m_file, bLoading ? CArchive::load : CArchive::store);
       {
         CTKPropExchangeSection px(new CTKPropExchangeArchive(ar));
@@ -221,8 +224,7 @@ TEST_F(RibbonIniTest, AStoredClassThatIsNoRibbonTabStopsLoadingAsABadClass) {
   }
   std::string tabSection;
   for (const std::string& name : Sections())
-    if (name.find("Tab0") != std::string::npos && name.find("Group") == std::string::npos)
-      tabSection = name;
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, "Tab0") == 0) tabSection = name;
   ASSERT_FALSE(tabSection.empty());
   ASSERT_NE("<none>", Value(tabSection.c_str(), "Class"));
   ::WritePrivateProfileStringA(tabSection.c_str(), "Class", "CTKControlButton", m_path.c_str());

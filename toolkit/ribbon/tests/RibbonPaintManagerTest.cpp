@@ -105,10 +105,10 @@ class RibbonTabColorTest : public RibbonFrameTest {
     m_pPopup->Track(bOpen);
   }
 
-  static const COLORREF kText = RGB(1, 0, 0);
-  static const COLORREF kHot = RGB(2, 0, 0);
-  static const COLORREF kSelected = RGB(3, 0, 0);
-  static const COLORREF kDisabled = RGB(4, 0, 0);
+  static constexpr COLORREF kText = RGB(1, 0, 0);
+  static constexpr COLORREF kHot = RGB(2, 0, 0);
+  static constexpr COLORREF kSelected = RGB(3, 0, 0);
+  static constexpr COLORREF kDisabled = RGB(4, 0, 0);
   CTKTabPaintManagerColorSet* m_pColorSet = nullptr;
   CTKRibbonTab* m_pSelected = nullptr;
   CTKRibbonControlTab* m_pStrip = nullptr;
@@ -142,6 +142,9 @@ TEST_F(RibbonTabColorTest, MinimisedOpenTabKeepsTheSelectedColourUnderTheMouse) 
   m_pRibbon->SetCurSel(0);
   SetPopupOpen(TRUE);
   m_pSelected->SetRect(CRect(10, 10, 60, 30));
+  // Hot tracking needs the frame in front.
+  m_pFrame->ShowWindow(SW_SHOW);
+  m_pFrame->SetForegroundWindow();
   m_pStrip->PerformMouseMove(m_pRibbon->GetSafeHwnd(), CPoint(30, 20));
   ASSERT_TRUE(m_pSelected->IsHighlighted());
   EXPECT_EQ(kSelected, TextColor(m_pSelected));

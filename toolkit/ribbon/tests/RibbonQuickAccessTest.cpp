@@ -139,7 +139,9 @@ TEST_F(RibbonQuickAccessTest, CustomiseMenuListsTheDefaultCommandsWithTheirState
   EXPECT_TRUE(Shows(TK_ID_RIBBONCUSTOMIZE_LABEL));
   EXPECT_EQ(tkControlLabel, Entry(TK_ID_RIBBONCUSTOMIZE_LABEL)->GetType());
   EXPECT_FALSE(Shows(TK_ID_RIBBONCUSTOMIZE_COMMANDS));
-  CTKControl* pCommandEntry = Entry(100);
+  CTKControl* pCommandEntry = nullptr;
+  for (int i = 0; i < m_pPopup->GetControlCount(); ++i)
+    if (m_pPopup->GetControl(i)->GetCaption() == "Run") pCommandEntry = m_pPopup->GetControl(i);
   ASSERT_NE(nullptr, pCommandEntry);
   EXPECT_STREQ("Run", pCommandEntry->GetCaption());
   EXPECT_EQ(1, pCommandEntry->GetChecked());

@@ -39,7 +39,7 @@ class CTestRibbonPaintManager : public CTKRibbonPaintManager {
   int GetCaptionHeight(CTKRibbonBar*) override { return 0; }
   CSize GetOptionButtonSize() override { return CSize(10, 10); }
 
-  static const COLORREF kTabFace = RGB(250, 250, 250);
+  static constexpr COLORREF kTabFace = RGB(250, 250, 250);
   int m_nContextFills = 0;
 };
 

@@ -18,7 +18,8 @@
 //   restored through SetRibbonMinimized() and ShowQuickAccessBelowRibbon().
 #pragma once
 
-#include "commandbars/TKMenuBar.h"
+#include "commandbars/TKPopupBar.h"
+#include "commandbars/TKToolBar.h"
 #include "ribbon/TKRibbonScrollableBar.h"
 #include "ribbon/TKRibbonTab.h"
 
@@ -75,7 +76,9 @@ class CTKRibbonControlQuickAccessMorePopup : public CTKRibbonBarControlQuickAcce
   BOOL OnSetPopup(BOOL bPopup) override;
 };
 
-class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
+// Stands on the tool bar until the menu bar (its base, with the frame's menu
+// hook and the MDI buttons) is on the trunk.
+class CTKRibbonBar : public CTKToolBar, public CTKRibbonScrollableBar {
   DECLARE_DYNCREATE(CTKRibbonBar)
 
  public:
@@ -221,7 +224,8 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   void OnRemoved() override;
   void Reset(BOOL bAsk) override;
   void RestoreFromLoaded(CTKToolBar* pLoaded, BOOL bSilent, int nMode) override;
-  void UpdateMdiButtons() override;
+  /// A changed window title makes the next idle pass measure the caption again.
+  virtual void UpdateMdiButtons();
   BOOL IntersectsGlassArea(LPCRECT lpRect) const override;
   INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
   void DoPropExchange(CTKPropExchange* pPX) override;

@@ -18,9 +18,9 @@
 #include "ribbon/TKRibbonResource.h"
 #include "themes/TKPaintManagerBase.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonBar, CTKMenuBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonBar, CTKToolBar)
 
-BEGIN_MESSAGE_MAP(CTKRibbonBar, CTKMenuBar)
+BEGIN_MESSAGE_MAP(CTKRibbonBar, CTKToolBar)
   ON_MESSAGE(TK_WM_CONTROLNOTIFY, OnControlNotify)
   ON_COMMAND_RANGE(TK_ID_RIBBONCUSTOMIZE_QUICKACCESSBELOW, TK_ID_RIBBONCUSTOMIZE_QUICKACCESSABOVE,
                    OnQuickAccessPositionCommand)

@@ -11,7 +11,7 @@
 #include "ribbon/TKRibbonQuickAccessControls.h"
 #include "themes/TKPaintManagerBase.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonControlSystemButton, CTKControlPopup)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonControlSystemButton, CTKControlPopup)
 IMPLEMENT_DYNCREATE(CTKRibbonSystemPopupBar, CTKPopupBar)
 
 CTKControl* CTKRibbonControlSystemButton::Clone(BOOL bRecursive) {
@@ -66,7 +66,7 @@ int CTKRibbonBar::GetControlEnabledOverride(CTKControl* pControl) const {
 
 void CTKRibbonBar::SetVisible(BOOL bVisible) {
   const BOOL bWasVisible = IsVisible();
-  CTKMenuBar::SetVisible(bVisible);
+  CTKToolBar::SetVisible(bVisible);
   CTKCommandBarsFrameHook* pHook = GetFrameHook();
   if (pHook != nullptr && bWasVisible != IsVisible()) pHook->RecalcFrameLayout();
 }
@@ -78,7 +78,7 @@ void CTKRibbonBar::Copy(CTKCommandBar* pBar, BOOL bRecursive) {
   m_bMinimized = pSource->m_bMinimized;
   if (m_bMinimized) m_pControlTab->CTKTabManager::SetSelectedItem(NULL);
   if (pSource->IsCustomizable()) {
-    CTKMenuBar::Copy(pSource, bRecursive);
+    CTKToolBar::Copy(pSource, bRecursive);
     m_pControlTab->Copy(pSource->m_pControlTab, bRecursive);
     if (m_pControlSystemButton != nullptr) m_pControls->Remove(m_pControlSystemButton);
     if (pSource->m_pControlSystemButton != nullptr) {
@@ -106,7 +106,6 @@ void CTKRibbonBar::Reset(BOOL) {
   CWnd* pSite = GetSite();
   if (pSite != nullptr && pSite->GetSafeHwnd() != NULL)
     pSite->SendMessage(TK_WM_BARRESET, 0, reinterpret_cast<LPARAM>(this));
-  RefreshMdiState();
   OnUpdateCmdUI();
   OnRecalcLayout();
 }
@@ -115,11 +114,10 @@ void CTKRibbonBar::OnRemoved() {
   if (CTKCommandBars* pCommandBars = GetCommandBars()) pCommandBars->EnableFrameTheme(FALSE);
   m_pQuickAccessControls->RemoveAllCommands();
   m_pControlTab->DeleteAllItems();
-  CTKMenuBar::OnRemoved();
+  CTKToolBar::OnRemoved();
 }
 
 void CTKRibbonBar::UpdateMdiButtons() {
-  CTKMenuBar::UpdateMdiButtons();
   if (!IsFrameThemeEnabled()) return;
   CWnd* pSite = GetSite();
   if (pSite == nullptr || pSite->GetSafeHwnd() == NULL) return;
@@ -132,7 +130,7 @@ void CTKRibbonBar::UpdateMdiButtons() {
 INT_PTR CTKRibbonBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
   INT_PTR nHit = m_pControlTab->PerformToolHitTest(m_hWnd, point, pTI);
   if (nHit != -1) return nHit;
-  nHit = CTKMenuBar::OnToolHitTest(point, pTI);
+  nHit = CTKToolBar::OnToolHitTest(point, pTI);
   if (nHit == -1 || pTI == nullptr || pTI->cbSize != sizeof(TOOLINFO)) return nHit;
   CTKCommandBars* pCommandBars = GetCommandBars();
   CTKToolTipContext* pContext = pCommandBars != nullptr ? pCommandBars->GetToolTipContext() : nullptr;

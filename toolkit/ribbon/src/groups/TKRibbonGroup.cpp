@@ -11,7 +11,7 @@
 #include "ribbon/TKRibbonPaintManager.h"
 #include "ribbon/TKRibbonTab.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonGroup, CCmdTarget)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonGroup, CCmdTarget)
 
 CTKRibbonGroup::CTKRibbonGroup()
     : m_bControlsCentering(FALSE),

@@ -5,8 +5,8 @@
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonPaintManager.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonGroupOption, CTKControlButton)
-IMPLEMENT_DYNCREATE(CTKRibbonGroupControlPopup, CTKControlPopup)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonGroupOption, CTKControlButton)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonGroupControlPopup, CTKControlPopup)
 
 namespace {
 CTKRibbonPaintManager* RibbonPaintManagerOf(CTKRibbonBar* pRibbonBar) {

@@ -17,7 +17,7 @@
 #include "tabs/TKTabPaintManager.h"
 #include "TKRibbonExchangeObjects.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonControlTab, CTKControlPopup)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonControlTab, CTKControlPopup)
 
 CTKRibbonControlTab::CTKRibbonControlTab() : m_bFocused(FALSE), m_pFallbackPaintManager(nullptr) {
   SetAllowReorder(FALSE);

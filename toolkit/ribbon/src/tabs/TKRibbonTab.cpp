@@ -8,7 +8,7 @@
 #include "ribbon/TKRibbonControlTab.h"
 #include "ribbon/TKRibbonGroup.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonTab, CCmdTarget)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonTab, CCmdTarget)
 
 // CTKRibbonTabContextHeaders ----------------------------------------------------------------
 
