@@ -68,6 +68,14 @@ TEST_F(RibbonPaintManagerTest, RowHeightFollowsTheEditHeightNotTheTabFont) {
   EXPECT_GT(pTabs->GetAppearanceSet()->GetRowHeight(pStrip), nRow);
 }
 
+/// Makes a tab hot as the mouse over it would.
+class CHotStrip : public CTKRibbonControlTab {
+ public:
+  static void MakeHot(CTKRibbonControlTab* pStrip, CTKTabManagerItem* pItem) {
+    static_cast<CHotStrip*>(pStrip)->m_pHighlighted = pItem;
+  }
+};
+
 /// A pop-up that counts as tracking without a window.
 class CTrackingPopup : public CTKPopupBar {
  public:
@@ -141,11 +149,8 @@ TEST_F(RibbonTabColorTest, MinimisedOpenTabKeepsTheSelectedColourUnderTheMouse) 
   m_pRibbon->SetRibbonMinimized(TRUE);
   m_pRibbon->SetCurSel(0);
   SetPopupOpen(TRUE);
-  m_pSelected->SetRect(CRect(10, 10, 60, 30));
-  // Hot tracking needs the frame in front.
-  m_pFrame->ShowWindow(SW_SHOW);
-  m_pFrame->SetForegroundWindow();
-  m_pStrip->PerformMouseMove(m_pRibbon->GetSafeHwnd(), CPoint(30, 20));
+  // Under the mouse (hot tracking itself needs a frame in the foreground).
+  CHotStrip::MakeHot(m_pStrip, m_pSelected);
   ASSERT_TRUE(m_pSelected->IsHighlighted());
   EXPECT_EQ(kSelected, TextColor(m_pSelected));
   // Closed, the same hot tab reads as a normal one.
