@@ -42,6 +42,8 @@ const GalleryPage kPages[] = {
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
     DrawFrameThemesPage,
+
+    DrawCommandBarsMdiPage,
 };
 // clang-format on
 

@@ -45,6 +45,7 @@ bool DrawThemeControlsPage(const GalleryContext& context);
 bool DrawThemedCommandBarsPage(const GalleryContext& context);
 /// The UI library's column views.
 bool DrawColumnViewPage(const GalleryContext& context);
+bool DrawCommandBarsMdiPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

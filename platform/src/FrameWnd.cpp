@@ -2,6 +2,8 @@
 // and the frame's life.
 #include <afxwin.h>
 
+#include <afxpriv.h>
+
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
@@ -207,8 +209,44 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName) {
 
 // Activation ---------------------------------------------------------------------------------
 
-LRESULT CFrameWnd::OnActivateTopLevel(WPARAM, LPARAM) {
+namespace {
+
+/// The style bit of a window that follows its owner frame's activation.
+const DWORD kSyncActiveStyle = 0x100;
+
+struct FloatingWindowsNotice {
+  HWND hWndFrame;
+  DWORD dwFlags;
+};
+
+BOOL CALLBACK NotifyIfFloatingOf(HWND hWnd, LPARAM lParam) {
+  const FloatingWindowsNotice* pNotice = reinterpret_cast<const FloatingWindowsNotice*>(lParam);
+  if (hWnd == pNotice->hWndFrame || !(::GetWindowLong(hWnd, GWL_STYLE) & kSyncActiveStyle))
+    return TRUE;
+  for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner != NULL;
+       hOwner = ::GetWindow(hOwner, GW_OWNER)) {
+    if (hOwner == pNotice->hWndFrame) {
+      ::SendMessage(hWnd, WM_FLOATSTATUS, pNotice->dwFlags, 0);
+      break;
+    }
+  }
+  return TRUE;
+}
+
+/// Sends WM_FLOATSTATUS with the FS_* flags to the windows of this thread
+/// that the frame owns and that follow its activation.
+void NotifyFloatingWindows(HWND hWndFrame, DWORD dwFlags) {
+  FloatingWindowsNotice notice = {hWndFrame, dwFlags};
+  ::EnumThreadWindows(::GetCurrentThreadId(), NotifyIfFloatingOf,
+                      reinterpret_cast<LPARAM>(&notice));
+}
+
+}  // namespace
+
+LRESULT CFrameWnd::OnActivateTopLevel(WPARAM wParam, LPARAM) {
   m_bHelpMode = FALSE;
+  // The frame's floating windows show only while its family is the active one.
+  NotifyFloatingWindows(m_hWnd, LOWORD(wParam) != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
   return 0;
 }
 

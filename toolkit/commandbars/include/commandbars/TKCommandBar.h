@@ -267,6 +267,12 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   /// Every message passes the command bars' tooltips first (TKCommandBarToolTipRelay.cpp).
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
+  // The expand pop-up's content (TKToolBarExpand.cpp) --------------------------
+
+  /// Appends to `pTarget` shown copies of the controls this bar hides for
+  /// lack of room.
+  void CopyHiddenControlsTo(CTKCommandBar* pTarget) const;
+
   // Accessibility ----------------------------------------------------------------
 
   HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;

@@ -90,8 +90,13 @@ class CTKToolBar : public CTKCommandBar {
     BOOL HasHiddenControls() const { return m_bHiddenControls; }
     void Draw(CDC* pDC) override;
     CSize GetSize(CDC* pDC) override;
+    /// Opens a pop-up with the controls hidden for lack of room and the
+    /// "Add or Remove Buttons" lists, or closes it (TKToolBarExpand.cpp).
+    BOOL OnSetPopup(BOOL bPopup) override;
 
    protected:
+    void FillPopup(CTKPopupBar* pPopup);
+
     BOOL m_bHiddenControls;
   };
 
@@ -241,4 +246,13 @@ class CTKToolBar : public CTKCommandBar {
 
   // Saved state and layout
   BOOL m_bCustomizeDialogPresent = TRUE;
+
+  // Floating: sizing borders and the frame's activation (TKToolBarFloating.cpp)
+  afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+  afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+
+  // Resetting (TKToolBarCustomize.cpp)
+  /// Asks whether the user's changes to the bar may go; TRUE for OK.
+  BOOL AskReset() const;
 };

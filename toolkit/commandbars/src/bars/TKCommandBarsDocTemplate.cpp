@@ -3,6 +3,8 @@
 
 #include <afxdocview.h>
 
+#include "TKDocTemplates.h"
+
 namespace {
 
 /// Reads a template's resource id, which the template keeps to itself.
@@ -13,17 +15,19 @@ class CDocTemplateId : public CDocTemplate {
   }
 };
 
-BOOL ApplicationHasTemplate(UINT nId) {
-  CWinApp* pApp = AfxGetApp();
-  if (pApp == nullptr) return FALSE;
-  for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;) {
-    CDocTemplate* pTemplate = pApp->GetNextDocTemplate(pos);
-    if (pTemplate != nullptr && CDocTemplateId::Of(pTemplate) == nId) return TRUE;
-  }
-  return FALSE;
-}
+BOOL ApplicationHasTemplate(UINT nId) { return TKFindDocTemplate(nId) != nullptr; }
 
 }  // namespace
+
+CDocTemplate* TKFindDocTemplate(UINT nIDResource) {
+  CWinApp* pApp = AfxGetApp();
+  if (pApp == nullptr) return nullptr;
+  for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;) {
+    CDocTemplate* pTemplate = pApp->GetNextDocTemplate(pos);
+    if (pTemplate != nullptr && CDocTemplateId::Of(pTemplate) == nIDResource) return pTemplate;
+  }
+  return nullptr;
+}
 
 UINT CTKCommandBars::GetActiveDocTemplate() const {
   CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pFrame);

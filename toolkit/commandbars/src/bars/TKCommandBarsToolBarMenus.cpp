@@ -25,16 +25,7 @@ void GetRowOf(CTKToolBar* pBar, CArray<CTKToolBar*, CTKToolBar*>& arrBars) {
 void CTKCommandBars::AddHiddenControlsToPopup(CTKToolBar* pBar, CTKPopupBar* pPopup) {
   CArray<CTKToolBar*, CTKToolBar*> arrRow;
   GetRowOf(pBar, arrRow);
-  for (int b = 0; b < arrRow.GetSize(); ++b) {
-    CTKControls* pControls = arrRow[b]->GetControls();
-    for (int i = 0; i < pControls->GetCount(); ++i) {
-      CTKControl* pControl = pControls->GetAt(i);
-      if (pControl->GetHideFlags() != TKHIDE_WRAP) continue;
-      CTKControl* pCopy = pPopup->GetControls()->AddCopy(pControl);
-      pCopy->SetHideFlags(0);
-      pCopy->SetBeginGroup(FALSE);
-    }
-  }
+  for (int b = 0; b < arrRow.GetSize(); ++b) arrRow[b]->CopyHiddenControlsTo(pPopup);
 }
 
 void CTKCommandBars::AddShowHideButtonsPopups(CTKToolBar* pBar, CTKPopupBar* pPopup) {

@@ -32,6 +32,9 @@ BEGIN_MESSAGE_MAP(CTKToolBar, CTKCommandBar)
   ON_WM_NCHITTEST()
   ON_WM_MOUSEACTIVATE()
   ON_WM_RBUTTONDOWN()
+  ON_WM_NCLBUTTONDOWN()
+  ON_WM_NCCREATE()
+  ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
 CTKToolBar::CTKToolBar()
@@ -71,7 +74,7 @@ BOOL CTKToolBar::CreateToolBar(CWnd* pParent, BOOL bFloating) {
     ShowWindow(m_bVisible ? SW_SHOWNA : SW_HIDE);
   }
   if (bFloating) {
-    if (GetStyle() & WS_CHILD) {
+    if (CWnd::GetStyle() & WS_CHILD) {
       ::SetParent(m_hWnd, NULL);
       ModifyStyle(WS_CHILD, WS_POPUP | kSyncActiveStyle);
     }
@@ -80,7 +83,7 @@ BOOL CTKToolBar::CreateToolBar(CWnd* pParent, BOOL bFloating) {
     if (pParent->GetSafeHwnd() != NULL && (pParent->GetExStyle() & WS_EX_TOPMOST))
       SetWindowPos(&wndTopMost, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-  } else if (GetStyle() & WS_POPUP) {
+  } else if (CWnd::GetStyle() & WS_POPUP) {
     ModifyStyle(WS_POPUP, WS_CHILD);
   }
   return TRUE;
@@ -137,6 +140,9 @@ void CTKToolBar::OnSetPreviewMode(BOOL bPreview) {
   if (!m_bPreviewVisible) return;
   m_bVisible = TRUE;
   if (GetSafeHwnd() != NULL) ShowWindow(SW_SHOWNA);
+  // The menu bar takes its place above the frame's client again.
+  if (m_barType == tkBarTypeMenuBar)
+    if (CFrameWnd* pFrame = GetFrameSite()) pFrame->RecalcLayout(FALSE);
 }
 
 void CTKToolBar::OnRecalcLayout() {

@@ -135,16 +135,7 @@ void CTKToolBar::BuildCustomizePopup(CTKPopupBar* pPopup) {
 
 void CTKToolBar::Reset(BOOL bAsk) {
   if (!m_bBuiltIn || m_nBarID == 0 || !IsCustomizable()) return;
-  if (bAsk) {
-    CString strFormat;
-    if (!TKResourceManager()->LoadStringInto(strFormat, kResetQuestion))
-      strFormat = "Are you sure you want to reset the changes made to the '%s' toolbar?";
-    CString strQuestion;
-    strQuestion.Format(strFormat, static_cast<LPCTSTR>(m_strTitle));
-    if (TKCommandBarsSystem()->ShowMessageBox(strQuestion, MB_OKCANCEL | MB_ICONEXCLAMATION) !=
-        IDOK)
-      return;
-  }
+  if (bAsk && !AskReset()) return;
   if (CTKOriginalControls* pOriginal = m_pControls->GetOriginalControls()) {
     m_pControls->RemoveAll();
     for (int i = 0; i < pOriginal->GetCount(); ++i)
@@ -157,4 +148,14 @@ void CTKToolBar::Reset(BOOL bAsk) {
     pSite->SendMessage(TK_WM_BARRESET, 0, reinterpret_cast<LPARAM>(this));
   OnUpdateCmdUI();
   OnRecalcLayout();
+}
+
+BOOL CTKToolBar::AskReset() const {
+  CString strFormat;
+  if (!TKResourceManager()->LoadStringInto(strFormat, kResetQuestion))
+    strFormat = "Are you sure you want to reset the changes made to the '%s' toolbar?";
+  CString strQuestion;
+  strQuestion.Format(strFormat, static_cast<LPCTSTR>(m_strTitle));
+  return TKCommandBarsSystem()->ShowMessageBox(strQuestion, MB_OKCANCEL | MB_ICONEXCLAMATION) ==
+         IDOK;
 }

@@ -6,6 +6,7 @@
 
 #include <afxframe.h>
 
+#include "TKNestedDynCreate.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControls.h"
@@ -45,15 +46,7 @@ class CBarMeasureDC {
 
 // The bar's own buttons ----------------------------------------------------------------
 
-CObject* PASCAL CTKToolBar::CControlButtonExpand::CreateObject() {
-  return new CControlButtonExpand;
-}
-CRuntimeClass CTKToolBar::CControlButtonExpand::classCControlButtonExpand = {
-    "CTKToolBar::CControlButtonExpand", sizeof(CTKToolBar::CControlButtonExpand), 0xFFFF,
-    &CTKToolBar::CControlButtonExpand::CreateObject, RUNTIME_CLASS(CTKControlPopup), nullptr};
-CRuntimeClass* CTKToolBar::CControlButtonExpand::GetRuntimeClass() const {
-  return &classCControlButtonExpand;
-}
+TK_IMPLEMENT_NESTED_DYNCREATE(CTKToolBar, CControlButtonExpand, CTKControlPopup)
 
 CTKToolBar::CControlButtonExpand::CControlButtonExpand() : m_bHiddenControls(FALSE) {
   m_controlType = tkControlButtonPopup;
@@ -72,13 +65,7 @@ void CTKToolBar::CControlButtonExpand::Draw(CDC* pDC) {
   GetPaintManager()->DrawSpecialControl(pDC, nKind, this, m_pParent, TRUE, &m_bHiddenControls);
 }
 
-CObject* PASCAL CTKToolBar::CControlButtonHide::CreateObject() { return new CControlButtonHide; }
-CRuntimeClass CTKToolBar::CControlButtonHide::classCControlButtonHide = {
-    "CTKToolBar::CControlButtonHide", sizeof(CTKToolBar::CControlButtonHide), 0xFFFF,
-    &CTKToolBar::CControlButtonHide::CreateObject, RUNTIME_CLASS(CTKControlButton), nullptr};
-CRuntimeClass* CTKToolBar::CControlButtonHide::GetRuntimeClass() const {
-  return &classCControlButtonHide;
-}
+TK_IMPLEMENT_NESTED_DYNCREATE(CTKToolBar, CControlButtonHide, CTKControlButton)
 
 CTKToolBar::CControlButtonHide::CControlButtonHide() {
   m_controlType = tkControlButton;
