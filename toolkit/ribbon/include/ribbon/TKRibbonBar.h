@@ -18,8 +18,7 @@
 //   restored through SetRibbonMinimized() and ShowQuickAccessBelowRibbon().
 #pragma once
 
-#include "commandbars/TKPopupBar.h"
-#include "commandbars/TKToolBar.h"
+#include "commandbars/TKMenuBar.h"
 #include "ribbon/TKRibbonScrollableBar.h"
 #include "ribbon/TKRibbonTab.h"
 
@@ -76,9 +75,7 @@ class CTKRibbonControlQuickAccessMorePopup : public CTKRibbonBarControlQuickAcce
   BOOL OnSetPopup(BOOL bPopup) override;
 };
 
-// Stands on the tool bar until the menu bar (its base, with the frame's menu
-// hook and the MDI buttons) is on the trunk.
-class CTKRibbonBar : public CTKToolBar, public CTKRibbonScrollableBar {
+class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   DECLARE_DYNCREATE(CTKRibbonBar)
 
  public:
@@ -224,8 +221,9 @@ class CTKRibbonBar : public CTKToolBar, public CTKRibbonScrollableBar {
   void OnRemoved() override;
   void Reset(BOOL bAsk) override;
   void RestoreFromLoaded(CTKToolBar* pLoaded, BOOL bSilent, int nMode) override;
-  /// A changed window title makes the next idle pass measure the caption again.
-  virtual void UpdateMdiButtons();
+  /// The menu bar's buttons; a changed window title makes the next idle pass
+  /// measure the caption again.
+  void UpdateMdiButtons() override;
   BOOL IntersectsGlassArea(LPCRECT lpRect) const override;
   INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
   void DoPropExchange(CTKPropExchange* pPX) override;

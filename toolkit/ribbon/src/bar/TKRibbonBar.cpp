@@ -18,9 +18,9 @@
 #include "ribbon/TKRibbonResource.h"
 #include "themes/TKPaintManagerBase.h"
 
-TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonBar, CTKToolBar)
+TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonBar, CTKMenuBar)
 
-BEGIN_MESSAGE_MAP(CTKRibbonBar, CTKToolBar)
+BEGIN_MESSAGE_MAP(CTKRibbonBar, CTKMenuBar)
   ON_MESSAGE(TK_WM_CONTROLNOTIFY, OnControlNotify)
   ON_COMMAND_RANGE(TK_ID_RIBBONCUSTOMIZE_QUICKACCESSBELOW, TK_ID_RIBBONCUSTOMIZE_QUICKACCESSABOVE,
                    OnQuickAccessPositionCommand)

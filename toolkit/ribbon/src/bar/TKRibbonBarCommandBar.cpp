@@ -66,7 +66,7 @@ int CTKRibbonBar::GetControlEnabledOverride(CTKControl* pControl) const {
 
 void CTKRibbonBar::SetVisible(BOOL bVisible) {
   const BOOL bWasVisible = IsVisible();
-  CTKToolBar::SetVisible(bVisible);
+  CTKMenuBar::SetVisible(bVisible);
   CTKCommandBarsFrameHook* pHook = GetFrameHook();
   if (pHook != nullptr && bWasVisible != IsVisible()) pHook->RecalcFrameLayout();
 }
@@ -78,7 +78,7 @@ void CTKRibbonBar::Copy(CTKCommandBar* pBar, BOOL bRecursive) {
   m_bMinimized = pSource->m_bMinimized;
   if (m_bMinimized) m_pControlTab->CTKTabManager::SetSelectedItem(NULL);
   if (pSource->IsCustomizable()) {
-    CTKToolBar::Copy(pSource, bRecursive);
+    CTKMenuBar::Copy(pSource, bRecursive);
     m_pControlTab->Copy(pSource->m_pControlTab, bRecursive);
     if (m_pControlSystemButton != nullptr) m_pControls->Remove(m_pControlSystemButton);
     if (pSource->m_pControlSystemButton != nullptr) {
@@ -106,6 +106,7 @@ void CTKRibbonBar::Reset(BOOL) {
   CWnd* pSite = GetSite();
   if (pSite != nullptr && pSite->GetSafeHwnd() != NULL)
     pSite->SendMessage(TK_WM_BARRESET, 0, reinterpret_cast<LPARAM>(this));
+  RefreshMdiState();
   OnUpdateCmdUI();
   OnRecalcLayout();
 }
@@ -114,10 +115,11 @@ void CTKRibbonBar::OnRemoved() {
   if (CTKCommandBars* pCommandBars = GetCommandBars()) pCommandBars->EnableFrameTheme(FALSE);
   m_pQuickAccessControls->RemoveAllCommands();
   m_pControlTab->DeleteAllItems();
-  CTKToolBar::OnRemoved();
+  CTKMenuBar::OnRemoved();
 }
 
 void CTKRibbonBar::UpdateMdiButtons() {
+  CTKMenuBar::UpdateMdiButtons();
   if (!IsFrameThemeEnabled()) return;
   CWnd* pSite = GetSite();
   if (pSite == nullptr || pSite->GetSafeHwnd() == NULL) return;
@@ -130,7 +132,7 @@ void CTKRibbonBar::UpdateMdiButtons() {
 INT_PTR CTKRibbonBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
   INT_PTR nHit = m_pControlTab->PerformToolHitTest(m_hWnd, point, pTI);
   if (nHit != -1) return nHit;
-  nHit = CTKToolBar::OnToolHitTest(point, pTI);
+  nHit = CTKMenuBar::OnToolHitTest(point, pTI);
   if (nHit == -1 || pTI == nullptr || pTI->cbSize != sizeof(TOOLINFO)) return nHit;
   CTKCommandBars* pCommandBars = GetCommandBars();
   CTKToolTipContext* pContext = pCommandBars != nullptr ? pCommandBars->GetToolTipContext() : nullptr;

@@ -32,7 +32,7 @@ void CTKRibbonBar::DoPropExchange(CTKPropExchange* pPX) {
   if (pPX->GetSchema() > 23) ExchangeBoolProp(pPX, "Customizable", m_bCustomizable, FALSE);
 
   if (m_bCustomizable) {
-    CTKToolBar::DoPropExchange(pPX);
+    CTKMenuBar::DoPropExchange(pPX);
     // The bar's own record keeps "Customizable" with TRUE as its default, and
     // a store that leaves defaults out would delete the ribbon's value.
     if (pPX->IsStoring() && pPX->CanSkipValues())
@@ -70,7 +70,7 @@ void CTKRibbonBar::DoPropExchange(CTKPropExchange* pPX) {
 void CTKRibbonBar::GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars,
                                           TK_BARS_EXCHANGE_PARAM* pParam) {
   if (m_bCustomizable) {
-    CTKToolBar::GenerateCommandBarList(pnNextId, bars, pParam);
+    CTKMenuBar::GenerateCommandBarList(pnNextId, bars, pParam);
     return;
   }
   for (const auto& pBar : bars)
@@ -81,7 +81,7 @@ void CTKRibbonBar::GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars,
 
 void CTKRibbonBar::RestoreCommandBarList(CTKLayoutBars& bars) {
   if (m_bCustomizable) {
-    CTKToolBar::RestoreCommandBarList(bars);
+    CTKMenuBar::RestoreCommandBarList(bars);
     return;
   }
   m_pQuickAccessControls->RestoreCommandBarList(bars);
