@@ -4,6 +4,7 @@
 // from it.
 #pragma once
 
+#include <afxtempl.h>
 #include <afxwin.h>
 
 #include "commandbars/TKCommandBarAnimation.h"
@@ -256,6 +257,10 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
   /// Makes a button for each id; 0 starts a group before the next control.
   BOOL SetButtons(const UINT* pButtons, int nCount);
+  /// The item ids (0 for separators) and image size of an RT_TOOLBAR
+  /// resource; FALSE when it is missing. The ribbon's groups read them too.
+  static BOOL AFX_CDECL ReadToolBarResource(UINT nIDResource, CArray<UINT, UINT>& arrItems,
+                                            CSize& szImage);
   /// Has a window that shows and is not empty, and counts itself visible.
   BOOL IsVisibleOnScreen() const;
   /// The tip of the control under the point, with its shortcut (TKToolBarToolTips.cpp).

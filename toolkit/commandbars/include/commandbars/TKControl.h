@@ -226,6 +226,13 @@ class CTKControl : public CCmdTarget, public CTKAccessible {
 
   BOOL IsOnGlass() const;
 
+  // Keyboard focus inside a bar (the ribbon's tab strip takes it) ------------------
+
+  virtual void SetKeyboardFocus(BOOL /*bFocus*/) {}
+  virtual BOOL HasKeyboardFocus() const { return FALSE; }
+  /// A key for the control that holds the focus; TRUE when it handled it.
+  virtual BOOL OnFocusedKeyDown(UINT /*nChar*/) { return FALSE; }
+
   // Drawing through the paint manager (TKControlDrawing.cpp) ---------------------
 
   /// Whether an edit or combo box shows its icon: on pop-up bars when it has

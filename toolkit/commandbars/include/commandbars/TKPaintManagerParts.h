@@ -123,10 +123,6 @@ class CTKStatusBarPaintManager {
   int m_nMinHeight = 0;
 };
 
-/// What the command bars ask of the ribbon's look: its part of the frame,
-/// drawn for the ribbon bar.
-class CTKRibbonPaintManager {
- public:
-  virtual ~CTKRibbonPaintManager() = default;
-  virtual void DrawRibbonFramePart(CDC* pDC, CTKCommandBar* pRibbonBar) = 0;
-};
+/// The ribbon's look lives with the ribbon (ribbon/TKRibbonPaintManager.h);
+/// the command bars only hand it on.
+class CTKRibbonPaintManager;

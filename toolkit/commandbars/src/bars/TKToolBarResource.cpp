@@ -46,6 +46,11 @@ BOOL ReadToolBarResource(UINT nIDResource, CArray<UINT, UINT>& arrItems, CSize& 
 
 }  // namespace
 
+BOOL CTKCommandBar::ReadToolBarResource(UINT nIDResource, CArray<UINT, UINT>& arrItems,
+                                        CSize& szImage) {
+  return ::ReadToolBarResource(nIDResource, arrItems, szImage);
+}
+
 BOOL CTKCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons) {
   m_pControls->RemoveAll();
   CArray<UINT, UINT> arrItems;

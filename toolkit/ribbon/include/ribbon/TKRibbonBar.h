@@ -1,0 +1,286 @@
+// The ribbon: a menu bar that stands at the top of the main frame in place of
+// the Win32 menu. It owns the tab strip (whose items are the tabs, each
+// owning its groups, whose controls live in the bar's own collection), the
+// quick-access bar with its customise and more buttons, an optional system
+// button, and the context headers of contextual tab sets.
+//
+// How a frame builds its ribbon (the application does exactly this):
+//
+//   CTKRibbonBar* pRibbon = ...;                    // made by the frame base
+//   pRibbon->AddSystemButton(ID_SYSTEM_MENU);       // 0 leaves the id unset
+//   CTKRibbonTab* pTab = pRibbon->AddTab(IDS_TAB_HOME);   // "\nTooltip\nCaption\nKeyTip"
+//   CTKRibbonGroup* pGroup = pTab->AddGroup(IDR_GROUP_BUILD);  // tool-bar resource
+//   pGroup->AddControl(tkControlButton, ID_RUN);    // type 1
+//   pGroup->AddControl(tkControlCheckBox, ID_LOG);  // type 9
+//   pRibbon->AllowQuickAccessCustomization(FALSE);
+//   pRibbon->GetControlQuickAccess()->SetHideFlags(TKHIDE_HIDE);
+//   ... options keep IsRibbonMinimized() and IsQuickAccessBelowRibbon(),
+//   restored through SetRibbonMinimized() and ShowQuickAccessBelowRibbon().
+#pragma once
+
+#include "commandbars/TKMenuBar.h"
+#include "ribbon/TKRibbonScrollableBar.h"
+#include "ribbon/TKRibbonTab.h"
+
+/// Sent to the site when the ribbon was minimised or restored (wParam the bar).
+#define TK_WM_RIBBONMINIMIZECHANGED 0x286D
+
+/// The record of the tab-change notifications (TCN_SELCHANGING, TCN_SELCHANGE).
+struct NMTKRIBBONTAB : NMTKCONTROL {
+  CTKRibbonTab* pTab;
+};
+
+class CTKCommandBarsFrameHook;
+class CTKPopupBar;
+class CTKRibbonControlTab;
+class CTKRibbonGroup;
+class CTKRibbonPaintManager;
+class CTKRibbonQuickAccessControls;
+
+/// The application (system) button at the left of the tab row.
+class CTKRibbonControlSystemButton : public CTKControlPopup {
+  DECLARE_DYNCREATE(CTKRibbonControlSystemButton)
+
+ public:
+  BOOL HasOwnFace() const override { return TRUE; }
+  CTKControl* Clone(BOOL bRecursive = FALSE) override;
+};
+
+/// The pop-up of the system button.
+class CTKRibbonSystemPopupBar : public CTKPopupBar {
+  DECLARE_DYNCREATE(CTKRibbonSystemPopupBar)
+};
+
+/// The drop-down button at the end of the quick-access bar.
+class CTKRibbonBarControlQuickAccessPopup : public CTKControlPopup {
+  DECLARE_DYNCREATE(CTKRibbonBarControlQuickAccessPopup)
+
+ public:
+  CTKRibbonBarControlQuickAccessPopup();
+  CSize GetSize(CDC* pDC) override;
+  void Draw(CDC* pDC) override;
+  /// Asks the root bar for a fresh customise menu each time it opens.
+  BOOL OnSetPopup(BOOL bPopup) override;
+  CTKControl* Clone(BOOL bRecursive = FALSE) override;
+};
+
+/// The overflow button of the quick-access bar: shown only when not every
+/// command fitted.
+class CTKRibbonControlQuickAccessMorePopup : public CTKRibbonBarControlQuickAccessPopup {
+  DECLARE_DYNCREATE(CTKRibbonControlQuickAccessMorePopup)
+
+ public:
+  CTKRibbonControlQuickAccessMorePopup();
+  void Draw(CDC* pDC) override;
+  BOOL OnSetPopup(BOOL bPopup) override;
+};
+
+class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
+  DECLARE_DYNCREATE(CTKRibbonBar)
+
+ public:
+  /// The overflow button of the quick-access bar.
+  using CControlQuickAccessMorePopup = CTKRibbonControlQuickAccessMorePopup;
+
+  /// One entry of the customise menu's command list: checked while its
+  /// command is on the quick-access bar; executing it adds or removes it.
+  class CControlQuickAccessCommand : public CTKControlButton {
+   public:
+    CControlQuickAccessCommand(CTKRibbonQuickAccessControls* pQuickAccess = nullptr,
+                               CTKControl* pControl = nullptr);
+    void SetQuickAccessControl(CTKControl* pQuickAccessControl);
+    CTKControl* GetQuickAccessControl() const { return m_pQuickAccessControl; }
+    void OnExecute() override;
+
+   protected:
+    CTKControl* m_pControl;
+    CTKControl* m_pQuickAccessControl;
+    CTKRibbonQuickAccessControls* m_pQuickAccess;
+  };
+
+  CTKRibbonBar();
+  ~CTKRibbonBar() override;
+
+  // Building ----------------------------------------------------------------------
+
+  /// The existing system button, or a new one at index 0 with its pop-up;
+  /// an id of 0 or less leaves the button's id unset.
+  CTKControl* AddSystemButton(int nId = 0);
+  CTKControl* GetSystemButton() const { return m_pControlSystemButton; }
+  /// A tab captioned by the string resource `nIDTab`: a string with line
+  /// feeds is "\ntooltip\ncaption\nkey tip".
+  CTKRibbonTab* InsertTab(int nIndex, UINT nIDTab);
+  CTKRibbonTab* InsertTab(int nIndex, LPCTSTR lpszCaption, int nId);
+  CTKRibbonTab* AddTab(UINT nIDTab) { return InsertTab(-1, nIDTab); }
+  CTKRibbonTab* AddTab(LPCTSTR lpszCaption, int nId = 0) { return InsertTab(-1, lpszCaption, nId); }
+  /// Adds a tab made elsewhere (taking over the caller's reference).
+  CTKRibbonTab* InsertTabItem(int nIndex, CTKRibbonTab* pTab);
+
+  // Tabs and groups -----------------------------------------------------------------
+
+  int GetTabCount() const;
+  CTKRibbonTab* GetTab(int nIndex) const;
+  int GetCurSel() const;
+  void SetCurSel(int nIndex);
+  CTKRibbonTab* GetSelectedTab() const;
+  CTKRibbonControlTab* GetControlTab() const { return m_pControlTab; }
+  /// The first group with the id, tab by tab.
+  CTKRibbonGroup* FindGroup(int nId) const;
+  /// Shows the controls of `pTab`'s visible groups, hides every other group's.
+  void UpdateGroupsVisibility(CTKRibbonTab* pTab);
+
+  // States -----------------------------------------------------------------------------
+
+  BOOL IsRibbonMinimized() const { return m_bMinimized; }
+  virtual void SetRibbonMinimized(BOOL bMinimized);
+  BOOL IsQuickAccessBelowRibbon() const { return m_bShowQuickAccessBelow; }
+  void ShowQuickAccessBelowRibbon(BOOL bBelow);
+  BOOL IsQuickAccessVisible() const { return m_bShowQuickAccess; }
+  void ShowQuickAccess(BOOL bShow) { m_bShowQuickAccess = bShow; }
+  BOOL IsTabsVisible() const { return m_bTabsVisible; }
+  void SetTabsVisible(BOOL bVisible) { m_bTabsVisible = bVisible; }
+  /// Groups shown, a tab selected and the ribbon not minimised.
+  BOOL IsGroupsVisible() const;
+  void SetGroupsVisible(BOOL bVisible) { m_bGroupsVisible = bVisible; }
+  BOOL IsCaptionVisible() const;
+  void ShowCaptionAlways(BOOL bShow) { m_bShowCaptionAlways = bShow; }
+  BOOL IsAllowMinimize() const { return m_bAllowMinimize; }
+  void AllowMinimize(BOOL bAllow) { m_bAllowMinimize = bAllow; }
+  BOOL IsAllowQuickAccessDuplicates() const { return m_bAllowQuickAccessDuplicates; }
+  void AllowQuickAccessDuplicates(BOOL bAllow) { m_bAllowQuickAccessDuplicates = bAllow; }
+  BOOL IsAllowQuickAccessCustomization() const { return m_bAllowQuickAccessCustomization; }
+  void AllowQuickAccessCustomization(BOOL bAllow) { m_bAllowQuickAccessCustomization = bAllow; }
+  void SetQuickAccessEmptyIconId(int nIconId) { m_nQuickAccessEmptyIconId = nIconId; }
+  void SetFixedGroupsHeight(int nHeight) { m_nFixedGroupsHeight = nHeight; }
+  void SetFixedGroupsContentHeight(int nHeight) { m_nFixedGroupsContentHeight = nHeight; }
+  void SetMinimumVisibleWidth(int nWidth) { m_nMinVisibleWidth = nWidth; }
+  void SetMinimumVisibleFrameHeight(int nHeight) { m_nMinVisibleFrameHeight = nHeight; }
+  BOOL IsBackstageViewVisible() const;
+
+  // Frame -------------------------------------------------------------------------------
+
+  BOOL EnableFrameTheme(BOOL bEnable = TRUE);
+  CTKCommandBarsFrameHook* GetFrameHook() const;
+  BOOL IsFrameThemeEnabled() const { return GetFrameHook() != nullptr; }
+  BOOL IsDwmFrameEnabled() const;
+  int GetDwmTopBorder() const;
+  CRect GetCaptionRect() const { return m_rcCaption; }
+  CRect GetTabControlRect() const { return m_rcTabControl; }
+  CRect GetQuickAccessRect() const { return m_rcQuickAccess; }
+  int GetQuickAccessHeight() const { return m_nQuickAccessHeight; }
+  CTKRibbonTabContextHeaders* GetContextHeaders() const { return m_pContextHeaders; }
+  /// Builds the header records for the tabs' current places, fitted between
+  /// the caption's free edges (part of each committed layout).
+  void RepositionContextHeaders();
+  /// Fits the headers between `nLeft` and `nRight` keeping ScaleX(40) each; FALSE when they do not fit.
+  BOOL FitContextHeaders(int nLeft, int nRight);
+  /// Sets the caption band and its free part the context headers go into.
+  void SetCaptionRects(CRect rcCaption, CRect rcCaptionText, CRect rcFree);
+  CRect GetCaptionTextRect() const { return m_rcCaptionText; }
+
+  // Metrics ------------------------------------------------------------------------------
+
+  virtual int GetTabsHeight() const;
+  virtual int GetGroupsAreaHeight() const;
+  virtual int GetGroupsContentHeight() const;
+  virtual int CalcGroupsHeight(int nContentHeight) const;
+  virtual int GetGroupsHeight() const;
+
+  // Quick access ----------------------------------------------------------------------------
+
+  CTKRibbonQuickAccessControls* GetQuickAccessControls() const { return m_pQuickAccessControls; }
+  CTKControl* GetControlQuickAccess() const { return m_pControlQuickAccess; }
+  CTKControl* GetControlQuickAccessMore() const { return m_pControlQuickAccessMore; }
+  BOOL IsQuickAccessControl(CTKControl* pControl) const;
+  virtual BOOL IsAllowQuickAccessControl(CTKControl* pControl);
+  virtual CTKPopupBar* CreateQuickAccessCustomizePopup(CTKControl* pControl);
+  virtual CTKPopupBar* CreateMoreQuickAccessPopup();
+  void ShowQuickAccessContextMenu(CPoint point, CTKControl* pControl);
+  /// The commands of the customise menus; TRUE when handled.
+  BOOL OnCustomizeCommand(UINT nId, NMTKCONTROL* pNotify);
+  void OnQuickAccessPosition(UINT nId);
+
+  // Tab changes -------------------------------------------------------------------------------
+
+  /// TCN_SELCHANGING to the site; non-zero vetoes.
+  virtual LRESULT OnTabChanging(CTKRibbonTab* pTab);
+  virtual void OnTabChanged(CTKRibbonTab* pTab);
+  virtual CTKPopupBar* CreateTabPopupToolBar(CTKRibbonTab* pTab);
+
+  // Command bar and tool bar ---------------------------------------------------------------
+
+  BOOL IsRibbonBar() const override { return TRUE; }
+  CSize GetIconSize() const override;
+  CSize GetButtonSize() const override;
+  BOOL IsKeyboardCuesVisible() const override;
+  void EnsureVisible(CTKControl* pControl) override;
+  int GetControlEnabledOverride(CTKControl* pControl) const override;
+  void SetVisible(BOOL bVisible) override;
+  void Copy(CTKCommandBar* pBar, BOOL bRecursive = FALSE) override;
+  CTKCommandBar* Clone(BOOL bRecursive = FALSE) override;
+  void OnRemoved() override;
+  void Reset(BOOL bAsk) override;
+  void RestoreFromLoaded(CTKToolBar* pLoaded, BOOL bSilent, int nMode) override;
+  /// The menu bar's buttons; a changed window title makes the next idle pass
+  /// measure the caption again.
+  void UpdateMdiButtons() override;
+  BOOL IntersectsGlassArea(LPCRECT lpRect) const override;
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+  void DoPropExchange(CTKPropExchange* pPX) override;
+  void GenerateCommandBarList(int* pnNextId, CTKLayoutBars& bars,
+                              TK_BARS_EXCHANGE_PARAM* pParam) override;
+  void RestoreCommandBarList(CTKLayoutBars& bars) override;
+
+  // Scrolling groups ----------------------------------------------------------------------
+
+  void OnGroupsScroll(BOOL bScrollLeft) override;
+  CRect GetGroupsRect() const override { return m_rcGroups; }
+  CTKRibbonGroup* HitTestGroup(CPoint point) const override;
+
+ protected:
+  /// The quick-access controls of a popup that has commands, after the site saw it.
+  void NotifyQuickAccessPopup(CTKPopupBar* pPopup);
+  void FillCustomizePopup(CTKPopupBar* pPopup, CTKControl* pControl, BOOL bCustomizeMenu);
+  /// Closes the command bars' pop-ups, when there are command bars.
+  void CloseAllPopups();
+
+  afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnQuickAccessPositionCommand(UINT nId);
+  DECLARE_MESSAGE_MAP()
+
+  CRect m_rcTabControl;
+  CRect m_rcGroups;
+  CRect m_rcCaption;
+  CRect m_rcCaptionText;
+  CRect m_rcCaptionFree;
+  CRect m_rcQuickAccess;
+  BOOL m_bRibbonBarVisible;
+  BOOL m_bGroupsVisible;
+  BOOL m_bTabsVisible;
+  BOOL m_bShowQuickAccessBelow;
+  BOOL m_bShowQuickAccess;
+  BOOL m_bAllowQuickAccessDuplicates;
+  BOOL m_bAllowQuickAccessCustomization;
+  BOOL m_bGroupReducedChanged;
+  int m_nQuickAccessHeight;
+  BOOL m_bAllowMinimize;
+  CTKRibbonQuickAccessControls* m_pQuickAccessControls;
+  CTKRibbonControlTab* m_pControlTab;
+  CTKControl* m_pControlQuickAccess;
+  CTKControl* m_pControlQuickAccessMore;
+  CTKControl* m_pControlSystemButton;
+  BOOL m_bTabSelectedClick;
+  int m_nMinVisibleWidth;
+  int m_nMinVisibleFrameHeight;
+  CTKRibbonTabContextHeaders* m_pContextHeaders;
+  int m_nFixedGroupsHeight;
+  int m_nFixedGroupsContentHeight;
+  BOOL m_bMinimized;
+  BOOL m_bShowCaptionAlways;
+  CString m_strCaptionText;
+  int m_nQuickAccessMargin;
+  int m_nQuickAccessEmptyIconId;
+
+  friend class CTKRibbonControls;
+  friend class CTKRibbonQuickAccessControls;
+};

@@ -1,0 +1,70 @@
+// The ribbon's test fixtures.
+#include "SupportRibbon.h"
+
+#include "commandbars/TKCommandBarsDefines.h"
+#include "tabs/TKTabManagerItem.h"
+
+void CTestRibbonPaintManager::DrawRibbonTab(CDC* pDC, CTKTabManagerItem* pTab) {
+  pDC->FillSolidRect(pTab->GetRect(), kTabFace);
+}
+
+CTestRibbonThemePaintManager::~CTestRibbonThemePaintManager() {
+  if (m_pRibbonPaintManager != nullptr) m_pRibbonPaintManager->InternalRelease();
+}
+
+CTKRibbonPaintManager* CTestRibbonThemePaintManager::GetRibbonPaintManager() {
+  if (m_pRibbonPaintManager == nullptr) {
+    m_pRibbonPaintManager = new CTestRibbonPaintManager(this);
+    m_pRibbonPaintManager->RefreshMetrics();
+  }
+  return m_pRibbonPaintManager;
+}
+
+int CRibbonTestFrame::Count(UINT nMessage) const {
+  int nCount = 0;
+  for (UINT n : m_messages) nCount += n == nMessage ? 1 : 0;
+  return nCount;
+}
+
+int CRibbonTestFrame::CountNotifications(UINT nCode) const {
+  int nCount = 0;
+  for (const Notification& n : m_notifications) nCount += n.nCode == nCode ? 1 : 0;
+  return nCount;
+}
+
+LRESULT CRibbonTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= 0x2850 && message <= 0x2870) m_messages.push_back(message);
+  if (message == TK_WM_CONTROLNOTIFY) {
+    const NMHDR* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+    m_notifications.push_back({wParam, pHeader->code});
+    if (pHeader->code == static_cast<UINT>(TCN_SELCHANGING)) return m_nSelChangingAnswer;
+    return 0;
+  }
+  if (message == WM_COMMAND) m_commands.push_back(wParam);
+  return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CRibbonTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (m_bOfferCustomize && nID == TKID_CUSTOMIZE && nCode == CN_COMMAND && pHandlerInfo != nullptr)
+    return TRUE;
+  return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void RibbonFrameTest::SetUp() {
+  m_pFrame = new CRibbonTestFrame;
+  ASSERT_TRUE(m_pFrame->Create(NULL, "Ribbon", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 400)));
+  m_pBars = new CTKCommandBars;
+  m_pPaintManager = new CTestRibbonThemePaintManager;
+  m_pBars->SetPaintManager(m_pPaintManager);
+  m_pBars->SetSite(m_pFrame);
+  m_pBars->CreateDockBars();
+  m_pRibbon = static_cast<CTKRibbonBar*>(
+      m_pBars->Add("Ribbon", tkBarTop, RUNTIME_CLASS(CTKRibbonBar)));
+  ASSERT_NE(nullptr, m_pRibbon);
+}
+
+void RibbonFrameTest::TearDown() {
+  m_pBars->InternalRelease();
+  m_pFrame->DestroyWindow();
+}
