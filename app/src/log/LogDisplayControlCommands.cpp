@@ -2,13 +2,13 @@
 #include "app/LogDisplayControl.h"
 
 #include "app/AppDisplayOwner.h"
+#include "app/AppResources.h"
 #include "app/AppRunResources.h"
 #include "app/AppText.h"
 #include "uilib/UIUtilities.h"
 
 namespace {
 
-const int kPopupMenuResource = 5003;
 const int kLogPopupIndex = 1;
 
 }  // namespace
@@ -21,7 +21,7 @@ void CLogDisplayControl::OnRButtonDown(UINT, CPoint) {
 void CLogDisplayControl::ShowContextMenu() {
   if (m_pOwner == nullptr) return;
   CMenu menu;
-  if (!menu.LoadMenu(kPopupMenuResource)) return;
+  if (!menu.LoadMenu(IDR_POPUP_MENUS)) return;
   CMenu* popup = menu.GetSubMenu(kLogPopupIndex);
   if (popup == nullptr) return;
   if (GetEntryCount() == 0) {

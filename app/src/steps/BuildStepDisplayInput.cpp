@@ -2,13 +2,13 @@
 #include "app/BuildStepDisplay.h"
 
 #include "app/AppDisplayOwner.h"
+#include "app/AppResources.h"
 #include "app/AppRunResources.h"
 #include "app/MainDisplay.h"
 #include "foundation/WindowUtilities.h"
 
 namespace {
 
-const int kPopupMenuResource = 5003;
 const int kStepPopupIndex = 0;
 
 struct ShortcutKey {
@@ -70,7 +70,7 @@ void CBuildStepDisplay::OnEntryRightClicked() {
 
 void CBuildStepDisplay::ShowContextMenu() {
   CMenu menu;
-  if (!menu.LoadMenu(kPopupMenuResource)) return;
+  if (!menu.LoadMenu(IDR_POPUP_MENUS)) return;
   CMenu* popup = menu.GetSubMenu(kStepPopupIndex);
   if (popup == nullptr) return;
   const bool running = !CanChange();
