@@ -194,7 +194,7 @@ TEST_F(BuildStepDisplayTest, DuringARunTheListRefusesEveryChange) {
   List().SendMessage(WM_KEYDOWN, VK_DELETE, 0);
   DispatchPendingMessages();
   ASSERT_NE(nullptr, m_run.m_frame.FindLastMessage(WM_COMMAND));
-  EXPECT_EQ(static_cast<WPARAM>(ID_DELETE_STEP), m_run.m_frame.FindLastMessage(WM_COMMAND)->wParam);
+  EXPECT_EQ(static_cast<WPARAM>(ID_DELETE_BUILD_STEPS), m_run.m_frame.FindLastMessage(WM_COMMAND)->wParam);
 }
 
 }  // namespace

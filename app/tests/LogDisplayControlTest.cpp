@@ -154,14 +154,14 @@ TEST_F(LogDisplayTest, CopyJoinsTheTextsWithoutStampsOrATrailingLineEnd) {
   m_log.AddEntry(LogSuccess, "c");
   CTesselString before("unchanged");
   ASSERT_TRUE(SetClipboardText(m_host.m_hWnd, before));
-  m_log.SendMessage(WM_COMMAND, ID_LOG_COPY, 0);
+  m_log.SendMessage(WM_COMMAND, ID_COPY_LOG_TO_CLIPBOARD, 0);
   EXPECT_EQ("a\r\nb\r\nc", TextOf(GetClipboardText()));
 }
 
 TEST_F(LogDisplayTest, AnEmptyLogCopiesNothing) {
   CTesselString before("unchanged");
   ASSERT_TRUE(SetClipboardText(m_host.m_hWnd, before));
-  m_log.SendMessage(WM_COMMAND, ID_LOG_COPY, 0);
+  m_log.SendMessage(WM_COMMAND, ID_COPY_LOG_TO_CLIPBOARD, 0);
   EXPECT_EQ("unchanged", TextOf(GetClipboardText()));
 }
 
@@ -169,14 +169,14 @@ TEST_F(LogDisplayTest, ClearingAsksAndOnlyYesClears) {
   Add(30);
   m_log.OnVScroll(SB_TOP, 0, nullptr);
   m_owner.m_answers = {IDNO};
-  m_log.SendMessage(WM_COMMAND, ID_LOG_CLEAR, 0);
+  m_log.SendMessage(WM_COMMAND, ID_CLEAR_LOG_DISPLAY, 0);
   ASSERT_EQ(1u, m_owner.m_messages.size());
   EXPECT_EQ("Are you sure you want to clear the log display?", m_owner.m_messages[0].first);
   EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2), m_owner.m_messages[0].second);
   EXPECT_EQ(30, m_log.GetEntryCount());
   EXPECT_EQ(0, m_log.GetFirstVisible());
   m_owner.m_answers = {IDYES};
-  m_log.SendMessage(WM_COMMAND, ID_LOG_CLEAR, 0);
+  m_log.SendMessage(WM_COMMAND, ID_CLEAR_LOG_DISPLAY, 0);
   EXPECT_EQ(0, m_log.GetEntryCount());
   EXPECT_FALSE(BarShown());
 }
@@ -184,7 +184,7 @@ TEST_F(LogDisplayTest, ClearingAsksAndOnlyYesClears) {
 TEST_F(LogDisplayTest, WithoutAnOwnerClearingDoesNothing) {
   Add(3);
   m_log.SetOwner(nullptr);
-  m_log.SendMessage(WM_COMMAND, ID_LOG_CLEAR, 0);
+  m_log.SendMessage(WM_COMMAND, ID_CLEAR_LOG_DISPLAY, 0);
   EXPECT_EQ(3, m_log.GetEntryCount());
 }
 
@@ -194,7 +194,7 @@ TEST_F(LogDisplayTest, TheMenuGreysBothItemsOfAnEmptyLogAndPostsTheChoice) {
   EXPECT_TRUE(m_owner.m_menuItems[0].second);
   EXPECT_TRUE(m_owner.m_menuItems[1].second);
   Add(2);
-  m_owner.m_menuChoice = ID_LOG_CLEAR;
+  m_owner.m_menuChoice = ID_CLEAR_LOG_DISPLAY;
   m_owner.m_answers = {IDYES};
   m_log.SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(10, 10));
   EXPECT_FALSE(m_owner.m_menuItems[0].second);

@@ -74,8 +74,8 @@ bool CBuildFileCommands::OnCloseBuildFile() {
 bool CBuildFileCommands::PromptToSave() {
   if (!IsModified()) return true;
   const CTesselString question = m_pDisplay->HasBuildFilePath()
-                                     ? FormatAppText(IDS_SAVE_QUESTION_PATH, m_pDisplay->GetBuildFilePath())
-                                     : LoadAppText(IDS_SAVE_QUESTION);
+                                     ? FormatAppText(IDS_SAVE_CHANGES_TO_QUESTION, m_pDisplay->GetBuildFilePath())
+                                     : LoadAppText(IDS_SAVE_CHANGES_QUESTION);
   const int answer = m_pOwner->ShowMessage(question, MB_YESNO | MB_ICONHAND, m_pOwner->GetFrameWindow());
   if (answer == IDNO) return true;
   // Yes goes on only once the changes are on disk; Esc keeps everything.
@@ -138,7 +138,7 @@ bool CBuildFileCommands::SaveBuildFileAs(const CTesselString& path) {
 bool CBuildFileCommands::IsModified() { return m_pDisplay->IsModified() || m_pOwner->AreVariablesModified(); }
 
 CTesselString CBuildFileCommands::GetTitle() {
-  if (!m_pDisplay->HasBuildFilePath()) return LoadAppText(IDS_APP_TITLE);
+  if (!m_pDisplay->HasBuildFilePath()) return LoadAppText(IDR_MAINFRAME);
   return FormatAppText(IDS_TITLE_WITH_PATH, m_pDisplay->GetBuildFilePath());
 }
 

@@ -16,10 +16,10 @@ BEGIN_MESSAGE_MAP(CLogDisplayControl, CNativeDisplayControl)
   ON_WM_MOUSEWHEEL()
   ON_WM_RBUTTONDOWN()
   ON_MESSAGE(WM_APP_LOGUPDATE, OnLogUpdate)
-  ON_COMMAND(ID_LOG_CLEAR, OnClearLogDisplay)
-  ON_COMMAND(ID_LOG_COPY, OnCopyToClipboard)
-  ON_UPDATE_COMMAND_UI(ID_LOG_CLEAR, OnUpdateLogCommand)
-  ON_UPDATE_COMMAND_UI(ID_LOG_COPY, OnUpdateLogCommand)
+  ON_COMMAND(ID_CLEAR_LOG_DISPLAY, OnClearLogDisplay)
+  ON_COMMAND(ID_COPY_LOG_TO_CLIPBOARD, OnCopyToClipboard)
+  ON_UPDATE_COMMAND_UI(ID_CLEAR_LOG_DISPLAY, OnUpdateLogCommand)
+  ON_UPDATE_COMMAND_UI(ID_COPY_LOG_TO_CLIPBOARD, OnUpdateLogCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -41,7 +41,7 @@ CLogDisplayControlEntry::CLogDisplayControlEntry()
 CTesselString CLogDisplayControlEntry::GetTimeStamp() const {
   CTesselString clock = FormatTimeWithMilliseconds(m_time);
   if (clock.IsEmpty()) return clock;
-  CTesselString stamp = FormatAppText(IDS_LOG_TIME_STAMP, clock);
+  CTesselString stamp = FormatAppText(IDS_TIME_STAMP, clock);
   return stamp.IsEmpty() ? CTesselString("[").AddString(clock).AddText("]") : stamp;
 }
 

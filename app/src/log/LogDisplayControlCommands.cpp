@@ -25,8 +25,8 @@ void CLogDisplayControl::ShowContextMenu() {
   CMenu* popup = menu.GetSubMenu(kLogPopupIndex);
   if (popup == nullptr) return;
   if (GetEntryCount() == 0) {
-    popup->EnableMenuItem(ID_LOG_CLEAR, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    popup->EnableMenuItem(ID_LOG_COPY, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    popup->EnableMenuItem(ID_CLEAR_LOG_DISPLAY, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    popup->EnableMenuItem(ID_COPY_LOG_TO_CLIPBOARD, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
   }
   CPoint cursor;
   ::GetCursorPos(&cursor);

@@ -191,12 +191,12 @@ void CMainDisplay::OnStepSelected() {
 
 void CMainDisplay::EditSelectedStep() {
   CWnd* frame = m_pOwner != nullptr ? m_pOwner->GetFrameWindow() : nullptr;
-  if (frame != nullptr) frame->PostMessage(WM_COMMAND, ID_EDIT_STEP, 0);
+  if (frame != nullptr) frame->PostMessage(WM_COMMAND, ID_EDIT_BUILD_STEP, 0);
 }
 
 void CMainDisplay::DeleteSelectedSteps() {
   CWnd* frame = m_pOwner != nullptr ? m_pOwner->GetFrameWindow() : nullptr;
-  if (frame != nullptr) frame->PostMessage(WM_COMMAND, ID_DELETE_STEP, 0);
+  if (frame != nullptr) frame->PostMessage(WM_COMMAND, ID_DELETE_BUILD_STEPS, 0);
 }
 
 bool CMainDisplay::LoadBuildFile(const CTesselString& path) {

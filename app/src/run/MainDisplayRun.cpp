@@ -194,15 +194,15 @@ CTesselString CMainDisplay::GetStepStatusText() {
   CTesselString text;
   if (GetBuildFilePath().IsEmpty()) return text;
   const long steps = m_stepDisplay.GetStepCount();
-  if (steps == 1) return LoadAppText(IDS_STATUS_ONE_STEP);
+  if (steps == 1) return LoadAppText(IDS_ONE_STEP);
   if (m_stepDisplay.GetSelectedCount() == 1) {
     CColumnViewControlEntry* row = m_stepDisplay.GetFirstSelectedEntry();
     if (row != nullptr)
-      text.FormatString(LoadAppText(IDS_STATUS_STEP_OF), static_cast<long>(row->GetDisplayIndex() + 1),
+      text.FormatString(LoadAppText(IDS_STEP_OF_STEPS), static_cast<long>(row->GetDisplayIndex() + 1),
                         steps);
     return text;
   }
-  text.FormatString(LoadAppText(IDS_STATUS_STEPS), steps);
+  text.FormatString(LoadAppText(IDS_STEP_COUNT), steps);
   return text;
 }
 

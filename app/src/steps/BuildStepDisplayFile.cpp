@@ -96,7 +96,7 @@ bool CBuildStepDisplay::PasteStepsFromClipboard() {
       UpdateScrollBars();
       RedrawDisplay();
     }
-    m_pOwner->ShowMessage(LoadAppText(IDS_PASTE_NO_STEPS), MB_ICONHAND, this);
+    m_pOwner->ShowMessage(LoadAppText(IDS_PASTE_NOT_STEPS), MB_ICONHAND, this);
   } else {
     SetRedraw(FALSE);
     m_bModified = true;

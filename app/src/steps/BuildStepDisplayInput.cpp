@@ -19,8 +19,8 @@ struct ShortcutKey {
 
 const ShortcutKey kShortcuts[] = {
     {VK_UP, ID_MOVE_STEP_UP, 0},     {VK_DOWN, ID_MOVE_STEP_DOWN, 0}, {'A', ID_SELECT_ALL_STEPS, 0},
-    {'C', ID_COPY_STEPS, 0},         {'F', ID_FIND_TEXT, 0},          {'O', ID_OPEN_BUILD_FILE, 0},
-    {'V', ID_PASTE_STEPS, 0},        {VK_F5, ID_CANCEL_RUN, ID_RUN_ALL},
+    {'C', ID_COPY_STEPS_TO_CLIPBOARD, 0},         {'F', ID_FIND_TEXT, 0},          {'O', ID_OPEN_BUILD_FILE, 0},
+    {'V', ID_PASTE_STEPS, 0},        {VK_F5, ID_CANCEL_RUN, ID_RUN_ALL_STEPS},
 };
 
 }  // namespace
@@ -81,20 +81,20 @@ void CBuildStepDisplay::ShowContextMenu() {
     bool enabled;
   } rules[] = {
       {4000, !running},
-      {ID_EDIT_STEP, selected == 1 && !running},
+      {ID_EDIT_BUILD_STEP, selected == 1 && !running},
       {4001, selected == 1 && !running},
       {ID_MOVE_STEP_UP, selected == 1 && !running},
       {ID_MOVE_STEP_DOWN, selected == 1 && !running},
       {ID_RUN_FROM_CURSOR, selected == 1 && !running},
-      {ID_DELETE_STEP, selected >= 1 && !running},
+      {ID_DELETE_BUILD_STEPS, selected >= 1 && !running},
       {4008, selected >= 1 && !running},
       {4009, selected >= 1 && !running},
-      {ID_RUN_SELECTED, selected >= 1 && !running},
+      {ID_RUN_SELECTED_STEPS, selected >= 1 && !running},
       {4014, rows && !running},
       {ID_FIND_TEXT, rows && !running},
-      {ID_RUN_ALL, rows && !running},
+      {ID_RUN_ALL_STEPS, rows && !running},
       {ID_CANCEL_RUN, rows && running},
-      {ID_COPY_STEPS, selected >= 1},
+      {ID_COPY_STEPS_TO_CLIPBOARD, selected >= 1},
       {ID_PASTE_STEPS, CanPaste()},
       {ID_SELECT_ALL_STEPS, true},
   };
