@@ -1,6 +1,4 @@
 // CMainFrame: the command table's enable rules and the frame's own commands.
-// The handlers of the step, run and build-file commands are empty here: the
-// step list, the run drivers and the build-file commands fill them.
 #include "app/AppResources.h"
 #include "app/MainFrame.h"
 #include "uilib/UIUtilities.h"
@@ -99,25 +97,3 @@ bool CMainFrame::CanRunSteps() { return RowsNoRun(GetCommandState()); }
 
 void CMainFrame::OnSendSupportMail() { SendMailThroughMapi(kSupportAddress, "", ""); }
 
-void CMainFrame::OnAddBuildStep() {}
-void CMainFrame::OnCopyBuildStep() {}
-void CMainFrame::OnCopyStepsToClipboard() {}
-void CMainFrame::OnDeleteBuildSteps() {}
-void CMainFrame::OnEditBuildStep() {}
-void CMainFrame::OnMoveStepDown() {}
-void CMainFrame::OnMoveStepUp() {}
-void CMainFrame::OnPasteSteps() {}
-void CMainFrame::OnPauseSelectedSteps() {}
-void CMainFrame::OnResumeSelectedSteps() {}
-void CMainFrame::OnRunSelectedSteps() {}
-void CMainFrame::OnCancelRun() {}
-void CMainFrame::OnCloseBuildFile() {}
-void CMainFrame::OnFindText() {}
-void CMainFrame::OnFindAndReplace() {}
-void CMainFrame::OnOpenBuildFile() {}
-void CMainFrame::OnRunAllSteps() {}
-void CMainFrame::OnRunFromCursor() {}
-void CMainFrame::OnSaveAs() {}
-void CMainFrame::OnSave() {}
-void CMainFrame::OnSelectAllSteps() {}
-void CMainFrame::OnAppAbout() {}

@@ -1,0 +1,5 @@
+// CMainFrame: finding and replacing text in the steps.
+#include "app/MainFrame.h"
+
+void CMainFrame::OnFindText() {}
+void CMainFrame::OnFindAndReplace() {}
