@@ -56,17 +56,24 @@ class ContextHeadersTest : public RibbonFrameTest {
  protected:
   /// Tabs 60 pixels wide from x = 100, in a caption band from 0 to 700.
   void MakeTabs(std::initializer_list<HeaderTab> tabs) {
-    int x = 100;
+    std::vector<CTKRibbonTab*> made;
     for (const HeaderTab& t : tabs) {
       CTKRibbonTab* pTab = AddTab("Tab");
       pTab->SetContextColor(t.nColor);
       pTab->SetContextCaption(t.pszContext);
-      pTab->SetRect(CRect(x, 30, x + 60, 50));
       if (!t.bVisible) pTab->SetVisible(FALSE);
+      made.push_back(pTab);
+    }
+    // Placed once all are added: each addition lays the strip out again.
+    int x = 100;
+    for (CTKRibbonTab* pTab : made) {
+      pTab->SetRect(CRect(x, 30, x + 60, 50));
       x += 60;
     }
   }
   void Reposition(int nFreeLeft, int nFreeRight) {
+    // The laid-out quick-access bar would take the caption's left part.
+    m_pRibbon->ShowQuickAccess(FALSE);
     m_pRibbon->SetCaptionRects(CRect(0, 0, 700, 30), CRect(600, 0, 690, 30),
                                CRect(nFreeLeft, 0, nFreeRight, 30));
     m_pRibbon->RepositionContextHeaders();

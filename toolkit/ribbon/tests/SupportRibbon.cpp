@@ -2,10 +2,65 @@
 #include "SupportRibbon.h"
 
 #include "commandbars/TKCommandBarsDefines.h"
+#include "ribbon/TKRibbonGroup.h"
 #include "tabs/TKTabManagerItem.h"
 
 void CTestRibbonPaintManager::DrawRibbonTab(CDC* pDC, CTKTabManagerItem* pTab) {
   pDC->FillSolidRect(pTab->GetRect(), kTabFace);
+}
+
+void CTestRibbonPaintManager::FillRibbonBar(CDC* pDC, CTKRibbonBar* pRibbonBar) {
+  m_calls.push_back("bar");
+  CRect rc;
+  pRibbonBar->GetClientRect(&rc);
+  pDC->FillSolidRect(rc, kBarFace);
+}
+
+void CTestRibbonPaintManager::DrawCaptionBackground(CDC* pDC, CTKRibbonBar* pRibbonBar, BOOL) {
+  m_calls.push_back("caption");
+  pDC->FillSolidRect(pRibbonBar->GetCaptionRect(), kCaptionFace);
+}
+
+void CTestRibbonPaintManager::DrawFrameCaption(CDC* pDC, CTKRibbonBar* pRibbonBar, BOOL) {
+  m_calls.push_back("frame caption");
+  pDC->FillSolidRect(pRibbonBar->GetCaptionRect(), kCaptionFace);
+}
+
+void CTestRibbonPaintManager::FillGroupsArea(CDC* pDC, CTKRibbonTab*, CRect rcGroups) {
+  m_calls.push_back("groups");
+  pDC->FillSolidRect(rcGroups, kGroupsFace);
+}
+
+void CTestRibbonPaintManager::DrawGroup(CDC* pDC, CTKRibbonGroup* pGroup) {
+  m_calls.push_back("group " + pGroup->GetCaption());
+  pDC->FillSolidRect(pGroup->GetRect(), kGroupFace);
+}
+
+void CTestRibbonPaintManager::DrawQuickAccessCustomizeButton(CDC* pDC, CTKControl* pButton) {
+  m_calls.push_back("customize");
+  pDC->FillSolidRect(pButton->GetRect(), kQuickAccessFace);
+}
+
+IMPLEMENT_DYNCREATE(CTestSizedButton, CTKControlButton)
+
+CSize CTestSizedButton::GetSize(CDC*) {
+  switch (GetStyle()) {
+    case tkButtonIconAndCaptionBelow:
+      return m_szLarge;
+    case tkButtonIcon:
+      return m_szSmall;
+    default:
+      return m_szMedium;
+  }
+}
+
+void CTestSizedButton::Copy(CTKControl* pSource, BOOL bRecursive) {
+  CTKControlButton::Copy(pSource, bRecursive);
+  if (CTestSizedButton* pOther = DYNAMIC_DOWNCAST(CTestSizedButton, pSource)) {
+    m_szLarge = pOther->m_szLarge;
+    m_szMedium = pOther->m_szMedium;
+    m_szSmall = pOther->m_szSmall;
+  }
 }
 
 CTestRibbonThemePaintManager::~CTestRibbonThemePaintManager() {

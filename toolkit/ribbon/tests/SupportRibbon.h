@@ -5,30 +5,32 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "SupportThemePaintManager.h"
 #include "commandbars/TKCommandBars.h"
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonPaintManager.h"
+#include "themes/TKFramePaintManagerBase.h"
 
 class CTestRibbonPaintManager : public CTKRibbonPaintManager {
  public:
   explicit CTestRibbonPaintManager(CTKPaintManagerBase* pOwner) : CTKRibbonPaintManager(pOwner) {}
 
-  void DrawGroup(CDC*, CTKRibbonGroup*) override {}
-  void FillGroupsArea(CDC*, CTKRibbonTab*, CRect) override {}
+  void DrawGroup(CDC* pDC, CTKRibbonGroup* pGroup) override;
+  void FillGroupsArea(CDC* pDC, CTKRibbonTab*, CRect rcGroups) override;
   CSize DrawGroupPopupButton(CDC*, CTKControl*, BOOL) override { return CSize(40, 60); }
-  void FillRibbonBar(CDC*, CTKRibbonBar*) override {}
+  void FillRibbonBar(CDC* pDC, CTKRibbonBar* pRibbonBar) override;
   void DrawGroupOptionButton(CDC*, CTKControl*, BOOL) override {}
   void DrawContextHeaders(CDC*, CTKRibbonBar*, CTKRibbonTabContextHeaders*) override {}
   /// Fills the tab's rectangle so that its caption shows on a known face.
   void DrawRibbonTab(CDC* pDC, CTKTabManagerItem* pTab) override;
   void FillContextTabBackground(CDC*, CTKRibbonBar*, CRect) override { ++m_nContextFills; }
   void FillGroupPopupToolBar(CDC*, CTKRibbonGroup*, CTKCommandBar*) override {}
-  void DrawCaptionBackground(CDC*, CTKRibbonBar*, BOOL) override {}
-  void DrawFrameCaption(CDC*, CTKRibbonBar*, BOOL) override {}
-  void DrawQuickAccessCustomizeButton(CDC*, CTKControl*) override {}
+  void DrawCaptionBackground(CDC* pDC, CTKRibbonBar* pRibbonBar, BOOL) override;
+  void DrawFrameCaption(CDC* pDC, CTKRibbonBar* pRibbonBar, BOOL) override;
+  void DrawQuickAccessCustomizeButton(CDC* pDC, CTKControl* pButton) override;
   void DrawQuickAccessMoreButton(CDC*, CTKControl*) override {}
   void DrawSystemButton(CDC*, CTKControl*, CRect) override {}
   void DrawGroupsScrollButton(CDC*, CTKControl*) override {}
@@ -36,11 +38,47 @@ class CTestRibbonPaintManager : public CTKRibbonPaintManager {
   void FillSystemPopupBar(CDC*, CTKPopupBar*) override {}
   void DrawSystemPopupBarButton(CDC*, CTKControl*) override {}
   void DrawControlGroupBackground(CDC*, CRect) override {}
-  int GetCaptionHeight(CTKRibbonBar*) override { return 0; }
+  int GetCaptionHeight(CTKRibbonBar*) override { return m_nCaptionHeight; }
   CSize GetOptionButtonSize() override { return CSize(10, 10); }
 
   static constexpr COLORREF kTabFace = RGB(250, 250, 250);
   int m_nContextFills = 0;
+
+  // Layout and painting: one flat colour per slice, and the order of the calls.
+  static constexpr COLORREF kBarFace = RGB(20, 20, 20);
+  static constexpr COLORREF kCaptionFace = RGB(40, 40, 40);
+  static constexpr COLORREF kGroupsFace = RGB(60, 60, 60);
+  static constexpr COLORREF kGroupFace = RGB(80, 80, 80);
+  static constexpr COLORREF kQuickAccessFace = RGB(100, 100, 100);
+  std::vector<CString> m_calls;
+  int m_nCaptionHeight = 0;
+};
+
+/// A button whose size depends only on its style (large, medium or small),
+/// so that layouts do not rest on the text extents of the machine.
+class CTestSizedButton : public CTKControlButton {
+  DECLARE_DYNCREATE(CTestSizedButton)
+
+ public:
+  CSize GetSize(CDC*) override;
+  void Copy(CTKControl* pSource, BOOL bRecursive = FALSE) override;
+
+  CSize m_szLarge = CSize(40, 66);
+  CSize m_szMedium = CSize(60, 22);
+  CSize m_szSmall = CSize(22, 22);
+};
+
+/// A frame look with fixed caption buttons, drawn as nothing.
+class CTestRibbonFramePaintManager : public CTKFramePaintManagerBase {
+ public:
+  explicit CTestRibbonFramePaintManager(CTKPaintManagerBase* pOwner)
+      : CTKFramePaintManagerBase(pOwner) {
+    m_szCaptionButton = CSize(30, 20);
+  }
+  void DrawCaptionButton(CDC*, CRect, UINT, BOOL, BOOL, BOOL) override {}
+  HRGN CreateFrameRegion(CTKCommandBarsFrameHook*, int, int) override { return NULL; }
+  void DrawFrame(CDC*, CTKCommandBarsFrameHook*) override {}
+  CSize GetCaptionButtonSize(UINT, CTKCommandBarsFrameHook*) override { return m_szCaptionButton; }
 };
 
 /// The themes' test paint manager with a ribbon look, made on first request.
@@ -54,8 +92,12 @@ class CTestRibbonThemePaintManager : public CTestThemePaintManager {
     return m_nControlHeightOverride >= 0 ? m_nControlHeightOverride
                                          : CTestThemePaintManager::GetControlHeight();
   }
+  /// A frame look once a test asks for one (frame theming needs it).
+  CTKFramePaintManager* GetFramePaintManager() override { return m_pFrame.get(); }
+  void EnableTestFrame() { m_pFrame.reset(new CTestRibbonFramePaintManager(this)); }
 
  private:
+  std::unique_ptr<CTestRibbonFramePaintManager> m_pFrame;
   CTestRibbonPaintManager* m_pRibbonPaintManager = nullptr;
 };
 

@@ -16,7 +16,24 @@
 //   pRibbon->GetControlQuickAccess()->SetHideFlags(TKHIDE_HIDE);
 //   ... options keep IsRibbonMinimized() and IsQuickAccessBelowRibbon(),
 //   restored through SetRibbonMinimized() and ShowQuickAccessBelowRibbon().
+//
+// Laying it out: the ribbon is a bar of the top dock bar, so the frame does
+// nothing of its own: RecalcLayout sizes the dock bars, which ask the ribbon
+// for CalcLayout(client width, LM_HORZ | LM_HORZDOCK | LM_COMMIT). Its height
+// is the caption, tab row and groups (0 below SetMinimumVisibleWidth, 250 by
+// default: the ribbon hides); the committed call places everything and reduces
+// the selected tab's groups to fit. With EnableFrameTheme(TRUE) the ribbon
+// draws the frame's caption, title and caption buttons in its own caption band:
+//
+//   pCommandBars->SetTheme(6);                   // a look with a ribbon paint manager
+//   pRibbon->EnableFrameTheme(TRUE);             // after the tabs exist
+//   pFrame->RecalcLayout();                      // once shown; later ones come by themselves
+//
+// Changing tabs, groups or controls later calls OnRecalcLayout() (or
+// DelayLayout() for the next idle pass).
 #pragma once
+
+#include <vector>
 
 #include "commandbars/TKMenuBar.h"
 #include "ribbon/TKRibbonScrollableBar.h"
@@ -237,6 +254,32 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   CRect GetGroupsRect() const override { return m_rcGroups; }
   CTKRibbonGroup* HitTestGroup(CPoint point) const override;
 
+  // Layout and painting (src/layout) ---------------------------------------------------------
+
+  /// The bar's size for the frame's client width; only LM_COMMIT places
+  /// anything. Below the minimum width (or frame height) the bar is hidden: height 0.
+  CSize CalcLayout(int nLength, DWORD dwMode, int nExtra = 0) override;
+  /// The caption band's height: the theme's with a caption, at least the
+  /// quick-access bar's when it stands in the caption.
+  virtual int GetCaptionHeight() const;
+  int CalcQuickAccessHeight() const;
+  /// Places caption, system button, tab-row controls, quick access, tab strip and groups.
+  virtual void LayoutRibbon(int nWidth, int nHeight);
+  /// Places the groups of the selected tab in `rcGroups`.
+  void RepositionGroups(CDC* pDC, CRect rcGroups);
+  /// The close, restore, maximise and minimise buttons and the title's place.
+  void RepositionCaptionButtons();
+  /// Adds, places or removes the caption button `nId` at the right end of
+  /// `rcFree`, which loses its width.
+  void AddCaptionButton(int nId, BOOL bVisible, BOOL bEnabled, CRect& rcFree);
+  /// Caption band, tab strip, groups and the free controls through the ribbon paint manager.
+  void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+  /// Whether the last layout found room to show the ribbon.
+  BOOL IsRibbonShown() const { return m_bRibbonBarVisible; }
+  CRect GetCaptionFreeRect() const { return m_rcCaptionFree; }
+  /// A group was reduced when its pass began and is not any more.
+  void OnGroupReducedChanged() { m_bGroupReducedChanged = TRUE; }
+
  protected:
   /// The quick-access controls of a popup that has commands, after the site saw it.
   void NotifyQuickAccessPopup(CTKPopupBar* pPopup);
@@ -280,6 +323,20 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   CString m_strCaptionText;
   int m_nQuickAccessMargin;
   int m_nQuickAccessEmptyIconId;
+
+  // Layout (src/layout)
+  /// Steps of LayoutRibbon; each returns or takes the x where the tab row goes on.
+  void SortLayoutControls(std::vector<CTKControl*>& quickAccess, std::vector<CTKControl*>& tabRow) const;
+  /// The quick-access band below the groups or in the caption, right of the
+  /// system button's reserve `nReserve`.
+  void PlaceQuickAccessRect(int nReserve, int nWidth);
+  int LayoutSystemButton(int nReserve, BOOL bCaption);
+  int LayoutTabRowLeft(const std::vector<CTKControl*>& tabRow, int x);
+  void LayoutQuickAccess(const std::vector<CTKControl*>& quickAccess, int& x, BOOL bCaption, int nWidth);
+  int LayoutTabRowRight(const std::vector<CTKControl*>& tabRow, int nWidth);
+  void LayoutTabStrip(CDC* pDC, int x, int r);
+  /// Places the title in the caption's free part.
+  void RepositionCaptionText();
 
   friend class CTKRibbonControls;
   friend class CTKRibbonQuickAccessControls;

@@ -79,6 +79,17 @@ class CTKRibbonGroups : public CCmdTarget {
   int GetScrollPos() const { return m_nScrollPos; }
   void SetScrollPos(int nPos) { m_nScrollPos = nPos; }
 
+  // Layout (src/layout) --------------------------------------------------------------
+
+  /// Lays the visible groups out from (`nLeft`, `nTop`) in `nWidth`, keeping
+  /// `nRightMargin` free, reducing them until they fit and scrolling them
+  /// when even that is not enough.
+  void Reposition(CDC* pDC, int nWidth, int nLeft, int nTop, int nRightMargin, int nBottomMargin);
+  /// Reduces (or widens) groups step by step until `widths` fit `nAvailable`.
+  void ReduceToFit(CDC* pDC, std::vector<int>& widths, int nAvailable);
+  /// The widths with the gaps between the groups.
+  static int GetGroupsWidth(const std::vector<int>& widths);
+
  protected:
   std::vector<CTKRibbonGroup*> m_arrGroups;
   CTKRibbonTab* m_pTab;
@@ -163,6 +174,50 @@ class CTKRibbonGroup : public CCmdTarget {
   /// Takes the controls and the buttons out of the parent bar's collection.
   virtual void OnGroupRemoved();
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+  // Layout and size reduction (src/layout) ---------------------------------------
+  // One pass: BeginLayout, CalcWidth, any number of ReduceSize or
+  // ExpandInlineGallery with CalcWidth after each, ArrangeControls, EndLayout.
+
+  /// Measures every control at full size (large where a large icon exists).
+  void BeginLayout(CDC* pDC);
+  /// The group's width: its controls' or its caption's, whichever is wider.
+  int CalcWidth(CDC* pDC);
+  /// One reduction step of `nLevel` (0 large to medium, 1 more medium,
+  /// 2 medium to small or galleries to buttons, 3 collapse); FALSE when
+  /// nothing changed or no pass is open.
+  BOOL ReduceSize(int nLevel, int nOverflow);
+  /// Widens the last resizable gallery by whole items of `nExtra`.
+  BOOL ExpandInlineGallery(int nExtra);
+  /// Places the controls in bar coordinates and sets the group rectangle.
+  void ArrangeControls(int nWidth, int x, int y, int nRightMargin, int nBottomMargin);
+  /// Applies the pass to the controls and ends it.
+  void EndLayout();
+  /// The caption's text width in the ribbon font, with the option button's square.
+  virtual int GetCaptionWidth(CDC* pDC) const;
+  /// How far the group may shrink: 0 never .. 4 down to its pop-up button.
+  int GetAllowReduction() const { return m_nAllowReduction; }
+  void SetAllowReduction(int nLevel) { m_nAllowReduction = nLevel; }
+  BOOL IsEqualizeEditWidths() const { return m_bEqualizeEditWidths; }
+  void SetEqualizeEditWidths(BOOL bEqualize) { m_bEqualizeEditWidths = bEqualize; }
+
+ protected:
+  int CalcWidthGrouped(CDC* pDC);
+  int LayoutRows(int nMaxWidth, BOOL bMany);
+  int PlaceRows();
+  BOOL TryThreeRows();
+  void CenterColumn(int nFirst, int nLast, int nHeight);
+  void EqualizeEditWidths();
+  /// The rows a column of small controls holds.
+  int GetSmallRows() const;
+  /// The height controls of one column may take.
+  int GetColumnHeight() const;
+  /// Frees an open pass without touching the controls.
+  void DiscardLayout();
+
+  /// The open pass (src/layout/TKRibbonGroupLayout.h); null between passes.
+  struct CLayout;
+  CLayout* m_pLayout = nullptr;
 
  protected:
   /// Links, references and appends a control that is already in the bar.

@@ -84,6 +84,11 @@ class CTKRibbonPaintManager : public CCmdTarget {
   BOOL m_bHighlightGroups;
   BOOL m_bFlatFrame;
 
+  // Ribbon layout ----------------------------------------------------------------------
+
+  /// Left, top and right gaps of a system button drawn as a file button.
+  CRect GetFileButtonMargin() const { return m_rcFileButtonMargin; }
+
  protected:
   CTKPaintManagerFont m_fontRibbon;
   int m_nUnused;

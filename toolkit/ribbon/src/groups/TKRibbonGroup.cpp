@@ -35,6 +35,7 @@ CTKRibbonGroup::CTKRibbonGroup()
 }
 
 CTKRibbonGroup::~CTKRibbonGroup() {
+  DiscardLayout();
   for (CTKControl* pControl : m_arrControls) {
     pControl->SetRibbonGroup(nullptr);
     pControl->InternalRelease();
