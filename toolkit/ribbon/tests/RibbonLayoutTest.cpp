@@ -97,13 +97,17 @@ TEST_F(RibbonLayoutTest, HeightAddsUpFromCaptionTabsGroupsAndQuickAccess) {
     // Without a frame the quick-access bar above sets the caption's height, less its margin.
     const int nCaption = c.bBelow ? 0 : q - 4;
     EXPECT_EQ(nCaption, m_pRibbon->GetCaptionHeight());
-    if (c.bMinimized) EXPECT_EQ(nCaption + t + 2, nHeight);
+    if (c.bMinimized) {
+      EXPECT_EQ(nCaption + t + 2, nHeight);
+    }
     if (c.bBelow) {
       EXPECT_EQ(t + g + 1 + q, nHeight);
       const CRect rcGroups = m_pRibbon->GetGroupsRect();
       EXPECT_EQ(CRect(0, rcGroups.bottom, 800, rcGroups.bottom + q), m_pRibbon->GetQuickAccessRect());
     }
-    if (!c.bMinimized && !c.bBelow) EXPECT_EQ(nCaption + t + g, nHeight);
+    if (!c.bMinimized && !c.bBelow) {
+      EXPECT_EQ(nCaption + t + g, nHeight);
+    }
   }
 }
 
