@@ -145,26 +145,19 @@ TEST_F(ApplicationMainFrameTest, TheDisplayRectangleLiesBetweenTheRibbonAndTheSt
   EXPECT_EQ(client.bottom, display.bottom);
 }
 
-TEST_F(ApplicationMainFrameTest, FrameBoundsFollowTheDesktopWindowManagersAnswer) {
+// The corrections for each answer are the frame-bounds utility's (its own
+// table of cases); the frame asks about its own window and applies them.
+TEST_F(ApplicationMainFrameTest, FrameBoundsAreTheWindowCorrectedForTheFrameTheSystemDraws) {
   m_pFrame->MoveWindow(10, 20, 700, 560);
   CRect window;
   m_pFrame->GetWindowRect(&window);
-  struct Case {
-    CUILibSystem::DwmFrameBoundsAnswer answer;
-    int right, bottom;
-  } cases[] = {
-      {CUILibSystem::kDwmLibraryMissing, -2, -2},
-      {CUILibSystem::kDwmAnswered, 6, 3},
-      {CUILibSystem::kDwmQueryFailed, -2, -9},
-  };
-  for (const Case& c : cases) {
-    m_system.m_dwmAnswer = c.answer;
-    CRect bounds;
-    EXPECT_EQ(&bounds, reinterpret_cast<CRect*>(m_pFrame->GetFrameBounds(&bounds)));
-    EXPECT_EQ(CRect(window.left, window.top, window.right + c.right, window.bottom + c.bottom),
-              bounds)
-        << c.answer;
-  }
+  m_system.m_dwmAnswer = CUILibSystem::kDwmAnswered;
+  m_system.m_dwmQueries.clear();
+  CRect bounds;
+  EXPECT_EQ(&bounds, reinterpret_cast<CRect*>(m_pFrame->GetFrameBounds(&bounds)));
+  EXPECT_EQ(CRect(window.left, window.top, window.right + 6, window.bottom + 3), bounds);
+  ASSERT_EQ(1u, m_system.m_dwmQueries.size());
+  EXPECT_EQ(m_hFrame, m_system.m_dwmQueries[0]);
 }
 
 TEST_F(ApplicationMainFrameTest, StatusTextsGoToTheirPanes) {

@@ -9,6 +9,7 @@
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
+#include "common/TKImageManager.h"
 #include "common/TKToolTipContext.h"
 #include "foundation/WindowUtilities.h"
 #include "testsupport/DibSurface.h"
@@ -211,6 +212,29 @@ TEST_F(DisplayToolBarTest, EachBitmapFillsItsImageListInCellsOfTheGivenWidth) {
   CTKCommandBarsOptions* options = m_display.GetCommandBars()->GetCommandBarsOptions();
   EXPECT_EQ(CSize(16, 16), options->szIcons);
   EXPECT_FALSE(options->bLargeIcons);
+}
+
+TEST_F(DisplayToolBarTest, TheImageManagerDrawsEachCommandInTheColoursOfItsCell) {
+  ASSERT_TRUE(m_display.LoadToolBarImages(600, 401, 400, 401, 16));
+  // Bitmap 401 holds red, green, blue; 400 the other way round. The tool
+  // bar's separator takes no cell.
+  const struct {
+    UINT id;
+    int state;
+    COLORREF colour;
+  } cases[] = {
+      {500, TK_IMAGESTATE_NORMAL, RGB(255, 0, 0)},
+      {502, TK_IMAGESTATE_NORMAL, RGB(0, 0, 255)},
+      {500, TK_IMAGESTATE_DISABLED, RGB(0, 0, 255)},
+      {501, TK_IMAGESTATE_HOT, RGB(0, 255, 0)},
+  };
+  for (const auto& c : cases) {
+    CTKImageManagerIcon* icon = TKImageManager()->GetImage(c.id, 16);
+    ASSERT_NE(nullptr, icon) << c.id;
+    CDibSurface surface(40, 40, RGB(255, 255, 255));
+    icon->Draw(surface.GetDC(), CPoint(0, 0), icon->GetImageForState(c.state));
+    EXPECT_EQ(c.colour, surface.GetPixel(4, 4)) << c.id << " state " << c.state;
+  }
 }
 
 TEST_F(DisplayToolBarTest, AButtonTakesItsCaptionFromTheStringOfItsCommand) {
