@@ -44,6 +44,7 @@ const GalleryPage kPages[] = {
     DrawFrameThemesPage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
+    DrawMainWindowPage,
 };
 // clang-format on
 

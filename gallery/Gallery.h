@@ -48,6 +48,11 @@ bool DrawColumnViewPage(const GalleryContext& context);
 bool DrawCommandBarsMdiPage(const GalleryContext& context);
 /// The application's main window, message boxes and tab control.
 bool DrawAppPage(const GalleryContext& context);
+/// The main window with its ribbon: minimised, each tab open, the system menu.
+bool DrawMainWindowPage(const GalleryContext& context);
+/// Puts the window on top, paints it with its children and copies its
+/// rectangle from the screen to x, y of `hDC`.
+void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
 
 class CTKCommandBar;
 class CTKPopupBar;

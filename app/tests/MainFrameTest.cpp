@@ -97,7 +97,8 @@ TEST_F(MainFrameTest, HelpOpensTheTopicOfTheSelectedPage) {
     EXPECT_EQ(static_cast<UINT>(HH_HELP_CONTEXT), m_system.m_helpCalls[0].first);
     EXPECT_EQ(c.topic, m_system.m_helpCalls[0].second) << c.tab << " " << c.command;
   }
-  CTesselString path = frame->GetHelpFilePath();
+  CTesselString path;
+  frame->GetHelpFilePath(&path);
   EXPECT_NE(-1, path.Find("\\Velmoran.chm", 0, false));
 }
 

@@ -2,14 +2,19 @@
 // the tool bar's precondition.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
+#include "common/TKImageManager.h"
+#include "common/TKToolTipContext.h"
 #include "foundation/WindowUtilities.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/HostWindow.h"
+#include "uilib/ApplicationMainFrame.h"
 #include "uilib/NativeDisplayControl.h"
 
 namespace {
@@ -163,6 +168,23 @@ TEST_F(NativeDisplayTest, CreateToolBarNeedsAnOwnerFrame) {
   EXPECT_EQ(nullptr, m_display.GetToolBar());
 }
 
+TEST_F(NativeDisplayTest, CreateToolBarWithAnOwnerFrameMakesAFixedBarWithTheFramesTips) {
+  MakeDisplay(true);
+  CApplicationMainFrame frame;  // no window: the tips are set on the display's command bars
+  m_display.m_pOwnerFrame = &frame;
+  ASSERT_TRUE(m_display.CreateToolBar(501, 600, 401, 400, 401, 0, 16));
+  CTKToolBar* bar = m_display.GetToolBar();
+  ASSERT_NE(nullptr, bar);
+  EXPECT_EQ(97u, bar->GetFlags());
+  EXPECT_EQ("Cancel Run", std::string(bar->GetTitle()));
+  EXPECT_EQ(3, bar->GetControls()->GetCount());
+  EXPECT_FALSE(m_display.GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways);
+  ASSERT_NE(nullptr, m_display.GetCommandBars()->GetToolTipContext());
+  EXPECT_EQ(CTKToolTipContext::styleOffice,
+            m_display.GetCommandBars()->GetToolTipContext()->GetStyle());
+  m_display.m_pOwnerFrame = nullptr;
+}
+
 class DisplayToolBarTest : public NativeDisplayTest {
  protected:
   void SetUp() override {
@@ -192,12 +214,44 @@ TEST_F(DisplayToolBarTest, EachBitmapFillsItsImageListInCellsOfTheGivenWidth) {
   EXPECT_FALSE(options->bLargeIcons);
 }
 
+TEST_F(DisplayToolBarTest, TheImageManagerDrawsEachCommandInTheColoursOfItsCell) {
+  ASSERT_TRUE(m_display.LoadToolBarImages(600, 401, 400, 401, 16));
+  // Bitmap 401 holds red, green, blue; 400 the other way round. The tool
+  // bar's separator takes no cell.
+  const struct {
+    UINT id;
+    int state;
+    COLORREF colour;
+  } cases[] = {
+      {500, TK_IMAGESTATE_NORMAL, RGB(255, 0, 0)},
+      {502, TK_IMAGESTATE_NORMAL, RGB(0, 0, 255)},
+      {500, TK_IMAGESTATE_DISABLED, RGB(0, 0, 255)},
+      {501, TK_IMAGESTATE_HOT, RGB(0, 255, 0)},
+  };
+  for (const auto& c : cases) {
+    CTKImageManagerIcon* icon = TKImageManager()->GetImage(c.id, 16);
+    ASSERT_NE(nullptr, icon) << c.id;
+    CDibSurface surface(40, 40, RGB(255, 255, 255));
+    icon->Draw(surface.GetDC(), CPoint(0, 0), icon->GetImageForState(c.state));
+    EXPECT_EQ(c.colour, surface.GetPixel(4, 4)) << c.id << " state " << c.state;
+  }
+}
+
 TEST_F(DisplayToolBarTest, AButtonTakesItsCaptionFromTheStringOfItsCommand) {
   EXPECT_TRUE(m_display.SetToolBarButtonCaption(500));
   CTKControl* button = m_display.GetToolBar()->GetControls()->FindControlById(500);
   EXPECT_STREQ("Run All", button->GetRawCaption());
   EXPECT_STREQ("Runs every step of the build file", button->GetDescription());
   EXPECT_FALSE(m_display.SetToolBarButtonCaption(503)) << "no such button";
+}
+
+TEST_F(DisplayToolBarTest, AHiddenButtonKeepsItsCaption) {
+  CTKControl* button = m_display.GetToolBar()->GetControls()->FindControlById(500);
+  button->SetHideFlags(TKHIDE_GENERIC);
+  const CString before = button->GetRawCaption();
+  EXPECT_FALSE(m_display.SetToolBarButtonCaption(500));
+  EXPECT_EQ(before, button->GetRawCaption());
+  EXPECT_STRNE("Runs every step of the build file", button->GetDescription());
 }
 
 TEST_F(NativeDisplayTest, TextExtentOutsideAPaintLeavesNoDrawingContext) {

@@ -1,7 +1,8 @@
-// CMainFrame: the program's main window. It carries the command bars, the
-// status bar and the display manager with the two pages, routes every
-// command of the program with its enable rule, shows every message to the
-// user, and keeps the settings file. UI thread only.
+// CMainFrame: the program's main window. On the frame base (command bars,
+// ribbon, theme, status bar) it fills the ribbon and the quick-access bar
+// with the program's commands, carries the display manager with the two
+// pages, routes every command of the program with its enable rule, shows
+// every message to the user, and keeps the settings file. UI thread only.
 #pragma once
 
 #include <afxwin.h>
@@ -9,10 +10,9 @@
 #include "app/DisplayManager.h"
 #include "app/MainDisplay.h"
 #include "app/VariableDefinitionDisplay.h"
-#include "commandbars/TKFrameWnd.h"
 #include "foundation/ReentrantLock.h"
 #include "foundation/TesselString.h"
-#include "uilib/StatusBarManager.h"
+#include "uilib/ApplicationMainFrame.h"
 
 /// What the enable rules of the commands depend on.
 struct CFrameCommandState {
@@ -26,7 +26,7 @@ struct CFrameCommandState {
   int selectedVariables;  // selected rows of the variable list
 };
 
-class CMainFrame : public CTKMDIFrameWnd {
+class CMainFrame : public CApplicationMainFrame {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
@@ -36,13 +36,6 @@ class CMainFrame : public CTKMDIFrameWnd {
   CDisplayManager& GetDisplayManager() { return m_displayManager; }
   CMainDisplay& GetMainDisplay() { return m_mainDisplay; }
   CVariableDefinitionDisplay& GetVariableDisplay() { return m_variableDisplay; }
-  CStatusBarManager& GetStatusBarManager() { return m_statusBar; }
-
-  /// The client area left between the command bars and the status bar.
-  RECT* GetDisplayRect(RECT* rect);
-  /// The smallest size the window can be dragged to.
-  void SetMinTrackSize(CSize size) { m_minTrackSize = size; }
-  CSize GetMinTrackSize() const { return m_minTrackSize; }
 
   // Messages to the user ------------------------------------------------------
   /// The box with the product name as caption; 0 without showing anything
@@ -53,8 +46,7 @@ class CMainFrame : public CTKMDIFrameWnd {
 
   // Help ----------------------------------------------------------------------
   /// The program's folder and "Velmoran.chm".
-  CTesselString GetHelpFilePath();
-  bool ShowHelp(DWORD topic);
+  CTesselString* GetHelpFilePath(CTesselString* pPath) override;
 
   // Commands and their enable rules --------------------------------------------
   /// Whether the command is enabled in that state; true for ids without a rule.
@@ -74,9 +66,11 @@ class CMainFrame : public CTKMDIFrameWnd {
   /// when the folder cannot be had.
   CTesselString GetSettingsFilePath();
   /// The whole value; false (and `value` untouched) when the key is absent or empty.
-  bool ReadProfileString(const char* section, const char* key, CTesselString* value);
+  bool ReadProfileString(CTesselString section, CTesselString key,
+                         CTesselString* value) override;
   /// An empty value deletes the key.
-  bool WriteProfileString(const char* section, const char* key, CTesselString value);
+  bool WriteProfileString(CTesselString section, CTesselString key,
+                          CTesselString value) override;
   CTesselString GetLastBuildFilePath();
   CTesselString GetLastFindText();
   CTesselString GetFindWindowPosition();
@@ -106,7 +100,23 @@ class CMainFrame : public CTKMDIFrameWnd {
   CTesselString GetBrisantToolPath();
   CTesselString GetQuorrelToolPath();
 
+  /// The base's client and status bar, then the icon and the stored window
+  /// rectangle.
   BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+  /// The base's creation (ribbon included), then the pages, the status bar
+  /// shown and the title.
+  int OnCreate(LPCREATESTRUCT lpcs) override;
+  /// Stores the window rectangle, empties the pages, then the base closes.
+  void OnClose() override;
+
+  // The ribbon (MainFrameRibbon.cpp) ---------------------------------------------------
+  /// The base's ribbon with the program's tabs, groups and quick-access
+  /// buttons; it starts minimised.
+  bool CreateRibbonBar() override;
+  /// The command icons of both strips for the command bars' image manager.
+  bool LoadRibbonImages() override;
+  /// The system button with the build-file menu.
+  bool CreateQuickAccessControls() override;
 
   // Command handlers (MainFrameCommands.cpp) -------------------------------------
   afx_msg void OnAddBuildStep();
@@ -137,12 +147,11 @@ class CMainFrame : public CTKMDIFrameWnd {
   afx_msg void OnUpdateCommand(CCmdUI* pCmdUI);
 
  protected:
-  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-  afx_msg void OnClose();
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnPaint();
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-  afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
+  /// The ribbon was minimised or restored: the pages take the new room.
+  afx_msg LRESULT OnRibbonMinimized(WPARAM wParam, LPARAM lParam);
 
   CDisplayManager m_displayManager;
   CMainDisplay m_mainDisplay;
@@ -150,8 +159,6 @@ class CMainFrame : public CTKMDIFrameWnd {
   /// Held around changes of the status bar's texts.
   CReentrantLock m_statusLock;
   bool m_bRunning;
-  CStatusBarManager m_statusBar;
-  CSize m_minTrackSize;
   HICON m_hIcon;
 
   DECLARE_MESSAGE_MAP()

@@ -4,21 +4,19 @@
 #include "app/AppResources.h"
 #include "app/AppSystem.h"
 #include "app/MessageBoxDialog.h"
-#include "common/TKImageManager.h"
 #include "foundation/FileUtilities.h"
 #include "foundation/WindowUtilities.h"
-#include "themes/TKCommandBarsOffice2000Theme.h"
-#include "uilib/UIUtilities.h"
+#include "ribbon/TKRibbonBar.h"
 
-IMPLEMENT_DYNCREATE(CMainFrame, CTKMDIFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, CApplicationMainFrame)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CTKMDIFrameWnd)
-  ON_WM_CREATE()
-  ON_WM_CLOSE()
+// WM_CREATE, WM_CLOSE and WM_GETMINMAXINFO come through the base's map to
+// the virtual handlers this frame overrides.
+BEGIN_MESSAGE_MAP(CMainFrame, CApplicationMainFrame)
   ON_WM_SIZE()
   ON_WM_PAINT()
   ON_WM_KEYDOWN()
-  ON_WM_GETMINMAXINFO()
+  ON_MESSAGE(TK_WM_RIBBONMINIMIZECHANGED, OnRibbonMinimized)
   ON_COMMAND(ID_ADD_BUILD_STEP, OnAddBuildStep)
   ON_COMMAND(ID_COPY_BUILD_STEP, OnCopyBuildStep)
   ON_COMMAND(ID_COPY_STEPS_TO_CLIPBOARD, OnCopyStepsToClipboard)
@@ -49,16 +47,13 @@ END_MESSAGE_MAP()
 
 namespace {
 
-/// The command ids whose icons the frame registers, in the order of the strips.
-const UINT kIconCommands[] = {ID_OPEN_BUILD_FILE, ID_SAVE, ID_CLOSE_BUILD_FILE,
-                              ID_ADD_BUILD_STEP, ID_EDIT_BUILD_STEP, ID_DELETE_BUILD_STEPS,
-                              ID_COPY_BUILD_STEP, ID_MOVE_STEP_UP, ID_MOVE_STEP_DOWN,
-                              ID_RUN_SELECTED_STEPS, ID_RUN_FROM_CURSOR, ID_RUN_ALL_STEPS,
-                              ID_CANCEL_RUN, ID_PRODUCT_HELP, ID_APP_ABOUT, ID_SEND_SUPPORT_MAIL};
-
 const DWORD kTopicBuildSteps = 1015;
 const DWORD kTopicVariables = 1018;
 const DWORD kTopicProduct = 1019;
+
+/// The program's window is smaller than the base's default allows.
+const int kMinTrackWidth = 400;
+const int kMinTrackHeight = 300;
 
 CTesselString LoadText(UINT id) {
   CTesselString text;
@@ -68,7 +63,8 @@ CTesselString LoadText(UINT id) {
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_bRunning(false), m_minTrackSize(400, 300), m_hIcon(NULL) {
+CMainFrame::CMainFrame() : m_bRunning(false), m_hIcon(NULL) {
+  SetMinTrackSize(kMinTrackWidth, kMinTrackHeight);
   m_displayManager.m_pMainFrame = this;
   m_mainDisplay.m_pMainFrame = this;
   m_variableDisplay.m_pMainFrame = this;
@@ -77,9 +73,7 @@ CMainFrame::CMainFrame() : m_bRunning(false), m_minTrackSize(400, 300), m_hIcon(
 CMainFrame::~CMainFrame() {}
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
-  if (!CTKMDIFrameWnd::OnCreateClient(lpcs, pContext) || !CreateCommandBars() ||
-      !m_statusBar.CreateStatusBar(this))
-    return FALSE;
+  if (!CApplicationMainFrame::OnCreateClient(lpcs, pContext)) return FALSE;
   m_hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
   SetIcon(m_hIcon, TRUE);
   SetIcon(m_hIcon, FALSE);
@@ -88,39 +82,17 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
-  if (CTKMDIFrameWnd::OnCreate(lpcs) == -1) return -1;
-  CTKCommandBars* pCommandBars = GetCommandBars();
-  if (pCommandBars != nullptr) {
-    pCommandBars->SetPaintManager(new CTKCommandBarsOffice2000Theme);
-    // Both strips carry the same icons; either one is enough.
-    CTKImageManager* pImages = pCommandBars->GetImageManager();
-    const int nCount = static_cast<int>(sizeof(kIconCommands) / sizeof(kIconCommands[0]));
-    pImages->SetIconsFromBitmapResource(IDB_COMMANDS, kIconCommands, nCount, 20, 20);
-    pImages->SetIconsFromBitmapResource(IDB_COMMANDS_KEYED, kIconCommands, nCount, 20, 20);
-  }
-  // The commands come from the command bars, not from a window menu.
-  HMENU hMenu = ::GetMenu(m_hWnd);
-  ::SetMenu(m_hWnd, NULL);
-  if (hMenu != NULL) ::DestroyMenu(hMenu);
-  m_hMenuDefault = NULL;
+  const int nResult = CApplicationMainFrame::OnCreate(lpcs);
+  if (nResult == -1) return -1;
   m_displayManager.CreateControl(this);
-  // The display manager takes the MDI client's place; a sibling left visible
-  // under it would paint over it.
-  if (m_hWndMDIClient != NULL) ::ShowWindow(m_hWndMDIClient, SW_HIDE);
-  ShowControlBar(&m_statusBar, TRUE, FALSE);
+  ShowStatusBar(true);
   SetWindowText(LoadText(IDR_MAINFRAME).GetText());
   ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
-  return 0;
-}
-
-RECT* CMainFrame::GetDisplayRect(RECT* rect) {
-  if (rect == NULL || !::IsWindow(m_hWnd)) return rect;
-  RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, rect);
-  return rect;
+  return nResult;
 }
 
 void CMainFrame::OnSize(UINT nType, int cx, int cy) {
-  CTKMDIFrameWnd::OnSize(nType, cx, cy);
+  CApplicationMainFrame::OnSize(nType, cx, cy);
   m_displayManager.FitToParent();
 }
 
@@ -129,10 +101,10 @@ void CMainFrame::OnPaint() {
   m_displayManager.RedrawDisplay();
 }
 
-void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* pInfo) {
-  CTKMDIFrameWnd::OnGetMinMaxInfo(pInfo);
-  pInfo->ptMinTrackSize.x = m_minTrackSize.cx;
-  pInfo->ptMinTrackSize.y = m_minTrackSize.cy;
+LRESULT CMainFrame::OnRibbonMinimized(WPARAM, LPARAM) {
+  m_displayManager.FitToParent();
+  m_displayManager.RedrawDisplay();
+  return 0;
 }
 
 void CMainFrame::OnKeyDown(UINT nChar, UINT, UINT) {
@@ -158,24 +130,17 @@ int CMainFrame::ShowMessageWithCaption(CWnd* parent, CTesselString text, CTessel
                                        UINT flags) {
   if (text.IsEmpty() || caption.IsEmpty()) return 0;
   CMessageBoxDialog box(parent);
-  box.m_pMainFrame = NULL;  // the frame base is not this frame's base yet
+  box.m_pMainFrame = this;
   box.SetCaption(caption);
   box.SetText(text);
   box.m_nFlags = flags;
   return AppSystem()->RunMessageBox(&box);
 }
 
-CTesselString CMainFrame::GetHelpFilePath() {
-  CTesselString path = GetModuleFolder();
-  path.AddTrailingBackslash();
-  path += LoadText(IDS_HELP_FILE_NAME);
-  return path;
-}
-
-bool CMainFrame::ShowHelp(DWORD topic) {
-  HWND hHelp = NULL;
-  CTesselString path = GetHelpFilePath();
-  return OpenHtmlHelpWindow(path.GetText(), topic, &hHelp);
+CTesselString* CMainFrame::GetHelpFilePath(CTesselString* pPath) {
+  CApplicationMainFrame::GetHelpFilePath(pPath);
+  *pPath += LoadText(IDS_HELP_FILE_NAME);
+  return pPath;
 }
 
 void CMainFrame::OnHelp() {
@@ -192,5 +157,5 @@ void CMainFrame::OnClose() {
   if (::IsWindow(m_mainDisplay.m_hWnd)) m_mainDisplay.OnClose();
   if (::IsWindow(m_variableDisplay.m_hWnd)) m_variableDisplay.OnClose();
   if (::IsWindow(m_displayManager.m_hWnd)) m_displayManager.OnClose();
-  CTKMDIFrameWnd::OnClose();
+  CApplicationMainFrame::OnClose();
 }

@@ -26,7 +26,8 @@ CTesselString CMainFrame::GetSettingsFilePath() {
   return path;
 }
 
-bool CMainFrame::ReadProfileString(const char* section, const char* key, CTesselString* value) {
+bool CMainFrame::ReadProfileString(CTesselString section, CTesselString key,
+                                   CTesselString* value) {
   CTesselString path = GetSettingsFilePath();
   if (path.IsEmpty()) return false;
   // The profile functions cut a value at the buffer's end without saying so,
@@ -34,7 +35,7 @@ bool CMainFrame::ReadProfileString(const char* section, const char* key, CTessel
   std::vector<char> buffer(256);
   DWORD length = 0;
   for (;;) {
-    length = ::GetPrivateProfileStringA(section, key, "", buffer.data(),
+    length = ::GetPrivateProfileStringA(section.GetText(), key.GetText(), "", buffer.data(),
                                         static_cast<DWORD>(buffer.size()), path.GetText());
     if (length + 1 < buffer.size()) break;
     buffer.assign(buffer.size() * 2, 0);
@@ -44,11 +45,13 @@ bool CMainFrame::ReadProfileString(const char* section, const char* key, CTessel
   return true;
 }
 
-bool CMainFrame::WriteProfileString(const char* section, const char* key, CTesselString value) {
+bool CMainFrame::WriteProfileString(CTesselString section, CTesselString key,
+                                    CTesselString value) {
   CTesselString path = GetSettingsFilePath();
   if (path.IsEmpty()) return false;
   const char* text = value.IsEmpty() ? NULL : value.GetText();
-  return ::WritePrivateProfileStringA(section, key, text, path.GetText()) != FALSE;
+  return ::WritePrivateProfileStringA(section.GetText(), key.GetText(), text, path.GetText()) !=
+         FALSE;
 }
 
 namespace {

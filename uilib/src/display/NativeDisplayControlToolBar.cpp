@@ -8,6 +8,7 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKImageManager.h"
+#include "uilib/ApplicationMainFrame.h"
 #include "uilib/UIUtilities.h"
 
 namespace {
@@ -75,6 +76,7 @@ bool CNativeDisplayControl::CreateToolBar(int titleStringId, int toolBarResource
   m_pToolBar->SetFlags(kDisplayToolBarFlags);
   m_pToolBar->SetCloseable(FALSE);
   m_pToolBar->SetShowGripper(FALSE);
+  m_pOwnerFrame->ConfigureToolTips(m_pCommandBars);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsFrameDwm.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPaintManager.h"
@@ -103,7 +104,8 @@ void CTKCommandBarsFrameHook::SetCommandBars(CTKCommandBars* pCommandBars) {
 
   TKHookManager()->SetHook(m_hwndSite, this);
   ::SendMessage(m_hwndSite, m_nMsgUpdateSkinState, 0, 0);
-  m_bDwmEnabled = (GetSiteStyle() & WS_CHILD) == 0 && TKDwmIsCompositionEnabled();
+  m_bDwmEnabled = TKIsDwmFrameAllowed() && (GetSiteStyle() & WS_CHILD) == 0 &&
+                  TKDwmIsCompositionEnabled();
   if (!m_bDwmEnabled)
     RefreshFrameStyle();
   else
@@ -352,3 +354,11 @@ CPoint CTKCommandBarsFrameHook::ScreenToWindow(CPoint ptScreen) const {
   ::GetWindowRect(m_hwndSite, &rcWindow);
   return ptScreen - rcWindow.TopLeft();
 }
+
+namespace {
+BOOL g_bAllowDwmFrame = TRUE;
+}  // namespace
+
+void AFX_CDECL TKSetAllowDwmFrame(BOOL bAllow) { g_bAllowDwmFrame = bAllow; }
+
+BOOL AFX_CDECL TKIsDwmFrameAllowed() { return g_bAllowDwmFrame; }

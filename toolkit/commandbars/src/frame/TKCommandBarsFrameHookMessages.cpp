@@ -1,6 +1,7 @@
 // CTKCommandBarsFrameHook: the site's messages the hook answers in place of
 // the standard frame.
 #include "commandbars/TKCommandBarsFrameHook.h"
+#include "commandbars/TKCommandBarsFrameDwm.h"
 
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
@@ -265,7 +266,8 @@ int CTKCommandBarsFrameHook::OnMinMaxInfo(LPARAM lParam, LRESULT& lResult) {
 }
 
 int CTKCommandBarsFrameHook::OnDwmCompositionChanged() {
-  const BOOL bDwm = (GetSiteStyle() & WS_CHILD) == 0 && TKDwmIsCompositionEnabled();
+  const BOOL bDwm =
+      TKIsDwmFrameAllowed() && (GetSiteStyle() & WS_CHILD) == 0 && TKDwmIsCompositionEnabled();
   if (bDwm == m_bDwmEnabled) return 0;
   m_bDwmEnabled = bDwm;
   ::SetWindowRgn(m_hwndSite, NULL, TRUE);
