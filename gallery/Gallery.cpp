@@ -44,6 +44,7 @@ const GalleryPage kPages[] = {
     DrawFrameThemesPage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
+    DrawStepDialogsPage,
 };
 // clang-format on
 

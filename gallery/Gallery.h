@@ -48,6 +48,11 @@ bool DrawColumnViewPage(const GalleryContext& context);
 bool DrawCommandBarsMdiPage(const GalleryContext& context);
 /// The application's main window, message boxes and tab control.
 bool DrawAppPage(const GalleryContext& context);
+/// Takes the window from the screen: it is put on top, painted with all its
+/// children, and its rectangle copied from the display at x, y of `hDC`.
+void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
+/// The step dialog in its three forms and the about dialog.
+bool DrawStepDialogsPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;
