@@ -81,7 +81,7 @@ TEST_F(AboutDialogTest, TheStatusLineAndApplyUpdateFollowTheServicesAnswer) {
       EXPECT_EQ("1.0.0", GetDialogText(d, IDC_ABOUT_VERSION)) << c.label;
       EXPECT_EQ(c.status, GetDialogText(d, IDC_ABOUT_STATUS)) << c.label;
       EXPECT_EQ(c.available, IsDialogItemEnabled(d, IDC_ABOUT_APPLY_UPDATE)) << c.label;
-      EXPECT_EQ(c.green ? CAboutDialog::kUpdateColor : RGB(1, 2, 3), StatusTextColor(d))
+      EXPECT_EQ(c.green ? CAboutDialog::kUpdateColor : ::GetSysColor(COLOR_WINDOWTEXT), StatusTextColor(d))
           << c.label;
       PressButton(d, IDOK);
     });

@@ -171,11 +171,16 @@ TEST_F(StepCommandsTest, MovesTakeExactlyOneSelectedRow) {
   }
 }
 
-TEST_F(StepCommandsTest, SelectAllSelectsEveryRow) {
+TEST_F(StepCommandsTest, SelectAllSelectsEveryRowAndTheEnableRulesSeeIt) {
   ASSERT_TRUE(Load(kThreeSteps));
   Select({1});
+  EXPECT_EQ(3, (*m_frame)->GetCommandState().rows);
+  EXPECT_EQ(1, (*m_frame)->GetCommandState().selectedRows);
+  EXPECT_TRUE((*m_frame)->CanChangeOneStep());
   Command(ID_SELECT_ALL_STEPS);
   EXPECT_EQ((std::vector<int>{0, 1, 2}), Selected());
+  EXPECT_EQ(3, (*m_frame)->GetCommandState().selectedRows);
+  EXPECT_FALSE((*m_frame)->CanChangeOneStep());
 }
 
 TEST_F(StepCommandsTest, NoCommandChangesTheListDuringARun) {

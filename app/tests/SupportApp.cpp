@@ -48,8 +48,8 @@ class CDialogScriptRunner : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message != kRunScriptMessage) return CWnd::WindowProc(message, wParam, lParam);
     if (*m_pScript) (*m_pScript)(*m_pDialog);
-    if (::IsWindow(m_pDialog->m_hWnd) && ::IsWindowEnabled(m_pDialog->m_hWnd))
-      m_pDialog->EndDialog(IDCANCEL);
+    // Queued: a dialog the script ended leaves its loop before it comes.
+    if (::IsWindow(m_pDialog->m_hWnd)) m_pDialog->PostMessage(WM_COMMAND, IDCANCEL);
     return 0;
   }
 };
