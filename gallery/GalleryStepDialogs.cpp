@@ -42,14 +42,15 @@ int TakeDialog(CGalleryCanvas& canvas, CDialog& dialog, int x, int y, const char
 }
 
 bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
-  CGalleryCanvas canvas(2 * 720, 1000, RGB(255, 255, 255));
+  CGalleryCanvas canvas(1650, 1040, RGB(255, 255, 255));
   bool ok = true;
 
+  int nextX = 760;
   CAddStepDialog add(pFrame, IDD_BUILD_STEP);
   add.m_pFrame = pFrame;
   if (add.Create(IDD_BUILD_STEP, pFrame)) {
     ::SetDlgItemTextA(add.m_hWnd, IDC_STEP_NAME, "Build the installer");
-    TakeDialog(canvas, add, 20, 20, "Add Build Step: DOS Command checked, every field open");
+    nextX = TakeDialog(canvas, add, 20, 20, "Add Build Step: DOS Command checked, every field open");
   } else {
     ok = false;
   }
@@ -65,8 +66,8 @@ bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
     int x, y;
     const char* label;
   } forms[] = {
-      {false, 740, 20, "Edit Build Step of a Create Folder step: only its fields open"},
-      {true, 20, 500, "Copy Build Step: the copy of a paused step, unpaused"},
+      {false, nextX, 20, "Edit Build Step of a Create Folder step: only its fields open"},
+      {true, 20, 530, "Copy Build Step: the copy of a step, in its own caption"},
   };
   for (const auto& form : forms) {
     step.m_paused = false;
@@ -86,7 +87,7 @@ bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
 bool DrawAboutDialog(const GalleryContext& context, CMainFrame* pFrame) {
   CGalleryAppSystem system;
   AppSetSystem(&system);
-  CGalleryCanvas canvas(640, 420, RGB(255, 255, 255));
+  CGalleryCanvas canvas(680, 420, RGB(255, 255, 255));
   CAboutDialog about(pFrame);
   about.m_pFrame = pFrame;
   const bool created = about.Create(IDD_ABOUT, pFrame) != FALSE;

@@ -49,8 +49,8 @@ BOOL CAboutDialog::OnInitDialog() {
   const BOOL result = CVelmoranNonResizableDialog::OnInitDialog();
   if (m_pFrame == nullptr) return result;
   m_banner.LoadBitmap(IDB_ABOUT_BANNER);
-  m_bannerWindow.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, kBannerWidth, kBannerHeight),
-                        this, 1);
+  m_bannerWindow.Create(AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE,
+                        CRect(0, 0, kBannerWidth, kBannerHeight), this, 1);
   UpdateVersionText();
   m_statusField.SetWindowText("");
   m_applyUpdate.EnableWindow(CheckForUpdate());
@@ -102,6 +102,14 @@ void CAboutDialog::OnPaint() {
   // Only the banner's own pixels: beyond it a memory DC has nothing to give.
   ::BitBlt(dc.Get(), 0, 0, std::min<int>(client.Width(), kBannerWidth),
            std::min<int>(client.Height(), kBannerHeight), memory.Get(), 0, 0, SRCCOPY);
+  // The dialog's painting covered its controls (it does not clip them): they
+  // paint again over it.
+  for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
+       hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    if (hChild == m_bannerWindow.m_hWnd || !::IsWindowVisible(hChild)) continue;
+    ::InvalidateRect(hChild, NULL, TRUE);
+    ::UpdateWindow(hChild);
+  }
   ValidateRect(NULL);
 }
 
