@@ -4,11 +4,7 @@
 
 #include <htmlhelp.h>
 
-#include <memory>
-
-#include "SupportApp.h"
-#include "SupportOwner.h"
-#include "SupportRun.h"
+#include "SupportSteps.h"
 #include "app/AddStepDialog.h"
 #include "app/AppResources.h"
 #include "testsupport/TestText.h"
@@ -27,27 +23,10 @@ void ClickType(CDialog& dialog, int button) {
 
 class StepDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_frame.reset(new CFrameFixture(&m_owner));
-    m_owner.m_frame = m_frame->Get();
-  }
-  CBuildStepDisplay& List() { return (*m_frame)->GetMainDisplay().GetStepDisplay(); }
-  bool Load(const std::vector<FixtureStep>& steps) {
-    const std::string path = m_files.PathOf("steps.velm");
-    return WriteBuildFile(path, steps) && (*m_frame)->GetMainDisplay().LoadBuildFile(path.c_str());
-  }
-  CBuildStepDataDefinition* Step(int row) { return List().GetRow(row)->m_pStep; }
-  void SelectOnly(int row) {
-    List().DeselectAll();
-    List().SelectById(List().GetRow(row)->GetId());
-  }
-  void Command(UINT id) { (*m_frame)->SendMessage(WM_COMMAND, id); }
-
+  // The systems first: the frame uses them as it opens and closes.
   CScriptedAppSystem m_app;
   CScriptedSystem m_system;
-  CTestDisplayOwner m_owner;
-  CTempFolder m_files;
-  std::unique_ptr<CFrameFixture> m_frame;
+  CStepFrame m_frame;
 };
 
 TEST_F(StepDialogTest, OpensOnDosCommandWithEveryFieldEnabledAndOkOnlyWithAName) {
@@ -66,11 +45,11 @@ TEST_F(StepDialogTest, OpensOnDosCommandWithEveryFieldEnabledAndOkOnlyWithAName)
     }
     PressButton(d, IDCANCEL);
   };
-  Command(ID_ADD_BUILD_STEP);
+  m_frame.Command(ID_ADD_BUILD_STEP);
   ASSERT_EQ(1u, m_app.m_dialogCaptions.size());
   EXPECT_EQ("Add Build Step", m_app.m_dialogCaptions[0]);
   EXPECT_EQ(IDCANCEL, m_app.m_dialogResults[0]);
-  EXPECT_EQ(0, List().GetStepCount());
+  EXPECT_EQ(0, m_frame.List().GetStepCount());
 }
 
 TEST_F(StepDialogTest, ATypeClearsAndDisablesTheFieldsItDoesNotUse) {
@@ -105,12 +84,12 @@ TEST_F(StepDialogTest, ATypeClearsAndDisablesTheFieldsItDoesNotUse) {
     }
     PressButton(d, IDCANCEL);
   };
-  Command(ID_ADD_BUILD_STEP);
+  m_frame.Command(ID_ADD_BUILD_STEP);
   EXPECT_EQ(1u, m_app.m_dialogCaptions.size());
 }
 
 TEST_F(StepDialogTest, OkAppendsTheStepWithLinesJoinedAndTrailingBlanksGone) {
-  ASSERT_TRUE(Load({{StepDosCommand, "first", "", "echo 1", false}}));
+  ASSERT_TRUE(m_frame.Load({{StepDosCommand, "first", "", "echo 1", false}}));
   m_app.m_dialogScript = [](CDialog& d) {
     ClickType(d, IDC_TYPE_EXECUTE_PROGRAM);
     SetDialogText(d, IDC_STEP_NAME, "Compile  \t");
@@ -120,25 +99,25 @@ TEST_F(StepDialogTest, OkAppendsTheStepWithLinesJoinedAndTrailingBlanksGone) {
     ::CheckDlgButton(d.m_hWnd, IDC_STEP_PAUSED, BST_CHECKED);
     PressButton(d, IDOK);
   };
-  Command(ID_ADD_BUILD_STEP);
+  m_frame.Command(ID_ADD_BUILD_STEP);
   EXPECT_EQ(IDOK, m_app.m_dialogResults.at(0));
-  ASSERT_EQ(2, List().GetStepCount());
-  ASSERT_EQ(2, List().GetDisplayCount());
-  CBuildStepDataDefinition* step = Step(1);
+  ASSERT_EQ(2, m_frame.List().GetStepCount());
+  ASSERT_EQ(2, m_frame.List().GetDisplayCount());
+  CBuildStepDataDefinition* step = m_frame.Step(1);
   EXPECT_EQ(StepExecuteProgram, step->m_stepType);
   EXPECT_EQ("Compile", TextOf(step->m_stepName));
   EXPECT_EQ("  the sources", TextOf(step->m_description));
   EXPECT_EQ("cl.exe", TextOf(step->m_executablePath));
   EXPECT_EQ("/c main.cpp /O2", TextOf(step->m_parameters));
   EXPECT_TRUE(step->m_paused);
-  EXPECT_EQ("Compile", TextOf(List().GetRow(1)->GetColumnText(0)));
-  EXPECT_TRUE(List().IsModified());
+  EXPECT_EQ("Compile", TextOf(m_frame.List().GetRow(1)->GetColumnText(0)));
+  EXPECT_TRUE(m_frame.List().IsModified());
 }
 
 TEST_F(StepDialogTest, AStepTheListRefusesIsToldAndTheDialogStaysOpen) {
   CBuildStepDisplay ownerless;  // it takes no rows without an owner
-  CAddStepDialog dialog(m_frame->Get(), IDD_BUILD_STEP);
-  dialog.m_pFrame = m_frame->Get();
+  CAddStepDialog dialog(m_frame.Get(), IDD_BUILD_STEP);
+  dialog.m_pFrame = m_frame.Get();
   dialog.m_pStepDisplay = &ownerless;
   bool stayedOpen = false;
   m_app.m_dialogScript = [&stayedOpen](CDialog& d) {
@@ -156,12 +135,12 @@ TEST_F(StepDialogTest, AStepTheListRefusesIsToldAndTheDialogStaysOpen) {
 }
 
 TEST_F(StepDialogTest, EditOpensOnTheStepAndOkRewritesItWithAnEmptyElapsedCell) {
-  ASSERT_TRUE(Load({{StepDosCommand, "first", "", "echo 1", false},
+  ASSERT_TRUE(m_frame.Load({{StepDosCommand, "first", "", "echo 1", false},
                     {StepCreateFolder, "folder", "", "", true}}));
-  Step(1)->SetTargetPath("C:\\out");
-  Step(1)->m_elapsedTime = 12345678;
-  List().GetRow(1)->SetColumnText(1, Step(1)->GetElapsedTimeText(true));
-  SelectOnly(1);
+  m_frame.Step(1)->SetTargetPath("C:\\out");
+  m_frame.Step(1)->m_elapsedTime = 12345678;
+  m_frame.List().GetRow(1)->SetColumnText(1, m_frame.Step(1)->GetElapsedTimeText(true));
+  m_frame.Select({1});
   m_app.m_dialogScript = [](CDialog& d) {
     EXPECT_EQ("folder", GetDialogText(d, IDC_STEP_NAME));
     EXPECT_EQ("C:\\out", GetDialogText(d, IDC_STEP_TARGET));
@@ -174,32 +153,32 @@ TEST_F(StepDialogTest, EditOpensOnTheStepAndOkRewritesItWithAnEmptyElapsedCell) 
     ::CheckDlgButton(d.m_hWnd, IDC_STEP_PAUSED, BST_UNCHECKED);
     PressButton(d, IDOK);
   };
-  Command(ID_EDIT_BUILD_STEP);
+  m_frame.Command(ID_EDIT_BUILD_STEP);
   ASSERT_EQ(1u, m_app.m_dialogCaptions.size());
   EXPECT_EQ("Edit Build Step", m_app.m_dialogCaptions[0]);
-  EXPECT_EQ("made fresh", TextOf(Step(1)->m_description));
-  EXPECT_FALSE(Step(1)->m_paused);
-  EXPECT_EQ(0, Step(1)->m_elapsedTime);
-  EXPECT_EQ("", TextOf(List().GetRow(1)->GetColumnText(1)));
-  EXPECT_EQ("made fresh", TextOf(List().GetRow(1)->GetColumnText(2)));
-  EXPECT_EQ(2, List().GetStepCount());
-  EXPECT_TRUE(List().IsModified());
+  EXPECT_EQ("made fresh", TextOf(m_frame.Step(1)->m_description));
+  EXPECT_FALSE(m_frame.Step(1)->m_paused);
+  EXPECT_EQ(0, m_frame.Step(1)->m_elapsedTime);
+  EXPECT_EQ("", TextOf(m_frame.List().GetRow(1)->GetColumnText(1)));
+  EXPECT_EQ("made fresh", TextOf(m_frame.List().GetRow(1)->GetColumnText(2)));
+  EXPECT_EQ(2, m_frame.List().GetStepCount());
+  EXPECT_TRUE(m_frame.List().IsModified());
 }
 
 TEST_F(StepDialogTest, EachFormOpensItsOwnHelpTopic) {
-  ASSERT_TRUE(Load({{StepDosCommand, "first", "", "echo 1", false}}));
+  ASSERT_TRUE(m_frame.Load({{StepDosCommand, "first", "", "echo 1", false}}));
   const struct {
     UINT command;
     DWORD topic;
   } cases[] = {{ID_ADD_BUILD_STEP, 1004}, {ID_COPY_BUILD_STEP, 1008}, {ID_EDIT_BUILD_STEP, 1009}};
   for (const auto& c : cases) {
-    SelectOnly(0);
+    m_frame.Select({0});
     m_system.m_helpCalls.clear();
     m_app.m_dialogScript = [](CDialog& d) {
       PressButton(d, ID_DIALOG_HELP);
       PressButton(d, IDCANCEL);
     };
-    Command(c.command);
+    m_frame.Command(c.command);
     ASSERT_EQ(1u, m_system.m_helpCalls.size()) << c.command;
     EXPECT_EQ(static_cast<UINT>(HH_HELP_CONTEXT), m_system.m_helpCalls[0].first);
     EXPECT_EQ(c.topic, m_system.m_helpCalls[0].second) << c.command;
