@@ -44,7 +44,11 @@ const GalleryPage kPages[] = {
     DrawFrameThemesPage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
+<<<<<<< HEAD
     DrawMainWindowPage,
+=======
+    DrawStepDialogsPage,
+>>>>>>> appsteps
 };
 // clang-format on
 

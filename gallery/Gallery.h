@@ -50,9 +50,11 @@ bool DrawCommandBarsMdiPage(const GalleryContext& context);
 bool DrawAppPage(const GalleryContext& context);
 /// The main window with its ribbon: minimised, each tab open, the system menu.
 bool DrawMainWindowPage(const GalleryContext& context);
-/// Puts the window on top, paints it with its children and copies its
-/// rectangle from the screen to x, y of `hDC`.
+/// Takes the window from the screen: it is put on top, painted with all its
+/// children, and its rectangle copied from the display at x, y of `hDC`.
 void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
+/// The step dialog in its three forms and the about dialog.
+bool DrawStepDialogsPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

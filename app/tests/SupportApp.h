@@ -3,12 +3,14 @@
 // frame loaded from the program's resources.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "SupportSystem.h"
 #include "app/AppSystem.h"
 #include "app/MainFrame.h"
+#include "app/UpdateRelease.h"
 #include "testsupport/TempFolder.h"
 
 /// Installs itself; the real system comes back when it goes.
@@ -32,13 +34,41 @@ class CScriptedAppSystem : public CAppSystem {
   CTempFolder m_folder;
   bool m_bRealFolder = false;
   CTesselString GetSettingsFolder() override;
+
+  // Modal dialogs and the update service -----------------------------------------------
+  /// Runs inside the dialog's modal loop once the dialog is up: it fills the
+  /// dialog with messages and ends it. A dialog it leaves open is cancelled.
+  std::function<void(CDialog&)> m_dialogScript;
+  /// The caption of each dialog run, as it opened, and its result.
+  std::vector<std::string> m_dialogCaptions;
+  std::vector<INT_PTR> m_dialogResults;
+  INT_PTR RunDialog(CDialog* pDialog) override;
+  /// What the update service answers; false as when it cannot be reached.
+  bool m_bUpdateAnswers = true;
+  CUpdateRelease m_release;
+  int m_nUpdateQueries = 0;
+  bool QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease) override;
+  /// Installers go to "Temp" in the settings' temporary folder.
+  CTesselString GetUpdateFolder() override;
 };
+
+// Driving a dialog from a script ------------------------------------------------------------
+/// Sets a control's text as typing would end (EN_CHANGE reaches the dialog).
+void SetDialogText(CDialog& dialog, int id, const char* text);
+std::string GetDialogText(CDialog& dialog, int id);
+/// Checks one of the radio buttons first..last and tells the dialog it was clicked.
+void ClickRadio(CDialog& dialog, int first, int last, int id);
+/// A button's command, as a click sends it (also to a disabled button).
+void PressButton(CDialog& dialog, int id);
+bool IsDialogItemEnabled(CDialog& dialog, int id);
 
 /// A main frame loaded from resource 5001 and shown without activation;
 /// destroyed (it deletes itself) when the test ends.
 class CFrameFixture {
  public:
-  CFrameFixture();
+  /// `owner`: the main display's owner, set before the panes are made
+  /// (without one the step list is not created).
+  explicit CFrameFixture(IAppDisplayOwner* owner = nullptr);
   ~CFrameFixture();
   CMainFrame* Get() const { return m_pFrame; }
   CMainFrame* operator->() const { return m_pFrame; }

@@ -77,10 +77,13 @@ bool CMainFrame::IsCommandEnabled(UINT id, const CFrameCommandState& state) {
 }
 
 CFrameCommandState CMainFrame::GetCommandState() {
-  // The step list, the log and the variable list report their counts here
-  // once they are in the frame; until then they are empty.
+  // The log and the variable list report their counts here once they are
+  // in the frame; until then they are empty.
   CFrameCommandState state = {};
   state.running = m_bRunning;
+  CBuildStepDisplay& steps = m_mainDisplay.GetStepDisplay();
+  state.rows = steps.GetDisplayCount();
+  state.selectedRows = steps.GetSelectedCount();
   state.clipboardText = IsClipboardTextAvailable();
   return state;
 }
