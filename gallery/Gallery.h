@@ -48,6 +48,10 @@ bool DrawColumnViewPage(const GalleryContext& context);
 bool DrawCommandBarsMdiPage(const GalleryContext& context);
 /// The application's main window, message boxes and tab control.
 bool DrawAppPage(const GalleryContext& context);
+/// The variable page, the variable and find dialogs, the static field and its tooltip.
+bool DrawAppVariablesPage(const GalleryContext& context);
+/// Takes the window from the screen at x, y of `hDC` (on top, fully painted).
+void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
 
 class CTKCommandBar;
 class CTKPopupBar;

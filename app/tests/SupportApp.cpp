@@ -6,6 +6,76 @@
 #include "app/AppResources.h"
 #include "app/MessageBoxDialog.h"
 
+namespace {
+
+const char kScriptWindowClass[] = "VelmDialogScript";
+const UINT kRunScript = WM_APP + 1;
+
+struct DialogScript {
+  CDialog* dialog;
+  const std::function<void(CDialog&)>* script;
+};
+
+LRESULT CALLBACK ScriptWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kRunScript) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+  DialogScript* pending = reinterpret_cast<DialogScript*>(lParam);
+  if (::IsWindow(pending->dialog->m_hWnd)) (*pending->script)(*pending->dialog);
+  return 0;
+}
+
+}  // namespace
+
+INT_PTR RunScriptedDialog(CDialog& dialog, const std::function<void(CDialog&)>& script) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = ScriptWindowProc;
+  windowClass.hInstance = ::GetModuleHandleA(NULL);
+  windowClass.lpszClassName = kScriptWindowClass;
+  ::RegisterClassA(&windowClass);
+  HWND hScript = ::CreateWindowExA(0, kScriptWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                                   windowClass.hInstance, NULL);
+  DialogScript pending = {&dialog, &script};
+  ::PostMessageA(hScript, kRunScript, 0, reinterpret_cast<LPARAM>(&pending));
+  const INT_PTR result = dialog.DoModal();
+  ::DestroyWindow(hScript);
+  return result;
+}
+
+void TypeText(CDialog& dialog, int id, const char* text) { ::SetDlgItemTextA(dialog.m_hWnd, id, text); }
+
+void ClickButton(CDialog& dialog, int id) {
+  dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, id)));
+}
+
+std::string ControlText(CDialog& dialog, int id) {
+  char text[512] = {};
+  ::GetDlgItemTextA(dialog.m_hWnd, id, text, sizeof(text));
+  return text;
+}
+
+bool IsControlEnabled(CDialog& dialog, int id) {
+  return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE;
+}
+
+INT_PTR CScriptedAppSystem::RunDialog(CDialog* pDialog) {
+  std::function<void(CDialog&)> script = m_dialogScript;
+  if (!script) script = [](CDialog& d) { ClickButton(d, IDCANCEL); };
+  const INT_PTR result = RunScriptedDialog(*pDialog, script);
+  m_dialogResults.push_back(result);
+  return result;
+}
+
+UINT CScriptedAppSystem::TrackPopupMenu(CTKCommandBars*, CMenu* pPopup, UINT, int, int, CWnd*) {
+  m_popupItems.clear();
+  for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i) {
+    char text[128] = {};
+    ::GetMenuStringA(pPopup->m_hMenu, i, text, sizeof(text), MF_BYPOSITION);
+    const UINT state = pPopup->GetMenuState(i, MF_BYPOSITION);
+    m_popupItems.push_back(std::make_pair(std::string(text), (state & MF_GRAYED) != 0));
+  }
+  return m_nPopupChoice;
+}
+
 int CScriptedAppSystem::RunMessageBox(CMessageBoxDialog* pBox) {
   m_shown.push_back({pBox->GetText().GetText(), pBox->GetCaption().GetText(), pBox->m_nFlags});
   pBox->m_nResult = m_nAnswer;

@@ -104,3 +104,27 @@
 #define IDS_UPDATE_LATEST 6088
 #define IDS_UPDATE_CLOSES 6089
 #define IDS_VARIABLE_TOOLBAR 6090
+
+// The variable page, its dialogs and the find dialogs ------------------------
+// The variable page's tool bar (buttons 4026, 4028, 4027) and its images,
+// three 20-pixel cells each: normal, disabled, hot; the rows' icon.
+#define IDR_VARIABLE_TOOLBAR 5004
+#define IDB_VARIABLE_TOOLBAR_NORMAL 1011
+#define IDB_VARIABLE_TOOLBAR_DISABLED 1012
+#define IDB_VARIABLE_TOOLBAR_HOT 1013
+#define IDB_VARIABLE_ROW_ICON 1014
+// Add and edit a variable.
+#define IDD_VARIABLE_DEFINITION 3005
+#define IDC_VARIABLE_NAME 2049
+#define IDC_VARIABLE_VALUE 2050
+// Find and replace across the steps.
+#define IDD_FIND_AND_REPLACE 3006
+#define IDC_REPLACE_CASE_SENSITIVE 2051
+#define IDC_REPLACE_WITH 2052
+#define IDC_REPLACE_SEARCH_FOR 2053
+// Find text in the step list.
+#define IDD_FIND_TEXT 3007
+#define IDC_FIND_CASE_SENSITIVE 2054
+#define IDC_FIND_NEXT 2055
+#define IDC_FIND_PREVIOUS 2056
+#define IDC_FIND_TEXT 2057

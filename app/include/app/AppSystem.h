@@ -4,9 +4,12 @@
 // user's own settings.
 #pragma once
 
+#include <afxwin.h>
+
 #include "foundation/TesselString.h"
 
 class CMessageBoxDialog;
+class CTKCommandBars;
 
 /// The real system; tests derive their own and install it with AppSetSystem.
 /// UI thread only.
@@ -19,6 +22,14 @@ class CAppSystem {
   /// The per-user folder of the settings file, with a trailing backslash
   /// (not created); empty when it cannot be had.
   virtual CTesselString GetSettingsFolder();
+
+  // Modal dialogs and pop-up menus of the variable page and the find commands --
+  /// Runs the dialog modally (DoModal) and returns its result.
+  virtual INT_PTR RunDialog(CDialog* pDialog);
+  /// Tracks the pop-up with the command bars' look at x, y (screen); the
+  /// command chosen with TPM_RETURNCMD, 0 when dismissed.
+  virtual UINT TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x,
+                              int y, CWnd* pWnd);
 };
 
 /// The installed system, the real one when none is.
