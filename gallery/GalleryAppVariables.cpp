@@ -135,7 +135,7 @@ bool DrawStaticField(const GalleryContext& context) {
   host.GetWindowRect(&hostRect);
   ScreenshotWindow(fields[1].GetTooltip().m_hWnd, canvas.GetDC()->m_hDC,
                    CPoint(20 + tip.left - hostRect.left, 20 + tip.top - hostRect.top));
-  canvas.Label(20, 170, "static fields: a fitting text in the about box's green; a cut one with the focus and its tooltip");
+  canvas.Label(20, 170, "static fields: a cut text in the about box's green; another with the focus and its tooltip");
   fields[1].GetTooltip().Show(false);
   host.DestroyWindow();
   return canvas.Save(context.folder + "uilib-staticfield.png");

@@ -137,6 +137,15 @@ TEST_F(FindDialogsTest, TheWindowPositionIsStoredOnCloseAndRestoredOnlyFromFourN
   }
 }
 
+TEST(FindCommands, OnAnEmptyStepListTheFrameOpensNeitherDialog) {
+  CScriptedAppSystem appSystem;
+  CScriptedSystem system;
+  CFrameFixture frame;
+  ASSERT_EQ(0, frame->GetMainDisplay().GetStepDisplay().GetEntryCount());
+  for (UINT command : {ID_FIND_TEXT, ID_FIND_AND_REPLACE}) frame->SendMessage(WM_COMMAND, command, 0);
+  EXPECT_TRUE(appSystem.m_dialogResults.empty());
+}
+
 class ReplaceTest : public FindDialogsTest {
  protected:
   void SetUp() override {

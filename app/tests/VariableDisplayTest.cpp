@@ -68,6 +68,12 @@ TEST_F(VariableDisplayTest, ThePageHasItsToolBarAndAListOfNameAndValueSortedByNa
   for (UINT command : {ID_ADD_VARIABLE, ID_EDIT_VARIABLE, ID_DELETE_VARIABLES})
     EXPECT_NE(nullptr, Page().GetToolBar()->GetControls()->FindControlById(command)) << command;
   ASSERT_TRUE(::IsWindow(List().m_hWnd));
+  // The list starts below the tool bar.
+  CRect bar, list;
+  Page().GetToolBar()->GetWindowRect(&bar);
+  List().GetWindowRect(&list);
+  EXPECT_FALSE(bar.IsRectEmpty());
+  EXPECT_GE(list.top, bar.bottom);
   ASSERT_EQ(2, List().GetColumnCount());
   EXPECT_EQ("Variable Name", TextOf(List().GetColumn(0)->m_title));
   EXPECT_EQ("Value", TextOf(List().GetColumn(1)->m_title));

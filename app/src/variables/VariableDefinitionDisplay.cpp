@@ -56,13 +56,14 @@ bool CVariableDefinitionDisplay::CreateDisplay(CWnd* parent, int controlId) {
 
 bool CVariableDefinitionDisplay::FitToParent() {
   if (m_pMainFrame == nullptr || m_pTab == nullptr || !::IsWindow(m_hWnd)) return false;
+  // The bar first: the list goes below the bar's laid-out height.
+  RepositionToolBars();
   CRect area;
   GetDisplayRect(&area);
   if (::IsWindow(m_list.m_hWnd)) {
     m_list.MoveWindow(&area, TRUE);
     m_list.AutoSizeColumns();
   }
-  RepositionToolBars();
   return true;
 }
 
