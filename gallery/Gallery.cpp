@@ -44,11 +44,9 @@ const GalleryPage kPages[] = {
     DrawFrameThemesPage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
-<<<<<<< HEAD
     DrawMainWindowPage,
-=======
     DrawStepDialogsPage,
->>>>>>> appsteps
+    DrawAppVariablesPage,
 };
 // clang-format on
 

@@ -55,6 +55,8 @@ bool DrawMainWindowPage(const GalleryContext& context);
 void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
 /// The step dialog in its three forms and the about dialog.
 bool DrawStepDialogsPage(const GalleryContext& context);
+/// The variable page, the variable and find dialogs, the static field and its tooltip.
+bool DrawAppVariablesPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

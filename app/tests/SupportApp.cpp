@@ -6,6 +6,51 @@
 #include "app/AppResources.h"
 #include "app/MessageBoxDialog.h"
 
+namespace {
+
+const char kScriptWindowClass[] = "VelmDialogScript";
+const UINT kRunScript = WM_APP + 1;
+
+struct DialogScript {
+  CDialog* dialog;
+  const std::function<void(CDialog&)>* script;
+};
+
+LRESULT CALLBACK ScriptWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kRunScript) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+  DialogScript* pending = reinterpret_cast<DialogScript*>(lParam);
+  if (::IsWindow(pending->dialog->m_hWnd)) (*pending->script)(*pending->dialog);
+  return 0;
+}
+
+}  // namespace
+
+INT_PTR RunScriptedDialog(CDialog& dialog, const std::function<void(CDialog&)>& script) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = ScriptWindowProc;
+  windowClass.hInstance = ::GetModuleHandleA(NULL);
+  windowClass.lpszClassName = kScriptWindowClass;
+  ::RegisterClassA(&windowClass);
+  HWND hScript = ::CreateWindowExA(0, kScriptWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                                   windowClass.hInstance, NULL);
+  DialogScript pending = {&dialog, &script};
+  ::PostMessageA(hScript, kRunScript, 0, reinterpret_cast<LPARAM>(&pending));
+  const INT_PTR result = dialog.DoModal();
+  ::DestroyWindow(hScript);
+  return result;
+}
+
+UINT CScriptedAppSystem::TrackPopupMenu(CTKCommandBars*, CMenu* pPopup, UINT, int, int, CWnd*) {
+  m_popupItems.clear();
+  for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i) {
+    char text[128] = {};
+    ::GetMenuStringA(pPopup->m_hMenu, i, text, sizeof(text), MF_BYPOSITION);
+    const UINT state = pPopup->GetMenuState(i, MF_BYPOSITION);
+    m_popupItems.push_back(std::make_pair(std::string(text), (state & MF_GRAYED) != 0));
+  }
+  return m_nPopupChoice;
+}
+
 int CScriptedAppSystem::RunMessageBox(CMessageBoxDialog* pBox) {
   m_shown.push_back({pBox->GetText().GetText(), pBox->GetCaption().GetText(), pBox->m_nFlags});
   pBox->m_nResult = m_nAnswer;
@@ -33,46 +78,17 @@ void CFrameFixture::Close() {
   m_pFrame = nullptr;
 }
 
-namespace {
-
-const UINT kRunScriptMessage = WM_APP + 1;
-
-/// Receives the message posted before the modal loop starts, and so runs
-/// the script with the dialog up and its loop running.
-class CDialogScriptRunner : public CWnd {
- public:
-  CDialog* m_pDialog = nullptr;
-  std::function<void(CDialog&)>* m_pScript = nullptr;
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message != kRunScriptMessage) return CWnd::WindowProc(message, wParam, lParam);
-    if (*m_pScript) (*m_pScript)(*m_pDialog);
-    // Queued: a dialog the script ended leaves its loop before it comes.
-    if (::IsWindow(m_pDialog->m_hWnd)) m_pDialog->PostMessage(WM_COMMAND, IDCANCEL);
-    return 0;
-  }
-};
-
-}  // namespace
-
 INT_PTR CScriptedAppSystem::RunDialog(CDialog* pDialog) {
-  CDialogScriptRunner runner;
-  runner.m_pDialog = pDialog;
-  runner.m_pScript = &m_dialogScript;
-  EXPECT_TRUE(runner.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
-  runner.PostMessage(kRunScriptMessage);
-  // The caption is read once the dialog has set it up.
-  std::function<void(CDialog&)> script = m_dialogScript;
-  m_dialogScript = [this, script](CDialog& dialog) {
+  const std::function<void(CDialog&)> script = m_dialogScript;
+  const INT_PTR result = RunScriptedDialog(*pDialog, [this, script](CDialog& dialog) {
+    // The caption is read once the dialog has set it up.
     CString caption;
     dialog.GetWindowText(caption);
     m_dialogCaptions.push_back(std::string(caption));
     if (script) script(dialog);
-  };
-  const INT_PTR result = pDialog->DoModal();
-  m_dialogScript = script;
-  runner.DestroyWindow();
+    // Queued: a dialog the script ended leaves its loop before it comes.
+    if (::IsWindow(dialog.m_hWnd)) dialog.PostMessage(WM_COMMAND, IDCANCEL);
+  });
   m_dialogResults.push_back(result);
   return result;
 }

@@ -50,6 +50,13 @@ class CScriptedAppSystem : public CAppSystem {
   bool QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease) override;
   /// Installers go to "Temp" in the settings' temporary folder.
   CTesselString GetUpdateFolder() override;
+
+  // Pop-up menus ---------------------------------------------------------------------
+  /// The command each pop-up answers, and the items it showed: text, greyed.
+  UINT m_nPopupChoice = 0;
+  std::vector<std::pair<std::string, bool>> m_popupItems;
+  UINT TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x, int y,
+                      CWnd* pWnd) override;
 };
 
 // Driving a dialog from a script ------------------------------------------------------------
@@ -61,6 +68,10 @@ void ClickRadio(CDialog& dialog, int first, int last, int id);
 /// A button's command, as a click sends it (also to a disabled button).
 void PressButton(CDialog& dialog, int id);
 bool IsDialogItemEnabled(CDialog& dialog, int id);
+
+/// Runs the dialog modally; `script` runs inside its modal loop once the
+/// dialog is up (posted, so the dialog has finished its initialisation).
+INT_PTR RunScriptedDialog(CDialog& dialog, const std::function<void(CDialog&)>& script);
 
 /// A main frame loaded from resource 5001 and shown without activation;
 /// destroyed (it deletes itself) when the test ends.

@@ -109,11 +109,6 @@
 #define IDD_ABOUT 3000
 #define IDD_BUILD_STEP 3004
 #define IDB_ABOUT_BANNER 1000
-// The variable page's tool-bar strips (normal, disabled, hot; 60 x 20) and row icon.
-#define IDB_VARIABLE_TOOLBAR 1011
-#define IDB_VARIABLE_TOOLBAR_DISABLED 1012
-#define IDB_VARIABLE_TOOLBAR_HOT 1013
-#define IDB_VARIABLE_ICON 1014
 // The about dialog's controls.
 #define IDC_ABOUT_APPLY_UPDATE 2002
 #define IDC_ABOUT_STATUS 2009
@@ -145,3 +140,27 @@
 #define IDC_TYPE_RENAME_FOLDER 2046
 #define IDC_TYPE_VANTRELL 2047
 #define IDC_TYPE_BRISANT 2048
+
+// The variable page, its dialogs and the find dialogs ------------------------
+// The variable page's tool bar (buttons 4026, 4028, 4027) and its images,
+// three 20-pixel cells each: normal, disabled, hot; the rows' icon.
+#define IDR_VARIABLE_TOOLBAR 5004
+#define IDB_VARIABLE_TOOLBAR_NORMAL 1011
+#define IDB_VARIABLE_TOOLBAR_DISABLED 1012
+#define IDB_VARIABLE_TOOLBAR_HOT 1013
+#define IDB_VARIABLE_ROW_ICON 1014
+// Add and edit a variable.
+#define IDD_VARIABLE_DEFINITION 3005
+#define IDC_VARIABLE_NAME 2049
+#define IDC_VARIABLE_VALUE 2050
+// Find and replace across the steps.
+#define IDD_FIND_AND_REPLACE 3006
+#define IDC_REPLACE_CASE_SENSITIVE 2051
+#define IDC_REPLACE_WITH 2052
+#define IDC_REPLACE_SEARCH_FOR 2053
+// Find text in the step list.
+#define IDD_FIND_TEXT 3007
+#define IDC_FIND_CASE_SENSITIVE 2054
+#define IDC_FIND_NEXT 2055
+#define IDC_FIND_PREVIOUS 2056
+#define IDC_FIND_TEXT 2057

@@ -4,11 +4,14 @@
 // user's own settings.
 #pragma once
 
+#include <afxwin.h>
+
 #include "foundation/TesselString.h"
 
 class CDialog;
 class CMessageBoxDialog;
 struct CUpdateRelease;
+class CTKCommandBars;
 
 /// The real system; tests derive their own and install it with AppSetSystem.
 /// UI thread only.
@@ -31,6 +34,12 @@ class CAppSystem {
   virtual bool QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease);
   /// The folder an update installer is saved in (string 6028), no trailing backslash.
   virtual CTesselString GetUpdateFolder();
+
+  // Pop-up menus of the variable page ----------------------------------------------
+  /// Tracks the pop-up with the command bars' look at x, y (screen); the
+  /// command chosen with TPM_RETURNCMD, 0 when dismissed.
+  virtual UINT TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x,
+                              int y, CWnd* pWnd);
 };
 
 /// The installed system, the real one when none is.

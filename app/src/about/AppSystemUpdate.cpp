@@ -1,5 +1,4 @@
-// CAppSystem: the real modal run of a dialog, the update service and the
-// folder its installers go to.
+// CAppSystem: the update service and the folder its installers go to.
 #include <afxwin.h>
 #include <stdio.h>
 
@@ -12,8 +11,6 @@
 
 const char kUpdateHost[] = "www.velmoran.com";
 const char kUpdateQueryObject[] = "updates/velmoran.txt";
-
-INT_PTR CAppSystem::RunDialog(CDialog* pDialog) { return pDialog->DoModal(); }
 
 bool CAppSystem::QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease) {
   if (pRelease == nullptr) return false;
