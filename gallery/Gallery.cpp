@@ -44,6 +44,7 @@ const GalleryPage kPages[] = {
     DrawFrameThemesPage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
+    DrawAppRunPage,
 };
 // clang-format on
 

@@ -48,6 +48,11 @@ bool DrawColumnViewPage(const GalleryContext& context);
 bool DrawCommandBarsMdiPage(const GalleryContext& context);
 /// The application's main window, message boxes and tab control.
 bool DrawAppPage(const GalleryContext& context);
+/// The main window after a run: step results, the log and the status panes.
+bool DrawAppRunPage(const GalleryContext& context);
+/// Takes a window from the screen: put on top, painted with all its children,
+/// and its rectangle copied from the display to `origin` of `hDC`.
+void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
 
 class CTKCommandBar;
 class CTKPopupBar;

@@ -12,10 +12,6 @@
 #include "app/MessageBoxDialog.h"
 #include "uilib/TabControl.h"
 
-namespace {
-
-/// Takes the window from the screen: it is put on top, painted with all its
-/// children, and its rectangle copied from the display at x, y of `hDC`.
 void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin) {
   ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -34,6 +30,8 @@ void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin) {
            window.top, SRCCOPY);
   ::ReleaseDC(NULL, hScreen);
 }
+
+namespace {
 
 bool DrawMainWindow(const GalleryContext& context) {
   CMainFrame* pFrame = new CMainFrame;

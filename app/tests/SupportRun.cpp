@@ -14,6 +14,7 @@ bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& ste
     step->SetStepName(s.name);
     step->SetExecutablePath(s.executable);
     step->SetParameters(s.parameters);
+    if (s.source != nullptr) step->SetSourcePath(s.source);
     step->m_paused = s.paused;
     manager.GetStepList().AddTail(step);
   }

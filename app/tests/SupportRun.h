@@ -18,6 +18,8 @@ struct FixtureStep {
   const char* executable;
   const char* parameters;
   bool paused;
+  /// The source path (a nested build file, for instance).
+  const char* source = nullptr;
 };
 
 /// Writes the steps as a build file at `path`; false when it cannot be saved.

@@ -77,11 +77,12 @@ bool CMainFrame::IsCommandEnabled(UINT id, const CFrameCommandState& state) {
 }
 
 CFrameCommandState CMainFrame::GetCommandState() {
-  // The step list, the log and the variable list report their counts here
-  // once they are in the frame; until then they are empty.
+  // The variable list reports its count here once it is in the frame; until
+  // then it is empty.
   CFrameCommandState state = {};
   state.running = m_bRunning;
   state.clipboardText = IsClipboardTextAvailable();
+  FillRunState(&state);
   return state;
 }
 
