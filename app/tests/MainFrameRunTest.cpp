@@ -173,6 +173,17 @@ TEST_F(MainFrameRunTest, EachRunCommandRunsItsRowsThroughTheFrame) {
   EXPECT_FALSE(m_frame->IsModified()) << "a run changes nothing to save";
 }
 
+TEST_F(MainFrameRunTest, TheOpenFilesVariablesReachTheSteps) {
+  m_path = m_appSystem.m_folder.PathOf("variables.velm");
+  ASSERT_TRUE(WriteBuildFile(m_path, {{StepExecuteProgram, "greet", m_standIn.c_str(), "--out %GREETING%", false}},
+                             {{"GREETING", "hello_from_the_file"}}));
+  ASSERT_TRUE(m_frame->OpenBuildFile(m_path.c_str()));
+  PostAndRun(WM_COMMAND, ID_RUN_ALL_STEPS, m_frame->m_hWnd);
+  const std::vector<std::string> log = LogTexts();
+  ASSERT_EQ(3u, log.size());
+  EXPECT_EQ("    hello_from_the_file", log[1]);
+}
+
 TEST_F(MainFrameRunTest, CancelDuringAChildFailsTheRowAndSetsExitCodeOne) {
   Open({{StepExecuteProgram, "long", m_standIn.c_str(), m_longParams.c_str(), false},
         {StepExecuteProgram, "after", m_standIn.c_str(), "--out x", false}});

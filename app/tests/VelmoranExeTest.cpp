@@ -5,102 +5,11 @@
 #include <string>
 
 #include "SupportRun.h"
-#include "app/AppResources.h"
-#include "testsupport/TestProcess.h"
+#include "SupportVelmoranChild.h"
 
 namespace {
 
 CWinApp theApp("VelmVelmoranExeTest");
-
-const DWORD kChildTimeoutMs = 60000;
-
-/// One Velmoran.exe started with arguments; terminated at the end if it is still there.
-class CVelmoranChild {
- public:
-  explicit CVelmoranChild(const std::string& arguments) {
-    STARTUPINFOA startup = {sizeof(startup)};
-    std::string command = "\"" + PathBesideThisProgram("Velmoran.exe") + "\" " + arguments;
-    m_started = ::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                                 &m_process) != FALSE;
-  }
-  ~CVelmoranChild() {
-    if (!m_started) return;
-    if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-      ::TerminateProcess(m_process.hProcess, 99);
-    ::CloseHandle(m_process.hThread);
-    ::CloseHandle(m_process.hProcess);
-  }
-  bool Started() const { return m_started; }
-
-  /// The exit code once it has ended by itself within the time; STILL_ACTIVE otherwise.
-  DWORD WaitForExit() {
-    if (::WaitForSingleObject(m_process.hProcess, kChildTimeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(m_process.hProcess, &code);
-    return code;
-  }
-  bool IsRunning() { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
-
-  /// Its visible main window, once it has one.
-  HWND FindFrame() {
-    ::WaitForInputIdle(m_process.hProcess, kChildTimeoutMs);
-    HWND frame = NULL;
-    ::EnumThreadWindows(
-        m_process.dwThreadId,
-        [](HWND hWnd, LPARAM found) {
-          char title[16] = "";
-          ::GetWindowTextA(hWnd, title, sizeof(title));
-          if (std::string(title).compare(0, 8, "Velmoran") == 0 && ::IsWindowVisible(hWnd))
-            *reinterpret_cast<HWND*>(found) = hWnd;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&frame));
-    return frame;
-  }
-
-  /// The log's text through its Copy command, once its last line is `last`
-  /// (the run may still be going when it is first asked). Other programs may
-  /// use the clipboard meanwhile: each answer is looked at afresh.
-  std::string WaitForLastLogLine(HWND frame, const std::string& last) {
-    HWND log = NULL;
-    ::EnumChildWindows(
-        frame,
-        [](HWND hWnd, LPARAM found) {
-          if (::GetDlgCtrlID(hWnd) == 399) *reinterpret_cast<HWND*>(found) = hWnd;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&log));
-    std::string text;
-    const DWORD start = ::GetTickCount();
-    while (log != NULL && ::GetTickCount() - start < kChildTimeoutMs) {
-      DWORD_PTR ignored = 0;
-      if (!::SendMessageTimeoutA(log, WM_COMMAND, ID_COPY_LOG_TO_CLIPBOARD, 0, SMTO_ABORTIFHUNG,
-                                 kChildTimeoutMs, &ignored))
-        break;
-      text = ClipboardText();
-      const size_t end = text.rfind("\r\n");
-      if ((end == std::string::npos ? text : text.substr(end + 2)) == last) return text;
-    }
-    return text;
-  }
-
- private:
-  static std::string ClipboardText() {
-    std::string text;
-    if (!::OpenClipboard(NULL)) return text;
-    HANDLE data = ::GetClipboardData(CF_TEXT);
-    const char* chars = data != NULL ? static_cast<const char*>(::GlobalLock(data)) : nullptr;
-    if (chars != nullptr) {
-      text = chars;
-      ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-  }
-
-  bool m_started = false;
-  PROCESS_INFORMATION m_process = {};
-};
 
 class VelmoranExeTest : public ::testing::Test {
  protected:
@@ -153,6 +62,7 @@ TEST_F(VelmoranExeTest, AFailedOrImpossibleRunLeavesTheWindowOpenAndEndsWithOne)
   for (const auto& c : cases) {
     CVelmoranChild child(c.arguments);
     ASSERT_TRUE(child.Started());
+    ASSERT_TRUE(child.WaitForIdle());
     const HWND frame = child.FindFrame();
     ASSERT_NE(nullptr, frame) << c.arguments;
     const std::string log = child.WaitForLastLogLine(frame, c.lastLine);
@@ -171,6 +81,7 @@ TEST_F(VelmoranExeTest, LoadOpensTheFileWithoutRunningIt) {
   const std::string ok = Path("ok");
   CVelmoranChild child("-Load \"" + ok + "\"");
   ASSERT_TRUE(child.Started());
+  ASSERT_TRUE(child.WaitForIdle());
   const HWND frame = child.FindFrame();
   ASSERT_NE(nullptr, frame);
   char title[MAX_PATH] = "";
