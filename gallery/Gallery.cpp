@@ -47,6 +47,7 @@ const GalleryPage kPages[] = {
     DrawMainWindowPage,
     DrawStepDialogsPage,
     DrawAppVariablesPage,
+    DrawAppRunPage,
 };
 // clang-format on
 

@@ -57,6 +57,8 @@ void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
 bool DrawStepDialogsPage(const GalleryContext& context);
 /// The variable page, the variable and find dialogs, the static field and its tooltip.
 bool DrawAppVariablesPage(const GalleryContext& context);
+/// The main window after a run: step results, the log and the status panes.
+bool DrawAppRunPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

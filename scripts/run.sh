@@ -11,8 +11,29 @@ if [ ! -f "$exe" ]; then
 fi
 . "$VELM_ROOT/scripts/session.sh"
 if [ -z "${DISPLAY:-}" ]; then velm_session_start unmanaged; else velm_session_start; fi
+
+# The build file after "-execute" or "-load" (any case), or a bare one, is a
+# path of this machine, relative or absolute: the program gets it as Windows
+# names it.
+windows_path() {
+  local full; full=$(realpath -m -- "$1")
+  # Wine's drive Z: is the root of this file system.
+  winepath -w "$full" 2>/dev/null || printf 'Z:%s\n' "$full" | tr / '\\'
+}
+args=()
+file_next=0
+for arg in "$@"; do
+  lower=$(printf '%s' "$arg" | tr '[:upper:]' '[:lower:]')
+  if [ "$file_next" = 1 ] || { [ "${arg#-}" = "$arg" ] && [ -e "$arg" ]; }; then
+    arg=$(windows_path "$arg")
+  fi
+  file_next=0
+  case "$lower" in -execute|-load) file_next=1 ;; esac
+  args+=("$arg")
+done
+
 set +e
-"$VELM_ROOT/scripts/wine.sh" "$exe" "$@"
+"$VELM_ROOT/scripts/wine.sh" "$exe" "${args[@]+"${args[@]}"}"
 rc=$?
 echo "Velmoran exit code: $rc"
 exit $rc

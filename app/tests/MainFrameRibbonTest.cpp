@@ -77,6 +77,8 @@ TEST_F(MainFrameRibbonTest, TabsGroupsAndLargeButtonsInTheirOrder) {
 
 TEST_F(MainFrameRibbonTest, FourteenQuickAccessButtonsAndNoCustomiseDropDown) {
   CFrameFixture frame;
+  // Wide enough that none of them gives way to the more button.
+  frame->SetWindowPos(NULL, 0, 0, 1000, 700, SWP_NOZORDER | SWP_NOACTIVATE);
   CTKRibbonBar* pRibbon = frame->GetRibbonBar();
   CTKRibbonQuickAccessControls* pQuick = pRibbon->GetQuickAccessControls();
   ASSERT_NE(nullptr, pQuick);

@@ -5,6 +5,7 @@
 #include <htmlhelp.h>
 
 #include "SupportApp.h"
+#include "SupportVelmoranChild.h"
 #include "app/AppResources.h"
 #include "testsupport/MessageLoop.h"
 #include "testsupport/TestProcess.h"
@@ -215,33 +216,17 @@ TEST_F(MainFrameTest, ExitClosesTheMainWindowAndEndsTheLoopWithZero) {
 }
 
 TEST_F(MainFrameTest, VelmoranExeOpensItsWindowAndExitEndsItWithZero) {
-  STARTUPINFOA startup = {sizeof(startup)};
-  PROCESS_INFORMATION process = {};
-  std::string command = "\"" + PathBesideThisProgram("Velmoran.exe") + "\"";
-  ASSERT_TRUE(::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
-                               &process));
+  CVelmoranChild child("");
+  ASSERT_TRUE(child.Started());
   // The program is idle for the first time once its window is up.
-  EXPECT_EQ(0u, ::WaitForInputIdle(process.hProcess, 60000));
-  HWND hFrame = NULL;
-  ::EnumThreadWindows(
-      process.dwThreadId,
-      [](HWND hWnd, LPARAM lParam) {
-        char title[64] = "";
-        ::GetWindowTextA(hWnd, title, sizeof(title));
-        if (std::string(title) == "Velmoran" && ::IsWindowVisible(hWnd))
-          *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&hFrame));
+  EXPECT_TRUE(child.WaitForIdle());
+  HWND hFrame = child.FindFrame();
   EXPECT_NE(nullptr, hFrame);
+  char title[64] = "";
+  ::GetWindowTextA(hFrame, title, sizeof(title));
+  EXPECT_EQ("Velmoran", std::string(title));
   if (hFrame != NULL) ::PostMessage(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
-  EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 60000));
-  DWORD exitCode = 0xFFFF;
-  ::GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(0u, exitCode);
-  if (exitCode == STILL_ACTIVE) ::TerminateProcess(process.hProcess, 1);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
+  EXPECT_EQ(0u, child.WaitForExit());
 }
 
 }  // namespace

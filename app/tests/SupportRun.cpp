@@ -6,7 +6,8 @@
 #include "testsupport/TestProcess.h"
 #include "testsupport/TestText.h"
 
-bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& steps) {
+bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& steps,
+                    const std::vector<std::pair<const char*, const char*>>& variables) {
   CBuildStepFileManager manager;
   for (const FixtureStep& s : steps) {
     CBuildStepDataDefinition* step = new CBuildStepDataDefinition;
@@ -14,8 +15,15 @@ bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& ste
     step->SetStepName(s.name);
     step->SetExecutablePath(s.executable);
     step->SetParameters(s.parameters);
+    if (s.source != nullptr) step->SetSourcePath(s.source);
     step->m_paused = s.paused;
     manager.GetStepList().AddTail(step);
+  }
+  for (const auto& v : variables) {
+    CVariableDefDataDefinition* variable = new CVariableDefDataDefinition;
+    variable->SetName(v.first);
+    variable->SetValue(v.second);
+    manager.GetVariableList().AddTail(variable);
   }
   const bool saved = manager.SaveBuildFile(path.c_str());
   manager.Clear();

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "SupportOwner.h"
@@ -18,10 +19,14 @@ struct FixtureStep {
   const char* executable;
   const char* parameters;
   bool paused;
+  /// The source path (a nested build file, for instance).
+  const char* source = nullptr;
 };
 
-/// Writes the steps as a build file at `path`; false when it cannot be saved.
-bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& steps);
+/// Writes the steps and the variables (name, value) as a build file at
+/// `path`; false when it cannot be saved.
+bool WriteBuildFile(const std::string& path, const std::vector<FixtureStep>& steps,
+                    const std::vector<std::pair<const char*, const char*>>& variables = {});
 
 /// The engine's stand-in program (see engine/tools/StandIn.cpp).
 std::string StandInPath();

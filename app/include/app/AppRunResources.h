@@ -13,3 +13,4 @@
 /// Window messages of a run.
 #define WM_APP_LOGUPDATE (WM_USER + 106)    // the log repaints (posted from any thread)
 #define WM_APP_ELAPSEDTIME (WM_USER + 220)  // the frame refreshes the elapsed time
+#define WM_APP_OPENLASTFILE (WM_USER + 100) // the frame opens the last build file again

@@ -74,6 +74,7 @@ class CMainDisplay : public CVelmoranNativeDisplayControl {
   virtual void OnMouseMove(UINT flags, CPoint point);
   virtual void OnLButtonDown(UINT flags, CPoint point);
   virtual void OnLButtonUp(UINT flags, CPoint point);
+  afx_msg void OnSize(UINT type, int cx, int cy);
   bool RestoreSplitterPosition();
   bool SaveSplitterPosition();
 

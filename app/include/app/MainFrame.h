@@ -7,9 +7,12 @@
 
 #include <afxwin.h>
 
+#include "app/AppDisplayOwner.h"
+#include "app/BuildFileCommands.h"
 #include "app/DisplayManager.h"
 #include "app/MainDisplay.h"
 #include "app/VariableDefinitionDisplay.h"
+#include "engine/RunHost.h"
 #include "foundation/ReentrantLock.h"
 #include "foundation/TesselString.h"
 #include "uilib/ApplicationMainFrame.h"
@@ -26,7 +29,7 @@ struct CFrameCommandState {
   int selectedVariables;  // selected rows of the variable list
 };
 
-class CMainFrame : public CApplicationMainFrame {
+class CMainFrame : public CApplicationMainFrame, public IAppDisplayOwner, public IRunHost {
   DECLARE_DYNCREATE(CMainFrame)
 
  public:
@@ -146,6 +149,46 @@ class CMainFrame : public CApplicationMainFrame {
   afx_msg void OnAppAbout();
   afx_msg void OnUpdateCommand(CCmdUI* pCmdUI);
 
+  // Runs, the panes' owner and the build file (src/run/MainFrameRunHost.cpp,
+  // src/run/MainFrameRunCommands.cpp) ----------------------------------------------
+  // The run host: the open build file, its variables, the tool paths above and
+  // the wait of a process step, which keeps the window alive.
+  CTesselString GetBuildFilePath() override;
+  CVariableDefDataDefinition* GetFirstVariable() override;
+  CVariableDefDataDefinition* GetNextVariable() override;
+  void EndVariableIteration() override;
+  /// This program: a nested build file runs in a child Velmoran.
+  CTesselString GetNestedBuildProgram() override;
+  DWORD WaitForStepHandles(DWORD count, const HANDLE* handles) override;
+  // The panes' owner.
+  int ShowMessage(const CTesselString& text, UINT style, CWnd* parent) override;
+  UINT TrackPopupMenu(CMenu* popup, UINT flags, int x, int y, CWnd* window) override;
+  bool ReadSetting(const char* section, const char* key, CTesselString* value) override;
+  bool WriteSetting(const char* section, const char* key, const CTesselString& value) override;
+  /// Pane 1: "1 Step", "%ld Steps" or "Step %ld of %ld Steps" of a named build file.
+  bool UpdateStatusText() override;
+  /// The running row's time, and pane 2: "Elapsed Time: hh:mm:ss" of the run.
+  bool UpdateElapsedTime() override;
+  void RefreshCommandBars() override;
+  CWnd* GetFrameWindow() override;
+  /// The application object's exit code (the frame's own in programs without one).
+  void SetExitCode(int code) override;
+  int GetExitCode() override;
+  bool AreVariablesModified() override;
+  void ClearVariablesModified() override;
+  void ReloadVariables() override;
+  void ClearVariables() override;
+  // The build file.
+  CBuildFileCommands& GetBuildFileCommands() { return m_buildFile; }
+  bool OpenBuildFile(const CTesselString& path) { return m_buildFile.OpenBuildFile(path); }
+  bool IsModified() { return m_buildFile.IsModified(); }
+  void UpdateTitle() { m_buildFile.UpdateTitle(); }
+  /// Asked before the window closes: false while a run ends first (the run is
+  /// cancelled and the close follows it) or when the save question stops it.
+  bool CanCloseFrame();
+  afx_msg LRESULT OnElapsedTimeMessage(WPARAM, LPARAM);
+  afx_msg LRESULT OnOpenLastBuildFile(WPARAM, LPARAM);
+
  protected:
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnPaint();
@@ -160,6 +203,16 @@ class CMainFrame : public CApplicationMainFrame {
   CReentrantLock m_statusLock;
   bool m_bRunning;
   HICON m_hIcon;
+
+  // Runs, the panes' owner and the build file ---------------------------------------
+  /// Makes the frame the owner and run host of the main display before it is created.
+  void AttachRunPanes();
+  /// The counts of the step list and the log, and the run, for the enable rules.
+  void FillRunState(CFrameCommandState* state);
+  void RunCommand(CMainDisplay::RunKind kind);
+  CBuildFileCommands m_buildFile{this, &m_mainDisplay};
+  /// The exit code where no application object of the program holds it.
+  int m_nExitCode = 0;
 
   DECLARE_MESSAGE_MAP()
 };

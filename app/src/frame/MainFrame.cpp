@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AppResources.h"
+#include "app/AppRunResources.h"
 #include "app/AppSystem.h"
 #include "app/MessageBoxDialog.h"
 #include "foundation/FileUtilities.h"
@@ -43,6 +44,9 @@ BEGIN_MESSAGE_MAP(CMainFrame, CApplicationMainFrame)
   ON_COMMAND(ID_PRODUCT_HELP, OnProductHelp)
   ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
   ON_UPDATE_COMMAND_UI_RANGE(ID_ADD_BUILD_STEP, ID_EDIT_VARIABLE, OnUpdateCommand)
+  // Runs and the build file.
+  ON_MESSAGE(WM_APP_ELAPSEDTIME, OnElapsedTimeMessage)
+  ON_MESSAGE(WM_APP_OPENLASTFILE, OnOpenLastBuildFile)
 END_MESSAGE_MAP()
 
 namespace {
@@ -68,6 +72,7 @@ CMainFrame::CMainFrame() : m_bRunning(false), m_hIcon(NULL) {
   m_displayManager.m_pMainFrame = this;
   m_mainDisplay.m_pMainFrame = this;
   m_variableDisplay.m_pMainFrame = this;
+  AttachRunPanes();
 }
 
 CMainFrame::~CMainFrame() {}
@@ -152,6 +157,7 @@ void CMainFrame::OnHelp() {
 void CMainFrame::OnProductHelp() { ShowHelp(kTopicProduct); }
 
 void CMainFrame::OnClose() {
+  if (!CanCloseFrame()) return;
   SaveWindowPosition();
   ShowWindow(SW_HIDE);
   if (::IsWindow(m_mainDisplay.m_hWnd)) m_mainDisplay.OnClose();

@@ -77,14 +77,15 @@ bool CMainFrame::IsCommandEnabled(UINT id, const CFrameCommandState& state) {
 }
 
 CFrameCommandState CMainFrame::GetCommandState() {
-  // The log and the variable list report their counts here once they are
-  // in the frame; until then they are empty.
+  // The variable list reports its count here once it is in the frame; until
+  // then it is empty.
   CFrameCommandState state = {};
   state.running = m_bRunning;
   CBuildStepDisplay& steps = m_mainDisplay.GetStepDisplay();
   state.rows = steps.GetDisplayCount();
   state.selectedRows = steps.GetSelectedCount();
   state.clipboardText = IsClipboardTextAvailable();
+  FillRunState(&state);
   return state;
 }
 

@@ -11,6 +11,7 @@
 BEGIN_MESSAGE_MAP(CMainDisplay, CVelmoranNativeDisplayControl)
   ON_WM_CLOSE()
   ON_WM_PAINT()
+  ON_WM_SIZE()
   ON_WM_MOUSEMOVE()
   ON_WM_LBUTTONDOWN()
   ON_WM_LBUTTONUP()
@@ -103,9 +104,15 @@ bool CMainDisplay::FitToParent() {
   m_splitter.SetBounds(client.left, client.top, client.right, client.bottom);
   m_splitter.m_nRangeMinimum = client.top + kSplitterMargin;
   m_splitter.m_nRangeMaximum = client.bottom - kSplitterMargin;
-  if (::IsWindow(m_splitter.m_hWnd)) m_splitter.Reposition();
+  if (::IsWindow(m_splitter.m_hWnd) && !m_splitter.ClampPosition()) m_splitter.Reposition();
   PlacePanes();
   return true;
+}
+
+void CMainDisplay::OnSize(UINT type, int cx, int cy) {
+  CVelmoranNativeDisplayControl::OnSize(type, cx, cy);
+  // The display manager moves the page; the panes follow its new size.
+  FitToParent();
 }
 
 LRESULT CMainDisplay::OnSplitterMoved(WPARAM, LPARAM controlId) {
@@ -116,7 +123,13 @@ LRESULT CMainDisplay::OnSplitterMoved(WPARAM, LPARAM controlId) {
 }
 
 LRESULT CMainDisplay::OnRestoreSplitter(WPARAM, LPARAM) {
-  RestoreSplitterPosition();
+  // Without a stored place the panes share the page; the window has its
+  // size by now, unlike at creation.
+  if (!RestoreSplitterPosition() && ::IsWindow(m_hWnd)) {
+    CRect client;
+    GetClientRect(&client);
+    m_splitter.SetPosition(client.Height() / 2);
+  }
   return OnSplitterMoved(0, kSplitterId);
 }
 
