@@ -1,6 +1,6 @@
 // CStepExecutionProcessor: the child process, its pipe and the waits of both
 // threads. Every wait is on a handle; nothing sleeps for a fixed time.
-#include "engine/StepExecutionProcessor.h"
+#include "StepExecutionProcessor.h"
 
 #include <stdio.h>
 #include <wchar.h>

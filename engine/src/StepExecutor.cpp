@@ -11,7 +11,7 @@
 #include "engine/LogSink.h"
 #include "engine/RunHost.h"
 #include "engine/RunStrings.h"
-#include "engine/StepExecutionProcessor.h"
+#include "StepExecutionProcessor.h"
 #include "engine/VariableDefDataDefinition.h"
 
 const char CStepExecutor::kNestingDepthVariable[] = "VELMORAN_BUILD_DEPTH";

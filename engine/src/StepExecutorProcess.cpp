@@ -10,7 +10,7 @@
 #include "engine/BuildStepDataDefinition.h"
 #include "engine/RunHost.h"
 #include "engine/RunStrings.h"
-#include "engine/StepExecutionProcessor.h"
+#include "StepExecutionProcessor.h"
 #include "engine/StepExecutor.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "engine/LogSink.h"
 #include "engine/ProcessOutput.h"
-#include "engine/StepExecutionProcessor.h"
+#include "StepExecutionProcessor.h"
 #include "engine/StepExecutor.h"
 #include "SupportExec.h"
 

@@ -26,7 +26,7 @@
 #include "engine/BuildStepFileManager.h"
 #include "engine/LogSink.h"
 #include "engine/RunHost.h"
-#include "engine/StepExecutionProcessor.h"
+#include "StepExecutionProcessor.h"
 #include "engine/StepExecutor.h"
 #include "foundation/TesselList.h"
 

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "foundation/TesselChecksum.h"
+#include "TesselChecksum.h"
 #include "foundation/TesselList.h"
 #include "foundation/TesselMap.h"
 #include "foundation/TesselOptimizedMap.h"

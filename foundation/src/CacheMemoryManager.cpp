@@ -1,4 +1,4 @@
-#include "foundation/CacheMemoryManager.h"
+#include "CacheMemoryManager.h"
 
 #include <stdlib.h>
 

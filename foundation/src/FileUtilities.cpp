@@ -12,7 +12,7 @@
 
 #include "foundation/TesselList.h"
 #include "foundation/TextConversion.h"
-#include "foundation/VersionInfo.h"
+#include "VersionInfo.h"
 
 namespace {
 

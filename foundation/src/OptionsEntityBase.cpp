@@ -1,9 +1,9 @@
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
-#include "foundation/OptionsStore.h"
+#include "OptionsRecordIO.h"
+#include "OptionsStore.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "foundation/OptionsEntityColorProfile.h"
+#include "OptionsEntityColorProfile.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "foundation/OptionsEntityInteger.h"
+#include "OptionsEntityInteger.h"
 
 #include "foundation/TimeUtilities.h"
 

@@ -1,8 +1,8 @@
-#include "foundation/OptionsEntityIntegerTupleList.h"
+#include "OptionsEntityIntegerTupleList.h"
 
 #include <new>
 
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 
 COptionsEntityIntegerTupleList::COptionsEntityIntegerTupleList() : COptionsEntityBase(10) {}
 

@@ -1,8 +1,8 @@
-#include "foundation/OptionsEntityProjectString.h"
+#include "OptionsEntityProjectString.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 #include "foundation/TimeUtilities.h"
 
 COptionsEntityProjectStringEntity::COptionsEntityProjectStringEntity() : m_values{-1, -1, 0} {}

@@ -1,8 +1,8 @@
-#include "foundation/OptionsEntityString.h"
+#include "OptionsEntityString.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 
 COptionsEntityString::COptionsEntityString() : COptionsEntityBase(4) {}
 

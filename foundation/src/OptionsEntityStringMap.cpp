@@ -1,8 +1,8 @@
-#include "foundation/OptionsEntityStringMap.h"
+#include "OptionsEntityStringMap.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 #include "foundation/TimeUtilities.h"
 
 COptionsEntityStringMapEntity::COptionsEntityStringMapEntity() : m_extra(0) {}

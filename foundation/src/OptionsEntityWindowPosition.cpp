@@ -1,4 +1,4 @@
-#include "foundation/OptionsEntityWindowPosition.h"
+#include "OptionsEntityWindowPosition.h"
 
 COptionsEntityWindowPosition::COptionsEntityWindowPosition()
     : COptionsEntityBase(7), m_values{0, 0, 0, 0} {}

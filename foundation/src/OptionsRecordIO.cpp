@@ -1,4 +1,4 @@
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsRecordIO.h"
 
 #include <string.h>
 

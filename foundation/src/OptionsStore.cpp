@@ -1,4 +1,4 @@
-#include "foundation/OptionsStore.h"
+#include "OptionsStore.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -6,14 +6,14 @@
 #include <new>
 
 #include "foundation/FileInterface.h"
-#include "foundation/OptionsEntityColorProfile.h"
-#include "foundation/OptionsEntityInteger.h"
-#include "foundation/OptionsEntityIntegerTupleList.h"
-#include "foundation/OptionsEntityProjectString.h"
-#include "foundation/OptionsEntityString.h"
-#include "foundation/OptionsEntityStringMap.h"
-#include "foundation/OptionsEntityWindowPosition.h"
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsEntityColorProfile.h"
+#include "OptionsEntityInteger.h"
+#include "OptionsEntityIntegerTupleList.h"
+#include "OptionsEntityProjectString.h"
+#include "OptionsEntityString.h"
+#include "OptionsEntityStringMap.h"
+#include "OptionsEntityWindowPosition.h"
+#include "OptionsRecordIO.h"
 
 namespace {
 

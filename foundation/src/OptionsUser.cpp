@@ -1,9 +1,9 @@
-#include "foundation/OptionsUser.h"
+#include "OptionsUser.h"
 
 #include <string.h>
 
-#include "foundation/OptionsRecordIO.h"
-#include "foundation/OptionsStore.h"
+#include "OptionsRecordIO.h"
+#include "OptionsStore.h"
 
 COptionsUser::COptionsUser() : COptionsEntityBase(0) {}
 

@@ -1,5 +1,5 @@
 // CRC-32 and CRC-64 checksums.
-#include "foundation/TesselChecksum.h"
+#include "TesselChecksum.h"
 
 namespace {
 

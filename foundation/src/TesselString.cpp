@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "foundation/TesselChecksum.h"
+#include "TesselChecksum.h"
 #include "foundation/TextConversion.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "foundation/VersionInfo.h"
+#include "VersionInfo.h"
 
 #include <stdio.h>
 #include <stdlib.h>

@@ -1,4 +1,4 @@
-#include "foundation/OptionsStore.h"
+#include "OptionsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "foundation/OptionsEntityColorProfile.h"
-#include "foundation/OptionsEntityInteger.h"
-#include "foundation/OptionsEntityIntegerTupleList.h"
-#include "foundation/OptionsEntityProjectString.h"
-#include "foundation/OptionsEntityString.h"
-#include "foundation/OptionsEntityStringMap.h"
-#include "foundation/OptionsEntityWindowPosition.h"
+#include "OptionsEntityColorProfile.h"
+#include "OptionsEntityInteger.h"
+#include "OptionsEntityIntegerTupleList.h"
+#include "OptionsEntityProjectString.h"
+#include "OptionsEntityString.h"
+#include "OptionsEntityStringMap.h"
+#include "OptionsEntityWindowPosition.h"
 #include "foundation/TextConversion.h"
 #include "foundation/TimeUtilities.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "foundation/TesselChecksum.h"
+#include "TesselChecksum.h"
 #include "foundation/TesselOptimizedMap.h"
 
 namespace {

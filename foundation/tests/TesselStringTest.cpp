@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "foundation/TesselChecksum.h"
+#include "TesselChecksum.h"
 #include "foundation/TesselString.h"
 #include "foundation/TextConversion.h"
 

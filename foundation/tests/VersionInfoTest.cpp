@@ -1,4 +1,4 @@
-#include "foundation/VersionInfo.h"
+#include "VersionInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <string.h>
 
-#include "common/TKAuxData.h"
+#include "TKAuxData.h"
 #include "common/TKColorManager.h"
 #include "common/TKDrawHelpers.h"
 #include "common/TKOSVersionHelper.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/TKGraphicBitmapPng.h"
+#include "TKGraphicBitmapPng.h"
 
 #include "testsupport/TempFolder.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/TKGraphicBitmapPng.h"
+#include "TKGraphicBitmapPng.h"
 #include "testsupport/TempFolder.h"
 
 namespace {

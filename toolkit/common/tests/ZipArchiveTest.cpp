@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "common/TKResource.h"
-#include "common/TKZipArchive.h"
-#include "common/ZipArchiveReader.h"
+#include "TKResource.h"
+#include "TKZipArchive.h"
+#include "ZipArchiveReader.h"
 
 #include "SupportImages.h"
 #include "SupportResourceModule.h"

@@ -4,7 +4,7 @@
 
 #include "SupportTabStrip.h"
 #include "common/TKToolTipContext.h"
-#include "tabs/TKTabClock.h"
+#include "TKTabClock.h"
 #include "tabs/TKTabPaintManagerTheme.h"
 #include "testsupport/DibSurface.h"
 #include "testsupport/HostWindow.h"

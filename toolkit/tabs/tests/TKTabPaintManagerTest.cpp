@@ -7,7 +7,7 @@
 #include "SupportTabStrip.h"
 #include "tabs/TKTabPaintManagerColorSet.h"
 #include "tabs/TKTabPaintManagerTheme.h"
-#include "tabs/TKTabThemePropertyPage.h"
+#include "TKTabThemePropertyPage.h"
 
 namespace {
 

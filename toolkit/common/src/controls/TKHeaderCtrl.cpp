@@ -1,7 +1,7 @@
 // CTKHeaderCtrl: its theme, painting, fonts and hot tracking.
 #include "common/TKHeaderCtrl.h"
 
-#include "common/TKAuxData.h"
+#include "TKAuxData.h"
 #include "common/TKDCHelpers.h"
 #include "common/TKHeaderCtrlTheme.h"
 #include "common/TKImageManager.h"

@@ -8,7 +8,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include "common/TKGraphicBitmapPng.h"
+#include "TKGraphicBitmapPng.h"
 #include "common/TKRefPtr.h"
 #include "common/TKScopedHandle.h"
 

@@ -1,6 +1,6 @@
 // The C++ side of PNG decoding: file access (whose exceptions stop here) and
 // the DIB made from the decoded rows. libpng itself is driven in PngDecode.c.
-#include "common/TKGraphicBitmapPng.h"
+#include "TKGraphicBitmapPng.h"
 
 #include <stdlib.h>
 #include <string.h>

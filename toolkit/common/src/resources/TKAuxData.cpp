@@ -1,5 +1,5 @@
 // The shared fonts, colours, cursors and metrics.
-#include "common/TKAuxData.h"
+#include "TKAuxData.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "common/TKResource.h"
+#include "TKResource.h"
 
 CTKResource::CTKResource() : m_hResource(NULL), m_hGlobal(NULL), m_lpData(NULL), m_dwSize(0) {}
 

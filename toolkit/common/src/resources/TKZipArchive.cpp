@@ -1,8 +1,8 @@
 // The public zip functions: handle checks around ZipArchiveReader, and the
 // process-wide last result.
-#include "common/TKZipArchive.h"
+#include "TKZipArchive.h"
 
-#include "common/ZipArchiveReader.h"
+#include "ZipArchiveReader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // ZipArchiveReader: minizip over a memory block, items described with their
 // names made safe and their times in UTC.
-#include "common/ZipArchiveReader.h"
+#include "ZipArchiveReader.h"
 
 #include <stdlib.h>
 #include <string.h>

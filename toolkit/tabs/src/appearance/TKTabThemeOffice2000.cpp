@@ -4,7 +4,7 @@
 #include "tabs/TKTabManagerItem.h"
 #include "tabs/TKTabPaintManager.h"
 #include "tabs/TKTabPaintManagerColorSet.h"
-#include "tabs/TKTabThemePropertyPage.h"
+#include "TKTabThemePropertyPage.h"
 
 CTKTabThemeOffice2000::CTKTabThemeOffice2000() { m_rcHeaderMargin.SetRect(2, 3, 6, 0); }
 

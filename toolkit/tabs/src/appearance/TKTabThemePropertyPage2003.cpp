@@ -4,7 +4,7 @@
 #include "tabs/TKTabManagerItem.h"
 #include "tabs/TKTabPaintManager.h"
 #include "tabs/TKTabPaintManagerColorSet.h"
-#include "tabs/TKTabThemePropertyPage.h"
+#include "TKTabThemePropertyPage.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "TKTabCaptureLoop.h"
 
-#include "tabs/TKTabClock.h"
+#include "TKTabClock.h"
 
 namespace {
 

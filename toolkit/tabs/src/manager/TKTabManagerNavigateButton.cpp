@@ -7,7 +7,7 @@
 #include "common/TKDrawHelpers.h"
 #include "common/TKGlyphFont.h"
 #include "common/TKResourceManager.h"
-#include "tabs/TKTabClock.h"
+#include "TKTabClock.h"
 #include "tabs/TKTabManager.h"
 #include "tabs/TKTabManagerItem.h"
 #include "tabs/TKTabPaintManager.h"

@@ -2,7 +2,7 @@
 
 #include "tabs/TKTabPaintManagerColorSet.h"
 #include "tabs/TKTabThemeFlat.h"
-#include "tabs/TKTabThemePropertyPage.h"
+#include "TKTabThemePropertyPage.h"
 
 CTKTabPaintManagerTheme* CreateTabAppearance(int nAppearance) {
   switch (nAppearance) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityList.h"
+#include "OptionsEntityList.h"
 #include "foundation/TesselString.h"
 
 /// One entry: a text and three 64-bit values (defaults -1, -1, 0).

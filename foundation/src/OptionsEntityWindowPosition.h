@@ -3,7 +3,7 @@
 
 #include <stdint.h>
 
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 
 /// Type 7: left, top, right, bottom (all 0 by default).
 /// Record: header and the four values; 24 bytes.

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 
 /// One tuple of the list.
 class COptionsEntityIntegerTupleEntry {

@@ -7,8 +7,8 @@
 #include <new>
 #include <vector>
 
-#include "foundation/OptionsEntityBase.h"
-#include "foundation/OptionsRecordIO.h"
+#include "OptionsEntityBase.h"
+#include "OptionsRecordIO.h"
 
 /// A record {type, id, int32 count} followed by `count` entries back to back;
 /// 12 + the entries' sizes. Owns its entries. `Entry` has GetSize, Save and a

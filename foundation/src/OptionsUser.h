@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 #include "foundation/TesselString.h"
 
 /// Type 0: a named list of entities, owned by the user.

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityBase.h"
-#include "foundation/OptionsUser.h"
+#include "OptionsEntityBase.h"
+#include "OptionsUser.h"
 #include "foundation/ReentrantLock.h"
 #include "foundation/TesselString.h"
 

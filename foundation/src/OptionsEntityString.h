@@ -1,7 +1,7 @@
 // The text settings record.
 #pragma once
 
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 #include "foundation/TesselString.h"
 
 /// Type 4: one string (empty by default). Record: header, packed value;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityList.h"
+#include "OptionsEntityList.h"
 #include "foundation/TesselString.h"
 
 /// One entry of a string map: key, value and an extra 64-bit value (0).

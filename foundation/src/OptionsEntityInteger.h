@@ -3,7 +3,7 @@
 
 #include <stdint.h>
 
-#include "foundation/OptionsEntityBase.h"
+#include "OptionsEntityBase.h"
 
 /// Type 1: one int32 (default 0). Record: header, value; 12 bytes.
 class COptionsEntityInteger : public COptionsEntityBase {

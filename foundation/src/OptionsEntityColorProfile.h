@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "foundation/OptionsEntityList.h"
+#include "OptionsEntityList.h"
 #include "foundation/TesselString.h"
 
 /// One colour profile: a name, a list of strings, six texts, four int32, four
