@@ -154,6 +154,7 @@ TEST_F(RibbonSystemPopupTest, BottomButtonsStandRightAlignedInTheBottomBorder) {
   CTKControl* pFirst = m_pPopup->GetControls()->Add(new CFixedButton(80), 1);
   CTKControl* pSecond = m_pPopup->GetControls()->Add(new CFixedButton(60), 2);
   EXPECT_EQ(CRect(6, 18, 6, 29), m_pPopup->GetBorders());
+  EXPECT_FALSE(m_pPopup->GetShowGripper());
   CClientDC dc(m_pFrame);
   m_pPopup->ArrangeBottomButtons(&dc, CSize(400, 300), {pFirst, pSecond});
   EXPECT_EQ(CRect(249, 275, 329, 297), pFirst->GetRect());

@@ -83,6 +83,7 @@ END_MESSAGE_MAP()
 CTKRibbonSystemPopupBar::CTKRibbonSystemPopupBar() {
   CTKDpiHelper* pDpi = TKDpiHelper();
   m_rcBorders.SetRect(pDpi->ScaleX(6), pDpi->ScaleY(18), pDpi->ScaleX(6), pDpi->ScaleY(29));
+  SetShowGripper(FALSE);
 }
 
 CSize CTKRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode) {
