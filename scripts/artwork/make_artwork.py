@@ -17,7 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from palettes import THEMES  # noqa: E402
 from images import ABSENT, BUILDERS, COMMON, TO_COME  # noqa: E402
 from ini import ini_text  # noqa: E402
-from toolkit_icons import header_menu_icons  # noqa: E402
+from toolkit_icons import header_menu_icons, ribbon_pins  # noqa: E402
 
 # The image names of the [Images] section, in the order of the texts.
 IMAGE_KEYS = """
@@ -128,6 +128,8 @@ def main():
     write(os.path.join(out, "Themes.rc"), "\n".join(rc) + "\n")
     res = os.path.join(os.path.dirname(out), "res")
     write(os.path.join(res, "HeaderMenu.png"), header_menu_icons().png())
+    ribbon_res = os.path.join(root, "toolkit", "ribbon", "res")
+    write(os.path.join(ribbon_res, "RibbonPins.png"), ribbon_pins().png())
 
 
 if __name__ == "__main__":

@@ -96,6 +96,10 @@ LRESULT CRibbonTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
   }
   if (message == WM_COMMAND) m_commands.push_back(wParam);
+  if (message == WM_SYSCOMMAND) {
+    m_sysCommands.push_back(wParam);
+    return 0;
+  }
   return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 

@@ -117,6 +117,8 @@ class CRibbonTestFrame : public CFrameWnd {
   BOOL m_bOfferCustomize = FALSE;
   BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
   int Count(UINT nMessage) const;
+  /// WM_SYSCOMMAND codes the frame was sent; swallowed, so it stays open.
+  std::vector<WPARAM> m_sysCommands;
   int CountNotifications(UINT nCode) const;
 
  protected:

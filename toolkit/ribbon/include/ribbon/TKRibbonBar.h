@@ -61,11 +61,52 @@ class CTKRibbonControlSystemButton : public CTKControlPopup {
  public:
   BOOL HasOwnFace() const override { return TRUE; }
   CTKControl* Clone(BOOL bRecursive = FALSE) override;
+
+  // The button and its look (src/system/TKRibbonSystemButton.cpp)
+  CTKRibbonControlSystemButton();
+  /// Upper-cased when the command bars ask for upper-case menus.
+  CString GetCaption() const override;
+  /// A file-style button is at least ScaleX(56) x ScaleY(23).
+  CSize GetSize(CDC* pDC) override;
+  void Draw(CDC* pDC) override;
+  /// Closes the pop-ups; a round button of a top-level frame then closes the
+  /// frame (with its flag set), any other runs its command.
+  BOOL OnLButtonDblClk(CPoint pt) override;
+  /// The round button's pop-up slides its top band behind the button.
+  void AdjustExcludeRect(CRect& rc, BOOL bVertical) override;
+  /// Any style but 0 (the round button in the caption) makes a file button
+  /// drawn like a tab.
+  BOOL IsSystemButtonFileStyle() const { return GetStyle() != 0; }
+  void SetCloseOnDblClick(BOOL bClose) { m_bCloseOnDblClick = bClose; }
+  BOOL GetCloseOnDblClick() const { return m_bCloseOnDblClick; }
+
+ protected:
+  CTKRibbonBar* GetRibbonBar() const;
+  BOOL m_bCloseOnDblClick;
 };
 
 /// The pop-up of the system button.
 class CTKRibbonSystemPopupBar : public CTKPopupBar {
   DECLARE_DYNCREATE(CTKRibbonSystemPopupBar)
+
+ public:
+  // Borders, bottom row and look (src/system/TKRibbonSystemButton.cpp)
+  CTKRibbonSystemPopupBar();
+  /// The borders the background image is sized by, as they stand.
+  CRect GetBorders() override { return m_rcBorders; }
+  /// The pop-up bar's layout with the bottom buttons left out, then those
+  /// buttons in a right-aligned row in the bottom border.
+  CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+  void FillCommandBarEntry(CDC* pDC) override;
+  /// Places `buttons` (measured in `pDC`) right-aligned, last first, in the
+  /// bottom border of a pop-up of `sz`.
+  void ArrangeBottomButtons(CDC* pDC, CSize sz, const std::vector<CTKControl*>& buttons);
+
+ protected:
+  afx_msg LRESULT OnNcHitTestSystem(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+  CRect m_rcBorders;
 };
 
 /// The drop-down button at the end of the quick-access bar.

@@ -81,6 +81,18 @@ class CTKRibbonPaintManager : public CCmdTarget {
   /// caption (and its tab row with a flat frame).
   BOOL IntersectsRibbonGlassArea(CTKCommandBar* pBar, CRect rc) const;
 
+  // Grouped controls ----------------------------------------------------------------
+
+  /// The face of a control of a group whose controls are drawn as runs;
+  /// FALSE when this look does not paint it (nothing here).
+  virtual BOOL DrawControlGroupBackground(CDC* /*pDC*/, CTKControl* /*pControl*/) { return FALSE; }
+
+  // The system pop-up's colours -------------------------------------------------------
+
+  COLORREF GetRecentFileListEdgeShadow() const { return m_clrRecentFileListEdgeShadow; }
+  COLORREF GetRecentFileListEdgeHighlight() const { return m_clrRecentFileListEdgeHighlight; }
+  COLORREF GetFileButtonText() const { return m_clrFileButtonText; }
+
   BOOL m_bHighlightGroups;
   BOOL m_bFlatFrame;
 

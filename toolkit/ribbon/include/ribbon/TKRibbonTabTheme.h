@@ -27,7 +27,17 @@ class CTKRibbonTabTheme : public CAppearanceSetPropertyPageFlat {
   CTKRibbonPaintManager* m_pRibbonPaintManager;
 };
 
+/// How a ribbon tab shows: its own selected and hot states as the ribbon's
+/// state (minimised, backstage view) and the strip's focus change them.
+struct TK_RIBBON_TAB_STATE {
+  BOOL bSelected;
+  BOOL bHot;
+  BOOL bFocused;
+};
+
 class CTKRibbonTabColorSet : public CTKTabColorSetOffice2003 {
  public:
   void SetTextColor(CDC* pDC, const CTKTabManagerItem* pItem) override;
+  /// Shared by the text colour and the tab looks.
+  static TK_RIBBON_TAB_STATE AFX_CDECL GetTabState(const CTKTabManagerItem* pItem);
 };

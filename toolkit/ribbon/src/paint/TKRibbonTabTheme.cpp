@@ -48,34 +48,40 @@ void CTKRibbonTabTheme::DrawText(CDC* pDC, CTKTabManagerItem* pItem, const CStri
   pOwner->DrawTextComposited(pDC, strText, CRect(lpRect), nFormat, bComposited);
 }
 
-void CTKRibbonTabColorSet::SetTextColor(CDC* pDC, const CTKTabManagerItem* pItem) {
-  BOOL bSelected = pItem->IsSelected();
-  BOOL bHot = pItem->IsHighlighted();
+TK_RIBBON_TAB_STATE AFX_CDECL CTKRibbonTabColorSet::GetTabState(const CTKTabManagerItem* pItem) {
+  TK_RIBBON_TAB_STATE state = {pItem->IsSelected(), pItem->IsHighlighted(), FALSE};
   CTKRibbonControlTab* pStrip = dynamic_cast<CTKRibbonControlTab*>(pItem->GetManager());
-  const BOOL bFocused = bSelected && pStrip != nullptr && pStrip->IsFocusVisible();
+  state.bFocused = state.bSelected && pStrip != nullptr && pStrip->IsFocusVisible();
   const CTKRibbonTab* pTab = dynamic_cast<const CTKRibbonTab*>(pItem);
   CTKRibbonBar* pRibbonBar = pTab != nullptr ? pTab->GetRibbonBar() : nullptr;
 
   BOOL bBackstageRule = TRUE;
-  if (bSelected && pRibbonBar != nullptr && pRibbonBar->IsRibbonMinimized()) {
+  if (state.bSelected && pRibbonBar != nullptr && pRibbonBar->IsRibbonMinimized()) {
     if (pStrip != nullptr && pStrip->IsPopupTracking()) {
       // The minimised tab is open: it keeps the selected look under the mouse.
-      bHot = FALSE;
+      state.bHot = FALSE;
+      state.bFocused = FALSE;
     } else {
-      bSelected = FALSE;
-      bHot = pStrip != nullptr && pStrip->GetSelected() != 0 && bFocused;
+      state.bSelected = FALSE;
+      state.bHot = pStrip != nullptr && pStrip->GetSelected() != 0 && state.bFocused;
+      state.bFocused = FALSE;
       bBackstageRule = FALSE;
     }
   }
-  if (bBackstageRule && bSelected && pRibbonBar != nullptr && pRibbonBar->IsBackstageViewVisible())
-    bSelected = FALSE;
+  if (bBackstageRule && state.bSelected && pRibbonBar != nullptr &&
+      pRibbonBar->IsBackstageViewVisible())
+    state.bSelected = FALSE;
+  return state;
+}
 
+void CTKRibbonTabColorSet::SetTextColor(CDC* pDC, const CTKTabManagerItem* pItem) {
+  const TK_RIBBON_TAB_STATE state = GetTabState(pItem);
   COLORREF clr = m_clrText;
   if (!pItem->IsEnabled())
     clr = m_clrTextDisabled;
-  else if (bSelected)
+  else if (state.bSelected)
     clr = m_clrTextSelected;
-  else if (bHot)
+  else if (state.bHot)
     clr = m_clrTextHighlighted;
   pDC->SetTextColor(clr);
 }

@@ -77,7 +77,9 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override;
-  CTKRibbonPaintManager* GetRibbonPaintManager() override { return nullptr; }
+  /// The ribbon look of the ribbon's class for every theme, made and
+  /// refreshed on first request; null while the ribbon installed no maker.
+  CTKRibbonPaintManager* GetRibbonPaintManager() override;
   virtual CTKMessageBarPaintManager* GetMessageBarPaintManager();
   /// Puts a theme's own variant in place of the one it inherited (taken over).
   void SetMessageBarPaintManager(CTKMessageBarPaintManager* pPaintManager);
@@ -332,7 +334,19 @@ class CTKPaintManagerBase : public CTKPaintManager {
   static void AFX_CDECL BlendPixelRows(LPBYTE pTarget, const BYTE* pOld, int nWidth, int nHeight,
                                        const BYTE* pNew, int nAlpha);
 
+  // The ribbon's look --------------------------------------------------------------------
+
+  /// The face of a control of a grouped ribbon group, offered to the ribbon
+  /// look first; TRUE when it painted it.
+  BOOL DrawRibbonControlFace(CDC* pDC, CTKControl* pControl);
+
  protected:
+  /// The ribbon paint manager of the class (TKRibbonServices.h), made and
+  /// refreshed on first request and kept for this paint manager's lifetime.
+  CTKRibbonPaintManager* EnsureRibbonPaintManager(int nClass);
+
+  CTKRibbonPaintManager* m_pRibbonPaintManager = nullptr;
+
   /// The status-bar text colour from the visual style "STATUS", when asked for.
   void RefreshStatusTextColor();
 

@@ -24,6 +24,8 @@ class CTKResourceTheme : public CTKCommandBarsOffice2003Theme {
   virtual void SetImageHandle(HMODULE hModule, LPCSTR lpszIniName);
   /// The image frame, made and refreshed on first use; owned here.
   CTKFramePaintManager* GetFramePaintManager() override;
+  /// The ribbon look drawn from the same images, made on first use.
+  CTKRibbonPaintManager* GetRibbonPaintManager() override;
 
   /// The theme text's colours over those of Office 2003.
   void RefreshMetrics() override;

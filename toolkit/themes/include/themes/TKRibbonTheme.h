@@ -38,6 +38,9 @@ class CTKRibbonTheme : public CTKResourceTheme {
   COLORREF GetRectangleTextColor(BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bChecked,
                                  BOOL bPopuped, int nBarType, int nBarPosition) override;
   COLORREF GetControlEditBackColor(CTKControl* pControl) override;
+  /// Controls of the ribbon bar itself (tab row, quick access, group
+  /// buttons) take the ribbon's text colours; the rest as the base.
+  COLORREF GetControlTextColor(CTKControl* pControl) override;
   void DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect rc) override;
   /// The slice of the command part of a split button (-1: not drawn), of
   /// 6 + g slices before the offset g.

@@ -9,6 +9,7 @@
 #include "common/TKWinThemeWrapper.h"
 #include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
+#include "themes/TKRibbonServices.h"
 #include "themes/TKSliderThemes.h"
 #include "themes/TKStatusBarPaintManagerBase.h"
 
@@ -62,6 +63,8 @@ CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pGalleryPaintManager.reset();
   m_pProgressPaintManager.reset();
   m_pSliderPaintManager.reset();
+  if (m_pRibbonPaintManager != nullptr) TKRibbonServices()->pfnRelease(m_pRibbonPaintManager);
+  m_pRibbonPaintManager = nullptr;
   // Open shadows keep the manager alive until they go.
   m_pShadowManager.Reset();
   m_pStatusTheme.reset();
@@ -150,6 +153,7 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_pProgressPaintManager) m_pProgressPaintManager->RefreshMetrics();
   if (m_pStatusBarPaintManager) m_pStatusBarPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
+  if (m_pRibbonPaintManager != nullptr) TKRibbonServices()->pfnRefresh(m_pRibbonPaintManager);
   RefreshStatusTextColor();
 }
 

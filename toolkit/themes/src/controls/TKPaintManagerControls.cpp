@@ -30,6 +30,7 @@ CSize CTKPaintManagerBase::DrawControl(CDC* pDC, CTKControl* pControl, BOOL bDra
 }
 
 void CTKPaintManagerBase::DrawControlEntry(CDC* pDC, CTKControl* pControl) {
+  if (DrawRibbonControlFace(pDC, pControl)) return;
   if (DrawControlEntryCustom(pDC, pControl)) return;
   const TKControlDrawState state(pControl);
   DrawRectangle(pDC, pControl->GetRect(), state.nSelected, state.nPressed, state.nEnabled,

@@ -47,7 +47,7 @@ CSize CTKPaintManagerBase::DrawControlToolBarParent(CDC* pDC, CTKControl* pContr
   if (bDraw) {
     if (nType != tkControlSplitButtonPopup) {
       if (!pControl->HasOwnFace()) DrawControlEntry(pDC, pControl);
-    } else {
+    } else if (!DrawRibbonControlFace(pDC, pControl)) {
       DrawSplitButtonFrame(pDC, pControl, rc);
     }
     pDC->SetTextColor(GetControlTextColor(pControl));

@@ -14,6 +14,7 @@
 #include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
 #include "themes/TKProgressThemes.h"
+#include "themes/TKRibbonServices.h"
 #include "themes/TKRibbonOffice2007FrameTheme.h"
 #include "themes/TKSliderThemes.h"
 #include "themes/TKStatusBarPaintManagerBase.h"
@@ -95,6 +96,10 @@ CTKRibbonOffice2007FrameTheme* CTKResourceTheme::EnsureFramePaintManager() {
 
 CTKFramePaintManager* CTKResourceTheme::GetFramePaintManager() {
   return EnsureFramePaintManager();
+}
+
+CTKRibbonPaintManager* CTKResourceTheme::GetRibbonPaintManager() {
+  return EnsureRibbonPaintManager(tkRibbonPaintManagerResource);
 }
 
 COLORREF CTKResourceTheme::GetRectangleTextColor(BOOL bSelected, BOOL bPressed, BOOL bEnabled,

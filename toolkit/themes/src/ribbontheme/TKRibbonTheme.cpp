@@ -3,10 +3,13 @@
 #include "themes/TKRibbonTheme.h"
 
 #include "TKControlDrawState.h"
+#include "commandbars/TKControl.h"
+#include "common/TKOSVersionHelper.h"
 #include "common/TKResourceImage.h"
 #include "common/TKResourceImages.h"
 #include "common/TKScopedHandle.h"
 #include "themes/TKRibbonOffice2007FrameTheme.h"
+#include "themes/TKRibbonServices.h"
 
 namespace {
 
@@ -103,10 +106,8 @@ void AFX_CDECL CTKRibbonTheme::SetPopupRegion(CWnd* pWnd) {
   ::SetWindowRgn(pWnd->GetSafeHwnd(), region.Detach(), FALSE);
 }
 
-BOOL CTKRibbonTheme::IsRectOnGlass(CTKCommandBar* pBar, CRect) const {
-  // The ribbon's own glass caption is asked of the ribbon bar, which draws
-  // through the ribbon paint manager.
-  return pBar != nullptr && pBar->IsDwmEnabled();
+BOOL CTKRibbonTheme::IsRectOnGlass(CTKCommandBar* pBar, CRect rc) const {
+  return pBar != nullptr && (pBar->IsDwmEnabled() || IntersectsRibbonGlassArea(pBar, rc));
 }
 
 // Faces and texts ------------------------------------------------------------------------
@@ -214,22 +215,32 @@ int AFX_CDECL CTKRibbonTheme::GetSplitDropDownSlice(int S, int P, BOOL O, int K,
 
 void CTKRibbonTheme::DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect rc) {
   const TKControlDrawState state(pControl);
-  // Controls grouped in a ribbon group draw from the grouped images, which
-  // the ribbon's own paint manager chooses.
+  const BOOL bGrouped = TKRibbonServices()->pfnIsGroupedControl(pControl);
   const BOOL bCaptionBelow = state.nStyle == tkButtonIconAndCaptionBelow;
   CRect rcCommand = rc;
   CRect rcDropDown = rc;
-  if (!bCaptionBelow) {
+  if (!bCaptionBelow || bGrouped) {
     rcCommand.right -= m_nSplitArrowWidth;
     rcDropDown.left = rcCommand.right;
   } else {
     rcCommand.bottom -= GetSplitDropDownHeight();
     rcDropDown.top = rcCommand.bottom;
   }
-  CTKResourceImage* pCommand =
-      LoadImage(bCaptionBelow ? "TOOLBARBUTTONSSPLIT50" : "TOOLBARBUTTONSSPLIT22");
-  CTKResourceImage* pDropDown =
-      LoadImage(bCaptionBelow ? "TOOLBARBUTTONSSPLITDROPDOWN50" : "TOOLBARBUTTONSSPLITDROPDOWN22");
+  LPCSTR lpszCommand = bCaptionBelow ? "TOOLBARBUTTONSSPLIT50" : "TOOLBARBUTTONSSPLIT22";
+  LPCSTR lpszDropDown =
+      bCaptionBelow ? "TOOLBARBUTTONSSPLITDROPDOWN50" : "TOOLBARBUTTONSSPLITDROPDOWN22";
+  // A run of grouped controls has its own images, one slice longer.
+  int g = 0;
+  if (bGrouped) {
+    BOOL bStart = FALSE, bEnd = FALSE;
+    TKGetGroupedRunEdges(pControl, &bStart, &bEnd);
+    lpszCommand = bStart ? "TOOLBARBUTTONSSPECIALSPLITLEFT" : "TOOLBARBUTTONSSPECIALSPLITCENTER";
+    lpszDropDown =
+        bEnd ? "TOOLBARBUTTONSSPECIALSPLITDROPDOWNRIGHT" : "TOOLBARBUTTONSSPECIALSPLITDROPDOWNCENTER";
+    g = 1;
+  }
+  CTKResourceImage* pCommand = LoadImage(lpszCommand);
+  CTKResourceImage* pDropDown = LoadImage(lpszDropDown);
   if (pCommand == nullptr || pDropDown == nullptr) return;
 
   pDC->SetTextColor(state.nEnabled ? RGB(21, 66, 139) : kGrey);
@@ -238,6 +249,8 @@ void CTKRibbonTheme::DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect 
   const CRect rcMargins(2, 2, 2, 2);
   auto draw = [&](CTKResourceImage* pImage, const CRect& rcPart, int nSlice, int nCount) {
     if (nSlice < 0) return;
+    nSlice += g;
+    nCount += g;
     if (bOnGlass)
       pImage->DrawImageTransparentEx(pDC, rcPart, pImage->GetSourceRect(nSlice, nCount),
                                      rcMargins, kMagenta, 1);
@@ -253,9 +266,38 @@ void CTKRibbonTheme::DrawSplitButtonFrame(CDC* pDC, CTKControl* pControl, CRect 
        GetSplitDropDownSlice(state.nSelected, state.nPressed, state.bPopuped, state.nChecked,
                              state.nEnabled, m_bNoGroupSpacing),
        5);
-  if (!bCaptionBelow) {
+  if (rcDropDown.top == rc.top) {
     const CPoint pt = rcDropDown.CenterPoint() - CSize(1, 0);
     DrawDropDownGlyph(pDC, pControl, pt, state.nSelected, state.bPopuped,
                       state.nEnabled == 4 ? 0 : state.nEnabled, FALSE);
   }
+}
+
+// Controls of the ribbon bar itself -----------------------------------------------------------
+
+COLORREF CTKRibbonTheme::GetControlTextColor(CTKControl* pControl) {
+  CTKCommandBar* pBar = pControl->GetParent();
+  const TK_RIBBON_SERVICES* pRibbon = TKRibbonServices();
+  const BOOL bGroupButton = pRibbon->pfnIsGroupPopupButton(pControl);
+  if (pBar == nullptr || !pBar->IsRibbonBar() ||
+      (pControl->GetRibbonGroup() != nullptr && !bGroupButton))
+    return CTKResourceTheme::GetControlTextColor(pControl);
+  const TKControlDrawState state(pControl);
+  const BOOL bMarkOrGroup = bGroupButton || state.nType == tkControlCheckBox ||
+                            state.nType == tkControlRadioButton;
+  const BOOL bPlain = bMarkOrGroup ? state.nEnabled != 0
+                                   : state.nEnabled != 0 && !state.nSelected && !state.nPressed &&
+                                         !state.nChecked && !state.bPopuped;
+  if (bPlain) {
+    if (!pRibbon->pfnIsQuickAccessControl(pControl) || !pControl->IsOnGlass())
+      return m_clrRibbonText;
+    // Glass behind the quick-access bar is light from Windows 7 on; before,
+    // only a maximised frame's caption is dark.
+    if (TKOSVersionHelper()->IsWin7OrGreater()) return RGB(0, 0, 0);
+    CWnd* pSite = pBar->GetSite();
+    const BOOL bMaximized = pSite != nullptr && (pSite->GetStyle() & WS_MAXIMIZE) != 0;
+    return bMaximized ? RGB(255, 255, 255) : RGB(0, 0, 0);
+  }
+  if (!state.nEnabled) return m_clrRibbonGrayText;
+  return CTKResourceTheme::GetControlTextColor(pControl);
 }
