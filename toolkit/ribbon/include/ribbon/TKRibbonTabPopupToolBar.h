@@ -1,0 +1,54 @@
+// The selected tab of a minimised ribbon, dropped down below the tab row: a
+// pop-up that shows a copy of the tab with its groups and scrolls them when
+// they do not fit.
+#pragma once
+
+#include "commandbars/TKPopupBar.h"
+#include "ribbon/TKRibbonScrollableBar.h"
+
+class CTKRibbonBar;
+class CTKRibbonTab;
+
+class CTKRibbonTabPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrollableBar {
+  DECLARE_DYNCREATE(CTKRibbonTabPopupToolBar)
+
+ public:
+  /// Shows a copy of `pTab` (of its own run-time class), made here and
+  /// released with the pop-up.
+  explicit CTKRibbonTabPopupToolBar(CTKRibbonTab* pTab = nullptr);
+  ~CTKRibbonTabPopupToolBar() override;
+
+  CTKRibbonTab* GetTab() const { return m_pTab; }
+  CTKRibbonBar* GetRibbonBar() const { return m_pRibbonBar; }
+
+  CSize GetIconSize() const override;
+  CSize GetButtonSize() const override;
+  BOOL IsKeyboardCuesVisible() const override;
+  /// As wide as the ribbon within its monitor's work area, the groups' height,
+  /// below the tab row or, without room there, above it.
+  CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+  /// The place CalcDynamicLayout chose, unchanged.
+  CRect CalcPopupPosition(CPoint pt, CSize sz) override;
+  void EnsureVisible(CTKControl* pControl) override;
+  void CreateKeyboardTips() override;
+  void OnKeyboardTip(CTKCommandBarKeyboardTip* pTip) override;
+  BOOL ProcessKeyNavigation(int nCode) override;
+  BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
+  INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
+  void OnGroupsScroll(BOOL bScrollLeft) override;
+  CRect GetGroupsRect() const override { return m_rcGroups; }
+  CTKRibbonGroup* HitTestGroup(CPoint point) const override;
+
+ protected:
+  void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  DECLARE_MESSAGE_MAP()
+
+  CTKRibbonTab* m_pTab;
+  CTKRibbonBar* m_pRibbonBar;
+  CRect m_rcGroups;
+  /// Where CalcDynamicLayout put the pop-up, on the screen.
+  CRect m_rcPopup;
+};
