@@ -51,7 +51,7 @@ LRESULT CRibbonTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     // A press would start the system's modal move or size loop.
     if (message != WM_NCLBUTTONDBLCLK) return 0;
   }
-  if (message == TK_WM_TOOLBARCONTEXTMENU) {
+  if (message == TK_WM_TOOLBARCONTEXTMENU && m_bTakeContextMenus) {
     CTKPopupBar* pPopup = reinterpret_cast<CTKPopupBar*>(lParam);
     ContextMenu menu = {{}, nullptr};
     for (int i = 0; i < pPopup->GetControlCount(); ++i) {

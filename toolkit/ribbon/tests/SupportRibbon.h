@@ -88,6 +88,8 @@ class CRibbonTestFrame : public CFrameWnd {
     CTKControl* pTarget;
   };
   std::vector<ContextMenu> m_contextMenus;
+  /// Whether the menus are recorded and emptied (else left as they are).
+  BOOL m_bTakeContextMenus = FALSE;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

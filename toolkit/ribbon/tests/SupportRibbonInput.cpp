@@ -31,6 +31,7 @@ void RibbonInputTest::SetUp() {
   TKSetCommandBarsSystem(&m_system);
   RibbonFrameTest::SetUp();
   m_pBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+  m_pFrame->m_bTakeContextMenus = TRUE;
   // Away from the screen's corner, so that client and screen points differ.
   m_pFrame->SetWindowPos(NULL, 120, 90, 800, 400, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -2,12 +2,9 @@
 // pop-up that shows a copy of the group.
 #pragma once
 
-#include "commandbars/TKPopupBar.h"
-#include "ribbon/TKRibbonScrollableBar.h"
+#include "ribbon/TKRibbonGroupsPopupBar.h"
 
-class CTKRibbonBar;
-
-class CTKRibbonGroupPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrollableBar {
+class CTKRibbonGroupPopupToolBar : public CTKRibbonGroupsPopupBar {
   DECLARE_DYNCREATE(CTKRibbonGroupPopupToolBar)
 
  public:
@@ -18,16 +15,11 @@ class CTKRibbonGroupPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrol
 
   CTKRibbonGroup* GetGroup() const { return m_pGroup; }
   CTKRibbonGroup* GetSourceGroup() const { return m_pSourceGroup; }
-  CTKRibbonBar* GetRibbonBar() const { return m_pRibbonBar; }
 
-  CSize GetIconSize() const override;
-  CSize GetButtonSize() const override;
-  BOOL IsKeyboardCuesVisible() const override;
   /// The group's width with the borders, ScaleY(7) lower than the ribbon's groups.
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
   void CreateKeyboardTips() override;
   BOOL ProcessKeyNavigation(int nCode) override;
-  BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
   CTKPopupBar* Clone() override;
 
   /// A group pop-up does not scroll.
@@ -37,11 +29,7 @@ class CTKRibbonGroupPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrol
 
  protected:
   void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
 
   CTKRibbonGroup* m_pGroup;
-  CTKRibbonBar* m_pRibbonBar;
   CTKRibbonGroup* m_pSourceGroup;
 };

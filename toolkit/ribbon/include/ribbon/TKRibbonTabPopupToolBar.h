@@ -3,13 +3,12 @@
 // they do not fit.
 #pragma once
 
-#include "commandbars/TKPopupBar.h"
-#include "ribbon/TKRibbonScrollableBar.h"
+#include "ribbon/TKRibbonGroupsPopupBar.h"
 
 class CTKRibbonBar;
 class CTKRibbonTab;
 
-class CTKRibbonTabPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrollableBar {
+class CTKRibbonTabPopupToolBar : public CTKRibbonGroupsPopupBar {
   DECLARE_DYNCREATE(CTKRibbonTabPopupToolBar)
 
  public:
@@ -19,11 +18,7 @@ class CTKRibbonTabPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrolla
   ~CTKRibbonTabPopupToolBar() override;
 
   CTKRibbonTab* GetTab() const { return m_pTab; }
-  CTKRibbonBar* GetRibbonBar() const { return m_pRibbonBar; }
 
-  CSize GetIconSize() const override;
-  CSize GetButtonSize() const override;
-  BOOL IsKeyboardCuesVisible() const override;
   /// As wide as the ribbon within its monitor's work area, the groups' height,
   /// below the tab row or, without room there, above it.
   CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
@@ -33,7 +28,6 @@ class CTKRibbonTabPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrolla
   void CreateKeyboardTips() override;
   void OnKeyboardTip(CTKCommandBarKeyboardTip* pTip) override;
   BOOL ProcessKeyNavigation(int nCode) override;
-  BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
   INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
   void OnGroupsScroll(BOOL bScrollLeft) override;
@@ -42,12 +36,8 @@ class CTKRibbonTabPopupToolBar : public CTKPopupToolBar, public CTKRibbonScrolla
 
  protected:
   void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
-  DECLARE_MESSAGE_MAP()
 
   CTKRibbonTab* m_pTab;
-  CTKRibbonBar* m_pRibbonBar;
   CRect m_rcGroups;
   /// Where CalcDynamicLayout put the pop-up, on the screen.
   CRect m_rcPopup;

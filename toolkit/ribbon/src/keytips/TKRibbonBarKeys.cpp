@@ -160,13 +160,7 @@ void CTKRibbonBar::OnKeyboardTip(CTKCommandBarKeyboardTip* pTip) {
     SelectTabFromKeyboard(pTab);
     return;
   }
-  CTKControl* pControl = DYNAMIC_DOWNCAST(CTKControl, pTip->m_pOwner);
-  if (pControl == nullptr) return;
-  if (!pTip->m_bVisible && pControl->GetHideFlags() == TKHIDE_WRAP) {
-    TKOpenControlThroughGroupPopup(this, pControl);
-    return;
-  }
-  if (pTip->m_bVisible) pControl->OnUnderlineActivate();
+  TKActivateKeyboardTipControl(this, pTip);
 }
 
 BOOL CTKRibbonBar::ProcessKeyNavigation(int nCode) {

@@ -12,19 +12,12 @@
 #include "ribbon/TKRibbonTab.h"
 #include "TKRibbonPopupHelpers.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonGroupPopupToolBar, CTKPopupToolBar)
-
-BEGIN_MESSAGE_MAP(CTKRibbonGroupPopupToolBar, CTKPopupToolBar)
-  ON_WM_MOUSEMOVE()
-  ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
-END_MESSAGE_MAP()
+IMPLEMENT_DYNCREATE(CTKRibbonGroupPopupToolBar, CTKRibbonGroupsPopupBar)
 
 CTKRibbonGroupPopupToolBar::CTKRibbonGroupPopupToolBar(CTKRibbonGroup* pGroup)
-    : m_pGroup(nullptr),
-      m_pRibbonBar(pGroup != nullptr ? pGroup->GetRibbonBar() : nullptr),
+    : CTKRibbonGroupsPopupBar(pGroup != nullptr ? pGroup->GetRibbonBar() : nullptr),
+      m_pGroup(nullptr),
       m_pSourceGroup(pGroup) {
-  m_dwFlags |= kRibbonPopupBarFlag;
-  if (m_pRibbonBar != nullptr) EnableAnimation(m_pRibbonBar->IsAnimationEnabled());
   if (pGroup == nullptr) return;
   m_pGroup = static_cast<CTKRibbonGroup*>(pGroup->GetRuntimeClass()->CreateObject());
   m_pGroup->SetBars(m_pRibbonBar, this);
@@ -46,19 +39,6 @@ CTKRibbonGroupPopupToolBar::~CTKRibbonGroupPopupToolBar() {
   if (m_pGroup == nullptr) return;
   m_pGroup->OnGroupRemoved();
   m_pGroup->InternalRelease();
-}
-
-CSize CTKRibbonGroupPopupToolBar::GetIconSize() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->GetIconSize() : CTKPopupToolBar::GetIconSize();
-}
-
-CSize CTKRibbonGroupPopupToolBar::GetButtonSize() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->GetButtonSize() : CTKPopupToolBar::GetButtonSize();
-}
-
-BOOL CTKRibbonGroupPopupToolBar::IsKeyboardCuesVisible() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->IsKeyboardCuesVisible()
-                                 : CTKPopupToolBar::IsKeyboardCuesVisible();
 }
 
 CSize CTKRibbonGroupPopupToolBar::CalcDynamicLayout(int, DWORD) {
@@ -109,28 +89,12 @@ void CTKRibbonGroupPopupToolBar::CreateKeyboardTips() {
 }
 
 BOOL CTKRibbonGroupPopupToolBar::ProcessKeyNavigation(int nCode) {
-  if (nCode != kNavigateEscape) HideKeyboardTips();
-  if (NavigateGroupControls(nCode)) return TRUE;
+  if (NavigateGroupsFirst(nCode)) return TRUE;
   return CTKPopupToolBar::ProcessKeyNavigation(nCode);
-}
-
-BOOL CTKRibbonGroupPopupToolBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard) {
-  SetHighlightedGroup(nullptr);
-  return CTKPopupToolBar::SetTrackingMode(bMode, bSelectFirst, bKeyboard);
 }
 
 CTKPopupBar* CTKRibbonGroupPopupToolBar::Clone() {
   CTKRibbonGroupPopupToolBar* pClone = new CTKRibbonGroupPopupToolBar;
   pClone->Copy(this);
   return pClone;
-}
-
-void CTKRibbonGroupPopupToolBar::OnMouseMove(UINT nFlags, CPoint point) {
-  TKTrackHotGroup(this, this, HitTestGroup(point));
-  CTKPopupToolBar::OnMouseMove(nFlags, point);
-}
-
-LRESULT CTKRibbonGroupPopupToolBar::OnMouseLeave(WPARAM wParam, LPARAM lParam) {
-  SetHighlightedGroup(nullptr);
-  return CTKPopupToolBar::OnMouseLeave(wParam, lParam);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commandbars/TKCommandBar.h"
+#include "commandbars/TKCommandBarKeyboardTip.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKMouseManager.h"
 #include "common/TKDpiHelper.h"
@@ -90,4 +91,13 @@ BOOL TKOpenControlThroughGroupPopup(CTKCommandBar* pBar, CTKControl* pControl) {
   pPopup->SetSelected(pTarget->GetIndex(), 1);
   pTarget->OnUnderlineActivate();
   return TRUE;
+}
+
+void TKActivateKeyboardTipControl(CTKCommandBar* pBar, CTKCommandBarKeyboardTip* pTip) {
+  CTKControl* pControl = DYNAMIC_DOWNCAST(CTKControl, pTip->m_pOwner);
+  if (pControl == nullptr) return;
+  if (!pTip->m_bVisible && pControl->GetHideFlags() == TKHIDE_WRAP)
+    TKOpenControlThroughGroupPopup(pBar, pControl);
+  else if (pTip->m_bVisible)
+    pControl->OnUnderlineActivate();
 }

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 class CTKCommandBar;
+class CTKCommandBarKeyboardTip;
 class CTKControl;
 class CTKRibbonGroup;
 class CTKRibbonGroups;
@@ -32,3 +33,6 @@ void TKTrackHotGroup(CTKCommandBar* pBar, CTKRibbonScrollableBar* pScrollable,
 /// scrolled into view and opened, and the control's copy in it activated
 /// with its tips shown. FALSE when the control has no such group.
 BOOL TKOpenControlThroughGroupPopup(CTKCommandBar* pBar, CTKControl* pControl);
+/// A chosen tip of a control: a control its collapsed group hides is reached
+/// through the group's pop-up, a shown one is activated.
+void TKActivateKeyboardTipControl(CTKCommandBar* pBar, CTKCommandBarKeyboardTip* pTip);

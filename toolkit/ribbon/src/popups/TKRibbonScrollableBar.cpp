@@ -11,8 +11,7 @@
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonPaintManager.h"
-#include "ribbon/TKRibbonGroupPopupToolBar.h"
-#include "ribbon/TKRibbonTabPopupToolBar.h"
+#include "ribbon/TKRibbonGroupsPopupBar.h"
 
 IMPLEMENT_DYNCREATE(CTKRibbonControlGroupsScroll, CTKControlButton)
 
@@ -98,11 +97,7 @@ void CTKRibbonScrollableBar::InitScrollableBar(CTKCommandBar* pBar) {
 CTKRibbonScrollableBar* AFX_CDECL CTKRibbonScrollableBar::GetScrollableBar(CTKCommandBar* pBar) {
   if (pBar == nullptr) return nullptr;
   if (pBar->IsRibbonBar()) return static_cast<CTKRibbonBar*>(pBar);
-  if (CTKRibbonTabPopupToolBar* pTabPopup = DYNAMIC_DOWNCAST(CTKRibbonTabPopupToolBar, pBar))
-    return pTabPopup;
-  if (CTKRibbonGroupPopupToolBar* pGroupPopup = DYNAMIC_DOWNCAST(CTKRibbonGroupPopupToolBar, pBar))
-    return pGroupPopup;
-  return nullptr;
+  return DYNAMIC_DOWNCAST(CTKRibbonGroupsPopupBar, pBar);
 }
 
 CTKRibbonBar* CTKRibbonScrollableBar::GetRibbonOfBar() const {

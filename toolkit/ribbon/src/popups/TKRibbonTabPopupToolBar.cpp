@@ -16,21 +16,14 @@
 #include "ribbon/TKRibbonTab.h"
 #include "TKRibbonPopupHelpers.h"
 
-IMPLEMENT_DYNCREATE(CTKRibbonTabPopupToolBar, CTKPopupToolBar)
-
-BEGIN_MESSAGE_MAP(CTKRibbonTabPopupToolBar, CTKPopupToolBar)
-  ON_WM_MOUSEMOVE()
-  ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
-END_MESSAGE_MAP()
+IMPLEMENT_DYNCREATE(CTKRibbonTabPopupToolBar, CTKRibbonGroupsPopupBar)
 
 CTKRibbonTabPopupToolBar::CTKRibbonTabPopupToolBar(CTKRibbonTab* pTab)
-    : m_pTab(nullptr),
-      m_pRibbonBar(pTab != nullptr ? pTab->GetRibbonBar() : nullptr),
+    : CTKRibbonGroupsPopupBar(pTab != nullptr ? pTab->GetRibbonBar() : nullptr),
+      m_pTab(nullptr),
       m_rcGroups(0, 0, 0, 0),
       m_rcPopup(0, 0, 0, 0) {
   InitScrollableBar(this);
-  m_dwFlags |= kRibbonPopupBarFlag;
-  if (m_pRibbonBar != nullptr) EnableAnimation(m_pRibbonBar->IsAnimationEnabled());
   if (pTab == nullptr) return;
   m_pTab = static_cast<CTKRibbonTab*>(pTab->GetRuntimeClass()->CreateObject());
   m_pTab->SetBars(m_pRibbonBar, this);
@@ -42,19 +35,6 @@ CTKRibbonTabPopupToolBar::~CTKRibbonTabPopupToolBar() {
   if (m_pTab == nullptr) return;
   m_pTab->GetGroups()->RemoveAll();
   m_pTab->InternalRelease();
-}
-
-CSize CTKRibbonTabPopupToolBar::GetIconSize() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->GetIconSize() : CTKPopupToolBar::GetIconSize();
-}
-
-CSize CTKRibbonTabPopupToolBar::GetButtonSize() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->GetButtonSize() : CTKPopupToolBar::GetButtonSize();
-}
-
-BOOL CTKRibbonTabPopupToolBar::IsKeyboardCuesVisible() const {
-  return m_pRibbonBar != nullptr ? m_pRibbonBar->IsKeyboardCuesVisible()
-                                 : CTKPopupToolBar::IsKeyboardCuesVisible();
 }
 
 // Layout ---------------------------------------------------------------------------------------
@@ -135,18 +115,11 @@ void CTKRibbonTabPopupToolBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
 void CTKRibbonTabPopupToolBar::CreateKeyboardTips() { CreateGroupsKeyboardTips(m_pTab); }
 
 void CTKRibbonTabPopupToolBar::OnKeyboardTip(CTKCommandBarKeyboardTip* pTip) {
-  CTKControl* pControl = DYNAMIC_DOWNCAST(CTKControl, pTip->m_pOwner);
-  if (pControl == nullptr) return;
-  if (!pTip->m_bVisible && pControl->GetHideFlags() == TKHIDE_WRAP) {
-    TKOpenControlThroughGroupPopup(this, pControl);
-    return;
-  }
-  if (pTip->m_bVisible) pControl->OnUnderlineActivate();
+  TKActivateKeyboardTipControl(this, pTip);
 }
 
 BOOL CTKRibbonTabPopupToolBar::ProcessKeyNavigation(int nCode) {
-  if (nCode != kNavigateEscape) HideKeyboardTips();
-  if (NavigateGroupControls(nCode)) return TRUE;
+  if (NavigateGroupsFirst(nCode)) return TRUE;
   const BOOL bKeyboardEntered = m_pRibbonBar != nullptr && !m_pRibbonBar->IsEnteredByMouse() &&
                                 m_pRibbonBar->IsTrackingMode();
   if (nCode == kNavigateEscape && !bKeyboardEntered) {
@@ -156,25 +129,8 @@ BOOL CTKRibbonTabPopupToolBar::ProcessKeyNavigation(int nCode) {
   return CTKPopupToolBar::ProcessKeyNavigation(nCode);
 }
 
-BOOL CTKRibbonTabPopupToolBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard) {
-  SetHighlightedGroup(nullptr);
-  return CTKPopupToolBar::SetTrackingMode(bMode, bSelectFirst, bKeyboard);
-}
-
 INT_PTR CTKRibbonTabPopupToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
   const INT_PTR nHit = CTKPopupToolBar::OnToolHitTest(point, pTI);
   if (nHit != -1) TKPlaceGroupControlTip(this, point, pTI, m_rcGroups);
   return nHit;
-}
-
-// Mouse ----------------------------------------------------------------------------------------
-
-void CTKRibbonTabPopupToolBar::OnMouseMove(UINT nFlags, CPoint point) {
-  TKTrackHotGroup(this, this, HitTestGroup(point));
-  CTKPopupToolBar::OnMouseMove(nFlags, point);
-}
-
-LRESULT CTKRibbonTabPopupToolBar::OnMouseLeave(WPARAM wParam, LPARAM lParam) {
-  SetHighlightedGroup(nullptr);
-  return CTKPopupToolBar::OnMouseLeave(wParam, lParam);
 }
