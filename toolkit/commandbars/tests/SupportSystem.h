@@ -71,4 +71,14 @@ class CRecordingSystem : public CTKCommandBarsSystem {
   /// Each pause asked for, in order; nothing waits.
   std::vector<DWORD> m_sleeps;
   void Sleep(DWORD dwMilliseconds) override { m_sleeps.push_back(dwMilliseconds); }
+
+  // The ribbon's auto-repeating buttons
+  UINT m_nDoubleClickTime = 500;
+  UINT GetDoubleClickTime() override { return m_nDoubleClickTime; }
+  /// What GetWorkAreaFromRect answers; empty: the system's own answer.
+  CRect m_rcWorkFromRect = CRect(0, 0, 0, 0);
+  CRect GetWorkAreaFromRect(const RECT& rc) override {
+    return m_rcWorkFromRect.IsRectEmpty() ? CTKCommandBarsSystem::GetWorkAreaFromRect(rc)
+                                          : m_rcWorkFromRect;
+  }
 };

@@ -3,6 +3,8 @@
 
 #include "commandbars/TKCommandBarsDefines.h"
 #include "ribbon/TKRibbonGroup.h"
+#include "commandbars/TKPopupBar.h"
+#include "ribbon/TKRibbonResource.h"
 #include "tabs/TKTabManagerItem.h"
 
 void CTestRibbonPaintManager::DrawRibbonTab(CDC* pDC, CTKTabManagerItem* pTab) {
@@ -100,6 +102,27 @@ LRESULT CRibbonTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     m_sysCommands.push_back(wParam);
     return 0;
   }
+  if (message == TK_WM_POPUPSYSTEMMENU || message == WM_NCLBUTTONDOWN ||
+      message == WM_NCLBUTTONDBLCLK ||
+      (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == m_hWnd)) {
+    MSG msg = {m_hWnd, message, wParam, lParam, 0, {0, 0}};
+    m_frameRequests.push_back(msg);
+    // A press would start the system's modal move or size loop.
+    if (message != WM_NCLBUTTONDBLCLK) return 0;
+  }
+  if (message == TK_WM_TOOLBARCONTEXTMENU && m_bTakeContextMenus) {
+    CTKPopupBar* pPopup = reinterpret_cast<CTKPopupBar*>(lParam);
+    ContextMenu menu = {{}, nullptr};
+    for (int i = 0; i < pPopup->GetControlCount(); ++i) {
+      CTKControl* pEntry = pPopup->GetControl(i);
+      if (pEntry->GetID() == TK_ID_RIBBONCUSTOMIZE_ADD)
+        menu.pTarget = reinterpret_cast<CTKControl*>(pEntry->GetTag());
+      if (pEntry->IsVisible()) menu.ids.push_back(pEntry->GetID());
+      pEntry->SetVisible(FALSE);
+    }
+    m_contextMenus.push_back(menu);
+    return 0;
+  }
   return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -119,7 +142,7 @@ void RibbonFrameTest::SetUp() {
   m_pBars->SetSite(m_pFrame);
   m_pBars->CreateDockBars();
   m_pRibbon = static_cast<CTKRibbonBar*>(
-      m_pBars->Add("Ribbon", tkBarTop, RUNTIME_CLASS(CTKRibbonBar)));
+      m_pBars->Add("Ribbon", tkBarTop, m_pRibbonClass));
   ASSERT_NE(nullptr, m_pRibbon);
 }
 

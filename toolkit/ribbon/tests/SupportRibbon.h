@@ -121,6 +121,20 @@ class CRibbonTestFrame : public CFrameWnd {
   std::vector<WPARAM> m_sysCommands;
   int CountNotifications(UINT nCode) const;
 
+  // What the ribbon asks of the frame's caption and menus
+  /// The system-menu, caption press, double-click and cursor requests, in order.
+  std::vector<MSG> m_frameRequests;
+  /// Each quick-access menu the ribbon was about to show: the ids of its
+  /// visible entries, and the control its add entry stands for. The menu is
+  /// then emptied, so that it is not tracked.
+  struct ContextMenu {
+    std::vector<int> ids;
+    CTKControl* pTarget;
+  };
+  std::vector<ContextMenu> m_contextMenus;
+  /// Whether the menus are recorded and emptied (else left as they are).
+  BOOL m_bTakeContextMenus = FALSE;
+
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
@@ -140,4 +154,6 @@ class RibbonFrameTest : public ::testing::Test {
   CTKCommandBars* m_pBars = nullptr;
   CTestRibbonThemePaintManager* m_pPaintManager = nullptr;
   CTKRibbonBar* m_pRibbon = nullptr;
+  /// The class SetUp makes the ribbon of.
+  CRuntimeClass* m_pRibbonClass = RUNTIME_CLASS(CTKRibbonBar);
 };

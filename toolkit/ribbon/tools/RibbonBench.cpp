@@ -3,7 +3,8 @@
 // 480 controls in one tool bar measured in the same run; and laying the
 // ribbon out at widths from 1600 down to 250 against one tool bar holding
 // the controls the ribbon lays out (those of its selected tab).
-// The full repaint in the silver look waits for the resource ribbon theme.
+// and opening and closing a collapsed group's pop-up against a 40-item
+// menu closed by Esc. The full repaint in the silver look is still to come.
 // scripts/tool.sh ribbon_bench [rounds]
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 
 #include "SupportRibbon.h"
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
 #include "common/TKPropExchangeArchive.h"
@@ -107,9 +109,37 @@ void LayOutAtShrinkingWidths(CTKToolBar* pBar) {
     pBar->CalcLayout(nWidth, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
 }
 
-void Report(const char* pszWhat, double dBase, double d, int nRounds) {
-  printf("  %-40s %8.3f ms a round, %5.2fx the tool bar\n", pszWhat, d * 1000 / nRounds,
-         dBase > 0 ? d / dBase : 0.0);
+void Report(const char* pszWhat, double dBase, double d, int nRounds,
+            const char* pszBase = "the tool bar") {
+  printf("  %-40s %8.3f ms a round, %5.2fx %s\n", pszWhat, d * 1000 / nRounds,
+         dBase > 0 ? d / dBase : 0.0, pszBase);
+}
+
+/// A collapsed group of six controls opened as its pop-up (as its key tip
+/// does) and closed, against a 40-item menu opened and closed by a posted Esc.
+void ReportGroupPopup(BenchFrame& frame, CTKRibbonBar* pRibbon, int nRounds) {
+  frame.pBars->GetCommandBarsOptions()->animationType = 5;  // none
+  CMenu menu;
+  menu.CreatePopupMenu();
+  for (int i = 0; i < 40; ++i) menu.AppendMenu(MF_STRING, 2000 + i, "Command");
+  const double dMenu = Seconds(
+      [&] {
+        frame.pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+        CTKCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD, 100, 100, frame.pFrame, NULL, NULL,
+                                       frame.pBars);
+      },
+      nRounds);
+  printf("  %-40s %8.3f ms a round (baseline)\n", "40-item menu opened, Esc", dMenu * 1000 / nRounds);
+  CTKControl* pButton = pRibbon->GetTab(0)->GetGroups()->GetAt(0)->GetControlGroupPopup();
+  pButton->SetHideFlags(0);
+  pButton->SetRect(CRect(0, 0, 40, 60));
+  const double dGroup = Seconds(
+      [&] {
+        pButton->OnUnderlineActivate();
+        frame.pBars->CloseAllPopups();
+      },
+      nRounds);
+  Report("collapsed group's pop-up opened, closed", dMenu, dGroup, nRounds, "the menu");
 }
 
 }  // namespace
@@ -178,5 +208,6 @@ int main(int argc, char** argv) {
   const double dLayout = Seconds([&] { LayOutAtShrinkingWidths(pRibbon); }, nRounds);
   Report("ribbon at 28 widths, 1600 to 250", dLayoutBase, dLayout, nRounds);
   printf("  (the full repaint in the silver look comes with the resource ribbon theme)\n");
+  ReportGroupPopup(frame, pRibbon, nRounds * 10);
   return 0;
 }

@@ -73,6 +73,10 @@ class CTKCommandBarsSystem {
   /// application's folder in the user's application-data folder, created
   /// when missing; empty when there is none.
   virtual CString GetLayoutStorageFolder();
+
+  // The ribbon's auto-repeating buttons
+  /// As the Win32 GetDoubleClickTime, in milliseconds.
+  virtual UINT GetDoubleClickTime();
 };
 
 /// The installed system, the real one when none is.

@@ -8,6 +8,7 @@
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKKeyboardManager.h"
+#include "commandbars/TKMenuBar.h"
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKShortcutManager.h"
 #include "commandbars/TKToolBar.h"
@@ -59,8 +60,12 @@ BOOL CTKCommandBars::PreTranslateFrameMessage(MSG* pMsg) {
   }
   if (message == WM_MOUSEWHEEL) {
     CTKKeyboardManager* pKeyboardManager = GetKeyboardManager();
-    return pKeyboardManager->IsKeyboardHooked() &&
-           pKeyboardManager->ProcessKey(message, pMsg->wParam, pMsg->lParam);
+    if (pKeyboardManager->IsKeyboardHooked())
+      return pKeyboardManager->ProcessKey(message, pMsg->wParam, pMsg->lParam);
+    // A ribbon steps its tabs under the wheel; a plain menu bar leaves it.
+    CTKMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CTKMenuBar, GetMenuBar());
+    return pMenuBar != nullptr && pMenuBar->GetType() == tkBarTypeRibbon &&
+           pMenuBar->OnFrameMouseWheel(static_cast<short>(HIWORD(pMsg->wParam)) <= 0);
   }
   if (message >= WM_KEYFIRST && message <= WM_SYSCHAR)
     return m_pShortcutManager->TranslateAccelerator(pMsg);

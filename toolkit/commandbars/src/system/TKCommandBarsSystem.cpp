@@ -123,3 +123,7 @@ CString CTKCommandBarsSystem::GetLayoutStorageFolder() {
     return CString();
   return strFolder;
 }
+
+// The ribbon's auto-repeating buttons ----------------------------------------------------
+
+UINT CTKCommandBarsSystem::GetDoubleClickTime() { return ::GetDoubleClickTime(); }

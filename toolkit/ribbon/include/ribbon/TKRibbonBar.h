@@ -41,6 +41,8 @@
 
 /// Sent to the site when the ribbon was minimised or restored (wParam the bar).
 #define TK_WM_RIBBONMINIMIZECHANGED 0x286D
+/// Asks the site to pop up its system menu at a screen point (lParam).
+#define TK_WM_POPUPSYSTEMMENU 0x313
 
 /// The record of the tab-change notifications (TCN_SELCHANGING, TCN_SELCHANGE).
 struct NMTKRIBBONTAB : NMTKCONTROL {
@@ -321,6 +323,40 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   /// A group was reduced when its pass began and is not any more.
   void OnGroupReducedChanged() { m_bGroupReducedChanged = TRUE; }
 
+  // Mouse and frame (src/input) ---------------------------------------------------------
+
+  /// The caption part under a client point while the ribbon draws the frame's
+  /// caption: HTCAPTION, HTSYSMENU or HTTOP; 0 for no caption part.
+  virtual int HitTestCaption(CPoint point) const;
+  /// The frame's wheel over the ribbon steps the tabs: the next one with
+  /// `bForward` (a delta of 0 or below); TRUE when taken.
+  BOOL OnFrameMouseWheel(BOOL bForward) override;
+  /// The site's messages while the ribbon tracks (context menu, wheel, F10),
+  /// then the menu bar's.
+  int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                    LRESULT& lResult) override;
+  /// Moves the tab strip's selection one tab on, as the arrow keys do.
+  void StepSelectedTab(BOOL bNext);
+
+  // Keyboard access (src/keytips) ----------------------------------------------------------
+
+  /// The tips of the current level: 1 quick access, tabs and system button
+  /// (or the bar's free controls without tabs), 2 the selected tab's groups.
+  void CreateKeyboardTips() override;
+  /// Alt, the quick-access digits and the tabs' mnemonics; FALSE with Ctrl down.
+  BOOL OnFrameAccel(UINT nKey) override;
+  void OnKeyboardTip(CTKCommandBarKeyboardTip* pTip) override;
+  BOOL ProcessKeyNavigation(int nCode) override;
+  /// Letters and digits go to the shown tips first.
+  int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+  /// The `nIndex`-th visible quick-access control, null past the last.
+  CTKControl* GetVisibleQuickAccessControl(int nIndex) const;
+
+  // Pop-ups (src/popups) ------------------------------------------------------------------
+
+  /// Pops the system menu up on the site at a point of the screen.
+  void ShowSystemMenu(CPoint ptScreen);
+
  protected:
   /// The quick-access controls of a popup that has commands, after the site saw it.
   void NotifyQuickAccessPopup(CTKPopupBar* pPopup);
@@ -331,6 +367,30 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
   afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
   afx_msg void OnQuickAccessPositionCommand(UINT nId);
   DECLARE_MESSAGE_MAP()
+
+  // Mouse and frame messages (src/input)
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+  afx_msg void OnSysColorChange();
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+  afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+  afx_msg LRESULT OnNcHitTest(CPoint point);
+  /// The site's window style, 0 without one.
+  DWORD GetSiteStyle() const;
+  /// A caption part was pressed: the frame moves, sizes or shows its menu.
+  void OnCaptionPressed(int nHitCode, CPoint point);
+
+  // Keyboard access (src/keytips)
+  void BuildKeyboardTips(int nLevel) override;
+  /// Tracking as from the keyboard, with `pSelect` (may be null) hot.
+  void EnterKeyboardTracking(CTKControl* pSelect);
+  /// Selects the tab with the strip focused, then its tips or its pop-up.
+  void SelectTabFromKeyboard(CTKRibbonTab* pTab);
 
   CRect m_rcTabControl;
   CRect m_rcGroups;

@@ -16,6 +16,7 @@
 #include "ribbon/TKRibbonPaintManager.h"
 #include "ribbon/TKRibbonQuickAccessControls.h"
 #include "ribbon/TKRibbonResource.h"
+#include "ribbon/TKRibbonTabPopupToolBar.h"
 #include "themes/TKPaintManagerBase.h"
 
 TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonBar, CTKMenuBar)
@@ -24,6 +25,18 @@ BEGIN_MESSAGE_MAP(CTKRibbonBar, CTKMenuBar)
   ON_MESSAGE(TK_WM_CONTROLNOTIFY, OnControlNotify)
   ON_COMMAND_RANGE(TK_ID_RIBBONCUSTOMIZE_QUICKACCESSBELOW, TK_ID_RIBBONCUSTOMIZE_QUICKACCESSABOVE,
                    OnQuickAccessPositionCommand)
+  // Mouse and frame messages (src/input)
+  ON_WM_LBUTTONDOWN()
+  ON_WM_RBUTTONUP()
+  ON_WM_LBUTTONDBLCLK()
+  ON_WM_SYSCOLORCHANGE()
+  ON_WM_MOUSEMOVE()
+  ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+  ON_WM_CREATE()
+  ON_WM_SETCURSOR()
+  ON_WM_SHOWWINDOW()
+  ON_WM_RBUTTONDOWN()
+  ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 namespace {
@@ -309,9 +322,10 @@ void CTKRibbonBar::OnTabChanged(CTKRibbonTab* pTab) {
   m_pControlTab->NotifySiteEx(static_cast<UINT>(TCN_SELCHANGE), &record);
 }
 
-CTKPopupBar* CTKRibbonBar::CreateTabPopupToolBar(CTKRibbonTab*) {
-  // A plain pop-up tool bar until tabs open as pop-ups of their own.
-  return CTKPopupToolBar::CreatePopupToolBar(GetCommandBars());
+CTKPopupBar* CTKRibbonBar::CreateTabPopupToolBar(CTKRibbonTab* pTab) {
+  CTKRibbonTabPopupToolBar* pPopup = new CTKRibbonTabPopupToolBar(pTab);
+  pPopup->SetCommandBars(GetCommandBars());
+  return pPopup;
 }
 
 // Scrolling groups --------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonQuickAccessControls.h"
 #include "themes/TKPaintManagerBase.h"
+#include "TKRibbonPopupHelpers.h"
 
 TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonControlSystemButton, CTKControlPopup)
 IMPLEMENT_DYNCREATE(CTKRibbonSystemPopupBar, CTKPopupBar)
@@ -50,6 +51,9 @@ void CTKRibbonBar::EnsureVisible(CTKControl* pControl) {
   CTKRibbonGroup* pGroup = pControl != nullptr ? pControl->GetRibbonGroup() : nullptr;
   if (pGroup == nullptr || pGroup->GetTab() == nullptr) return;
   if (pGroup->GetTab() != GetSelectedTab()) SetCurSel(pGroup->GetTab()->GetIndex());
+  // A control the groups' scrolling hides comes into view.
+  if (m_pControlScrollGroupsLeft->IsVisible() || m_pControlScrollGroupsRight->IsVisible())
+    CTKRibbonScrollableBar::EnsureVisible(pGroup->GetGroups(), pControl->GetRect());
 }
 
 int CTKRibbonBar::GetControlEnabledOverride(CTKControl* pControl) const {
@@ -133,14 +137,7 @@ INT_PTR CTKRibbonBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
   INT_PTR nHit = m_pControlTab->PerformToolHitTest(m_hWnd, point, pTI);
   if (nHit != -1) return nHit;
   nHit = CTKMenuBar::OnToolHitTest(point, pTI);
-  if (nHit == -1 || pTI == nullptr || pTI->cbSize != sizeof(TOOLINFO)) return nHit;
-  CTKCommandBars* pCommandBars = GetCommandBars();
-  CTKToolTipContext* pContext = pCommandBars != nullptr ? pCommandBars->GetToolTipContext() : nullptr;
-  CTKControl* pControl = ControlFromPoint(point);
-  // The extended tip of a group's control opens below the groups.
-  if (pContext != nullptr && pContext->IsShowTitleAndDescription() && pControl != nullptr &&
-      pControl->GetRibbonGroup() != nullptr)
-    pTI->rect = m_rcGroups;
+  if (nHit != -1) TKPlaceGroupControlTip(this, point, pTI, m_rcGroups);
   return nHit;
 }
 

@@ -3,6 +3,7 @@
 #include "commandbars/TKPopupBar.h"
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonGroup.h"
+#include "ribbon/TKRibbonGroupPopupToolBar.h"
 #include "ribbon/TKRibbonPaintManager.h"
 
 TK_IMPLEMENT_LAYOUT_CLASS(CTKRibbonGroupOption, CTKControlButton)
@@ -81,8 +82,12 @@ void CTKRibbonGroupControlPopup::Copy(CTKControl* pSource, BOOL bRecursive) {
 }
 
 BOOL CTKRibbonGroupControlPopup::OnSetPopup(BOOL bPopup) {
-  // Opening a group as a pop-up comes with the ribbon's pop-ups; until then
-  // the button opens the plain pop-up it holds.
+  // Each opening shows the group as it is now.
+  if (bPopup && m_pGroup != nullptr) {
+    CTKRibbonGroupPopupToolBar* pPopup = new CTKRibbonGroupPopupToolBar(m_pGroup);
+    pPopup->SetCommandBars(m_pParent != nullptr ? m_pParent->GetCommandBars() : nullptr);
+    SetCommandBar(pPopup);
+  }
   return CTKControlPopup::OnSetPopup(bPopup);
 }
 

@@ -9,6 +9,7 @@
 #include "common/TKImageManager.h"
 #include "common/TKResourceManager.h"
 #include "ribbon/TKRibbonBar.h"
+#include "ribbon/TKRibbonBarMorePopupToolBar.h"
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonPaintManager.h"
 #include "ribbon/TKRibbonQuickAccessControls.h"
@@ -256,8 +257,9 @@ void CTKRibbonBar::FillCustomizePopup(CTKPopupBar* pPopup, CTKControl* pControl,
 }
 
 CTKPopupBar* CTKRibbonBar::CreateMoreQuickAccessPopup() {
-  // A plain pop-up tool bar until the overflow pop-up gets a class of its own.
-  CTKPopupBar* pPopup = CTKPopupToolBar::CreatePopupToolBar(GetCommandBars());
+  CTKRibbonBarMorePopupToolBar* pPopup = new CTKRibbonBarMorePopupToolBar(this);
+  pPopup->SetCommandBars(GetCommandBars());
+  pPopup->SetWrapWidth(TKDpiHelper()->ScaleX(300));
   for (int i = 0; i < m_pQuickAccessControls->GetCount(); ++i) {
     CTKControl* pControl = m_pQuickAccessControls->GetAt(i);
     if ((pControl->GetHideFlags() & TKHIDE_WRAP) == 0) continue;
