@@ -14,6 +14,9 @@ class CGalleryCommandBarsPaintManager {
   ~CGalleryCommandBarsPaintManager();
   CGalleryCommandBarsPaintManager(const CGalleryCommandBarsPaintManager&) = delete;
   CGalleryCommandBarsPaintManager& operator=(const CGalleryCommandBarsPaintManager&) = delete;
+  /// A theme draws the sheet: bars and pop-ups take no test paint manager
+  /// of their own then, so that they reach it.
+  bool IsThemed() const { return !m_pTest; }
 
  private:
   std::unique_ptr<CTestGlobalPaintManager> m_pTest;

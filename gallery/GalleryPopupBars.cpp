@@ -78,12 +78,19 @@ bool DrawPopupMenuPage(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
   CGalleryCommandBarsPaintManager globalPaintManager;
-  CShadowedPaintManager* pPaintManager = new CShadowedPaintManager;
-  // Menu rows rather than the paint manager's icon buttons.
-  for (int nId : {0, 101, 102, 103, 104}) pPaintManager->SetControlSize(nId, CSize(140, 22));
-  for (int nId : {201, 202}) pPaintManager->SetControlSize(nId, CSize(120, 22));
   CTKPopupBar* pMenu = CTKPopupBar::CreatePopupBar(nullptr);
-  pMenu->SetPaintManager(pPaintManager);
+  // The test paint manager draws the menu only while no theme is installed:
+  // a paint manager of the bar's own would hide the theme from it.
+  if (!globalPaintManager.IsThemed()) {
+    CShadowedPaintManager* pPaintManager = new CShadowedPaintManager;
+    // Menu rows rather than the paint manager's icon buttons.
+    for (int nId : {0, 101, 102, 103, 104}) pPaintManager->SetControlSize(nId, CSize(140, 22));
+    for (int nId : {201, 202}) pPaintManager->SetControlSize(nId, CSize(120, 22));
+    pMenu->SetPaintManager(pPaintManager);
+  }
+  CTKShadowManager* pShadows = pMenu->GetPaintManager()->GetShadowManager();
+  const DWORD dwShadowOptions = pShadows->GetOptions();
+  pShadows->SetOptions(CTKShadowManager::kOptionAlways);
   AddItem(pMenu, new CTKControlButton, 101, "&New");
   AddItem(pMenu, new CTKControlButton, 102, "&Open...");
   CTKControlPopup* pRecent = CTKControlPopup::CreateOfType(tkControlPopup);
@@ -111,11 +118,12 @@ bool DrawPopupMenuPage(const GalleryContext& context) {
     for (CTKPopupBar* pPopup : {pMenu, pSub}) {
       if (!pPopup->IsVisible()) continue;
       DrawOpenPopupBar(canvas.GetDC(), pPopup, ptOrigin);
-      DrawShadows(canvas.GetDC(), pPaintManager->m_pShadows, pPopup, ptOrigin);
+      DrawShadows(canvas.GetDC(), pShadows, pPopup, ptOrigin);
     }
     ok = canvas.Save(context.folder + "commandbars-menu.png");
   }
   CTKMouseManager::GetThreadManager()->SendTrackLost();
+  pShadows->SetOptions(dwShadowOptions);
   pMenu->InternalRelease();
   return DrawToolbarMenu(context) && ok;
 }

@@ -2,6 +2,7 @@
 // manager: each tool bar of the frame listed and checked while it shows (one
 // is hidden), then the customise command the frame offers.
 #include "Gallery.h"
+#include "GalleryCommandBarThemes.h"
 #include "GalleryCanvas.h"
 #include "SupportPaintManager.h"
 #include "commandbars/TKCommandBars.h"
@@ -35,15 +36,20 @@ class CCustomizingFrame : public CWnd {
 bool DrawToolbarMenu(const GalleryContext& context) {
   if (context.look != "Silver") return true;
   TKDpiHelper()->OverrideDpi(96, 96);
-  CTestGlobalPaintManager globalPaintManager;
-  CTestPaintManager* pPaintManager = new CTestPaintManager;
-  for (int nId : {TKID_TOOLBARLIST, TKID_CUSTOMIZE}) pPaintManager->SetControlSize(nId, CSize(150, 22));
+  CGalleryCommandBarsPaintManager globalPaintManager;
   CCustomizingFrame frame;
   if (!frame.Make()) return false;
   CTKRefPtr<CTKCommandBars, CTKInternalRefTraits> commandBars;
   commandBars.Attach(new CTKCommandBars);
   commandBars->SetSite(&frame);
-  commandBars->SetPaintManager(pPaintManager);
+  // Without a theme installed the test paint manager draws the rows; with
+  // one, the command bars must not hide it behind a paint manager of their own.
+  if (!globalPaintManager.IsThemed()) {
+    CTestPaintManager* pPaintManager = new CTestPaintManager;
+    for (int nId : {TKID_TOOLBARLIST, TKID_CUSTOMIZE})
+      pPaintManager->SetControlSize(nId, CSize(150, 22));
+    commandBars->SetPaintManager(pPaintManager);
+  }
   for (const char* pszTitle : {"Standard", "Build & Run", "Variables", "Log"})
     commandBars->Add(pszTitle, tkBarFloating);
   commandBars->GetAt(2)->SetVisible(FALSE);

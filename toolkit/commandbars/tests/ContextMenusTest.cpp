@@ -15,6 +15,7 @@
 #include "commandbars/TKControlLists.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKDockBar.h"
+#include "commandbars/TKMenuBar.h"
 #include "commandbars/TKMouseManager.h"
 #include "commandbars/TKPopupBar.h"
 #include "commandbars/TKStatusBar.h"
@@ -142,6 +143,15 @@ TEST_F(ContextMenusTest, ContextMenusAreMarkedAndReleasedWithTheCommandBars) {
 }
 
 // The classes bars are made of ----------------------------------------------------------
+
+TEST_F(ContextMenusTest, TheMenuBarSlotMakesMenuBars) {
+  CRuntimeClass* pClass = CTKCommandBars::GetRuntimeClasses().pMenuBarClass;
+  EXPECT_EQ(RUNTIME_CLASS(CTKMenuBar), pClass);
+  CTKToolBar* pBar = m_pBars->Add("Menu Bar", tkBarTop, pClass);
+  ASSERT_NE(nullptr, pBar);
+  EXPECT_TRUE(pBar->IsKindOf(RUNTIME_CLASS(CTKMenuBar)));
+  EXPECT_EQ(tkBarTypeMenuBar, pBar->GetType());
+}
 
 TEST_F(ContextMenusTest, BarsAreMadeOfTheClassesOfTheTable) {
   CTKCommandBars::TK_RUNTIME_CLASSES& classes = CTKCommandBars::GetRuntimeClasses();

@@ -6,6 +6,7 @@
 #include <afxcmn.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "SupportLayoutFrame.h"
 #include "SupportPaintManager.h"
@@ -205,6 +206,35 @@ TEST_F(DialogBarTest, ACloneKeepsTheClientSizesAndCaption) {
 }
 
 // Rebar bands ------------------------------------------------------------------------------
+
+TEST_F(DialogBarTest, TheFocusInsideTheBarOrInAWindowItOwnsMakesItActive) {
+  CWnd child;
+  ASSERT_TRUE(child.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), m_pBar, 1));
+  m_pBar->SetChild(&child);
+  struct Step {
+    const char* name;
+    HWND hFocus;
+    BOOL active;
+  };
+  auto run = [&](const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+      SCOPED_TRACE(step.name);
+      ::SetFocus(step.hFocus);
+      ASSERT_EQ(step.hFocus, ::GetFocus());
+      m_pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+      EXPECT_EQ(step.active, m_pBar->IsActive());
+    }
+  };
+  run({{"child", child.GetSafeHwnd(), TRUE}, {"site", m_frame.m_site.GetSafeHwnd(), FALSE}});
+  // Floating, the bar owns the windows its child opens.
+  Float();
+  CWnd owned;
+  ASSERT_TRUE(owned.CreateEx(0, "EDIT", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 20), m_pBar, 0));
+  run({{"owned", owned.GetSafeHwnd(), TRUE}, {"site", m_frame.m_site.GetSafeHwnd(), FALSE}});
+  owned.DestroyWindow();
+  m_pBar->SetChild(nullptr);
+  child.DestroyWindow();
+}
 
 TEST_F(DialogBarTest, AToolBarMovedIntoARebarCanNoLongerBeDraggedOut) {
   CTKReBar reBar;

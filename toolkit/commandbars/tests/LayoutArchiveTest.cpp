@@ -11,6 +11,7 @@
 
 #include "SupportLayoutFrame.h"
 #include "SupportPaintManager.h"
+#include "commandbars/TKCommandBarList.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControlClasses.h"
 #include "commandbars/TKControls.h"
@@ -154,6 +155,50 @@ TEST_P(LayoutArchiveTest, AChangedDefinitionUnderACustomisedBarAsksFirst) {
     // The new definition stays behind the user's buttons.
     EXPECT_EQ(3, pBar->GetControls()->GetOriginalControls()->GetCount());
   }
+}
+
+/// A context menu of `nId` holding buttons `ids`, kept as its built-in controls.
+CTKPopupBar* AddContextMenu(CTKCommandBars* pBars, UINT nId, const std::vector<int>& ids) {
+  CTKPopupBar* pMenu = CTKPopupBar::CreatePopupBar(pBars);
+  pMenu->SetBarID(nId);
+  for (int nControlId : ids) pMenu->GetControls()->AddNew(tkControlButton, nControlId);
+  pMenu->GetControls()->CreateOriginalControls();
+  pBars->GetContextMenus()->Add(pMenu);
+  return pMenu;
+}
+
+TEST_P(LayoutArchiveTest, CustomisedContextMenusComeBackEvenOnesTheProgramNoLongerMakes) {
+  {
+    CLayoutFrame frame;
+    CTKPopupBar* pKept = AddContextMenu(frame.m_pBars, 700, {10, 11});
+    pKept->GetControls()->RemoveAt(1);
+    pKept->GetControls()->AddNew(tkControlButton, 12);
+    CTKPopupBar* pGone = AddContextMenu(frame.m_pBars, 701, {20});
+    pGone->GetControls()->AddNew(tkControlButton, 21);
+    AddContextMenu(frame.m_pBars, 702, {30});  // unchanged: not kept
+    frame.m_pBars->SaveLayoutToProfile("Layout");
+  }
+  CLayoutFrame fresh;
+  CTKPopupBar* pKept = AddContextMenu(fresh.m_pBars, 700, {10, 11});
+  CTKPopupBar* pUnchanged = AddContextMenu(fresh.m_pBars, 702, {30, 31});
+  fresh.m_pBars->LoadLayoutFromProfile("Layout");
+  CTKCommandBarsContextMenus* pMenus = fresh.m_pBars->GetContextMenus();
+  ASSERT_EQ(3, pMenus->GetCount());
+  EXPECT_EQ(pKept, pMenus->FindCommandBar(700));
+  EXPECT_EQ(std::vector<int>({10, 12}), CLayoutFrame::Ids(pKept));
+  EXPECT_EQ(pKept, pKept->GetControl(1)->GetParent());
+  // The program's own controls stay behind the user's.
+  ASSERT_NE(nullptr, pKept->GetControls()->GetOriginalControls());
+  EXPECT_EQ(2, pKept->GetControls()->GetOriginalControls()->GetCount());
+  EXPECT_TRUE(pKept->GetControls()->IsChanged());
+  EXPECT_EQ(std::vector<int>({30, 31}), CLayoutFrame::Ids(pUnchanged));
+  CTKPopupBar* pGone = DYNAMIC_DOWNCAST(CTKPopupBar, pMenus->FindCommandBar(701));
+  ASSERT_NE(nullptr, pGone);
+  EXPECT_TRUE(pGone->IsContextMenu());
+  EXPECT_EQ(std::vector<int>({20, 21}), CLayoutFrame::Ids(pGone));
+  // Its built-in controls came with it.
+  ASSERT_NE(nullptr, pGone->GetControls()->GetOriginalControls());
+  EXPECT_EQ(1, pGone->GetControls()->GetOriginalControls()->GetCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, LayoutArchiveTest, ::testing::Values(FALSE, TRUE),

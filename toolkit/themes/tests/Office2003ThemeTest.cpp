@@ -5,6 +5,7 @@
 #include "SupportIndexedColors.h"
 #include "SupportPlacedBar.h"
 #include "commandbars/TKCommandBarsDefines.h"
+#include "commandbars/TKDialogBar.h"
 #include "commandbars/TKDockBar.h"
 #include "common/TKColorManager.h"
 #include "common/TKDpiHelper.h"
@@ -187,6 +188,29 @@ TEST_F(Office2003DockTest, TheRightDockBarIsOneColour) {
   m_pTheme->FillDockBar(surface.GetDC(), &dockBar);
   EXPECT_EQ(surface.CountPixels(RGB(255, 255, 255)), 40 * 40);
   dockBar.DestroyWindow();
+}
+
+/// A dialog bar whose active state the test sets.
+class CActiveDialogBar : public CTKDialogBar {
+ public:
+  void SetActive(BOOL bActive) { m_bActive = bActive; }
+};
+
+TEST_F(Office2003DockTest, ADialogBarsCaptionTakesTheActiveColourWhileTheBarIsActive) {
+  m_pTheme->m_bSchemeColors = FALSE;
+  CActiveDialogBar bar;
+  ASSERT_TRUE(bar.CreateEx(0, AfxRegisterWndClass(0), "pane", WS_CHILD, 0, 0, 120, 60,
+                           m_host.GetSafeHwnd(), NULL));
+  const COLORREF clrActive = m_pTheme->GetIndexedColor(36);
+  for (BOOL bActive : {FALSE, TRUE}) {
+    bar.SetActive(bActive);
+    CDibSurface surface(120, 60, RGB(0, 0, 255));
+    m_pTheme->DrawCommandBarGripper(surface.GetDC(), &bar, TRUE);
+    // Right of the gripper dots, inside the caption band.
+    EXPECT_EQ(bActive, surface.GetPixel(40, 10) == clrActive) << bActive;
+    EXPECT_EQ(RGB(0, 0, 255), surface.GetPixel(40, 50)) << "below the band";
+  }
+  bar.DestroyWindow();
 }
 
 // The pop-up's expand image ------------------------------------------------------------------

@@ -2,6 +2,8 @@
 // check marks in pop-ups, split rows and separators.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SupportControlBars.h"
 #include "SupportIndexedColors.h"
 #include "SupportPlacedBar.h"
@@ -191,6 +193,48 @@ TEST_F(OfficeXPRowsTest, ASplitRowWhoseCommandIsDisabledDrawsDisabled) {
     EXPECT_EQ(surface.GetPixel(60, 11) == SlotColor(31), nEnabled == 1) << nEnabled;
     EXPECT_EQ(surface.CountPixels(SlotColor(35)) > 0, nEnabled == 5) << nEnabled;
   }
+}
+
+TEST_F(OfficeXPRowsTest, CommandListRowsShowTheBandTheHotFaceAndTheSampleFields) {
+  const int nText = m_pTheme->GetTextHeight();
+  const CSize szIcon = m_pTheme->GetAutoIconSize(FALSE);
+  const CSize szRow(std::max<int>(nText, szIcon.cx) + 4, std::max<int>(nText, szIcon.cy + 6));
+  const CRect rcRow(0, 0, 200, szRow.cy);
+  const int yMid = szRow.cy / 2;
+  struct Case {
+    const char* name;
+    int type;
+    BOOL selected;
+    CPoint at;
+    int slot;
+  } cases[] = {
+      {"row", tkControlButton, FALSE, CPoint(120, 1), 41},
+      {"hot row", tkControlButton, TRUE, CPoint(120, yMid), 31},
+      {"split divider", tkControlSplitButtonPopup, FALSE, CPoint(180, yMid), 16},
+      {"hot split divider", tkControlSplitButtonPopup, TRUE, CPoint(180, yMid), 32},
+      {"edit field", tkControlEdit, FALSE, CPoint(150, yMid), 5},
+      {"edit frame", tkControlEdit, FALSE, CPoint(199, yMid), 15},
+      {"hot combo frame", tkControlComboBox, TRUE, CPoint(199, yMid), 32},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CTKControl* pControl = m_pPopup->GetControls()->AddNew(c.type, 10);
+    pControl->SetCaption("&Row");
+    EXPECT_EQ(szRow,
+              m_pTheme->DrawListBoxControl(nullptr, pControl, rcRow, c.selected, FALSE, nullptr));
+    CDibSurface surface(rcRow.Width(), rcRow.Height(), kWhite);
+    EXPECT_EQ(szRow, m_pTheme->DrawListBoxControl(surface.GetDC(), pControl, rcRow, c.selected,
+                                                  TRUE, nullptr));
+    EXPECT_EQ(SlotColor(c.slot), surface.GetPixel(c.at.x, c.at.y));
+    // The icon band runs down the left of every row.
+    if (!c.selected) EXPECT_NE(SlotColor(41), surface.GetPixel(2, yMid));
+    m_pPopup->GetControls()->RemoveAll();
+  }
+  // Without a control the row is only filled.
+  CDibSurface surface(rcRow.Width(), rcRow.Height(), kWhite);
+  EXPECT_EQ(CSize(0, 0),
+            m_pTheme->DrawListBoxControl(surface.GetDC(), nullptr, rcRow, FALSE, TRUE, nullptr));
+  EXPECT_EQ(SlotColor(41), surface.GetPixel(120, yMid));
 }
 
 // The pop-up's opener edge --------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "common/TKAccessible.h"
 
 class CTKCommandBarKeyboardTip;
+class CommandBarsDragHelper;
 class CTKCommandBars;
 class CTKControl;
 class CTKControls;
@@ -239,6 +240,10 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   CRect GetInsertMark() const { return m_rcInsertMark; }
   /// The I-beam of a drop place, standing across the run of the controls.
   static void DrawInsertMark(CDC* pDC, CRect rc, BOOL bVertical);
+  /// The drag helper that lists the bar as a drop place, null none; the
+  /// helper sets it as it lists and forgets the bar.
+  CommandBarsDragHelper* GetDragHelper() const { return m_pDragHelper; }
+  void SetDragHelper(CommandBarsDragHelper* pHelper) { m_pDragHelper = pHelper; }
 
   // What the ribbon overrides --------------------------------------------------
 
@@ -324,6 +329,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
                                       TK_BARS_EXCHANGE_PARAM* pParam);
   /// Gives the pop-up controls of a loaded bar the loaded bars they open.
   virtual void RestoreCommandBarList(CTKLayoutBars& bars);
+  /// Gives the bar's collection to the caller, with its controls and the
+  /// bar's reference, and leaves the bar an empty one.
+  CTKControls* TakeControls();
 
   enum { kStateLayoutPending = 0x1, kStateRedrawPending = 0x2 };
   /// The style bit of a gripper, on for new bars.
@@ -376,6 +384,7 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   HWND m_hWndCaret;
   CRect m_rcInsertMark;
   BOOL m_bVerticalMark;
+  CommandBarsDragHelper* m_pDragHelper = nullptr;
 
   // Keys (TKCommandBarKeys.cpp)
   BOOL IsHorizontalNavigation() const;
@@ -398,6 +407,9 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   void HideCaretWhileTracking();
   void ShowHiddenCaret();
   void TrackMouseLeave();
+  /// A press with Alt held drags a tool-bar control as in customise mode.
+  BOOL IsAltDragCustomize(CTKControl* pControl) const;
+  void AltDragCustomize(CTKControl* pControl, CPoint point);
   void ClearSelectionOnLeave();
 
   // Customising (TKCommandBarCustomize.cpp)
@@ -414,6 +426,7 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   afx_msg void OnPaint();
   afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnDestroy();
   afx_msg LRESULT OnIdleUpdateMessage(WPARAM wParam, LPARAM lParam);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);

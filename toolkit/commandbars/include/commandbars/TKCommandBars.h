@@ -32,6 +32,7 @@ class CTKToolTipContext;
 class CTKCommandBarsDockState;
 class CTKPropExchange;
 class CTKStatusBar;
+class CommandBarsDragHelper;
 
 /// Deletes a frame hook where its class is complete.
 struct CTKFrameHookDeleter {
@@ -333,11 +334,19 @@ class CTKCommandBars : public CCmdTarget {
   virtual void GenerateCommandBarList(CTKLayoutBars& bars, TK_BARS_EXCHANGE_PARAM* pParam);
   /// Merges loaded bars: one of an existing id takes it over, others join.
   virtual void RestoreCommandBarList(CTKLayoutBars& bars, BOOL bSilent);
+  /// A loaded context menu: the program's menu of its id takes its controls,
+  /// or, when the program makes none any more, it joins the context menus.
+  void RestoreContextMenu(CTKPopupBar* pLoaded, CTKLayoutBars& bars);
   /// The "CommandBars" record; FALSE on a damaged archive or an unknown class.
   virtual BOOL SaveCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bars);
   virtual BOOL LoadCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bars);
   /// Above this many bytes a layout goes to a file instead of the profile.
   static constexpr UINT kMaxLayoutBlock = 16000;
+
+  // Customise drag-and-drop between bars (src/bars/CommandBarsDragHelper.cpp) -----------
+
+  /// Knows the bars that take drops; lives as long as the command bars.
+  CommandBarsDragHelper* GetDragHelper() const { return m_pDragHelper.get(); }
 
  protected:
   CTKGlobalPaintManagerRef m_globalPaintManager;
@@ -383,6 +392,9 @@ class CTKCommandBars : public CCmdTarget {
   // Context menus and tooltips.
   CTKCommandBarsContextMenus* m_pContextMenus = nullptr;
   CTKToolTipContext* m_pToolTipContext = nullptr;
+
+  // Customise drag-and-drop between bars.
+  std::unique_ptr<CommandBarsDragHelper> m_pDragHelper;
 };
 
 /// Whether the desktop that receives input is another than "Default" (a

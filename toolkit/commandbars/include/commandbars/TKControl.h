@@ -204,6 +204,16 @@ class CTKControl : public CCmdTarget, public CTKAccessible {
   virtual int GetCustomizeMinHeight() const { return 0; }
   virtual BOOL CanDropOnBar(CTKCommandBar*, CPoint, DWORD&) { return TRUE; }
   virtual void OnCustomizeDragOver(CTKControl* pDataObject, CPoint point);
+  /// A press in customise mode: the control becomes the customise-selected
+  /// one and is dragged to another place, or, already selected, resized at
+  /// an edge. Moved away or dropped outside every bar, it leaves its bar.
+  virtual void OnCustomizeMouseDown(CPoint point);
+  /// In customise mode a click closes the bar's pop-up and selection and
+  /// starts the customise press; TRUE then, FALSE outside customise mode.
+  BOOL OnCustomizeClick(CPoint point);
+  /// The control leaves its bar after a drag moved it away; its group goes
+  /// on from the next control.
+  void LeaveBarAfterDrag();
   /// Tracks a resize of the width from an edge under `pt`; false when the
   /// point is not at an edge.
   virtual BOOL TrackCustomizeResize(CPoint pt);

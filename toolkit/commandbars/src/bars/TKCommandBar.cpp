@@ -2,6 +2,7 @@
 #include "commandbars/TKCommandBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/CommandBarsDragHelper.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "TKCommandBarCmdUI.h"
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CTKCommandBar, CWnd)
   ON_WM_PAINT()
   ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
   ON_WM_TIMER()
+  ON_WM_CREATE()
   ON_WM_DESTROY()
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateMessage)
   ON_MESSAGE(WM_INITIALUPDATE, OnIdleUpdateMessage)
@@ -81,6 +83,7 @@ CTKCommandBar::CTKCommandBar()
 }
 
 CTKCommandBar::~CTKCommandBar() {
+  if (m_pDragHelper != nullptr) m_pDragHelper->UnregisterBar(this);
   m_nTracking = 0;
   SetControls(nullptr);
   SetPaintManager(nullptr);
@@ -485,7 +488,17 @@ void CTKCommandBar::OnTimer(UINT_PTR nIDEvent) {
 
 BOOL CTKCommandBar::OnEraseBkgnd(CDC*) { return TRUE; }
 
+int CTKCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  // A combo box's list takes no customise drops.
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  if (pCommandBars != nullptr && m_barPosition != tkBarListBox)
+    pCommandBars->GetDragHelper()->RegisterBar(this);
+  return 0;
+}
+
 void CTKCommandBar::OnDestroy() {
+  if (m_pDragHelper != nullptr) m_pDragHelper->UnregisterBar(this);
   SetTrackingMode(FALSE);
   m_animation.OnDestroyWindow();
   CWnd::OnDestroy();
@@ -504,7 +517,10 @@ void CTKCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox) {
   CTKPaintManager* pPaintManager = GetPaintManager();
   if (pPaintManager == nullptr) return;
   FillCommandBarEntry(pDC);
-  if (m_barPosition == tkBarFloating) pPaintManager->DrawFloatingBarCaption(pDC, this, TRUE);
+  // A docked bar's gripper (a dialog bar's caption) the layout left room for.
+  const BOOL bDocked = m_barPosition >= tkBarTop && m_barPosition <= tkBarRight;
+  if (m_barPosition == tkBarFloating || (bDocked && GetShowGripper()))
+    pPaintManager->DrawFloatingBarCaption(pDC, this, TRUE);
   pDC->SetBkMode(TRANSPARENT);
   CFont* pOldFont = pDC->SelectObject(pPaintManager->GetCommandBarFont(this));
   bool bFirst = true;

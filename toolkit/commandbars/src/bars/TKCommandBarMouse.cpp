@@ -3,6 +3,7 @@
 #include "commandbars/TKCommandBar.h"
 
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControl.h"
 #include "commandbars/TKControls.h"
@@ -73,7 +74,30 @@ void CTKCommandBar::OnLButtonDown(UINT nFlags, CPoint point) {
     CWnd::OnLButtonDown(nFlags, point);
     return;
   }
+  if (IsAltDragCustomize(pControl)) {
+    AltDragCustomize(pControl, point);
+    return;
+  }
   pControl->OnLButtonDown(point);
+}
+
+BOOL CTKCommandBar::IsAltDragCustomize(CTKControl* pControl) const {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  if (pCommandBars == nullptr || IsCustomizeMode() || IsPopupBar()) return FALSE;
+  if (!pCommandBars->IsCustomizeCommandOffered() ||
+      !pCommandBars->GetCommandBarsOptions()->bAltDragCustomization)
+    return FALSE;
+  return TKCommandBarsSystem()->GetKeyState(VK_MENU) < 0 && pControl->IsCustomizeMovable();
+}
+
+void CTKCommandBar::AltDragCustomize(CTKControl* pControl, CPoint point) {
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  // Customise mode lasts for this one drag only.
+  pCommandBars->SetCustomizeMode(TRUE);
+  pControl->OnCustomizeMouseDown(point);
+  pCommandBars->SetCustomizeMode(FALSE);
+  pCommandBars->RecalcFrameLayout();
+  pCommandBars->CloseAllPopups();
 }
 
 void CTKCommandBar::OnLButtonUp(UINT nFlags, CPoint point) {

@@ -1,5 +1,6 @@
 // CTKCommandBars: construction, the site, the actions, customise mode and options.
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/CommandBarsDragHelper.h"
 
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBarList.h"
@@ -44,6 +45,7 @@ CTKCommandBars::CTKCommandBars()
   m_pToolTipContext->ModifyToolTipStyle(0, TTS_NOPREFIX);
   m_pActions = new CTKControlActions(this);
   m_pContextMenus = new CTKCommandBarsContextMenus(this);
+  m_pDragHelper.reset(new CommandBarsDragHelper(this));
   m_pOptions->ShowKeyboardCues(2);
 }
 

@@ -165,14 +165,7 @@ void CTKControlComboBox::OnExecute() {
 
 void CTKControlComboBox::OnClick(BOOL bKeyboard, CPoint pt) {
   if (IsImeComposing()) return;
-  if (IsCustomizeMode()) {
-    if (m_pParent != nullptr) {
-      m_pParent->SetPopuped(-1);
-      m_pParent->SetSelected(-1);
-    }
-    OnLButtonDown(pt);
-    return;
-  }
+  if (OnCustomizeClick(pt)) return;
   if (bKeyboard) {
     if (!GetEnabled()) return;
     if (m_bFocused)

@@ -12,14 +12,7 @@ CTKControlButton::CTKControlButton() { m_controlType = tkControlButton; }
 
 void CTKControlButton::OnClick(BOOL bKeyboard, CPoint pt) {
   if (!GetEnabled()) return;
-  if (IsCustomizeMode()) {
-    if (m_pParent != nullptr) {
-      m_pParent->SetPopuped(-1);
-      m_pParent->SetSelected(-1);
-    }
-    OnLButtonDown(pt);
-    return;
-  }
+  if (OnCustomizeClick(pt)) return;
   if (bKeyboard) {
     OnExecute();
     return;

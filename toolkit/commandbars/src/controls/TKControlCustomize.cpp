@@ -1,9 +1,13 @@
-// CTKControl: resizing a control's width while the bars are customised.
+// CTKControl: pressing, dragging and resizing a control while the bars are
+// customised.
 #include <algorithm>
 
+#include "commandbars/CommandBarsDragHelper.h"
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKControl.h"
+#include "commandbars/TKControls.h"
+#include "common/TKRefPtr.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKResourceManager.h"
 
@@ -117,4 +121,59 @@ BOOL CTKControl::TrackCustomizeResize(CPoint pt) {
   }
   m_pParent->Redraw();
   return TRUE;
+}
+
+BOOL CTKControl::OnCustomizeClick(CPoint point) {
+  if (!IsCustomizeMode()) return FALSE;
+  if (m_pParent != nullptr) {
+    m_pParent->SetPopuped(-1);
+    m_pParent->SetSelected(-1);
+  }
+  OnCustomizeMouseDown(point);
+  return TRUE;
+}
+
+void CTKControl::OnCustomizeMouseDown(CPoint point) {
+  CTKCommandBar* pParent = m_pParent;
+  CTKCommandBars* pCommandBars = GetCommandBars();
+  if (pParent == nullptr || pCommandBars == nullptr) return;
+  if (pParent->GetControl(pParent->GetSelected()) != this) {
+    pParent->SetPopuped(-1);
+    pParent->SetSelected(-1);
+  }
+  if (pCommandBars->GetDragControl() == this && IsCustomizeResizeAllow() &&
+      TrackCustomizeResize(point))
+    return;
+  pCommandBars->SetDragControl(this);
+  if (m_dwFlags & TKFLAG_NOMOVABLE) return;
+
+  // Leaving its bar releases the control; it stays alive to the end here.
+  CTKRefPtr<CTKControl, CTKInternalRefTraits> self(this);
+  const DWORD dwEffect = pCommandBars->GetDragHelper()->DoDragDrop(this, FALSE);
+  if ((dwEffect == CommandBarsDragHelper::kDropNone ||
+       dwEffect == CommandBarsDragHelper::kDropMove) &&
+      m_pParent == pParent)
+    LeaveBarAfterDrag();
+  // Announced again, so that the selected control is redrawn.
+  CTKControl* pSelected = pCommandBars->GetDragControl();
+  pCommandBars->SetDragControl(nullptr);
+  pCommandBars->SetDragControl(pSelected);
+}
+
+void CTKControl::LeaveBarAfterDrag() {
+  CTKCommandBar* pParent = m_pParent;
+  CTKControls* pControls = pParent->GetControls();
+  CTKCommandBars* pCommandBars = pParent->GetCommandBars();
+  pParent->SetPopuped(-1);
+  pParent->SetSelected(-1);
+  if (pCommandBars != nullptr && pCommandBars->GetDragControl() == this)
+    pCommandBars->SetDragControl(nullptr);
+  const int nIndex = GetIndex();
+  // The group this control started goes on from the next one, and the first
+  // control that remains starts none.
+  CTKControl* pNext = pControls->GetAt(nIndex + 1);
+  if (GetBeginGroup() && pNext != nullptr) pNext->SetBeginGroup(TRUE);
+  if (nIndex == 0 && pControls->GetCount() > 1) pControls->GetAt(1)->SetBeginGroup(FALSE);
+  pControls->Remove(this);
+  pParent->OnRecalcLayout();
 }

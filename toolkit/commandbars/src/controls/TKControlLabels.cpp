@@ -34,8 +34,9 @@ CTKControlLabel::CTKControlLabel() {
 
 BOOL CTKControlLabel::SetSelected(int) { return FALSE; }
 
-void CTKControlLabel::OnClick(BOOL, CPoint) {
-  // A label runs nothing; in customise mode the bar's drag moves it.
+void CTKControlLabel::OnClick(BOOL, CPoint pt) {
+  // A label runs nothing; in customise mode it is dragged like any control.
+  OnCustomizeClick(pt);
 }
 
 // Hyperlink --------------------------------------------------------------------
@@ -78,8 +79,8 @@ void CTKControlHyperlink::Draw(CDC* pDC) {
   pDC->SelectObject(pOldFont);
 }
 
-void CTKControlHyperlink::OnClick(BOOL, CPoint) {
-  if (IsCustomizeMode()) return;  // the bar's customise drag moves it
+void CTKControlHyperlink::OnClick(BOOL, CPoint pt) {
+  if (OnCustomizeClick(pt)) return;
   OnExecute();
 }
 

@@ -115,7 +115,7 @@ void CTKControlPopup::OnClick(BOOL bKeyboard, CPoint pt) {
   if (!bCustomize || m_pCommandBar == nullptr || m_pCommandBar->IsCustomizable()) {
     if (!m_pParent->SetPopuped(m_nIndex, FALSE) && bCustomize) return;
   }
-  if (bCustomize) OnLButtonDown(pt);
+  if (bCustomize) OnCustomizeMouseDown(pt);
 }
 
 void CTKControlPopup::OnLButtonUp(CPoint pt) {

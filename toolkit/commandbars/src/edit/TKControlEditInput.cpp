@@ -147,7 +147,7 @@ void CTKControlEdit::OnMouseMove(CPoint pt) {
 }
 
 void CTKControlEdit::OnClick(BOOL bKeyboard, CPoint pt) {
-  if (IsCustomizeMode()) return;
+  if (OnCustomizeClick(pt)) return;
   if (bKeyboard) {
     if (HasEditWindow() && ::GetFocus() == m_pEdit->m_hWnd)
       OnExecute();

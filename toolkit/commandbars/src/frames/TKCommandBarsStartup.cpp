@@ -4,6 +4,7 @@
 
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKDockBar.h"
+#include "commandbars/TKMenuBar.h"
 #include "commandbars/TKPopupBar.h"
 #include "commandbars/TKToolBar.h"
 
@@ -25,7 +26,7 @@ struct CStartupRegistrations {
 // Made of constant addresses, so the table is complete before any static
 // initialiser of the program could make a bar.
 CTKCommandBars::TK_RUNTIME_CLASSES g_runtimeClasses = {
-    RUNTIME_CLASS(CTKToolBar), nullptr, RUNTIME_CLASS(CTKPopupBar),
+    RUNTIME_CLASS(CTKToolBar), RUNTIME_CLASS(CTKMenuBar), RUNTIME_CLASS(CTKPopupBar),
     RUNTIME_CLASS(CTKPopupToolBar), RUNTIME_CLASS(CTKDockBar)};
 
 }  // namespace

@@ -161,7 +161,7 @@ void CTKControlGallery::OnClick(BOOL bKeyboard, CPoint pt) {
     CTKControlPopup::OnClick(bKeyboard, pt);
     return;
   }
-  if (m_pParent == nullptr || IsCustomizeMode()) return;
+  if (m_pParent == nullptr || OnCustomizeClick(pt)) return;
   if (!GetEnabled() || bKeyboard) return;
   m_pParent->SetPopuped(-1);
   m_pParent->SetSelected(m_nIndex);

@@ -145,3 +145,12 @@ void CTKPopupBar::DoPropExchange(CTKPropExchange* pPX) {
   if (pPX->IsLoading() && nSchema < 20) SetShowGripper(TRUE);
   if (nSchema > 18) ExchangeBoolProp(pPX, "ContextMenu", m_bContextMenu, FALSE);
 }
+
+CTKControls* CTKCommandBar::TakeControls() {
+  CTKControls* pControls = m_pControls;
+  pControls->SetParent(nullptr);
+  m_pControls = new CTKControls;
+  m_pControls->SetParent(this);
+  OnControlsChanged();
+  return pControls;
+}

@@ -3,6 +3,7 @@
 // kept in the profile or, when large, in a hidden file of its own.
 #include <stdlib.h>
 
+#include "commandbars/TKCommandBarList.h"
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsDockState.h"
 #include "commandbars/TKCommandBarsOptions.h"
@@ -211,6 +212,11 @@ void CTKCommandBars::GenerateCommandBarList(CTKLayoutBars& bars, TK_BARS_EXCHANG
     if (!pParam->bSerializeOnlyChanged || !pBar->IsBuiltIn() || pBar->ShouldSaveState())
       pBar->GenerateCommandBarList(&nNextId, bars, pParam);
   }
+  for (int i = 0; i < m_pContextMenus->GetCount(); ++i) {
+    CTKCommandBar* pMenu = m_pContextMenus->GetAt(i);
+    if (!pParam->bSerializeOnlyChanged || pMenu->GetControls()->IsChanged())
+      pMenu->GenerateCommandBarList(&nNextId, bars, pParam);
+  }
 }
 
 BOOL CTKCommandBars::SaveCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bars) {
@@ -262,6 +268,11 @@ BOOL CTKCommandBars::LoadCommandBarList(CTKPropExchange* pPX, CTKLayoutBars& bar
 
 void CTKCommandBars::RestoreCommandBarList(CTKLayoutBars& bars, BOOL bSilent) {
   for (size_t i = 0; i < bars.size(); ++i) {
+    CTKPopupBar* pPopup = DYNAMIC_DOWNCAST(CTKPopupBar, bars[i].Get());
+    if (pPopup != nullptr && pPopup->IsContextMenu()) {
+      RestoreContextMenu(pPopup, bars);
+      continue;
+    }
     CTKToolBar* pLoaded = DYNAMIC_DOWNCAST(CTKToolBar, bars[i].Get());
     if (pLoaded == nullptr) continue;  // pop-up bars, reached through their controls
     pLoaded->RestoreCommandBarList(bars);
@@ -277,4 +288,26 @@ void CTKCommandBars::RestoreCommandBarList(CTKLayoutBars& bars, BOOL bSilent) {
     pLoaded->CreateToolBar(m_pFrame, FALSE);
     AddToReBar(pLoaded);
   }
+}
+
+void CTKCommandBars::RestoreContextMenu(CTKPopupBar* pLoaded, CTKLayoutBars& bars) {
+  pLoaded->RestoreCommandBarList(bars);
+  CTKCommandBar* pExisting = m_pContextMenus->FindCommandBar(pLoaded->GetBarID());
+  if (pExisting != nullptr) {
+    if (pExisting == pLoaded) return;
+    // The menu the program made takes the user's controls and keeps its
+    // own built-in ones, against which later changes are measured.
+    CTKOriginalControls* pOriginal = pExisting->GetControls()->GetOriginalControls();
+    if (pOriginal != nullptr) pOriginal->InternalAddRef();
+    CTKControls* pControls = pLoaded->TakeControls();
+    pExisting->SetControls(pControls);
+    pControls->SetOriginalControls(pOriginal);
+    pExisting->OnControlsChanged();
+    return;
+  }
+  // A menu the program no longer makes still comes back as the user left it.
+  pLoaded->InternalAddRef();
+  m_pContextMenus->Add(pLoaded);
+  if (pLoaded->GetControls()->GetOriginalControls() == nullptr)
+    pLoaded->GetControls()->CreateOriginalControls();
 }

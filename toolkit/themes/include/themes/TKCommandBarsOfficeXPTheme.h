@@ -47,6 +47,13 @@ class CTKCommandBarsOfficeXPTheme : public CTKPaintManagerBase {
   CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
   void DrawPopupResizeGripper(CDC* pDC, CRect rc, int nResizeMode) override;
 
+  // Command lists (TKCommandBarsOfficeXPListRows.cpp) ------------------------------------
+
+  /// A control as a light row with the pop-up's icon band; a hot row as a
+  /// hot menu item. The icon cell's width and the row's height.
+  CSize DrawListBoxControl(CDC* pDC, CTKControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                           CTKCommandBars* pCommandBars) override;
+
   // What the themes of this line add --------------------------------------------------
 
   /// The icon band of a pop-up; the expanded band marks rarely used rows.

@@ -4,6 +4,7 @@
 
 #include "TKControlDrawState.h"
 #include "commandbars/TKCommandBars.h"
+#include "commandbars/TKDialogBar.h"
 #include "commandbars/TKDockBar.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKDCHelpers.h"
@@ -265,10 +266,11 @@ CSize CTKCommandBarsOffice2003Theme::DrawCommandBarGripper(CDC* pDC, CTKCommandB
   CRect rcBand = rcClient;
   rcBand.DeflateRect(TKScaleX(3), TKScaleY(3));
   rcBand.bottom = std::min<int>(rcBand.bottom, rcBand.top + sz.cy);
-  HWND hFocus = ::GetFocus();
-  const BOOL bFocus = hFocus != NULL && pBar->GetSafeHwnd() != NULL &&
-                      (hFocus == pBar->GetSafeHwnd() || ::IsChild(pBar->GetSafeHwnd(), hFocus));
-  if (!bFocus)
+  // The bar keeps whether the focus is inside it, windows its child opened
+  // included, and redraws when that changes.
+  CTKDialogBar* pDialogBar = DYNAMIC_DOWNCAST(CTKDialogBar, pBar);
+  const BOOL bActive = pDialogBar != nullptr && pDialogBar->IsActive();
+  if (!bActive)
     TKDrawHelpers()->GradientFillTwoPart(pDC, rcBand, m_grcToolBar, FALSE, NULL);
   else if (m_bSchemeColors)
     TKDrawHelpers()->GradientFillTwoPart(pDC, rcBand, m_grcChecked, FALSE, NULL);
