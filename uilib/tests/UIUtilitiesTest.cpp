@@ -514,3 +514,19 @@ TEST(HttpHeaders, ALineBreakIsAddedOnlyWhenMissing) {
 }
 
 }  // namespace
+
+// Window texts -------------------------------------------------------------------------
+
+TEST(WindowText, AWideTextOutsideTheCodePageComesBackWhole) {
+  HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, NULL, NULL,
+                                 ::GetModuleHandleW(NULL), NULL);
+  ASSERT_NE(static_cast<HWND>(NULL), hEdit);
+  CTesselString text;
+  text.SetWideText(L"\x041f\x0430\x043f\x043a\x0430 a&b");
+  EXPECT_TRUE(SetWindowTextString(hEdit, text));
+  CTesselString back = GetWindowTextString(hEdit);
+  EXPECT_EQ(std::wstring(L"\x041f\x0430\x043f\x043a\x0430 a&b"), std::wstring(back.GetWideText()));
+  ::DestroyWindow(hEdit);
+  EXPECT_FALSE(SetWindowTextString(hEdit, text));
+  EXPECT_TRUE(GetWindowTextString(hEdit).IsEmpty());
+}

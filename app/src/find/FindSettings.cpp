@@ -1,9 +1,8 @@
 // The find dialogs' settings and edit texts.
 #include "FindSettings.h"
 
-#include <string>
-
 #include "app/AppDisplayOwner.h"
+#include "uilib/UIUtilities.h"
 
 namespace find_settings {
 
@@ -25,18 +24,11 @@ void Write(IAppDisplayOwner* owner, const char* section, const char* key, CTesse
 }
 
 CTesselString GetEditText(CWnd& edit) {
-  CTesselString text;
-  if (!::IsWindow(edit.m_hWnd)) return text;
-  const int length = ::GetWindowTextLengthW(edit.m_hWnd);
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  ::GetWindowTextW(edit.m_hWnd, &wide[0], length + 1);
-  text.SetWideText(wide.c_str());
+  CTesselString text = GetWindowTextString(edit.m_hWnd);
   text.MakeNarrow(false);
   return text;
 }
 
-void SetEditText(CWnd& edit, CTesselString text) {
-  if (::IsWindow(edit.m_hWnd)) ::SetWindowTextW(edit.m_hWnd, text.GetWideText());
-}
+void SetEditText(CWnd& edit, CTesselString text) { SetWindowTextString(edit.m_hWnd, text); }
 
 }  // namespace find_settings

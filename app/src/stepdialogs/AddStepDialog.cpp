@@ -1,12 +1,12 @@
 // CAddStepDialog: the type buttons, the field rules and adding the step.
 #include "app/AddStepDialog.h"
 
-#include <vector>
 
 #include "app/AppResources.h"
 #include "app/BuildStepDisplay.h"
 #include "app/MainFrame.h"
 #include "engine/BuildStepDataDefinition.h"
+#include "uilib/UIUtilities.h"
 
 namespace {
 
@@ -71,12 +71,7 @@ const int kFieldsOfType[StepTypeCount] = {
 }  // namespace
 
 CTesselString GetControlText(CWnd* pWnd) {
-  CTesselString text;
-  if (pWnd == NULL || !::IsWindow(pWnd->m_hWnd)) return text;
-  const int length = ::GetWindowTextLengthW(pWnd->m_hWnd);
-  std::vector<wchar_t> buffer(length + 1, L'\0');
-  ::GetWindowTextW(pWnd->m_hWnd, buffer.data(), length + 1);
-  text.SetWideText(buffer.data());
+  CTesselString text = GetWindowTextString(pWnd != NULL ? pWnd->m_hWnd : NULL);
   text.MakeNarrow(true);
   text.ReplaceAllText("\r\n", " ", false);
   text.ReplaceAllText("\r", " ", false);
@@ -86,8 +81,7 @@ CTesselString GetControlText(CWnd* pWnd) {
 }
 
 void SetControlText(CWnd* pWnd, CTesselString text) {
-  if (pWnd == NULL || !::IsWindow(pWnd->m_hWnd)) return;
-  ::SetWindowTextA(pWnd->m_hWnd, text.GetText());
+  if (pWnd != NULL) SetWindowTextString(pWnd->m_hWnd, text);
 }
 
 BEGIN_MESSAGE_MAP(CAddStepDialog, CVelmoranNonResizableDialog)

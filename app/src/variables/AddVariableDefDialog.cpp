@@ -6,6 +6,7 @@
 
 #include "app/AppText.h"
 #include "app/MainFrame.h"
+#include "uilib/UIUtilities.h"
 #include "app/VariableDefinitionDisplay.h"
 
 BEGIN_MESSAGE_MAP(CAddVariableDefDialog, CNonResizableDialog)
@@ -23,9 +24,7 @@ namespace {
 const DWORD kAddHelpTopic = 1020;
 const DWORD kEditHelpTopic = 1005;
 
-void SetControlText(CWnd& control, CTesselString text) {
-  ::SetWindowTextW(control.m_hWnd, text.GetWideText());
-}
+void SetControlText(CWnd& control, CTesselString text) { SetWindowTextString(control.m_hWnd, text); }
 
 }  // namespace
 
@@ -42,12 +41,7 @@ void CAddVariableDefDialog::DoDataExchange(CDataExchange* pDX) {
 }
 
 CTesselString CAddVariableDefDialog::GetControlText(CWnd* control) {
-  CTesselString text;
-  if (control == nullptr || !::IsWindow(control->m_hWnd)) return text;
-  const int length = ::GetWindowTextLengthW(control->m_hWnd);
-  std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-  ::GetWindowTextW(control->m_hWnd, &wide[0], length + 1);
-  text.SetWideText(wide.c_str());
+  CTesselString text = GetWindowTextString(control != nullptr ? control->m_hWnd : NULL);
   text.MakeNarrow(true);
   text.TrimRight();
   return text;

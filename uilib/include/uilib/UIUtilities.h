@@ -61,6 +61,13 @@ bool IsClipboardTextAvailable();
 /// The clipboard's text, CF_UNICODETEXT preferred; empty when it has none.
 CTesselString GetClipboardText();
 
+// Window texts ---------------------------------------------------------------
+/// The window's whole text, read wide so that nothing outside the code page
+/// is lost; empty for no window.
+CTesselString GetWindowTextString(HWND hWnd);
+/// Sets the window's text wide; false for no window.
+bool SetWindowTextString(HWND hWnd, CTesselString text);
+
 // Mail and help ------------------------------------------------------------------------
 
 /// The user's mail program with a message to `pszAddress` for editing and
