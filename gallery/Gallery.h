@@ -53,6 +53,10 @@ bool DrawMainWindowPage(const GalleryContext& context);
 /// Takes the window from the screen: it is put on top, painted with all its
 /// children, and its rectangle copied from the display at x, y of `hDC`.
 void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin);
+class CGalleryCanvas;
+/// Shows the created dialog, takes it from the screen at x, y of the canvas
+/// with the label below it, destroys it, and gives the width it took.
+int ScreenshotDialog(CGalleryCanvas& canvas, CDialog& dialog, int x, int y, const char* label);
 /// The step dialog in its three forms and the about dialog.
 bool DrawStepDialogsPage(const GalleryContext& context);
 /// The variable page, the variable and find dialogs, the static field and its tooltip.

@@ -31,6 +31,17 @@ void ScreenshotWindow(HWND hWnd, HDC hDC, CPoint origin) {
   ::ReleaseDC(NULL, hScreen);
 }
 
+int ScreenshotDialog(CGalleryCanvas& canvas, CDialog& dialog, int x, int y, const char* label) {
+  dialog.ShowWindow(SW_SHOWNOACTIVATE);
+  dialog.UpdateWindow();
+  CRect rect;
+  dialog.GetWindowRect(&rect);
+  ScreenshotWindow(dialog.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, y));
+  canvas.Label(x, y + rect.Height() + 8, label);
+  dialog.DestroyWindow();
+  return rect.Width();
+}
+
 namespace {
 
 bool DrawMainWindow(const GalleryContext& context) {

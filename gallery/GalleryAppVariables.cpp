@@ -45,19 +45,6 @@ bool DrawVariablePage(const GalleryContext& context, CMainFrame* pFrame) {
   return canvas.Save(context.folder + "app-variables.png");
 }
 
-/// Shows the dialog modeless under `pHost`, takes it from the screen at x, y
-/// with the label below, and gives the width it took.
-int ShootDialog(CGalleryCanvas& canvas, CDialog& dialog, int x, int y, const char* label) {
-  dialog.ShowWindow(SW_SHOWNOACTIVATE);
-  dialog.UpdateWindow();
-  CRect rect;
-  dialog.GetWindowRect(&rect);
-  ScreenshotWindow(dialog.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, y));
-  canvas.Label(x, y + rect.Height() + 8, label);
-  dialog.DestroyWindow();
-  return rect.Width();
-}
-
 bool DrawDialogs(const GalleryContext& context, CMainFrame* pFrame) {
   CGalleryCanvas canvas(1300, 360);
   CVariableDefinitionDisplayControl& list = pFrame->GetVariableDisplay().GetList();
@@ -70,26 +57,26 @@ bool DrawDialogs(const GalleryContext& context, CMainFrame* pFrame) {
   ::SetDlgItemTextA(add.m_hWnd, IDC_VARIABLE_NAME, "version");
   ::SetDlgItemTextA(add.m_hWnd, IDC_VARIABLE_VALUE, "5.0");
   int x = 20;
-  x += ShootDialog(canvas, add, x, 20, "add: a name taken in another case keeps OK disabled") + 40;
+  x += ScreenshotDialog(canvas, add, x, 20, "add: a name taken in another case keeps OK disabled") + 40;
 
   CEditVariableDefDialog edit(pFrame);
   edit.m_pFrame = pFrame;
   edit.m_pList = &list;
   edit.m_pVariable = list.GetRow(0)->m_pVariable;
   ok = edit.Create(IDD_VARIABLE_DEFINITION, pFrame) && ok;
-  ShootDialog(canvas, edit, x, 20, "edit: the first selected variable");
+  ScreenshotDialog(canvas, edit, x, 20, "edit: the first selected variable");
 
   CFindDialog find;
   ok = find.Create(IDD_FIND_TEXT, pFrame) && ok;
   ::SetDlgItemTextA(find.m_hWnd, IDC_FIND_TEXT, "signtool");
   x = 20;
-  x += ShootDialog(canvas, find, x, 190, "Find Text: Next and Previous need a text") + 40;
+  x += ScreenshotDialog(canvas, find, x, 190, "Find Text: Next and Previous need a text") + 40;
 
   CFindAndReplaceDialog replace;
   ok = replace.Create(IDD_FIND_AND_REPLACE, pFrame) && ok;
   ::SetDlgItemTextA(replace.m_hWnd, IDC_REPLACE_SEARCH_FOR, "Release");
   ::SetDlgItemTextA(replace.m_hWnd, IDC_REPLACE_WITH, "Debug");
-  ShootDialog(canvas, replace, x, 190, "Find and Replace in the selected or all steps");
+  ScreenshotDialog(canvas, replace, x, 190, "Find and Replace in the selected or all steps");
   return canvas.Save(context.folder + "app-variabledialogs.png") && ok;
 }
 

@@ -28,19 +28,6 @@ class CGalleryAppSystem : public CAppSystem {
   }
 };
 
-/// Shows the created dialog, takes it at x, y of the canvas with a label
-/// below it and destroys it; the x for the next one.
-int TakeDialog(CGalleryCanvas& canvas, CDialog& dialog, int x, int y, const char* label) {
-  dialog.ShowWindow(SW_SHOWNOACTIVATE);
-  dialog.UpdateWindow();
-  CRect rect;
-  dialog.GetWindowRect(&rect);
-  ScreenshotWindow(dialog.m_hWnd, canvas.GetDC()->m_hDC, CPoint(x, y));
-  canvas.Label(x, y + rect.Height() + 8, label);
-  dialog.DestroyWindow();
-  return x + rect.Width() + 30;
-}
-
 bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
   CGalleryCanvas canvas(1650, 1040, RGB(255, 255, 255));
   bool ok = true;
@@ -50,7 +37,9 @@ bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
   add.m_pFrame = pFrame;
   if (add.Create(IDD_BUILD_STEP, pFrame)) {
     ::SetDlgItemTextA(add.m_hWnd, IDC_STEP_NAME, "Build the installer");
-    nextX = TakeDialog(canvas, add, 20, 20, "Add Build Step: DOS Command checked, every field open");
+    nextX = 20 + 30 +
+            ScreenshotDialog(canvas, add, 20, 20,
+                             "Add Build Step: DOS Command checked, every field open");
   } else {
     ok = false;
   }
@@ -79,7 +68,7 @@ bool DrawStepDialogs(const GalleryContext& context, CMainFrame* pFrame) {
       ok = false;
       continue;
     }
-    TakeDialog(canvas, edit, form.x, form.y, form.label);
+    ScreenshotDialog(canvas, edit, form.x, form.y, form.label);
   }
   return canvas.Save(context.folder + "app-stepdialogs.png") && ok;
 }
@@ -92,7 +81,7 @@ bool DrawAboutDialog(const GalleryContext& context, CMainFrame* pFrame) {
   about.m_pFrame = pFrame;
   const bool created = about.Create(IDD_ABOUT, pFrame) != FALSE;
   if (created)
-    TakeDialog(canvas, about, 20, 20, "About: a newer release offered, Apply Update enabled");
+    ScreenshotDialog(canvas, about, 20, 20, "About: a newer release offered, Apply Update enabled");
   AppSetSystem(nullptr);
   return canvas.Save(context.folder + "app-about.png") && created;
 }
