@@ -81,9 +81,6 @@ CFrameCommandState CMainFrame::GetCommandState() {
   // then it is empty.
   CFrameCommandState state = {};
   state.running = m_bRunning;
-  CBuildStepDisplay& steps = m_mainDisplay.GetStepDisplay();
-  state.rows = steps.GetDisplayCount();
-  state.selectedRows = steps.GetSelectedCount();
   state.clipboardText = IsClipboardTextAvailable();
   FillRunState(&state);
   return state;

@@ -66,7 +66,7 @@ int CMainFrame::ShowMessage(const CTesselString& text, UINT style, CWnd* parent)
 }
 
 UINT CMainFrame::TrackPopupMenu(CMenu* popup, UINT flags, int x, int y, CWnd* window) {
-  return CTKCommandBars::TrackPopupMenu(popup, flags, x, y, window, NULL, NULL, GetCommandBars());
+  return CApplicationMainFrame::TrackPopupMenu(popup, flags, x, y, window);
 }
 
 bool CMainFrame::ReadSetting(const char* section, const char* key, CTesselString* value) {
