@@ -141,6 +141,20 @@ TEST_F(TabColorSetsTest, UnderTheAccessSetWithAThemeTextEveryCaptionIsBlack) {
   EXPECT_EQ(0x8B4215u, TextColorOf(Item(1)));
 }
 
+TEST_F(TabColorSetsTest, ACloseButtonLeavesTheCaptionInItsOwnColour) {
+  // The Visual Studio 2003 buttons draw their glyph grey; the caption after
+  // them stays in the text colour.
+  m_pPaint->SetColor(2);
+  m_strip.Reposition();
+  const COLORREF clrText = Colors()->m_clrText;
+  ASSERT_NE(clrText, TKColorManager()->GetColor(49));
+  CDibSurface surface(300, 80);
+  m_strip.Paint(surface.GetDC());
+  const CRect rc = Item(2)->GetRect();
+  const CRect rcButton = CloseButtonOf(Item(2))->GetRect();
+  EXPECT_GT(surface.CountPixels(CRect(rc.left, rc.top, rcButton.left - 3, rc.bottom), clrText), 0);
+}
+
 // Visual Studio sets -----------------------------------------------------------------------
 
 TEST_F(TabColorSetsTest, AVisualStudio2012CloseButtonShowsOnlyWhenItsTabIsHot) {
