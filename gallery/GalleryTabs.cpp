@@ -1,6 +1,6 @@
 // Tab strips: every appearance with its own, the default and the Office 2003
-// colour set; the four positions; and each layout mode with arrows, close
-// buttons and icons.
+// colour set; every colour set on a few appearances, active and inactive; the
+// four positions; and each layout mode with arrows, close buttons and icons.
 #include <string>
 
 #include "Gallery.h"
@@ -17,7 +17,9 @@ struct Look {
 
 const Look kAppearances[] = {{0, "Office 2000 (0)"},     {1, "selected only (1)"},
                              {2, "property-page flat (2)"}, {3, "Office 2003 (3)"},
+                             {4, "state buttons (4)"},   {5, "Visual Studio 2003 (5)"},
                              {6, "flat (6)"},            {7, "Excel 2003 (7)"},
+                             {8, "Visio (8)"},
                              {9, "Visual Studio 2005 (9)"}, {10, "Office 2007 (10)"},
                              {11, "Access 2007 (11)"},   {12, "Visual Studio 2010 (12)"},
                              {13, "Visual Studio 2012 (13)"}, {14, "Office 2013 (14)"},
@@ -91,6 +93,48 @@ bool DrawPositions(const GalleryContext& context) {
   return canvas.Save(context.folder + "tabs-positions-" + context.look + ".png");
 }
 
+bool DrawColorSets(const GalleryContext& context) {
+  const Look kSets[] = {{1, "default (1)"},           {2, "Visual Studio 2003 (2)"},
+                        {4, "Office 2003 (4)"},       {8, "native (8)"},
+                        {16, "Visual Studio 2005 (16)"}, {32, "Office 2007 (32)"},
+                        {64, "Visual Studio 2008 (64)"}, {128, "Access 2007 (128)"},
+                        {256, "Visual Studio 2010 (256)"}, {512, "Visual Studio 2012 (512)"},
+                        {1024, "VS 2012 dark (1024)"}, {2048, "Office 2013 (2048)"},
+                        {4096, "Visual Studio 2015 (4096)"}};
+  const struct {
+    int nAppearance;
+    BOOL bActive;
+    const char* label;
+  } kColumns[] = {{0, TRUE, "Office 2000 (0)"},
+                  {6, TRUE, "flat (6)"},
+                  {13, FALSE, "Visual Studio 2012 (13), strip inactive"},
+                  {4, TRUE, "state buttons (4)"}};
+  const int kWidth = 300, kHeight = 70, kLeft = 200;
+  const int nRows = sizeof(kSets) / sizeof(kSets[0]);
+  CGalleryCanvas canvas(kLeft + 4 * (kWidth + 10), 50 + nRows * (kHeight + 10));
+  canvas.Label(10, 10, "Tab colour sets in the " + context.look +
+                           " look: each set on four appearances, with close buttons",
+               RGB(0, 0, 0));
+  for (int c = 0; c < 4; ++c) canvas.Label(kLeft + c * (kWidth + 10), 28, kColumns[c].label);
+  int y = 45;
+  for (const Look& set : kSets) {
+    canvas.Label(10, y + 20, set.label, RGB(0, 0, 0));
+    for (int c = 0; c < 4; ++c) {
+      CTestTabStrip strip(NULL, CRect(0, 0, kWidth, kHeight));
+      CTKTabPaintManager* pPaint = strip.GetPaintManager();
+      pPaint->SetAppearance(kColumns[c].nAppearance);
+      pPaint->SetColor(set.nId);
+      pPaint->m_bHotTracking = TRUE;
+      strip.SetTabCloseMode(tkTabButtonAlways);
+      strip.SetActive(kColumns[c].bActive);
+      FillStrip(strip);
+      PaintAt(canvas, strip, kLeft + c * (kWidth + 10), y);
+    }
+    y += kHeight + 10;
+  }
+  return canvas.Save(context.folder + "tabs-colorsets-" + context.look + ".png");
+}
+
 struct Mode {
   int nLayout;
   int nPosition;
@@ -141,6 +185,7 @@ bool DrawLayouts(const GalleryContext& context) {
 
 bool DrawTabsPage(const GalleryContext& context) {
   bool ok = DrawAppearances(context);
+  ok = DrawColorSets(context) && ok;
   ok = DrawPositions(context) && ok;
   return DrawLayouts(context) && ok;
 }

@@ -39,6 +39,8 @@ class CTestTabStrip : public CTKTabManager {
   HWND GetWindow() const { return m_hWnd; }
   /// Makes a tab hot as the mouse would, without a window.
   void SetHot(CTKTabManagerItem* pItem) { m_pHighlighted = pItem; }
+  /// Makes a navigate button hot as the mouse would, without a window.
+  void SetHotButton(CTKTabManagerNavigateButton* pButton) { SetHighlightedButton(pButton, NULL); }
 
   struct Moved {
     CTKTabManagerItem* pItem;

@@ -1,8 +1,10 @@
 // The looks, by pixels: Office 2000 for unknown ids, the slanted, curved,
-// flat, trapezoid and image tabs, and the smoothed corners.
+// flat, trapezoid and image tabs, the smoothed corners, state buttons,
+// separated flat tabs and stacked bars.
 #include <gtest/gtest.h>
 
 #include "SupportTabStrip.h"
+#include "common/TKColorManager.h"
 #include "tabs/TKTabPaintManagerColorSet.h"
 #include "tabs/TKTabPaintManagerTheme.h"
 #include "tabs/TKTabThemeFlat.h"
@@ -198,6 +200,125 @@ TEST_F(TabLooksTest, AnUnsetHotBorderOutlinesTheHotFlatTabInFrameBorder) {
   CDibSurface hot(300, 80);
   m_strip.Paint(hot.GetDC());
   EXPECT_EQ(RGB(0, 200, 0), hot.GetPixel(ptSide.x, ptSide.y));
+}
+
+TEST_F(TabLooksTest, StateButtonsNeverFrameThePage) {
+  AddTabs(3);
+  m_strip.SetCurSel(1);
+  Use(4);
+  Colors()->m_clrButtonNormal.SetCustomValue(RGB(0, 120, 0));
+  CDibSurface unframed(300, 80);
+  m_pPaint->m_nClientFrame = 2;
+  m_strip.Paint(unframed.GetDC());
+  for (int nFrame : {0, 1}) {
+    m_pPaint->m_nClientFrame = nFrame;
+    m_strip.Reposition();
+    CDibSurface surface(300, 80);
+    m_strip.Paint(surface.GetDC());
+    int nDifferent = 0;
+    for (int y = 0; y < 80; ++y)
+      for (int x = 0; x < 300; ++x) nDifferent += surface.GetPixel(x, y) != unframed.GetPixel(x, y);
+    EXPECT_EQ(0, nDifferent) << nFrame;
+    EXPECT_EQ(0, surface.CountPixels(kFrame) - unframed.CountPixels(kFrame)) << nFrame;
+  }
+  // The band in the button colour; the selected button pushed in its own fill.
+  const CRect rcHeader = m_strip.GetHeaderRect();
+  EXPECT_EQ(RGB(0, 120, 0), unframed.GetPixel(rcHeader.right - 2, rcHeader.top + 1));
+  const CRect rc = m_strip.GetItem(1)->GetRect();
+  EXPECT_NE(RGB(0, 120, 0), unframed.GetPixel(rc.left + 2, rc.top + 2));
+}
+
+TEST_F(TabLooksTest, AnUnselectedVisualStudio2003TabHasOnlyItsTrailingSeparator) {
+  AddTabs(3);
+  m_strip.SetCurSel(0);
+  m_pPaint->SetAppearance(5);
+  Colors()->m_clrFrameBorder.SetCustomValue(kFrame);
+  Colors()->m_clrFrameHighlight.SetCustomValue(RGB(0, 200, 0));
+  Colors()->m_clrTextSelected.SetCustomValue(RGB(200, 0, 200));
+  m_strip.Reposition();
+  CDibSurface surface(300, 80);
+  m_strip.Paint(surface.GetDC());
+  const CRect rc = m_strip.GetItem(1)->GetRect();
+  for (int y = rc.top; y < rc.bottom; ++y) {
+    const BOOL bSeparator = y >= rc.top + 2 && y < rc.bottom - 2;
+    EXPECT_EQ(bSeparator, surface.GetPixel(rc.right, y) == kFrame) << y;
+  }
+  for (const COLORREF clr : {kFrame, RGB(0, 200, 0), RGB(200, 0, 200)}) {
+    EXPECT_EQ(0, surface.CountPixels(CRect(rc.left, rc.top, rc.right, rc.top + 1), clr));
+    // Its bottom row is the page's top line.
+    EXPECT_EQ(0, surface.CountPixels(CRect(rc.left + 3, rc.top, rc.left + 5, rc.bottom - 1), clr));
+  }
+  // The selected tab is raised: highlight at top-left, dark at its right edge.
+  const CRect rcSelected = m_strip.GetItem(0)->GetRect();
+  EXPECT_EQ(RGB(0, 200, 0), surface.GetPixel(rcSelected.left + 3, rcSelected.top));
+  EXPECT_EQ(RGB(200, 0, 200), surface.GetPixel(rcSelected.right - 1, rcSelected.top + 4));
+}
+
+class VisioLooksTest : public TabLooksTest {
+ protected:
+  /// Four bars 20 pixels high in a 200-pixel control, no margins, client frame 0.
+  void SetUp() override {
+    TabLooksTest::SetUp();
+    AddTabs(4);
+    m_strip.SetBounds(CRect(0, 0, 120, 200));
+    Use(8);
+    const int h = m_pPaint->GetAppearanceSet()->GetRowHeight(&m_strip);
+    m_pPaint->m_rcButtonMargin.bottom += 20 - h;
+    ASSERT_EQ(20, m_pPaint->GetAppearanceSet()->GetRowHeight(&m_strip));
+  }
+  void Select(int nIndex) {
+    m_strip.SetCurSel(nIndex);
+    m_strip.Reposition();
+  }
+  int Top(int i) { return m_strip.GetItem(i)->GetRect().top; }
+  int Bottom(int i) { return m_strip.GetItem(i)->GetRect().bottom; }
+};
+
+TEST_F(VisioLooksTest, ThePageOpensBelowTheSelectedBarAndTheRestSitAtTheBottom) {
+  Select(1);
+  EXPECT_EQ(1, Top(0));
+  EXPECT_EQ(21, Bottom(0));
+  EXPECT_EQ(21, Top(1));
+  EXPECT_EQ(41, Bottom(1));
+  EXPECT_EQ(160, Top(2));
+  EXPECT_EQ(180, Bottom(2));
+  EXPECT_EQ(180, Top(3));
+  EXPECT_EQ(200, Bottom(3));
+  EXPECT_EQ(CRect(1, 41, 119, 160), m_strip.GetClientRect());
+  EXPECT_EQ(CRect(1, 1, 120, 21), m_strip.GetItem(0)->GetRect());
+  EXPECT_TRUE(m_strip.GetHeaderRect().IsRectEmpty());
+}
+
+TEST_F(VisioLooksTest, WithTheLastBarSelectedThePageEndsOnePixelAboveTheBottom) {
+  for (int nFrame : {0, 1}) {
+    m_pPaint->m_nClientFrame = nFrame;
+    Select(3);
+    EXPECT_EQ(81, Bottom(3)) << nFrame;
+    EXPECT_EQ(81, m_strip.GetClientRect().top) << nFrame;
+    EXPECT_EQ(199, m_strip.GetClientRect().bottom) << nFrame;
+  }
+  m_pPaint->m_nClientFrame = 2;
+  Select(3);
+  EXPECT_EQ(CRect(0, 81, 120, 200), m_strip.GetClientRect());
+}
+
+TEST_F(VisioLooksTest, BarsAreOutlinedGrippedAndFramedInBorderColour) {
+  Select(1);
+  CDibSurface surface(120, 200);
+  m_strip.Paint(surface.GetDC());
+  // The control's frame, and the selected bar in its fill.
+  EXPECT_EQ(kFrame, surface.GetPixel(0, 100));
+  EXPECT_EQ(kFrame, surface.GetPixel(119, 100));
+  EXPECT_EQ(kSelected, surface.GetPixel(100, 23));
+  // The bar's 3D outline: frame border at its bottom row.
+  EXPECT_EQ(kFrame, surface.GetPixel(30, 40));
+  // The grip: three-pixel dots every other row from top + 4, seven from the right.
+  const COLORREF clrGrip = TKColorManager()->GetColor(38);
+  if (clrGrip != CLR_NONE) {
+    EXPECT_EQ(clrGrip, surface.GetPixel(120 - 7, 21 + 4));
+    EXPECT_EQ(clrGrip, surface.GetPixel(120 - 5, 21 + 4));
+    EXPECT_NE(clrGrip, surface.GetPixel(120 - 7, 21 + 5));
+  }
 }
 
 }  // namespace

@@ -95,6 +95,13 @@ class CTKTabColorSetDefault : public CTKTabPaintManagerColorSet {
  public:
   void RefreshMetrics() override;
   void DrawNavigateButton(CDC* pDC, CTKTabManagerNavigateButton* pButton, CRect rc) override;
+
+ protected:
+  /// An enabled pressed button sunk (dark top-left) and its glyph moved by
+  /// one pixel, an enabled hot one raised; the glyph in the text colour.
+  static void DrawBevelledButton(CDC* pDC, CTKTabManagerNavigateButton* pButton, CRect rc,
+                                 COLORREF clrLight, COLORREF clrDark, COLORREF clrText,
+                                 COLORREF clrGlyph);
 };
 
 /// System colours with the Luna scheme constants (flag 4).

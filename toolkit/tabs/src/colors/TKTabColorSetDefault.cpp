@@ -24,17 +24,24 @@ void CTKTabColorSetDefault::RefreshMetrics() {
   }
 }
 
+void CTKTabColorSetDefault::DrawBevelledButton(CDC* pDC, CTKTabManagerNavigateButton* pButton,
+                                               CRect rc, COLORREF clrLight, COLORREF clrDark,
+                                               COLORREF clrText, COLORREF clrGlyph) {
+  if (pButton->IsEnabled()) {
+    if (pButton->IsPressed()) {
+      pDC->Draw3dRect(rc, clrDark, clrLight);
+      rc.OffsetRect(1, 1);
+    } else if (pButton->IsHighlighted()) {
+      pDC->Draw3dRect(rc, clrLight, clrDark);
+    }
+  }
+  pDC->SetTextColor(clrText);
+  pButton->Draw(pDC, rc, clrGlyph, pButton->IsEnabled());
+}
+
 void CTKTabColorSetDefault::DrawNavigateButton(CDC* pDC, CTKTabManagerNavigateButton* pButton,
                                                CRect rc) {
   CTKColorManager* pColors = TKColorManager();
-  if (pButton->IsEnabled()) {
-    if (pButton->IsPressed()) {
-      pDC->Draw3dRect(rc, pColors->GetColor(COLOR_BTNSHADOW), pColors->GetColor(COLOR_3DHIGHLIGHT));
-      rc.OffsetRect(1, 1);
-    } else if (pButton->IsHighlighted()) {
-      pDC->Draw3dRect(rc, pColors->GetColor(COLOR_3DHIGHLIGHT), pColors->GetColor(COLOR_BTNSHADOW));
-    }
-  }
-  pDC->SetTextColor(pColors->GetColor(COLOR_BTNTEXT));
-  pButton->Draw(pDC, rc, m_clrGlyph, pButton->IsEnabled());
+  DrawBevelledButton(pDC, pButton, rc, pColors->GetColor(COLOR_3DHIGHLIGHT),
+                     pColors->GetColor(COLOR_BTNSHADOW), pColors->GetColor(COLOR_BTNTEXT), m_clrGlyph);
 }

@@ -29,10 +29,7 @@ void CTKTabPaintManager::PaintStripBody(CTKTabManager* pStrip, CDC* pDC, CRect r
   if (!rcClip.IsRectEmpty()) {
     CTKTabSavedClip restore(pDC->GetSafeHdc());
     if (m_bClipHeader) {
-      CRect rcDevice = rcClip;
-      pDC->LPtoDP(rcDevice);
-      CTKScopedRgn rgn(::CreateRectRgnIndirect(rcDevice));
-      ::ExtSelectClipRgn(pDC->GetSafeHdc(), rgn.Get(), RGN_AND);
+      restore.Intersect(pDC, rcClip);
       m_pColorSet->AdjustHeaderClip(pDC, rcClip, pStrip);
     }
     for (int r = pStrip->GetRowTable().GetRowCount() - 1; r >= 0; --r)

@@ -87,7 +87,6 @@ int CTKTabPaintManager::DrawItemText(CDC* pDC, CTKTabManagerItem* pItem, CRect r
                            nPadding + nIconExtent + nButtons);
   }
 
-  m_pColorSet->SetTextColor(pDC, pItem);
   CRect rcContent = rcItem;
   CRect rcInner = rcItem;
   rcInner.DeflateRect(m_rcButtonMargin);
@@ -122,6 +121,8 @@ int CTKTabPaintManager::DrawItemText(CDC* pDC, CTKTabManagerItem* pItem, CRect r
       rcContent.DeflateRect(0, nSurplus / 2);
   }
 
+  // After the tab's buttons: their drawing sets a glyph colour of its own.
+  m_pColorSet->SetTextColor(pDC, pItem);
   CRect rcText = rcContent;
   if (!bVertical) {
     rcText.left += m_rcTextPadding.left + m_rcButtonMargin.left;

@@ -1,7 +1,7 @@
 // The clip region a DC had, put back once: by Restore or when it goes.
 #pragma once
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include "common/TKScopedHandle.h"
 
@@ -13,6 +13,13 @@ class CTKTabSavedClip {
   ~CTKTabSavedClip() { Restore(); }
   CTKTabSavedClip(const CTKTabSavedClip&) = delete;
   CTKTabSavedClip& operator=(const CTKTabSavedClip&) = delete;
+
+  /// Narrows the clip to a rectangle in the DC's logical coordinates.
+  void Intersect(CDC* pDC, CRect rcLogical) {
+    pDC->LPtoDP(rcLogical);
+    CTKScopedRgn rgn(::CreateRectRgnIndirect(rcLogical));
+    ::ExtSelectClipRgn(m_hDC, rgn.Get(), RGN_AND);
+  }
 
   void Restore() {
     if (m_bRestored) return;
