@@ -14,7 +14,11 @@
 #include "commandbars/TKControls.h"
 #include "commandbars/TKPopupBar.h"
 #include "common/TKResourceImages.h"
+#include "commandbars/TKCommandBarKeyboardTip.h"
+#include "commandbars/TKCommandBarsOptions.h"
 #include "ribbon/TKRibbonBar.h"
+#include "ribbon/TKRibbonControlTab.h"
+#include "ribbon/TKRibbonTabPopupToolBar.h"
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonQuickAccessControls.h"
 #include "ribbon/TKRibbonSystemPopup.h"
@@ -70,6 +74,47 @@ void BuildRibbon(CTKRibbonBar* pRibbon) {
   pRibbon->SetCurSel(0);
 }
 
+/// Takes `hWnd` (a pop-up or a key tip over the frame) from the screen onto
+/// the frame's picture at `origin`, where the screen shows it.
+void ScreenshotOverFrame(HWND hWnd, CWnd* pFrame, CGalleryCanvas& canvas, CPoint origin) {
+  if (!::IsWindow(hWnd)) return;
+  CRect rcFrame, rcWindow;
+  pFrame->GetWindowRect(&rcFrame);
+  ::GetWindowRect(hWnd, &rcWindow);
+  ScreenshotWindow(hWnd, canvas.GetDC()->m_hDC, origin + (rcWindow.TopLeft() - rcFrame.TopLeft()));
+}
+
+/// The key tips of the first level (Alt), and the tab of a minimised ribbon
+/// opened as a pop-up, one picture each below `y`.
+void DrawKeyTipsAndTabPopup(CFrameWnd* pFrame, CTKCommandBars* pBars, CTKRibbonBar* pRibbon,
+                            CGalleryCanvas& canvas, int y) {
+  pBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+  pRibbon->OnFrameAccel(VK_MENU);
+  ScreenshotWindow(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, y));
+  CTKKeyboardTips* pTips = pBars->GetKeyboardTips();
+  for (int i = 0; i < pTips->GetCount(); ++i)
+    ScreenshotOverFrame(pTips->GetAt(i)->GetSafeHwnd(), pFrame, canvas, CPoint(20, y));
+  canvas.Label(20, y + kFrameSize.cy + 5, "Alt: the key tips of the tabs and the quick-access bar");
+  pRibbon->SetTrackingMode(FALSE);
+  pBars->HideKeyboardTips();
+
+  const int yPopup = y + kFrameSize.cy + 30;
+  pRibbon->SetRibbonMinimized(TRUE);
+  pFrame->RecalcLayout();
+  pRibbon->GetControlTab()->ShowTabPopup(FALSE);
+  ScreenshotWindow(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, yPopup));
+  for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL;
+       hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+    CTKRibbonTabPopupToolBar* pPopup =
+        DYNAMIC_DOWNCAST(CTKRibbonTabPopupToolBar, CWnd::FromHandlePermanent(hWnd));
+    if (pPopup != nullptr && pPopup->IsWindowVisible())
+      ScreenshotOverFrame(hWnd, pFrame, canvas, CPoint(20, yPopup));
+  }
+  canvas.Label(20, yPopup + kFrameSize.cy + 5, "the ribbon minimised, its tab open as a pop-up");
+  pBars->CloseAllPopups();
+  pRibbon->SetRibbonMinimized(FALSE);
+}
+
 bool DrawRibbonLook(const GalleryContext& context) {
   const std::string ini = "Office2010" + context.look + ".INI";
   TKResourceImages()->SetHandle(::GetModuleHandleA(NULL), ini.c_str());
@@ -92,7 +137,7 @@ bool DrawRibbonLook(const GalleryContext& context) {
   pBars->RecalcFrameLayout();
   pFrame->RecalcLayout();
 
-  CGalleryCanvas canvas(kFrameSize.cx + 40, 2 * kFrameSize.cy + 100);
+  CGalleryCanvas canvas(kFrameSize.cx + 40, 4 * kFrameSize.cy + 160);
   ScreenshotWindow(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, 20));
   canvas.Label(20, kFrameSize.cy + 25, "the ribbon as it opens, " + context.look);
 
@@ -102,15 +147,11 @@ bool DrawRibbonLook(const GalleryContext& context) {
   CTKPopupBar* pPopup = static_cast<CTKPopupBar*>(pSystem->GetCommandBar());
   const int yOpen = kFrameSize.cy + 50;
   ScreenshotWindow(pFrame->m_hWnd, canvas.GetDC()->m_hDC, CPoint(20, yOpen));
-  if (pPopup->GetSafeHwnd() != NULL) {
-    CRect rcFrame, rcPopup;
-    pFrame->GetWindowRect(&rcFrame);
-    pPopup->GetWindowRect(&rcPopup);
-    ScreenshotWindow(pPopup->m_hWnd, canvas.GetDC()->m_hDC,
-            CPoint(20 + rcPopup.left - rcFrame.left, yOpen + rcPopup.top - rcFrame.top));
-  }
+  ScreenshotOverFrame(pPopup->GetSafeHwnd(), pFrame, canvas, CPoint(20, yOpen));
   canvas.Label(20, yOpen + kFrameSize.cy + 5, "the system pop-up open");
   pRibbon->SetTrackingMode(FALSE);
+  pBars->CloseAllPopups();
+  DrawKeyTipsAndTabPopup(pFrame, pBars, pRibbon, canvas, yOpen + kFrameSize.cy + 30);
 
   pBars->InternalRelease();
   pFrame->DestroyWindow();
