@@ -393,11 +393,18 @@ class CCaptionTakingMenuBar : public CTKMenuBar {
   BOOL m_bTakes = TRUE;
 };
 
+/// A framed window whose menu bar at the top takes the caption over.
+struct CaptionBarWindow : FramedWindow {
+  CCaptionTakingMenuBar* pBar = new CCaptionTakingMenuBar;
+  CaptionBarWindow() {
+    pBars->CreateDockBars();
+    pBars->AddToolBar(pBar, "Menu", tkBarTop);
+  }
+};
+
 TEST_F(FrameHookTest, ABarThatDrawsTheCaptionTakesItsPlace) {
-  FramedWindow window;
-  window.pBars->CreateDockBars();
-  auto* pBar = new CCaptionTakingMenuBar;
-  ASSERT_NE(nullptr, window.pBars->AddToolBar(pBar, "Menu", tkBarTop));
+  CaptionBarWindow window;
+  CCaptionTakingMenuBar* pBar = window.pBar;
   CTKCommandBarsFrameHook* pHook = window.Attach();
   ASSERT_EQ(pBar, pHook->GetCaptionBar());
   EXPECT_FALSE(pHook->IsFrameCaptionVisible());
@@ -421,11 +428,9 @@ TEST_F(FrameHookTest, ABarThatDrawsTheCaptionTakesItsPlace) {
 }
 
 TEST_F(FrameHookTest, AMinimisedChildShowsItsOwnCaptionUnderABarThatDrawsIt) {
-  FramedWindow window;
-  window.pBars->CreateDockBars();
-  auto* pBar = new CCaptionTakingMenuBar;
-  ASSERT_NE(nullptr, window.pBars->AddToolBar(pBar, "Menu", tkBarTop));
+  CaptionBarWindow window;
   CTKCommandBarsFrameHook* pHook = window.Attach();
+  ASSERT_EQ(window.pBar, pHook->GetCaptionBar());
   const DWORD dwStyle = pHook->GetSiteStyle();
   ::SetWindowLong(window.frame.m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | WS_CHILD));
   EXPECT_FALSE(pHook->IsFrameCaptionVisible()) << "a child that is not minimised";
