@@ -48,6 +48,7 @@ const GalleryPage kPages[] = {
     DrawStepDialogsPage,
     DrawAppVariablesPage,
     DrawAppRunPage,
+    DrawRibbonPage,
 };
 // clang-format on
 

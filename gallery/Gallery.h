@@ -63,6 +63,8 @@ bool DrawStepDialogsPage(const GalleryContext& context);
 bool DrawAppVariablesPage(const GalleryContext& context);
 /// The main window after a run: step results, the log and the status panes.
 bool DrawAppRunPage(const GalleryContext& context);
+/// The ribbon in its themed frame, as it opens and with the system pop-up open.
+bool DrawRibbonPage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

@@ -11,6 +11,7 @@
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsFrameHook.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKMenuBar.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKWinThemeWrapper.h"
 #include "testsupport/DibSurface.h"
@@ -382,6 +383,61 @@ TEST_F(FrameHookTest, UnderCompositionTheStandardFrameStays) {
   const MARGINS& margins = CFakeDwm::s_margins.back();
   EXPECT_EQ(margins.cyTopHeight, 0);
   EXPECT_EQ(margins.cxLeftWidth + margins.cxRightWidth + margins.cyBottomHeight, 0);
+}
+
+/// A menu bar that says it draws the frame's caption, as a ribbon does.
+class CCaptionTakingMenuBar : public CTKMenuBar {
+ public:
+  BOOL IsFrameCaptionTakenOver() const override { return m_bTakes; }
+  int GetFrameCaptionHeight() const override { return 40; }
+  BOOL m_bTakes = TRUE;
+};
+
+/// A framed window whose menu bar at the top takes the caption over.
+struct CaptionBarWindow : FramedWindow {
+  CCaptionTakingMenuBar* pBar = new CCaptionTakingMenuBar;
+  CaptionBarWindow() {
+    pBars->CreateDockBars();
+    pBars->AddToolBar(pBar, "Menu", tkBarTop);
+  }
+};
+
+TEST_F(FrameHookTest, ABarThatDrawsTheCaptionTakesItsPlace) {
+  CaptionBarWindow window;
+  CCaptionTakingMenuBar* pBar = window.pBar;
+  CTKCommandBarsFrameHook* pHook = window.Attach();
+  ASSERT_EQ(pBar, pHook->GetCaptionBar());
+  EXPECT_FALSE(pHook->IsFrameCaptionVisible());
+  // Top border 4 and the bar's band of 40, not the theme's caption of 22.
+  EXPECT_EQ(44, pHook->GetCaptionHeight());
+  // No caption row of the frame: the client area starts below the top border.
+  EXPECT_EQ(window.SendNcCalcSize(CRect(100, 100, 500, 400)), CRect(104, 104, 496, 396));
+  pHook->UpdateFrameCaptionButtons();
+  for (UINT nCommand : {SC_CLOSE, SC_MAXIMIZE, SC_MINIMIZE})
+    EXPECT_FALSE(window.Button(nCommand)->IsVisible()) << "the bar has buttons of its own";
+  EXPECT_NE(HTCLOSE, window.frame.SendMessage(WM_NCHITTEST, 0,
+                                             MAKELPARAM(window.ToScreen(CPoint(386, 10)).x,
+                                                        window.ToScreen(CPoint(386, 10)).y)));
+
+  pBar->m_bTakes = FALSE;
+  EXPECT_EQ(nullptr, pHook->GetCaptionBar());
+  EXPECT_TRUE(pHook->IsFrameCaptionVisible());
+  EXPECT_EQ(26, pHook->GetCaptionHeight());
+  pHook->UpdateFrameCaptionButtons();
+  EXPECT_TRUE(window.Button(SC_CLOSE)->IsVisible());
+}
+
+TEST_F(FrameHookTest, AMinimisedChildShowsItsOwnCaptionUnderABarThatDrawsIt) {
+  CaptionBarWindow window;
+  CTKCommandBarsFrameHook* pHook = window.Attach();
+  ASSERT_EQ(window.pBar, pHook->GetCaptionBar());
+  const DWORD dwStyle = pHook->GetSiteStyle();
+  ::SetWindowLong(window.frame.m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle | WS_CHILD));
+  EXPECT_FALSE(pHook->IsFrameCaptionVisible()) << "a child that is not minimised";
+  ::SetWindowLong(window.frame.m_hWnd, GWL_STYLE,
+                  static_cast<LONG>(dwStyle | WS_CHILD | WS_MINIMIZE));
+  EXPECT_TRUE(pHook->IsFrameCaptionVisible());
+  ::SetWindowLong(window.frame.m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
 }
 
 }  // namespace

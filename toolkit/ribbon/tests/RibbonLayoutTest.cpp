@@ -58,6 +58,36 @@ TEST_F(RibbonLayoutTest, NarrowerThanTheMinimumHidesTheRibbonAndWideningBringsIt
   EXPECT_TRUE(m_pRibbon->IsRibbonShown());
 }
 
+// One caption only: the frame keeps its borders and the ribbon's caption band
+// stands where the frame's caption row would be.
+TEST_F(RibbonLayoutTest, TheFrameLeavesItsCaptionToTheShownRibbon) {
+  m_pPaintManager->EnableTestFrame();
+  RibbonLook()->m_nCaptionHeight = 30;
+  ASSERT_TRUE(m_pRibbon->EnableFrameTheme(TRUE));
+  m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+  m_pFrame->RecalcLayout();
+  CTKCommandBarsFrameHook* pHook = m_pBars->GetFrameHook();
+  ASSERT_NE(nullptr, pHook);
+  ASSERT_TRUE(m_pRibbon->IsRibbonShown());
+  EXPECT_FALSE(pHook->IsFrameCaptionVisible());
+  const int nTopBorder = pHook->CalcFrameBorder().top;
+  EXPECT_EQ(nTopBorder + m_pRibbon->GetCaptionHeight(), pHook->GetCaptionHeight());
+  EXPECT_EQ(30, m_pRibbon->GetCaptionHeight());
+  // The client area, and with it the ribbon, begins right under the top border.
+  CRect rcWindow;
+  m_pFrame->GetWindowRect(&rcWindow);
+  CPoint ptClient(0, 0);
+  m_pFrame->ClientToScreen(&ptClient);
+  EXPECT_EQ(nTopBorder, ptClient.y - rcWindow.top);
+
+  // Too narrow, the ribbon hides and the frame draws its caption again.
+  m_pRibbon->CalcLayout(100, kCommit);
+  EXPECT_TRUE(pHook->IsFrameCaptionVisible());
+  EXPECT_EQ(nTopBorder + pHook->GetFramePaintManager()->GetCaptionHeight(),
+            pHook->GetCaptionHeight());
+  m_pRibbon->EnableFrameTheme(FALSE);
+}
+
 TEST_F(RibbonLayoutTest, ShowingOrHidingAsksTheFrameHookToRecalculateTheFrame) {
   m_pPaintManager->EnableTestFrame();
   ASSERT_TRUE(m_pRibbon->EnableFrameTheme(TRUE));

@@ -84,7 +84,12 @@ TEST_F(RibbonPopupsTest, ACollapsedGroupOpensAsAPopupOfItsWidthWithBorders) {
   ASSERT_TRUE(pPopup->IsTrackingMode());
   CRect rcWindow;
   pPopup->GetWindowRect(&rcWindow);
-  EXPECT_EQ(pPopup->GetGroup()->GetRect().Width() + TKDpiHelper()->ScaleX(5), rcWindow.Width());
+  // The group's own width (its laid-out rectangle keeps ScaleX(5) of gap
+  // after it) plus the borders.
+  const int nGroupWidth = pPopup->GetGroup()->GetRect().Width() - TKDpiHelper()->ScaleX(5);
+  EXPECT_GT(nGroupWidth, 0);
+  EXPECT_EQ(nGroupWidth + TKDpiHelper()->ScaleX(5), rcWindow.Width());
+  EXPECT_EQ(0, pPopup->GetGroup()->GetRect().left) << "the group fills the pop-up";
   EXPECT_EQ(m_pRibbon->GetGroupsHeight() - TKDpiHelper()->ScaleY(7), rcWindow.Height());
   EXPECT_EQ(2, pPopup->GetGroup()->GetCount());
   EXPECT_TRUE(pPopup->GetGroup()->GetAt(0)->IsVisible()) << "the pop-up shows the whole group";
@@ -159,8 +164,17 @@ TEST_F(RibbonPopupsTest, AControlLeftOfTheButtonComesIntoViewOnlyWithTheButtonSh
 }
 
 TEST_F(RibbonPopupsTest, HoldingAScrollButtonRepeatsAfterTheDoubleClickTimesParts) {
-  GTEST_SKIP() << "the real ribbon layout now replaces the rectangles this test sets by hand; to be reworked";
   AddPlacedTabs({"Home"});
+  // Groups far wider than the ribbon, which may not shrink: every step of
+  // the repeat leaves more to scroll, so the button stays while it is held.
+  CTestSizedButton prototype;
+  for (int i = 0; i < 20; ++i) {
+    CTKRibbonGroup* pGroup = m_pRibbon->GetTab(0)->GetGroups()->AddGroup("Wide", 3100 + i);
+    pGroup->SetAllowReduction(0);
+    for (int j = 0; j < 3; ++j) pGroup->AddClone(&prototype);
+  }
+  m_pRibbon->CalcLayout(600, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+  ASSERT_TRUE(m_pRibbon->GetControlScrollGroupsRight()->IsVisible());
   PressScrollButton({WM_TIMER, WM_TIMER, WM_TIMER, WM_LBUTTONUP});
   EXPECT_EQ(4u, Ribbon()->m_scrolls.size());
   const std::vector<std::pair<UINT_PTR, UINT>> expected = {

@@ -100,7 +100,8 @@ LRESULT CRibbonTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_COMMAND) m_commands.push_back(wParam);
   if (message == WM_SYSCOMMAND) {
     m_sysCommands.push_back(wParam);
-    return 0;
+    const WPARAM nCommand = wParam & 0xFFF0;
+    if (!m_bSizeCommands || (nCommand != SC_MAXIMIZE && nCommand != SC_RESTORE)) return 0;
   }
   if (message == TK_WM_POPUPSYSTEMMENU || message == WM_NCLBUTTONDOWN ||
       message == WM_NCLBUTTONDBLCLK ||

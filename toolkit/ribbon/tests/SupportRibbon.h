@@ -119,6 +119,8 @@ class CRibbonTestFrame : public CFrameWnd {
   int Count(UINT nMessage) const;
   /// WM_SYSCOMMAND codes the frame was sent; swallowed, so it stays open.
   std::vector<WPARAM> m_sysCommands;
+  /// Maximising and restoring are carried out after being recorded.
+  BOOL m_bSizeCommands = FALSE;
   int CountNotifications(UINT nCode) const;
 
   // What the ribbon asks of the frame's caption and menus

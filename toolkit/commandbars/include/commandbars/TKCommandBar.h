@@ -225,8 +225,8 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
 
   /// Where `pDragged` dropped at `point` lands: beside control `nIndex`
   /// (after it with `bAfter`), shown by `rcMark`; -1 and a mark across the
-  /// empty bar when no control can take it; an empty mark on the dragged
-  /// control itself and on the ribbon.
+  /// empty bar when no control can take it (on the ribbon no mark then); an
+  /// empty mark on the dragged control itself.
   virtual void CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark, int& nIndex,
                                 BOOL& bAfter);
   /// The drag effect this bar takes the control with; DROPEFFECT_NONE refused.

@@ -14,6 +14,7 @@
 class CTKCommandBars;
 class CTKControls;
 class CTKFramePaintManager;
+class CTKMenuBar;
 class CTKNotifySink;
 class CTKPaintManager;
 
@@ -57,11 +58,15 @@ class CTKCommandBarsFrameHook : public CTKHookManagerHookAble, public ITKFrameSh
   /// Null when the paint manager has no frame theme.
   CTKFramePaintManager* GetFramePaintManager() const;
   BOOL IsMDIMaximized() const;
-  /// The hook draws the caption (no ribbon takes it over).
+  /// The hook draws the caption: no bar docked at the top takes it over, or
+  /// the site is a minimised child window.
   BOOL IsFrameCaptionVisible() const;
+  /// The menu bar (a ribbon) that draws the frame's caption; null when none does.
+  CTKMenuBar* GetCaptionBar() const;
   /// Left, top, right and bottom border widths; zeros without a frame theme.
   CRect CalcFrameBorder() const;
-  /// The top border plus the frame theme's caption height.
+  /// The top border plus the frame theme's caption height, or plus the
+  /// caption band of the bar that draws the caption.
   int GetCaptionHeight() const;
   /// Whether the frame theme draws the status bar into the frame; its height.
   BOOL IsFrameHasStatusBar(int* pnHeight = nullptr) const;

@@ -168,6 +168,14 @@ class CTKMenuBar : public CTKToolBar, public CTKHookManagerHookAble {
   int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
                     LRESULT& lResult) override;
 
+  // The frame's caption a ribbon draws (read by the frame hook) ----------------
+
+  /// The bar is shown and draws the frame's caption in a band of its own;
+  /// a menu bar never does.
+  virtual BOOL IsFrameCaptionTakenOver() const { return FALSE; }
+  /// The height of that band, without the frame's top border.
+  virtual int GetFrameCaptionHeight() const { return 0; }
+
  protected:
   void InitMenuBar();
   void SetupHook();

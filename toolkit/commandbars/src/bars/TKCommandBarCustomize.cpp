@@ -93,7 +93,6 @@ void CTKCommandBar::CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& 
     rcMark.SetRect(rc.left, nEdge, rc.right, nEdge + nThickness);
   else
     rcMark.SetRect(nEdge, rc.top, nEdge + nThickness, rc.bottom);
-  if (IsRibbonBar()) rcMark.SetRectEmpty();
 }
 
 DWORD CTKCommandBar::OnCustomizeDragEnter(CTKControl* pDataObject, CPoint point) {

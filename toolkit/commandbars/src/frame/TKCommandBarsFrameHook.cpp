@@ -10,6 +10,7 @@
 #include "commandbars/TKCommandBarsFrameDwm.h"
 #include "commandbars/TKCommandBarsSystem.h"
 #include "commandbars/TKControls.h"
+#include "commandbars/TKMenuBar.h"
 #include "commandbars/TKPaintManager.h"
 #include "common/TKDpiHelper.h"
 #include "common/TKFrameShadow.h"
@@ -215,9 +216,18 @@ BOOL CTKCommandBarsFrameHook::IsMDIMaximized() const {
   return (GetSiteStyle() & WS_MAXIMIZE) != 0 && (GetSiteExStyle() & WS_EX_MDICHILD) != 0;
 }
 
+CTKMenuBar* CTKCommandBarsFrameHook::GetCaptionBar() const {
+  if (m_pCommandBars == nullptr) return nullptr;
+  CTKMenuBar* pMenuBar = DYNAMIC_DOWNCAST(CTKMenuBar, m_pCommandBars->GetMenuBar());
+  if (pMenuBar == nullptr || pMenuBar->GetPosition() != tkBarTop) return nullptr;
+  return pMenuBar->IsFrameCaptionTakenOver() ? pMenuBar : nullptr;
+}
+
 BOOL CTKCommandBarsFrameHook::IsFrameCaptionVisible() const {
-  // Only a ribbon takes the caption over, and the command bars carry none yet.
-  return TRUE;
+  if (GetCaptionBar() == nullptr) return TRUE;
+  // A minimised child shows no ribbon: only its own caption is left.
+  const DWORD dwStyle = GetSiteStyle();
+  return (dwStyle & WS_CHILD) != 0 && (dwStyle & WS_MINIMIZE) != 0;
 }
 
 CRect CTKCommandBarsFrameHook::CalcFrameBorder() const {
@@ -227,8 +237,10 @@ CRect CTKCommandBarsFrameHook::CalcFrameBorder() const {
 }
 
 int CTKCommandBarsFrameHook::GetCaptionHeight() const {
+  const int nTop = CalcFrameBorder().top;
+  if (!IsFrameCaptionVisible()) return nTop + GetCaptionBar()->GetFrameCaptionHeight();
   CTKFramePaintManager* pFrame = GetFramePaintManager();
-  return CalcFrameBorder().top + (pFrame != nullptr ? pFrame->GetCaptionHeight() : 0);
+  return nTop + (pFrame != nullptr ? pFrame->GetCaptionHeight() : 0);
 }
 
 BOOL CTKCommandBarsFrameHook::IsFrameHasStatusBar(int* pnHeight) const {

@@ -43,6 +43,7 @@ void CTKCommandBarsFrameHook::UpdateFrameCaptionButtons() {
   const BOOL bMaximized = (dwStyle & WS_MAXIMIZE) != 0;
   const BOOL bMinBox = (dwStyle & WS_MINIMIZEBOX) != 0;
   const BOOL bMaxBox = (dwStyle & WS_MAXIMIZEBOX) != 0;
+  const BOOL bOwnCaption = IsFrameCaptionVisible();
 
   for (int i = 0; i < m_pCaptionButtons->GetCount(); ++i) {
     CTKControl* pButton = m_pCaptionButtons->GetAt(i);
@@ -59,7 +60,8 @@ void CTKCommandBarsFrameHook::UpdateFrameCaptionButtons() {
         bEnabled = bMinimized ? bMinBox : bMaxBox;
         break;
     }
-    pButton->SetVisible(bVisible);
+    // The bar that draws the caption has buttons of its own.
+    pButton->SetVisible(bVisible && bOwnCaption);
     pButton->SetEnabled(bEnabled);
   }
 

@@ -325,6 +325,10 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
 
   // Mouse and frame (src/input) ---------------------------------------------------------
 
+  /// Shown on a themed frame: the frame hook leaves its caption to the ribbon.
+  BOOL IsFrameCaptionTakenOver() const override;
+  /// GetCaptionHeight, for the frame hook.
+  int GetFrameCaptionHeight() const override;
   /// The caption part under a client point while the ribbon draws the frame's
   /// caption: HTCAPTION, HTSYSMENU or HTTOP; 0 for no caption part.
   virtual int HitTestCaption(CPoint point) const;
@@ -337,6 +341,17 @@ class CTKRibbonBar : public CTKMenuBar, public CTKRibbonScrollableBar {
                     LRESULT& lResult) override;
   /// Moves the tab strip's selection one tab on, as the arrow keys do.
   void StepSelectedTab(BOOL bNext);
+
+  // Customise drops (src/input/TKRibbonBarCustomize.cpp) ------------------------------------
+
+  /// The tool bar's drop place, with no mark on the system button or the
+  /// quick-access bar; over a group's free part, the end of that group.
+  void CalcDropPosition(CTKControl* pDragged, CPoint point, CRect& rcMark, int& nIndex,
+                        BOOL& bAfter) override;
+  /// A copy into the group of the drop place, or into the bar (right-aligned
+  /// right after the tab strip); on itself only starts or ends a group.
+  void OnCustomizeDrop(CTKControl* pDataObject, DWORD& dwDropEffect, CPoint ptDrop,
+                       CPoint ptDrag) override;
 
   // Keyboard access (src/keytips) ----------------------------------------------------------
 

@@ -17,6 +17,12 @@ DWORD CTKRibbonBar::GetSiteStyle() const {
   return pSite != nullptr && pSite->GetSafeHwnd() != NULL ? pSite->GetStyle() : 0;
 }
 
+BOOL CTKRibbonBar::IsFrameCaptionTakenOver() const {
+  return IsFrameThemeEnabled() && m_bRibbonBarVisible && IsVisible() && GetSafeHwnd() != NULL;
+}
+
+int CTKRibbonBar::GetFrameCaptionHeight() const { return GetCaptionHeight(); }
+
 int CTKRibbonBar::HitTestCaption(CPoint point) const {
   if (IsCustomizeMode() || !IsFrameThemeEnabled()) return 0;
   const DWORD dwSiteStyle = GetSiteStyle();

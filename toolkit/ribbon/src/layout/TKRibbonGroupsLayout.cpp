@@ -10,22 +10,6 @@
 #include "ribbon/TKRibbonScrollableBar.h"
 #include "ribbon/TKRibbonTab.h"
 
-namespace {
-
-void ShowScrollButton(CTKControl* pButton, BOOL bShow) {
-  if (pButton == nullptr) return;
-  const DWORD dwFlags = pButton->GetHideFlags();
-  pButton->SetHideFlags(bShow ? (dwFlags & ~TKHIDE_GENERIC) : (dwFlags | TKHIDE_GENERIC));
-}
-
-void ShowScrollButtons(CTKRibbonScrollableBar* pBar, BOOL bLeft, BOOL bRight) {
-  if (pBar == nullptr) return;
-  ShowScrollButton(pBar->GetControlScrollGroupsLeft(), bLeft);
-  ShowScrollButton(pBar->GetControlScrollGroupsRight(), bRight);
-}
-
-}  // namespace
-
 int CTKRibbonGroups::GetGroupsWidth(const std::vector<int>& widths) {
   int nWidth = 0;
   for (size_t i = 0; i < widths.size(); ++i) {
@@ -67,7 +51,7 @@ void CTKRibbonGroups::Reposition(CDC* pDC, int nWidth, int nLeft, int nTop, int 
   CTKCommandBar* pParent = GetParentBar();
   CTKRibbonScrollableBar* pScrollable = dynamic_cast<CTKRibbonScrollableBar*>(pParent);
   if (m_arrGroups.empty()) {
-    ShowScrollButtons(pScrollable, FALSE, FALSE);
+    if (pScrollable != nullptr) pScrollable->ShowScrollButtons(FALSE, FALSE);
     return;
   }
   const int nCount = GetCount();
@@ -93,7 +77,8 @@ void CTKRibbonGroups::Reposition(CDC* pDC, int nWidth, int nLeft, int nTop, int 
   if (nAvailable < nTotal && pScrollable != nullptr)
     nOffset = std::min(std::max(pScrollable->GetGroupsScrollPos(), 0), nTotal - nAvailable);
   m_nScrollPos = nOffset;
-  ShowScrollButtons(pScrollable, nOffset > 0, nTotal - nOffset - nAvailable > 0);
+  if (pScrollable != nullptr)
+    pScrollable->ShowScrollButtons(nOffset > 0, nTotal - nOffset - nAvailable > 0);
 
   int x = nLeft - nOffset;
   for (int i = 0; i < nCount; ++i) {

@@ -48,13 +48,11 @@ CSize CTKRibbonGroupPopupToolBar::CalcDynamicLayout(int, DWORD) {
   if (GetSafeHwnd() != NULL) {
     CClientDC dc(this);
     CTKFontDC font(&dc, GetPaintManager()->GetCommandBarFont(this));
-    const int nPadding = TKDpiHelper()->ScaleX(4);
-    nWidth = 2 * nPadding;
-    for (int i = 0; i < m_pGroup->GetCount(); ++i)
-      if (m_pGroup->GetAt(i)->IsVisible(TKHIDE_WRAP)) nWidth += m_pGroup->GetAt(i)->GetSize(&dc).cx;
-    m_pGroup->SetGroupRect(CRect(m_rcBorders.left, m_rcBorders.top, m_rcBorders.left + nWidth,
-                                 nHeight - m_rcBorders.bottom));
-    m_pGroup->ArrangeControlsInRow(&dc);
+    // The group at full size: its rectangle, borders included, is the client area.
+    m_pGroup->BeginLayout(&dc);
+    nWidth = m_pGroup->CalcWidth(&dc);
+    m_pGroup->ArrangeControls(nWidth, 0, 0, 0, 0);
+    m_pGroup->EndLayout();
   }
   return CSize(m_rcBorders.left + m_rcBorders.right + nWidth, nHeight);
 }

@@ -1,9 +1,6 @@
 // What the ribbon bar and its tab and group pop-ups do alike.
 #include "TKRibbonPopupHelpers.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKCommandBarKeyboardTip.h"
 #include "commandbars/TKCommandBars.h"
@@ -14,38 +11,6 @@
 #include "ribbon/TKRibbonGroupPopupToolBar.h"
 #include "ribbon/TKRibbonPaintManager.h"
 #include "ribbon/TKRibbonScrollableBar.h"
-
-void TKLayoutGroupsInRow(CDC* pDC, CTKRibbonGroups* pGroups, CTKRibbonScrollableBar* pScrollable,
-                         CRect rcGroups, CRect rcMargins) {
-  const CRect rcInner(rcGroups.left + rcMargins.left, rcGroups.top + rcMargins.top,
-                      rcGroups.right - rcMargins.right, rcGroups.bottom - rcMargins.bottom);
-  const int nPadding = TKDpiHelper()->ScaleX(4);
-  const int nSpacing = TKDpiHelper()->ScaleX(7);
-  std::vector<int> widths(static_cast<size_t>(pGroups->GetCount()), 0);
-  int nTotal = 0;
-  for (int i = 0; i < pGroups->GetCount(); ++i) {
-    CTKRibbonGroup* pGroup = pGroups->GetAt(i);
-    if (!pGroup->IsVisible()) continue;
-    int nWidth = 2 * nPadding;
-    for (int j = 0; j < pGroup->GetCount(); ++j)
-      if (pGroup->GetAt(j)->IsVisible(TKHIDE_WRAP)) nWidth += pGroup->GetAt(j)->GetSize(pDC).cx;
-    widths[static_cast<size_t>(i)] = nWidth;
-    nTotal += nWidth + (nTotal > 0 ? nSpacing : 0);
-  }
-  const int nOverflow = std::max(0, nTotal - rcInner.Width());
-  const int nShift = std::min(pScrollable->GetGroupsScrollPos(), nOverflow);
-  pGroups->SetScrollPos(nShift);
-  int x = rcInner.left - nShift;
-  for (int i = 0; i < pGroups->GetCount(); ++i) {
-    const int nWidth = widths[static_cast<size_t>(i)];
-    if (nWidth == 0) continue;
-    CTKRibbonGroup* pGroup = pGroups->GetAt(i);
-    pGroup->SetGroupRect(CRect(x, rcInner.top, x + nWidth, rcInner.bottom));
-    pGroup->ArrangeControlsInRow(pDC);
-    x += nWidth + nSpacing;
-  }
-  pScrollable->ShowScrollButtons(nShift > 0, nOverflow - nShift > 0);
-}
 
 void TKPlaceGroupControlTip(const CTKCommandBar* pBar, CPoint point, TOOLINFO* pTI,
                             CRect rcGroups) {

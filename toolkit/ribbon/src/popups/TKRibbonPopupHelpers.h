@@ -1,6 +1,6 @@
-// What the ribbon bar and its tab and group pop-ups do alike: the groups in
-// one row, the tip of a group's control below the groups, the hot group, and
-// a control reached through its collapsed group's pop-up.
+// What the ribbon bar and its tab and group pop-ups do alike: the tip of a
+// group's control below the groups, the hot group, and a control reached
+// through its collapsed group's pop-up.
 #pragma once
 
 #include <afxwin.h>
@@ -16,11 +16,6 @@ class CTKRibbonScrollableBar;
 /// The bar flag of the ribbon's tab and group pop-ups.
 constexpr DWORD kRibbonPopupBarFlag = 0x200000;
 
-/// Places the visible groups side by side inside `rcGroups` less `rcMargins`,
-/// shifted by the bar's scroll offset (clamped to what overflows), each
-/// group's controls in a row, and shows the scroll buttons that can move them.
-void TKLayoutGroupsInRow(CDC* pDC, CTKRibbonGroups* pGroups, CTKRibbonScrollableBar* pScrollable,
-                         CRect rcGroups, CRect rcMargins);
 /// The extended tip of a group's control opens below the whole groups area.
 void TKPlaceGroupControlTip(const CTKCommandBar* pBar, CPoint point, TOOLINFO* pTI,
                             CRect rcGroups);

@@ -60,9 +60,9 @@ CSize CTKRibbonTabPopupToolBar::CalcDynamicLayout(int, DWORD) {
   if (GetSafeHwnd() != NULL) {
     CClientDC dc(this);
     CTKFontDC font(&dc, GetPaintManager()->GetCommandBarFont(this));
-    TKLayoutGroupsInRow(&dc, m_pTab->GetGroups(), this, m_rcGroups,
-                        CRect(TKDpiHelper()->ScaleX(4), TKDpiHelper()->ScaleY(3),
-                              TKDpiHelper()->ScaleX(6), TKDpiHelper()->ScaleY(3)));
+    m_pTab->GetGroups()->Reposition(&dc, nWidth, TKDpiHelper()->ScaleX(4),
+                                    TKDpiHelper()->ScaleY(3), TKDpiHelper()->ScaleX(6),
+                                    TKDpiHelper()->ScaleY(3));
   }
   return CSize(nWidth, nHeight);
 }
