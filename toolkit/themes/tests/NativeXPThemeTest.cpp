@@ -292,10 +292,6 @@ TEST_F(NativeXPThemeTest, WithoutVisualStylesEveryOperationDrawsAsOffice2000) {
        [](CTKCommandBarsOffice2000Theme* p, CDC* pDC) {
          p->DrawComboButton(pDC, CRect(40, 2, 60, 24), TRUE, TRUE, FALSE);
        }},
-      {"check mark", tkBarPopup, tkBarTypePopup,
-       [](CTKCommandBarsOffice2000Theme* p, CDC* pDC) {
-         p->DrawCheckMark(pDC, CRect(2, 2, 20, 20), TRUE, RGB(0, 0, 0));
-       }},
   };
   for (const auto& c : cases) {
     bar.Place(c.nPosition, c.nBarType);

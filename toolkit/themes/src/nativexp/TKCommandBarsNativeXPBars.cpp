@@ -144,12 +144,10 @@ CSize CTKCommandBarsNativeXPTheme::DrawFloatingCaptionBand(CDC* pDC, CTKCommandB
   const int cyBand = cyCaption + TKScaleY(3);
   if (bDraw) {
     DrawStyle(styleWindow, pDC, 2, 1, CRect(0, 0, rcClient.right, cyBand));
-    CString strTitle;
-    pBar->GetWindowText(strTitle);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_clrFloatingCaptionText);
     CRect rcText(TKScaleX(5), TKScaleY(3), rcClient.right + TKScaleX(3) - 2 * cyBand, cyBand);
-    pDC->DrawText(strTitle, rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    pDC->DrawText(pBar->GetTitle(), rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
   return CSize(rcClient.Width(), cyCaption);
 }

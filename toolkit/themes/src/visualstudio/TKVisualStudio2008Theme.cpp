@@ -64,7 +64,7 @@ void CTKVisualStudio2008Theme::RefreshMetrics() {
       m_clrFloatingCaptionBack.SetStandardValue(0x808080);
       auto* pStatusBar =
           dynamic_cast<CTKStatusBarPaintManagerBase*>(m_pStatusBarPaintManager.get());
-      if (pStatusBar != nullptr) pStatusBar->m_clrBackground.SetStandardValue(0xB4A0A0);
+      if (pStatusBar != nullptr) pStatusBar->m_clrBackground.SetCustomValue(0xB4A0A0);
       m_pShadowManager->SetShadowColor(0x000000);
       m_grcDisabledIcons.SetStandardValue(0xFCF7F4, 0x987C71, 0.5f);
       m_grcChecked.SetStandardValue(0xFDF8ED, 0xE0C081, 0.5f);

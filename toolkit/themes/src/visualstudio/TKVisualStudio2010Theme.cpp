@@ -1,6 +1,8 @@
 // CTKVisualStudio2010Theme: fixed blue-grey colours (muted before Windows
 // Vista), tool bars as framed blocks with rounded corners and rounded hot
 // faces.
+#include <initializer_list>
+
 #include "TKControlDrawState.h"
 #include "TKThreadMainWindow.h"
 #include "TKVisualStudioDrawing.h"
