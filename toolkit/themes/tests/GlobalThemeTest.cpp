@@ -132,20 +132,23 @@ TEST_P(ThemeFactoryTest, EveryIdGivesItsClassCarryingTheId) {
   CTKPaintManagerBase* pTheme = CTKPaintManagerBase::CreateThemeById(c.nTheme);
   EXPECT_EQ(pTheme->m_nThemeId, c.nTheme);
   EXPECT_EQ(IsVisualStudio6(pTheme), c.bVisualStudio6);
-  EXPECT_EQ(dynamic_cast<CTKCommandBarsOffice2000Theme*>(pTheme) != nullptr, c.nThemeType == 0);
+  // The native theme falls back to Office 2000, from which it derives.
+  EXPECT_EQ(dynamic_cast<CTKCommandBarsOffice2000Theme*>(pTheme) != nullptr,
+            c.nThemeType == 0 || c.nThemeType == 3);
   EXPECT_EQ(pTheme->GetThemeType(), c.nThemeType);
   EXPECT_EQ(pTheme->GetTextHeight(), 0) << "made, not refreshed";
   EXPECT_EQ(CTKPaintManager::GetGlobal(), nullptr) << "made, not installed";
   pTheme->InternalRelease();
 }
 
-// Ids 1, 2, 5 and 6 have their classes; the others still to come give the
-// Office 2000 theme carrying their id, as unknown ids do.
+// Ids 1 to 9 have their classes; the others still to come give the Office
+// 2000 theme carrying their id, as unknown ids do.
 INSTANTIATE_TEST_SUITE_P(Ids, ThemeFactoryTest,
                          ::testing::Values(FactoryCase{0, false}, FactoryCase{1, false, 1},
                                            FactoryCase{2, false, 2}, FactoryCase{5, false, 5},
                                            FactoryCase{6, false, 6}, FactoryCase{8, true},
-                                           FactoryCase{3, false}, FactoryCase{4, false},
+                                           FactoryCase{3, false, 3}, FactoryCase{4, false, 4},
+                                           FactoryCase{7, false, 7}, FactoryCase{9, false, 9},
                                            FactoryCase{10, false}, FactoryCase{14, false},
                                            FactoryCase{16, false}, FactoryCase{17, false},
                                            FactoryCase{99, false}, FactoryCase{-1, false}));

@@ -4,6 +4,7 @@
 
 #include "SupportIndexedColors.h"
 #include "SupportPlacedBar.h"
+#include "SupportStyledSystem.h"
 #include "commandbars/TKCommandBarsDefines.h"
 #include "commandbars/TKDialogBar.h"
 #include "commandbars/TKDockBar.h"
@@ -16,25 +17,6 @@
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
-
-/// A system with a visual style of the given file and colour name.
-class CStyledSystem : public CTKColorManagerSystem {
- public:
-  CStyledSystem(LPCSTR lpszFile, LPCSTR lpszColor, BOOL bActive)
-      : m_strFile(lpszFile), m_strColor(lpszColor), m_bActive(bActive) {}
-  BOOL IsLowResolution() override { return FALSE; }
-  BOOL IsThemeActive() override { return m_bActive; }
-  BOOL GetCurrentThemeName(CString& strFile, CString& strColor) override {
-    strFile = m_strFile;
-    strColor = m_strColor;
-    return m_bActive;
-  }
-
- private:
-  CString m_strFile;
-  CString m_strColor;
-  BOOL m_bActive;
-};
 
 class Office2003SchemeTest : public ::testing::Test {
  protected:

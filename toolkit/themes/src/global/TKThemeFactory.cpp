@@ -1,6 +1,7 @@
 // The theme factory: a paint manager by theme id, and the makers the command
 // bars call for their own theme and for the default global one.
 #include "TKGlobalTheme.h"
+#include "themes/TKCommandBarsNativeXPTheme.h"
 #include "themes/TKCommandBarsOffice2000Theme.h"
 #include "themes/TKCommandBarsOffice2003Theme.h"
 #include "themes/TKCommandBarsOfficeXPTheme.h"
@@ -8,6 +9,7 @@
 #include "themes/TKResourceTheme.h"
 #include "themes/TKRibbonTheme.h"
 #include "themes/TKVisualStudio6Theme.h"
+#include "themes/TKVisualStudioThemes.h"
 
 namespace {
 
@@ -44,10 +46,14 @@ CTKPaintManagerBase* NewTheme(int nTheme) {
       return new CTKResourceTheme;
     case kRibbon:
       return new CTKRibbonTheme;
-    case kNativeXP:
     case kVisualStudio2005:
+      return new CTKVisualStudio2005Theme;
     case kVisualStudio2008:
+      return new CTKVisualStudio2008Theme;
     case kVisualStudio2010:
+      return new CTKVisualStudio2010Theme;
+    case kNativeXP:
+      return new CTKCommandBarsNativeXPTheme;
     case kOffice2000:
     case kOffice2007System:
     case kOffice2013:
