@@ -50,9 +50,9 @@ class CLogDisplayControl : public CNativeDisplayControl, public ILogSink {
   /// The time stamp starts at kStampLeft; icons start at kIconColumn, or
   /// further right when the display font's stamp is wider than the room
   /// before it, and texts kIconWidth + 2 after them.
-  static const int kStampLeft = 5;
-  static const int kIconColumn = 85;
-  static const int kIconWidth = 16;
+  static constexpr int kStampLeft = 5;
+  static constexpr int kIconColumn = 85;
+  static constexpr int kIconWidth = 16;
 
   /// Where this paint's icons start: kIconColumn, or a few pixels past the
   /// widest stamp of the display font. Needs a drawing DC (a paint) or the window.
