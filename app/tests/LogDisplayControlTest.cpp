@@ -210,10 +210,11 @@ TEST_F(LogDisplayTest, StepLinesShowTheirIconOutputLinesNone) {
   DispatchPendingMessages();
   CDibSurface surface(400, kRows * CLogDisplayControl::kRowHeight);
   m_log.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()), PRF_CLIENT);
+  const int column = m_log.GetIconColumn();
   auto greenIn = [&](int top) {
     int green = 0;
     for (int y = top; y < top + 16; ++y)
-      for (int x = 85; x < 101; ++x) {
+      for (int x = column; x < column + 16; ++x) {
         const COLORREF c = surface.GetPixel(x, y);
         if (GetGValue(c) > 100 && GetRValue(c) < 80 && GetBValue(c) < 80) ++green;
       }
