@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "SupportOwner.h"
 #include "app/AppRunResources.h"
@@ -209,10 +210,11 @@ TEST_F(LogDisplayTest, StepLinesShowTheirIconOutputLinesNone) {
   DispatchPendingMessages();
   CDibSurface surface(400, kRows * CLogDisplayControl::kRowHeight);
   m_log.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()), PRF_CLIENT);
+  const int column = m_log.GetIconColumn();
   auto greenIn = [&](int top) {
     int green = 0;
     for (int y = top; y < top + 16; ++y)
-      for (int x = 85; x < 101; ++x) {
+      for (int x = column; x < column + 16; ++x) {
         const COLORREF c = surface.GetPixel(x, y);
         if (GetGValue(c) > 100 && GetRValue(c) < 80 && GetBValue(c) < 80) ++green;
       }
@@ -220,6 +222,50 @@ TEST_F(LogDisplayTest, StepLinesShowTheirIconOutputLinesNone) {
   };
   EXPECT_GT(greenIn(2), 10) << "the check mark beside a success";
   EXPECT_EQ(0, greenIn(18)) << "no icon beside output";
+}
+
+}  // namespace
+
+namespace {
+
+// Inked (non-white) columns of one row of the log, painted into a surface.
+std::vector<int> InkedColumns(CLogDisplayControl& log, int top) {
+  CDibSurface surface(400, kRows * CLogDisplayControl::kRowHeight);
+  log.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.GetSafeHdc()), PRF_CLIENT);
+  std::vector<int> columns;
+  for (int x = 0; x < 400; ++x)
+    for (int y = top; y < top + CLogDisplayControl::kRowHeight; ++y)
+      if (surface.GetPixel(x, y) != RGB(255, 255, 255)) {
+        columns.push_back(x);
+        break;
+      }
+  return columns;
+}
+
+TEST_F(LogDisplayTest, TheStampEndsBeforeTheIconColumnInAnyFont) {
+  // A stamp of the display font fits the room before column 85; a font too
+  // wide for it moves the icon column, never under the stamp.
+  const struct {
+    int height;
+    bool wider;
+  } cases[] = {{8, false}, {30, true}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(m_log.SetFontFace("Arial", c.height));
+    m_log.RemoveAllEntries();
+    m_log.AddEntry(LogOutput, "");
+    DispatchPendingMessages();
+    const int column = m_log.GetIconColumn();
+    if (c.wider)
+      EXPECT_GT(column, CLogDisplayControl::kIconColumn) << c.height;
+    else
+      EXPECT_EQ(CLogDisplayControl::kIconColumn, column) << c.height;
+    // An output line with no text: only the stamp is drawn, all of it left
+    // of the icon column.
+    const std::vector<int> inked = InkedColumns(m_log, CLogDisplayControl::kTopMargin);
+    ASSERT_FALSE(inked.empty()) << c.height;
+    EXPECT_GE(inked.front(), CLogDisplayControl::kStampLeft) << c.height;
+    EXPECT_LT(inked.back(), column) << c.height;
+  }
 }
 
 }  // namespace

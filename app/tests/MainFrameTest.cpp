@@ -70,6 +70,23 @@ TEST_F(MainFrameTest, TheDisplayManagerCoversWhatTheBarsLeaveAtEverySize) {
   }
 }
 
+TEST_F(MainFrameTest, TheDisplayManagerFollowsALayoutWithoutAResize) {
+  CFrameFixture frame;
+  // Hiding and showing the status bar lays the frame out again; the frame's
+  // size stays the same, so only the layout itself can refit the pages.
+  for (bool statusBar : {false, true}) {
+    frame->ShowStatusBar(statusBar);
+    CRect expected, actual;
+    frame->GetDisplayRect(&expected);
+    frame->GetDisplayManager().GetWindowRect(&actual);
+    frame->ScreenToClient(&actual);
+    EXPECT_EQ(expected, actual) << statusBar;
+    CRect client;
+    frame->GetClientRect(&client);
+    if (!statusBar) EXPECT_EQ(client.bottom, actual.bottom);
+  }
+}
+
 TEST_F(MainFrameTest, CannotBeSizedBelow400By300) {
   CFrameFixture frame;
   MINMAXINFO info = {};

@@ -40,17 +40,6 @@ INT_PTR RunScriptedDialog(CDialog& dialog, const std::function<void(CDialog&)>& 
   return result;
 }
 
-UINT CScriptedAppSystem::TrackPopupMenu(CTKCommandBars*, CMenu* pPopup, UINT, int, int, CWnd*) {
-  m_popupItems.clear();
-  for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i) {
-    char text[128] = {};
-    ::GetMenuStringA(pPopup->m_hMenu, i, text, sizeof(text), MF_BYPOSITION);
-    const UINT state = pPopup->GetMenuState(i, MF_BYPOSITION);
-    m_popupItems.push_back(std::make_pair(std::string(text), (state & MF_GRAYED) != 0));
-  }
-  return m_nPopupChoice;
-}
-
 int CScriptedAppSystem::RunMessageBox(CMessageBoxDialog* pBox) {
   m_shown.push_back({pBox->GetText().GetText(), pBox->GetCaption().GetText(), pBox->m_nFlags});
   pBox->m_nResult = m_nAnswer;

@@ -50,13 +50,6 @@ class CScriptedAppSystem : public CAppSystem {
   bool QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease) override;
   /// Installers go to "Temp" in the settings' temporary folder.
   CTesselString GetUpdateFolder() override;
-
-  // Pop-up menus ---------------------------------------------------------------------
-  /// The command each pop-up answers, and the items it showed: text, greyed.
-  UINT m_nPopupChoice = 0;
-  std::vector<std::pair<std::string, bool>> m_popupItems;
-  UINT TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x, int y,
-                      CWnd* pWnd) override;
 };
 
 // Driving a dialog from a script ------------------------------------------------------------

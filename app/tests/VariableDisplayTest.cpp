@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SupportApp.h"
+#include "SupportOwner.h"
 #include "app/AppResources.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
@@ -84,6 +85,9 @@ TEST_F(VariableDisplayTest, ThePageHasItsToolBarAndAListOfNameAndValueSortedByNa
 }
 
 TEST_F(VariableDisplayTest, CommandsFollowTheSelectionAndAreAllDisabledDuringARun) {
+  EXPECT_EQ(static_cast<IAppDisplayOwner*>(m_frame.Get()), Page().GetOwner());
+  CTestDisplayOwner owner;
+  Page().SetOwner(&owner);
   Load({{"A", "1"}, {"B", "2"}, {"C", "3"}});
   const struct {
     std::vector<int> selected;
@@ -101,15 +105,21 @@ TEST_F(VariableDisplayTest, CommandsFollowTheSelectionAndAreAllDisabledDuringARu
     EXPECT_EQ(c.add, Page().CanAddVariable()) << label;
     EXPECT_EQ(c.edit, Page().CanEditVariable()) << label;
     EXPECT_EQ(c.remove, Page().CanDeleteVariables()) << label;
-    // The context menu greys the same items.
-    m_appSystem.m_nPopupChoice = 0;
+    // The frame's own state sees the selection, so its buttons agree.
+    const CFrameCommandState state = m_frame->GetCommandState();
+    EXPECT_EQ(static_cast<int>(c.selected.size()), state.selectedVariables) << label;
+    EXPECT_EQ(c.edit, CMainFrame::IsCommandEnabled(ID_EDIT_VARIABLE, state)) << label;
+    EXPECT_EQ(c.remove, CMainFrame::IsCommandEnabled(ID_DELETE_VARIABLES, state)) << label;
+    // The context menu, tracked through the panes' owner, greys the same items.
+    owner.m_menuChoice = 0;
     List().OnEntryRightClicked();
-    ASSERT_EQ(3u, m_appSystem.m_popupItems.size()) << label;
-    EXPECT_EQ(!c.add, m_appSystem.m_popupItems[0].second) << label;
-    EXPECT_EQ(!c.edit, m_appSystem.m_popupItems[1].second) << label;
-    EXPECT_EQ(!c.remove, m_appSystem.m_popupItems[2].second) << label;
+    ASSERT_EQ(3u, owner.m_menuItems.size()) << label;
+    EXPECT_EQ(!c.add, owner.m_menuItems[0].second) << label;
+    EXPECT_EQ(!c.edit, owner.m_menuItems[1].second) << label;
+    EXPECT_EQ(!c.remove, owner.m_menuItems[2].second) << label;
   }
   m_frame->SetRunning(false);
+  Page().SetOwner(m_frame.Get());
 }
 
 TEST_F(VariableDisplayTest, TheAddDialogKeepsOkDisabledUntilNameAndValueAreGivenAndTheNameIsNew) {

@@ -237,6 +237,33 @@ TEST_F(DisplayToolBarTest, TheImageManagerDrawsEachCommandInTheColoursOfItsCell)
   }
 }
 
+TEST_F(DisplayToolBarTest, AnAlphaStripKeepsItsTransparencyInTheImageManager) {
+  ASSERT_TRUE(m_display.LoadToolBarImages(600, 402, 402, 402, 16));
+  // Drawn on white: the transparent corner stays white, the square takes its
+  // colour and the half-transparent band half of it.
+  const struct {
+    UINT id;
+    int state;
+    COLORREF square, band;
+  } cases[] = {
+      {500, TK_IMAGESTATE_NORMAL, RGB(255, 0, 0), RGB(255, 127, 127)},
+      {501, TK_IMAGESTATE_HOT, RGB(0, 160, 0), RGB(127, 207, 127)},
+      {502, TK_IMAGESTATE_DISABLED, RGB(0, 0, 255), RGB(127, 127, 255)},
+  };
+  for (const auto& c : cases) {
+    CTKImageManagerIcon* icon = TKImageManager()->GetImage(c.id, 16);
+    ASSERT_NE(nullptr, icon) << c.id;
+    CDibSurface surface(16, 16, RGB(255, 255, 255));
+    icon->Draw(surface.GetDC(), CPoint(0, 0), icon->GetImageForState(c.state));
+    EXPECT_EQ(RGB(255, 255, 255), surface.GetPixel(0, 0)) << c.id;
+    EXPECT_EQ(RGB(255, 255, 255), surface.GetPixel(13, 13)) << c.id;
+    EXPECT_EQ(c.square, surface.GetPixel(8, 8)) << c.id;
+    const COLORREF band = surface.GetPixel(2, 8);
+    for (int shift : {0, 8, 16})
+      EXPECT_NEAR((c.band >> shift) & 0xFF, (band >> shift) & 0xFF, 2) << c.id << " band " << shift;
+  }
+}
+
 TEST_F(DisplayToolBarTest, AButtonTakesItsCaptionFromTheStringOfItsCommand) {
   EXPECT_TRUE(m_display.SetToolBarButtonCaption(500));
   CTKControl* button = m_display.GetToolBar()->GetControls()->FindControlById(500);

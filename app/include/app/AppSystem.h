@@ -11,7 +11,6 @@
 class CDialog;
 class CMessageBoxDialog;
 struct CUpdateRelease;
-class CTKCommandBars;
 
 /// The real system; tests derive their own and install it with AppSetSystem.
 /// UI thread only.
@@ -34,12 +33,6 @@ class CAppSystem {
   virtual bool QueryUpdate(CTesselString installedVersion, CUpdateRelease* pRelease);
   /// The folder an update installer is saved in (string 6028), no trailing backslash.
   virtual CTesselString GetUpdateFolder();
-
-  // Pop-up menus of the variable page ----------------------------------------------
-  /// Tracks the pop-up with the command bars' look at x, y (screen); the
-  /// command chosen with TPM_RETURNCMD, 0 when dismissed.
-  virtual UINT TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x,
-                              int y, CWnd* pWnd);
 };
 
 /// The installed system, the real one when none is.

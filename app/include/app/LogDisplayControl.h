@@ -47,6 +47,16 @@ class CLogDisplayControl : public CNativeDisplayControl, public ILogSink {
   static const int kMaxScrollRange = 30000;
   static const int kHorzBarId = 395;
   static const int kVertBarId = 396;
+  /// The time stamp starts at kStampLeft; icons start at kIconColumn, or
+  /// further right when the display font's stamp is wider than the room
+  /// before it, and texts kIconWidth + 2 after them.
+  static constexpr int kStampLeft = 5;
+  static constexpr int kIconColumn = 85;
+  static constexpr int kIconWidth = 16;
+
+  /// Where this paint's icons start: kIconColumn, or a few pixels past the
+  /// widest stamp of the display font. Needs a drawing DC (a paint) or the window.
+  int GetIconColumn();
 
   CLogDisplayControl();
   ~CLogDisplayControl() override;

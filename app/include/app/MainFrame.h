@@ -111,6 +111,9 @@ class CMainFrame : public CApplicationMainFrame, public IAppDisplayOwner, public
   int OnCreate(LPCREATESTRUCT lpcs) override;
   /// Stores the window rectangle, empties the pages, then the base closes.
   void OnClose() override;
+  /// The base's layout of bars and status bar, then the pages take the room
+  /// left between them: the bars change it without the frame being sized.
+  void RecalcLayout(BOOL bNotify = TRUE) override;
 
   // The ribbon (MainFrameRibbon.cpp) ---------------------------------------------------
   /// The base's ribbon with the program's tabs, groups and quick-access

@@ -11,6 +11,7 @@
 #include "uilib/ColumnViewControlEntry.h"
 
 class CMainFrame;
+class IAppDisplayOwner;
 class CTabControlTab;
 class CVariableDefinitionDisplay;
 
@@ -127,12 +128,19 @@ class CVariableDefinitionDisplay : public CVelmoranNativeDisplayControl {
   /// Sorts the rows by the current sort column and redraws the list.
   void SortAndRedraw();
 
+  /// The panes' owner: the list's context menu is tracked through it, as
+  /// the step list's and the log's are. The frame makes itself the owner;
+  /// tests give a recorder. Not owned.
+  void SetOwner(IAppDisplayOwner* owner) { m_pOwner = owner; }
+  IAppDisplayOwner* GetOwner() const { return m_pOwner; }
+
   /// Not owned; set by the frame at construction.
   CMainFrame* m_pMainFrame;
   /// The display manager's tab of this page; not owned.
   CTabControlTab* m_pTab;
 
  protected:
+  bool IsFrameCommandEnabled(UINT command);
   afx_msg void OnSize(UINT type, int cx, int cy);
   afx_msg void OnUpdateAddVariable(CCmdUI* pCmdUI);
   afx_msg void OnUpdateEditVariable(CCmdUI* pCmdUI);
@@ -142,4 +150,5 @@ class CVariableDefinitionDisplay : public CVelmoranNativeDisplayControl {
 
   CVariableDefinitionDisplayControl m_list;
   CTKToolBar* m_pOwnToolBar;
+  IAppDisplayOwner* m_pOwner;
 };

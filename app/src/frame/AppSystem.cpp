@@ -2,7 +2,6 @@
 #include "app/AppSystem.h"
 
 #include "app/MessageBoxDialog.h"
-#include "commandbars/TKCommandBars.h"
 #include "foundation/FileUtilities.h"
 
 namespace {
@@ -19,11 +18,6 @@ int CAppSystem::RunMessageBox(CMessageBoxDialog* pBox) {
 CTesselString CAppSystem::GetSettingsFolder() { return GetUserAppDataFolder(); }
 
 INT_PTR CAppSystem::RunDialog(CDialog* pDialog) { return pDialog->DoModal(); }
-
-UINT CAppSystem::TrackPopupMenu(CTKCommandBars* pCommandBars, CMenu* pPopup, UINT nFlags, int x,
-                                int y, CWnd* pWnd) {
-  return CTKCommandBars::TrackPopupMenu(pPopup, nFlags, x, y, pWnd, NULL, NULL, pCommandBars);
-}
 
 CAppSystem* AppSystem() {
   static CAppSystem real;

@@ -101,6 +101,11 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy) {
   m_displayManager.FitToParent();
 }
 
+void CMainFrame::RecalcLayout(BOOL bNotify) {
+  CApplicationMainFrame::RecalcLayout(bNotify);
+  m_displayManager.FitToParent();
+}
+
 void CMainFrame::OnPaint() {
   Default();
   m_displayManager.RedrawDisplay();

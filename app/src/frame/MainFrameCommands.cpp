@@ -77,11 +77,10 @@ bool CMainFrame::IsCommandEnabled(UINT id, const CFrameCommandState& state) {
 }
 
 CFrameCommandState CMainFrame::GetCommandState() {
-  // The variable list reports its count here once it is in the frame; until
-  // then it is empty.
   CFrameCommandState state = {};
   state.running = m_bRunning;
   state.clipboardText = IsClipboardTextAvailable();
+  state.selectedVariables = m_variableDisplay.GetList().GetSelectedCount();
   FillRunState(&state);
   return state;
 }

@@ -1,7 +1,18 @@
 // CLogDisplayControl: painting the visible rows and measuring the content.
 #include "app/LogDisplayControl.h"
 
+#include <algorithm>
+
+#include "app/AppResources.h"
+#include "app/AppText.h"
 #include "common/TKDCHelpers.h"
+
+namespace {
+
+// Blank pixels kept between a stamp that fills its room and the icon.
+const int kStampGap = 4;
+
+}  // namespace
 
 void CLogDisplayControl::OnPaint() {
   CPaintTarget target(this);
@@ -28,23 +39,35 @@ bool CLogDisplayControl::PaintEntries() {
   if (dc == nullptr || m_entries.empty()) return false;
   CRect client;
   GetClientRect(&client);
+  const int iconColumn = GetIconColumn();
   int top = kTopMargin;
   for (size_t i = static_cast<size_t>(m_firstVisible < 0 ? 0 : m_firstVisible);
        i < m_entries.size() && top < client.bottom; ++i) {
     const CLogDisplayControlEntry* entry = m_entries[i].get();
     if (entry == nullptr) continue;
-    int x0 = 5;
+    int x0 = kStampLeft;
     CTesselString stamp = entry->GetTimeStamp();
     if (!stamp.IsEmpty()) {
-      DrawEntryText(dc, 5 - m_offset, top + 1, stamp, entry->m_color);
-      x0 = 85;
+      DrawEntryText(dc, kStampLeft - m_offset, top + 1, stamp, entry->m_color);
+      x0 = iconColumn;
     }
     if (entry->m_kind >= LogStepStart && entry->m_kind <= LogSuccess)
       DrawEntryIcon(dc, entry->m_kind, x0 - m_offset, top);
-    DrawEntryText(dc, x0 - m_offset + 18, top + 1, entry->m_text, entry->m_color);
+    DrawEntryText(dc, x0 - m_offset + kIconWidth + 2, top + 1, entry->m_text, entry->m_color);
     top += kRowHeight;
   }
   return true;
+}
+
+// Digits of one width are the rule in dialog faces, so the stamp of any time
+// is as wide as this one. A face wider than the one the 80-pixel room was
+// made for (a substitute of the dialog font) moves the icons right instead
+// of letting every stamp run under them.
+int CLogDisplayControl::GetIconColumn() {
+  SIZE extent = {0, 0};
+  const CTesselString widest = FormatAppText(IDS_TIME_STAMP, CTesselString("00:00:00:000"));
+  if (!GetTextExtent(widest, &extent)) return kIconColumn;
+  return std::max(static_cast<int>(kIconColumn), kStampLeft + static_cast<int>(extent.cx) + kStampGap);
 }
 
 bool CLogDisplayControl::DrawEntryText(CDC* dc, int x, int y, CTesselString text, COLORREF color) {

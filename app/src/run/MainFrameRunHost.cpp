@@ -19,6 +19,7 @@ const int kElapsedPane = 2;
 void CMainFrame::AttachRunPanes() {
   m_mainDisplay.SetOwner(this);
   m_mainDisplay.SetRunHost(this);
+  m_variableDisplay.SetOwner(this);
 }
 
 void CMainFrame::FillRunState(CFrameCommandState* state) {

@@ -30,7 +30,7 @@ const UINT kToolBarCommands[] = {ID_ADD_VARIABLE, ID_EDIT_VARIABLE, ID_DELETE_VA
 }  // namespace
 
 CVariableDefinitionDisplay::CVariableDefinitionDisplay()
-    : m_pMainFrame(nullptr), m_pTab(nullptr), m_pOwnToolBar(nullptr) {
+    : m_pMainFrame(nullptr), m_pTab(nullptr), m_pOwnToolBar(nullptr), m_pOwner(nullptr) {
   m_list.m_pOwnerDisplay = this;
 }
 
@@ -41,9 +41,8 @@ CVariableDefinitionDisplay::~CVariableDefinitionDisplay() {
 bool CVariableDefinitionDisplay::CreateDisplay(CWnd* parent, int controlId) {
   if (!CVelmoranNativeDisplayControl::CreateDisplay(parent, controlId)) return false;
   if (m_pMainFrame == nullptr) return true;
-  // The display's tool-bar operations want the UI library's frame; this
-  // page's frame is the application's own, so the display stands in for it.
-  m_pOwnerFrame = reinterpret_cast<CApplicationMainFrame*>(m_pMainFrame);
+  // The display's tool-bar operations want the frame base.
+  m_pOwnerFrame = m_pMainFrame;
   if (CreateToolBar(IDS_VARIABLE_TOOLBAR, IDR_VARIABLE_TOOLBAR, IDB_VARIABLE_TOOLBAR_NORMAL,
                     IDB_VARIABLE_TOOLBAR_DISABLED, IDB_VARIABLE_TOOLBAR_HOT, kToolBarDock,
                     kToolBarCell))
@@ -117,16 +116,21 @@ bool CVariableDefinitionDisplay::ReloadVariables() {
   return true;
 }
 
-bool CVariableDefinitionDisplay::CanAddVariable() {
-  return m_pMainFrame != nullptr && !m_pMainFrame->IsRunning();
+// The frame's rules decide, so that the page's tool bar, its context menu
+// and the frame's own buttons always agree.
+bool CVariableDefinitionDisplay::IsFrameCommandEnabled(UINT command) {
+  return m_pMainFrame != nullptr &&
+         CMainFrame::IsCommandEnabled(command, m_pMainFrame->GetCommandState());
 }
 
+bool CVariableDefinitionDisplay::CanAddVariable() { return IsFrameCommandEnabled(ID_ADD_VARIABLE); }
+
 bool CVariableDefinitionDisplay::CanEditVariable() {
-  return CanAddVariable() && m_list.GetSelectedCount() == 1;
+  return IsFrameCommandEnabled(ID_EDIT_VARIABLE);
 }
 
 bool CVariableDefinitionDisplay::CanDeleteVariables() {
-  return CanAddVariable() && m_list.GetSelectedCount() >= 1;
+  return IsFrameCommandEnabled(ID_DELETE_VARIABLES);
 }
 
 void CVariableDefinitionDisplay::OnUpdateAddVariable(CCmdUI* pCmdUI) {

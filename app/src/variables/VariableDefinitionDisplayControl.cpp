@@ -3,7 +3,6 @@
 #include "app/VariableDefinitionDisplay.h"
 
 #include "app/AppResources.h"
-#include "app/AppSystem.h"
 #include "app/MainFrame.h"
 #include "foundation/WindowUtilities.h"
 #include "uilib/UIUtilities.h"
@@ -175,6 +174,8 @@ void CVariableDefinitionDisplayControl::OnEntryDoubleClicked() {
 
 void CVariableDefinitionDisplayControl::OnEntryRightClicked() {
   if (!HasOwnerFrame()) return;
+  IAppDisplayOwner* owner = m_pOwnerDisplay->GetOwner();
+  if (owner == nullptr) return;
   CMenu menu;
   if (!menu.LoadMenu(IDR_POPUP_MENUS)) return;
   CMenu* popup = menu.GetSubMenu(POPUP_VARIABLE_DEFINITIONS);
@@ -191,10 +192,8 @@ void CVariableDefinitionDisplayControl::OnEntryRightClicked() {
     if (!rule.enabled) popup->EnableMenuItem(rule.command, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
   CPoint cursor;
   ::GetCursorPos(&cursor);
-  const UINT command =
-      AppSystem()->TrackPopupMenu(m_pOwnerDisplay->m_pMainFrame->GetCommandBars(), popup,
-                                  TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, cursor.x,
-                                  cursor.y, this);
+  const UINT command = owner->TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                             cursor.x, cursor.y, this);
   if (command != 0 && ::IsWindow(m_pOwnerDisplay->m_hWnd))
     m_pOwnerDisplay->PostMessage(WM_COMMAND, command, 0);
 }

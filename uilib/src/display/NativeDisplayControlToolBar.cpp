@@ -3,17 +3,45 @@
 
 #include <afxpriv.h>
 
+#include <memory>
+
 #include "commandbars/TKCommandBars.h"
 #include "commandbars/TKCommandBarsOptions.h"
 #include "commandbars/TKControls.h"
 #include "commandbars/TKToolBar.h"
+#include "common/TKBitmapFunctions.h"
 #include "common/TKImageManager.h"
+#include "common/TKScopedHandle.h"
 #include "uilib/ApplicationMainFrame.h"
 #include "uilib/UIUtilities.h"
 
 namespace {
 // Top docking, floating allowed, no other dock place.
 const DWORD kDisplayToolBarFlags = 97;
+
+// The image manager is handed the strip itself, not icons taken out of the
+// image list: such an icon is drawn onto black, so every transparent pixel
+// of a 32-bit strip would come back black. Strips without alpha take black
+// as their transparent colour, as the image lists do.
+bool RegisterToolBarImages(int toolBarResourceId, int bitmapId, int cellWidth, int state) {
+  UINT* commands = NULL;
+  int count = 0;
+  if (!CTKImageManager::LoadToolBarResourceIds(static_cast<UINT>(toolBarResourceId), &commands,
+                                               &count, NULL))
+    return false;
+  std::unique_ptr<UINT[]> owned(commands);
+  BOOL alpha = FALSE;
+  CTKScopedBitmap bitmap(LoadBitmapOrPngResource(MAKEINTRESOURCE(bitmapId), &alpha));
+  BITMAP info;
+  if (!bitmap || !::GetObject(bitmap.Get(), sizeof(info), &info)) return false;
+  CTKImageManager* manager = TKImageManager();
+  const COLORREF previousMask = manager->SetMaskColor(RGB(0, 0, 0));
+  const BOOL registered = manager->SetIconsFromBitmap(bitmap.Get(), commands, count, cellWidth,
+                                                      info.bmHeight, state, alpha);
+  manager->SetMaskColor(previousMask);
+  return registered != FALSE;
+}
+
 }  // namespace
 
 void CNativeDisplayControl::ReleaseCommandBars() {
@@ -99,7 +127,7 @@ bool CNativeDisplayControl::LoadToolBarImages(int toolBarResourceId, int normalB
     CreateImageListFromBitmap(image.bitmapId, &handle, cellWidth);
     if (handle == NULL) continue;
     image.list->Attach(handle);
-    TKImageManager()->SetIconsFromImageList(toolBarResourceId, handle, image.state);
+    RegisterToolBarImages(toolBarResourceId, image.bitmapId, cellWidth, image.state);
   }
   CTKCommandBarsOptions* options = m_pCommandBars->GetCommandBarsOptions();
   if (options != NULL) {
