@@ -6,6 +6,7 @@
 #include "commandbars/TKCommandBar.h"
 #include "commandbars/TKControl.h"
 #include "common/TKDpiHelper.h"
+#include "common/TKGlyphFont.h"
 #include "markup/TKMarkupFlat.h"
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonGroup.h"

@@ -6,6 +6,7 @@
 #include "common/TKOSVersionHelper.h"
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonMarkupTheme.h"
+#include "ribbon/TKRibbonQuickAccessControls.h"
 #include "themes/TKMarkupThemePart.h"
 #include "themes/TKPaintManagerBase.h"
 #include "themes/TKRibbonServices.h"
