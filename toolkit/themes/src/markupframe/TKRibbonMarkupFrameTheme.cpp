@@ -4,7 +4,6 @@
 #include "commandbars/TKCommandBarsFrameHook.h"
 #include "common/TKDCHelpers.h"
 #include "common/TKResourceImages.h"
-#include "common/TKScopedHandle.h"
 #include "themes/TKMarkupThemePart.h"
 #include "themes/TKPaintManagerBase.h"
 
@@ -39,16 +38,12 @@ void CTKRibbonMarkupFrameTheme::DrawFrame(CDC* pDC, CTKCommandBarsFrameHook* pHo
   }
   CRect rcCaption = CalcCaptionRect(pHook);
   {
-    // The caption band is drawn buffered below; the borders stay off it.
-    CTKScopedRgn rgnClip(::CreateRectRgn(0, 0, 0, 0));
-    CRect rcWindow;
-    GetFrameRects(pHook->GetSite(), &rcWindow, nullptr);
-    CTKScopedRgn rgnWindow(::CreateRectRgnIndirect(&rcWindow));
-    CTKScopedRgn rgnCaption(::CreateRectRgnIndirect(&rcCaption));
-    ::CombineRgn(rgnClip.Get(), rgnWindow.Get(), rgnCaption.Get(), RGN_XOR);
-    ::SelectClipRgn(pDC->GetSafeHdc(), rgnClip.Get());
+    // The caption band is drawn buffered below; the borders stay off it. The
+    // clip works in logical coordinates, so a DC with a moved origin clips right.
+    const int nSaved = pDC->SaveDC();
+    pDC->ExcludeClipRect(rcCaption);
     DrawFrameBorders(pDC, pHook);
-    ::SelectClipRgn(pDC->GetSafeHdc(), nullptr);
+    pDC->RestoreDC(nSaved);
   }
   if (rcCaption.IsRectEmpty()) return;
   CTKBufferDC dc(pDC->GetSafeHdc(), rcCaption);
