@@ -42,6 +42,7 @@ const GalleryPage kPages[] = {
     DrawThemedCommandBarsPage,
     DrawColumnViewPage,
     DrawFrameThemesPage,
+    DrawMarkupFramePage,
     DrawCommandBarsMdiPage,
     DrawAppPage,
     DrawMainWindowPage,

@@ -89,6 +89,8 @@ struct GalleryFrameCase {
 void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManager* pPaintManager,
                       CSize szFrame, int x, int y);
 bool DrawFrameThemesPage(const GalleryContext& context);
+/// The base paint manager's markup-drawn frame.
+bool DrawMarkupFramePage(const GalleryContext& context);
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it
 /// (the command-bar pages).
 void DrawFramedCommandBar(CDC* pDC, CTKCommandBar* pBar, CSize sz, int x, int y);

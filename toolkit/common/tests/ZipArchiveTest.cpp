@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "TKResource.h"
-#include "TKZipArchive.h"
+#include "common/TKResource.h"
+#include "common/TKZipArchive.h"
 #include "ZipArchiveReader.h"
 
 #include "SupportImages.h"

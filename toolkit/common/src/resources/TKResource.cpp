@@ -1,4 +1,4 @@
-#include "TKResource.h"
+#include "common/TKResource.h"
 
 CTKResource::CTKResource() : m_hResource(NULL), m_hGlobal(NULL), m_lpData(NULL), m_dwSize(0) {}
 

@@ -1,6 +1,6 @@
 // The public zip functions: handle checks around ZipArchiveReader, and the
 // process-wide last result.
-#include "TKZipArchive.h"
+#include "common/TKZipArchive.h"
 
 #include "ZipArchiveReader.h"
 

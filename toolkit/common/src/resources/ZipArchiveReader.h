@@ -1,7 +1,7 @@
 // ZipArchiveReader: one archive held in memory, read through minizip.
 #pragma once
 
-#include "TKZipArchive.h"
+#include "common/TKZipArchive.h"
 
 /// The reader behind a zip handle. Results are the TK_ZIP_ codes. Keeps one
 /// item open at a time, so that a partial extraction can be continued.

@@ -1,5 +1,5 @@
 // The memory block that minizip reads an archive from.
-#include "TKZipArchive.h"
+#include "common/TKZipArchive.h"
 
 #include <stdlib.h>
 #include <string.h>

@@ -143,9 +143,8 @@ CTKControl* AFX_CDECL GetGroupNeighbour(const CTKControl* pControl, int nDirecti
 }
 
 int InstallRibbonLooks() {
-  // Every theme without a ribbon look of its own draws the ribbon from the
-  // loaded images too: with none loaded it draws nothing.
-  TKRegisterRibbonPaintManagerCreator(tkRibbonPaintManagerBase, CreateResourceLook);
+  // Every theme without a ribbon look of its own gets the markup-drawn one
+  // (src/markup).
   TKRegisterRibbonPaintManagerCreator(tkRibbonPaintManagerResource, CreateResourceLook);
   const TK_RIBBON_SERVICES services = {RefreshLook,          ReleaseLook,      DrawGroupedFace,
                                        IsGroupPopupButton,   IsQuickAccessControl, IsGroupedControl,

@@ -93,6 +93,10 @@ class CTKFramePaintManagerBase : public CTKFramePaintManager {
   /// The application title the window text ends with, for FWS_PREFIXTITLE
   /// frames laid out left to right; empty otherwise.
   static CString GetTitleSuffix(HWND hWnd, const CString& strText);
+  /// Rows of a window cx by cy with its top corners cut (4, 2, 1, 1 pixels
+  /// in), and its bottom ones too with `bRoundBottom`; the lengths DPI-scaled
+  /// or in pixels. Null when the region cannot be made.
+  static HRGN AFX_CDECL CreateCutCornerRegion(int cx, int cy, BOOL bRoundBottom, BOOL bDpiScaled);
   /// The window rectangle moved to 0, 0 and the client rectangle within it.
   static void GetFrameRects(HWND hWnd, CRect* pWindow, CRect* pClient);
 

@@ -14,6 +14,7 @@
 #include "themes/TKPaintManagerFont.h"
 
 class CTKCommandBars;
+class CTKFramePaintManagerBase;
 class CTKImageManagerIcon;
 class CTKMessageBarPaintManager;
 class CTKScrollBarThemeWindowsUx;
@@ -73,7 +74,9 @@ class CTKPaintManagerBase : public CTKPaintManager {
 
   // Owned paint managers -------------------------------------------------------------
 
-  CTKFramePaintManager* GetFramePaintManager() override { return nullptr; }
+  /// The markup-drawn frame of the system colours, made and refreshed on
+  /// first request.
+  CTKFramePaintManager* GetFramePaintManager() override;
   CTKControlGalleryPaintManager* GetGalleryPaintManager() override;
   CTKScrollBarPaintManager* GetScrollBarPaintManager() override;
   CTKStatusBarPaintManager* GetStatusBarPaintManager() override;
@@ -346,6 +349,9 @@ class CTKPaintManagerBase : public CTKPaintManager {
   CTKRibbonPaintManager* EnsureRibbonPaintManager(int nClass);
 
   CTKRibbonPaintManager* m_pRibbonPaintManager = nullptr;
+
+  // The frame of every theme without one of its own.
+  std::unique_ptr<CTKFramePaintManagerBase> m_pMarkupFramePaintManager;
 
   /// The status-bar text colour from the visual style "STATUS", when asked for.
   void RefreshStatusTextColor();

@@ -7,6 +7,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKScrollBarThemes.h"
 #include "common/TKWinThemeWrapper.h"
+#include "themes/TKFramePaintManagerBase.h"
 #include "themes/TKControlGalleryThemes.h"
 #include "themes/TKMessageBarPaintManager.h"
 #include "themes/TKRibbonServices.h"
@@ -63,6 +64,7 @@ CTKPaintManagerBase::~CTKPaintManagerBase() {
   m_pGalleryPaintManager.reset();
   m_pProgressPaintManager.reset();
   m_pSliderPaintManager.reset();
+  m_pMarkupFramePaintManager.reset();
   if (m_pRibbonPaintManager != nullptr) TKRibbonServices()->pfnRelease(m_pRibbonPaintManager);
   m_pRibbonPaintManager = nullptr;
   // Open shadows keep the manager alive until they go.
@@ -151,6 +153,7 @@ void CTKPaintManagerBase::RefreshMetrics() {
   if (m_pGalleryPaintManager) m_pGalleryPaintManager->RefreshMetrics();
   if (m_pSliderPaintManager) m_pSliderPaintManager->RefreshMetrics();
   if (m_pProgressPaintManager) m_pProgressPaintManager->RefreshMetrics();
+  if (m_pMarkupFramePaintManager) m_pMarkupFramePaintManager->RefreshMetrics();
   if (m_pStatusBarPaintManager) m_pStatusBarPaintManager->RefreshMetrics();
   if (m_pMessageBarPaintManager) m_pMessageBarPaintManager->RefreshMetrics();
   if (m_pRibbonPaintManager != nullptr) TKRibbonServices()->pfnRefresh(m_pRibbonPaintManager);

@@ -97,31 +97,7 @@ CRect CTKRibbonOffice2007FrameTheme::GetFrameBorders(CTKCommandBarsFrameHook* pH
 
 HRGN CTKRibbonOffice2007FrameTheme::CreateFrameRegion(CTKCommandBarsFrameHook* pHook, int cx, int cy) {
   if ((pHook->GetSiteStyle() & WS_MAXIMIZE) != 0) return NULL;
-  std::vector<RECT> rects = {
-      {ScaleX(4), 0, cx - ScaleX(4), ScaleY(1)},
-      {ScaleX(2), ScaleY(1), cx - ScaleX(2), ScaleY(2)},
-      {ScaleX(1), ScaleY(2), cx - ScaleX(1), ScaleY(3)},
-      {ScaleX(1), ScaleY(3), cx - ScaleX(1), ScaleY(4)},
-      {0, ScaleY(4), cx, cy - ScaleY(4)},
-  };
-  if (m_bRoundedBottom || pHook->IsFrameHasStatusBar()) {
-    rects.push_back({ScaleX(1), cy - ScaleY(4), cx - ScaleX(1), cy - ScaleY(2)});
-    rects.push_back({ScaleX(2), cy - ScaleY(2), cx - ScaleX(2), cy - ScaleY(1)});
-    rects.push_back({ScaleX(4), cy - ScaleY(1), cx - ScaleX(4), cy});
-  } else {
-    rects.push_back({0, cy - ScaleY(4), cx, cy});
-  }
-  std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-  RGNDATA* pData = reinterpret_cast<RGNDATA*>(data.data());
-  pData->rdh.dwSize = sizeof(RGNDATAHEADER);
-  pData->rdh.iType = RDH_RECTANGLES;
-  pData->rdh.nCount = static_cast<DWORD>(rects.size());
-  pData->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-  pData->rdh.rcBound = CRect(0, 0, cx, cy);
-  memcpy(pData->Buffer, rects.data(), rects.size() * sizeof(RECT));
-  CRgn region;
-  if (!region.CreateFromData(nullptr, static_cast<int>(data.size()), pData)) return NULL;
-  return static_cast<HRGN>(region.Detach());
+  return CreateCutCornerRegion(cx, cy, m_bRoundedBottom || pHook->IsFrameHasStatusBar(), TRUE);
 }
 
 // Frame --------------------------------------------------------------------------
