@@ -48,6 +48,7 @@ const GalleryPage kPages[] = {
     DrawStepDialogsPage,
     DrawAppVariablesPage,
     DrawAppRunPage,
+    DrawBackstagePage,
 };
 // clang-format on
 

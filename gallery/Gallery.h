@@ -63,6 +63,8 @@ bool DrawStepDialogsPage(const GalleryContext& context);
 bool DrawAppVariablesPage(const GalleryContext& context);
 /// The main window after a run: step results, the log and the status panes.
 bool DrawAppRunPage(const GalleryContext& context);
+/// The ribbon's backstage view open over a frame (ribbon-backstage-<look>.png).
+bool DrawBackstagePage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;
