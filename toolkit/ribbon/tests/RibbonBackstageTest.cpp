@@ -4,6 +4,8 @@
 // manager and the pages, the mouse, the frame's closing, and its looks.
 #include <afxdialog.h>
 
+#include <cstdlib>
+
 #include "SupportRibbon.h"
 #include "SupportThemeImages.h"
 #include "commandbars/TKCommandBarsOptions.h"
@@ -293,7 +295,13 @@ TEST_F(RibbonBackstageTest, APropertyPageThatRefusesToBeLeftKeepsItsTab) {
   m_pView->SetFocusedControl(pFirst);
   m_pView->SetFocusedControl(pSecond);
   EXPECT_EQ(pSecond, m_pView->GetActiveTab());
+  m_pView->SetFocusedControl(pFirst);
+  // Closing cannot be refused: the page would go down with the view's window.
+  page.m_bAllowLeave = FALSE;
   m_pView->Close();
+  ASSERT_TRUE(::IsWindow(page.GetSafeHwnd()));
+  EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetParent(page.GetSafeHwnd()));
+  EXPECT_FALSE(page.IsWindowVisible());
   page.DestroyWindow();
 }
 
@@ -426,14 +434,25 @@ class RibbonBackstageDrawTest : public RibbonBackstageTest {
     pDC->SetTextColor(RGB(0, 0, 0));
     m_pView->GetBackstagePaintManager()->DrawControl(pDC, m_pView, pControl);
   }
-  /// The pixels of a colour inside the entry's caption area.
+  /// The pixels inside the entry's caption area near a colour (smoothed
+  /// text reaches its colour only in the cores of its strokes).
   int CaptionPixels(CDibSurface& surface, CTKControl* pControl, COLORREF clr) {
     CRect rc = pControl->GetRect();
     rc.DeflateRect(21, 4, 12, 4);
-    return surface.CountPixels(rc, clr);
+    int nNear = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+      for (int x = rc.left; x < rc.right; ++x) {
+        const COLORREF px = surface.GetPixel(x, y);
+        if (abs(GetRValue(px) - GetRValue(clr)) + abs(GetGValue(px) - GetGValue(clr)) +
+                abs(GetBValue(px) - GetBValue(clr)) < 40)
+          ++nNear;
+      }
+    }
+    return nNear;
   }
 
-  static constexpr COLORREF kGrey = RGB(128, 128, 128);
+  /// Far from black, white and the disabled grey, so that only text is near them.
+  static constexpr COLORREF kGrey = RGB(0, 150, 0);
   CTestThemeImages m_images;
 };
 

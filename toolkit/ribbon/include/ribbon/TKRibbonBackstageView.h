@@ -108,6 +108,8 @@ class CTKRibbonBackstageView : public CTKCommandBar, public CTKHookManagerHookAb
   BOOL ShowBackstage();
   /// The frame's visible, enabled children but the top dock bar and the view.
   void HideFrameChildren();
+  /// Makes the control the active tab without asking the current page.
+  void SwitchTab(CTKControl* pControl);
   /// The menu pane's width for the visible entries.
   int CalcMenuWidth(CDC* pDC);
   /// Places the visible entries top down.

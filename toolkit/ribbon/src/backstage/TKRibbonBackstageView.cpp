@@ -186,7 +186,9 @@ void CTKRibbonBackstageView::OnDestroy() {
   for (INT_PTR i = 0; i < m_arrHiddenWindows.GetSize(); ++i)
     if (::IsWindow(m_arrHiddenWindows[i])) ::ShowWindow(m_arrHiddenWindows[i], SW_SHOWNOACTIVATE);
   m_arrHiddenWindows.RemoveAll();
-  SetActiveTab(nullptr);
+  // The page goes back to the frame even when it would rather stay: it
+  // belongs to the application and must outlive the view's window.
+  SwitchTab(nullptr);
   m_pHotControl = nullptr;
   m_pFocusedControl = nullptr;
   if (CTKRibbonControlSystemButton* pButton = m_pSystemButton) {
@@ -212,6 +214,11 @@ void CTKRibbonBackstageView::SetActiveTab(CTKControl* pControl) {
   CPropertyPage* pOldPropertyPage = DYNAMIC_DOWNCAST(CPropertyPage, CWnd::FromHandlePermanent(
                                                                         pOldPage->GetSafeHwnd()));
   if (pOldPropertyPage != nullptr && !pOldPropertyPage->OnKillActive()) return;
+  SwitchTab(pControl);
+}
+
+void CTKRibbonBackstageView::SwitchTab(CTKControl* pControl) {
+  CWnd* pOldPage = GetActiveTabPage();
   m_pActiveTab = pControl;
   CWnd* pNewPage = GetActiveTabPage();
   if (pNewPage != nullptr) {
