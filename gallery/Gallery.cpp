@@ -50,6 +50,7 @@ const GalleryPage kPages[] = {
     DrawAppVariablesPage,
     DrawAppRunPage,
     DrawRibbonPage,
+    DrawBackstagePage,
 };
 // clang-format on
 

@@ -65,6 +65,8 @@ bool DrawAppVariablesPage(const GalleryContext& context);
 bool DrawAppRunPage(const GalleryContext& context);
 /// The ribbon in its themed frame, as it opens and with the system pop-up open.
 bool DrawRibbonPage(const GalleryContext& context);
+/// The ribbon's backstage view open over a frame (ribbon-backstage-<look>.png).
+bool DrawBackstagePage(const GalleryContext& context);
 
 class CTKCommandBar;
 class CTKPopupBar;

@@ -157,6 +157,11 @@ class CTKCommandBar : public CWnd, public CTKAccessible {
   int* GetReturnCommandSlot() const { return m_pReturnCmd; }
   void SetReturnCommandSlot(int* pReturnCmd) { m_pReturnCmd = pReturnCmd; }
 
+  // Bars a pop-up control opens (pop-up bars, the ribbon's backstage view)
+  /// Opens the bar for the control that owns it; FALSE for a bar that cannot
+  /// be opened that way (the base).
+  virtual BOOL Popup(CTKControl* /*pControl*/, BOOL /*bSelectFirst*/ = FALSE) { return FALSE; }
+
   // Drawing --------------------------------------------------------------------
 
   virtual void DelayRedraw() { m_dwState |= kStateRedrawPending; }

@@ -52,7 +52,7 @@ class CTKPopupBar : public CTKCommandBar, public CTKHookManagerHookAble {
   /// Creates the window once; TRUE when it exists.
   virtual BOOL Create();
   /// Opens the pop-up for a control; FALSE when it cannot be shown.
-  virtual BOOL Popup(CTKControl* pControl, BOOL bSelectFirst = FALSE);
+  BOOL Popup(CTKControl* pControl, BOOL bSelectFirst = FALSE) override;
   /// Opens the pop-up at a screen point, away from `lpExclude` when given.
   BOOL PopupAtPoint(int x, int y, LPCRECT lpExclude = NULL);
   BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;

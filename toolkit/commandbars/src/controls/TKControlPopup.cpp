@@ -192,8 +192,7 @@ BOOL CTKControlPopup::OnSetPopup(BOOL bPopup) {
   if (pSite->GetSafeHwnd() != NULL) pSite->UpdateWindow();
   m_pParent->UpdateWindow();
   if (m_pCommandBar->IsTrackingMode()) return TRUE;
-  CTKPopupBar* pPopup = DYNAMIC_DOWNCAST(CTKPopupBar, m_pCommandBar);
-  if (pPopup == nullptr || !pPopup->Popup(this, m_nSelected == 2 || m_nSelected == 3)) {
+  if (!m_pCommandBar->Popup(this, m_nSelected == 2 || m_nSelected == 3)) {
     m_bPopup = FALSE;
     return FALSE;
   }

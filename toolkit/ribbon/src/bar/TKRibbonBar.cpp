@@ -11,6 +11,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKResourceManager.h"
 #include "common/TKToolTipContext.h"
+#include "ribbon/TKRibbonBackstageView.h"
 #include "ribbon/TKRibbonControlTab.h"
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonPaintManager.h"
@@ -238,9 +239,10 @@ BOOL CTKRibbonBar::IsGroupsVisible() const {
 BOOL CTKRibbonBar::IsCaptionVisible() const { return IsFrameThemeEnabled() || m_bShowCaptionAlways; }
 
 BOOL CTKRibbonBar::IsBackstageViewVisible() const {
-  // The backstage view comes with the system button's own pop-ups; until
-  // then the system button opens a plain system pop-up.
-  return FALSE;
+  CTKControlPopup* pButton = DYNAMIC_DOWNCAST(CTKControlPopup, m_pControlSystemButton);
+  if (pButton == nullptr || !pButton->IsPopupOpen()) return FALSE;
+  CTKCommandBar* pBar = pButton->GetCommandBar();
+  return pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CTKRibbonBackstageView));
 }
 
 // Frame ---------------------------------------------------------------------------------------------
