@@ -91,6 +91,10 @@ struct GalleryFrameCase {
 void DrawGalleryFrame(CDC* pDC, const GalleryFrameCase& frameCase, CTKPaintManager* pPaintManager,
                       CSize szFrame, int x, int y);
 bool DrawFrameThemesPage(const GalleryContext& context);
+/// Framed windows of `pCases`, two a row and labelled, each themed by a paint
+/// manager fresh from `pfnCreate`; saved as <name>-<look>.png.
+bool DrawGalleryFrameSheet(const GalleryContext& context, const GalleryFrameCase* pCases,
+                           int nCount, CTKPaintManager* (*pfnCreate)(), const char* name);
 /// The base paint manager's markup-drawn frame.
 bool DrawMarkupFramePage(const GalleryContext& context);
 /// Draws a laid-out bar of size `sz` at x, y with a thin frame around it

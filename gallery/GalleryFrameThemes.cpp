@@ -46,21 +46,27 @@ const GalleryFrameCase kFrames[] = {
     {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, true, 0, nullptr},
 };
 
+CTKPaintManager* CreateImageFramedPaintManager() { return new CImageFramedPaintManager; }
+
 }  // namespace
 
-bool DrawFrameThemesPage(const GalleryContext& context) {
+bool DrawGalleryFrameSheet(const GalleryContext& context, const GalleryFrameCase* pCases,
+                           int nCount, CTKPaintManager* (*pfnCreate)(), const char* name) {
   TKDpiHelper()->OverrideDpi(96, 96);
   const int nColumns = 2;
-  const int nCount = static_cast<int>(sizeof(kFrames) / sizeof(kFrames[0]));
   const int nRows = (nCount + nColumns - 1) / nColumns;
   const int nCell = kFrameSize.cy + kLabelHeight + kGap;
   CGalleryCanvas canvas(kGap + nColumns * (kFrameSize.cx + kGap), kGap + nRows * nCell);
   for (int i = 0; i < nCount; ++i) {
     const int x = kGap + (i % nColumns) * (kFrameSize.cx + kGap);
     const int y = kGap + (i / nColumns) * nCell;
-    canvas.Label(x, y, kFrames[i].label);
-    DrawGalleryFrame(canvas.GetDC(), kFrames[i], new CImageFramedPaintManager, kFrameSize, x,
-                     y + kLabelHeight);
+    canvas.Label(x, y, pCases[i].label);
+    DrawGalleryFrame(canvas.GetDC(), pCases[i], pfnCreate(), kFrameSize, x, y + kLabelHeight);
   }
-  return canvas.Save(context.folder + "themes-frame-" + context.look + ".png");
+  return canvas.Save(context.folder + name + "-" + context.look + ".png");
+}
+
+bool DrawFrameThemesPage(const GalleryContext& context) {
+  return DrawGalleryFrameSheet(context, kFrames, static_cast<int>(sizeof(kFrames) / sizeof(kFrames[0])),
+                               CreateImageFramedPaintManager, "themes-frame");
 }

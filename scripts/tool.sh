@@ -6,7 +6,10 @@ set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: scripts/tool.sh NAME [arguments]" >&2; exit 2; }
 name=$1; shift
 "$VELM_ROOT/scripts/build.sh" "$name"
-exe=$(find "$VELM_BUILD_DIR" -name "$name.exe" -not -path '*/wineprefix/*' | head -1)
+# A build folder may still hold a program from where an older tree built it:
+# the one just built is the newest.
+exe=$(find "$VELM_BUILD_DIR" -name "$name.exe" -not -path '*/wineprefix/*' -printf '%T@ %p\n' \
+      | sort -rn | head -1 | cut -d' ' -f2-)
 [ -n "$exe" ] || { echo "no program $name in $VELM_BUILD_DIR" >&2; exit 2; }
 . "$VELM_ROOT/scripts/session.sh"
 velm_session_start unmanaged
