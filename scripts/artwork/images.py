@@ -390,12 +390,16 @@ def groups_scroll_glyph(p, side):
 
 
 def system_menu(p):
-    """RIBBONSYSTEMMENU: the system pop-up, its borders as sizing margins."""
-    r = Raster(32, 32)
-    r.rect(0, 0, 32, 32, p["popup_border"])
-    r.vgrad(1, 1, 31, 31, p["groups_top"], p["groups_bottom"])
-    r.rect(5, 5, 27, 27, p["popup_face"])
-    r.rect(5, 5, 27, 6, p["separator"])
+    """RIBBONSYSTEMMENU: the system pop-up, its borders as sizing margins.
+
+    The pop-up's borders (6, 18, 6, 29 at 96 DPI) are the margins, so the
+    image is taller than both together, with its face between them."""
+    r = Raster(64, 64)
+    r.rect(0, 0, 64, 64, p["popup_border"])
+    r.vgrad(1, 1, 63, 63, p["groups_top"], p["groups_bottom"])
+    r.rect(6, 18, 58, 35, p["popup_face"])
+    r.rect(6, 17, 58, 18, p["separator"])
+    r.rect(6, 35, 58, 36, p["separator"])
     return r
 
 

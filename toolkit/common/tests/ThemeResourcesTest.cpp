@@ -172,7 +172,8 @@ const Image kImages[] = {
     {"RIBBONGROUPSSCROLLRIGHT", 3, 4, 6, 3, 6, true},
     {"RIBBONGROUPSSCROLLLEFTGLYPH", 3, 0, 0, 0, 0, true},
     {"RIBBONGROUPSSCROLLRIGHTGLYPH", 3, 0, 0, 0, 0, true},
-    {"RIBBONSYSTEMMENU", 1, 0, 0, 0, 0, false},
+    // The system pop-up draws with its borders as margins.
+    {"RIBBONSYSTEMMENU", 1, 6, 18, 6, 29, false},
     {"RIBBONSYSTEMMENUBUTTON", 2, 2, 2, 2, 2, true},
     {"FILEBUTTON", 7, 3, 3, 3, 3, false},
     {"FRAMESYSTEMBUTTON", 3, 0, 0, 0, 0, false},
