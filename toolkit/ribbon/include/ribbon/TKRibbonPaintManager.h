@@ -102,6 +102,10 @@ class CTKRibbonPaintManager : public CCmdTarget {
   CRect GetFileButtonMargin() const { return m_rcFileButtonMargin; }
 
  protected:
+  /// Draws the system button again over a system pop-up that covers it, so the
+  /// button stays visible in the caption while its pop-up is open.
+  void DrawSystemButtonOverPopup(CDC* pDC, CTKPopupBar* pPopup, const CRect& rcClient);
+
   CTKPaintManagerFont m_fontRibbon;
   int m_nUnused;
   COLORREF m_clrRecentFileListEdgeShadow;

@@ -263,17 +263,7 @@ void CTKRibbonMarkupTheme::FillSystemPopupBar(CDC* pDC, CTKPopupBar* pPopup) {
   pPopup->GetClientRect(&rc);
   m_parts[partSystemPopupEntry].Render(pDC, rc);
 
-  CTKControl* pOpener = pPopup->GetControlPopup();
-  CTKRibbonBar* pRibbonBar = RibbonOf(pOpener);
-  if (pOpener != nullptr && pOpener->IsKindOf(RUNTIME_CLASS(CTKRibbonControlSystemButton)) &&
-      pRibbonBar != nullptr && pRibbonBar->IsCaptionVisible() &&
-      pRibbonBar->GetSafeHwnd() != NULL && pPopup->GetSafeHwnd() != NULL) {
-    CRect rcButton = pOpener->GetRect();
-    pRibbonBar->ClientToScreen(&rcButton);
-    pPopup->ScreenToClient(&rcButton);
-    CRect rcMeet;
-    if (rcMeet.IntersectRect(rcButton, rc)) DrawSystemButton(pDC, pOpener, rcButton);
-  }
+  DrawSystemButtonOverPopup(pDC, pPopup, rc);
   CTKControls* pControls = pPopup->GetControls();
   for (int i = 0; pControls != nullptr && i < pControls->GetCount(); ++i) {
     CTKControl* pControl = pControls->GetAt(i);

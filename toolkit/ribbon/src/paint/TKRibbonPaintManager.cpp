@@ -6,6 +6,7 @@
 #include "common/TKDpiHelper.h"
 #include "common/TKOSVersionHelper.h"
 #include "common/TKWinThemeWrapper.h"
+#include "commandbars/TKPopupBar.h"
 #include "ribbon/TKRibbonBar.h"
 #include "ribbon/TKRibbonGroup.h"
 #include "ribbon/TKRibbonTabTheme.h"
@@ -171,4 +172,22 @@ BOOL CTKRibbonPaintManager::IntersectsRibbonGlassArea(CTKCommandBar* pBar, CRect
   if (m_bFlatFrame) rcGlass.bottom += pRibbonBar->GetTabsHeight();
   CRect rcMeet;
   return rcMeet.IntersectRect(rcGlass, rc);
+}
+
+void CTKRibbonPaintManager::DrawSystemButtonOverPopup(CDC* pDC, CTKPopupBar* pPopup,
+                                                     const CRect& rcClient) {
+  CTKControl* pOpener = pPopup->GetControlPopup();
+  CTKCommandBar* pOwnerBar = pOpener != nullptr ? pOpener->GetParent() : nullptr;
+  if (pOpener == nullptr || !pOpener->IsKindOf(RUNTIME_CLASS(CTKRibbonControlSystemButton)) ||
+      pOwnerBar == nullptr || !pOwnerBar->IsRibbonBar())
+    return;
+  CTKRibbonBar* pRibbonBar = static_cast<CTKRibbonBar*>(pOwnerBar);
+  if (!pRibbonBar->IsCaptionVisible() || pRibbonBar->GetSafeHwnd() == NULL ||
+      pPopup->GetSafeHwnd() == NULL)
+    return;
+  CRect rcButton = pOpener->GetRect();
+  pRibbonBar->ClientToScreen(&rcButton);
+  pPopup->ScreenToClient(&rcButton);
+  CRect rcMeet;
+  if (rcMeet.IntersectRect(rcButton, rcClient)) DrawSystemButton(pDC, pOpener, rcButton);
 }

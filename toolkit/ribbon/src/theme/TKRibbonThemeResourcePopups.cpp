@@ -120,18 +120,7 @@ void CTKRibbonThemeResource::FillSystemPopupBar(CDC* pDC, CTKPopupBar* pPopup) {
   // The borders are already in device pixels; the image's margins are its own.
   DrawSlice(pDC, pImage, rc, 0, 1, pPopup->GetBorders());
 
-  CTKControl* pOpener = pPopup->GetControlPopup();
-  CTKCommandBar* pOwnerBar = pOpener != nullptr ? pOpener->GetParent() : nullptr;
-  if (pOpener != nullptr && pOpener->IsKindOf(RUNTIME_CLASS(CTKRibbonControlSystemButton)) &&
-      pOwnerBar != nullptr && pOwnerBar->IsRibbonBar() &&
-      static_cast<CTKRibbonBar*>(pOwnerBar)->IsCaptionVisible() &&
-      pOwnerBar->GetSafeHwnd() != NULL && pPopup->GetSafeHwnd() != NULL) {
-    CRect rcButton = pOpener->GetRect();
-    pOwnerBar->ClientToScreen(&rcButton);
-    pPopup->ScreenToClient(&rcButton);
-    CRect rcMeet;
-    if (rcMeet.IntersectRect(rcButton, rc)) DrawSystemButton(pDC, pOpener, rcButton);
-  }
+  DrawSystemButtonOverPopup(pDC, pPopup, rc);
 
   CTKControls* pControls = pPopup->GetControls();
   for (int i = 0; pControls != nullptr && i < pControls->GetCount(); ++i) {
